@@ -1,0 +1,94 @@
+# One-line helpers for adding libraries, tests, benchmarks and fuzz targets.
+
+set(HUESET_WARNINGS -Wall -Wextra -Wpedantic)
+
+function(hueset_apply_options target)
+  target_compile_options(${target} PRIVATE ${HUESET_WARNINGS})
+  if(HUESET_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  if(HUESET_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+  if(HUESET_FUZZ AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    # Coverage for the fuzzers reaches into every library they call.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  endif()
+endfunction()
+
+# hueset_core_library(<name> SOURCES a.cpp b.cpp [DEPENDS other core libraries])
+# Builds the static library hueset_<name>, whose headers are included as
+# "<name>/file.h" from src/core.
+function(hueset_core_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(hueset_${name} STATIC ${ARG_SOURCES})
+  target_include_directories(hueset_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src/core)
+  foreach(dep IN LISTS ARG_DEPENDS)
+    target_link_libraries(hueset_${name} PUBLIC hueset_${dep})
+  endforeach()
+  hueset_apply_options(hueset_${name})
+endfunction()
+
+# hueset_test(<name> SOURCES a_test.cpp [DEPENDS core libraries or other targets])
+# A GoogleTest executable registered with CTest. Test data lives under
+# tests/data; HUESET_TEST_DATA points there.
+function(hueset_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  foreach(dep IN LISTS ARG_DEPENDS)
+    if(TARGET hueset_${dep})
+      target_link_libraries(${name} PRIVATE hueset_${dep})
+    else()
+      target_link_libraries(${name} PRIVATE ${dep})
+    endif()
+  endforeach()
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} hueset_test_support GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    HUESET_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+    HUESET_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  hueset_apply_options(${name})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "HUESET_PROFILE=${CMAKE_CURRENT_BINARY_DIR}/${name}-profile.ini")
+endfunction()
+
+# hueset_benchmark(<name> SOURCES a.cpp DEPENDS ...)
+function(hueset_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  find_package(benchmark QUIET)
+  if(NOT benchmark_FOUND)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  foreach(dep IN LISTS ARG_DEPENDS)
+    target_link_libraries(${name} PRIVATE hueset_${dep})
+  endforeach()
+  target_link_libraries(${name} PRIVATE benchmark::benchmark benchmark::benchmark_main)
+  hueset_apply_options(${name})
+endfunction()
+
+# hueset_fuzzer(<name> SOURCES a.cpp DEPENDS ... CORPUS dir)
+# With clang and HUESET_FUZZ, builds a libFuzzer binary. Whatever the
+# compiler, it also builds a replay test that runs every saved corpus file
+# through the same entry point, so found crashes stay fixed.
+function(hueset_fuzzer name)
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;DEPENDS" ${ARGN})
+  if(HUESET_FUZZ AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    add_executable(${name} ${ARG_SOURCES})
+    foreach(dep IN LISTS ARG_DEPENDS)
+      target_link_libraries(${name} PRIVATE hueset_${dep})
+    endforeach()
+    target_link_libraries(${name} PRIVATE hueset_test_support)
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  endif()
+  if(BUILD_TESTING)
+    add_executable(${name}_replay ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
+    foreach(dep IN LISTS ARG_DEPENDS)
+      target_link_libraries(${name}_replay PRIVATE hueset_${dep})
+    endforeach()
+    target_link_libraries(${name}_replay PRIVATE hueset_test_support)
+    hueset_apply_options(${name}_replay)
+    add_test(NAME ${name}_replay COMMAND ${name}_replay ${ARG_CORPUS})
+  endif()
+endfunction()

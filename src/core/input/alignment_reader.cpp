@@ -1,0 +1,116 @@
+#include "input/alignment_reader.h"
+
+#include <cstdlib>
+
+#include "util/text_format.h"
+
+namespace hueset {
+
+namespace {
+constexpr StringId kProceedRegardless = 2013;
+}
+
+AlignmentReader::AlignmentReader(ParseMessageSink& sink, StringId invalidFileMessage,
+                                 StringId errorInFileMessage)
+    : m_sink(sink),
+      m_invalidFileMessage(invalidFileMessage),
+      m_errorInFileMessage(errorInFileMessage) {}
+
+void AlignmentReader::setHeadings(StringId invalidFileMessage, StringId errorInFileMessage) {
+  m_invalidFileMessage = invalidFileMessage;
+  m_errorInFileMessage = errorInFileMessage;
+}
+
+bool AlignmentReader::read(std::string_view text, Alignment& alignment) {
+  return readFrom(text, ScanPosition{}, alignment);
+}
+
+bool AlignmentReader::readFrom(std::string_view text, ScanPosition start, Alignment& alignment) {
+  // The document is a NUL-terminated text: nothing after a NUL is read.
+  m_text = text.substr(0, text.find('\0'));
+  m_position = start;
+  if (m_position.cursor && *m_position.cursor > m_text.size()) m_position.cursor.reset();
+  return parse(alignment);
+}
+
+std::optional<std::string_view> AlignmentReader::takeLine() {
+  if (!m_position.cursor) return std::nullopt;
+  const std::size_t begin = *m_position.cursor;
+  const std::size_t feed = m_text.find('\n', begin);
+  ++m_position.lineCount;
+  if (feed == std::string_view::npos) {
+    m_position.cursor.reset();
+    return m_text.substr(begin);
+  }
+  // After a final line feed the cursor rests on the end of the text, which
+  // is one more (empty) line, as with a NUL-terminated buffer.
+  m_position.cursor = feed + 1;
+  return m_text.substr(begin, feed - begin);
+}
+
+std::optional<std::string_view> AlignmentReader::takeNonBlankLine() {
+  while (auto line = takeLine()) {
+    std::string_view trimmed = trimLeft(*line);
+    if (!trimmed.empty()) return trimmed;
+  }
+  return std::nullopt;
+}
+
+std::string_view AlignmentReader::rest() const {
+  return m_position.cursor ? m_text.substr(*m_position.cursor) : std::string_view{};
+}
+
+std::string AlignmentReader::message(StringId templ, int number, std::string_view text) const {
+  return fillTemplate(loadString(templ), std::llabs(static_cast<long long>(number)), text);
+}
+
+bool AlignmentReader::fail(StringId templ, int number, std::string_view text) {
+  std::string msg(loadString(m_invalidFileMessage));
+  msg += message(templ, number, text);
+  m_sink.error(msg, number >= 1 ? number : 0);
+  return false;
+}
+
+bool AlignmentReader::askToAbort(StringId templ, int number, std::string_view text) {
+  std::string msg(loadString(m_errorInFileMessage));
+  msg += message(templ, number, text);
+  msg += loadString(kProceedRegardless);
+  return m_sink.ask(msg, number > 0 ? number : 0);
+}
+
+bool AlignmentReader::reportUnequalLengths(const Alignment& alignment) {
+  m_sink.unequalLengths(std::string(loadString(m_invalidFileMessage)), alignment);
+  return false;
+}
+
+int findName(const std::vector<std::string>& names, std::string_view token, int& runningIndex) {
+  const int n = static_cast<int>(names.size());
+  if (n == 0) return -1;
+  // Normalise first: a running index from elsewhere must not break the modulo.
+  int start = ((runningIndex % n) + n + 1) % n;
+  runningIndex = start;
+  int i = start;
+  do {
+    if (names[static_cast<std::size_t>(i)] == token) {
+      runningIndex = i;
+      return i;
+    }
+    i = (i + 1) % n;
+  } while (i != start);
+  runningIndex = start - 1;
+  return -1;
+}
+
+std::vector<std::string_view> splitWords(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && isSpace(line[i])) ++i;
+    std::size_t begin = i;
+    while (i < line.size() && !isSpace(line[i])) ++i;
+    if (i > begin) words.push_back(line.substr(begin, i - begin));
+  }
+  return words;
+}
+
+}  // namespace hueset

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "input/alignment.h"
+#include "input/parse_message_sink.h"
+#include "util/string_table.h"
+
+namespace hueset {
+
+// Where the next line begins and how many lines have been taken so far. A
+// later stage (the prediction part after the alignment part) starts where the
+// earlier one stopped.
+struct ScanPosition {
+  std::optional<std::size_t> cursor = 0;  // none once the text is used up
+  int lineCount = 0;                      // number of the last line taken
+
+  bool operator==(const ScanPosition&) const = default;
+};
+
+// The common base of the alignment readers: line scanning, messages with the
+// reader's headings, and the read entry points.
+class AlignmentReader {
+ public:
+  AlignmentReader(ParseMessageSink& sink, StringId invalidFileMessage,
+                  StringId errorInFileMessage);
+  virtual ~AlignmentReader() = default;
+  AlignmentReader(const AlignmentReader&) = delete;
+  AlignmentReader& operator=(const AlignmentReader&) = delete;
+
+  // Reads from the start of `text`. The text ends at its first NUL, if any.
+  // Returns true when the alignment may be used.
+  bool read(std::string_view text, Alignment& alignment);
+  // Reads on from where an earlier stage stopped.
+  bool readFrom(std::string_view text, ScanPosition start, Alignment& alignment);
+
+  ScanPosition position() const { return m_position; }
+  int lineCount() const { return m_position.lineCount; }
+
+  void setHeadings(StringId invalidFileMessage, StringId errorInFileMessage);
+
+ protected:
+  // The reader's own work, from position(). Returns true on success.
+  virtual bool parse(Alignment& alignment) = 0;
+
+  // The next line without its line feed (a CR before it stays), counted in
+  // lineCount; none when the text is used up.
+  std::optional<std::string_view> takeLine();
+  // The next line with leading white space skipped, passing over blank lines.
+  std::optional<std::string_view> takeNonBlankLine();
+  bool atEnd() const { return !m_position.cursor.has_value(); }
+  // The text not yet taken (empty at the end).
+  std::string_view rest() const;
+
+  // Fatal error: heading plus filled template. Always returns false, so a
+  // reader can write `return fail(...)`.
+  bool fail(StringId templ, int number, std::string_view text = {});
+  // Question: error heading, filled template, "proceed regardless?". True
+  // means the user chose to stop.
+  bool askToAbort(StringId templ, int number, std::string_view text = {});
+  // The unequal-lengths report. Always returns false.
+  bool reportUnequalLengths(const Alignment& alignment);
+
+  ParseMessageSink& sink() { return m_sink; }
+
+ private:
+  std::string message(StringId templ, int number, std::string_view text) const;
+
+  ParseMessageSink& m_sink;
+  StringId m_invalidFileMessage;
+  StringId m_errorInFileMessage;
+  std::string_view m_text;
+  ScanPosition m_position;
+};
+
+// Looks `token` up in `names`, starting after the running index and wrapping
+// round. Interleaved blocks repeat names in order, so each data line
+// normally costs one comparison. Returns the index or -1.
+int findName(const std::vector<std::string>& names, std::string_view token, int& runningIndex);
+
+// Whitespace-separated words of a line.
+std::vector<std::string_view> splitWords(std::string_view line);
+
+}  // namespace hueset

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hueset {
+
+// Fills a message template from the string table: the first "%d" takes
+// `number`, the first "%s" takes `text`, "%%" becomes "%". Anything else is
+// copied as it stands, so user text is never read as a format.
+std::string fillTemplate(std::string_view templ, long long number, std::string_view text = {});
+
+// printf-style formatting for the program's own fixed templates.
+std::string printfString(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// ASCII helpers used throughout the readers and the configuration files.
+bool isSpace(char c);  // space, tab, CR, LF, vertical tab, form feed
+char toUpperAscii(char c);
+char toLowerAscii(char c);
+std::string_view trimLeft(std::string_view s);
+std::string_view trim(std::string_view s);
+
+}  // namespace hueset
