@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "input/alignment.h"
+#include "input/parse_message_sink.h"
+
+namespace hueset {
+
+struct Options;
+struct GroupingSet;
+class AnnotationWriter;
+
+// What the annotation asks of the user on its way. The desktop program
+// answers with dialogs, the command-line tool by policy, tests from scripts.
+class AnnotationInteraction {
+ public:
+  virtual ~AnnotationInteraction() = default;
+
+  // Where the readers' messages go.
+  virtual ParseMessageSink& messageSink() = 0;
+  // The "File Formats" confirmation; none means cancelled.
+  virtual std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) = 0;
+  // The "Invalid Characters" report; true only when the user answers Yes.
+  virtual bool acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) = 0;
+  // The multiple sets dialog: the sequence names, whether a sequence may
+  // appear in more than one set, and the remembered set list when it was made
+  // for this many sequences (empty otherwise). None means cancelled.
+  virtual std::optional<std::vector<int>> chooseSets(const std::vector<std::string>& names,
+                                                     bool duplicateInSets,
+                                                     const std::vector<int>& startingChoice) = 0;
+};
+
+// The set list of the last multiple-sets run and the number of sequences it
+// was made for. Kept by the caller (the view) between runs.
+struct RememberedSets {
+  std::vector<int> setList;
+  int sequenceCount = -1;
+};
+
+// Runs the whole annotation of `text` into `writer`. Returns true when the
+// writer received a complete annotation; on any stop it returns false and
+// every message has already gone through `interaction`.
+bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
+              AnnotationWriter& writer, AnnotationInteraction& interaction,
+              RememberedSets& remembered);
+
+}  // namespace hueset
