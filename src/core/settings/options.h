@@ -1,0 +1,166 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/recent_file_list.h"
+#include "settings/standard_folders.h"
+#include "util/file_write.h"
+
+namespace hueset {
+
+class ProfileStore;
+
+// Sections of the profile store.
+inline constexpr std::string_view kHtmlSection = "HTML Settings";
+inline constexpr std::string_view kAnnotationSection = "Annotation Settings";
+inline constexpr std::string_view kParseSection = "Parse Settings";
+inline constexpr std::string_view kOutputSection = "Output Settings";
+inline constexpr std::string_view kGeneralSection = "General Settings";
+inline constexpr std::string_view kRecentFileSection = "Recent File List";
+inline constexpr std::string_view kRecentConfigurationSection = "Recent Configuration Files";
+
+// The residues outside the standard 20 amino acids.
+inline constexpr std::string_view kNonStandardResidues = "BJOUZ";
+
+// Each group reads its keys with their defaults, clamping stored values that
+// are out of range (never rejecting them), and writes every key back.
+// Integers are clamped as the unsigned numbers the store keeps, so a
+// negative stored value ends up at the upper bound.
+
+struct HtmlOptions {
+  bool useSampleFont = true;
+  bool useBrowserFontSize = true;
+  bool checkWebSafe = true;
+  int styleMode = 0;      // 1 builds an embedded style sheet, 0 in-line styles
+  int colourPalette = 0;  // 0 the 40-colour palette, 1 the 216 web-safe colours
+
+  void load(const ProfileStore& profile);
+  void save(ProfileStore& profile) const;
+  // Appends this group's lines of the options file.
+  void writeSummary(std::string& out) const;
+  bool operator==(const HtmlOptions&) const = default;
+};
+
+struct AnnotationOptions {
+  bool xIsUnknown = true;
+  bool includeBlanks = true;
+  bool useElision = true;
+  int consensusThreshold = 800;  // tenths of a percent, 500..1000
+  int minimumElisionLength = 4;  // columns, 4..9999
+  int elisionThreshold = 800;    // tenths of a percent, 0..1000
+
+  void load(const ProfileStore& profile);
+  void save(ProfileStore& profile) const;
+  void writeSummary(std::string& out) const;
+  bool operator==(const AnnotationOptions&) const = default;
+};
+
+struct ParseOptions {
+  bool confirmFormats = true;
+  bool mergePhdPredictions = true;
+  bool ignoreConfidences = true;
+  bool dscIgnoreCoil = true;
+  bool allowLowerCase = false;
+  bool allowStrangeLinkers = false;
+  int restrictResidues = 0;  // 0 any letter, 1 the standard 20, 2 `invalidResidues`
+  std::string invalidResidues = std::string(kNonStandardResidues);
+
+  void load(const ProfileStore& profile);
+  void save(ProfileStore& profile) const;
+  void writeSummary(std::string& out) const;
+  bool operator==(const ParseOptions&) const = default;
+};
+
+struct OutputOptions {
+  int columnWidth = 10;  // 2..9999
+  int wrapLength = 60;   // 0..9999
+  std::string substitutedLinkers = "-_~.";
+  bool wrapOutput = true;
+  bool showThreshold = true;
+  bool enforceUpper = true;
+  bool enforceLinker = true;
+  bool separateColumns = false;
+  bool duplicateInSets = false;
+  bool multipleSets = false;
+  char linkerCharacter = '-';  // any byte; stored as 0..255
+  int nameJustification = 0;   // 0 left, 1 centre, 2 right
+
+  void load(const ProfileStore& profile);
+  void save(ProfileStore& profile) const;
+  void writeSummary(std::string& out) const;
+  bool operator==(const OutputOptions&) const = default;
+};
+
+struct GeneralOptions {
+  int mruDocuments = 9;       // 0..16, takes effect at the next start
+  int mruConfigurations = 9;  // 0..16, takes effect at the next start
+  bool largeToolbarButtons = true;
+  bool verboseDialogues = true;
+
+  void load(const ProfileStore& profile);
+  void save(ProfileStore& profile) const;
+  bool operator==(const GeneralOptions&) const = default;
+};
+
+// Folders remembered from one run to the next ("General Settings").
+struct RememberedPaths {
+  std::string lastDocumentDirectory;  // the current directory at the last exit
+  std::string lastConfigDirectory;    // where the configuration file dialogs open
+  std::string lastAnnotateDirectory;  // where the annotation file dialog opens
+  std::string lastConfigurationFile;  // the configuration reloaded at start-up; may be empty
+
+  bool operator==(const RememberedPaths&) const = default;
+};
+
+// Every user option, with the remembered folders and the two recent-file
+// lists. A list exists only when its count was non-zero at start-up.
+struct Options {
+  HtmlOptions html;
+  AnnotationOptions annotation;
+  ParseOptions parse;
+  OutputOptions output;
+  GeneralOptions general;
+  RememberedPaths paths;
+  std::optional<RecentFileList> recentDocuments =
+      RecentFileList(std::string(kRecentFileSection), 9);
+  std::optional<RecentFileList> recentConfigurations =
+      RecentFileList(std::string(kRecentConfigurationSection), 9);
+
+  // Start-up: the five groups, then the remembered folders and the recent
+  // lists. Never fails; whatever is missing or unreadable takes its default.
+  // The caller makes `paths.lastDocumentDirectory` the current directory
+  // (see enterDocumentDirectory).
+  void load(const ProfileStore& profile, const PathDefaults& defaults);
+  void load(const ProfileStore& profile) { load(profile, systemPathDefaults()); }
+
+  // Exit: the recent configuration list, the groups (HTML, Output, Parse,
+  // General, Annotation), `currentDirectory` as the last document folder
+  // (kept as it was when empty), the remembered folders and the recent
+  // document list; the store is then flushed and the options file written
+  // into `currentDirectory` (silently skipped when that fails or the folder
+  // is unknown). Returns the
+  // result of flushing the store.
+  WriteResult save(ProfileStore& profile, const std::string& currentDirectory);
+  // The same with the process's current directory.
+  WriteResult save(ProfileStore& profile);
+
+  // Makes the last document folder the process's current directory; false
+  // when it no longer exists.
+  bool enterDocumentDirectory() const;
+};
+
+// The residue letters the parse options declare invalid: none for
+// `restrictResidues` 0, "BJOUZ" for 1, the user's list for 2.
+std::string invalidResidueList(const ParseOptions& parse);
+
+// The user's invalid-residue list as stored text is cleaned on loading:
+// letters are upper-cased, anything else is dropped, and a run of one letter
+// is reduced to one.
+std::string cleanInvalidResidues(std::string_view text);
+// The same for the substituted gap symbols, which keep only ASCII
+// punctuation characters.
+std::string cleanSubstitutedLinkers(std::string_view text);
+
+}  // namespace hueset

@@ -1,0 +1,391 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "settings/options.h"
+#include "settings/options_file.h"
+#include "settings/profile_store.h"
+#include "support/test_files.h"
+
+namespace hueset {
+namespace {
+namespace fs = std::filesystem;
+
+const PathDefaults kDefaults{"/home/ann/Documents", "/opt/hueset/config files"};
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+Options loaded(const ProfileStore& store) {
+  Options options;
+  options.load(store, kDefaults);
+  return options;
+}
+
+TEST(Options, EmptyStoreGivesEveryDefault) {
+  IniProfileStore store;
+  Options o = loaded(store);
+
+  EXPECT_TRUE(o.html.useSampleFont);
+  EXPECT_TRUE(o.html.useBrowserFontSize);
+  EXPECT_TRUE(o.html.checkWebSafe);
+  EXPECT_EQ(o.html.styleMode, 0);
+  EXPECT_EQ(o.html.colourPalette, 0);
+
+  EXPECT_TRUE(o.annotation.xIsUnknown);
+  EXPECT_TRUE(o.annotation.includeBlanks);
+  EXPECT_TRUE(o.annotation.useElision);
+  EXPECT_EQ(o.annotation.consensusThreshold, 800);
+  EXPECT_EQ(o.annotation.minimumElisionLength, 4);
+  EXPECT_EQ(o.annotation.elisionThreshold, 800);
+
+  EXPECT_TRUE(o.parse.confirmFormats);
+  EXPECT_TRUE(o.parse.mergePhdPredictions);
+  EXPECT_TRUE(o.parse.ignoreConfidences);
+  EXPECT_TRUE(o.parse.dscIgnoreCoil);
+  EXPECT_FALSE(o.parse.allowLowerCase);
+  EXPECT_FALSE(o.parse.allowStrangeLinkers);
+  EXPECT_EQ(o.parse.restrictResidues, 0);
+  EXPECT_EQ(o.parse.invalidResidues, "BJOUZ");
+
+  EXPECT_EQ(o.output.columnWidth, 10);
+  EXPECT_EQ(o.output.wrapLength, 60);
+  EXPECT_EQ(o.output.substitutedLinkers, "-_~.");
+  EXPECT_TRUE(o.output.wrapOutput);
+  EXPECT_TRUE(o.output.showThreshold);
+  EXPECT_TRUE(o.output.enforceUpper);
+  EXPECT_TRUE(o.output.enforceLinker);
+  EXPECT_FALSE(o.output.separateColumns);
+  EXPECT_FALSE(o.output.duplicateInSets);
+  EXPECT_FALSE(o.output.multipleSets);
+  EXPECT_EQ(o.output.linkerCharacter, '-');
+  EXPECT_EQ(o.output.nameJustification, 0);
+
+  EXPECT_EQ(o.general.mruDocuments, 9);
+  EXPECT_EQ(o.general.mruConfigurations, 9);
+  EXPECT_TRUE(o.general.largeToolbarButtons);
+  EXPECT_TRUE(o.general.verboseDialogues);
+
+  EXPECT_EQ(o.paths.lastDocumentDirectory, "/home/ann/Documents");
+  EXPECT_EQ(o.paths.lastAnnotateDirectory, "/home/ann/Documents");
+  EXPECT_EQ(o.paths.lastConfigDirectory, "/opt/hueset/config files");
+  EXPECT_EQ(o.paths.lastConfigurationFile, "");
+  ASSERT_TRUE(o.recentDocuments && o.recentConfigurations);
+  EXPECT_EQ(o.recentDocuments->capacity(), 9u);
+  EXPECT_EQ(o.recentConfigurations->capacity(), 9u);
+  EXPECT_TRUE(o.recentDocuments->empty());
+
+  // A record that was never loaded holds the same defaults.
+  Options fresh;
+  EXPECT_EQ(fresh.html, o.html);
+  EXPECT_EQ(fresh.annotation, o.annotation);
+  EXPECT_EQ(fresh.parse, o.parse);
+  EXPECT_EQ(fresh.output, o.output);
+  EXPECT_EQ(fresh.general, o.general);
+}
+
+struct ClampCase {
+  const char* section;
+  const char* key;
+  const char* stored;
+  int expected;
+  std::function<int(const Options&)> field;
+};
+
+TEST(Options, StoredValuesAreClampedNeverRejected) {
+  auto consensus = [](const Options& o) { return o.annotation.consensusThreshold; };
+  auto elision = [](const Options& o) { return o.annotation.elisionThreshold; };
+  auto minLength = [](const Options& o) { return o.annotation.minimumElisionLength; };
+  auto restrict = [](const Options& o) { return o.parse.restrictResidues; };
+  auto justify = [](const Options& o) { return o.output.nameJustification; };
+  auto style = [](const Options& o) { return o.html.styleMode; };
+  auto palette = [](const Options& o) { return o.html.colourPalette; };
+  auto mruDocs = [](const Options& o) { return o.general.mruDocuments; };
+  auto mruConfigs = [](const Options& o) { return o.general.mruConfigurations; };
+  auto linker = [](const Options& o) { return int(static_cast<unsigned char>(o.output.linkerCharacter)); };
+  auto wrap = [](const Options& o) { return o.output.wrapLength; };
+  auto column = [](const Options& o) { return o.output.columnWidth; };
+  auto useElision = [](const Options& o) { return int(o.annotation.useElision); };
+  auto sample = [](const Options& o) { return int(o.html.useSampleFont); };
+
+  const ClampCase cases[] = {
+      {"Annotation Settings", "Consensus Threshold", "300", 500, consensus},
+      {"Annotation Settings", "Consensus Threshold", "4000", 1000, consensus},
+      {"Annotation Settings", "Consensus Threshold", "500", 500, consensus},
+      {"Annotation Settings", "Consensus Threshold", "1000", 1000, consensus},
+      {"Annotation Settings", "Consensus Threshold", "-1", 1000, consensus},
+      {"Annotation Settings", "Elision Threshold", "-5", 1000, elision},
+      {"Annotation Settings", "Elision Threshold", "0", 0, elision},
+      {"Annotation Settings", "Elision Threshold", "1001", 1000, elision},
+      {"Annotation Settings", "Minimum Elision Length", "0", 4, minLength},
+      {"Annotation Settings", "Minimum Elision Length", "3", 4, minLength},
+      {"Annotation Settings", "Minimum Elision Length", "9999", 9999, minLength},
+      {"Annotation Settings", "Minimum Elision Length", "10000", 9999, minLength},
+      {"Parse Settings", "Restrict to Valid AAs", "7", 2, restrict},
+      {"Parse Settings", "Restrict to Valid AAs", "-1", 2, restrict},
+      {"Parse Settings", "Restrict to Valid AAs", "1", 1, restrict},
+      {"Output Settings", "Name Justification", "-1", 2, justify},
+      {"Output Settings", "Name Justification", "3", 2, justify},
+      {"Output Settings", "Name Justification", "1", 1, justify},
+      {"HTML Settings", "Use style Sheets", "5", 1, style},
+      {"HTML Settings", "Use style Sheets", "-1", 1, style},
+      {"HTML Settings", "Colour Palette", "2", 1, palette},
+      {"General Settings", "MRU Documents Count", "40", 16, mruDocs},
+      {"General Settings", "MRU Documents Count", "0", 0, mruDocs},
+      {"General Settings", "MRU Configurations Count", "-3", 16, mruConfigs},
+      {"Output Settings", "Substituting Linker Character", "300", 255, linker},
+      {"Output Settings", "Substituting Linker Character", "183", 183, linker},
+      {"Output Settings", "Substituting Linker Character", "-1", 255, linker},
+      {"Output Settings", "Substituting Linker Character", "0", 0, linker},
+      {"Output Settings", "Wrap Output Length", "0", 0, wrap},
+      {"Output Settings", "Wrap Output Length", "10000", 9999, wrap},
+      {"Output Settings", "Wrap Output Length", "-1", 9999, wrap},
+      {"Output Settings", "Column width", "0", 2, column},
+      {"Output Settings", "Column width", "1", 2, column},
+      {"Output Settings", "Column width", "10000", 9999, column},
+      {"Annotation Settings", "Use Elision", "0", 0, useElision},
+      {"Annotation Settings", "Use Elision", "5", 1, useElision},
+      {"HTML Settings", "Use \"SAMPLE\" font", "0", 0, sample},
+      // Not a number at all: the default.
+      {"Annotation Settings", "Consensus Threshold", "eighty", 800, consensus},
+  };
+  for (const ClampCase& c : cases) {
+    IniProfileStore store;
+    store.writeString(c.section, c.key, c.stored);
+    EXPECT_EQ(c.field(loaded(store)), c.expected) << c.key << " stored as " << c.stored;
+  }
+}
+
+TEST(Options, CharacterListsAreCleanedOnLoading) {
+  struct Case {
+    const char* stored;
+    const char* invalidResidues;
+  };
+  const Case residues[] = {
+      {"BJOUZ", "BJOUZ"}, {"bjouz", "BJOUZ"}, {"BBJOUZ", "BJOUZ"}, {"zzbb", "ZB"},
+      {"bB", "B"},        {"B1J", "BJ"},      {"A1A", "A"},        {"A A-", "A"},
+      {"\xC3\xA9X", "X"}, {"", ""},           {"XZX", "XZX"},
+  };
+  for (const Case& c : residues) {
+    IniProfileStore store;
+    store.writeString("Parse Settings", "Invalid Residues", c.stored);
+    EXPECT_EQ(loaded(store).parse.invalidResidues, c.invalidResidues) << c.stored;
+  }
+  const Case linkers[] = {
+      {"-_~.", "-_~."}, {"--__~~..", "-_~."}, {"-a-", "-"}, {"- _", "-_"},
+      {"1*", "*"},      {"\xB7-", "-"},       {"ab", ""},   {"!/:@[`{~", "!/:@[`{~"},
+  };
+  for (const Case& c : linkers) {
+    IniProfileStore store;
+    store.writeString("Output Settings", "Substituted Linkers", c.stored);
+    EXPECT_EQ(loaded(store).output.substitutedLinkers, c.invalidResidues) << c.stored;
+  }
+}
+
+TEST(Options, InvalidResidueListFollowsTheRestriction) {
+  ParseOptions parse;
+  parse.invalidResidues = "XB";
+  parse.restrictResidues = 0;
+  EXPECT_EQ(invalidResidueList(parse), "");
+  parse.restrictResidues = 1;
+  EXPECT_EQ(invalidResidueList(parse), "BJOUZ");
+  parse.restrictResidues = 2;
+  EXPECT_EQ(invalidResidueList(parse), "XB");
+}
+
+TEST(Options, FirstRunWritesAllSectionsPathsAndTheOptionsFile) {
+  fs::path dir = testing::makeTempDir("first-run");
+  fs::path profile = dir / "config" / "Vantor" / "Hueset.ini";
+  fs::path current = dir / "work";
+  fs::create_directories(current);
+
+  IniProfileStore store(profile.string());
+  Options options = loaded(store);
+  ASSERT_TRUE(options.save(store, current.string()).ok);
+
+  IniProfileStore reread(profile.string());
+  const auto sections = reread.sectionNames();
+  for (const char* name : {"HTML Settings", "Annotation Settings", "Parse Settings", "Output Settings",
+                           "General Settings"}) {
+    EXPECT_NE(std::find(sections.begin(), sections.end(), name), sections.end()) << name;
+  }
+  // Nothing to remember yet: the recent lists leave no sections behind.
+  EXPECT_EQ(sections.size(), 5u);
+  // Groups go out in the order HTML, Output, Parse, General, Annotation.
+  EXPECT_EQ(sections, (std::vector<std::string>{"HTML Settings", "Output Settings", "Parse Settings",
+                                                "General Settings", "Annotation Settings"}));
+  EXPECT_EQ(reread.keyNames("HTML Settings").size(), 5u);
+  EXPECT_EQ(reread.keyNames("Annotation Settings").size(), 6u);
+  EXPECT_EQ(reread.keyNames("Parse Settings").size(), 8u);
+  EXPECT_EQ(reread.keyNames("Output Settings").size(), 12u);
+  EXPECT_EQ(reread.keyNames("General Settings"),
+            (std::vector<std::string>{"MRU Documents Count", "MRU Configurations Count", "Large toolbar buttons",
+                                      "Verbose dialogues", "Last Document Directory", "Last Config directory",
+                                      "Last Annotate directory", "Last Configuration File"}));
+  EXPECT_EQ(reread.readString("General Settings", "Last Document Directory", ""), current.string());
+  EXPECT_EQ(reread.readString("General Settings", "Last Config directory", ""), "/opt/hueset/config files");
+  EXPECT_EQ(reread.readString("Output Settings", "Substituting Linker Character", ""), "45");
+  EXPECT_EQ(slurp(current / "hueset.opt"), testing::readTestFile("settings/hueset_opt_at_defaults.opt"));
+  fs::remove_all(dir);
+}
+
+Options nonDefaultOptions() {
+  Options o;
+  o.html = HtmlOptions{false, false, false, 1, 1};
+  o.annotation = AnnotationOptions{false, false, false, 505, 12, 5};
+  o.parse = ParseOptions{false, false, false, false, true, true, 2, "XZ"};
+  o.output.columnWidth = 3;
+  o.output.wrapLength = 0;
+  o.output.substitutedLinkers = "*#";
+  o.output.wrapOutput = false;
+  o.output.showThreshold = false;
+  o.output.enforceUpper = false;
+  o.output.enforceLinker = false;
+  o.output.separateColumns = true;
+  o.output.duplicateInSets = true;
+  o.output.multipleSets = true;
+  o.output.linkerCharacter = static_cast<char>(183);
+  o.output.nameJustification = 2;
+  o.general = GeneralOptions{2, 3, false, false};
+  o.paths.lastConfigDirectory = "/data/Konfiguration f\xC3\xBCr \"alle\"; [alt]";
+  o.paths.lastAnnotateDirectory = " /odd/leading blank";
+  o.paths.lastConfigurationFile = "/data/colour=yes.cft";
+  o.recentDocuments.emplace(std::string(kRecentFileSection), 2);
+  o.recentDocuments->add("/data/one.msf");
+  o.recentDocuments->add("/data/two.msf");
+  o.recentConfigurations.emplace(std::string(kRecentConfigurationSection), 3);
+  o.recentConfigurations->add("/data/a.cft");
+  return o;
+}
+
+TEST(Options, NonDefaultValuesSurviveSaveAndLoad) {
+  fs::path dir = testing::makeTempDir("round-trip");
+  fs::path profile = dir / "Hueset.ini";
+  Options saved = nonDefaultOptions();
+  {
+    IniProfileStore store(profile.string());
+    ASSERT_TRUE(saved.save(store, dir.string()).ok);
+  }
+  IniProfileStore store(profile.string());
+  EXPECT_EQ(store.readInt("Output Settings", "Substituting Linker Character", 0), 183);
+  Options back = loaded(store);
+  EXPECT_EQ(back.html, saved.html);
+  EXPECT_EQ(back.annotation, saved.annotation);
+  EXPECT_EQ(back.parse, saved.parse);
+  EXPECT_EQ(back.output, saved.output);
+  EXPECT_EQ(back.general, saved.general);
+  EXPECT_EQ(back.paths, saved.paths);
+  EXPECT_EQ(back.paths.lastDocumentDirectory, dir.string());
+  ASSERT_TRUE(back.recentDocuments && back.recentConfigurations);
+  EXPECT_EQ(back.recentDocuments->entries(), (std::vector<std::string>{"/data/two.msf", "/data/one.msf"}));
+  EXPECT_EQ(back.recentConfigurations->entries(), std::vector<std::string>{"/data/a.cft"});
+  EXPECT_EQ(back.recentConfigurations->capacity(), 3u);
+  fs::remove_all(dir);
+}
+
+TEST(Options, CountOfZeroMeansNoRecentList) {
+  IniProfileStore store;
+  store.writeInt("General Settings", "MRU Configurations Count", 0);
+  store.writeString("Recent File List", "File1", "/data/one.msf");
+  Options o = loaded(store);
+  EXPECT_FALSE(o.recentConfigurations.has_value());
+  ASSERT_TRUE(o.recentDocuments.has_value());
+  EXPECT_EQ(o.recentDocuments->entries(), std::vector<std::string>{"/data/one.msf"});
+  o.save(store, "");
+  EXPECT_TRUE(store.keyNames("Recent Configuration Files").empty());
+
+  // Entries of an earlier run are left alone while the list is switched off.
+  store.writeString("Recent Configuration Files", "File1", "/data/old.cft");
+  Options again = loaded(store);
+  again.save(store, "");
+  EXPECT_EQ(store.readString("Recent Configuration Files", "File1", ""), "/data/old.cft");
+}
+
+TEST(Options, RecentListLengthComesFromTheCount) {
+  IniProfileStore store(testing::testDataPath("settings/hand_edited_profile.ini"));
+  Options o = loaded(store);
+  EXPECT_EQ(o.annotation.consensusThreshold, 555);
+  EXPECT_FALSE(o.annotation.useElision);
+  EXPECT_EQ(o.paths.lastDocumentDirectory, "/data/my alignments");
+  ASSERT_TRUE(o.recentDocuments.has_value());
+  // Three entries are read; the empty one and the repeat are skipped.
+  EXPECT_EQ(o.recentDocuments->capacity(), 3u);
+  EXPECT_EQ(o.recentDocuments->entries(), std::vector<std::string>{"/data/a.msf"});
+}
+
+TEST(Options, DamagedProfileGivesDefaults) {
+  IniProfileStore store(testing::testDataPath("settings/damaged_profile.ini"));
+  Options o = loaded(store);
+  EXPECT_EQ(o.annotation.consensusThreshold, 800);
+  EXPECT_EQ(o.annotation.minimumElisionLength, 4);
+  EXPECT_EQ(o.annotation.elisionThreshold, 800);
+  EXPECT_FALSE(o.annotation.useElision);
+  EXPECT_EQ(o.output.columnWidth, 12);
+  EXPECT_EQ(o.output.wrapLength, 60);
+  EXPECT_EQ(o.parse.invalidResidues, "BX");
+  EXPECT_EQ(o.general, GeneralOptions{});
+}
+
+TEST(Options, LegacyKeySpellingIsOneValue) {
+  IniProfileStore store;
+  store.writeString("General Settings", "Last Document directory", "/old/place");
+  Options o = loaded(store);
+  EXPECT_EQ(o.paths.lastDocumentDirectory, "/old/place");
+  o.save(store, "/new/place");
+  auto keys = store.keyNames("General Settings");
+  EXPECT_EQ(std::count_if(keys.begin(), keys.end(),
+                          [](const std::string& k) { return k == "Last Document directory" ||
+                                                            k == "Last Document Directory"; }),
+            1);
+  EXPECT_EQ(store.readString("General Settings", "Last Document Directory", ""), "/new/place");
+}
+
+TEST(Options, UnknownCurrentDirectoryKeepsTheRememberedOne) {
+  IniProfileStore store;
+  store.writeString("General Settings", "Last Document Directory", "/kept");
+  Options o = loaded(store);
+  o.save(store, "");
+  EXPECT_EQ(o.paths.lastDocumentDirectory, "/kept");
+  EXPECT_EQ(store.readString("General Settings", "Last Document Directory", ""), "/kept");
+}
+
+TEST(Options, EmptyStoredFolderFallsBackToTheDefault) {
+  IniProfileStore store;
+  store.writeString("General Settings", "Last Annotate directory", "");
+  store.writeString("General Settings", "Last Configuration File", "");
+  Options o = loaded(store);
+  EXPECT_EQ(o.paths.lastAnnotateDirectory, "/home/ann/Documents");
+  EXPECT_EQ(o.paths.lastConfigurationFile, "");
+}
+
+TEST(Options, OptionsFileThatCannotBeCreatedIsSilent) {
+  fs::path dir = testing::makeTempDir("no-opt");
+  IniProfileStore store((dir / "Hueset.ini").string());
+  Options o = loaded(store);
+  // A "folder" that is a file: the options file cannot go there.
+  std::ofstream(dir / "plain-file").flush();
+  EXPECT_TRUE(o.save(store, (dir / "plain-file").string()).ok);
+  EXPECT_TRUE(fs::exists(dir / "Hueset.ini"));
+  EXPECT_FALSE(writeOptionsFile(o, (dir / "plain-file").string()));
+  fs::remove_all(dir);
+}
+
+TEST(Options, ConfigDirectoryDefault) {
+  fs::path dir = testing::makeTempDir("program");
+  EXPECT_EQ(defaultConfigDirectory(dir.string(), "/docs"), dir.string());
+  fs::create_directories(dir / "config files");
+  EXPECT_EQ(defaultConfigDirectory(dir.string(), "/docs"), (dir / "config files").string());
+  EXPECT_EQ(defaultConfigDirectory("", "/docs"), "/docs");
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace hueset
