@@ -1,0 +1,162 @@
+#include "annotate/consensus.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace hueset {
+
+namespace {
+
+// Counters padded to a power of two so the grouping sums are plain masked
+// additions over one block.
+constexpr std::size_t kPaddedCodes = 32;
+using CodeCounters = std::array<std::uint32_t, kPaddedCodes>;
+using CodeMask = std::array<std::uint32_t, kPaddedCodes>;  // 0 or all ones
+
+char lowerOf(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::size_t byteOf(char c) { return static_cast<unsigned char>(c); }
+
+CodeMask membershipMask(const std::string& residues) {
+  CodeMask mask{};
+  for (char c : residues) {
+    if (c >= 'A' && c <= 'Z') mask[static_cast<std::size_t>(c - 'A')] = ~std::uint32_t{0};
+  }
+  return mask;
+}
+
+std::uint64_t maskedSum(const CodeCounters& counters, const CodeMask& mask) {
+  std::uint32_t sum = 0;
+  for (std::size_t k = 0; k < kPaddedCodes; ++k) sum += counters[k] & mask[k];
+  return sum;
+}
+
+std::size_t activeOrdinaryCount(const GroupingSet& groupings) {
+  std::size_t n = 0;
+  for (std::size_t i = GroupingSet::kFirstOrdinary; i < groupings.groupings.size(); ++i) {
+    if (groupings.groupings[i].active) ++n;
+  }
+  return n;
+}
+
+std::string tooManyGroupingsMessage(std::size_t active) {
+  return "There are " + std::to_string(active) + " active residue groupings, but at most " +
+         std::to_string(kMaxActiveGroupings) +
+         " can be used to annotate an alignment.\r\n"
+         "Please make some of the groupings inactive and try again.";
+}
+
+}  // namespace
+
+ResidueCodeTable buildResidueCodeTable(const std::string& invalidResidues, bool allowLowerCase,
+                                       bool xIsUnknown) {
+  ResidueCodeTable table;
+  table.fill(kBlankCode);
+  for (char c = 'A'; c <= 'Z'; ++c) table[byteOf(c)] = static_cast<ResidueCode>(c - 'A');
+  for (char c : invalidResidues) table[byteOf(c)] = kBlankCode;
+  if (allowLowerCase) {
+    for (char c = 'a'; c <= 'z'; ++c) table[byteOf(c)] = static_cast<ResidueCode>(c - 'a');
+    for (char c : invalidResidues) table[byteOf(lowerOf(c))] = kBlankCode;
+  }
+  if (xIsUnknown) {
+    table[byteOf('X')] = kUnknownCode;
+    if (allowLowerCase) table[byteOf('x')] = kUnknownCode;
+  }
+  return table;
+}
+
+ConsensusRules consensusRules(const GroupingSet& groupings) {
+  const auto& list = groupings.groupings;
+  const ResidueGrouping standIn;
+  const ResidueGrouping& fallback =
+      list.size() > GroupingSet::kDefault ? list[GroupingSet::kDefault] : standIn;
+  const ResidueGrouping& single =
+      list.size() > GroupingSet::kSingle ? list[GroupingSet::kSingle] : standIn;
+
+  ConsensusRules rules;
+  rules.formats.push_back(fallback.format);
+  rules.markers.push_back(fallback.marker);
+  for (std::size_t i = GroupingSet::kFirstOrdinary; i < list.size(); ++i) {
+    if (!list[i].active) continue;
+    rules.formats.push_back(list[i].format);
+    rules.markers.push_back(list[i].marker);
+    rules.members.push_back(list[i].residues);
+  }
+  rules.formats.push_back(single.format);
+  rules.markers.push_back(single.marker);
+  rules.singleActive = list.size() > GroupingSet::kSingle && single.active;
+  return rules;
+}
+
+ConsensusStatus computeConsensus(Alignment& set, Alignment& result, const GroupingSet& groupings,
+                                 const ConsensusSettings& settings,
+                                 const std::string& invalidResidues) {
+  const std::size_t active = activeOrdinaryCount(groupings);
+  if (active > kMaxActiveGroupings) return {false, tooManyGroupingsMessage(active)};
+
+  const ConsensusRules rules = consensusRules(groupings);
+  const ResidueCodeTable codes =
+      buildResidueCodeTable(invalidResidues, settings.allowLowerCase, settings.xIsUnknown);
+
+  const std::size_t groupCount = rules.members.size();
+  std::vector<CodeMask> masks;
+  masks.reserve(groupCount);
+  for (const auto& members : rules.members) masks.push_back(membershipMask(members));
+
+  const std::size_t length = set.length > 0 ? static_cast<std::size_t>(set.length) : 0;
+  const std::size_t sequences = set.residues.size();
+  const auto singleIndex = static_cast<char>(groupCount + 1);
+  // The stored threshold is taken as an unsigned 32-bit number; the product
+  // is formed in 64 bits so that no count of sequences can wrap it.
+  const std::uint64_t threshold = static_cast<std::uint32_t>(settings.consensusThreshold);
+
+  result.names = set.names;
+  result.length = static_cast<std::int32_t>(length);
+  result.residues.assign(sequences, std::string(length, '\0'));
+  std::string markers(length, rules.markers[0]);
+
+  std::vector<ResidueCode> columnCodes(sequences, kBlankCode);
+  for (std::size_t c = 0; c < length; ++c) {
+    CodeCounters counters{};
+    ResidueCode candidate = 0;
+    // Counting runs from the last sequence up: ties go to the code that
+    // reached the winning count first in this order.
+    for (std::size_t s = sequences; s-- > 0;) {
+      const std::string& row = set.residues[s];
+      const ResidueCode code = c < row.size() ? codes[byteOf(row[c])] : kBlankCode;
+      columnCodes[s] = code;
+      if (++counters[code] > counters[candidate]) candidate = code;
+    }
+
+    std::uint64_t counted = sequences;
+    if (!settings.includeBlanks) counted -= counters[kBlankCode];
+    if (settings.xIsUnknown) counted -= counters[kUnknownCode];
+    const std::uint64_t required = (counted * threshold + 999) / 1000;
+    if (required == 0) continue;  // already "Default"
+
+    if (rules.singleActive && candidate < kBlankCode && counters[candidate] >= required) {
+      markers[c] = static_cast<char>('A' + candidate);
+      for (std::size_t s = 0; s < sequences; ++s) {
+        if (columnCodes[s] == candidate) result.residues[s][c] = singleIndex;
+      }
+      continue;
+    }
+
+    for (std::size_t j = 0; j < groupCount; ++j) {
+      const CodeMask& mask = masks[j];
+      if (maskedSum(counters, mask) < required) continue;
+      markers[c] = rules.markers[j + 1];
+      const auto index = static_cast<char>(j + 1);
+      for (std::size_t s = 0; s < sequences; ++s) {
+        if (mask[columnCodes[s]] != 0) result.residues[s][c] = index;
+      }
+      break;
+    }
+  }
+
+  set.trackLabels.insert(set.trackLabels.begin(), "Markers");
+  set.tracks.insert(set.tracks.begin(), std::move(markers));
+  return {};
+}
+
+}  // namespace hueset

@@ -1,0 +1,258 @@
+#include "annotate/elision.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace hueset {
+
+namespace {
+
+char lowerOf(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::size_t byteOf(char c) { return static_cast<unsigned char>(c); }
+
+// The common width of every residue and track string, or false when there
+// are no sequences or the rows do not line up.
+bool commonWidth(const Alignment& alignment, std::size_t& width) {
+  if (alignment.residues.empty()) return false;
+  width = alignment.residues.front().size();
+  auto sameWidth = [w = width](const std::string& s) { return s.size() == w; };
+  return std::all_of(alignment.residues.begin(), alignment.residues.end(), sameWidth) &&
+         std::all_of(alignment.tracks.begin(), alignment.tracks.end(), sameWidth);
+}
+
+std::size_t digitCount(std::size_t value) {
+  std::size_t digits = 1;
+  while (value >= 10) {
+    value /= 10;
+    ++digits;
+  }
+  return digits;
+}
+
+// One sparse region and what every sequence shows in its place.
+struct Replacement {
+  std::size_t first = 0;  // first column of the region
+  std::size_t end = 0;    // one past its last column
+  std::size_t width = 0;  // columns left in its place
+  std::vector<std::string> rows;
+};
+
+class RegionWriter {
+ public:
+  RegionWriter(const ResiduePresenceTable& presence, std::size_t first, std::size_t end,
+               std::size_t width)
+      : m_presence(presence), m_first(first), m_end(end), m_width(width) {}
+
+  std::string text(const std::string& row, std::size_t count) const {
+    const std::string tail = row.substr(m_end - m_width, m_width);
+    if (count == 0) return tail;
+    if (count == m_width) {
+      std::string shown;
+      for (std::size_t k = m_first; k < m_end; ++k) {
+        if (isResidue(row[k])) shown.push_back(row[k]);
+      }
+      return shown;
+    }
+    if (count < m_width) {
+      // The residues at the start of the region laid over the tail, if
+      // together they show every residue of the region.
+      std::string candidate = tail;
+      for (std::size_t k = 0; k < m_width && m_first + k < m_end && isResidue(row[m_first + k]);
+           ++k) {
+        candidate[k] = row[m_first + k];
+      }
+      if (residueCount(candidate) == count) return candidate;
+    }
+    return markerForm(tail, count);
+  }
+
+ private:
+  bool isResidue(char c) const { return m_presence[byteOf(c)]; }
+
+  std::size_t residueCount(const std::string& s) const {
+    return static_cast<std::size_t>(
+        std::count_if(s.begin(), s.end(), [this](char c) { return isResidue(c); }));
+  }
+
+  // "(n)" followed by the tail characters that still fit; n counts the
+  // residues of the region that stay hidden.
+  std::string markerForm(const std::string& tail, std::size_t count) const {
+    std::size_t digits = digitCount(count);
+    std::size_t hidden = count;
+    for (std::size_t p = digits + 2; p < m_width; ++p) {
+      if (isResidue(tail[p]) && hidden > 0) --hidden;
+    }
+    if (digitCount(hidden) < digits) {
+      if (isResidue(tail[digits + 1]) && hidden > 0) --hidden;
+      --digits;
+    }
+    if (hidden == 0) return tail;
+    std::string shown = tail;
+    const std::string number = std::to_string(hidden);
+    shown[0] = '(';
+    for (std::size_t k = 0; k < digits && k < number.size(); ++k) shown[1 + k] = number[k];
+    shown[digits + 1] = ')';
+    return shown;
+  }
+
+  const ResiduePresenceTable& m_presence;
+  std::size_t m_first;
+  std::size_t m_end;
+  std::size_t m_width;
+};
+
+// The region's stand-in, or false when it is to stay as it is: a count of
+// 1000 or more would not fit in five columns, and a stand-in wider than the
+// region would lengthen the rows.
+bool makeReplacement(const Alignment& alignment, const ResiduePresenceTable& presence,
+                     std::size_t first, std::size_t end, const std::vector<std::size_t>& counters,
+                     Replacement& replacement) {
+  const std::size_t most = *std::max_element(counters.begin(), counters.end());
+  if (most >= 1000) return false;
+  const std::size_t width = 2 + digitCount(most);
+  if (width > end - first) return false;
+
+  const RegionWriter writer(presence, first, end, width);
+  replacement.first = first;
+  replacement.end = end;
+  replacement.width = width;
+  replacement.rows.clear();
+  replacement.rows.reserve(counters.size());
+  for (std::size_t s = 0; s < counters.size(); ++s) {
+    replacement.rows.push_back(writer.text(alignment.residues[s], counters[s]));
+  }
+  return true;
+}
+
+// Rebuilds one string with every region (in ascending order) replaced.
+template <typename StandIn>
+std::string rebuilt(const std::string& row, const std::vector<Replacement>& regions,
+                    StandIn standIn) {
+  std::string out;
+  out.reserve(row.size());
+  std::size_t from = 0;
+  for (const Replacement& r : regions) {
+    out.append(row, from, r.first - from);
+    out += standIn(r);
+    from = r.end;
+  }
+  out.append(row, from, std::string::npos);
+  return out;
+}
+
+}  // namespace
+
+ResiduePresenceTable buildResiduePresenceTable(const std::string& invalidResidues,
+                                               bool allowLowerCase) {
+  ResiduePresenceTable table{};
+  for (char c = 'A'; c <= 'Z'; ++c) table[byteOf(c)] = true;
+  for (char c : invalidResidues) table[byteOf(c)] = false;
+  if (allowLowerCase) {
+    for (char c = 'a'; c <= 'z'; ++c) table[byteOf(c)] = true;
+    for (char c : invalidResidues) table[byteOf(lowerOf(c))] = false;
+  }
+  return table;
+}
+
+int elisionMinGaps(int sequenceCount, int elisionThreshold) {
+  const long long gaps = (static_cast<long long>(sequenceCount) * elisionThreshold + 999) / 1000;
+  return static_cast<int>(std::clamp<long long>(gaps, INT_MIN, INT_MAX));
+}
+
+void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& presence) {
+  std::size_t width = 0;
+  if (!commonWidth(alignment, width)) return;
+
+  std::vector<char> keep(width, 0);
+  for (const std::string& row : alignment.residues) {
+    for (std::size_t c = 0; c < width; ++c) {
+      if (presence[byteOf(row[c])]) keep[c] = 1;
+    }
+  }
+  if (std::all_of(keep.begin(), keep.end(), [](char k) { return k != 0; })) return;
+
+  auto compact = [&keep, width](std::string& s) {
+    std::size_t to = 0;
+    for (std::size_t c = 0; c < width; ++c) {
+      if (keep[c] != 0) s[to++] = s[c];
+    }
+    s.resize(to);
+  };
+  std::for_each(alignment.residues.begin(), alignment.residues.end(), compact);
+  std::for_each(alignment.tracks.begin(), alignment.tracks.end(), compact);
+  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
+}
+
+void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& presence, int minGaps,
+                           int minimumElisionLength) {
+  std::size_t width = 0;
+  if (!commonWidth(alignment, width)) return;
+  const std::vector<std::string>& rows = alignment.residues;
+  const std::size_t sequences = rows.size();
+
+  // Replacing a region never moves the columns to its left, so the counts
+  // taken up front hold for the whole right-to-left scan.
+  std::vector<std::size_t> residuesAt(width, 0);
+  for (const std::string& row : rows) {
+    for (std::size_t c = 0; c < width; ++c) residuesAt[c] += presence[byteOf(row[c])] ? 1 : 0;
+  }
+  const long long denseAbove = static_cast<long long>(sequences) - minGaps;
+  auto dense = [&](long long c) {
+    return static_cast<long long>(residuesAt[static_cast<std::size_t>(c)]) > denseAbove;
+  };
+  auto hasResidue = [&](std::size_t s, long long c) {
+    return presence[byteOf(rows[s][static_cast<std::size_t>(c)])] ? 1u : 0u;
+  };
+
+  std::vector<Replacement> regions;  // right to left
+  std::vector<std::size_t> counters(sequences, 0);
+  long long i = static_cast<long long>(width) - 1;
+  while (i >= 0) {
+    if (dense(i)) {
+      --i;
+      continue;
+    }
+    for (std::size_t s = 0; s < sequences; ++s) counters[s] = hasResidue(s, i);
+    long long pos = i - 1;
+    while (pos >= 0 && !dense(pos)) {
+      for (std::size_t s = 0; s < sequences; ++s) counters[s] += hasResidue(s, pos);
+      --pos;
+    }
+    if (i - pos >= minimumElisionLength) {
+      Replacement replacement;
+      if (makeReplacement(alignment, presence, static_cast<std::size_t>(pos + 1),
+                          static_cast<std::size_t>(i + 1), counters, replacement)) {
+        regions.push_back(std::move(replacement));
+      }
+    }
+    i = pos - 1;
+  }
+  if (regions.empty()) return;
+
+  // Applied together, left to right, so each string is rebuilt once.
+  std::reverse(regions.begin(), regions.end());
+  for (std::size_t s = 0; s < sequences; ++s) {
+    alignment.residues[s] =
+        rebuilt(alignment.residues[s], regions, [s](const Replacement& r) { return r.rows[s]; });
+  }
+  for (std::string& track : alignment.tracks) {
+    // Tracks keep the region's first columns, not its last.
+    track = rebuilt(track, regions,
+                    [&track](const Replacement& r) { return track.substr(r.first, r.width); });
+  }
+  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
+}
+
+void elideSparseRegions(Alignment& alignment, const ElisionSettings& settings,
+                        const std::string& invalidResidues) {
+  const ResiduePresenceTable presence =
+      buildResiduePresenceTable(invalidResidues, settings.allowLowerCase);
+  removeResidueFreeColumns(alignment, presence);
+  collapseSparseRegions(alignment, presence, settings.minGaps, settings.minimumElisionLength);
+}
+
+}  // namespace hueset

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "input/alignment.h"
+
+namespace hueset {
+
+// Indexed by the unsigned byte value of a character: true for a residue.
+// Gaps, digits, parentheses and invalid residues are never residues.
+using ResiduePresenceTable = std::array<bool, 256>;
+
+ResiduePresenceTable buildResiduePresenceTable(const std::string& invalidResidues,
+                                               bool allowLowerCase);
+
+// The least number of sequences that must lack a residue at a column for it
+// to be sparse: the elision threshold (tenths of a percent) of the sequences,
+// rounded up.
+int elisionMinGaps(int sequenceCount, int elisionThreshold);
+
+struct ElisionSettings {
+  int minGaps = 0;               // see elisionMinGaps
+  int minimumElisionLength = 4;  // shortest sparse region that is cut
+  bool allowLowerCase = false;
+};
+
+// Removes every column in which no sequence has a residue, from residues and
+// tracks alike, without leaving a mark.
+void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& presence);
+
+// Replaces every sparse region of at least `minimumElisionLength` columns by
+// three to five columns showing each sequence's few residues or "(n)", the
+// number of residues cut out. Tracks keep the region's first columns.
+void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& presence, int minGaps,
+                           int minimumElisionLength);
+
+// Both steps in order. An alignment without sequences, or whose residue and
+// track strings are not all of one length, is left as it is: columns cannot
+// be cut consistently from rows that do not line up.
+void elideSparseRegions(Alignment& alignment, const ElisionSettings& settings,
+                        const std::string& invalidResidues);
+
+}  // namespace hueset
