@@ -1,0 +1,64 @@
+#include "annotate/annotation_writer.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace hueset {
+
+std::string_view registeredClipboardName(ClipboardFormat format) {
+  switch (format) {
+    case ClipboardFormat::RichText:
+      return "Rich Text Format";
+    case ClipboardFormat::Html:
+      return "HTML Format";
+    case ClipboardFormat::PlainText:
+      break;
+  }
+  return {};
+}
+
+AnnotationWriter::AnnotationWriter(std::int32_t fontSize, std::string fontName)
+    : m_fontSize(fontSize), m_fontName(std::move(fontName)) {
+  m_lineBuffer.reserve(128);
+}
+
+AnnotationWriter::~AnnotationWriter() = default;
+
+void AnnotationWriter::addFormat(const ResidueFormat& format) {
+  const auto found = std::find(m_styles.begin(), m_styles.end(), format);
+  int style = static_cast<int>(found - m_styles.begin());
+  if (found == m_styles.end()) m_styles.push_back(format);
+  m_styleOfFormat[m_formatCount] = style;
+  ++m_formatCount;
+}
+
+int AnnotationWriter::styleOf(int formatIndex) const {
+  const auto found = m_styleOfFormat.find(formatIndex);
+  return found == m_styleOfFormat.end() ? 0 : found->second;
+}
+
+void AnnotationWriter::begin() {
+  // Every writer draws its defaults from style 0; a writer given no formats
+  // at all still needs one, so it gets plain black on white.
+  if (m_styles.empty()) addFormat(ResidueFormat{rgb(0, 0, 0), rgb(255, 255, 255), false, false});
+  m_started = true;
+  m_lineBuffer.clear();
+  m_currentFormat = 0;
+  beginDocument();
+}
+
+void AnnotationWriter::setFormat(int index) {
+  if (styleOf(index) == styleOf(m_currentFormat)) return;
+  flushRun();
+  m_lineBuffer.clear();
+  m_currentFormat = index;
+}
+
+void AnnotationWriter::end() {
+  flushRun();
+  endDocument();
+  m_lineBuffer.clear();
+  m_started = false;
+}
+
+}  // namespace hueset

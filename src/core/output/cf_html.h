@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace hueset {
+
+// The byte offsets a CF_HTML description gives, from the start of the text.
+struct CfHtmlOffsets {
+  std::size_t startHtml = 0;
+  std::size_t endHtml = 0;
+  std::size_t startFragment = 0;
+  std::size_t endFragment = 0;
+
+  bool operator==(const CfHtmlOffsets&) const = default;
+};
+
+// Wraps an HTML page for the "HTML Format" clipboard: the description lines
+// with eight-digit offsets, the page with fragment markers after "<HTML>" and
+// before "</HTML>", and a closing line break. The fragment starts at its
+// marker comment. StartHTML is 92 for every page of less than 100 MB; a
+// larger page gets wider numbers so that the offsets stay right.
+std::string wrapCfHtml(std::string_view page);
+
+// Reads the offsets back from the description lines; none when a line is
+// missing or an offset lies outside the text.
+std::optional<CfHtmlOffsets> readCfHtmlOffsets(std::string_view text);
+
+// The page inside a CF_HTML text (StartHTML up to EndHTML), or the whole
+// text when it has no valid description.
+std::string_view cfHtmlPage(std::string_view text);
+
+}  // namespace hueset

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "annotate/annotation_writer.h"
+
+namespace hueset {
+
+// Appends `text` to `out` as RTF text: "\", "{" and "}" get a backslash and
+// bytes above 127 become \'hh, so no name can open a group or a control word.
+void appendRtfEscaped(std::string& out, std::string_view text);
+
+// Writes the annotation as a Rich Text document: a sorted colour table, a
+// one-font table, default character properties from "Default", and every
+// run of another style as a group carrying only what differs from "Default".
+class RtfWriter : public AnnotationWriter {
+ public:
+  RtfWriter(std::int32_t fontSize, std::string fontName);
+
+  void newLine() override;
+  void setSeparator() override;
+  void blockEnd() override;
+  int clipboardFormatCount() const override { return 1; }
+  std::string clipboardText(int index) const override;
+  std::string fileText() const override { return m_output; }
+  ClipboardFormat clipboardFormat(int index) const override;
+
+  // The colours of the table, ascending and unique; RTF colour number n is
+  // entry n - 1 (number 0 is the reader's automatic colour).
+  const std::vector<Colour>& colours() const { return m_colours; }
+
+ protected:
+  void flushRun() override;
+  void beginDocument() override;
+  void endDocument() override;
+
+ private:
+  int colourNumber(Colour colour) const;
+
+  std::vector<int> m_textColourIndex;
+  std::vector<int> m_backColourIndex;
+  std::vector<Colour> m_colours;
+  std::string m_output;
+};
+
+}  // namespace hueset

@@ -1,0 +1,46 @@
+// The whole output for a small two-set globin annotation, compared with the
+// files under tests/data/output.
+#include <gtest/gtest.h>
+
+#include "output/html_writer.h"
+#include "output/rtf_writer.h"
+#include "output/style_sheet_writer.h"
+#include "sample_annotation.h"
+#include "support/test_files.h"
+
+namespace hueset {
+namespace {
+
+using testing::expectMatchesGolden;
+
+TEST(GoldenOutput, Rtf) {
+  const GroupingSet groupings = testing::globinGroupings();
+  RtfWriter writer(groupings.fontSize, groupings.fontName);
+  testing::writeGlobins(writer);
+  expectMatchesGolden(writer.fileText(), "output/globins_two_sets.rtf");
+}
+
+TEST(GoldenOutput, HtmlWithInlineStylesAndTheConfiguredFont) {
+  const GroupingSet groupings = testing::globinGroupings();
+  HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{0, false, false});
+  testing::writeGlobins(writer);
+  expectMatchesGolden(writer.fileText(), "output/globins_two_sets_inline_styles.html");
+}
+
+TEST(GoldenOutput, HtmlWithStyleSheetAndBrowserFont) {
+  const GroupingSet groupings = testing::globinGroupings();
+  HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{1, true, true});
+  testing::writeGlobins(writer);
+  expectMatchesGolden(writer.fileText(), "output/globins_two_sets_style_sheet.html");
+}
+
+TEST(GoldenOutput, StyleSheetForTheGroupings) {
+  StyleSheetWriter writer;
+  for (const auto& format : testing::globinGroupings().textFormats()) writer.addFormat(format);
+  writer.begin();
+  writer.end();
+  expectMatchesGolden(writer.clipboardText(0), "output/globin_groupings_style_sheet.css");
+}
+
+}  // namespace
+}  // namespace hueset
