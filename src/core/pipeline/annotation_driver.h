@@ -40,6 +40,12 @@ struct RememberedSets {
   int sequenceCount = -1;
 };
 
+// Reads `text` as `format` into `alignment` with the reader the format
+// needs, followed for PHD by the prediction reader. Messages go to `sink`.
+// Returns false when a reader failed or the format is not one of the six.
+bool readAlignment(std::string_view text, AlignmentFormat format, const Options& options,
+                   ParseMessageSink& sink, Alignment& alignment);
+
 // Runs the whole annotation of `text` into `writer`. Returns true when the
 // writer received a complete annotation; on any stop it returns false and
 // every message has already gone through `interaction`.

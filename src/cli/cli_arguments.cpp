@@ -1,0 +1,211 @@
+#include "cli/cli_arguments.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "util/text_format.h"
+
+namespace hueset {
+
+const char* const kCliUsage =
+    "Usage:\n"
+    "  hueset-cli annotate [options] FILE|-\n"
+    "      Annotate an alignment (MSF, FASTA, CLUSTAL, PHD or DSC) into Rich Text, HTML or\n"
+    "      a style sheet.\n"
+    "    -o, --output FILE        write here instead of standard output\n"
+    "    -t, --to rtf|html|css    what to write; default: from the output file's extension\n"
+    "                             (.rtf, .html/.htm, .css), else rtf\n"
+    "    -f, --format FORMAT      auto|fasta|clustal|msf|phd-msf|phd-saf|dsc (default auto:\n"
+    "                             guessed from the text)\n"
+    "    -c, --config CONFIG      the residue groupings: colour or bw (the built-in ones), or a\n"
+    "                             configuration file (.cft text or .cfb binary); default: the\n"
+    "                             profile's last configuration file, else colour\n"
+    "        --option NAME=VALUE  set any option by its field name, e.g. consensusThreshold=700\n"
+    "                             (tenths of a percent), useElision=0, wrapLength=80,\n"
+    "                             styleMode=1; repeatable\n"
+    "        --no-profile         ignore the per-user profile; start from the built-in defaults\n"
+    "        --sets \"0,1;2,3\"     sort the sequences into sets: 0-based indexes separated by\n"
+    "                             ',', sets separated by ';'\n"
+    "        --strict             answer No to every question of a reader and refuse invalid\n"
+    "                             characters (default: answer Yes and print a warning)\n"
+    "  hueset-cli read [options] FILE|-\n"
+    "      Print what the reader made of the file as JSON: format, length, names, residues,\n"
+    "      trackLabels, tracks, and every message with its kind, text and line.\n"
+    "      Takes -f, -c, --option, --no-profile and --strict as above.\n"
+    "  hueset-cli config dump colour|bw --as cft|cfb [-o FILE]\n"
+    "      Write a built-in residue groupings configuration as a text (.cft) or binary (.cfb)\n"
+    "      file.\n"
+    "  hueset-cli --help | --version\n"
+    "\n"
+    "The per-user profile is $XDG_CONFIG_HOME/Vantor/Hueset.ini (HUESET_PROFILE names another\n"
+    "file); the desktop program shares it. Messages go to standard error as\n"
+    "FILE:LINE: error|warning: TEXT. Exit status: 0 success, 1 the input could not be\n"
+    "annotated, 2 a usage error.\n";
+
+namespace {
+
+bool isFormatName(const std::string& f) {
+  static const char* const kNames[] = {"auto", "fasta", "clustal", "msf", "phd-msf", "phd-saf", "dsc"};
+  return std::find(std::begin(kNames), std::end(kNames), f) != std::end(kNames);
+}
+
+std::optional<OutputKind> outputKindNamed(const std::string& name) {
+  if (name == "rtf") return OutputKind::Rtf;
+  if (name == "html") return OutputKind::Html;
+  if (name == "css") return OutputKind::Css;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::vector<int>> parseSetLayout(const std::string& text) {
+  std::vector<int> layout{-1};
+  bool setHasMember = false;
+  std::size_t i = 0;
+  while (i <= text.size()) {
+    std::size_t end = text.find_first_of(",;", i);
+    if (end == std::string::npos) end = text.size();
+    std::string_view word = trim(std::string_view(text).substr(i, end - i));
+    if (!word.empty()) {
+      int value = 0;
+      auto [ptr, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+      if (ec != std::errc{} || ptr != word.data() + word.size() || value < 0) return std::nullopt;
+      layout.push_back(value);
+      setHasMember = true;
+    } else if (end < text.size() && text[end] == ',') {
+      return std::nullopt;  // "1,,2"
+    }
+    if (end < text.size() && text[end] == ';') {
+      if (!setHasMember) return std::nullopt;  // empty set
+      layout.push_back(-1);
+      setHasMember = false;
+    }
+    i = end + 1;
+  }
+  if (layout.size() < 2 || layout.back() == -1) return std::nullopt;
+  return layout;
+}
+
+OutputKind outputKindForPath(const std::string& path) {
+  auto dot = path.find_last_of('.');
+  auto slash = path.find_last_of('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return OutputKind::Rtf;
+  std::string ext = path.substr(dot + 1);
+  std::transform(ext.begin(), ext.end(), ext.begin(), toLowerAscii);
+  if (ext == "html" || ext == "htm") return OutputKind::Html;
+  if (ext == "css") return OutputKind::Css;
+  return OutputKind::Rtf;
+}
+
+ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
+  ParsedArguments parsed;
+  CliArguments& a = parsed.arguments;
+  auto usage = [&parsed](std::string message) {
+    parsed.error = std::move(message);
+    return parsed;
+  };
+  if (args.empty()) return usage("no command given");
+
+  std::size_t i = 0;
+  const std::string& command = args[i++];
+  if (command == "--help" || command == "-h" || command == "help") {
+    a.command = CliCommand::Help;
+    return parsed;
+  }
+  if (command == "--version") {
+    a.command = CliCommand::Version;
+    return parsed;
+  }
+  if (command == "annotate") {
+    a.command = CliCommand::Annotate;
+  } else if (command == "read") {
+    a.command = CliCommand::Read;
+  } else if (command == "config") {
+    if (i >= args.size() || args[i] != "dump") return usage("'config' takes 'dump'");
+    ++i;
+    a.command = CliCommand::ConfigDump;
+  } else {
+    return usage("unknown command '" + command + "'");
+  }
+
+  std::vector<std::string> positional;
+  while (i < args.size()) {
+    const std::string& word = args[i++];
+    auto value = [&](const std::string& option) -> std::optional<std::string> {
+      if (i >= args.size()) return std::nullopt;
+      (void)option;
+      return args[i++];
+    };
+    auto needs = [&](const std::string& option) { return "option '" + option + "' needs a value"; };
+
+    if (word == "--help" || word == "-h") {
+      a.command = CliCommand::Help;
+      return parsed;
+    }
+    if (word == "-o" || word == "--output") {
+      auto v = value(word);
+      if (!v || v->empty()) return usage(needs(word));
+      a.output = *v;
+    } else if (word == "-t" || word == "--to") {
+      auto v = value(word);
+      if (!v) return usage(needs(word));
+      a.to = outputKindNamed(*v);
+      if (!a.to) return usage("'" + *v + "' is not one of rtf, html, css");
+    } else if (word == "-f" || word == "--format") {
+      auto v = value(word);
+      if (!v) return usage(needs(word));
+      if (!isFormatName(*v)) {
+        return usage("'" + *v + "' is not one of auto, fasta, clustal, msf, phd-msf, phd-saf, dsc");
+      }
+      a.format = *v;
+    } else if (word == "-c" || word == "--config") {
+      auto v = value(word);
+      if (!v || v->empty()) return usage(needs(word));
+      a.config = *v;
+    } else if (word == "--option") {
+      auto v = value(word);
+      if (!v) return usage(needs(word));
+      auto eq = v->find('=');
+      if (eq == std::string::npos || eq == 0) return usage("--option wants NAME=VALUE, not '" + *v + "'");
+      a.optionAssignments.emplace_back(v->substr(0, eq), v->substr(eq + 1));
+    } else if (word == "--no-profile") {
+      a.noProfile = true;
+    } else if (word == "--sets") {
+      auto v = value(word);
+      if (!v) return usage(needs(word));
+      a.sets = parseSetLayout(*v);
+      if (!a.sets) return usage("--sets wants indexes like \"0,1;2,3\", not '" + *v + "'");
+    } else if (word == "--strict") {
+      a.strict = true;
+    } else if (word == "--as") {
+      auto v = value(word);
+      if (!v) return usage(needs(word));
+      if (*v != "cft" && *v != "cfb") return usage("--as takes cft or cfb");
+      a.dumpAs = *v;
+    } else if (word.size() > 1 && word[0] == '-' && word != "-") {
+      return usage("unknown option '" + word + "'");
+    } else {
+      positional.push_back(word);
+    }
+  }
+
+  if (a.command == CliCommand::ConfigDump) {
+    if (positional.size() != 1 || (positional[0] != "colour" && positional[0] != "bw")) {
+      return usage("'config dump' takes colour or bw");
+    }
+    if (a.dumpAs.empty()) return usage("'config dump' needs --as cft or --as cfb");
+    a.dumpWhich = positional[0];
+    return parsed;
+  }
+  if (positional.empty() && a.command == CliCommand::Annotate && a.to == OutputKind::Css) {
+    return parsed;  // the style sheet needs only the groupings
+  }
+  if (positional.size() != 1) {
+    return usage(positional.empty() ? "no input file given (use - for standard input)"
+                                    : "only one input file may be given");
+  }
+  a.input = positional[0];
+  return parsed;
+}
+
+}  // namespace hueset

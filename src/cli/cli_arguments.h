@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace hueset {
+
+enum class CliCommand { Help, Version, Annotate, Read, ConfigDump };
+enum class OutputKind { Rtf, Html, Css };
+
+// What the command line asked for, before anything is read.
+struct CliArguments {
+  CliCommand command = CliCommand::Help;
+  std::string input;                  // FILE, or "-" for standard input
+  std::string output;                 // empty: standard output
+  std::optional<OutputKind> to;       // none: from the output file's extension
+  std::string format = "auto";        // auto|fasta|clustal|msf|phd-msf|phd-saf|dsc
+  std::string config;                 // colour|bw|FILE; empty: the profile's choice
+  std::vector<std::pair<std::string, std::string>> optionAssignments;
+  bool noProfile = false;
+  std::optional<std::vector<int>> sets;  // a set layout, -1 opening each set
+  bool strict = false;
+  std::string dumpWhich;              // config dump: colour|bw
+  std::string dumpAs;                 // config dump: cft|cfb
+};
+
+struct ParsedArguments {
+  CliArguments arguments;
+  std::string error;  // a usage error, empty when the words were fine
+};
+
+ParsedArguments parseCliArguments(const std::vector<std::string>& args);
+
+// "0,1;2,3" as the set layout -1, 0, 1, -1, 2, 3; none when malformed.
+std::optional<std::vector<int>> parseSetLayout(const std::string& text);
+
+// The writer the output file's extension asks for: .html/.htm HTML, .css the
+// style sheet, anything else Rich Text.
+OutputKind outputKindForPath(const std::string& path);
+
+extern const char* const kCliUsage;
+
+}  // namespace hueset

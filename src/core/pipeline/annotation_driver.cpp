@@ -1,0 +1,259 @@
+#include "pipeline/annotation_driver.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <string>
+
+#include "annotate/annotation_writer.h"
+#include "annotate/consensus.h"
+#include "annotate/elision.h"
+#include "annotate/layout.h"
+#include "groupings/grouping_set.h"
+#include "input/clustal_reader.h"
+#include "input/fasta_reader.h"
+#include "input/format_guess.h"
+#include "input/msf_reader.h"
+#include "input/phd_reader.h"
+#include "settings/options.h"
+#include "util/text_format.h"
+
+namespace hueset {
+
+namespace {
+
+bool isPhd(AlignmentFormat f) {
+  return f == AlignmentFormat::PhdMsf || f == AlignmentFormat::PhdSaf;
+}
+
+// Upper case and the user's gap symbols, on residues only (never on names or
+// prediction rows).
+void applySubstitutions(Alignment& alignment, const OutputOptions& output) {
+  if (!output.enforceUpper && !output.enforceLinker) return;
+  std::array<unsigned char, 256> table{};
+  for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<unsigned char>(i);
+  if (output.enforceUpper) {
+    for (int c = 'a'; c <= 'z'; ++c) table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 32);
+  }
+  if (output.enforceLinker) {
+    for (char c : output.substitutedLinkers) {
+      table[static_cast<unsigned char>(c)] = static_cast<unsigned char>(output.linkerCharacter);
+    }
+  }
+  for (auto& row : alignment.residues) {
+    for (auto& c : row) c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+  }
+}
+
+std::vector<int> defaultSetList(std::size_t sequences) {
+  std::vector<int> list{-1};
+  for (std::size_t i = 0; i < sequences; ++i) list.push_back(static_cast<int>(i));
+  return list;
+}
+
+// The sequences the set list uses, ascending. Values outside the alignment
+// are never used, so they cannot reach the compaction map.
+std::vector<int> usedSequences(const std::vector<int>& setList, int sequenceCount) {
+  std::vector<int> used;
+  for (int v : setList) {
+    if (v >= 0 && v < sequenceCount) used.push_back(v);
+  }
+  std::sort(used.begin(), used.end());
+  used.erase(std::unique(used.begin(), used.end()), used.end());
+  return used;
+}
+
+// Drops the sequences no set uses and renumbers the set list to match.
+void compact(Alignment& alignment, std::vector<int>& setList, const std::vector<int>& used) {
+  const int n = static_cast<int>(alignment.residues.size());
+  std::vector<int> map(static_cast<std::size_t>(n), -1);
+  for (std::size_t k = 0; k < used.size(); ++k) map[static_cast<std::size_t>(used[k])] = static_cast<int>(k);
+  for (int i = n - 1; i >= 0; --i) {
+    if (map[static_cast<std::size_t>(i)] == -1) alignment.removeSequence(i);
+  }
+  for (int& v : setList) {
+    if (v >= 0 && v < n) v = map[static_cast<std::size_t>(v)];
+  }
+}
+
+std::vector<Alignment> splitIntoSets(const Alignment& alignment, const std::vector<int>& setList) {
+  std::vector<Alignment> sets;
+  if (setList.size() < 2) return sets;
+  const int n = static_cast<int>(alignment.residues.size());
+  std::vector<int> current;
+  auto close = [&]() {
+    if (current.empty()) return;
+    Alignment set;
+    set.length = alignment.length;
+    for (int i : current) {
+      set.names.push_back(alignment.names[static_cast<std::size_t>(i)]);
+      set.residues.push_back(alignment.residues[static_cast<std::size_t>(i)]);
+    }
+    sets.push_back(std::move(set));
+    current.clear();
+  };
+  for (std::size_t k = 1; k < setList.size(); ++k) {
+    int v = setList[k];
+    if (v < 0) {
+      close();
+    } else if (v < n && std::find(current.begin(), current.end(), v) == current.end()) {
+      current.push_back(v);
+    }
+  }
+  close();
+  return sets;
+}
+
+// Capped at the alignment length as unsigned numbers, so "unlimited" becomes
+// the length.
+int cappedWidth(bool enabled, int width, int length) {
+  unsigned value = enabled ? static_cast<unsigned>(width) : std::numeric_limits<unsigned>::max();
+  return static_cast<int>(std::min(value, static_cast<unsigned>(std::max(length, 0))));
+}
+
+}  // namespace
+
+bool readAlignment(std::string_view text, AlignmentFormat format, const Options& options,
+                   ParseMessageSink& sink, Alignment& alignment) {
+  const ParseOptions& parse = options.parse;
+  alignment.format = format;
+  ScanPosition after;
+  switch (format) {
+    case AlignmentFormat::Fasta: {
+      FastaReader reader(sink);
+      if (!reader.read(text, alignment)) return false;
+      return true;
+    }
+    case AlignmentFormat::Clustal:
+    case AlignmentFormat::PhdSaf: {
+      ClustalReader reader(sink);
+      if (!reader.read(text, alignment)) return false;
+      after = reader.position();
+      break;
+    }
+    case AlignmentFormat::Msf:
+    case AlignmentFormat::PhdMsf:
+    case AlignmentFormat::Dsc: {
+      MsfReader reader(sink, parse.dscIgnoreCoil, parse.ignoreConfidences);
+      if (!reader.read(text, alignment)) return false;
+      after = reader.position();
+      break;
+    }
+    default:
+      return false;
+  }
+  if (isPhd(format)) {
+    PhdReader predictions(sink, parse.dscIgnoreCoil, parse.mergePhdPredictions,
+                          parse.ignoreConfidences);
+    if (!predictions.readFrom(text, after, alignment)) return false;
+  }
+  return true;
+}
+
+bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
+              AnnotationWriter& writer, AnnotationInteraction& interaction,
+              RememberedSets& remembered) {
+  const ParseOptions& parse = options.parse;
+  const OutputOptions& output = options.output;
+  const AnnotationOptions& annotation = options.annotation;
+  const std::string invalidResidues = invalidResidueList(parse);
+
+  // The document is a NUL-terminated text.
+  text = text.substr(0, text.find('\0'));
+
+  Alignment alignment;
+  AlignmentFormat format = guessFormat(text);
+  if (parse.confirmFormats) {
+    auto chosen = interaction.confirmFormat(format);
+    if (!chosen) return false;
+    format = *chosen;
+  }
+  if (!readAlignment(text, format, options, interaction.messageSink(), alignment)) return false;
+
+  std::vector<CharacterProblem> problems;
+  if (!checkCharacters(alignment, problems, parse.allowLowerCase, parse.allowStrangeLinkers,
+                       invalidResidues)) {
+    if (!interaction.acceptInvalidCharacters(problems)) return false;
+  }
+
+  applySubstitutions(alignment, output);
+
+  // Justified together with an empty name, as the layout's name column is.
+  alignment.names.insert(alignment.names.begin(), std::string());
+  alignment.residues.insert(alignment.residues.begin(), std::string());
+  justifyNames(alignment, output.nameJustification);
+  alignment.removeSequence(0);
+
+  const int sequenceCount = static_cast<int>(alignment.residues.size());
+  std::vector<int> setList;
+  if (output.multipleSets) {
+    const std::vector<int> starting =
+        remembered.sequenceCount == sequenceCount ? remembered.setList : std::vector<int>{};
+    auto chosen = interaction.chooseSets(alignment.names, output.duplicateInSets, starting);
+    if (!chosen) return false;
+    setList = *chosen;
+    remembered = RememberedSets{setList, sequenceCount};
+  } else {
+    setList = defaultSetList(alignment.residues.size());
+  }
+
+  // A single sequence has no consensus worth drawing; none at all cannot be laid out.
+  const std::vector<int> used = usedSequences(setList, sequenceCount);
+  if (used.size() < 2) return false;
+  compact(alignment, setList, used);
+
+  if (annotation.useElision) {
+    ElisionSettings elision;
+    elision.minGaps =
+        elisionMinGaps(static_cast<int>(alignment.residues.size()), annotation.elisionThreshold);
+    elision.minimumElisionLength = annotation.minimumElisionLength;
+    elision.allowLowerCase = parse.allowLowerCase;
+    elideSparseRegions(alignment, elision, invalidResidues);
+  }
+
+  AnnotatedAlignment annotated;
+  annotated.sets = splitIntoSets(alignment, setList);
+
+  ConsensusSettings consensus;
+  consensus.consensusThreshold = annotation.consensusThreshold;
+  consensus.includeBlanks = annotation.includeBlanks;
+  consensus.xIsUnknown = annotation.xIsUnknown;
+  consensus.allowLowerCase = parse.allowLowerCase;
+  for (Alignment& set : annotated.sets) {
+    annotated.results.emplace_back();
+    ConsensusStatus status =
+        computeConsensus(set, annotated.results.back(), groupings, consensus, invalidResidues);
+    if (!status) {
+      interaction.messageSink().error(status.message, 0);
+      return false;
+    }
+    if (!set.trackLabels.empty()) {
+      set.trackLabels.front() = "Consensus";
+      if (output.showThreshold) {
+        set.trackLabels.front() += "/" + std::to_string(annotation.consensusThreshold / 10) + "%";
+      }
+    }
+    justifyNames(set, output.nameJustification);
+  }
+
+  const int wrapWidth = cappedWidth(output.wrapOutput, output.wrapLength, alignment.length);
+  const int columnWidth = cappedWidth(output.separateColumns, output.columnWidth, alignment.length);
+
+  for (const ResidueFormat& f : groupings.textFormats()) writer.addFormat(f);
+  writer.begin();
+  if (!alignment.trackLabels.empty()) {
+    Alignment predictions;
+    predictions.trackLabels = std::move(alignment.trackLabels);
+    predictions.tracks = std::move(alignment.tracks);
+    predictions.length = alignment.length;
+    annotated.sets.push_back(std::move(predictions));
+    Alignment emptyResult;
+    emptyResult.length = alignment.length;
+    annotated.results.push_back(std::move(emptyResult));
+  }
+  layOut(annotated, wrapWidth, columnWidth, writer);
+  writer.end();
+  return true;
+}
+
+}  // namespace hueset

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace hueset {
+
+// The "To File" command: which writer the chosen file type asks for, how the
+// chosen name is cleaned, and what a failed save says.
+
+enum class AnnotationFileType { Rtf = 0, Html = 1 };
+
+struct AnnotationFileFilter {
+  std::string_view label;
+  std::string_view pattern;
+};
+
+// The types offered by the save dialog, in order; the first is preselected.
+inline constexpr std::array<AnnotationFileFilter, 2> kAnnotationFileFilters = {{
+    {"Rich Text Format File", "*.rtf"},
+    {"HTML Web Page File", "*.html"},
+}};
+inline constexpr std::string_view kAnnotationDefaultExtension = "rtf";
+
+// The writer follows the chosen filter (0-based), never the typed extension.
+AnnotationFileType annotationFileTypeForFilter(int filterIndex);
+
+// Drops a leading quotation mark and everything from the last one on, so a
+// name typed in quotes is taken without them.
+std::string cleanChosenFileName(std::string_view name);
+
+// Why a save failed, as far as the folder and the file tell.
+enum class SaveFailure { None, InvalidName, BadPath, AccessDenied, Other };
+
+// Looks at `path` (after a failed write) to name the cause.
+SaveFailure classifySaveFailure(const std::string& path);
+
+// The message for a failed save of `path`: the cause's own text, else
+// "Failed to save document.".
+std::string saveErrorMessage(SaveFailure cause, const std::string& path);
+
+}  // namespace hueset
