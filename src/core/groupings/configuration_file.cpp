@@ -1,0 +1,116 @@
+#include "groupings/configuration_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "groupings/binary_config.h"
+#include "groupings/text_config.h"
+#include "util/string_table.h"
+#include "util/text_format.h"
+
+namespace hueset {
+namespace {
+
+constexpr StringId kCorruptFile = 2071;
+constexpr StringId kTextFileError = 2072;
+
+// The standard file-error reports, naming the file as below.
+constexpr std::string_view kFileNamePrefix = "the configuration file ";
+constexpr std::string_view kFileNotFound =
+    "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.";
+constexpr std::string_view kOpenFailed = "Failed to open document.";
+
+ConfigurationLoad failure(ConfigurationProblem problem, std::string message) {
+  ConfigurationLoad load;
+  load.problem = problem;
+  load.message = std::move(message);
+  return load;
+}
+
+// Text 2072 takes the path, the line and the reader's message in that order.
+std::string textErrorMessage(const std::string& path, std::int32_t line, std::string_view error) {
+  std::string_view templ = loadString(kTextFileError);
+  const std::size_t last = templ.rfind("%s");
+  if (last == std::string_view::npos) return fillTemplate(templ, line, path);
+  std::string message = fillTemplate(templ.substr(0, last), line, path);
+  message.append(error);
+  message.append(templ.substr(last + 2));
+  return message;
+}
+
+std::string corruptMessage(const std::string& path) {
+  return fillTemplate(loadString(kCorruptFile), 0, path);
+}
+
+bool hasSpecialGroupings(const GroupingSet& set) {
+  return set.groupings.size() >= GroupingSet::kFirstOrdinary;
+}
+
+}  // namespace
+
+ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& path) {
+  GroupingSet binary;
+  if (readBinary(binary, bytes) && hasSpecialGroupings(binary)) {
+    ConfigurationLoad load;
+    load.ok = true;
+    load.set = std::move(binary);
+    load.form = ConfigurationForm::Binary;
+    return load;
+  }
+  if (binary.lineNumber == 1) {
+    // The magic matched: a damaged or too short binary file, or one without
+    // both special groupings.
+    return failure(ConfigurationProblem::Corrupt, corruptMessage(path));
+  }
+
+  GroupingSet text;
+  if (!readText(text, bytes)) {
+    return failure(ConfigurationProblem::TextError,
+                   textErrorMessage(path, text.lineNumber, text.lastError));
+  }
+  // The annotation, the editor and the writers all need "Default" and
+  // "Single": a text file without them is refused like a binary one.
+  if (!hasSpecialGroupings(text)) {
+    ConfigurationLoad load = failure(ConfigurationProblem::Corrupt, corruptMessage(path));
+    load.form = ConfigurationForm::Text;
+    return load;
+  }
+  ConfigurationLoad load;
+  load.ok = true;
+  load.set = std::move(text);
+  load.form = ConfigurationForm::Text;
+  return load;
+}
+
+ConfigurationLoad loadConfigurationFile(const std::string& path) {
+  namespace fs = std::filesystem;
+  const std::string named = std::string(kFileNamePrefix) + path;
+  std::error_code ec;
+  const auto status = fs::status(path, ec);
+  if (path.empty() || status.type() == fs::file_type::not_found) {
+    std::string message(kFileNotFound);
+    message.replace(0, 2, named);
+    return failure(ConfigurationProblem::CannotOpen, std::move(message));
+  }
+  if (fs::is_directory(status)) {
+    return failure(ConfigurationProblem::CannotOpen, std::string(kOpenFailed));
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return failure(ConfigurationProblem::CannotOpen, std::string(kOpenFailed));
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return failure(ConfigurationProblem::CannotOpen, std::string(kOpenFailed));
+  return readConfiguration(bytes, path);
+}
+
+std::string configurationBytes(const GroupingSet& set, ConfigurationForm form) {
+  return form == ConfigurationForm::Text ? writeText(set) : writeBinary(set);
+}
+
+WriteResult saveConfigurationFile(const GroupingSet& set, const std::string& path,
+                                  ConfigurationForm form) {
+  return writeFileAtomically(path, configurationBytes(set, form));
+}
+
+}  // namespace hueset

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "groupings/builtin_defaults.h"
+#include "support/test_files.h"
+
+namespace hueset {
+namespace {
+
+// One row of a default's table: "| # | Name | Residues | r,g,b | r,g,b |
+// Bold | Italic | Active | Marker |", the marker "blank" standing for a space.
+struct Row {
+  std::vector<std::string> cells;
+};
+
+std::vector<Row> readTable(const std::string& relative) {
+  std::vector<Row> rows;
+  std::istringstream in(hueset::testing::readTestFile(relative));
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty()) continue;
+    Row row;
+    std::istringstream cells(line.substr(1));
+    std::string cell;
+    while (std::getline(cells, cell, '|')) {
+      const auto first = cell.find_first_not_of(' ');
+      const auto last = cell.find_last_not_of(' ');
+      row.cells.push_back(first == std::string::npos ? "" : cell.substr(first, last - first + 1));
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+Colour colourOf(const std::string& cell) {
+  unsigned r = 0, g = 0, b = 0;
+  char comma1 = 0, comma2 = 0;
+  std::istringstream in(cell);
+  in >> r >> comma1 >> g >> comma2 >> b;
+  EXPECT_TRUE(in && comma1 == ',' && comma2 == ',') << cell;
+  return rgb(r, g, b);
+}
+
+void expectMatchesTable(BuiltinDefault which, const std::string& table, std::size_t count) {
+  const std::vector<Row> rows = readTable(table);
+  ASSERT_EQ(rows.size(), count);
+  GroupingSet set;
+  ASSERT_TRUE(loadBuiltinDefault(set, which));
+  EXPECT_EQ(set.fontName, "Courier New");
+  EXPECT_EQ(set.fontSize, 90);
+  ASSERT_EQ(set.groupings.size(), count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto& c = rows[i].cells;
+    ASSERT_EQ(c.size(), 9u) << table << " row " << i;
+    const ResidueGrouping& g = set.groupings[i];
+    SCOPED_TRACE(table + ": " + c[1]);
+    EXPECT_EQ(std::to_string(i), c[0]);
+    EXPECT_EQ(g.name, c[1]);
+    EXPECT_EQ(g.residues, c[2]);
+    EXPECT_EQ(g.format.textColour, colourOf(c[3]));
+    EXPECT_EQ(g.format.backColour, colourOf(c[4]));
+    EXPECT_EQ(g.format.bold, c[5] == "1");
+    EXPECT_EQ(g.format.italic, c[6] == "1");
+    EXPECT_EQ(g.active, c[7] == "1");
+    EXPECT_EQ(std::string(1, g.marker), c[8] == "blank" ? " " : c[8]);
+  }
+}
+
+TEST(BuiltinDefaults, ColourDefaultHoldsItsTable) {
+  EXPECT_EQ(builtinDefaultImage(BuiltinDefault::Colour).size(), 1041u);
+  expectMatchesTable(BuiltinDefault::Colour, "groupings/colour_default_table.md", 33);
+}
+
+TEST(BuiltinDefaults, BlackAndWhiteDefaultHoldsItsTable) {
+  EXPECT_EQ(builtinDefaultImage(BuiltinDefault::BlackAndWhite).size(), 416u);
+  expectMatchesTable(BuiltinDefault::BlackAndWhite, "groupings/black_and_white_default_table.md", 12);
+}
+
+TEST(BuiltinDefaults, TitlesAndNumbers) {
+  EXPECT_EQ(builtinDefaultTitle(BuiltinDefault::Colour), "Hueset Defaults");
+  EXPECT_EQ(builtinDefaultTitle(BuiltinDefault::BlackAndWhite), "Hueset B & W Defaults");
+  EXPECT_EQ(static_cast<int>(BuiltinDefault::Colour), 153);
+  EXPECT_EQ(static_cast<int>(BuiltinDefault::BlackAndWhite), 188);
+}
+
+TEST(BuiltinDefaults, LoadingReplacesWhatWasThere) {
+  GroupingSet set = builtinDefault(BuiltinDefault::Colour);
+  set.groupings.push_back(ResidueGrouping{});
+  ASSERT_TRUE(loadBuiltinDefault(set, BuiltinDefault::BlackAndWhite));
+  EXPECT_EQ(set.groupings.size(), 12u);
+  EXPECT_TRUE(set.groupings[1].active);
+  EXPECT_FALSE(builtinDefault(BuiltinDefault::Colour).groupings[1].active);
+}
+
+}  // namespace
+}  // namespace hueset
