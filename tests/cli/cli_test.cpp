@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "support/test_files.h"
+
+namespace hueset {
+namespace {
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+CliRun cli(std::vector<std::string> args, const std::string& input = {}) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  CliRun r;
+  r.status = runCli(args, in, out, err);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+const std::string kFasta = ">a\nACDEFGHIKL\n>b\nACDEFGHIKL\n>c\nACDQFGHIWL\n";
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = testing::makeTempDir("cli");
+    m_profile = (fs::path(m_dir) / "profile.ini").string();
+    setenv("HUESET_PROFILE", m_profile.c_str(), 1);
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+  std::string path(const std::string& name) const { return (fs::path(m_dir) / name).string(); }
+  void writeFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path(name), std::ios::binary) << bytes;
+  }
+
+  std::string m_dir;
+  std::string m_profile;
+};
+
+TEST_F(Cli, HelpAndVersion) {
+  CliRun help = cli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  for (const char* word : {"annotate", "read", "config dump", "--output", "--to", "--format",
+                           "--config", "--option", "--no-profile", "--sets", "--strict",
+                           "consensusThreshold"}) {
+    EXPECT_NE(help.out.find(word), std::string::npos) << word;
+  }
+  CliRun version = cli({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("hueset-cli ", 0), 0u);
+}
+
+TEST_F(Cli, UsageErrorsExitWithTwo) {
+  CliRun r = cli({"annotate"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+  EXPECT_EQ(cli({"annotate", "--option", "noSuchOption=1", "-"}, kFasta).status, 2);
+  EXPECT_EQ(cli({"annotate", "--option", "useElision=maybe", "-"}, kFasta).status, 2);
+}
+
+TEST_F(Cli, AnnotatesStandardInputToRtfOnStandardOutput) {
+  CliRun r = cli({"annotate", "--no-profile", "-"}, kFasta);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("{\\rtf1", 0), 0u);
+  EXPECT_NE(r.out.find("Consensus/80%"), std::string::npos);
+  EXPECT_EQ(r.err, "");
+}
+
+TEST_F(Cli, OutputKindFollowsExtensionUnlessTold) {
+  writeFile("in.fasta", kFasta);
+  ASSERT_EQ(cli({"annotate", "--no-profile", "-o", path("a.html"), path("in.fasta")}).status, 0);
+  EXPECT_NE(slurp(path("a.html")).find("<HTML>"), std::string::npos);
+  ASSERT_EQ(cli({"annotate", "--no-profile", "-t", "rtf", "-o", path("b.html"), path("in.fasta")}).status, 0);
+  EXPECT_EQ(slurp(path("b.html")).rfind("{\\rtf1", 0), 0u);
+  ASSERT_EQ(cli({"annotate", "--no-profile", "-o", path("c.rtf"), path("in.fasta")}).status, 0);
+  EXPECT_EQ(slurp(path("c.rtf")).rfind("{\\rtf1", 0), 0u);
+}
+
+TEST_F(Cli, StyleSheetNeedsOnlyTheGroupings) {
+  CliRun r = cli({"annotate", "--no-profile", "-t", "css"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("#hs0\t{", 0), 0u) << r.out;
+  EXPECT_EQ(r.out.find("<STYLE>"), std::string::npos);
+}
+
+TEST_F(Cli, ForcedFormatRunsThatReader) {
+  CliRun r = cli({"annotate", "--no-profile", "-f", "msf", "-"}, kFasta);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("error: This is not a valid MSF file."), std::string::npos) << r.err;
+  EXPECT_EQ(r.out, "");
+}
+
+TEST_F(Cli, ReaderMessagesNameFileAndLine) {
+  writeFile("bad.fasta", "ACD\n>a\nAC\n");
+  CliRun r = cli({"annotate", "--no-profile", "-f", "fasta", path("bad.fasta")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err.rfind(path("bad.fasta") + ":1: error: This is not a valid FASTA file. ", 0), 0u)
+      << r.err;
+}
+
+TEST_F(Cli, QuestionsAreWarningsUnlessStrict) {
+  // A data line with text after white space asks whether to go on.
+  const std::string text = ">a\nACDEF extra\n>b\nACDEF\n";
+  CliRun lenient = cli({"annotate", "--no-profile", "-"}, text);
+  EXPECT_EQ(lenient.status, 0);
+  EXPECT_NE(lenient.err.find("<stdin>:2: warning: There is an error in the FASTA file."),
+            std::string::npos)
+      << lenient.err;
+  CliRun strict = cli({"annotate", "--no-profile", "--strict", "-"}, text);
+  EXPECT_EQ(strict.status, 1);
+  EXPECT_NE(strict.err.find("<stdin>:2: error:"), std::string::npos);
+  EXPECT_EQ(strict.out, "");
+}
+
+TEST_F(Cli, InvalidCharactersAreListedPerSequence) {
+  const std::string text = ">a\nAC1EF\n>b\nACdEF\n";
+  CliRun lenient = cli({"annotate", "--no-profile", "-"}, text);
+  EXPECT_EQ(lenient.status, 0);
+  EXPECT_NE(lenient.err.find("warning: Invalid characters in 2 sequence(s)"), std::string::npos)
+      << lenient.err;
+  EXPECT_NE(lenient.err.find("  >a"), std::string::npos);
+  EXPECT_NE(lenient.err.find("  >b"), std::string::npos);
+  EXPECT_EQ(cli({"annotate", "--no-profile", "--strict", "-"}, text).status, 1);
+}
+
+TEST_F(Cli, UnequalLengthsListNamesAndLengths) {
+  CliRun r = cli({"annotate", "--no-profile", "-"}, ">a\nACDEF\n>b\nAC\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("error: This is not a valid FASTA file."), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("  >a  5  ACDEF"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("  >b  2  AC"), std::string::npos) << r.err;
+}
+
+TEST_F(Cli, OneSequenceFailsWithAnExplanation) {
+  CliRun r = cli({"annotate", "--no-profile", "-"}, ">a\nACDEF\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("at least two sequences"), std::string::npos);
+}
+
+TEST_F(Cli, OptionsChangeTheAnnotation) {
+  CliRun r = cli({"annotate", "--no-profile", "--option", "consensusThreshold=600", "--option",
+                  "showThreshold=1", "-"},
+                 kFasta);
+  EXPECT_NE(r.out.find("Consensus/60%"), std::string::npos);
+  // Out-of-range values are clamped as the profile's are.
+  r = cli({"annotate", "--no-profile", "--option", "consensusThreshold=100", "-"}, kFasta);
+  EXPECT_NE(r.out.find("Consensus/50%"), std::string::npos);
+  r = cli({"annotate", "--no-profile", "--option", "linkerCharacter=*", "--option",
+           "substitutedLinkers=-", "-"},
+          ">a\nAC-EF\n>b\nACDEF\n");
+  // The substituted gap stands between two runs of coloured residues.
+  EXPECT_NE(r.out.find("C}*{"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find('-'), std::string::npos) << r.out;
+}
+
+TEST_F(Cli, SetsSplitTheOutput) {
+  CliRun r = cli({"annotate", "--no-profile", "-t", "html", "--sets", "2,0;1", "-"}, kFasta);
+  EXPECT_EQ(r.status, 0) << r.err;
+  auto c = r.out.find("&gt;c");
+  auto a = r.out.find("&gt;a");
+  auto b = r.out.find("&gt;b");
+  EXPECT_LT(c, a);
+  EXPECT_LT(a, b);
+  EXPECT_NE(r.out.find("Consensus", r.out.find("Consensus") + 1), std::string::npos);
+}
+
+TEST_F(Cli, ConfigurationChoices) {
+  CliRun bw = cli({"annotate", "--no-profile", "-c", "bw", "-t", "css"});
+  CliRun colour = cli({"annotate", "--no-profile", "-c", "colour", "-t", "css"});
+  EXPECT_EQ(bw.status, 0);
+  EXPECT_NE(bw.out, colour.out);
+
+  ASSERT_EQ(cli({"config", "dump", "bw", "--as", "cft", "-o", path("bw.cft")}).status, 0);
+  ASSERT_EQ(cli({"config", "dump", "bw", "--as", "cfb", "-o", path("bw.cfb")}).status, 0);
+  EXPECT_EQ(slurp(path("bw.cfb")).size(), 416u);
+  EXPECT_EQ(cli({"annotate", "--no-profile", "-c", path("bw.cft"), "-t", "css"}).out, bw.out);
+  EXPECT_EQ(cli({"annotate", "--no-profile", "-c", path("bw.cfb"), "-t", "css"}).out, bw.out);
+
+  writeFile("broken.cft", "this is not a configuration\n");
+  CliRun broken = cli({"annotate", "--no-profile", "-c", path("broken.cft"), "-t", "css"});
+  EXPECT_NE(broken.status, 0);
+  EXPECT_NE(broken.err.find(path("broken.cft") + ": error:"), std::string::npos) << broken.err;
+}
+
+TEST_F(Cli, ProfileIsReadUnlessIgnored) {
+  std::ofstream(m_profile) << "[Annotation Settings]\nConsensus Threshold=700\n"
+                              "[General Settings]\nLast Configuration File=" << path("missing.cfb") << "\n";
+  CliRun withProfile = cli({"annotate", "-"}, kFasta);
+  EXPECT_EQ(withProfile.status, 0) << withProfile.err;
+  EXPECT_NE(withProfile.out.find("Consensus/70%"), std::string::npos);
+  // The profile's last configuration file is gone: warned about, colour used.
+  EXPECT_NE(withProfile.err.find("built-in colour groupings"), std::string::npos);
+  CliRun without = cli({"annotate", "--no-profile", "-"}, kFasta);
+  EXPECT_NE(without.out.find("Consensus/80%"), std::string::npos);
+  EXPECT_EQ(without.err, "");
+}
+
+TEST_F(Cli, ReadPrintsJson) {
+  CliRun r = cli({"read", "--no-profile", "-"}, ">a \"q\"\nAC\n>b\nA\x01\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"format\": \"FASTA\""), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\">a \\\"q\\\"\""), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"A\\u0001\""), std::string::npos) << r.out;
+
+  CliRun bad = cli({"read", "--no-profile", "-f", "msf", "-"}, "nothing here\n");
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.out.find("\"ok\": false"), std::string::npos);
+  EXPECT_NE(bad.out.find("\"kind\": \"error\""), std::string::npos);
+}
+
+TEST_F(Cli, MissingInputAndUnwritableOutputFail) {
+  CliRun missing = cli({"annotate", "--no-profile", path("nope.msf")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
+  CliRun unwritable = cli({"annotate", "--no-profile", "-o", path("no/such/dir/x.rtf"), "-"}, kFasta);
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_FALSE(unwritable.err.empty());
+}
+
+TEST_F(Cli, BundledExamplesAnnotate) {
+  for (const char* example : {"globins45.aln", "globins4.msf", "globins4.fasta", "fn3.aln",
+                              "globins4-dsc.msf"}) {
+    const std::string file = std::string(HUESET_SOURCE_DIR) + "/examples/" + example;
+    ASSERT_TRUE(fs::exists(file)) << file;
+    CliRun r = cli({"annotate", "--no-profile", "-t", "html", file});
+    EXPECT_EQ(r.status, 0) << example << ": " << r.err;
+    EXPECT_EQ(r.err, "") << example;
+  }
+}
+
+}  // namespace
+}  // namespace hueset
