@@ -157,9 +157,20 @@ bool readInput(const std::string& path, std::istream& in, std::string& text) {
     text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return !in.bad();
   }
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
   if (!file) return false;
-  text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  const std::streamoff size = file.tellg();
+  if (size < 0) {
+    // Not a seekable file (a pipe): read it as it comes.
+    file.clear();
+    file.seekg(0);
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return !file.bad();
+  }
+  text.resize(static_cast<std::size_t>(size));
+  file.seekg(0);
+  file.read(text.data(), size);
+  text.resize(static_cast<std::size_t>(file.gcount()));
   return !file.bad();
 }
 
@@ -264,6 +275,20 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   // There is no one to ask: the format is the one given, or the guess.
   setup->options.parse.confirmFormats = true;
   if (a.sets) setup->options.output.multipleSets = true;
+
+  // The annotation streams out as it is laid out, so a file of any size is
+  // written in bounded memory; a file is put in place only when complete.
+  std::optional<AtomicFileWriter> file;
+  if (!a.output.empty() && a.output != "-") {
+    file.emplace(a.output);
+    if (!file->isOpen()) {
+      err << a.output << ": error: " << file->error() << "\n";
+      return kFailed;
+    }
+  }
+  std::ostream& target = file ? file->stream() : out;
+  writer->streamTo(&target);
+
   CliSink sink(inputLabel(a.input), err, a.strict);
   CliInteraction interaction(sink, formatNamed(a.format), a.strict, a.sets, err);
   RememberedSets remembered;
@@ -271,9 +296,19 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
     if (sink.messages().empty()) {
       sink.print("error", "nothing to annotate: at least two sequences are needed", 0);
     }
-    return kFailed;
+    return kFailed;  // an unfinished file is discarded
   }
-  return deliver(writer->fileText(), a.output, out, err);
+  writer->drainToStream();
+  if (file) {
+    WriteResult written = file->commit();
+    if (!written.ok) {
+      err << a.output << ": error: " << written.error << "\n";
+      return kFailed;
+    }
+    return kSuccess;
+  }
+  out.flush();
+  return out ? kSuccess : kFailed;
 }
 
 void writeJsonList(std::ostream& out, const char* name, const std::vector<std::string>& items) {

@@ -1,5 +1,7 @@
 #include "annotate/annotation_writer.h"
 
+#include <ostream>
+
 #include <algorithm>
 #include <utility>
 
@@ -28,13 +30,19 @@ void AnnotationWriter::addFormat(const ResidueFormat& format) {
   const auto found = std::find(m_styles.begin(), m_styles.end(), format);
   int style = static_cast<int>(found - m_styles.begin());
   if (found == m_styles.end()) m_styles.push_back(format);
-  m_styleOfFormat[m_formatCount] = style;
+  m_styleOfFormat.push_back(style);
   ++m_formatCount;
 }
 
 int AnnotationWriter::styleOf(int formatIndex) const {
-  const auto found = m_styleOfFormat.find(formatIndex);
-  return found == m_styleOfFormat.end() ? 0 : found->second;
+  if (formatIndex < 0 || static_cast<std::size_t>(formatIndex) >= m_styleOfFormat.size()) return 0;
+  return m_styleOfFormat[static_cast<std::size_t>(formatIndex)];
+}
+
+void AnnotationWriter::drainToStream() {
+  if (!m_sink) return;
+  m_sink->write(m_output.data(), static_cast<std::streamsize>(m_output.size()));
+  m_output.clear();
 }
 
 void AnnotationWriter::begin() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,6 +72,14 @@ class AnnotationWriter {
   bool started() const { return m_started; }
   int currentFormat() const { return m_currentFormat; }
   int formatCount() const { return m_formatCount; }
+  // From now on, hand the finished text to `sink` whenever a line or block
+  // ends and enough has gathered, instead of keeping the whole document; the
+  // text not yet handed over stays in the writer (fileText gives it). A file
+  // of any size is then written in bounded memory. Null stops streaming.
+  void streamTo(std::ostream* sink) { m_sink = sink; }
+  // Hands everything gathered so far to the stream.
+  void drainToStream();
+
   // The distinct formats in order of first appearance; style 0 is "Default".
   const std::vector<ResidueFormat>& styles() const { return m_styles; }
   // The style of a format index; an index never added counts as "Default".
@@ -80,6 +88,13 @@ class AnnotationWriter {
  protected:
   std::string& lineBuffer() { return m_lineBuffer; }
   const std::string& lineBuffer() const { return m_lineBuffer; }
+  // The document text the writer builds.
+  std::string& output() { return m_output; }
+  const std::string& output() const { return m_output; }
+  // Called by the writers after each line and block end.
+  void drainIfLarge() {
+    if (m_sink && m_output.size() >= kDrainSize) drainToStream();
+  }
 
  private:
   std::int32_t m_fontSize;
@@ -87,7 +102,10 @@ class AnnotationWriter {
   bool m_started = false;
   std::string m_lineBuffer;
   int m_currentFormat = 0;
-  std::map<int, int> m_styleOfFormat;
+  std::vector<int> m_styleOfFormat;  // indexed by format index
+  std::string m_output;
+  std::ostream* m_sink = nullptr;
+  static constexpr std::size_t kDrainSize = 1 << 20;
   int m_formatCount = 0;
   std::vector<ResidueFormat> m_styles;
 };

@@ -7,6 +7,11 @@
 namespace hueset {
 
 void appendHtmlEscaped(std::string& out, std::string_view text) {
+  // Residue runs rarely hold anything to escape: copy them whole.
+  if (text.find_first_of("<>&\"") == std::string_view::npos) {
+    out.append(text);
+    return;
+  }
   for (const char c : text) {
     switch (c) {
       case '<':
@@ -70,7 +75,7 @@ void HtmlWriter::blockEnd() {
   newLine();
 }
 
-std::string HtmlWriter::clipboardText(int /*index*/) const { return wrapCfHtml(m_output); }
+std::string HtmlWriter::clipboardText(int /*index*/) const { return wrapCfHtml(output()); }
 
 ClipboardFormat HtmlWriter::clipboardFormat(int index) const {
   return index == 1 ? ClipboardFormat::Html : ClipboardFormat::PlainText;
@@ -90,16 +95,17 @@ std::string HtmlWriter::rules() const {
 void HtmlWriter::flushRun() {
   if (lineBuffer().empty()) return;
   const auto style = static_cast<std::size_t>(styleOf(currentFormat()));
-  if (style < m_tags.size()) m_output.append(m_tags[style]);
-  appendHtmlEscaped(m_output, lineBuffer());
+  if (style < m_tags.size()) output().append(m_tags[style]);
+  appendHtmlEscaped(output(), lineBuffer());
   lineBuffer().clear();
+  drainIfLarge();
 }
 
 void HtmlWriter::beginDocument() {
   m_tags.clear();
-  m_output.clear();
-  m_output.append("<HTML>\n<HEAD>\n");
-  if (m_useStyleSheet) m_output.append("<STYLE>\n<!--\n").append(rules()).append("-->\n</STYLE>\n");
+  output().clear();
+  output().append("<HTML>\n<HEAD>\n");
+  if (m_useStyleSheet) output().append("<STYLE>\n<!--\n").append(rules()).append("-->\n</STYLE>\n");
 
   // Each tag first closes the bold element the previous one opened.
   for (std::size_t i = 0; i < styles().size(); ++i) {
@@ -115,27 +121,27 @@ void HtmlWriter::beginDocument() {
     m_tags.push_back(std::move(tag));
   }
 
-  m_output.append(
+  output().append(
       "</HEAD>\n<BODY>\n<P><SAMP>\n<SPAN style=\"font-style: normal\">\n<b><PRE>");
   if (writesFontElement()) {
-    m_output.append("<font");
+    output().append("<font");
     if (!m_useSampleFont) {
-      m_output.append(" face=\"");
-      appendHtmlEscaped(m_output, fontName());
-      m_output.push_back('"');
+      output().append(" face=\"");
+      appendHtmlEscaped(output(), fontName());
+      output().push_back('"');
     }
     if (!m_useBrowserFontSize) {
-      m_output.append(" style =\"font-size:").append(std::to_string(fontSize() / 10));
-      m_output.append(".").append(std::to_string(fontSize() % 10)).append("pt\"");
+      output().append(" style =\"font-size:").append(std::to_string(fontSize() / 10));
+      output().append(".").append(std::to_string(fontSize() % 10)).append("pt\"");
     }
-    m_output.append(">\n");
+    output().append(">\n");
   }
 }
 
 void HtmlWriter::endDocument() {
-  m_output.append("</b>\n");
-  if (writesFontElement()) m_output.append("</font>");
-  m_output.append("</SPAN></SAMP></P></PRE></BODY></HTML>");
+  output().append("</b>\n");
+  if (writesFontElement()) output().append("</font>");
+  output().append("</SPAN></SAMP></P></PRE></BODY></HTML>");
 }
 
 }  // namespace hueset

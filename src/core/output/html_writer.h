@@ -49,7 +49,7 @@ class HtmlWriter : public AnnotationWriter {
   int clipboardFormatCount() const override { return 2; }
   // The page wrapped as CF_HTML, for both formats.
   std::string clipboardText(int index) const override;
-  std::string fileText() const override { return m_output; }
+  std::string fileText() const override { return output(); }
   ClipboardFormat clipboardFormat(int index) const override;
 
   bool useStyleSheet() const { return m_useStyleSheet; }
@@ -64,8 +64,6 @@ class HtmlWriter : public AnnotationWriter {
 
   // One rule per style: "#hs1\t{ color: ...}\n".
   std::string rules() const;
-  std::string& output() { return m_output; }
-  const std::string& output() const { return m_output; }
 
  private:
   bool writesFontElement() const { return !(m_useSampleFont && m_useBrowserFontSize); }
@@ -75,7 +73,6 @@ class HtmlWriter : public AnnotationWriter {
   bool m_useStyleSheet;
   bool m_useSampleFont;
   bool m_useBrowserFontSize;
-  std::string m_output;
 };
 
 }  // namespace hueset

@@ -7,6 +7,14 @@ namespace hueset {
 
 void appendRtfEscaped(std::string& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
+  // Residue runs rarely hold anything to escape: copy them whole.
+  const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
+    return c == '\\' || c == '{' || c == '}' || static_cast<unsigned char>(c) > 127;
+  });
+  if (plain) {
+    out.append(text);
+    return;
+  }
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == '\\' || c == '{' || c == '}') {
@@ -28,14 +36,16 @@ RtfWriter::RtfWriter(std::int32_t fontSize, std::string fontName)
 void RtfWriter::newLine() {
   flushRun();
   lineBuffer().clear();
-  m_output.append("{\\par}");
+  output().append("{\\par}");
+  drainIfLarge();
 }
 
 void RtfWriter::setSeparator() {
   flushRun();
   lineBuffer().clear();
   // The font size in tenths of a point, read as twips, leaves half a line.
-  m_output.append("{\\sa").append(std::to_string(fontSize())).append("\\par}");
+  output().append("{\\sa").append(std::to_string(fontSize())).append("\\par}");
+  drainIfLarge();
 }
 
 void RtfWriter::blockEnd() {
@@ -43,7 +53,7 @@ void RtfWriter::blockEnd() {
   newLine();
 }
 
-std::string RtfWriter::clipboardText(int /*index*/) const { return m_output; }
+std::string RtfWriter::clipboardText(int /*index*/) const { return output(); }
 
 ClipboardFormat RtfWriter::clipboardFormat(int /*index*/) const {
   return ClipboardFormat::RichText;
@@ -58,8 +68,9 @@ void RtfWriter::beginDocument() {
   m_textColourIndex.clear();
   m_backColourIndex.clear();
   m_colours.clear();
-  m_output.clear();
-  m_output.append("{\\rtf1\\ansi{\\colortbl;");
+  output().clear();
+  m_styleWords.clear();
+  output().append("{\\rtf1\\ansi{\\colortbl;");
 
   const std::vector<ResidueFormat>& all = styles();
   for (auto style = all.rbegin(); style != all.rend(); ++style) {
@@ -73,54 +84,62 @@ void RtfWriter::beginDocument() {
     m_backColourIndex.push_back(colourNumber(style.backColour) - 1);
   }
   for (const Colour colour : m_colours) {
-    m_output.append("\\red").append(std::to_string(redOf(colour)));
-    m_output.append("\\green").append(std::to_string(greenOf(colour)));
-    m_output.append("\\blue").append(std::to_string(blueOf(colour))).push_back(';');
+    output().append("\\red").append(std::to_string(redOf(colour)));
+    output().append("\\green").append(std::to_string(greenOf(colour)));
+    output().append("\\blue").append(std::to_string(blueOf(colour))).push_back(';');
   }
 
-  m_output.append("}\\deff0{\\fonttbl{\\f0\\fmodern\\fprq1 ");
-  appendRtfEscaped(m_output, fontName());
-  m_output.append(";}}");
+  output().append("}\\deff0{\\fonttbl{\\f0\\fmodern\\fprq1 ");
+  appendRtfEscaped(output(), fontName());
+  output().append(";}}");
 
   const ResidueFormat& plain = all.front();
-  m_output.append("\\fs").append(std::to_string(fontSize() / 5));
-  m_output.append("\\chcbpat").append(std::to_string(m_backColourIndex.front() + 1));
-  m_output.append("\\cf").append(std::to_string(m_textColourIndex.front() + 1));
-  m_output.append(plain.bold ? "\\b" : "\\b0");
-  m_output.append(plain.italic ? "\\i" : "\\i0");
-  m_output.push_back(' ');
+  output().append("\\fs").append(std::to_string(fontSize() / 5));
+  output().append("\\chcbpat").append(std::to_string(m_backColourIndex.front() + 1));
+  output().append("\\cf").append(std::to_string(m_textColourIndex.front() + 1));
+  output().append(plain.bold ? "\\b" : "\\b0");
+  output().append(plain.italic ? "\\i" : "\\i0");
+  output().push_back(' ');
+}
+
+// The control words that set a style apart from style 0, made once per style.
+const std::string& RtfWriter::styleWords(int style) {
+  const auto index = static_cast<std::size_t>(style);
+  if (index >= m_styleWords.size()) m_styleWords.resize(index + 1);
+  if (!m_styleWords[index]) {
+    std::string words;
+    // A style added after beginDocument has no colours in the table; it is
+    // drawn plain rather than with a wrong colour.
+    if (style != 0 && index < m_textColourIndex.size()) {
+      const ResidueFormat& plain = styles().front();
+      const ResidueFormat& own = styles()[index];
+      if (own.backColour != plain.backColour) {
+        words.append("\\chcbpat").append(std::to_string(m_backColourIndex[index] + 1));
+      }
+      if (own.textColour != plain.textColour) {
+        words.append("\\cf").append(std::to_string(m_textColourIndex[index] + 1));
+      }
+      if (own.bold != plain.bold) words.append(own.bold ? "\\b" : "\\b0");
+      if (own.italic != plain.italic) words.append(own.italic ? "\\i" : "\\i0");
+    }
+    m_styleWords[index] = std::move(words);
+  }
+  return *m_styleWords[index];
 }
 
 void RtfWriter::flushRun() {
   if (lineBuffer().empty()) return;
-  const int style = styleOf(currentFormat());
-  std::string words;
-  // A style added after beginDocument has no colours in the table; it is
-  // drawn plain rather than with a wrong colour.
-  if (currentFormat() != 0 && style != 0 &&
-      static_cast<std::size_t>(style) < m_textColourIndex.size()) {
-    const ResidueFormat& plain = styles().front();
-    const ResidueFormat& own = styles()[static_cast<std::size_t>(style)];
-    const auto index = static_cast<std::size_t>(style);
-    if (own.backColour != plain.backColour) {
-      words.append("\\chcbpat").append(std::to_string(m_backColourIndex[index] + 1));
-    }
-    if (own.textColour != plain.textColour) {
-      words.append("\\cf").append(std::to_string(m_textColourIndex[index] + 1));
-    }
-    if (own.bold != plain.bold) words.append(own.bold ? "\\b" : "\\b0");
-    if (own.italic != plain.italic) words.append(own.italic ? "\\i" : "\\i0");
-  }
+  const std::string& words = currentFormat() != 0 ? styleWords(styleOf(currentFormat())) : kNoWords;
   if (words.empty()) {
-    appendRtfEscaped(m_output, lineBuffer());
+    appendRtfEscaped(output(), lineBuffer());
     return;
   }
-  m_output.push_back('{');
-  m_output.append(words).push_back(' ');
-  appendRtfEscaped(m_output, lineBuffer());
-  m_output.push_back('}');
+  output().push_back('{');
+  output().append(words).push_back(' ');
+  appendRtfEscaped(output(), lineBuffer());
+  output().push_back('}');
 }
 
-void RtfWriter::endDocument() { m_output.push_back('}'); }
+void RtfWriter::endDocument() { output().push_back('}'); }
 
 }  // namespace hueset

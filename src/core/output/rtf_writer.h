@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,7 @@ class RtfWriter : public AnnotationWriter {
   void blockEnd() override;
   int clipboardFormatCount() const override { return 1; }
   std::string clipboardText(int index) const override;
-  std::string fileText() const override { return m_output; }
+  std::string fileText() const override { return output(); }
   ClipboardFormat clipboardFormat(int index) const override;
 
   // The colours of the table, ascending and unique; RTF colour number n is
@@ -39,11 +40,14 @@ class RtfWriter : public AnnotationWriter {
 
  private:
   int colourNumber(Colour colour) const;
+  const std::string& styleWords(int style);
+
+  inline static const std::string kNoWords;
+  std::vector<std::optional<std::string>> m_styleWords;
 
   std::vector<int> m_textColourIndex;
   std::vector<int> m_backColourIndex;
   std::vector<Colour> m_colours;
-  std::string m_output;
 };
 
 }  // namespace hueset
