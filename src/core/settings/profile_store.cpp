@@ -171,7 +171,8 @@ IniProfileStore::IniProfileStore(std::string path) : m_path(std::move(path)) {
 void IniProfileStore::loadFromText(std::string_view text) {
   m_sections.clear();
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  std::optional<std::size_t> current;  // no section yet, or a damaged header
+  constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
+  std::size_t current = kNoSection;  // no section yet, or a damaged header
   while (!text.empty()) {
     std::size_t lineEnd = text.find_first_of("\r\n");
     std::string_view line = text.substr(0, lineEnd);
@@ -182,7 +183,7 @@ void IniProfileStore::loadFromText(std::string_view text) {
     if (pos == line.size() || line[pos] == ';' || line[pos] == '#') continue;
     if (line[pos] == '[') {
       Decoded name = decode(line, pos + 1, ']');
-      current.reset();
+      current = kNoSection;
       if (!name.terminated) continue;
       sectionForWriting(name.text);
       for (std::size_t i = 0; i < m_sections.size(); ++i) {
@@ -190,11 +191,11 @@ void IniProfileStore::loadFromText(std::string_view text) {
       }
       continue;
     }
-    if (!current) continue;
+    if (current == kNoSection) continue;
     Decoded key = decode(line, pos, '=');
     if (!key.terminated) continue;
     Decoded value = decode(line, key.end + 1, 0);
-    writeString(m_sections[*current].name, key.text, value.text);
+    writeString(m_sections[current].name, key.text, value.text);
   }
 }
 
