@@ -61,3 +61,29 @@ TEST(FileWrite, DeviceIsWrittenInPlace) {
 
 }  // namespace
 }  // namespace hueset
+
+namespace hueset {
+namespace {
+
+TEST(AtomicFileWriter, AbandonedWriteLeavesTheOldFile) {
+  fs::path dir = testing::makeTempDir("abandon");
+  fs::path target = dir / "keep.txt";
+  std::ofstream(target) << "old";
+  {
+    AtomicFileWriter file(target.string());
+    ASSERT_TRUE(file.isOpen());
+    file.stream() << "half of the new";
+  }  // no commit
+  EXPECT_EQ(slurp(target), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);
+  {
+    AtomicFileWriter file(target.string());
+    file.stream() << "new";
+    EXPECT_TRUE(file.commit().ok);
+  }
+  EXPECT_EQ(slurp(target), "new");
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace hueset
