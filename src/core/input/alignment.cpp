@@ -35,9 +35,21 @@ int Alignment::lastNonEmptySequence() const {
 }
 
 void Alignment::removeEmptySequences() {
-  for (std::size_t i = residues.size(); i-- > 0;) {
-    if (residues[i].empty()) removeSequence(static_cast<int>(i));
-  }
+  // One stable pass over each list: removing one at a time is quadratic
+  // when many sequences are empty.
+  std::vector<char> drop(residues.size());
+  for (std::size_t i = 0; i < residues.size(); ++i) drop[i] = residues[i].empty();
+  auto compact = [&drop](std::vector<std::string>& list) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (i < drop.size() && drop[i]) continue;
+      if (kept != i) list[kept] = std::move(list[i]);
+      ++kept;
+    }
+    list.resize(kept);
+  };
+  compact(residues);
+  compact(names);
 }
 
 void Alignment::removeSequence(int index) {

@@ -1,0 +1,86 @@
+#include "input/clustal_reader.h"
+
+#include "input/line_words.h"
+#include "input/name_index.h"
+#include "util/text_format.h"
+
+namespace hueset {
+
+namespace {
+constexpr std::size_t kShortestTestedHeader = 7;
+constexpr std::size_t kMaxSafResiduesPerLine = 60;
+}  // namespace
+
+ClustalReader::ClustalReader(ParseMessageSink& sink) : AlignmentReader(sink, 2032, 2033) {}
+
+bool ClustalReader::findSafStart() {
+  while (auto line = takeNonBlankLine()) {
+    if (startsWithNoCase(*line, "# saf")) return true;
+  }
+  return fail(2046, -lineCount());
+}
+
+bool ClustalReader::parse(Alignment& alignment) {
+  const bool saf = alignment.format == AlignmentFormat::PhdSaf;
+  if (saf) {
+    setHeadings(2040, 2041);
+  } else {
+    setHeadings(2032, 2033);
+  }
+  alignment.names.clear();
+  alignment.residues.clear();
+  alignment.trackLabels.clear();
+  alignment.tracks.clear();
+  alignment.length = 0;
+
+  if (saf && !findSafStart()) return false;
+  bool headerSeen = saf;
+  NameIndex index(alignment.names);
+
+  while (auto taken = takeLine()) {
+    const std::string_view line = *taken;
+    // Conservation lines and rulers start with blanks.
+    if (line.empty() || isSpace(line.front())) continue;
+    if (saf && isSectionRule(line)) break;
+    if (!headerSeen) {
+      headerSeen = true;
+      if (line.size() >= kShortestTestedHeader && !atEnd() && !line.starts_with("CLUS")) {
+        return fail(2034, lineCount());
+      }
+      continue;
+    }
+    if (saf && line.front() == '#') continue;
+
+    const auto [name, afterName] = splitFirstWord(line);
+    const std::string_view data = splitFirstWord(trimLeft(afterName)).word;
+    if (data.empty()) {
+      if (askToAbort(2035, lineCount(), name)) return false;
+      continue;
+    }
+    int i = index.find(name);
+    if (i < 0) {
+      i = index.add(name);
+      alignment.residues.emplace_back();
+    }
+    std::string& residues = alignment.residues[static_cast<std::size_t>(i)];
+    if (!saf) {
+      // A residue count may follow the residues; it is not data.
+      residues.append(data);
+      continue;
+    }
+    std::size_t added = 0;
+    for (char c : afterName) {
+      if (isSpace(c)) continue;
+      residues += c;
+      ++added;
+    }
+    if (added > kMaxSafResiduesPerLine && askToAbort(2024, lineCount())) return false;
+  }
+
+  if (alignment.names.empty()) return fail(2036, lineCount());
+  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
+  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
+  return true;
+}
+
+}  // namespace hueset

@@ -1,0 +1,62 @@
+#include "input/fasta_reader.h"
+
+#include "input/line_words.h"
+#include "util/text_format.h"
+
+namespace hueset {
+
+namespace {
+// The header from its ">" up to the first character that is not printable
+// (normally the carriage return of a CR LF line end).
+std::string_view headerName(std::string_view line) {
+  std::size_t end = 0;
+  while (end < line.size() && line[end] >= 32 && line[end] <= 126) ++end;
+  return line.substr(0, end);
+}
+}  // namespace
+
+FastaReader::FastaReader(ParseMessageSink& sink) : AlignmentReader(sink, 2027, 2026) {}
+
+bool FastaReader::parse(Alignment& alignment) {
+  alignment.names.clear();
+  alignment.residues.clear();
+  alignment.trackLabels.clear();
+  alignment.tracks.clear();
+  alignment.length = 0;
+
+  while (auto line = takeLine()) {
+    if (!line->empty() && line->front() == '>') {
+      alignment.names.emplace_back(headerName(*line));
+      alignment.residues.emplace_back();
+      continue;
+    }
+    if (alignment.names.empty()) return fail(2031, lineCount());
+
+    const auto [data, after] = splitFirstWord(trimLeft(*line));
+    if (data.empty()) continue;
+    alignment.residues.back().append(data);
+    std::string_view extra = trimLeft(after);
+    if (extra.empty()) continue;
+    // Quote the extra text without the CR of a CR LF line end, so both line
+    // ends give the same message.
+    if (extra.back() == '\r') extra.remove_suffix(1);
+    if (askToAbort(2028, lineCount(), extra)) return false;
+  }
+
+  if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0) {
+    return fail(2019, -duplicates);
+  }
+  const int lastWithData = alignment.lastNonEmptySequence();
+  if (lastWithData < 0) return fail(2030, lineCount());
+  for (std::size_t i = alignment.residues.size(); i-- > 0;) {
+    if (!alignment.residues[i].empty()) continue;
+    if (askToAbort(2029, -lineCount(), alignment.names[i])) return false;
+    alignment.removeEmptySequences();
+    break;
+  }
+  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
+  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
+  return true;
+}
+
+}  // namespace hueset

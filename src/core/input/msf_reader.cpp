@@ -1,0 +1,143 @@
+#include "input/msf_reader.h"
+
+#include <string>
+
+#include "input/dsc_rows.h"
+#include "input/line_words.h"
+#include "input/name_index.h"
+#include "util/text_format.h"
+
+namespace hueset {
+
+namespace {
+constexpr int kMaxDeclaredLength = 32000;
+constexpr std::size_t kMaxNameLength = 15;
+constexpr std::size_t kMaxResiduesPerLine = 50;
+
+// Appends the non-blank characters of `text` to `residues`; returns how many.
+std::size_t appendNonBlank(std::string& residues, std::string_view text) {
+  const std::size_t before = residues.size();
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && isSpace(text[i])) ++i;
+    const std::size_t begin = i;
+    while (i < text.size() && !isSpace(text[i])) ++i;
+    residues.append(text.substr(begin, i - begin));
+  }
+  return residues.size() - before;
+}
+}  // namespace
+
+MsfReader::MsfReader(ParseMessageSink& sink, bool dscIgnoreCoil, bool ignoreConfidences)
+    : AlignmentReader(sink, 2011, 2012),
+      m_dscIgnoreCoil(dscIgnoreCoil),
+      m_ignoreConfidences(ignoreConfidences) {}
+
+bool MsfReader::parse(Alignment& alignment) {
+  if (alignment.format == AlignmentFormat::PhdMsf) {
+    setHeadings(2040, 2041);
+  } else if (alignment.format == AlignmentFormat::Dsc) {
+    setHeadings(2042, 2043);
+  } else {
+    setHeadings(2011, 2012);
+  }
+  alignment.names.clear();
+  alignment.residues.clear();
+  alignment.trackLabels.clear();
+  alignment.tracks.clear();
+  alignment.length = 0;
+
+  if (!readHeader(alignment) || !readNames(alignment) || !readData(alignment)) return false;
+  if (alignment.format == AlignmentFormat::Dsc) return readDscRows(alignment);
+  return true;
+}
+
+bool MsfReader::readHeader(Alignment& alignment) {
+  std::string_view header;
+  int headerLine = 0;
+  while (auto line = takeLine()) {
+    const std::size_t keyword = line->find("MSF:");
+    if (keyword == std::string_view::npos) continue;
+    // A title may mention "MSF:" too; the header is the line that also
+    // names the type, or the last one that says "MSF:".
+    if (line->find("Type:") != std::string_view::npos || atEnd() ||
+        rest().find("MSF:") == std::string_view::npos) {
+      header = line->substr(keyword + 4);
+      headerLine = lineCount();
+      break;
+    }
+  }
+  if (headerLine == 0) return fail(2014, -lineCount());
+
+  const std::size_t dots = header.find("..");
+  if (dots == std::string_view::npos || !trimLeft(header.substr(dots + 2)).empty()) {
+    if (askToAbort(2022, headerLine)) return false;
+  }
+
+  const auto words = splitWords(header);
+  auto word = [&words](std::size_t i) { return i < words.size() ? words[i] : std::string_view{}; };
+  const long long declared = leadingInteger(word(0));
+  if (declared < 0 || declared > kMaxDeclaredLength) return fail(2015, headerLine, word(0));
+  alignment.length = static_cast<std::int32_t>(declared);
+  if (!equalsNoCase(word(1), "Type:")) return fail(2016, headerLine);
+  if (!equalsNoCase(word(2), "P")) return fail(2017, headerLine, word(2));
+  return true;
+}
+
+bool MsfReader::readNames(Alignment& alignment) {
+  int endLine = 0;
+  while (auto line = takeNonBlankLine()) {
+    if (line->starts_with("//")) {
+      endLine = lineCount();
+      break;
+    }
+    if (!startsWithNoCase(*line, "Name:")) continue;
+    const std::string_view name = splitFirstWord(trimLeft(line->substr(5))).word;
+    if (name.size() > kMaxNameLength && askToAbort(2023, lineCount(), name)) return false;
+    alignment.names.emplace_back(name);
+  }
+  if (endLine == 0) return fail(2018, -lineCount());
+  if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0) {
+    return fail(2019, -duplicates);
+  }
+  // Without names no data line can be placed, and the checks that follow
+  // need at least one sequence.
+  if (alignment.names.empty()) return fail(2020, endLine);
+  alignment.residues.assign(alignment.names.size(), std::string{});
+  return true;
+}
+
+bool MsfReader::readData(Alignment& alignment) {
+  const bool phd = alignment.format == AlignmentFormat::PhdMsf;
+  NameIndex index(alignment.names);
+  while (auto line = takeNonBlankLine()) {
+    if (phd && isSectionRule(*line)) break;
+    const auto [word, rest] = splitFirstWord(*line);
+    const int i = index.find(word);
+    if (i < 0) continue;  // column rulers and stray text
+    const std::size_t added = appendNonBlank(alignment.residues[static_cast<std::size_t>(i)], rest);
+    if (added > kMaxResiduesPerLine && askToAbort(2024, lineCount())) return false;
+  }
+
+  for (std::size_t i = alignment.names.size(); i-- > 0;) {
+    if (alignment.residues[i].empty()) return fail(2021, -lineCount(), alignment.names[i]);
+  }
+  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
+  const auto real = static_cast<std::int32_t>(alignment.residues.front().size());
+  if (real != alignment.length &&
+      askToAbort(2025, -alignment.length, std::to_string(real))) {
+    return false;
+  }
+  alignment.length = real;
+  return true;
+}
+
+bool MsfReader::readDscRows(Alignment& alignment) {
+  if (hasDscRows(alignment)) {
+    moveDscRows(alignment, m_dscIgnoreCoil, m_ignoreConfidences);
+    return true;
+  }
+  return !askToAbort(2044, lineCount());
+}
+
+}  // namespace hueset

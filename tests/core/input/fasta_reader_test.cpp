@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/input/read_alignment.h"
+#include "support/scripted_sink.h"
+
+namespace hueset {
+namespace {
+
+using testing::readAlignment;
+using testing::ScriptedSink;
+
+const std::string kInvalid = "This is not a valid FASTA file.\r\n";
+const std::string kError = "There is an error in the FASTA file.\r\n";
+const std::string kProceed = "\r\nDo you wish to proceed regardless?";
+
+bool readFasta(const std::string& text, ScriptedSink& sink, Alignment& a) {
+  return readAlignment(text, AlignmentFormat::Fasta, sink, a);
+}
+
+TEST(FastaReader, JoinsDataLinesAndKeepsTheWholeHeaderAsName) {
+  ScriptedSink sink;
+  Alignment a;
+  ASSERT_TRUE(readFasta(">one first sequence\nACDEFGHIKL\nMNPQRSTVWY\n>two\nACDEFGHIKL\n"
+                        "MNPQRSTV-.\n",
+                        sink, a));
+  EXPECT_EQ(sink.transcript(), "");
+  EXPECT_EQ(a.names, (std::vector<std::string>{">one first sequence", ">two"}));
+  EXPECT_EQ(a.residues, (std::vector<std::string>{"ACDEFGHIKLMNPQRSTVWY", "ACDEFGHIKLMNPQRSTV-."}));
+  EXPECT_EQ(a.length, 20);
+  EXPECT_EQ(a.format, AlignmentFormat::Fasta);
+}
+
+TEST(FastaReader, CarriageReturnsReadLikeLineFeedsAlone) {
+  const std::string lf = ">a x\nAC GT\n\n  DE\n>b\nACDE\n";
+  std::string crlf;
+  for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  ScriptedSink lfSink, crlfSink;
+  Alignment a, b;
+  ASSERT_TRUE(readFasta(lf, lfSink, a));
+  ASSERT_TRUE(readFasta(crlf, crlfSink, b));
+  EXPECT_EQ(a.names, b.names);
+  EXPECT_EQ(a.residues, b.residues);
+  EXPECT_EQ(lfSink.transcript(), crlfSink.transcript());
+  EXPECT_EQ(b.names[0], ">a x");
+}
+
+TEST(FastaReader, HeaderNameEndsAtTheFirstUnprintableCharacter) {
+  ScriptedSink sink;
+  Alignment a;
+  ASSERT_TRUE(readFasta(">a b\tc\nA\n>d\x01zz\nA\n", sink, a));
+  EXPECT_EQ(a.names, (std::vector<std::string>{">a b", ">d"}));
+}
+
+TEST(FastaReader, SecondWordOnADataLineIsAskedAboutOnce) {
+  ScriptedSink sink;
+  Alignment a;
+  ASSERT_TRUE(readFasta(">a\nACGT  TTTT more words\r\n>b\nACGT\n", sink, a));
+  EXPECT_EQ(sink.transcript(),
+            "Q 2: " + kError +
+                "Line 2 contains whitespace such as tabs etc. Text after this will be "
+                "discarded.\r\n(\"TTTT more words\")." +
+                kProceed + "\n");
+  EXPECT_EQ(a.residues[0], "ACGT");
+  ScriptedSink no({true});
+  EXPECT_FALSE(readFasta(">a\nACGT TTTT\n", no, a));
+}
+
+struct FailCase {
+  const char* text;
+  const char* transcript;
+};
+
+class FastaFailure : public ::testing::TestWithParam<FailCase> {};
+
+TEST_P(FastaFailure, FailsWithTheExactMessage) {
+  ScriptedSink sink;
+  Alignment a;
+  EXPECT_FALSE(readFasta(GetParam().text, sink, a));
+  EXPECT_EQ(sink.transcript(), GetParam().transcript);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FastaFailure,
+    ::testing::Values(
+        FailCase{"\n>a\nAC\n",
+                 "E 1: This is not a valid FASTA file.\r\nThe first line of text should be the "
+                 "sequence ID (Name) receded by a \">\" (greater than sign).\n"},
+        FailCase{" >a\nAC\n",
+                 "E 1: This is not a valid FASTA file.\r\nThe first line of text should be the "
+                 "sequence ID (Name) receded by a \">\" (greater than sign).\n"},
+        FailCase{"",
+                 "E 1: This is not a valid FASTA file.\r\nThe first line of text should be the "
+                 "sequence ID (Name) receded by a \">\" (greater than sign).\n"},
+        FailCase{">a\nAC\n>b\nAC\n>a\nAC\n",
+                 "E 0: This is not a valid FASTA file.\r\nAll Sequence Names must be unique. "
+                 "There were 1 duplicate(s).\n"},
+        FailCase{">a\n>b\n\n",
+                 "E 4: This is not a valid FASTA file.\r\nNo sequence data could be found in "
+                 "any of the 4 lines.\n"},
+        FailCase{">a\nAC\n>b\nACD\n", "U 0: This is not a valid FASTA file.\r\n\n"}));
+
+TEST(FastaReader, HeadersDifferingInDescriptionAreDifferentNames) {
+  ScriptedSink sink;
+  Alignment a;
+  ASSERT_TRUE(readFasta(">a one\nAC\n>a two\nAC\n", sink, a));
+  EXPECT_EQ(a.names.size(), 2u);
+}
+
+TEST(FastaReader, SequencesWithoutDataAreDroppedAfterAsking) {
+  const std::string text = ">a\n>b\nACGT\n>c\n>d\nACGT\n";
+  ScriptedSink sink;
+  Alignment a;
+  ASSERT_TRUE(readFasta(text, sink, a));
+  EXPECT_EQ(sink.transcript(),
+            "Q 0: " + kError +
+                "One or more of the sequences names (e.g. >c) were not followed by data lines "
+                "and must be discarded." +
+                kProceed + "\n");
+  EXPECT_EQ(a.names, (std::vector<std::string>{">b", ">d"}));
+  EXPECT_EQ(a.length, 4);
+  ScriptedSink no({true});
+  EXPECT_FALSE(readFasta(text, no, a));
+}
+
+}  // namespace
+}  // namespace hueset

@@ -1,0 +1,64 @@
+// Feeds arbitrary bytes to the format guess and to every alignment reader,
+// with the prediction reader after the MSF and CLUSTAL stages, and to the
+// problem reports. Questions are answered alternately No and Yes, then all
+// Yes, so both branches of every question are reached.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/input/read_alignment.h"
+#include "input/format_guess.h"
+#include "input/parse_reports.h"
+#include "support/scripted_sink.h"
+
+namespace {
+
+using hueset::Alignment;
+using hueset::AlignmentFormat;
+
+void check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+void readOnce(const std::string& text, AlignmentFormat format, bool alternate,
+              hueset::testing::ReadFlags flags) {
+  hueset::testing::ScriptedSink sink;
+  if (alternate) sink.alternateAnswers();
+  Alignment a;
+  const bool ok = hueset::testing::readAlignment(text, format, sink, a, flags);
+  for (const auto& m : sink.messages()) check(m.line >= 0);
+  if (!ok) return;
+  // What a successful read promises to the rest of the program.
+  check(!a.names.empty());
+  check(a.names.size() == a.residues.size());
+  check(a.trackLabels.size() == a.tracks.size());
+  check(a.hasEqualLengths());
+  check(static_cast<std::size_t>(a.length) == a.residues.front().size());
+  if (format == AlignmentFormat::Msf || format == AlignmentFormat::Fasta) {
+    check(a.duplicateNameCount() == 0);
+  }
+  std::vector<hueset::CharacterProblem> problems;
+  hueset::checkCharacters(a, problems, false, false, "BJOUZ");
+  const auto report = hueset::makeCharacterReport(problems);
+  check(report.rows.size() == problems.size());
+  hueset::makeUnequalLengthsReport("heading", a);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  const AlignmentFormat guessed = hueset::guessFormat(text);
+  check(static_cast<int>(guessed) >= 0 && static_cast<int>(guessed) <= 5);
+
+  // The option flags come from the text's length, so one input always runs
+  // the same way.
+  const hueset::testing::ReadFlags flags{(size & 1) != 0, (size & 2) != 0, (size & 4) != 0};
+  for (int f = 0; f <= 5; ++f) {
+    readOnce(text, static_cast<AlignmentFormat>(f), true, flags);
+    readOnce(text, static_cast<AlignmentFormat>(f), false, flags);
+  }
+  hueset::residueDisplayForm(text);
+  return 0;
+}
