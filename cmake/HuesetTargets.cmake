@@ -14,6 +14,7 @@ function(hueset_apply_options target)
   if(HUESET_FUZZ AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     # Coverage for the fuzzers reaches into every library they call.
     target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
 endfunction()
 

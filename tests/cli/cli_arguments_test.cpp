@@ -36,6 +36,7 @@ TEST(CliArguments, LongFormsAndStandardInput) {
 struct BadCase {
   std::vector<std::string> args;
   const char* errorPart;
+  friend void PrintTo(const BadCase& c, std::ostream* os) { *os << c.errorPart; }
 };
 
 class CliUsageErrors : public ::testing::TestWithParam<BadCase> {};
