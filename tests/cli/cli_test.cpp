@@ -28,12 +28,7 @@ CliRun cli(std::vector<std::string> args, const std::string& input = {}) {
   return r;
 }
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string slurp(const fs::path& p) { return testing::readFile(p.string()); }
 
 const std::string kFasta = ">a\nACDEFGHIKL\n>b\nACDEFGHIKL\n>c\nACDQFGHIWL\n";
 

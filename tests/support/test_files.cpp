@@ -14,6 +14,13 @@ std::string testDataPath(const std::string& relative) {
   return std::string(HUESET_TEST_DATA) + "/" + relative;
 }
 
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
 std::string readTestFile(const std::string& relative) {
   std::ifstream in(testDataPath(relative), std::ios::binary);
   if (!in) {

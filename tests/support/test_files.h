@@ -8,6 +8,9 @@ namespace hueset::testing {
 // (it is never skipped) and gives an empty string.
 std::string readTestFile(const std::string& relative);
 
+// The bytes of any file; empty when it cannot be read.
+std::string readFile(const std::string& path);
+
 // The absolute path of tests/data/<relative>.
 std::string testDataPath(const std::string& relative);
 

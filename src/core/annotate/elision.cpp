@@ -1,5 +1,7 @@
 #include "annotate/elision.h"
 
+#include "util/text_format.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstddef>
@@ -24,14 +26,6 @@ bool commonWidth(const Alignment& alignment, std::size_t& width) {
          std::all_of(alignment.tracks.begin(), alignment.tracks.end(), sameWidth);
 }
 
-std::size_t digitCount(std::size_t value) {
-  std::size_t digits = 1;
-  while (value >= 10) {
-    value /= 10;
-    ++digits;
-  }
-  return digits;
-}
 
 // One sparse region and what every sequence shows in its place.
 struct Replacement {
@@ -81,12 +75,12 @@ class RegionWriter {
   // "(n)" followed by the tail characters that still fit; n counts the
   // residues of the region that stay hidden.
   std::string markerForm(const std::string& tail, std::size_t count) const {
-    std::size_t digits = digitCount(count);
+    std::size_t digits = decimalDigits(count);
     std::size_t hidden = count;
     for (std::size_t p = digits + 2; p < m_width; ++p) {
       if (isResidue(tail[p]) && hidden > 0) --hidden;
     }
-    if (digitCount(hidden) < digits) {
+    if (decimalDigits(hidden) < digits) {
       if (isResidue(tail[digits + 1]) && hidden > 0) --hidden;
       --digits;
     }
@@ -113,7 +107,7 @@ bool makeReplacement(const Alignment& alignment, const ResiduePresenceTable& pre
                      Replacement& replacement) {
   const std::size_t most = *std::max_element(counters.begin(), counters.end());
   if (most >= 1000) return false;
-  const std::size_t width = 2 + digitCount(most);
+  const std::size_t width = 2 + decimalDigits(most);
   if (width > end - first) return false;
 
   const RegionWriter writer(presence, first, end, width);

@@ -1,5 +1,7 @@
 #include "output/cf_html.h"
 
+#include "util/text_format.h"
+
 #include <array>
 
 namespace hueset {
@@ -11,14 +13,6 @@ constexpr std::array<std::string_view, 4> kKeys = {"StartHTML:", "EndHTML:", "St
                                                    "EndFragment:"};
 constexpr std::string_view kVersionLine = "Version:1.0\n";
 
-std::size_t digitCount(std::size_t value) {
-  std::size_t digits = 1;
-  while (value >= 10) {
-    value /= 10;
-    ++digits;
-  }
-  return digits;
-}
 
 std::string zeroPadded(std::size_t value, std::size_t width) {
   std::string digits = std::to_string(value);
@@ -50,7 +44,7 @@ std::string wrapCfHtml(std::string_view page) {
   std::size_t fixedHeader = kVersionLine.size();
   for (const std::string_view key : kKeys) fixedHeader += key.size() + 1;
   std::size_t width = 8;
-  while (digitCount(fixedHeader + 4 * width + body.size()) > width) ++width;
+  while (decimalDigits(fixedHeader + 4 * width + body.size()) > width) ++width;
   const std::size_t header = fixedHeader + 4 * width;
 
   const std::array<std::size_t, 4> offsets = {header + htmlAt, header + body.size(),

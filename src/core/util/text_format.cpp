@@ -55,6 +55,12 @@ std::string printfString(const char* format, ...) {
   return out;
 }
 
+std::size_t decimalDigits(std::size_t value) {
+  std::size_t digits = 1;
+  for (; value >= 10; value /= 10) ++digits;
+  return digits;
+}
+
 bool isSpace(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }

@@ -13,6 +13,9 @@ std::string fillTemplate(std::string_view templ, long long number, std::string_v
 // printf-style formatting for the program's own fixed templates.
 std::string printfString(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// The number of decimal digits of `value` (1 for 0).
+std::size_t decimalDigits(std::size_t value);
+
 // ASCII helpers used throughout the readers and the configuration files.
 bool isSpace(char c);  // space, tab, CR, LF, vertical tab, form feed
 char toUpperAscii(char c);

@@ -17,12 +17,7 @@ namespace fs = std::filesystem;
 
 const PathDefaults kDefaults{"/home/ann/Documents", "/opt/hueset/config files"};
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string slurp(const fs::path& p) { return testing::readFile(p.string()); }
 
 Options loaded(const ProfileStore& store) {
   Options options;

@@ -11,12 +11,7 @@ namespace hueset {
 namespace {
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string slurp(const fs::path& p) { return testing::readFile(p.string()); }
 
 TEST(FileWrite, CreatesAndReplacesLeavingNoTemporaryFiles) {
   fs::path dir = testing::makeTempDir("write");
