@@ -1,0 +1,606 @@
+#include "gui/app/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScopedValueRollback>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QWhatsThis>
+#include <QWhatsThisClickedEvent>
+
+#include "gui/app/commands.h"
+#include "gui/app/document.h"
+#include "gui/app/help_window.h"
+#include "gui/app/hueset_app.h"
+#include "gui/app/toolbar_icons.h"
+#include "gui/app/user_prompts.h"
+#include "gui/app/view.h"
+#include "gui/groupings/groupings_commands.h"
+#include "gui/settings/options_command.h"
+#include "pipeline/annotation_file.h"
+#include "pipeline/frame_texts.h"
+#include "pipeline/help_topics.h"
+
+namespace hueset::gui {
+namespace {
+
+QString qs(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString fromPathBytes(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// The menu text without mnemonics, blanks or ellipsis: the tooltip.
+QString toolTipText(QString text) {
+  text.remove(QLatin1Char('&'));
+  text.replace(QChar(0x00A0), QLatin1Char(' '));
+  if (text.endsWith(QStringLiteral("..."))) text.chop(3);
+  return text.trimmed();
+}
+
+const QString kMissingFile = QStringLiteral(
+    "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.");
+const QString kFailedToOpen = QStringLiteral("Failed to open document.");
+const QString kAskToSave = QStringLiteral("Save changes to %1?");
+
+// Shift+F1 mode: a click on a command shows its prompt with a link to its help.
+QString whatsThisText(int command, const QString& prompt) {
+  return QStringLiteral("%1<br><a href=\"help:%2\">More help on this command</a>")
+      .arg(prompt.toHtmlEscaped())
+      .arg(kCommandHelpBase + command);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(HuesetApp& app)
+    : m_app(app), m_document(new LDoc(this)), m_view(new LView(app, m_document, this)) {
+  setWindowIcon(applicationIcon());
+  setCentralWidget(m_view);
+  setAcceptDrops(true);
+
+  createActions();
+  createMenus();
+  createToolBar();
+  createStatusBar();
+
+  connect(m_document, &LDoc::pathChanged, this, &CMainFrame::updateCaption);
+  connect(m_document->textDocument(), &QTextDocument::contentsChanged, this,
+          &CMainFrame::updateAnnotateCommands);
+  connect(m_view, &LView::filesDropped, this, &CMainFrame::openDroppedFiles);
+  connect(&m_app, &HuesetApp::configurationChanged, this, &CMainFrame::updateCaption);
+  connect(m_groupings, &GroupingsCommands::stateChanged, this, &CMainFrame::updateCaption);
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::updatePaste);
+  }
+  qApp->installEventFilter(this);
+
+  updateAnnotateCommands();
+  updatePaste();
+  updateCaption();
+  updateIdleText();
+  updateRecentFiles();
+  resize(820, 600);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::action(int command) const {
+  auto it = m_actions.find(command);
+  return it == m_actions.end() ? nullptr : it->second;
+}
+
+QAction* CMainFrame::addCommand(int command, const QString& text, const QList<QKeySequence>& keys,
+                                const QString& prompt) {
+  auto* a = new QAction(text, this);
+  a->setShortcuts(keys);
+  a->setShortcutContext(Qt::WindowShortcut);
+  a->setStatusTip(prompt);
+  a->setToolTip(toolTipText(text));
+  a->setWhatsThis(whatsThisText(command, prompt));
+  a->setData(command);
+  a->setIcon(commandIcon(command));
+  a->setIconVisibleInMenu(false);
+  addAction(a);  // keys work while the menus and toolbar are hidden too
+  m_actions[command] = a;
+  return a;
+}
+
+void CMainFrame::createActions() {
+  using K = QKeySequence;
+  const auto ctrl = Qt::CTRL;
+  const auto shift = Qt::SHIFT;
+  const auto alt = Qt::ALT;
+
+  connect(addCommand(kFileNew, QStringLiteral("&New"), {K(ctrl | Qt::Key_N)},
+                     QStringLiteral("Create a new document")),
+          &QAction::triggered, this, &CMainFrame::fileNew);
+  connect(addCommand(kFileOpen, QStringLiteral("&Open..."), {K(ctrl | Qt::Key_O)},
+                     QStringLiteral("Open an existing document")),
+          &QAction::triggered, this, &CMainFrame::fileOpen);
+  connect(addCommand(kFileSave, QStringLiteral("&Save"), {K(ctrl | Qt::Key_S)},
+                     QStringLiteral("Save the active document")),
+          &QAction::triggered, this, [this] { fileSave(); });
+  connect(addCommand(kFileSaveAs, QStringLiteral("Save &As..."), {},
+                     QStringLiteral("Save the active document with a new name")),
+          &QAction::triggered, this, [this] { fileSaveAs(); });
+  m_recentPlaceholder = addCommand(kFileMruFirst, QStringLiteral("Recent File"), {},
+                                   QStringLiteral("Open this document"));
+  connect(addCommand(kAppExit, QStringLiteral("E&xit"), {},
+                     QStringLiteral("Quit the application; prompts to save documents")),
+          &QAction::triggered, this, &QWidget::close);
+
+  connect(addCommand(kEditUndo, QStringLiteral("&Undo"),
+                     {K(ctrl | Qt::Key_Z), K(alt | Qt::Key_Backspace)},
+                     QStringLiteral("Undo the last action")),
+          &QAction::triggered, m_view, &QPlainTextEdit::undo);
+  connect(addCommand(kEditCut, QStringLiteral("Cu&t"),
+                     {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
+                     QStringLiteral("Cut the selection and put it on the Clipboard")),
+          &QAction::triggered, m_view, &QPlainTextEdit::cut);
+  connect(addCommand(kEditCopy, QStringLiteral("&Copy"),
+                     {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)},
+                     QStringLiteral("Copy the selection and put it on the Clipboard")),
+          &QAction::triggered, m_view, &QPlainTextEdit::copy);
+  connect(addCommand(kEditPaste, QStringLiteral("&Paste"),
+                     {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)},
+                     QStringLiteral("Insert Clipboard contents")),
+          &QAction::triggered, m_view, &LView::pasteText);
+  connect(addCommand(kEditSelectAll, QStringLiteral("Select A&ll"), {K(ctrl | Qt::Key_A)},
+                     QStringLiteral("Select the entire document")),
+          &QAction::triggered, m_view, &QPlainTextEdit::selectAll);
+  action(kEditUndo)->setEnabled(false);
+  action(kEditCut)->setEnabled(false);
+  action(kEditCopy)->setEnabled(false);
+  connect(m_view, &QPlainTextEdit::undoAvailable, action(kEditUndo), &QAction::setEnabled);
+  connect(m_view, &QPlainTextEdit::copyAvailable, action(kEditCut), &QAction::setEnabled);
+  connect(m_view, &QPlainTextEdit::copyAvailable, action(kEditCopy), &QAction::setEnabled);
+
+  connect(addCommand(kAnnotateToWord, QStringLiteral("To MS &Word"), {K(ctrl | shift | Qt::Key_W)},
+                     QStringLiteral("Copy annotated sequences to a new Microsoft Word document.")),
+          &QAction::triggered, m_view, &LView::annotateToWord);
+  connect(addCommand(kAnnotateToRtfClipboard, QStringLiteral("To &Clipboard as &RTF"),
+                     {K(ctrl | shift | Qt::Key_C)},
+                     QStringLiteral("Copy annotated sequences to the clipboard in Rich Text Format")),
+          &QAction::triggered, m_view, &LView::annotateToRtfClipboard);
+  connect(addCommand(kAnnotateToHtmlClipboard, QStringLiteral("To Clipboard as &HTML"),
+                     {K(ctrl | shift | Qt::Key_H)},
+                     QStringLiteral("Copy annotated sequences to the clipboard in HTML format")),
+          &QAction::triggered, m_view, &LView::annotateToHtmlClipboard);
+  connect(addCommand(kCopyStyleSheet,
+                     QStringLiteral("          Copy HTML Style Sheet To") + QChar(0x00A0) +
+                         QStringLiteral("Clipboard"),
+                     {},
+                     QStringLiteral("Copy the HTML style sheet (CSS) for the current Residue "
+                                    "Groupings to the clipboard.")),
+          &QAction::triggered, m_view, &LView::copyStyleSheet);
+  connect(addCommand(kAnnotateToFile, QStringLiteral("To &File"), {K(ctrl | shift | Qt::Key_F)},
+                     QStringLiteral("Write the annotated sequences to a file.")),
+          &QAction::triggered, m_view, &LView::annotateToFile);
+  action(kAnnotateToRtfClipboard)->setToolTip(QStringLiteral("Annotate as RTF"));
+  action(kAnnotateToHtmlClipboard)->setToolTip(QStringLiteral("Annotate as HTML"));
+  action(kAnnotateToWord)->setToolTip(QStringLiteral("Annotate To MS Word"));
+  action(kAnnotateToFile)->setToolTip(QStringLiteral("Annotate To File"));
+
+  // Present but disabled until their handlers take them: the residue
+  // groupings commands (GroupingsCommands::attach) and the options.
+  const struct {
+    int command;
+    const char* text;
+    QList<QKeySequence> keys;
+    const char* prompt;
+  } later[] = {
+      {kGroupingsEdit, "&Edit", {K(ctrl | Qt::Key_E)}, "Edit the current Residue Groupings"},
+      {kGroupingsOpen, "&Open...", {K(ctrl | shift | Qt::Key_O)}, "Open a Residue Groupings configuration file"},
+      {kGroupingsReload, "&Reload", {K(ctrl | shift | Qt::Key_R)}, "Reload the Residue Groupings from their file"},
+      {kGroupingsSaveAs, "Save &As...", {K(ctrl | shift | Qt::Key_S)}, "Save the Residue Groupings under a new name"},
+      {kGroupingsDefaults, "Use &Defaults", {K(ctrl | shift | Qt::Key_D)}, "Use the built-in colour Residue Groupings"},
+      {kGroupingsBlackWhite, "Use &Black && White Defaults", {K(ctrl | shift | Qt::Key_B)}, "Use the built-in black and white Residue Groupings"},
+      {kGroupingsMruFirst, "Recent Configurations", {}, "Open this configuration file"},
+      {kOptions, "&Options...", {K(ctrl | shift | Qt::Key_P)}, "Set annotation parameters"},
+  };
+  for (const auto& c : later) {
+    addCommand(c.command, QString::fromLatin1(c.text), c.keys, QString::fromLatin1(c.prompt))
+        ->setEnabled(false);
+  }
+  action(kGroupingsEdit)->setToolTip(QStringLiteral("Residue Groupings Editor"));
+  action(kOptions)->setToolTip(QStringLiteral("Programme Options"));
+
+  QAction* toolbar = addCommand(kViewToolbar, QStringLiteral("&Toolbar"), {},
+                                QStringLiteral("Show or hide the toolbar"));
+  toolbar->setCheckable(true);
+  toolbar->setChecked(true);
+  QAction* status = addCommand(kViewStatusBar, QStringLiteral("&Status Bar"), {},
+                               QStringLiteral("Show or hide the status bar"));
+  status->setCheckable(true);
+  status->setChecked(true);
+  connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+  connect(addCommand(kHelpFinder, QStringLiteral("&Help Topics"), {},
+                     QStringLiteral("List Help topics")),
+          &QAction::triggered, this, [this] { help(kDefaultHelpContext); });
+  connect(addCommand(kContextHelp, QStringLiteral("What's This?"), {K(shift | Qt::Key_F1)},
+                     QStringLiteral("Display help for clicked on buttons, menus and windows")),
+          &QAction::triggered, this, &CMainFrame::contextHelp);
+  connect(addCommand(kRunTutorial, QStringLiteral("Run Tutorial"), {},
+                     QStringLiteral("Work through a first annotation step by step")),
+          &QAction::triggered, this, &CMainFrame::runTutorial);
+  connect(addCommand(kAppAbout, QStringLiteral("&About HUESET..."), {},
+                     QStringLiteral("Display program information, version number and copyright")),
+          &QAction::triggered, this, [this] {
+            m_app.prompts().message(
+                this, QStringLiteral("About HUESET"),
+                QStringLiteral("HUESET Version 1.0\n(Build 1184)\n\n"
+                               "Colour-annotated protein sequence alignments for papers, "
+                               "posters and web pages."),
+                UserPrompts::Icon::Information, UserPrompts::Buttons::Ok);
+          });
+  action(kContextHelp)->setToolTip(QStringLiteral("Help"));
+  action(kAppAbout)->setToolTip(QStringLiteral("About"));
+  connect(addCommand(kHelp, QStringLiteral("Help"), {K(Qt::Key_F1)},
+                     QStringLiteral("Display help for current task or command")),
+          &QAction::triggered, this, [this] { help(kDefaultHelpContext); });
+}
+
+void CMainFrame::createMenus() {
+  QMenuBar* bar = menuBar();
+  m_fileMenu = bar->addMenu(QStringLiteral("&File"));
+  m_fileMenu->addAction(action(kFileNew));
+  m_fileMenu->addAction(action(kFileOpen));
+  m_fileMenu->addAction(action(kFileSave));
+  m_fileMenu->addAction(action(kFileSaveAs));
+  m_fileMenu->addSeparator();
+  m_fileMenu->addAction(m_recentPlaceholder);
+  m_fileMenu->addSeparator();
+  m_fileMenu->addAction(action(kAppExit));
+  connect(m_fileMenu, &QMenu::aboutToShow, this, &CMainFrame::updateRecentFiles);
+
+  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+  edit->addAction(action(kEditUndo));
+  edit->addSeparator();
+  edit->addAction(action(kEditCut));
+  edit->addAction(action(kEditCopy));
+  edit->addAction(action(kEditPaste));
+  edit->addAction(action(kEditSelectAll));
+
+  QMenu* annotate = bar->addMenu(QStringLiteral("&Annotate Alignment"));
+  annotate->addAction(action(kAnnotateToWord));
+  annotate->addAction(action(kAnnotateToRtfClipboard));
+  annotate->addAction(action(kAnnotateToHtmlClipboard));
+  annotate->addAction(action(kCopyStyleSheet));
+  annotate->addAction(action(kAnnotateToFile));
+
+  QMenu* groupings = bar->addMenu(QStringLiteral("&Residue Groupings"));
+  groupings->addAction(action(kGroupingsEdit));
+  groupings->addSeparator();
+  groupings->addAction(action(kGroupingsOpen));
+  groupings->addAction(action(kGroupingsReload));
+  groupings->addAction(action(kGroupingsSaveAs));
+  groupings->addSeparator();
+  groupings->addAction(action(kGroupingsDefaults));
+  groupings->addAction(action(kGroupingsBlackWhite));
+  groupings->addSeparator();
+  groupings->addAction(action(kGroupingsMruFirst));
+  m_groupings = new GroupingsCommands(m_app.configuration(), m_app.options(), m_app.prompts(), this);
+  m_groupings->attach([this](int command) { return action(command); }, groupings);
+
+  QMenu* configure = bar->addMenu(QStringLiteral("&Configure"));
+  configure->addAction(action(kOptions));
+  // The options sheet; what it changes shows at once.
+  auto* options = new OptionsCommand(m_app.options(), this);
+  action(kOptions)->setEnabled(true);
+  connect(action(kOptions), &QAction::triggered, options,
+          [this, options] { options->showOptions(m_app.editorFont()); });
+  connect(options, &OptionsCommand::applied, this, [this](bool toolbarSizeChanged, const QFont& font) {
+    if (toolbarSizeChanged) setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
+    m_app.setEditorFont(font);
+    setEditorFont(font);
+    updateIdleText();
+  });
+
+  QMenu* view = bar->addMenu(QStringLiteral("&View"));
+  view->addAction(action(kViewToolbar));
+  view->addAction(action(kViewStatusBar));
+
+  QMenu* helpMenu = bar->addMenu(QStringLiteral("&Help"));
+  helpMenu->addAction(action(kHelpFinder));
+  helpMenu->addAction(action(kContextHelp));
+  helpMenu->addAction(action(kRunTutorial));
+  helpMenu->addSeparator();
+  helpMenu->addAction(action(kAppAbout));
+}
+
+void CMainFrame::createToolBar() {
+  m_toolBar = new QToolBar(QStringLiteral("Standard"), this);
+  m_toolBar->setObjectName(QStringLiteral("StandardToolBar"));
+  m_toolBar->setMovable(true);
+  m_toolBar->setFloatable(true);
+  m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+  m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  const int groups[][4] = {
+      {kFileNew, kFileOpen, kFileSave, 0},
+      {kEditCut, kEditCopy, kEditPaste, 0},
+      {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard, kAnnotateToFile},
+      {kGroupingsEdit, kOptions, 0, 0},
+      {kAppAbout, kContextHelp, 0, 0},
+  };
+  bool first = true;
+  for (const auto& group : groups) {
+    if (!first) m_toolBar->addSeparator();
+    first = false;
+    for (int command : group) {
+      if (command) m_toolBar->addAction(action(command));
+    }
+  }
+  addToolBar(Qt::TopToolBarArea, m_toolBar);
+  setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
+
+  QAction* toggle = action(kViewToolbar);
+  connect(toggle, &QAction::toggled, m_toolBar, &QToolBar::setVisible);
+  connect(m_toolBar, &QToolBar::visibilityChanged, toggle, [toggle](bool visible) {
+    if (toggle->isChecked() != visible) toggle->setChecked(visible);
+  });
+}
+
+void CMainFrame::setLargeToolbarButtons(bool large) {
+  m_toolBar->setIconSize(large ? QSize(32, 32) : QSize(16, 15));
+}
+
+void CMainFrame::createStatusBar() {
+  QStatusBar* bar = statusBar();
+  m_idleLabel = new QLabel(bar);
+  bar->addWidget(m_idleLabel, 1);
+  // The lock-key indicators, greyed: the desktop does not say their state.
+  for (const char* text : {"CAP", "NUM", "SCRL"}) {
+    auto* indicator = new QLabel(QString::fromLatin1(text), bar);
+    indicator->setEnabled(false);
+    indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    indicator->setAlignment(Qt::AlignCenter);
+    indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
+    bar->addPermanentWidget(indicator);
+  }
+}
+
+void CMainFrame::updateIdleText() {
+  const AnnotationOptions& a = m_app.options().annotation;
+  m_idleLabel->setText(
+      qs(idleStatusText(a.consensusThreshold, a.elisionThreshold, a.minimumElisionLength)));
+}
+
+void CMainFrame::updateCaption() {
+  CaptionParts parts;
+  parts.documentTitle = m_document->title().toStdString();
+  parts.configurationTitle = m_app.configuration().title;
+  setWindowTitle(QString::fromStdString(frameCaption(parts)));
+}
+
+void CMainFrame::updateAnnotateCommands() {
+  bool enabled = m_view->canAnnotate();
+  for (int command : {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
+                      kAnnotateToFile}) {
+    action(command)->setEnabled(enabled);
+  }
+}
+
+void CMainFrame::updatePaste() {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+  action(kEditPaste)->setEnabled(data && data->hasText());
+}
+
+void CMainFrame::updateRecentFiles() {
+  for (QAction* a : m_recentActions) {
+    m_fileMenu->removeAction(a);
+    a->deleteLater();
+  }
+  m_recentActions.clear();
+  auto& recent = m_app.options().recentDocuments;
+  const bool any = recent && !recent->empty();
+  m_recentPlaceholder->setVisible(!any);
+  m_recentPlaceholder->setEnabled(false);
+  if (!any) return;
+  const std::string current = pathBytes(QDir::currentPath());
+  for (std::size_t i = 0; i < recent->size(); ++i) {
+    QString name = fromPathBytes(recent->displayName(i, current));
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
+                         : QStringLiteral("1&0 %1").arg(name);
+    auto* a = new QAction(text, this);
+    a->setStatusTip(QStringLiteral("Open this document"));
+    const QString path = fromPathBytes(recent->entries()[i]);
+    connect(a, &QAction::triggered, this, [this, path] { openDocumentFile(path); });
+    m_fileMenu->insertAction(m_recentPlaceholder, a);
+    m_recentActions << a;
+  }
+}
+
+void CMainFrame::setEditorFont(const QFont& font) { m_view->setFont(font); }
+
+void CMainFrame::reportOpenFailure(const QString& path, const QString& reason) {
+  Q_UNUSED(reason);
+  QString text;
+  QFileInfo info(path);
+  if (!info.exists()) {
+    text = kMissingFile.arg(path);
+  } else if (!info.isReadable()) {
+    text = QString::fromStdString(saveErrorMessage(SaveFailure::AccessDenied, pathBytes(path)));
+  } else {
+    text = kFailedToOpen;
+  }
+  m_app.prompts().message(this, QStringLiteral("HUESET"), text, UserPrompts::Icon::Exclamation,
+                          UserPrompts::Buttons::Ok);
+}
+
+bool CMainFrame::openDocumentFile(const QString& path) {
+  if (!saveModified()) return false;
+  QString error;
+  const QString full = QFileInfo(path).absoluteFilePath();
+  auto& recent = m_app.options().recentDocuments;
+  if (!m_document->load(full, &error)) {
+    reportOpenFailure(full, error);
+    if (recent) {
+      const auto& entries = recent->entries();
+      auto it = std::find(entries.begin(), entries.end(), pathBytes(full));
+      if (it != entries.end()) recent->remove(static_cast<std::size_t>(it - entries.begin()));
+    }
+    updateRecentFiles();
+    return false;
+  }
+  if (recent) recent->add(pathBytes(full));
+  updateRecentFiles();
+  updateCaption();
+  return true;
+}
+
+bool CMainFrame::saveModified() {
+  if (!m_document->isModified()) return true;
+  QString name = m_document->path().isEmpty() ? m_document->title() : m_document->path();
+  switch (m_app.prompts().message(this, QStringLiteral("HUESET"), kAskToSave.arg(name),
+                                  UserPrompts::Icon::Exclamation,
+                                  UserPrompts::Buttons::YesNoCancel)) {
+    case UserPrompts::Answer::Yes:
+      return fileSave();
+    case UserPrompts::Answer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CMainFrame::fileNew() {
+  if (!saveModified()) return;
+  m_document->clear();
+  updateCaption();
+}
+
+void CMainFrame::fileOpen() {
+  QString path = m_app.prompts().chooseDocumentToOpen(this, QDir::currentPath());
+  if (path.isEmpty()) return;
+  if (openDocumentFile(path)) QDir::setCurrent(QFileInfo(path).absolutePath());
+}
+
+bool CMainFrame::fileSave() {
+  if (m_document->path().isEmpty()) return fileSaveAs();
+  QString error;
+  if (m_document->save(m_document->path(), &error)) return true;
+  const std::string path = pathBytes(m_document->path());
+  m_app.prompts().message(this, QStringLiteral("HUESET"),
+                          QString::fromStdString(saveErrorMessage(classifySaveFailure(path), path)),
+                          UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok);
+  return false;
+}
+
+bool CMainFrame::fileSaveAs() {
+  QString proposed = m_document->path();
+  if (proposed.isEmpty()) proposed = QDir::current().filePath(m_document->title() + QStringLiteral(".msf"));
+  QString chosen = m_app.prompts().chooseDocumentToSave(this, proposed);
+  if (chosen.isEmpty()) return false;
+  chosen = QFileInfo(QString::fromStdString(cleanChosenFileName(chosen.toStdString()))).absoluteFilePath();
+  QString error;
+  if (!m_document->save(chosen, &error)) {
+    const std::string path = pathBytes(chosen);
+    m_app.prompts().message(this, QStringLiteral("HUESET"),
+                            QString::fromStdString(saveErrorMessage(classifySaveFailure(path), path)),
+                            UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok);
+    return false;
+  }
+  if (auto& recent = m_app.options().recentDocuments) recent->add(pathBytes(chosen));
+  QDir::setCurrent(QFileInfo(chosen).absolutePath());
+  updateRecentFiles();
+  updateCaption();
+  return true;
+}
+
+void CMainFrame::showHelpPage(const QString& page) {
+  const QString folder = findHelpFolder();
+  if (folder.isEmpty()) {
+    m_app.prompts().showInstallHelp(this);
+    return;
+  }
+  // A modal dialog asking for help would block a window of the frame: the
+  // page opens in a window of the dialog's own, closed with it.
+  if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+    auto* window = new HelpWindow(folder, modal);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showPage(page);
+    window->show();
+    return;
+  }
+  if (!m_helpWindow || m_helpWindow->folder() != folder) {
+    delete m_helpWindow;
+    m_helpWindow = new HelpWindow(folder, this);
+    m_helpWindow->setWindowFlag(Qt::Window, true);
+  }
+  m_helpWindow->showPage(page);
+  m_helpWindow->show();
+  m_helpWindow->raise();
+  m_helpWindow->activateWindow();
+}
+
+void CMainFrame::help(int context) {
+  if (m_helpBusy) return;
+  QScopedValueRollback<bool> busy(m_helpBusy, true);
+  showHelpPage(qs(helpPageForContext(context)));
+}
+
+void CMainFrame::runTutorial() {
+  if (m_tutorialBusy) return;
+  QScopedValueRollback<bool> busy(m_tutorialBusy, true);
+  showHelpPage(qs(helpPageForContext(kTutorialHelpContext)));
+}
+
+void CMainFrame::contextHelp() { QWhatsThis::enterWhatsThisMode(); }
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::WhatsThisClicked) {
+    const QString href = static_cast<QWhatsThisClickedEvent*>(event)->href();
+    if (href.startsWith(QStringLiteral("help:"))) {
+      help(href.mid(5).toInt());
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (m_groupings->promptSaveChanges() && saveModified()) {
+    if (m_helpWindow) m_helpWindow->close();
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  }
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  openDroppedFiles(paths);
+}
+
+void CMainFrame::openDroppedFiles(const QStringList& paths) {
+  if (paths.isEmpty()) return;
+  activateWindow();
+  openDocumentFile(paths.first());
+}
+
+}  // namespace hueset::gui

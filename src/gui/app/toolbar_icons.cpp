@@ -1,0 +1,324 @@
+#include "gui/app/toolbar_icons.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include "gui/app/commands.h"
+
+namespace hueset::gui {
+namespace {
+
+// Drawings are made on a 32 by 32 grid and scaled to the size asked for.
+using Drawing = void (*)(QPainter&);
+
+const QColor kOutline(40, 40, 48);
+const QColor kPaper(255, 255, 255);
+
+void page(QPainter& p, QRectF r) {
+  QPainterPath path;
+  const qreal fold = r.width() * 0.3;
+  path.moveTo(r.topLeft());
+  path.lineTo(r.right() - fold, r.top());
+  path.lineTo(r.right(), r.top() + fold);
+  path.lineTo(r.bottomRight());
+  path.lineTo(r.bottomLeft());
+  path.closeSubpath();
+  p.setPen(QPen(kOutline, 1.6));
+  p.setBrush(kPaper);
+  p.drawPath(path);
+  QPainterPath corner;
+  corner.moveTo(r.right() - fold, r.top());
+  corner.lineTo(r.right() - fold, r.top() + fold);
+  corner.lineTo(r.right(), r.top() + fold);
+  p.setBrush(QColor(210, 214, 222));
+  p.drawPath(corner);
+}
+
+void textLines(QPainter& p, qreal left, qreal top, qreal width, int count, qreal step,
+               const QList<QColor>& colours = {}) {
+  for (int i = 0; i < count; ++i) {
+    QColor c = colours.isEmpty() ? QColor(120, 130, 150) : colours[i % colours.size()];
+    p.setPen(QPen(c, 2.4, Qt::SolidLine, Qt::FlatCap));
+    qreal w = (i % 2) ? width * 0.75 : width;
+    p.drawLine(QPointF(left, top + i * step), QPointF(left + w, top + i * step));
+  }
+}
+
+void clipboard(QPainter& p) {
+  p.setPen(QPen(kOutline, 1.6));
+  p.setBrush(QColor(176, 120, 60));
+  p.drawRoundedRect(QRectF(5, 5, 22, 25), 2.5, 2.5);
+  p.setBrush(kPaper);
+  p.drawRect(QRectF(8, 9, 16, 18));
+  p.setBrush(QColor(160, 160, 170));
+  p.drawRoundedRect(QRectF(11, 2.5, 10, 5), 1.5, 1.5);
+}
+
+void drawNew(QPainter& p) {
+  page(p, QRectF(6, 2, 20, 28));
+  p.setPen(QPen(QColor(230, 170, 0), 2.2));
+  p.drawLine(QPointF(23, 21), QPointF(23, 29));
+  p.drawLine(QPointF(19, 25), QPointF(27, 25));
+}
+
+void drawOpen(QPainter& p) {
+  p.setPen(QPen(kOutline, 1.6));
+  p.setBrush(QColor(230, 180, 60));
+  QPainterPath back;
+  back.moveTo(3, 8);
+  back.lineTo(12, 8);
+  back.lineTo(14, 11);
+  back.lineTo(26, 11);
+  back.lineTo(26, 27);
+  back.lineTo(3, 27);
+  back.closeSubpath();
+  p.drawPath(back);
+  p.setBrush(QColor(250, 210, 100));
+  QPainterPath front;
+  front.moveTo(7, 15);
+  front.lineTo(30, 15);
+  front.lineTo(26, 27);
+  front.lineTo(3, 27);
+  front.closeSubpath();
+  p.drawPath(front);
+}
+
+void floppy(QPainter& p, const QColor& body) {
+  p.setPen(QPen(kOutline, 1.6));
+  p.setBrush(body);
+  QPainterPath path;
+  path.moveTo(4, 4);
+  path.lineTo(25, 4);
+  path.lineTo(28, 7);
+  path.lineTo(28, 28);
+  path.lineTo(4, 28);
+  path.closeSubpath();
+  p.drawPath(path);
+  p.setBrush(QColor(220, 224, 230));
+  p.drawRect(QRectF(9, 4, 13, 8));
+  p.setBrush(kPaper);
+  p.drawRect(QRectF(8, 16, 16, 12));
+}
+
+void drawSave(QPainter& p) {
+  floppy(p, QColor(60, 100, 190));
+  textLines(p, 10.5, 19.5, 11, 3, 3);
+}
+
+void drawCut(QPainter& p) {
+  p.setPen(QPen(kOutline, 2.2));
+  p.setBrush(Qt::NoBrush);
+  p.drawLine(QPointF(11, 3), QPointF(20, 21));
+  p.drawLine(QPointF(21, 3), QPointF(12, 21));
+  p.setPen(QPen(QColor(190, 40, 40), 2.4));
+  p.drawEllipse(QRectF(5, 20, 8, 8));
+  p.drawEllipse(QRectF(19, 20, 8, 8));
+}
+
+void drawCopy(QPainter& p) {
+  page(p, QRectF(3, 2, 16, 21));
+  textLines(p, 6, 10, 9, 3, 4);
+  page(p, QRectF(13, 9, 16, 21));
+  textLines(p, 16, 17, 9, 3, 4);
+}
+
+void drawPaste(QPainter& p) {
+  clipboard(p);
+  textLines(p, 11, 14, 10, 3, 4);
+}
+
+void drawWord(QPainter& p) {
+  page(p, QRectF(5, 2, 22, 28));
+  p.setPen(QPen(QColor(30, 80, 180), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QPainterPath w;
+  w.moveTo(8.5, 11);
+  w.lineTo(11.5, 25);
+  w.lineTo(16, 15);
+  w.lineTo(20.5, 25);
+  w.lineTo(23.5, 11);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(w);
+}
+
+const QList<QColor> kResidueColours = {QColor(220, 0, 0), QColor(0, 160, 0), QColor(0, 0, 230),
+                                       QColor(200, 0, 200)};
+
+void drawRtf(QPainter& p) {
+  clipboard(p);
+  textLines(p, 11, 13, 10, 4, 3.6, kResidueColours);
+}
+
+void drawHtml(QPainter& p) {
+  clipboard(p);
+  p.setPen(QPen(QColor(0, 110, 200), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPolyline(QPolygonF({QPointF(14, 13), QPointF(10.5, 18), QPointF(14, 23)}));
+  p.drawPolyline(QPolygonF({QPointF(18, 13), QPointF(21.5, 18), QPointF(18, 23)}));
+}
+
+void drawToFile(QPainter& p) {
+  floppy(p, QColor(40, 140, 110));
+  textLines(p, 10.5, 19.5, 11, 3, 3, kResidueColours);
+}
+
+void drawGroupings(QPainter& p) {
+  p.setPen(QPen(kOutline, 1.4));
+  const QList<QColor> swatches = {QColor(255, 255, 0), QColor(0, 0, 255), QColor(255, 0, 0),
+                                  QColor(0, 200, 0), QColor(255, 0, 255), QColor(51, 204, 204),
+                                  QColor(153, 51, 0), QColor(153, 153, 153), QColor(0, 0, 0)};
+  for (int i = 0; i < 9; ++i) {
+    p.setBrush(swatches[i]);
+    p.drawRect(QRectF(3 + (i % 3) * 9, 3 + (i / 3) * 9, 8, 8));
+  }
+}
+
+void drawOptions(QPainter& p) {
+  for (int i = 0; i < 3; ++i) {
+    qreal y = 7 + i * 9;
+    p.setPen(QPen(QColor(110, 110, 120), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, y), QPointF(28, y));
+    p.setPen(QPen(kOutline, 1.4));
+    p.setBrush(QColor(70, 130, 210));
+    qreal x = (i == 0) ? 20 : (i == 1 ? 10 : 16);
+    p.drawRoundedRect(QRectF(x - 3, y - 4, 6, 8), 1.5, 1.5);
+  }
+}
+
+void drawAbout(QPainter& p) {
+  p.setPen(QPen(QColor(20, 70, 160), 1.6));
+  p.setBrush(QColor(60, 120, 220));
+  p.drawEllipse(QRectF(3, 3, 26, 26));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawEllipse(QRectF(14, 7.5, 4, 4));
+  p.drawRoundedRect(QRectF(14, 13.5, 4, 11), 1, 1);
+}
+
+void drawContextHelp(QPainter& p) {
+  QPainterPath arrow;
+  arrow.moveTo(3, 3);
+  arrow.lineTo(3, 22);
+  arrow.lineTo(7.5, 17.5);
+  arrow.lineTo(11, 25);
+  arrow.lineTo(14, 23.5);
+  arrow.lineTo(10.5, 16.5);
+  arrow.lineTo(16.5, 16.5);
+  arrow.closeSubpath();
+  p.setPen(QPen(kOutline, 1.4));
+  p.setBrush(Qt::white);
+  p.drawPath(arrow);
+  QFont f;
+  f.setPixelSize(20);
+  f.setBold(true);
+  p.setFont(f);
+  p.setPen(QColor(20, 70, 160));
+  p.drawText(QRectF(14, 6, 18, 24), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+void drawApplication(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(250, 250, 245));
+  p.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+  const QList<QColor> rows[] = {
+      {QColor(255, 255, 0), QColor(0, 0, 255), QColor(0, 0, 255), QColor(255, 0, 0)},
+      {QColor(255, 255, 0), QColor(0, 0, 255), QColor(0, 160, 0), QColor(255, 0, 0)},
+      {QColor(255, 255, 0), QColor(200, 0, 200), QColor(0, 160, 0), QColor(255, 0, 0)},
+  };
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < 4; ++c) {
+      p.setBrush(rows[r][c]);
+      p.drawRect(QRectF(4 + c * 6.2, 5 + r * 7, 5.4, 5.6));
+    }
+  }
+  p.setBrush(QColor(40, 40, 48));
+  for (int c = 0; c < 4; ++c) p.drawRect(QRectF(4 + c * 6.2, 26, 5.4, 1.8));
+}
+
+Drawing drawingFor(int command) {
+  switch (command) {
+    case kFileNew: return drawNew;
+    case kFileOpen: return drawOpen;
+    case kFileSave: return drawSave;
+    case kEditCut: return drawCut;
+    case kEditCopy: return drawCopy;
+    case kEditPaste: return drawPaste;
+    case kAnnotateToWord: return drawWord;
+    case kAnnotateToRtfClipboard: return drawRtf;
+    case kAnnotateToHtmlClipboard: return drawHtml;
+    case kAnnotateToFile: return drawToFile;
+    case kGroupingsEdit: return drawGroupings;
+    case kOptions: return drawOptions;
+    case kAppAbout: return drawAbout;
+    case kContextHelp: return drawContextHelp;
+    default: return nullptr;
+  }
+}
+
+const char* themeNameFor(int command) {
+  switch (command) {
+    case kFileNew: return "document-new";
+    case kFileOpen: return "document-open";
+    case kFileSave: return "document-save";
+    case kEditCut: return "edit-cut";
+    case kEditCopy: return "edit-copy";
+    case kEditPaste: return "edit-paste";
+    case kAppAbout: return "help-about";
+    case kContextHelp: return "help-contextual";
+    default: return nullptr;
+  }
+}
+
+// Paints a drawing at any size; disabled icons are drawn faded.
+class DrawnIconEngine final : public QIconEngine {
+ public:
+  explicit DrawnIconEngine(Drawing drawing) : m_drawing(drawing) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->translate(rect.topLeft());
+    painter->scale(rect.width() / 32.0, rect.height() / 32.0);
+    if (mode == QIcon::Disabled) painter->setOpacity(0.35);
+    m_drawing(*painter);
+    painter->restore();
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    QPainter painter(&pm);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    return pm;
+  }
+
+  QIconEngine* clone() const override { return new DrawnIconEngine(m_drawing); }
+
+ private:
+  Drawing m_drawing;
+};
+
+}  // namespace
+
+QIcon drawnCommandIcon(int command) {
+  Drawing d = drawingFor(command);
+  return d ? QIcon(new DrawnIconEngine(d)) : QIcon();
+}
+
+QIcon commandIcon(int command) {
+  QIcon own = drawnCommandIcon(command);
+  const char* theme = themeNameFor(command);
+  if (theme && QIcon::hasThemeIcon(QString::fromLatin1(theme))) {
+    return QIcon::fromTheme(QString::fromLatin1(theme), own);
+  }
+  return own;
+}
+
+QIcon applicationIcon() {
+  QIcon icon(QStringLiteral(":/hueset/icons/hueset.png"));
+  if (icon.isNull() || icon.availableSizes().isEmpty()) icon = QIcon(new DrawnIconEngine(drawApplication));
+  return icon;
+}
+
+}  // namespace hueset::gui

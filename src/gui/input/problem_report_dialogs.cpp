@@ -1,0 +1,142 @@
+#include "gui/input/problem_report_dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "pipeline/help_topics.h"
+
+namespace hueset::gui {
+namespace {
+
+QString qs(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* wrappedLabel(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setWordWrap(true);
+  return label;
+}
+
+QTreeWidget* makeReport(const std::vector<ReportColumn>& columns, QWidget* parent) {
+  auto* report = new QTreeWidget(parent);
+  report->setRootIsDecorated(false);
+  report->setUniformRowHeights(true);
+  report->setSelectionMode(QAbstractItemView::SingleSelection);
+  report->setAllColumnsShowFocus(true);
+  report->setColumnCount(static_cast<int>(columns.size()));
+  QStringList titles;
+  for (const ReportColumn& c : columns) titles << qs(c.title);
+  report->setHeaderLabels(titles);
+  report->header()->setStretchLastSection(false);
+  report->header()->setSectionResizeMode(QHeaderView::Interactive);
+  return report;
+}
+
+void sizeColumns(QTreeWidget* report, const std::vector<ReportColumn>& columns) {
+  QFontMetrics metrics(report->font());
+  for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+    report->setColumnWidth(i, reportColumnWidth(metrics, columns[static_cast<std::size_t>(i)]));
+  }
+}
+
+QDialogButtonBox* helpButtons(QDialog* dialog, const QString& accept, const QString& reject,
+                              const QString& helpText, std::function<void(int)> help,
+                              int context) {
+  auto* buttons = new QDialogButtonBox(dialog);
+  buttons->addButton(accept, QDialogButtonBox::AcceptRole)->setDefault(true);
+  if (!reject.isEmpty()) buttons->addButton(reject, QDialogButtonBox::RejectRole);
+  QPushButton* helpButton = buttons->addButton(helpText, QDialogButtonBox::HelpRole);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  QObject::connect(helpButton, &QPushButton::clicked, dialog, [help, context] {
+    if (help) help(context);
+  });
+  return buttons;
+}
+
+int totalWidth(const QTreeWidget* report) {
+  int width = 0;
+  for (int i = 0; i < report->columnCount(); ++i) width += report->columnWidth(i);
+  return width;
+}
+
+}  // namespace
+
+QString displayText(std::string_view text) {
+  QString s = qs(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
+  return s;
+}
+
+int reportColumnWidth(const QFontMetrics& metrics, const ReportColumn& column) {
+  int widest = 0;
+  for (const std::string& text : column.sizingTexts) {
+    widest = std::max(widest, metrics.horizontalAdvance(qs(text)));
+  }
+  return widest + kReportColumnPadding;
+}
+
+CharacterProblemsDialog::CharacterProblemsDialog(const std::vector<CharacterProblem>& problems,
+                                                 std::function<void(int)> help, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(qs(kCharacterReportTitle));
+  CharacterReport model = makeCharacterReport(problems);
+
+  m_report = makeReport(model.columns, this);
+  for (const auto& row : model.rows) {
+    QStringList cells;
+    for (const std::string& cell : row) cells << qs(cell);
+    m_report->addTopLevelItem(new QTreeWidgetItem(cells));
+  }
+  sizeColumns(m_report, model.columns);
+
+  m_note = wrappedLabel(qs(kCharacterReportNote), this);
+  m_note->setVisible(model.noteVisible);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(wrappedLabel(qs(kCharacterReportPrompt), this));
+  layout->addWidget(m_report, 1);
+  layout->addWidget(wrappedLabel(qs(kCharacterReportFootnote), this));
+  layout->addWidget(m_note);
+  layout->addWidget(helpButtons(this, QStringLiteral("&Yes"), QStringLiteral("&No"),
+                                QStringLiteral("&Help"), std::move(help),
+                                kInvalidCharactersHelpContext));
+  resize(std::clamp(totalWidth(m_report) + 40, 480, 900), 380);
+}
+
+UnequalLengthsDialog::UnequalLengthsDialog(const std::string& heading, const Alignment& alignment,
+                                           std::function<void(int)> help, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(qs(kUnequalLengthsTitle));
+  UnequalLengthsReport model = makeUnequalLengthsReport(heading, alignment);
+
+  m_heading = wrappedLabel(
+      displayText(model.heading.empty() ? kUnequalLengthsDefaultHeading : model.heading), this);
+  m_report = makeReport(model.columns, this);
+  m_report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  for (const UnequalLengthsRow& row : model.rows) {
+    auto* item = new QTreeWidgetItem(
+        QStringList{qs(row.name), qs(row.length), qs(row.residues), qs(row.name)});
+    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    m_report->addTopLevelItem(item);
+  }
+  sizeColumns(m_report, model.columns);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(m_heading);
+  layout->addWidget(wrappedLabel(qs(kUnequalLengthsExplanation), this));
+  layout->addWidget(m_report, 1);
+  layout->addWidget(wrappedLabel(qs(kUnequalLengthsBracketNote), this));
+  layout->addWidget(helpButtons(this, QStringLiteral("OK"), QString(), QStringLiteral("Help"),
+                                std::move(help), kUnequalLengthsHelpContext));
+  resize(std::clamp(totalWidth(m_report) + 40, 520, 1000), 400);
+}
+
+}  // namespace hueset::gui

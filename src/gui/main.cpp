@@ -1,0 +1,19 @@
+#include <clocale>
+
+#include <QApplication>
+
+#include "gui/app/hueset_app.h"
+
+int main(int argc, char** argv) {
+  QApplication qapp(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Vantor"));
+  QApplication::setApplicationName(QStringLiteral("Hueset"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("hueset"));
+  // Qt takes the user's locale; numbers in messages and files keep the dot.
+  std::setlocale(LC_NUMERIC, "C");
+
+  hueset::gui::HuesetApp app(QApplication::arguments());
+  if (!app.initInstance()) return 1;
+  const int code = QApplication::exec();
+  return app.exitInstance(code);
+}

@@ -1,0 +1,115 @@
+#include "gui/output/word_processor_handoff.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "annotate/annotation_writer.h"
+#include "gui/app/user_prompts.h"
+#include "gui/input/problem_report_dialogs.h"
+#include "gui/output/clipboard_transfer.h"
+#include "pipeline/word_processor.h"
+#include "util/file_write.h"
+
+namespace hueset::gui {
+
+QString DesktopLauncher::findExecutable(const QString& name) {
+  return QStandardPaths::findExecutable(name);
+}
+
+bool DesktopLauncher::isExecutable(const QString& path) {
+  QFileInfo info(path);
+  return info.isFile() && info.isExecutable();
+}
+
+bool DesktopLauncher::startDetached(const QString& program, const QStringList& arguments) {
+  return QProcess::startDetached(program, arguments);
+}
+
+bool DesktopLauncher::openWithDefaultApplication(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+WordProcessorHandoff::WordProcessorHandoff(ProgramLauncher& launcher)
+    : m_launcher(launcher),
+      m_folder(QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                   .filePath(QStringLiteral("hueset-annotations"))) {}
+
+QString WordProcessorHandoff::wordProcessor() {
+  if (!m_program.isEmpty() && !m_launcher.isExecutable(m_program)) m_program.clear();
+  if (m_program.isEmpty()) {
+    std::string found = findWriterProgram([this](std::string_view name) {
+      return QFile::encodeName(m_launcher.findExecutable(
+                                   QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))))
+          .toStdString();
+    });
+    m_program = QFile::decodeName(QByteArray::fromStdString(found));
+  }
+  return m_program;
+}
+
+void WordProcessorHandoff::release() { m_program.clear(); }
+
+QString WordProcessorHandoff::writeTemporaryFile(const AnnotationWriter& writer, QString* error) {
+  if (!QDir().mkpath(m_folder)) {
+    *error = QStringLiteral("The folder %1 could not be created.").arg(m_folder);
+    return {};
+  }
+  // A new name every time: a word processor may still hold the last one.
+  QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
+  QString path = QDir(m_folder).filePath(QStringLiteral("annotation-%1.rtf").arg(stamp));
+  for (int n = 2; QFileInfo::exists(path); ++n) {
+    path = QDir(m_folder).filePath(QStringLiteral("annotation-%1-%2.rtf").arg(stamp).arg(n));
+  }
+  std::string text = writer.fileText();
+  WriteResult result = writeFileAtomically(QFile::encodeName(path).toStdString(), text);
+  if (!result.ok) {
+    *error = QString::fromStdString(result.error);
+    return {};
+  }
+  return path;
+}
+
+bool WordProcessorHandoff::send(const AnnotationWriter& writer, QClipboard* clipboard,
+                                QWidget* view, UserPrompts& prompts) {
+  if (!transferToClipboard(writer, clipboard)) return false;
+
+  auto reportError = [&](const QString& description) {
+    prompts.message(view, QString::fromLatin1(kWordProcessorErrorCaption.data(),
+                                              static_cast<qsizetype>(kWordProcessorErrorCaption.size())),
+                    displayText(wordProcessorErrorMessage(description.toStdString())),
+                    UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok);
+    return false;
+  };
+  auto reportMissing = [&] {
+    prompts.message(view, QString::fromLatin1(kWordProcessorMissingCaption.data(),
+                                              static_cast<qsizetype>(kWordProcessorMissingCaption.size())),
+                    displayText(wordProcessorMissingMessage()), UserPrompts::Icon::Exclamation,
+                    UserPrompts::Buttons::Ok);
+    return false;
+  };
+
+  QString program = wordProcessor();
+  QString error;
+  m_lastFile = writeTemporaryFile(writer, &error);
+  if (m_lastFile.isEmpty()) return reportError(error);
+
+  if (!program.isEmpty()) {
+    WordProcessorLaunch launch =
+        writerLaunch(QFile::encodeName(program).toStdString(), QFile::encodeName(m_lastFile).toStdString());
+    QStringList arguments;
+    for (const std::string& a : launch.arguments) arguments << QFile::decodeName(QByteArray::fromStdString(a));
+    if (m_launcher.startDetached(program, arguments)) return true;
+    m_program.clear();
+    return reportError(QStringLiteral("%1 could not be started.").arg(program));
+  }
+  if (m_launcher.openWithDefaultApplication(m_lastFile)) return true;
+  return reportMissing();
+}
+
+}  // namespace hueset::gui

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QClipboard;
+class QWidget;
+
+namespace hueset {
+class AnnotationWriter;
+}
+
+namespace hueset::gui {
+
+class UserPrompts;
+
+// How the hand-off reaches the outside world; tests replace it.
+class ProgramLauncher {
+ public:
+  virtual ~ProgramLauncher() = default;
+  // Full path of an executable on the search path, or empty.
+  virtual QString findExecutable(const QString& name) = 0;
+  // True when the file at `path` is still an executable program.
+  virtual bool isExecutable(const QString& path) = 0;
+  // Starts a program that outlives this one; false when it cannot start.
+  virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
+  // Opens a file in the desktop's default application for its type.
+  virtual bool openWithDefaultApplication(const QString& path) = 0;
+};
+
+// The launcher of the real desktop.
+class DesktopLauncher final : public ProgramLauncher {
+ public:
+  QString findExecutable(const QString& name) override;
+  bool isExecutable(const QString& path) override;
+  bool startDetached(const QString& program, const QStringList& arguments) override;
+  bool openWithDefaultApplication(const QString& path) override;
+};
+
+// The "To MS Word" command's second half: the RTF goes to the clipboard,
+// into a temporary .rtf file, and from there into a new LibreOffice Writer
+// document (or the default application for .rtf). The word processor found
+// is remembered for the next run, like an automation object.
+class WordProcessorHandoff {
+ public:
+  explicit WordProcessorHandoff(ProgramLauncher& launcher);
+
+  // True when the annotation reached a word processor. Messages go to the
+  // user through `prompts`, parented to `view`.
+  bool send(const AnnotationWriter& writer, QClipboard* clipboard, QWidget* view,
+            UserPrompts& prompts);
+
+  // The remembered word processor, found anew when it has gone; empty when
+  // there is none (the default application is then tried).
+  QString wordProcessor();
+  // Forgets the remembered word processor (at exit).
+  void release();
+
+  // Where the temporary files go (a folder of its own in the temp location).
+  void setFolder(const QString& folder) { m_folder = folder; }
+  const QString& folder() const { return m_folder; }
+  // The file the last hand-off wrote.
+  const QString& lastFile() const { return m_lastFile; }
+
+ private:
+  QString writeTemporaryFile(const AnnotationWriter& writer, QString* error);
+
+  ProgramLauncher& m_launcher;
+  QString m_program;
+  QString m_folder;
+  QString m_lastFile;
+};
+
+}  // namespace hueset::gui

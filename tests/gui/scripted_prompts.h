@@ -1,0 +1,82 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "gui/app/user_prompts.h"
+#include "qt_printers.h"
+
+namespace hueset::gui::testing {
+
+// Answers every question of the program from a script and records what was
+// asked, so no test waits for a window.
+class ScriptedPrompts final : public UserPrompts {
+ public:
+  struct Message {
+    QString title;
+    QString text;
+    Icon icon;
+    Buttons buttons;
+  };
+
+  // Answers to message boxes, in order; when they run out: Ok, Yes or
+  // the first button.
+  std::deque<Answer> answers;
+  // Answers to list choices: a position, or none for Cancel. When they run
+  // out: OK with the offered selection.
+  std::deque<std::optional<int>> listAnswers;
+  bool acceptProblems = true;
+  std::optional<FileChoice> annotationFile;
+  QString documentToOpen;
+  QString documentToSave;
+  // Called when a message box would open, before it is recorded.
+  std::function<void(const Message&)> onMessage;
+
+  std::vector<Message> messages;
+  std::vector<ListChoice> lists;
+  std::vector<std::vector<CharacterProblem>> problemReports;
+  std::vector<std::string> unequalLengthHeadings;
+  std::vector<QString> annotationFolders;
+  int installHelpShown = 0;
+
+  Answer message(QWidget*, const QString& title, const QString& text, Icon icon,
+                 Buttons buttons) override {
+    Message m{title, text, icon, buttons};
+    if (onMessage) onMessage(m);
+    messages.push_back(m);
+    if (!answers.empty()) {
+      Answer a = answers.front();
+      answers.pop_front();
+      return a;
+    }
+    return (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) ? Answer::Yes
+                                                                          : Answer::Ok;
+  }
+  std::optional<int> chooseFromList(QWidget*, const ListChoice& choice) override {
+    lists.push_back(choice);
+    if (!listAnswers.empty()) {
+      auto a = listAnswers.front();
+      listAnswers.pop_front();
+      return a;
+    }
+    return choice.selected;
+  }
+  bool acceptCharacterProblems(QWidget*, const std::vector<CharacterProblem>& problems) override {
+    problemReports.push_back(problems);
+    return acceptProblems;
+  }
+  void showUnequalLengths(QWidget*, const std::string& heading, const Alignment&) override {
+    unequalLengthHeadings.push_back(heading);
+  }
+  std::optional<FileChoice> chooseAnnotationFile(QWidget*, const QString& folder) override {
+    annotationFolders.push_back(folder);
+    return annotationFile;
+  }
+  QString chooseDocumentToOpen(QWidget*, const QString&) override { return documentToOpen; }
+  QString chooseDocumentToSave(QWidget*, const QString&) override { return documentToSave; }
+  void showInstallHelp(QWidget*) override { ++installHelpShown; }
+};
+
+}  // namespace hueset::gui::testing
