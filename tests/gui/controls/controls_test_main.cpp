@@ -1,0 +1,14 @@
+// Runs the control tests headless: one QApplication on the offscreen
+// platform for the whole program (also when CTest only lists the tests).
+#include <clocale>
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  return RUN_ALL_TESTS();
+}
