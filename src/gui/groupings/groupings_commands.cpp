@@ -1,0 +1,237 @@
+#include "gui/groupings/groupings_commands.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QWidget>
+
+#include "gui/app/commands.h"
+#include "gui/app/user_prompts.h"
+
+namespace hueset::gui {
+namespace {
+
+// The menu has this many recent configuration slots.
+constexpr int kRecentSlots = 16;
+
+QString fromPathBytes(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// Message texts keep Windows line ends; a message box wants line feeds.
+QString displayText(std::string_view text) {
+  QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
+  return s;
+}
+
+UserPrompts::Icon promptIcon(ConfigurationUi::Icon icon) {
+  switch (icon) {
+    case ConfigurationUi::Icon::Information: return UserPrompts::Icon::Information;
+    case ConfigurationUi::Icon::Exclamation: return UserPrompts::Icon::Exclamation;
+    case ConfigurationUi::Icon::Stop: return UserPrompts::Icon::Stop;
+    case ConfigurationUi::Icon::Question: break;
+  }
+  return UserPrompts::Icon::Question;
+}
+
+UserPrompts::Buttons promptButtons(ConfigurationUi::Buttons buttons) {
+  switch (buttons) {
+    case ConfigurationUi::Buttons::Ok: return UserPrompts::Buttons::Ok;
+    case ConfigurationUi::Buttons::OkCancel: return UserPrompts::Buttons::OkCancel;
+    case ConfigurationUi::Buttons::YesNo: return UserPrompts::Buttons::YesNo;
+    case ConfigurationUi::Buttons::YesNoCancel: break;
+  }
+  return UserPrompts::Buttons::YesNoCancel;
+}
+
+ConfigurationUi::Answer configurationAnswer(UserPrompts::Answer answer) {
+  switch (answer) {
+    case UserPrompts::Answer::Ok: return ConfigurationUi::Answer::Ok;
+    case UserPrompts::Answer::Yes: return ConfigurationUi::Answer::Yes;
+    case UserPrompts::Answer::No: return ConfigurationUi::Answer::No;
+    case UserPrompts::Answer::Cancel: break;
+  }
+  return ConfigurationUi::Answer::Cancel;
+}
+
+}  // namespace
+
+GroupingsCommands::GroupingsCommands(CurrentConfiguration& state, Options& options,
+                                     UserPrompts& prompts, QWidget* window)
+    : QObject(window), m_commands(state, options, *this), m_options(options), m_prompts(prompts),
+      m_window(window) {
+  m_saveAction = new QAction(QStringLiteral("&Save"), this);
+  m_saveAction->setData(static_cast<int>(kGroupingsSave));
+  m_saveAction->setStatusTip(QStringLiteral("Save the Residue Groupings to their file"));
+  m_saveAction->setEnabled(false);
+  connect(m_saveAction, &QAction::triggered, this, &GroupingsCommands::save);
+}
+
+GroupingsCommands::~GroupingsCommands() {
+  while (m_busy > 0) setBusy(false);
+}
+
+void GroupingsCommands::attach(const std::function<QAction*(int)>& action, QMenu* menu) {
+  const struct {
+    int command;
+    void (GroupingsCommands::*handler)();
+  } handlers[] = {
+      {kGroupingsEdit, &GroupingsCommands::edit},
+      {kGroupingsOpen, &GroupingsCommands::open},
+      {kGroupingsReload, &GroupingsCommands::reload},
+      {kGroupingsSaveAs, &GroupingsCommands::saveAs},
+      {kGroupingsDefaults, &GroupingsCommands::useDefaults},
+      {kGroupingsBlackWhite, &GroupingsCommands::useBlackAndWhiteDefaults},
+  };
+  for (const auto& h : handlers) {
+    QAction* a = action(h.command);
+    if (!a) continue;
+    connect(a, &QAction::triggered, this, h.handler);
+    a->setEnabled(true);
+  }
+  m_reloadAction = action(kGroupingsReload);
+  m_recentPlaceholder = action(kGroupingsMruFirst);
+  m_menu = menu;
+  if (m_menu) {
+    connect(m_menu, &QMenu::aboutToShow, this, &GroupingsCommands::updateRecentConfigurations);
+  }
+  updateCommands();
+}
+
+void GroupingsCommands::setFileDialogs(ConfigurationFileDialogs* dialogs) {
+  m_dialogs = dialogs ? dialogs : &m_ownDialogs;
+}
+
+void GroupingsCommands::setEditorLauncher(GroupingsEditorLauncher* launcher) {
+  m_editor = launcher ? launcher : &m_ownEditor;
+}
+
+void GroupingsCommands::edit() {
+  m_commands.edit();
+  updateCommands();
+}
+
+void GroupingsCommands::open() {
+  m_commands.open();
+  updateCommands();
+}
+
+void GroupingsCommands::reload() {
+  // The key reaches the command while it is disabled too.
+  if (!m_commands.reloadEnabled()) return;
+  m_commands.reload();
+  updateCommands();
+}
+
+void GroupingsCommands::save() {
+  if (!m_commands.saveEnabled()) return;
+  m_commands.saveConfiguration();
+  updateCommands();
+}
+
+void GroupingsCommands::saveAs() {
+  m_commands.saveConfigurationAs();
+  updateCommands();
+}
+
+void GroupingsCommands::useDefaults() {
+  m_commands.useDefault(BuiltinDefault::Colour);
+  updateCommands();
+}
+
+void GroupingsCommands::useBlackAndWhiteDefaults() {
+  m_commands.useDefault(BuiltinDefault::BlackAndWhite);
+  updateCommands();
+}
+
+void GroupingsCommands::openRecent(int index) {
+  if (index < 0) return;
+  m_commands.openRecent(static_cast<std::size_t>(index));
+  updateCommands();
+}
+
+void GroupingsCommands::updateCommands() {
+  if (m_reloadAction) m_reloadAction->setEnabled(m_commands.reloadEnabled());
+  m_saveAction->setEnabled(m_commands.saveEnabled());
+  updateRecentConfigurations();
+}
+
+void GroupingsCommands::updateRecentConfigurations() {
+  if (!m_menu || !m_recentPlaceholder) return;
+  for (QAction* a : m_recentActions) {
+    m_menu->removeAction(a);
+    a->deleteLater();
+  }
+  m_recentActions.clear();
+
+  // Without entries (or without a list, when its count is 0) the slot shows
+  // its name, disabled.
+  const auto& recent = m_options.recentConfigurations;
+  const bool any = m_commands.recentEnabled();
+  m_recentPlaceholder->setVisible(!any);
+  m_recentPlaceholder->setEnabled(false);
+  if (!any) return;
+
+  const std::string current = QFile::encodeName(QDir::currentPath()).toStdString();
+  const int count = std::min(static_cast<int>(recent->size()), kRecentSlots);
+  for (int i = 0; i < count; ++i) {
+    QString name = fromPathBytes(recent->displayName(static_cast<std::size_t>(i), current));
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
+                               : QStringLiteral("%1 %2").arg(i + 1).arg(name);
+    auto* a = new QAction(text, m_menu);
+    a->setData(static_cast<int>(kGroupingsMruFirst) + i);
+    a->setStatusTip(QStringLiteral("Open this configuration file"));
+    a->setToolTip(fromPathBytes(recent->entries()[static_cast<std::size_t>(i)]));
+    connect(a, &QAction::triggered, this, [this, i] { openRecent(i); });
+    m_menu->insertAction(m_recentPlaceholder, a);
+    m_recentActions << a;
+  }
+}
+
+ConfigurationUi::Answer GroupingsCommands::message(std::string_view text, Icon icon,
+                                                   Buttons buttons) {
+  return configurationAnswer(m_prompts.message(m_window, QStringLiteral("HUESET"),
+                                                displayText(text), promptIcon(icon),
+                                                promptButtons(buttons)));
+}
+
+std::optional<ConfigurationUi::FileChoice> GroupingsCommands::chooseConfigurationToOpen(
+    const std::string& folder) {
+  return m_dialogs->chooseToOpen(m_window, fromPathBytes(folder));
+}
+
+std::optional<ConfigurationUi::FileChoice> GroupingsCommands::chooseConfigurationToSave(
+    const std::string& proposedPath) {
+  return m_dialogs->chooseToSave(m_window, fromPathBytes(proposedPath));
+}
+
+bool GroupingsCommands::editGroupings(GroupingSet& target, const GroupingsEditorRequest& request) {
+  const EditorSave save = [this](const GroupingSet& edited, bool saveAs) {
+    return m_commands.saveFromEditor(edited, saveAs);
+  };
+  return m_editor->edit(m_window, target, request, save);
+}
+
+void GroupingsCommands::configurationChanged() {
+  updateCommands();
+  emit stateChanged();
+}
+
+void GroupingsCommands::setBusy(bool busy) {
+  if (busy) {
+    ++m_busy;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (m_busy > 0) {
+    --m_busy;
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+}  // namespace hueset::gui

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include "gui/groupings/configuration_file_dialogs.h"
+#include "gui/groupings/grouping_editor_dialog.h"
+#include "gui/groupings/groupings_editor_launcher.h"
+#include "pipeline/configuration_commands.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace hueset::gui {
+
+class UserPrompts;
+
+// The "&Residue Groupings" commands of the main window: they run the core's
+// configuration commands with the program's message boxes, file dialogs and
+// groupings editor, keep the menu's enabling and recent slots up to date,
+// and say when the configuration changed so the caption follows.
+class GroupingsCommands : public QObject, private ConfigurationUi {
+  Q_OBJECT
+ public:
+  GroupingsCommands(CurrentConfiguration& state, Options& options, UserPrompts& prompts,
+                    QWidget* window);
+  ~GroupingsCommands() override;
+
+  // Connects the commands' actions (looked up by command number) and fills
+  // the recent configuration slots of `menu`, in place of the action of the
+  // first slot.
+  void attach(const std::function<QAction*(int)>& action, QMenu* menu);
+  // Null restores the real file dialogs, or the real editor dialog.
+  void setFileDialogs(ConfigurationFileDialogs* dialogs);
+  void setEditorLauncher(GroupingsEditorLauncher* launcher);
+  // Where the editor dialog's Help button goes.
+  void setEditorHelp(std::function<void(int)> help) { m_ownEditor.setHelpFunction(std::move(help)); }
+
+  ConfigurationCommands& commands() { return m_commands; }
+  const CurrentConfiguration& configuration() const { return m_commands.state(); }
+  // The plain Save command, which no menu item or key reaches.
+  QAction* saveAction() const { return m_saveAction; }
+  // The recent configuration entries now in the menu.
+  const QList<QAction*>& recentActions() const { return m_recentActions; }
+
+  void startUp() { m_commands.startUp(); }
+  void storeForExit() { m_commands.storeForExit(); }
+  // At exit: false when the user keeps the program open.
+  bool promptSaveChanges() { return m_commands.promptSaveChanges(); }
+
+  void edit();
+  void open();
+  void reload();
+  void save();
+  void saveAs();
+  void useDefaults();
+  void useBlackAndWhiteDefaults();
+  void openRecent(int index);
+
+  // Enabling of the commands and the recent slots, from the current state.
+  void updateCommands();
+
+ signals:
+  // The configuration, its title or its flags changed.
+  void stateChanged();
+
+ private:
+  Answer message(std::string_view text, Icon icon, Buttons buttons) override;
+  std::optional<FileChoice> chooseConfigurationToOpen(const std::string& folder) override;
+  std::optional<FileChoice> chooseConfigurationToSave(const std::string& proposedPath) override;
+  bool editGroupings(GroupingSet& target, const GroupingsEditorRequest& request) override;
+  void configurationChanged() override;
+  void setBusy(bool busy) override;
+
+  void updateRecentConfigurations();
+
+  ConfigurationCommands m_commands;
+  Options& m_options;
+  UserPrompts& m_prompts;
+  QPointer<QWidget> m_window;
+  QtConfigurationFileDialogs m_ownDialogs;
+  ConfigurationFileDialogs* m_dialogs = &m_ownDialogs;
+  GroupingEditorLauncher m_ownEditor;
+  GroupingsEditorLauncher* m_editor = &m_ownEditor;
+
+  QList<QAction*> m_commandActions;  // enabled once attached
+  QAction* m_reloadAction = nullptr;
+  QAction* m_saveAction = nullptr;
+  QAction* m_recentPlaceholder = nullptr;
+  QMenu* m_menu = nullptr;
+  QList<QAction*> m_recentActions;
+  int m_busy = 0;
+};
+
+}  // namespace hueset::gui

@@ -1,0 +1,510 @@
+#include <functional>
+#include <optional>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "../qt_printers.h"
+#include "gui/settings/options_command.h"
+#include "gui/settings/options_page_widgets.h"
+#include "gui/settings/prop_sheet_last_active_page.h"
+
+namespace hueset::gui {
+namespace {
+
+using namespace optionctl;
+
+struct Shown {
+  QString title;
+  QString text;
+};
+
+// Selects the whole text and types over it, key by key.
+void typeInto(QWidget* edit, const QString& text) {
+  ASSERT_TRUE(edit);
+  edit->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  if (text.isEmpty()) {
+    QTest::keyClick(edit, Qt::Key_Backspace);
+  } else {
+    QTest::keyClicks(edit, text);
+  }
+}
+
+void clickTab(CPropSheetLastActivePage& sheet, int index) {
+  QTabBar* bar = sheet.tabs()->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+  QCoreApplication::processEvents();
+}
+
+void click(QAbstractButton* button) {
+  ASSERT_TRUE(button);
+  QTest::mouseClick(button, Qt::LeftButton);
+  QCoreApplication::processEvents();
+}
+
+OptionsPageWidget* pageOf(CPropSheetLastActivePage& sheet, OptionsPage page) {
+  return qobject_cast<OptionsPageWidget*>(sheet.page(optionsPageIndex(page)));
+}
+
+// The Options command on options of its own, its sheet driven by real
+// mouse and key events on the offscreen platform.
+class OptionsSheet : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    command.fieldSupport().setMessageFunction(
+        [this](QWidget*, const QString& title, const QString& text) {
+          shown.push_back({title, text});
+        });
+    QObject::connect(&command, &OptionsCommand::applied,
+                     [this](bool toolbar, const QFont& font) {
+                       appliedToolbar = toolbar;
+                       appliedFont = font;
+                     });
+  }
+
+  // Opens the sheet and runs `script` on it; true when it closed with OK.
+  // A sheet the script leaves open is cancelled.
+  bool run(const std::function<void(CPropSheetLastActivePage&)>& script,
+           const QFont& editorFont = QFont()) {
+    command.setRunner([&](CPropSheetLastActivePage& sheet) {
+      sheet.show();
+      sheet.activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&sheet));
+      opened = sheet.activeIndex();
+      captions.clear();
+      for (int i = 0; i < sheet.tabs()->count(); ++i) captions << sheet.tabs()->tabText(i);
+      title = sheet.windowTitle();
+      script(sheet);
+      QCoreApplication::processEvents();
+      if (sheet.isVisible()) sheet.reject();
+      return sheet.result();
+    });
+    return command.showOptions(editorFont);
+  }
+
+  Options options;
+  OptionsCommand command{options, nullptr};
+  std::vector<Shown> shown;
+  std::optional<bool> appliedToolbar;
+  std::optional<QFont> appliedFont;
+  int opened = -1;
+  QStringList captions;
+  QString title;
+};
+
+TEST_F(OptionsSheet, ShowsTheFivePagesInOrder) {
+  QWidget* focus = nullptr;
+  QWidget* consensus = nullptr;
+  run([&](CPropSheetLastActivePage& sheet) {
+    focus = QApplication::focusWidget();
+    consensus = pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold);
+  });
+  EXPECT_EQ(focus, consensus);  // ready for typing
+  EXPECT_EQ(title, QStringLiteral("Options"));
+  EXPECT_EQ(captions, (QStringList{"Sequence Annotation", "Data Parsing", "Formatted Output",
+                                   "HTML", "General"}));
+  EXPECT_EQ(opened, 0);
+  EXPECT_FALSE(appliedFont);  // cancelled
+}
+
+TEST_F(OptionsSheet, VerboseAndTerseFormsFollowTheOption) {
+  for (bool verbose : {true, false}) {
+    options.general.verboseDialogues = verbose;
+    run([verbose](CPropSheetLastActivePage& sheet) {
+      for (int i = 0; i < kOptionsPageCount; ++i) {
+        auto* page = qobject_cast<OptionsPageWidget*>(sheet.page(i));
+        ASSERT_TRUE(page);
+        EXPECT_EQ(page->layout().number, optionsPageLayout(optionsPageAt(i), verbose));
+        int explanations = 0;
+        for (QLabel* label : page->labels()) explanations += label->wordWrap() ? 1 : 0;
+        EXPECT_EQ(explanations > 0, verbose) << i;
+        // Every control of the layout is there, with its text.
+        for (const PageItem& item : page->layout().controls()) {
+          QWidget* widget = page->control(item.id);
+          ASSERT_TRUE(widget) << item.id;
+          if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            EXPECT_EQ(button->text().toStdString(), item.text);
+          }
+        }
+      }
+      QLabel* first = pageOf(sheet, OptionsPage::Annotate)->labels().at(verbose ? 1 : 0);
+      EXPECT_EQ(first->text(), verbose ? QStringLiteral("Identity &Threshold:")
+                                       : QStringLiteral("Identity Threshold:"));
+      EXPECT_EQ(first->buddy(), pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold));
+    });
+  }
+}
+
+TEST_F(OptionsSheet, ShowsTheCurrentValues) {
+  options.annotation.consensusThreshold = 505;
+  options.annotation.elisionThreshold = 5;
+  options.output.nameJustification = 2;
+  options.output.linkerCharacter = '*';
+  run([](CPropSheetLastActivePage& sheet) {
+    OptionsPageWidget* annotate = pageOf(sheet, OptionsPage::Annotate);
+    EXPECT_EQ(annotate->field(kConsensusThreshold)->text(), QStringLiteral("50.5"));
+    EXPECT_EQ(annotate->field(kElisionThreshold)->text(), QStringLiteral("0.5"));
+    EXPECT_EQ(annotate->field(kMinimumElisionLength)->text(), QStringLiteral("4"));
+    EXPECT_TRUE(annotate->button(kIncludeBlanks)->isChecked());
+    OptionsPageWidget* output = pageOf(sheet, OptionsPage::Output);
+    EXPECT_TRUE(output->button(kJustifyRight)->isChecked());
+    EXPECT_EQ(output->edit(kLinkerCharacter)->text(), QStringLiteral("*"));
+    EXPECT_EQ(output->edit(kSubstitutedLinkers)->text(), QStringLiteral("-_~."));
+    EXPECT_EQ(output->edit(kLinkerCharacter)->maxLength(), 1);
+    EXPECT_TRUE(pageOf(sheet, OptionsPage::Html)->button(kInlineStyles)->isChecked());
+    EXPECT_TRUE(pageOf(sheet, OptionsPage::General)->button(kVerbose)->isChecked());
+  });
+}
+
+// One field typed on its page, then OK.
+struct WidgetEdge {
+  OptionsPage page;
+  int field;
+  const char* typed;
+  std::optional<int> stored;  // none: refused, the sheet stays open
+};
+
+int storedValue(const Options& o, int field, OptionsPage page) {
+  switch (page) {
+    case OptionsPage::Annotate:
+      if (field == kConsensusThreshold) return o.annotation.consensusThreshold;
+      if (field == kElisionThreshold) return o.annotation.elisionThreshold;
+      return o.annotation.minimumElisionLength;
+    case OptionsPage::Output:
+      return field == kWrapLength ? o.output.wrapLength : o.output.columnWidth;
+    default:
+      return field == kMruDocuments ? o.general.mruDocuments : o.general.mruConfigurations;
+  }
+}
+
+void PrintTo(const WidgetEdge& c, std::ostream* os) {
+  *os << "page " << optionsPageIndex(c.page) << " field " << c.field << " \"" << c.typed << '"';
+}
+
+class FieldEdgesThroughTheSheet : public OptionsSheet,
+                                  public ::testing::WithParamInterface<WidgetEdge> {};
+
+TEST_P(FieldEdgesThroughTheSheet, StoredAtOkOrKeptOpen) {
+  const WidgetEdge& c = GetParam();
+  const Options before = options;
+  bool openAfterOk = false;
+  QWidget* focusAfterOk = nullptr;
+  QWidget* field = nullptr;
+  const bool ok = run([&](CPropSheetLastActivePage& sheet) {
+    clickTab(sheet, optionsPageIndex(c.page));
+    ASSERT_EQ(sheet.activeIndex(), optionsPageIndex(c.page));
+    field = pageOf(sheet, c.page)->field(c.field);
+    typeInto(field, QString::fromLatin1(c.typed));
+    ASSERT_EQ(field->property("text").toString(), QString::fromLatin1(c.typed));
+    click(sheet.okButton());
+    openAfterOk = sheet.isVisible();
+    focusAfterOk = QApplication::focusWidget();
+    if (openAfterOk) click(sheet.cancelButton());  // Cancel always works
+  });
+  if (c.stored) {
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(storedValue(options, c.field, c.page), *c.stored);
+  } else {
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(openAfterOk);
+    EXPECT_EQ(focusAfterOk, field);
+    ASSERT_EQ(shown.size(), 1u);  // one message, not one per check
+    const std::string name(findNumberField(c.page, c.field)->name);
+    EXPECT_TRUE(shown[0].title.toStdString() == name + " Out of Bounds" ||
+                shown[0].title == QStringLiteral("Invalid Entry"))
+        << shown[0].title.toStdString();
+    EXPECT_NE(shown[0].text.toStdString().find(name), std::string::npos);
+    EXPECT_EQ(OptionGroups::copyOf(options), OptionGroups::copyOf(before));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, FieldEdgesThroughTheSheet,
+    ::testing::Values(
+        WidgetEdge{OptionsPage::Annotate, kConsensusThreshold, "50", std::nullopt},
+        WidgetEdge{OptionsPage::Annotate, kConsensusThreshold, "50.5", 505},
+        WidgetEdge{OptionsPage::Annotate, kConsensusThreshold, "100", 1000},
+        WidgetEdge{OptionsPage::Annotate, kElisionThreshold, "0", std::nullopt},
+        WidgetEdge{OptionsPage::Annotate, kElisionThreshold, "0.5", 5},
+        WidgetEdge{OptionsPage::Annotate, kMinimumElisionLength, "3", std::nullopt},
+        WidgetEdge{OptionsPage::Annotate, kMinimumElisionLength, "4", 4},
+        WidgetEdge{OptionsPage::Annotate, kMinimumElisionLength, "1000", std::nullopt},
+        WidgetEdge{OptionsPage::Output, kWrapLength, "2", std::nullopt},
+        WidgetEdge{OptionsPage::Output, kWrapLength, "3", 3},
+        WidgetEdge{OptionsPage::Output, kColumnWidth, "2", std::nullopt},
+        WidgetEdge{OptionsPage::Output, kColumnWidth, "3", 3},
+        WidgetEdge{OptionsPage::General, kMruDocuments, "0", 0},
+        WidgetEdge{OptionsPage::General, kMruDocuments, "10", 10},
+        WidgetEdge{OptionsPage::General, kMruDocuments, "11", std::nullopt},
+        WidgetEdge{OptionsPage::General, kMruConfigurations, "0", 0},
+        WidgetEdge{OptionsPage::General, kMruConfigurations, "10", 10},
+        WidgetEdge{OptionsPage::General, kMruConfigurations, "11", std::nullopt},
+        WidgetEdge{OptionsPage::Annotate, kConsensusThreshold, "", std::nullopt}));
+
+TEST_F(OptionsSheet, AnEmptiedNumberFieldIsRefusedWithItsName) {
+  run([&](CPropSheetLastActivePage& sheet) {
+    typeInto(pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold), QString());
+    sheet.okButton()->setFocus();  // then Enter, the focus already off the field
+    QCoreApplication::processEvents();
+    shown.clear();
+    click(sheet.okButton());
+    EXPECT_TRUE(sheet.isVisible());
+  });
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].title, QStringLiteral("Invalid Entry"));
+  EXPECT_EQ(shown[0].text, QStringLiteral("Please enter a valid number for the Consensus."));
+  EXPECT_EQ(options.annotation.consensusThreshold, 800);
+}
+
+TEST_F(OptionsSheet, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
+  QWidget* field = nullptr;
+  run([&](CPropSheetLastActivePage& sheet) {
+    field = pageOf(sheet, OptionsPage::Annotate)->field(kMinimumElisionLength);
+    typeInto(field, QStringLiteral("1000"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), field);
+  });
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].title, QStringLiteral("Minimum Length of the Elided Region  Out of Bounds"));
+  EXPECT_EQ(shown[0].text,
+            QStringLiteral("[3 < \"Minimum Length of the Elided Region \" <= 999]\n\n"
+                           "Please enter a value for the Minimum Length of the Elided Region  "
+                           "which is\nmore than 3 and\nless than or equal to 999"));
+}
+
+TEST_F(OptionsSheet, LeavingAPageWithAWrongFieldKeepsThePage) {
+  QWidget* field = nullptr;
+  const bool ok = run([&](CPropSheetLastActivePage& sheet) {
+    field = pageOf(sheet, OptionsPage::Annotate)->field(kMinimumElisionLength);
+    typeInto(field, QStringLiteral("3"));
+    clickTab(sheet, 1);
+    EXPECT_EQ(sheet.activeIndex(), 0);
+    EXPECT_EQ(sheet.tabs()->currentWidget(), sheet.page(0));
+    EXPECT_EQ(QApplication::focusWidget(), field);
+    EXPECT_EQ(shown.size(), 1u);
+
+    typeInto(field, QStringLiteral("4"));
+    clickTab(sheet, 1);
+    EXPECT_EQ(sheet.activeIndex(), 1);
+    click(sheet.okButton());
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(shown.size(), 1u);
+  EXPECT_EQ(options.annotation.minimumElisionLength, 4);
+}
+
+TEST_F(OptionsSheet, CancelWorksWhileAFieldIsWrong) {
+  const Options before = options;
+  const bool ok = run([&](CPropSheetLastActivePage& sheet) {
+    OptionsPageWidget* page = pageOf(sheet, OptionsPage::Annotate);
+    click(page->button(kIncludeBlanks));
+    typeInto(page->field(kConsensusThreshold), QStringLiteral("50"));
+    click(sheet.cancelButton());
+    EXPECT_FALSE(sheet.isVisible());
+  });
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(shown.empty());
+  EXPECT_EQ(OptionGroups::copyOf(options), OptionGroups::copyOf(before));
+}
+
+TEST_F(OptionsSheet, ChangesOnSeveralPagesReachTheOptionsOnlyAtOk) {
+  auto edit = [&](CPropSheetLastActivePage& sheet) {
+    click(pageOf(sheet, OptionsPage::Annotate)->button(kIncludeBlanks));
+    clickTab(sheet, 1);
+    click(pageOf(sheet, OptionsPage::Parsing)->button(kListedInvalidResidues));
+    clickTab(sheet, 2);
+    click(pageOf(sheet, OptionsPage::Output)->button(kJustifyCentre));
+    typeInto(pageOf(sheet, OptionsPage::Output)->field(kWrapLength), QStringLiteral("45"));
+    clickTab(sheet, 3);
+    click(pageOf(sheet, OptionsPage::Html)->button(kWebSafePalette));
+  };
+  EXPECT_FALSE(run([&](CPropSheetLastActivePage& sheet) {
+    edit(sheet);
+    click(sheet.cancelButton());
+  }));
+  EXPECT_EQ(OptionGroups::copyOf(options), OptionGroups{});
+
+  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+    edit(sheet);
+    click(sheet.okButton());
+  }));
+  EXPECT_FALSE(options.annotation.includeBlanks);
+  EXPECT_EQ(options.parse.restrictResidues, 2);
+  EXPECT_EQ(options.output.nameJustification, 1);
+  EXPECT_EQ(options.output.wrapLength, 45);
+  EXPECT_EQ(options.html.colourPalette, 1);
+  EXPECT_EQ(appliedToolbar, false);
+}
+
+TEST_F(OptionsSheet, ReturningToAPageShowsWhatItKept) {
+  run([&](CPropSheetLastActivePage& sheet) {
+    QWidget* field = pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold);
+    typeInto(field, QStringLiteral("072.50"));
+    clickTab(sheet, 4);
+    clickTab(sheet, 0);
+    EXPECT_EQ(field->property("text").toString(), QStringLiteral("72.5"));
+    click(sheet.okButton());
+  });
+  EXPECT_EQ(options.annotation.consensusThreshold, 725);
+}
+
+TEST_F(OptionsSheet, PageRememberedAfterOkButNotAfterCancel) {
+  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+    clickTab(sheet, optionsPageIndex(OptionsPage::Html));
+    click(sheet.okButton());
+  }));
+  EXPECT_EQ(opened, 0);
+  EXPECT_EQ(command.rememberedPage(), 3);
+
+  EXPECT_FALSE(run([&](CPropSheetLastActivePage& sheet) {
+    clickTab(sheet, optionsPageIndex(OptionsPage::Parsing));
+    click(sheet.cancelButton());
+  }));
+  EXPECT_EQ(opened, 3);
+
+  run([&](CPropSheetLastActivePage& sheet) { click(sheet.cancelButton()); });
+  EXPECT_EQ(opened, 3);
+}
+
+TEST_F(OptionsSheet, OpeningOnTheRememberedPageReadsNothing) {
+  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+    clickTab(sheet, optionsPageIndex(OptionsPage::Html));
+    click(sheet.okButton());
+  }));
+  // Loading allows 50 %, which the page refuses: only leaving the page
+  // would say so.
+  options.annotation.consensusThreshold = 500;
+  QWidget* focus = nullptr;
+  QAbstractButton* firstHtml = nullptr;
+  run([&](CPropSheetLastActivePage& sheet) {
+    focus = QApplication::focusWidget();
+    // The selected button of the first group.
+    firstHtml = pageOf(sheet, OptionsPage::Html)->button(kInlineStyles);
+    click(sheet.cancelButton());
+  });
+  EXPECT_EQ(opened, optionsPageIndex(OptionsPage::Html));
+  EXPECT_TRUE(shown.empty());
+  EXPECT_EQ(focus, firstHtml);
+  EXPECT_EQ(options.annotation.consensusThreshold, 500);
+}
+
+TEST_F(OptionsSheet, AnEmptiedSubstituteSymbolGivesABlank) {
+  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+    clickTab(sheet, optionsPageIndex(OptionsPage::Output));
+    QLineEdit* symbol = pageOf(sheet, OptionsPage::Output)->edit(kLinkerCharacter);
+    typeInto(symbol, QString());
+    EXPECT_TRUE(symbol->text().isEmpty());
+    click(sheet.okButton());
+  }));
+  EXPECT_EQ(options.output.linkerCharacter, ' ');
+}
+
+TEST_F(OptionsSheet, StyleButtonsDoWhatTheySay) {
+  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+    clickTab(sheet, optionsPageIndex(OptionsPage::Html));
+    // The focus came along to the selected button.
+    EXPECT_EQ(QApplication::focusWidget(),
+              pageOf(sheet, OptionsPage::Html)->button(kInlineStyles));
+    QAbstractButton* embedded = pageOf(sheet, OptionsPage::Html)->button(kEmbeddedStyleSheet);
+    EXPECT_EQ(embedded->text(), QStringLiteral("Use &Embedded Cascading Style Sheets"));
+    click(embedded);
+    click(sheet.okButton());
+  }));
+  EXPECT_EQ(options.html.styleMode, 1);  // the HTML writer's embedded style sheet
+}
+
+TEST_F(OptionsSheet, SpinButtonsStepTheFields) {
+  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+    OptionsPageWidget* page = pageOf(sheet, OptionsPage::Annotate);
+    click(page->spinButton(kConsensusThreshold)->upButton());
+    EXPECT_EQ(page->field(kConsensusThreshold)->text(), QStringLiteral("81"));
+    click(page->spinButton(kMinimumElisionLength)->downButton());  // already at the least
+    EXPECT_EQ(page->field(kMinimumElisionLength)->text(), QStringLiteral("4"));
+    click(sheet.okButton());
+  }));
+  EXPECT_EQ(options.annotation.consensusThreshold, 810);
+  EXPECT_EQ(options.annotation.minimumElisionLength, 4);
+}
+
+TEST_F(OptionsSheet, FontAndToolbarSizeReachTheWindowAtOk) {
+  QFont chosen(QStringLiteral("Monospace"));
+  chosen.setPointSize(13);
+  QFont editor(QStringLiteral("Courier"));
+  editor.setPointSize(9);
+  std::optional<QFont> offered;
+  EXPECT_TRUE(run(
+      [&](CPropSheetLastActivePage& sheet) {
+        clickTab(sheet, optionsPageIndex(OptionsPage::General));
+        auto* general = qobject_cast<CDialOptionsGeneral*>(sheet.page(4));
+        ASSERT_TRUE(general);
+        general->setFontChooser([&](QWidget*, const QFont& initial) -> std::optional<QFont> {
+          offered = initial;
+          return chosen;
+        });
+        EXPECT_FALSE(general->button(kEditorFont)->icon().isNull());
+        click(general->button(kEditorFont));
+        click(general->button(kLargeButtons));
+        click(general->button(kTerse));
+        click(sheet.okButton());
+      },
+      editor));
+  ASSERT_TRUE(offered);
+  EXPECT_EQ(*offered, editor);
+  ASSERT_TRUE(appliedFont);
+  EXPECT_EQ(*appliedFont, chosen);
+  EXPECT_EQ(appliedToolbar, true);
+  EXPECT_FALSE(options.general.largeToolbarButtons);
+  EXPECT_FALSE(options.general.verboseDialogues);
+}
+
+TEST_F(OptionsSheet, FontDialogCancelKeepsTheFont) {
+  QFont editor(QStringLiteral("Courier"));
+  EXPECT_TRUE(run(
+      [&](CPropSheetLastActivePage& sheet) {
+        auto* general = qobject_cast<CDialOptionsGeneral*>(sheet.page(4));
+        general->setFontChooser([](QWidget*, const QFont&) { return std::optional<QFont>(); });
+        clickTab(sheet, 4);
+        click(general->button(kEditorFont));
+        click(sheet.okButton());
+      },
+      editor));
+  EXPECT_EQ(appliedFont, editor);
+  EXPECT_EQ(appliedToolbar, false);
+}
+
+TEST_F(OptionsSheet, LetterSetFieldsKeepTheirKindOfCharacters) {
+  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+    clickTab(sheet, 1);
+    QLineEdit* residues = pageOf(sheet, OptionsPage::Parsing)->edit(kInvalidResidues);
+    residues->setFocus();
+    QTest::keyClick(residues, Qt::Key_End);
+    QTest::keyClicks(residues, QStringLiteral("x1b"));  // B is there already
+    EXPECT_EQ(residues->text(), QStringLiteral("BJOUZX"));
+    clickTab(sheet, 2);
+    QLineEdit* gaps = pageOf(sheet, OptionsPage::Output)->edit(kSubstitutedLinkers);
+    gaps->setFocus();
+    QTest::keyClick(gaps, Qt::Key_End);
+    QTest::keyClicks(gaps, QStringLiteral("a*"));
+    EXPECT_EQ(gaps->text(), QStringLiteral("-_~.*"));
+    click(sheet.okButton());
+  }));
+  EXPECT_EQ(options.parse.invalidResidues, "BJOUZX");
+  EXPECT_EQ(options.output.substitutedLinkers, "-_~.*");
+}
+
+}  // namespace
+}  // namespace hueset::gui
