@@ -24,6 +24,7 @@
 #include "gui/app/toolbar_icons.h"
 #include "gui/app/user_prompts.h"
 #include "gui/app/view.h"
+#include "gui/controls/about_box.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/settings/options_command.h"
 #include "pipeline/annotation_file.h"
@@ -239,14 +240,7 @@ void CMainFrame::createActions() {
           &QAction::triggered, this, &CMainFrame::runTutorial);
   connect(addCommand(kAppAbout, QStringLiteral("&About HUESET..."), {},
                      QStringLiteral("Display program information, version number and copyright")),
-          &QAction::triggered, this, [this] {
-            m_app.prompts().message(
-                this, QStringLiteral("About HUESET"),
-                QStringLiteral("HUESET Version 1.0\n(Build 1184)\n\n"
-                               "Colour-annotated protein sequence alignments for papers, "
-                               "posters and web pages."),
-                UserPrompts::Icon::Information, UserPrompts::Buttons::Ok);
-          });
+          &QAction::triggered, this, [this] { showAboutBox(this); });
   action(kContextHelp)->setToolTip(QStringLiteral("Help"));
   action(kAppAbout)->setToolTip(QStringLiteral("About"));
   connect(addCommand(kHelp, QStringLiteral("Help"), {K(Qt::Key_F1)},
