@@ -34,11 +34,6 @@ void AnnotationWriter::addFormat(const ResidueFormat& format) {
   ++m_formatCount;
 }
 
-int AnnotationWriter::styleOf(int formatIndex) const {
-  if (formatIndex < 0 || static_cast<std::size_t>(formatIndex) >= m_styleOfFormat.size()) return 0;
-  return m_styleOfFormat[static_cast<std::size_t>(formatIndex)];
-}
-
 void AnnotationWriter::drainToStream() {
   if (!m_sink) return;
   m_sink->write(m_output.data(), static_cast<std::streamsize>(m_output.size()));

@@ -83,7 +83,10 @@ class AnnotationWriter {
   // The distinct formats in order of first appearance; style 0 is "Default".
   const std::vector<ResidueFormat>& styles() const { return m_styles; }
   // The style of a format index; an index never added counts as "Default".
-  int styleOf(int formatIndex) const;
+  int styleOf(int formatIndex) const {
+    if (formatIndex < 0 || static_cast<std::size_t>(formatIndex) >= m_styleOfFormat.size()) return 0;
+    return m_styleOfFormat[static_cast<std::size_t>(formatIndex)];
+  }
 
  protected:
   std::string& lineBuffer() { return m_lineBuffer; }

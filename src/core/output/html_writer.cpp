@@ -7,30 +7,21 @@
 namespace hueset {
 
 void appendHtmlEscaped(std::string& out, std::string_view text) {
-  // Residue runs rarely hold anything to escape: copy them whole.
-  if (text.find_first_of("<>&\"") == std::string_view::npos) {
-    out.append(text);
-    return;
-  }
-  for (const char c : text) {
-    switch (c) {
-      case '<':
-        out.append("&lt;");
-        break;
-      case '>':
-        out.append("&gt;");
-        break;
-      case '&':
-        out.append("&amp;");
-        break;
-      case '"':
-        out.append("&quot;");
-        break;
-      default:
-        out.push_back(c);
-        break;
+  // One pass: plain stretches are copied whole, which is nearly every run.
+  std::size_t plainFrom = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char* reference = nullptr;
+    switch (text[i]) {
+      case '<': reference = "&lt;"; break;
+      case '>': reference = "&gt;"; break;
+      case '&': reference = "&amp;"; break;
+      case '"': reference = "&quot;"; break;
+      default: continue;
     }
+    out.append(text.substr(plainFrom, i - plainFrom)).append(reference);
+    plainFrom = i + 1;
   }
+  out.append(text.substr(plainFrom));
 }
 
 std::string htmlColour(Colour colour) {
