@@ -21,6 +21,11 @@ std::string readFile(const std::string& path) {
   return bytes.str();
 }
 
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
 std::string readTestFile(const std::string& relative) {
   std::ifstream in(testDataPath(relative), std::ios::binary);
   if (!in) {

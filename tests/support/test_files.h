@@ -11,6 +11,9 @@ std::string readTestFile(const std::string& relative);
 // The bytes of any file; empty when it cannot be read.
 std::string readFile(const std::string& path);
 
+// Writes `bytes` to `path`, replacing what was there (test set-up only).
+void writeFile(const std::string& path, const std::string& bytes);
+
 // The absolute path of tests/data/<relative>.
 std::string testDataPath(const std::string& relative);
 

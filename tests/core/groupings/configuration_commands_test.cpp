@@ -75,15 +75,8 @@ class ScriptedUi final : public ConfigurationUi {
   }
 };
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
+using testing::readFile;
+using testing::writeFile;
 
 // A small text configuration unlike either default.
 GroupingSet smallSet() {
