@@ -68,9 +68,18 @@ void compact(Alignment& alignment, std::vector<int>& setList, const std::vector<
   const int n = static_cast<int>(alignment.residues.size());
   std::vector<int> map(static_cast<std::size_t>(n), -1);
   for (std::size_t k = 0; k < used.size(); ++k) map[static_cast<std::size_t>(used[k])] = static_cast<int>(k);
-  for (int i = n - 1; i >= 0; --i) {
-    if (map[static_cast<std::size_t>(i)] == -1) alignment.removeSequence(i);
+  // One pass, so dropping many of thousands of sequences stays linear.
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
+    if (map[i] == -1) continue;
+    if (kept != i) {
+      alignment.names[kept] = std::move(alignment.names[i]);
+      alignment.residues[kept] = std::move(alignment.residues[i]);
+    }
+    ++kept;
   }
+  alignment.names.resize(kept);
+  alignment.residues.resize(kept);
   for (int& v : setList) {
     if (v >= 0 && v < n) v = map[static_cast<std::size_t>(v)];
   }
