@@ -330,7 +330,7 @@ int runRead(const CliArguments& a, std::istream& in, std::ostream& out, std::ost
   const AlignmentFormat format = formatNamed(a.format).value_or(guessFormat(text));
   CliSink sink(inputLabel(a.input), err, a.strict);
   Alignment alignment;
-  const bool ok = readAlignment(text, format, setup->options, sink, alignment);
+  const bool ok = readAlignment(text, format, sink, alignment, readSettings(setup->options.parse));
 
   std::ostringstream json;
   const auto formatIndex = static_cast<std::size_t>(alignment.format);

@@ -8,7 +8,7 @@
 
 #include "app_fixture.h"
 #include "groupings/configuration_file.h"
-#include "gui/app/commands.h"
+#include "desktop/command_ids.h"
 #include "gui/app/document.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/view.h"

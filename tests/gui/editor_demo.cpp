@@ -9,7 +9,7 @@
 
 #include "groupings/builtin_defaults.h"
 #include "gui/groupings/grouping_editor_dialog.h"
-#include "pipeline/configuration_commands.h"
+#include "desktop/configuration_commands.h"
 
 using namespace hueset;
 using namespace hueset::gui;

@@ -13,7 +13,7 @@
 #include "app_fixture.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
-#include "gui/app/commands.h"
+#include "desktop/command_ids.h"
 #include "gui/app/main_frame.h"
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/grouping_editor_dialog.h"

@@ -9,7 +9,7 @@
 #include "groupings/binary_config.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
-#include "gui/app/commands.h"
+#include "desktop/command_ids.h"
 #include "gui/app/main_frame.h"
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/groupings_commands.h"

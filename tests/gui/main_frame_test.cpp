@@ -13,7 +13,7 @@
 #include <QUrl>
 
 #include "app_fixture.h"
-#include "gui/app/commands.h"
+#include "desktop/command_ids.h"
 #include "gui/app/document.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/view.h"

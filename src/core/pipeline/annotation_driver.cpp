@@ -10,21 +10,14 @@
 #include "annotate/elision.h"
 #include "annotate/layout.h"
 #include "groupings/grouping_set.h"
-#include "input/clustal_reader.h"
-#include "input/fasta_reader.h"
 #include "input/format_guess.h"
-#include "input/msf_reader.h"
-#include "input/phd_reader.h"
+#include "input/read_alignment.h"
 #include "settings/options.h"
 #include "util/text_format.h"
 
 namespace hueset {
 
 namespace {
-
-bool isPhd(AlignmentFormat f) {
-  return f == AlignmentFormat::PhdMsf || f == AlignmentFormat::PhdSaf;
-}
 
 // Upper case and the user's gap symbols, on residues only (never on names or
 // prediction rows).
@@ -122,41 +115,8 @@ int cappedWidth(bool enabled, int width, int length) {
 
 }  // namespace
 
-bool readAlignment(std::string_view text, AlignmentFormat format, const Options& options,
-                   ParseMessageSink& sink, Alignment& alignment) {
-  const ParseOptions& parse = options.parse;
-  alignment.format = format;
-  ScanPosition after;
-  switch (format) {
-    case AlignmentFormat::Fasta: {
-      FastaReader reader(sink);
-      if (!reader.read(text, alignment)) return false;
-      return true;
-    }
-    case AlignmentFormat::Clustal:
-    case AlignmentFormat::PhdSaf: {
-      ClustalReader reader(sink);
-      if (!reader.read(text, alignment)) return false;
-      after = reader.position();
-      break;
-    }
-    case AlignmentFormat::Msf:
-    case AlignmentFormat::PhdMsf:
-    case AlignmentFormat::Dsc: {
-      MsfReader reader(sink, parse.dscIgnoreCoil, parse.ignoreConfidences);
-      if (!reader.read(text, alignment)) return false;
-      after = reader.position();
-      break;
-    }
-    default:
-      return false;
-  }
-  if (isPhd(format)) {
-    PhdReader predictions(sink, parse.dscIgnoreCoil, parse.mergePhdPredictions,
-                          parse.ignoreConfidences);
-    if (!predictions.readFrom(text, after, alignment)) return false;
-  }
-  return true;
+ReadSettings readSettings(const ParseOptions& parse) {
+  return ReadSettings{parse.dscIgnoreCoil, parse.mergePhdPredictions, parse.ignoreConfidences};
 }
 
 bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
@@ -177,7 +137,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
     if (!chosen) return false;
     format = *chosen;
   }
-  if (!readAlignment(text, format, options, interaction.messageSink(), alignment)) return false;
+  if (!readAlignment(text, format, interaction.messageSink(), alignment, readSettings(parse))) return false;
 
   std::vector<CharacterProblem> problems;
   if (!checkCharacters(alignment, problems, parse.allowLowerCase, parse.allowStrangeLinkers,

@@ -6,10 +6,12 @@
 
 #include "input/alignment.h"
 #include "input/parse_message_sink.h"
+#include "input/read_alignment.h"
 
 namespace hueset {
 
 struct Options;
+struct ParseOptions;
 struct GroupingSet;
 class AnnotationWriter;
 
@@ -40,11 +42,8 @@ struct RememberedSets {
   int sequenceCount = -1;
 };
 
-// Reads `text` as `format` into `alignment` with the reader the format
-// needs, followed for PHD by the prediction reader. Messages go to `sink`.
-// Returns false when a reader failed or the format is not one of the six.
-bool readAlignment(std::string_view text, AlignmentFormat format, const Options& options,
-                   ParseMessageSink& sink, Alignment& alignment);
+// The reader settings of the user's parse options.
+ReadSettings readSettings(const ParseOptions& parse);
 
 // Runs the whole annotation of `text` into `writer`. Returns true when the
 // writer received a complete annotation; on any stop it returns false and

@@ -7,7 +7,7 @@
 #include "gui/app/help_window.h"
 #include "gui/input/format_dialog.h"
 #include "gui/input/problem_report_dialogs.h"
-#include "pipeline/annotation_file.h"
+#include "desktop/annotation_file.h"
 #include "util/string_table.h"
 
 namespace hueset::gui {

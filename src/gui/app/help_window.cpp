@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "pipeline/help_topics.h"
+#include "desktop/help_topics.h"
 
 namespace hueset::gui {
 namespace {

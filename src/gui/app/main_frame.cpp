@@ -17,7 +17,7 @@
 #include <QWhatsThis>
 #include <QWhatsThisClickedEvent>
 
-#include "gui/app/commands.h"
+#include "desktop/command_ids.h"
 #include "gui/app/document.h"
 #include "gui/app/help_window.h"
 #include "gui/app/hueset_app.h"
@@ -27,9 +27,9 @@
 #include "gui/controls/about_box.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/settings/options_command.h"
-#include "pipeline/annotation_file.h"
-#include "pipeline/frame_texts.h"
-#include "pipeline/help_topics.h"
+#include "desktop/annotation_file.h"
+#include "desktop/frame_texts.h"
+#include "desktop/help_topics.h"
 
 namespace hueset::gui {
 namespace {

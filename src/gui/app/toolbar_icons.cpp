@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-#include "gui/app/commands.h"
+#include "desktop/command_ids.h"
 
 namespace hueset::gui {
 namespace {

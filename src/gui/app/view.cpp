@@ -20,10 +20,10 @@
 #include "output/html_writer.h"
 #include "output/rtf_writer.h"
 #include "output/style_sheet_writer.h"
-#include "pipeline/annotation_file.h"
-#include "pipeline/frame_texts.h"
-#include "pipeline/help_topics.h"
-#include "pipeline/web_safe_check.h"
+#include "desktop/annotation_file.h"
+#include "desktop/frame_texts.h"
+#include "desktop/help_topics.h"
+#include "desktop/web_safe_check.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {

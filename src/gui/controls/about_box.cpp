@@ -16,7 +16,7 @@
 #include <QTimerEvent>
 #include <QVBoxLayout>
 
-#include "groupings/colour_palette.h"
+#include "desktop/colour_palette.h"
 #include "gui/controls/qt_text.h"
 #include "gui/controls/validating_field.h"
 

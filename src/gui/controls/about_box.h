@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QUrl>
 
-#include "util/about_text.h"
+#include "desktop/about_text.h"
 
 class QTextBrowser;
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "groupings/colour_palette.h"
+#include "desktop/colour_palette.h"
 
 namespace hueset::gui {
 

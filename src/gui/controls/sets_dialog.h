@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <QTimer>
 
-#include "pipeline/set_layout.h"
+#include "desktop/set_layout.h"
 
 class QCheckBox;
 class QLabel;

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
-#include "settings/field_validation.h"
+#include "desktop/field_validation.h"
 
 class QToolButton;
 

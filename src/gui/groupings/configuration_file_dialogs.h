@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "pipeline/configuration_commands.h"
+#include "desktop/configuration_commands.h"
 
 class QWidget;
 

@@ -9,10 +9,10 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
-#include "groupings/grouping_editor_model.h"
+#include "desktop/grouping_editor_model.h"
 #include "gui/controls/validating_field.h"
 #include "gui/groupings/groupings_editor_launcher.h"
-#include "pipeline/help_topics.h"
+#include "desktop/help_topics.h"
 
 class QAction;
 class QCheckBox;

@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "gui/app/commands.h"
+#include "desktop/command_ids.h"
 #include "gui/app/user_prompts.h"
 
 namespace hueset::gui {

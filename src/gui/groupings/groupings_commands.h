@@ -10,7 +10,7 @@
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/grouping_editor_dialog.h"
 #include "gui/groupings/groupings_editor_launcher.h"
-#include "pipeline/configuration_commands.h"
+#include "desktop/configuration_commands.h"
 
 class QAction;
 class QMenu;

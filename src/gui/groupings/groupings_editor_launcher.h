@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "groupings/grouping_set.h"
-#include "pipeline/configuration_commands.h"
+#include "desktop/configuration_commands.h"
 
 class QWidget;
 

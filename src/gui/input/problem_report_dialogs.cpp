@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "pipeline/help_topics.h"
+#include "desktop/help_topics.h"
 
 namespace hueset::gui {
 namespace {

@@ -13,7 +13,7 @@
 #include "gui/app/user_prompts.h"
 #include "gui/input/problem_report_dialogs.h"
 #include "gui/output/clipboard_transfer.h"
-#include "pipeline/word_processor.h"
+#include "desktop/word_processor.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {

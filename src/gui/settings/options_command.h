@@ -7,7 +7,7 @@
 
 #include "gui/controls/validating_field.h"
 #include "settings/options.h"
-#include "settings/options_pages.h"
+#include "desktop/options_pages.h"
 
 class QWidget;
 

@@ -8,7 +8,7 @@
 
 #include "gui/controls/validating_field.h"
 #include "gui/settings/prop_sheet_last_active_page.h"
-#include "settings/options_pages.h"
+#include "desktop/options_pages.h"
 
 class QAbstractButton;
 class QButtonGroup;

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "gui/controls/validating_field.h"
-#include "settings/options_pages.h"
+#include "desktop/options_pages.h"
 
 namespace hueset::gui {
 namespace {

@@ -2,14 +2,13 @@
 
 #include <string>
 
-#include "core/input/read_alignment.h"
+#include "input/read_alignment.h"
 #include "input/clustal_reader.h"
 #include "support/scripted_sink.h"
 
 namespace hueset {
 namespace {
 
-using testing::readAlignment;
 using testing::ScriptedSink;
 
 const std::string kProceed = "\r\nDo you wish to proceed regardless?";

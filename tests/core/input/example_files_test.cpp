@@ -3,7 +3,7 @@
 #include <cctype>
 #include <string>
 
-#include "core/input/read_alignment.h"
+#include "input/read_alignment.h"
 #include "input/format_guess.h"
 #include "support/scripted_sink.h"
 #include "support/test_files.h"
@@ -11,7 +11,6 @@
 namespace hueset {
 namespace {
 
-using testing::readAlignment;
 using testing::ScriptedSink;
 
 // The whole outcome of a read, for comparison with a golden file.

@@ -2,13 +2,12 @@
 
 #include <string>
 
-#include "core/input/read_alignment.h"
+#include "input/read_alignment.h"
 #include "support/scripted_sink.h"
 
 namespace hueset {
 namespace {
 
-using testing::readAlignment;
 using testing::ScriptedSink;
 
 const std::string kInvalid = "This is not a valid FASTA file.\r\n";

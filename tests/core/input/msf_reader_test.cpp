@@ -2,15 +2,14 @@
 
 #include <string>
 
-#include "core/input/read_alignment.h"
+#include "input/read_alignment.h"
 #include "input/msf_reader.h"
 #include "support/scripted_sink.h"
 
 namespace hueset {
 namespace {
 
-using testing::ReadFlags;
-using testing::readAlignment;
+
 using testing::ScriptedSink;
 
 const std::string kInvalid = "This is not a valid MSF file.\r\n";
@@ -297,13 +296,13 @@ TEST(DscRows, LongNamesWithOptions) {
   const std::string text = dscText({"s1", "DSC_SEC", "PROB_H", "PROB_E", "PROB_C"});
   ScriptedSink sink;
   Alignment a;
-  ASSERT_TRUE(readAlignment(text, AlignmentFormat::Dsc, sink, a, ReadFlags{true, false, false}));
+  ASSERT_TRUE(readAlignment(text, AlignmentFormat::Dsc, sink, a, ReadSettings{true, false, false}));
   EXPECT_EQ(a.trackLabels, (std::vector<std::string>{"DSC_SEC", "PROB_H", "PROB_E"}));
   EXPECT_EQ(a.tracks[0], "HE..");
-  ASSERT_TRUE(readAlignment(text, AlignmentFormat::Dsc, sink, a, ReadFlags{false, false, true}));
+  ASSERT_TRUE(readAlignment(text, AlignmentFormat::Dsc, sink, a, ReadSettings{false, false, true}));
   EXPECT_EQ(a.trackLabels, (std::vector<std::string>{"DSC_SEC"}));
   EXPECT_EQ(a.names, (std::vector<std::string>{"s1"}));
-  ASSERT_TRUE(readAlignment(text, AlignmentFormat::Dsc, sink, a, ReadFlags{true, false, true}));
+  ASSERT_TRUE(readAlignment(text, AlignmentFormat::Dsc, sink, a, ReadSettings{true, false, true}));
   EXPECT_EQ(a.tracks, (std::vector<std::string>{"HE.."}));
   EXPECT_EQ(sink.transcript(), "");
 }

@@ -2,15 +2,14 @@
 
 #include <string>
 
-#include "core/input/read_alignment.h"
+#include "input/read_alignment.h"
 #include "input/phd_reader.h"
 #include "support/scripted_sink.h"
 
 namespace hueset {
 namespace {
 
-using testing::ReadFlags;
-using testing::readAlignment;
+
 using testing::ScriptedSink;
 
 const std::string kRule(70, '_');
@@ -26,7 +25,7 @@ struct Rows {
   std::vector<std::string> tracks;
 };
 
-Rows readRows(const std::string& predictions, ReadFlags flags = {}) {
+Rows readRows(const std::string& predictions, ReadSettings flags = {}) {
   ScriptedSink sink;
   Alignment a;
   EXPECT_TRUE(readAlignment(phdMsf(predictions), AlignmentFormat::PhdMsf, sink, a, flags))
@@ -79,24 +78,24 @@ TEST(PhdReader, DataEndsAtTheSecondBarOrElseAtWhiteSpace) {
 
 TEST(PhdReader, MergeFillsTheSubsetWithSmallLetters) {
   const std::string lines = "AA |ACD|\nPHD |ELH|\nsubset: SUB |..H|\n";
-  Rows rows = readRows(lines, ReadFlags{false, true, false});
+  Rows rows = readRows(lines, ReadSettings{false, true, false});
   EXPECT_EQ(rows.tracks, (std::vector<std::string>{"ACD", "ELH", "elH"}));
-  rows = readRows(lines, ReadFlags{true, true, false});
+  rows = readRows(lines, ReadSettings{true, true, false});
   EXPECT_EQ(rows.tracks, (std::vector<std::string>{"ACD", "E H", "e.H"}));
 }
 
 TEST(PhdReader, IgnoringConfidencesKeepsTheSubsetAsPhd) {
   Rows rows = readRows("AA |ACD|\nPHD |ELH|\nRel |123|\nsubset: SUB |L.H|\n",
-                       ReadFlags{false, false, true});
+                       ReadSettings{false, false, true});
   EXPECT_EQ(rows.labels, (std::vector<std::string>{"PHD"}));
   EXPECT_EQ(rows.tracks, (std::vector<std::string>{"L.H"}));
-  rows = readRows("AA |ACD|\nPHD |ELH|\n", ReadFlags{false, false, true});
+  rows = readRows("AA |ACD|\nPHD |ELH|\n", ReadSettings{false, false, true});
   EXPECT_TRUE(rows.labels.empty());
 }
 
 TEST(PhdReader, IgnoringCoilBlanksLoopsAndDropsTheLoopProbability) {
   Rows rows = readRows("AA |ACD|\nPHD |ELH|\nprL-|123|\nprE-|456|\nsubset: SUB |L.H|\n",
-                       ReadFlags{true, false, false});
+                       ReadSettings{true, false, false});
   EXPECT_EQ(rows.labels, (std::vector<std::string>{"AA", "PHD", "prE", "SUB"}));
   EXPECT_EQ(rows.tracks, (std::vector<std::string>{"ACD", "E H", "456", "..H"}));
 }

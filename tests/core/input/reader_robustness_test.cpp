@@ -3,14 +3,13 @@
 #include <random>
 #include <string>
 
-#include "core/input/read_alignment.h"
+#include "input/read_alignment.h"
 #include "input/format_guess.h"
 #include "support/scripted_sink.h"
 
 namespace hueset {
 namespace {
 
-using testing::readAlignment;
 using testing::ScriptedSink;
 
 constexpr AlignmentFormat kAllFormats[] = {
@@ -153,6 +152,12 @@ TEST(ReaderRobustness, ManyHeadersWithoutDataAreDroppedQuickly) {
   ASSERT_EQ(a.names.size(), 100'000u);
   EXPECT_EQ(a.names.front(), ">s1");
   EXPECT_EQ(a.names.back(), ">s199999");
+}
+
+TEST(ReaderRobustness, UndeterminedFormatIsNoRead) {
+  ScriptedSink sink;
+  Alignment a;
+  EXPECT_FALSE(readAlignment(">a\nAC\n>b\nAC\n", AlignmentFormat::Undetermined, sink, a));
 }
 
 TEST(ReaderRobustness, GuessNeverReadsPastTheText) {

@@ -316,11 +316,5 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"phd_saf_flavour.phd", AlignmentFormat::PhdSaf, true},
                       FormatCase{"dsc_prediction.dsc", AlignmentFormat::Dsc, true}));
 
-TEST(ReadAlignment, UnknownFormatFails) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment(kFasta, AlignmentFormat::Undetermined, Options{}, sink, a));
-}
-
 }  // namespace
 }  // namespace hueset

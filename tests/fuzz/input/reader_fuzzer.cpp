@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/input/read_alignment.h"
+#include "input/read_alignment.h"
 #include "input/format_guess.h"
 #include "input/parse_reports.h"
 #include "support/scripted_sink.h"
@@ -22,11 +22,11 @@ void check(bool condition) {
 }
 
 void readOnce(const std::string& text, AlignmentFormat format, bool alternate,
-              hueset::testing::ReadFlags flags) {
+              hueset::ReadSettings flags) {
   hueset::testing::ScriptedSink sink;
   if (alternate) sink.alternateAnswers();
   Alignment a;
-  const bool ok = hueset::testing::readAlignment(text, format, sink, a, flags);
+  const bool ok = hueset::readAlignment(text, format, sink, a, flags);
   for (const auto& m : sink.messages()) check(m.line >= 0);
   if (!ok) return;
   // What a successful read promises to the rest of the program.
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The option flags come from the text's length, so one input always runs
   // the same way.
-  const hueset::testing::ReadFlags flags{(size & 1) != 0, (size & 2) != 0, (size & 4) != 0};
+  const hueset::ReadSettings flags{(size & 1) != 0, (size & 2) != 0, (size & 4) != 0};
   for (int f = 0; f <= 5; ++f) {
     readOnce(text, static_cast<AlignmentFormat>(f), true, flags);
     readOnce(text, static_cast<AlignmentFormat>(f), false, flags);

@@ -14,7 +14,7 @@
 #include <QToolBar>
 
 #include "app_fixture.h"
-#include "gui/app/commands.h"
+#include "desktop/command_ids.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/view.h"
 #include "gui/settings/options_command.h"

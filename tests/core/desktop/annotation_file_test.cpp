@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pipeline/annotation_file.h"
+#include "desktop/annotation_file.h"
 #include "support/test_files.h"
 
 namespace hueset {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pipeline/web_safe_check.h"
+#include "desktop/web_safe_check.h"
 
 namespace hueset {
 namespace {

@@ -1,4 +1,4 @@
-#include "pipeline/help_topics.h"
+#include "desktop/help_topics.h"
 
 namespace hueset {
 

@@ -1,4 +1,4 @@
-#include "settings/field_validation.h"
+#include "desktop/field_validation.h"
 
 #include <algorithm>
 #include <charconv>

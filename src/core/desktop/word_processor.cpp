@@ -1,4 +1,4 @@
-#include "pipeline/word_processor.h"
+#include "desktop/word_processor.h"
 
 namespace hueset {
 

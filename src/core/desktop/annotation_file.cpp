@@ -1,4 +1,4 @@
-#include "pipeline/annotation_file.h"
+#include "desktop/annotation_file.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pipeline/word_processor.h"
+#include "desktop/word_processor.h"
 
 namespace hueset {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pipeline/set_layout.h"
+#include "desktop/set_layout.h"
 
 namespace hueset {
 namespace {

@@ -1,4 +1,4 @@
-#include "pipeline/frame_texts.h"
+#include "desktop/frame_texts.h"
 
 #include "util/string_table.h"
 #include "util/text_format.h"

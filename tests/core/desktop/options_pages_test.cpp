@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "settings/options_pages.h"
+#include "desktop/options_pages.h"
 
 namespace hueset {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/field_validation.h"
+#include "desktop/field_validation.h"
 #include "settings/options.h"
 
 namespace hueset {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pipeline/help_topics.h"
+#include "desktop/help_topics.h"
 
 namespace hueset {
 namespace {

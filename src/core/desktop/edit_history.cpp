@@ -1,4 +1,4 @@
-#include "groupings/edit_history.h"
+#include "desktop/edit_history.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "pipeline/web_safe_check.h"
+#include "desktop/web_safe_check.h"
 
 namespace hueset {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "groupings/edit_history.h"
+#include "desktop/edit_history.h"
 #include "groupings/grouping_set.h"
 #include "util/string_table.h"
 

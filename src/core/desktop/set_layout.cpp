@@ -1,4 +1,4 @@
-#include "pipeline/set_layout.h"
+#include "desktop/set_layout.h"
 
 #include <algorithm>
 #include <set>

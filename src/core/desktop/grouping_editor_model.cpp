@@ -1,4 +1,4 @@
-#include "groupings/grouping_editor_model.h"
+#include "desktop/grouping_editor_model.h"
 
 #include <algorithm>
 

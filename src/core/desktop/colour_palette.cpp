@@ -1,4 +1,4 @@
-#include "groupings/colour_palette.h"
+#include "desktop/colour_palette.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "settings/field_validation.h"
+#include "desktop/field_validation.h"
 
 namespace hueset {
 namespace {

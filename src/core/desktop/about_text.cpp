@@ -1,4 +1,4 @@
-#include "util/about_text.h"
+#include "desktop/about_text.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "settings/options_pages.h"
+#include "desktop/options_pages.h"
 
 #include <algorithm>
 #include <array>

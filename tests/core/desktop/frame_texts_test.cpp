@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pipeline/frame_texts.h"
+#include "desktop/frame_texts.h"
 #include "util/string_table.h"
 
 namespace hueset {

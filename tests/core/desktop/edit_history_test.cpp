@@ -1,11 +1,11 @@
-#include "groupings/edit_history.h"
+#include "desktop/edit_history.h"
 
 #include <random>
 
 #include <gtest/gtest.h>
 
 #include "groupings/builtin_defaults.h"
-#include "groupings/grouping_editor_model.h"
+#include "desktop/grouping_editor_model.h"
 
 namespace hueset {
 namespace {

@@ -1,9 +1,9 @@
-#include "groupings/grouping_editor_model.h"
+#include "desktop/grouping_editor_model.h"
 
 #include <gtest/gtest.h>
 
 #include "groupings/builtin_defaults.h"
-#include "settings/field_validation.h"
+#include "desktop/field_validation.h"
 #include "util/string_table.h"
 
 namespace hueset {

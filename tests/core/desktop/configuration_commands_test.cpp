@@ -9,7 +9,7 @@
 #include "groupings/binary_config.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
-#include "pipeline/configuration_commands.h"
+#include "desktop/configuration_commands.h"
 #include "support/test_files.h"
 #include "util/string_table.h"
 

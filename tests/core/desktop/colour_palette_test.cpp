@@ -3,7 +3,7 @@
 #include <map>
 #include <set>
 
-#include "groupings/colour_palette.h"
+#include "desktop/colour_palette.h"
 
 namespace hueset {
 namespace {

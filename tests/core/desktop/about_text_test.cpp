@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "util/about_text.h"
+#include "desktop/about_text.h"
 
 namespace hueset {
 namespace {

@@ -1,11 +1,11 @@
-#include "pipeline/configuration_commands.h"
+#include "desktop/configuration_commands.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "groupings/configuration_file.h"
-#include "pipeline/annotation_file.h"
+#include "desktop/annotation_file.h"
 
 namespace hueset {
 namespace fs = std::filesystem;

@@ -1,0 +1,48 @@
+#include "input/read_alignment.h"
+
+#include "input/clustal_reader.h"
+#include "input/fasta_reader.h"
+#include "input/msf_reader.h"
+#include "input/phd_reader.h"
+
+namespace hueset {
+
+bool isPhd(AlignmentFormat format) {
+  return format == AlignmentFormat::PhdMsf || format == AlignmentFormat::PhdSaf;
+}
+
+bool readAlignment(std::string_view text, AlignmentFormat format, ParseMessageSink& sink,
+                   Alignment& alignment, const ReadSettings& settings) {
+  alignment = Alignment{};
+  alignment.format = format;
+  ScanPosition after;
+  switch (format) {
+    case AlignmentFormat::Fasta: {
+      FastaReader reader(sink);
+      return reader.read(text, alignment);
+    }
+    case AlignmentFormat::Clustal:
+    case AlignmentFormat::PhdSaf: {
+      ClustalReader reader(sink);
+      if (!reader.read(text, alignment)) return false;
+      after = reader.position();
+      break;
+    }
+    case AlignmentFormat::Msf:
+    case AlignmentFormat::PhdMsf:
+    case AlignmentFormat::Dsc: {
+      MsfReader reader(sink, settings.dscIgnoreCoil, settings.ignoreConfidences);
+      if (!reader.read(text, alignment)) return false;
+      after = reader.position();
+      break;
+    }
+    default:
+      return false;
+  }
+  if (!isPhd(format)) return true;
+  PhdReader predictions(sink, settings.dscIgnoreCoil, settings.mergePhdPredictions,
+                        settings.ignoreConfidences);
+  return predictions.readFrom(text, after, alignment);
+}
+
+}  // namespace hueset

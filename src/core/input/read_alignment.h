@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+
+#include "input/alignment.h"
+#include "input/parse_message_sink.h"
+
+namespace hueset {
+
+// The parse options the readers themselves look at.
+struct ReadSettings {
+  bool dscIgnoreCoil = false;
+  bool mergePhdPredictions = false;
+  bool ignoreConfidences = false;
+};
+
+// Both PHD flavours carry a prediction part after the alignment.
+bool isPhd(AlignmentFormat format);
+
+// Reads `text` as `format` into `alignment` (emptied first) with the reader
+// the format needs: FASTA, CLUSTAL (also the alignment part of PHD in SAF
+// form) or MSF (also PHD in MSF form, and DSC); for either PHD form the
+// prediction reader then goes on from where the first reader stopped.
+// Messages go to `sink`. False when a reader failed or the format is not
+// one of the six.
+bool readAlignment(std::string_view text, AlignmentFormat format, ParseMessageSink& sink,
+                   Alignment& alignment, const ReadSettings& settings = {});
+
+}  // namespace hueset
