@@ -13,11 +13,10 @@
 #include "cli/option_assignment.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
+#include "groupings/current_configuration.h"
 #include "input/format_guess.h"
 #include "input/parse_reports.h"
-#include "output/html_writer.h"
-#include "output/rtf_writer.h"
-#include "output/style_sheet_writer.h"
+#include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
 #include "settings/options.h"
 #include "settings/profile_store.h"
@@ -194,25 +193,26 @@ std::optional<Setup> prepare(const CliArguments& a, std::ostream& err) {
     }
   }
 
-  std::string config = a.config;
-  if (config.empty()) {
-    config = a.noProfile ? "colour" : setup.options.paths.lastConfigurationFile;
-    if (config.empty()) config = "colour";
-  }
-  if (config == "colour" || config == "bw") {
-    setup.groupings = builtinDefault(config == "colour" ? BuiltinDefault::Colour
-                                                        : BuiltinDefault::BlackAndWhite);
-  } else {
-    ConfigurationLoad load = loadConfigurationFile(config);
+  if (a.config == "colour" || a.config == "bw") {
+    setup.groupings = builtinDefault(a.config == "colour" ? BuiltinDefault::Colour
+                                                          : BuiltinDefault::BlackAndWhite);
+  } else if (!a.config.empty()) {
+    ConfigurationLoad load = loadConfigurationFile(a.config);
     if (!load.ok) {
-      err << config << ": error: " << oneLine(load.message) << "\n";
-      if (!a.config.empty()) return std::nullopt;
-      // The profile's last file is gone or damaged: carry on as the desktop program does.
-      err << "hueset-cli: warning: using the built-in colour groupings instead\n";
-      setup.groupings = builtinDefault(BuiltinDefault::Colour);
-    } else {
-      setup.groupings = std::move(load.set);
+      err << a.config << ": error: " << oneLine(load.message) << "\n";
+      return std::nullopt;
     }
+    setup.groupings = std::move(load.set);
+  } else {
+    // As the desktop program starts: the last file, else the colour default.
+    StartupConfiguration start =
+        startupConfiguration(a.noProfile ? std::string() : setup.options.paths.lastConfigurationFile);
+    if (start.fileFailed()) {
+      err << setup.options.paths.lastConfigurationFile << ": error: " << oneLine(start.load.message)
+          << "\n";
+      err << "hueset-cli: warning: using the built-in colour groupings instead\n";
+    }
+    setup.groupings = start.takeSet();
   }
   return setup;
 }
@@ -232,38 +232,18 @@ int deliver(const std::string& bytes, const std::string& output, std::ostream& o
   return kSuccess;
 }
 
-std::unique_ptr<AnnotationWriter> makeWriter(OutputKind kind, const Setup& setup) {
-  const GroupingSet& g = setup.groupings;
-  switch (kind) {
-    case OutputKind::Html: {
-      HtmlWriterSettings settings;
-      settings.styleMode = setup.options.html.styleMode;
-      settings.useSampleFont = setup.options.html.useSampleFont;
-      settings.useBrowserFontSize = setup.options.html.useBrowserFontSize;
-      return std::make_unique<HtmlWriter>(g.fontSize, g.fontName, std::string(kHtmlIdPrefix),
-                                          settings);
-    }
-    case OutputKind::Css:
-      return std::make_unique<StyleSheetWriter>();
-    case OutputKind::Rtf:
-      break;
-  }
-  return std::make_unique<RtfWriter>(g.fontSize, g.fontName);
-}
-
 std::string inputLabel(const std::string& input) { return input == "-" ? "<stdin>" : input; }
 
 int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
   auto setup = prepare(a, err);
   if (!setup) return kUsage;
   const OutputKind kind = a.to.value_or(a.output.empty() ? OutputKind::Rtf : outputKindForPath(a.output));
-  std::unique_ptr<AnnotationWriter> writer = makeWriter(kind, *setup);
+  std::unique_ptr<AnnotationWriter> writer =
+      makeAnnotationWriter(kind, setup->options, setup->groupings);
 
   if (kind == OutputKind::Css) {
     // The style sheet comes from the groupings alone.
-    for (const ResidueFormat& f : setup->groupings.textFormats()) writer->addFormat(f);
-    writer->begin();
-    writer->end();
+    writeStyleSheet(*writer, setup->groupings);
     return deliver(writer->fileText(), a.output, out, err);
   }
 

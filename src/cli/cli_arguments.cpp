@@ -49,13 +49,6 @@ bool isFormatName(const std::string& f) {
   return std::find(std::begin(kNames), std::end(kNames), f) != std::end(kNames);
 }
 
-std::optional<OutputKind> outputKindNamed(const std::string& name) {
-  if (name == "rtf") return OutputKind::Rtf;
-  if (name == "html") return OutputKind::Html;
-  if (name == "css") return OutputKind::Css;
-  return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<std::vector<int>> parseSetLayout(const std::string& text) {
@@ -84,17 +77,6 @@ std::optional<std::vector<int>> parseSetLayout(const std::string& text) {
   }
   if (layout.size() < 2 || layout.back() == -1) return std::nullopt;
   return layout;
-}
-
-OutputKind outputKindForPath(const std::string& path) {
-  auto dot = path.find_last_of('.');
-  auto slash = path.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return OutputKind::Rtf;
-  std::string ext = path.substr(dot + 1);
-  std::transform(ext.begin(), ext.end(), ext.begin(), toLowerAscii);
-  if (ext == "html" || ext == "htm") return OutputKind::Html;
-  if (ext == "css") return OutputKind::Css;
-  return OutputKind::Rtf;
 }
 
 ParsedArguments parseCliArguments(const std::vector<std::string>& args) {

@@ -5,10 +5,11 @@
 #include <utility>
 #include <vector>
 
+#include "output/writer_factory.h"
+
 namespace hueset {
 
 enum class CliCommand { Help, Version, Annotate, Read, ConfigDump };
-enum class OutputKind { Rtf, Html, Css };
 
 // What the command line asked for, before anything is read.
 struct CliArguments {
@@ -35,10 +36,6 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& args);
 
 // "0,1;2,3" as the set layout -1, 0, 1, -1, 2, 3; none when malformed.
 std::optional<std::vector<int>> parseSetLayout(const std::string& text);
-
-// The writer the output file's extension asks for: .html/.htm HTML, .css the
-// style sheet, anything else Rich Text.
-OutputKind outputKindForPath(const std::string& path);
 
 extern const char* const kCliUsage;
 

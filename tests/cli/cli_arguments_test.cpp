@@ -73,15 +73,6 @@ TEST(CliArguments, SetLayouts) {
   EXPECT_EQ(parseSetLayout("99999999999"), std::nullopt);
 }
 
-TEST(CliArguments, OutputKindFromExtension) {
-  EXPECT_EQ(outputKindForPath("a.html"), OutputKind::Html);
-  EXPECT_EQ(outputKindForPath("a.HTM"), OutputKind::Html);
-  EXPECT_EQ(outputKindForPath("a.css"), OutputKind::Css);
-  EXPECT_EQ(outputKindForPath("a.rtf"), OutputKind::Rtf);
-  EXPECT_EQ(outputKindForPath("a.txt"), OutputKind::Rtf);
-  EXPECT_EQ(outputKindForPath("dir.html/out"), OutputKind::Rtf);
-}
-
 TEST(CliArguments, StyleSheetNeedsNoInput) {
   EXPECT_EQ(parseCliArguments({"annotate", "-t", "css"}).error, "");
 }

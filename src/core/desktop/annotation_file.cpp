@@ -37,8 +37,8 @@ bool folderWritable(const fs::path& folder) {
 
 }  // namespace
 
-AnnotationFileType annotationFileTypeForFilter(int filterIndex) {
-  return filterIndex == 1 ? AnnotationFileType::Html : AnnotationFileType::Rtf;
+OutputKind annotationFileTypeForFilter(int filterIndex) {
+  return filterIndex == 1 ? OutputKind::Html : OutputKind::Rtf;
 }
 
 std::string cleanChosenFileName(std::string_view name) {

@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "output/writer_factory.h"
+
 namespace hueset {
 
 // The "To File" command: which writer the chosen file type asks for, how the
 // chosen name is cleaned, and what a failed save says.
-
-enum class AnnotationFileType { Rtf = 0, Html = 1 };
 
 struct AnnotationFileFilter {
   std::string_view label;
@@ -24,7 +24,7 @@ inline constexpr std::array<AnnotationFileFilter, 2> kAnnotationFileFilters = {{
 inline constexpr std::string_view kAnnotationDefaultExtension = "rtf";
 
 // The writer follows the chosen filter (0-based), never the typed extension.
-AnnotationFileType annotationFileTypeForFilter(int filterIndex);
+OutputKind annotationFileTypeForFilter(int filterIndex);
 
 // Drops a leading quotation mark and everything from the last one on, so a
 // name typed in quotes is taken without them.

@@ -75,17 +75,21 @@ ConfigurationCommands::ConfigurationCommands(CurrentConfiguration& state, Option
 bool ConfigurationCommands::loadConfiguration(const std::string& path) {
   ConfigurationLoad load = loadConfigurationFile(path);
   if (!load.ok) {
-    // A file that could not be opened gets the file-error report; a file
-    // that was read but refused is an error box.
-    const auto icon = load.problem == ConfigurationProblem::CannotOpen
-                          ? ConfigurationUi::Icon::Exclamation
-                          : ConfigurationUi::Icon::Stop;
-    m_ui.message(load.message, icon, ConfigurationUi::Buttons::Ok);
+    reportLoadFailure(load);
     return false;
   }
   takeLoadedConfiguration(m_state, std::move(load));
   changed();
   return true;
+}
+
+void ConfigurationCommands::reportLoadFailure(const ConfigurationLoad& load) {
+  // A file that could not be opened gets the file-error report; a file
+  // that was read but refused is an error box.
+  const auto icon = load.problem == ConfigurationProblem::CannotOpen
+                        ? ConfigurationUi::Icon::Exclamation
+                        : ConfigurationUi::Icon::Stop;
+  m_ui.message(load.message, icon, ConfigurationUi::Buttons::Ok);
 }
 
 void ConfigurationCommands::loadDefault(BuiltinDefault which) {
@@ -182,12 +186,15 @@ bool ConfigurationCommands::saveFromEditor(const GroupingSet& edited, bool saveA
 
 void ConfigurationCommands::startUp() {
   m_started = true;
-  const std::string last = m_options.paths.lastConfigurationFile;
-  if (!last.empty() && loadConfiguration(last)) {
-    makeCurrent(absolutePath(fs::path(last)).string());
+  StartupConfiguration start = startupConfiguration(m_options.paths.lastConfigurationFile);
+  if (!start.usesFile()) {
+    if (start.fileFailed()) reportLoadFailure(start.load);
+    loadDefault(BuiltinDefault::Colour);
     return;
   }
-  loadDefault(BuiltinDefault::Colour);
+  takeLoadedConfiguration(m_state, std::move(start.load));
+  changed();
+  makeCurrent(start.path);
 }
 
 void ConfigurationCommands::storeForExit() {

@@ -121,6 +121,7 @@ class ConfigurationCommands {
   void confirm(std::string_view caption, ConfigurationSnapshot& snapshot);
   GroupingsEditorRequest editorRequest(bool confirmationMode, std::string_view caption) const;
   void reportSaveFailure(const std::string& path);
+  void reportLoadFailure(const ConfigurationLoad& load);
   void changed() { m_ui.configurationChanged(); }
 
   CurrentConfiguration& m_state;

@@ -17,6 +17,20 @@ constexpr std::string_view kTitleStops = " #%;/\\";
 
 }  // namespace
 
+StartupConfiguration startupConfiguration(const std::string& lastConfigurationFile) {
+  StartupConfiguration start;
+  if (lastConfigurationFile.empty()) return start;
+  std::error_code ec;
+  fs::path absolute = fs::absolute(lastConfigurationFile, ec);
+  start.path = (ec ? fs::path(lastConfigurationFile) : absolute).lexically_normal().string();
+  start.load = loadConfigurationFile(lastConfigurationFile);
+  return start;
+}
+
+GroupingSet StartupConfiguration::takeSet() {
+  return usesFile() ? std::move(load.set) : builtinDefault(BuiltinDefault::Colour);
+}
+
 void takeLoadedConfiguration(CurrentConfiguration& state, ConfigurationLoad&& load) {
   state.set = std::move(load.set);
   state.readAsBinary = load.form == ConfigurationForm::Binary;

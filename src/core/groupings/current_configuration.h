@@ -33,6 +33,22 @@ void takeLoadedConfiguration(CurrentConfiguration& state, ConfigurationLoad&& lo
 // Makes a built-in default current: its title, no path, not modified.
 void takeBuiltinDefault(CurrentConfiguration& state, BuiltinDefault which);
 
+// The configuration a run starts with: the last configuration file when it
+// can be loaded, else the built-in colour default. The desktop program and the
+// command-line tool both start this way.
+struct StartupConfiguration {
+  std::string path;        // the last file, absolute; empty when there was none
+  ConfigurationLoad load;  // that file as read; not ok when there was none or it failed
+
+  bool usesFile() const { return load.ok; }
+  // A file was named but cannot be used: `load.message` says why, and the
+  // built-in colour default takes its place.
+  bool fileFailed() const { return !path.empty() && !load.ok; }
+  // The set to use: the file's, or the built-in colour default.
+  GroupingSet takeSet();
+};
+StartupConfiguration startupConfiguration(const std::string& lastConfigurationFile);
+
 // Names `path` (absolute) as the configuration's file: path and title.
 void setConfigurationPath(CurrentConfiguration& state, const std::string& path);
 

@@ -20,6 +20,7 @@
 #include "output/html_writer.h"
 #include "output/rtf_writer.h"
 #include "output/style_sheet_writer.h"
+#include "output/writer_factory.h"
 #include "desktop/annotation_file.h"
 #include "desktop/frame_texts.h"
 #include "desktop/help_topics.h"
@@ -145,23 +146,9 @@ void LView::annotateToRtfClipboard() {
   transferToClipboard(writer, QGuiApplication::clipboard());
 }
 
-namespace {
-
-// The HTML writer of the clipboard and file commands.
-std::unique_ptr<HtmlWriter> makeHtmlWriter(const GroupingSet& set, const HtmlOptions& html) {
-  HtmlWriterSettings settings;
-  settings.styleMode = html.styleMode;
-  settings.useSampleFont = html.useSampleFont;
-  settings.useBrowserFontSize = html.useBrowserFontSize;
-  return std::make_unique<HtmlWriter>(set.fontSize, set.fontName, std::string(kHtmlIdPrefix),
-                                      settings);
-}
-
-}  // namespace
-
 void LView::annotateToHtmlClipboard() {
   if (!webSafeCheck()) return;
-  auto writer = makeHtmlWriter(m_app.configuration().set, m_app.options().html);
+  auto writer = makeAnnotationWriter(OutputKind::Html, m_app.options(), m_app.configuration().set);
   if (!annotateInto(*writer)) return;
   transferToClipboard(*writer, QGuiApplication::clipboard());
 }
@@ -169,9 +156,7 @@ void LView::annotateToHtmlClipboard() {
 void LView::copyStyleSheet() {
   if (!webSafeCheck()) return;
   StyleSheetWriter writer;
-  for (const ResidueFormat& format : m_app.configuration().set.textFormats()) writer.addFormat(format);
-  writer.begin();
-  writer.end();
+  writeStyleSheet(writer, m_app.configuration().set);
   transferToClipboard(writer, QGuiApplication::clipboard());
 }
 
@@ -183,14 +168,10 @@ void LView::annotateToFile() {
   if (!choice) return;
   options.paths.lastAnnotateDirectory = QFile::encodeName(choice->folder).toStdString();
 
-  const GroupingSet& set = m_app.configuration().set;
-  std::unique_ptr<AnnotationWriter> writer;
-  if (annotationFileTypeForFilter(choice->filterIndex) == AnnotationFileType::Html) {
-    if (!webSafeCheck()) return;
-    writer = makeHtmlWriter(set, options.html);
-  } else {
-    writer = std::make_unique<RtfWriter>(set.fontSize, set.fontName);
-  }
+  const OutputKind kind = annotationFileTypeForFilter(choice->filterIndex);
+  if (kind == OutputKind::Html && !webSafeCheck()) return;
+  std::unique_ptr<AnnotationWriter> writer =
+      makeAnnotationWriter(kind, options, m_app.configuration().set);
   if (!annotateInto(*writer)) return;
 
   const std::string path = QFile::encodeName(choice->path).toStdString();

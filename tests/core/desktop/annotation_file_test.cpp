@@ -10,8 +10,8 @@ namespace hueset {
 namespace {
 
 TEST(AnnotationFile, FilterDecidesTheWriter) {
-  EXPECT_EQ(annotationFileTypeForFilter(0), AnnotationFileType::Rtf);
-  EXPECT_EQ(annotationFileTypeForFilter(1), AnnotationFileType::Html);
+  EXPECT_EQ(annotationFileTypeForFilter(0), OutputKind::Rtf);
+  EXPECT_EQ(annotationFileTypeForFilter(1), OutputKind::Html);
   EXPECT_EQ(kAnnotationFileFilters[0].label, "Rich Text Format File");
   EXPECT_EQ(kAnnotationFileFilters[1].pattern, "*.html");
   EXPECT_EQ(kAnnotationDefaultExtension, "rtf");
