@@ -10,7 +10,7 @@
 #include "annotate/annotation_writer.h"
 #include "cli/cli_arguments.h"
 #include "cli/json_writer.h"
-#include "cli/option_assignment.h"
+#include "settings/option_table.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
 #include "groupings/current_configuration.h"

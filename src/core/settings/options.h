@@ -24,81 +24,81 @@ inline constexpr std::string_view kRecentConfigurationSection = "Recent Configur
 // The residues outside the standard 20 amino acids.
 inline constexpr std::string_view kNonStandardResidues = "BJOUZ";
 
-// Each group reads its keys with their defaults, clamping stored values that
-// are out of range (never rejecting them), and writes every key back.
-// Integers are clamped as the unsigned numbers the store keeps, so a
-// negative stored value ends up at the upper bound.
+// The five option groups. Their keys, defaults and stored ranges are
+// described once, in the option table (settings/option_table.h): a group
+// starts at its defaults, reads its keys clamping stored values that are out
+// of range (never rejecting them), and writes every key back.
 
 struct HtmlOptions {
-  bool useSampleFont = true;
-  bool useBrowserFontSize = true;
-  bool checkWebSafe = true;
-  int styleMode = 0;      // 1 builds an embedded style sheet, 0 in-line styles
-  int colourPalette = 0;  // 0 the 40-colour palette, 1 the 216 web-safe colours
+  bool useSampleFont;
+  bool useBrowserFontSize;
+  bool checkWebSafe;
+  int styleMode;      // 1 builds an embedded style sheet, 0 in-line styles
+  int colourPalette;  // 0 the 40-colour palette, 1 the 216 web-safe colours
 
+  HtmlOptions();
   void load(const ProfileStore& profile);
   void save(ProfileStore& profile) const;
-  // Appends this group's lines of the options file.
-  void writeSummary(std::string& out) const;
   bool operator==(const HtmlOptions&) const = default;
 };
 
 struct AnnotationOptions {
-  bool xIsUnknown = true;
-  bool includeBlanks = true;
-  bool useElision = true;
-  int consensusThreshold = 800;  // tenths of a percent, 500..1000
-  int minimumElisionLength = 4;  // columns, 4..9999
-  int elisionThreshold = 800;    // tenths of a percent, 0..1000
+  bool xIsUnknown;
+  bool includeBlanks;
+  bool useElision;
+  int consensusThreshold;    // tenths of a percent
+  int minimumElisionLength;  // columns
+  int elisionThreshold;      // tenths of a percent
 
+  AnnotationOptions();
   void load(const ProfileStore& profile);
   void save(ProfileStore& profile) const;
-  void writeSummary(std::string& out) const;
   bool operator==(const AnnotationOptions&) const = default;
 };
 
 struct ParseOptions {
-  bool confirmFormats = true;
-  bool mergePhdPredictions = true;
-  bool ignoreConfidences = true;
-  bool dscIgnoreCoil = true;
-  bool allowLowerCase = false;
-  bool allowStrangeLinkers = false;
-  int restrictResidues = 0;  // 0 any letter, 1 the standard 20, 2 `invalidResidues`
-  std::string invalidResidues = std::string(kNonStandardResidues);
+  bool confirmFormats;
+  bool mergePhdPredictions;
+  bool ignoreConfidences;
+  bool dscIgnoreCoil;
+  bool allowLowerCase;
+  bool allowStrangeLinkers;
+  int restrictResidues;  // 0 any letter, 1 the standard 20, 2 `invalidResidues`
+  std::string invalidResidues;
 
+  ParseOptions();
   void load(const ProfileStore& profile);
   void save(ProfileStore& profile) const;
-  void writeSummary(std::string& out) const;
   bool operator==(const ParseOptions&) const = default;
 };
 
 struct OutputOptions {
-  int columnWidth = 10;  // 2..9999
-  int wrapLength = 60;   // 0..9999
-  std::string substitutedLinkers = "-_~.";
-  bool wrapOutput = true;
-  bool showThreshold = true;
-  bool enforceUpper = true;
-  bool enforceLinker = true;
-  bool separateColumns = false;
-  bool duplicateInSets = false;
-  bool multipleSets = false;
-  char linkerCharacter = '-';  // any byte; stored as 0..255
-  int nameJustification = 0;   // 0 left, 1 centre, 2 right
+  int columnWidth;
+  int wrapLength;  // 0 is no limit
+  std::string substitutedLinkers;
+  bool wrapOutput;
+  bool showThreshold;
+  bool enforceUpper;
+  bool enforceLinker;
+  bool separateColumns;
+  bool duplicateInSets;
+  bool multipleSets;
+  char linkerCharacter;   // any byte
+  int nameJustification;  // 0 left, 1 centre, 2 right
 
+  OutputOptions();
   void load(const ProfileStore& profile);
   void save(ProfileStore& profile) const;
-  void writeSummary(std::string& out) const;
   bool operator==(const OutputOptions&) const = default;
 };
 
 struct GeneralOptions {
-  int mruDocuments = 9;       // 0..16, takes effect at the next start
-  int mruConfigurations = 9;  // 0..16, takes effect at the next start
-  bool largeToolbarButtons = true;
-  bool verboseDialogues = true;
+  int mruDocuments;       // takes effect at the next start
+  int mruConfigurations;  // takes effect at the next start
+  bool largeToolbarButtons;
+  bool verboseDialogues;
 
+  GeneralOptions();
   void load(const ProfileStore& profile);
   void save(ProfileStore& profile) const;
   bool operator==(const GeneralOptions&) const = default;

@@ -7,15 +7,6 @@
 
 namespace hueset {
 
-std::string optionsFileText(const Options& options) {
-  std::string out;
-  options.html.writeSummary(out);
-  options.annotation.writeSummary(out);
-  options.parse.writeSummary(out);
-  options.output.writeSummary(out);
-  return out;
-}
-
 bool writeOptionsFile(const Options& options, const std::string& folder) {
   std::filesystem::path path = folder.empty() ? std::filesystem::path(kOptionsFileName)
                                               : std::filesystem::path(folder) / kOptionsFileName;

@@ -297,7 +297,12 @@ TEST(OptionsPageExchange, ValuesShowAsThePageShowsThem) {
 
 TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
   OptionGroups changed;
-  changed.annotation = {false, false, false, 725, 12, 333};
+  changed.annotation.xIsUnknown = false;
+  changed.annotation.includeBlanks = false;
+  changed.annotation.useElision = false;
+  changed.annotation.consensusThreshold = 725;
+  changed.annotation.minimumElisionLength = 12;
+  changed.annotation.elisionThreshold = 333;
   changed.parse.confirmFormats = false;
   changed.parse.restrictResidues = 2;
   changed.parse.invalidResidues = "JOX";
@@ -311,7 +316,10 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
   changed.html.styleMode = 1;
   changed.html.colourPalette = 1;
   changed.html.useSampleFont = false;
-  changed.general = {0, 10, false, false};
+  changed.general.mruDocuments = 0;
+  changed.general.mruConfigurations = 10;
+  changed.general.largeToolbarButtons = false;
+  changed.general.verboseDialogues = false;
   for (const OptionGroups& groups : {OptionGroups{}, changed}) {
     for (int i = 0; i < kOptionsPageCount; ++i) {
       PageControlValues controls(optionsPageAt(i));

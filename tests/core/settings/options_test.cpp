@@ -234,9 +234,25 @@ TEST(Options, FirstRunWritesAllSectionsPathsAndTheOptionsFile) {
 
 Options nonDefaultOptions() {
   Options o;
-  o.html = HtmlOptions{false, false, false, 1, 1};
-  o.annotation = AnnotationOptions{false, false, false, 505, 12, 5};
-  o.parse = ParseOptions{false, false, false, false, true, true, 2, "XZ"};
+  o.html.useSampleFont = false;
+  o.html.useBrowserFontSize = false;
+  o.html.checkWebSafe = false;
+  o.html.styleMode = 1;
+  o.html.colourPalette = 1;
+  o.annotation.xIsUnknown = false;
+  o.annotation.includeBlanks = false;
+  o.annotation.useElision = false;
+  o.annotation.consensusThreshold = 505;
+  o.annotation.minimumElisionLength = 12;
+  o.annotation.elisionThreshold = 5;
+  o.parse.confirmFormats = false;
+  o.parse.mergePhdPredictions = false;
+  o.parse.ignoreConfidences = false;
+  o.parse.dscIgnoreCoil = false;
+  o.parse.allowLowerCase = true;
+  o.parse.allowStrangeLinkers = true;
+  o.parse.restrictResidues = 2;
+  o.parse.invalidResidues = "XZ";
   o.output.columnWidth = 3;
   o.output.wrapLength = 0;
   o.output.substitutedLinkers = "*#";
@@ -249,7 +265,10 @@ Options nonDefaultOptions() {
   o.output.multipleSets = true;
   o.output.linkerCharacter = static_cast<char>(183);
   o.output.nameJustification = 2;
-  o.general = GeneralOptions{2, 3, false, false};
+  o.general.mruDocuments = 2;
+  o.general.mruConfigurations = 3;
+  o.general.largeToolbarButtons = false;
+  o.general.verboseDialogues = false;
   o.paths.lastConfigDirectory = "/data/Konfiguration f\xC3\xBCr \"alle\"; [alt]";
   o.paths.lastAnnotateDirectory = " /odd/leading blank";
   o.paths.lastConfigurationFile = "/data/colour=yes.cft";
