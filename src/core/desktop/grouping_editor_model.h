@@ -55,6 +55,9 @@ enum class EditorCommand : int {
   ExtendUp = 32863,
 };
 
+// A new grouping: the name, black on white, active, no marker.
+ResidueGrouping plainGrouping(std::string_view name);
+
 // The menu text of a command; Undo and Redo name the edit and so come from
 // the model.
 std::string_view editorMenuText(EditorCommand command);
