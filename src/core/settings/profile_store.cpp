@@ -18,12 +18,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (toLowerAscii(a[i]) != toLowerAscii(b[i])) return false;
-  }
-  return true;
+std::string lowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = toLowerAscii(c);
+  return lower;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -170,9 +168,10 @@ IniProfileStore::IniProfileStore(std::string path) : m_path(std::move(path)) {
 
 void IniProfileStore::loadFromText(std::string_view text) {
   m_sections.clear();
+  m_sectionIndex.clear();
+  m_damagedLines = 0;
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
-  std::size_t current = kNoSection;  // no section yet, or a damaged header
+  Section* current = nullptr;  // no section yet, or a damaged header
   while (!text.empty()) {
     std::size_t lineEnd = text.find_first_of("\r\n");
     std::string_view line = text.substr(0, lineEnd);
@@ -183,20 +182,34 @@ void IniProfileStore::loadFromText(std::string_view text) {
     if (pos == line.size() || line[pos] == ';' || line[pos] == '#') continue;
     if (line[pos] == '[') {
       Decoded name = decode(line, pos + 1, ']');
-      current = kNoSection;
-      if (!name.terminated) continue;
-      sectionForWriting(name.text);
-      for (std::size_t i = 0; i < m_sections.size(); ++i) {
-        if (equalsIgnoringCase(m_sections[i].name, name.text)) current = i;
+      current = nullptr;
+      if (!name.terminated) {
+        ++m_damagedLines;
+        continue;
       }
+      current = &sectionForWriting(name.text);
       continue;
     }
-    if (current == kNoSection) continue;
     Decoded key = decode(line, pos, '=');
-    if (!key.terminated) continue;
+    if (current == nullptr || !key.terminated) {
+      ++m_damagedLines;
+      continue;
+    }
     Decoded value = decode(line, key.end + 1, 0);
-    writeString(m_sections[current].name, key.text, value.text);
+    writeString(current->name, key.text, value.text);
   }
+}
+
+std::string IniProfileStore::problem() const {
+  if (m_unreadable) {
+    return "The settings file \"" + m_path +
+           "\" could not be read: the default settings are used, and the file is left unchanged.";
+  }
+  if (m_damagedLines > 0) {
+    return "The settings file \"" + m_path + "\" has " + std::to_string(m_damagedLines) +
+           (m_damagedLines == 1 ? " damaged line, which is" : " damaged lines, which are") + " ignored.";
+  }
+  return {};
 }
 
 std::string IniProfileStore::toText() const {
@@ -217,10 +230,8 @@ std::string IniProfileStore::toText() const {
 }
 
 const IniProfileStore::Section* IniProfileStore::findSection(std::string_view name) const {
-  for (const Section& section : m_sections) {
-    if (equalsIgnoringCase(section.name, name)) return &section;
-  }
-  return nullptr;
+  auto it = m_sectionIndex.find(lowerCase(name));
+  return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
 IniProfileStore::Section* IniProfileStore::findSection(std::string_view name) {
@@ -229,17 +240,28 @@ IniProfileStore::Section* IniProfileStore::findSection(std::string_view name) {
 
 IniProfileStore::Section& IniProfileStore::sectionForWriting(std::string_view name) {
   if (Section* found = findSection(name)) return *found;
-  m_sections.push_back(Section{std::string(name), {}});
+  m_sectionIndex.emplace(lowerCase(name), m_sections.size());
+  m_sections.push_back(Section{std::string(name), {}, {}});
   return m_sections.back();
 }
 
 const IniProfileStore::Entry* IniProfileStore::findEntry(std::string_view section, std::string_view key) const {
   const Section* s = findSection(section);
   if (!s) return nullptr;
-  for (const Entry& entry : s->entries) {
-    if (equalsIgnoringCase(entry.key, key)) return &entry;
+  auto it = s->index.find(lowerCase(key));
+  return it == s->index.end() ? nullptr : &s->entries[it->second];
+}
+
+void IniProfileStore::reindexSections() {
+  m_sectionIndex.clear();
+  for (std::size_t i = 0; i < m_sections.size(); ++i) {
+    Section& section = m_sections[i];
+    m_sectionIndex.emplace(lowerCase(section.name), i);
+    section.index.clear();
+    for (std::size_t k = 0; k < section.entries.size(); ++k) {
+      section.index.emplace(lowerCase(section.entries[k].key), k);
+    }
   }
-  return nullptr;
 }
 
 int IniProfileStore::readInt(std::string_view section, std::string_view key, int defaultValue) const {
@@ -260,12 +282,11 @@ void IniProfileStore::writeInt(std::string_view section, std::string_view key, i
 
 void IniProfileStore::writeString(std::string_view section, std::string_view key, std::string_view value) {
   Section& s = sectionForWriting(section);
-  for (Entry& entry : s.entries) {
-    // An existing value keeps the spelling of its name.
-    if (equalsIgnoringCase(entry.key, key)) {
-      entry.value = std::string(value);
-      return;
-    }
+  // An existing value keeps the spelling of its name.
+  auto [it, added] = s.index.emplace(lowerCase(key), s.entries.size());
+  if (!added) {
+    s.entries[it->second].value = std::string(value);
+    return;
   }
   s.entries.push_back(Entry{std::string(key), std::string(value)});
 }
@@ -276,12 +297,16 @@ bool IniProfileStore::hasValue(std::string_view section, std::string_view key) c
 
 void IniProfileStore::removeValue(std::string_view section, std::string_view key) {
   Section* s = findSection(section);
-  if (!s) return;
-  std::erase_if(s->entries, [&](const Entry& e) { return equalsIgnoringCase(e.key, key); });
+  if (!s || !s->index.contains(lowerCase(key))) return;
+  const std::string lower = lowerCase(key);
+  std::erase_if(s->entries, [&](const Entry& e) { return lowerCase(e.key) == lower; });
+  reindexSections();
 }
 
 void IniProfileStore::removeSection(std::string_view section) {
-  std::erase_if(m_sections, [&](const Section& s) { return equalsIgnoringCase(s.name, section); });
+  const std::string lower = lowerCase(section);
+  std::erase_if(m_sections, [&](const Section& s) { return lowerCase(s.name) == lower; });
+  reindexSections();
 }
 
 std::vector<std::string> IniProfileStore::sectionNames() const {

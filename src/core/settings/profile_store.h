@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "util/file_write.h"
@@ -58,6 +59,10 @@ class IniProfileStore final : public ProfileStore {
 
   const std::string& path() const { return m_path; }
 
+  // What is wrong with the file, for a warning shown once; empty when it was
+  // read whole (or there is none yet).
+  std::string problem() const;
+
   // Replaces the contents with those of an INI text.
   void loadFromText(std::string_view text);
   // The contents as an INI text, as `flush` writes it.
@@ -85,19 +90,25 @@ class IniProfileStore final : public ProfileStore {
     std::string key;
     std::string value;
   };
+  // Names match without regard to case, so the indexes are keyed by the
+  // lower-case name; the vectors keep the order of the file.
   struct Section {
     std::string name;
     std::vector<Entry> entries;
+    std::unordered_map<std::string, std::size_t> index;
   };
 
   const Section* findSection(std::string_view name) const;
   Section* findSection(std::string_view name);
   Section& sectionForWriting(std::string_view name);
   const Entry* findEntry(std::string_view section, std::string_view key) const;
+  void reindexSections();
 
   std::string m_path;
   std::vector<Section> m_sections;
+  std::unordered_map<std::string, std::size_t> m_sectionIndex;
   bool m_unreadable = false;
+  int m_damagedLines = 0;
 };
 
 // Where the profile lives: the file named by HUESET_PROFILE when that is set,

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <fstream>
+#include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -11,11 +12,20 @@ struct WriteResult {
   std::string error;  // what went wrong, for a message; empty on success
 };
 
-// Every file the program writes goes through here. A regular file (or a new
-// one) is written to a temporary file beside it and renamed over it only when
-// complete, so a failed write leaves the old file whole. A device, a pipe or
-// a symbolic link is written in place (through the link) and never replaced.
-// A file the user may not write is refused.
+// Every file the program writes goes through here, so that no run ever
+// truncates a file before its new content is complete:
+// - a regular file (or a new one) is written to a temporary file in its own
+//   folder and renamed over it when complete;
+// - a symbolic link is followed and its target replaced the same way (the
+//   link stays a link);
+// - when the folder takes no new files but the file itself is writable, the
+//   result is written to a private temporary file first and copied over the
+//   file when complete;
+// - only devices and pipes (/dev/null, /dev/stdout, a FIFO) are written in
+//   place;
+// - a file the user may not write is refused.
+// A temporary file is removed when the write is abandoned, and on SIGINT,
+// SIGTERM or SIGHUP once installTemporaryFileCleanup() has been called.
 class AtomicFileWriter {
  public:
   explicit AtomicFileWriter(std::string path);
@@ -26,19 +36,35 @@ class AtomicFileWriter {
   // False when the file could not be opened; error() says why.
   bool isOpen() const { return m_open; }
   const std::string& error() const { return m_error; }
-  std::ostream& stream() { return m_stream; }
+  std::ostream& stream();
   // Finishes the file: flushes and puts it in place of the target.
   WriteResult commit();
 
  private:
-  std::string m_path;
-  std::string m_tempPath;  // empty when writing in place
-  std::ofstream m_stream;
+  enum class Mode { InPlace, Rename, CopyOver };
+  class Buffer;
+
+  void openTemporary(const std::string& folder, bool isPrivate);
+  void abandon();
+
+  std::string m_path;    // as given, for messages
+  std::string m_target;  // the file that is replaced: links followed
+  std::string m_tempPath;
+  int m_pendingSlot = -1;  // its entry for the signal clean-up
+  Mode m_mode = Mode::Rename;
+  bool m_targetExisted = false;
+  std::unique_ptr<Buffer> m_buffer;
+  std::unique_ptr<std::ostream> m_stream;
   bool m_open = false;
   bool m_committed = false;
   std::string m_error;
 };
 
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// Makes SIGINT, SIGTERM and SIGHUP remove the temporary files of writes in
+// progress before the program ends as the signal asks. Safe to call more
+// than once.
+void installTemporaryFileCleanup();
 
 }  // namespace hueset

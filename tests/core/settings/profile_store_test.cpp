@@ -145,6 +145,8 @@ TEST(IniProfileStore, DamagedFileKeepsOnlyWhatMakesSense) {
   EXPECT_EQ(store.readInt("Output Settings", "Column width", 10), 12);
   EXPECT_EQ(store.readString("Parse Settings", "Invalid Residues", ""), "b1bx");
   EXPECT_FALSE(store.hasValue("General Set", "anything"));
+  // The user is told once, with the count of what was passed over.
+  EXPECT_NE(store.problem().find("damaged lines, which are ignored"), std::string::npos) << store.problem();
   // Whatever was kept can be written and read again.
   IniProfileStore again;
   again.loadFromText(store.toText());
@@ -174,6 +176,7 @@ TEST(IniProfileStore, ProfileThatCannotBeReadIsNeverOverwritten) {
   EXPECT_FALSE(result.ok);
   EXPECT_FALSE(result.error.empty());
   EXPECT_TRUE(fs::is_directory(dir / "Hueset.ini"));
+  EXPECT_NE(store.problem().find("could not be read"), std::string::npos);
   EXPECT_FALSE(IniProfileStore().flush().ok);  // no file at all
   fs::remove_all(dir);
 }
@@ -230,6 +233,24 @@ TEST(IniProfileStore, RemovingValuesAndSections) {
   store.removeSection("RECENT FILE LIST");
   EXPECT_TRUE(store.sectionNames().empty());
   EXPECT_TRUE(store.keyNames("Recent File List").empty());
+  // Names removed can be written anew, in another spelling.
+  store.writeString("recent file list", "file1", "c");
+  EXPECT_EQ(store.readString("Recent File List", "FILE1", ""), "c");
+  EXPECT_EQ(store.keyNames("RECENT FILE LIST"), std::vector<std::string>{"file1"});
+}
+
+// A profile grown to hundreds of thousands of keys still loads (the lookup
+// is indexed; the benchmark gives the time).
+TEST(IniProfileStore, ManyKeysLoadAndStayDistinct) {
+  std::string text = "[S]\n";
+  for (int k = 0; k < 200'000; ++k) text += "Key" + std::to_string(k) + "=" + std::to_string(k) + "\n";
+  text += "KEY7=last\n";
+  IniProfileStore store;
+  store.loadFromText(text);
+  EXPECT_EQ(store.keyNames("s").size(), 200'000u);
+  EXPECT_EQ(store.readString("S", "key7", ""), "last");
+  EXPECT_EQ(store.readInt("S", "Key199999", 0), 199'999);
+  EXPECT_TRUE(store.problem().empty());
 }
 
 TEST(ProfilePath, ChoiceOfFile) {

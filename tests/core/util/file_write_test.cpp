@@ -3,6 +3,13 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <algorithm>
+#include <csignal>
+#include <functional>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "support/test_files.h"
 #include "util/file_write.h"
@@ -37,15 +44,91 @@ TEST(FileWrite, FailureKeepsTheOldFile) {
   fs::remove_all(dir);
 }
 
-TEST(FileWrite, SymbolicLinkIsWrittenThroughNotReplaced) {
+std::vector<std::string> entries(const fs::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The link's target is replaced like a regular file: nothing is truncated
+// before the new content is whole, and the link stays a link.
+TEST(FileWrite, SymbolicLinkTargetIsReplacedWhenComplete) {
   fs::path dir = testing::makeTempDir("link");
   fs::create_directories(dir / "real");
-  fs::path real = dir / "real" / "file.txt";
+  fs::path real = dir / "real" / "fig.html";
   std::ofstream(real) << "old";
-  fs::create_symlink(real, dir / "link.txt");
-  ASSERT_TRUE(writeFileAtomically((dir / "link.txt").string(), "new").ok);
-  EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
+  fs::create_symlink("real/fig.html", dir / "link.html");
+  {
+    AtomicFileWriter file((dir / "link.html").string());
+    ASSERT_TRUE(file.isOpen());
+    file.stream() << "half";
+    file.stream().flush();
+    EXPECT_EQ(slurp(real), "old");
+  }  // abandoned, as a failed annotation is
+  EXPECT_EQ(slurp(real), "old");
+  ASSERT_TRUE(writeFileAtomically((dir / "link.html").string(), "new").ok);
+  EXPECT_TRUE(fs::is_symlink(dir / "link.html"));
   EXPECT_EQ(slurp(real), "new");
+  EXPECT_EQ(entries(dir / "real"), std::vector<std::string>{"fig.html"});
+  EXPECT_EQ(entries(dir), (std::vector<std::string>{"link.html", "real"}));
+  fs::remove_all(dir);
+}
+
+TEST(FileWrite, NameNearTheLimitCanBeWritten) {
+  fs::path dir = testing::makeTempDir("long");
+  const fs::path target = dir / (std::string(250, 'n') + ".rtf");
+  ASSERT_TRUE(writeFileAtomically(target.string(), "x").ok);
+  EXPECT_EQ(slurp(target), "x");
+  fs::remove_all(dir);
+}
+
+// Runs `body` in a child process without the rights of root, so that folder
+// permissions apply; returns the child's exit status.
+int runUnprivileged(const std::function<int()>& body) {
+  const pid_t child = fork();
+  if (child == 0) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(100);
+    _exit(body());
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 200;
+}
+
+TEST(FileWrite, WritableFileInReadOnlyFolderIsCopiedOver) {
+  fs::path dir = testing::makeTempDir("ro-folder");
+  fs::path target = dir / "out.rtf";
+  std::ofstream(target) << "old";
+  fs::permissions(target, fs::perms::all);
+  fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                           fs::perms::others_read | fs::perms::others_exec);
+  if (geteuid() != 0) fs::permissions(dir, fs::perms::owner_write, fs::perm_options::remove);
+  const int status = runUnprivileged([&] {
+    if (writeFileAtomically(dir.string() + "/new.rtf", "x").ok) return 1;  // no new files here
+    return writeFileAtomically(target.string(), "new").ok ? 0 : 2;
+  });
+  fs::permissions(dir, fs::perms::owner_all);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(slurp(target), "new");
+  EXPECT_EQ(entries(dir), std::vector<std::string>{"out.rtf"});
+  fs::remove_all(dir);
+}
+
+TEST(FileWrite, TerminationRemovesTheTemporaryFile) {
+  fs::path dir = testing::makeTempDir("signal");
+  const pid_t child = fork();
+  if (child == 0) {
+    installTemporaryFileCleanup();
+    AtomicFileWriter file((dir / "big.html").string());
+    file.stream() << std::string(3 << 20, 'x');
+    std::raise(SIGTERM);
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+  EXPECT_TRUE(entries(dir).empty());
   fs::remove_all(dir);
 }
 
