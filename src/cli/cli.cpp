@@ -14,12 +14,14 @@
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
 #include "groupings/current_configuration.h"
+#include "input/document_text.h"
 #include "input/format_guess.h"
 #include "input/parse_reports.h"
 #include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
 #include "settings/options.h"
 #include "settings/profile_store.h"
+#include "util/file_read.h"
 #include "util/file_write.h"
 
 namespace hueset {
@@ -97,6 +99,8 @@ class CliInteraction : public AnnotationInteraction {
       : m_sink(sink), m_format(format), m_strict(strict), m_sets(std::move(sets)), m_err(err) {}
 
   ParseMessageSink& messageSink() override { return m_sink; }
+  // The run stopped on a message printed here.
+  bool refused() const { return m_refused; }
 
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override {
     return m_format.value_or(guess);
@@ -125,7 +129,19 @@ class CliInteraction : public AnnotationInteraction {
 
   std::optional<std::vector<int>> chooseSets(const std::vector<std::string>& names, bool,
                                              const std::vector<int>& startingChoice) override {
-    if (m_sets) return m_sets;
+    if (m_sets) {
+      for (int index : *m_sets) {
+        if (index < static_cast<int>(names.size())) continue;
+        m_sink.print("error",
+                     "--sets names sequence " + std::to_string(index) + ", but the alignment has " +
+                         std::to_string(names.size()) + " (numbered from 0 to " +
+                         std::to_string(names.size() - 1) + ")",
+                     0);
+        m_refused = true;
+        return std::nullopt;
+      }
+      return m_sets;
+    }
     if (!startingChoice.empty()) return startingChoice;
     std::vector<int> layout{-1};
     for (std::size_t i = 0; i < names.size(); ++i) layout.push_back(static_cast<int>(i));
@@ -138,6 +154,7 @@ class CliInteraction : public AnnotationInteraction {
   bool m_strict;
   std::optional<std::vector<int>> m_sets;
   std::ostream& m_err;
+  bool m_refused = false;
 };
 
 std::optional<AlignmentFormat> formatNamed(const std::string& name) {
@@ -151,26 +168,25 @@ std::optional<AlignmentFormat> formatNamed(const std::string& name) {
   return std::nullopt;
 }
 
-bool readInput(const std::string& path, std::istream& in, std::string& text) {
-  if (path == "-") {
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+std::string inputLabel(const std::string& input) { return input == "-" ? "<stdin>" : input; }
+
+// The input file or standard input; says why when it cannot be read.
+std::optional<FileContent> readInput(const std::string& path, std::istream& in, std::ostream& err) {
+  FileReadResult read = path == "-" ? readInputStream(in) : readInputFile(path);
+  if (!read.ok()) {
+    err << inputLabel(path) << ": error: " << read.error << "\n";
+    return std::nullopt;
   }
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  if (!file) return false;
-  const std::streamoff size = file.tellg();
-  if (size < 0) {
-    // Not a seekable file (a pipe): read it as it comes.
-    file.clear();
-    file.seekg(0);
-    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
-  }
-  text.resize(static_cast<std::size_t>(size));
-  file.seekg(0);
-  file.read(text.data(), size);
-  text.resize(static_cast<std::size_t>(file.gcount()));
-  return !file.bad();
+  return std::move(read.content);
+}
+
+// A full disk or a closed pipe on standard output is reported, never
+// passed over as success.
+int finishStandardOutput(std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return kSuccess;
+  err << "hueset-cli: error: cannot write to standard output\n";
+  return kFailed;
 }
 
 // Everything that comes before reading the alignment: options and groupings.
@@ -183,14 +199,16 @@ std::optional<Setup> prepare(const CliArguments& a, std::ostream& err) {
   Setup setup;
   if (!a.noProfile) {
     IniProfileStore profile(defaultProfilePath());
+    if (!profile.problem().empty()) err << "hueset-cli: warning: " << profile.problem() << "\n";
     setup.options.load(profile);
   }
   for (const auto& [name, value] : a.optionAssignments) {
-    std::string problem = assignOption(setup.options, name, value);
-    if (!problem.empty()) {
-      err << "hueset-cli: " << problem << "\n";
+    OptionAssignment assigned = assignOption(setup.options, name, value);
+    if (!assigned.error.empty()) {
+      err << "hueset-cli: " << assigned.error << "\n";
       return std::nullopt;
     }
+    if (!assigned.warning.empty()) err << "hueset-cli: warning: " << assigned.warning << "\n";
   }
 
   if (a.config == "colour" || a.config == "bw") {
@@ -221,8 +239,7 @@ int deliver(const std::string& bytes, const std::string& output, std::ostream& o
             std::ostream& err) {
   if (output.empty() || output == "-") {
     out << bytes;
-    out.flush();
-    return out ? kSuccess : kFailed;
+    return finishStandardOutput(out, err);
   }
   WriteResult written = writeFileAtomically(output, bytes);
   if (!written.ok) {
@@ -231,8 +248,6 @@ int deliver(const std::string& bytes, const std::string& output, std::ostream& o
   }
   return kSuccess;
 }
-
-std::string inputLabel(const std::string& input) { return input == "-" ? "<stdin>" : input; }
 
 int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
   auto setup = prepare(a, err);
@@ -247,11 +262,8 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
     return deliver(writer->fileText(), a.output, out, err);
   }
 
-  std::string text;
-  if (!readInput(a.input, in, text)) {
-    err << inputLabel(a.input) << ": error: cannot read the file\n";
-    return kFailed;
-  }
+  std::optional<FileContent> input = readInput(a.input, in, err);
+  if (!input) return kFailed;
   // There is no one to ask: the format is the one given, or the guess.
   setup->options.parse.confirmFormats = true;
   if (a.sets) setup->options.output.multipleSets = true;
@@ -272,8 +284,8 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   CliSink sink(inputLabel(a.input), err, a.strict);
   CliInteraction interaction(sink, formatNamed(a.format), a.strict, a.sets, err);
   RememberedSets remembered;
-  if (!annotate(text, setup->options, setup->groupings, *writer, interaction, remembered)) {
-    if (sink.messages().empty()) {
+  if (!annotate(input->bytes(), setup->options, setup->groupings, *writer, interaction, remembered)) {
+    if (sink.messages().empty() && !interaction.refused()) {
       sink.print("error", "nothing to annotate: at least two sequences are needed", 0);
     }
     return kFailed;  // an unfinished file is discarded
@@ -287,8 +299,7 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
     }
     return kSuccess;
   }
-  out.flush();
-  return out ? kSuccess : kFailed;
+  return finishStandardOutput(out, err);
 }
 
 void writeJsonList(std::ostream& out, const char* name, const std::vector<std::string>& items) {
@@ -302,13 +313,16 @@ void writeJsonList(std::ostream& out, const char* name, const std::vector<std::s
 int runRead(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
   auto setup = prepare(a, err);
   if (!setup) return kUsage;
-  std::string text;
-  if (!readInput(a.input, in, text)) {
-    err << inputLabel(a.input) << ": error: cannot read the file\n";
+  std::optional<FileContent> input = readInput(a.input, in, err);
+  if (!input) return kFailed;
+  CliSink sink(inputLabel(a.input), err, a.strict);
+  const DocumentText document = documentText(input->bytes());
+  if (document.problem) {
+    sink.error(*document.problem, 0);
     return kFailed;
   }
+  const std::string_view text = document.text;
   const AlignmentFormat format = formatNamed(a.format).value_or(guessFormat(text));
-  CliSink sink(inputLabel(a.input), err, a.strict);
   Alignment alignment;
   const bool ok = readAlignment(text, format, sink, alignment, readSettings(setup->options.parse));
 
@@ -342,10 +356,8 @@ int runConfigDump(const CliArguments& a, std::ostream& out, std::ostream& err) {
   return deliver(configurationBytes(set, form), a.output, out, err);
 }
 
-}  // namespace
-
-int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
   ParsedArguments parsed = parseCliArguments(args);
   if (!parsed.error.empty()) {
     err << "hueset-cli: " << parsed.error << "\n" << kCliUsage;
@@ -355,10 +367,10 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   switch (a.command) {
     case CliCommand::Help:
       out << kCliUsage << "\nOption names for --option: " << optionNameList() << "\n";
-      return kSuccess;
+      return finishStandardOutput(out, err);
     case CliCommand::Version:
       out << "hueset-cli " << HUESET_VERSION << "\n";
-      return kSuccess;
+      return finishStandardOutput(out, err);
     case CliCommand::Annotate:
       return runAnnotate(a, in, out, err);
     case CliCommand::Read:
@@ -367,6 +379,25 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       return runConfigDump(a, out, err);
   }
   return kUsage;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  installTemporaryFileCleanup();
+  // Whatever goes wrong ends with a message and status 1, never an abort;
+  // an unfinished output file is discarded on the way out.
+  try {
+    return runCommand(args, in, out, err);
+  } catch (const std::bad_alloc&) {
+    err << "hueset-cli: error: out of memory\n";
+  } catch (const std::exception& e) {
+    err << "hueset-cli: error: " << e.what() << "\n";
+  } catch (...) {
+    err << "hueset-cli: error: an unexpected failure ended the run\n";
+  }
+  return kFailed;
 }
 
 }  // namespace hueset

@@ -10,6 +10,7 @@
 #include "annotate/elision.h"
 #include "annotate/layout.h"
 #include "groupings/grouping_set.h"
+#include "input/document_text.h"
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
 #include "settings/options.h"
@@ -127,8 +128,14 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   const AnnotationOptions& annotation = options.annotation;
   const std::string invalidResidues = invalidResidueList(parse);
 
-  // The document is a NUL-terminated text.
-  text = text.substr(0, text.find('\0'));
+  // The document is a NUL-terminated text; bytes that are no text at all
+  // get a message that says so rather than a reader's complaint.
+  const DocumentText document = documentText(text);
+  if (document.problem) {
+    interaction.messageSink().error(*document.problem, 0);
+    return false;
+  }
+  text = document.text;
 
   Alignment alignment;
   AlignmentFormat format = guessFormat(text);

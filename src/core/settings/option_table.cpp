@@ -240,9 +240,10 @@ bool parseInt(std::string_view text, int& value) {
   return ec == std::errc{} && ptr == text.data() + text.size() && !text.empty();
 }
 
-// Reads `value` as the row's kind wants it; an error text when it cannot.
+// Reads `value` as the row's kind wants it and stores it as the profile
+// would; says when the value was refused, or taken other than given.
 template <typename Group>
-std::string assignRow(Group& group, const Row<Group>& row, const std::string& value) {
+OptionAssignment assignRow(Group& group, const Row<Group>& row, const std::string& value) {
   const std::string name(row.name);
   int number = 0;
   switch (row.kind()) {
@@ -250,24 +251,36 @@ std::string assignRow(Group& group, const Row<Group>& row, const std::string& va
       if (value == "1" || value == "true" || value == "yes" || value == "on") {
         number = 1;
       } else if (!(value == "0" || value == "false" || value == "no" || value == "off")) {
-        return "option '" + name + "' takes 0 or 1, not '" + value + "'";
+        return {"option '" + name + "' takes 0 or 1, not '" + value + "'", {}};
       }
       break;
     case OptionKind::Number:
-      if (!parseInt(value, number)) return "option '" + name + "' takes a whole number, not '" + value + "'";
+      if (!parseInt(value, number)) {
+        return {"option '" + name + "' takes a whole number, not '" + value + "'", {}};
+      }
       break;
     case OptionKind::Character:
       // One character stands for itself; anything longer is its code.
       if (value.size() == 1) {
         number = static_cast<unsigned char>(value[0]);
       } else if (!parseInt(value, number) || number < 0 || number > 255) {
-        return "option '" + name + "' takes one character or a code from 0 to 255";
+        return {"option '" + name + "' takes one character or a code from 0 to 255", {}};
       }
       break;
     case OptionKind::Text: break;
   }
   setFromStored(group, row, number, value);
-  return {};
+
+  OptionAssignment assigned;
+  if (row.kind() == OptionKind::Number && clampStored(number, row) != number) {
+    assigned.warning = "option '" + name + "' takes " + std::to_string(row.low) + " to " +
+                       std::to_string(row.high) + "; " + value + " is taken as " +
+                       std::to_string(group.*std::get<1>(row.member));
+  } else if (row.kind() == OptionKind::Text && group.*std::get<3>(row.member) != value) {
+    assigned.warning = "option '" + name + "' keeps only what it allows: '" + value + "' is taken as '" +
+                       group.*std::get<3>(row.member) + "'";
+  }
+  return assigned;
 }
 
 }  // namespace
@@ -321,19 +334,19 @@ std::string optionNameList() {
   return names;
 }
 
-std::string assignOption(Options& options, const std::string& name, const std::string& value) {
-  std::string problem;
+OptionAssignment assignOption(Options& options, const std::string& name, const std::string& value) {
+  OptionAssignment assigned;
   bool found = false;
   forEachGroup(options, [&](auto& group, const auto& table) {
     if (!table.onCommandLine) return;
     for (const auto& row : table.rows) {
       if (row.name != name) continue;
       found = true;
-      problem = assignRow(group, row, value);
+      assigned = assignRow(group, row, value);
     }
   });
-  if (!found) return "unknown option '" + name + "'; the options are: " + optionNameList();
-  return problem;
+  if (!found) assigned.error = "unknown option '" + name + "'; the options are: " + optionNameList();
+  return assigned;
 }
 
 }  // namespace hueset

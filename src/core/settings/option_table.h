@@ -40,8 +40,13 @@ std::vector<OptionInfo> optionList();
 // The `--option` names, comma-separated, for the help text.
 std::string optionNameList();
 
+struct OptionAssignment {
+  std::string error;    // the value was refused; the option is unchanged
+  std::string warning;  // the value was taken, but clamped or cleaned
+};
+
 // Sets one option by name from text, clamped and cleaned exactly as a value
-// read from the profile. Returns an error text, empty on success.
-std::string assignOption(Options& options, const std::string& name, const std::string& value);
+// read from the profile.
+OptionAssignment assignOption(Options& options, const std::string& name, const std::string& value);
 
 }  // namespace hueset

@@ -1,0 +1,130 @@
+// Bad input and awkward files: nothing lost, nothing aborts, every refusal
+// explained.
+#include <sys/stat.h>
+
+#include <thread>
+
+#include "cli_fixture.h"
+
+namespace hueset {
+namespace {
+namespace fs = std::filesystem;
+using testing::Cli;
+using testing::cli;
+using testing::CliRun;
+using testing::kFasta;
+using testing::slurp;
+
+TEST_F(Cli, FailedAnnotationThroughALinkKeepsItsTarget) {
+  writeFile("fig.html", "precious");
+  fs::create_symlink("fig.html", path("link.html"));
+  writeFile("bad.fasta", "no alignment here\n");
+  CliRun failed = cli({"annotate", "--no-profile", path("bad.fasta"), "-o", path("link.html")});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(slurp(path("fig.html")), "precious");
+
+  CliRun done = cli({"annotate", "--no-profile", "-", "-o", path("link.html")}, kFasta);
+  EXPECT_EQ(done.status, 0) << done.err;
+  EXPECT_TRUE(fs::is_symlink(path("link.html")));
+  EXPECT_EQ(slurp(path("fig.html")).rfind("<HTML>", 0), 0u);
+}
+
+TEST_F(Cli, FolderAsInputIsNamed) {
+  CliRun r = cli({"annotate", "--no-profile", m_dir});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, m_dir + ": error: is a folder\n");
+}
+
+TEST_F(Cli, NamedPipeIsReadAsAStream) {
+  ASSERT_EQ(mkfifo(path("pipe").c_str(), 0600), 0);
+  std::thread feeder([this] { std::ofstream(path("pipe")) << kFasta; });
+  CliRun r = cli({"annotate", "--no-profile", path("pipe")});
+  feeder.join();
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Consensus/80%"), std::string::npos);
+}
+
+TEST_F(Cli, TextThatIsNoAlignmentTextSaysWhatItIs) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    const char* message;  // empty: annotated
+  };
+  const Case cases[] = {
+      {"a UTF-8 byte-order mark is skipped", "\xEF\xBB\xBF" + kFasta, ""},
+      {"carriage returns alone", ">a\rACDE\r>b\rACDE\r", "carriage returns alone"},
+      {"UTF-16 with its mark", std::string("\xFF\xFE>\0a\0\n\0", 8), "UTF-16"},
+      {"binary data", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16), "binary data"},
+  };
+  for (const Case& c : cases) {
+    CliRun r = cli({"annotate", "--no-profile", "-"}, c.bytes);
+    if (*c.message == '\0') {
+      EXPECT_EQ(r.status, 0) << c.what << ": " << r.err;
+    } else {
+      EXPECT_EQ(r.status, 1) << c.what;
+      EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;
+    }
+  }
+}
+
+TEST_F(Cli, OutputNameNearTheLimit) {
+  const std::string name = path(std::string(240, 'o') + ".rtf");
+  CliRun r = cli({"annotate", "--no-profile", "-", "-o", name}, kFasta);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::exists(name));
+}
+
+// A stream that refuses every byte, as a full disk or a closed pipe does.
+class FullStreamBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST_F(Cli, FailedStandardOutputIsReported) {
+  FullStreamBuffer full;
+  std::ostream out(&full);
+  std::istringstream in(kFasta);
+  std::ostringstream err;
+  EXPECT_EQ(runCli({"annotate", "--no-profile", "-"}, in, out, err), 1);
+  EXPECT_EQ(err.str(), "hueset-cli: error: cannot write to standard output\n");
+}
+
+// A stream that fails in a way nothing below the top expects.
+class ThrowingStreamBuffer : public std::streambuf {
+ protected:
+  int_type underflow() override { throw std::runtime_error("the device went away"); }
+};
+
+TEST_F(Cli, UnexpectedFailureEndsWithAMessage) {
+  ThrowingStreamBuffer broken;
+  std::istream in(&broken);
+  in.exceptions(std::ios::badbit);
+  std::ostringstream out, err;
+  EXPECT_EQ(runCli({"annotate", "--no-profile", "-"}, in, out, err), 1);
+  EXPECT_EQ(err.str(), "hueset-cli: error: the device went away\n");
+}
+
+TEST_F(Cli, OutOfRangeOptionIsClampedWithAWarning) {
+  CliRun r = cli({"annotate", "--no-profile", "--option", "consensusThreshold=-5", "-"}, kFasta);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "hueset-cli: warning: option 'consensusThreshold' takes 500 to 1000; -5 is taken as 1000\n");
+  EXPECT_NE(r.out.find("Consensus/100%"), std::string::npos);
+}
+
+TEST_F(Cli, SetIndexOutsideTheAlignmentIsNamed) {
+  CliRun r = cli({"annotate", "--no-profile", "--sets", "0,99999", "-"}, kFasta);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "<stdin>: error: --sets names sequence 99999, but the alignment has 3 (numbered from 0 to 2)\n");
+}
+
+TEST_F(Cli, DamagedProfileIsWarnedAboutOnce) {
+  testing::writeFile(m_profile, "junk\n[Annotation Settings]\nConsensus Threshold=700\n");
+  CliRun r = cli({"annotate", "-"}, kFasta);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "hueset-cli: warning: The settings file \"" + m_profile +
+                       "\" has 1 damaged line, which is ignored.\n");
+  EXPECT_NE(r.out.find("Consensus/70%"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace hueset
