@@ -15,6 +15,7 @@ namespace {
 
 constexpr StringId kCorruptFile = 2071;
 constexpr StringId kTextFileError = 2072;
+constexpr StringId kBinaryFontSize = 2091;
 
 // The standard file-error reports, naming the file as below.
 constexpr std::string_view kFileNamePrefix = "the configuration file ";
@@ -53,6 +54,10 @@ bool hasSpecialGroupings(const GroupingSet& set) {
 ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& path) {
   GroupingSet binary;
   if (readBinary(binary, bytes) && hasSpecialGroupings(binary)) {
+    if (binary.fontSize < GroupingSet::kSmallestFontSize || binary.fontSize > GroupingSet::kLargestFontSize) {
+      return failure(ConfigurationProblem::Corrupt,
+                     fillTemplate(loadString(kBinaryFontSize), binary.fontSize, path));
+    }
     ConfigurationLoad load;
     load.ok = true;
     load.set = std::move(binary);

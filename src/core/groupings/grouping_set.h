@@ -44,6 +44,10 @@ struct GroupingSet {
   static constexpr std::size_t kDefault = 0;
   static constexpr std::size_t kSingle = 1;
   static constexpr std::size_t kFirstOrdinary = 2;
+  // The font sizes the groupings editor allows, in tenths of a point (more
+  // than 0, at most 144 points); files are held to the same range.
+  static constexpr std::int32_t kSmallestFontSize = 1;
+  static constexpr std::int32_t kLargestFontSize = 1440;
 
   std::vector<ResidueGrouping> groupings;
   std::string fontName;

@@ -25,6 +25,7 @@ enum : StringId {
   kBadFormat = 2007,
   kFirstNotDefault = 2008,
   kSecondNotSingle = 2009,
+  kFontSizeOutOfRange = 2090,
 };
 
 bool isSeparator(char c, std::string_view separators) {
@@ -152,6 +153,10 @@ StringId readFontLine(std::string_view line, GroupingSet& set, bool& skipped) {
   std::string_view name = fields.rest();
   name = name.substr(0, name.find('\r'));
   if (name.empty()) return kBadFontLine;
+  if (*value < static_cast<std::uint32_t>(GroupingSet::kSmallestFontSize) ||
+      *value > static_cast<std::uint32_t>(GroupingSet::kLargestFontSize)) {
+    return kFontSizeOutOfRange;
+  }
   set.fontSize = static_cast<std::int32_t>(*value);
   set.fontName = std::string(name);
   return 0;

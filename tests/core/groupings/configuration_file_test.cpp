@@ -99,6 +99,36 @@ TEST_F(ConfigurationFile, TextErrorsNameFileLineAndReason) {
                               " on line 4.\r\n" + std::string(loadString(2005)));
 }
 
+// A font size outside what the editor allows would reach the RTF as it
+// stands (\fs-429496729, \fs0).
+TEST_F(ConfigurationFile, FontSizeOutsideTheEditorsRangeIsRefused) {
+  const std::string rows = "Default;X;0,0,0;1,1,1;0;0;1;.\r\nSingle;X;0,0,0;1,1,1;0;0;1;.\r\n";
+  struct Case {
+    const char* what;
+    const char* fontLine;
+    bool ok;
+  };
+  for (const Case& c : {Case{"negative", "-2147483647;Courier New", false}, Case{"zero", "0;Courier New", false},
+                        Case{"above 144 points", "1441;Courier New", false},
+                        Case{"the smallest", "1;Courier New", true}, Case{"144 points", "1440;Courier New", true}}) {
+    writeFile(path("size.cft"), std::string("// x\r\n") + c.fontLine + "\r\n" + rows);
+    ConfigurationLoad load = loadConfigurationFile(path("size.cft"));
+    EXPECT_EQ(load.ok, c.ok) << c.what;
+    if (!c.ok) {
+      EXPECT_EQ(load.message, "There was an error reading the configuration file " + path("size.cft") +
+                                  " on line 2.\r\n" + std::string(loadString(2090)))
+          << c.what;
+    }
+  }
+  GroupingSet huge = builtinDefault(BuiltinDefault::Colour);
+  huge.fontSize = -429496729;
+  ASSERT_TRUE(saveConfigurationFile(huge, path("size.cfb"), ConfigurationForm::Binary).ok);
+  ConfigurationLoad binary = loadConfigurationFile(path("size.cfb"));
+  EXPECT_FALSE(binary.ok);
+  EXPECT_NE(binary.message.find(path("size.cfb") + " gives the font size as -429496729"), std::string::npos)
+      << binary.message;
+}
+
 TEST_F(ConfigurationFile, PercentSignsInThePathAreNotFormats) {
   writeFile(path("100%s %d.cft"), "");
   ConfigurationLoad load = loadConfigurationFile(path("100%s %d.cft"));

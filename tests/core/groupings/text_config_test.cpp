@@ -150,8 +150,10 @@ TEST(TextConfig, NumbersWrapAndKeepTheirLowEightBits) {
     ASSERT_EQ(set.groupings.size(), 3u);
     EXPECT_EQ(set.groupings[2].format.textColour, c.expected) << c.colour;
   }
-  GroupingSet set = readOk(std::string("-90;Arial\n") + kDefault);
-  EXPECT_EQ(set.fontSize, -90);
+  // A font size wraps too, and is then refused as out of range.
+  GroupingSet set;
+  EXPECT_FALSE(readText(set, std::string("-90;Arial\n") + kDefault));
+  EXPECT_EQ(set.lastError, loadString(2090));
 }
 
 TEST(TextConfig, ResiduesAreStoredSorted) {
