@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "util/parallel.h"
+
 namespace hueset {
 
 namespace {
@@ -115,44 +117,69 @@ ConsensusStatus computeConsensus(Alignment& set, Alignment& result, const Groupi
   result.residues.assign(sequences, std::string(length, '\0'));
   std::string markers(length, rules.markers[0]);
 
-  std::vector<ResidueCode> columnCodes(sequences, kBlankCode);
-  for (std::size_t c = 0; c < length; ++c) {
-    CodeCounters counters{};
-    ResidueCode candidate = 0;
-    // Counting runs from the last sequence up: ties go to the code that
-    // reached the winning count first in this order.
-    for (std::size_t s = sequences; s-- > 0;) {
-      const std::string& row = set.residues[s];
-      const ResidueCode code = c < row.size() ? codes[byteOf(row[c])] : kBlankCode;
-      columnCodes[s] = code;
-      if (++counters[code] > counters[candidate]) candidate = code;
-    }
-
-    std::uint64_t counted = sequences;
-    if (!settings.includeBlanks) counted -= counters[kBlankCode];
-    if (settings.xIsUnknown) counted -= counters[kUnknownCode];
-    const std::uint64_t required = (counted * threshold + 999) / 1000;
-    if (required == 0) continue;  // already "Default"
-
-    if (rules.singleActive && candidate < kBlankCode && counters[candidate] >= required) {
-      markers[c] = static_cast<char>('A' + candidate);
-      for (std::size_t s = 0; s < sequences; ++s) {
-        if (columnCodes[s] == candidate) result.residues[s][c] = singleIndex;
+  // Columns are decided a tile at a time: each row's piece of the tile is
+  // one cache line, and tiles are independent, so they go to all cores.
+  constexpr std::size_t kTile = 64;
+  auto codeAt = [&codes](const std::string& row, std::size_t c) {
+    return c < row.size() ? codes[byteOf(row[c])] : kBlankCode;
+  };
+  parallelFor((length + kTile - 1) / kTile, 4, [&](std::size_t firstTile, std::size_t endTile) {
+    std::vector<CodeCounters> counters(kTile);
+    std::array<ResidueCode, kTile> candidates{};
+    // The format index each residue code gets in a column; none by default.
+    std::vector<std::array<char, kPaddedCodes>> assigned(kTile);
+    for (std::size_t tile = firstTile; tile < endTile; ++tile) {
+      const std::size_t first = tile * kTile;
+      const std::size_t width = std::min(kTile, length - first);
+      std::fill(counters.begin(), counters.end(), CodeCounters{});
+      candidates.fill(0);
+      // Counting runs from the last sequence up: ties go to the code that
+      // reached the winning count first in this order.
+      for (std::size_t s = sequences; s-- > 0;) {
+        const std::string& row = set.residues[s];
+        for (std::size_t k = 0; k < width; ++k) {
+          const ResidueCode code = codeAt(row, first + k);
+          CodeCounters& column = counters[k];
+          if (++column[code] > column[candidates[k]]) candidates[k] = code;
+        }
       }
-      continue;
-    }
 
-    for (std::size_t j = 0; j < groupCount; ++j) {
-      const CodeMask& mask = masks[j];
-      if (maskedSum(counters, mask) < required) continue;
-      markers[c] = rules.markers[j + 1];
-      const auto index = static_cast<char>(j + 1);
-      for (std::size_t s = 0; s < sequences; ++s) {
-        if (mask[columnCodes[s]] != 0) result.residues[s][c] = index;
+      bool anyAssigned = false;
+      for (std::size_t k = 0; k < width; ++k) {
+        assigned[k].fill(0);
+        const CodeCounters& column = counters[k];
+        const ResidueCode candidate = candidates[k];
+        std::uint64_t counted = sequences;
+        if (!settings.includeBlanks) counted -= column[kBlankCode];
+        if (settings.xIsUnknown) counted -= column[kUnknownCode];
+        const std::uint64_t required = (counted * threshold + 999) / 1000;
+        if (required == 0) continue;  // already "Default"
+
+        if (rules.singleActive && candidate < kBlankCode && column[candidate] >= required) {
+          markers[first + k] = static_cast<char>('A' + candidate);
+          assigned[k][candidate] = singleIndex;
+          anyAssigned = true;
+          continue;
+        }
+        for (std::size_t j = 0; j < groupCount; ++j) {
+          const CodeMask& mask = masks[j];
+          if (maskedSum(column, mask) < required) continue;
+          markers[first + k] = rules.markers[j + 1];
+          for (std::size_t code = 0; code < kPaddedCodes; ++code) {
+            if (mask[code] != 0) assigned[k][code] = static_cast<char>(j + 1);
+          }
+          anyAssigned = true;
+          break;
+        }
       }
-      break;
+      if (!anyAssigned) continue;
+      for (std::size_t s = 0; s < sequences; ++s) {
+        const std::string& row = set.residues[s];
+        char* out = result.residues[s].data() + first;
+        for (std::size_t k = 0; k < width; ++k) out[k] = assigned[k][codeAt(row, first + k)];
+      }
     }
-  }
+  });
 
   set.trackLabels.insert(set.trackLabels.begin(), "Markers");
   set.tracks.insert(set.tracks.begin(), std::move(markers));

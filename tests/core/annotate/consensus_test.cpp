@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "groupings/builtin_defaults.h"
+
+#include <random>
 #include <string>
 #include <vector>
 
@@ -377,6 +380,30 @@ TEST(ResidueCodes, TableFollowsTheOptions) {
   EXPECT_EQ(table[0], kBlankCode);
   EXPECT_EQ(table[200], kBlankCode);
   EXPECT_EQ(table[255], kBlankCode);
+}
+
+// Columns are decided in tiles on as many threads as there are cores; the
+// result must not depend on how many there were, including ragged rows and
+// a last tile that is not full.
+TEST(Consensus, SameResultOnOneThreadAndOnMany) {
+  std::mt19937 random(7);
+  const std::string letters = "ACDEFGHIKLMNPQRSTVWYX-.";
+  std::vector<std::string> rows;
+  for (int s = 0; s < 300; ++s) {
+    std::string row(static_cast<std::size_t>(1000 + random() % 37), 'A');
+    for (char& c : row) c = random() % 3 == 0 ? letters[random() % letters.size()] : 'L';
+    rows.push_back(row);
+  }
+  const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
+  auto run = [&](const char* threads) {
+    setenv("HUESET_THREADS", threads, 1);
+    Alignment set = rowSet(rows, 1037);
+    Alignment result;
+    EXPECT_TRUE(computeConsensus(set, result, groupings, ConsensusSettings{700, false, true, false}, ""));
+    unsetenv("HUESET_THREADS");
+    return std::make_pair(result.residues, set.tracks);
+  };
+  EXPECT_EQ(run("1"), run("7"));
 }
 
 }  // namespace

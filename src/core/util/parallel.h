@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+
+namespace hueset {
+
+// How many threads the parallel parts of the annotation use: the machine's
+// cores, or HUESET_THREADS when it is set (1 runs everything on the calling
+// thread; the output is the same bytes whatever the count).
+unsigned workerCount();
+
+// Runs `body(begin, end)` over consecutive pieces of [0, count), each at
+// least `grain` long, on up to workerCount() threads, the calling thread
+// among them; returns when every piece is done. An exception in a piece is
+// rethrown here.
+void parallelFor(std::size_t count, std::size_t grain,
+                 const std::function<void(std::size_t begin, std::size_t end)>& body);
+
+}  // namespace hueset
