@@ -144,13 +144,13 @@ TEST_F(AnnotateCommands, ReaderMessageSelectsItsLineAsSecondVisible) {
     selected = view().textCursor().selectedText();
     firstVisible = view().verticalScrollBar()->value();
   };
-  m_prompts.answers = {UserPrompts::Answer::No};  // stop reading
+  m_prompts.answers = {PromptAnswer::No};  // stop reading
   view().annotateToRtfClipboard();
 
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].title, QStringLiteral("Warning"));
   EXPECT_TRUE(m_prompts.messages[0].text.contains(QStringLiteral("Line 40 contains whitespace")));
-  EXPECT_EQ(m_prompts.messages[0].buttons, UserPrompts::Buttons::YesNo);
+  EXPECT_EQ(m_prompts.messages[0].buttons, PromptButtons::YesNo);
   EXPECT_EQ(selected, view().document()->findBlockByNumber(39).text());
   EXPECT_EQ(firstVisible, 38);  // line 39 on top, line 40 second
 }
@@ -247,7 +247,7 @@ TEST_F(AnnotateCommands, NoWordProcessorSaysSoAndKeepsTheClipboard) {
   EXPECT_EQ(m_prompts.messages[0].text,
             QStringLiteral("No compatible version of Word for Windows could be found.\n"
                            "Please copy and paste the annotation using the Windows Clipboard."));
-  EXPECT_EQ(m_prompts.messages[0].icon, UserPrompts::Icon::Exclamation);
+  EXPECT_EQ(m_prompts.messages[0].icon, PromptIcon::Exclamation);
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
 }
 

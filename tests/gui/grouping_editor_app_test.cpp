@@ -46,11 +46,11 @@ class EditorInTheProgram : public AppFixture {
     QTimer::singleShot(0, [this, steps = std::move(steps)] {
       auto* dialog = qobject_cast<GroupingEditorDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(dialog, nullptr);
-      dialog->setMessageFunction([this](QWidget*, const QString& text,
-                                        GroupingEditorDialog::Icon, GroupingEditorDialog::Buttons) {
-        editorMessages << text;
-        return true;
-      });
+      dialog->setMessageFunction(
+          [this](QWidget*, const QString& text, PromptIcon, PromptButtons) {
+            editorMessages << text;
+            return PromptAnswer::Ok;
+          });
       steps(*dialog);
       if (dialog->isVisible()) dialog->reject();
     });

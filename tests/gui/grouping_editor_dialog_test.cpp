@@ -26,8 +26,8 @@ class GroupingEditorDialogTest : public ::testing::Test {
  protected:
   struct Message {
     QString text;
-    GroupingEditorDialog::Icon icon;
-    GroupingEditorDialog::Buttons buttons;
+    PromptIcon icon;
+    PromptButtons buttons;
   };
 
   void open(BuiltinDefault which = BuiltinDefault::Colour) {
@@ -39,15 +39,14 @@ class GroupingEditorDialogTest : public ::testing::Test {
           if (saveSucceeds) target = edited;
           return saveSucceeds;
         });
-    dialog->setMessageFunction([this](QWidget*, const QString& text,
-                                      GroupingEditorDialog::Icon icon,
-                                      GroupingEditorDialog::Buttons buttons) {
-      messages.push_back({text, icon, buttons});
-      if (answers.empty()) return true;
-      const bool answer = answers.front();
-      answers.pop_front();
-      return answer;
-    });
+    dialog->setMessageFunction(
+        [this](QWidget*, const QString& text, PromptIcon icon, PromptButtons buttons) {
+          messages.push_back({text, icon, buttons});
+          if (answers.empty()) return PromptAnswer::Ok;
+          const PromptAnswer answer = answers.front();
+          answers.pop_front();
+          return answer;
+        });
     dialog->fieldSupport().setMessageFunction(
         [this](QWidget*, const QString& title, const QString& text) {
           fieldMessages << title + QLatin1Char('|') + text;
@@ -88,7 +87,7 @@ class GroupingEditorDialogTest : public ::testing::Test {
   GroupingsEditorRequest request;
   std::unique_ptr<GroupingEditorDialog> dialog;
   std::vector<Message> messages;
-  std::deque<bool> answers;
+  std::deque<PromptAnswer> answers;
   QStringList fieldMessages;
   std::vector<int> helpContexts;
   std::vector<std::pair<GroupingSet, bool>> saves;
@@ -287,7 +286,7 @@ TEST_F(GroupingEditorDialogTest, InvalidRowKeepsTheSelection) {
   EXPECT_EQ(messages[0].text,
             QStringLiteral("Please enter the amino acids contained in the currently selected "
                            "residues grouping."));
-  EXPECT_EQ(messages[0].icon, GroupingEditorDialog::Icon::Stop);
+  EXPECT_EQ(messages[0].icon, PromptIcon::Stop);
   EXPECT_TRUE(dialog->residuesEdit()->hasFocus());
 
   // Next validates too.
@@ -399,7 +398,7 @@ TEST_F(GroupingEditorDialogTest, ActivateAndInactivateKeys) {
 TEST_F(GroupingEditorDialogTest, AddStandardWithInvalidLetterAndDuplicates) {
   request.invalidLetters = "C";
   open(BuiltinDefault::BlackAndWhite);
-  answers = {false};
+  answers = {PromptAnswer::Cancel};
   dialog->runCommand(EditorCommand::AddStandard);
   EXPECT_TRUE(messages.empty());  // no standard name in use yet
   EXPECT_EQ(list()->topLevelItemCount(), 12 + 19);
@@ -407,7 +406,7 @@ TEST_F(GroupingEditorDialogTest, AddStandardWithInvalidLetterAndDuplicates) {
   EXPECT_EQ(list()->currentIndex().row(), 1);
   dialog->runCommand(EditorCommand::AddStandard);
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].buttons, GroupingEditorDialog::Buttons::OkCancel);
+  EXPECT_EQ(messages[0].buttons, PromptButtons::OkCancel);
   EXPECT_EQ(list()->topLevelItemCount(), 31);  // cancelled
   EXPECT_EQ(menuText(EditorCommand::Undo), QStringLiteral("Undo Insert Standard Residues\tCtrl+Z"));
 }

@@ -147,7 +147,7 @@ TEST_F(GroupingsMenu, OpenOfABrokenFileKeepsTheCurrentConfiguration) {
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].text, "The Residue Groupings configuration file " +
                                             path("one.cfb") + " is corrupt and could not be read.");
-  EXPECT_EQ(m_prompts.messages[0].icon, UserPrompts::Icon::Stop);
+  EXPECT_EQ(m_prompts.messages[0].icon, PromptIcon::Stop);
   EXPECT_EQ(m_app->configuration(), before);
   EXPECT_TRUE(m_editor.requests.empty());
   EXPECT_EQ(frame().windowTitle(), caption("Hueset Defaults"));
@@ -222,13 +222,13 @@ TEST_F(GroupingsMenu, EditWarnsAboutInvalidResiduesAndTurnsTheCheckOff) {
   GroupingSet set = smallSet();
   set.groupings[2].residues = "DEZ";
   m_app->configuration().set = set;
-  m_prompts.answers = {UserPrompts::Answer::Cancel};
+  m_prompts.answers = {PromptAnswer::Cancel};
   action(kGroupingsEdit)->trigger();
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_TRUE(m_prompts.messages[0].text.startsWith(
       "Allow Non-Standard Residues?\n\nSome of these residue groupings contain non-standard "
       "residues (i.e. BJOUZ)\n"));
-  EXPECT_EQ(m_prompts.messages[0].buttons, UserPrompts::Buttons::OkCancel);
+  EXPECT_EQ(m_prompts.messages[0].buttons, PromptButtons::OkCancel);
   EXPECT_TRUE(m_editor.requests.empty());
   EXPECT_EQ(m_app->options().parse.restrictResidues, 1);
 
@@ -275,14 +275,14 @@ TEST_F(GroupingsMenu, UnreadableLastFileFallsBackToTheDefaults) {
 TEST_F(GroupingsMenu, ClosingAsksToSaveChangedGroupings) {
   startWithScripts();
   m_app->configuration().modified = true;
-  m_prompts.answers = {UserPrompts::Answer::Cancel};
+  m_prompts.answers = {PromptAnswer::Cancel};
   EXPECT_FALSE(frame().close());
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].text,
             "Save changes to the Residues Group Configuration File \"Hueset Defaults\"?");
-  EXPECT_EQ(m_prompts.messages[0].buttons, UserPrompts::Buttons::YesNoCancel);
+  EXPECT_EQ(m_prompts.messages[0].buttons, PromptButtons::YesNoCancel);
 
-  m_prompts.answers = {UserPrompts::Answer::No};
+  m_prompts.answers = {PromptAnswer::No};
   EXPECT_TRUE(frame().close());
 }
 

@@ -210,12 +210,12 @@ TEST_F(MainFrame, NewAsksToSaveAChangedDocument) {
   start();
   frame().view()->setPlainText(QStringLiteral("changed"));
   frame().document()->setModified(true);
-  m_prompts.answers = {UserPrompts::Answer::Cancel};
+  m_prompts.answers = {PromptAnswer::Cancel};
   frame().fileNew();
   EXPECT_EQ(frame().view()->toPlainText(), QStringLiteral("changed"));
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].text, QStringLiteral("Save changes to Untitled?"));
-  m_prompts.answers = {UserPrompts::Answer::No};
+  m_prompts.answers = {PromptAnswer::No};
   frame().fileNew();
   EXPECT_TRUE(frame().view()->toPlainText().isEmpty());
 }

@@ -2,9 +2,9 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include "gui/app/help_window.h"
+#include "gui/common/message_box.h"
 #include "gui/input/format_dialog.h"
 #include "gui/input/problem_report_dialogs.h"
 #include "desktop/annotation_file.h"
@@ -24,33 +24,9 @@ QStringList documentFileFilters() {
           QStringLiteral("All Files (*.*) (*)")};
 }
 
-UserPrompts::Answer DialogPrompts::message(QWidget* parent, const QString& title,
-                                           const QString& text, Icon icon, Buttons buttons) {
-  QMessageBox box(parent);
-  box.setWindowTitle(title);
-  box.setText(text);
-  switch (icon) {
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Stop: box.setIcon(QMessageBox::Critical); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
-  }
-  switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case Buttons::YesNoCancel:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-      break;
-  }
-  switch (box.exec()) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: break;
-  }
-  // Closing a Yes/No box counts as No; any other closes count as Cancel.
-  return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+PromptAnswer DialogPrompts::message(QWidget* parent, const QString& title, const QString& text,
+                                   PromptIcon icon, PromptButtons buttons) {
+  return showMessageBox(parent, title, text, icon, buttons);
 }
 
 std::optional<int> DialogPrompts::chooseFromList(QWidget* parent, const ListChoice& choice) {

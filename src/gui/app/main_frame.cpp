@@ -22,7 +22,7 @@
 #include "gui/app/help_window.h"
 #include "gui/app/hueset_app.h"
 #include "gui/app/toolbar_icons.h"
-#include "gui/app/user_prompts.h"
+#include "gui/common/user_prompts.h"
 #include "gui/app/view.h"
 #include "gui/controls/about_box.h"
 #include "gui/groupings/groupings_commands.h"
@@ -433,8 +433,8 @@ void CMainFrame::reportOpenFailure(const QString& path, const QString& reason) {
   } else {
     text = kFailedToOpen;
   }
-  m_app.prompts().message(this, QStringLiteral("HUESET"), text, UserPrompts::Icon::Exclamation,
-                          UserPrompts::Buttons::Ok);
+  m_app.prompts().message(this, QStringLiteral("HUESET"), text, PromptIcon::Exclamation,
+                          PromptButtons::Ok);
 }
 
 bool CMainFrame::openDocumentFile(const QString& path) {
@@ -462,11 +462,11 @@ bool CMainFrame::saveModified() {
   if (!m_document->isModified()) return true;
   QString name = m_document->path().isEmpty() ? m_document->title() : m_document->path();
   switch (m_app.prompts().message(this, QStringLiteral("HUESET"), kAskToSave.arg(name),
-                                  UserPrompts::Icon::Exclamation,
-                                  UserPrompts::Buttons::YesNoCancel)) {
-    case UserPrompts::Answer::Yes:
+                                  PromptIcon::Exclamation,
+                                  PromptButtons::YesNoCancel)) {
+    case PromptAnswer::Yes:
       return fileSave();
-    case UserPrompts::Answer::No:
+    case PromptAnswer::No:
       return true;
     default:
       return false;
@@ -492,7 +492,7 @@ bool CMainFrame::fileSave() {
   const std::string path = pathBytes(m_document->path());
   m_app.prompts().message(this, QStringLiteral("HUESET"),
                           QString::fromStdString(saveErrorMessage(classifySaveFailure(path), path)),
-                          UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok);
+                          PromptIcon::Exclamation, PromptButtons::Ok);
   return false;
 }
 
@@ -507,7 +507,7 @@ bool CMainFrame::fileSaveAs() {
     const std::string path = pathBytes(chosen);
     m_app.prompts().message(this, QStringLiteral("HUESET"),
                             QString::fromStdString(saveErrorMessage(classifySaveFailure(path), path)),
-                            UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok);
+                            PromptIcon::Exclamation, PromptButtons::Ok);
     return false;
   }
   if (auto& recent = m_app.options().recentDocuments) recent->add(pathBytes(chosen));

@@ -11,7 +11,7 @@
 
 #include "gui/app/document.h"
 #include "gui/app/hueset_app.h"
-#include "gui/app/user_prompts.h"
+#include "gui/common/user_prompts.h"
 #include "gui/controls/sets_dialog.h"
 #include "gui/input/problem_report_dialogs.h"
 #include "gui/output/clipboard_transfer.h"
@@ -94,14 +94,14 @@ void LView::selectLine(int line) {
 bool LView::ask(const std::string& text, int line) {
   if (line != 0) selectLine(line);
   return m_app.prompts().message(this, QStringLiteral("Warning"), displayText(text),
-                                 UserPrompts::Icon::Exclamation, UserPrompts::Buttons::YesNo) ==
-         UserPrompts::Answer::No;
+                                 PromptIcon::Exclamation, PromptButtons::YesNo) ==
+         PromptAnswer::No;
 }
 
 void LView::error(const std::string& text, int line) {
   if (line != 0) selectLine(line);
   m_app.prompts().message(this, QStringLiteral("Error"), displayText(text),
-                          UserPrompts::Icon::Stop, UserPrompts::Buttons::Ok);
+                          PromptIcon::Stop, PromptButtons::Ok);
 }
 
 void LView::unequalLengths(const std::string& text, const Alignment& alignment) {
@@ -181,7 +181,7 @@ void LView::annotateToFile() {
   if (!result.ok) {
     m_app.prompts().message(this, QStringLiteral("HUESET"),
                             QString::fromStdString(saveErrorMessage(classifySaveFailure(path), path)),
-                            UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok);
+                            PromptIcon::Exclamation, PromptButtons::Ok);
   }
 }
 

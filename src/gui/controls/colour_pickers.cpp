@@ -14,7 +14,7 @@
 #include <QToolTip>
 #include <qdrawutil.h>
 
-#include "gui/controls/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace hueset::gui {
 namespace {

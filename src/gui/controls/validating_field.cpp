@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "gui/controls/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace hueset::gui {
 namespace {

@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -26,7 +25,8 @@
 #include <QVBoxLayout>
 
 #include "gui/controls/colour_pickers.h"
-#include "gui/controls/qt_text.h"
+#include "gui/common/message_box.h"
+#include "gui/common/qt_text.h"
 #include "util/string_table.h"
 
 namespace hueset::gui {
@@ -276,16 +276,8 @@ GroupingEditorDialog::GroupingEditorDialog(GroupingSet& target,
       m_save(std::move(save)),
       m_model(target, request.invalidLetters, request.confirmationMode),
       m_webSafe(request.webSafePalette) {
-  m_message = [](QWidget* owner, const QString& text, Icon icon, Buttons buttons) {
-    const QMessageBox::Icon boxIcon = icon == Icon::Stop          ? QMessageBox::Critical
-                                      : icon == Icon::Exclamation ? QMessageBox::Warning
-                                      : icon == Icon::Question    ? QMessageBox::Question
-                                                                  : QMessageBox::Information;
-    QMessageBox box(boxIcon, QStringLiteral("HUESET"), text,
-                    buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                 : QMessageBox::Ok,
-                    owner);
-    return box.exec() == QMessageBox::Ok;
+  m_message = [](QWidget* owner, const QString& text, PromptIcon icon, PromptButtons buttons) {
+    return showMessageBox(owner, QStringLiteral("HUESET"), text, icon, buttons);
   };
   m_fieldSupport.exempt().add(kCancelControlId);
 
@@ -845,7 +837,8 @@ void GroupingEditorDialog::runCommand(EditorCommand command) {
     case EditorCommand::ExtendUp: handle(m_model.extendUp()); break;
     case EditorCommand::AddStandard:
       handle(m_model.addStandardAminoAcids([this] {
-        return message(fromTable(kStandardNamesInUseMessage), Icon::Question, Buttons::OkCancel);
+        return message(fromTable(kStandardNamesInUseMessage), PromptIcon::Question,
+                       PromptButtons::OkCancel);
       }));
       break;
   }
@@ -863,7 +856,7 @@ void GroupingEditorDialog::handle(const EditorOutcome& outcome) {
     case EditorOutcome::Kind::Beep: beep(); break;
     case EditorOutcome::Kind::Invalid: showProblem({outcome.message, outcome.focus}); break;
     case EditorOutcome::Kind::Refused:
-      message(fromTable(outcome.message), Icon::Exclamation, Buttons::Ok);
+      message(fromTable(outcome.message), PromptIcon::Exclamation, PromptButtons::Ok);
       break;
   }
   updateCommands();
@@ -887,7 +880,7 @@ void GroupingEditorDialog::applied(const std::optional<AppliedEdit>& edit) {
 }
 
 void GroupingEditorDialog::showProblem(const EditorProblem& problem) {
-  message(fromTable(problem.message), Icon::Stop, Buttons::Ok);
+  message(fromTable(problem.message), PromptIcon::Stop, PromptButtons::Ok);
   focusControl(problem.focus);
 }
 
@@ -906,8 +899,8 @@ void GroupingEditorDialog::focusControl(EditorControl control) {
   if (auto* edit = qobject_cast<QLineEdit*>(target)) edit->selectAll();
 }
 
-bool GroupingEditorDialog::message(const QString& text, Icon icon, Buttons buttons) {
-  return m_message ? m_message(this, text, icon, buttons) : true;
+bool GroupingEditorDialog::message(const QString& text, PromptIcon icon, PromptButtons buttons) {
+  return m_message ? m_message(this, text, icon, buttons) == PromptAnswer::Ok : true;
 }
 
 void GroupingEditorDialog::beep() {

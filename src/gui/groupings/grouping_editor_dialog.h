@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "desktop/grouping_editor_model.h"
+#include "desktop/prompt_types.h"
 #include "gui/controls/validating_field.h"
 #include "gui/groupings/groupings_editor_launcher.h"
 #include "desktop/help_topics.h"
@@ -76,11 +77,9 @@ class ResiduePreviewDelegate : public QStyledItemDelegate {
 class GroupingEditorDialog : public QDialog {
   Q_OBJECT
  public:
-  enum class Icon { Information, Exclamation, Stop, Question };
-  enum class Buttons { Ok, OkCancel };
-  // Shows a message box; true when the user answers OK.
-  using MessageFunction =
-      std::function<bool(QWidget* parent, const QString& text, Icon icon, Buttons buttons)>;
+  // Shows a message box (Ok or OkCancel buttons) and gives the answer.
+  using MessageFunction = std::function<PromptAnswer(QWidget* parent, const QString& text,
+                                                     PromptIcon icon, PromptButtons buttons)>;
   using HelpFunction = std::function<void(int context)>;
 
   // `save` writes an edited set to the configuration's file (null: the
@@ -154,7 +153,7 @@ class GroupingEditorDialog : public QDialog {
   void applied(const std::optional<AppliedEdit>& edit);
   void showProblem(const EditorProblem& problem);
   void focusControl(EditorControl control);
-  bool message(const QString& text, Icon icon, Buttons buttons);
+  bool message(const QString& text, PromptIcon icon, PromptButtons buttons);
   void beep();
 
   void detailEdited(bool changed);

@@ -10,7 +10,7 @@
 #include <QWidget>
 
 #include "desktop/command_ids.h"
-#include "gui/app/user_prompts.h"
+#include "gui/common/user_prompts.h"
 
 namespace hueset::gui {
 namespace {
@@ -28,36 +28,6 @@ QString displayText(std::string_view text) {
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
   return s;
-}
-
-UserPrompts::Icon promptIcon(ConfigurationUi::Icon icon) {
-  switch (icon) {
-    case ConfigurationUi::Icon::Information: return UserPrompts::Icon::Information;
-    case ConfigurationUi::Icon::Exclamation: return UserPrompts::Icon::Exclamation;
-    case ConfigurationUi::Icon::Stop: return UserPrompts::Icon::Stop;
-    case ConfigurationUi::Icon::Question: break;
-  }
-  return UserPrompts::Icon::Question;
-}
-
-UserPrompts::Buttons promptButtons(ConfigurationUi::Buttons buttons) {
-  switch (buttons) {
-    case ConfigurationUi::Buttons::Ok: return UserPrompts::Buttons::Ok;
-    case ConfigurationUi::Buttons::OkCancel: return UserPrompts::Buttons::OkCancel;
-    case ConfigurationUi::Buttons::YesNo: return UserPrompts::Buttons::YesNo;
-    case ConfigurationUi::Buttons::YesNoCancel: break;
-  }
-  return UserPrompts::Buttons::YesNoCancel;
-}
-
-ConfigurationUi::Answer configurationAnswer(UserPrompts::Answer answer) {
-  switch (answer) {
-    case UserPrompts::Answer::Ok: return ConfigurationUi::Answer::Ok;
-    case UserPrompts::Answer::Yes: return ConfigurationUi::Answer::Yes;
-    case UserPrompts::Answer::No: return ConfigurationUi::Answer::No;
-    case UserPrompts::Answer::Cancel: break;
-  }
-  return ConfigurationUi::Answer::Cancel;
 }
 
 }  // namespace
@@ -195,11 +165,9 @@ void GroupingsCommands::updateRecentConfigurations() {
   }
 }
 
-ConfigurationUi::Answer GroupingsCommands::message(std::string_view text, Icon icon,
-                                                   Buttons buttons) {
-  return configurationAnswer(m_prompts.message(m_window, QStringLiteral("HUESET"),
-                                                displayText(text), promptIcon(icon),
-                                                promptButtons(buttons)));
+PromptAnswer GroupingsCommands::message(std::string_view text, PromptIcon icon,
+                                        PromptButtons buttons) {
+  return m_prompts.message(m_window, QStringLiteral("HUESET"), displayText(text), icon, buttons);
 }
 
 std::optional<ConfigurationUi::FileChoice> GroupingsCommands::chooseConfigurationToOpen(

@@ -70,7 +70,7 @@ class GroupingsCommands : public QObject, private ConfigurationUi {
   void stateChanged();
 
  private:
-  Answer message(std::string_view text, Icon icon, Buttons buttons) override;
+  PromptAnswer message(std::string_view text, PromptIcon icon, PromptButtons buttons) override;
   std::optional<FileChoice> chooseConfigurationToOpen(const std::string& folder) override;
   std::optional<FileChoice> chooseConfigurationToSave(const std::string& proposedPath) override;
   bool editGroupings(GroupingSet& target, const GroupingsEditorRequest& request) override;

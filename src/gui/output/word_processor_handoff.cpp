@@ -10,7 +10,7 @@
 #include <QUrl>
 
 #include "annotate/annotation_writer.h"
-#include "gui/app/user_prompts.h"
+#include "gui/common/user_prompts.h"
 #include "gui/input/problem_report_dialogs.h"
 #include "gui/output/clipboard_transfer.h"
 #include "desktop/word_processor.h"
@@ -83,14 +83,14 @@ bool WordProcessorHandoff::send(const AnnotationWriter& writer, QClipboard* clip
     prompts.message(view, QString::fromLatin1(kWordProcessorErrorCaption.data(),
                                               static_cast<qsizetype>(kWordProcessorErrorCaption.size())),
                     displayText(wordProcessorErrorMessage(description.toStdString())),
-                    UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok);
+                    PromptIcon::Exclamation, PromptButtons::Ok);
     return false;
   };
   auto reportMissing = [&] {
     prompts.message(view, QString::fromLatin1(kWordProcessorMissingCaption.data(),
                                               static_cast<qsizetype>(kWordProcessorMissingCaption.size())),
-                    displayText(wordProcessorMissingMessage()), UserPrompts::Icon::Exclamation,
-                    UserPrompts::Buttons::Ok);
+                    displayText(wordProcessorMissingMessage()), PromptIcon::Exclamation,
+                    PromptButtons::Ok);
     return false;
   };
 

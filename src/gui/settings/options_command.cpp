@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "gui/controls/qt_text.h"
+#include "gui/common/qt_text.h"
 #include "gui/settings/options_page_widgets.h"
 #include "gui/settings/prop_sheet_last_active_page.h"
 

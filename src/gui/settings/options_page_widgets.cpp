@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/controls/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace hueset::gui {
 namespace {

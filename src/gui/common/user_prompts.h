@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "desktop/prompt_types.h"
 #include "input/alignment.h"
 
 class QWidget;
@@ -19,10 +19,6 @@ namespace hueset::gui {
 // window.
 class UserPrompts {
  public:
-  enum class Icon { Information, Exclamation, Stop, Question };
-  enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
-  enum class Answer { Ok, Cancel, Yes, No };
-
   // A list to choose from, as the "File Formats" dialog shows it.
   struct ListChoice {
     QString prompt;      // above the list
@@ -41,8 +37,8 @@ class UserPrompts {
 
   virtual ~UserPrompts() = default;
 
-  virtual Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
-                         Buttons buttons) = 0;
+  virtual PromptAnswer message(QWidget* parent, const QString& title, const QString& text,
+                               PromptIcon icon, PromptButtons buttons) = 0;
   // The "File Formats" dialog: the chosen position (-1 when OK was pressed
   // with nothing selected), or none when cancelled.
   virtual std::optional<int> chooseFromList(QWidget* parent, const ListChoice& choice) = 0;

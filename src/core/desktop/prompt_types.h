@@ -1,0 +1,13 @@
+#pragma once
+
+namespace hueset {
+
+// A message box as the program asks it: the picture beside the text, the
+// buttons under it, and the button the user answered with. The core's
+// commands and every dialog helper of the desktop program use these, so an
+// answer means the same wherever it is given.
+enum class PromptIcon { Information, Exclamation, Stop, Question };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+}  // namespace hueset
