@@ -7,6 +7,7 @@
 #include <QTextBlock>
 
 #include "app_fixture.h"
+#include "gui/common/qt_text.h"
 #include "groupings/configuration_file.h"
 #include "desktop/command_ids.h"
 #include "gui/app/document.h"
@@ -167,7 +168,7 @@ TEST_F(AnnotateCommands, FileCommandWritesHtmlForTheSecondFilterWhateverTheName)
   QFile file(path("figure.rtf"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), bytes(expected.fileText()));
-  EXPECT_EQ(m_app->options().paths.lastAnnotateDirectory, QFile::encodeName(m_dir).toStdString());
+  EXPECT_EQ(m_app->options().paths.lastAnnotateDirectory, toPathBytes(m_dir));
 }
 
 TEST_F(AnnotateCommands, FileCommandOffersTheRememberedFolder) {
@@ -196,7 +197,7 @@ TEST_F(AnnotateCommands, WebSafeCheckListsColoursAndCancelStops) {
   start();
   GroupingSet set = m_app->configuration().set;
   set.groupings[2].format.backColour = rgb(255, 0, 10);
-  ASSERT_TRUE(saveConfigurationFile(set, QFile::encodeName(path("unsafe.cft")).toStdString(),
+  ASSERT_TRUE(saveConfigurationFile(set, toPathBytes(path("unsafe.cft")),
                                     ConfigurationForm::Text)
                   .ok);
   ASSERT_TRUE(m_app->loadConfiguration(path("unsafe.cft")));

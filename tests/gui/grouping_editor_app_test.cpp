@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "app_fixture.h"
+#include "gui/common/qt_text.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
 #include "desktop/command_ids.h"
@@ -85,7 +86,7 @@ TEST_F(EditorInTheProgram, EditOpensTheEditorOnTheCurrentSet) {
 TEST_F(EditorInTheProgram, SavingFromTheEditorWritesTheFile) {
   startProgram();
   const QString file = path(QStringLiteral("edited.cft"));
-  m_files.toSave = ConfigurationUi::FileChoice{QFile::encodeName(file).toStdString(), 1};
+  m_files.toSave = ConfigurationUi::FileChoice{toPathBytes(file), 1};
   bool closed = false;
   whenOpen([&](GroupingEditorDialog& dialog) {
     boldOff(dialog, 3);
@@ -98,7 +99,7 @@ TEST_F(EditorInTheProgram, SavingFromTheEditorWritesTheFile) {
   EXPECT_FALSE(m_app->configuration().modified);
   EXPECT_FALSE(m_app->configuration().set.groupings[4].format.bold);
   EXPECT_EQ(m_app->configuration().title, "edited.cft");
-  const ConfigurationLoad load = loadConfigurationFile(QFile::encodeName(file).toStdString());
+  const ConfigurationLoad load = loadConfigurationFile(toPathBytes(file));
   ASSERT_TRUE(load.ok);
   EXPECT_EQ(load.set.groupings, m_app->configuration().set.groupings);
   EXPECT_EQ(load.set.groupings[1].marker, ' ');

@@ -5,6 +5,7 @@
 #include <QToolBar>
 
 #include "app_fixture.h"
+#include "gui/common/qt_text.h"
 #include "qt_printers.h"
 #include "groupings/binary_config.h"
 #include "groupings/builtin_defaults.h"
@@ -50,8 +51,6 @@ class ScriptedEditor final : public GroupingsEditorLauncher {
   }
 };
 
-std::string bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
 class GroupingsMenu : public AppFixture {
  protected:
   void startWithScripts(const QStringList& arguments = {}) {
@@ -63,11 +62,11 @@ class GroupingsMenu : public AppFixture {
   GroupingsCommands& groupings() { return *frame().groupings(); }
   QAction* action(int command) { return frame().action(command); }
   QString write(const QString& name, const GroupingSet& set, ConfigurationForm form) {
-    EXPECT_TRUE(saveConfigurationFile(set, bytes(path(name)), form).ok);
+    EXPECT_TRUE(saveConfigurationFile(set, toPathBytes(path(name)), form).ok);
     return path(name);
   }
   void open(const QString& file) {
-    m_dialogs.toOpen = ConfigurationUi::FileChoice{bytes(file), 0};
+    m_dialogs.toOpen = ConfigurationUi::FileChoice{toPathBytes(file), 0};
     action(kGroupingsOpen)->trigger();
   }
   QString caption(const QString& configuration) const {
@@ -182,7 +181,7 @@ TEST_F(GroupingsMenu, ConfirmedOpenShowsInTheCaptionAndTheRecentSlots) {
 
   groupings().recentActions()[1]->trigger();
   EXPECT_EQ(frame().windowTitle(), caption("first.cfb"));
-  EXPECT_EQ(m_app->configuration().path, bytes(first));
+  EXPECT_EQ(m_app->configuration().path, toPathBytes(first));
   EXPECT_EQ(m_editor.requests.size(), 3u);
 }
 
@@ -206,7 +205,7 @@ TEST_F(GroupingsMenu, SaveOfAReadOnlyFileTurnsIntoSaveAs) {
   EXPECT_TRUE(groupings().saveAction()->isEnabled());
   EXPECT_TRUE(action(kGroupingsReload)->isEnabled());
 
-  m_dialogs.toSave = ConfigurationUi::FileChoice{bytes(path("copy.cft")), 1};
+  m_dialogs.toSave = ConfigurationUi::FileChoice{toPathBytes(path("copy.cft")), 1};
   groupings().saveAction()->trigger();
   ASSERT_EQ(m_dialogs.proposedPaths.size(), 1);
   EXPECT_EQ(m_dialogs.proposedPaths[0], file);
@@ -258,9 +257,9 @@ TEST_F(GroupingsMenu, StartUpReopensTheLastFileAndExitRemembersIt) {
 
   action(kGroupingsBlackWhite)->trigger();
   exit();
-  IniProfileStore store(bytes(m_profile));
+  IniProfileStore store(toPathBytes(m_profile));
   EXPECT_EQ(store.readString("General Settings", "Last Configuration File", "?"), "");
-  EXPECT_EQ(store.readString("Recent Configuration Files", "File1", "?"), bytes(file));
+  EXPECT_EQ(store.readString("Recent Configuration Files", "File1", "?"), toPathBytes(file));
 }
 
 TEST_F(GroupingsMenu, UnreadableLastFileFallsBackToTheDefaults) {

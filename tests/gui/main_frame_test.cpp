@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "app_fixture.h"
+#include "gui/common/qt_text.h"
 #include "desktop/command_ids.h"
 #include "gui/app/document.h"
 #include "gui/app/main_frame.h"
@@ -150,14 +151,14 @@ TEST_F(MainFrame, MissingCommandLineFileEndsStartUp) {
 TEST_F(MainFrame, ExitWritesProfileAndOptionsFile) {
   start();
   exit();
-  IniProfileStore store(QFile::encodeName(m_profile).toStdString());
+  IniProfileStore store(toPathBytes(m_profile));
   for (const char* section :
        {"HTML Settings", "Annotation Settings", "Parse Settings", "Output Settings", "General Settings"}) {
     EXPECT_FALSE(store.keyNames(section).empty()) << section;
   }
   EXPECT_EQ(store.readInt("Annotation Settings", "Consensus Threshold", -1), 800);
   EXPECT_EQ(store.readString("General Settings", "Last Document Directory", "?"),
-            QFile::encodeName(m_dir).toStdString());
+            toPathBytes(m_dir));
   // A built-in configuration leaves the remembered file empty.
   EXPECT_EQ(store.readString("General Settings", "Last Configuration File", "?"), "");
 
@@ -186,8 +187,8 @@ TEST_F(MainFrame, OpenedFilesJoinTheRecentList) {
   EXPECT_TRUE(texts.contains(QStringLiteral("&1 a.fa"))) << texts.join(',').toStdString();
   EXPECT_FALSE(texts.contains(QStringLiteral("Recent File")));
   exit();
-  IniProfileStore store(QFile::encodeName(m_profile).toStdString());
-  EXPECT_EQ(store.readString("Recent File List", "File1", ""), QFile::encodeName(path("a.fa")).toStdString());
+  IniProfileStore store(toPathBytes(m_profile));
+  EXPECT_EQ(store.readString("Recent File List", "File1", ""), toPathBytes(path("a.fa")));
 }
 
 TEST_F(MainFrame, DroppedFileOpensAsTheDocument) {

@@ -5,6 +5,7 @@
 
 #include "gui/app/help_window.h"
 #include "gui/common/message_box.h"
+#include "gui/common/qt_text.h"
 #include "gui/input/format_dialog.h"
 #include "gui/input/problem_report_dialogs.h"
 #include "desktop/annotation_file.h"
@@ -12,10 +13,6 @@
 
 namespace hueset::gui {
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -49,21 +46,21 @@ void DialogPrompts::showUnequalLengths(QWidget* parent, const std::string& headi
 
 std::optional<UserPrompts::FileChoice> DialogPrompts::chooseAnnotationFile(QWidget* parent,
                                                                             const QString& folder) {
-  QFileDialog dialog(parent, qs(loadString(61441)), folder);
+  QFileDialog dialog(parent, toQString(loadString(61441)), folder);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   QStringList filters;
   for (const auto& f : kAnnotationFileFilters) {
-    filters << QStringLiteral("%1 (%2)").arg(qs(f.label), qs(f.pattern));
+    filters << QStringLiteral("%1 (%2)").arg(toQString(f.label), toQString(f.pattern));
   }
   dialog.setNameFilters(filters);
   dialog.selectNameFilter(filters.first());
-  dialog.setDefaultSuffix(qs(kAnnotationDefaultExtension));
+  dialog.setDefaultSuffix(toQString(kAnnotationDefaultExtension));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
 
   FileChoice choice;
-  QString name = QString::fromStdString(cleanChosenFileName(dialog.selectedFiles().first().toStdString()));
+  const QString name = toQPath(cleanChosenFileName(toPathBytes(dialog.selectedFiles().first())));
   choice.path = QFileInfo(name).absoluteFilePath();
   choice.filterIndex = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
   choice.folder = QFileInfo(choice.path).absolutePath();
@@ -82,7 +79,7 @@ QString DialogPrompts::chooseDocumentToOpen(QWidget* parent, const QString& fold
 }
 
 QString DialogPrompts::chooseDocumentToSave(QWidget* parent, const QString& proposedPath) {
-  QFileDialog dialog(parent, qs(loadString(61441)));
+  QFileDialog dialog(parent, toQString(loadString(61441)));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(documentFileFilters());

@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QTextDocument>
 
+#include "gui/common/qt_text.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {
@@ -67,10 +68,10 @@ QByteArray LDoc::encodedText() const {
 bool LDoc::save(const QString& path, QString* error) {
   QString full = QFileInfo(path).absoluteFilePath();
   QByteArray bytes = encodedText();
-  WriteResult result = writeFileAtomically(QFile::encodeName(full).toStdString(),
+  WriteResult result = writeFileAtomically(toPathBytes(full),
                                            std::string_view(bytes.constData(), bytes.size()));
   if (!result.ok) {
-    if (error) *error = QString::fromStdString(result.error);
+    if (error) *error = toQPath(result.error);
     return false;
   }
   m_text->setModified(false);

@@ -1,13 +1,13 @@
 #include "gui/app/hueset_app.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 
 #include "groupings/builtin_defaults.h"
 #include "gui/app/dialog_prompts.h"
 #include "gui/app/main_frame.h"
+#include "gui/common/qt_text.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/input/problem_report_dialogs.h"
 #include "gui/output/word_processor_handoff.h"
@@ -32,10 +32,10 @@ HuesetApp::~HuesetApp() = default;
 bool HuesetApp::initInstance() {
   // The profile store and the options in it; the last document folder
   // becomes the current directory.
-  m_profilePath = QFile::decodeName(QByteArray::fromStdString(defaultProfilePath()));
+  m_profilePath = toQPath(defaultProfilePath());
   m_profile = m_profilePath.isEmpty()
                   ? std::make_unique<IniProfileStore>()
-                  : std::make_unique<IniProfileStore>(QFile::encodeName(m_profilePath).toStdString());
+                  : std::make_unique<IniProfileStore>(toPathBytes(m_profilePath));
   m_options.load(*m_profile);
   m_options.enterDocumentDirectory();
 
@@ -83,7 +83,7 @@ void HuesetApp::useColourDefault() {
 
 bool HuesetApp::loadConfiguration(const QString& path) {
   ConfigurationCommands& commands = m_frame->groupings()->commands();
-  const std::string file = QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
+  const std::string file = toPathBytes(QFileInfo(path).absoluteFilePath());
   if (!commands.loadConfiguration(file)) return false;
   commands.makeCurrent(file);
   return true;

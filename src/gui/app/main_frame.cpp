@@ -22,6 +22,7 @@
 #include "gui/app/help_window.h"
 #include "gui/app/hueset_app.h"
 #include "gui/app/toolbar_icons.h"
+#include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 #include "gui/app/view.h"
 #include "gui/controls/about_box.h"
@@ -33,16 +34,6 @@
 
 namespace hueset::gui {
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QString fromPathBytes(const std::string& path) {
-  return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 // The menu text without mnemonics, blanks or ellipsis: the tooltip.
 QString toolTipText(QString text) {
@@ -213,7 +204,7 @@ void CMainFrame::createActions() {
       {kOptions, "&Options...", {K(ctrl | shift | Qt::Key_P)}, "Set annotation parameters"},
   };
   for (const auto& c : later) {
-    addCommand(c.command, QString::fromLatin1(c.text), c.keys, QString::fromLatin1(c.prompt))
+    addCommand(c.command, toQString(c.text), c.keys, toQString(c.prompt))
         ->setEnabled(false);
   }
   action(kGroupingsEdit)->setToolTip(QStringLiteral("Residue Groupings Editor"));
@@ -358,7 +349,7 @@ void CMainFrame::createStatusBar() {
   bar->addWidget(m_idleLabel, 1);
   // The lock-key indicators, greyed: the desktop does not say their state.
   for (const char* text : {"CAP", "NUM", "SCRL"}) {
-    auto* indicator = new QLabel(QString::fromLatin1(text), bar);
+    auto* indicator = new QLabel(toQString(text), bar);
     indicator->setEnabled(false);
     indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     indicator->setAlignment(Qt::AlignCenter);
@@ -370,14 +361,14 @@ void CMainFrame::createStatusBar() {
 void CMainFrame::updateIdleText() {
   const AnnotationOptions& a = m_app.options().annotation;
   m_idleLabel->setText(
-      qs(idleStatusText(a.consensusThreshold, a.elisionThreshold, a.minimumElisionLength)));
+      toQString(idleStatusText(a.consensusThreshold, a.elisionThreshold, a.minimumElisionLength)));
 }
 
 void CMainFrame::updateCaption() {
   CaptionParts parts;
-  parts.documentTitle = m_document->title().toStdString();
+  parts.documentTitle = toPathBytes(m_document->title());
   parts.configurationTitle = m_app.configuration().title;
-  setWindowTitle(QString::fromStdString(frameCaption(parts)));
+  setWindowTitle(toQPath(frameCaption(parts)));
 }
 
 void CMainFrame::updateAnnotateCommands() {
@@ -405,15 +396,15 @@ void CMainFrame::updateRecentFiles() {
   m_recentPlaceholder->setVisible(!any);
   m_recentPlaceholder->setEnabled(false);
   if (!any) return;
-  const std::string current = pathBytes(QDir::currentPath());
+  const std::string current = toPathBytes(QDir::currentPath());
   for (std::size_t i = 0; i < recent->size(); ++i) {
-    QString name = fromPathBytes(recent->displayName(i, current));
+    QString name = toQPath(recent->displayName(i, current));
     name.replace(QLatin1Char('&'), QStringLiteral("&&"));
     QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
                          : QStringLiteral("1&0 %1").arg(name);
     auto* a = new QAction(text, this);
     a->setStatusTip(QStringLiteral("Open this document"));
-    const QString path = fromPathBytes(recent->entries()[i]);
+    const QString path = toQPath(recent->entries()[i]);
     connect(a, &QAction::triggered, this, [this, path] { openDocumentFile(path); });
     m_fileMenu->insertAction(m_recentPlaceholder, a);
     m_recentActions << a;
@@ -429,7 +420,7 @@ void CMainFrame::reportOpenFailure(const QString& path, const QString& reason) {
   if (!info.exists()) {
     text = kMissingFile.arg(path);
   } else if (!info.isReadable()) {
-    text = QString::fromStdString(saveErrorMessage(SaveFailure::AccessDenied, pathBytes(path)));
+    text = toQPath(saveErrorMessage(SaveFailure::AccessDenied, toPathBytes(path)));
   } else {
     text = kFailedToOpen;
   }
@@ -446,13 +437,13 @@ bool CMainFrame::openDocumentFile(const QString& path) {
     reportOpenFailure(full, error);
     if (recent) {
       const auto& entries = recent->entries();
-      auto it = std::find(entries.begin(), entries.end(), pathBytes(full));
+      auto it = std::find(entries.begin(), entries.end(), toPathBytes(full));
       if (it != entries.end()) recent->remove(static_cast<std::size_t>(it - entries.begin()));
     }
     updateRecentFiles();
     return false;
   }
-  if (recent) recent->add(pathBytes(full));
+  if (recent) recent->add(toPathBytes(full));
   updateRecentFiles();
   updateCaption();
   return true;
@@ -489,9 +480,9 @@ bool CMainFrame::fileSave() {
   if (m_document->path().isEmpty()) return fileSaveAs();
   QString error;
   if (m_document->save(m_document->path(), &error)) return true;
-  const std::string path = pathBytes(m_document->path());
+  const std::string path = toPathBytes(m_document->path());
   m_app.prompts().message(this, QStringLiteral("HUESET"),
-                          QString::fromStdString(saveErrorMessage(classifySaveFailure(path), path)),
+                          toQPath(saveErrorMessage(classifySaveFailure(path), path)),
                           PromptIcon::Exclamation, PromptButtons::Ok);
   return false;
 }
@@ -501,16 +492,16 @@ bool CMainFrame::fileSaveAs() {
   if (proposed.isEmpty()) proposed = QDir::current().filePath(m_document->title() + QStringLiteral(".msf"));
   QString chosen = m_app.prompts().chooseDocumentToSave(this, proposed);
   if (chosen.isEmpty()) return false;
-  chosen = QFileInfo(QString::fromStdString(cleanChosenFileName(chosen.toStdString()))).absoluteFilePath();
+  chosen = QFileInfo(toQPath(cleanChosenFileName(toPathBytes(chosen)))).absoluteFilePath();
   QString error;
   if (!m_document->save(chosen, &error)) {
-    const std::string path = pathBytes(chosen);
+    const std::string path = toPathBytes(chosen);
     m_app.prompts().message(this, QStringLiteral("HUESET"),
-                            QString::fromStdString(saveErrorMessage(classifySaveFailure(path), path)),
+                            toQPath(saveErrorMessage(classifySaveFailure(path), path)),
                             PromptIcon::Exclamation, PromptButtons::Ok);
     return false;
   }
-  if (auto& recent = m_app.options().recentDocuments) recent->add(pathBytes(chosen));
+  if (auto& recent = m_app.options().recentDocuments) recent->add(toPathBytes(chosen));
   QDir::setCurrent(QFileInfo(chosen).absolutePath());
   updateRecentFiles();
   updateCaption();
@@ -546,13 +537,13 @@ void CMainFrame::showHelpPage(const QString& page) {
 void CMainFrame::help(int context) {
   if (m_helpBusy) return;
   QScopedValueRollback<bool> busy(m_helpBusy, true);
-  showHelpPage(qs(helpPageForContext(context)));
+  showHelpPage(toQString(helpPageForContext(context)));
 }
 
 void CMainFrame::runTutorial() {
   if (m_tutorialBusy) return;
   QScopedValueRollback<bool> busy(m_tutorialBusy, true);
-  showHelpPage(qs(helpPageForContext(kTutorialHelpContext)));
+  showHelpPage(toQString(helpPageForContext(kTutorialHelpContext)));
 }
 
 void CMainFrame::contextHelp() { QWhatsThis::enterWhatsThisMode(); }

@@ -11,6 +11,7 @@
 
 #include "gui/app/document.h"
 #include "gui/app/hueset_app.h"
+#include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 #include "gui/controls/sets_dialog.h"
 #include "gui/input/problem_report_dialogs.h"
@@ -29,10 +30,6 @@
 
 namespace hueset::gui {
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QStringList localFiles(const QMimeData* data) {
   QStringList paths;
@@ -73,9 +70,9 @@ bool LView::webSafeCheck() {
   std::vector<std::string> problems = webSafeProblems(m_app.configuration().set);
   if (problems.empty()) return true;
   UserPrompts::ListChoice choice;
-  choice.prompt = qs(kWebSafePrompt);
+  choice.prompt = toQString(kWebSafePrompt);
   for (const std::string& line : problems) choice.items << QString::fromStdString(line);
-  choice.note = qs(kWebSafeQuestion);
+  choice.note = toQString(kWebSafeQuestion);
   choice.helpContext = kCommandHelpBase + 32803;
   return m_app.prompts().chooseFromList(this, choice).has_value();
 }
@@ -111,9 +108,9 @@ void LView::unequalLengths(const std::string& text, const Alignment& alignment) 
 std::optional<AlignmentFormat> LView::confirmFormat(AlignmentFormat guess) {
   FormatChoice model = FormatChoice::forGuess(guess);
   UserPrompts::ListChoice choice;
-  choice.prompt = qs(model.prompt);
-  for (std::string_view label : kFormatLabels) choice.items << qs(label);
-  choice.note = qs(model.note);
+  choice.prompt = toQString(model.prompt);
+  for (std::string_view label : kFormatLabels) choice.items << toQString(label);
+  choice.note = toQString(model.note);
   choice.selected = model.selected;
   choice.helpContext = kFileFormatsHelpContext;
   std::optional<int> chosen = m_app.prompts().chooseFromList(this, choice);
@@ -162,11 +159,10 @@ void LView::copyStyleSheet() {
 
 void LView::annotateToFile() {
   Options& options = m_app.options();
-  const QString folder =
-      QFile::decodeName(QByteArray::fromStdString(options.paths.lastAnnotateDirectory));
+  const QString folder = toQPath(options.paths.lastAnnotateDirectory);
   std::optional<UserPrompts::FileChoice> choice = m_app.prompts().chooseAnnotationFile(this, folder);
   if (!choice) return;
-  options.paths.lastAnnotateDirectory = QFile::encodeName(choice->folder).toStdString();
+  options.paths.lastAnnotateDirectory = toPathBytes(choice->folder);
 
   const OutputKind kind = annotationFileTypeForFilter(choice->filterIndex);
   if (kind == OutputKind::Html && !webSafeCheck()) return;
@@ -174,13 +170,13 @@ void LView::annotateToFile() {
       makeAnnotationWriter(kind, options, m_app.configuration().set);
   if (!annotateInto(*writer)) return;
 
-  const std::string path = QFile::encodeName(choice->path).toStdString();
+  const std::string path = toPathBytes(choice->path);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   WriteResult result = writeFileAtomically(path, writer->fileText());
   QApplication::restoreOverrideCursor();
   if (!result.ok) {
     m_app.prompts().message(this, QStringLiteral("HUESET"),
-                            QString::fromStdString(saveErrorMessage(classifySaveFailure(path), path)),
+                            toQPath(saveErrorMessage(classifySaveFailure(path), path)),
                             PromptIcon::Exclamation, PromptButtons::Ok);
   }
 }

@@ -92,7 +92,7 @@ void CStaticLink::updateColour() {
 CreditsDisplay::CreditsDisplay(QWidget* parent) : QWidget(parent), m_scroller(creditLines()) {
   setFixedSize(kCreditsWidth, kCreditsHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  m_bitmaps[QString::fromLatin1(kSplashName)] = splashPicture();
+  m_bitmaps[toQString(kSplashName)] = splashPicture();
 }
 
 void CreditsDisplay::start() {

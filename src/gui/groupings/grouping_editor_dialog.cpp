@@ -39,11 +39,7 @@ constexpr StringId kIdlePrompt = 57345;
 constexpr int kCancelControlId = 2;
 constexpr int kStatusBarHeight = 25;
 
-QString fromTable(StringId id) {
-  QString text = toQString(loadString(id));
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return text;
-}
+QString fromTable(StringId id) { return withLineFeeds(loadString(id)); }
 
 // A small picture drawn in code, with a transparent background.
 QIcon drawnIcon(QSize size, const std::function<void(QPainter&, const QRectF&)>& draw) {

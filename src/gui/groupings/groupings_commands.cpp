@@ -5,11 +5,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QWidget>
 
 #include "desktop/command_ids.h"
+#include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 
 namespace hueset::gui {
@@ -17,18 +17,6 @@ namespace {
 
 // The menu has this many recent configuration slots.
 constexpr int kRecentSlots = 16;
-
-QString fromPathBytes(const std::string& path) {
-  return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-// Message texts keep Windows line ends; a message box wants line feeds.
-QString displayText(std::string_view text) {
-  QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
-  return s;
-}
 
 }  // namespace
 
@@ -148,17 +136,17 @@ void GroupingsCommands::updateRecentConfigurations() {
   m_recentPlaceholder->setEnabled(false);
   if (!any) return;
 
-  const std::string current = QFile::encodeName(QDir::currentPath()).toStdString();
+  const std::string current = toPathBytes(QDir::currentPath());
   const int count = std::min(static_cast<int>(recent->size()), kRecentSlots);
   for (int i = 0; i < count; ++i) {
-    QString name = fromPathBytes(recent->displayName(static_cast<std::size_t>(i), current));
+    QString name = toQPath(recent->displayName(static_cast<std::size_t>(i), current));
     name.replace(QLatin1Char('&'), QStringLiteral("&&"));
     const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
                                : QStringLiteral("%1 %2").arg(i + 1).arg(name);
     auto* a = new QAction(text, m_menu);
     a->setData(static_cast<int>(kGroupingsMruFirst) + i);
     a->setStatusTip(QStringLiteral("Open this configuration file"));
-    a->setToolTip(fromPathBytes(recent->entries()[static_cast<std::size_t>(i)]));
+    a->setToolTip(toQPath(recent->entries()[static_cast<std::size_t>(i)]));
     connect(a, &QAction::triggered, this, [this, i] { openRecent(i); });
     m_menu->insertAction(m_recentPlaceholder, a);
     m_recentActions << a;
@@ -172,12 +160,12 @@ PromptAnswer GroupingsCommands::message(std::string_view text, PromptIcon icon,
 
 std::optional<ConfigurationUi::FileChoice> GroupingsCommands::chooseConfigurationToOpen(
     const std::string& folder) {
-  return m_dialogs->chooseToOpen(m_window, fromPathBytes(folder));
+  return m_dialogs->chooseToOpen(m_window, toQPath(folder));
 }
 
 std::optional<ConfigurationUi::FileChoice> GroupingsCommands::chooseConfigurationToSave(
     const std::string& proposedPath) {
-  return m_dialogs->chooseToSave(m_window, fromPathBytes(proposedPath));
+  return m_dialogs->chooseToSave(m_window, toQPath(proposedPath));
 }
 
 bool GroupingsCommands::editGroupings(GroupingSet& target, const GroupingsEditorRequest& request) {

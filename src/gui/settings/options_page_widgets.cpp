@@ -20,14 +20,8 @@ namespace {
 
 constexpr int kIndentStep = 22;
 
-QString shownText(std::string_view text) {
-  QString shown = toQString(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return shown;
-}
-
 QLabel* makeLabel(std::string_view text, QWidget* parent) {
-  auto* label = new QLabel(shownText(text), parent);
+  auto* label = new QLabel(withLineFeeds(text), parent);
   label->setTextFormat(Qt::PlainText);
   return label;
 }
