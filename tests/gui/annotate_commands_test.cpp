@@ -10,9 +10,9 @@
 #include "gui/common/qt_text.h"
 #include "groupings/configuration_file.h"
 #include "desktop/command_ids.h"
-#include "gui/app/document.h"
-#include "gui/app/main_frame.h"
-#include "gui/app/view.h"
+#include "gui/app/alignment_document.h"
+#include "gui/app/main_window.h"
+#include "gui/app/alignment_editor.h"
 #include "output/cf_html.h"
 #include "output/html_writer.h"
 #include "output/rtf_writer.h"
@@ -40,22 +40,22 @@ class AcceptingInteraction final : public AnnotationInteraction {
 
 QByteArray bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
 
-class AnnotateCommands : public AppFixture {
+class AnnotateCommandsTest : public AppFixture {
  protected:
-  CMainFrame& frame() { return *m_app->mainFrame(); }
-  LView& view() { return *frame().view(); }
+  MainWindow& window() { return *m_app->mainWindow(); }
+  AlignmentEditor& editor() { return *window().editor(); }
 
   // Pastes `text` into the empty editor as the user would.
   void paste(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
-    frame().action(kEditPaste)->trigger();
+    window().action(kEditPaste)->trigger();
   }
 
   // What the writer makes of the editor text without any window.
   void annotateDirectly(AnnotationWriter& writer) {
     AcceptingInteraction interaction;
     RememberedSets remembered;
-    const QByteArray text = view().toPlainText().toLatin1();
+    const QByteArray text = editor().toPlainText().toLatin1();
     ASSERT_TRUE(annotate(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
                          m_app->options(), m_app->configuration().set, writer, interaction,
                          remembered));
@@ -64,11 +64,11 @@ class AnnotateCommands : public AppFixture {
   const QMimeData* clipboard() { return QGuiApplication::clipboard()->mimeData(); }
 };
 
-TEST_F(AnnotateCommands, PastedAlignmentGoesToTheClipboardAsTheRtfWriterMakesIt) {
+TEST_F(AnnotateCommandsTest, PastedAlignmentGoesToTheClipboardAsTheRtfWriterMakesIt) {
   start();
   paste(testText("four_globins.fasta"));
-  ASSERT_TRUE(view().toPlainText().startsWith(QStringLiteral(">HBB_HUMAN")));
-  frame().action(kAnnotateToRtfClipboard)->trigger();
+  ASSERT_TRUE(editor().toPlainText().startsWith(QStringLiteral(">HBB_HUMAN")));
+  window().action(kAnnotateToRtfClipboard)->trigger();
 
   // The format was confirmed with FASTA selected.
   ASSERT_EQ(m_prompts.lists.size(), 1u);
@@ -83,10 +83,10 @@ TEST_F(AnnotateCommands, PastedAlignmentGoesToTheClipboardAsTheRtfWriterMakesIt)
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
 }
 
-TEST_F(AnnotateCommands, HtmlGoesToTheClipboardAsPageAndDescribedText) {
+TEST_F(AnnotateCommandsTest, HtmlGoesToTheClipboardAsPageAndDescribedText) {
   start();
   paste(testText("four_globins.fasta"));
-  frame().action(kAnnotateToHtmlClipboard)->trigger();
+  window().action(kAnnotateToHtmlClipboard)->trigger();
 
   const GroupingSet& set = m_app->configuration().set;
   HtmlWriter expected(set.fontSize, set.fontName, "hs", HtmlWriterSettings{});
@@ -98,9 +98,9 @@ TEST_F(AnnotateCommands, HtmlGoesToTheClipboardAsPageAndDescribedText) {
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/html")).startsWith("<HTML>"));
 }
 
-TEST_F(AnnotateCommands, StyleSheetNeedsNoAlignment) {
+TEST_F(AnnotateCommandsTest, StyleSheetNeedsNoAlignment) {
   start();
-  frame().action(kCopyStyleSheet)->trigger();
+  window().action(kCopyStyleSheet)->trigger();
   StyleSheetWriter expected;
   for (const ResidueFormat& f : m_app->configuration().set.textFormats()) expected.addFormat(f);
   expected.begin();
@@ -109,58 +109,58 @@ TEST_F(AnnotateCommands, StyleSheetNeedsNoAlignment) {
   EXPECT_TRUE(clipboard()->text().startsWith(QStringLiteral("<STYLE>\n<!--\n")));
 }
 
-TEST_F(AnnotateCommands, CancelledFormatLeavesTheClipboardAlone) {
+TEST_F(AnnotateCommandsTest, CancelledFormatLeavesTheClipboardAlone) {
   start();
   paste(testText("four_globins.fasta"));
   QGuiApplication::clipboard()->setText(QStringLiteral("before"));
   m_prompts.listAnswers = {std::nullopt};
-  view().annotateToRtfClipboard();
+  editor().annotateToRtfClipboard();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
   EXPECT_TRUE(m_prompts.messages.empty());
 }
 
-TEST_F(AnnotateCommands, EnabledOnlyWithMoreThanTwoCharacters) {
+TEST_F(AnnotateCommandsTest, EnabledOnlyWithMoreThanTwoCharacters) {
   start();
   const int commands[] = {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
                           kAnnotateToFile};
-  for (int c : commands) EXPECT_FALSE(frame().action(c)->isEnabled()) << c;
-  view().setPlainText(QStringLiteral("ab"));
-  for (int c : commands) EXPECT_FALSE(frame().action(c)->isEnabled()) << c;
-  view().setPlainText(QStringLiteral("abc"));
-  for (int c : commands) EXPECT_TRUE(frame().action(c)->isEnabled()) << c;
+  for (int c : commands) EXPECT_FALSE(window().action(c)->isEnabled()) << c;
+  editor().setPlainText(QStringLiteral("ab"));
+  for (int c : commands) EXPECT_FALSE(window().action(c)->isEnabled()) << c;
+  editor().setPlainText(QStringLiteral("abc"));
+  for (int c : commands) EXPECT_TRUE(window().action(c)->isEnabled()) << c;
   // The style sheet needs no text.
-  view().clear();
-  EXPECT_TRUE(frame().action(kCopyStyleSheet)->isEnabled());
-  EXPECT_FALSE(frame().action(kAnnotateToRtfClipboard)->isEnabled());
+  editor().clear();
+  EXPECT_TRUE(window().action(kCopyStyleSheet)->isEnabled());
+  EXPECT_FALSE(window().action(kAnnotateToRtfClipboard)->isEnabled());
 }
 
-TEST_F(AnnotateCommands, ReaderMessageSelectsItsLineAsSecondVisible) {
+TEST_F(AnnotateCommandsTest, ReaderMessageSelectsItsLineAsSecondVisible) {
   start();
-  frame().resize(600, 300);
-  frame().show();
-  view().setPlainText(testText("blank_inside_line_40.fasta"));
+  window().resize(600, 300);
+  window().show();
+  editor().setPlainText(testText("blank_inside_line_40.fasta"));
   QString selected;
   int firstVisible = -1;
   m_prompts.onMessage = [&](const ScriptedPrompts::Message&) {
-    selected = view().textCursor().selectedText();
-    firstVisible = view().verticalScrollBar()->value();
+    selected = editor().textCursor().selectedText();
+    firstVisible = editor().verticalScrollBar()->value();
   };
   m_prompts.answers = {PromptAnswer::No};  // stop reading
-  view().annotateToRtfClipboard();
+  editor().annotateToRtfClipboard();
 
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].title, QStringLiteral("Warning"));
   EXPECT_TRUE(m_prompts.messages[0].text.contains(QStringLiteral("Line 40 contains whitespace")));
   EXPECT_EQ(m_prompts.messages[0].buttons, PromptButtons::YesNo);
-  EXPECT_EQ(selected, view().document()->findBlockByNumber(39).text());
+  EXPECT_EQ(selected, editor().document()->findBlockByNumber(39).text());
   EXPECT_EQ(firstVisible, 38);  // line 39 on top, line 40 second
 }
 
-TEST_F(AnnotateCommands, FileCommandWritesHtmlForTheSecondFilterWhateverTheName) {
+TEST_F(AnnotateCommandsTest, FileCommandWritesHtmlForTheSecondFilterWhateverTheName) {
   start();
   paste(testText("four_globins.fasta"));
   m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.rtf"), 1, m_dir};
-  view().annotateToFile();
+  editor().annotateToFile();
 
   const GroupingSet& set = m_app->configuration().set;
   HtmlWriter expected(set.fontSize, set.fontName, "hs", HtmlWriterSettings{});
@@ -171,29 +171,29 @@ TEST_F(AnnotateCommands, FileCommandWritesHtmlForTheSecondFilterWhateverTheName)
   EXPECT_EQ(m_app->options().paths.lastAnnotateDirectory, toPathBytes(m_dir));
 }
 
-TEST_F(AnnotateCommands, FileCommandOffersTheRememberedFolder) {
+TEST_F(AnnotateCommandsTest, FileCommandOffersTheRememberedFolder) {
   m_profileText += QStringLiteral("Last Annotate directory=/somewhere/figures\n");
   start();
   paste(testText("four_globins.fasta"));
   m_prompts.annotationFile = std::nullopt;
-  view().annotateToFile();
+  editor().annotateToFile();
   ASSERT_EQ(m_prompts.annotationFolders.size(), 1u);
   EXPECT_EQ(m_prompts.annotationFolders[0], QStringLiteral("/somewhere/figures"));
   // Cancelled: the folder stays.
   EXPECT_EQ(m_app->options().paths.lastAnnotateDirectory, "/somewhere/figures");
 }
 
-TEST_F(AnnotateCommands, FileCommandWritesRtfForTheFirstFilter) {
+TEST_F(AnnotateCommandsTest, FileCommandWritesRtfForTheFirstFilter) {
   start();
   paste(testText("four_globins.fasta"));
   m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.html"), 0, m_dir};
-  view().annotateToFile();
+  editor().annotateToFile();
   QFile file(path("figure.html"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.readAll().startsWith("{\\rtf1"));
 }
 
-TEST_F(AnnotateCommands, WebSafeCheckListsColoursAndCancelStops) {
+TEST_F(AnnotateCommandsTest, WebSafeCheckListsColoursAndCancelStops) {
   start();
   GroupingSet set = m_app->configuration().set;
   set.groupings[2].format.backColour = rgb(255, 0, 10);
@@ -204,7 +204,7 @@ TEST_F(AnnotateCommands, WebSafeCheckListsColoursAndCancelStops) {
   paste(testText("four_globins.fasta"));
   QGuiApplication::clipboard()->setText(QStringLiteral("before"));
   m_prompts.listAnswers = {std::nullopt};
-  view().annotateToHtmlClipboard();
+  editor().annotateToHtmlClipboard();
 
   ASSERT_EQ(m_prompts.lists.size(), 1u);
   EXPECT_EQ(m_prompts.lists[0].items,
@@ -212,16 +212,16 @@ TEST_F(AnnotateCommands, WebSafeCheckListsColoursAndCancelStops) {
   EXPECT_TRUE(m_prompts.lists[0].prompt.startsWith(QStringLiteral("Some of the residue groups")));
   EXPECT_EQ(m_prompts.lists[0].note, QStringLiteral("Do you wish to proceed anyway?"));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
-  EXPECT_EQ(frame().windowTitle(),
+  EXPECT_EQ(window().windowTitle(),
             QStringLiteral("Untitled - HUESET- [ \"unsafe.cft\" Residue Groupings ]"));
 }
 
-TEST_F(AnnotateCommands, WordProcessorGetsANewDocumentFromTheRtf) {
+TEST_F(AnnotateCommandsTest, WordProcessorGetsANewDocumentFromTheRtf) {
   m_launcher.writer = QStringLiteral("/opt/office/soffice");
   start();
   paste(testText("four_globins.fasta"));
   m_app->wordProcessor().setFolder(path("handoff"));
-  view().annotateToWord();
+  editor().annotateToWord();
 
   ASSERT_EQ(m_launcher.started.size(), 4);
   EXPECT_EQ(m_launcher.started[0], QStringLiteral("/opt/office/soffice"));
@@ -234,15 +234,15 @@ TEST_F(AnnotateCommands, WordProcessorGetsANewDocumentFromTheRtf) {
   EXPECT_EQ(rtf.readAll(), clipboard()->data(QStringLiteral("text/rtf")));
   EXPECT_TRUE(m_prompts.messages.empty());
   // The second run reuses the remembered word processor.
-  view().annotateToWord();
+  editor().annotateToWord();
   EXPECT_EQ(m_launcher.started.size(), 8);
 }
 
-TEST_F(AnnotateCommands, NoWordProcessorSaysSoAndKeepsTheClipboard) {
+TEST_F(AnnotateCommandsTest, NoWordProcessorSaysSoAndKeepsTheClipboard) {
   start();
   paste(testText("four_globins.fasta"));
   m_app->wordProcessor().setFolder(path("handoff"));
-  view().annotateToWord();
+  editor().annotateToWord();
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].title, QStringLiteral("Error"));
   EXPECT_EQ(m_prompts.messages[0].text,
@@ -252,17 +252,17 @@ TEST_F(AnnotateCommands, NoWordProcessorSaysSoAndKeepsTheClipboard) {
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
 }
 
-TEST_F(AnnotateCommands, PasteTakesOnlyThePlainText) {
+TEST_F(AnnotateCommandsTest, PasteTakesOnlyThePlainText) {
   start();
   auto* data = new QMimeData;
   data->setHtml(QStringLiteral("<b>bold</b> words"));
   data->setText(QStringLiteral("bold words"));
   QGuiApplication::clipboard()->setMimeData(data);
-  EXPECT_TRUE(frame().action(kEditPaste)->isEnabled());
-  frame().action(kEditPaste)->trigger();
-  EXPECT_EQ(view().toPlainText(), QStringLiteral("bold words"));
-  view().undo();
-  EXPECT_TRUE(view().toPlainText().isEmpty());
+  EXPECT_TRUE(window().action(kEditPaste)->isEnabled());
+  window().action(kEditPaste)->trigger();
+  EXPECT_EQ(editor().toPlainText(), QStringLiteral("bold words"));
+  editor().undo();
+  EXPECT_TRUE(editor().toPlainText().isEmpty());
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
 #include "desktop/command_ids.h"
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/grouping_editor_dialog.h"
 #include "gui/groupings/groupings_commands.h"
@@ -40,8 +40,8 @@ class EditorInTheProgram : public AppFixture {
     start();
     groupings().setFileDialogs(&m_files);
   }
-  GroupingsCommands& groupings() { return *m_app->mainFrame()->groupings(); }
-  QAction* action(int command) { return m_app->mainFrame()->action(command); }
+  GroupingsCommands& groupings() { return *m_app->mainWindow()->groupings(); }
+  QAction* action(int command) { return m_app->mainWindow()->action(command); }
   // Runs `steps` on the editor once it is open (it is modal).
   void whenOpen(std::function<void(GroupingEditorDialog&)> steps) {
     QTimer::singleShot(0, [this, steps = std::move(steps)] {

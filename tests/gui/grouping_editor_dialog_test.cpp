@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "groupings/builtin_defaults.h"
-#include "gui/controls/colour_pickers.h"
+#include "gui/controls/colour_button.h"
 #include "qt_printers.h"
 
 namespace hueset::gui::testing {

@@ -11,7 +11,7 @@
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
 #include "desktop/command_ids.h"
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/groupings/groupings_editor_launcher.h"
@@ -58,9 +58,9 @@ class GroupingsMenu : public AppFixture {
     groupings().setFileDialogs(&m_dialogs);
     groupings().setEditorLauncher(&m_editor);
   }
-  CMainFrame& frame() { return *m_app->mainFrame(); }
-  GroupingsCommands& groupings() { return *frame().groupings(); }
-  QAction* action(int command) { return frame().action(command); }
+  MainWindow& window() { return *m_app->mainWindow(); }
+  GroupingsCommands& groupings() { return *window().groupings(); }
+  QAction* action(int command) { return window().action(command); }
   QString write(const QString& name, const GroupingSet& set, ConfigurationForm form) {
     EXPECT_TRUE(saveConfigurationFile(set, toPathBytes(path(name)), form).ok);
     return path(name);
@@ -73,7 +73,7 @@ class GroupingsMenu : public AppFixture {
     return QStringLiteral("Untitled - HUESET- [ \"%1\" Residue Groupings ]").arg(configuration);
   }
   QMenu* menu() {
-    for (QAction* a : frame().menuBar()->actions()) {
+    for (QAction* a : window().menuBar()->actions()) {
       if (a->text() == QStringLiteral("&Residue Groupings")) return a->menu();
     }
     return nullptr;
@@ -124,7 +124,7 @@ TEST_F(GroupingsMenu, CommandsAreEnabledWithTheirKeys) {
     EXPECT_EQ(a->shortcut().toString(), QString::fromLatin1(e.keys)) << e.text;
     EXPECT_EQ(a->isEnabled(), e.enabled) << e.text;
   }
-  EXPECT_TRUE(frame().toolBar()->actions().contains(action(kGroupingsEdit)));
+  EXPECT_TRUE(window().toolBar()->actions().contains(action(kGroupingsEdit)));
   EXPECT_FALSE(groupings().saveAction()->isEnabled());
   ASSERT_TRUE(menu());
   EXPECT_TRUE(menu()->actions().contains(action(kGroupingsMruFirst)));
@@ -149,7 +149,7 @@ TEST_F(GroupingsMenu, OpenOfABrokenFileKeepsTheCurrentConfiguration) {
   EXPECT_EQ(m_prompts.messages[0].icon, PromptIcon::Stop);
   EXPECT_EQ(m_app->configuration(), before);
   EXPECT_TRUE(m_editor.requests.empty());
-  EXPECT_EQ(frame().windowTitle(), caption("Hueset Defaults"));
+  EXPECT_EQ(window().windowTitle(), caption("Hueset Defaults"));
   EXPECT_TRUE(recentTexts().isEmpty());
 }
 
@@ -163,7 +163,7 @@ TEST_F(GroupingsMenu, CancelledConfirmationRestoresTheCaptionAndKeepsTheRecentEn
   EXPECT_EQ(m_editor.requests[0].caption, "Confirm open configuration file");
   EXPECT_EQ(m_app->configuration().title, "Hueset Defaults");
   EXPECT_EQ(m_app->configuration().set, builtinDefault(BuiltinDefault::Colour));
-  EXPECT_EQ(frame().windowTitle(), caption("Hueset Defaults"));
+  EXPECT_EQ(window().windowTitle(), caption("Hueset Defaults"));
   EXPECT_EQ(recentTexts(), QStringList{"&1 mine.cft"});
   EXPECT_FALSE(action(kGroupingsMruFirst)->isVisible());
 }
@@ -174,13 +174,13 @@ TEST_F(GroupingsMenu, ConfirmedOpenShowsInTheCaptionAndTheRecentSlots) {
   const QString second = write("second.cft", smallSet(), ConfigurationForm::Text);
   open(first);
   open(second);
-  EXPECT_EQ(frame().windowTitle(), caption("second.cft"));
+  EXPECT_EQ(window().windowTitle(), caption("second.cft"));
   EXPECT_EQ(recentTexts(), (QStringList{"&1 second.cft", "&2 first.cfb"}));
   EXPECT_EQ(groupings().recentActions()[1]->data().toInt(), kGroupingsMruFirst + 1);
   EXPECT_EQ(m_dialogs.openFolders.last(), m_dir);
 
   groupings().recentActions()[1]->trigger();
-  EXPECT_EQ(frame().windowTitle(), caption("first.cfb"));
+  EXPECT_EQ(window().windowTitle(), caption("first.cfb"));
   EXPECT_EQ(m_app->configuration().path, toPathBytes(first));
   EXPECT_EQ(m_editor.requests.size(), 3u);
 }
@@ -190,9 +190,9 @@ TEST_F(GroupingsMenu, DefaultsCommandsAskForConfirmation) {
   action(kGroupingsBlackWhite)->trigger();
   ASSERT_EQ(m_editor.requests.size(), 1u);
   EXPECT_EQ(m_editor.requests[0].caption, "Confirm use default configuration");
-  EXPECT_EQ(frame().windowTitle(), caption("Hueset B & W Defaults"));
+  EXPECT_EQ(window().windowTitle(), caption("Hueset B & W Defaults"));
   action(kGroupingsDefaults)->trigger();
-  EXPECT_EQ(frame().windowTitle(), caption("Hueset Defaults"));
+  EXPECT_EQ(window().windowTitle(), caption("Hueset Defaults"));
 }
 
 TEST_F(GroupingsMenu, SaveOfAReadOnlyFileTurnsIntoSaveAs) {
@@ -209,7 +209,7 @@ TEST_F(GroupingsMenu, SaveOfAReadOnlyFileTurnsIntoSaveAs) {
   groupings().saveAction()->trigger();
   ASSERT_EQ(m_dialogs.proposedPaths.size(), 1);
   EXPECT_EQ(m_dialogs.proposedPaths[0], file);
-  EXPECT_EQ(frame().windowTitle(), caption("copy.cft"));
+  EXPECT_EQ(window().windowTitle(), caption("copy.cft"));
   EXPECT_FALSE(groupings().saveAction()->isEnabled());
   EXPECT_FALSE(action(kGroupingsReload)->isEnabled());
   EXPECT_EQ(recentTexts(), (QStringList{"&1 copy.cft", "&2 locked.cfb"}));
@@ -241,7 +241,7 @@ TEST_F(GroupingsMenu, NoRecentSlotsWhenTheCountIsZero) {
   m_profileText += QStringLiteral("MRU Configurations Count=0\n");
   startWithScripts();
   open(write("mine.cfb", smallSet(), ConfigurationForm::Binary));
-  EXPECT_EQ(frame().windowTitle(), caption("mine.cfb"));
+  EXPECT_EQ(window().windowTitle(), caption("mine.cfb"));
   EXPECT_TRUE(groupings().recentActions().isEmpty());
   EXPECT_TRUE(action(kGroupingsMruFirst)->isVisible());
   EXPECT_FALSE(action(kGroupingsMruFirst)->isEnabled());
@@ -251,7 +251,7 @@ TEST_F(GroupingsMenu, StartUpReopensTheLastFileAndExitRemembersIt) {
   const QString file = write("last.cft", smallSet(), ConfigurationForm::Text);
   m_profileText += QStringLiteral("Last Configuration File=%1\n").arg(file);
   startWithScripts();
-  EXPECT_EQ(frame().windowTitle(), caption("last.cft"));
+  EXPECT_EQ(window().windowTitle(), caption("last.cft"));
   EXPECT_TRUE(m_editor.requests.empty());
   EXPECT_EQ(recentTexts(), QStringList{"&1 last.cft"});
 
@@ -268,21 +268,21 @@ TEST_F(GroupingsMenu, UnreadableLastFileFallsBackToTheDefaults) {
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_TRUE(m_prompts.messages[0].text.endsWith(
       "\nCannot find this file.\nPlease verify that the correct path and file name are given."));
-  EXPECT_EQ(frame().windowTitle(), caption("Hueset Defaults"));
+  EXPECT_EQ(window().windowTitle(), caption("Hueset Defaults"));
 }
 
 TEST_F(GroupingsMenu, ClosingAsksToSaveChangedGroupings) {
   startWithScripts();
   m_app->configuration().modified = true;
   m_prompts.answers = {PromptAnswer::Cancel};
-  EXPECT_FALSE(frame().close());
+  EXPECT_FALSE(window().close());
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].text,
             "Save changes to the Residues Group Configuration File \"Hueset Defaults\"?");
   EXPECT_EQ(m_prompts.messages[0].buttons, PromptButtons::YesNoCancel);
 
   m_prompts.answers = {PromptAnswer::No};
-  EXPECT_TRUE(frame().close());
+  EXPECT_TRUE(window().close());
 }
 
 }  // namespace

@@ -11,11 +11,11 @@ namespace {
 using namespace optionctl;
 
 constexpr std::array<OptionsPageInfo, kOptionsPageCount> kPages = {{
-    {"CDialOptionsAnnotate", "Sequence Annotation", 168, 186},
-    {"CDialOptionsParsing", "Data Parsing", 164, 182},
-    {"CDialOptionsOutput", "Formatted Output", 163, 183},
-    {"CDialOptionsHTML", "HTML", 170, 184},
-    {"CDialOptionsGeneral", "General", 165, 185},
+    {"AnnotatePage", "Sequence Annotation", 168, 186},
+    {"ParsingPage", "Data Parsing", 164, 182},
+    {"OutputPage", "Formatted Output", 163, 183},
+    {"HtmlPage", "HTML", 170, 184},
+    {"GeneralPage", "General", 165, 185},
 }};
 
 // Item numbers of a layout's texts (strings_settings.inc): a control's own

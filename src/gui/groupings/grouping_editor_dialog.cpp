@@ -24,7 +24,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "gui/controls/colour_pickers.h"
+#include "gui/controls/colour_button.h"
 #include "gui/common/message_box.h"
 #include "gui/common/qt_text.h"
 #include "util/string_table.h"
@@ -287,7 +287,7 @@ GroupingEditorDialog::GroupingEditorDialog(GroupingSet& target,
 
   // The colour pickers offer the web-safe colours, or else the 40 colours
   // and every colour the groupings already use.
-  for (TLColourDropDownButton* picker : {m_textColour, m_backColour}) {
+  for (ColourButton* picker : {m_textColour, m_backColour}) {
     if (m_webSafe) {
       picker->colourSet().setPalette(webSafePalette());
       picker->colourSet().setColumns(kWebSafePaletteColumns);
@@ -366,15 +366,15 @@ void GroupingEditorDialog::buildControls() {
   m_marker->setAlignment(Qt::AlignCenter);
   m_marker->setFixedWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("WWW")));
   m_marker->setToolTip(toQString(kEditorColumnHeaders[2]));
-  m_textColour = new TLColourDropDownButton(group);
+  m_textColour = new ColourButton(group);
   auto* textLabel = new QLabel(QStringLiteral("&Text:"), group);
   textLabel->setBuddy(m_textColour);
-  m_backColour = new TLColourDropDownButton(group);
+  m_backColour = new ColourButton(group);
   auto* backLabel = new QLabel(QStringLiteral("Bac&kground:"), group);
   backLabel->setBuddy(m_backColour);
   m_bold = new QCheckBox(QStringLiteral("&Bold"), group);
   m_italic = new QCheckBox(QStringLiteral("&Italic"), group);
-  for (TLColourDropDownButton* picker : {m_textColour, m_backColour}) {
+  for (ColourButton* picker : {m_textColour, m_backColour}) {
     // Enter confirms the dialog; it does not drop a colour well down.
     picker->setAutoDefault(false);
     picker->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("Automatic")) + 40);
@@ -583,10 +583,10 @@ void GroupingEditorDialog::connectControls() {
   connect(m_marker, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (!m_updating) detailEdited(m_model.setMarker(toStdString(text)));
   });
-  connect(m_textColour, &TLColourDropDownButton::colourChanged, this, [this](Colour c) {
+  connect(m_textColour, &ColourButton::colourChanged, this, [this](Colour c) {
     if (!m_updating) detailEdited(m_model.setTextColour(c));
   });
-  connect(m_backColour, &TLColourDropDownButton::colourChanged, this, [this](Colour c) {
+  connect(m_backColour, &ColourButton::colourChanged, this, [this](Colour c) {
     if (!m_updating) detailEdited(m_model.setBackColour(c));
   });
 

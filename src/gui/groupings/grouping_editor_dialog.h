@@ -26,7 +26,7 @@ class QStatusBar;
 
 namespace hueset::gui {
 
-class TLColourDropDownButton;
+class ColourButton;
 
 // The help context of the groupings editor: that of the command opening it.
 inline constexpr int kGroupingsEditorHelpContext = kCommandHelpBase + 32777;
@@ -109,8 +109,8 @@ class GroupingEditorDialog : public QDialog {
   QLineEdit* nameEdit() const { return m_name; }
   LetterSetField* residuesEdit() const { return m_residues; }
   QLineEdit* markerEdit() const { return m_marker; }
-  TLColourDropDownButton* textPicker() const { return m_textColour; }
-  TLColourDropDownButton* backPicker() const { return m_backColour; }
+  ColourButton* textPicker() const { return m_textColour; }
+  ColourButton* backPicker() const { return m_backColour; }
   QCheckBox* boldBox() const { return m_bold; }
   QCheckBox* italicBox() const { return m_italic; }
   GroupingList* list() const { return m_list; }
@@ -178,8 +178,8 @@ class GroupingEditorDialog : public QDialog {
   QLineEdit* m_name = nullptr;
   LetterSetField* m_residues = nullptr;
   QLineEdit* m_marker = nullptr;
-  TLColourDropDownButton* m_textColour = nullptr;
-  TLColourDropDownButton* m_backColour = nullptr;
+  ColourButton* m_textColour = nullptr;
+  ColourButton* m_backColour = nullptr;
   QCheckBox* m_bold = nullptr;
   QCheckBox* m_italic = nullptr;
   QPushButton* m_addButton = nullptr;

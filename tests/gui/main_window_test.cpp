@@ -15,18 +15,18 @@
 #include "app_fixture.h"
 #include "gui/common/qt_text.h"
 #include "desktop/command_ids.h"
-#include "gui/app/document.h"
-#include "gui/app/main_frame.h"
-#include "gui/app/view.h"
+#include "gui/app/alignment_document.h"
+#include "gui/app/main_window.h"
+#include "gui/app/alignment_editor.h"
 #include "settings/profile_store.h"
 
 namespace hueset::gui::testing {
 namespace {
 
-class MainFrame : public AppFixture {
+class MainWindowTest : public AppFixture {
  protected:
-  CMainFrame& frame() { return *m_app->mainFrame(); }
-  QAction* action(int command) { return frame().action(command); }
+  MainWindow& window() { return *m_app->mainWindow(); }
+  QAction* action(int command) { return window().action(command); }
 };
 
 QStringList menuTexts(QMenu* menu) {
@@ -37,11 +37,11 @@ QStringList menuTexts(QMenu* menu) {
   return texts;
 }
 
-TEST_F(MainFrame, MenusHoldTheirItemsInOrder) {
+TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
   start();
   QStringList titles;
   QList<QMenu*> menus;
-  for (QAction* a : frame().menuBar()->actions()) {
+  for (QAction* a : window().menuBar()->actions()) {
     titles << a->text();
     menus << a->menu();
   }
@@ -61,7 +61,7 @@ TEST_F(MainFrame, MenusHoldTheirItemsInOrder) {
                                               "&About HUESET..."}));
 }
 
-TEST_F(MainFrame, AcceleratorsOfTheCommands) {
+TEST_F(MainWindowTest, AcceleratorsOfTheCommands) {
   start();
   EXPECT_EQ(action(kAnnotateToWord)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+W")));
   EXPECT_EQ(action(kAnnotateToRtfClipboard)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
@@ -75,7 +75,7 @@ TEST_F(MainFrame, AcceleratorsOfTheCommands) {
   EXPECT_EQ(action(kEditPaste)->statusTip(), QStringLiteral("Insert Clipboard contents"));
 }
 
-TEST_F(MainFrame, LaterCommandsArePresentButDisabled) {
+TEST_F(MainWindowTest, LaterCommandsArePresentButDisabled) {
   start();
   // Reload waits for changes to discard, the recent slot for an entry.
   for (int command : {kGroupingsReload, kGroupingsMruFirst}) {
@@ -85,62 +85,62 @@ TEST_F(MainFrame, LaterCommandsArePresentButDisabled) {
   EXPECT_EQ(action(kGroupingsBlackWhite)->text(), QStringLiteral("Use &Black && White Defaults"));
 }
 
-TEST_F(MainFrame, ToolbarButtonsInGroups) {
+TEST_F(MainWindowTest, ToolbarButtonsInGroups) {
   start();
   QStringList buttons;
-  for (QAction* a : frame().toolBar()->actions()) {
+  for (QAction* a : window().toolBar()->actions()) {
     buttons << (a->isSeparator() ? QStringLiteral("|") : QString::number(a->data().toInt()));
   }
   EXPECT_EQ(buttons.join(QLatin1Char(' ')),
             QStringLiteral("57600 57601 57603 | 57635 57634 57637 | 32772 32771 32803 32809 | "
                            "32777 32778 | 57664 57669"));
-  for (QAction* a : frame().toolBar()->actions()) {
+  for (QAction* a : window().toolBar()->actions()) {
     if (!a->isSeparator()) {
       EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
     }
   }
   // The default is the large set.
-  EXPECT_EQ(frame().toolBar()->iconSize(), QSize(32, 32));
+  EXPECT_EQ(window().toolBar()->iconSize(), QSize(32, 32));
 }
 
-TEST_F(MainFrame, SmallToolbarButtonsFromTheProfile) {
+TEST_F(MainWindowTest, SmallToolbarButtonsFromTheProfile) {
   m_profileText += QStringLiteral("Large toolbar buttons=0\n");
   start();
-  EXPECT_EQ(frame().toolBar()->iconSize(), QSize(16, 15));
+  EXPECT_EQ(window().toolBar()->iconSize(), QSize(16, 15));
 }
 
-TEST_F(MainFrame, IdleStatusTextShowsThresholds) {
+TEST_F(MainWindowTest, IdleStatusTextShowsThresholds) {
   m_profileText += QStringLiteral("[Annotation Settings]\nConsensus Threshold=725\n");
   start();
-  EXPECT_EQ(frame().idleLabel()->text(),
+  EXPECT_EQ(window().idleLabel()->text(),
             QStringLiteral("Consensus threshold = 72.5%;   Elision threshold = 80%, min length = 4"));
 }
 
-TEST_F(MainFrame, CaptionNamesDocumentAndConfiguration) {
+TEST_F(MainWindowTest, CaptionNamesDocumentAndConfiguration) {
   start();
-  EXPECT_EQ(frame().windowTitle(),
+  EXPECT_EQ(window().windowTitle(),
             QStringLiteral("Untitled - HUESET- [ \"Hueset Defaults\" Residue Groupings ]"));
   QFile::copy(QStringLiteral(HUESET_TEST_DATA "/gui/four_globins.fasta"), path("globins.fa"));
-  ASSERT_TRUE(frame().openDocumentFile(path("globins.fa")));
-  EXPECT_EQ(frame().windowTitle(),
+  ASSERT_TRUE(window().openDocumentFile(path("globins.fa")));
+  EXPECT_EQ(window().windowTitle(),
             QStringLiteral("globins.fa - HUESET- [ \"Hueset Defaults\" Residue Groupings ]"));
 }
 
-TEST_F(MainFrame, FileNamedOnTheCommandLineOpensAtStart) {
+TEST_F(MainWindowTest, FileNamedOnTheCommandLineOpensAtStart) {
   QFile::copy(QStringLiteral(HUESET_TEST_DATA "/gui/four_globins.fasta"), path("start.fa"));
   start({path("start.fa")});
-  EXPECT_EQ(frame().view()->toPlainText(), testText("four_globins.fasta"));
-  EXPECT_EQ(frame().document()->path(), path("start.fa"));
+  EXPECT_EQ(window().editor()->toPlainText(), testText("four_globins.fasta"));
+  EXPECT_EQ(window().document()->path(), path("start.fa"));
 }
 
-TEST_F(MainFrame, MissingCommandLineFileEndsStartUp) {
+TEST_F(MainWindowTest, MissingCommandLineFileEndsStartUp) {
   QFile file(m_profile);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(m_profileText.toUtf8());
   file.close();
   m_app = std::make_unique<HuesetApp>(QStringList{"hueset", path("nowhere.msf")}, &m_prompts,
                                       &m_launcher);
-  EXPECT_FALSE(m_app->initInstance());
+  EXPECT_FALSE(m_app->start());
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].text,
             path("nowhere.msf") +
@@ -148,7 +148,7 @@ TEST_F(MainFrame, MissingCommandLineFileEndsStartUp) {
   m_app.reset();
 }
 
-TEST_F(MainFrame, ExitWritesProfileAndOptionsFile) {
+TEST_F(MainWindowTest, ExitWritesProfileAndOptionsFile) {
   start();
   exit();
   IniProfileStore store(toPathBytes(m_profile));
@@ -170,20 +170,20 @@ TEST_F(MainFrame, ExitWritesProfileAndOptionsFile) {
   EXPECT_EQ(text.count("\r\n"), 31);
 }
 
-TEST_F(MainFrame, ExitSavesOnlyOnce) {
+TEST_F(MainWindowTest, ExitSavesOnlyOnce) {
   start();
   exit();
   QFile::remove(path("hueset.opt"));
-  m_app->exitInstance();
+  m_app->shutDown();
   EXPECT_FALSE(QFileInfo::exists(path("hueset.opt")));
 }
 
-TEST_F(MainFrame, OpenedFilesJoinTheRecentList) {
+TEST_F(MainWindowTest, OpenedFilesJoinTheRecentList) {
   QFile::copy(QStringLiteral(HUESET_TEST_DATA "/gui/four_globins.fasta"), path("a.fa"));
   start();
-  ASSERT_TRUE(frame().openDocumentFile(path("a.fa")));
-  frame().updateRecentFiles();
-  QStringList texts = menuTexts(frame().fileMenu());
+  ASSERT_TRUE(window().openDocumentFile(path("a.fa")));
+  window().updateRecentFiles();
+  QStringList texts = menuTexts(window().fileMenu());
   EXPECT_TRUE(texts.contains(QStringLiteral("&1 a.fa"))) << texts.join(',').toStdString();
   EXPECT_FALSE(texts.contains(QStringLiteral("Recent File")));
   exit();
@@ -191,59 +191,59 @@ TEST_F(MainFrame, OpenedFilesJoinTheRecentList) {
   EXPECT_EQ(store.readString("Recent File List", "File1", ""), toPathBytes(path("a.fa")));
 }
 
-TEST_F(MainFrame, DroppedFileOpensAsTheDocument) {
+TEST_F(MainWindowTest, DroppedFileOpensAsTheDocument) {
   QFile::copy(QStringLiteral(HUESET_TEST_DATA "/gui/four_globins.fasta"), path("dropped.fa"));
   start();
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(path("dropped.fa"))});
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(frame().view()->viewport(), &enter);
+  QCoreApplication::sendEvent(window().editor()->viewport(), &enter);
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  const bool delivered = QCoreApplication::sendEvent(frame().view()->viewport(), &drop);
+  const bool delivered = QCoreApplication::sendEvent(window().editor()->viewport(), &drop);
   EXPECT_TRUE(delivered);
   EXPECT_TRUE(drop.isAccepted());
-  EXPECT_EQ(frame().document()->path(), path("dropped.fa"));
-  EXPECT_TRUE(frame().view()->toPlainText().startsWith(QStringLiteral(">HBB_HUMAN")));
+  EXPECT_EQ(window().document()->path(), path("dropped.fa"));
+  EXPECT_TRUE(window().editor()->toPlainText().startsWith(QStringLiteral(">HBB_HUMAN")));
 }
 
-TEST_F(MainFrame, NewAsksToSaveAChangedDocument) {
+TEST_F(MainWindowTest, NewAsksToSaveAChangedDocument) {
   start();
-  frame().view()->setPlainText(QStringLiteral("changed"));
-  frame().document()->setModified(true);
+  window().editor()->setPlainText(QStringLiteral("changed"));
+  window().document()->setModified(true);
   m_prompts.answers = {PromptAnswer::Cancel};
-  frame().fileNew();
-  EXPECT_EQ(frame().view()->toPlainText(), QStringLiteral("changed"));
+  window().fileNew();
+  EXPECT_EQ(window().editor()->toPlainText(), QStringLiteral("changed"));
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].text, QStringLiteral("Save changes to Untitled?"));
   m_prompts.answers = {PromptAnswer::No};
-  frame().fileNew();
-  EXPECT_TRUE(frame().view()->toPlainText().isEmpty());
+  window().fileNew();
+  EXPECT_TRUE(window().editor()->toPlainText().isEmpty());
 }
 
-TEST_F(MainFrame, SaveAsWritesTheTextAndRenamesTheDocument) {
+TEST_F(MainWindowTest, SaveAsWritesTheTextAndRenamesTheDocument) {
   start();
-  frame().view()->setPlainText(QStringLiteral(">a\nACDE\n"));
+  window().editor()->setPlainText(QStringLiteral(">a\nACDE\n"));
   m_prompts.documentToSave = QStringLiteral("\"%1\"").arg(path("saved.msf"));
-  ASSERT_TRUE(frame().fileSaveAs());
+  ASSERT_TRUE(window().fileSaveAs());
   QFile saved(path("saved.msf"));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll(), QByteArray(">a\nACDE\n"));
-  EXPECT_EQ(frame().document()->title(), QStringLiteral("saved.msf"));
-  EXPECT_FALSE(frame().document()->isModified());
+  EXPECT_EQ(window().document()->title(), QStringLiteral("saved.msf"));
+  EXPECT_FALSE(window().document()->isModified());
 }
 
-TEST_F(MainFrame, HelpCommandsShowTheirPages) {
+TEST_F(MainWindowTest, HelpCommandsShowTheirPages) {
   start();
-  frame().runTutorial();
-  ASSERT_NE(frame().helpWindow(), nullptr);
-  EXPECT_TRUE(frame().helpWindow()->browser()->source().toString().endsWith(QStringLiteral("tutorial.html")));
+  window().runTutorial();
+  ASSERT_NE(window().helpWindow(), nullptr);
+  EXPECT_TRUE(window().helpWindow()->browser()->source().toString().endsWith(QStringLiteral("tutorial.html")));
   action(kHelp)->trigger();
-  EXPECT_TRUE(frame().helpWindow()->browser()->source().toString().endsWith(QStringLiteral("index.html")));
+  EXPECT_TRUE(window().helpWindow()->browser()->source().toString().endsWith(QStringLiteral("index.html")));
   EXPECT_EQ(m_prompts.installHelpShown, 0);
 }
 
-TEST_F(MainFrame, MissingHelpPagesAskForTheHelpSystem) {
+TEST_F(MainWindowTest, MissingHelpPagesAskForTheHelpSystem) {
   qputenv("HUESET_HELP_DIR", QFile::encodeName(path("no-help-here")));
   start();
   action(kHelp)->trigger();

@@ -1,4 +1,4 @@
-#include "gui/app/document.h"
+#include "gui/app/alignment_document.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,19 +11,19 @@
 
 namespace hueset::gui {
 
-LDoc::LDoc(QObject* parent) : QObject(parent), m_text(new QTextDocument(this)) {
+AlignmentDocument::AlignmentDocument(QObject* parent) : QObject(parent), m_text(new QTextDocument(this)) {
   m_text->setDocumentLayout(new QPlainTextDocumentLayout(m_text));
 }
 
-QString LDoc::title() const {
+QString AlignmentDocument::title() const {
   return m_path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_path).fileName();
 }
 
-bool LDoc::isModified() const { return m_text->isModified(); }
+bool AlignmentDocument::isModified() const { return m_text->isModified(); }
 
-void LDoc::setModified(bool modified) { m_text->setModified(modified); }
+void AlignmentDocument::setModified(bool modified) { m_text->setModified(modified); }
 
-void LDoc::clear() {
+void AlignmentDocument::clear() {
   m_text->setPlainText(QString());
   m_text->clearUndoRedoStacks();
   m_text->setModified(false);
@@ -33,7 +33,7 @@ void LDoc::clear() {
   emit pathChanged();
 }
 
-bool LDoc::load(const QString& path, QString* error) {
+bool AlignmentDocument::load(const QString& path, QString* error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     if (error) *error = file.errorString();
@@ -59,13 +59,13 @@ bool LDoc::load(const QString& path, QString* error) {
   return true;
 }
 
-QByteArray LDoc::encodedText() const {
+QByteArray AlignmentDocument::encodedText() const {
   QString text = m_text->toPlainText();
   if (m_windowsLineEnds) text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
   return m_latin1 ? text.toLatin1() : text.toUtf8();
 }
 
-bool LDoc::save(const QString& path, QString* error) {
+bool AlignmentDocument::save(const QString& path, QString* error) {
   QString full = QFileInfo(path).absoluteFilePath();
   QByteArray bytes = encodedText();
   WriteResult result = writeFileAtomically(toPathBytes(full),

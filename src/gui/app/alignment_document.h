@@ -8,11 +8,11 @@ class QTextDocument;
 namespace hueset::gui {
 
 // The single document: the alignment as plain text, the file it belongs to
-// and whether it changed. The view edits the text in place.
-class LDoc : public QObject {
+// and whether it changed. The editor edits the text in place.
+class AlignmentDocument : public QObject {
   Q_OBJECT
  public:
-  explicit LDoc(QObject* parent = nullptr);
+  explicit AlignmentDocument(QObject* parent = nullptr);
 
   QTextDocument* textDocument() const { return m_text; }
   // The full path, or empty for a document never saved.

@@ -25,10 +25,10 @@ class PropertyPage : public QWidget {
 
 // A tabbed sheet with OK and Cancel that remembers which page was active
 // when it closed.
-class CPropSheetLastActivePage : public QDialog {
+class OptionsDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CPropSheetLastActivePage(const QString& caption, QWidget* parent = nullptr);
+  explicit OptionsDialog(const QString& caption, QWidget* parent = nullptr);
 
   // Takes `page` as the next tab.
   void addPage(PropertyPage* page, const QString& caption);

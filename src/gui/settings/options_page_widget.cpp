@@ -1,14 +1,10 @@
-#include "gui/settings/options_page_widgets.h"
+#include "gui/settings/options_page_widget.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFontDatabase>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -31,38 +27,13 @@ int editWidth(const QWidget* edit, int characters) {
   return edit->fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0'))) + 14;
 }
 
-// The small picture on the Font button: a capital A.
-QIcon fontButtonIcon() {
-  QPixmap picture(12, 12);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing);
-  QFont font(QStringLiteral("Serif"));
-  font.setPixelSize(12);
-  font.setBold(true);
-  painter.setFont(font);
-  painter.setPen(QColor(0, 0, 128));
-  painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("A"));
-  return QIcon(picture);
-}
-
 }  // namespace
 
-QFont defaultPageFont() {
-  QFont font(QStringLiteral("Courier New"));
-  font.setPixelSize(10);
-  font.setWeight(QFont::Normal);
-  font.setFixedPitch(true);
-  font.setStyleHint(QFont::TypeWriter);
-  return font;
-}
-
-OptionsPageWidget::OptionsPageWidget(OptionsPage page, bool verbose, OptionGroups& copies,
-                                     FieldSupport& support, QWidget* parent)
+OptionsPageWidget::OptionsPageWidget(OptionsPage page, const PageSetup& setup, QWidget* parent)
     : PropertyPage(parent),
-      m_layout(buildPageLayout(page, verbose)),
-      m_copies(copies),
-      m_support(support) {
+      m_layout(buildPageLayout(page, setup.verbose)),
+      m_copies(setup.copies),
+      m_support(setup.support) {
   setObjectName(toQString(optionsPageInfo(page).className));
   registerPageEnvironment(page, m_support.environment());
   build();
@@ -257,37 +228,6 @@ void OptionsPageWidget::setText(int id, const std::string& text) {
 std::string OptionsPageWidget::text(int id) const {
   const QLineEdit* e = edit(id);
   return e ? toStdString(e->text()) : std::string();
-}
-
-CDialOptionsOutput::CDialOptionsOutput(bool verbose, OptionGroups& copies, FieldSupport& support,
-                                       QWidget* parent)
-    : OptionsPageWidget(OptionsPage::Output, verbose, copies, support, parent) {
-  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  for (int id : {optionctl::kLinkerCharacter, optionctl::kSubstitutedLinkers}) {
-    if (QLineEdit* e = edit(id)) e->setFont(fixed);
-  }
-}
-
-CDialOptionsGeneral::CDialOptionsGeneral(bool verbose, OptionGroups& copies,
-                                         FieldSupport& support, QWidget* parent)
-    : OptionsPageWidget(OptionsPage::General, verbose, copies, support, parent),
-      m_font(defaultPageFont()),
-      m_chooser([](QWidget* owner, const QFont& initial) -> std::optional<QFont> {
-        bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, initial, owner);
-        if (!ok) return std::nullopt;
-        return chosen;
-      }) {
-  if (QAbstractButton* font = button(optionctl::kEditorFont)) {
-    font->setIcon(fontButtonIcon());
-    font->setIconSize(QSize(12, 12));
-    connect(font, &QAbstractButton::clicked, this, &CDialOptionsGeneral::chooseFont);
-  }
-}
-
-void CDialOptionsGeneral::chooseFont() {
-  if (!m_chooser) return;
-  if (std::optional<QFont> chosen = m_chooser(this, m_font)) m_font = *chosen;
 }
 
 }  // namespace hueset::gui

@@ -16,8 +16,9 @@
 
 #include "../qt_printers.h"
 #include "gui/settings/options_command.h"
-#include "gui/settings/options_page_widgets.h"
-#include "gui/settings/prop_sheet_last_active_page.h"
+#include "gui/settings/general_page.h"
+#include "gui/settings/options_page_widget.h"
+#include "gui/settings/options_dialog.h"
 
 namespace hueset::gui {
 namespace {
@@ -41,7 +42,7 @@ void typeInto(QWidget* edit, const QString& text) {
   }
 }
 
-void clickTab(CPropSheetLastActivePage& sheet, int index) {
+void clickTab(OptionsDialog& sheet, int index) {
   QTabBar* bar = sheet.tabs()->tabBar();
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
   QCoreApplication::processEvents();
@@ -53,7 +54,7 @@ void click(QAbstractButton* button) {
   QCoreApplication::processEvents();
 }
 
-OptionsPageWidget* pageOf(CPropSheetLastActivePage& sheet, OptionsPage page) {
+OptionsPageWidget* pageOf(OptionsDialog& sheet, OptionsPage page) {
   return qobject_cast<OptionsPageWidget*>(sheet.page(optionsPageIndex(page)));
 }
 
@@ -75,9 +76,9 @@ class OptionsSheet : public ::testing::Test {
 
   // Opens the sheet and runs `script` on it; true when it closed with OK.
   // A sheet the script leaves open is cancelled.
-  bool run(const std::function<void(CPropSheetLastActivePage&)>& script,
+  bool run(const std::function<void(OptionsDialog&)>& script,
            const QFont& editorFont = QFont()) {
-    command.setRunner([&](CPropSheetLastActivePage& sheet) {
+    command.setRunner([&](OptionsDialog& sheet) {
       sheet.show();
       sheet.activateWindow();
       EXPECT_TRUE(QTest::qWaitForWindowActive(&sheet));
@@ -106,7 +107,7 @@ class OptionsSheet : public ::testing::Test {
 TEST_F(OptionsSheet, ShowsTheFivePagesInOrder) {
   QWidget* focus = nullptr;
   QWidget* consensus = nullptr;
-  run([&](CPropSheetLastActivePage& sheet) {
+  run([&](OptionsDialog& sheet) {
     focus = QApplication::focusWidget();
     consensus = pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold);
   });
@@ -121,7 +122,7 @@ TEST_F(OptionsSheet, ShowsTheFivePagesInOrder) {
 TEST_F(OptionsSheet, VerboseAndTerseFormsFollowTheOption) {
   for (bool verbose : {true, false}) {
     options.general.verboseDialogues = verbose;
-    run([verbose](CPropSheetLastActivePage& sheet) {
+    run([verbose](OptionsDialog& sheet) {
       for (int i = 0; i < kOptionsPageCount; ++i) {
         auto* page = qobject_cast<OptionsPageWidget*>(sheet.page(i));
         ASSERT_TRUE(page);
@@ -151,7 +152,7 @@ TEST_F(OptionsSheet, ShowsTheCurrentValues) {
   options.annotation.elisionThreshold = 5;
   options.output.nameJustification = 2;
   options.output.linkerCharacter = '*';
-  run([](CPropSheetLastActivePage& sheet) {
+  run([](OptionsDialog& sheet) {
     OptionsPageWidget* annotate = pageOf(sheet, OptionsPage::Annotate);
     EXPECT_EQ(annotate->field(kConsensusThreshold)->text(), QStringLiteral("50.5"));
     EXPECT_EQ(annotate->field(kElisionThreshold)->text(), QStringLiteral("0.5"));
@@ -201,7 +202,7 @@ TEST_P(FieldEdgesThroughTheSheet, StoredAtOkOrKeptOpen) {
   bool openAfterOk = false;
   QWidget* focusAfterOk = nullptr;
   QWidget* field = nullptr;
-  const bool ok = run([&](CPropSheetLastActivePage& sheet) {
+  const bool ok = run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(c.page));
     ASSERT_EQ(sheet.activeIndex(), optionsPageIndex(c.page));
     field = pageOf(sheet, c.page)->field(c.field);
@@ -254,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
         WidgetEdge{OptionsPage::Annotate, kConsensusThreshold, "", std::nullopt}));
 
 TEST_F(OptionsSheet, AnEmptiedNumberFieldIsRefusedWithItsName) {
-  run([&](CPropSheetLastActivePage& sheet) {
+  run([&](OptionsDialog& sheet) {
     typeInto(pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold), QString());
     sheet.okButton()->setFocus();  // then Enter, the focus already off the field
     QCoreApplication::processEvents();
@@ -270,7 +271,7 @@ TEST_F(OptionsSheet, AnEmptiedNumberFieldIsRefusedWithItsName) {
 
 TEST_F(OptionsSheet, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
   QWidget* field = nullptr;
-  run([&](CPropSheetLastActivePage& sheet) {
+  run([&](OptionsDialog& sheet) {
     field = pageOf(sheet, OptionsPage::Annotate)->field(kMinimumElisionLength);
     typeInto(field, QStringLiteral("1000"));
     QTest::keyClick(field, Qt::Key_Return);
@@ -288,7 +289,7 @@ TEST_F(OptionsSheet, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
 
 TEST_F(OptionsSheet, LeavingAPageWithAWrongFieldKeepsThePage) {
   QWidget* field = nullptr;
-  const bool ok = run([&](CPropSheetLastActivePage& sheet) {
+  const bool ok = run([&](OptionsDialog& sheet) {
     field = pageOf(sheet, OptionsPage::Annotate)->field(kMinimumElisionLength);
     typeInto(field, QStringLiteral("3"));
     clickTab(sheet, 1);
@@ -309,7 +310,7 @@ TEST_F(OptionsSheet, LeavingAPageWithAWrongFieldKeepsThePage) {
 
 TEST_F(OptionsSheet, CancelWorksWhileAFieldIsWrong) {
   const Options before = options;
-  const bool ok = run([&](CPropSheetLastActivePage& sheet) {
+  const bool ok = run([&](OptionsDialog& sheet) {
     OptionsPageWidget* page = pageOf(sheet, OptionsPage::Annotate);
     click(page->button(kIncludeBlanks));
     typeInto(page->field(kConsensusThreshold), QStringLiteral("50"));
@@ -322,7 +323,7 @@ TEST_F(OptionsSheet, CancelWorksWhileAFieldIsWrong) {
 }
 
 TEST_F(OptionsSheet, ChangesOnSeveralPagesReachTheOptionsOnlyAtOk) {
-  auto edit = [&](CPropSheetLastActivePage& sheet) {
+  auto edit = [&](OptionsDialog& sheet) {
     click(pageOf(sheet, OptionsPage::Annotate)->button(kIncludeBlanks));
     clickTab(sheet, 1);
     click(pageOf(sheet, OptionsPage::Parsing)->button(kListedInvalidResidues));
@@ -332,13 +333,13 @@ TEST_F(OptionsSheet, ChangesOnSeveralPagesReachTheOptionsOnlyAtOk) {
     clickTab(sheet, 3);
     click(pageOf(sheet, OptionsPage::Html)->button(kWebSafePalette));
   };
-  EXPECT_FALSE(run([&](CPropSheetLastActivePage& sheet) {
+  EXPECT_FALSE(run([&](OptionsDialog& sheet) {
     edit(sheet);
     click(sheet.cancelButton());
   }));
   EXPECT_EQ(OptionGroups::copyOf(options), OptionGroups{});
 
-  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+  EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     edit(sheet);
     click(sheet.okButton());
   }));
@@ -351,7 +352,7 @@ TEST_F(OptionsSheet, ChangesOnSeveralPagesReachTheOptionsOnlyAtOk) {
 }
 
 TEST_F(OptionsSheet, ReturningToAPageShowsWhatItKept) {
-  run([&](CPropSheetLastActivePage& sheet) {
+  run([&](OptionsDialog& sheet) {
     QWidget* field = pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold);
     typeInto(field, QStringLiteral("072.50"));
     clickTab(sheet, 4);
@@ -363,25 +364,25 @@ TEST_F(OptionsSheet, ReturningToAPageShowsWhatItKept) {
 }
 
 TEST_F(OptionsSheet, PageRememberedAfterOkButNotAfterCancel) {
-  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+  EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Html));
     click(sheet.okButton());
   }));
   EXPECT_EQ(opened, 0);
   EXPECT_EQ(command.rememberedPage(), 3);
 
-  EXPECT_FALSE(run([&](CPropSheetLastActivePage& sheet) {
+  EXPECT_FALSE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Parsing));
     click(sheet.cancelButton());
   }));
   EXPECT_EQ(opened, 3);
 
-  run([&](CPropSheetLastActivePage& sheet) { click(sheet.cancelButton()); });
+  run([&](OptionsDialog& sheet) { click(sheet.cancelButton()); });
   EXPECT_EQ(opened, 3);
 }
 
 TEST_F(OptionsSheet, OpeningOnTheRememberedPageReadsNothing) {
-  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+  EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Html));
     click(sheet.okButton());
   }));
@@ -390,7 +391,7 @@ TEST_F(OptionsSheet, OpeningOnTheRememberedPageReadsNothing) {
   options.annotation.consensusThreshold = 500;
   QWidget* focus = nullptr;
   QAbstractButton* firstHtml = nullptr;
-  run([&](CPropSheetLastActivePage& sheet) {
+  run([&](OptionsDialog& sheet) {
     focus = QApplication::focusWidget();
     // The selected button of the first group.
     firstHtml = pageOf(sheet, OptionsPage::Html)->button(kInlineStyles);
@@ -403,7 +404,7 @@ TEST_F(OptionsSheet, OpeningOnTheRememberedPageReadsNothing) {
 }
 
 TEST_F(OptionsSheet, AnEmptiedSubstituteSymbolGivesABlank) {
-  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+  EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Output));
     QLineEdit* symbol = pageOf(sheet, OptionsPage::Output)->edit(kLinkerCharacter);
     typeInto(symbol, QString());
@@ -414,7 +415,7 @@ TEST_F(OptionsSheet, AnEmptiedSubstituteSymbolGivesABlank) {
 }
 
 TEST_F(OptionsSheet, StyleButtonsDoWhatTheySay) {
-  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+  EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Html));
     // The focus came along to the selected button.
     EXPECT_EQ(QApplication::focusWidget(),
@@ -428,7 +429,7 @@ TEST_F(OptionsSheet, StyleButtonsDoWhatTheySay) {
 }
 
 TEST_F(OptionsSheet, SpinButtonsStepTheFields) {
-  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+  EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     OptionsPageWidget* page = pageOf(sheet, OptionsPage::Annotate);
     click(page->spinButton(kConsensusThreshold)->upButton());
     EXPECT_EQ(page->field(kConsensusThreshold)->text(), QStringLiteral("81"));
@@ -447,9 +448,9 @@ TEST_F(OptionsSheet, FontAndToolbarSizeReachTheWindowAtOk) {
   editor.setPointSize(9);
   std::optional<QFont> offered;
   EXPECT_TRUE(run(
-      [&](CPropSheetLastActivePage& sheet) {
+      [&](OptionsDialog& sheet) {
         clickTab(sheet, optionsPageIndex(OptionsPage::General));
-        auto* general = qobject_cast<CDialOptionsGeneral*>(sheet.page(4));
+        auto* general = qobject_cast<GeneralPage*>(sheet.page(4));
         ASSERT_TRUE(general);
         general->setFontChooser([&](QWidget*, const QFont& initial) -> std::optional<QFont> {
           offered = initial;
@@ -474,8 +475,8 @@ TEST_F(OptionsSheet, FontAndToolbarSizeReachTheWindowAtOk) {
 TEST_F(OptionsSheet, FontDialogCancelKeepsTheFont) {
   QFont editor(QStringLiteral("Courier"));
   EXPECT_TRUE(run(
-      [&](CPropSheetLastActivePage& sheet) {
-        auto* general = qobject_cast<CDialOptionsGeneral*>(sheet.page(4));
+      [&](OptionsDialog& sheet) {
+        auto* general = qobject_cast<GeneralPage*>(sheet.page(4));
         general->setFontChooser([](QWidget*, const QFont&) { return std::optional<QFont>(); });
         clickTab(sheet, 4);
         click(general->button(kEditorFont));
@@ -487,7 +488,7 @@ TEST_F(OptionsSheet, FontDialogCancelKeepsTheFont) {
 }
 
 TEST_F(OptionsSheet, LetterSetFieldsKeepTheirKindOfCharacters) {
-  EXPECT_TRUE(run([&](CPropSheetLastActivePage& sheet) {
+  EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, 1);
     QLineEdit* residues = pageOf(sheet, OptionsPage::Parsing)->edit(kInvalidResidues);
     residues->setFocus();

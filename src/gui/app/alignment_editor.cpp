@@ -1,4 +1,4 @@
-#include "gui/app/view.h"
+#include "gui/app/alignment_editor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,7 +9,7 @@
 #include <QTextBlock>
 #include <QUrl>
 
-#include "gui/app/document.h"
+#include "gui/app/alignment_document.h"
 #include "gui/app/hueset_app.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
@@ -42,7 +42,7 @@ QStringList localFiles(const QMimeData* data) {
 
 }  // namespace
 
-LView::LView(HuesetApp& app, LDoc* document, QWidget* parent)
+AlignmentEditor::AlignmentEditor(HuesetApp& app, AlignmentDocument* document, QWidget* parent)
     : QPlainTextEdit(parent), m_app(app) {
   setDocument(document->textDocument());
   // Alignment lines are long: one text line is one screen line, so the line
@@ -52,12 +52,12 @@ LView::LView(HuesetApp& app, LDoc* document, QWidget* parent)
   viewport()->setAcceptDrops(true);
 }
 
-bool LView::canAnnotate() const {
+bool AlignmentEditor::canAnnotate() const {
   // The document counts its closing paragraph mark as a character.
   return annotateCommandsEnabled(static_cast<std::size_t>(document()->characterCount() - 1));
 }
 
-bool LView::annotateInto(AnnotationWriter& writer) {
+bool AlignmentEditor::annotateInto(AnnotationWriter& writer) {
   // Alignment files are byte text; characters beyond Latin-1 cannot be
   // residues and reach the readers as "?".
   const QByteArray text = toPlainText().toLatin1();
@@ -65,7 +65,7 @@ bool LView::annotateInto(AnnotationWriter& writer) {
                   m_app.options(), m_app.configuration().set, writer, *this, m_remembered);
 }
 
-bool LView::webSafeCheck() {
+bool AlignmentEditor::webSafeCheck() {
   if (!m_app.options().html.checkWebSafe) return true;
   std::vector<std::string> problems = webSafeProblems(m_app.configuration().set);
   if (problems.empty()) return true;
@@ -77,7 +77,7 @@ bool LView::webSafeCheck() {
   return m_app.prompts().chooseFromList(this, choice).has_value();
 }
 
-void LView::selectLine(int line) {
+void AlignmentEditor::selectLine(int line) {
   QTextBlock block = document()->findBlockByNumber(line - 1);
   if (!block.isValid()) return;
   QTextCursor cursor(block);
@@ -88,24 +88,24 @@ void LView::selectLine(int line) {
   bar->setValue(first + scrollToShowLine(line, first));
 }
 
-bool LView::ask(const std::string& text, int line) {
+bool AlignmentEditor::ask(const std::string& text, int line) {
   if (line != 0) selectLine(line);
   return m_app.prompts().message(this, QStringLiteral("Warning"), displayText(text),
                                  PromptIcon::Exclamation, PromptButtons::YesNo) ==
          PromptAnswer::No;
 }
 
-void LView::error(const std::string& text, int line) {
+void AlignmentEditor::error(const std::string& text, int line) {
   if (line != 0) selectLine(line);
   m_app.prompts().message(this, QStringLiteral("Error"), displayText(text),
                           PromptIcon::Stop, PromptButtons::Ok);
 }
 
-void LView::unequalLengths(const std::string& text, const Alignment& alignment) {
+void AlignmentEditor::unequalLengths(const std::string& text, const Alignment& alignment) {
   m_app.prompts().showUnequalLengths(this, text, alignment);
 }
 
-std::optional<AlignmentFormat> LView::confirmFormat(AlignmentFormat guess) {
+std::optional<AlignmentFormat> AlignmentEditor::confirmFormat(AlignmentFormat guess) {
   FormatChoice model = FormatChoice::forGuess(guess);
   UserPrompts::ListChoice choice;
   choice.prompt = toQString(model.prompt);
@@ -119,45 +119,45 @@ std::optional<AlignmentFormat> LView::confirmFormat(AlignmentFormat guess) {
   return model.chosen();
 }
 
-bool LView::acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) {
+bool AlignmentEditor::acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) {
   return m_app.prompts().acceptCharacterProblems(this, problems);
 }
 
-std::optional<std::vector<int>> LView::chooseSets(const std::vector<std::string>& names,
+std::optional<std::vector<int>> AlignmentEditor::chooseSets(const std::vector<std::string>& names,
                                                   bool duplicateInSets,
                                                   const std::vector<int>& startingChoice) {
   return runSetsDialog(this, names, duplicateInSets, startingChoice);
 }
 
-void LView::annotateToWord() {
+void AlignmentEditor::annotateToWord() {
   const GroupingSet& set = m_app.configuration().set;
   RtfWriter writer(set.fontSize, set.fontName);
   if (!annotateInto(writer)) return;
   m_app.wordProcessor().send(writer, QGuiApplication::clipboard(), this, m_app.prompts());
 }
 
-void LView::annotateToRtfClipboard() {
+void AlignmentEditor::annotateToRtfClipboard() {
   const GroupingSet& set = m_app.configuration().set;
   RtfWriter writer(set.fontSize, set.fontName);
   if (!annotateInto(writer)) return;
   transferToClipboard(writer, QGuiApplication::clipboard());
 }
 
-void LView::annotateToHtmlClipboard() {
+void AlignmentEditor::annotateToHtmlClipboard() {
   if (!webSafeCheck()) return;
   auto writer = makeAnnotationWriter(OutputKind::Html, m_app.options(), m_app.configuration().set);
   if (!annotateInto(*writer)) return;
   transferToClipboard(*writer, QGuiApplication::clipboard());
 }
 
-void LView::copyStyleSheet() {
+void AlignmentEditor::copyStyleSheet() {
   if (!webSafeCheck()) return;
   StyleSheetWriter writer;
   writeStyleSheet(writer, m_app.configuration().set);
   transferToClipboard(writer, QGuiApplication::clipboard());
 }
 
-void LView::annotateToFile() {
+void AlignmentEditor::annotateToFile() {
   Options& options = m_app.options();
   const QString folder = toQPath(options.paths.lastAnnotateDirectory);
   std::optional<UserPrompts::FileChoice> choice = m_app.prompts().chooseAnnotationFile(this, folder);
@@ -181,7 +181,7 @@ void LView::annotateToFile() {
   }
 }
 
-void LView::pasteText() {
+void AlignmentEditor::pasteText() {
   const QClipboard* clipboard = QGuiApplication::clipboard();
   const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
   if (!data || !data->hasText()) return;
@@ -190,17 +190,17 @@ void LView::pasteText() {
   ensureCursorVisible();
 }
 
-bool LView::canInsertFromMimeData(const QMimeData* source) const {
+bool AlignmentEditor::canInsertFromMimeData(const QMimeData* source) const {
   return source->hasText() || !localFiles(source).isEmpty();
 }
 
-void LView::insertFromMimeData(const QMimeData* source) {
+void AlignmentEditor::insertFromMimeData(const QMimeData* source) {
   // Only the plain text of whatever was copied (a web page, a word
   // processor) goes into the alignment.
   if (source->hasText()) textCursor().insertText(source->text());
 }
 
-void LView::dragEnterEvent(QDragEnterEvent* event) {
+void AlignmentEditor::dragEnterEvent(QDragEnterEvent* event) {
   if (!localFiles(event->mimeData()).isEmpty()) {
     event->acceptProposedAction();
     return;
@@ -208,7 +208,7 @@ void LView::dragEnterEvent(QDragEnterEvent* event) {
   QPlainTextEdit::dragEnterEvent(event);
 }
 
-void LView::dragMoveEvent(QDragMoveEvent* event) {
+void AlignmentEditor::dragMoveEvent(QDragMoveEvent* event) {
   if (!localFiles(event->mimeData()).isEmpty()) {
     event->acceptProposedAction();
     return;
@@ -216,10 +216,10 @@ void LView::dragMoveEvent(QDragMoveEvent* event) {
   QPlainTextEdit::dragMoveEvent(event);
 }
 
-void LView::dropEvent(QDropEvent* event) {
+void AlignmentEditor::dropEvent(QDropEvent* event) {
   const QStringList files = localFiles(event->mimeData());
   if (!files.isEmpty()) {
-    // Dropped files are not text to insert: the frame opens them.
+    // Dropped files are not text to insert: the main window opens them.
     event->acceptProposedAction();
     emit filesDropped(files);
     return;

@@ -14,22 +14,22 @@ class QToolBar;
 
 namespace hueset::gui {
 
+class AlignmentDocument;
+class AlignmentEditor;
 class GroupingsCommands;
 class HuesetApp;
-class LDoc;
-class LView;
 
 // The main window: menus, toolbar, status bar and caption around the one
-// document and its view. It handles the file commands of the document, the
+// document and its editor. It handles the file commands of the document, the
 // files dropped on it, and the help requests.
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit CMainFrame(HuesetApp& app);
-  ~CMainFrame() override;
+  explicit MainWindow(HuesetApp& app);
+  ~MainWindow() override;
 
-  LDoc* document() const { return m_document; }
-  LView* view() const { return m_view; }
+  AlignmentDocument* document() const { return m_document; }
+  AlignmentEditor* editor() const { return m_editor; }
   QToolBar* toolBar() const { return m_toolBar; }
   // The action of a command number, or null.
   QAction* action(int command) const;
@@ -83,8 +83,8 @@ class CMainFrame : public QMainWindow {
   void reportOpenFailure(const QString& path, const QString& reason);
 
   HuesetApp& m_app;
-  LDoc* m_document;
-  LView* m_view;
+  AlignmentDocument* m_document;
+  AlignmentEditor* m_editor;
   QToolBar* m_toolBar = nullptr;
   QMenu* m_fileMenu = nullptr;
   QAction* m_recentPlaceholder = nullptr;

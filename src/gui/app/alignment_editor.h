@@ -10,16 +10,16 @@ class AnnotationWriter;
 
 namespace hueset::gui {
 
+class AlignmentDocument;
 class HuesetApp;
-class LDoc;
 
-// The view of the document: a plain-text editor that owns the commands of
+// The editor of the document: a plain-text edit that owns the commands of
 // the "Annotate Alignment" menu, the plain-text paste and the forwarding of
 // dropped files, and through which the readers talk to the user.
-class LView : public QPlainTextEdit, public ParseMessageSink, public AnnotationInteraction {
+class AlignmentEditor : public QPlainTextEdit, public ParseMessageSink, public AnnotationInteraction {
   Q_OBJECT
  public:
-  LView(HuesetApp& app, LDoc* document, QWidget* parent = nullptr);
+  AlignmentEditor(HuesetApp& app, AlignmentDocument* document, QWidget* parent = nullptr);
 
   // The annotate commands need more than two characters of text.
   bool canAnnotate() const;
@@ -57,7 +57,7 @@ class LView : public QPlainTextEdit, public ParseMessageSink, public AnnotationI
   void pasteText();
 
  signals:
-  // Local files dropped on the editor, for the frame to open.
+  // Local files dropped on the editor, for the main window to open.
   void filesDropped(const QStringList& paths);
 
  protected:

@@ -1,4 +1,4 @@
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,13 +18,13 @@
 #include <QWhatsThisClickedEvent>
 
 #include "desktop/command_ids.h"
-#include "gui/app/document.h"
+#include "gui/app/alignment_document.h"
 #include "gui/app/help_window.h"
 #include "gui/app/hueset_app.h"
 #include "gui/app/toolbar_icons.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
-#include "gui/app/view.h"
+#include "gui/app/alignment_editor.h"
 #include "gui/controls/about_box.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/settings/options_command.h"
@@ -57,10 +57,10 @@ QString whatsThisText(int command, const QString& prompt) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(HuesetApp& app)
-    : m_app(app), m_document(new LDoc(this)), m_view(new LView(app, m_document, this)) {
+MainWindow::MainWindow(HuesetApp& app)
+    : m_app(app), m_document(new AlignmentDocument(this)), m_editor(new AlignmentEditor(app, m_document, this)) {
   setWindowIcon(applicationIcon());
-  setCentralWidget(m_view);
+  setCentralWidget(m_editor);
   setAcceptDrops(true);
 
   createActions();
@@ -68,14 +68,14 @@ CMainFrame::CMainFrame(HuesetApp& app)
   createToolBar();
   createStatusBar();
 
-  connect(m_document, &LDoc::pathChanged, this, &CMainFrame::updateCaption);
+  connect(m_document, &AlignmentDocument::pathChanged, this, &MainWindow::updateCaption);
   connect(m_document->textDocument(), &QTextDocument::contentsChanged, this,
-          &CMainFrame::updateAnnotateCommands);
-  connect(m_view, &LView::filesDropped, this, &CMainFrame::openDroppedFiles);
-  connect(&m_app, &HuesetApp::configurationChanged, this, &CMainFrame::updateCaption);
-  connect(m_groupings, &GroupingsCommands::stateChanged, this, &CMainFrame::updateCaption);
+          &MainWindow::updateAnnotateCommands);
+  connect(m_editor, &AlignmentEditor::filesDropped, this, &MainWindow::openDroppedFiles);
+  connect(&m_app, &HuesetApp::configurationChanged, this, &MainWindow::updateCaption);
+  connect(m_groupings, &GroupingsCommands::stateChanged, this, &MainWindow::updateCaption);
   if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-    connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::updatePaste);
+    connect(clipboard, &QClipboard::dataChanged, this, &MainWindow::updatePaste);
   }
   qApp->installEventFilter(this);
 
@@ -87,14 +87,14 @@ CMainFrame::CMainFrame(HuesetApp& app)
   resize(820, 600);
 }
 
-CMainFrame::~CMainFrame() = default;
+MainWindow::~MainWindow() = default;
 
-QAction* CMainFrame::action(int command) const {
+QAction* MainWindow::action(int command) const {
   auto it = m_actions.find(command);
   return it == m_actions.end() ? nullptr : it->second;
 }
 
-QAction* CMainFrame::addCommand(int command, const QString& text, const QList<QKeySequence>& keys,
+QAction* MainWindow::addCommand(int command, const QString& text, const QList<QKeySequence>& keys,
                                 const QString& prompt) {
   auto* a = new QAction(text, this);
   a->setShortcuts(keys);
@@ -110,7 +110,7 @@ QAction* CMainFrame::addCommand(int command, const QString& text, const QList<QK
   return a;
 }
 
-void CMainFrame::createActions() {
+void MainWindow::createActions() {
   using K = QKeySequence;
   const auto ctrl = Qt::CTRL;
   const auto shift = Qt::SHIFT;
@@ -118,10 +118,10 @@ void CMainFrame::createActions() {
 
   connect(addCommand(kFileNew, QStringLiteral("&New"), {K(ctrl | Qt::Key_N)},
                      QStringLiteral("Create a new document")),
-          &QAction::triggered, this, &CMainFrame::fileNew);
+          &QAction::triggered, this, &MainWindow::fileNew);
   connect(addCommand(kFileOpen, QStringLiteral("&Open..."), {K(ctrl | Qt::Key_O)},
                      QStringLiteral("Open an existing document")),
-          &QAction::triggered, this, &CMainFrame::fileOpen);
+          &QAction::triggered, this, &MainWindow::fileOpen);
   connect(addCommand(kFileSave, QStringLiteral("&Save"), {K(ctrl | Qt::Key_S)},
                      QStringLiteral("Save the active document")),
           &QAction::triggered, this, [this] { fileSave(); });
@@ -137,50 +137,50 @@ void CMainFrame::createActions() {
   connect(addCommand(kEditUndo, QStringLiteral("&Undo"),
                      {K(ctrl | Qt::Key_Z), K(alt | Qt::Key_Backspace)},
                      QStringLiteral("Undo the last action")),
-          &QAction::triggered, m_view, &QPlainTextEdit::undo);
+          &QAction::triggered, m_editor, &QPlainTextEdit::undo);
   connect(addCommand(kEditCut, QStringLiteral("Cu&t"),
                      {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
                      QStringLiteral("Cut the selection and put it on the Clipboard")),
-          &QAction::triggered, m_view, &QPlainTextEdit::cut);
+          &QAction::triggered, m_editor, &QPlainTextEdit::cut);
   connect(addCommand(kEditCopy, QStringLiteral("&Copy"),
                      {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)},
                      QStringLiteral("Copy the selection and put it on the Clipboard")),
-          &QAction::triggered, m_view, &QPlainTextEdit::copy);
+          &QAction::triggered, m_editor, &QPlainTextEdit::copy);
   connect(addCommand(kEditPaste, QStringLiteral("&Paste"),
                      {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)},
                      QStringLiteral("Insert Clipboard contents")),
-          &QAction::triggered, m_view, &LView::pasteText);
+          &QAction::triggered, m_editor, &AlignmentEditor::pasteText);
   connect(addCommand(kEditSelectAll, QStringLiteral("Select A&ll"), {K(ctrl | Qt::Key_A)},
                      QStringLiteral("Select the entire document")),
-          &QAction::triggered, m_view, &QPlainTextEdit::selectAll);
+          &QAction::triggered, m_editor, &QPlainTextEdit::selectAll);
   action(kEditUndo)->setEnabled(false);
   action(kEditCut)->setEnabled(false);
   action(kEditCopy)->setEnabled(false);
-  connect(m_view, &QPlainTextEdit::undoAvailable, action(kEditUndo), &QAction::setEnabled);
-  connect(m_view, &QPlainTextEdit::copyAvailable, action(kEditCut), &QAction::setEnabled);
-  connect(m_view, &QPlainTextEdit::copyAvailable, action(kEditCopy), &QAction::setEnabled);
+  connect(m_editor, &QPlainTextEdit::undoAvailable, action(kEditUndo), &QAction::setEnabled);
+  connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCut), &QAction::setEnabled);
+  connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCopy), &QAction::setEnabled);
 
   connect(addCommand(kAnnotateToWord, QStringLiteral("To MS &Word"), {K(ctrl | shift | Qt::Key_W)},
                      QStringLiteral("Copy annotated sequences to a new Microsoft Word document.")),
-          &QAction::triggered, m_view, &LView::annotateToWord);
+          &QAction::triggered, m_editor, &AlignmentEditor::annotateToWord);
   connect(addCommand(kAnnotateToRtfClipboard, QStringLiteral("To &Clipboard as &RTF"),
                      {K(ctrl | shift | Qt::Key_C)},
                      QStringLiteral("Copy annotated sequences to the clipboard in Rich Text Format")),
-          &QAction::triggered, m_view, &LView::annotateToRtfClipboard);
+          &QAction::triggered, m_editor, &AlignmentEditor::annotateToRtfClipboard);
   connect(addCommand(kAnnotateToHtmlClipboard, QStringLiteral("To Clipboard as &HTML"),
                      {K(ctrl | shift | Qt::Key_H)},
                      QStringLiteral("Copy annotated sequences to the clipboard in HTML format")),
-          &QAction::triggered, m_view, &LView::annotateToHtmlClipboard);
+          &QAction::triggered, m_editor, &AlignmentEditor::annotateToHtmlClipboard);
   connect(addCommand(kCopyStyleSheet,
                      QStringLiteral("          Copy HTML Style Sheet To") + QChar(0x00A0) +
                          QStringLiteral("Clipboard"),
                      {},
                      QStringLiteral("Copy the HTML style sheet (CSS) for the current Residue "
                                     "Groupings to the clipboard.")),
-          &QAction::triggered, m_view, &LView::copyStyleSheet);
+          &QAction::triggered, m_editor, &AlignmentEditor::copyStyleSheet);
   connect(addCommand(kAnnotateToFile, QStringLiteral("To &File"), {K(ctrl | shift | Qt::Key_F)},
                      QStringLiteral("Write the annotated sequences to a file.")),
-          &QAction::triggered, m_view, &LView::annotateToFile);
+          &QAction::triggered, m_editor, &AlignmentEditor::annotateToFile);
   action(kAnnotateToRtfClipboard)->setToolTip(QStringLiteral("Annotate as RTF"));
   action(kAnnotateToHtmlClipboard)->setToolTip(QStringLiteral("Annotate as HTML"));
   action(kAnnotateToWord)->setToolTip(QStringLiteral("Annotate To MS Word"));
@@ -225,10 +225,10 @@ void CMainFrame::createActions() {
           &QAction::triggered, this, [this] { help(kDefaultHelpContext); });
   connect(addCommand(kContextHelp, QStringLiteral("What's This?"), {K(shift | Qt::Key_F1)},
                      QStringLiteral("Display help for clicked on buttons, menus and windows")),
-          &QAction::triggered, this, &CMainFrame::contextHelp);
+          &QAction::triggered, this, &MainWindow::contextHelp);
   connect(addCommand(kRunTutorial, QStringLiteral("Run Tutorial"), {},
                      QStringLiteral("Work through a first annotation step by step")),
-          &QAction::triggered, this, &CMainFrame::runTutorial);
+          &QAction::triggered, this, &MainWindow::runTutorial);
   connect(addCommand(kAppAbout, QStringLiteral("&About HUESET..."), {},
                      QStringLiteral("Display program information, version number and copyright")),
           &QAction::triggered, this, [this] { showAboutBox(this); });
@@ -239,7 +239,7 @@ void CMainFrame::createActions() {
           &QAction::triggered, this, [this] { help(kDefaultHelpContext); });
 }
 
-void CMainFrame::createMenus() {
+void MainWindow::createMenus() {
   QMenuBar* bar = menuBar();
   m_fileMenu = bar->addMenu(QStringLiteral("&File"));
   m_fileMenu->addAction(action(kFileNew));
@@ -250,7 +250,7 @@ void CMainFrame::createMenus() {
   m_fileMenu->addAction(m_recentPlaceholder);
   m_fileMenu->addSeparator();
   m_fileMenu->addAction(action(kAppExit));
-  connect(m_fileMenu, &QMenu::aboutToShow, this, &CMainFrame::updateRecentFiles);
+  connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentFiles);
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   edit->addAction(action(kEditUndo));
@@ -307,7 +307,7 @@ void CMainFrame::createMenus() {
   helpMenu->addAction(action(kAppAbout));
 }
 
-void CMainFrame::createToolBar() {
+void MainWindow::createToolBar() {
   m_toolBar = new QToolBar(QStringLiteral("Standard"), this);
   m_toolBar->setObjectName(QStringLiteral("StandardToolBar"));
   m_toolBar->setMovable(true);
@@ -339,11 +339,11 @@ void CMainFrame::createToolBar() {
   });
 }
 
-void CMainFrame::setLargeToolbarButtons(bool large) {
+void MainWindow::setLargeToolbarButtons(bool large) {
   m_toolBar->setIconSize(large ? QSize(32, 32) : QSize(16, 15));
 }
 
-void CMainFrame::createStatusBar() {
+void MainWindow::createStatusBar() {
   QStatusBar* bar = statusBar();
   m_idleLabel = new QLabel(bar);
   bar->addWidget(m_idleLabel, 1);
@@ -358,34 +358,34 @@ void CMainFrame::createStatusBar() {
   }
 }
 
-void CMainFrame::updateIdleText() {
+void MainWindow::updateIdleText() {
   const AnnotationOptions& a = m_app.options().annotation;
   m_idleLabel->setText(
       toQString(idleStatusText(a.consensusThreshold, a.elisionThreshold, a.minimumElisionLength)));
 }
 
-void CMainFrame::updateCaption() {
+void MainWindow::updateCaption() {
   CaptionParts parts;
   parts.documentTitle = toPathBytes(m_document->title());
   parts.configurationTitle = m_app.configuration().title;
   setWindowTitle(toQPath(frameCaption(parts)));
 }
 
-void CMainFrame::updateAnnotateCommands() {
-  bool enabled = m_view->canAnnotate();
+void MainWindow::updateAnnotateCommands() {
+  bool enabled = m_editor->canAnnotate();
   for (int command : {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
                       kAnnotateToFile}) {
     action(command)->setEnabled(enabled);
   }
 }
 
-void CMainFrame::updatePaste() {
+void MainWindow::updatePaste() {
   const QClipboard* clipboard = QGuiApplication::clipboard();
   const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
   action(kEditPaste)->setEnabled(data && data->hasText());
 }
 
-void CMainFrame::updateRecentFiles() {
+void MainWindow::updateRecentFiles() {
   for (QAction* a : m_recentActions) {
     m_fileMenu->removeAction(a);
     a->deleteLater();
@@ -411,9 +411,9 @@ void CMainFrame::updateRecentFiles() {
   }
 }
 
-void CMainFrame::setEditorFont(const QFont& font) { m_view->setFont(font); }
+void MainWindow::setEditorFont(const QFont& font) { m_editor->setFont(font); }
 
-void CMainFrame::reportOpenFailure(const QString& path, const QString& reason) {
+void MainWindow::reportOpenFailure(const QString& path, const QString& reason) {
   Q_UNUSED(reason);
   QString text;
   QFileInfo info(path);
@@ -428,7 +428,7 @@ void CMainFrame::reportOpenFailure(const QString& path, const QString& reason) {
                           PromptButtons::Ok);
 }
 
-bool CMainFrame::openDocumentFile(const QString& path) {
+bool MainWindow::openDocumentFile(const QString& path) {
   if (!saveModified()) return false;
   QString error;
   const QString full = QFileInfo(path).absoluteFilePath();
@@ -449,7 +449,7 @@ bool CMainFrame::openDocumentFile(const QString& path) {
   return true;
 }
 
-bool CMainFrame::saveModified() {
+bool MainWindow::saveModified() {
   if (!m_document->isModified()) return true;
   QString name = m_document->path().isEmpty() ? m_document->title() : m_document->path();
   switch (m_app.prompts().message(this, QStringLiteral("HUESET"), kAskToSave.arg(name),
@@ -464,19 +464,19 @@ bool CMainFrame::saveModified() {
   }
 }
 
-void CMainFrame::fileNew() {
+void MainWindow::fileNew() {
   if (!saveModified()) return;
   m_document->clear();
   updateCaption();
 }
 
-void CMainFrame::fileOpen() {
+void MainWindow::fileOpen() {
   QString path = m_app.prompts().chooseDocumentToOpen(this, QDir::currentPath());
   if (path.isEmpty()) return;
   if (openDocumentFile(path)) QDir::setCurrent(QFileInfo(path).absolutePath());
 }
 
-bool CMainFrame::fileSave() {
+bool MainWindow::fileSave() {
   if (m_document->path().isEmpty()) return fileSaveAs();
   QString error;
   if (m_document->save(m_document->path(), &error)) return true;
@@ -487,7 +487,7 @@ bool CMainFrame::fileSave() {
   return false;
 }
 
-bool CMainFrame::fileSaveAs() {
+bool MainWindow::fileSaveAs() {
   QString proposed = m_document->path();
   if (proposed.isEmpty()) proposed = QDir::current().filePath(m_document->title() + QStringLiteral(".msf"));
   QString chosen = m_app.prompts().chooseDocumentToSave(this, proposed);
@@ -508,13 +508,13 @@ bool CMainFrame::fileSaveAs() {
   return true;
 }
 
-void CMainFrame::showHelpPage(const QString& page) {
+void MainWindow::showHelpPage(const QString& page) {
   const QString folder = findHelpFolder();
   if (folder.isEmpty()) {
     m_app.prompts().showInstallHelp(this);
     return;
   }
-  // A modal dialog asking for help would block a window of the frame: the
+  // A modal dialog asking for help would block the main window: the
   // page opens in a window of the dialog's own, closed with it.
   if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
     auto* window = new HelpWindow(folder, modal);
@@ -534,21 +534,21 @@ void CMainFrame::showHelpPage(const QString& page) {
   m_helpWindow->activateWindow();
 }
 
-void CMainFrame::help(int context) {
+void MainWindow::help(int context) {
   if (m_helpBusy) return;
   QScopedValueRollback<bool> busy(m_helpBusy, true);
   showHelpPage(toQString(helpPageForContext(context)));
 }
 
-void CMainFrame::runTutorial() {
+void MainWindow::runTutorial() {
   if (m_tutorialBusy) return;
   QScopedValueRollback<bool> busy(m_tutorialBusy, true);
   showHelpPage(toQString(helpPageForContext(kTutorialHelpContext)));
 }
 
-void CMainFrame::contextHelp() { QWhatsThis::enterWhatsThisMode(); }
+void MainWindow::contextHelp() { QWhatsThis::enterWhatsThisMode(); }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::WhatsThisClicked) {
     const QString href = static_cast<QWhatsThisClickedEvent*>(event)->href();
     if (href.startsWith(QStringLiteral("help:"))) {
@@ -559,7 +559,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (m_groupings->promptSaveChanges() && saveModified()) {
     if (m_helpWindow) m_helpWindow->close();
     event->accept();
@@ -568,11 +568,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void CMainFrame::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   QStringList paths;
   for (const QUrl& url : event->mimeData()->urls()) {
     if (url.isLocalFile()) paths << url.toLocalFile();
@@ -582,7 +582,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   openDroppedFiles(paths);
 }
 
-void CMainFrame::openDroppedFiles(const QStringList& paths) {
+void MainWindow::openDroppedFiles(const QStringList& paths) {
   if (paths.isEmpty()) return;
   activateWindow();
   openDocumentFile(paths.first());

@@ -1,4 +1,4 @@
-#include "gui/settings/prop_sheet_last_active_page.h"
+#include "gui/settings/options_dialog.h"
 
 #include <algorithm>
 
@@ -35,7 +35,7 @@ QWidget* firstControl(QWidget* page) {
 
 }  // namespace
 
-CPropSheetLastActivePage::CPropSheetLastActivePage(const QString& caption, QWidget* parent)
+OptionsDialog::OptionsDialog(const QString& caption, QWidget* parent)
     : QDialog(parent),
       m_tabs(new QTabWidget(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
@@ -47,26 +47,26 @@ CPropSheetLastActivePage::CPropSheetLastActivePage(const QString& caption, QWidg
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_tabs, 1);
   layout->addWidget(m_buttons);
-  connect(m_buttons, &QDialogButtonBox::accepted, this, &CPropSheetLastActivePage::accept);
-  connect(m_buttons, &QDialogButtonBox::rejected, this, &CPropSheetLastActivePage::reject);
-  connect(m_tabs, &QTabWidget::currentChanged, this, &CPropSheetLastActivePage::pageChanged);
+  connect(m_buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
+  connect(m_buttons, &QDialogButtonBox::rejected, this, &OptionsDialog::reject);
+  connect(m_tabs, &QTabWidget::currentChanged, this, &OptionsDialog::pageChanged);
 }
 
-void CPropSheetLastActivePage::addPage(PropertyPage* page, const QString& caption) {
+void OptionsDialog::addPage(PropertyPage* page, const QString& caption) {
   QScopedValueRollback<bool> guard(m_switching, true);
   m_tabs->addTab(page, caption);
   m_current = m_tabs->currentIndex();
 }
 
-int CPropSheetLastActivePage::pageCount() const { return m_tabs->count(); }
+int OptionsDialog::pageCount() const { return m_tabs->count(); }
 
-PropertyPage* CPropSheetLastActivePage::page(int index) const {
+PropertyPage* OptionsDialog::page(int index) const {
   return qobject_cast<PropertyPage*>(m_tabs->widget(index));
 }
 
-int CPropSheetLastActivePage::activeIndex() const { return m_tabs->currentIndex(); }
+int OptionsDialog::activeIndex() const { return m_tabs->currentIndex(); }
 
-bool CPropSheetLastActivePage::setActivePage(int index) {
+bool OptionsDialog::setActivePage(int index) {
   if (index < 0 || index >= pageCount()) return false;
   if (!isVisible()) {
     // The page to open on: nothing has been edited yet, so nothing is read.
@@ -78,12 +78,12 @@ bool CPropSheetLastActivePage::setActivePage(int index) {
   return activeIndex() == index;
 }
 
-void CPropSheetLastActivePage::moveTo(int index) {
+void OptionsDialog::moveTo(int index) {
   QScopedValueRollback<bool> guard(m_switching, true);
   m_tabs->setCurrentIndex(index);
 }
 
-void CPropSheetLastActivePage::pageChanged(int index) {
+void OptionsDialog::pageChanged(int index) {
   if (m_switching) return;
   const int from = m_current;
   if (from >= 0 && from != index) {
@@ -103,7 +103,7 @@ void CPropSheetLastActivePage::pageChanged(int index) {
   }
 }
 
-void CPropSheetLastActivePage::fitPages() {
+void OptionsDialog::fitPages() {
   // A tab widget sizes itself by its pages' size hints, which do not allow
   // for texts that wrap: give every page the height its texts need at the
   // common width.
@@ -120,7 +120,7 @@ void CPropSheetLastActivePage::fitPages() {
   adjustSize();
 }
 
-void CPropSheetLastActivePage::showEvent(QShowEvent* event) {
+void OptionsDialog::showEvent(QShowEvent* event) {
   if (!m_fitted) {
     fitPages();
     // The sheet opens with the first control of its page ready for typing.
@@ -131,12 +131,12 @@ void CPropSheetLastActivePage::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-void CPropSheetLastActivePage::accept() {
+void OptionsDialog::accept() {
   if (PropertyPage* active = activePage(); active && !active->onKillActive()) return;
   QDialog::accept();
 }
 
-void CPropSheetLastActivePage::done(int result) {
+void OptionsDialog::done(int result) {
   m_lastActivePage = activeIndex();
   QDialog::done(result);
 }

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-#include "gui/controls/colour_pickers.h"
+#include "gui/controls/colour_button.h"
 
 namespace hueset::gui {
 namespace {
@@ -17,7 +17,7 @@ class ColourButtonTest : public ::testing::Test {
   void SetUp() override {
     window = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(window.get());
-    button = new TLColourDropDownButton(window.get());
+    button = new ColourButton(window.get());
     layout->addWidget(button);
     button->setColour(rgb(0xFF, 0x66, 0x00));  // "Orange", cell 9 of the 40 colours
     window->show();
@@ -31,19 +31,19 @@ class ColourButtonTest : public ::testing::Test {
     button->colourSet().setColumns(kWebSafePaletteColumns);
   }
 
-  TLCustWell* openWithKey() {
+  ColourWell* openWithKey() {
     QTest::keyClick(button, Qt::Key_Down);
     QCoreApplication::processEvents();
     return button->well();
   }
 
   std::unique_ptr<QWidget> window;
-  TLColourDropDownButton* button = nullptr;
+  ColourButton* button = nullptr;
 };
 
 TEST_F(ColourButtonTest, DownArrowDropsTheWellAndThenMovesOneRow) {
-  QSignalSpy dropping(button, &TLDropDownButton::aboutToDropDown);
-  TLCustWell* well = openWithKey();
+  QSignalSpy dropping(button, &DropDownButton::aboutToDropDown);
+  ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);
   EXPECT_TRUE(well->isVisible());
   EXPECT_TRUE(button->isDroppedDown());
@@ -56,8 +56,8 @@ TEST_F(ColourButtonTest, DownArrowDropsTheWellAndThenMovesOneRow) {
 }
 
 TEST_F(ColourButtonTest, EnterChoosesTheFocusedCell) {
-  QSignalSpy changed(button, &TLColourDropDownButton::colourChanged);
-  TLCustWell* well = openWithKey();
+  QSignalSpy changed(button, &ColourButton::colourChanged);
+  ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);
   QTest::keyClick(well, Qt::Key_Right);  // Dark Yellow
   QTest::keyClick(well, Qt::Key_Return);
@@ -69,7 +69,7 @@ TEST_F(ColourButtonTest, EnterChoosesTheFocusedCell) {
 }
 
 TEST_F(ColourButtonTest, ArrowsAreIgnoredWhileEnterIsHeld) {
-  TLCustWell* well = openWithKey();
+  ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);
   QTest::keyPress(well, Qt::Key_Space);
   QTest::keyClick(well, Qt::Key_Left);
@@ -82,9 +82,9 @@ TEST_F(ColourButtonTest, ArrowsAreIgnoredWhileEnterIsHeld) {
 }
 
 TEST_F(ColourButtonTest, EscapeClosesWithoutAChoice) {
-  QSignalSpy closed(button, &TLDropDownButton::closedWithoutChoice);
-  QSignalSpy changed(button, &TLColourDropDownButton::colourChanged);
-  TLCustWell* well = openWithKey();
+  QSignalSpy closed(button, &DropDownButton::closedWithoutChoice);
+  QSignalSpy changed(button, &ColourButton::colourChanged);
+  ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);
   QTest::keyClick(well, Qt::Key_Up);
   QTest::keyClick(well, Qt::Key_Escape);
@@ -98,7 +98,7 @@ TEST_F(ColourButtonTest, EscapeClosesWithoutAChoice) {
 TEST_F(ColourButtonTest, ClickingACellChoosesIt) {
   button->click();
   QCoreApplication::processEvents();
-  TLCustWell* well = button->well();
+  ColourWell* well = button->well();
   ASSERT_NE(well, nullptr);
   const QPoint lavender = well->itemCentre(38);
   QTest::mouseMove(well, lavender);
@@ -111,7 +111,7 @@ TEST_F(ColourButtonTest, ClickingACellChoosesIt) {
 TEST_F(ColourButtonTest, ButtonRowPressedAndReleasedElsewhereChoosesNothing) {
   button->click();
   QCoreApplication::processEvents();
-  TLCustWell* well = button->well();
+  ColourWell* well = button->well();
   ASSERT_NE(well, nullptr);
   const int more = button->colourSet().indexOf({WellItemKind::Button, 0});
   QTest::mousePress(well, Qt::LeftButton, {}, well->itemCentre(more));
@@ -129,8 +129,8 @@ TEST_F(ColourButtonTest, MoreColoursThenCancelChangesNothing) {
     EXPECT_EQ(current, rgb(0xFF, 0x66, 0x00));
     return std::nullopt;
   });
-  QSignalSpy changed(button, &TLColourDropDownButton::colourChanged);
-  TLCustWell* well = openWithKey();
+  QSignalSpy changed(button, &ColourButton::colourChanged);
+  ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);
   const int more = button->colourSet().indexOf({WellItemKind::Button, 0});
   QTest::mouseClick(well, Qt::LeftButton, {}, well->itemCentre(more));
@@ -148,14 +148,14 @@ TEST_F(ColourButtonTest, MoreColoursAddsANewColourAsCustom) {
   EXPECT_EQ(button->colour(), rgb(10, 20, 30));
   ASSERT_EQ(button->colourSet().customColours().size(), 1u);
   EXPECT_EQ(button->colourSet().selected(), 40);
-  TLCustWell* well = openWithKey();
+  ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);
   EXPECT_EQ(well->focusItem(), 40);
   QTest::keyClick(well, Qt::Key_Escape);
 }
 
 TEST_F(ColourButtonTest, SettingTheSameColourSendsNoNotification) {
-  QSignalSpy changed(button, &TLColourDropDownButton::colourChanged);
+  QSignalSpy changed(button, &ColourButton::colourChanged);
   button->setColour(rgb(0xFF, 0x66, 0x00));
   EXPECT_EQ(changed.count(), 0);
   button->setColour(kColourNone);
@@ -166,7 +166,7 @@ TEST_F(ColourButtonTest, UnknownColourIsAppendedWhenTheWellOpens) {
   button->exchangeIn(rgb(1, 2, 3));
   EXPECT_EQ(button->exchangeOut(), rgb(1, 2, 3));
   ASSERT_EQ(button->colourSet().customColours().size(), 1u);
-  TLCustWell* well = openWithKey();
+  ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);
   EXPECT_EQ(well->focusItem(), 40);
   EXPECT_EQ(button->colourSet().customColours().size(), 1u);
@@ -176,7 +176,7 @@ TEST_F(ColourButtonTest, UnknownColourIsAppendedWhenTheWellOpens) {
 TEST_F(ColourButtonTest, WebSafeWellKeysNeverRestOnEmptyCells) {
   useWebSafe();
   button->setColour(rgb(0x99, 0xCC, 0x00));  // Lime in row 2, between empty cells
-  TLCustWell* well = openWithKey();
+  ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);
   EXPECT_EQ(well->focusItem(), 16);
   QTest::keyClick(well, Qt::Key_Right);
@@ -195,7 +195,7 @@ TEST_F(ColourButtonTest, WebSafeWellKeysNeverRestOnEmptyCells) {
 TEST_F(ColourButtonTest, WellIsAsWideAsItsGrid) {
   useWebSafe();
   button->colourSet().setSpecialCells(2);
-  TLCustWell* well = openWithKey();
+  ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);
   EXPECT_GE(well->width(), 16 * 18 + 15 * kWellCellGap);
   EXPECT_EQ(well->wellLayout().items.size(), 2u + 256u + 1u);
@@ -203,7 +203,7 @@ TEST_F(ColourButtonTest, WellIsAsWideAsItsGrid) {
 }
 
 TEST_F(ColourButtonTest, ChangingThePaletteRelaysAnOpenWell) {
-  TLCustWell* well = openWithKey();
+  ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);
   const int narrow = well->width();
   button->setPalette(webSafePalette(), kWebSafePaletteColumns);

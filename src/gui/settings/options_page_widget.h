@@ -1,0 +1,72 @@
+#pragma once
+
+#include <map>
+#include <optional>
+
+#include "desktop/options_pages.h"
+#include "gui/controls/validating_field.h"
+#include "gui/settings/options_dialog.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+
+namespace hueset::gui {
+
+// What the pages of one sheet share: the layout form (verbose or terse),
+// the sheet's copies of the option groups, and the fields' support.
+struct PageSetup {
+  bool verbose;
+  OptionGroups& copies;
+  FieldSupport& support;
+};
+
+// One page of the options sheet: the controls of its layout, editing its
+// group in the sheet's copies of the option groups. Leaving the page reads
+// the controls back; a refused field keeps the page.
+class OptionsPageWidget : public PropertyPage, public PageControls {
+  Q_OBJECT
+ public:
+  OptionsPageWidget(OptionsPage page, const PageSetup& setup, QWidget* parent = nullptr);
+
+  OptionsPage page() const { return m_layout.page; }
+  const PageLayout& layout() const { return m_layout; }
+
+  // The widget of a control id on this page, or null.
+  QWidget* control(int id) const;
+  QAbstractButton* button(int id) const;
+  ValidatingField* field(int id) const;
+  FieldSpinButton* spinButton(int fieldId) const;
+  QLineEdit* edit(int id) const;
+  // The static texts and explanations, in the order shown.
+  const QList<QLabel*>& labels() const { return m_labels; }
+
+  void onSetActive() override;
+  bool onKillActive() override;
+
+  // PageControls: the data exchange of the core.
+  void setChecked(int id, bool checked) override;
+  bool isChecked(int id) const override;
+  void setNumber(int id, int storedValue) override;
+  std::optional<int> number(int id) override;
+  void setText(int id, const std::string& text) override;
+  std::string text(int id) const override;
+
+ protected:
+  FieldSupport& support() { return m_support; }
+
+ private:
+  void build();
+  QWidget* makeItem(const PageItem& item, QWidget* parent);
+
+  PageLayout m_layout;
+  OptionGroups& m_copies;
+  FieldSupport& m_support;
+  std::map<int, QWidget*> m_controls;
+  std::map<int, FieldSpinButton*> m_spins;
+  std::map<int, QButtonGroup*> m_radioGroups;  // by button id
+  QList<QLabel*> m_labels;
+  bool m_entered = false;
+};
+
+}  // namespace hueset::gui
