@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -13,6 +15,7 @@
 #include "gui/app/alignment_document.h"
 #include "gui/app/main_window.h"
 #include "gui/app/alignment_editor.h"
+#include "gui/app/annotate_commands.h"
 #include "output/cf_html.h"
 #include "output/html_writer.h"
 #include "output/rtf_writer.h"
@@ -44,6 +47,7 @@ class AnnotateCommandsTest : public AppFixture {
  protected:
   MainWindow& window() { return *m_app->mainWindow(); }
   AlignmentEditor& editor() { return *window().editor(); }
+  AnnotateCommands& commands() { return *window().annotate(); }
 
   // Pastes `text` into the empty editor as the user would.
   void paste(const QString& text) {
@@ -114,7 +118,7 @@ TEST_F(AnnotateCommandsTest, CancelledFormatLeavesTheClipboardAlone) {
   paste(testText("four_globins.fasta"));
   QGuiApplication::clipboard()->setText(QStringLiteral("before"));
   m_prompts.listAnswers = {std::nullopt};
-  editor().annotateToRtfClipboard();
+  commands().toRtfClipboard();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
   EXPECT_TRUE(m_prompts.messages.empty());
 }
@@ -146,7 +150,7 @@ TEST_F(AnnotateCommandsTest, ReaderMessageSelectsItsLineAsSecondVisible) {
     firstVisible = editor().verticalScrollBar()->value();
   };
   m_prompts.answers = {PromptAnswer::No};  // stop reading
-  editor().annotateToRtfClipboard();
+  commands().toRtfClipboard();
 
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].title, QStringLiteral("Warning"));
@@ -160,7 +164,7 @@ TEST_F(AnnotateCommandsTest, FileCommandWritesHtmlForTheSecondFilterWhateverTheN
   start();
   paste(testText("four_globins.fasta"));
   m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.rtf"), 1, m_dir};
-  editor().annotateToFile();
+  commands().toFile();
 
   const GroupingSet& set = m_app->configuration().set;
   HtmlWriter expected(set.fontSize, set.fontName, "hs", HtmlWriterSettings{});
@@ -176,7 +180,7 @@ TEST_F(AnnotateCommandsTest, FileCommandOffersTheRememberedFolder) {
   start();
   paste(testText("four_globins.fasta"));
   m_prompts.annotationFile = std::nullopt;
-  editor().annotateToFile();
+  commands().toFile();
   ASSERT_EQ(m_prompts.annotationFolders.size(), 1u);
   EXPECT_EQ(m_prompts.annotationFolders[0], QStringLiteral("/somewhere/figures"));
   // Cancelled: the folder stays.
@@ -187,10 +191,42 @@ TEST_F(AnnotateCommandsTest, FileCommandWritesRtfForTheFirstFilter) {
   start();
   paste(testText("four_globins.fasta"));
   m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.html"), 0, m_dir};
-  editor().annotateToFile();
+  commands().toFile();
   QFile file(path("figure.html"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.readAll().startsWith("{\\rtf1"));
+}
+
+TEST_F(AnnotateCommandsTest, FileCommandStoppedOnTheWayLeavesTheOldFileWhole) {
+  start();
+  paste(testText("four_globins.fasta"));
+  QFile old(path("figure.rtf"));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("the figure before");
+  old.close();
+  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.rtf"), 0, m_dir};
+  m_prompts.listAnswers = {std::nullopt};  // the format is not confirmed
+  commands().toFile();
+
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), QByteArray("the figure before"));
+  EXPECT_EQ(QDir(m_dir).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("figure")),
+            QStringList{QStringLiteral("figure.rtf")});
+  EXPECT_TRUE(m_prompts.messages.empty());
+}
+
+TEST_F(AnnotateCommandsTest, FileCommandThatCannotWriteSaysWhichFile) {
+  start();
+  paste(testText("four_globins.fasta"));
+  const QString target = path("no-such-folder/figure.rtf");
+  m_prompts.annotationFile = UserPrompts::FileChoice{target, 0, m_dir};
+  commands().toFile();
+
+  ASSERT_EQ(m_prompts.messages.size(), 1u);
+  EXPECT_EQ(m_prompts.messages[0].title, QStringLiteral("HUESET"));
+  EXPECT_EQ(m_prompts.messages[0].text, target + QStringLiteral(" contains an invalid path."));
+  EXPECT_EQ(m_prompts.messages[0].icon, PromptIcon::Exclamation);
+  EXPECT_FALSE(QFileInfo::exists(target));
 }
 
 TEST_F(AnnotateCommandsTest, WebSafeCheckListsColoursAndCancelStops) {
@@ -204,7 +240,7 @@ TEST_F(AnnotateCommandsTest, WebSafeCheckListsColoursAndCancelStops) {
   paste(testText("four_globins.fasta"));
   QGuiApplication::clipboard()->setText(QStringLiteral("before"));
   m_prompts.listAnswers = {std::nullopt};
-  editor().annotateToHtmlClipboard();
+  commands().toHtmlClipboard();
 
   ASSERT_EQ(m_prompts.lists.size(), 1u);
   EXPECT_EQ(m_prompts.lists[0].items,
@@ -221,7 +257,7 @@ TEST_F(AnnotateCommandsTest, WordProcessorGetsANewDocumentFromTheRtf) {
   start();
   paste(testText("four_globins.fasta"));
   m_app->wordProcessor().setFolder(path("handoff"));
-  editor().annotateToWord();
+  commands().toWord();
 
   ASSERT_EQ(m_launcher.started.size(), 4);
   EXPECT_EQ(m_launcher.started[0], QStringLiteral("/opt/office/soffice"));
@@ -234,7 +270,7 @@ TEST_F(AnnotateCommandsTest, WordProcessorGetsANewDocumentFromTheRtf) {
   EXPECT_EQ(rtf.readAll(), clipboard()->data(QStringLiteral("text/rtf")));
   EXPECT_TRUE(m_prompts.messages.empty());
   // The second run reuses the remembered word processor.
-  editor().annotateToWord();
+  commands().toWord();
   EXPECT_EQ(m_launcher.started.size(), 8);
 }
 
@@ -242,7 +278,7 @@ TEST_F(AnnotateCommandsTest, NoWordProcessorSaysSoAndKeepsTheClipboard) {
   start();
   paste(testText("four_globins.fasta"));
   m_app->wordProcessor().setFolder(path("handoff"));
-  editor().annotateToWord();
+  commands().toWord();
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].title, QStringLiteral("Error"));
   EXPECT_EQ(m_prompts.messages[0].text,

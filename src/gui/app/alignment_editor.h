@@ -1,59 +1,45 @@
 #pragma once
 
+#include <string>
+
+#include <QByteArray>
 #include <QPlainTextEdit>
+#include <QStringList>
 
-#include "pipeline/annotation_driver.h"
+#include "input/alignment.h"
+#include "input/parse_message_sink.h"
 
-namespace hueset {
-class AnnotationWriter;
-}
+class QMimeData;
 
 namespace hueset::gui {
 
 class AlignmentDocument;
-class HuesetApp;
+class UserPrompts;
 
-// The editor of the document: a plain-text edit that owns the commands of
-// the "Annotate Alignment" menu, the plain-text paste and the forwarding of
-// dropped files, and through which the readers talk to the user.
-class AlignmentEditor : public QPlainTextEdit, public ParseMessageSink, public AnnotationInteraction {
+// The editor of the document: a plain-text edit holding the alignment. It
+// pastes plain text only, hands dropped files on to be opened, selects the
+// line a reader names, and is the message sink through which the readers
+// talk to the user.
+class AlignmentEditor : public QPlainTextEdit, public ParseMessageSink {
   Q_OBJECT
  public:
-  AlignmentEditor(HuesetApp& app, AlignmentDocument* document, QWidget* parent = nullptr);
+  AlignmentEditor(UserPrompts& prompts, AlignmentDocument* document, QWidget* parent = nullptr);
 
-  // The annotate commands need more than two characters of text.
-  bool canAnnotate() const;
-
-  // Runs the annotation of the editor text into `writer`; true when the
-  // writer holds a complete annotation.
-  bool annotateInto(AnnotationWriter& writer);
-  // The web-safe colour check before the HTML commands: true to go on.
-  bool webSafeCheck();
+  // The text as the readers take it: alignment files are byte text, so
+  // characters beyond Latin-1 cannot be residues and reach them as "?".
+  QByteArray alignmentText() const;
+  // The number of characters typed, without the closing paragraph mark.
+  int characterCount() const;
 
   // Selects 1-based `line` and scrolls it to the second visible line.
   void selectLine(int line);
-
-  const RememberedSets& rememberedSets() const { return m_remembered; }
 
   // ParseMessageSink
   bool ask(const std::string& text, int line) override;
   void error(const std::string& text, int line) override;
   void unequalLengths(const std::string& text, const Alignment& alignment) override;
 
-  // AnnotationInteraction
-  ParseMessageSink& messageSink() override { return *this; }
-  std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override;
-  bool acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) override;
-  std::optional<std::vector<int>> chooseSets(const std::vector<std::string>& names,
-                                             bool duplicateInSets,
-                                             const std::vector<int>& startingChoice) override;
-
  public slots:
-  void annotateToWord();
-  void annotateToRtfClipboard();
-  void annotateToHtmlClipboard();
-  void copyStyleSheet();
-  void annotateToFile();
   void pasteText();
 
  signals:
@@ -68,8 +54,10 @@ class AlignmentEditor : public QPlainTextEdit, public ParseMessageSink, public A
   void dropEvent(QDropEvent* event) override;
 
  private:
-  HuesetApp& m_app;
-  RememberedSets m_remembered;
+  UserPrompts& m_prompts;
 };
+
+// The local files among dragged or dropped data.
+QStringList localFiles(const QMimeData* data);
 
 }  // namespace hueset::gui

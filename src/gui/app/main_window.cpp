@@ -25,6 +25,7 @@
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 #include "gui/app/alignment_editor.h"
+#include "gui/app/annotate_commands.h"
 #include "gui/controls/about_box.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/settings/options_command.h"
@@ -58,7 +59,8 @@ QString whatsThisText(int command, const QString& prompt) {
 }  // namespace
 
 MainWindow::MainWindow(HuesetApp& app)
-    : m_app(app), m_document(new AlignmentDocument(this)), m_editor(new AlignmentEditor(app, m_document, this)) {
+    : m_app(app), m_document(new AlignmentDocument(this)), m_editor(new AlignmentEditor(app.prompts(), m_document, this)),
+      m_annotate(new AnnotateCommands(app, m_editor)) {
   setWindowIcon(applicationIcon());
   setCentralWidget(m_editor);
   setAcceptDrops(true);
@@ -162,25 +164,25 @@ void MainWindow::createActions() {
 
   connect(addCommand(kAnnotateToWord, QStringLiteral("To MS &Word"), {K(ctrl | shift | Qt::Key_W)},
                      QStringLiteral("Copy annotated sequences to a new Microsoft Word document.")),
-          &QAction::triggered, m_editor, &AlignmentEditor::annotateToWord);
+          &QAction::triggered, m_annotate, &AnnotateCommands::toWord);
   connect(addCommand(kAnnotateToRtfClipboard, QStringLiteral("To &Clipboard as &RTF"),
                      {K(ctrl | shift | Qt::Key_C)},
                      QStringLiteral("Copy annotated sequences to the clipboard in Rich Text Format")),
-          &QAction::triggered, m_editor, &AlignmentEditor::annotateToRtfClipboard);
+          &QAction::triggered, m_annotate, &AnnotateCommands::toRtfClipboard);
   connect(addCommand(kAnnotateToHtmlClipboard, QStringLiteral("To Clipboard as &HTML"),
                      {K(ctrl | shift | Qt::Key_H)},
                      QStringLiteral("Copy annotated sequences to the clipboard in HTML format")),
-          &QAction::triggered, m_editor, &AlignmentEditor::annotateToHtmlClipboard);
+          &QAction::triggered, m_annotate, &AnnotateCommands::toHtmlClipboard);
   connect(addCommand(kCopyStyleSheet,
                      QStringLiteral("          Copy HTML Style Sheet To") + QChar(0x00A0) +
                          QStringLiteral("Clipboard"),
                      {},
                      QStringLiteral("Copy the HTML style sheet (CSS) for the current Residue "
                                     "Groupings to the clipboard.")),
-          &QAction::triggered, m_editor, &AlignmentEditor::copyStyleSheet);
+          &QAction::triggered, m_annotate, &AnnotateCommands::copyStyleSheet);
   connect(addCommand(kAnnotateToFile, QStringLiteral("To &File"), {K(ctrl | shift | Qt::Key_F)},
                      QStringLiteral("Write the annotated sequences to a file.")),
-          &QAction::triggered, m_editor, &AlignmentEditor::annotateToFile);
+          &QAction::triggered, m_annotate, &AnnotateCommands::toFile);
   action(kAnnotateToRtfClipboard)->setToolTip(QStringLiteral("Annotate as RTF"));
   action(kAnnotateToHtmlClipboard)->setToolTip(QStringLiteral("Annotate as HTML"));
   action(kAnnotateToWord)->setToolTip(QStringLiteral("Annotate To MS Word"));
@@ -372,7 +374,7 @@ void MainWindow::updateCaption() {
 }
 
 void MainWindow::updateAnnotateCommands() {
-  bool enabled = m_editor->canAnnotate();
+  const bool enabled = m_annotate->enabled();
   for (int command : {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
                       kAnnotateToFile}) {
     action(command)->setEnabled(enabled);
@@ -480,10 +482,7 @@ bool MainWindow::fileSave() {
   if (m_document->path().isEmpty()) return fileSaveAs();
   QString error;
   if (m_document->save(m_document->path(), &error)) return true;
-  const std::string path = toPathBytes(m_document->path());
-  m_app.prompts().message(this, QStringLiteral("HUESET"),
-                          toQPath(saveErrorMessage(classifySaveFailure(path), path)),
-                          PromptIcon::Exclamation, PromptButtons::Ok);
+  showSaveFailure(m_app.prompts(), this, toPathBytes(m_document->path()));
   return false;
 }
 
@@ -495,10 +494,7 @@ bool MainWindow::fileSaveAs() {
   chosen = QFileInfo(toQPath(cleanChosenFileName(toPathBytes(chosen)))).absoluteFilePath();
   QString error;
   if (!m_document->save(chosen, &error)) {
-    const std::string path = toPathBytes(chosen);
-    m_app.prompts().message(this, QStringLiteral("HUESET"),
-                            toQPath(saveErrorMessage(classifySaveFailure(path), path)),
-                            PromptIcon::Exclamation, PromptButtons::Ok);
+    showSaveFailure(m_app.prompts(), this, toPathBytes(chosen));
     return false;
   }
   if (auto& recent = m_app.options().recentDocuments) recent->add(toPathBytes(chosen));
@@ -573,10 +569,7 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-  QStringList paths;
-  for (const QUrl& url : event->mimeData()->urls()) {
-    if (url.isLocalFile()) paths << url.toLocalFile();
-  }
+  const QStringList paths = localFiles(event->mimeData());
   if (paths.isEmpty()) return;
   event->acceptProposedAction();
   openDroppedFiles(paths);

@@ -16,6 +16,7 @@ namespace hueset::gui {
 
 class AlignmentDocument;
 class AlignmentEditor;
+class AnnotateCommands;
 class GroupingsCommands;
 class HuesetApp;
 
@@ -30,6 +31,8 @@ class MainWindow : public QMainWindow {
 
   AlignmentDocument* document() const { return m_document; }
   AlignmentEditor* editor() const { return m_editor; }
+  // The "Annotate Alignment" commands.
+  AnnotateCommands* annotate() const { return m_annotate; }
   QToolBar* toolBar() const { return m_toolBar; }
   // The action of a command number, or null.
   QAction* action(int command) const;
@@ -85,6 +88,7 @@ class MainWindow : public QMainWindow {
   HuesetApp& m_app;
   AlignmentDocument* m_document;
   AlignmentEditor* m_editor;
+  AnnotateCommands* m_annotate;
   QToolBar* m_toolBar = nullptr;
   QMenu* m_fileMenu = nullptr;
   QAction* m_recentPlaceholder = nullptr;

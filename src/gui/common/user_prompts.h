@@ -58,4 +58,8 @@ class UserPrompts {
   virtual void showInstallHelp(QWidget* parent) = 0;
 };
 
+// A file that could not be written, said the way every save command says
+// it: the cause found by looking at the path, and which file.
+void showSaveFailure(UserPrompts& prompts, QWidget* parent, const std::string& path);
+
 }  // namespace hueset::gui
