@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "desktop/command_ids.h"
 #include "desktop/field_validation.h"
 #include "settings/options.h"
 
@@ -22,11 +23,7 @@ inline constexpr int kOptionsPageCount = 5;
 // No page remembered yet: the sheet opens on the first one.
 inline constexpr int kNoOptionsPage = -1;
 
-inline constexpr int kOptionsCommandId = 32778;
 inline constexpr std::string_view kOptionsSheetCaption = "Options";
-// The sheet's buttons; the Cancel button may be pressed while a field is wrong.
-inline constexpr int kOkControlId = 1;
-inline constexpr int kCancelControlId = 2;
 
 struct OptionsPageInfo {
   std::string_view className;  // the page's class name

@@ -41,7 +41,7 @@ bool AnnotateCommands::webSafeCheck() {
   choice.prompt = toQString(kWebSafePrompt);
   for (const std::string& line : problems) choice.items << QString::fromStdString(line);
   choice.note = toQString(kWebSafeQuestion);
-  choice.helpContext = kCommandHelpBase + kAnnotateToHtmlClipboard;
+  choice.helpContext = commandHelpContext(kAnnotateToHtmlClipboard);
   return m_app.prompts().chooseFromList(m_editor, choice).has_value();
 }
 

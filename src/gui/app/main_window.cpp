@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,21 +16,21 @@
 #include <QWhatsThis>
 #include <QWhatsThisClickedEvent>
 
+#include "desktop/annotation_file.h"
 #include "desktop/command_ids.h"
+#include "desktop/frame_texts.h"
+#include "desktop/help_topics.h"
 #include "gui/app/alignment_document.h"
+#include "gui/app/alignment_editor.h"
+#include "gui/app/annotate_commands.h"
 #include "gui/app/help_window.h"
 #include "gui/app/hueset_app.h"
 #include "gui/app/toolbar_icons.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
-#include "gui/app/alignment_editor.h"
-#include "gui/app/annotate_commands.h"
 #include "gui/controls/about_box.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/settings/options_command.h"
-#include "desktop/annotation_file.h"
-#include "desktop/frame_texts.h"
-#include "desktop/help_topics.h"
 
 namespace hueset::gui {
 namespace {
@@ -50,17 +49,34 @@ const QString kFailedToOpen = QStringLiteral("Failed to open document.");
 const QString kAskToSave = QStringLiteral("Save changes to %1?");
 
 // Shift+F1 mode: a click on a command shows its prompt with a link to its help.
-QString whatsThisText(int command, const QString& prompt) {
+QString whatsThisText(Command command, const QString& prompt) {
   return QStringLiteral("%1<br><a href=\"help:%2\">More help on this command</a>")
       .arg(prompt.toHtmlEscaped())
-      .arg(kCommandHelpBase + command);
+      .arg(commandHelpContext(command));
 }
+
+// Stands between groups of the items of a menu or the toolbar.
+constexpr int kSeparator = 0;
 
 }  // namespace
 
+struct MainWindow::CommandRow {
+  Command command;
+  const char* text;           // the menu item
+  QList<QKeySequence> keys;
+  const char* prompt;         // the status bar's text for the item
+  const char* toolTip;        // null: the menu text without mnemonics
+  std::function<void()> run;
+  std::function<void(bool)> toggle = {};  // a checked item that is shown or hidden
+};
+
 MainWindow::MainWindow(HuesetApp& app)
-    : m_app(app), m_document(new AlignmentDocument(this)), m_editor(new AlignmentEditor(app.prompts(), m_document, this)),
-      m_annotate(new AnnotateCommands(app, m_editor)) {
+    : m_app(app),
+      m_document(new AlignmentDocument(this)),
+      m_editor(new AlignmentEditor(app.prompts(), m_document, this)),
+      m_annotate(new AnnotateCommands(app, m_editor)),
+      m_groupings(new GroupingsCommands(app.configuration(), app.options(), app.prompts(), this)),
+      m_options(new OptionsCommand(app.options(), this)) {
   setWindowIcon(applicationIcon());
   setCentralWidget(m_editor);
   setAcceptDrops(true);
@@ -76,6 +92,13 @@ MainWindow::MainWindow(HuesetApp& app)
   connect(m_editor, &AlignmentEditor::filesDropped, this, &MainWindow::openDroppedFiles);
   connect(&m_app, &HuesetApp::configurationChanged, this, &MainWindow::updateCaption);
   connect(m_groupings, &GroupingsCommands::stateChanged, this, &MainWindow::updateCaption);
+  // What the options sheet changes shows at once.
+  connect(m_options, &OptionsCommand::applied, this, [this](bool toolbarSizeChanged, const QFont& font) {
+    if (toolbarSizeChanged) setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
+    m_app.setEditorFont(font);
+    setEditorFont(font);
+    updateIdleText();
+  });
   if (QClipboard* clipboard = QGuiApplication::clipboard()) {
     connect(clipboard, &QClipboard::dataChanged, this, &MainWindow::updatePaste);
   }
@@ -96,217 +119,157 @@ QAction* MainWindow::action(int command) const {
   return it == m_actions.end() ? nullptr : it->second;
 }
 
-QAction* MainWindow::addCommand(int command, const QString& text, const QList<QKeySequence>& keys,
-                                const QString& prompt) {
-  auto* a = new QAction(text, this);
-  a->setShortcuts(keys);
-  a->setShortcutContext(Qt::WindowShortcut);
-  a->setStatusTip(prompt);
-  a->setToolTip(toolTipText(text));
-  a->setWhatsThis(whatsThisText(command, prompt));
-  a->setData(command);
-  a->setIcon(commandIcon(command));
-  a->setIconVisibleInMenu(false);
-  addAction(a);  // keys work while the menus and toolbar are hidden too
-  m_actions[command] = a;
-  return a;
-}
-
 void MainWindow::createActions() {
   using K = QKeySequence;
   const auto ctrl = Qt::CTRL;
   const auto shift = Qt::SHIFT;
   const auto alt = Qt::ALT;
+  const auto helpTopics = [this] { help(kDefaultHelpContext); };
 
-  connect(addCommand(kFileNew, QStringLiteral("&New"), {K(ctrl | Qt::Key_N)},
-                     QStringLiteral("Create a new document")),
-          &QAction::triggered, this, &MainWindow::fileNew);
-  connect(addCommand(kFileOpen, QStringLiteral("&Open..."), {K(ctrl | Qt::Key_O)},
-                     QStringLiteral("Open an existing document")),
-          &QAction::triggered, this, &MainWindow::fileOpen);
-  connect(addCommand(kFileSave, QStringLiteral("&Save"), {K(ctrl | Qt::Key_S)},
-                     QStringLiteral("Save the active document")),
-          &QAction::triggered, this, [this] { fileSave(); });
-  connect(addCommand(kFileSaveAs, QStringLiteral("Save &As..."), {},
-                     QStringLiteral("Save the active document with a new name")),
-          &QAction::triggered, this, [this] { fileSaveAs(); });
-  m_recentPlaceholder = addCommand(kFileMruFirst, QStringLiteral("Recent File"), {},
-                                   QStringLiteral("Open this document"));
-  connect(addCommand(kAppExit, QStringLiteral("E&xit"), {},
-                     QStringLiteral("Quit the application; prompts to save documents")),
-          &QAction::triggered, this, &QWidget::close);
+  // One row a command: what the menus, the toolbar, the keys and the status
+  // bar show of it, and what it runs. A row without a handler stays disabled
+  // until its owner takes it (GroupingsCommands::attach).
+  const CommandRow rows[] = {
+      {kFileNew, "&New", {K(ctrl | Qt::Key_N)}, "Create a new document", nullptr,
+       [this] { fileNew(); }},
+      {kFileOpen, "&Open...", {K(ctrl | Qt::Key_O)}, "Open an existing document", nullptr,
+       [this] { fileOpen(); }},
+      {kFileSave, "&Save", {K(ctrl | Qt::Key_S)}, "Save the active document", nullptr,
+       [this] { fileSave(); }},
+      {kFileSaveAs, "Save &As...", {}, "Save the active document with a new name", nullptr,
+       [this] { fileSaveAs(); }},
+      {kFileMruFirst, "Recent File", {}, "Open this document", nullptr, {}},
+      {kAppExit, "E&xit", {}, "Quit the application; prompts to save documents", nullptr,
+       [this] { close(); }},
 
-  connect(addCommand(kEditUndo, QStringLiteral("&Undo"),
-                     {K(ctrl | Qt::Key_Z), K(alt | Qt::Key_Backspace)},
-                     QStringLiteral("Undo the last action")),
-          &QAction::triggered, m_editor, &QPlainTextEdit::undo);
-  connect(addCommand(kEditCut, QStringLiteral("Cu&t"),
-                     {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
-                     QStringLiteral("Cut the selection and put it on the Clipboard")),
-          &QAction::triggered, m_editor, &QPlainTextEdit::cut);
-  connect(addCommand(kEditCopy, QStringLiteral("&Copy"),
-                     {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)},
-                     QStringLiteral("Copy the selection and put it on the Clipboard")),
-          &QAction::triggered, m_editor, &QPlainTextEdit::copy);
-  connect(addCommand(kEditPaste, QStringLiteral("&Paste"),
-                     {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)},
-                     QStringLiteral("Insert Clipboard contents")),
-          &QAction::triggered, m_editor, &AlignmentEditor::pasteText);
-  connect(addCommand(kEditSelectAll, QStringLiteral("Select A&ll"), {K(ctrl | Qt::Key_A)},
-                     QStringLiteral("Select the entire document")),
-          &QAction::triggered, m_editor, &QPlainTextEdit::selectAll);
-  action(kEditUndo)->setEnabled(false);
-  action(kEditCut)->setEnabled(false);
-  action(kEditCopy)->setEnabled(false);
+      {kEditUndo, "&Undo", {K(ctrl | Qt::Key_Z), K(alt | Qt::Key_Backspace)},
+       "Undo the last action", nullptr, [this] { m_editor->undo(); }},
+      {kEditCut, "Cu&t", {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
+       "Cut the selection and put it on the Clipboard", nullptr, [this] { m_editor->cut(); }},
+      {kEditCopy, "&Copy", {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)},
+       "Copy the selection and put it on the Clipboard", nullptr, [this] { m_editor->copy(); }},
+      {kEditPaste, "&Paste", {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)},
+       "Insert Clipboard contents", nullptr, [this] { m_editor->pasteText(); }},
+      {kEditSelectAll, "Select A&ll", {K(ctrl | Qt::Key_A)}, "Select the entire document", nullptr,
+       [this] { m_editor->selectAll(); }},
+
+      {kAnnotateToWord, "To MS &Word", {K(ctrl | shift | Qt::Key_W)},
+       "Copy annotated sequences to a new Microsoft Word document.", "Annotate To MS Word",
+       [this] { m_annotate->toWord(); }},
+      {kAnnotateToRtfClipboard, "To &Clipboard as &RTF", {K(ctrl | shift | Qt::Key_C)},
+       "Copy annotated sequences to the clipboard in Rich Text Format", "Annotate as RTF",
+       [this] { m_annotate->toRtfClipboard(); }},
+      {kAnnotateToHtmlClipboard, "To Clipboard as &HTML", {K(ctrl | shift | Qt::Key_H)},
+       "Copy annotated sequences to the clipboard in HTML format", "Annotate as HTML",
+       [this] { m_annotate->toHtmlClipboard(); }},
+      {kCopyStyleSheet, "          Copy HTML Style Sheet To\xA0" "Clipboard", {},
+       "Copy the HTML style sheet (CSS) for the current Residue Groupings to the clipboard.",
+       nullptr, [this] { m_annotate->copyStyleSheet(); }},
+      {kAnnotateToFile, "To &File", {K(ctrl | shift | Qt::Key_F)},
+       "Write the annotated sequences to a file.", "Annotate To File",
+       [this] { m_annotate->toFile(); }},
+
+      {kGroupingsEdit, "&Edit", {K(ctrl | Qt::Key_E)}, "Edit the current Residue Groupings",
+       "Residue Groupings Editor", {}},
+      {kGroupingsOpen, "&Open...", {K(ctrl | shift | Qt::Key_O)},
+       "Open a Residue Groupings configuration file", nullptr, {}},
+      {kGroupingsReload, "&Reload", {K(ctrl | shift | Qt::Key_R)},
+       "Reload the Residue Groupings from their file", nullptr, {}},
+      {kGroupingsSaveAs, "Save &As...", {K(ctrl | shift | Qt::Key_S)},
+       "Save the Residue Groupings under a new name", nullptr, {}},
+      {kGroupingsDefaults, "Use &Defaults", {K(ctrl | shift | Qt::Key_D)},
+       "Use the built-in colour Residue Groupings", nullptr, {}},
+      {kGroupingsBlackWhite, "Use &Black && White Defaults", {K(ctrl | shift | Qt::Key_B)},
+       "Use the built-in black and white Residue Groupings", nullptr, {}},
+      {kGroupingsMruFirst, "Recent Configurations", {}, "Open this configuration file", nullptr,
+       {}},
+      {kOptions, "&Options...", {K(ctrl | shift | Qt::Key_P)}, "Set annotation parameters",
+       "Programme Options", [this] { m_options->showOptions(m_app.editorFont()); }},
+
+      {kViewToolbar, "&Toolbar", {}, "Show or hide the toolbar", nullptr, {},
+       [this](bool on) { m_toolBar->setVisible(on); }},
+      {kViewStatusBar, "&Status Bar", {}, "Show or hide the status bar", nullptr, {},
+       [this](bool on) { statusBar()->setVisible(on); }},
+
+      {kHelpFinder, "&Help Topics", {}, "List Help topics", nullptr, helpTopics},
+      {kContextHelp, "What's This?", {K(shift | Qt::Key_F1)},
+       "Display help for clicked on buttons, menus and windows", "Help",
+       [this] { contextHelp(); }},
+      {kRunTutorial, "Run Tutorial", {}, "Work through a first annotation step by step", nullptr,
+       [this] { runTutorial(); }},
+      {kAppAbout, "&About HUESET...", {},
+       "Display program information, version number and copyright", "About",
+       [this] { showAboutBox(this); }},
+      {kHelp, "Help", {K(Qt::Key_F1)}, "Display help for current task or command", nullptr,
+       helpTopics},
+  };
+  for (const CommandRow& row : rows) addCommand(row);
+
+  // Undo, Cut and Copy follow the editor.
+  for (Command command : {kEditUndo, kEditCut, kEditCopy}) action(command)->setEnabled(false);
   connect(m_editor, &QPlainTextEdit::undoAvailable, action(kEditUndo), &QAction::setEnabled);
   connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCut), &QAction::setEnabled);
   connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCopy), &QAction::setEnabled);
+}
 
-  connect(addCommand(kAnnotateToWord, QStringLiteral("To MS &Word"), {K(ctrl | shift | Qt::Key_W)},
-                     QStringLiteral("Copy annotated sequences to a new Microsoft Word document.")),
-          &QAction::triggered, m_annotate, &AnnotateCommands::toWord);
-  connect(addCommand(kAnnotateToRtfClipboard, QStringLiteral("To &Clipboard as &RTF"),
-                     {K(ctrl | shift | Qt::Key_C)},
-                     QStringLiteral("Copy annotated sequences to the clipboard in Rich Text Format")),
-          &QAction::triggered, m_annotate, &AnnotateCommands::toRtfClipboard);
-  connect(addCommand(kAnnotateToHtmlClipboard, QStringLiteral("To Clipboard as &HTML"),
-                     {K(ctrl | shift | Qt::Key_H)},
-                     QStringLiteral("Copy annotated sequences to the clipboard in HTML format")),
-          &QAction::triggered, m_annotate, &AnnotateCommands::toHtmlClipboard);
-  connect(addCommand(kCopyStyleSheet,
-                     QStringLiteral("          Copy HTML Style Sheet To") + QChar(0x00A0) +
-                         QStringLiteral("Clipboard"),
-                     {},
-                     QStringLiteral("Copy the HTML style sheet (CSS) for the current Residue "
-                                    "Groupings to the clipboard.")),
-          &QAction::triggered, m_annotate, &AnnotateCommands::copyStyleSheet);
-  connect(addCommand(kAnnotateToFile, QStringLiteral("To &File"), {K(ctrl | shift | Qt::Key_F)},
-                     QStringLiteral("Write the annotated sequences to a file.")),
-          &QAction::triggered, m_annotate, &AnnotateCommands::toFile);
-  action(kAnnotateToRtfClipboard)->setToolTip(QStringLiteral("Annotate as RTF"));
-  action(kAnnotateToHtmlClipboard)->setToolTip(QStringLiteral("Annotate as HTML"));
-  action(kAnnotateToWord)->setToolTip(QStringLiteral("Annotate To MS Word"));
-  action(kAnnotateToFile)->setToolTip(QStringLiteral("Annotate To File"));
-
-  // Present but disabled until their handlers take them: the residue
-  // groupings commands (GroupingsCommands::attach) and the options.
-  const struct {
-    int command;
-    const char* text;
-    QList<QKeySequence> keys;
-    const char* prompt;
-  } later[] = {
-      {kGroupingsEdit, "&Edit", {K(ctrl | Qt::Key_E)}, "Edit the current Residue Groupings"},
-      {kGroupingsOpen, "&Open...", {K(ctrl | shift | Qt::Key_O)}, "Open a Residue Groupings configuration file"},
-      {kGroupingsReload, "&Reload", {K(ctrl | shift | Qt::Key_R)}, "Reload the Residue Groupings from their file"},
-      {kGroupingsSaveAs, "Save &As...", {K(ctrl | shift | Qt::Key_S)}, "Save the Residue Groupings under a new name"},
-      {kGroupingsDefaults, "Use &Defaults", {K(ctrl | shift | Qt::Key_D)}, "Use the built-in colour Residue Groupings"},
-      {kGroupingsBlackWhite, "Use &Black && White Defaults", {K(ctrl | shift | Qt::Key_B)}, "Use the built-in black and white Residue Groupings"},
-      {kGroupingsMruFirst, "Recent Configurations", {}, "Open this configuration file"},
-      {kOptions, "&Options...", {K(ctrl | shift | Qt::Key_P)}, "Set annotation parameters"},
-  };
-  for (const auto& c : later) {
-    addCommand(c.command, toQString(c.text), c.keys, toQString(c.prompt))
-        ->setEnabled(false);
+void MainWindow::addCommand(const CommandRow& row) {
+  const QString text = toQString(row.text);
+  const QString prompt = toQString(row.prompt);
+  auto* a = new QAction(text, this);
+  a->setShortcuts(row.keys);
+  a->setShortcutContext(Qt::WindowShortcut);
+  a->setStatusTip(prompt);
+  a->setToolTip(row.toolTip ? toQString(row.toolTip) : toolTipText(text));
+  a->setWhatsThis(whatsThisText(row.command, prompt));
+  a->setData(static_cast<int>(row.command));
+  a->setIcon(commandIcon(row.command));
+  a->setIconVisibleInMenu(false);
+  if (row.run) {
+    connect(a, &QAction::triggered, this, row.run);
+  } else if (row.toggle) {
+    a->setCheckable(true);
+    a->setChecked(true);
+    connect(a, &QAction::toggled, this, row.toggle);
+  } else {
+    a->setEnabled(false);
   }
-  action(kGroupingsEdit)->setToolTip(QStringLiteral("Residue Groupings Editor"));
-  action(kOptions)->setToolTip(QStringLiteral("Programme Options"));
+  addAction(a);  // keys work while the menus and toolbar are hidden too
+  m_actions[row.command] = a;
+}
 
-  QAction* toolbar = addCommand(kViewToolbar, QStringLiteral("&Toolbar"), {},
-                                QStringLiteral("Show or hide the toolbar"));
-  toolbar->setCheckable(true);
-  toolbar->setChecked(true);
-  QAction* status = addCommand(kViewStatusBar, QStringLiteral("&Status Bar"), {},
-                               QStringLiteral("Show or hide the status bar"));
-  status->setCheckable(true);
-  status->setChecked(true);
-  connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+QMenu* MainWindow::addMenu(const char* title, std::initializer_list<int> items) {
+  QMenu* menu = menuBar()->addMenu(toQString(title));
+  addCommands(menu, items);
+  return menu;
+}
 
-  connect(addCommand(kHelpFinder, QStringLiteral("&Help Topics"), {},
-                     QStringLiteral("List Help topics")),
-          &QAction::triggered, this, [this] { help(kDefaultHelpContext); });
-  connect(addCommand(kContextHelp, QStringLiteral("What's This?"), {K(shift | Qt::Key_F1)},
-                     QStringLiteral("Display help for clicked on buttons, menus and windows")),
-          &QAction::triggered, this, &MainWindow::contextHelp);
-  connect(addCommand(kRunTutorial, QStringLiteral("Run Tutorial"), {},
-                     QStringLiteral("Work through a first annotation step by step")),
-          &QAction::triggered, this, &MainWindow::runTutorial);
-  connect(addCommand(kAppAbout, QStringLiteral("&About HUESET..."), {},
-                     QStringLiteral("Display program information, version number and copyright")),
-          &QAction::triggered, this, [this] { showAboutBox(this); });
-  action(kContextHelp)->setToolTip(QStringLiteral("Help"));
-  action(kAppAbout)->setToolTip(QStringLiteral("About"));
-  connect(addCommand(kHelp, QStringLiteral("Help"), {K(Qt::Key_F1)},
-                     QStringLiteral("Display help for current task or command")),
-          &QAction::triggered, this, [this] { help(kDefaultHelpContext); });
+void MainWindow::addCommands(QWidget* target, std::initializer_list<int> items) {
+  for (int command : items) {
+    if (command != kSeparator) {
+      target->addAction(action(command));
+      continue;
+    }
+    auto* separator = new QAction(target);
+    separator->setSeparator(true);
+    target->addAction(separator);
+  }
 }
 
 void MainWindow::createMenus() {
-  QMenuBar* bar = menuBar();
-  m_fileMenu = bar->addMenu(QStringLiteral("&File"));
-  m_fileMenu->addAction(action(kFileNew));
-  m_fileMenu->addAction(action(kFileOpen));
-  m_fileMenu->addAction(action(kFileSave));
-  m_fileMenu->addAction(action(kFileSaveAs));
-  m_fileMenu->addSeparator();
-  m_fileMenu->addAction(m_recentPlaceholder);
-  m_fileMenu->addSeparator();
-  m_fileMenu->addAction(action(kAppExit));
+  m_fileMenu = addMenu("&File", {kFileNew, kFileOpen, kFileSave, kFileSaveAs, kSeparator,
+                                 kFileMruFirst, kSeparator, kAppExit});
   connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentFiles);
-
-  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-  edit->addAction(action(kEditUndo));
-  edit->addSeparator();
-  edit->addAction(action(kEditCut));
-  edit->addAction(action(kEditCopy));
-  edit->addAction(action(kEditPaste));
-  edit->addAction(action(kEditSelectAll));
-
-  QMenu* annotate = bar->addMenu(QStringLiteral("&Annotate Alignment"));
-  annotate->addAction(action(kAnnotateToWord));
-  annotate->addAction(action(kAnnotateToRtfClipboard));
-  annotate->addAction(action(kAnnotateToHtmlClipboard));
-  annotate->addAction(action(kCopyStyleSheet));
-  annotate->addAction(action(kAnnotateToFile));
-
-  QMenu* groupings = bar->addMenu(QStringLiteral("&Residue Groupings"));
-  groupings->addAction(action(kGroupingsEdit));
-  groupings->addSeparator();
-  groupings->addAction(action(kGroupingsOpen));
-  groupings->addAction(action(kGroupingsReload));
-  groupings->addAction(action(kGroupingsSaveAs));
-  groupings->addSeparator();
-  groupings->addAction(action(kGroupingsDefaults));
-  groupings->addAction(action(kGroupingsBlackWhite));
-  groupings->addSeparator();
-  groupings->addAction(action(kGroupingsMruFirst));
-  m_groupings = new GroupingsCommands(m_app.configuration(), m_app.options(), m_app.prompts(), this);
+  addMenu("&Edit", {kEditUndo, kSeparator, kEditCut, kEditCopy, kEditPaste, kEditSelectAll});
+  addMenu("&Annotate Alignment", {kAnnotateToWord, kAnnotateToRtfClipboard,
+                                  kAnnotateToHtmlClipboard, kCopyStyleSheet, kAnnotateToFile});
+  QMenu* groupings =
+      addMenu("&Residue Groupings",
+              {kGroupingsEdit, kSeparator, kGroupingsOpen, kGroupingsReload, kGroupingsSaveAs,
+               kSeparator, kGroupingsDefaults, kGroupingsBlackWhite, kSeparator, kGroupingsMruFirst});
   m_groupings->attach([this](int command) { return action(command); }, groupings);
-
-  QMenu* configure = bar->addMenu(QStringLiteral("&Configure"));
-  configure->addAction(action(kOptions));
-  // The options sheet; what it changes shows at once.
-  auto* options = new OptionsCommand(m_app.options(), this);
-  action(kOptions)->setEnabled(true);
-  connect(action(kOptions), &QAction::triggered, options,
-          [this, options] { options->showOptions(m_app.editorFont()); });
-  connect(options, &OptionsCommand::applied, this, [this](bool toolbarSizeChanged, const QFont& font) {
-    if (toolbarSizeChanged) setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
-    m_app.setEditorFont(font);
-    setEditorFont(font);
-    updateIdleText();
-  });
-
-  QMenu* view = bar->addMenu(QStringLiteral("&View"));
-  view->addAction(action(kViewToolbar));
-  view->addAction(action(kViewStatusBar));
-
-  QMenu* helpMenu = bar->addMenu(QStringLiteral("&Help"));
-  helpMenu->addAction(action(kHelpFinder));
-  helpMenu->addAction(action(kContextHelp));
-  helpMenu->addAction(action(kRunTutorial));
-  helpMenu->addSeparator();
-  helpMenu->addAction(action(kAppAbout));
+  addMenu("&Configure", {kOptions});
+  addMenu("&View", {kViewToolbar, kViewStatusBar});
+  addMenu("&Help", {kHelpFinder, kContextHelp, kRunTutorial, kSeparator, kAppAbout});
 }
 
 void MainWindow::createToolBar() {
@@ -316,26 +279,17 @@ void MainWindow::createToolBar() {
   m_toolBar->setFloatable(true);
   m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
   m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  const int groups[][4] = {
-      {kFileNew, kFileOpen, kFileSave, 0},
-      {kEditCut, kEditCopy, kEditPaste, 0},
-      {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard, kAnnotateToFile},
-      {kGroupingsEdit, kOptions, 0, 0},
-      {kAppAbout, kContextHelp, 0, 0},
-  };
-  bool first = true;
-  for (const auto& group : groups) {
-    if (!first) m_toolBar->addSeparator();
-    first = false;
-    for (int command : group) {
-      if (command) m_toolBar->addAction(action(command));
-    }
-  }
+  addCommands(m_toolBar, {kFileNew, kFileOpen, kFileSave, kSeparator,
+                         kEditCut, kEditCopy, kEditPaste, kSeparator,
+                         kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
+                         kAnnotateToFile, kSeparator,
+                         kGroupingsEdit, kOptions, kSeparator,
+                         kAppAbout, kContextHelp});
   addToolBar(Qt::TopToolBarArea, m_toolBar);
   setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
 
+  // The item follows the toolbar when it is closed or shown some other way.
   QAction* toggle = action(kViewToolbar);
-  connect(toggle, &QAction::toggled, m_toolBar, &QToolBar::setVisible);
   connect(m_toolBar, &QToolBar::visibilityChanged, toggle, [toggle](bool visible) {
     if (toggle->isChecked() != visible) toggle->setChecked(visible);
   });
@@ -395,8 +349,9 @@ void MainWindow::updateRecentFiles() {
   m_recentActions.clear();
   auto& recent = m_app.options().recentDocuments;
   const bool any = recent && !recent->empty();
-  m_recentPlaceholder->setVisible(!any);
-  m_recentPlaceholder->setEnabled(false);
+  QAction* placeholder = action(kFileMruFirst);
+  placeholder->setVisible(!any);
+  placeholder->setEnabled(false);
   if (!any) return;
   const std::string current = toPathBytes(QDir::currentPath());
   for (std::size_t i = 0; i < recent->size(); ++i) {
@@ -408,7 +363,7 @@ void MainWindow::updateRecentFiles() {
     a->setStatusTip(QStringLiteral("Open this document"));
     const QString path = toQPath(recent->entries()[i]);
     connect(a, &QAction::triggered, this, [this, path] { openDocumentFile(path); });
-    m_fileMenu->insertAction(m_recentPlaceholder, a);
+    m_fileMenu->insertAction(placeholder, a);
     m_recentActions << a;
   }
 }
@@ -539,7 +494,7 @@ void MainWindow::help(int context) {
 void MainWindow::runTutorial() {
   if (m_tutorialBusy) return;
   QScopedValueRollback<bool> busy(m_tutorialBusy, true);
-  showHelpPage(toQString(helpPageForContext(kTutorialHelpContext)));
+  showHelpPage(toQString(helpPageForContext(commandHelpContext(kRunTutorial))));
 }
 
 void MainWindow::contextHelp() { QWhatsThis::enterWhatsThisMode(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <map>
 
 #include <QMainWindow>
@@ -19,6 +20,7 @@ class AlignmentEditor;
 class AnnotateCommands;
 class GroupingsCommands;
 class HuesetApp;
+class OptionsCommand;
 
 // The main window: menus, toolbar, status bar and caption around the one
 // document and its editor. It handles the file commands of the document, the
@@ -73,8 +75,12 @@ class MainWindow : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  QAction* addCommand(int command, const QString& text, const QList<QKeySequence>& keys,
-                      const QString& prompt);
+  struct CommandRow;
+  void addCommand(const CommandRow& row);
+  // A menu of the menu bar holding the actions of `items`.
+  QMenu* addMenu(const char* title, std::initializer_list<int> items);
+  // The actions of the command numbers in `items` (0: a separator).
+  void addCommands(QWidget* target, std::initializer_list<int> items);
   void createActions();
   void createMenus();
   void createToolBar();
@@ -89,12 +95,12 @@ class MainWindow : public QMainWindow {
   AlignmentDocument* m_document;
   AlignmentEditor* m_editor;
   AnnotateCommands* m_annotate;
+  GroupingsCommands* m_groupings;
+  OptionsCommand* m_options;
   QToolBar* m_toolBar = nullptr;
   QMenu* m_fileMenu = nullptr;
-  QAction* m_recentPlaceholder = nullptr;
   QList<QAction*> m_recentActions;
   QLabel* m_idleLabel = nullptr;
-  GroupingsCommands* m_groupings = nullptr;
   std::map<int, QAction*> m_actions;
   QPointer<HelpWindow> m_helpWindow;
   bool m_helpBusy = false;

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include "gui/controls/colour_button.h"
+#include "desktop/command_ids.h"
 #include "gui/common/message_box.h"
 #include "gui/common/qt_text.h"
 #include "util/string_table.h"
@@ -34,9 +35,6 @@ namespace {
 
 // The idle text of the status bar.
 constexpr StringId kIdlePrompt = 57345;
-// The Cancel button's control id: leaving an invalid field for it never
-// complains.
-constexpr int kCancelControlId = 2;
 constexpr int kStatusBarHeight = 25;
 
 QString fromTable(StringId id) { return withLineFeeds(loadString(id)); }

@@ -9,11 +9,11 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
+#include "desktop/command_ids.h"
 #include "desktop/grouping_editor_model.h"
 #include "desktop/prompt_types.h"
 #include "gui/controls/validating_field.h"
 #include "gui/groupings/groupings_editor_launcher.h"
-#include "desktop/help_topics.h"
 
 class QAction;
 class QCheckBox;
@@ -29,7 +29,7 @@ namespace hueset::gui {
 class ColourButton;
 
 // The help context of the groupings editor: that of the command opening it.
-inline constexpr int kGroupingsEditorHelpContext = kCommandHelpBase + 32777;
+inline constexpr int kGroupingsEditorHelpContext = commandHelpContext(kGroupingsEdit);
 
 // The list of the groupings editor. It asks before a click or a key moves
 // the selection, so that an invalid row can keep it.
