@@ -9,6 +9,7 @@
 
 #include "groupings/builtin_defaults.h"
 #include "gui/groupings/grouping_editor_dialog.h"
+#include "gui/groupings/grouping_list.h"
 #include "desktop/configuration_commands.h"
 
 using namespace hueset;

@@ -18,6 +18,7 @@
 #include "gui/app/main_window.h"
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/grouping_editor_dialog.h"
+#include "gui/groupings/grouping_list.h"
 #include "gui/groupings/groupings_commands.h"
 
 namespace hueset::gui::testing {

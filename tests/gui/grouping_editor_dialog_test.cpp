@@ -1,4 +1,6 @@
 #include "gui/groupings/grouping_editor_dialog.h"
+#include "gui/groupings/grouping_list.h"
+#include "gui/groupings/residue_preview_delegate.h"
 
 #include <deque>
 

@@ -25,10 +25,10 @@
 #include "gui/app/annotate_commands.h"
 #include "gui/app/help_window.h"
 #include "gui/app/hueset_app.h"
-#include "gui/app/toolbar_icons.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 #include "gui/controls/about_box.h"
+#include "gui/controls/drawn_icons.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/settings/options_command.h"
 

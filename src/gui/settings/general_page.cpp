@@ -2,28 +2,10 @@
 
 #include <QAbstractButton>
 #include <QFontDialog>
-#include <QPainter>
-#include <QPixmap>
+
+#include "gui/controls/drawn_icons.h"
 
 namespace hueset::gui {
-namespace {
-
-// The small picture on the Font button: a capital A.
-QIcon fontButtonIcon() {
-  QPixmap picture(12, 12);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing);
-  QFont font(QStringLiteral("Serif"));
-  font.setPixelSize(12);
-  font.setBold(true);
-  painter.setFont(font);
-  painter.setPen(QColor(0, 0, 128));
-  painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("A"));
-  return QIcon(picture);
-}
-
-}  // namespace
 
 QFont defaultPageFont() {
   QFont font(QStringLiteral("Courier New"));
@@ -44,8 +26,8 @@ GeneralPage::GeneralPage(const PageSetup& setup, QWidget* parent)
         return chosen;
       }) {
   if (QAbstractButton* font = button(optionctl::kEditorFont)) {
-    font->setIcon(fontButtonIcon());
-    font->setIconSize(QSize(12, 12));
+    font->setIcon(buttonIcon(ButtonPicture::Font));
+    font->setIconSize(buttonIconSize(ButtonPicture::Font));
     connect(font, &QAbstractButton::clicked, this, &GeneralPage::chooseFont);
   }
 }

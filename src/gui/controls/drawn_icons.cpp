@@ -1,4 +1,6 @@
-#include "gui/app/toolbar_icons.h"
+#include "gui/controls/drawn_icons.h"
+
+#include <functional>
 
 #include <QIconEngine>
 #include <QPainter>
@@ -299,6 +301,98 @@ class DrawnIconEngine final : public QIconEngine {
   Drawing m_drawing;
 };
 
+// A small picture drawn in code, with a transparent background.
+QIcon drawnIcon(QSize size, const std::function<void(QPainter&, const QRectF&)>& draw) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  return QIcon(pixmap);
+}
+
+QIcon plusIcon() {
+  return drawnIcon({12, 12}, [](QPainter& p, const QRectF& r) {
+    p.setPen(QPen(QColor(0, 128, 0), 2.4));
+    p.drawLine(QPointF(r.center().x(), 1.5), QPointF(r.center().x(), r.height() - 1.5));
+    p.drawLine(QPointF(1.5, r.center().y()), QPointF(r.width() - 1.5, r.center().y()));
+  });
+}
+
+QIcon crossIcon(const QColor& colour) {
+  return drawnIcon({12, 12}, [colour](QPainter& p, const QRectF& r) {
+    p.setPen(QPen(colour, 2.2));
+    p.drawLine(QPointF(2, 2), QPointF(r.width() - 2, r.height() - 2));
+    p.drawLine(QPointF(r.width() - 2, 2), QPointF(2, r.height() - 2));
+  });
+}
+
+QIcon arrowIcon(bool up) {
+  return drawnIcon({12, 12}, [up](QPainter& p, const QRectF& r) {
+    QPainterPath path;
+    const qreal top = up ? 2 : r.height() - 2;
+    const qreal base = up ? r.height() - 3 : 3;
+    path.moveTo(r.center().x(), top);
+    path.lineTo(r.width() - 1, base);
+    path.lineTo(1, base);
+    path.closeSubpath();
+    p.fillPath(path, QColor(0, 0, 128));
+  });
+}
+
+QIcon tickIcon() {
+  return drawnIcon({12, 12}, [](QPainter& p, const QRectF&) {
+    p.setPen(QPen(QColor(0, 128, 0), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(1.5, 6.5), QPointF(4.5, 9.5), QPointF(10.5, 2.5)}));
+  });
+}
+
+QIcon offIcon() {
+  return drawnIcon({12, 12}, [](QPainter& p, const QRectF& r) {
+    p.setPen(QPen(QColor(128, 128, 128), 1.6));
+    p.drawEllipse(r.adjusted(1.5, 1.5, -1.5, -1.5));
+    p.drawLine(QPointF(3, 9), QPointF(9, 3));
+  });
+}
+
+QIcon diskIcon(bool saveAs) {
+  return drawnIcon({12, 12}, [saveAs](QPainter& p, const QRectF&) {
+    p.fillRect(QRectF(1, 1, 10, 10), QColor(0, 0, 128));
+    p.fillRect(QRectF(3, 1, 6, 4), QColor(230, 230, 230));
+    p.fillRect(QRectF(3, 7, 6, 4), QColor(192, 192, 192));
+    if (saveAs) {
+      p.setPen(QPen(QColor(255, 0, 0), 1.6));
+      p.drawLine(QPointF(7, 11), QPointF(11, 7));
+    }
+  });
+}
+
+QIcon helpIcon() {
+  return drawnIcon({16, 15}, [](QPainter& p, const QRectF& r) {
+    p.setBrush(QColor(0, 0, 160));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(r.adjusted(1, 0.5, -1, -0.5));
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(11);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(r, Qt::AlignCenter, QStringLiteral("?"));
+  });
+}
+
+// The Font button of the options: a capital A.
+QIcon fontIcon() {
+  return drawnIcon({12, 12}, [](QPainter& p, const QRectF& r) {
+    QFont font(QStringLiteral("Serif"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0, 0, 128));
+    p.drawText(r, Qt::AlignCenter, QStringLiteral("A"));
+  });
+}
+
 }  // namespace
 
 QIcon drawnCommandIcon(int command) {
@@ -320,5 +414,56 @@ QIcon applicationIcon() {
   if (icon.isNull() || icon.availableSizes().isEmpty()) icon = QIcon(new DrawnIconEngine(drawApplication));
   return icon;
 }
+
+QIcon buttonIcon(ButtonPicture picture) {
+  switch (picture) {
+    case ButtonPicture::Add: return plusIcon();
+    case ButtonPicture::Delete: return crossIcon(QColor(192, 0, 0));
+    case ButtonPicture::Cancel: return crossIcon(QColor(128, 0, 0));
+    case ButtonPicture::MoveUp: return arrowIcon(true);
+    case ButtonPicture::MoveDown: return arrowIcon(false);
+    case ButtonPicture::Activate: return tickIcon();
+    case ButtonPicture::Inactivate: return offIcon();
+    case ButtonPicture::Save: return diskIcon(false);
+    case ButtonPicture::SaveAs: return diskIcon(true);
+    case ButtonPicture::Help: return helpIcon();
+    case ButtonPicture::Font: break;
+  }
+  return fontIcon();
+}
+
+QSize buttonIconSize(ButtonPicture picture) {
+  return picture == ButtonPicture::Help ? QSize(16, 15) : QSize(12, 12);
+}
+
+QIcon groupingStateIcon(bool active) {
+  return drawnIcon({16, 16}, [active](QPainter& p, const QRectF&) {
+    p.setPen(QPen(QColor(64, 64, 64), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(2.5, 2.5, 11, 11));
+    if (active) {
+      p.setPen(QPen(QColor(0, 128, 0), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawPolyline(QPolygonF({QPointF(4.5, 8), QPointF(7, 10.5), QPointF(11.5, 5)}));
+    }
+  });
+}
+
+QIcon fontFaceIcon(bool outline, bool fixedPitch) {
+  return drawnIcon({20, 12}, [outline, fixedPitch](QPainter& p, const QRectF& r) {
+    if (fixedPitch) {
+      p.setPen(QPen(QColor(128, 128, 128), 1));
+      p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    if (outline) {
+      QFont f = p.font();
+      f.setPixelSize(9);
+      f.setBold(true);
+      p.setFont(f);
+      p.setPen(QColor(0, 0, 160));
+      p.drawText(r, Qt::AlignCenter, QStringLiteral("TT"));
+    }
+  });
+}
+
 
 }  // namespace hueset::gui
