@@ -25,7 +25,7 @@ GeneralPage::GeneralPage(const PageSetup& setup, QWidget* parent)
         if (!ok) return std::nullopt;
         return chosen;
       }) {
-  if (QAbstractButton* font = button(optionctl::kEditorFont)) {
+  if (QAbstractButton* font = button(GeneralControl::EditorFont)) {
     font->setIcon(buttonIcon(ButtonPicture::Font));
     font->setIconSize(buttonIconSize(ButtonPicture::Font));
     connect(font, &QAbstractButton::clicked, this, &GeneralPage::chooseFont);

@@ -116,21 +116,21 @@ void OptionsPageWidget::build() {
           m_labels << label;
           if (item.kind == PageItemKind::Label) pendingBuddy = label;
         }
-        if (item.id != 0) {
-          setControlId(widget, item.id);
+        if (!item.id.isNone()) {
+          setControlId(widget, item.id.value());
           m_controls[item.id] = widget;
           if (pendingBuddy) {
             pendingBuddy->setBuddy(widget);
             pendingBuddy = nullptr;
           }
         }
-        if (item.spinId != 0) {
+        if (!item.spinId.isNone()) {
           // The buttons sit against their field.
           auto* pair = new QHBoxLayout;
           pair->setSpacing(0);
           pair->addWidget(widget);
           auto* spin = new FieldSpinButton(box);
-          setControlId(spin, item.spinId);
+          setControlId(spin, item.spinId.value());
           static_cast<ValidatingField*>(widget)->setSpinButton(spin);
           m_spins[item.id] = spin;
           pair->addWidget(spin);
@@ -158,25 +158,27 @@ void OptionsPageWidget::build() {
   }
 }
 
-QWidget* OptionsPageWidget::control(int id) const {
+QWidget* OptionsPageWidget::control(ControlId id) const {
   auto it = m_controls.find(id);
   return it == m_controls.end() ? nullptr : it->second;
 }
 
-QAbstractButton* OptionsPageWidget::button(int id) const {
+QAbstractButton* OptionsPageWidget::button(ControlId id) const {
   return qobject_cast<QAbstractButton*>(control(id));
 }
 
-ValidatingField* OptionsPageWidget::field(int id) const {
+ValidatingField* OptionsPageWidget::field(ControlId id) const {
   return qobject_cast<ValidatingField*>(control(id));
 }
 
-FieldSpinButton* OptionsPageWidget::spinButton(int fieldId) const {
-  auto it = m_spins.find(fieldId);
+FieldSpinButton* OptionsPageWidget::spinButton(ControlId field) const {
+  auto it = m_spins.find(field);
   return it == m_spins.end() ? nullptr : it->second;
 }
 
-QLineEdit* OptionsPageWidget::edit(int id) const { return qobject_cast<QLineEdit*>(control(id)); }
+QLineEdit* OptionsPageWidget::edit(ControlId id) const {
+  return qobject_cast<QLineEdit*>(control(id));
+}
 
 void OptionsPageWidget::onSetActive() {
   // The first activation shows what the page was built with; later ones
@@ -190,7 +192,7 @@ bool OptionsPageWidget::onKillActive() {
   return exchangeOut(page(), *this, m_copies).ok;
 }
 
-void OptionsPageWidget::setChecked(int id, bool checked) {
+void OptionsPageWidget::setChecked(ControlId id, bool checked) {
   QAbstractButton* b = button(id);
   if (!b) return;
   auto group = m_radioGroups.find(id);
@@ -204,16 +206,16 @@ void OptionsPageWidget::setChecked(int id, bool checked) {
   b->setChecked(checked);
 }
 
-bool OptionsPageWidget::isChecked(int id) const {
+bool OptionsPageWidget::isChecked(ControlId id) const {
   const QAbstractButton* b = button(id);
   return b && b->isChecked();
 }
 
-void OptionsPageWidget::setNumber(int id, int storedValue) {
+void OptionsPageWidget::setNumber(ControlId id, int storedValue) {
   if (ValidatingField* f = field(id)) f->exchangeIn(storedValue);
 }
 
-std::optional<int> OptionsPageWidget::number(int id) {
+std::optional<int> OptionsPageWidget::number(ControlId id) {
   ValidatingField* f = field(id);
   if (!f) return std::nullopt;
   // A field that lost the focus while wrong is about to say so itself.
@@ -221,11 +223,11 @@ std::optional<int> OptionsPageWidget::number(int id) {
   return f->exchangeOut();
 }
 
-void OptionsPageWidget::setText(int id, const std::string& text) {
+void OptionsPageWidget::setText(ControlId id, const std::string& text) {
   if (QLineEdit* e = edit(id)) e->setText(toQString(text));
 }
 
-std::string OptionsPageWidget::text(int id) const {
+std::string OptionsPageWidget::text(ControlId id) const {
   const QLineEdit* e = edit(id);
   return e ? toStdString(e->text()) : std::string();
 }

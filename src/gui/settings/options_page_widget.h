@@ -32,12 +32,12 @@ class OptionsPageWidget : public PropertyPage, public PageControls {
   OptionsPage page() const { return m_layout.page; }
   const PageLayout& layout() const { return m_layout; }
 
-  // The widget of a control id on this page, or null.
-  QWidget* control(int id) const;
-  QAbstractButton* button(int id) const;
-  ValidatingField* field(int id) const;
-  FieldSpinButton* spinButton(int fieldId) const;
-  QLineEdit* edit(int id) const;
+  // The widget of a control of this page, or null.
+  QWidget* control(ControlId id) const;
+  QAbstractButton* button(ControlId id) const;
+  ValidatingField* field(ControlId id) const;
+  FieldSpinButton* spinButton(ControlId field) const;
+  QLineEdit* edit(ControlId id) const;
   // The static texts and explanations, in the order shown.
   const QList<QLabel*>& labels() const { return m_labels; }
 
@@ -45,12 +45,12 @@ class OptionsPageWidget : public PropertyPage, public PageControls {
   bool onKillActive() override;
 
   // PageControls: the data exchange of the core.
-  void setChecked(int id, bool checked) override;
-  bool isChecked(int id) const override;
-  void setNumber(int id, int storedValue) override;
-  std::optional<int> number(int id) override;
-  void setText(int id, const std::string& text) override;
-  std::string text(int id) const override;
+  void setChecked(ControlId id, bool checked) override;
+  bool isChecked(ControlId id) const override;
+  void setNumber(ControlId id, int storedValue) override;
+  std::optional<int> number(ControlId id) override;
+  void setText(ControlId id, const std::string& text) override;
+  std::string text(ControlId id) const override;
 
  protected:
   FieldSupport& support() { return m_support; }
@@ -62,9 +62,9 @@ class OptionsPageWidget : public PropertyPage, public PageControls {
   PageLayout m_layout;
   OptionGroups& m_copies;
   FieldSupport& m_support;
-  std::map<int, QWidget*> m_controls;
-  std::map<int, FieldSpinButton*> m_spins;
-  std::map<int, QButtonGroup*> m_radioGroups;  // by button id
+  std::map<ControlId, QWidget*> m_controls;
+  std::map<ControlId, FieldSpinButton*> m_spins;
+  std::map<ControlId, QButtonGroup*> m_radioGroups;  // by button
   QList<QLabel*> m_labels;
   bool m_entered = false;
 };

@@ -8,7 +8,7 @@ namespace hueset::gui {
 OutputPage::OutputPage(const PageSetup& setup, QWidget* parent)
     : OptionsPageWidget(OptionsPage::Output, setup, parent) {
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  for (int id : {optionctl::kLinkerCharacter, optionctl::kSubstitutedLinkers}) {
+  for (OutputControl id : {OutputControl::LinkerCharacter, OutputControl::SubstitutedLinkers}) {
     if (QLineEdit* e = edit(id)) e->setFont(fixed);
   }
 }

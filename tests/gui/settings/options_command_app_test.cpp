@@ -25,8 +25,6 @@
 namespace hueset::gui::testing {
 namespace {
 
-using namespace optionctl;
-
 // The Options command as the program offers it.
 class OptionsInTheProgram : public AppFixture {
  protected:
@@ -91,8 +89,10 @@ TEST_F(OptionsInTheProgram, OfferedOnTheConfigureMenuToolbarAndKeys) {
 TEST_F(OptionsInTheProgram, IdleTextShowsTheNewThresholdsAtOnce) {
   start();
   runOptions([&](OptionsDialog& sheet) {
-    type(page(sheet, OptionsPage::Annotate)->field(kConsensusThreshold), QStringLiteral("72.5"));
-    type(page(sheet, OptionsPage::Annotate)->field(kMinimumElisionLength), QStringLiteral("12"));
+    type(page(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold),
+         QStringLiteral("72.5"));
+    type(page(sheet, OptionsPage::Annotate)->field(AnnotateControl::MinimumElisionLength),
+         QStringLiteral("12"));
     click(sheet.okButton());
   });
   EXPECT_EQ(window().idleLabel()->text(),
@@ -104,8 +104,9 @@ TEST_F(OptionsInTheProgram, CancelLeavesTheWindowAsItWas) {
   start();
   const QString idle = window().idleLabel()->text();
   runOptions([&](OptionsDialog& sheet) {
-    type(page(sheet, OptionsPage::Annotate)->field(kConsensusThreshold), QStringLiteral("90"));
-    click(page(sheet, OptionsPage::General)->button(kLargeButtons));
+    type(page(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold),
+         QStringLiteral("90"));
+    click(page(sheet, OptionsPage::General)->button(GeneralControl::LargeButtons));
     click(sheet.cancelButton());
   });
   EXPECT_EQ(window().idleLabel()->text(), idle);
@@ -127,8 +128,8 @@ TEST_F(OptionsInTheProgram, ToolbarSizeAndEditorFontChangeAtOk) {
       offered = initial;
       return chosen;
     });
-    click(general->button(kEditorFont));
-    click(general->button(kLargeButtons));
+    click(general->button(GeneralControl::EditorFont));
+    click(general->button(GeneralControl::LargeButtons));
     click(sheet.okButton());
   });
   EXPECT_EQ(offered, startFont);
@@ -141,7 +142,7 @@ TEST_F(OptionsInTheProgram, ToolbarSizeAndEditorFontChangeAtOk) {
     auto* general = qobject_cast<GeneralPage*>(page(sheet, OptionsPage::General));
     EXPECT_EQ(sheet.activeIndex(), optionsPageIndex(OptionsPage::General));
     EXPECT_EQ(general->editorFont(), chosen);
-    click(general->button(kLargeButtons));
+    click(general->button(GeneralControl::LargeButtons));
     click(sheet.okButton());
   });
   EXPECT_EQ(window().toolBar()->iconSize(), QSize(32, 32));
@@ -156,7 +157,8 @@ TEST_F(OptionsInTheProgram, TheNextAnnotationUsesTheNewValues) {
   ASSERT_TRUE(before.contains("Consensus/80%"));
 
   runOptions([&](OptionsDialog& sheet) {
-    type(page(sheet, OptionsPage::Annotate)->field(kConsensusThreshold), QStringLiteral("70"));
+    type(page(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold),
+         QStringLiteral("70"));
     click(sheet.okButton());
   });
   window().action(kAnnotateToRtfClipboard)->trigger();

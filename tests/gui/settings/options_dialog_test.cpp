@@ -23,8 +23,6 @@
 namespace hueset::gui {
 namespace {
 
-using namespace optionctl;
-
 struct Shown {
   QString title;
   QString text;
@@ -109,7 +107,7 @@ TEST_F(OptionsSheet, ShowsTheFivePagesInOrder) {
   QWidget* consensus = nullptr;
   run([&](OptionsDialog& sheet) {
     focus = QApplication::focusWidget();
-    consensus = pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold);
+    consensus = pageOf(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold);
   });
   EXPECT_EQ(focus, consensus);  // ready for typing
   EXPECT_EQ(title, QStringLiteral("Options"));
@@ -133,7 +131,7 @@ TEST_F(OptionsSheet, VerboseAndTerseFormsFollowTheOption) {
         // Every control of the layout is there, with its text.
         for (const PageItem& item : page->layout().controls()) {
           QWidget* widget = page->control(item.id);
-          ASSERT_TRUE(widget) << item.id;
+          ASSERT_TRUE(widget) << item.id.value();
           if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             EXPECT_EQ(button->text().toStdString(), item.text);
           }
@@ -142,7 +140,8 @@ TEST_F(OptionsSheet, VerboseAndTerseFormsFollowTheOption) {
       QLabel* first = pageOf(sheet, OptionsPage::Annotate)->labels().at(verbose ? 1 : 0);
       EXPECT_EQ(first->text(), verbose ? QStringLiteral("Identity &Threshold:")
                                        : QStringLiteral("Identity Threshold:"));
-      EXPECT_EQ(first->buddy(), pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold));
+      EXPECT_EQ(first->buddy(),
+                pageOf(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold));
     });
   }
 }
@@ -154,43 +153,45 @@ TEST_F(OptionsSheet, ShowsTheCurrentValues) {
   options.output.linkerCharacter = '*';
   run([](OptionsDialog& sheet) {
     OptionsPageWidget* annotate = pageOf(sheet, OptionsPage::Annotate);
-    EXPECT_EQ(annotate->field(kConsensusThreshold)->text(), QStringLiteral("50.5"));
-    EXPECT_EQ(annotate->field(kElisionThreshold)->text(), QStringLiteral("0.5"));
-    EXPECT_EQ(annotate->field(kMinimumElisionLength)->text(), QStringLiteral("4"));
-    EXPECT_TRUE(annotate->button(kIncludeBlanks)->isChecked());
+    EXPECT_EQ(annotate->field(AnnotateControl::ConsensusThreshold)->text(), QStringLiteral("50.5"));
+    EXPECT_EQ(annotate->field(AnnotateControl::ElisionThreshold)->text(), QStringLiteral("0.5"));
+    EXPECT_EQ(annotate->field(AnnotateControl::MinimumElisionLength)->text(), QStringLiteral("4"));
+    EXPECT_TRUE(annotate->button(AnnotateControl::IncludeBlanks)->isChecked());
     OptionsPageWidget* output = pageOf(sheet, OptionsPage::Output);
-    EXPECT_TRUE(output->button(kJustifyRight)->isChecked());
-    EXPECT_EQ(output->edit(kLinkerCharacter)->text(), QStringLiteral("*"));
-    EXPECT_EQ(output->edit(kSubstitutedLinkers)->text(), QStringLiteral("-_~."));
-    EXPECT_EQ(output->edit(kLinkerCharacter)->maxLength(), 1);
-    EXPECT_TRUE(pageOf(sheet, OptionsPage::Html)->button(kInlineStyles)->isChecked());
-    EXPECT_TRUE(pageOf(sheet, OptionsPage::General)->button(kVerbose)->isChecked());
+    EXPECT_TRUE(output->button(OutputControl::JustifyRight)->isChecked());
+    EXPECT_EQ(output->edit(OutputControl::LinkerCharacter)->text(), QStringLiteral("*"));
+    EXPECT_EQ(output->edit(OutputControl::SubstitutedLinkers)->text(), QStringLiteral("-_~."));
+    EXPECT_EQ(output->edit(OutputControl::LinkerCharacter)->maxLength(), 1);
+    EXPECT_TRUE(pageOf(sheet, OptionsPage::Html)->button(HtmlControl::InlineStyles)->isChecked());
+    EXPECT_TRUE(pageOf(sheet, OptionsPage::General)->button(GeneralControl::Verbose)->isChecked());
   });
 }
 
 // One field typed on its page, then OK.
 struct WidgetEdge {
   OptionsPage page;
-  int field;
+  ControlId field;
   const char* typed;
   std::optional<int> stored;  // none: refused, the sheet stays open
 };
 
-int storedValue(const Options& o, int field, OptionsPage page) {
+int storedValue(const Options& o, ControlId field, OptionsPage page) {
   switch (page) {
     case OptionsPage::Annotate:
-      if (field == kConsensusThreshold) return o.annotation.consensusThreshold;
-      if (field == kElisionThreshold) return o.annotation.elisionThreshold;
+      if (field == AnnotateControl::ConsensusThreshold) return o.annotation.consensusThreshold;
+      if (field == AnnotateControl::ElisionThreshold) return o.annotation.elisionThreshold;
       return o.annotation.minimumElisionLength;
     case OptionsPage::Output:
-      return field == kWrapLength ? o.output.wrapLength : o.output.columnWidth;
+      return field == OutputControl::WrapLength ? o.output.wrapLength : o.output.columnWidth;
     default:
-      return field == kMruDocuments ? o.general.mruDocuments : o.general.mruConfigurations;
+      return field == GeneralControl::MruDocuments ? o.general.mruDocuments
+                                                   : o.general.mruConfigurations;
   }
 }
 
 void PrintTo(const WidgetEdge& c, std::ostream* os) {
-  *os << "page " << optionsPageIndex(c.page) << " field " << c.field << " \"" << c.typed << '"';
+  *os << "page " << optionsPageIndex(c.page) << " field " << c.field.value() << " \"" << c.typed
+      << '"';
 }
 
 class FieldEdgesThroughTheSheet : public OptionsSheet,
@@ -234,29 +235,31 @@ TEST_P(FieldEdgesThroughTheSheet, StoredAtOkOrKeptOpen) {
 INSTANTIATE_TEST_SUITE_P(
     Limits, FieldEdgesThroughTheSheet,
     ::testing::Values(
-        WidgetEdge{OptionsPage::Annotate, kConsensusThreshold, "50", std::nullopt},
-        WidgetEdge{OptionsPage::Annotate, kConsensusThreshold, "50.5", 505},
-        WidgetEdge{OptionsPage::Annotate, kConsensusThreshold, "100", 1000},
-        WidgetEdge{OptionsPage::Annotate, kElisionThreshold, "0", std::nullopt},
-        WidgetEdge{OptionsPage::Annotate, kElisionThreshold, "0.5", 5},
-        WidgetEdge{OptionsPage::Annotate, kMinimumElisionLength, "3", std::nullopt},
-        WidgetEdge{OptionsPage::Annotate, kMinimumElisionLength, "4", 4},
-        WidgetEdge{OptionsPage::Annotate, kMinimumElisionLength, "1000", std::nullopt},
-        WidgetEdge{OptionsPage::Output, kWrapLength, "2", std::nullopt},
-        WidgetEdge{OptionsPage::Output, kWrapLength, "3", 3},
-        WidgetEdge{OptionsPage::Output, kColumnWidth, "2", std::nullopt},
-        WidgetEdge{OptionsPage::Output, kColumnWidth, "3", 3},
-        WidgetEdge{OptionsPage::General, kMruDocuments, "0", 0},
-        WidgetEdge{OptionsPage::General, kMruDocuments, "10", 10},
-        WidgetEdge{OptionsPage::General, kMruDocuments, "11", std::nullopt},
-        WidgetEdge{OptionsPage::General, kMruConfigurations, "0", 0},
-        WidgetEdge{OptionsPage::General, kMruConfigurations, "10", 10},
-        WidgetEdge{OptionsPage::General, kMruConfigurations, "11", std::nullopt},
-        WidgetEdge{OptionsPage::Annotate, kConsensusThreshold, "", std::nullopt}));
+        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "50", std::nullopt},
+        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "50.5", 505},
+        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "100", 1000},
+        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "0", std::nullopt},
+        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "0.5", 5},
+        WidgetEdge{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "3", std::nullopt},
+        WidgetEdge{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "4", 4},
+        WidgetEdge{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "1000",
+                   std::nullopt},
+        WidgetEdge{OptionsPage::Output, OutputControl::WrapLength, "2", std::nullopt},
+        WidgetEdge{OptionsPage::Output, OutputControl::WrapLength, "3", 3},
+        WidgetEdge{OptionsPage::Output, OutputControl::ColumnWidth, "2", std::nullopt},
+        WidgetEdge{OptionsPage::Output, OutputControl::ColumnWidth, "3", 3},
+        WidgetEdge{OptionsPage::General, GeneralControl::MruDocuments, "0", 0},
+        WidgetEdge{OptionsPage::General, GeneralControl::MruDocuments, "10", 10},
+        WidgetEdge{OptionsPage::General, GeneralControl::MruDocuments, "11", std::nullopt},
+        WidgetEdge{OptionsPage::General, GeneralControl::MruConfigurations, "0", 0},
+        WidgetEdge{OptionsPage::General, GeneralControl::MruConfigurations, "10", 10},
+        WidgetEdge{OptionsPage::General, GeneralControl::MruConfigurations, "11", std::nullopt},
+        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "", std::nullopt}));
 
 TEST_F(OptionsSheet, AnEmptiedNumberFieldIsRefusedWithItsName) {
   run([&](OptionsDialog& sheet) {
-    typeInto(pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold), QString());
+    typeInto(pageOf(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold),
+             QString());
     sheet.okButton()->setFocus();  // then Enter, the focus already off the field
     QCoreApplication::processEvents();
     shown.clear();
@@ -272,7 +275,7 @@ TEST_F(OptionsSheet, AnEmptiedNumberFieldIsRefusedWithItsName) {
 TEST_F(OptionsSheet, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
   QWidget* field = nullptr;
   run([&](OptionsDialog& sheet) {
-    field = pageOf(sheet, OptionsPage::Annotate)->field(kMinimumElisionLength);
+    field = pageOf(sheet, OptionsPage::Annotate)->field(AnnotateControl::MinimumElisionLength);
     typeInto(field, QStringLiteral("1000"));
     QTest::keyClick(field, Qt::Key_Return);
     QCoreApplication::processEvents();
@@ -290,7 +293,7 @@ TEST_F(OptionsSheet, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
 TEST_F(OptionsSheet, LeavingAPageWithAWrongFieldKeepsThePage) {
   QWidget* field = nullptr;
   const bool ok = run([&](OptionsDialog& sheet) {
-    field = pageOf(sheet, OptionsPage::Annotate)->field(kMinimumElisionLength);
+    field = pageOf(sheet, OptionsPage::Annotate)->field(AnnotateControl::MinimumElisionLength);
     typeInto(field, QStringLiteral("3"));
     clickTab(sheet, 1);
     EXPECT_EQ(sheet.activeIndex(), 0);
@@ -312,8 +315,8 @@ TEST_F(OptionsSheet, CancelWorksWhileAFieldIsWrong) {
   const Options before = options;
   const bool ok = run([&](OptionsDialog& sheet) {
     OptionsPageWidget* page = pageOf(sheet, OptionsPage::Annotate);
-    click(page->button(kIncludeBlanks));
-    typeInto(page->field(kConsensusThreshold), QStringLiteral("50"));
+    click(page->button(AnnotateControl::IncludeBlanks));
+    typeInto(page->field(AnnotateControl::ConsensusThreshold), QStringLiteral("50"));
     click(sheet.cancelButton());
     EXPECT_FALSE(sheet.isVisible());
   });
@@ -324,14 +327,15 @@ TEST_F(OptionsSheet, CancelWorksWhileAFieldIsWrong) {
 
 TEST_F(OptionsSheet, ChangesOnSeveralPagesReachTheOptionsOnlyAtOk) {
   auto edit = [&](OptionsDialog& sheet) {
-    click(pageOf(sheet, OptionsPage::Annotate)->button(kIncludeBlanks));
+    click(pageOf(sheet, OptionsPage::Annotate)->button(AnnotateControl::IncludeBlanks));
     clickTab(sheet, 1);
-    click(pageOf(sheet, OptionsPage::Parsing)->button(kListedInvalidResidues));
+    click(pageOf(sheet, OptionsPage::Parsing)->button(ParsingControl::ListedInvalidResidues));
     clickTab(sheet, 2);
-    click(pageOf(sheet, OptionsPage::Output)->button(kJustifyCentre));
-    typeInto(pageOf(sheet, OptionsPage::Output)->field(kWrapLength), QStringLiteral("45"));
+    click(pageOf(sheet, OptionsPage::Output)->button(OutputControl::JustifyCentre));
+    typeInto(pageOf(sheet, OptionsPage::Output)->field(OutputControl::WrapLength),
+             QStringLiteral("45"));
     clickTab(sheet, 3);
-    click(pageOf(sheet, OptionsPage::Html)->button(kWebSafePalette));
+    click(pageOf(sheet, OptionsPage::Html)->button(HtmlControl::WebSafePalette));
   };
   EXPECT_FALSE(run([&](OptionsDialog& sheet) {
     edit(sheet);
@@ -353,7 +357,8 @@ TEST_F(OptionsSheet, ChangesOnSeveralPagesReachTheOptionsOnlyAtOk) {
 
 TEST_F(OptionsSheet, ReturningToAPageShowsWhatItKept) {
   run([&](OptionsDialog& sheet) {
-    QWidget* field = pageOf(sheet, OptionsPage::Annotate)->field(kConsensusThreshold);
+    QWidget* field =
+        pageOf(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold);
     typeInto(field, QStringLiteral("072.50"));
     clickTab(sheet, 4);
     clickTab(sheet, 0);
@@ -394,7 +399,7 @@ TEST_F(OptionsSheet, OpeningOnTheRememberedPageReadsNothing) {
   run([&](OptionsDialog& sheet) {
     focus = QApplication::focusWidget();
     // The selected button of the first group.
-    firstHtml = pageOf(sheet, OptionsPage::Html)->button(kInlineStyles);
+    firstHtml = pageOf(sheet, OptionsPage::Html)->button(HtmlControl::InlineStyles);
     click(sheet.cancelButton());
   });
   EXPECT_EQ(opened, optionsPageIndex(OptionsPage::Html));
@@ -406,7 +411,7 @@ TEST_F(OptionsSheet, OpeningOnTheRememberedPageReadsNothing) {
 TEST_F(OptionsSheet, AnEmptiedSubstituteSymbolGivesABlank) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Output));
-    QLineEdit* symbol = pageOf(sheet, OptionsPage::Output)->edit(kLinkerCharacter);
+    QLineEdit* symbol = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::LinkerCharacter);
     typeInto(symbol, QString());
     EXPECT_TRUE(symbol->text().isEmpty());
     click(sheet.okButton());
@@ -419,8 +424,9 @@ TEST_F(OptionsSheet, StyleButtonsDoWhatTheySay) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Html));
     // The focus came along to the selected button.
     EXPECT_EQ(QApplication::focusWidget(),
-              pageOf(sheet, OptionsPage::Html)->button(kInlineStyles));
-    QAbstractButton* embedded = pageOf(sheet, OptionsPage::Html)->button(kEmbeddedStyleSheet);
+              pageOf(sheet, OptionsPage::Html)->button(HtmlControl::InlineStyles));
+    QAbstractButton* embedded =
+        pageOf(sheet, OptionsPage::Html)->button(HtmlControl::EmbeddedStyleSheet);
     EXPECT_EQ(embedded->text(), QStringLiteral("Use &Embedded Cascading Style Sheets"));
     click(embedded);
     click(sheet.okButton());
@@ -431,10 +437,11 @@ TEST_F(OptionsSheet, StyleButtonsDoWhatTheySay) {
 TEST_F(OptionsSheet, SpinButtonsStepTheFields) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     OptionsPageWidget* page = pageOf(sheet, OptionsPage::Annotate);
-    click(page->spinButton(kConsensusThreshold)->upButton());
-    EXPECT_EQ(page->field(kConsensusThreshold)->text(), QStringLiteral("81"));
-    click(page->spinButton(kMinimumElisionLength)->downButton());  // already at the least
-    EXPECT_EQ(page->field(kMinimumElisionLength)->text(), QStringLiteral("4"));
+    click(page->spinButton(AnnotateControl::ConsensusThreshold)->upButton());
+    EXPECT_EQ(page->field(AnnotateControl::ConsensusThreshold)->text(), QStringLiteral("81"));
+    click(page->spinButton(AnnotateControl::MinimumElisionLength)
+              ->downButton());  // already at the least
+    EXPECT_EQ(page->field(AnnotateControl::MinimumElisionLength)->text(), QStringLiteral("4"));
     click(sheet.okButton());
   }));
   EXPECT_EQ(options.annotation.consensusThreshold, 810);
@@ -456,10 +463,10 @@ TEST_F(OptionsSheet, FontAndToolbarSizeReachTheWindowAtOk) {
           offered = initial;
           return chosen;
         });
-        EXPECT_FALSE(general->button(kEditorFont)->icon().isNull());
-        click(general->button(kEditorFont));
-        click(general->button(kLargeButtons));
-        click(general->button(kTerse));
+        EXPECT_FALSE(general->button(GeneralControl::EditorFont)->icon().isNull());
+        click(general->button(GeneralControl::EditorFont));
+        click(general->button(GeneralControl::LargeButtons));
+        click(general->button(GeneralControl::Terse));
         click(sheet.okButton());
       },
       editor));
@@ -479,7 +486,7 @@ TEST_F(OptionsSheet, FontDialogCancelKeepsTheFont) {
         auto* general = qobject_cast<GeneralPage*>(sheet.page(4));
         general->setFontChooser([](QWidget*, const QFont&) { return std::optional<QFont>(); });
         clickTab(sheet, 4);
-        click(general->button(kEditorFont));
+        click(general->button(GeneralControl::EditorFont));
         click(sheet.okButton());
       },
       editor));
@@ -490,13 +497,14 @@ TEST_F(OptionsSheet, FontDialogCancelKeepsTheFont) {
 TEST_F(OptionsSheet, LetterSetFieldsKeepTheirKindOfCharacters) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, 1);
-    QLineEdit* residues = pageOf(sheet, OptionsPage::Parsing)->edit(kInvalidResidues);
+    QLineEdit* residues =
+        pageOf(sheet, OptionsPage::Parsing)->edit(ParsingControl::InvalidResidues);
     residues->setFocus();
     QTest::keyClick(residues, Qt::Key_End);
     QTest::keyClicks(residues, QStringLiteral("x1b"));  // B is there already
     EXPECT_EQ(residues->text(), QStringLiteral("BJOUZX"));
     clickTab(sheet, 2);
-    QLineEdit* gaps = pageOf(sheet, OptionsPage::Output)->edit(kSubstitutedLinkers);
+    QLineEdit* gaps = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::SubstitutedLinkers);
     gaps->setFocus();
     QTest::keyClick(gaps, Qt::Key_End);
     QTest::keyClicks(gaps, QStringLiteral("a*"));
