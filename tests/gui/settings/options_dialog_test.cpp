@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "../qt_printers.h"
+#include "qt_printers.h"
 #include "gui/settings/options_command.h"
 #include "gui/settings/general_page.h"
 #include "gui/settings/options_page_widget.h"
@@ -58,7 +58,7 @@ OptionsPageWidget* pageOf(OptionsDialog& sheet, OptionsPage page) {
 
 // The Options command on options of its own, its sheet driven by real
 // mouse and key events on the offscreen platform.
-class OptionsSheet : public ::testing::Test {
+class OptionsDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     command.fieldSupport().setMessageFunction(
@@ -102,7 +102,7 @@ class OptionsSheet : public ::testing::Test {
   QString title;
 };
 
-TEST_F(OptionsSheet, ShowsTheFivePagesInOrder) {
+TEST_F(OptionsDialogTest, ShowsTheFivePagesInOrder) {
   QWidget* focus = nullptr;
   QWidget* consensus = nullptr;
   run([&](OptionsDialog& sheet) {
@@ -117,7 +117,7 @@ TEST_F(OptionsSheet, ShowsTheFivePagesInOrder) {
   EXPECT_FALSE(appliedFont);  // cancelled
 }
 
-TEST_F(OptionsSheet, VerboseAndTerseFormsFollowTheOption) {
+TEST_F(OptionsDialogTest, VerboseAndTerseFormsFollowTheOption) {
   for (bool verbose : {true, false}) {
     options.general.verboseDialogues = verbose;
     run([verbose](OptionsDialog& sheet) {
@@ -146,7 +146,7 @@ TEST_F(OptionsSheet, VerboseAndTerseFormsFollowTheOption) {
   }
 }
 
-TEST_F(OptionsSheet, ShowsTheCurrentValues) {
+TEST_F(OptionsDialogTest, ShowsTheCurrentValues) {
   options.annotation.consensusThreshold = 505;
   options.annotation.elisionThreshold = 5;
   options.output.nameJustification = 2;
@@ -194,7 +194,7 @@ void PrintTo(const WidgetEdge& c, std::ostream* os) {
       << '"';
 }
 
-class FieldEdgesThroughTheSheet : public OptionsSheet,
+class FieldEdgesThroughTheSheet : public OptionsDialogTest,
                                   public ::testing::WithParamInterface<WidgetEdge> {};
 
 TEST_P(FieldEdgesThroughTheSheet, StoredAtOkOrKeptOpen) {
@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
         WidgetEdge{OptionsPage::General, GeneralControl::MruConfigurations, "11", std::nullopt},
         WidgetEdge{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "", std::nullopt}));
 
-TEST_F(OptionsSheet, AnEmptiedNumberFieldIsRefusedWithItsName) {
+TEST_F(OptionsDialogTest, AnEmptiedNumberFieldIsRefusedWithItsName) {
   run([&](OptionsDialog& sheet) {
     typeInto(pageOf(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold),
              QString());
@@ -272,7 +272,7 @@ TEST_F(OptionsSheet, AnEmptiedNumberFieldIsRefusedWithItsName) {
   EXPECT_EQ(options.annotation.consensusThreshold, 800);
 }
 
-TEST_F(OptionsSheet, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
+TEST_F(OptionsDialogTest, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
   QWidget* field = nullptr;
   run([&](OptionsDialog& sheet) {
     field = pageOf(sheet, OptionsPage::Annotate)->field(AnnotateControl::MinimumElisionLength);
@@ -290,7 +290,7 @@ TEST_F(OptionsSheet, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
                            "which is\nmore than 3 and\nless than or equal to 999"));
 }
 
-TEST_F(OptionsSheet, LeavingAPageWithAWrongFieldKeepsThePage) {
+TEST_F(OptionsDialogTest, LeavingAPageWithAWrongFieldKeepsThePage) {
   QWidget* field = nullptr;
   const bool ok = run([&](OptionsDialog& sheet) {
     field = pageOf(sheet, OptionsPage::Annotate)->field(AnnotateControl::MinimumElisionLength);
@@ -311,7 +311,7 @@ TEST_F(OptionsSheet, LeavingAPageWithAWrongFieldKeepsThePage) {
   EXPECT_EQ(options.annotation.minimumElisionLength, 4);
 }
 
-TEST_F(OptionsSheet, CancelWorksWhileAFieldIsWrong) {
+TEST_F(OptionsDialogTest, CancelWorksWhileAFieldIsWrong) {
   const Options before = options;
   const bool ok = run([&](OptionsDialog& sheet) {
     OptionsPageWidget* page = pageOf(sheet, OptionsPage::Annotate);
@@ -325,7 +325,7 @@ TEST_F(OptionsSheet, CancelWorksWhileAFieldIsWrong) {
   EXPECT_EQ(OptionGroups::copyOf(options), OptionGroups::copyOf(before));
 }
 
-TEST_F(OptionsSheet, ChangesOnSeveralPagesReachTheOptionsOnlyAtOk) {
+TEST_F(OptionsDialogTest, ChangesOnSeveralPagesReachTheOptionsOnlyAtOk) {
   auto edit = [&](OptionsDialog& sheet) {
     click(pageOf(sheet, OptionsPage::Annotate)->button(AnnotateControl::IncludeBlanks));
     clickTab(sheet, 1);
@@ -355,7 +355,7 @@ TEST_F(OptionsSheet, ChangesOnSeveralPagesReachTheOptionsOnlyAtOk) {
   EXPECT_EQ(appliedToolbar, false);
 }
 
-TEST_F(OptionsSheet, ReturningToAPageShowsWhatItKept) {
+TEST_F(OptionsDialogTest, ReturningToAPageShowsWhatItKept) {
   run([&](OptionsDialog& sheet) {
     QWidget* field =
         pageOf(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold);
@@ -368,7 +368,7 @@ TEST_F(OptionsSheet, ReturningToAPageShowsWhatItKept) {
   EXPECT_EQ(options.annotation.consensusThreshold, 725);
 }
 
-TEST_F(OptionsSheet, PageRememberedAfterOkButNotAfterCancel) {
+TEST_F(OptionsDialogTest, PageRememberedAfterOkButNotAfterCancel) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Html));
     click(sheet.okButton());
@@ -386,7 +386,7 @@ TEST_F(OptionsSheet, PageRememberedAfterOkButNotAfterCancel) {
   EXPECT_EQ(opened, 3);
 }
 
-TEST_F(OptionsSheet, OpeningOnTheRememberedPageReadsNothing) {
+TEST_F(OptionsDialogTest, OpeningOnTheRememberedPageReadsNothing) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Html));
     click(sheet.okButton());
@@ -408,7 +408,7 @@ TEST_F(OptionsSheet, OpeningOnTheRememberedPageReadsNothing) {
   EXPECT_EQ(options.annotation.consensusThreshold, 500);
 }
 
-TEST_F(OptionsSheet, AnEmptiedSubstituteSymbolGivesABlank) {
+TEST_F(OptionsDialogTest, AnEmptiedSubstituteSymbolGivesABlank) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Output));
     QLineEdit* symbol = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::LinkerCharacter);
@@ -419,7 +419,7 @@ TEST_F(OptionsSheet, AnEmptiedSubstituteSymbolGivesABlank) {
   EXPECT_EQ(options.output.linkerCharacter, ' ');
 }
 
-TEST_F(OptionsSheet, StyleButtonsDoWhatTheySay) {
+TEST_F(OptionsDialogTest, StyleButtonsDoWhatTheySay) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Html));
     // The focus came along to the selected button.
@@ -434,7 +434,7 @@ TEST_F(OptionsSheet, StyleButtonsDoWhatTheySay) {
   EXPECT_EQ(options.html.styleMode, 1);  // the HTML writer's embedded style sheet
 }
 
-TEST_F(OptionsSheet, SpinButtonsStepTheFields) {
+TEST_F(OptionsDialogTest, SpinButtonsStepTheFields) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     OptionsPageWidget* page = pageOf(sheet, OptionsPage::Annotate);
     click(page->spinButton(AnnotateControl::ConsensusThreshold)->upButton());
@@ -448,7 +448,7 @@ TEST_F(OptionsSheet, SpinButtonsStepTheFields) {
   EXPECT_EQ(options.annotation.minimumElisionLength, 4);
 }
 
-TEST_F(OptionsSheet, FontAndToolbarSizeReachTheWindowAtOk) {
+TEST_F(OptionsDialogTest, FontAndToolbarSizeReachTheWindowAtOk) {
   QFont chosen(QStringLiteral("Monospace"));
   chosen.setPointSize(13);
   QFont editor(QStringLiteral("Courier"));
@@ -479,7 +479,7 @@ TEST_F(OptionsSheet, FontAndToolbarSizeReachTheWindowAtOk) {
   EXPECT_FALSE(options.general.verboseDialogues);
 }
 
-TEST_F(OptionsSheet, FontDialogCancelKeepsTheFont) {
+TEST_F(OptionsDialogTest, FontDialogCancelKeepsTheFont) {
   QFont editor(QStringLiteral("Courier"));
   EXPECT_TRUE(run(
       [&](OptionsDialog& sheet) {
@@ -494,7 +494,7 @@ TEST_F(OptionsSheet, FontDialogCancelKeepsTheFont) {
   EXPECT_EQ(appliedToolbar, false);
 }
 
-TEST_F(OptionsSheet, LetterSetFieldsKeepTheirKindOfCharacters) {
+TEST_F(OptionsDialogTest, LetterSetFieldsKeepTheirKindOfCharacters) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, 1);
     QLineEdit* residues =
