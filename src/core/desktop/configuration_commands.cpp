@@ -155,15 +155,9 @@ bool ConfigurationCommands::saveConfigurationAs() {
 
 bool ConfigurationCommands::promptSaveChanges() {
   if (!m_state.modified) return true;
-  switch (m_ui.message(saveChangesQuestion(m_state), PromptIcon::Exclamation,
-                       PromptButtons::YesNoCancel)) {
-    case PromptAnswer::Yes:
-      return saveConfiguration();
-    case PromptAnswer::No:
-      return true;
-    default:
-      return false;
-  }
+  const PromptAnswer answer = m_ui.message(saveChangesQuestion(m_state), PromptIcon::Exclamation,
+                                          PromptButtons::YesNoCancel);
+  return goOnAfterSaveQuestion(answer, [this] { return saveConfiguration(); });
 }
 
 std::string ConfigurationCommands::invalidResidueLetters() const {

@@ -408,17 +408,11 @@ bool MainWindow::openDocumentFile(const QString& path) {
 
 bool MainWindow::saveModified() {
   if (!m_document->isModified()) return true;
-  QString name = m_document->path().isEmpty() ? m_document->title() : m_document->path();
-  switch (m_app.prompts().message(this, QStringLiteral("HUESET"), kAskToSave.arg(name),
-                                  PromptIcon::Exclamation,
-                                  PromptButtons::YesNoCancel)) {
-    case PromptAnswer::Yes:
-      return fileSave();
-    case PromptAnswer::No:
-      return true;
-    default:
-      return false;
-  }
+  const QString name = m_document->path().isEmpty() ? m_document->title() : m_document->path();
+  const PromptAnswer answer =
+      m_app.prompts().message(this, QStringLiteral("HUESET"), kAskToSave.arg(name),
+                              PromptIcon::Exclamation, PromptButtons::YesNoCancel);
+  return goOnAfterSaveQuestion(answer, [this] { return fileSave(); });
 }
 
 void MainWindow::fileNew() {

@@ -1,6 +1,7 @@
 #include "gui/controls/drawn_icons.h"
 
 #include <functional>
+#include <initializer_list>
 
 #include <QIconEngine>
 #include <QPainter>
@@ -18,22 +19,32 @@ using Drawing = void (*)(QPainter&);
 const QColor kOutline(40, 40, 48);
 const QColor kPaper(255, 255, 255);
 
-void page(QPainter& p, QRectF r) {
+// The straight lines through `points`, back to the first one when `closed`.
+QPainterPath pathThrough(std::initializer_list<QPointF> points, bool closed = true) {
   QPainterPath path;
+  for (const QPointF& point : points) {
+    if (path.elementCount() == 0) {
+      path.moveTo(point);
+    } else {
+      path.lineTo(point);
+    }
+  }
+  if (closed) path.closeSubpath();
+  return path;
+}
+
+void page(QPainter& p, QRectF r) {
   const qreal fold = r.width() * 0.3;
-  path.moveTo(r.topLeft());
-  path.lineTo(r.right() - fold, r.top());
-  path.lineTo(r.right(), r.top() + fold);
-  path.lineTo(r.bottomRight());
-  path.lineTo(r.bottomLeft());
-  path.closeSubpath();
+  const QPainterPath path = pathThrough({r.topLeft(), QPointF(r.right() - fold, r.top()),
+                                         QPointF(r.right(), r.top() + fold), r.bottomRight(),
+                                         r.bottomLeft()});
   p.setPen(QPen(kOutline, 1.6));
   p.setBrush(kPaper);
   p.drawPath(path);
-  QPainterPath corner;
-  corner.moveTo(r.right() - fold, r.top());
-  corner.lineTo(r.right() - fold, r.top() + fold);
-  corner.lineTo(r.right(), r.top() + fold);
+  const QPainterPath corner =
+      pathThrough({QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold),
+                   QPointF(r.right(), r.top() + fold)},
+                  false);
   p.setBrush(QColor(210, 214, 222));
   p.drawPath(corner);
 }
@@ -68,36 +79,17 @@ void drawNew(QPainter& p) {
 void drawOpen(QPainter& p) {
   p.setPen(QPen(kOutline, 1.6));
   p.setBrush(QColor(230, 180, 60));
-  QPainterPath back;
-  back.moveTo(3, 8);
-  back.lineTo(12, 8);
-  back.lineTo(14, 11);
-  back.lineTo(26, 11);
-  back.lineTo(26, 27);
-  back.lineTo(3, 27);
-  back.closeSubpath();
-  p.drawPath(back);
+  p.drawPath(pathThrough({QPointF(3, 8), QPointF(12, 8), QPointF(14, 11), QPointF(26, 11),
+                          QPointF(26, 27), QPointF(3, 27)}));
   p.setBrush(QColor(250, 210, 100));
-  QPainterPath front;
-  front.moveTo(7, 15);
-  front.lineTo(30, 15);
-  front.lineTo(26, 27);
-  front.lineTo(3, 27);
-  front.closeSubpath();
-  p.drawPath(front);
+  p.drawPath(pathThrough({QPointF(7, 15), QPointF(30, 15), QPointF(26, 27), QPointF(3, 27)}));
 }
 
 void floppy(QPainter& p, const QColor& body) {
   p.setPen(QPen(kOutline, 1.6));
   p.setBrush(body);
-  QPainterPath path;
-  path.moveTo(4, 4);
-  path.lineTo(25, 4);
-  path.lineTo(28, 7);
-  path.lineTo(28, 28);
-  path.lineTo(4, 28);
-  path.closeSubpath();
-  p.drawPath(path);
+  p.drawPath(pathThrough(
+      {QPointF(4, 4), QPointF(25, 4), QPointF(28, 7), QPointF(28, 28), QPointF(4, 28)}));
   p.setBrush(QColor(220, 224, 230));
   p.drawRect(QRectF(9, 4, 13, 8));
   p.setBrush(kPaper);
@@ -134,14 +126,10 @@ void drawPaste(QPainter& p) {
 void drawWord(QPainter& p) {
   page(p, QRectF(5, 2, 22, 28));
   p.setPen(QPen(QColor(30, 80, 180), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  QPainterPath w;
-  w.moveTo(8.5, 11);
-  w.lineTo(11.5, 25);
-  w.lineTo(16, 15);
-  w.lineTo(20.5, 25);
-  w.lineTo(23.5, 11);
   p.setBrush(Qt::NoBrush);
-  p.drawPath(w);
+  p.drawPath(pathThrough({QPointF(8.5, 11), QPointF(11.5, 25), QPointF(16, 15),
+                          QPointF(20.5, 25), QPointF(23.5, 11)},
+                         false));
 }
 
 const QList<QColor> kResidueColours = {QColor(220, 0, 0), QColor(0, 160, 0), QColor(0, 0, 230),
@@ -199,18 +187,10 @@ void drawAbout(QPainter& p) {
 }
 
 void drawContextHelp(QPainter& p) {
-  QPainterPath arrow;
-  arrow.moveTo(3, 3);
-  arrow.lineTo(3, 22);
-  arrow.lineTo(7.5, 17.5);
-  arrow.lineTo(11, 25);
-  arrow.lineTo(14, 23.5);
-  arrow.lineTo(10.5, 16.5);
-  arrow.lineTo(16.5, 16.5);
-  arrow.closeSubpath();
   p.setPen(QPen(kOutline, 1.4));
   p.setBrush(Qt::white);
-  p.drawPath(arrow);
+  p.drawPath(pathThrough({QPointF(3, 3), QPointF(3, 22), QPointF(7.5, 17.5), QPointF(11, 25),
+                          QPointF(14, 23.5), QPointF(10.5, 16.5), QPointF(16.5, 16.5)}));
   QFont f;
   f.setPixelSize(20);
   f.setBold(true);
@@ -329,14 +309,11 @@ QIcon crossIcon(const QColor& colour) {
 
 QIcon arrowIcon(bool up) {
   return drawnIcon({12, 12}, [up](QPainter& p, const QRectF& r) {
-    QPainterPath path;
     const qreal top = up ? 2 : r.height() - 2;
     const qreal base = up ? r.height() - 3 : 3;
-    path.moveTo(r.center().x(), top);
-    path.lineTo(r.width() - 1, base);
-    path.lineTo(1, base);
-    path.closeSubpath();
-    p.fillPath(path, QColor(0, 0, 128));
+    p.fillPath(pathThrough({QPointF(r.center().x(), top), QPointF(r.width() - 1, base),
+                            QPointF(1, base)}),
+               QColor(0, 0, 128));
   });
 }
 

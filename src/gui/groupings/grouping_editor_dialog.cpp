@@ -145,25 +145,20 @@ void GroupingEditorDialog::buildMenus() {
     m_keys[command] = keys;
   }
 
+  // The Edit menu's items, two to a section.
+  const EditorCommand sections[][2] = {
+      {EditorCommand::Undo, EditorCommand::Redo},
+      {EditorCommand::Delete, EditorCommand::Insert},
+      {EditorCommand::Next, EditorCommand::Previous},
+      {EditorCommand::MoveUp, EditorCommand::MoveDown},
+      {EditorCommand::Activate, EditorCommand::Inactivate},
+      {EditorCommand::Sort, EditorCommand::AddStandard},
+  };
   m_editMenu = m_ui.menuBar->addMenu(QStringLiteral("&Edit"));
-  auto add = [this](EditorCommand c) { m_editMenu->addAction(m_actions[c]); };
-  add(EditorCommand::Undo);
-  add(EditorCommand::Redo);
-  m_editMenu->addSeparator();
-  add(EditorCommand::Delete);
-  add(EditorCommand::Insert);
-  m_editMenu->addSeparator();
-  add(EditorCommand::Next);
-  add(EditorCommand::Previous);
-  m_editMenu->addSeparator();
-  add(EditorCommand::MoveUp);
-  add(EditorCommand::MoveDown);
-  m_editMenu->addSeparator();
-  add(EditorCommand::Activate);
-  add(EditorCommand::Inactivate);
-  m_editMenu->addSeparator();
-  add(EditorCommand::Sort);
-  add(EditorCommand::AddStandard);
+  for (const auto& section : sections) {
+    if (!m_editMenu->isEmpty()) m_editMenu->addSeparator();
+    for (EditorCommand command : section) m_editMenu->addAction(m_actions[command]);
+  }
 
   QMenu* helpMenu = m_ui.menuBar->addMenu(QStringLiteral("&Help"));
   auto* helpAction = new QAction(QStringLiteral("&Help\tF1"), this);
@@ -211,18 +206,20 @@ void GroupingEditorDialog::connectControls() {
           [this](bool on) { detailEdited(m_model.setItalic(on)); });
   connect(m_ui.name, &QLineEdit::textEdited, this,
           [this](const QString& text) { detailEdited(m_model.setName(toStdString(text))); });
-  connect(m_ui.residues, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (!m_updating) detailEdited(m_model.setResidues(toStdString(text)));
-  });
-  connect(m_ui.marker, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (!m_updating) detailEdited(m_model.setMarker(toStdString(text)));
-  });
-  connect(m_ui.textColour, &ColourButton::colourChanged, this, [this](Colour c) {
-    if (!m_updating) detailEdited(m_model.setTextColour(c));
-  });
-  connect(m_ui.backColour, &ColourButton::colourChanged, this, [this](Colour c) {
-    if (!m_updating) detailEdited(m_model.setBackColour(c));
-  });
+  // These change when a row is shown too: only the user's changes count.
+  for (auto [edit, set] : {std::pair{static_cast<QLineEdit*>(m_ui.residues),
+                                     &GroupingEditorModel::setResidues},
+                           std::pair{m_ui.marker, &GroupingEditorModel::setMarker}}) {
+    connect(edit, &QLineEdit::textChanged, this, [this, set = set](const QString& text) {
+      if (!m_updating) detailEdited((m_model.*set)(toStdString(text)));
+    });
+  }
+  for (auto [picker, set] : {std::pair{m_ui.textColour, &GroupingEditorModel::setTextColour},
+                             std::pair{m_ui.backColour, &GroupingEditorModel::setBackColour}}) {
+    connect(picker, &ColourButton::colourChanged, this, [this, set = set](Colour c) {
+      if (!m_updating) detailEdited((m_model.*set)(c));
+    });
+  }
 
   connect(m_ui.addButton, &QPushButton::clicked, this, [this] { handle(m_model.add()); });
   connect(m_ui.deleteButton, &QPushButton::clicked, this, [this] { handle(m_model.remove()); });

@@ -28,7 +28,9 @@ GroupingsCommands::GroupingsCommands(CurrentConfiguration& state, Options& optio
   m_saveAction->setData(static_cast<int>(kGroupingsSave));
   m_saveAction->setStatusTip(QStringLiteral("Save the Residue Groupings to their file"));
   m_saveAction->setEnabled(false);
-  connect(m_saveAction, &QAction::triggered, this, &GroupingsCommands::save);
+  connect(m_saveAction, &QAction::triggered, this, [this] {
+    if (m_commands.saveEnabled()) run([this] { m_commands.saveConfiguration(); });
+  });
 }
 
 GroupingsCommands::~GroupingsCommands() {
@@ -37,15 +39,21 @@ GroupingsCommands::~GroupingsCommands() {
 
 void GroupingsCommands::attach(const std::function<QAction*(int)>& action, QMenu* menu) {
   const struct {
-    int command;
-    void (GroupingsCommands::*handler)();
+    Command command;
+    std::function<void()> handler;
   } handlers[] = {
-      {kGroupingsEdit, &GroupingsCommands::edit},
-      {kGroupingsOpen, &GroupingsCommands::open},
-      {kGroupingsReload, &GroupingsCommands::reload},
-      {kGroupingsSaveAs, &GroupingsCommands::saveAs},
-      {kGroupingsDefaults, &GroupingsCommands::useDefaults},
-      {kGroupingsBlackWhite, &GroupingsCommands::useBlackAndWhiteDefaults},
+      {kGroupingsEdit, [this] { run([this] { m_commands.edit(); }); }},
+      {kGroupingsOpen, [this] { run([this] { m_commands.open(); }); }},
+      // The key reaches the command while it is disabled too.
+      {kGroupingsReload,
+       [this] {
+         if (m_commands.reloadEnabled()) run([this] { m_commands.reload(); });
+       }},
+      {kGroupingsSaveAs, [this] { run([this] { m_commands.saveConfigurationAs(); }); }},
+      {kGroupingsDefaults,
+       [this] { run([this] { m_commands.useDefault(BuiltinDefault::Colour); }); }},
+      {kGroupingsBlackWhite,
+       [this] { run([this] { m_commands.useDefault(BuiltinDefault::BlackAndWhite); }); }},
   };
   for (const auto& h : handlers) {
     QAction* a = action(h.command);
@@ -70,47 +78,8 @@ void GroupingsCommands::setEditorLauncher(GroupingsEditorLauncher* launcher) {
   m_editor = launcher ? launcher : &m_ownEditor;
 }
 
-void GroupingsCommands::edit() {
-  m_commands.edit();
-  updateCommands();
-}
-
-void GroupingsCommands::open() {
-  m_commands.open();
-  updateCommands();
-}
-
-void GroupingsCommands::reload() {
-  // The key reaches the command while it is disabled too.
-  if (!m_commands.reloadEnabled()) return;
-  m_commands.reload();
-  updateCommands();
-}
-
-void GroupingsCommands::save() {
-  if (!m_commands.saveEnabled()) return;
-  m_commands.saveConfiguration();
-  updateCommands();
-}
-
-void GroupingsCommands::saveAs() {
-  m_commands.saveConfigurationAs();
-  updateCommands();
-}
-
-void GroupingsCommands::useDefaults() {
-  m_commands.useDefault(BuiltinDefault::Colour);
-  updateCommands();
-}
-
-void GroupingsCommands::useBlackAndWhiteDefaults() {
-  m_commands.useDefault(BuiltinDefault::BlackAndWhite);
-  updateCommands();
-}
-
-void GroupingsCommands::openRecent(int index) {
-  if (index < 0) return;
-  m_commands.openRecent(static_cast<std::size_t>(index));
+void GroupingsCommands::run(const std::function<void()>& command) {
+  command();
   updateCommands();
 }
 
@@ -147,7 +116,9 @@ void GroupingsCommands::updateRecentConfigurations() {
     a->setData(static_cast<int>(kGroupingsMruFirst) + i);
     a->setStatusTip(QStringLiteral("Open this configuration file"));
     a->setToolTip(toQPath(recent->entries()[static_cast<std::size_t>(i)]));
-    connect(a, &QAction::triggered, this, [this, i] { openRecent(i); });
+    connect(a, &QAction::triggered, this, [this, i] {
+      run([this, i] { m_commands.openRecent(static_cast<std::size_t>(i)); });
+    });
     m_menu->insertAction(m_recentPlaceholder, a);
     m_recentActions << a;
   }

@@ -53,15 +53,6 @@ class GroupingsCommands : public QObject, private ConfigurationUi {
   // At exit: false when the user keeps the program open.
   bool promptSaveChanges() { return m_commands.promptSaveChanges(); }
 
-  void edit();
-  void open();
-  void reload();
-  void save();
-  void saveAs();
-  void useDefaults();
-  void useBlackAndWhiteDefaults();
-  void openRecent(int index);
-
   // Enabling of the commands and the recent slots, from the current state.
   void updateCommands();
 
@@ -78,6 +69,8 @@ class GroupingsCommands : public QObject, private ConfigurationUi {
   void setBusy(bool busy) override;
 
   void updateRecentConfigurations();
+  // Runs a command of the core, then brings the menu up to date.
+  void run(const std::function<void()>& command);
 
   ConfigurationCommands m_commands;
   Options& m_options;

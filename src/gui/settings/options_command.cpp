@@ -3,12 +3,10 @@
 #include <QWidget>
 
 #include "gui/common/qt_text.h"
-#include "gui/settings/annotate_page.h"
 #include "gui/settings/general_page.h"
-#include "gui/settings/html_page.h"
 #include "gui/settings/options_dialog.h"
+#include "gui/settings/options_page_widget.h"
 #include "gui/settings/output_page.h"
-#include "gui/settings/parsing_page.h"
 
 namespace hueset::gui {
 

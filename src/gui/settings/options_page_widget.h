@@ -69,4 +69,17 @@ class OptionsPageWidget : public PropertyPage, public PageControls {
   bool m_entered = false;
 };
 
+// The pages that show their layout and nothing more: "Sequence Annotation",
+// "Data Parsing" and "HTML".
+template <OptionsPage Page>
+class LayoutOnlyPage final : public OptionsPageWidget {
+ public:
+  explicit LayoutOnlyPage(const PageSetup& setup, QWidget* parent = nullptr)
+      : OptionsPageWidget(Page, setup, parent) {}
+};
+
+using AnnotatePage = LayoutOnlyPage<OptionsPage::Annotate>;
+using ParsingPage = LayoutOnlyPage<OptionsPage::Parsing>;
+using HtmlPage = LayoutOnlyPage<OptionsPage::Html>;
+
 }  // namespace hueset::gui
