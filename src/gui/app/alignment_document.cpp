@@ -11,7 +11,8 @@
 
 namespace hueset::gui {
 
-AlignmentDocument::AlignmentDocument(QObject* parent) : QObject(parent), m_text(new QTextDocument(this)) {
+AlignmentDocument::AlignmentDocument(QObject* parent)
+    : QObject(parent), m_text(new QTextDocument(this)) {
   m_text->setDocumentLayout(new QPlainTextDocumentLayout(m_text));
 }
 
@@ -68,8 +69,8 @@ QByteArray AlignmentDocument::encodedText() const {
 bool AlignmentDocument::save(const QString& path, QString* error) {
   QString full = QFileInfo(path).absoluteFilePath();
   QByteArray bytes = encodedText();
-  WriteResult result = writeFileAtomically(toPathBytes(full),
-                                           std::string_view(bytes.constData(), bytes.size()));
+  WriteResult result =
+      writeFileAtomically(toPathBytes(full), std::string_view(bytes.constData(), bytes.size()));
   if (!result.ok) {
     if (error) *error = toQPath(result.error);
     return false;

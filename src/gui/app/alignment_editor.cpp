@@ -24,8 +24,7 @@ QStringList localFiles(const QMimeData* data) {
   return paths;
 }
 
-AlignmentEditor::AlignmentEditor(UserPrompts& prompts, AlignmentDocument* document,
-                                 QWidget* parent)
+AlignmentEditor::AlignmentEditor(UserPrompts& prompts, AlignmentDocument* document, QWidget* parent)
     : QPlainTextEdit(parent), m_prompts(prompts) {
   setDocument(document->textDocument());
   // Alignment lines are long: one text line is one screen line, so the line

@@ -79,7 +79,9 @@ std::unique_ptr<AnnotationWriter> AnnotateCommands::annotated(OutputKind kind) {
 }
 
 void AnnotateCommands::toClipboard(OutputKind kind) {
-  if (const auto writer = annotated(kind)) transferToClipboard(*writer, QGuiApplication::clipboard());
+  if (const auto writer = annotated(kind)) {
+    transferToClipboard(*writer, QGuiApplication::clipboard());
+  }
 }
 
 void AnnotateCommands::toWord() {
@@ -96,8 +98,9 @@ void AnnotateCommands::toHtmlClipboard() {
 
 void AnnotateCommands::copyStyleSheet() {
   if (!webSafeCheck()) return;
-  const auto writer = makeAnnotationWriter(OutputKind::Css, m_app.options(), m_app.configuration().set);
-  writeStyleSheet(*writer, m_app.configuration().set);
+  const GroupingSet& groupings = m_app.configuration().set;
+  const auto writer = makeAnnotationWriter(OutputKind::Css, m_app.options(), groupings);
+  writeStyleSheet(*writer, groupings);
   transferToClipboard(*writer, QGuiApplication::clipboard());
 }
 
@@ -110,28 +113,21 @@ void AnnotateCommands::toFile() {
 
   const OutputKind kind = annotationFileTypeForFilter(choice->filterIndex);
   if (kind == OutputKind::Html && !webSafeCheck()) return;
-  std::unique_ptr<AnnotationWriter> writer =
-      makeAnnotationWriter(kind, options, m_app.configuration().set);
   const std::string path = toPathBytes(choice->path);
-  if (writeFile(path, *writer) == FileWrite::Failed) {
-    showSaveFailure(m_app.prompts(), m_editor, path);
-  }
+  if (writeFile(path, kind) == FileWrite::Failed) showSaveFailure(m_app.prompts(), m_editor, path);
 }
 
-AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path,
-                                                        AnnotationWriter& writer) {
+AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path, OutputKind kind) {
   // The annotation streams into the file as it is laid out, so a figure of
   // any size is written in bounded memory, as the command line does.
   AtomicFileWriter file(path);
   if (!file.isOpen()) return FileWrite::Failed;
-  writer.streamTo(&file.stream());
-  const bool complete = annotateInto(writer);
-  if (complete) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    writer.drainToStream();
-  }
-  writer.streamTo(nullptr);
-  if (!complete) return FileWrite::Stopped;  // abandoned: a file that was there stays whole
+  const auto writer = makeAnnotationWriter(kind, m_app.options(), m_app.configuration().set);
+  writer->streamTo(&file.stream());
+  // A stopped annotation abandons the file: one that was there stays whole.
+  if (!annotateInto(*writer)) return FileWrite::Stopped;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  writer->drainToStream();
   const WriteResult result = file.commit();
   QApplication::restoreOverrideCursor();
   return result.ok ? FileWrite::Written : FileWrite::Failed;

@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -65,7 +64,7 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   enum class FileWrite { Written, Stopped, Failed };
   // Streams the annotation into `path`, which is replaced only once the
   // annotation is complete.
-  FileWrite writeFile(const std::string& path, AnnotationWriter& writer);
+  FileWrite writeFile(const std::string& path, OutputKind kind);
 
   HuesetApp& m_app;
   AlignmentEditor* m_editor;

@@ -3,12 +3,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "desktop/annotation_file.h"
 #include "gui/app/help_window.h"
 #include "gui/common/message_box.h"
 #include "gui/common/qt_text.h"
 #include "gui/input/format_dialog.h"
 #include "gui/input/problem_report_dialogs.h"
-#include "desktop/annotation_file.h"
 #include "util/string_table.h"
 
 namespace hueset::gui {

@@ -44,7 +44,8 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
   bar->setMovable(false);
   QAction* back = bar->addAction(QStringLiteral("Back"), m_browser, &QTextBrowser::backward);
   QAction* forward = bar->addAction(QStringLiteral("Forward"), m_browser, &QTextBrowser::forward);
-  bar->addAction(QStringLiteral("Contents"), this, [this] { showPage(toQString(kHelpContentsPage)); });
+  bar->addAction(QStringLiteral("Contents"), this,
+                 [this] { showPage(toQString(kHelpContentsPage)); });
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

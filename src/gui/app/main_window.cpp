@@ -62,10 +62,10 @@ constexpr int kSeparator = 0;
 
 struct MainWindow::CommandRow {
   Command command;
-  const char* text;           // the menu item
+  const char* text;  // the menu item
   QList<QKeySequence> keys;
-  const char* prompt;         // the status bar's text for the item
-  const char* toolTip;        // null: the menu text without mnemonics
+  const char* prompt;   // the status bar's text for the item
+  const char* toolTip;  // null: the menu text without mnemonics
   std::function<void()> run;
   std::function<void(bool)> toggle = {};  // a checked item that is shown or hidden
 };
@@ -93,12 +93,15 @@ MainWindow::MainWindow(HuesetApp& app)
   connect(&m_app, &HuesetApp::configurationChanged, this, &MainWindow::updateCaption);
   connect(m_groupings, &GroupingsCommands::stateChanged, this, &MainWindow::updateCaption);
   // What the options sheet changes shows at once.
-  connect(m_options, &OptionsCommand::applied, this, [this](bool toolbarSizeChanged, const QFont& font) {
-    if (toolbarSizeChanged) setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
-    m_app.setEditorFont(font);
-    setEditorFont(font);
-    updateIdleText();
-  });
+  connect(m_options, &OptionsCommand::applied, this,
+          [this](bool toolbarSizeChanged, const QFont& font) {
+            if (toolbarSizeChanged) {
+              setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
+            }
+            m_app.setEditorFont(font);
+            setEditorFont(font);
+            updateIdleText();
+          });
   if (QClipboard* clipboard = QGuiApplication::clipboard()) {
     connect(clipboard, &QClipboard::dataChanged, this, &MainWindow::updatePaste);
   }
@@ -262,10 +265,11 @@ void MainWindow::createMenus() {
   addMenu("&Edit", {kEditUndo, kSeparator, kEditCut, kEditCopy, kEditPaste, kEditSelectAll});
   addMenu("&Annotate Alignment", {kAnnotateToWord, kAnnotateToRtfClipboard,
                                   kAnnotateToHtmlClipboard, kCopyStyleSheet, kAnnotateToFile});
-  QMenu* groupings =
-      addMenu("&Residue Groupings",
-              {kGroupingsEdit, kSeparator, kGroupingsOpen, kGroupingsReload, kGroupingsSaveAs,
-               kSeparator, kGroupingsDefaults, kGroupingsBlackWhite, kSeparator, kGroupingsMruFirst});
+  QMenu* groupings = addMenu("&Residue Groupings",
+                             {kGroupingsEdit, kSeparator,
+                              kGroupingsOpen, kGroupingsReload, kGroupingsSaveAs, kSeparator,
+                              kGroupingsDefaults, kGroupingsBlackWhite, kSeparator,
+                              kGroupingsMruFirst});
   m_groupings->attach([this](int command) { return action(command); }, groupings);
   addMenu("&Configure", {kOptions});
   addMenu("&View", {kViewToolbar, kViewStatusBar});

@@ -31,7 +31,9 @@ inline QString toQPath(std::string_view bytes) {
   return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-inline std::string toPathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+inline std::string toPathBytes(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
 
 // Texts of the string table keep Windows line ends; a label wants line feeds.
 inline QString withLineFeeds(std::string_view text) {

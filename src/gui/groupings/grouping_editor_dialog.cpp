@@ -199,11 +199,12 @@ void GroupingEditorDialog::connectControls() {
     updateCommands();
   });
 
-  connect(m_ui.active, &QCheckBox::clicked, this,
-          [this](bool on) { detailEdited(m_model.setActive(on)); });
-  connect(m_ui.bold, &QCheckBox::clicked, this, [this](bool on) { detailEdited(m_model.setBold(on)); });
-  connect(m_ui.italic, &QCheckBox::clicked, this,
-          [this](bool on) { detailEdited(m_model.setItalic(on)); });
+  for (auto [box, set] : {std::pair{m_ui.active, &GroupingEditorModel::setActive},
+                          std::pair{m_ui.bold, &GroupingEditorModel::setBold},
+                          std::pair{m_ui.italic, &GroupingEditorModel::setItalic}}) {
+    connect(box, &QCheckBox::clicked, this,
+            [this, set = set](bool on) { detailEdited((m_model.*set)(on)); });
+  }
   connect(m_ui.name, &QLineEdit::textEdited, this,
           [this](const QString& text) { detailEdited(m_model.setName(toStdString(text))); });
   // These change when a row is shown too: only the user's changes count.
@@ -321,7 +322,9 @@ void GroupingEditorDialog::refreshList() {
   const bool wasUpdating = m_updating;
   m_updating = true;
   const int rows = m_model.rowCount();
-  while (m_ui.list->topLevelItemCount() > rows) delete m_ui.list->takeTopLevelItem(m_ui.list->topLevelItemCount() - 1);
+  while (m_ui.list->topLevelItemCount() > rows) {
+    delete m_ui.list->takeTopLevelItem(m_ui.list->topLevelItemCount() - 1);
+  }
   while (m_ui.list->topLevelItemCount() < rows) m_ui.list->addTopLevelItem(new QTreeWidgetItem);
   for (int r = 0; r < rows; ++r) refreshRow(r);
 
@@ -332,8 +335,8 @@ void GroupingEditorDialog::refreshList() {
   }
   m_ui.list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
   const int focused = m_model.focused();
-  m_ui.list->selectionModel()->setCurrentIndex(focused >= 0 ? items->index(focused, 0) : QModelIndex(),
-                                            QItemSelectionModel::NoUpdate);
+  m_ui.list->selectionModel()->setCurrentIndex(
+      focused >= 0 ? items->index(focused, 0) : QModelIndex(), QItemSelectionModel::NoUpdate);
   m_updating = wasUpdating;
 }
 
@@ -393,7 +396,9 @@ void GroupingEditorDialog::showCurrent() {
 void GroupingEditorDialog::showFont() {
   const bool wasUpdating = m_updating;
   m_updating = true;
-  if (const auto index = m_model.faceIndex()) m_ui.fontList->setCurrentIndex(static_cast<int>(*index));
+  if (const auto index = m_model.faceIndex()) {
+    m_ui.fontList->setCurrentIndex(static_cast<int>(*index));
+  }
   m_ui.fontList->setEditText(toQString(m_model.typedFace()));
   m_updating = wasUpdating;
   m_preview->setFace(toQString(m_model.fontFace()));

@@ -7,10 +7,10 @@
 #include <QObject>
 #include <QPointer>
 
+#include "desktop/configuration_commands.h"
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/grouping_editor_dialog.h"
 #include "gui/groupings/groupings_editor_launcher.h"
-#include "desktop/configuration_commands.h"
 
 class QAction;
 class QMenu;

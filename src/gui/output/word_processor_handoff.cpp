@@ -10,10 +10,10 @@
 #include <QUrl>
 
 #include "annotate/annotation_writer.h"
-#include "gui/common/user_prompts.h"
-#include "gui/common/qt_text.h"
-#include "gui/output/clipboard_transfer.h"
 #include "desktop/word_processor.h"
+#include "gui/common/qt_text.h"
+#include "gui/common/user_prompts.h"
+#include "gui/output/clipboard_transfer.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {
@@ -74,17 +74,17 @@ QString WordProcessorHandoff::writeTemporaryFile(const AnnotationWriter& writer,
 }
 
 bool WordProcessorHandoff::send(const AnnotationWriter& writer, QClipboard* clipboard,
-                                QWidget* view, UserPrompts& prompts) {
+                                QWidget* parent, UserPrompts& prompts) {
   if (!transferToClipboard(writer, clipboard)) return false;
 
   auto reportError = [&](const QString& description) {
-    prompts.message(view, toQString(kWordProcessorErrorCaption),
+    prompts.message(parent, toQString(kWordProcessorErrorCaption),
                     displayText(wordProcessorErrorMessage(toPathBytes(description))),
                     PromptIcon::Exclamation, PromptButtons::Ok);
     return false;
   };
   auto reportMissing = [&] {
-    prompts.message(view, toQString(kWordProcessorMissingCaption),
+    prompts.message(parent, toQString(kWordProcessorMissingCaption),
                     displayText(wordProcessorMissingMessage()), PromptIcon::Exclamation,
                     PromptButtons::Ok);
     return false;

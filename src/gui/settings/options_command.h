@@ -5,9 +5,9 @@
 #include <QFont>
 #include <QObject>
 
+#include "desktop/options_pages.h"
 #include "gui/controls/validating_field.h"
 #include "settings/options.h"
-#include "desktop/options_pages.h"
 
 class QWidget;
 

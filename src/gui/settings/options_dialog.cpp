@@ -11,8 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "gui/controls/validating_field.h"
 #include "desktop/options_pages.h"
+#include "gui/controls/validating_field.h"
 
 namespace hueset::gui {
 namespace {

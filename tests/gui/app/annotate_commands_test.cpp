@@ -9,13 +9,13 @@
 #include <QTextBlock>
 
 #include "app_fixture.h"
-#include "gui/common/qt_text.h"
-#include "groupings/configuration_file.h"
 #include "desktop/command_ids.h"
+#include "groupings/configuration_file.h"
 #include "gui/app/alignment_document.h"
-#include "gui/app/main_window.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotate_commands.h"
+#include "gui/app/main_window.h"
+#include "gui/common/qt_text.h"
 #include "output/cf_html.h"
 #include "output/html_writer.h"
 #include "output/rtf_writer.h"

@@ -13,11 +13,11 @@
 #include <QUrl>
 
 #include "app_fixture.h"
-#include "gui/common/qt_text.h"
 #include "desktop/command_ids.h"
 #include "gui/app/alignment_document.h"
-#include "gui/app/main_window.h"
 #include "gui/app/alignment_editor.h"
+#include "gui/app/main_window.h"
+#include "gui/common/qt_text.h"
 #include "settings/profile_store.h"
 
 namespace hueset::gui::testing {

@@ -7,10 +7,10 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "desktop/configuration_commands.h"
 #include "groupings/builtin_defaults.h"
 #include "gui/groupings/grouping_editor_dialog.h"
 #include "gui/groupings/grouping_list.h"
-#include "desktop/configuration_commands.h"
 
 using namespace hueset;
 using namespace hueset::gui;

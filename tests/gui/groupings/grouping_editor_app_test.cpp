@@ -11,11 +11,11 @@
 #include <QTreeWidget>
 
 #include "app_fixture.h"
-#include "gui/common/qt_text.h"
+#include "desktop/command_ids.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
-#include "desktop/command_ids.h"
 #include "gui/app/main_window.h"
+#include "gui/common/qt_text.h"
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/grouping_editor_dialog.h"
 #include "gui/groupings/grouping_list.h"

@@ -17,9 +17,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
 #include "groupings/builtin_defaults.h"
 #include "gui/controls/colour_button.h"
-#include "qt_printers.h"
 
 namespace hueset::gui::testing {
 namespace {

@@ -5,13 +5,13 @@
 #include <QToolBar>
 
 #include "app_fixture.h"
-#include "gui/common/qt_text.h"
 #include "qt_printers.h"
+#include "desktop/command_ids.h"
 #include "groupings/binary_config.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
-#include "desktop/command_ids.h"
 #include "gui/app/main_window.h"
+#include "gui/common/qt_text.h"
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/groupings/groupings_editor_launcher.h"

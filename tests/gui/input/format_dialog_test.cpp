@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
 #include "gui/common/qt_text.h"
 #include "input/format_guess.h"
-#include "qt_printers.h"
 
 namespace hueset::gui {
 namespace {

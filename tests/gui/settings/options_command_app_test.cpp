@@ -15,12 +15,12 @@
 
 #include "app_fixture.h"
 #include "desktop/command_ids.h"
-#include "gui/app/main_window.h"
 #include "gui/app/alignment_editor.h"
-#include "gui/settings/options_command.h"
+#include "gui/app/main_window.h"
 #include "gui/settings/general_page.h"
-#include "gui/settings/options_page_widget.h"
+#include "gui/settings/options_command.h"
 #include "gui/settings/options_dialog.h"
+#include "gui/settings/options_page_widget.h"
 
 namespace hueset::gui::testing {
 namespace {

@@ -15,10 +15,10 @@
 #include <gtest/gtest.h>
 
 #include "qt_printers.h"
-#include "gui/settings/options_command.h"
 #include "gui/settings/general_page.h"
-#include "gui/settings/options_page_widget.h"
+#include "gui/settings/options_command.h"
 #include "gui/settings/options_dialog.h"
+#include "gui/settings/options_page_widget.h"
 
 namespace hueset::gui {
 namespace {
