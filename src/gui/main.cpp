@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
 
   hueset::gui::HuesetApp app(QApplication::arguments());
-  if (!app.initInstance()) return 1;
+  if (!app.start()) return 1;
   const int code = QApplication::exec();
-  return app.exitInstance(code);
+  return app.shutDown(code);
 }

@@ -29,11 +29,11 @@ void AppFixture::start(const QStringList& arguments) {
   file.close();
   m_app = std::make_unique<HuesetApp>(QStringList{QStringLiteral("hueset")} + arguments,
                                       &m_prompts, &m_launcher);
-  ASSERT_TRUE(m_app->initInstance());
+  ASSERT_TRUE(m_app->start());
 }
 
 void AppFixture::exit() {
-  if (m_app) m_app->exitInstance();
+  if (m_app) m_app->shutDown();
 }
 
 void AppFixture::TearDown() {

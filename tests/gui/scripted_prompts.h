@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "gui/app/user_prompts.h"
+#include "gui/common/user_prompts.h"
 #include "qt_printers.h"
 
 namespace hueset::gui::testing {
@@ -17,13 +17,13 @@ class ScriptedPrompts final : public UserPrompts {
   struct Message {
     QString title;
     QString text;
-    Icon icon;
-    Buttons buttons;
+    PromptIcon icon;
+    PromptButtons buttons;
   };
 
   // Answers to message boxes, in order; when they run out: Ok, Yes or
   // the first button.
-  std::deque<Answer> answers;
+  std::deque<PromptAnswer> answers;
   // Answers to list choices: a position, or none for Cancel. When they run
   // out: OK with the offered selection.
   std::deque<std::optional<int>> listAnswers;
@@ -41,18 +41,19 @@ class ScriptedPrompts final : public UserPrompts {
   std::vector<QString> annotationFolders;
   int installHelpShown = 0;
 
-  Answer message(QWidget*, const QString& title, const QString& text, Icon icon,
-                 Buttons buttons) override {
+  PromptAnswer message(QWidget*, const QString& title, const QString& text, PromptIcon icon,
+                       PromptButtons buttons) override {
     Message m{title, text, icon, buttons};
     if (onMessage) onMessage(m);
     messages.push_back(m);
     if (!answers.empty()) {
-      Answer a = answers.front();
+      PromptAnswer a = answers.front();
       answers.pop_front();
       return a;
     }
-    return (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) ? Answer::Yes
-                                                                          : Answer::Ok;
+    return (buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel)
+               ? PromptAnswer::Yes
+               : PromptAnswer::Ok;
   }
   std::optional<int> chooseFromList(QWidget*, const ListChoice& choice) override {
     lists.push_back(choice);

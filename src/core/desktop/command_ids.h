@@ -1,6 +1,8 @@
 #pragma once
 
-namespace hueset::gui {
+#include "desktop/help_topics.h"
+
+namespace hueset {
 
 // Command numbers of the menus, toolbar and accelerators. Help contexts of
 // commands are derived from them, so they keep their long-standing values.
@@ -45,4 +47,12 @@ enum Command : int {
   kAppAbout = 57664,
 };
 
-}  // namespace hueset::gui
+// The help context of a command.
+constexpr int commandHelpContext(Command command) { return kCommandHelpBase + command; }
+
+// The OK and Cancel buttons of the dialogs carry these control ids; leaving
+// a wrong field for Cancel never complains.
+inline constexpr int kOkControlId = 1;
+inline constexpr int kCancelControlId = 2;
+
+}  // namespace hueset

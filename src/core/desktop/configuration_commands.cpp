@@ -86,10 +86,10 @@ bool ConfigurationCommands::loadConfiguration(const std::string& path) {
 void ConfigurationCommands::reportLoadFailure(const ConfigurationLoad& load) {
   // A file that could not be opened gets the file-error report; a file
   // that was read but refused is an error box.
-  const auto icon = load.problem == ConfigurationProblem::CannotOpen
-                        ? ConfigurationUi::Icon::Exclamation
-                        : ConfigurationUi::Icon::Stop;
-  m_ui.message(load.message, icon, ConfigurationUi::Buttons::Ok);
+  const PromptIcon icon = load.problem == ConfigurationProblem::CannotOpen
+                              ? PromptIcon::Exclamation
+                              : PromptIcon::Stop;
+  m_ui.message(load.message, icon, PromptButtons::Ok);
 }
 
 void ConfigurationCommands::loadDefault(BuiltinDefault which) {
@@ -105,8 +105,8 @@ void ConfigurationCommands::makeCurrent(const std::string& path) {
 
 void ConfigurationCommands::reportSaveFailure(const std::string& path) {
   const std::string named = std::string(kFileNamePrefix) + path;
-  m_ui.message(saveErrorMessage(classifySaveFailure(path), named),
-               ConfigurationUi::Icon::Exclamation, ConfigurationUi::Buttons::Ok);
+  m_ui.message(saveErrorMessage(classifySaveFailure(path), named), PromptIcon::Exclamation,
+               PromptButtons::Ok);
 }
 
 bool ConfigurationCommands::saveConfiguration() {
@@ -155,15 +155,9 @@ bool ConfigurationCommands::saveConfigurationAs() {
 
 bool ConfigurationCommands::promptSaveChanges() {
   if (!m_state.modified) return true;
-  switch (m_ui.message(saveChangesQuestion(m_state), ConfigurationUi::Icon::Exclamation,
-                       ConfigurationUi::Buttons::YesNoCancel)) {
-    case ConfigurationUi::Answer::Yes:
-      return saveConfiguration();
-    case ConfigurationUi::Answer::No:
-      return true;
-    default:
-      return false;
-  }
+  const PromptAnswer answer = m_ui.message(saveChangesQuestion(m_state), PromptIcon::Exclamation,
+                                          PromptButtons::YesNoCancel);
+  return goOnAfterSaveQuestion(answer, [this] { return saveConfiguration(); });
 }
 
 std::string ConfigurationCommands::invalidResidueLetters() const {
@@ -210,13 +204,12 @@ bool ConfigurationCommands::checkInvalidResidues(ResidueCheck mode) {
   const auto warning = invalidResidueWarning(m_state.set, m_options.parse);
   if (!warning) return true;
   if (mode == ResidueCheck::AskFirst) {
-    if (m_ui.message(loadString(*warning), ConfigurationUi::Icon::Question,
-                     ConfigurationUi::Buttons::OkCancel) != ConfigurationUi::Answer::Ok) {
+    if (m_ui.message(loadString(*warning), PromptIcon::Question, PromptButtons::OkCancel) !=
+        PromptAnswer::Ok) {
       return false;
     }
   } else {
-    m_ui.message(loadString(*warning), ConfigurationUi::Icon::Information,
-                 ConfigurationUi::Buttons::Ok);
+    m_ui.message(loadString(*warning), PromptIcon::Information, PromptButtons::Ok);
   }
   // The editor has to accept the letters the set already holds.
   m_options.parse.restrictResidues = 0;
@@ -289,8 +282,8 @@ void ConfigurationCommands::openRecent(std::size_t index) {
 
 void ConfigurationCommands::reload() {
   if (m_state.path.empty()) return;
-  if (m_ui.message(loadString(kReloadQuestion), ConfigurationUi::Icon::Question,
-                   ConfigurationUi::Buttons::YesNo) != ConfigurationUi::Answer::Yes) {
+  if (m_ui.message(loadString(kReloadQuestion), PromptIcon::Question, PromptButtons::YesNo) !=
+      PromptAnswer::Yes) {
     return;
   }
   loadConfiguration(m_state.path);

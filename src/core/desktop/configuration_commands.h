@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "groupings/builtin_defaults.h"
+#include "desktop/prompt_types.h"
 #include "groupings/current_configuration.h"
 #include "settings/options.h"
 #include "util/string_table.h"
@@ -29,10 +30,6 @@ struct GroupingsEditorRequest {
 // The desktop program answers with dialogs, tests with scripts.
 class ConfigurationUi {
  public:
-  enum class Icon { Information, Exclamation, Stop, Question };
-  enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
-  enum class Answer { Ok, Cancel, Yes, No };
-
   struct FileChoice {
     std::string path;     // as the dialog gave it
     int filterIndex = 0;  // 0-based position of the chosen filter
@@ -40,7 +37,7 @@ class ConfigurationUi {
 
   virtual ~ConfigurationUi() = default;
 
-  virtual Answer message(std::string_view text, Icon icon, Buttons buttons) = 0;
+  virtual PromptAnswer message(std::string_view text, PromptIcon icon, PromptButtons buttons) = 0;
   // The "Open" dialog on `folder` (kConfigurationOpenFilters; the file must
   // exist); none when cancelled.
   virtual std::optional<FileChoice> chooseConfigurationToOpen(const std::string& folder) = 0;

@@ -8,20 +8,23 @@
 namespace hueset {
 namespace {
 
-using namespace optionctl;
-
 constexpr std::array<OptionsPageInfo, kOptionsPageCount> kPages = {{
-    {"CDialOptionsAnnotate", "Sequence Annotation", 168, 186},
-    {"CDialOptionsParsing", "Data Parsing", 164, 182},
-    {"CDialOptionsOutput", "Formatted Output", 163, 183},
-    {"CDialOptionsHTML", "HTML", 170, 184},
-    {"CDialOptionsGeneral", "General", 165, 185},
+    {"AnnotatePage", "Sequence Annotation", 168, 186},
+    {"ParsingPage", "Data Parsing", 164, 182},
+    {"OutputPage", "Formatted Output", 163, 183},
+    {"HtmlPage", "HTML", 170, 184},
+    {"GeneralPage", "General", 165, 185},
 }};
 
 // Item numbers of a layout's texts (strings_settings.inc): a control's own
 // text or the label before it is numbered like the control.
 constexpr int kTextAfter = 500;  // + control id: the label after a control
 constexpr int kFieldName = 700;  // + control id: a number field's name
+
+// The text item of a control's own text or of the label before it, and of
+// the label after it.
+int textOf(ControlId id) { return id.value(); }
+int textAfter(ControlId id) { return id.value() + kTextAfter; }
 constexpr int kGroup1 = 1200;    // group boxes and free labels
 constexpr int kGroup2 = 1201;
 constexpr int kGroup3 = 1202;
@@ -52,7 +55,7 @@ class LayoutBuilder {
     return *this;
   }
   LayoutBuilder& explanation(int item) {
-    if (m_layout.verbose) row({{PageItemKind::Explanation, 0, text(item), 0}});
+    if (m_layout.verbose) row({{PageItemKind::Explanation, {}, text(item), {}}});
     return *this;
   }
   LayoutBuilder& row(std::vector<PageItem> items, int indent = 0) {
@@ -60,11 +63,16 @@ class LayoutBuilder {
     return *this;
   }
 
-  PageItem label(int item) const { return {PageItemKind::Label, 0, text(item), 0}; }
-  PageItem control(PageItemKind kind, int id) const { return {kind, id, text(id), 0}; }
-  PageItem check(int id) const { return control(PageItemKind::CheckBox, id); }
-  PageItem radio(int id) const { return control(PageItemKind::RadioButton, id); }
-  PageItem field(PageItemKind kind, int id, int spin = 0) const { return {kind, id, {}, spin}; }
+  PageItem label(int item) const { return {PageItemKind::Label, {}, text(item), {}}; }
+  PageItem label(ControlId id) const { return label(textOf(id)); }
+  PageItem control(PageItemKind kind, ControlId id) const {
+    return {kind, id, text(textOf(id)), {}};
+  }
+  PageItem check(ControlId id) const { return control(PageItemKind::CheckBox, id); }
+  PageItem radio(ControlId id) const { return control(PageItemKind::RadioButton, id); }
+  PageItem field(PageItemKind kind, ControlId id, ControlId spin = {}) const {
+    return {kind, id, {}, spin};
+  }
 
   PageLayout take() { return std::move(m_layout); }
 
@@ -73,109 +81,113 @@ class LayoutBuilder {
 };
 
 PageLayout annotateLayout(LayoutBuilder b) {
+  using enum AnnotateControl;
   b.group(kGroup1)
       .explanation(kExplain1)
-      .row({b.label(kConsensusThreshold),
-            b.field(PageItemKind::PercentField, kConsensusThreshold, kConsensusThresholdSpin),
-            b.label(kConsensusThreshold + kTextAfter)})
-      .row({b.check(kIncludeBlanks)})
-      .row({b.check(kIgnoreX)})
+      .row({b.label(ConsensusThreshold),
+            b.field(PageItemKind::PercentField, ConsensusThreshold, ConsensusThresholdSpin),
+            b.label(textAfter(ConsensusThreshold))})
+      .row({b.check(IncludeBlanks)})
+      .row({b.check(IgnoreX)})
       .explanation(kExplain2);
   b.group(kGroup2)
       .explanation(kExplain3)
-      .row({b.check(kUseElision)})
-      .row({b.label(kMinimumElisionLength),
-            b.field(PageItemKind::IntegerField, kMinimumElisionLength, kMinimumElisionLengthSpin),
-            b.label(kMinimumElisionLength + kTextAfter)},
+      .row({b.check(UseElision)})
+      .row({b.label(MinimumElisionLength),
+            b.field(PageItemKind::IntegerField, MinimumElisionLength, MinimumElisionLengthSpin),
+            b.label(textAfter(MinimumElisionLength))},
            1)
-      .row({b.label(kElisionThreshold),
-            b.field(PageItemKind::PercentField, kElisionThreshold, kElisionThresholdSpin),
-            b.label(kElisionThreshold + kTextAfter)},
+      .row({b.label(ElisionThreshold),
+            b.field(PageItemKind::PercentField, ElisionThreshold, ElisionThresholdSpin),
+            b.label(textAfter(ElisionThreshold))},
            1)
       .explanation(kExplain4);
   return b.take();
 }
 
 PageLayout parsingLayout(LayoutBuilder b) {
-  b.group(0).explanation(kExplain1).row({b.check(kConfirmFormats)});
+  using enum ParsingControl;
+  b.group(0).explanation(kExplain1).row({b.check(ConfirmFormats)});
   b.group(kGroup1)
       .explanation(kExplain2)
-      .row({b.radio(kAnyLetter)})
-      .row({b.radio(kStandardResidues)})
-      .row({b.radio(kListedInvalidResidues), b.field(PageItemKind::LetterSetField, kInvalidResidues)})
-      .row({b.check(kStrangeLinkers)})
-      .row({b.check(kLowerCase)});
+      .row({b.radio(AnyLetter)})
+      .row({b.radio(StandardResidues)})
+      .row({b.radio(ListedInvalidResidues), b.field(PageItemKind::LetterSetField, InvalidResidues)})
+      .row({b.check(StrangeLinkers)})
+      .row({b.check(LowerCase)});
   b.group(kGroup2)
       .explanation(kExplain3)
-      .row({b.check(kIgnoreCoil)})
-      .row({b.check(kDiscardConfidences)})
+      .row({b.check(IgnoreCoil)})
+      .row({b.check(DiscardConfidences)})
       .row({b.label(kGroup3)})
-      .row({b.check(kMergePhd)}, 1);
+      .row({b.check(MergePhd)}, 1);
   return b.take();
 }
 
 PageLayout outputLayout(LayoutBuilder b) {
+  using enum OutputControl;
   b.group(kGroup1)
       .explanation(kExplain1)
-      .row({b.label(kGroup2), b.radio(kJustifyLeft), b.radio(kJustifyCentre),
-            b.radio(kJustifyRight)})
-      .row({b.check(kWrapOutput), b.field(PageItemKind::IntegerField, kWrapLength, kWrapLengthSpin),
-            b.label(kWrapLength + kTextAfter)})
-      .row({b.check(kSeparateColumns),
-            b.field(PageItemKind::IntegerField, kColumnWidth, kColumnWidthSpin),
-            b.label(kColumnWidth + kTextAfter)})
-      .row({b.check(kShowThreshold)})
-      .row({b.check(kMultipleSets)})
-      .row({b.check(kDuplicateInSets)}, 1);
+      .row({b.label(kGroup2), b.radio(JustifyLeft), b.radio(JustifyCentre), b.radio(JustifyRight)})
+      .row({b.check(WrapOutput), b.field(PageItemKind::IntegerField, WrapLength, WrapLengthSpin),
+            b.label(textAfter(WrapLength))})
+      .row({b.check(SeparateColumns),
+            b.field(PageItemKind::IntegerField, ColumnWidth, ColumnWidthSpin),
+            b.label(textAfter(ColumnWidth))})
+      .row({b.check(ShowThreshold)})
+      .row({b.check(MultipleSets)})
+      .row({b.check(DuplicateInSets)}, 1);
   // The terse layout keeps the substitutions under "Output Format".
   if (b.verbose()) b.group(kGroup3).explanation(kExplain2);
-  b.row({b.check(kEnforceUpper)})
-      .row({b.check(kEnforceLinker), b.field(PageItemKind::CharacterEdit, kLinkerCharacter),
-            b.label(kSubstitutedLinkers),
-            b.field(PageItemKind::LetterSetField, kSubstitutedLinkers)});
+  b.row({b.check(EnforceUpper)})
+      .row({b.check(EnforceLinker), b.field(PageItemKind::CharacterEdit, LinkerCharacter),
+            b.label(SubstitutedLinkers),
+            b.field(PageItemKind::LetterSetField, SubstitutedLinkers)});
   return b.take();
 }
 
 PageLayout htmlLayout(LayoutBuilder b) {
+  using enum HtmlControl;
   b.group(kGroup1)
       .explanation(kExplain1)
-      .row({b.radio(kEmbeddedStyleSheet)})
-      .row({b.radio(kInlineStyles)})
+      .row({b.radio(EmbeddedStyleSheet)})
+      .row({b.radio(InlineStyles)})
       .explanation(kExplain6);
   b.group(kGroup2)
       .explanation(kExplain2)
-      .row({b.radio(kOfficePalette)})
-      .row({b.radio(kWebSafePalette)})
+      .row({b.radio(OfficePalette)})
+      .row({b.radio(WebSafePalette)})
       .explanation(kExplain3)
-      .row({b.check(kWebSafeWarning)});
+      .row({b.check(WebSafeWarning)});
   b.group(kGroup3)
       .explanation(kExplain4)
-      .row({b.check(kSampleFont)})
+      .row({b.check(SampleFont)})
       .explanation(kExplain5)
-      .row({b.check(kBrowserFontSize)});
+      .row({b.check(BrowserFontSize)});
   return b.take();
 }
 
 PageLayout generalLayout(LayoutBuilder b) {
+  using enum GeneralControl;
   b.group(kGroup1)
       .explanation(kExplain1)
-      .row({b.label(kMruDocuments),
-            b.field(PageItemKind::IntegerField, kMruDocuments, kMruDocumentsSpin),
-            b.label(kMruDocuments + kTextAfter)})
-      .row({b.label(kMruConfigurations),
-            b.field(PageItemKind::IntegerField, kMruConfigurations, kMruConfigurationsSpin),
-            b.label(kMruConfigurations + kTextAfter)});
+      .row({b.label(MruDocuments),
+            b.field(PageItemKind::IntegerField, MruDocuments, MruDocumentsSpin),
+            b.label(textAfter(MruDocuments))})
+      .row({b.label(MruConfigurations),
+            b.field(PageItemKind::IntegerField, MruConfigurations, MruConfigurationsSpin),
+            b.label(textAfter(MruConfigurations))});
   b.group(kGroup2)
-      .row({b.label(kGroup3), b.control(PageItemKind::PushButton, kEditorFont)})
+      .row({b.label(kGroup3), b.control(PageItemKind::PushButton, EditorFont)})
       .explanation(kExplain2);
-  b.group(kGroup4).explanation(kExplain3).row({b.radio(kVerbose), b.radio(kTerse)});
-  b.group(0).row({b.check(kLargeButtons)});
+  b.group(kGroup4).explanation(kExplain3).row({b.radio(Verbose), b.radio(Terse)});
+  b.group(0).row({b.check(LargeButtons)});
   return b.take();
 }
 
-NumberFieldSpec numberField(OptionsPage page, FieldKind kind, int id, int spin, FieldBound lower,
-                            FieldBound upper) {
-  return {id, spin, kind, optionsPageText(page, true, id + kFieldName), lower, upper};
+NumberFieldSpec numberField(OptionsPage page, FieldKind kind, ControlId id, ControlId spin,
+                            FieldBound lower, FieldBound upper) {
+  return {id, spin, kind, optionsPageText(page, true, id.value() + kFieldName), lower, upper};
 }
 
 constexpr FieldBound strict(double value) { return {BoundMode::Strict, value}; }
@@ -187,11 +199,12 @@ class Exchanger {
  public:
   virtual ~Exchanger() = default;
   // False stops the exchange (a field refused its text).
-  virtual bool check(int id, bool& value) = 0;
-  virtual bool number(int id, int& value) = 0;
+  virtual bool check(ControlId id, bool& value) = 0;
+  virtual bool number(ControlId id, int& value) = 0;
   virtual bool radio(const RadioGroupSpec& group, int& value) = 0;
-  virtual bool letters(int id, std::string& value, std::string (*clean)(std::string_view)) = 0;
-  virtual bool character(int id, char& value) = 0;
+  virtual bool letters(ControlId id, std::string& value,
+                       std::string (*clean)(std::string_view)) = 0;
+  virtual bool character(ControlId id, char& value) = 0;
 };
 
 RadioGroupSpec radioGroup(OptionsPage page, int index) {
@@ -201,50 +214,52 @@ RadioGroupSpec radioGroup(OptionsPage page, int index) {
 bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
   switch (page) {
     case OptionsPage::Annotate: {
+      using enum AnnotateControl;
       AnnotationOptions& a = g.annotation;
-      return x.number(kConsensusThreshold, a.consensusThreshold) &&
-             x.check(kIncludeBlanks, a.includeBlanks) && x.check(kIgnoreX, a.xIsUnknown) &&
-             x.check(kUseElision, a.useElision) &&
-             x.number(kMinimumElisionLength, a.minimumElisionLength) &&
-             x.number(kElisionThreshold, a.elisionThreshold);
+      return x.number(ConsensusThreshold, a.consensusThreshold) &&
+             x.check(IncludeBlanks, a.includeBlanks) && x.check(IgnoreX, a.xIsUnknown) &&
+             x.check(UseElision, a.useElision) &&
+             x.number(MinimumElisionLength, a.minimumElisionLength) &&
+             x.number(ElisionThreshold, a.elisionThreshold);
     }
     case OptionsPage::Parsing: {
+      using enum ParsingControl;
       ParseOptions& p = g.parse;
-      return x.check(kConfirmFormats, p.confirmFormats) &&
+      return x.check(ConfirmFormats, p.confirmFormats) &&
              x.radio(radioGroup(page, 0), p.restrictResidues) &&
-             x.letters(kInvalidResidues, p.invalidResidues, &cleanInvalidResidues) &&
-             x.check(kStrangeLinkers, p.allowStrangeLinkers) &&
-             x.check(kLowerCase, p.allowLowerCase) && x.check(kIgnoreCoil, p.dscIgnoreCoil) &&
-             x.check(kDiscardConfidences, p.ignoreConfidences) &&
-             x.check(kMergePhd, p.mergePhdPredictions);
+             x.letters(InvalidResidues, p.invalidResidues, &cleanInvalidResidues) &&
+             x.check(StrangeLinkers, p.allowStrangeLinkers) &&
+             x.check(LowerCase, p.allowLowerCase) && x.check(IgnoreCoil, p.dscIgnoreCoil) &&
+             x.check(DiscardConfidences, p.ignoreConfidences) &&
+             x.check(MergePhd, p.mergePhdPredictions);
     }
     case OptionsPage::Output: {
+      using enum OutputControl;
       OutputOptions& o = g.output;
       return x.radio(radioGroup(page, 0), o.nameJustification) &&
-             x.check(kWrapOutput, o.wrapOutput) && x.number(kWrapLength, o.wrapLength) &&
-             x.check(kSeparateColumns, o.separateColumns) &&
-             x.number(kColumnWidth, o.columnWidth) && x.check(kShowThreshold, o.showThreshold) &&
-             x.check(kEnforceUpper, o.enforceUpper) && x.check(kEnforceLinker, o.enforceLinker) &&
-             x.character(kLinkerCharacter, o.linkerCharacter) &&
-             x.letters(kSubstitutedLinkers, o.substitutedLinkers, &cleanSubstitutedLinkers) &&
-             x.check(kMultipleSets, o.multipleSets) &&
-             x.check(kDuplicateInSets, o.duplicateInSets);
+             x.check(WrapOutput, o.wrapOutput) && x.number(WrapLength, o.wrapLength) &&
+             x.check(SeparateColumns, o.separateColumns) && x.number(ColumnWidth, o.columnWidth) &&
+             x.check(ShowThreshold, o.showThreshold) && x.check(EnforceUpper, o.enforceUpper) &&
+             x.check(EnforceLinker, o.enforceLinker) &&
+             x.character(LinkerCharacter, o.linkerCharacter) &&
+             x.letters(SubstitutedLinkers, o.substitutedLinkers, &cleanSubstitutedLinkers) &&
+             x.check(MultipleSets, o.multipleSets) && x.check(DuplicateInSets, o.duplicateInSets);
     }
     case OptionsPage::Html: {
+      using enum HtmlControl;
       HtmlOptions& h = g.html;
-      return x.radio(radioGroup(page, 0), h.styleMode) &&
-             x.check(kWebSafeWarning, h.checkWebSafe) &&
+      return x.radio(radioGroup(page, 0), h.styleMode) && x.check(WebSafeWarning, h.checkWebSafe) &&
              x.radio(radioGroup(page, 1), h.colourPalette) &&
-             x.check(kSampleFont, h.useSampleFont) &&
-             x.check(kBrowserFontSize, h.useBrowserFontSize);
+             x.check(SampleFont, h.useSampleFont) && x.check(BrowserFontSize, h.useBrowserFontSize);
     }
     case OptionsPage::General: {
+      using enum GeneralControl;
       GeneralOptions& o = g.general;
       int terse = o.verboseDialogues ? 0 : 1;
-      const bool ok = x.number(kMruDocuments, o.mruDocuments) &&
-                      x.number(kMruConfigurations, o.mruConfigurations) &&
+      const bool ok = x.number(MruDocuments, o.mruDocuments) &&
+                      x.number(MruConfigurations, o.mruConfigurations) &&
                       x.radio(radioGroup(page, 0), terse) &&
-                      x.check(kLargeButtons, o.largeToolbarButtons);
+                      x.check(LargeButtons, o.largeToolbarButtons);
       o.verboseDialogues = terse == 0;
       return ok;
     }
@@ -255,11 +270,11 @@ bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
 class InExchanger final : public Exchanger {
  public:
   explicit InExchanger(PageControls& controls) : m_controls(controls) {}
-  bool check(int id, bool& value) override {
+  bool check(ControlId id, bool& value) override {
     m_controls.setChecked(id, value);
     return true;
   }
-  bool number(int id, int& value) override {
+  bool number(ControlId id, int& value) override {
     m_controls.setNumber(id, value);
     return true;
   }
@@ -269,11 +284,11 @@ class InExchanger final : public Exchanger {
     }
     return true;
   }
-  bool letters(int id, std::string& value, std::string (*)(std::string_view)) override {
+  bool letters(ControlId id, std::string& value, std::string (*)(std::string_view)) override {
     m_controls.setText(id, value);
     return true;
   }
-  bool character(int id, char& value) override {
+  bool character(ControlId id, char& value) override {
     m_controls.setText(id, linkerCharacterText(value));
     return true;
   }
@@ -285,11 +300,11 @@ class InExchanger final : public Exchanger {
 class OutExchanger final : public Exchanger {
  public:
   explicit OutExchanger(PageControls& controls) : m_controls(controls) {}
-  bool check(int id, bool& value) override {
+  bool check(ControlId id, bool& value) override {
     value = m_controls.isChecked(id);
     return true;
   }
-  bool number(int id, int& value) override {
+  bool number(ControlId id, int& value) override {
     const std::optional<int> read = m_controls.number(id);
     if (!read) {
       m_refused = id;
@@ -310,20 +325,20 @@ class OutExchanger final : public Exchanger {
     value = count == 1 ? selected : 0;
     return true;
   }
-  bool letters(int id, std::string& value, std::string (*clean)(std::string_view)) override {
+  bool letters(ControlId id, std::string& value, std::string (*clean)(std::string_view)) override {
     // Kept as the next start would read it back.
     value = clean(m_controls.text(id));
     return true;
   }
-  bool character(int id, char& value) override {
+  bool character(ControlId id, char& value) override {
     value = linkerCharacterFrom(m_controls.text(id));
     return true;
   }
-  int refused() const { return m_refused; }
+  ControlId refused() const { return m_refused; }
 
  private:
   PageControls& m_controls;
-  int m_refused = 0;
+  ControlId m_refused;
 };
 
 }  // namespace
@@ -357,14 +372,14 @@ std::vector<PageItem> PageLayout::controls() const {
   for (const PageGroup& group : groups) {
     for (const PageRow& row : group.rows) {
       for (const PageItem& item : row.items) {
-        if (item.id != 0) all.push_back(item);
+        if (!item.id.isNone()) all.push_back(item);
       }
     }
   }
   return all;
 }
 
-const PageItem* PageLayout::find(int id) const {
+const PageItem* PageLayout::find(ControlId id) const {
   for (const PageGroup& group : groups) {
     for (const PageRow& row : group.rows) {
       for (const PageItem& item : row.items) {
@@ -391,29 +406,34 @@ std::vector<NumberFieldSpec> numberFieldSpecs(OptionsPage page) {
   const auto scaled = FieldKind::ScaledNumber;
   const auto integer = FieldKind::Integer;
   switch (page) {
-    case OptionsPage::Annotate:
-      return {numberField(page, scaled, kConsensusThreshold, kConsensusThresholdSpin, strict(50),
+    case OptionsPage::Annotate: {
+      using enum AnnotateControl;
+      return {numberField(page, scaled, ConsensusThreshold, ConsensusThresholdSpin, strict(50),
                           inclusive(100)),
-              numberField(page, integer, kMinimumElisionLength, kMinimumElisionLengthSpin,
-                          strict(3), inclusive(999)),
-              numberField(page, scaled, kElisionThreshold, kElisionThresholdSpin, strict(0),
+              numberField(page, integer, MinimumElisionLength, MinimumElisionLengthSpin, strict(3),
+                          inclusive(999)),
+              numberField(page, scaled, ElisionThreshold, ElisionThresholdSpin, strict(0),
                           inclusive(100))};
-    case OptionsPage::Output:
-      return {numberField(page, integer, kWrapLength, kWrapLengthSpin, strict(2), inclusive(9999)),
-              numberField(page, integer, kColumnWidth, kColumnWidthSpin, strict(2),
-                          inclusive(9999))};
-    case OptionsPage::General:
-      return {numberField(page, integer, kMruDocuments, kMruDocumentsSpin, inclusive(0),
-                          inclusive(10)),
-              numberField(page, integer, kMruConfigurations, kMruConfigurationsSpin, inclusive(0),
-                          inclusive(10))};
+    }
+    case OptionsPage::Output: {
+      using enum OutputControl;
+      return {numberField(page, integer, WrapLength, WrapLengthSpin, strict(2), inclusive(9999)),
+              numberField(page, integer, ColumnWidth, ColumnWidthSpin, strict(2), inclusive(9999))};
+    }
+    case OptionsPage::General: {
+      using enum GeneralControl;
+      return {
+          numberField(page, integer, MruDocuments, MruDocumentsSpin, inclusive(0), inclusive(10)),
+          numberField(page, integer, MruConfigurations, MruConfigurationsSpin, inclusive(0),
+                      inclusive(10))};
+    }
     case OptionsPage::Parsing:
     case OptionsPage::Html: break;
   }
   return {};
 }
 
-std::optional<NumberFieldSpec> findNumberField(OptionsPage page, int id) {
+std::optional<NumberFieldSpec> findNumberField(OptionsPage page, ControlId id) {
   for (const NumberFieldSpec& spec : numberFieldSpecs(page)) {
     if (spec.id == id) return spec;
   }
@@ -431,24 +451,32 @@ NumberFieldModel makeFieldModel(const NumberFieldSpec& spec) {
   return model;
 }
 
-int letterSetMode(int id) {
-  return id == kSubstitutedLinkers ? kLetterSetNoLetters : kLetterSetUpperCase;
+int letterSetMode(ControlId id) {
+  return id == OutputControl::SubstitutedLinkers ? kLetterSetNoLetters : kLetterSetUpperCase;
 }
 
 std::vector<RadioGroupSpec> radioGroupSpecs(OptionsPage page) {
   switch (page) {
-    case OptionsPage::Parsing:
-      return {{{{kAnyLetter, 0}, {kStandardResidues, 1}, {kListedInvalidResidues, 2}}}};
-    case OptionsPage::Output:
-      return {{{{kJustifyLeft, 0}, {kJustifyCentre, 1}, {kJustifyRight, 2}}}};
-    case OptionsPage::Html:
+    case OptionsPage::Parsing: {
+      using enum ParsingControl;
+      return {{{{AnyLetter, 0}, {StandardResidues, 1}, {ListedInvalidResidues, 2}}}};
+    }
+    case OptionsPage::Output: {
+      using enum OutputControl;
+      return {{{{JustifyLeft, 0}, {JustifyCentre, 1}, {JustifyRight, 2}}}};
+    }
+    case OptionsPage::Html: {
+      using enum HtmlControl;
       // The stored style mode keeps its effect (1 builds the embedded style
       // sheet, 0 writes in-line styles), so each button stands for what its
       // label says.
-      return {{{{kEmbeddedStyleSheet, 1}, {kInlineStyles, 0}}},
-              {{{kOfficePalette, 0}, {kWebSafePalette, 1}}}};
-    case OptionsPage::General:
-      return {{{{kVerbose, 0}, {kTerse, 1}}}};
+      return {{{{EmbeddedStyleSheet, 1}, {InlineStyles, 0}}},
+              {{{OfficePalette, 0}, {WebSafePalette, 1}}}};
+    }
+    case OptionsPage::General: {
+      using enum GeneralControl;
+      return {{{{Verbose, 0}, {Terse, 1}}}};
+    }
     case OptionsPage::Annotate: break;
   }
   return {};
@@ -511,18 +539,18 @@ PageControlValues::PageControlValues(OptionsPage page) : m_page(page) {
   }
 }
 
-bool PageControlValues::isChecked(int id) const {
+bool PageControlValues::isChecked(ControlId id) const {
   auto it = m_checked.find(id);
   return it != m_checked.end() && it->second;
 }
 
-void PageControlValues::setNumber(int id, int storedValue) {
+void PageControlValues::setNumber(ControlId id, int storedValue) {
   auto it = m_fields.find(id);
   m_texts[id] = it != m_fields.end() ? it->second.exchangeIn(storedValue)
                                      : std::to_string(storedValue);
 }
 
-std::optional<int> PageControlValues::number(int id) {
+std::optional<int> PageControlValues::number(ControlId id) {
   auto it = m_fields.find(id);
   if (it == m_fields.end()) return std::nullopt;
   const FieldExchange result = it->second.exchangeOut(text(id), true);
@@ -532,17 +560,17 @@ std::optional<int> PageControlValues::number(int id) {
   return std::nullopt;
 }
 
-std::string PageControlValues::text(int id) const {
+std::string PageControlValues::text(ControlId id) const {
   auto it = m_texts.find(id);
   return it != m_texts.end() ? it->second : std::string();
 }
 
-void PageControlValues::click(int radioId) {
+void PageControlValues::click(ControlId radio) {
   for (const RadioGroupSpec& group : radioGroupSpecs(m_page)) {
     const bool inGroup = std::any_of(group.choices.begin(), group.choices.end(),
-                                     [radioId](const RadioChoice& c) { return c.id == radioId; });
+                                     [radio](const RadioChoice& c) { return c.id == radio; });
     if (!inGroup) continue;
-    for (const RadioChoice& choice : group.choices) m_checked[choice.id] = choice.id == radioId;
+    for (const RadioChoice& choice : group.choices) m_checked[choice.id] = choice.id == radio;
   }
 }
 

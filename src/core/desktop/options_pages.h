@@ -4,8 +4,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
+#include "desktop/command_ids.h"
 #include "desktop/field_validation.h"
 #include "settings/options.h"
 
@@ -22,11 +24,7 @@ inline constexpr int kOptionsPageCount = 5;
 // No page remembered yet: the sheet opens on the first one.
 inline constexpr int kNoOptionsPage = -1;
 
-inline constexpr int kOptionsCommandId = 32778;
 inline constexpr std::string_view kOptionsSheetCaption = "Options";
-// The sheet's buttons; the Cancel button may be pressed while a field is wrong.
-inline constexpr int kOkControlId = 1;
-inline constexpr int kCancelControlId = 2;
 
 struct OptionsPageInfo {
   std::string_view className;  // the page's class name
@@ -40,64 +38,94 @@ OptionsPage optionsPageAt(int index);  // index 0..4, in tab order
 int optionsPageIndex(OptionsPage page);
 int optionsPageLayout(OptionsPage page, bool verbose);
 
-// Control ids of the pages (several ids occur on more than one page).
-namespace optionctl {
-// Sequence Annotation
-inline constexpr int kConsensusThreshold = 1000;
-inline constexpr int kConsensusThresholdSpin = 1027;
-inline constexpr int kIncludeBlanks = 1049;
-inline constexpr int kIgnoreX = 1047;
-inline constexpr int kUseElision = 1021;
-inline constexpr int kMinimumElisionLength = 1023;
-inline constexpr int kMinimumElisionLengthSpin = 1025;
-inline constexpr int kElisionThreshold = 1022;
-inline constexpr int kElisionThresholdSpin = 1024;
-// Data Parsing
-inline constexpr int kConfirmFormats = 1040;
-inline constexpr int kAnyLetter = 1050;
-inline constexpr int kStandardResidues = 1044;
-inline constexpr int kListedInvalidResidues = 1045;
-inline constexpr int kInvalidResidues = 1046;
-inline constexpr int kStrangeLinkers = 1052;
-inline constexpr int kLowerCase = 1042;
-inline constexpr int kIgnoreCoil = 1041;
-inline constexpr int kDiscardConfidences = 1053;
-inline constexpr int kMergePhd = 1039;
-// Formatted Output
-inline constexpr int kJustifyLeft = 1034;
-inline constexpr int kJustifyCentre = 1036;
-inline constexpr int kJustifyRight = 1035;
-inline constexpr int kWrapOutput = 1018;
-inline constexpr int kWrapLength = 1019;
-inline constexpr int kWrapLengthSpin = 1020;
-inline constexpr int kSeparateColumns = 1054;
-inline constexpr int kColumnWidth = 1021;
-inline constexpr int kColumnWidthSpin = 1022;
-inline constexpr int kShowThreshold = 1048;
-inline constexpr int kEnforceUpper = 1032;
-inline constexpr int kEnforceLinker = 1037;
-inline constexpr int kLinkerCharacter = 1038;
-inline constexpr int kSubstitutedLinkers = 1033;
-inline constexpr int kMultipleSets = 1062;
-inline constexpr int kDuplicateInSets = 1061;
-// HTML
-inline constexpr int kEmbeddedStyleSheet = 1066;
-inline constexpr int kInlineStyles = 1067;
-inline constexpr int kWebSafeWarning = 1061;
-inline constexpr int kOfficePalette = 1058;
-inline constexpr int kWebSafePalette = 1059;
-inline constexpr int kSampleFont = 1062;
-inline constexpr int kBrowserFontSize = 1113;
-// General
-inline constexpr int kMruDocuments = 1028;
-inline constexpr int kMruDocumentsSpin = 1029;
-inline constexpr int kMruConfigurations = 1030;
-inline constexpr int kMruConfigurationsSpin = 1031;
-inline constexpr int kEditorFont = 1043;
-inline constexpr int kVerbose = 1058;
-inline constexpr int kTerse = 1059;
-inline constexpr int kLargeButtons = 1108;
-}  // namespace optionctl
+// The controls of each page, by their dialog control ids (several ids occur
+// on more than one page).
+enum class AnnotateControl : int {
+  ConsensusThreshold = 1000,
+  ConsensusThresholdSpin = 1027,
+  IncludeBlanks = 1049,
+  IgnoreX = 1047,
+  UseElision = 1021,
+  MinimumElisionLength = 1023,
+  MinimumElisionLengthSpin = 1025,
+  ElisionThreshold = 1022,
+  ElisionThresholdSpin = 1024,
+};
+
+enum class ParsingControl : int {
+  ConfirmFormats = 1040,
+  AnyLetter = 1050,
+  StandardResidues = 1044,
+  ListedInvalidResidues = 1045,
+  InvalidResidues = 1046,
+  StrangeLinkers = 1052,
+  LowerCase = 1042,
+  IgnoreCoil = 1041,
+  DiscardConfidences = 1053,
+  MergePhd = 1039,
+};
+
+enum class OutputControl : int {
+  JustifyLeft = 1034,
+  JustifyCentre = 1036,
+  JustifyRight = 1035,
+  WrapOutput = 1018,
+  WrapLength = 1019,
+  WrapLengthSpin = 1020,
+  SeparateColumns = 1054,
+  ColumnWidth = 1021,
+  ColumnWidthSpin = 1022,
+  ShowThreshold = 1048,
+  EnforceUpper = 1032,
+  EnforceLinker = 1037,
+  LinkerCharacter = 1038,
+  SubstitutedLinkers = 1033,
+  MultipleSets = 1062,
+  DuplicateInSets = 1061,
+};
+
+enum class HtmlControl : int {
+  EmbeddedStyleSheet = 1066,
+  InlineStyles = 1067,
+  WebSafeWarning = 1061,
+  OfficePalette = 1058,
+  WebSafePalette = 1059,
+  SampleFont = 1062,
+  BrowserFontSize = 1113,
+};
+
+enum class GeneralControl : int {
+  MruDocuments = 1028,
+  MruDocumentsSpin = 1029,
+  MruConfigurations = 1030,
+  MruConfigurationsSpin = 1031,
+  EditorFont = 1043,
+  Verbose = 1058,
+  Terse = 1059,
+  LargeButtons = 1108,
+};
+
+template <typename Control>
+concept PageControl = std::is_same_v<Control, AnnotateControl> ||
+    std::is_same_v<Control, ParsingControl> || std::is_same_v<Control, OutputControl> ||
+    std::is_same_v<Control, HtmlControl> || std::is_same_v<Control, GeneralControl>;
+
+// A control of any page as the machinery that serves every page alike (the
+// layouts, the number fields, the data exchange) keeps it: its control id.
+// A page's enum turns into it; 0 stands for no control (static texts).
+class ControlId {
+ public:
+  constexpr ControlId() = default;
+  template <PageControl Control>
+  constexpr ControlId(Control control) : m_value(static_cast<int>(control)) {}
+
+  constexpr int value() const { return m_value; }
+  constexpr bool isNone() const { return m_value == 0; }
+  auto operator<=>(const ControlId&) const = default;
+
+ private:
+  int m_value = 0;
+};
 
 // The text a layout shows for an item (see strings_settings.inc for the
 // numbering); a terse layout falls back on its verbose layout's text.
@@ -118,9 +146,9 @@ enum class PageItemKind {
 
 struct PageItem {
   PageItemKind kind = PageItemKind::Label;
-  int id = 0;                // control id; 0 for static texts
+  ControlId id;              // none for static texts
   std::string_view text;     // empty for edits
-  int spinId = 0;            // the up-down buttons of a number field, or 0
+  ControlId spinId;          // the up-down buttons of a number field, or none
 
   bool operator==(const PageItem&) const = default;
 };
@@ -149,7 +177,7 @@ struct PageLayout {
 
   // Every item with a control id, in the order shown.
   std::vector<PageItem> controls() const;
-  const PageItem* find(int id) const;
+  const PageItem* find(ControlId id) const;
 };
 
 PageLayout buildPageLayout(OptionsPage page, bool verbose);
@@ -157,8 +185,8 @@ PageLayout buildPageLayout(OptionsPage page, bool verbose);
 // A number field of a page: its name in the messages and its limits, in the
 // units it shows (percent for percentage fields).
 struct NumberFieldSpec {
-  int id = 0;
-  int spinId = 0;
+  ControlId id;
+  ControlId spinId;
   FieldKind kind = FieldKind::Integer;  // ScaledNumber: a percentage field
   std::string_view name;
   FieldBound lower;
@@ -166,18 +194,18 @@ struct NumberFieldSpec {
 };
 
 std::vector<NumberFieldSpec> numberFieldSpecs(OptionsPage page);
-std::optional<NumberFieldSpec> findNumberField(OptionsPage page, int id);
+std::optional<NumberFieldSpec> findNumberField(OptionsPage page, ControlId id);
 // A field model set up as the page sets up its field.
 NumberFieldModel makeFieldModel(const NumberFieldSpec& spec);
 
 // The mode of a page's letter-set field: upper-case letters for the invalid
 // residues, anything but letters for the substituted gap symbols.
-int letterSetMode(int id);
+int letterSetMode(ControlId id);
 
 // A radio group: its buttons in the order shown, each with the value it
 // stands for. A group read with no button, or more than one, selected gives 0.
 struct RadioChoice {
-  int id;
+  ControlId id;
   int value;
 };
 struct RadioGroupSpec {
@@ -216,16 +244,16 @@ AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options);
 class PageControls {
  public:
   virtual ~PageControls() = default;
-  virtual void setChecked(int id, bool checked) = 0;
-  virtual bool isChecked(int id) const = 0;
+  virtual void setChecked(ControlId id, bool checked) = 0;
+  virtual bool isChecked(ControlId id) const = 0;
   // Number fields: the stored value in, and out with the field's checks.
   // None when the field refuses its text; it has then shown its message and
   // taken the focus.
-  virtual void setNumber(int id, int storedValue) = 0;
-  virtual std::optional<int> number(int id) = 0;
+  virtual void setNumber(ControlId id, int storedValue) = 0;
+  virtual std::optional<int> number(ControlId id) = 0;
   // Letter-set fields and the one-character edit.
-  virtual void setText(int id, const std::string& text) = 0;
-  virtual std::string text(int id) const = 0;
+  virtual void setText(ControlId id, const std::string& text) = 0;
+  virtual std::string text(ControlId id) const = 0;
 };
 
 // Shows the groups' values in the controls of `page`.
@@ -233,7 +261,7 @@ void exchangeIn(OptionsPage page, const OptionGroups& groups, PageControls& cont
 
 struct ExchangeOutcome {
   bool ok = true;
-  int refusedControl = 0;  // the first field that refused its text
+  ControlId refusedControl;  // the first field that refused its text
 
   bool operator==(const ExchangeOutcome&) const = default;
 };
@@ -268,29 +296,29 @@ class PageControlValues final : public PageControls {
  public:
   explicit PageControlValues(OptionsPage page);
 
-  void setChecked(int id, bool checked) override { m_checked[id] = checked; }
-  bool isChecked(int id) const override;
-  void setNumber(int id, int storedValue) override;
-  std::optional<int> number(int id) override;
-  void setText(int id, const std::string& text) override { m_texts[id] = text; }
-  std::string text(int id) const override;
+  void setChecked(ControlId id, bool checked) override { m_checked[id] = checked; }
+  bool isChecked(ControlId id) const override;
+  void setNumber(ControlId id, int storedValue) override;
+  std::optional<int> number(ControlId id) override;
+  void setText(ControlId id, const std::string& text) override { m_texts[id] = text; }
+  std::string text(ControlId id) const override;
 
   // What the user types into a field (replaces its text).
-  void type(int id, const std::string& text) { m_texts[id] = text; }
+  void type(ControlId id, const std::string& text) { m_texts[id] = text; }
   // Selects one radio button alone, as a click does.
-  void click(int radioId);
+  void click(ControlId radio);
 
   // The last message a field showed, and the control that took the focus.
   const std::optional<FieldMessage>& lastMessage() const { return m_lastMessage; }
-  int focus() const { return m_focus; }
+  ControlId focus() const { return m_focus; }
 
  private:
   OptionsPage m_page;
-  std::map<int, bool> m_checked;
-  std::map<int, std::string> m_texts;
-  std::map<int, NumberFieldModel> m_fields;
+  std::map<ControlId, bool> m_checked;
+  std::map<ControlId, std::string> m_texts;
+  std::map<ControlId, NumberFieldModel> m_fields;
   std::optional<FieldMessage> m_lastMessage;
-  int m_focus = 0;
+  ControlId m_focus;
 };
 
 }  // namespace hueset

@@ -2,20 +2,17 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
+#include "desktop/annotation_file.h"
 #include "gui/app/help_window.h"
+#include "gui/common/message_box.h"
+#include "gui/common/qt_text.h"
 #include "gui/input/format_dialog.h"
 #include "gui/input/problem_report_dialogs.h"
-#include "desktop/annotation_file.h"
 #include "util/string_table.h"
 
 namespace hueset::gui {
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -24,33 +21,9 @@ QStringList documentFileFilters() {
           QStringLiteral("All Files (*.*) (*)")};
 }
 
-UserPrompts::Answer DialogPrompts::message(QWidget* parent, const QString& title,
-                                           const QString& text, Icon icon, Buttons buttons) {
-  QMessageBox box(parent);
-  box.setWindowTitle(title);
-  box.setText(text);
-  switch (icon) {
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Stop: box.setIcon(QMessageBox::Critical); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
-  }
-  switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case Buttons::YesNoCancel:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-      break;
-  }
-  switch (box.exec()) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: break;
-  }
-  // Closing a Yes/No box counts as No; any other closes count as Cancel.
-  return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+PromptAnswer DialogPrompts::message(QWidget* parent, const QString& title, const QString& text,
+                                   PromptIcon icon, PromptButtons buttons) {
+  return showMessageBox(parent, title, text, icon, buttons);
 }
 
 std::optional<int> DialogPrompts::chooseFromList(QWidget* parent, const ListChoice& choice) {
@@ -73,21 +46,21 @@ void DialogPrompts::showUnequalLengths(QWidget* parent, const std::string& headi
 
 std::optional<UserPrompts::FileChoice> DialogPrompts::chooseAnnotationFile(QWidget* parent,
                                                                             const QString& folder) {
-  QFileDialog dialog(parent, qs(loadString(61441)), folder);
+  QFileDialog dialog(parent, toQString(loadString(61441)), folder);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   QStringList filters;
   for (const auto& f : kAnnotationFileFilters) {
-    filters << QStringLiteral("%1 (%2)").arg(qs(f.label), qs(f.pattern));
+    filters << QStringLiteral("%1 (%2)").arg(toQString(f.label), toQString(f.pattern));
   }
   dialog.setNameFilters(filters);
   dialog.selectNameFilter(filters.first());
-  dialog.setDefaultSuffix(qs(kAnnotationDefaultExtension));
+  dialog.setDefaultSuffix(toQString(kAnnotationDefaultExtension));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
 
   FileChoice choice;
-  QString name = QString::fromStdString(cleanChosenFileName(dialog.selectedFiles().first().toStdString()));
+  const QString name = toQPath(cleanChosenFileName(toPathBytes(dialog.selectedFiles().first())));
   choice.path = QFileInfo(name).absoluteFilePath();
   choice.filterIndex = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
   choice.folder = QFileInfo(choice.path).absolutePath();
@@ -106,7 +79,7 @@ QString DialogPrompts::chooseDocumentToOpen(QWidget* parent, const QString& fold
 }
 
 QString DialogPrompts::chooseDocumentToSave(QWidget* parent, const QString& proposedPath) {
-  QFileDialog dialog(parent, qs(loadString(61441)));
+  QFileDialog dialog(parent, toQString(loadString(61441)));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(documentFileFilters());

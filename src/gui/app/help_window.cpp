@@ -12,17 +12,9 @@
 #include <QVBoxLayout>
 
 #include "desktop/help_topics.h"
+#include "gui/common/qt_text.h"
 
 namespace hueset::gui {
-namespace {
-
-QString contentsPage() {
-  return QString::fromLatin1(kHelpContentsPage.data(),
-                             static_cast<qsizetype>(kHelpContentsPage.size()));
-}
-
-}  // namespace
-
 QStringList helpFolderCandidates() {
   QStringList folders;
   QString fromEnvironment = qEnvironmentVariable("HUESET_HELP_DIR");
@@ -35,7 +27,7 @@ QStringList helpFolderCandidates() {
 
 QString findHelpFolder() {
   for (const QString& folder : helpFolderCandidates()) {
-    if (QFileInfo(QDir(folder).filePath(contentsPage())).isFile()) return folder;
+    if (QFileInfo(QDir(folder).filePath(toQString(kHelpContentsPage))).isFile()) return folder;
   }
   return {};
 }
@@ -52,7 +44,8 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
   bar->setMovable(false);
   QAction* back = bar->addAction(QStringLiteral("Back"), m_browser, &QTextBrowser::backward);
   QAction* forward = bar->addAction(QStringLiteral("Forward"), m_browser, &QTextBrowser::forward);
-  bar->addAction(QStringLiteral("Contents"), this, [this] { showPage(contentsPage()); });
+  bar->addAction(QStringLiteral("Contents"), this,
+                 [this] { showPage(toQString(kHelpContentsPage)); });
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

@@ -1,13 +1,13 @@
 #include "gui/app/hueset_app.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 
 #include "groupings/builtin_defaults.h"
 #include "gui/app/dialog_prompts.h"
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
+#include "gui/common/qt_text.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/input/problem_report_dialogs.h"
 #include "gui/output/word_processor_handoff.h"
@@ -29,61 +29,62 @@ HuesetApp::HuesetApp(QStringList arguments, UserPrompts* prompts, ProgramLaunche
 
 HuesetApp::~HuesetApp() = default;
 
-bool HuesetApp::initInstance() {
+bool HuesetApp::start() {
   // The profile store and the options in it; the last document folder
   // becomes the current directory.
-  m_profilePath = QFile::decodeName(QByteArray::fromStdString(defaultProfilePath()));
+  m_profilePath = toQPath(defaultProfilePath());
   m_profile = m_profilePath.isEmpty()
                   ? std::make_unique<IniProfileStore>()
-                  : std::make_unique<IniProfileStore>(QFile::encodeName(m_profilePath).toStdString());
+                  : std::make_unique<IniProfileStore>(toPathBytes(m_profilePath));
   m_options.load(*m_profile);
   m_options.enterDocumentDirectory();
 
-  // The document, its view and the main frame.
-  m_frame = std::make_unique<CMainFrame>(*this);
+  // The main window with the document and its editor.
+  m_mainWindow = std::make_unique<MainWindow>(*this);
   if (m_ownPrompts) {
-    CMainFrame* frame = m_frame.get();
-    m_ownPrompts->setHelp([frame](int context) { frame->help(context); });
+    MainWindow* window = m_mainWindow.get();
+    m_ownPrompts->setHelp([window](int context) { window->help(context); });
   }
-  m_frame->groupings()->setEditorHelp([frame = m_frame.get()](int context) { frame->help(context); });
+  m_mainWindow->groupings()->setEditorHelp(
+      [window = m_mainWindow.get()](int context) { window->help(context); });
 
   // A file named on the command line opens as the document; one that
   // cannot be opened ends the start-up after its message.
   for (int i = 1; i < m_arguments.size(); ++i) {
     const QString& argument = m_arguments.at(i);
     if (argument.startsWith(QLatin1Char('-'))) continue;
-    if (!m_frame->openDocumentFile(argument)) return false;
+    if (!m_mainWindow->openDocumentFile(argument)) return false;
     break;
   }
 
-  m_frame->show();
+  m_mainWindow->show();
 
   // The last configuration file, else the built-in colour default.
-  m_frame->groupings()->startUp();
+  m_mainWindow->groupings()->startUp();
 
   m_editorFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  m_frame->setEditorFont(m_editorFont);
+  m_mainWindow->setEditorFont(m_editorFont);
   return true;
 }
 
-int HuesetApp::exitInstance(int exitCode) {
+int HuesetApp::shutDown(int exitCode) {
   if (m_exited) return exitCode;
   m_exited = true;
   m_wordProcessor->release();
   if (m_profile) {
-    if (m_frame) m_frame->groupings()->storeForExit();
+    if (m_mainWindow) m_mainWindow->groupings()->storeForExit();
     m_options.save(*m_profile);
   }
   return exitCode;
 }
 
 void HuesetApp::useColourDefault() {
-  m_frame->groupings()->commands().loadDefault(BuiltinDefault::Colour);
+  m_mainWindow->groupings()->commands().loadDefault(BuiltinDefault::Colour);
 }
 
 bool HuesetApp::loadConfiguration(const QString& path) {
-  ConfigurationCommands& commands = m_frame->groupings()->commands();
-  const std::string file = QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
+  ConfigurationCommands& commands = m_mainWindow->groupings()->commands();
+  const std::string file = toPathBytes(QFileInfo(path).absoluteFilePath());
   if (!commands.loadConfiguration(file)) return false;
   commands.makeCurrent(file);
   return true;

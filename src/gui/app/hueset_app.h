@@ -14,8 +14,8 @@
 
 namespace hueset::gui {
 
-class CMainFrame;
 class DialogPrompts;
+class MainWindow;
 class ProgramLauncher;
 class UserPrompts;
 class WordProcessorHandoff;
@@ -34,16 +34,16 @@ class HuesetApp : public QObject {
 
   // Start-up: options, main window, command line, configuration, font.
   // False ends the program at once.
-  bool initInstance();
+  bool start();
   // The orderly end: releases the word processor and saves the options (the
   // profile store and "hueset.opt"). Runs once; returns `exitCode`.
-  int exitInstance(int exitCode = 0);
+  int shutDown(int exitCode = 0);
 
   Options& options() { return m_options; }
   ProfileStore& profile() { return *m_profile; }
   const CurrentConfiguration& configuration() const { return m_configuration; }
   CurrentConfiguration& configuration() { return m_configuration; }
-  CMainFrame* mainFrame() const { return m_frame.get(); }
+  MainWindow* mainWindow() const { return m_mainWindow.get(); }
   UserPrompts& prompts() { return *m_prompts; }
   WordProcessorHandoff& wordProcessor() { return *m_wordProcessor; }
   const QFont& editorFont() const { return m_editorFont; }
@@ -71,7 +71,7 @@ class HuesetApp : public QObject {
   UserPrompts* m_prompts;
   std::unique_ptr<ProgramLauncher> m_ownLauncher;
   std::unique_ptr<WordProcessorHandoff> m_wordProcessor;
-  std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<MainWindow> m_mainWindow;
   bool m_exited = false;
 };
 

@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QOperatingSystemVersion>
 #include <QPainter>
 #include <QPushButton>
@@ -17,15 +16,13 @@
 #include <QVBoxLayout>
 
 #include "desktop/colour_palette.h"
-#include "gui/controls/qt_text.h"
+#include "gui/common/qt_text.h"
 #include "gui/controls/validating_field.h"
 
 namespace hueset::gui {
 namespace {
 
 constexpr const char* kSplashName = "IDB_SPLASH8";
-
-QColor colourOf(std::uint32_t colour) { return toQColor(colour); }
 
 QFont creditQFont(const CreditFont& look) {
   QFont font(toQString(look.family));
@@ -43,56 +40,12 @@ QFont headingFont() {
 
 }  // namespace
 
-// CStaticLink
-
-CStaticLink::CStaticLink(const QString& text, QWidget* parent, const QString& link)
-    : QLabel(text, parent), m_link(link) {
-  setCursor(Qt::PointingHandCursor);
-  QFont underlined = font();
-  underlined.setUnderline(true);
-  setFont(underlined);
-  setTextFormat(Qt::PlainText);
-  setFocusPolicy(Qt::NoFocus);
-  updateColour();
-}
-
-QUrl CStaticLink::target() const {
-  return QUrl(toQString(linkTarget(toStdString(m_link), toStdString(text()))), QUrl::TolerantMode);
-}
-
-bool CStaticLink::open() {
-  const QUrl url = target();
-  if (!url.isValid() || !QDesktopServices::openUrl(url)) {
-    QApplication::beep();
-    return false;
-  }
-  m_visited = true;
-  updateColour();
-  emit opened(url);
-  return true;
-}
-
-void CStaticLink::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    open();
-    return;
-  }
-  QLabel::mouseReleaseEvent(event);
-}
-
-void CStaticLink::updateColour() {
-  QPalette p = palette();
-  p.setColor(QPalette::WindowText, colourOf(linkColour(m_visited)));
-  setPalette(p);
-  update();
-}
-
 // CreditsDisplay
 
 CreditsDisplay::CreditsDisplay(QWidget* parent) : QWidget(parent), m_scroller(creditLines()) {
   setFixedSize(kCreditsWidth, kCreditsHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  m_bitmaps[QString::fromLatin1(kSplashName)] = splashPicture();
+  m_bitmaps[toQString(kSplashName)] = splashPicture();
 }
 
 void CreditsDisplay::start() {
@@ -140,7 +93,7 @@ void CreditsDisplay::paintEvent(QPaintEvent*) {
     }
     const CreditFont look = creditFont(line.style);
     p.setFont(creditQFont(look));
-    p.setPen(colourOf(look.colour));
+    p.setPen(toQColor(look.colour));
     p.drawText(area, Qt::AlignHCenter | Qt::AlignVCenter, toQString(line.text));
   }
 }
@@ -203,7 +156,7 @@ AboutBox::AboutBox(QWidget* parent)
   int row = 0;
   for (const AboutLink& link : aboutLinks()) {
     links->addWidget(new QLabel(toQString(link.label), this), row, 0);
-    auto* control = new CStaticLink(toQString(link.text), this);
+    auto* control = new LinkLabel(toQString(link.text), this);
     setControlId(control, 1101 + row);
     links->addWidget(control, row, 1);
     ++row;
@@ -238,7 +191,7 @@ AboutBox::AboutBox(QWidget* parent)
   layout->addWidget(m_environment);
 }
 
-QList<CStaticLink*> AboutBox::links() const { return findChildren<CStaticLink*>(); }
+QList<LinkLabel*> AboutBox::links() const { return findChildren<LinkLabel*>(); }
 
 void AboutBox::showCredits() {
   CreditsDialog dialog(this);

@@ -10,40 +10,11 @@
 #include <QUrl>
 
 #include "desktop/about_text.h"
+#include "gui/controls/link_label.h"
 
 class QTextBrowser;
 
 namespace hueset::gui {
-
-// A static text that acts as a hyperlink: blue and underlined, purple once
-// opened, with the hand cursor; a click opens the target (its own text
-// when no link is set) with the desktop's handler, or beeps when that
-// fails.
-class CStaticLink : public QLabel {
-  Q_OBJECT
- public:
-  explicit CStaticLink(const QString& text, QWidget* parent = nullptr, const QString& link = {});
-
-  void setLink(const QString& link) { m_link = link; }
-  QString link() const { return m_link; }
-  QUrl target() const;
-  bool visited() const { return m_visited; }
-
-  // Opens the target; true when the desktop took it.
-  bool open();
-
- signals:
-  void opened(const QUrl& url);
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override;
-
- private:
-  void updateColour();
-
-  QString m_link;
-  bool m_visited = false;
-};
 
 // The scrolling credits: lines rise one pixel every 16 milliseconds on a
 // black background, each in the style its last character picks; the list
@@ -104,7 +75,7 @@ class AboutBox : public QDialog {
   explicit AboutBox(QWidget* parent = nullptr);
 
   QTextBrowser* licence() const { return m_licence; }
-  QList<CStaticLink*> links() const;
+  QList<LinkLabel*> links() const;
   QLabel* environment() const { return m_environment; }
   void showCredits();
 

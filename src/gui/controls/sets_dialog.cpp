@@ -17,7 +17,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "gui/controls/qt_text.h"
+#include "gui/common/qt_text.h"
 #include "gui/controls/validating_field.h"
 
 namespace hueset::gui {

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QTimer>
 
+#include "desktop/command_ids.h"
 #include "desktop/set_layout.h"
 
 class QCheckBox;
@@ -38,7 +39,7 @@ class SetsDialog : public QDialog {
     kMoveUpButton = 1010,
     kMoveDownButton = 1011,
     kDuplicatesNote = 1112,
-    kHelpButton = 57670,
+    kHelpButton = kHelp,  // the Help command's number
   };
 
   SetsDialog(std::vector<std::string> names, bool allowDuplicates,

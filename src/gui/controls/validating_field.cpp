@@ -12,19 +12,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "gui/controls/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace hueset::gui {
 namespace {
 
 constexpr const char* kControlIdProperty = "huesetControlId";
-
-// Message texts break lines with "\r\n"; a Qt message box wants "\n".
-QString displayText(const std::string& text) {
-  QString shown = toQString(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return shown;
-}
 
 bool plainKey(const QKeyEvent* event) {
   return !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -49,7 +42,7 @@ FieldSupport::FieldSupport()
       }) {}
 
 void FieldSupport::showMessage(QWidget* parent, const FieldMessage& message) const {
-  if (m_show) m_show(parent, toQString(message.title), displayText(message.text));
+  if (m_show) m_show(parent, toQString(message.title), withLineFeeds(message.text));
 }
 
 // FieldSpinButton

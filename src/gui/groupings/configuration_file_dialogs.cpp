@@ -1,30 +1,24 @@
 #include "gui/groupings/configuration_file_dialogs.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "groupings/current_configuration.h"
+#include "gui/common/qt_text.h"
 
 namespace hueset::gui {
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <std::size_t N>
 QStringList nameFilters(const std::array<ConfigurationFileFilter, N>& filters) {
   QStringList list;
   for (const ConfigurationFileFilter& f : filters) {
     // Qt reads "*.*" as names with a dot; every file is "*".
-    const QString pattern = f.pattern == "*.*" ? QStringLiteral("*") : qs(f.pattern);
-    list << QStringLiteral("%1 (%2)").arg(qs(f.label), pattern);
+    const QString pattern = f.pattern == "*.*" ? QStringLiteral("*") : toQString(f.pattern);
+    list << QStringLiteral("%1 (%2)").arg(toQString(f.label), pattern);
   }
   return list;
 }
-
-std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 
@@ -43,7 +37,7 @@ std::optional<ConfigurationFileDialogs::FileChoice> QtConfigurationFileDialogs::
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   FileChoice choice;
-  choice.path = pathBytes(dialog.selectedFiles().first());
+  choice.path = toPathBytes(dialog.selectedFiles().first());
   choice.filterIndex = static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())));
   return choice;
 }
@@ -58,7 +52,7 @@ std::optional<ConfigurationFileDialogs::FileChoice> QtConfigurationFileDialogs::
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.selectNameFilter(filters.first());
-  dialog.setDefaultSuffix(qs(kConfigurationDefaultExtension));
+  dialog.setDefaultSuffix(toQString(kConfigurationDefaultExtension));
   // A name typed without an extension gets the one of the chosen type.
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
     dialog.setDefaultSuffix(filters.indexOf(f) == 1 ? QStringLiteral("cft") : QStringLiteral("cfb"));
@@ -68,7 +62,7 @@ std::optional<ConfigurationFileDialogs::FileChoice> QtConfigurationFileDialogs::
   dialog.selectFile(proposed.fileName());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   FileChoice choice;
-  choice.path = pathBytes(dialog.selectedFiles().first());
+  choice.path = toPathBytes(dialog.selectedFiles().first());
   choice.filterIndex = static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())));
   return choice;
 }

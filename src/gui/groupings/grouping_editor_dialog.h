@@ -2,73 +2,26 @@
 
 #include <functional>
 #include <map>
-#include <memory>
 
 #include <QDialog>
 #include <QFont>
-#include <QStyledItemDelegate>
-#include <QTreeWidget>
 
+#include "desktop/command_ids.h"
 #include "desktop/grouping_editor_model.h"
+#include "desktop/prompt_types.h"
 #include "gui/controls/validating_field.h"
+#include "gui/groupings/grouping_editor_ui.h"
 #include "gui/groupings/groupings_editor_launcher.h"
-#include "desktop/help_topics.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
 class QMenu;
-class QMenuBar;
-class QPushButton;
-class QStatusBar;
 
 namespace hueset::gui {
 
-class TLColourDropDownButton;
+class ResiduePreviewDelegate;
 
 // The help context of the groupings editor: that of the command opening it.
-inline constexpr int kGroupingsEditorHelpContext = kCommandHelpBase + 32777;
-
-// The list of the groupings editor. It asks before a click or a key moves
-// the selection, so that an invalid row can keep it.
-class GroupingList : public QTreeWidget {
-  Q_OBJECT
- public:
-  using Guard = std::function<bool()>;
-  explicit GroupingList(QWidget* parent = nullptr);
-  // Answers whether the selection may change now.
-  void setGuard(Guard guard) { m_guard = std::move(guard); }
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  bool wouldChangeSelection(QMouseEvent* event) const;
-  bool allowed() const { return !m_guard || m_guard(); }
-
-  Guard m_guard;
-  bool m_refused = false;
-};
-
-// Draws a grouping's residues in the grouping's own format.
-class ResiduePreviewDelegate : public QStyledItemDelegate {
-  Q_OBJECT
- public:
-  ResiduePreviewDelegate(const GroupingEditorModel& model, QObject* parent);
-  void setFace(const QString& face) { m_face = face; }
-  // The font a preview of `format` is drawn in, based on `base`.
-  QFont previewFont(const QFont& base, const ResidueFormat& format) const;
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override;
-
- private:
-  const GroupingEditorModel& m_model;
-  QString m_face;
-};
+inline constexpr int kGroupingsEditorHelpContext = commandHelpContext(kGroupingsEdit);
 
 // "Edit Residue Group Formats": the font, the current grouping's details
 // and the groupings in order of precedence, with undo and redo. It works on
@@ -76,11 +29,9 @@ class ResiduePreviewDelegate : public QStyledItemDelegate {
 class GroupingEditorDialog : public QDialog {
   Q_OBJECT
  public:
-  enum class Icon { Information, Exclamation, Stop, Question };
-  enum class Buttons { Ok, OkCancel };
-  // Shows a message box; true when the user answers OK.
-  using MessageFunction =
-      std::function<bool(QWidget* parent, const QString& text, Icon icon, Buttons buttons)>;
+  // Shows a message box (Ok or OkCancel buttons) and gives the answer.
+  using MessageFunction = std::function<PromptAnswer(QWidget* parent, const QString& text,
+                                                     PromptIcon icon, PromptButtons buttons)>;
   using HelpFunction = std::function<void(int context)>;
 
   // `save` writes an edited set to the configuration's file (null: the
@@ -104,37 +55,36 @@ class GroupingEditorDialog : public QDialog {
   int beeps() const { return m_beeps; }
 
   // The controls, for the tests and the screenshots.
-  QComboBox* fontList() const { return m_fontList; }
-  ScaledNumberField* fontSizeField() const { return m_fontSize; }
-  QCheckBox* activeBox() const { return m_active; }
-  QLineEdit* nameEdit() const { return m_name; }
-  LetterSetField* residuesEdit() const { return m_residues; }
-  QLineEdit* markerEdit() const { return m_marker; }
-  TLColourDropDownButton* textPicker() const { return m_textColour; }
-  TLColourDropDownButton* backPicker() const { return m_backColour; }
-  QCheckBox* boldBox() const { return m_bold; }
-  QCheckBox* italicBox() const { return m_italic; }
-  GroupingList* list() const { return m_list; }
-  QPushButton* addButton() const { return m_addButton; }
-  QPushButton* deleteButton() const { return m_deleteButton; }
-  QPushButton* moveUpButton() const { return m_moveUpButton; }
-  QPushButton* moveDownButton() const { return m_moveDownButton; }
-  QPushButton* activateButton() const { return m_activateButton; }
-  QPushButton* inactivateButton() const { return m_inactivateButton; }
-  QPushButton* finishButton() const { return m_finishButton; }
-  QPushButton* saveAsButton() const { return m_saveAsButton; }
-  QPushButton* cancelButton() const { return m_cancelButton; }
-  QPushButton* helpButton() const { return m_helpButton; }
-  QMenuBar* menuBar() const { return m_menuBar; }
+  QComboBox* fontList() const { return m_ui.fontList; }
+  ScaledNumberField* fontSizeField() const { return m_ui.fontSize; }
+  QCheckBox* activeBox() const { return m_ui.active; }
+  QLineEdit* nameEdit() const { return m_ui.name; }
+  LetterSetField* residuesEdit() const { return m_ui.residues; }
+  QLineEdit* markerEdit() const { return m_ui.marker; }
+  ColourButton* textPicker() const { return m_ui.textColour; }
+  ColourButton* backPicker() const { return m_ui.backColour; }
+  QCheckBox* boldBox() const { return m_ui.bold; }
+  QCheckBox* italicBox() const { return m_ui.italic; }
+  GroupingList* list() const { return m_ui.list; }
+  QPushButton* addButton() const { return m_ui.addButton; }
+  QPushButton* deleteButton() const { return m_ui.deleteButton; }
+  QPushButton* moveUpButton() const { return m_ui.moveUpButton; }
+  QPushButton* moveDownButton() const { return m_ui.moveDownButton; }
+  QPushButton* activateButton() const { return m_ui.activateButton; }
+  QPushButton* inactivateButton() const { return m_ui.inactivateButton; }
+  QPushButton* finishButton() const { return m_ui.finishButton; }
+  QPushButton* saveAsButton() const { return m_ui.saveAsButton; }
+  QPushButton* cancelButton() const { return m_ui.cancelButton; }
+  QPushButton* helpButton() const { return m_ui.helpButton; }
+  QMenuBar* menuBar() const { return m_ui.menuBar; }
   QMenu* editMenu() const { return m_editMenu; }
-  QStatusBar* statusBar() const { return m_statusBar; }
+  QStatusBar* statusBar() const { return m_ui.statusBar; }
   const ResiduePreviewDelegate* previewDelegate() const { return m_preview; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void buildControls();
   void buildMenus();
   void connectControls();
   void loadFonts(const QStringList& faces);
@@ -154,7 +104,7 @@ class GroupingEditorDialog : public QDialog {
   void applied(const std::optional<AppliedEdit>& edit);
   void showProblem(const EditorProblem& problem);
   void focusControl(EditorControl control);
-  bool message(const QString& text, Icon icon, Buttons buttons);
+  bool message(const QString& text, PromptIcon icon, PromptButtons buttons);
   void beep();
 
   void detailEdited(bool changed);
@@ -172,32 +122,9 @@ class GroupingEditorDialog : public QDialog {
   bool m_problemPosted = false;
   int m_beeps = 0;
 
-  QComboBox* m_fontList = nullptr;
-  ScaledNumberField* m_fontSize = nullptr;
-  FieldSpinButton* m_fontSpin = nullptr;
-  QCheckBox* m_active = nullptr;
-  QLineEdit* m_name = nullptr;
-  LetterSetField* m_residues = nullptr;
-  QLineEdit* m_marker = nullptr;
-  TLColourDropDownButton* m_textColour = nullptr;
-  TLColourDropDownButton* m_backColour = nullptr;
-  QCheckBox* m_bold = nullptr;
-  QCheckBox* m_italic = nullptr;
-  QPushButton* m_addButton = nullptr;
-  QPushButton* m_deleteButton = nullptr;
-  QPushButton* m_moveUpButton = nullptr;
-  QPushButton* m_moveDownButton = nullptr;
-  QPushButton* m_activateButton = nullptr;
-  QPushButton* m_inactivateButton = nullptr;
-  GroupingList* m_list = nullptr;
+  GroupingEditorUi m_ui;
   ResiduePreviewDelegate* m_preview = nullptr;
-  QPushButton* m_finishButton = nullptr;
-  QPushButton* m_saveAsButton = nullptr;
-  QPushButton* m_cancelButton = nullptr;
-  QPushButton* m_helpButton = nullptr;
-  QMenuBar* m_menuBar = nullptr;
   QMenu* m_editMenu = nullptr;
-  QStatusBar* m_statusBar = nullptr;
   std::map<EditorCommand, QAction*> m_actions;  // menu items
   std::map<EditorCommand, QAction*> m_keys;     // accelerators
 };

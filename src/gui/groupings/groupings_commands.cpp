@@ -5,60 +5,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QWidget>
 
 #include "desktop/command_ids.h"
-#include "gui/app/user_prompts.h"
+#include "gui/common/qt_text.h"
+#include "gui/common/user_prompts.h"
 
 namespace hueset::gui {
 namespace {
 
 // The menu has this many recent configuration slots.
 constexpr int kRecentSlots = 16;
-
-QString fromPathBytes(const std::string& path) {
-  return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-// Message texts keep Windows line ends; a message box wants line feeds.
-QString displayText(std::string_view text) {
-  QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
-  return s;
-}
-
-UserPrompts::Icon promptIcon(ConfigurationUi::Icon icon) {
-  switch (icon) {
-    case ConfigurationUi::Icon::Information: return UserPrompts::Icon::Information;
-    case ConfigurationUi::Icon::Exclamation: return UserPrompts::Icon::Exclamation;
-    case ConfigurationUi::Icon::Stop: return UserPrompts::Icon::Stop;
-    case ConfigurationUi::Icon::Question: break;
-  }
-  return UserPrompts::Icon::Question;
-}
-
-UserPrompts::Buttons promptButtons(ConfigurationUi::Buttons buttons) {
-  switch (buttons) {
-    case ConfigurationUi::Buttons::Ok: return UserPrompts::Buttons::Ok;
-    case ConfigurationUi::Buttons::OkCancel: return UserPrompts::Buttons::OkCancel;
-    case ConfigurationUi::Buttons::YesNo: return UserPrompts::Buttons::YesNo;
-    case ConfigurationUi::Buttons::YesNoCancel: break;
-  }
-  return UserPrompts::Buttons::YesNoCancel;
-}
-
-ConfigurationUi::Answer configurationAnswer(UserPrompts::Answer answer) {
-  switch (answer) {
-    case UserPrompts::Answer::Ok: return ConfigurationUi::Answer::Ok;
-    case UserPrompts::Answer::Yes: return ConfigurationUi::Answer::Yes;
-    case UserPrompts::Answer::No: return ConfigurationUi::Answer::No;
-    case UserPrompts::Answer::Cancel: break;
-  }
-  return ConfigurationUi::Answer::Cancel;
-}
 
 }  // namespace
 
@@ -70,7 +28,9 @@ GroupingsCommands::GroupingsCommands(CurrentConfiguration& state, Options& optio
   m_saveAction->setData(static_cast<int>(kGroupingsSave));
   m_saveAction->setStatusTip(QStringLiteral("Save the Residue Groupings to their file"));
   m_saveAction->setEnabled(false);
-  connect(m_saveAction, &QAction::triggered, this, &GroupingsCommands::save);
+  connect(m_saveAction, &QAction::triggered, this, [this] {
+    if (m_commands.saveEnabled()) run([this] { m_commands.saveConfiguration(); });
+  });
 }
 
 GroupingsCommands::~GroupingsCommands() {
@@ -79,15 +39,21 @@ GroupingsCommands::~GroupingsCommands() {
 
 void GroupingsCommands::attach(const std::function<QAction*(int)>& action, QMenu* menu) {
   const struct {
-    int command;
-    void (GroupingsCommands::*handler)();
+    Command command;
+    std::function<void()> handler;
   } handlers[] = {
-      {kGroupingsEdit, &GroupingsCommands::edit},
-      {kGroupingsOpen, &GroupingsCommands::open},
-      {kGroupingsReload, &GroupingsCommands::reload},
-      {kGroupingsSaveAs, &GroupingsCommands::saveAs},
-      {kGroupingsDefaults, &GroupingsCommands::useDefaults},
-      {kGroupingsBlackWhite, &GroupingsCommands::useBlackAndWhiteDefaults},
+      {kGroupingsEdit, [this] { run([this] { m_commands.edit(); }); }},
+      {kGroupingsOpen, [this] { run([this] { m_commands.open(); }); }},
+      // The key reaches the command while it is disabled too.
+      {kGroupingsReload,
+       [this] {
+         if (m_commands.reloadEnabled()) run([this] { m_commands.reload(); });
+       }},
+      {kGroupingsSaveAs, [this] { run([this] { m_commands.saveConfigurationAs(); }); }},
+      {kGroupingsDefaults,
+       [this] { run([this] { m_commands.useDefault(BuiltinDefault::Colour); }); }},
+      {kGroupingsBlackWhite,
+       [this] { run([this] { m_commands.useDefault(BuiltinDefault::BlackAndWhite); }); }},
   };
   for (const auto& h : handlers) {
     QAction* a = action(h.command);
@@ -112,47 +78,8 @@ void GroupingsCommands::setEditorLauncher(GroupingsEditorLauncher* launcher) {
   m_editor = launcher ? launcher : &m_ownEditor;
 }
 
-void GroupingsCommands::edit() {
-  m_commands.edit();
-  updateCommands();
-}
-
-void GroupingsCommands::open() {
-  m_commands.open();
-  updateCommands();
-}
-
-void GroupingsCommands::reload() {
-  // The key reaches the command while it is disabled too.
-  if (!m_commands.reloadEnabled()) return;
-  m_commands.reload();
-  updateCommands();
-}
-
-void GroupingsCommands::save() {
-  if (!m_commands.saveEnabled()) return;
-  m_commands.saveConfiguration();
-  updateCommands();
-}
-
-void GroupingsCommands::saveAs() {
-  m_commands.saveConfigurationAs();
-  updateCommands();
-}
-
-void GroupingsCommands::useDefaults() {
-  m_commands.useDefault(BuiltinDefault::Colour);
-  updateCommands();
-}
-
-void GroupingsCommands::useBlackAndWhiteDefaults() {
-  m_commands.useDefault(BuiltinDefault::BlackAndWhite);
-  updateCommands();
-}
-
-void GroupingsCommands::openRecent(int index) {
-  if (index < 0) return;
-  m_commands.openRecent(static_cast<std::size_t>(index));
+void GroupingsCommands::run(const std::function<void()>& command) {
+  command();
   updateCommands();
 }
 
@@ -178,38 +105,38 @@ void GroupingsCommands::updateRecentConfigurations() {
   m_recentPlaceholder->setEnabled(false);
   if (!any) return;
 
-  const std::string current = QFile::encodeName(QDir::currentPath()).toStdString();
+  const std::string current = toPathBytes(QDir::currentPath());
   const int count = std::min(static_cast<int>(recent->size()), kRecentSlots);
   for (int i = 0; i < count; ++i) {
-    QString name = fromPathBytes(recent->displayName(static_cast<std::size_t>(i), current));
+    QString name = toQPath(recent->displayName(static_cast<std::size_t>(i), current));
     name.replace(QLatin1Char('&'), QStringLiteral("&&"));
     const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
                                : QStringLiteral("%1 %2").arg(i + 1).arg(name);
     auto* a = new QAction(text, m_menu);
     a->setData(static_cast<int>(kGroupingsMruFirst) + i);
     a->setStatusTip(QStringLiteral("Open this configuration file"));
-    a->setToolTip(fromPathBytes(recent->entries()[static_cast<std::size_t>(i)]));
-    connect(a, &QAction::triggered, this, [this, i] { openRecent(i); });
+    a->setToolTip(toQPath(recent->entries()[static_cast<std::size_t>(i)]));
+    connect(a, &QAction::triggered, this, [this, i] {
+      run([this, i] { m_commands.openRecent(static_cast<std::size_t>(i)); });
+    });
     m_menu->insertAction(m_recentPlaceholder, a);
     m_recentActions << a;
   }
 }
 
-ConfigurationUi::Answer GroupingsCommands::message(std::string_view text, Icon icon,
-                                                   Buttons buttons) {
-  return configurationAnswer(m_prompts.message(m_window, QStringLiteral("HUESET"),
-                                                displayText(text), promptIcon(icon),
-                                                promptButtons(buttons)));
+PromptAnswer GroupingsCommands::message(std::string_view text, PromptIcon icon,
+                                        PromptButtons buttons) {
+  return m_prompts.message(m_window, QStringLiteral("HUESET"), displayText(text), icon, buttons);
 }
 
 std::optional<ConfigurationUi::FileChoice> GroupingsCommands::chooseConfigurationToOpen(
     const std::string& folder) {
-  return m_dialogs->chooseToOpen(m_window, fromPathBytes(folder));
+  return m_dialogs->chooseToOpen(m_window, toQPath(folder));
 }
 
 std::optional<ConfigurationUi::FileChoice> GroupingsCommands::chooseConfigurationToSave(
     const std::string& proposedPath) {
-  return m_dialogs->chooseToSave(m_window, fromPathBytes(proposedPath));
+  return m_dialogs->chooseToSave(m_window, toQPath(proposedPath));
 }
 
 bool GroupingsCommands::editGroupings(GroupingSet& target, const GroupingsEditorRequest& request) {

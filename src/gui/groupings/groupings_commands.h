@@ -7,10 +7,10 @@
 #include <QObject>
 #include <QPointer>
 
+#include "desktop/configuration_commands.h"
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/grouping_editor_dialog.h"
 #include "gui/groupings/groupings_editor_launcher.h"
-#include "desktop/configuration_commands.h"
 
 class QAction;
 class QMenu;
@@ -53,15 +53,6 @@ class GroupingsCommands : public QObject, private ConfigurationUi {
   // At exit: false when the user keeps the program open.
   bool promptSaveChanges() { return m_commands.promptSaveChanges(); }
 
-  void edit();
-  void open();
-  void reload();
-  void save();
-  void saveAs();
-  void useDefaults();
-  void useBlackAndWhiteDefaults();
-  void openRecent(int index);
-
   // Enabling of the commands and the recent slots, from the current state.
   void updateCommands();
 
@@ -70,7 +61,7 @@ class GroupingsCommands : public QObject, private ConfigurationUi {
   void stateChanged();
 
  private:
-  Answer message(std::string_view text, Icon icon, Buttons buttons) override;
+  PromptAnswer message(std::string_view text, PromptIcon icon, PromptButtons buttons) override;
   std::optional<FileChoice> chooseConfigurationToOpen(const std::string& folder) override;
   std::optional<FileChoice> chooseConfigurationToSave(const std::string& proposedPath) override;
   bool editGroupings(GroupingSet& target, const GroupingsEditorRequest& request) override;
@@ -78,6 +69,8 @@ class GroupingsCommands : public QObject, private ConfigurationUi {
   void setBusy(bool busy) override;
 
   void updateRecentConfigurations();
+  // Runs a command of the core, then brings the menu up to date.
+  void run(const std::function<void()>& command);
 
   ConfigurationCommands m_commands;
   Options& m_options;

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "groupings/grouping_set.h"
 #include "desktop/configuration_commands.h"
+#include "groupings/grouping_set.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "gui/app/user_prompts.h"
+#include "gui/common/user_prompts.h"
 
 class QLabel;
 class QListWidget;

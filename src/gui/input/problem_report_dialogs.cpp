@@ -9,13 +9,10 @@
 #include <QVBoxLayout>
 
 #include "desktop/help_topics.h"
+#include "gui/common/qt_text.h"
 
 namespace hueset::gui {
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -31,7 +28,7 @@ QTreeWidget* makeReport(const std::vector<ReportColumn>& columns, QWidget* paren
   report->setAllColumnsShowFocus(true);
   report->setColumnCount(static_cast<int>(columns.size()));
   QStringList titles;
-  for (const ReportColumn& c : columns) titles << qs(c.title);
+  for (const ReportColumn& c : columns) titles << toQString(c.title);
   report->setHeaderLabels(titles);
   report->header()->setStretchLastSection(false);
   report->header()->setSectionResizeMode(QHeaderView::Interactive);
@@ -68,17 +65,10 @@ int totalWidth(const QTreeWidget* report) {
 
 }  // namespace
 
-QString displayText(std::string_view text) {
-  QString s = qs(text);
-  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
-  return s;
-}
-
 int reportColumnWidth(const QFontMetrics& metrics, const ReportColumn& column) {
   int widest = 0;
   for (const std::string& text : column.sizingTexts) {
-    widest = std::max(widest, metrics.horizontalAdvance(qs(text)));
+    widest = std::max(widest, metrics.horizontalAdvance(toQString(text)));
   }
   return widest + kReportColumnPadding;
 }
@@ -86,24 +76,24 @@ int reportColumnWidth(const QFontMetrics& metrics, const ReportColumn& column) {
 CharacterProblemsDialog::CharacterProblemsDialog(const std::vector<CharacterProblem>& problems,
                                                  std::function<void(int)> help, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(qs(kCharacterReportTitle));
+  setWindowTitle(toQString(kCharacterReportTitle));
   CharacterReport model = makeCharacterReport(problems);
 
   m_report = makeReport(model.columns, this);
   for (const auto& row : model.rows) {
     QStringList cells;
-    for (const std::string& cell : row) cells << qs(cell);
+    for (const std::string& cell : row) cells << toQString(cell);
     m_report->addTopLevelItem(new QTreeWidgetItem(cells));
   }
   sizeColumns(m_report, model.columns);
 
-  m_note = wrappedLabel(qs(kCharacterReportNote), this);
+  m_note = wrappedLabel(toQString(kCharacterReportNote), this);
   m_note->setVisible(model.noteVisible);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(wrappedLabel(qs(kCharacterReportPrompt), this));
+  layout->addWidget(wrappedLabel(toQString(kCharacterReportPrompt), this));
   layout->addWidget(m_report, 1);
-  layout->addWidget(wrappedLabel(qs(kCharacterReportFootnote), this));
+  layout->addWidget(wrappedLabel(toQString(kCharacterReportFootnote), this));
   layout->addWidget(m_note);
   layout->addWidget(helpButtons(this, QStringLiteral("&Yes"), QStringLiteral("&No"),
                                 QStringLiteral("&Help"), std::move(help),
@@ -114,7 +104,7 @@ CharacterProblemsDialog::CharacterProblemsDialog(const std::vector<CharacterProb
 UnequalLengthsDialog::UnequalLengthsDialog(const std::string& heading, const Alignment& alignment,
                                            std::function<void(int)> help, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(qs(kUnequalLengthsTitle));
+  setWindowTitle(toQString(kUnequalLengthsTitle));
   UnequalLengthsReport model = makeUnequalLengthsReport(heading, alignment);
 
   m_heading = wrappedLabel(
@@ -123,7 +113,7 @@ UnequalLengthsDialog::UnequalLengthsDialog(const std::string& heading, const Ali
   m_report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   for (const UnequalLengthsRow& row : model.rows) {
     auto* item = new QTreeWidgetItem(
-        QStringList{qs(row.name), qs(row.length), qs(row.residues), qs(row.name)});
+        QStringList{toQString(row.name), toQString(row.length), toQString(row.residues), toQString(row.name)});
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     m_report->addTopLevelItem(item);
   }
@@ -131,9 +121,9 @@ UnequalLengthsDialog::UnequalLengthsDialog(const std::string& heading, const Ali
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_heading);
-  layout->addWidget(wrappedLabel(qs(kUnequalLengthsExplanation), this));
+  layout->addWidget(wrappedLabel(toQString(kUnequalLengthsExplanation), this));
   layout->addWidget(m_report, 1);
-  layout->addWidget(wrappedLabel(qs(kUnequalLengthsBracketNote), this));
+  layout->addWidget(wrappedLabel(toQString(kUnequalLengthsBracketNote), this));
   layout->addWidget(helpButtons(this, QStringLiteral("OK"), QString(), QStringLiteral("Help"),
                                 std::move(help), kUnequalLengthsHelpContext));
   resize(std::clamp(totalWidth(m_report) + 40, 520, 1000), 400);

@@ -48,8 +48,4 @@ class UnequalLengthsDialog : public QDialog {
   QTreeWidget* m_report;
 };
 
-// Message texts keep Windows line ends; a label wants plain line feeds and
-// no trailing break.
-QString displayText(std::string_view text);
-
 }  // namespace hueset::gui

@@ -10,10 +10,10 @@
 #include <QUrl>
 
 #include "annotate/annotation_writer.h"
-#include "gui/app/user_prompts.h"
-#include "gui/input/problem_report_dialogs.h"
-#include "gui/output/clipboard_transfer.h"
 #include "desktop/word_processor.h"
+#include "gui/common/qt_text.h"
+#include "gui/common/user_prompts.h"
+#include "gui/output/clipboard_transfer.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {
@@ -44,11 +44,9 @@ QString WordProcessorHandoff::wordProcessor() {
   if (!m_program.isEmpty() && !m_launcher.isExecutable(m_program)) m_program.clear();
   if (m_program.isEmpty()) {
     std::string found = findWriterProgram([this](std::string_view name) {
-      return QFile::encodeName(m_launcher.findExecutable(
-                                   QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))))
-          .toStdString();
+      return toPathBytes(m_launcher.findExecutable(toQString(name)));
     });
-    m_program = QFile::decodeName(QByteArray::fromStdString(found));
+    m_program = toQPath(found);
   }
   return m_program;
 }
@@ -67,30 +65,28 @@ QString WordProcessorHandoff::writeTemporaryFile(const AnnotationWriter& writer,
     path = QDir(m_folder).filePath(QStringLiteral("annotation-%1-%2.rtf").arg(stamp).arg(n));
   }
   std::string text = writer.fileText();
-  WriteResult result = writeFileAtomically(QFile::encodeName(path).toStdString(), text);
+  WriteResult result = writeFileAtomically(toPathBytes(path), text);
   if (!result.ok) {
-    *error = QString::fromStdString(result.error);
+    *error = toQPath(result.error);
     return {};
   }
   return path;
 }
 
 bool WordProcessorHandoff::send(const AnnotationWriter& writer, QClipboard* clipboard,
-                                QWidget* view, UserPrompts& prompts) {
+                                QWidget* parent, UserPrompts& prompts) {
   if (!transferToClipboard(writer, clipboard)) return false;
 
   auto reportError = [&](const QString& description) {
-    prompts.message(view, QString::fromLatin1(kWordProcessorErrorCaption.data(),
-                                              static_cast<qsizetype>(kWordProcessorErrorCaption.size())),
-                    displayText(wordProcessorErrorMessage(description.toStdString())),
-                    UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok);
+    prompts.message(parent, toQString(kWordProcessorErrorCaption),
+                    displayText(wordProcessorErrorMessage(toPathBytes(description))),
+                    PromptIcon::Exclamation, PromptButtons::Ok);
     return false;
   };
   auto reportMissing = [&] {
-    prompts.message(view, QString::fromLatin1(kWordProcessorMissingCaption.data(),
-                                              static_cast<qsizetype>(kWordProcessorMissingCaption.size())),
-                    displayText(wordProcessorMissingMessage()), UserPrompts::Icon::Exclamation,
-                    UserPrompts::Buttons::Ok);
+    prompts.message(parent, toQString(kWordProcessorMissingCaption),
+                    displayText(wordProcessorMissingMessage()), PromptIcon::Exclamation,
+                    PromptButtons::Ok);
     return false;
   };
 
@@ -101,9 +97,9 @@ bool WordProcessorHandoff::send(const AnnotationWriter& writer, QClipboard* clip
 
   if (!program.isEmpty()) {
     WordProcessorLaunch launch =
-        writerLaunch(QFile::encodeName(program).toStdString(), QFile::encodeName(m_lastFile).toStdString());
+        writerLaunch(toPathBytes(program), toPathBytes(m_lastFile));
     QStringList arguments;
-    for (const std::string& a : launch.arguments) arguments << QFile::decodeName(QByteArray::fromStdString(a));
+    for (const std::string& a : launch.arguments) arguments << toQPath(a);
     if (m_launcher.startDetached(program, arguments)) return true;
     m_program.clear();
     return reportError(QStringLiteral("%1 could not be started.").arg(program));

@@ -46,8 +46,8 @@ class WordProcessorHandoff {
   explicit WordProcessorHandoff(ProgramLauncher& launcher);
 
   // True when the annotation reached a word processor. Messages go to the
-  // user through `prompts`, parented to `view`.
-  bool send(const AnnotationWriter& writer, QClipboard* clipboard, QWidget* view,
+  // user through `prompts`, parented to `parent`.
+  bool send(const AnnotationWriter& writer, QClipboard* clipboard, QWidget* parent,
             UserPrompts& prompts);
 
   // The remembered word processor, found anew when it has gone; empty when

@@ -2,9 +2,11 @@
 
 #include <QWidget>
 
-#include "gui/controls/qt_text.h"
-#include "gui/settings/options_page_widgets.h"
-#include "gui/settings/prop_sheet_last_active_page.h"
+#include "gui/common/qt_text.h"
+#include "gui/settings/general_page.h"
+#include "gui/settings/options_dialog.h"
+#include "gui/settings/options_page_widget.h"
+#include "gui/settings/output_page.h"
 
 namespace hueset::gui {
 
@@ -20,16 +22,16 @@ bool OptionsCommand::showOptions(const QFont& editorFont) {
   OptionGroups copies = OptionGroups::copyOf(m_options);
   const bool verbose = m_options.general.verboseDialogues;
 
-  CPropSheetLastActivePage sheet(toQString(kOptionsSheetCaption), m_window);
+  OptionsDialog sheet(toQString(kOptionsSheetCaption), m_window);
   // About as wide as the layouts were drawn (374 dialog units).
   sheet.setPageWidth(verbose ? 600 : 540);
-  FieldSupport& support = *m_support;
+  const PageSetup setup{verbose, copies, *m_support};
   auto caption = [](OptionsPage page) { return toQString(optionsPageInfo(page).caption); };
-  sheet.addPage(new CDialOptionsAnnotate(verbose, copies, support), caption(OptionsPage::Annotate));
-  sheet.addPage(new CDialOptionsParsing(verbose, copies, support), caption(OptionsPage::Parsing));
-  sheet.addPage(new CDialOptionsOutput(verbose, copies, support), caption(OptionsPage::Output));
-  sheet.addPage(new CDialOptionsHTML(verbose, copies, support), caption(OptionsPage::Html));
-  auto* general = new CDialOptionsGeneral(verbose, copies, support);
+  sheet.addPage(new AnnotatePage(setup), caption(OptionsPage::Annotate));
+  sheet.addPage(new ParsingPage(setup), caption(OptionsPage::Parsing));
+  sheet.addPage(new OutputPage(setup), caption(OptionsPage::Output));
+  sheet.addPage(new HtmlPage(setup), caption(OptionsPage::Html));
+  auto* general = new GeneralPage(setup);
   general->setEditorFont(editorFont);
   sheet.addPage(general, caption(OptionsPage::General));
   if (m_memory.remembered() != kNoOptionsPage) sheet.setActivePage(m_memory.remembered());

@@ -5,15 +5,15 @@
 #include <QFont>
 #include <QObject>
 
+#include "desktop/options_pages.h"
 #include "gui/controls/validating_field.h"
 #include "settings/options.h"
-#include "desktop/options_pages.h"
 
 class QWidget;
 
 namespace hueset::gui {
 
-class CPropSheetLastActivePage;
+class OptionsDialog;
 
 // The Options command: shows the five option pages on copies of the option
 // groups, copies them back on OK, and remembers for the run which page to
@@ -22,7 +22,7 @@ class OptionsCommand : public QObject {
   Q_OBJECT
  public:
   // Runs the sheet and returns its result (QDialog::Accepted on OK).
-  using Runner = std::function<int(CPropSheetLastActivePage& sheet)>;
+  using Runner = std::function<int(OptionsDialog& sheet)>;
 
   // `window` is the sheet's parent and this object's owner. The fields share
   // `support` when given, else one of this command's own.

@@ -17,15 +17,15 @@ namespace hueset {
 namespace {
 
 namespace fs = std::filesystem;
-using Answer = ConfigurationUi::Answer;
-using Buttons = ConfigurationUi::Buttons;
+using Answer = PromptAnswer;
+using Buttons = PromptButtons;
 
 // Answers from a script and records what the commands asked.
 class ScriptedUi final : public ConfigurationUi {
  public:
   struct Shown {
     std::string text;
-    Icon icon;
+    PromptIcon icon;
     Buttons buttons;
   };
   struct Edit {
@@ -47,7 +47,7 @@ class ScriptedUi final : public ConfigurationUi {
   int busy = 0;
   int busyCalls = 0;
 
-  Answer message(std::string_view text, Icon icon, Buttons buttons) override {
+  Answer message(std::string_view text, PromptIcon icon, Buttons buttons) override {
     messages.push_back({std::string(text), icon, buttons});
     if (!answers.empty()) {
       Answer a = answers.front();
@@ -220,7 +220,7 @@ TEST_F(ConfigurationCommandsTest, OpenOfABrokenFileKeepsTheCurrentConfiguration)
   ASSERT_EQ(m_ui.messages.size(), 3u);
   EXPECT_EQ(m_ui.messages[0].text, "The Residue Groupings configuration file " + path("one.cfb") +
                                        " is corrupt and could not be read.");
-  EXPECT_EQ(m_ui.messages[0].icon, ConfigurationUi::Icon::Stop);
+  EXPECT_EQ(m_ui.messages[0].icon, PromptIcon::Stop);
   EXPECT_EQ(m_ui.messages[1].text, "There was an error reading the configuration file " +
                                        path("bad.cft") + " on line 2.\r\n" +
                                        std::string(loadString(2007)));

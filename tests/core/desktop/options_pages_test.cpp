@@ -7,11 +7,9 @@
 namespace hueset {
 namespace {
 
-using namespace optionctl;
-
 std::vector<int> controlIds(const PageLayout& layout) {
   std::vector<int> ids;
-  for (const PageItem& item : layout.controls()) ids.push_back(item.id);
+  for (const PageItem& item : layout.controls()) ids.push_back(item.id.value());
   return ids;
 }
 
@@ -61,7 +59,7 @@ TEST(OptionsPages, BothLayoutsHoldEveryControlButOnlyVerboseExplains) {
                               item.kind == PageItemKind::PercentField ||
                               item.kind == PageItemKind::LetterSetField ||
                               item.kind == PageItemKind::CharacterEdit;
-            EXPECT_EQ(item.text.empty(), edit) << layout->number << " item " << item.id;
+            EXPECT_EQ(item.text.empty(), edit) << layout->number << " item " << item.id.value();
           }
         }
       }
@@ -70,22 +68,27 @@ TEST(OptionsPages, BothLayoutsHoldEveryControlButOnlyVerboseExplains) {
 }
 
 TEST(OptionsPages, EveryExchangedControlIsOnItsPage) {
-  const std::vector<std::vector<int>> expected = {
-      {kConsensusThreshold, kIncludeBlanks, kIgnoreX, kUseElision, kMinimumElisionLength,
-       kElisionThreshold},
-      {kConfirmFormats, kAnyLetter, kStandardResidues, kListedInvalidResidues, kInvalidResidues,
-       kStrangeLinkers, kLowerCase, kIgnoreCoil, kDiscardConfidences, kMergePhd},
-      {kJustifyLeft, kJustifyCentre, kJustifyRight, kWrapOutput, kWrapLength, kSeparateColumns,
-       kColumnWidth, kShowThreshold, kMultipleSets, kDuplicateInSets, kEnforceUpper,
-       kEnforceLinker, kLinkerCharacter, kSubstitutedLinkers},
-      {kEmbeddedStyleSheet, kInlineStyles, kOfficePalette, kWebSafePalette, kWebSafeWarning,
-       kSampleFont, kBrowserFontSize},
-      {kMruDocuments, kMruConfigurations, kEditorFont, kVerbose, kTerse, kLargeButtons}};
+  using enum AnnotateControl;
+  using enum ParsingControl;
+  using enum OutputControl;
+  using enum HtmlControl;
+  using enum GeneralControl;
+  const std::vector<std::vector<ControlId>> expected = {
+      {ConsensusThreshold, IncludeBlanks, IgnoreX, UseElision, MinimumElisionLength,
+       ElisionThreshold},
+      {ConfirmFormats, AnyLetter, StandardResidues, ListedInvalidResidues, InvalidResidues,
+       StrangeLinkers, LowerCase, IgnoreCoil, DiscardConfidences, MergePhd},
+      {JustifyLeft, JustifyCentre, JustifyRight, WrapOutput, WrapLength, SeparateColumns,
+       ColumnWidth, ShowThreshold, MultipleSets, DuplicateInSets, EnforceUpper, EnforceLinker,
+       LinkerCharacter, SubstitutedLinkers},
+      {EmbeddedStyleSheet, InlineStyles, OfficePalette, WebSafePalette, WebSafeWarning, SampleFont,
+       BrowserFontSize},
+      {MruDocuments, MruConfigurations, EditorFont, Verbose, Terse, LargeButtons}};
   for (int i = 0; i < kOptionsPageCount; ++i) {
     const std::vector<int> ids = controlIds(buildPageLayout(optionsPageAt(i), true));
-    EXPECT_EQ(std::multiset<int>(ids.begin(), ids.end()),
-              std::multiset<int>(expected[i].begin(), expected[i].end()))
-        << i;
+    std::multiset<int> wanted;
+    for (ControlId id : expected[static_cast<std::size_t>(i)]) wanted.insert(id.value());
+    EXPECT_EQ(std::multiset<int>(ids.begin(), ids.end()), wanted) << i;
   }
 }
 
@@ -95,18 +98,18 @@ TEST(OptionsPages, TerseTextsDifferWhereTheyShould) {
   EXPECT_EQ(verbose.groups[0].rows[1].items[0].text, "Identity &Threshold:");
   EXPECT_EQ(terse.groups[0].rows[0].items[0].text, "Identity Threshold:");
 
-  EXPECT_EQ(buildPageLayout(OptionsPage::Output, true).find(kEnforceUpper)->text,
+  EXPECT_EQ(buildPageLayout(OptionsPage::Output, true).find(OutputControl::EnforceUpper)->text,
             "Con&vert any lower-case residues to upper case");
-  EXPECT_EQ(buildPageLayout(OptionsPage::Output, false).find(kEnforceUpper)->text,
+  EXPECT_EQ(buildPageLayout(OptionsPage::Output, false).find(OutputControl::EnforceUpper)->text,
             "Con&vert lower-case residues to upper case");
-  EXPECT_EQ(buildPageLayout(OptionsPage::Html, true).find(kWebSafePalette)->text,
+  EXPECT_EQ(buildPageLayout(OptionsPage::Html, true).find(HtmlControl::WebSafePalette)->text,
             "Full \"&Web Safe\" palette (216 colours)");
-  EXPECT_EQ(buildPageLayout(OptionsPage::Html, false).find(kWebSafePalette)->text,
+  EXPECT_EQ(buildPageLayout(OptionsPage::Html, false).find(HtmlControl::WebSafePalette)->text,
             "&Full \"Web-Safe\" palette (216 colours)");
   // Texts kept character for character, blanks included.
-  EXPECT_EQ(buildPageLayout(OptionsPage::Html, false).find(kBrowserFontSize)->text,
+  EXPECT_EQ(buildPageLayout(OptionsPage::Html, false).find(HtmlControl::BrowserFontSize)->text,
             "Use &Browser  Font Settings");
-  EXPECT_EQ(buildPageLayout(OptionsPage::Parsing, false).find(kStrangeLinkers)->text,
+  EXPECT_EQ(buildPageLayout(OptionsPage::Parsing, false).find(ParsingControl::StrangeLinkers)->text,
             "&Allow non-standard \"gap\" symbols, on top of tilde\"~\"  , full stop\".\" and "
             "hyphen\"-\"");
 }
@@ -118,9 +121,9 @@ TEST(OptionsPages, TerseOutputKeepsTheSubstitutionsUnderOutputFormat) {
   EXPECT_EQ(groupTitles(terse), (std::vector<std::string_view>{"Output Format"}));
   const PageRow& last = terse.groups[0].rows.back();
   ASSERT_EQ(last.items.size(), 4u);
-  EXPECT_EQ(last.items[1].id, kLinkerCharacter);
+  EXPECT_EQ(last.items[1].id, OutputControl::LinkerCharacter);
   EXPECT_EQ(last.items[2].text, "for any linking \"gap\" symbols such as");
-  EXPECT_EQ(last.items[3].id, kSubstitutedLinkers);
+  EXPECT_EQ(last.items[3].id, OutputControl::SubstitutedLinkers);
 }
 
 TEST(OptionsPages, GroupBoxesOfBothLayouts) {
@@ -137,50 +140,54 @@ TEST(OptionsPages, GroupBoxesOfBothLayouts) {
 }
 
 TEST(OptionsPages, NumberFieldsCarryTheirNamesAndLimits) {
-  const auto length = findNumberField(OptionsPage::Annotate, kMinimumElisionLength);
+  const auto length = findNumberField(OptionsPage::Annotate, AnnotateControl::MinimumElisionLength);
   ASSERT_TRUE(length);
   EXPECT_EQ(length->name, "Minimum Length of the Elided Region ");
-  EXPECT_EQ(length->spinId, kMinimumElisionLengthSpin);
+  EXPECT_EQ(length->spinId, AnnotateControl::MinimumElisionLengthSpin);
   EXPECT_EQ(length->lower, (FieldBound{BoundMode::Strict, 3}));
   EXPECT_EQ(length->upper, (FieldBound{BoundMode::Inclusive, 999}));
-  EXPECT_EQ(findNumberField(OptionsPage::Annotate, kConsensusThreshold)->name, "Consensus");
-  EXPECT_EQ(findNumberField(OptionsPage::Annotate, kElisionThreshold)->name, "Elision Threshold");
-  EXPECT_EQ(findNumberField(OptionsPage::Output, kWrapLength)->name,
+  EXPECT_EQ(findNumberField(OptionsPage::Annotate, AnnotateControl::ConsensusThreshold)->name,
+            "Consensus");
+  EXPECT_EQ(findNumberField(OptionsPage::Annotate, AnnotateControl::ElisionThreshold)->name,
+            "Elision Threshold");
+  EXPECT_EQ(findNumberField(OptionsPage::Output, OutputControl::WrapLength)->name,
             "Formatted Output Wrap-around Value");
-  EXPECT_EQ(findNumberField(OptionsPage::Output, kColumnWidth)->name,
+  EXPECT_EQ(findNumberField(OptionsPage::Output, OutputControl::ColumnWidth)->name,
             "Formatted Output Column Widths");
-  EXPECT_EQ(findNumberField(OptionsPage::General, kMruDocuments)->name,
+  EXPECT_EQ(findNumberField(OptionsPage::General, GeneralControl::MruDocuments)->name,
             "Count of Most Recently Used Sequence Files");
-  EXPECT_EQ(findNumberField(OptionsPage::General, kMruConfigurations)->name,
+  EXPECT_EQ(findNumberField(OptionsPage::General, GeneralControl::MruConfigurations)->name,
             "Count of Most Recently Used Configuration Files");
-  EXPECT_FALSE(findNumberField(OptionsPage::Output, kConsensusThreshold));
+  EXPECT_FALSE(findNumberField(OptionsPage::Output, AnnotateControl::ConsensusThreshold));
   EXPECT_TRUE(numberFieldSpecs(OptionsPage::Html).empty());
 }
 
 // One field typed and read back through its page.
 struct EdgeCase {
   OptionsPage page;
-  int field;
+  ControlId field;
   const char* typed;
   std::optional<int> stored;  // none: refused
 };
 
 void PrintTo(const EdgeCase& c, std::ostream* os) {
-  *os << "page " << optionsPageIndex(c.page) << " field " << c.field << " \"" << c.typed << '"';
+  *os << "page " << optionsPageIndex(c.page) << " field " << c.field.value() << " \"" << c.typed
+      << '"';
 }
 
 class FieldEdges : public ::testing::TestWithParam<EdgeCase> {};
 
-int storedValue(const OptionGroups& g, int field, OptionsPage page) {
+int storedValue(const OptionGroups& g, ControlId field, OptionsPage page) {
   switch (page) {
     case OptionsPage::Annotate:
-      if (field == kConsensusThreshold) return g.annotation.consensusThreshold;
-      if (field == kElisionThreshold) return g.annotation.elisionThreshold;
+      if (field == AnnotateControl::ConsensusThreshold) return g.annotation.consensusThreshold;
+      if (field == AnnotateControl::ElisionThreshold) return g.annotation.elisionThreshold;
       return g.annotation.minimumElisionLength;
     case OptionsPage::Output:
-      return field == kWrapLength ? g.output.wrapLength : g.output.columnWidth;
+      return field == OutputControl::WrapLength ? g.output.wrapLength : g.output.columnWidth;
     default:
-      return field == kMruDocuments ? g.general.mruDocuments : g.general.mruConfigurations;
+      return field == GeneralControl::MruDocuments ? g.general.mruDocuments
+                                                   : g.general.mruConfigurations;
   }
 }
 
@@ -206,42 +213,43 @@ TEST_P(FieldEdges, StoredOrRefused) {
 INSTANTIATE_TEST_SUITE_P(
     Limits, FieldEdges,
     ::testing::Values(
-        EdgeCase{OptionsPage::Annotate, kConsensusThreshold, "50", std::nullopt},
-        EdgeCase{OptionsPage::Annotate, kConsensusThreshold, "50.5", 505},
-        EdgeCase{OptionsPage::Annotate, kConsensusThreshold, "100", 1000},
-        EdgeCase{OptionsPage::Annotate, kConsensusThreshold, "100.1", std::nullopt},
-        EdgeCase{OptionsPage::Annotate, kConsensusThreshold, "72.5", 725},
-        EdgeCase{OptionsPage::Annotate, kElisionThreshold, "0", std::nullopt},
-        EdgeCase{OptionsPage::Annotate, kElisionThreshold, "0.5", 5},
-        EdgeCase{OptionsPage::Annotate, kElisionThreshold, "100", 1000},
-        EdgeCase{OptionsPage::Annotate, kMinimumElisionLength, "3", std::nullopt},
-        EdgeCase{OptionsPage::Annotate, kMinimumElisionLength, "4", 4},
-        EdgeCase{OptionsPage::Annotate, kMinimumElisionLength, "999", 999},
-        EdgeCase{OptionsPage::Annotate, kMinimumElisionLength, "1000", std::nullopt},
-        EdgeCase{OptionsPage::Output, kWrapLength, "2", std::nullopt},
-        EdgeCase{OptionsPage::Output, kWrapLength, "3", 3},
-        EdgeCase{OptionsPage::Output, kWrapLength, "9999", 9999},
-        EdgeCase{OptionsPage::Output, kWrapLength, "10000", std::nullopt},
-        EdgeCase{OptionsPage::Output, kColumnWidth, "2", std::nullopt},
-        EdgeCase{OptionsPage::Output, kColumnWidth, "3", 3},
-        EdgeCase{OptionsPage::General, kMruDocuments, "0", 0},
-        EdgeCase{OptionsPage::General, kMruDocuments, "10", 10},
-        EdgeCase{OptionsPage::General, kMruDocuments, "11", std::nullopt},
-        EdgeCase{OptionsPage::General, kMruDocuments, "-1", std::nullopt},
-        EdgeCase{OptionsPage::General, kMruConfigurations, "0", 0},
-        EdgeCase{OptionsPage::General, kMruConfigurations, "10", 10},
-        EdgeCase{OptionsPage::General, kMruConfigurations, "11", std::nullopt},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "50", std::nullopt},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "50.5", 505},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "100", 1000},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "100.1", std::nullopt},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "72.5", 725},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "0", std::nullopt},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "0.5", 5},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "100", 1000},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "3", std::nullopt},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "4", 4},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "999", 999},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "1000",
+                 std::nullopt},
+        EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "2", std::nullopt},
+        EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "3", 3},
+        EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "9999", 9999},
+        EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "10000", std::nullopt},
+        EdgeCase{OptionsPage::Output, OutputControl::ColumnWidth, "2", std::nullopt},
+        EdgeCase{OptionsPage::Output, OutputControl::ColumnWidth, "3", 3},
+        EdgeCase{OptionsPage::General, GeneralControl::MruDocuments, "0", 0},
+        EdgeCase{OptionsPage::General, GeneralControl::MruDocuments, "10", 10},
+        EdgeCase{OptionsPage::General, GeneralControl::MruDocuments, "11", std::nullopt},
+        EdgeCase{OptionsPage::General, GeneralControl::MruDocuments, "-1", std::nullopt},
+        EdgeCase{OptionsPage::General, GeneralControl::MruConfigurations, "0", 0},
+        EdgeCase{OptionsPage::General, GeneralControl::MruConfigurations, "10", 10},
+        EdgeCase{OptionsPage::General, GeneralControl::MruConfigurations, "11", std::nullopt},
         // An emptied field is refused, never stored as a no-value marker.
-        EdgeCase{OptionsPage::Annotate, kConsensusThreshold, "", std::nullopt},
-        EdgeCase{OptionsPage::Annotate, kMinimumElisionLength, "", std::nullopt},
-        EdgeCase{OptionsPage::General, kMruDocuments, "", std::nullopt}));
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "", std::nullopt},
+        EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "", std::nullopt},
+        EdgeCase{OptionsPage::General, GeneralControl::MruDocuments, "", std::nullopt}));
 
 TEST(OptionsPageExchange, RefusalsSayWhatIsWrongWithTheFieldsName) {
   PageControlValues controls(OptionsPage::Annotate);
   OptionGroups groups;
   exchangeIn(OptionsPage::Annotate, groups, controls);
 
-  controls.type(kMinimumElisionLength, "1000");
+  controls.type(AnnotateControl::MinimumElisionLength, "1000");
   exchangeOut(OptionsPage::Annotate, controls, groups);
   ASSERT_TRUE(controls.lastMessage());
   EXPECT_EQ(controls.lastMessage()->title, "Minimum Length of the Elided Region  Out of Bounds");
@@ -250,15 +258,15 @@ TEST(OptionsPageExchange, RefusalsSayWhatIsWrongWithTheFieldsName) {
             "Please enter a value for the Minimum Length of the Elided Region  which is"
             "\r\nmore than 3 and\r\nless than or equal to 999");
 
-  controls.type(kMinimumElisionLength, "4");
-  controls.type(kConsensusThreshold, "50");
+  controls.type(AnnotateControl::MinimumElisionLength, "4");
+  controls.type(AnnotateControl::ConsensusThreshold, "50");
   exchangeOut(OptionsPage::Annotate, controls, groups);
   EXPECT_EQ(controls.lastMessage()->title, "Consensus Out of Bounds");
   EXPECT_EQ(controls.lastMessage()->text,
             "Please enter a number for the Consensus which is\r\n"
             "less than or equal to 100 %\r\nand greater than 50 %");
 
-  controls.type(kConsensusThreshold, "");
+  controls.type(AnnotateControl::ConsensusThreshold, "");
   exchangeOut(OptionsPage::Annotate, controls, groups);
   EXPECT_EQ(controls.lastMessage()->title, "Invalid Entry");
   EXPECT_EQ(controls.lastMessage()->text, "Please enter a valid number for the Consensus.");
@@ -268,11 +276,11 @@ TEST(OptionsPageExchange, FirstRefusedFieldInPageOrderStopsTheReading) {
   PageControlValues controls(OptionsPage::Annotate);
   OptionGroups groups;
   exchangeIn(OptionsPage::Annotate, groups, controls);
-  controls.setChecked(kIncludeBlanks, false);
-  controls.type(kMinimumElisionLength, "3");
-  controls.type(kElisionThreshold, "0");
+  controls.setChecked(AnnotateControl::IncludeBlanks, false);
+  controls.type(AnnotateControl::MinimumElisionLength, "3");
+  controls.type(AnnotateControl::ElisionThreshold, "0");
   const ExchangeOutcome outcome = exchangeOut(OptionsPage::Annotate, controls, groups);
-  EXPECT_EQ(outcome.refusedControl, kMinimumElisionLength);
+  EXPECT_EQ(outcome.refusedControl, AnnotateControl::MinimumElisionLength);
   // Nothing read before the refused field is kept either.
   EXPECT_TRUE(groups.annotation.includeBlanks);
 }
@@ -284,15 +292,15 @@ TEST(OptionsPageExchange, ValuesShowAsThePageShowsThem) {
   groups.output.linkerCharacter = '\0';
   PageControlValues annotate(OptionsPage::Annotate);
   exchangeIn(OptionsPage::Annotate, groups, annotate);
-  EXPECT_EQ(annotate.text(kConsensusThreshold), "50.5");
-  EXPECT_EQ(annotate.text(kElisionThreshold), "0.5");
-  EXPECT_EQ(annotate.text(kMinimumElisionLength), "4");
+  EXPECT_EQ(annotate.text(AnnotateControl::ConsensusThreshold), "50.5");
+  EXPECT_EQ(annotate.text(AnnotateControl::ElisionThreshold), "0.5");
+  EXPECT_EQ(annotate.text(AnnotateControl::MinimumElisionLength), "4");
   PageControlValues output(OptionsPage::Output);
   exchangeIn(OptionsPage::Output, groups, output);
-  EXPECT_EQ(output.text(kLinkerCharacter), "");
-  EXPECT_EQ(output.text(kSubstitutedLinkers), "-_~.");
-  EXPECT_TRUE(output.isChecked(kJustifyLeft));
-  EXPECT_FALSE(output.isChecked(kJustifyCentre));
+  EXPECT_EQ(output.text(OutputControl::LinkerCharacter), "");
+  EXPECT_EQ(output.text(OutputControl::SubstitutedLinkers), "-_~.");
+  EXPECT_TRUE(output.isChecked(OutputControl::JustifyLeft));
+  EXPECT_FALSE(output.isChecked(OutputControl::JustifyCentre));
 }
 
 TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
@@ -340,11 +348,11 @@ TEST(OptionsPageExchange, AnEmptiedSubstituteSymbolBecomesABlank) {
   OptionGroups groups;
   PageControlValues controls(OptionsPage::Output);
   exchangeIn(OptionsPage::Output, groups, controls);
-  EXPECT_EQ(controls.text(kLinkerCharacter), "-");
-  controls.type(kLinkerCharacter, "");
+  EXPECT_EQ(controls.text(OutputControl::LinkerCharacter), "-");
+  controls.type(OutputControl::LinkerCharacter, "");
   ASSERT_TRUE(exchangeOut(OptionsPage::Output, controls, groups).ok);
   EXPECT_EQ(groups.output.linkerCharacter, ' ');
-  controls.type(kLinkerCharacter, "*");
+  controls.type(OutputControl::LinkerCharacter, "*");
   ASSERT_TRUE(exchangeOut(OptionsPage::Output, controls, groups).ok);
   EXPECT_EQ(groups.output.linkerCharacter, '*');
 }
@@ -352,12 +360,12 @@ TEST(OptionsPageExchange, AnEmptiedSubstituteSymbolBecomesABlank) {
 TEST(OptionsPageExchange, CharacterListsAreKeptAsTheNextStartReadsThem) {
   OptionGroups groups;
   PageControlValues parsing(OptionsPage::Parsing);
-  parsing.type(kInvalidResidues, "bj1Z");
+  parsing.type(ParsingControl::InvalidResidues, "bj1Z");
   ASSERT_TRUE(exchangeOut(OptionsPage::Parsing, parsing, groups).ok);
   EXPECT_EQ(groups.parse.invalidResidues, "BJZ");
   PageControlValues output(OptionsPage::Output);
   exchangeIn(OptionsPage::Output, groups, output);
-  output.type(kSubstitutedLinkers, "- 9~");
+  output.type(OutputControl::SubstitutedLinkers, "- 9~");
   ASSERT_TRUE(exchangeOut(OptionsPage::Output, output, groups).ok);
   EXPECT_EQ(groups.output.substitutedLinkers, "-~");
 }
@@ -367,15 +375,17 @@ TEST(OptionsPageExchange, StyleButtonsStoreWhatTheirLabelsSay) {
   PageControlValues html(OptionsPage::Html);
   exchangeIn(OptionsPage::Html, groups, html);
   // The default (0) writes in-line styles.
-  EXPECT_TRUE(html.isChecked(kInlineStyles));
-  EXPECT_FALSE(html.isChecked(kEmbeddedStyleSheet));
-  html.click(kEmbeddedStyleSheet);
+  EXPECT_TRUE(html.isChecked(HtmlControl::InlineStyles));
+  EXPECT_FALSE(html.isChecked(HtmlControl::EmbeddedStyleSheet));
+  html.click(HtmlControl::EmbeddedStyleSheet);
   ASSERT_TRUE(exchangeOut(OptionsPage::Html, html, groups).ok);
   EXPECT_EQ(groups.html.styleMode, 1);  // the embedded style sheet
-  html.click(kInlineStyles);
+  html.click(HtmlControl::InlineStyles);
   ASSERT_TRUE(exchangeOut(OptionsPage::Html, html, groups).ok);
   EXPECT_EQ(groups.html.styleMode, 0);
-  EXPECT_NE(buildPageLayout(OptionsPage::Html, true).find(kEmbeddedStyleSheet)->text.find("Embedded"),
+  EXPECT_NE(buildPageLayout(OptionsPage::Html, true)
+                .find(HtmlControl::EmbeddedStyleSheet)
+                ->text.find("Embedded"),
             std::string_view::npos);
 }
 
@@ -384,21 +394,24 @@ TEST(OptionsPageExchange, RadioGroupsWithoutOneSelectedButtonGiveZero) {
   groups.output.nameJustification = 2;
   PageControlValues output(OptionsPage::Output);
   exchangeIn(OptionsPage::Output, groups, output);
-  EXPECT_TRUE(output.isChecked(kJustifyRight));
-  output.setChecked(kJustifyLeft, true);  // two selected
+  EXPECT_TRUE(output.isChecked(OutputControl::JustifyRight));
+  output.setChecked(OutputControl::JustifyLeft, true);  // two selected
   ASSERT_TRUE(exchangeOut(OptionsPage::Output, output, groups).ok);
   EXPECT_EQ(groups.output.nameJustification, 0);
   groups.output.nameJustification = 1;
-  for (int id : {kJustifyLeft, kJustifyCentre, kJustifyRight}) output.setChecked(id, false);
+  for (OutputControl id :
+       {OutputControl::JustifyLeft, OutputControl::JustifyCentre, OutputControl::JustifyRight}) {
+    output.setChecked(id, false);
+  }
   ASSERT_TRUE(exchangeOut(OptionsPage::Output, output, groups).ok);
   EXPECT_EQ(groups.output.nameJustification, 0);
 
   PageControlValues general(OptionsPage::General);
   exchangeIn(OptionsPage::General, groups, general);
-  general.click(kTerse);
+  general.click(GeneralControl::Terse);
   ASSERT_TRUE(exchangeOut(OptionsPage::General, general, groups).ok);
   EXPECT_FALSE(groups.general.verboseDialogues);
-  general.setChecked(kTerse, false);  // none selected: the first button, Verbose
+  general.setChecked(GeneralControl::Terse, false);  // none selected: the first button, Verbose
   ASSERT_TRUE(exchangeOut(OptionsPage::General, general, groups).ok);
   EXPECT_TRUE(groups.general.verboseDialogues);
 }

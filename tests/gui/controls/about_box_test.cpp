@@ -37,7 +37,7 @@ class Links : public ::testing::Test {
 };
 
 TEST_F(Links, ClickOpensAndAVisitedLinkOpensAgainAndStaysPurple) {
-  CStaticLink link(QStringLiteral("https://hueset.example.org"));
+  LinkLabel link(QStringLiteral("https://hueset.example.org"));
   link.resize(220, 20);
   link.show();
   EXPECT_EQ(link.palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -54,10 +54,10 @@ TEST_F(Links, ClickOpensAndAVisitedLinkOpensAgainAndStaysPurple) {
 }
 
 TEST_F(Links, EmailTextOpensAMailLinkAndAnExplicitLinkWins) {
-  CStaticLink mail(QStringLiteral("hueset@example.org"));
+  LinkLabel mail(QStringLiteral("hueset@example.org"));
   EXPECT_EQ(mail.target(), QUrl(QStringLiteral("mailto:hueset@example.org")));
   EXPECT_TRUE(mail.open());
-  CStaticLink named(QStringLiteral("Home page"), nullptr, QStringLiteral("http://example.org/"));
+  LinkLabel named(QStringLiteral("Home page"), nullptr, QStringLiteral("http://example.org/"));
   EXPECT_EQ(named.target(), QUrl(QStringLiteral("http://example.org/")));
 }
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/controls/about_box.h"
-#include "gui/controls/colour_pickers.h"
+#include "gui/controls/colour_button.h"
 #include "gui/controls/sets_dialog.h"
 #include "gui/controls/validating_field.h"
 
@@ -23,9 +23,9 @@ QWidget* colourWindow(bool webSafe) {
   auto* window = new QWidget;
   window->setWindowTitle(QStringLiteral("Colour buttons"));
   auto* layout = new QFormLayout(window);
-  auto* text = new TLColourDropDownButton(window);
-  auto* back = new TLColourDropDownButton(window);
-  for (TLColourDropDownButton* b : {text, back}) {
+  auto* text = new ColourButton(window);
+  auto* back = new ColourButton(window);
+  for (ColourButton* b : {text, back}) {
     if (webSafe) {
       b->colourSet().setPalette(webSafePalette());
       b->colourSet().setColumns(kWebSafePaletteColumns);
@@ -43,7 +43,7 @@ QWidget* colourWindow(bool webSafe) {
   window->resize(220, 70);
   QTimer::singleShot(300, text, [text] { text->dropDown(); });
   QTimer::singleShot(600, text, [text] {
-    if (TLCustWell* well = text->well()) {
+    if (ColourWell* well = text->well()) {
       QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
       QApplication::sendEvent(well, &down);
     }

@@ -15,34 +15,33 @@
 
 #include "app_fixture.h"
 #include "desktop/command_ids.h"
-#include "gui/app/main_frame.h"
-#include "gui/app/view.h"
+#include "gui/app/alignment_editor.h"
+#include "gui/app/main_window.h"
+#include "gui/settings/general_page.h"
 #include "gui/settings/options_command.h"
-#include "gui/settings/options_page_widgets.h"
-#include "gui/settings/prop_sheet_last_active_page.h"
+#include "gui/settings/options_dialog.h"
+#include "gui/settings/options_page_widget.h"
 
 namespace hueset::gui::testing {
 namespace {
 
-using namespace optionctl;
-
 // The Options command as the program offers it.
 class OptionsInTheProgram : public AppFixture {
  protected:
-  CMainFrame& frame() { return *m_app->mainFrame(); }
+  MainWindow& window() { return *m_app->mainWindow(); }
 
   OptionsCommand& command() {
-    auto* found = frame().findChild<OptionsCommand*>();
+    auto* found = window().findChild<OptionsCommand*>();
     EXPECT_TRUE(found);
     return *found;
   }
 
   // Triggers the command and runs `script` on its sheet, which the script
   // closes; a sheet left open is cancelled.
-  void runOptions(const std::function<void(CPropSheetLastActivePage&)>& script) {
+  void runOptions(const std::function<void(OptionsDialog&)>& script) {
     command().fieldSupport().setMessageFunction(
         [this](QWidget*, const QString& title, const QString&) { fieldMessages << title; });
-    command().setRunner([&](CPropSheetLastActivePage& sheet) {
+    command().setRunner([&](OptionsDialog& sheet) {
       sheet.show();
       sheet.activateWindow();
       EXPECT_TRUE(QTest::qWaitForWindowActive(&sheet));
@@ -51,7 +50,7 @@ class OptionsInTheProgram : public AppFixture {
       if (sheet.isVisible()) sheet.reject();
       return sheet.result();
     });
-    frame().action(kOptions)->trigger();
+    window().action(kOptions)->trigger();
   }
 
   static void type(QWidget* edit, const QString& text) {
@@ -65,7 +64,7 @@ class OptionsInTheProgram : public AppFixture {
     QCoreApplication::processEvents();
   }
 
-  static OptionsPageWidget* page(CPropSheetLastActivePage& sheet, OptionsPage which) {
+  static OptionsPageWidget* page(OptionsDialog& sheet, OptionsPage which) {
     return qobject_cast<OptionsPageWidget*>(sheet.page(optionsPageIndex(which)));
   }
 
@@ -74,13 +73,13 @@ class OptionsInTheProgram : public AppFixture {
 
 TEST_F(OptionsInTheProgram, OfferedOnTheConfigureMenuToolbarAndKeys) {
   start();
-  QAction* options = frame().action(kOptions);
+  QAction* options = window().action(kOptions);
   ASSERT_TRUE(options);
   EXPECT_TRUE(options->isEnabled());
   EXPECT_TRUE(options->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+P"))));
-  EXPECT_TRUE(frame().toolBar()->actions().contains(options));
+  EXPECT_TRUE(window().toolBar()->actions().contains(options));
   QMenu* configure = nullptr;
-  for (QAction* menu : frame().menuBar()->actions()) {
+  for (QAction* menu : window().menuBar()->actions()) {
     if (menu->text() == QStringLiteral("&Configure")) configure = menu->menu();
   }
   ASSERT_TRUE(configure);
@@ -89,76 +88,80 @@ TEST_F(OptionsInTheProgram, OfferedOnTheConfigureMenuToolbarAndKeys) {
 
 TEST_F(OptionsInTheProgram, IdleTextShowsTheNewThresholdsAtOnce) {
   start();
-  runOptions([&](CPropSheetLastActivePage& sheet) {
-    type(page(sheet, OptionsPage::Annotate)->field(kConsensusThreshold), QStringLiteral("72.5"));
-    type(page(sheet, OptionsPage::Annotate)->field(kMinimumElisionLength), QStringLiteral("12"));
+  runOptions([&](OptionsDialog& sheet) {
+    type(page(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold),
+         QStringLiteral("72.5"));
+    type(page(sheet, OptionsPage::Annotate)->field(AnnotateControl::MinimumElisionLength),
+         QStringLiteral("12"));
     click(sheet.okButton());
   });
-  EXPECT_EQ(frame().idleLabel()->text(),
+  EXPECT_EQ(window().idleLabel()->text(),
             QStringLiteral("Consensus threshold = 72.5%;   Elision threshold = 80%, min length = 12"));
   EXPECT_EQ(m_app->options().annotation.consensusThreshold, 725);
 }
 
 TEST_F(OptionsInTheProgram, CancelLeavesTheWindowAsItWas) {
   start();
-  const QString idle = frame().idleLabel()->text();
-  runOptions([&](CPropSheetLastActivePage& sheet) {
-    type(page(sheet, OptionsPage::Annotate)->field(kConsensusThreshold), QStringLiteral("90"));
-    click(page(sheet, OptionsPage::General)->button(kLargeButtons));
+  const QString idle = window().idleLabel()->text();
+  runOptions([&](OptionsDialog& sheet) {
+    type(page(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold),
+         QStringLiteral("90"));
+    click(page(sheet, OptionsPage::General)->button(GeneralControl::LargeButtons));
     click(sheet.cancelButton());
   });
-  EXPECT_EQ(frame().idleLabel()->text(), idle);
-  EXPECT_EQ(frame().toolBar()->iconSize(), QSize(32, 32));
+  EXPECT_EQ(window().idleLabel()->text(), idle);
+  EXPECT_EQ(window().toolBar()->iconSize(), QSize(32, 32));
   EXPECT_EQ(m_app->options().annotation.consensusThreshold, 800);
 }
 
 TEST_F(OptionsInTheProgram, ToolbarSizeAndEditorFontChangeAtOk) {
   start();
-  EXPECT_EQ(frame().toolBar()->iconSize(), QSize(32, 32));
+  EXPECT_EQ(window().toolBar()->iconSize(), QSize(32, 32));
   const QFont startFont = m_app->editorFont();
   QFont chosen(QStringLiteral("Monospace"));
   chosen.setPointSize(15);
   std::optional<QFont> offered;
-  runOptions([&](CPropSheetLastActivePage& sheet) {
+  runOptions([&](OptionsDialog& sheet) {
     sheet.tabs()->setCurrentIndex(optionsPageIndex(OptionsPage::General));
-    auto* general = qobject_cast<CDialOptionsGeneral*>(page(sheet, OptionsPage::General));
+    auto* general = qobject_cast<GeneralPage*>(page(sheet, OptionsPage::General));
     general->setFontChooser([&](QWidget*, const QFont& initial) -> std::optional<QFont> {
       offered = initial;
       return chosen;
     });
-    click(general->button(kEditorFont));
-    click(general->button(kLargeButtons));
+    click(general->button(GeneralControl::EditorFont));
+    click(general->button(GeneralControl::LargeButtons));
     click(sheet.okButton());
   });
   EXPECT_EQ(offered, startFont);
-  EXPECT_EQ(frame().toolBar()->iconSize(), QSize(16, 15));
-  EXPECT_EQ(frame().view()->font(), chosen);
+  EXPECT_EQ(window().toolBar()->iconSize(), QSize(16, 15));
+  EXPECT_EQ(window().editor()->font(), chosen);
   EXPECT_EQ(m_app->editorFont(), chosen);
 
   // The next sheet starts from the new font and switches the buttons back.
-  runOptions([&](CPropSheetLastActivePage& sheet) {
-    auto* general = qobject_cast<CDialOptionsGeneral*>(page(sheet, OptionsPage::General));
+  runOptions([&](OptionsDialog& sheet) {
+    auto* general = qobject_cast<GeneralPage*>(page(sheet, OptionsPage::General));
     EXPECT_EQ(sheet.activeIndex(), optionsPageIndex(OptionsPage::General));
     EXPECT_EQ(general->editorFont(), chosen);
-    click(general->button(kLargeButtons));
+    click(general->button(GeneralControl::LargeButtons));
     click(sheet.okButton());
   });
-  EXPECT_EQ(frame().toolBar()->iconSize(), QSize(32, 32));
+  EXPECT_EQ(window().toolBar()->iconSize(), QSize(32, 32));
 }
 
 TEST_F(OptionsInTheProgram, TheNextAnnotationUsesTheNewValues) {
   start();
   QGuiApplication::clipboard()->setText(testText("four_globins.fasta"));
-  frame().action(kEditPaste)->trigger();
-  frame().action(kAnnotateToRtfClipboard)->trigger();
+  window().action(kEditPaste)->trigger();
+  window().action(kAnnotateToRtfClipboard)->trigger();
   const QByteArray before = QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/rtf"));
   ASSERT_TRUE(before.contains("Consensus/80%"));
 
-  runOptions([&](CPropSheetLastActivePage& sheet) {
-    type(page(sheet, OptionsPage::Annotate)->field(kConsensusThreshold), QStringLiteral("70"));
+  runOptions([&](OptionsDialog& sheet) {
+    type(page(sheet, OptionsPage::Annotate)->field(AnnotateControl::ConsensusThreshold),
+         QStringLiteral("70"));
     click(sheet.okButton());
   });
-  frame().action(kAnnotateToRtfClipboard)->trigger();
+  window().action(kAnnotateToRtfClipboard)->trigger();
   const QByteArray after = QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/rtf"));
   EXPECT_TRUE(after.contains("Consensus/70%"));
   EXPECT_FALSE(after.contains("Consensus/80%"));
@@ -167,7 +170,7 @@ TEST_F(OptionsInTheProgram, TheNextAnnotationUsesTheNewValues) {
 TEST_F(OptionsInTheProgram, TerseDialoguesFromTheProfile) {
   m_profileText += QStringLiteral("Verbose dialogues=0\n");
   start();
-  runOptions([&](CPropSheetLastActivePage& sheet) {
+  runOptions([&](OptionsDialog& sheet) {
     for (int i = 0; i < sheet.pageCount(); ++i) {
       EXPECT_EQ(page(sheet, optionsPageAt(i))->layout().number,
                 optionsPageLayout(optionsPageAt(i), false));

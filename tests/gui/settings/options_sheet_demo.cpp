@@ -5,7 +5,7 @@
 #include <QFontDatabase>
 
 #include "gui/settings/options_command.h"
-#include "gui/settings/prop_sheet_last_active_page.h"
+#include "gui/settings/options_dialog.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   hueset::Options options;
   options.general.verboseDialogues = !args.contains(QStringLiteral("terse"));
   hueset::gui::OptionsCommand command(options, nullptr);
-  command.setRunner([page](hueset::gui::CPropSheetLastActivePage& sheet) {
+  command.setRunner([page](hueset::gui::OptionsDialog& sheet) {
     sheet.setActivePage(page);
     return sheet.exec();
   });

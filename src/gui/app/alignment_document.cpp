@@ -1,0 +1,86 @@
+#include "gui/app/alignment_document.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextDocumentLayout>
+#include <QStringDecoder>
+#include <QTextDocument>
+
+#include "gui/common/qt_text.h"
+#include "util/file_write.h"
+
+namespace hueset::gui {
+
+AlignmentDocument::AlignmentDocument(QObject* parent)
+    : QObject(parent), m_text(new QTextDocument(this)) {
+  m_text->setDocumentLayout(new QPlainTextDocumentLayout(m_text));
+}
+
+QString AlignmentDocument::title() const {
+  return m_path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_path).fileName();
+}
+
+bool AlignmentDocument::isModified() const { return m_text->isModified(); }
+
+void AlignmentDocument::setModified(bool modified) { m_text->setModified(modified); }
+
+void AlignmentDocument::clear() {
+  m_text->setPlainText(QString());
+  m_text->clearUndoRedoStacks();
+  m_text->setModified(false);
+  m_path.clear();
+  m_latin1 = false;
+  m_windowsLineEnds = false;
+  emit pathChanged();
+}
+
+bool AlignmentDocument::load(const QString& path, QString* error) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    if (error) *error = file.errorString();
+    return false;
+  }
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    if (error) *error = file.errorString();
+    return false;
+  }
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8.decode(bytes);
+  m_latin1 = utf8.hasError();
+  if (m_latin1) text = QString::fromLatin1(bytes);
+  m_windowsLineEnds = bytes.contains("\r\n");
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+
+  m_text->setPlainText(text);
+  m_text->clearUndoRedoStacks();
+  m_text->setModified(false);
+  m_path = QFileInfo(path).absoluteFilePath();
+  emit pathChanged();
+  return true;
+}
+
+QByteArray AlignmentDocument::encodedText() const {
+  QString text = m_text->toPlainText();
+  if (m_windowsLineEnds) text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  return m_latin1 ? text.toLatin1() : text.toUtf8();
+}
+
+bool AlignmentDocument::save(const QString& path, QString* error) {
+  QString full = QFileInfo(path).absoluteFilePath();
+  QByteArray bytes = encodedText();
+  WriteResult result =
+      writeFileAtomically(toPathBytes(full), std::string_view(bytes.constData(), bytes.size()));
+  if (!result.ok) {
+    if (error) *error = toQPath(result.error);
+    return false;
+  }
+  m_text->setModified(false);
+  if (m_path != full) {
+    m_path = full;
+    emit pathChanged();
+  }
+  return true;
+}
+
+}  // namespace hueset::gui

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QTextDocument;
+
+namespace hueset::gui {
+
+// The single document: the alignment as plain text, the file it belongs to
+// and whether it changed. The editor edits the text in place.
+class AlignmentDocument : public QObject {
+  Q_OBJECT
+ public:
+  explicit AlignmentDocument(QObject* parent = nullptr);
+
+  QTextDocument* textDocument() const { return m_text; }
+  // The full path, or empty for a document never saved.
+  const QString& path() const { return m_path; }
+  // The file name, or "Untitled".
+  QString title() const;
+  bool isModified() const;
+  void setModified(bool modified);
+
+  // Empties the text and forgets the file.
+  void clear();
+  // Reads `path` as the document. The text is taken as UTF-8 when it is
+  // valid UTF-8, otherwise byte for byte (Latin-1), and saved back the same
+  // way; Windows line ends come back as they were. On failure the document is
+  // unchanged and `error` says why.
+  bool load(const QString& path, QString* error);
+  // Writes the text to `path`, which becomes the document's file.
+  bool save(const QString& path, QString* error);
+
+  // The bytes that `save` would write.
+  QByteArray encodedText() const;
+
+ signals:
+  void pathChanged();
+
+ private:
+  QTextDocument* m_text;
+  QString m_path;
+  bool m_latin1 = false;
+  bool m_windowsLineEnds = false;
+};
+
+}  // namespace hueset::gui

@@ -1,0 +1,136 @@
+#include "gui/app/annotate_commands.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+#include "desktop/annotation_file.h"
+#include "desktop/command_ids.h"
+#include "desktop/frame_texts.h"
+#include "desktop/help_topics.h"
+#include "desktop/web_safe_check.h"
+#include "gui/app/alignment_editor.h"
+#include "gui/app/hueset_app.h"
+#include "gui/common/qt_text.h"
+#include "gui/common/user_prompts.h"
+#include "gui/controls/sets_dialog.h"
+#include "gui/output/clipboard_transfer.h"
+#include "gui/output/word_processor_handoff.h"
+#include "input/format_guess.h"
+#include "util/file_write.h"
+
+namespace hueset::gui {
+
+AnnotateCommands::AnnotateCommands(HuesetApp& app, AlignmentEditor* editor)
+    : QObject(editor), m_app(app), m_editor(editor) {}
+
+bool AnnotateCommands::enabled() const {
+  return annotateCommandsEnabled(static_cast<std::size_t>(m_editor->characterCount()));
+}
+
+bool AnnotateCommands::annotateInto(AnnotationWriter& writer) {
+  const QByteArray text = m_editor->alignmentText();
+  return annotate(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                  m_app.options(), m_app.configuration().set, writer, *this, m_remembered);
+}
+
+bool AnnotateCommands::webSafeCheck() {
+  if (!m_app.options().html.checkWebSafe) return true;
+  std::vector<std::string> problems = webSafeProblems(m_app.configuration().set);
+  if (problems.empty()) return true;
+  UserPrompts::ListChoice choice;
+  choice.prompt = toQString(kWebSafePrompt);
+  for (const std::string& line : problems) choice.items << QString::fromStdString(line);
+  choice.note = toQString(kWebSafeQuestion);
+  choice.helpContext = commandHelpContext(kAnnotateToHtmlClipboard);
+  return m_app.prompts().chooseFromList(m_editor, choice).has_value();
+}
+
+ParseMessageSink& AnnotateCommands::messageSink() { return *m_editor; }
+
+std::optional<AlignmentFormat> AnnotateCommands::confirmFormat(AlignmentFormat guess) {
+  FormatChoice model = FormatChoice::forGuess(guess);
+  UserPrompts::ListChoice choice;
+  choice.prompt = toQString(model.prompt);
+  for (std::string_view label : kFormatLabels) choice.items << toQString(label);
+  choice.note = toQString(model.note);
+  choice.selected = model.selected;
+  choice.helpContext = kFileFormatsHelpContext;
+  std::optional<int> chosen = m_app.prompts().chooseFromList(m_editor, choice);
+  if (!chosen) return std::nullopt;
+  model.selected = *chosen;
+  return model.chosen();
+}
+
+bool AnnotateCommands::acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) {
+  return m_app.prompts().acceptCharacterProblems(m_editor, problems);
+}
+
+std::optional<std::vector<int>> AnnotateCommands::chooseSets(
+    const std::vector<std::string>& names, bool duplicateInSets,
+    const std::vector<int>& startingChoice) {
+  return runSetsDialog(m_editor, names, duplicateInSets, startingChoice);
+}
+
+std::unique_ptr<AnnotationWriter> AnnotateCommands::annotated(OutputKind kind) {
+  std::unique_ptr<AnnotationWriter> writer =
+      makeAnnotationWriter(kind, m_app.options(), m_app.configuration().set);
+  if (!annotateInto(*writer)) return nullptr;
+  return writer;
+}
+
+void AnnotateCommands::toClipboard(OutputKind kind) {
+  if (const auto writer = annotated(kind)) {
+    transferToClipboard(*writer, QGuiApplication::clipboard());
+  }
+}
+
+void AnnotateCommands::toWord() {
+  if (const auto writer = annotated(OutputKind::Rtf)) {
+    m_app.wordProcessor().send(*writer, QGuiApplication::clipboard(), m_editor, m_app.prompts());
+  }
+}
+
+void AnnotateCommands::toRtfClipboard() { toClipboard(OutputKind::Rtf); }
+
+void AnnotateCommands::toHtmlClipboard() {
+  if (webSafeCheck()) toClipboard(OutputKind::Html);
+}
+
+void AnnotateCommands::copyStyleSheet() {
+  if (!webSafeCheck()) return;
+  const GroupingSet& groupings = m_app.configuration().set;
+  const auto writer = makeAnnotationWriter(OutputKind::Css, m_app.options(), groupings);
+  writeStyleSheet(*writer, groupings);
+  transferToClipboard(*writer, QGuiApplication::clipboard());
+}
+
+void AnnotateCommands::toFile() {
+  Options& options = m_app.options();
+  const std::optional<UserPrompts::FileChoice> choice =
+      m_app.prompts().chooseAnnotationFile(m_editor, toQPath(options.paths.lastAnnotateDirectory));
+  if (!choice) return;
+  options.paths.lastAnnotateDirectory = toPathBytes(choice->folder);
+
+  const OutputKind kind = annotationFileTypeForFilter(choice->filterIndex);
+  if (kind == OutputKind::Html && !webSafeCheck()) return;
+  const std::string path = toPathBytes(choice->path);
+  if (writeFile(path, kind) == FileWrite::Failed) showSaveFailure(m_app.prompts(), m_editor, path);
+}
+
+AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path, OutputKind kind) {
+  // The annotation streams into the file as it is laid out, so a figure of
+  // any size is written in bounded memory, as the command line does.
+  AtomicFileWriter file(path);
+  if (!file.isOpen()) return FileWrite::Failed;
+  const auto writer = makeAnnotationWriter(kind, m_app.options(), m_app.configuration().set);
+  writer->streamTo(&file.stream());
+  // A stopped annotation abandons the file: one that was there stays whole.
+  if (!annotateInto(*writer)) return FileWrite::Stopped;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  writer->drainToStream();
+  const WriteResult result = file.commit();
+  QApplication::restoreOverrideCursor();
+  return result.ok ? FileWrite::Written : FileWrite::Failed;
+}
+
+}  // namespace hueset::gui

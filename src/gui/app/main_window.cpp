@@ -1,0 +1,537 @@
+#include "gui/app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScopedValueRollback>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QWhatsThis>
+#include <QWhatsThisClickedEvent>
+
+#include "desktop/annotation_file.h"
+#include "desktop/command_ids.h"
+#include "desktop/frame_texts.h"
+#include "desktop/help_topics.h"
+#include "gui/app/alignment_document.h"
+#include "gui/app/alignment_editor.h"
+#include "gui/app/annotate_commands.h"
+#include "gui/app/help_window.h"
+#include "gui/app/hueset_app.h"
+#include "gui/common/qt_text.h"
+#include "gui/common/user_prompts.h"
+#include "gui/controls/about_box.h"
+#include "gui/controls/drawn_icons.h"
+#include "gui/groupings/groupings_commands.h"
+#include "gui/settings/options_command.h"
+
+namespace hueset::gui {
+namespace {
+
+// The menu text without mnemonics, blanks or ellipsis: the tooltip.
+QString toolTipText(QString text) {
+  text.remove(QLatin1Char('&'));
+  text.replace(QChar(0x00A0), QLatin1Char(' '));
+  if (text.endsWith(QStringLiteral("..."))) text.chop(3);
+  return text.trimmed();
+}
+
+const QString kMissingFile = QStringLiteral(
+    "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.");
+const QString kFailedToOpen = QStringLiteral("Failed to open document.");
+const QString kAskToSave = QStringLiteral("Save changes to %1?");
+
+// Shift+F1 mode: a click on a command shows its prompt with a link to its help.
+QString whatsThisText(Command command, const QString& prompt) {
+  return QStringLiteral("%1<br><a href=\"help:%2\">More help on this command</a>")
+      .arg(prompt.toHtmlEscaped())
+      .arg(commandHelpContext(command));
+}
+
+// Stands between groups of the items of a menu or the toolbar.
+constexpr int kSeparator = 0;
+
+}  // namespace
+
+struct MainWindow::CommandRow {
+  Command command;
+  const char* text;  // the menu item
+  QList<QKeySequence> keys;
+  const char* prompt;   // the status bar's text for the item
+  const char* toolTip;  // null: the menu text without mnemonics
+  std::function<void()> run;
+  std::function<void(bool)> toggle = {};  // a checked item that is shown or hidden
+};
+
+MainWindow::MainWindow(HuesetApp& app)
+    : m_app(app),
+      m_document(new AlignmentDocument(this)),
+      m_editor(new AlignmentEditor(app.prompts(), m_document, this)),
+      m_annotate(new AnnotateCommands(app, m_editor)),
+      m_groupings(new GroupingsCommands(app.configuration(), app.options(), app.prompts(), this)),
+      m_options(new OptionsCommand(app.options(), this)) {
+  setWindowIcon(applicationIcon());
+  setCentralWidget(m_editor);
+  setAcceptDrops(true);
+
+  createActions();
+  createMenus();
+  createToolBar();
+  createStatusBar();
+
+  connect(m_document, &AlignmentDocument::pathChanged, this, &MainWindow::updateCaption);
+  connect(m_document->textDocument(), &QTextDocument::contentsChanged, this,
+          &MainWindow::updateAnnotateCommands);
+  connect(m_editor, &AlignmentEditor::filesDropped, this, &MainWindow::openDroppedFiles);
+  connect(&m_app, &HuesetApp::configurationChanged, this, &MainWindow::updateCaption);
+  connect(m_groupings, &GroupingsCommands::stateChanged, this, &MainWindow::updateCaption);
+  // What the options sheet changes shows at once.
+  connect(m_options, &OptionsCommand::applied, this,
+          [this](bool toolbarSizeChanged, const QFont& font) {
+            if (toolbarSizeChanged) {
+              setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
+            }
+            m_app.setEditorFont(font);
+            setEditorFont(font);
+            updateIdleText();
+          });
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    connect(clipboard, &QClipboard::dataChanged, this, &MainWindow::updatePaste);
+  }
+  qApp->installEventFilter(this);
+
+  updateAnnotateCommands();
+  updatePaste();
+  updateCaption();
+  updateIdleText();
+  updateRecentFiles();
+  resize(820, 600);
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::action(int command) const {
+  auto it = m_actions.find(command);
+  return it == m_actions.end() ? nullptr : it->second;
+}
+
+void MainWindow::createActions() {
+  using K = QKeySequence;
+  const auto ctrl = Qt::CTRL;
+  const auto shift = Qt::SHIFT;
+  const auto alt = Qt::ALT;
+  const auto helpTopics = [this] { help(kDefaultHelpContext); };
+
+  // One row a command: what the menus, the toolbar, the keys and the status
+  // bar show of it, and what it runs. A row without a handler stays disabled
+  // until its owner takes it (GroupingsCommands::attach).
+  const CommandRow rows[] = {
+      {kFileNew, "&New", {K(ctrl | Qt::Key_N)}, "Create a new document", nullptr,
+       [this] { fileNew(); }},
+      {kFileOpen, "&Open...", {K(ctrl | Qt::Key_O)}, "Open an existing document", nullptr,
+       [this] { fileOpen(); }},
+      {kFileSave, "&Save", {K(ctrl | Qt::Key_S)}, "Save the active document", nullptr,
+       [this] { fileSave(); }},
+      {kFileSaveAs, "Save &As...", {}, "Save the active document with a new name", nullptr,
+       [this] { fileSaveAs(); }},
+      {kFileMruFirst, "Recent File", {}, "Open this document", nullptr, {}},
+      {kAppExit, "E&xit", {}, "Quit the application; prompts to save documents", nullptr,
+       [this] { close(); }},
+
+      {kEditUndo, "&Undo", {K(ctrl | Qt::Key_Z), K(alt | Qt::Key_Backspace)},
+       "Undo the last action", nullptr, [this] { m_editor->undo(); }},
+      {kEditCut, "Cu&t", {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
+       "Cut the selection and put it on the Clipboard", nullptr, [this] { m_editor->cut(); }},
+      {kEditCopy, "&Copy", {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)},
+       "Copy the selection and put it on the Clipboard", nullptr, [this] { m_editor->copy(); }},
+      {kEditPaste, "&Paste", {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)},
+       "Insert Clipboard contents", nullptr, [this] { m_editor->pasteText(); }},
+      {kEditSelectAll, "Select A&ll", {K(ctrl | Qt::Key_A)}, "Select the entire document", nullptr,
+       [this] { m_editor->selectAll(); }},
+
+      {kAnnotateToWord, "To MS &Word", {K(ctrl | shift | Qt::Key_W)},
+       "Copy annotated sequences to a new Microsoft Word document.", "Annotate To MS Word",
+       [this] { m_annotate->toWord(); }},
+      {kAnnotateToRtfClipboard, "To &Clipboard as &RTF", {K(ctrl | shift | Qt::Key_C)},
+       "Copy annotated sequences to the clipboard in Rich Text Format", "Annotate as RTF",
+       [this] { m_annotate->toRtfClipboard(); }},
+      {kAnnotateToHtmlClipboard, "To Clipboard as &HTML", {K(ctrl | shift | Qt::Key_H)},
+       "Copy annotated sequences to the clipboard in HTML format", "Annotate as HTML",
+       [this] { m_annotate->toHtmlClipboard(); }},
+      {kCopyStyleSheet, "          Copy HTML Style Sheet To\xA0" "Clipboard", {},
+       "Copy the HTML style sheet (CSS) for the current Residue Groupings to the clipboard.",
+       nullptr, [this] { m_annotate->copyStyleSheet(); }},
+      {kAnnotateToFile, "To &File", {K(ctrl | shift | Qt::Key_F)},
+       "Write the annotated sequences to a file.", "Annotate To File",
+       [this] { m_annotate->toFile(); }},
+
+      {kGroupingsEdit, "&Edit", {K(ctrl | Qt::Key_E)}, "Edit the current Residue Groupings",
+       "Residue Groupings Editor", {}},
+      {kGroupingsOpen, "&Open...", {K(ctrl | shift | Qt::Key_O)},
+       "Open a Residue Groupings configuration file", nullptr, {}},
+      {kGroupingsReload, "&Reload", {K(ctrl | shift | Qt::Key_R)},
+       "Reload the Residue Groupings from their file", nullptr, {}},
+      {kGroupingsSaveAs, "Save &As...", {K(ctrl | shift | Qt::Key_S)},
+       "Save the Residue Groupings under a new name", nullptr, {}},
+      {kGroupingsDefaults, "Use &Defaults", {K(ctrl | shift | Qt::Key_D)},
+       "Use the built-in colour Residue Groupings", nullptr, {}},
+      {kGroupingsBlackWhite, "Use &Black && White Defaults", {K(ctrl | shift | Qt::Key_B)},
+       "Use the built-in black and white Residue Groupings", nullptr, {}},
+      {kGroupingsMruFirst, "Recent Configurations", {}, "Open this configuration file", nullptr,
+       {}},
+      {kOptions, "&Options...", {K(ctrl | shift | Qt::Key_P)}, "Set annotation parameters",
+       "Programme Options", [this] { m_options->showOptions(m_app.editorFont()); }},
+
+      {kViewToolbar, "&Toolbar", {}, "Show or hide the toolbar", nullptr, {},
+       [this](bool on) { m_toolBar->setVisible(on); }},
+      {kViewStatusBar, "&Status Bar", {}, "Show or hide the status bar", nullptr, {},
+       [this](bool on) { statusBar()->setVisible(on); }},
+
+      {kHelpFinder, "&Help Topics", {}, "List Help topics", nullptr, helpTopics},
+      {kContextHelp, "What's This?", {K(shift | Qt::Key_F1)},
+       "Display help for clicked on buttons, menus and windows", "Help",
+       [this] { contextHelp(); }},
+      {kRunTutorial, "Run Tutorial", {}, "Work through a first annotation step by step", nullptr,
+       [this] { runTutorial(); }},
+      {kAppAbout, "&About HUESET...", {},
+       "Display program information, version number and copyright", "About",
+       [this] { showAboutBox(this); }},
+      {kHelp, "Help", {K(Qt::Key_F1)}, "Display help for current task or command", nullptr,
+       helpTopics},
+  };
+  for (const CommandRow& row : rows) addCommand(row);
+
+  // Undo, Cut and Copy follow the editor.
+  for (Command command : {kEditUndo, kEditCut, kEditCopy}) action(command)->setEnabled(false);
+  connect(m_editor, &QPlainTextEdit::undoAvailable, action(kEditUndo), &QAction::setEnabled);
+  connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCut), &QAction::setEnabled);
+  connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCopy), &QAction::setEnabled);
+}
+
+void MainWindow::addCommand(const CommandRow& row) {
+  const QString text = toQString(row.text);
+  const QString prompt = toQString(row.prompt);
+  auto* a = new QAction(text, this);
+  a->setShortcuts(row.keys);
+  a->setShortcutContext(Qt::WindowShortcut);
+  a->setStatusTip(prompt);
+  a->setToolTip(row.toolTip ? toQString(row.toolTip) : toolTipText(text));
+  a->setWhatsThis(whatsThisText(row.command, prompt));
+  a->setData(static_cast<int>(row.command));
+  a->setIcon(commandIcon(row.command));
+  a->setIconVisibleInMenu(false);
+  if (row.run) {
+    connect(a, &QAction::triggered, this, row.run);
+  } else if (row.toggle) {
+    a->setCheckable(true);
+    a->setChecked(true);
+    connect(a, &QAction::toggled, this, row.toggle);
+  } else {
+    a->setEnabled(false);
+  }
+  addAction(a);  // keys work while the menus and toolbar are hidden too
+  m_actions[row.command] = a;
+}
+
+QMenu* MainWindow::addMenu(const char* title, std::initializer_list<int> items) {
+  QMenu* menu = menuBar()->addMenu(toQString(title));
+  addCommands(menu, items);
+  return menu;
+}
+
+void MainWindow::addCommands(QWidget* target, std::initializer_list<int> items) {
+  for (int command : items) {
+    if (command != kSeparator) {
+      target->addAction(action(command));
+      continue;
+    }
+    auto* separator = new QAction(target);
+    separator->setSeparator(true);
+    target->addAction(separator);
+  }
+}
+
+void MainWindow::createMenus() {
+  m_fileMenu = addMenu("&File", {kFileNew, kFileOpen, kFileSave, kFileSaveAs, kSeparator,
+                                 kFileMruFirst, kSeparator, kAppExit});
+  connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentFiles);
+  addMenu("&Edit", {kEditUndo, kSeparator, kEditCut, kEditCopy, kEditPaste, kEditSelectAll});
+  addMenu("&Annotate Alignment", {kAnnotateToWord, kAnnotateToRtfClipboard,
+                                  kAnnotateToHtmlClipboard, kCopyStyleSheet, kAnnotateToFile});
+  QMenu* groupings = addMenu("&Residue Groupings",
+                             {kGroupingsEdit, kSeparator,
+                              kGroupingsOpen, kGroupingsReload, kGroupingsSaveAs, kSeparator,
+                              kGroupingsDefaults, kGroupingsBlackWhite, kSeparator,
+                              kGroupingsMruFirst});
+  m_groupings->attach([this](int command) { return action(command); }, groupings);
+  addMenu("&Configure", {kOptions});
+  addMenu("&View", {kViewToolbar, kViewStatusBar});
+  addMenu("&Help", {kHelpFinder, kContextHelp, kRunTutorial, kSeparator, kAppAbout});
+}
+
+void MainWindow::createToolBar() {
+  m_toolBar = new QToolBar(QStringLiteral("Standard"), this);
+  m_toolBar->setObjectName(QStringLiteral("StandardToolBar"));
+  m_toolBar->setMovable(true);
+  m_toolBar->setFloatable(true);
+  m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+  m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  addCommands(m_toolBar, {kFileNew, kFileOpen, kFileSave, kSeparator,
+                         kEditCut, kEditCopy, kEditPaste, kSeparator,
+                         kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
+                         kAnnotateToFile, kSeparator,
+                         kGroupingsEdit, kOptions, kSeparator,
+                         kAppAbout, kContextHelp});
+  addToolBar(Qt::TopToolBarArea, m_toolBar);
+  setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
+
+  // The item follows the toolbar when it is closed or shown some other way.
+  QAction* toggle = action(kViewToolbar);
+  connect(m_toolBar, &QToolBar::visibilityChanged, toggle, [toggle](bool visible) {
+    if (toggle->isChecked() != visible) toggle->setChecked(visible);
+  });
+}
+
+void MainWindow::setLargeToolbarButtons(bool large) {
+  m_toolBar->setIconSize(large ? QSize(32, 32) : QSize(16, 15));
+}
+
+void MainWindow::createStatusBar() {
+  QStatusBar* bar = statusBar();
+  m_idleLabel = new QLabel(bar);
+  bar->addWidget(m_idleLabel, 1);
+  // The lock-key indicators, greyed: the desktop does not say their state.
+  for (const char* text : {"CAP", "NUM", "SCRL"}) {
+    auto* indicator = new QLabel(toQString(text), bar);
+    indicator->setEnabled(false);
+    indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    indicator->setAlignment(Qt::AlignCenter);
+    indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
+    bar->addPermanentWidget(indicator);
+  }
+}
+
+void MainWindow::updateIdleText() {
+  const AnnotationOptions& a = m_app.options().annotation;
+  m_idleLabel->setText(
+      toQString(idleStatusText(a.consensusThreshold, a.elisionThreshold, a.minimumElisionLength)));
+}
+
+void MainWindow::updateCaption() {
+  CaptionParts parts;
+  parts.documentTitle = toPathBytes(m_document->title());
+  parts.configurationTitle = m_app.configuration().title;
+  setWindowTitle(toQPath(frameCaption(parts)));
+}
+
+void MainWindow::updateAnnotateCommands() {
+  const bool enabled = m_annotate->enabled();
+  for (int command : {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
+                      kAnnotateToFile}) {
+    action(command)->setEnabled(enabled);
+  }
+}
+
+void MainWindow::updatePaste() {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+  action(kEditPaste)->setEnabled(data && data->hasText());
+}
+
+void MainWindow::updateRecentFiles() {
+  for (QAction* a : m_recentActions) {
+    m_fileMenu->removeAction(a);
+    a->deleteLater();
+  }
+  m_recentActions.clear();
+  auto& recent = m_app.options().recentDocuments;
+  const bool any = recent && !recent->empty();
+  QAction* placeholder = action(kFileMruFirst);
+  placeholder->setVisible(!any);
+  placeholder->setEnabled(false);
+  if (!any) return;
+  const std::string current = toPathBytes(QDir::currentPath());
+  for (std::size_t i = 0; i < recent->size(); ++i) {
+    QString name = toQPath(recent->displayName(i, current));
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
+                         : QStringLiteral("1&0 %1").arg(name);
+    auto* a = new QAction(text, this);
+    a->setStatusTip(QStringLiteral("Open this document"));
+    const QString path = toQPath(recent->entries()[i]);
+    connect(a, &QAction::triggered, this, [this, path] { openDocumentFile(path); });
+    m_fileMenu->insertAction(placeholder, a);
+    m_recentActions << a;
+  }
+}
+
+void MainWindow::setEditorFont(const QFont& font) { m_editor->setFont(font); }
+
+void MainWindow::reportOpenFailure(const QString& path, const QString& reason) {
+  Q_UNUSED(reason);
+  QString text;
+  QFileInfo info(path);
+  if (!info.exists()) {
+    text = kMissingFile.arg(path);
+  } else if (!info.isReadable()) {
+    text = toQPath(saveErrorMessage(SaveFailure::AccessDenied, toPathBytes(path)));
+  } else {
+    text = kFailedToOpen;
+  }
+  m_app.prompts().message(this, QStringLiteral("HUESET"), text, PromptIcon::Exclamation,
+                          PromptButtons::Ok);
+}
+
+bool MainWindow::openDocumentFile(const QString& path) {
+  if (!saveModified()) return false;
+  QString error;
+  const QString full = QFileInfo(path).absoluteFilePath();
+  auto& recent = m_app.options().recentDocuments;
+  if (!m_document->load(full, &error)) {
+    reportOpenFailure(full, error);
+    if (recent) {
+      const auto& entries = recent->entries();
+      auto it = std::find(entries.begin(), entries.end(), toPathBytes(full));
+      if (it != entries.end()) recent->remove(static_cast<std::size_t>(it - entries.begin()));
+    }
+    updateRecentFiles();
+    return false;
+  }
+  if (recent) recent->add(toPathBytes(full));
+  updateRecentFiles();
+  updateCaption();
+  return true;
+}
+
+bool MainWindow::saveModified() {
+  if (!m_document->isModified()) return true;
+  const QString name = m_document->path().isEmpty() ? m_document->title() : m_document->path();
+  const PromptAnswer answer =
+      m_app.prompts().message(this, QStringLiteral("HUESET"), kAskToSave.arg(name),
+                              PromptIcon::Exclamation, PromptButtons::YesNoCancel);
+  return goOnAfterSaveQuestion(answer, [this] { return fileSave(); });
+}
+
+void MainWindow::fileNew() {
+  if (!saveModified()) return;
+  m_document->clear();
+  updateCaption();
+}
+
+void MainWindow::fileOpen() {
+  QString path = m_app.prompts().chooseDocumentToOpen(this, QDir::currentPath());
+  if (path.isEmpty()) return;
+  if (openDocumentFile(path)) QDir::setCurrent(QFileInfo(path).absolutePath());
+}
+
+bool MainWindow::fileSave() {
+  if (m_document->path().isEmpty()) return fileSaveAs();
+  QString error;
+  if (m_document->save(m_document->path(), &error)) return true;
+  showSaveFailure(m_app.prompts(), this, toPathBytes(m_document->path()));
+  return false;
+}
+
+bool MainWindow::fileSaveAs() {
+  QString proposed = m_document->path();
+  if (proposed.isEmpty()) proposed = QDir::current().filePath(m_document->title() + QStringLiteral(".msf"));
+  QString chosen = m_app.prompts().chooseDocumentToSave(this, proposed);
+  if (chosen.isEmpty()) return false;
+  chosen = QFileInfo(toQPath(cleanChosenFileName(toPathBytes(chosen)))).absoluteFilePath();
+  QString error;
+  if (!m_document->save(chosen, &error)) {
+    showSaveFailure(m_app.prompts(), this, toPathBytes(chosen));
+    return false;
+  }
+  if (auto& recent = m_app.options().recentDocuments) recent->add(toPathBytes(chosen));
+  QDir::setCurrent(QFileInfo(chosen).absolutePath());
+  updateRecentFiles();
+  updateCaption();
+  return true;
+}
+
+void MainWindow::showHelpPage(const QString& page) {
+  const QString folder = findHelpFolder();
+  if (folder.isEmpty()) {
+    m_app.prompts().showInstallHelp(this);
+    return;
+  }
+  // A modal dialog asking for help would block the main window: the
+  // page opens in a window of the dialog's own, closed with it.
+  if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+    auto* window = new HelpWindow(folder, modal);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showPage(page);
+    window->show();
+    return;
+  }
+  if (!m_helpWindow || m_helpWindow->folder() != folder) {
+    delete m_helpWindow;
+    m_helpWindow = new HelpWindow(folder, this);
+    m_helpWindow->setWindowFlag(Qt::Window, true);
+  }
+  m_helpWindow->showPage(page);
+  m_helpWindow->show();
+  m_helpWindow->raise();
+  m_helpWindow->activateWindow();
+}
+
+void MainWindow::help(int context) {
+  if (m_helpBusy) return;
+  QScopedValueRollback<bool> busy(m_helpBusy, true);
+  showHelpPage(toQString(helpPageForContext(context)));
+}
+
+void MainWindow::runTutorial() {
+  if (m_tutorialBusy) return;
+  QScopedValueRollback<bool> busy(m_tutorialBusy, true);
+  showHelpPage(toQString(helpPageForContext(commandHelpContext(kRunTutorial))));
+}
+
+void MainWindow::contextHelp() { QWhatsThis::enterWhatsThisMode(); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::WhatsThisClicked) {
+    const QString href = static_cast<QWhatsThisClickedEvent*>(event)->href();
+    if (href.startsWith(QStringLiteral("help:"))) {
+      help(href.mid(5).toInt());
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (m_groupings->promptSaveChanges() && saveModified()) {
+    if (m_helpWindow) m_helpWindow->close();
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QStringList paths = localFiles(event->mimeData());
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  openDroppedFiles(paths);
+}
+
+void MainWindow::openDroppedFiles(const QStringList& paths) {
+  if (paths.isEmpty()) return;
+  activateWindow();
+  openDocumentFile(paths.first());
+}
+
+}  // namespace hueset::gui

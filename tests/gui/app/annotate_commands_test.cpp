@@ -1,0 +1,305 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "app_fixture.h"
+#include "desktop/command_ids.h"
+#include "groupings/configuration_file.h"
+#include "gui/app/alignment_document.h"
+#include "gui/app/alignment_editor.h"
+#include "gui/app/annotate_commands.h"
+#include "gui/app/main_window.h"
+#include "gui/common/qt_text.h"
+#include "output/cf_html.h"
+#include "output/html_writer.h"
+#include "output/rtf_writer.h"
+#include "output/style_sheet_writer.h"
+#include "pipeline/annotation_driver.h"
+#include "support/scripted_sink.h"
+
+namespace hueset::gui::testing {
+namespace {
+
+// Answers the driver's questions as a user pressing OK everywhere would.
+class AcceptingInteraction final : public AnnotationInteraction {
+ public:
+  hueset::testing::ScriptedSink sink;
+  ParseMessageSink& messageSink() override { return sink; }
+  std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override { return guess; }
+  bool acceptInvalidCharacters(const std::vector<CharacterProblem>&) override { return true; }
+  std::optional<std::vector<int>> chooseSets(const std::vector<std::string>& names, bool,
+                                             const std::vector<int>&) override {
+    std::vector<int> sets{-1};
+    for (int i = 0; i < static_cast<int>(names.size()); ++i) sets.push_back(i);
+    return sets;
+  }
+};
+
+QByteArray bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+
+class AnnotateCommandsTest : public AppFixture {
+ protected:
+  MainWindow& window() { return *m_app->mainWindow(); }
+  AlignmentEditor& editor() { return *window().editor(); }
+  AnnotateCommands& commands() { return *window().annotate(); }
+
+  // Pastes `text` into the empty editor as the user would.
+  void paste(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    window().action(kEditPaste)->trigger();
+  }
+
+  // What the writer makes of the editor text without any window.
+  void annotateDirectly(AnnotationWriter& writer) {
+    AcceptingInteraction interaction;
+    RememberedSets remembered;
+    const QByteArray text = editor().toPlainText().toLatin1();
+    ASSERT_TRUE(annotate(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                         m_app->options(), m_app->configuration().set, writer, interaction,
+                         remembered));
+  }
+
+  const QMimeData* clipboard() { return QGuiApplication::clipboard()->mimeData(); }
+};
+
+TEST_F(AnnotateCommandsTest, PastedAlignmentGoesToTheClipboardAsTheRtfWriterMakesIt) {
+  start();
+  paste(testText("four_globins.fasta"));
+  ASSERT_TRUE(editor().toPlainText().startsWith(QStringLiteral(">HBB_HUMAN")));
+  window().action(kAnnotateToRtfClipboard)->trigger();
+
+  // The format was confirmed with FASTA selected.
+  ASSERT_EQ(m_prompts.lists.size(), 1u);
+  EXPECT_EQ(m_prompts.lists[0].selected, 0);
+  EXPECT_EQ(m_prompts.lists[0].items.first(), QStringLiteral("FASTA"));
+
+  const GroupingSet& set = m_app->configuration().set;
+  RtfWriter expected(set.fontSize, set.fontName);
+  annotateDirectly(expected);
+  EXPECT_EQ(clipboard()->data(QStringLiteral("text/rtf")), bytes(expected.clipboardText(0)));
+  EXPECT_EQ(clipboard()->data(QStringLiteral("text/richtext")), bytes(expected.clipboardText(0)));
+  EXPECT_TRUE(clipboard()->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
+}
+
+TEST_F(AnnotateCommandsTest, HtmlGoesToTheClipboardAsPageAndDescribedText) {
+  start();
+  paste(testText("four_globins.fasta"));
+  window().action(kAnnotateToHtmlClipboard)->trigger();
+
+  const GroupingSet& set = m_app->configuration().set;
+  HtmlWriter expected(set.fontSize, set.fontName, "hs", HtmlWriterSettings{});
+  annotateDirectly(expected);
+  const std::string cfHtml = expected.clipboardText(1);
+  EXPECT_EQ(clipboard()->data(QStringLiteral("text/plain")), bytes(cfHtml));
+  EXPECT_TRUE(clipboard()->data(QStringLiteral("text/plain")).startsWith("Version:1.0\n"));
+  EXPECT_EQ(clipboard()->data(QStringLiteral("text/html")), bytes(std::string(cfHtmlPage(cfHtml))));
+  EXPECT_TRUE(clipboard()->data(QStringLiteral("text/html")).startsWith("<HTML>"));
+}
+
+TEST_F(AnnotateCommandsTest, StyleSheetNeedsNoAlignment) {
+  start();
+  window().action(kCopyStyleSheet)->trigger();
+  StyleSheetWriter expected;
+  for (const ResidueFormat& f : m_app->configuration().set.textFormats()) expected.addFormat(f);
+  expected.begin();
+  expected.end();
+  EXPECT_EQ(clipboard()->data(QStringLiteral("text/plain")), bytes(expected.clipboardText(0)));
+  EXPECT_TRUE(clipboard()->text().startsWith(QStringLiteral("<STYLE>\n<!--\n")));
+}
+
+TEST_F(AnnotateCommandsTest, CancelledFormatLeavesTheClipboardAlone) {
+  start();
+  paste(testText("four_globins.fasta"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+  m_prompts.listAnswers = {std::nullopt};
+  commands().toRtfClipboard();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+  EXPECT_TRUE(m_prompts.messages.empty());
+}
+
+TEST_F(AnnotateCommandsTest, EnabledOnlyWithMoreThanTwoCharacters) {
+  start();
+  const int commands[] = {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
+                          kAnnotateToFile};
+  for (int c : commands) EXPECT_FALSE(window().action(c)->isEnabled()) << c;
+  editor().setPlainText(QStringLiteral("ab"));
+  for (int c : commands) EXPECT_FALSE(window().action(c)->isEnabled()) << c;
+  editor().setPlainText(QStringLiteral("abc"));
+  for (int c : commands) EXPECT_TRUE(window().action(c)->isEnabled()) << c;
+  // The style sheet needs no text.
+  editor().clear();
+  EXPECT_TRUE(window().action(kCopyStyleSheet)->isEnabled());
+  EXPECT_FALSE(window().action(kAnnotateToRtfClipboard)->isEnabled());
+}
+
+TEST_F(AnnotateCommandsTest, ReaderMessageSelectsItsLineAsSecondVisible) {
+  start();
+  window().resize(600, 300);
+  window().show();
+  editor().setPlainText(testText("blank_inside_line_40.fasta"));
+  QString selected;
+  int firstVisible = -1;
+  m_prompts.onMessage = [&](const ScriptedPrompts::Message&) {
+    selected = editor().textCursor().selectedText();
+    firstVisible = editor().verticalScrollBar()->value();
+  };
+  m_prompts.answers = {PromptAnswer::No};  // stop reading
+  commands().toRtfClipboard();
+
+  ASSERT_EQ(m_prompts.messages.size(), 1u);
+  EXPECT_EQ(m_prompts.messages[0].title, QStringLiteral("Warning"));
+  EXPECT_TRUE(m_prompts.messages[0].text.contains(QStringLiteral("Line 40 contains whitespace")));
+  EXPECT_EQ(m_prompts.messages[0].buttons, PromptButtons::YesNo);
+  EXPECT_EQ(selected, editor().document()->findBlockByNumber(39).text());
+  EXPECT_EQ(firstVisible, 38);  // line 39 on top, line 40 second
+}
+
+TEST_F(AnnotateCommandsTest, FileCommandWritesHtmlForTheSecondFilterWhateverTheName) {
+  start();
+  paste(testText("four_globins.fasta"));
+  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.rtf"), 1, m_dir};
+  commands().toFile();
+
+  const GroupingSet& set = m_app->configuration().set;
+  HtmlWriter expected(set.fontSize, set.fontName, "hs", HtmlWriterSettings{});
+  annotateDirectly(expected);
+  QFile file(path("figure.rtf"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), bytes(expected.fileText()));
+  EXPECT_EQ(m_app->options().paths.lastAnnotateDirectory, toPathBytes(m_dir));
+}
+
+TEST_F(AnnotateCommandsTest, FileCommandOffersTheRememberedFolder) {
+  m_profileText += QStringLiteral("Last Annotate directory=/somewhere/figures\n");
+  start();
+  paste(testText("four_globins.fasta"));
+  m_prompts.annotationFile = std::nullopt;
+  commands().toFile();
+  ASSERT_EQ(m_prompts.annotationFolders.size(), 1u);
+  EXPECT_EQ(m_prompts.annotationFolders[0], QStringLiteral("/somewhere/figures"));
+  // Cancelled: the folder stays.
+  EXPECT_EQ(m_app->options().paths.lastAnnotateDirectory, "/somewhere/figures");
+}
+
+TEST_F(AnnotateCommandsTest, FileCommandWritesRtfForTheFirstFilter) {
+  start();
+  paste(testText("four_globins.fasta"));
+  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.html"), 0, m_dir};
+  commands().toFile();
+  QFile file(path("figure.html"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().startsWith("{\\rtf1"));
+}
+
+TEST_F(AnnotateCommandsTest, FileCommandStoppedOnTheWayLeavesTheOldFileWhole) {
+  start();
+  paste(testText("four_globins.fasta"));
+  QFile old(path("figure.rtf"));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("the figure before");
+  old.close();
+  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.rtf"), 0, m_dir};
+  m_prompts.listAnswers = {std::nullopt};  // the format is not confirmed
+  commands().toFile();
+
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), QByteArray("the figure before"));
+  EXPECT_EQ(QDir(m_dir).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("figure")),
+            QStringList{QStringLiteral("figure.rtf")});
+  EXPECT_TRUE(m_prompts.messages.empty());
+}
+
+TEST_F(AnnotateCommandsTest, FileCommandThatCannotWriteSaysWhichFile) {
+  start();
+  paste(testText("four_globins.fasta"));
+  const QString target = path("no-such-folder/figure.rtf");
+  m_prompts.annotationFile = UserPrompts::FileChoice{target, 0, m_dir};
+  commands().toFile();
+
+  ASSERT_EQ(m_prompts.messages.size(), 1u);
+  EXPECT_EQ(m_prompts.messages[0].title, QStringLiteral("HUESET"));
+  EXPECT_EQ(m_prompts.messages[0].text, target + QStringLiteral(" contains an invalid path."));
+  EXPECT_EQ(m_prompts.messages[0].icon, PromptIcon::Exclamation);
+  EXPECT_FALSE(QFileInfo::exists(target));
+}
+
+TEST_F(AnnotateCommandsTest, WebSafeCheckListsColoursAndCancelStops) {
+  start();
+  GroupingSet set = m_app->configuration().set;
+  set.groupings[2].format.backColour = rgb(255, 0, 10);
+  ASSERT_TRUE(saveConfigurationFile(set, toPathBytes(path("unsafe.cft")),
+                                    ConfigurationForm::Text)
+                  .ok);
+  ASSERT_TRUE(m_app->loadConfiguration(path("unsafe.cft")));
+  paste(testText("four_globins.fasta"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+  m_prompts.listAnswers = {std::nullopt};
+  commands().toHtmlClipboard();
+
+  ASSERT_EQ(m_prompts.lists.size(), 1u);
+  EXPECT_EQ(m_prompts.lists[0].items,
+            QStringList{QString::fromStdString(set.groupings[2].name) + ": Background Colour"});
+  EXPECT_TRUE(m_prompts.lists[0].prompt.startsWith(QStringLiteral("Some of the residue groups")));
+  EXPECT_EQ(m_prompts.lists[0].note, QStringLiteral("Do you wish to proceed anyway?"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+  EXPECT_EQ(window().windowTitle(),
+            QStringLiteral("Untitled - HUESET- [ \"unsafe.cft\" Residue Groupings ]"));
+}
+
+TEST_F(AnnotateCommandsTest, WordProcessorGetsANewDocumentFromTheRtf) {
+  m_launcher.writer = QStringLiteral("/opt/office/soffice");
+  start();
+  paste(testText("four_globins.fasta"));
+  m_app->wordProcessor().setFolder(path("handoff"));
+  commands().toWord();
+
+  ASSERT_EQ(m_launcher.started.size(), 4);
+  EXPECT_EQ(m_launcher.started[0], QStringLiteral("/opt/office/soffice"));
+  EXPECT_EQ(m_launcher.started[1], QStringLiteral("--writer"));
+  EXPECT_EQ(m_launcher.started[2], QStringLiteral("-n"));
+  const QString file = m_launcher.started[3];
+  EXPECT_TRUE(file.startsWith(path("handoff"))) << file.toStdString();
+  QFile rtf(file);
+  ASSERT_TRUE(rtf.open(QIODevice::ReadOnly));
+  EXPECT_EQ(rtf.readAll(), clipboard()->data(QStringLiteral("text/rtf")));
+  EXPECT_TRUE(m_prompts.messages.empty());
+  // The second run reuses the remembered word processor.
+  commands().toWord();
+  EXPECT_EQ(m_launcher.started.size(), 8);
+}
+
+TEST_F(AnnotateCommandsTest, NoWordProcessorSaysSoAndKeepsTheClipboard) {
+  start();
+  paste(testText("four_globins.fasta"));
+  m_app->wordProcessor().setFolder(path("handoff"));
+  commands().toWord();
+  ASSERT_EQ(m_prompts.messages.size(), 1u);
+  EXPECT_EQ(m_prompts.messages[0].title, QStringLiteral("Error"));
+  EXPECT_EQ(m_prompts.messages[0].text,
+            QStringLiteral("No compatible version of Word for Windows could be found.\n"
+                           "Please copy and paste the annotation using the Windows Clipboard."));
+  EXPECT_EQ(m_prompts.messages[0].icon, PromptIcon::Exclamation);
+  EXPECT_TRUE(clipboard()->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
+}
+
+TEST_F(AnnotateCommandsTest, PasteTakesOnlyThePlainText) {
+  start();
+  auto* data = new QMimeData;
+  data->setHtml(QStringLiteral("<b>bold</b> words"));
+  data->setText(QStringLiteral("bold words"));
+  QGuiApplication::clipboard()->setMimeData(data);
+  EXPECT_TRUE(window().action(kEditPaste)->isEnabled());
+  window().action(kEditPaste)->trigger();
+  EXPECT_EQ(editor().toPlainText(), QStringLiteral("bold words"));
+  editor().undo();
+  EXPECT_TRUE(editor().toPlainText().isEmpty());
+}
+
+}  // namespace
+}  // namespace hueset::gui::testing

@@ -1,0 +1,35 @@
+# Fails when a file of a GUI folder under GUI_DIR includes a header of a
+# folder that is not below it. Lowest first: common; controls, input and
+# output; groupings and settings; app.
+set(layer_common 0)
+set(layer_controls 1)
+set(layer_input 1)
+set(layer_output 1)
+set(layer_groupings 2)
+set(layer_settings 2)
+set(layer_app 3)
+
+file(GLOB_RECURSE files "${GUI_DIR}/*.h" "${GUI_DIR}/*.cpp")
+set(offenders "")
+foreach(f IN LISTS files)
+  file(RELATIVE_PATH relative "${GUI_DIR}" "${f}")
+  string(REGEX MATCH "^[a-z_]+/" folder "${relative}")
+  if(NOT folder)
+    continue()  # main.cpp may include anything
+  endif()
+  string(REPLACE "/" "" folder "${folder}")
+  file(STRINGS "${f}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"gui/[a-z_]+/")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE ".*\"gui/([a-z_]+)/.*" "\\1" target "${line}")
+    if(target STREQUAL folder)
+      continue()
+    endif()
+    if(NOT DEFINED layer_${folder} OR NOT DEFINED layer_${target}
+       OR NOT layer_${target} LESS layer_${folder})
+      string(APPEND offenders "\n  ${relative}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(offenders)
+  message(FATAL_ERROR "GUI includes that point up or sideways:${offenders}")
+endif()

@@ -1,0 +1,91 @@
+#include "gui/input/problem_report_dialogs.h"
+
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "qt_printers.h"
+
+namespace hueset::gui {
+namespace {
+
+QStringList headerTitles(const QTreeWidget* tree) {
+  QStringList titles;
+  for (int i = 0; i < tree->columnCount(); ++i) titles << tree->headerItem()->text(i);
+  return titles;
+}
+
+QStringList rowTexts(const QTreeWidget* tree, int row) {
+  QStringList cells;
+  for (int i = 0; i < tree->columnCount(); ++i) cells << tree->topLevelItem(row)->text(i);
+  return cells;
+}
+
+TEST(CharacterProblemsDialog, OnlyLowerCaseShowsTwoColumnsAndNoNote) {
+  CharacterProblem p;
+  p.name = "HBA_HUMAN";
+  p.lowerCaseLetters = "acd";
+  CharacterProblemsDialog dialog({p}, {});
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Invalid Characters"));
+  EXPECT_EQ(headerTitles(dialog.report()),
+            (QStringList{"Sequence", "Lower case Residues"}));
+  EXPECT_EQ(rowTexts(dialog.report(), 0), (QStringList{"HBA_HUMAN", "acd"}));
+  EXPECT_TRUE(dialog.note()->isHidden());
+  QFontMetrics metrics(dialog.report()->font());
+  EXPECT_EQ(dialog.report()->columnWidth(0), metrics.horizontalAdvance(QStringLiteral("HBA_HUMAN")) + 15);
+  EXPECT_EQ(dialog.report()->columnWidth(1),
+            metrics.horizontalAdvance(QStringLiteral("Lower case Residues")) + 15);
+}
+
+TEST(CharacterProblemsDialog, WhiteSpaceShowsItsColumnAndTheNote) {
+  CharacterProblem a;
+  a.name = "a";
+  a.whiteSpace = true;
+  CharacterProblem b;
+  b.name = "b";
+  b.invalidLetters = "BZ";
+  CharacterProblemsDialog dialog({a, b}, {});
+  EXPECT_EQ(headerTitles(dialog.report()),
+            (QStringList{"Sequence", "Invalid Residues", "\"WhiteSpace\""}));
+  EXPECT_EQ(rowTexts(dialog.report(), 0), (QStringList{"a", "", "X"}));
+  EXPECT_EQ(rowTexts(dialog.report(), 1), (QStringList{"b", "BZ", " "}));
+  EXPECT_FALSE(dialog.note()->isHidden());
+  EXPECT_TRUE(dialog.note()->text().startsWith(QStringLiteral("The occurence of \"white space\"")));
+  QFontMetrics metrics(dialog.report()->font());
+  EXPECT_EQ(dialog.report()->columnWidth(0), metrics.horizontalAdvance(QStringLiteral("Sequence")) + 15);
+}
+
+TEST(UnequalLengthsDialog, ListsSequencesThenPredictionRowsInDisplayForm) {
+  Alignment alignment;
+  alignment.names = {"short", "long"};
+  alignment.residues = {std::string(25, 'A'), std::string(250, 'C')};
+  alignment.trackLabels = {"PHD sec"};
+  alignment.tracks = {std::string(12, 'H')};
+  UnequalLengthsDialog dialog("This is not a valid MSF file.\r\n", alignment, {});
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Parsing Error: Sequence Lengths Unequal"));
+  EXPECT_EQ(dialog.heading()->text(), QStringLiteral("This is not a valid MSF file."));
+  EXPECT_EQ(headerTitles(dialog.report()),
+            (QStringList{"Name", "Parsed Length", "Containing Residues", "Name"}));
+  ASSERT_EQ(dialog.report()->topLevelItemCount(), 3);
+  EXPECT_EQ(rowTexts(dialog.report(), 0),
+            (QStringList{"short", "25", "AAAAAAAAAA AAAAAAAAAA AAAAA", "short"}));
+  EXPECT_TRUE(dialog.report()->topLevelItem(1)->text(2).contains(QStringLiteral("  (50)  ")));
+  EXPECT_EQ(dialog.report()->topLevelItem(2)->text(0), QStringLiteral("PHD sec"));
+  EXPECT_TRUE(QFontInfo(dialog.report()->font()).fixedPitch());
+  QFontMetrics metrics(dialog.report()->font());
+  const int widest = static_cast<int>(dialog.report()->topLevelItem(1)->text(2).size());
+  EXPECT_EQ(dialog.report()->columnWidth(2),
+            metrics.horizontalAdvance(QString(widest, QLatin1Char('W'))) + 15);
+  EXPECT_EQ(dialog.report()->columnWidth(1),
+            metrics.horizontalAdvance(QStringLiteral("Parsed Length")) + 15);
+}
+
+TEST(UnequalLengthsDialog, EmptyHeadingKeepsTheDefault) {
+  UnequalLengthsDialog dialog("", Alignment{}, {});
+  EXPECT_EQ(dialog.heading()->text(), QStringLiteral("This is not a valid file."));
+}
+
+}  // namespace
+}  // namespace hueset::gui
