@@ -1,9 +1,13 @@
 #include "input/read_alignment.h"
 
+#include "input/a2m_reader.h"
 #include "input/clustal_reader.h"
 #include "input/fasta_reader.h"
 #include "input/msf_reader.h"
 #include "input/phd_reader.h"
+#include "input/phylip_reader.h"
+#include "input/pir_reader.h"
+#include "input/stockholm_reader.h"
 
 namespace hueset {
 
@@ -35,6 +39,23 @@ bool readAlignment(std::string_view text, AlignmentFormat format, ParseMessageSi
       if (!reader.read(text, alignment)) return false;
       after = reader.position();
       break;
+    }
+    case AlignmentFormat::Stockholm: {
+      StockholmReader reader(sink);
+      return reader.read(text, alignment);
+    }
+    case AlignmentFormat::A2m:
+    case AlignmentFormat::A3m: {
+      A2mReader reader(sink, settings.matchStatesOnly, settings.ignoreConfidences);
+      return reader.read(text, alignment);
+    }
+    case AlignmentFormat::Phylip: {
+      PhylipReader reader(sink);
+      return reader.read(text, alignment);
+    }
+    case AlignmentFormat::Pir: {
+      PirReader reader(sink);
+      return reader.read(text, alignment);
     }
     default:
       return false;
