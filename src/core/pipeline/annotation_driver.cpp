@@ -115,8 +115,10 @@ int cappedWidth(bool enabled, int width, int length) {
 
 }  // namespace
 
-ReadSettings readSettings(const ParseOptions& parse) {
-  return ReadSettings{parse.dscIgnoreCoil, parse.mergePhdPredictions, parse.ignoreConfidences};
+ReadSettings readSettings(const Options& options) {
+  const ParseOptions& parse = options.parse;
+  return ReadSettings{parse.dscIgnoreCoil, parse.mergePhdPredictions, parse.ignoreConfidences,
+                      options.input.matchStatesOnly};
 }
 
 bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
@@ -137,7 +139,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
     if (!chosen) return false;
     format = *chosen;
   }
-  if (!readAlignment(text, format, interaction.messageSink(), alignment, readSettings(parse))) return false;
+  if (!readAlignment(text, format, interaction.messageSink(), alignment, readSettings(options))) return false;
 
   std::vector<CharacterProblem> problems;
   if (!checkCharacters(alignment, problems, parse.allowLowerCase, parse.allowStrangeLinkers,
