@@ -1,8 +1,6 @@
 #include "cli/cli.h"
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -14,6 +12,7 @@
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
 #include "groupings/current_configuration.h"
+#include "input/document_text.h"
 #include "input/format_guess.h"
 #include "input/parse_reports.h"
 #include "output/writer_factory.h"
@@ -101,6 +100,10 @@ class CliInteraction : public AnnotationInteraction {
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override {
     return m_format.value_or(guess);
   }
+  // The extension's word, for a text the guess found no keyword in.
+  void useFileName(std::string_view text, const std::string& path) {
+    if (!m_format && path != "-") m_format = guessFormatForFile(text, path);
+  }
 
   bool acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) override {
     CharacterReport report = makeCharacterReport(problems);
@@ -140,37 +143,25 @@ class CliInteraction : public AnnotationInteraction {
   std::ostream& m_err;
 };
 
-std::optional<AlignmentFormat> formatNamed(const std::string& name) {
-  static const std::pair<const char*, AlignmentFormat> kNames[] = {
-      {"fasta", AlignmentFormat::Fasta},    {"clustal", AlignmentFormat::Clustal},
-      {"msf", AlignmentFormat::Msf},        {"phd-msf", AlignmentFormat::PhdMsf},
-      {"phd-saf", AlignmentFormat::PhdSaf}, {"dsc", AlignmentFormat::Dsc}};
-  for (const auto& [n, f] : kNames) {
-    if (name == n) return f;
-  }
-  return std::nullopt;
-}
+std::string inputLabel(const std::string& input) { return input == "-" ? "<stdin>" : input; }
 
-bool readInput(const std::string& path, std::istream& in, std::string& text) {
-  if (path == "-") {
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+// "auto" (or nothing) leaves the format to the guess.
+std::optional<AlignmentFormat> formatNamed(const std::string& name) { return formatFromCliName(name); }
+
+// The document text of FILE or standard input, inflated when it is gzip
+// data. Prints the problem and returns false when there is none.
+bool readInput(const std::string& path, std::istream& in, std::string& text, std::ostream& err) {
+  DocumentText document = path == "-" ? readDocument(in) : readDocumentFile(path);
+  if (document.problem == DocumentText::Problem::Damaged) {
+    err << inputLabel(path) << ": error: " << oneLine(document.message) << "\n";
+    return false;
   }
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  if (!file) return false;
-  const std::streamoff size = file.tellg();
-  if (size < 0) {
-    // Not a seekable file (a pipe): read it as it comes.
-    file.clear();
-    file.seekg(0);
-    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
+  if (!document.ok()) {
+    err << inputLabel(path) << ": error: cannot read the file\n";
+    return false;
   }
-  text.resize(static_cast<std::size_t>(size));
-  file.seekg(0);
-  file.read(text.data(), size);
-  text.resize(static_cast<std::size_t>(file.gcount()));
-  return !file.bad();
+  text = std::move(document.text);
+  return true;
 }
 
 // Everything that comes before reading the alignment: options and groupings.
@@ -232,8 +223,6 @@ int deliver(const std::string& bytes, const std::string& output, std::ostream& o
   return kSuccess;
 }
 
-std::string inputLabel(const std::string& input) { return input == "-" ? "<stdin>" : input; }
-
 int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
   auto setup = prepare(a, err);
   if (!setup) return kUsage;
@@ -248,10 +237,7 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   }
 
   std::string text;
-  if (!readInput(a.input, in, text)) {
-    err << inputLabel(a.input) << ": error: cannot read the file\n";
-    return kFailed;
-  }
+  if (!readInput(a.input, in, text, err)) return kFailed;
   // There is no one to ask: the format is the one given, or the guess.
   setup->options.parse.confirmFormats = true;
   if (a.sets) setup->options.output.multipleSets = true;
@@ -271,6 +257,7 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
 
   CliSink sink(inputLabel(a.input), err, a.strict);
   CliInteraction interaction(sink, formatNamed(a.format), a.strict, a.sets, err);
+  interaction.useFileName(text, a.input);
   RememberedSets remembered;
   if (!annotate(text, setup->options, setup->groupings, *writer, interaction, remembered)) {
     if (sink.messages().empty()) {
@@ -303,21 +290,17 @@ int runRead(const CliArguments& a, std::istream& in, std::ostream& out, std::ost
   auto setup = prepare(a, err);
   if (!setup) return kUsage;
   std::string text;
-  if (!readInput(a.input, in, text)) {
-    err << inputLabel(a.input) << ": error: cannot read the file\n";
-    return kFailed;
-  }
-  const AlignmentFormat format = formatNamed(a.format).value_or(guessFormat(text));
+  if (!readInput(a.input, in, text, err)) return kFailed;
+  const AlignmentFormat format = formatNamed(a.format).value_or(
+      a.input == "-" ? guessFormat(text) : guessFormatForFile(text, a.input));
   CliSink sink(inputLabel(a.input), err, a.strict);
   Alignment alignment;
-  const bool ok = readAlignment(text, format, sink, alignment, readSettings(setup->options.parse));
+  const bool ok = readAlignment(text, format, sink, alignment, readSettings(setup->options));
 
   std::ostringstream json;
-  const auto formatIndex = static_cast<std::size_t>(alignment.format);
+  const std::string_view label = formatLabel(alignment.format);
   json << "{\n  \"ok\": " << (ok ? "true" : "false") << ",\n";
-  json << "  \"format\": "
-       << (formatIndex < kFormatLabels.size() ? jsonString(kFormatLabels[formatIndex]) : "null")
-       << ",\n";
+  json << "  \"format\": " << (label.empty() ? "null" : jsonString(label)) << ",\n";
   json << "  \"length\": " << alignment.length << ",\n";
   writeJsonList(json, "names", alignment.names);
   writeJsonList(json, "residues", alignment.residues);
