@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 
 #include "input/line_words.h"
@@ -11,7 +12,17 @@ namespace hueset {
 
 namespace {
 
-bool isInsert(char c) { return (c >= 'a' && c <= 'z') || c == '.'; }
+constexpr std::array<bool, 256> kInsertStates = [] {
+  std::array<bool, 256> table{};
+  for (int c = 'a'; c <= 'z'; ++c) table[static_cast<std::size_t>(c)] = true;
+  table['.'] = true;
+  return table;
+}();
+
+// Lower-case letters and "." are insert states; everything else, gaps "-"
+// included, is a match state (what is not a residue is the character
+// check's business).
+bool isInsert(char c) { return kInsertStates[static_cast<unsigned char>(c)]; }
 
 constexpr std::array<std::string_view, 3> kStructureRows = {"ss_pred", "ss_dssp", "ss_conf"};
 constexpr std::string_view kConfidenceRow = "ss_conf";
@@ -24,31 +35,36 @@ bool isStructureRow(std::string_view name) {
 // widest run of insert states any sequence has there.
 struct InsertWidths {
   std::vector<std::size_t> widths;  // one more than the match columns
+  std::vector<std::size_t> slots;   // where widths are not 0, ascending
 
-  // Adds one sequence; false when its match columns are not as many as the
-  // earlier sequences had.
+  // Adds one row; false when its match states are not as many as the
+  // earlier rows had.
   bool add(std::string_view row) {
-    std::size_t slot = 0;
     std::size_t run = 0;
-    const bool first = widths.empty();
+    if (widths.empty()) {
+      for (char c : row) {
+        if (isInsert(c)) {
+          ++run;
+        } else {
+          widths.push_back(run);
+          run = 0;
+        }
+      }
+      widths.push_back(run);
+      return true;
+    }
+    std::size_t slot = 0;
     for (char c : row) {
       if (isInsert(c)) {
         ++run;
         continue;
       }
-      if (first) {
-        widths.push_back(run);
-      } else if (slot + 1 >= widths.size()) {
-        return false;
-      } else {
+      if (run != 0) {
+        if (slot >= widths.size()) return false;
         widths[slot] = std::max(widths[slot], run);
+        run = 0;
       }
       ++slot;
-      run = 0;
-    }
-    if (first) {
-      widths.push_back(run);
-      return true;
     }
     if (slot + 1 != widths.size()) return false;
     widths[slot] = std::max(widths[slot], run);
@@ -57,37 +73,61 @@ struct InsertWidths {
 
   std::size_t matchColumns() const { return widths.empty() ? 0 : widths.size() - 1; }
 
-  std::size_t total() const {
-    std::size_t sum = widths.size() - 1;
-    for (std::size_t w : widths) sum += w;
-    return sum;
+  // Once every row is added: the total length and the insert slots.
+  std::size_t finish() {
+    std::size_t length = matchColumns();
+    for (std::size_t j = 0; j < widths.size(); ++j) {
+      length += widths[j];
+      if (widths[j] != 0) slots.push_back(j);
+    }
+    return length;
   }
 };
 
-// The row with every insert run padded with "." to the width of its columns.
-// An A2M row already has them all, and so stays as it is.
+// The rows are rewritten in place, a block of match states at a time: there
+// are only match states between two insert slots. Only rows that were added
+// to `inserts` may be given, so their runs fit the widths.
+
+// Each insert run padded with "." to the width of its columns, working from
+// the end so that nothing is overwritten before it has moved.
 void padInserts(std::string& row, const InsertWidths& inserts, std::size_t length) {
-  if (row.size() == length) return;
-  std::string full;
-  full.reserve(length);
-  std::size_t slot = 0;
-  std::size_t run = 0;
-  for (char c : row) {
-    if (isInsert(c)) {
-      full += c;
-      ++run;
-      continue;
-    }
-    full.append(inserts.widths[slot] - run, '.');
-    full += c;
-    ++slot;
-    run = 0;
+  std::size_t from = row.size();
+  row.resize(length);
+  char* data = row.data();
+  std::size_t to = length;
+  std::size_t slot = inserts.widths.size() - 1;
+  for (auto it = inserts.slots.rbegin(); it != inserts.slots.rend(); ++it) {
+    const std::size_t matches = slot - *it;
+    from -= matches;
+    to -= matches;
+    std::memmove(data + to, data + from, matches);
+    slot = *it;
+    const std::size_t runEnd = from;
+    while (from > 0 && isInsert(data[from - 1])) --from;
+    const std::size_t run = runEnd - from;
+    to -= inserts.widths[slot];
+    std::memmove(data + to, data + from, run);
+    std::memset(data + to + run, '.', inserts.widths[slot] - run);
   }
-  full.append(inserts.widths[slot] - run, '.');
-  row = std::move(full);
 }
 
-void keepMatchStates(std::string& row) { std::erase_if(row, isInsert); }
+// Every insert run dropped.
+void keepMatchStates(std::string& row, const InsertWidths& inserts) {
+  char* data = row.data();
+  std::size_t from = 0;
+  std::size_t to = 0;
+  std::size_t slot = 0;
+  for (std::size_t next : inserts.slots) {
+    const std::size_t matches = next - slot;
+    std::memmove(data + to, data + from, matches);
+    from += matches;
+    to += matches;
+    slot = next;
+    while (from < row.size() && isInsert(data[from])) ++from;
+  }
+  std::memmove(data + to, data + from, row.size() - from);
+  row.resize(to + row.size() - from);
+}
 
 std::size_t countMatchStates(std::string_view row) {
   return static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) { return !isInsert(c); }));
@@ -150,8 +190,11 @@ bool A2mReader::readLines(Alignment& alignment, std::vector<int>& firstLines) {
         target = &alignment.tracks.back();
         continue;
       }
+      // Rows are about as long as the one before: room for that, and a
+      // little more for its inserts, saves growing a row line by line.
+      const std::size_t expected = alignment.residues.empty() ? 0 : alignment.residues.back().size();
       alignment.names.emplace_back(name);
-      alignment.residues.emplace_back();
+      alignment.residues.emplace_back().reserve(expected + expected / 8);
       firstLines.push_back(lineCount());
       target = &alignment.residues.back();
       continue;
@@ -160,12 +203,14 @@ bool A2mReader::readLines(Alignment& alignment, std::vector<int>& firstLines) {
       if (line.empty() || line.front() == '#' || trimLeft(line).empty()) continue;
       return fail(2031, lineCount());
     }
-    const auto [data, after] = splitFirstWord(trimLeft(line));
-    if (data.empty()) continue;
-    target->append(data);
-    std::string_view extra = trimLeft(after);
-    if (extra.empty()) continue;
-    if (extra.back() == '\r') extra.remove_suffix(1);
+    // The first word is the data; a data line rarely holds anything else.
+    std::size_t begin = 0;
+    while (begin < line.size() && isBlankChar(line[begin])) ++begin;
+    std::size_t end = begin;
+    while (end < line.size() && !isBlankChar(line[end])) ++end;
+    if (end == begin) continue;
+    target->append(line.data() + begin, end - begin);
+    const std::string_view extra = trim(line.substr(end));
     if (!extra.empty() && askToAbort(2028, lineCount(), extra)) return false;
   }
   if (!started) return fail(2030, lineCount());
@@ -189,14 +234,17 @@ bool A2mReader::expand(Alignment& alignment, const std::vector<int>& firstLines)
     }
     inserts.add(alignment.tracks[i]);
   }
-  if (m_matchStatesOnly) {
-    for (std::string& row : alignment.residues) keepMatchStates(row);
-    for (std::string& row : alignment.tracks) keepMatchStates(row);
-    return true;
+  const std::size_t length = inserts.finish();
+  const bool keepInserts = !m_matchStatesOnly;
+  for (std::vector<std::string>* rows : {&alignment.residues, &alignment.tracks}) {
+    for (std::string& row : *rows) {
+      if (!keepInserts) {
+        keepMatchStates(row, inserts);
+      } else if (row.size() != length) {  // an A2M row has every column already
+        padInserts(row, inserts, length);
+      }
+    }
   }
-  const std::size_t length = inserts.total();
-  for (std::string& row : alignment.residues) padInserts(row, inserts, length);
-  for (std::string& row : alignment.tracks) padInserts(row, inserts, length);
   return true;
 }
 

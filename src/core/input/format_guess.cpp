@@ -58,6 +58,7 @@ InsertShape insertShape(std::string_view text) {
   std::size_t matches = 0;
   std::size_t column = 0;
   bool sameLayout = true;  // every sequence so far has the first's columns
+  bool sameLength = true;
   bool anyLowerCase = false;
   bool firstHasUpperCase = false;
 
@@ -67,7 +68,7 @@ InsertShape insertShape(std::string_view text) {
       return firstMatches > 0 && firstHasUpperCase;
     }
     if (matches != firstMatches) return false;
-    if (column != firstIsInsert.size()) sameLayout = false;
+    if (column != firstIsInsert.size()) sameLayout = sameLength = false;
     return true;
   };
 
@@ -103,7 +104,8 @@ InsertShape insertShape(std::string_view text) {
     }
   }
   if (sequences < 2 || !closeSequence() || !anyLowerCase) return InsertShape::None;
-  return sameLayout ? InsertShape::A2m : InsertShape::A3m;
+  if (sameLayout) return InsertShape::A2m;
+  return sameLength ? InsertShape::None : InsertShape::A3m;
 }
 
 // A first line of two counts, and a trial read that finds exactly that many

@@ -24,12 +24,6 @@ bool readCount(std::string_view word, std::size_t& count) {
   return count > 0;
 }
 
-void appendResidues(std::string& row, std::string_view data) {
-  for (char c : data) {
-    if (!isSpace(c)) row += c;
-  }
-}
-
 struct NamedLine {
   std::string_view name;
   std::string_view data;
@@ -87,9 +81,9 @@ bool PhylipReader::parse(Alignment& alignment) {
       haveChosen = true;
       break;
     }
-    // Prefer a usable alignment, then the way that got furthest.
+    // Prefer a usable alignment, then the way that placed the most residues.
     const bool better = !haveChosen || (a.question && !chosen.question) ||
-                        (a.question == chosen.question && a.reached > chosen.reached);
+                        (a.question == chosen.question && a.placed > chosen.placed);
     if (better) {
       chosen = std::move(a);
       haveChosen = true;
@@ -121,6 +115,7 @@ PhylipReader::Attempt PhylipReader::attempt(const std::vector<Line>& lines, Layo
   } else {
     readSequential(lines, layout.strictNames, a);
   }
+  for (const std::string& row : a.alignment.residues) a.placed += std::min(row.size(), m_columns);
   return a;
 }
 
@@ -143,13 +138,11 @@ void PhylipReader::readInterleaved(const std::vector<Line>& lines, bool strictNa
     const NamedLine named = splitName(lines[i].text, strictNames);
     names.emplace_back(named.name);
     residues.emplace_back().reserve(m_reserve);
-    appendResidues(residues[i], named.data);
-    a.reached = i;
+    appendWithoutBlanks(residues[i], named.data);
     if (overflows(i, lines[i])) return;
   }
   std::size_t next = 0;
   for (std::size_t k = m_sequences; k < lines.size(); ++k) {
-    a.reached = k;
     if (complete == m_sequences) {
       a.problem = 2226;
       a.question = true;
@@ -157,11 +150,10 @@ void PhylipReader::readInterleaved(const std::vector<Line>& lines, bool strictNa
       a.text = std::to_string(m_sequences);
       return;
     }
-    appendResidues(residues[next], lines[k].text);
+    appendWithoutBlanks(residues[next], lines[k].text);
     if (overflows(next, lines[k])) return;
     next = (next + 1) % m_sequences;
   }
-  a.reached = lines.size();
   for (std::size_t i = 0; i < m_sequences; ++i) {
     if (residues[i].size() == m_columns) continue;
     a.problem = 2224;
@@ -179,7 +171,6 @@ void PhylipReader::readSequential(const std::vector<Line>& lines, bool strictNam
   auto& residues = a.alignment.residues;
   std::size_t k = 0;
   for (std::size_t i = 0; i < m_sequences; ++i) {
-    a.reached = k;
     if (k == lines.size()) {
       a.problem = 2225;
       a.number = -lineCount();
@@ -190,9 +181,8 @@ void PhylipReader::readSequential(const std::vector<Line>& lines, bool strictNam
     names.emplace_back(named.name);
     std::string& row = residues.emplace_back();
     row.reserve(m_reserve);
-    appendResidues(row, named.data);
-    while (row.size() < m_columns && k < lines.size()) appendResidues(row, lines[k++].text);
-    a.reached = k;
+    appendWithoutBlanks(row, named.data);
+    while (row.size() < m_columns && k < lines.size()) appendWithoutBlanks(row, lines[k++].text);
     if (row.size() > m_columns) {
       a.problem = 2223;
       a.number = lines[k - 1].number;

@@ -15,7 +15,7 @@ namespace hueset {
 // blanks inside the residues are ignored. The text says neither, so every
 // way is tried and the one that fits the counts of the first line is taken:
 // strict before relaxed and interleaved before sequential when more than
-// one fits, and the one that got furthest speaks when none does.
+// one fits, and the one that placed the most residues speaks when none does.
 class PhylipReader : public AlignmentReader {
  public:
   explicit PhylipReader(ParseMessageSink& sink);
@@ -40,7 +40,7 @@ class PhylipReader : public AlignmentReader {
     bool question = false;  // the problem leaves a usable alignment
     int number = 0;
     std::string text;
-    std::size_t reached = 0;  // lines used before the problem
+    std::size_t placed = 0;  // residues placed before the problem
   };
 
   Attempt attempt(const std::vector<Line>& lines, Layout layout) const;

@@ -55,11 +55,8 @@ bool PirReader::parse(Alignment& alignment) {
       extraReported = true;
       continue;
     }
-    std::string& residues = alignment.residues.back();
     const std::size_t star = line.find('*');
-    for (char c : line.substr(0, star)) {
-      if (!isSpace(c)) residues += c;
-    }
+    appendWithoutBlanks(alignment.residues.back(), line.substr(0, star));
     if (star == std::string_view::npos) continue;
     open = false;
     if (!trim(line.substr(star + 1)).empty()) {
