@@ -23,7 +23,8 @@ bool isPhd(AlignmentFormat format);
 // the format needs: FASTA, CLUSTAL (also the alignment part of PHD in SAF
 // form) or MSF (also PHD in MSF form, and DSC); for either PHD form the
 // prediction reader then goes on from where the first reader stopped; and
-// the Stockholm, A2M/A3M, PHYLIP and PIR readers. Messages go to `sink`.
+// the Stockholm, A2M/A3M, PHYLIP and PIR readers, whose structure rows take
+// the coil option as the DSC row does. Messages go to `sink`.
 // False when a reader failed or the format is Undetermined.
 bool readAlignment(std::string_view text, AlignmentFormat format, ParseMessageSink& sink,
                    Alignment& alignment, const ReadSettings& settings = {});

@@ -37,6 +37,9 @@ TEST(StockholmReader, Cases) {
        kHeader + "a AC\nb AD\n\na E\n//\n", "failed", "U0"},
       {"a structure row that does not span the alignment ends in the report too",
        kHeader + "a AC\nb AD\n#=GC SS_cons <\n//\n", "failed", "U0"},
+      {"the structure rows take the coil option as the DSC row does",
+       kHeader + "a ACDE\n#=GR a SS CCHH\n#=GC SS_cons C-HH\n//\n", "a=ACDE [a SS=..HH SS_cons=.-HH]", "",
+       {}, ReadSettings{true, false, false, false}},
       {"mark-up alone is no alignment", kHeader + "#=GF ID x\n#=GC SS_cons <>\n//\n", "failed", "E5"},
   };
   for (const ReaderCase& c : cases) testing::expectCase(AlignmentFormat::Stockholm, c);
