@@ -17,6 +17,7 @@
 #include "gui/app/document.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/view.h"
+#include "input/document_text.h"
 #include "settings/profile_store.h"
 
 namespace hueset::gui::testing {
@@ -230,6 +231,20 @@ TEST_F(MainFrame, SaveAsWritesTheTextAndRenamesTheDocument) {
   EXPECT_EQ(saved.readAll(), QByteArray(">a\nACDE\n"));
   EXPECT_EQ(frame().document()->title(), QStringLiteral("saved.msf"));
   EXPECT_FALSE(frame().document()->isModified());
+}
+
+TEST_F(MainFrame, CompressedDocumentOpensAsTextAndIsSavedCompressed) {
+  start();
+  const std::string text = "# STOCKHOLM 1.0\na AC\nb AD\n//\n";
+  const std::string compressed = gzipCompress(text);
+  QFile file(path("family.sto.gz"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(compressed.data(), static_cast<qint64>(compressed.size()));
+  file.close();
+  ASSERT_TRUE(frame().openDocumentFile(path("family.sto.gz")));
+  EXPECT_EQ(frame().view()->toPlainText(), QString::fromStdString(text));
+  EXPECT_EQ(decodeDocument(frame().document()->encodedText().toStdString()).text, text);
+  EXPECT_EQ(frame().document()->encodedText().left(2), QByteArray("\x1f\x8b"));
 }
 
 TEST_F(MainFrame, HelpCommandsShowTheirPages) {

@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QTextDocument>
 
+#include "input/document_text.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {
@@ -29,6 +30,7 @@ void LDoc::clear() {
   m_path.clear();
   m_latin1 = false;
   m_windowsLineEnds = false;
+  m_compressed = false;
   emit pathChanged();
 }
 
@@ -38,11 +40,18 @@ bool LDoc::load(const QString& path, QString* error) {
     if (error) *error = file.errorString();
     return false;
   }
-  QByteArray bytes = file.readAll();
+  QByteArray raw = file.readAll();
   if (file.error() != QFileDevice::NoError) {
     if (error) *error = file.errorString();
     return false;
   }
+  DocumentText document = decodeDocument(raw.toStdString());
+  if (!document.ok()) {
+    if (error) *error = QString::fromStdString(document.message);
+    return false;
+  }
+  m_compressed = document.compressed;
+  const QByteArray bytes = QByteArray::fromStdString(document.text);
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8.decode(bytes);
   m_latin1 = utf8.hasError();
@@ -61,7 +70,9 @@ bool LDoc::load(const QString& path, QString* error) {
 QByteArray LDoc::encodedText() const {
   QString text = m_text->toPlainText();
   if (m_windowsLineEnds) text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-  return m_latin1 ? text.toLatin1() : text.toUtf8();
+  const QByteArray bytes = m_latin1 ? text.toLatin1() : text.toUtf8();
+  if (!m_compressed) return bytes;
+  return QByteArray::fromStdString(gzipCompress(std::string_view(bytes.constData(), bytes.size())));
 }
 
 bool LDoc::save(const QString& path, QString* error) {

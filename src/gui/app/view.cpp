@@ -112,7 +112,7 @@ std::optional<AlignmentFormat> LView::confirmFormat(AlignmentFormat guess) {
   FormatChoice model = FormatChoice::forGuess(guess);
   UserPrompts::ListChoice choice;
   choice.prompt = qs(model.prompt);
-  for (std::string_view label : kFormatLabels) choice.items << qs(label);
+  for (const FormatEntry& entry : kFormatList) choice.items << qs(entry.label);
   choice.note = qs(model.note);
   choice.selected = model.selected;
   choice.helpContext = kFileFormatsHelpContext;
