@@ -308,7 +308,7 @@ TEST(Options, NonDefaultValuesSurviveSaveAndLoad) {
 
 // The reader options of the later formats live in a section of their own,
 // which a profile holds only while one of them is set: profiles, the options
-// file and the specified sections stay as they were.
+// file and the other sections stay as they were.
 TEST(Options, InputSectionExistsOnlyWhileAnOptionIsSet) {
   fs::path dir = testing::makeTempDir("input-section");
   IniProfileStore store((dir / "Hueset.ini").string());
