@@ -1,16 +1,22 @@
-// Reading speed of the interleaved readers on large alignments: about 20 MB
-// of MSF and of CLUSTAL, 10,000 sequences each, in blocks as the common tools
-// write them.
+// Reading speed of the readers on large alignments: about 20 MB each of
+// MSF, CLUSTAL, Stockholm, A2M, A3M, PHYLIP and PIR, 10,000 sequences each,
+// laid out as the common tools write them; and the inflating of a
+// gzip-compressed document.
 #include <benchmark/benchmark.h>
 
 #include <random>
 #include <string>
 #include <vector>
 
+#include "input/a2m_reader.h"
 #include "input/alignment.h"
 #include "input/clustal_reader.h"
+#include "input/document_text.h"
 #include "input/msf_reader.h"
 #include "input/parse_message_sink.h"
+#include "input/phylip_reader.h"
+#include "input/pir_reader.h"
+#include "input/stockholm_reader.h"
 
 namespace {
 
@@ -81,6 +87,100 @@ const std::string& clustalText() {
   return text;
 }
 
+// Pfam style: "#=GF" lines, one line of 2,000 columns per sequence with a
+// "/start-end" name, the consensus structure at the end.
+const std::string& stockholmText() {
+  static const std::string text = [] {
+    constexpr int kLength = 2000;
+    const auto sequences = makeSequences(kLength);
+    std::string t = "# STOCKHOLM 1.0\n#=GF ID   big\n#=GF DE   generated\n\n";
+    for (int i = 0; i < kSequences; ++i) {
+      t += name(i) + "/1-2000      " + sequences[static_cast<std::size_t>(i)] + "\n";
+    }
+    t += "#=GC SS_cons             " + std::string(kLength, '.') + "\n//\n";
+    return t;
+  }();
+  return text;
+}
+
+// 1,900 match columns and an insert of up to three residues after every
+// 19th; each sequence fills 0 to 3 of them. A2M pads with ".", A3M does
+// not. 60 characters a line.
+std::string insertText(bool a3m) {
+  constexpr int kMatches = 1900;
+  const auto sequences = makeSequences(kMatches);
+  std::mt19937 random(7);
+  std::string t;
+  for (int i = 0; i < kSequences; ++i) {
+    std::string row;
+    const std::string& s = sequences[static_cast<std::size_t>(i)];
+    for (int m = 0; m < kMatches; ++m) {
+      row += s[static_cast<std::size_t>(m)];
+      if (m % 19 != 18) continue;
+      const int inserted = static_cast<int>(random() % 4);
+      for (int k = 0; k < inserted; ++k) row += static_cast<char>('a' + random() % 26);
+      if (!a3m) row.append(static_cast<std::size_t>(3 - inserted), '.');
+    }
+    t += ">" + name(i) + " generated sequence\n";
+    for (std::size_t p = 0; p < row.size(); p += 60) t += row.substr(p, 60) + "\n";
+  }
+  return t;
+}
+
+const std::string& a2mText() {
+  static const std::string text = insertText(false);
+  return text;
+}
+
+const std::string& a3mText() {
+  static const std::string text = insertText(true);
+  return text;
+}
+
+// seqret style: strict, interleaved, 50 residues a line in groups of ten,
+// later blocks without names.
+const std::string& phylipText() {
+  static const std::string text = [] {
+    constexpr int kLength = 2000;
+    const auto sequences = makeSequences(kLength);
+    std::string t = " " + std::to_string(kSequences) + " " + std::to_string(kLength) + "\n";
+    for (int start = 0; start < kLength; start += 50) {
+      for (int i = 0; i < kSequences; ++i) {
+        t += start == 0 ? name(i) + "   " : std::string(10, ' ');
+        for (int g = 0; g < 5; ++g) {
+          t.append(sequences[static_cast<std::size_t>(i)], static_cast<std::size_t>(start + 10 * g), 10);
+          t += g < 4 ? ' ' : '\n';
+        }
+      }
+      t += "\n";
+    }
+    return t;
+  }();
+  return text;
+}
+
+// seqret style: ">P1;" header, description, groups of ten, "*".
+const std::string& pirText() {
+  static const std::string text = [] {
+    constexpr int kLength = 2000;
+    const auto sequences = makeSequences(kLength);
+    std::string t;
+    for (int i = 0; i < kSequences; ++i) {
+      t += ">P1;" + name(i) + "\n" + name(i) + ", 2000 bases\n";
+      for (int start = 0; start < kLength; start += 50) {
+        for (int g = 0; g < 5; ++g) {
+          t += ' ';
+          t.append(sequences[static_cast<std::size_t>(i)], static_cast<std::size_t>(start + 10 * g), 10);
+        }
+        t += start + 50 < kLength ? "\n" : "*\n";
+      }
+      t += "\n";
+    }
+    return t;
+  }();
+  return text;
+}
+
 template <typename Reader, typename... Args>
 void readText(benchmark::State& state, const std::string& text, hueset::AlignmentFormat format,
               Args... args) {
@@ -110,5 +210,52 @@ void BM_ReadClustal(benchmark::State& state) {
   readText<hueset::ClustalReader>(state, clustalText(), hueset::AlignmentFormat::Clustal);
 }
 BENCHMARK(BM_ReadClustal)->Unit(benchmark::kMillisecond);
+
+void BM_ReadStockholm(benchmark::State& state) {
+  readText<hueset::StockholmReader>(state, stockholmText(), hueset::AlignmentFormat::Stockholm);
+}
+BENCHMARK(BM_ReadStockholm)->Unit(benchmark::kMillisecond);
+
+void BM_ReadA2m(benchmark::State& state) {
+  readText<hueset::A2mReader>(state, a2mText(), hueset::AlignmentFormat::A2m, false, false);
+}
+BENCHMARK(BM_ReadA2m)->Unit(benchmark::kMillisecond);
+
+void BM_ReadA3m(benchmark::State& state) {
+  readText<hueset::A2mReader>(state, a3mText(), hueset::AlignmentFormat::A3m, false, false);
+}
+BENCHMARK(BM_ReadA3m)->Unit(benchmark::kMillisecond);
+
+void BM_ReadA3mMatchStatesOnly(benchmark::State& state) {
+  readText<hueset::A2mReader>(state, a3mText(), hueset::AlignmentFormat::A3m, true, false);
+}
+BENCHMARK(BM_ReadA3mMatchStatesOnly)->Unit(benchmark::kMillisecond);
+
+void BM_ReadPhylip(benchmark::State& state) {
+  readText<hueset::PhylipReader>(state, phylipText(), hueset::AlignmentFormat::Phylip);
+}
+BENCHMARK(BM_ReadPhylip)->Unit(benchmark::kMillisecond);
+
+void BM_ReadPir(benchmark::State& state) {
+  readText<hueset::PirReader>(state, pirText(), hueset::AlignmentFormat::Pir);
+}
+BENCHMARK(BM_ReadPir)->Unit(benchmark::kMillisecond);
+
+// Bytes counted are those of the text that comes out, like the readers'.
+void BM_InflateGzipDocument(benchmark::State& state) {
+  const std::string compressed = hueset::gzipCompress(stockholmText());
+  for (auto _ : state) {
+    hueset::DocumentText document = hueset::decodeDocument(compressed);
+    if (!document.ok()) {
+      state.SkipWithError("the compressed document did not inflate");
+      break;
+    }
+    benchmark::DoNotOptimize(document.text.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(stockholmText().size()));
+  state.counters["MB"] = static_cast<double>(stockholmText().size()) / 1e6;
+}
+BENCHMARK(BM_InflateGzipDocument)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "cli/cli.h"
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -16,6 +14,7 @@
 #include "groupings/current_configuration.h"
 #include "input/document_text.h"
 #include "input/format_guess.h"
+#include "input/text_check.h"
 #include "input/parse_reports.h"
 #include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
@@ -105,6 +104,10 @@ class CliInteraction : public AnnotationInteraction {
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override {
     return m_format.value_or(guess);
   }
+  // The extension's word, for a text the guess found no keyword in.
+  void useFileName(std::string_view text, const std::string& path) {
+    if (!m_format && path != "-") m_format = guessFormatForFile(text, path);
+  }
 
   bool acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) override {
     CharacterReport report = makeCharacterReport(problems);
@@ -157,27 +160,41 @@ class CliInteraction : public AnnotationInteraction {
   bool m_refused = false;
 };
 
-std::optional<AlignmentFormat> formatNamed(const std::string& name) {
-  static const std::pair<const char*, AlignmentFormat> kNames[] = {
-      {"fasta", AlignmentFormat::Fasta},    {"clustal", AlignmentFormat::Clustal},
-      {"msf", AlignmentFormat::Msf},        {"phd-msf", AlignmentFormat::PhdMsf},
-      {"phd-saf", AlignmentFormat::PhdSaf}, {"dsc", AlignmentFormat::Dsc}};
-  for (const auto& [n, f] : kNames) {
-    if (name == n) return f;
-  }
-  return std::nullopt;
-}
-
 std::string inputLabel(const std::string& input) { return input == "-" ? "<stdin>" : input; }
 
-// The input file or standard input; says why when it cannot be read.
-std::optional<FileContent> readInput(const std::string& path, std::istream& in, std::ostream& err) {
+// "auto" (or nothing) leaves the format to the guess.
+std::optional<AlignmentFormat> formatNamed(const std::string& name) { return formatFromCliName(name); }
+
+// The input's text: a regular file mapped as it is, anything else read as a
+// stream, and gzip data (whatever the name) inflated.
+struct InputText {
+  FileContent raw;
+  std::string inflated;
+  bool compressed = false;
+
+  std::string_view text() const { return compressed ? std::string_view(inflated) : raw.bytes(); }
+};
+
+// FILE or standard input; says why when it cannot be read.
+std::optional<InputText> readInput(const std::string& path, std::istream& in, std::ostream& err) {
   FileReadResult read = path == "-" ? readInputStream(in) : readInputFile(path);
   if (!read.ok()) {
     err << inputLabel(path) << ": error: " << read.error << "\n";
     return std::nullopt;
   }
-  return std::move(read.content);
+  InputText input;
+  input.raw = std::move(read.content);
+  if (isGzip(input.raw.bytes())) {
+    DocumentText document = decodeDocument(std::string(input.raw.bytes()));
+    if (!document.ok()) {
+      err << inputLabel(path) << ": error: " << oneLine(document.message) << "\n";
+      return std::nullopt;
+    }
+    input.raw = FileContent();
+    input.inflated = std::move(document.text);
+    input.compressed = true;
+  }
+  return input;
 }
 
 // A full disk or a closed pipe on standard output is reported, never
@@ -262,8 +279,9 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
     return deliver(writer->fileText(), a.output, out, err);
   }
 
-  std::optional<FileContent> input = readInput(a.input, in, err);
+  const std::optional<InputText> input = readInput(a.input, in, err);
   if (!input) return kFailed;
+  const std::string_view text = input->text();
   // There is no one to ask: the format is the one given, or the guess.
   setup->options.parse.confirmFormats = true;
   if (a.sets) setup->options.output.multipleSets = true;
@@ -283,8 +301,9 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
 
   CliSink sink(inputLabel(a.input), err, a.strict);
   CliInteraction interaction(sink, formatNamed(a.format), a.strict, a.sets, err);
+  interaction.useFileName(text, a.input);
   RememberedSets remembered;
-  if (!annotate(input->bytes(), setup->options, setup->groupings, *writer, interaction, remembered)) {
+  if (!annotate(text, setup->options, setup->groupings, *writer, interaction, remembered)) {
     if (sink.messages().empty() && !interaction.refused()) {
       sink.print("error", "nothing to annotate: at least two sequences are needed", 0);
     }
@@ -313,25 +332,24 @@ void writeJsonList(std::ostream& out, const char* name, const std::vector<std::s
 int runRead(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
   auto setup = prepare(a, err);
   if (!setup) return kUsage;
-  std::optional<FileContent> input = readInput(a.input, in, err);
+  const std::optional<InputText> input = readInput(a.input, in, err);
   if (!input) return kFailed;
   CliSink sink(inputLabel(a.input), err, a.strict);
-  const DocumentText document = documentText(input->bytes());
-  if (document.problem) {
-    sink.error(*document.problem, 0);
+  const CheckedText checked = checkDocumentText(input->text());
+  if (checked.problem) {
+    sink.error(*checked.problem, 0);
     return kFailed;
   }
-  const std::string_view text = document.text;
-  const AlignmentFormat format = formatNamed(a.format).value_or(guessFormat(text));
+  const std::string_view text = checked.text;
+  const AlignmentFormat format = formatNamed(a.format).value_or(
+      a.input == "-" ? guessFormat(text) : guessFormatForFile(text, a.input));
   Alignment alignment;
-  const bool ok = readAlignment(text, format, sink, alignment, readSettings(setup->options.parse));
+  const bool ok = readAlignment(text, format, sink, alignment, readSettings(setup->options));
 
   std::ostringstream json;
-  const auto formatIndex = static_cast<std::size_t>(alignment.format);
+  const std::string_view label = formatLabel(alignment.format);
   json << "{\n  \"ok\": " << (ok ? "true" : "false") << ",\n";
-  json << "  \"format\": "
-       << (formatIndex < kFormatLabels.size() ? jsonString(kFormatLabels[formatIndex]) : "null")
-       << ",\n";
+  json << "  \"format\": " << (label.empty() ? "null" : jsonString(label)) << ",\n";
   json << "  \"length\": " << alignment.length << ",\n";
   writeJsonList(json, "names", alignment.names);
   writeJsonList(json, "residues", alignment.residues);

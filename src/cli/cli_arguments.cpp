@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "input/format_guess.h"
 #include "util/text_format.h"
 
 namespace hueset {
@@ -10,19 +11,24 @@ namespace hueset {
 const char* const kCliUsage =
     "Usage:\n"
     "  hueset-cli annotate [options] FILE|-\n"
-    "      Annotate an alignment (MSF, FASTA, CLUSTAL, PHD or DSC) into Rich Text, HTML or\n"
+    "      Annotate an alignment (MSF, FASTA, CLUSTAL, PHD, DSC, Stockholm, A2M, A3M,\n"
+    "      PHYLIP or PIR/NBRF, any of them also gzip-compressed) into Rich Text, HTML or\n"
     "      a style sheet.\n"
     "    -o, --output FILE        write here instead of standard output\n"
     "    -t, --to rtf|html|css    what to write; default: from the output file's extension\n"
     "                             (.rtf, .html/.htm, .css), else rtf\n"
-    "    -f, --format FORMAT      auto|fasta|clustal|msf|phd-msf|phd-saf|dsc (default auto:\n"
-    "                             guessed from the text)\n"
+    "    -f, --format FORMAT      auto|fasta|clustal|msf|phd-msf|phd-saf|dsc|stockholm|a2m|\n"
+    "                             a3m|phylip|pir (default auto: guessed from the text; a\n"
+    "                             text without any keyword goes by the file's extension:\n"
+    "                             .sto .stk .sth .a2m .a3m .phy .phylip .pir .nbrf, also\n"
+    "                             under .gz)\n"
     "    -c, --config CONFIG      the residue groupings: colour or bw (the built-in ones), or a\n"
     "                             configuration file (.cft text or .cfb binary); default: the\n"
     "                             profile's last configuration file, else colour\n"
     "        --option NAME=VALUE  set any option by its field name, e.g. consensusThreshold=700\n"
     "                             (tenths of a percent), useElision=0, wrapLength=80,\n"
-    "                             styleMode=1; repeatable\n"
+    "                             styleMode=1, matchStatesOnly=1 (A2M/A3M without their\n"
+    "                             insert columns); repeatable\n"
     "        --no-profile         ignore the per-user profile; start from the built-in defaults\n"
     "        --sets \"0,1;2,3\"     sort the sequences into sets: 0-based indexes separated by\n"
     "                             ',', sets separated by ';'\n"
@@ -44,10 +50,7 @@ const char* const kCliUsage =
 
 namespace {
 
-bool isFormatName(const std::string& f) {
-  static const char* const kNames[] = {"auto", "fasta", "clustal", "msf", "phd-msf", "phd-saf", "dsc"};
-  return std::find(std::begin(kNames), std::end(kNames), f) != std::end(kNames);
-}
+bool isFormatName(const std::string& f) { return f == "auto" || formatFromCliName(f).has_value(); }
 
 }  // namespace
 
@@ -137,7 +140,7 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
       auto v = value(word);
       if (!v) return usage(needs(word));
       if (!isFormatName(*v)) {
-        return usage("'" + *v + "' is not one of auto, fasta, clustal, msf, phd-msf, phd-saf, dsc");
+        return usage("'" + *v + "' is not one of auto, fasta, clustal, msf, phd-msf, phd-saf, dsc, stockholm, a2m, a3m, phylip, pir");
       }
       a.format = *v;
     } else if (word == "-c" || word == "--config") {

@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{{"annotate"}, "no input file"},
                       BadCase{{"annotate", "a", "b"}, "only one input"},
                       BadCase{{"annotate", "-t", "pdf", "a"}, "not one of rtf"},
-                      BadCase{{"annotate", "-f", "stockholm", "a"}, "not one of auto"},
+                      BadCase{{"annotate", "-f", "genbank", "a"}, "not one of auto"},
                       BadCase{{"annotate", "-o"}, "needs a value"},
                       BadCase{{"annotate", "--option", "wrapLength", "a"}, "NAME=VALUE"},
                       BadCase{{"annotate", "--sets", "0,,1", "a"}, "--sets"},

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli_fixture.h"
+#include "input/document_text.h"
 #include "support/test_files.h"
 
 namespace hueset {
@@ -186,6 +187,42 @@ TEST_F(Cli, ReadPrintsJson) {
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.out.find("\"ok\": false"), std::string::npos);
   EXPECT_NE(bad.out.find("\"kind\": \"error\""), std::string::npos);
+}
+
+TEST_F(Cli, ReadsTheLaterFormatsCompressedOrNot) {
+  const std::string stockholm =
+      "# STOCKHOLM 1.0\nseq1/1-8 ACDEFGHI\nseq2/3-10 ACDEFGHL\nseq3/1-8 ACDQFGHI\n"
+      "#=GC SS_cons <<....>>\n//\n";
+  // Compressed under a name that does not say so: the bytes decide.
+  writeFile("family.dat", gzipCompress(stockholm));
+  CliRun read = cli({"read", "--no-profile", path("family.dat")});
+  EXPECT_EQ(read.status, 0) << read.err;
+  EXPECT_NE(read.out.find("\"format\": \"Stockholm\""), std::string::npos) << read.out;
+  EXPECT_NE(read.out.find("\"seq2/3-10\""), std::string::npos) << read.out;
+  EXPECT_NE(read.out.find("\"SS_cons\""), std::string::npos) << read.out;
+  // The structure row is laid out under the sequences.
+  CliRun html = cli({"annotate", "--no-profile", "-t", "html", "-"}, gzipCompress(stockholm));
+  EXPECT_EQ(html.status, 0) << html.err;
+  EXPECT_NE(html.out.find("SS_cons"), std::string::npos);
+
+  CliRun damaged = cli({"read", "--no-profile", "-"}, gzipCompress(stockholm).substr(0, 30));
+  EXPECT_EQ(damaged.status, 1);
+  EXPECT_NE(damaged.err.find("<stdin>: error: The file is gzip-compressed, but its data are damaged"),
+            std::string::npos)
+      << damaged.err;
+
+  // No keyword in the text: the extension names the reader, whose message
+  // then says what is wrong.
+  writeFile("short.phy", "3 4\na ACDE\nb ACDE\n");
+  CliRun phylip = cli({"read", "--no-profile", path("short.phy")});
+  EXPECT_EQ(phylip.status, 1);
+  EXPECT_NE(phylip.err.find("This is not a valid PHYLIP file."), std::string::npos) << phylip.err;
+
+  const std::string a3m = ">a\nACD\n>b\nAgtCD\n";
+  CliRun inserts = cli({"read", "--no-profile", "-"}, a3m);
+  EXPECT_NE(inserts.out.find("\"length\": 5"), std::string::npos) << inserts.out;
+  CliRun matches = cli({"read", "--no-profile", "--option", "matchStatesOnly=1", "-"}, a3m);
+  EXPECT_NE(matches.out.find("\"length\": 3"), std::string::npos) << matches.out;
 }
 
 TEST_F(Cli, MissingInputAndUnwritableOutputFail) {

@@ -6,8 +6,10 @@
 
 namespace hueset {
 
-// The value of each format is fixed: it is what the format guess returns and
-// the position of the format in the confirmation list.
+// The value of each format is fixed: it is what the format guess returns.
+// The first six are also their positions in the confirmation list; the
+// formats read later come after Undetermined and after those six in the list
+// (see kFormatList).
 enum class AlignmentFormat : std::int32_t {
   Fasta = 0,
   Clustal = 1,
@@ -16,10 +18,16 @@ enum class AlignmentFormat : std::int32_t {
   PhdSaf = 4,
   Dsc = 5,
   Undetermined = 6,
+  Stockholm = 7,
+  A2m = 8,
+  A3m = 9,
+  Phylip = 10,
+  Pir = 11,
 };
 
 // A parsed alignment: sequences with their names, plus labelled prediction
-// rows ("tracks") for PHD and DSC input. A plain copyable value.
+// rows ("tracks") for PHD and DSC input and the secondary-structure rows of
+// Stockholm and A3M. A plain copyable value.
 struct Alignment {
   AlignmentFormat format = AlignmentFormat::Undetermined;
   std::int32_t length = 0;

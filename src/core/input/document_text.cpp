@@ -1,59 +1,183 @@
 #include "input/document_text.h"
 
+#include <zlib.h>
+
 #include <algorithm>
+#include <fstream>
+#include <memory>
 
 #include "util/string_table.h"
+#include "util/text_format.h"
 
 namespace hueset {
+
 namespace {
 
-constexpr StringId kUtf16Text = 2301;
-constexpr StringId kBinaryData = 2302;
-constexpr StringId kCarriageReturnsOnly = 2303;
+constexpr StringId kDamagedGzip = 2240;
+constexpr std::size_t kChunk = 256 * 1024;
+// zlib's window bits plus 16: gzip wrapping only, no raw or zlib streams.
+constexpr int kGzipOnly = 15 + 16;
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
-bool isControl(unsigned char c) {
-  return (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v') || c == 0x7F;
-}
-
-// Text in UTF-16 has a zero in every other byte wherever it is plain ASCII.
-bool looksLikeUtf16(std::string_view head) {
-  if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return true;
-  if (head.size() < 16) return false;
-  std::size_t evenZeros = 0, oddZeros = 0;
-  for (std::size_t i = 0; i < head.size(); ++i) (i % 2 ? oddZeros : evenZeros) += head[i] == '\0';
-  const std::size_t half = head.size() / 2;
-  return std::max(evenZeros, oddZeros) * 10 >= half * 9 && std::min(evenZeros, oddZeros) * 10 < half;
-}
-
-bool looksBinary(std::string_view head) {
-  std::size_t controls = 0;
-  for (char c : head) {
-    if (c == '\0') return true;
-    controls += isControl(static_cast<unsigned char>(c));
+// Inflates gzip members fed to it in chunks of any size.
+class GzipInflater {
+ public:
+  GzipInflater() { m_ready = inflateInit2(&m_stream, kGzipOnly) == Z_OK; }
+  ~GzipInflater() {
+    if (m_ready) inflateEnd(&m_stream);
   }
-  return controls * 10 > head.size();
+  GzipInflater(const GzipInflater&) = delete;
+  GzipInflater& operator=(const GzipInflater&) = delete;
+
+  // Inflates `input` onto `out`. False (with a reason) when the data are
+  // damaged.
+  bool feed(std::string_view input, std::string& out) {
+    if (!m_ready) return failed("out of memory");
+    while (!input.empty()) {
+      if (m_betweenMembers) {
+        // gunzip's rule: after a complete member, more gzip data are another
+        // member, and anything else is trailing padding to ignore.
+        if (m_ignoreRest) return true;
+        if (!startsAnotherMember(input)) {
+          m_ignoreRest = true;
+          return true;
+        }
+        inflateReset(&m_stream);
+        m_betweenMembers = false;
+      }
+      m_stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(input.data()));
+      m_stream.avail_in = static_cast<uInt>(std::min<std::size_t>(input.size(), 1u << 30));
+      const std::size_t offered = m_stream.avail_in;
+      int status = Z_OK;
+      do {
+        // Inflated straight onto the end of the text: no copy.
+        const std::size_t before = out.size();
+        out.resize(before + kChunk);
+        m_stream.next_out = reinterpret_cast<Bytef*>(out.data() + before);
+        m_stream.avail_out = static_cast<uInt>(kChunk);
+        status = inflate(&m_stream, Z_NO_FLUSH);
+        out.resize(before + kChunk - m_stream.avail_out);
+        if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR) {
+          return failed(m_stream.msg ? m_stream.msg : "not gzip data");
+        }
+      } while (status == Z_OK && (m_stream.avail_in > 0 || m_stream.avail_out == 0));
+      input.remove_prefix(offered - m_stream.avail_in);
+      if (status == Z_STREAM_END) m_betweenMembers = true;
+    }
+    return true;
+  }
+
+  // True once the data ended at the end of a member.
+  bool finish() { return m_betweenMembers || failed("the data end too early"); }
+
+  const std::string& reason() const { return m_reason; }
+
+ private:
+  bool startsAnotherMember(std::string_view input) {
+    // A magic byte split across two chunks counts as a member start.
+    if (input.size() == 1) return static_cast<unsigned char>(input[0]) == 0x1f;
+    return isGzip(input);
+  }
+  bool failed(std::string reason) {
+    m_reason = std::move(reason);
+    return false;
+  }
+
+  z_stream m_stream{};
+  bool m_ready = false;
+  bool m_betweenMembers = false;
+  bool m_ignoreRest = false;
+  std::string m_reason;
+};
+
+DocumentText damaged(const std::string& reason) {
+  DocumentText document;
+  document.compressed = true;
+  document.problem = DocumentText::Problem::Damaged;
+  document.message = fillTemplate(loadString(kDamagedGzip), 0, reason);
+  return document;
 }
 
 }  // namespace
 
-DocumentText documentText(std::string_view bytes) {
+bool isGzip(std::string_view bytes) {
+  return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0x1f &&
+         static_cast<unsigned char>(bytes[1]) == 0x8b;
+}
+
+DocumentText readDocument(std::istream& in) {
   DocumentText document;
-  if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
-  const std::string_view head = bytes.substr(0, 4096);
-  if (looksLikeUtf16(head)) {
-    document.problem = std::string(loadString(kUtf16Text));
-  } else if (looksBinary(head)) {
-    document.problem = std::string(loadString(kBinaryData));
+  auto buffer = std::make_unique<char[]>(kChunk);
+  std::unique_ptr<GzipInflater> inflater;
+  bool first = true;
+  while (in) {
+    in.read(buffer.get(), static_cast<std::streamsize>(kChunk));
+    const std::string_view chunk(buffer.get(), static_cast<std::size_t>(in.gcount()));
+    if (chunk.empty()) break;
+    if (first) {
+      first = false;
+      // The magic bytes decide, never the name. (A first chunk of a single
+      // byte only comes from a one-byte document.)
+      if (isGzip(chunk)) inflater = std::make_unique<GzipInflater>();
+    }
+    if (!inflater) {
+      document.text.append(chunk);
+    } else if (!inflater->feed(chunk, document.text)) {
+      return damaged(inflater->reason());
+    }
   }
-  bytes = bytes.substr(0, bytes.find('\0'));
-  if (!document.problem && bytes.find('\n') == std::string_view::npos &&
-      std::count(bytes.begin(), bytes.end(), '\r') > 1) {
-    document.problem = std::string(loadString(kCarriageReturnsOnly));
+  if (in.bad()) {
+    DocumentText unreadable;
+    unreadable.problem = DocumentText::Problem::Unreadable;
+    return unreadable;
   }
-  document.text = bytes;
+  if (inflater) {
+    if (!inflater->finish()) return damaged(inflater->reason());
+    document.compressed = true;
+  }
   return document;
+}
+
+DocumentText readDocumentFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    DocumentText unreadable;
+    unreadable.problem = DocumentText::Problem::Unreadable;
+    return unreadable;
+  }
+  return readDocument(file);
+}
+
+DocumentText decodeDocument(std::string bytes) {
+  DocumentText document;
+  if (!isGzip(bytes)) {
+    document.text = std::move(bytes);
+    return document;
+  }
+  GzipInflater inflater;
+  if (!inflater.feed(bytes, document.text) || !inflater.finish()) return damaged(inflater.reason());
+  document.compressed = true;
+  return document;
+}
+
+std::string gzipCompress(std::string_view text) {
+  z_stream stream{};
+  if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, kGzipOnly, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
+    return {};
+  }
+  std::string out;
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+  stream.avail_in = static_cast<uInt>(text.size());
+  int status = Z_OK;
+  while (status == Z_OK) {
+    const std::size_t before = out.size();
+    out.resize(before + kChunk);
+    stream.next_out = reinterpret_cast<Bytef*>(out.data() + before);
+    stream.avail_out = static_cast<uInt>(kChunk);
+    status = deflate(&stream, Z_FINISH);
+    out.resize(before + kChunk - stream.avail_out);
+  }
+  deflateEnd(&stream);
+  return out;
 }
 
 }  // namespace hueset

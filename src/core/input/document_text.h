@@ -1,22 +1,38 @@
 #pragma once
 
-#include <optional>
+#include <istream>
 #include <string>
 #include <string_view>
 
 namespace hueset {
 
-// The document as the readers take it, and why some bytes are no alignment
-// text at all.
+// The text of a document as it came from a file or a stream. A document
+// that is gzip-compressed (whatever its name) is recognised by its magic
+// bytes and inflated on the way in, without a temporary file; several
+// concatenated gzip members read as one text, as gunzip reads them.
 struct DocumentText {
-  std::string_view text;
-  // Set when the bytes cannot be read as text (UTF-16, binary data, lines
-  // ended by carriage returns alone): what the user can do about it.
-  std::optional<std::string> problem;
+  enum class Problem { None, Unreadable, Damaged };
+
+  std::string text;
+  bool compressed = false;  // the bytes were gzip data
+  Problem problem = Problem::None;
+  std::string message;      // for Damaged: the string-table message, filled
+
+  bool ok() const { return problem == Problem::None; }
 };
 
-// A UTF-8 byte-order mark at the start is skipped (and nothing else), and the
-// text ends at its first NUL, as a NUL-terminated document does.
-DocumentText documentText(std::string_view bytes);
+// True when `bytes` begin with the gzip magic bytes 1f 8b.
+bool isGzip(std::string_view bytes);
+
+// Reads `in` to its end, inflating as it goes when the data are gzip.
+DocumentText readDocument(std::istream& in);
+// The same for a file (a pipe or a device too); Unreadable when it cannot
+// be opened or read.
+DocumentText readDocumentFile(const std::string& path);
+// The same for bytes already in memory.
+DocumentText decodeDocument(std::string bytes);
+
+// `text` as gzip data, for writing a compressed document back as it came.
+std::string gzipCompress(std::string_view text);
 
 }  // namespace hueset

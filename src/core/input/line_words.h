@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace hueset {
@@ -30,5 +31,23 @@ long long leadingInteger(std::string_view word);
 
 // Number of characters of `text` that are not white space.
 std::size_t countNonBlank(std::string_view text);
+
+// White space as isSpace() has it (space, tab, LF, VT, FF, CR), inline for
+// the readers' inner loops.
+inline bool isBlankChar(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Appends the characters of `text` that are not white space to `out`, a
+// run at a time.
+inline void appendWithoutBlanks(std::string& out, std::string_view text) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n) {
+    while (i < n && isBlankChar(text[i])) ++i;
+    std::size_t end = i;
+    while (end < n && !isBlankChar(text[end])) ++end;
+    out.append(text.data() + i, end - i);
+    i = end;
+  }
+}
 
 }  // namespace hueset

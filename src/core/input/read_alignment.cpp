@@ -1,11 +1,30 @@
 #include "input/read_alignment.h"
 
+#include <algorithm>
+
+#include "input/a2m_reader.h"
 #include "input/clustal_reader.h"
 #include "input/fasta_reader.h"
 #include "input/msf_reader.h"
 #include "input/phd_reader.h"
+#include "input/phylip_reader.h"
+#include "input/pir_reader.h"
+#include "input/stockholm_reader.h"
 
 namespace hueset {
+
+namespace {
+
+// The structure rows of Stockholm and HH-suite's A3M take the coil option
+// as the DSC prediction row does: coil ("C") shows as ".".
+bool hideCoil(Alignment& alignment, const ReadSettings& settings) {
+  if (settings.dscIgnoreCoil) {
+    for (std::string& row : alignment.tracks) std::replace(row.begin(), row.end(), 'C', '.');
+  }
+  return true;
+}
+
+}  // namespace
 
 bool isPhd(AlignmentFormat format) {
   return format == AlignmentFormat::PhdMsf || format == AlignmentFormat::PhdSaf;
@@ -35,6 +54,23 @@ bool readAlignment(std::string_view text, AlignmentFormat format, ParseMessageSi
       if (!reader.read(text, alignment)) return false;
       after = reader.position();
       break;
+    }
+    case AlignmentFormat::Stockholm: {
+      StockholmReader reader(sink);
+      return reader.read(text, alignment) && hideCoil(alignment, settings);
+    }
+    case AlignmentFormat::A2m:
+    case AlignmentFormat::A3m: {
+      A2mReader reader(sink, settings.matchStatesOnly, settings.ignoreConfidences);
+      return reader.read(text, alignment) && hideCoil(alignment, settings);
+    }
+    case AlignmentFormat::Phylip: {
+      PhylipReader reader(sink);
+      return reader.read(text, alignment);
+    }
+    case AlignmentFormat::Pir: {
+      PirReader reader(sink);
+      return reader.read(text, alignment);
     }
     default:
       return false;

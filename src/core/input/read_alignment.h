@@ -12,6 +12,8 @@ struct ReadSettings {
   bool dscIgnoreCoil = false;
   bool mergePhdPredictions = false;
   bool ignoreConfidences = false;
+  // A2M and A3M: drop the insert columns, keeping only the match states.
+  bool matchStatesOnly = false;
 };
 
 // Both PHD flavours carry a prediction part after the alignment.
@@ -20,9 +22,10 @@ bool isPhd(AlignmentFormat format);
 // Reads `text` as `format` into `alignment` (emptied first) with the reader
 // the format needs: FASTA, CLUSTAL (also the alignment part of PHD in SAF
 // form) or MSF (also PHD in MSF form, and DSC); for either PHD form the
-// prediction reader then goes on from where the first reader stopped.
-// Messages go to `sink`. False when a reader failed or the format is not
-// one of the six.
+// prediction reader then goes on from where the first reader stopped; and
+// the Stockholm, A2M/A3M, PHYLIP and PIR readers, whose structure rows take
+// the coil option as the DSC row does. Messages go to `sink`.
+// False when a reader failed or the format is Undetermined.
 bool readAlignment(std::string_view text, AlignmentFormat format, ParseMessageSink& sink,
                    Alignment& alignment, const ReadSettings& settings = {});
 

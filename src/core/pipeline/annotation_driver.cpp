@@ -10,7 +10,7 @@
 #include "annotate/elision.h"
 #include "annotate/layout.h"
 #include "groupings/grouping_set.h"
-#include "input/document_text.h"
+#include "input/text_check.h"
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
 #include "settings/options.h"
@@ -116,8 +116,10 @@ int cappedWidth(bool enabled, int width, int length) {
 
 }  // namespace
 
-ReadSettings readSettings(const ParseOptions& parse) {
-  return ReadSettings{parse.dscIgnoreCoil, parse.mergePhdPredictions, parse.ignoreConfidences};
+ReadSettings readSettings(const Options& options) {
+  const ParseOptions& parse = options.parse;
+  return ReadSettings{parse.dscIgnoreCoil, parse.mergePhdPredictions, parse.ignoreConfidences,
+                      options.input.matchStatesOnly};
 }
 
 bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
@@ -130,12 +132,12 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
 
   // The document is a NUL-terminated text; bytes that are no text at all
   // get a message that says so rather than a reader's complaint.
-  const DocumentText document = documentText(text);
-  if (document.problem) {
-    interaction.messageSink().error(*document.problem, 0);
+  const CheckedText checked = checkDocumentText(text);
+  if (checked.problem) {
+    interaction.messageSink().error(*checked.problem, 0);
     return false;
   }
-  text = document.text;
+  text = checked.text;
 
   Alignment alignment;
   AlignmentFormat format = guessFormat(text);
@@ -144,7 +146,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
     if (!chosen) return false;
     format = *chosen;
   }
-  if (!readAlignment(text, format, interaction.messageSink(), alignment, readSettings(parse))) return false;
+  if (!readAlignment(text, format, interaction.messageSink(), alignment, readSettings(options))) return false;
 
   std::vector<CharacterProblem> problems;
   if (!checkCharacters(alignment, problems, parse.allowLowerCase, parse.allowStrangeLinkers,

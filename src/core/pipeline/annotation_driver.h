@@ -11,7 +11,6 @@
 namespace hueset {
 
 struct Options;
-struct ParseOptions;
 struct GroupingSet;
 class AnnotationWriter;
 
@@ -42,8 +41,8 @@ struct RememberedSets {
   int sequenceCount = -1;
 };
 
-// The reader settings of the user's parse options.
-ReadSettings readSettings(const ParseOptions& parse);
+// The reader settings of the user's parse and input options.
+ReadSettings readSettings(const Options& options);
 
 // Runs the whole annotation of `text` into `writer`. Returns true when the
 // writer received a complete annotation; on any stop it returns false and

@@ -73,6 +73,7 @@ using A = AnnotationOptions;
 using P = ParseOptions;
 using O = OutputOptions;
 using G = GeneralOptions;
+using I = InputOptions;
 
 const std::array<Row<H>, 5> kHtmlRows = {
     flag<H>("useSampleFont", "Use \"SAMPLE\" font", &H::useSampleFont, true, 0),
@@ -126,6 +127,10 @@ const std::array<Row<G>, 4> kGeneralRows = {
     flag<G>("verboseDialogues", "Verbose dialogues", &G::verboseDialogues, true, 3),
 };
 
+const std::array<Row<I>, 1> kInputRows = {
+    flag<I>("matchStatesOnly", "Match states only", &I::matchStatesOnly, false, 0),
+};
+
 template <typename Group>
 const Table<Group>& tableOf();
 template <>
@@ -153,6 +158,11 @@ const Table<G>& tableOf<G>() {
   static const Table<G> table{kGeneralSection, kGeneralRows, false, false};
   return table;
 }
+template <>
+const Table<I>& tableOf<I>() {
+  static const Table<I> table{kInputSection, kInputRows, false, true};
+  return table;
+}
 
 // Calls `visit(group, table)` for each group of `options`.
 template <typename Options_, typename Visit>
@@ -162,6 +172,7 @@ void forEachGroup(Options_& options, Visit visit) {
   visit(options.parse, tableOf<P>());
   visit(options.output, tableOf<O>());
   visit(options.general, tableOf<G>());
+  visit(options.input, tableOf<I>());
 }
 
 int clampStored(int stored, const auto& row) {
@@ -291,18 +302,29 @@ AnnotationOptions::AnnotationOptions() { resetGroup(*this); }
 ParseOptions::ParseOptions() { resetGroup(*this); }
 OutputOptions::OutputOptions() { resetGroup(*this); }
 GeneralOptions::GeneralOptions() { resetGroup(*this); }
+InputOptions::InputOptions() { resetGroup(*this); }
 
 void HtmlOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void AnnotationOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void ParseOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void OutputOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void GeneralOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
+void InputOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 
 void HtmlOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 void AnnotationOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 void ParseOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 void OutputOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 void GeneralOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
+void InputOptions::save(ProfileStore& profile) const {
+  // At the defaults the section goes, so a profile that never used these
+  // options looks as it always did.
+  if (*this == InputOptions()) {
+    profile.removeSection(kInputSection);
+    return;
+  }
+  saveGroup(*this, profile);
+}
 
 std::string optionsFileText(const Options& options) {
   std::string out;

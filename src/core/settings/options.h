@@ -20,6 +20,7 @@ inline constexpr std::string_view kOutputSection = "Output Settings";
 inline constexpr std::string_view kGeneralSection = "General Settings";
 inline constexpr std::string_view kRecentFileSection = "Recent File List";
 inline constexpr std::string_view kRecentConfigurationSection = "Recent Configuration Files";
+inline constexpr std::string_view kInputSection = "Input";
 
 // The residues outside the standard 20 amino acids.
 inline constexpr std::string_view kNonStandardResidues = "BJOUZ";
@@ -104,6 +105,18 @@ struct GeneralOptions {
   bool operator==(const GeneralOptions&) const = default;
 };
 
+// Reader options of the formats read beyond the first six ("Input"). The
+// section is kept in the profile only while a value differs from its
+// default, so a profile that never used them stays as it was.
+struct InputOptions {
+  bool matchStatesOnly;  // A2M/A3M: drop the insert columns
+
+  InputOptions();
+  void load(const ProfileStore& profile);
+  void save(ProfileStore& profile) const;
+  bool operator==(const InputOptions&) const = default;
+};
+
 // Folders remembered from one run to the next ("General Settings").
 struct RememberedPaths {
   std::string lastDocumentDirectory;  // the current directory at the last exit
@@ -122,6 +135,7 @@ struct Options {
   ParseOptions parse;
   OutputOptions output;
   GeneralOptions general;
+  InputOptions input;
   RememberedPaths paths;
   std::optional<RecentFileList> recentDocuments =
       RecentFileList(std::string(kRecentFileSection), 9);

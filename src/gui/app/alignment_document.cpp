@@ -7,6 +7,7 @@
 #include <QTextDocument>
 
 #include "gui/common/qt_text.h"
+#include "input/document_text.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {
@@ -31,6 +32,7 @@ void AlignmentDocument::clear() {
   m_path.clear();
   m_latin1 = false;
   m_windowsLineEnds = false;
+  m_compressed = false;
   emit pathChanged();
 }
 
@@ -40,11 +42,18 @@ bool AlignmentDocument::load(const QString& path, QString* error) {
     if (error) *error = file.errorString();
     return false;
   }
-  QByteArray bytes = file.readAll();
+  QByteArray raw = file.readAll();
   if (file.error() != QFileDevice::NoError) {
     if (error) *error = file.errorString();
     return false;
   }
+  DocumentText document = decodeDocument(raw.toStdString());
+  if (!document.ok()) {
+    if (error) *error = QString::fromStdString(document.message);
+    return false;
+  }
+  m_compressed = document.compressed;
+  const QByteArray bytes = QByteArray::fromStdString(document.text);
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8.decode(bytes);
   m_latin1 = utf8.hasError();
@@ -63,7 +72,9 @@ bool AlignmentDocument::load(const QString& path, QString* error) {
 QByteArray AlignmentDocument::encodedText() const {
   QString text = m_text->toPlainText();
   if (m_windowsLineEnds) text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-  return m_latin1 ? text.toLatin1() : text.toUtf8();
+  const QByteArray bytes = m_latin1 ? text.toLatin1() : text.toUtf8();
+  if (!m_compressed) return bytes;
+  return QByteArray::fromStdString(gzipCompress(std::string_view(bytes.constData(), bytes.size())));
 }
 
 bool AlignmentDocument::save(const QString& path, QString* error) {

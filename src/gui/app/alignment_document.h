@@ -26,7 +26,8 @@ class AlignmentDocument : public QObject {
   void clear();
   // Reads `path` as the document. The text is taken as UTF-8 when it is
   // valid UTF-8, otherwise byte for byte (Latin-1), and saved back the same
-  // way; Windows line ends come back as they were. On failure the document is
+  // way; Windows line ends come back as they were, and so does gzip
+  // compression, recognised by its magic bytes. On failure the document is
   // unchanged and `error` says why.
   bool load(const QString& path, QString* error);
   // Writes the text to `path`, which becomes the document's file.
@@ -43,6 +44,7 @@ class AlignmentDocument : public QObject {
   QString m_path;
   bool m_latin1 = false;
   bool m_windowsLineEnds = false;
+  bool m_compressed = false;
 };
 
 }  // namespace hueset::gui

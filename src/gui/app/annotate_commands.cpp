@@ -51,7 +51,7 @@ std::optional<AlignmentFormat> AnnotateCommands::confirmFormat(AlignmentFormat g
   FormatChoice model = FormatChoice::forGuess(guess);
   UserPrompts::ListChoice choice;
   choice.prompt = toQString(model.prompt);
-  for (std::string_view label : kFormatLabels) choice.items << toQString(label);
+  for (const FormatEntry& entry : kFormatList) choice.items << toQString(entry.label);
   choice.note = toQString(model.note);
   choice.selected = model.selected;
   choice.helpContext = kFileFormatsHelpContext;

@@ -18,6 +18,9 @@ namespace {
 
 QStringList documentFileFilters() {
   return {QStringLiteral("Source Files (*.msf, *.dsc, *.phd, *.fa, *.aln) (*.msf *.phd *.dsc *.aln *.fa)"),
+          QStringLiteral("Stockholm, A2M/A3M, PHYLIP, PIR Files (*.sto, *.stk, *.sth, *.a2m, *.a3m, *.phy, "
+                         "*.phylip, *.pir, *.nbrf) (*.sto *.stk *.sth *.a2m *.a3m *.phy *.phylip *.pir *.nbrf)"),
+          QStringLiteral("Compressed Files (*.gz) (*.gz)"),
           QStringLiteral("All Files (*.*) (*)")};
 }
 

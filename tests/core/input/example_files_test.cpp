@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "input/document_text.h"
 #include "input/read_alignment.h"
 #include "input/format_guess.h"
 #include "support/scripted_sink.h"
@@ -75,6 +76,97 @@ INSTANTIATE_TEST_SUITE_P(
       }
       return name;
     });
+
+// Files written by the tools that use the later formats; the compressed one
+// is read through the document decoding, as a file is opened.
+class LaterFormatFiles : public ::testing::TestWithParam<ExampleFile> {};
+
+TEST_P(LaterFormatFiles, ReadAsTheGoldenFileSays) {
+  const ExampleFile& example = GetParam();
+  const DocumentText document = decodeDocument(testing::readTestFile(std::string("input/") + example.file));
+  ASSERT_TRUE(document.ok()) << document.message;
+  ASSERT_FALSE(document.text.empty());
+  const AlignmentFormat format = guessFormat(document.text);
+  EXPECT_EQ(format, example.guessed);
+  ScriptedSink sink;
+  Alignment a;
+  const bool ok = readAlignment(document.text, format, sink, a);
+  EXPECT_EQ(ok, example.ok) << sink.transcript();
+  testing::expectMatchesGolden(describe(ok, a, sink),
+                               std::string("input/expected/") + example.file + ".txt");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LaterFormatFiles,
+    ::testing::Values(ExampleFile{"globins4.sto", AlignmentFormat::Stockholm, true},
+                      ExampleFile{"fn3.sto", AlignmentFormat::Stockholm, true},
+                      ExampleFile{"RRM_1.sto.gz", AlignmentFormat::Stockholm, true},
+                      ExampleFile{"hmmalign_globins8.sto", AlignmentFormat::Stockholm, true},
+                      ExampleFile{"globins4.a2m", AlignmentFormat::A2m, true},
+                      // HMMER writes A2M without the "." of the insert
+                      // columns, which is the A3M layout.
+                      ExampleFile{"hmmalign_globins8.a2m", AlignmentFormat::A3m, true},
+                      ExampleFile{"globins4.a3m", AlignmentFormat::A3m, true},
+                      ExampleFile{"hhfilter_globins8.a3m", AlignmentFormat::A3m, true},
+                      ExampleFile{"globins4.phy", AlignmentFormat::Phylip, true},
+                      ExampleFile{"globins4_sequential.phy", AlignmentFormat::Phylip, true},
+                      ExampleFile{"clustalo_globins8.phy", AlignmentFormat::Phylip, true},
+                      ExampleFile{"mafft_globins8.phy", AlignmentFormat::Phylip, true},
+                      ExampleFile{"globins4.pir", AlignmentFormat::Pir, true},
+                      ExampleFile{"seqret_globins8.pir", AlignmentFormat::Pir, true}),
+    [](const auto& info) {
+      std::string name = info.param.file;
+      for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+      }
+      return name;
+    });
+
+// Upper case, one gap symbol: the forms differ only in how they mark
+// insert states and gaps.
+std::string plainResidues(std::string row, bool dropGaps) {
+  std::string out;
+  for (char c : row) {
+    const bool gap = c == '-' || c == '.' || c == '~';
+    if (gap && dropGaps) continue;
+    out += gap ? '-' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  }
+  return out;
+}
+
+Alignment readFile(const std::string& file, ReadSettings settings = {}) {
+  const DocumentText document = decodeDocument(testing::readTestFile("input/" + file));
+  ScriptedSink sink;
+  Alignment a;
+  EXPECT_TRUE(readAlignment(document.text, guessFormat(document.text), sink, a, settings)) << file;
+  EXPECT_EQ(sink.transcript(), "") << file;
+  return a;
+}
+
+TEST(ExampleFiles, OneAlignmentInEveryFormGivesTheSameNamesAndResidues) {
+  // The HMMER tutorial's globins4.sto, converted by seqret and by
+  // HH-suite's reformat.pl. A3M drops the columns that are gaps everywhere,
+  // so it keeps the residues but not every column.
+  const Alignment stockholm = readFile("globins4.sto");
+  ASSERT_EQ(stockholm.names.size(), 4u);
+  for (const char* file : {"globins4.a2m", "globins4.a3m", "globins4.phy", "globins4_sequential.phy",
+                           "globins4.pir", "globins4.aln"}) {
+    SCOPED_TRACE(file);
+    const Alignment other = readFile(file);
+    EXPECT_EQ(other.names, stockholm.names);
+    const bool sameColumns = std::string(file) != "globins4.a3m";
+    for (std::size_t i = 0; i < stockholm.residues.size() && i < other.residues.size(); ++i) {
+      EXPECT_EQ(plainResidues(other.residues[i], !sameColumns),
+                plainResidues(stockholm.residues[i], !sameColumns));
+    }
+  }
+  // Both insert forms agree exactly once only the match states are kept.
+  ReadSettings matchStates;
+  matchStates.matchStatesOnly = true;
+  EXPECT_EQ(readFile("globins4.a2m", matchStates).residues, readFile("globins4.a3m", matchStates).residues);
+  EXPECT_EQ(readFile("hmmalign_globins8.a2m", matchStates).residues,
+            readFile("hhfilter_globins8.a3m", matchStates).residues);
+}
 
 TEST(ExampleFiles, PhdOptionsOnTheRealOutput) {
   const std::string text = testing::readTestFile("input/phd_saf_flavour.phd");

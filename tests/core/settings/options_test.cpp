@@ -6,6 +6,7 @@
 #include <functional>
 #include <sstream>
 
+#include "settings/option_table.h"
 #include "settings/options.h"
 #include "settings/options_file.h"
 #include "settings/profile_store.h"
@@ -302,6 +303,32 @@ TEST(Options, NonDefaultValuesSurviveSaveAndLoad) {
   EXPECT_EQ(back.recentDocuments->entries(), (std::vector<std::string>{"/data/two.msf", "/data/one.msf"}));
   EXPECT_EQ(back.recentConfigurations->entries(), std::vector<std::string>{"/data/a.cft"});
   EXPECT_EQ(back.recentConfigurations->capacity(), 3u);
+  fs::remove_all(dir);
+}
+
+// The reader options of the later formats live in a section of their own,
+// which a profile holds only while one of them is set: profiles, the options
+// file and the other sections stay as they were.
+TEST(Options, InputSectionExistsOnlyWhileAnOptionIsSet) {
+  fs::path dir = testing::makeTempDir("input-section");
+  IniProfileStore store((dir / "Hueset.ini").string());
+  Options options = loaded(store);
+  EXPECT_FALSE(options.input.matchStatesOnly);
+
+  options.input.matchStatesOnly = true;
+  ASSERT_TRUE(options.save(store, dir.string()).ok);
+  EXPECT_EQ(store.readInt("Input", "Match states only", 0), 1);
+  EXPECT_TRUE(loaded(store).input.matchStatesOnly);
+  EXPECT_EQ(slurp(dir / "hueset.opt").find("Match states"), std::string::npos);
+
+  options.input.matchStatesOnly = false;
+  ASSERT_TRUE(options.save(store, dir.string()).ok);
+  const auto sections = store.sectionNames();
+  EXPECT_EQ(std::find(sections.begin(), sections.end(), "Input"), sections.end());
+  EXPECT_FALSE(loaded(store).input.matchStatesOnly);
+
+  EXPECT_EQ(assignOption(options, "matchStatesOnly", "1"), "");
+  EXPECT_TRUE(options.input.matchStatesOnly);
   fs::remove_all(dir);
 }
 

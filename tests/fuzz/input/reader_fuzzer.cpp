@@ -1,12 +1,14 @@
-// Feeds arbitrary bytes to the format guess and to every alignment reader,
-// with the prediction reader after the MSF and CLUSTAL stages, and to the
-// problem reports. Questions are answered alternately No and Yes, then all
-// Yes, so both branches of every question are reached.
+// Feeds arbitrary bytes to the document decoding (gzip), the format guess
+// and every alignment reader, with the prediction reader after the MSF and
+// CLUSTAL stages, and to the problem reports. Questions are answered
+// alternately No and Yes, then all Yes, so both branches of every question
+// are reached.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "input/document_text.h"
 #include "input/read_alignment.h"
 #include "input/format_guess.h"
 #include "input/parse_reports.h"
@@ -35,7 +37,8 @@ void readOnce(const std::string& text, AlignmentFormat format, bool alternate,
   check(a.trackLabels.size() == a.tracks.size());
   check(a.hasEqualLengths());
   check(static_cast<std::size_t>(a.length) == a.residues.front().size());
-  if (format == AlignmentFormat::Msf || format == AlignmentFormat::Fasta) {
+  if (format == AlignmentFormat::Msf || format == AlignmentFormat::Fasta ||
+      format == AlignmentFormat::A2m || format == AlignmentFormat::A3m) {
     check(a.duplicateNameCount() == 0);
   }
   std::vector<hueset::CharacterProblem> problems;
@@ -48,16 +51,23 @@ void readOnce(const std::string& text, AlignmentFormat format, bool alternate,
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string text(reinterpret_cast<const char*>(data), size);
+  std::string text(reinterpret_cast<const char*>(data), size);
+  // Compressed input is read as the document it holds.
+  hueset::DocumentText document = hueset::decodeDocument(text);
+  check(document.ok() || document.compressed);
+  if (document.compressed) {
+    if (!document.ok()) return 0;
+    text = std::move(document.text);
+  }
   const AlignmentFormat guessed = hueset::guessFormat(text);
-  check(static_cast<int>(guessed) >= 0 && static_cast<int>(guessed) <= 5);
+  check(guessed != AlignmentFormat::Undetermined && !hueset::formatLabel(guessed).empty());
 
   // The option flags come from the text's length, so one input always runs
   // the same way.
-  const hueset::ReadSettings flags{(size & 1) != 0, (size & 2) != 0, (size & 4) != 0};
-  for (int f = 0; f <= 5; ++f) {
-    readOnce(text, static_cast<AlignmentFormat>(f), true, flags);
-    readOnce(text, static_cast<AlignmentFormat>(f), false, flags);
+  const hueset::ReadSettings flags{(size & 1) != 0, (size & 2) != 0, (size & 4) != 0, (size & 8) != 0};
+  for (const hueset::FormatEntry& entry : hueset::kFormatList) {
+    readOnce(text, entry.format, true, flags);
+    readOnce(text, entry.format, false, flags);
   }
   hueset::residueDisplayForm(text);
   return 0;

@@ -18,6 +18,7 @@
 #include "gui/app/alignment_editor.h"
 #include "gui/app/main_window.h"
 #include "gui/common/qt_text.h"
+#include "input/document_text.h"
 #include "settings/profile_store.h"
 
 namespace hueset::gui::testing {
@@ -231,6 +232,20 @@ TEST_F(MainWindowTest, SaveAsWritesTheTextAndRenamesTheDocument) {
   EXPECT_EQ(saved.readAll(), QByteArray(">a\nACDE\n"));
   EXPECT_EQ(window().document()->title(), QStringLiteral("saved.msf"));
   EXPECT_FALSE(window().document()->isModified());
+}
+
+TEST_F(MainWindowTest, CompressedDocumentOpensAsTextAndIsSavedCompressed) {
+  start();
+  const std::string text = "# STOCKHOLM 1.0\na AC\nb AD\n//\n";
+  const std::string compressed = gzipCompress(text);
+  QFile file(path("family.sto.gz"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(compressed.data(), static_cast<qint64>(compressed.size()));
+  file.close();
+  ASSERT_TRUE(window().openDocumentFile(path("family.sto.gz")));
+  EXPECT_EQ(window().editor()->toPlainText(), QString::fromStdString(text));
+  EXPECT_EQ(decodeDocument(window().document()->encodedText().toStdString()).text, text);
+  EXPECT_EQ(window().document()->encodedText().left(2), QByteArray("\x1f\x8b"));
 }
 
 TEST_F(MainWindowTest, HelpCommandsShowTheirPages) {

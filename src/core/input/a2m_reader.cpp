@@ -1,0 +1,251 @@
+#include "input/a2m_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+
+#include "input/line_words.h"
+#include "util/text_format.h"
+
+namespace hueset {
+
+namespace {
+
+constexpr std::array<bool, 256> kInsertStates = [] {
+  std::array<bool, 256> table{};
+  for (int c = 'a'; c <= 'z'; ++c) table[static_cast<std::size_t>(c)] = true;
+  table['.'] = true;
+  return table;
+}();
+
+// Lower-case letters and "." are insert states; everything else, gaps "-"
+// included, is a match state (what is not a residue is the character
+// check's business).
+bool isInsert(char c) { return kInsertStates[static_cast<unsigned char>(c)]; }
+
+constexpr std::array<std::string_view, 3> kStructureRows = {"ss_pred", "ss_dssp", "ss_conf"};
+constexpr std::string_view kConfidenceRow = "ss_conf";
+
+bool isStructureRow(std::string_view name) {
+  return std::find(kStructureRows.begin(), kStructureRows.end(), name) != kStructureRows.end();
+}
+
+// The insert columns before each match column, and after the last one: the
+// widest run of insert states any sequence has there.
+struct InsertWidths {
+  std::vector<std::size_t> widths;  // one more than the match columns
+  std::vector<std::size_t> slots;   // where widths are not 0, ascending
+
+  // Adds one row; false when its match states are not as many as the
+  // earlier rows had.
+  bool add(std::string_view row) {
+    std::size_t run = 0;
+    if (widths.empty()) {
+      for (char c : row) {
+        if (isInsert(c)) {
+          ++run;
+        } else {
+          widths.push_back(run);
+          run = 0;
+        }
+      }
+      widths.push_back(run);
+      return true;
+    }
+    std::size_t slot = 0;
+    for (char c : row) {
+      if (isInsert(c)) {
+        ++run;
+        continue;
+      }
+      if (run != 0) {
+        if (slot >= widths.size()) return false;
+        widths[slot] = std::max(widths[slot], run);
+        run = 0;
+      }
+      ++slot;
+    }
+    if (slot + 1 != widths.size()) return false;
+    widths[slot] = std::max(widths[slot], run);
+    return true;
+  }
+
+  std::size_t matchColumns() const { return widths.empty() ? 0 : widths.size() - 1; }
+
+  // Once every row is added: the total length and the insert slots.
+  std::size_t finish() {
+    std::size_t length = matchColumns();
+    for (std::size_t j = 0; j < widths.size(); ++j) {
+      length += widths[j];
+      if (widths[j] != 0) slots.push_back(j);
+    }
+    return length;
+  }
+};
+
+// The rows are rewritten in place, a block of match states at a time: there
+// are only match states between two insert slots. Only rows that were added
+// to `inserts` may be given, so their runs fit the widths.
+
+// Each insert run padded with "." to the width of its columns, working from
+// the end so that nothing is overwritten before it has moved.
+void padInserts(std::string& row, const InsertWidths& inserts, std::size_t length) {
+  std::size_t from = row.size();
+  row.resize(length);
+  char* data = row.data();
+  std::size_t to = length;
+  std::size_t slot = inserts.widths.size() - 1;
+  for (auto it = inserts.slots.rbegin(); it != inserts.slots.rend(); ++it) {
+    const std::size_t matches = slot - *it;
+    from -= matches;
+    to -= matches;
+    std::memmove(data + to, data + from, matches);
+    slot = *it;
+    const std::size_t runEnd = from;
+    while (from > 0 && isInsert(data[from - 1])) --from;
+    const std::size_t run = runEnd - from;
+    to -= inserts.widths[slot];
+    std::memmove(data + to, data + from, run);
+    std::memset(data + to + run, '.', inserts.widths[slot] - run);
+  }
+}
+
+// Every insert run dropped.
+void keepMatchStates(std::string& row, const InsertWidths& inserts) {
+  char* data = row.data();
+  std::size_t from = 0;
+  std::size_t to = 0;
+  std::size_t slot = 0;
+  for (std::size_t next : inserts.slots) {
+    const std::size_t matches = next - slot;
+    std::memmove(data + to, data + from, matches);
+    from += matches;
+    to += matches;
+    slot = next;
+    while (from < row.size() && isInsert(data[from])) ++from;
+  }
+  std::memmove(data + to, data + from, row.size() - from);
+  row.resize(to + row.size() - from);
+}
+
+std::size_t countMatchStates(std::string_view row) {
+  return static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) { return !isInsert(c); }));
+}
+
+}  // namespace
+
+A2mReader::A2mReader(ParseMessageSink& sink, bool matchStatesOnly, bool ignoreConfidences)
+    : AlignmentReader(sink, 2210, 2211),
+      m_matchStatesOnly(matchStatesOnly),
+      m_ignoreConfidences(ignoreConfidences) {}
+
+bool A2mReader::parse(Alignment& alignment) {
+  if (alignment.format == AlignmentFormat::A3m) {
+    setHeadings(2212, 2213);
+  } else {
+    setHeadings(2210, 2211);
+  }
+  alignment.names.clear();
+  alignment.residues.clear();
+  alignment.trackLabels.clear();
+  alignment.tracks.clear();
+  alignment.length = 0;
+
+  std::vector<int> firstLines;  // the header line of each sequence
+  if (!readLines(alignment, firstLines)) return false;
+
+  if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0) {
+    return fail(2019, -duplicates);
+  }
+  if (alignment.lastNonEmptySequence() < 0) return fail(2030, lineCount());
+  for (std::size_t i = alignment.residues.size(); i-- > 0;) {
+    if (!alignment.residues[i].empty()) continue;
+    if (askToAbort(2029, -lineCount(), alignment.names[i])) return false;
+    for (std::size_t k = alignment.residues.size(); k-- > 0;) {
+      if (alignment.residues[k].empty()) firstLines.erase(firstLines.begin() + static_cast<std::ptrdiff_t>(k));
+    }
+    alignment.removeEmptySequences();
+    break;
+  }
+  if (!expand(alignment, firstLines)) return false;
+  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
+  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
+  return true;
+}
+
+// FASTA lines: "#" comment lines may come first (A3M), then each sequence
+// is a ">" header and lines of residues.
+bool A2mReader::readLines(Alignment& alignment, std::vector<int>& firstLines) {
+  std::string* target = nullptr;
+  bool started = false;
+  while (auto taken = takeLine()) {
+    const std::string_view line = *taken;
+    if (!line.empty() && line.front() == '>') {
+      started = true;
+      const std::string_view name = splitFirstWord(line.substr(1)).word;
+      if (isStructureRow(name) && alignment.names.empty()) {
+        alignment.trackLabels.emplace_back(name);
+        alignment.tracks.emplace_back();
+        target = &alignment.tracks.back();
+        continue;
+      }
+      // Rows are about as long as the one before: room for that, and a
+      // little more for its inserts, saves growing a row line by line.
+      const std::size_t expected = alignment.residues.empty() ? 0 : alignment.residues.back().size();
+      alignment.names.emplace_back(name);
+      alignment.residues.emplace_back().reserve(expected + expected / 8);
+      firstLines.push_back(lineCount());
+      target = &alignment.residues.back();
+      continue;
+    }
+    if (!started) {
+      if (line.empty() || line.front() == '#' || trimLeft(line).empty()) continue;
+      return fail(2031, lineCount());
+    }
+    // The first word is the data; a data line rarely holds anything else.
+    std::size_t begin = 0;
+    while (begin < line.size() && isBlankChar(line[begin])) ++begin;
+    std::size_t end = begin;
+    while (end < line.size() && !isBlankChar(line[end])) ++end;
+    if (end == begin) continue;
+    target->append(line.data() + begin, end - begin);
+    const std::string_view extra = trim(line.substr(end));
+    if (!extra.empty() && askToAbort(2028, lineCount(), extra)) return false;
+  }
+  if (!started) return fail(2030, lineCount());
+  return true;
+}
+
+// Every row gets the insert columns of all rows, or none of them.
+bool A2mReader::expand(Alignment& alignment, const std::vector<int>& firstLines) {
+  InsertWidths inserts;
+  for (std::size_t i = 0; i < alignment.residues.size(); ++i) {
+    if (!inserts.add(alignment.residues[i])) return fail(2214, firstLines[i], alignment.names[i]);
+  }
+  for (std::size_t i = alignment.tracks.size(); i-- > 0;) {
+    const bool dropped = m_ignoreConfidences && alignment.trackLabels[i] == kConfidenceRow;
+    if (dropped || countMatchStates(alignment.tracks[i]) != inserts.matchColumns()) {
+      // A prediction row that does not fit the sequences is left out rather
+      // than failing the alignment it annotates.
+      alignment.trackLabels.erase(alignment.trackLabels.begin() + static_cast<std::ptrdiff_t>(i));
+      alignment.tracks.erase(alignment.tracks.begin() + static_cast<std::ptrdiff_t>(i));
+      continue;
+    }
+    inserts.add(alignment.tracks[i]);
+  }
+  const std::size_t length = inserts.finish();
+  const bool keepInserts = !m_matchStatesOnly;
+  for (std::vector<std::string>* rows : {&alignment.residues, &alignment.tracks}) {
+    for (std::string& row : *rows) {
+      if (!keepInserts) {
+        keepMatchStates(row, inserts);
+      } else if (row.size() != length) {  // an A2M row has every column already
+        padInserts(row, inserts, length);
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace hueset

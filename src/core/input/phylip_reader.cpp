@@ -1,0 +1,207 @@
+#include "input/phylip_reader.h"
+
+#include <algorithm>
+#include <string>
+
+#include "input/line_words.h"
+#include "util/text_format.h"
+
+namespace hueset {
+
+namespace {
+
+constexpr std::size_t kStrictNameLength = 10;
+
+// Counts of the first line: digits only, at least 1, and small enough for
+// an int.
+bool readCount(std::string_view word, std::size_t& count) {
+  if (word.empty() || word.size() > 9) return false;
+  count = 0;
+  for (char c : word) {
+    if (c < '0' || c > '9') return false;
+    count = count * 10 + static_cast<std::size_t>(c - '0');
+  }
+  return count > 0;
+}
+
+struct NamedLine {
+  std::string_view name;
+  std::string_view data;
+};
+
+NamedLine splitName(std::string_view line, bool strictNames) {
+  if (strictNames) {
+    const std::size_t cut = std::min(line.size(), kStrictNameLength);
+    return {trim(line.substr(0, cut)), line.substr(cut)};
+  }
+  const SplitWord split = splitFirstWord(trimLeft(line));
+  return {split.word, split.rest};
+}
+
+}  // namespace
+
+PhylipReader::PhylipReader(ParseMessageSink& sink) : AlignmentReader(sink, 2220, 2221) {}
+
+bool PhylipReader::parse(Alignment& alignment) {
+  alignment.names.clear();
+  alignment.residues.clear();
+  alignment.trackLabels.clear();
+  alignment.tracks.clear();
+  alignment.length = 0;
+
+  const auto header = takeNonBlankLine();
+  if (!header) return fail(2222, lineCount());
+  const std::vector<std::string_view> counts = splitWords(*header);
+  if (counts.size() < 2 || !readCount(counts[0], m_sequences) || !readCount(counts[1], m_columns)) {
+    return fail(2222, lineCount(), trim(*header));
+  }
+
+  std::vector<Line> lines;
+  std::size_t dataSize = 0;
+  while (auto taken = takeLine()) {
+    std::string_view line = *taken;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (trim(line).empty()) continue;
+    lines.push_back({line, lineCount()});
+    dataSize += line.size();
+  }
+  // Room for the residues, but never more than the text could fill: the
+  // counts are the file's word, not a promise.
+  m_reserve = std::min(m_columns, dataSize / m_sequences + 1);
+
+  Attempt chosen;
+  bool haveChosen = false;
+  for (const Layout layout : {Layout{true, true}, Layout{true, false}, Layout{false, true},
+                              Layout{false, false}}) {
+    // One line per sequence reads the same either way.
+    if (!layout.interleaved && lines.size() == m_sequences) continue;
+    Attempt a = attempt(lines, layout);
+    if (a.problem == 0) {
+      chosen = std::move(a);
+      haveChosen = true;
+      break;
+    }
+    // Prefer a usable alignment, then the way that placed the most residues.
+    const bool better = !haveChosen || (a.question && !chosen.question) ||
+                        (a.question == chosen.question && a.placed > chosen.placed);
+    if (better) {
+      chosen = std::move(a);
+      haveChosen = true;
+    }
+  }
+
+  if (chosen.problem != 0) {
+    if (!chosen.question) return fail(chosen.problem, chosen.number, chosen.text);
+    if (askToAbort(chosen.problem, chosen.number, chosen.text)) return false;
+  }
+  alignment.names = std::move(chosen.alignment.names);
+  alignment.residues = std::move(chosen.alignment.residues);
+  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
+  return true;
+}
+
+PhylipReader::Attempt PhylipReader::attempt(const std::vector<Line>& lines, Layout layout) const {
+  Attempt a;
+  if (lines.size() < m_sequences) {
+    a.problem = 2225;
+    a.number = -lineCount();
+    a.text = std::to_string(m_sequences);
+    return a;
+  }
+  a.alignment.names.reserve(m_sequences);
+  a.alignment.residues.reserve(m_sequences);
+  if (layout.interleaved) {
+    readInterleaved(lines, layout.strictNames, a);
+  } else {
+    readSequential(lines, layout.strictNames, a);
+  }
+  for (const std::string& row : a.alignment.residues) a.placed += std::min(row.size(), m_columns);
+  return a;
+}
+
+// The first block names every sequence; each later line continues the
+// sequences in turn.
+void PhylipReader::readInterleaved(const std::vector<Line>& lines, bool strictNames,
+                                   Attempt& a) const {
+  auto& names = a.alignment.names;
+  auto& residues = a.alignment.residues;
+  std::size_t complete = 0;
+  auto overflows = [&](std::size_t i, const Line& line) {
+    if (residues[i].size() == m_columns) ++complete;
+    if (residues[i].size() <= m_columns) return false;
+    a.problem = 2223;
+    a.number = line.number;
+    a.text = names[i];
+    return true;
+  };
+  for (std::size_t i = 0; i < m_sequences; ++i) {
+    const NamedLine named = splitName(lines[i].text, strictNames);
+    names.emplace_back(named.name);
+    residues.emplace_back().reserve(m_reserve);
+    appendWithoutBlanks(residues[i], named.data);
+    if (overflows(i, lines[i])) return;
+  }
+  std::size_t next = 0;
+  for (std::size_t k = m_sequences; k < lines.size(); ++k) {
+    if (complete == m_sequences) {
+      a.problem = 2226;
+      a.question = true;
+      a.number = lines[k].number;
+      a.text = std::to_string(m_sequences);
+      return;
+    }
+    appendWithoutBlanks(residues[next], lines[k].text);
+    if (overflows(next, lines[k])) return;
+    next = (next + 1) % m_sequences;
+  }
+  for (std::size_t i = 0; i < m_sequences; ++i) {
+    if (residues[i].size() == m_columns) continue;
+    a.problem = 2224;
+    a.number = -lineCount();
+    a.text = names[i];
+    return;
+  }
+}
+
+// Each sequence starts with its name and runs on over as many lines as it
+// takes to fill the columns.
+void PhylipReader::readSequential(const std::vector<Line>& lines, bool strictNames,
+                                  Attempt& a) const {
+  auto& names = a.alignment.names;
+  auto& residues = a.alignment.residues;
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < m_sequences; ++i) {
+    if (k == lines.size()) {
+      a.problem = 2225;
+      a.number = -lineCount();
+      a.text = std::to_string(m_sequences);
+      return;
+    }
+    const NamedLine named = splitName(lines[k++].text, strictNames);
+    names.emplace_back(named.name);
+    std::string& row = residues.emplace_back();
+    row.reserve(m_reserve);
+    appendWithoutBlanks(row, named.data);
+    while (row.size() < m_columns && k < lines.size()) appendWithoutBlanks(row, lines[k++].text);
+    if (row.size() > m_columns) {
+      a.problem = 2223;
+      a.number = lines[k - 1].number;
+      a.text = names[i];
+      return;
+    }
+    if (row.size() < m_columns) {
+      a.problem = 2224;
+      a.number = -lineCount();
+      a.text = names[i];
+      return;
+    }
+  }
+  if (k < lines.size()) {
+    a.problem = 2226;
+    a.question = true;
+    a.number = lines[k].number;
+    a.text = std::to_string(m_sequences);
+  }
+}
+
+}  // namespace hueset

@@ -1,0 +1,81 @@
+#include "input/pir_reader.h"
+
+#include "input/line_words.h"
+#include "util/text_format.h"
+
+namespace hueset {
+
+namespace {
+
+bool isTypeCharacter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// ">P1;" and its kin.
+bool isHeader(std::string_view line) {
+  return line.size() >= 4 && line[0] == '>' && isTypeCharacter(line[1]) &&
+         isTypeCharacter(line[2]) && line[3] == ';';
+}
+
+}  // namespace
+
+PirReader::PirReader(ParseMessageSink& sink) : AlignmentReader(sink, 2230, 2231) {}
+
+bool PirReader::parse(Alignment& alignment) {
+  alignment.names.clear();
+  alignment.residues.clear();
+  alignment.trackLabels.clear();
+  alignment.tracks.clear();
+  alignment.length = 0;
+
+  bool open = false;            // residues read since the header, no "*" yet
+  bool expectDescription = false;
+  bool extraReported = false;   // text after the "*" of this sequence
+  while (auto taken = takeLine()) {
+    const std::string_view line = trimLeft(*taken);
+    if (line.starts_with(">")) {
+      if (open && askToAbort(2233, lineCount(), alignment.names.back())) return false;
+      if (!isHeader(line)) return fail(2232, lineCount());
+      alignment.names.emplace_back(splitFirstWord(trimLeft(line.substr(4))).word);
+      alignment.residues.emplace_back();
+      open = true;
+      expectDescription = true;
+      extraReported = false;
+      continue;
+    }
+    if (expectDescription) {
+      // Whatever it says, even nothing, this line describes the sequence.
+      expectDescription = false;
+      continue;
+    }
+    if (line.empty()) continue;
+    if (alignment.names.empty()) return fail(2232, lineCount());
+    if (!open) {
+      if (!extraReported && askToAbort(2234, lineCount(), alignment.names.back())) return false;
+      extraReported = true;
+      continue;
+    }
+    const std::size_t star = line.find('*');
+    appendWithoutBlanks(alignment.residues.back(), line.substr(0, star));
+    if (star == std::string_view::npos) continue;
+    open = false;
+    if (!trim(line.substr(star + 1)).empty()) {
+      extraReported = true;
+      if (askToAbort(2234, lineCount(), alignment.names.back())) return false;
+    }
+  }
+
+  if (open && askToAbort(2233, -lineCount(), alignment.names.back())) return false;
+  if (alignment.lastNonEmptySequence() < 0) return fail(2030, lineCount());
+  for (std::size_t i = alignment.residues.size(); i-- > 0;) {
+    if (!alignment.residues[i].empty()) continue;
+    if (askToAbort(2029, -lineCount(), alignment.names[i])) return false;
+    alignment.removeEmptySequences();
+    break;
+  }
+  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
+  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
+  return true;
+}
+
+}  // namespace hueset

@@ -1,0 +1,115 @@
+#include "input/stockholm_reader.h"
+
+#include <string>
+
+#include "input/line_words.h"
+#include "input/name_index.h"
+#include "util/text_format.h"
+
+namespace hueset {
+
+namespace {
+
+constexpr std::string_view kHeader = "# STOCKHOLM";
+constexpr std::string_view kConsensusStructure = "SS_cons";
+constexpr std::string_view kStructure = "SS";
+
+// The next word of `text` (leading white space skipped) and what follows it.
+SplitWord nextWord(std::string_view text) { return splitFirstWord(trimLeft(text)); }
+
+}  // namespace
+
+StockholmReader::StockholmReader(ParseMessageSink& sink) : AlignmentReader(sink, 2200, 2201) {}
+
+bool StockholmReader::parse(Alignment& alignment) {
+  alignment.names.clear();
+  alignment.residues.clear();
+  alignment.trackLabels.clear();
+  alignment.tracks.clear();
+  alignment.length = 0;
+
+  const auto header = takeNonBlankLine();
+  if (!header || !header->starts_with(kHeader)) return fail(2202, lineCount());
+
+  NameIndex names(alignment.names);
+  bool closed = false;
+  while (auto taken = takeLine()) {
+    const std::string_view line = trimLeft(*taken);
+    if (line.empty()) continue;
+    if (line.starts_with("//")) {
+      closed = true;
+      break;
+    }
+    if (line.front() == '#') {
+      if (!readMarkup(line, alignment)) return false;
+      continue;
+    }
+    const auto [name, afterName] = splitFirstWord(line);
+    const auto [data, afterData] = nextWord(afterName);
+    if (data.empty()) {
+      if (askToAbort(2035, lineCount(), name)) return false;
+      continue;
+    }
+    int i = names.find(name);
+    if (i < 0) {
+      i = names.add(name);
+      alignment.residues.emplace_back();
+    }
+    alignment.residues[static_cast<std::size_t>(i)].append(data);
+    std::string_view extra = trim(afterData);
+    if (!extra.empty() && askToAbort(2028, lineCount(), extra)) return false;
+  }
+
+  if (!closed && askToAbort(2203, -lineCount())) return false;
+  if (closed && !skipFurtherAlignments()) return false;
+  if (alignment.lastNonEmptySequence() < 0) return fail(2030, lineCount());
+  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
+  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
+  return true;
+}
+
+// "#=GR name feature data" and "#=GC feature data": only the secondary
+// structure is kept, as a labelled row. Everything else that begins with
+// "#" is mark-up or comment and never a sequence.
+bool StockholmReader::readMarkup(std::string_view line, Alignment& alignment) {
+  std::string label;
+  std::string_view afterFeature;
+  if (line.starts_with("#=GC")) {
+    const auto [feature, rest] = nextWord(line.substr(4));
+    if (feature != kConsensusStructure) return true;
+    label = feature;
+    afterFeature = rest;
+  } else if (line.starts_with("#=GR")) {
+    const auto [name, afterName] = nextWord(line.substr(4));
+    const auto [feature, rest] = nextWord(afterName);
+    if (feature != kStructure) return true;
+    label = std::string(name) + " " + std::string(feature);
+    afterFeature = rest;
+  } else {
+    return true;
+  }
+  const auto [data, afterData] = nextWord(afterFeature);
+  if (data.empty()) return true;
+  std::size_t row = 0;
+  while (row < alignment.trackLabels.size() && alignment.trackLabels[row] != label) ++row;
+  if (row == alignment.trackLabels.size()) {
+    alignment.trackLabels.push_back(label);
+    alignment.tracks.emplace_back();
+  }
+  alignment.tracks[row].append(data);
+  const std::string_view extra = trim(afterData);
+  return extra.empty() || !askToAbort(2028, lineCount(), extra);
+}
+
+// After "//": further alignments are counted and left unread.
+bool StockholmReader::skipFurtherAlignments() {
+  int further = 0;
+  int firstLine = 0;
+  while (auto line = takeNonBlankLine()) {
+    if (!line->starts_with(kHeader)) continue;
+    if (further++ == 0) firstLine = lineCount();
+  }
+  return further == 0 || !askToAbort(2204, firstLine, std::to_string(further));
+}
+
+}  // namespace hueset

@@ -1,0 +1,59 @@
+#include "input/text_check.h"
+
+#include <algorithm>
+
+#include "util/string_table.h"
+
+namespace hueset {
+namespace {
+
+constexpr StringId kUtf16Text = 2301;
+constexpr StringId kBinaryData = 2302;
+constexpr StringId kCarriageReturnsOnly = 2303;
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+bool isControl(unsigned char c) {
+  return (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v') || c == 0x7F;
+}
+
+// Text in UTF-16 has a zero in every other byte wherever it is plain ASCII.
+bool looksLikeUtf16(std::string_view head) {
+  if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return true;
+  if (head.size() < 16) return false;
+  std::size_t evenZeros = 0, oddZeros = 0;
+  for (std::size_t i = 0; i < head.size(); ++i) (i % 2 ? oddZeros : evenZeros) += head[i] == '\0';
+  const std::size_t half = head.size() / 2;
+  return std::max(evenZeros, oddZeros) * 10 >= half * 9 && std::min(evenZeros, oddZeros) * 10 < half;
+}
+
+bool looksBinary(std::string_view head) {
+  std::size_t controls = 0;
+  for (char c : head) {
+    if (c == '\0') return true;
+    controls += isControl(static_cast<unsigned char>(c));
+  }
+  return controls * 10 > head.size();
+}
+
+}  // namespace
+
+CheckedText checkDocumentText(std::string_view bytes) {
+  CheckedText document;
+  if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
+  const std::string_view head = bytes.substr(0, 4096);
+  if (looksLikeUtf16(head)) {
+    document.problem = std::string(loadString(kUtf16Text));
+  } else if (looksBinary(head)) {
+    document.problem = std::string(loadString(kBinaryData));
+  }
+  bytes = bytes.substr(0, bytes.find('\0'));
+  if (!document.problem && bytes.find('\n') == std::string_view::npos &&
+      std::count(bytes.begin(), bytes.end(), '\r') > 1) {
+    document.problem = std::string(loadString(kCarriageReturnsOnly));
+  }
+  document.text = bytes;
+  return document;
+}
+
+}  // namespace hueset
