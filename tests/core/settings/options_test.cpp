@@ -327,7 +327,7 @@ TEST(Options, InputSectionExistsOnlyWhileAnOptionIsSet) {
   EXPECT_EQ(std::find(sections.begin(), sections.end(), "Input"), sections.end());
   EXPECT_FALSE(loaded(store).input.matchStatesOnly);
 
-  EXPECT_EQ(assignOption(options, "matchStatesOnly", "1"), "");
+  EXPECT_EQ(assignOption(options, "matchStatesOnly", "1").error, "");
   EXPECT_TRUE(options.input.matchStatesOnly);
   fs::remove_all(dir);
 }
