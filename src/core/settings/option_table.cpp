@@ -73,6 +73,7 @@ using A = AnnotationOptions;
 using P = ParseOptions;
 using O = OutputOptions;
 using G = GeneralOptions;
+using F = FigureOptions;
 
 const std::array<Row<H>, 5> kHtmlRows = {
     flag<H>("useSampleFont", "Use \"SAMPLE\" font", &H::useSampleFont, true, 0),
@@ -126,6 +127,17 @@ const std::array<Row<G>, 4> kGeneralRows = {
     flag<G>("verboseDialogues", "Verbose dialogues", &G::verboseDialogues, true, 3),
 };
 
+const std::array<Row<F>, 8> kFigureRows = {
+    flag<F>("residueNumbers", "Residue Numbers", &F::residueNumbers, false, 0),
+    flag<F>("ruler", "Ruler", &F::ruler, false, 1),
+    number<F>("rulerInterval", "Ruler Interval", &F::rulerInterval, 10, 1, 9999, 2),
+    number<F>("paperSize", "Paper Size", &F::paperSize, 0, 0, 3, 3),
+    flag<F>("landscape", "Landscape", &F::landscape, false, 4),
+    flag<F>("fitWrapToPage", "Fit Wrap To Page", &F::fitWrapToPage, false, 5),
+    number<F>("pngResolution", "PNG Resolution", &F::pngResolution, 300, 30, 2400, 6),
+    flag<F>("transparentBackground", "Transparent Background", &F::transparentBackground, false, 7),
+};
+
 template <typename Group>
 const Table<Group>& tableOf();
 template <>
@@ -154,6 +166,12 @@ const Table<G>& tableOf<G>() {
   return table;
 }
 
+template <>
+const Table<F>& tableOf<F>() {
+  static const Table<F> table{kFigureSection, kFigureRows, true, true};
+  return table;
+}
+
 // Calls `visit(group, table)` for each group of `options`.
 template <typename Options_, typename Visit>
 void forEachGroup(Options_& options, Visit visit) {
@@ -162,6 +180,7 @@ void forEachGroup(Options_& options, Visit visit) {
   visit(options.parse, tableOf<P>());
   visit(options.output, tableOf<O>());
   visit(options.general, tableOf<G>());
+  visit(options.figure, tableOf<F>());
 }
 
 int clampStored(int stored, const auto& row) {
@@ -278,18 +297,21 @@ AnnotationOptions::AnnotationOptions() { resetGroup(*this); }
 ParseOptions::ParseOptions() { resetGroup(*this); }
 OutputOptions::OutputOptions() { resetGroup(*this); }
 GeneralOptions::GeneralOptions() { resetGroup(*this); }
+FigureOptions::FigureOptions() { resetGroup(*this); }
 
 void HtmlOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void AnnotationOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void ParseOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void OutputOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void GeneralOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
+void FigureOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 
 void HtmlOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 void AnnotationOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 void ParseOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 void OutputOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 void GeneralOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
+void FigureOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 
 std::string optionsFileText(const Options& options) {
   std::string out;

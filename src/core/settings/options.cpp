@@ -40,6 +40,7 @@ void Options::load(const ProfileStore& profile, const PathDefaults& defaults) {
   parse.load(profile);
   output.load(profile);
   general.load(profile);
+  figure.load(profile);
 
   std::string documents = defaults.documentsFolder.empty() ? documentsFolder() : defaults.documentsFolder;
   // The key has always been read with a small "d" and written with a
@@ -71,6 +72,7 @@ WriteResult Options::save(ProfileStore& profile, const std::string& currentDirec
   parse.save(profile);
   general.save(profile);
   annotation.save(profile);
+  figure.save(profile);
 
   if (!currentDirectory.empty()) paths.lastDocumentDirectory = currentDirectory;
   profile.writeString(kGeneralSection, "Last Document Directory", paths.lastDocumentDirectory);
