@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadCase{{}, "no command"}, BadCase{{"paint"}, "unknown command"},
                       BadCase{{"annotate"}, "no input file"},
                       BadCase{{"annotate", "a", "b"}, "only one input"},
-                      BadCase{{"annotate", "-t", "pdf", "a"}, "not one of rtf"},
+                      BadCase{{"annotate", "-t", "docx", "a"}, "not one of rtf"},
                       BadCase{{"annotate", "-f", "stockholm", "a"}, "not one of auto"},
                       BadCase{{"annotate", "-o"}, "needs a value"},
                       BadCase{{"annotate", "--option", "wrapLength", "a"}, "NAME=VALUE"},
