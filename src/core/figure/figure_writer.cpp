@@ -60,14 +60,17 @@ ClipboardFormat FigureWriter::clipboardFormat(int) const {
   return ClipboardFormat::Png;
 }
 
-double FigureWriter::marginUnits() const {
-  return (m_settings.paper == FigurePaper::Content ? kContentMargin : kPaperMargin) * m_unitsPerPoint;
+double FigureWriter::margin() const {
+  const double margin =
+      (m_settings.paper == FigurePaper::Content ? kContentMargin : kPaperMargin) * m_unitsPerPoint;
+  // Whole pixels keep every cell on the pixel grid.
+  return m_form == FigureForm::Png ? std::round(margin) : margin;
 }
 
 int FigureWriter::pageLineCharacters() const {
   if (m_settings.paper == FigurePaper::Content) return 0;
   const double width = paperSize(m_settings.paper, m_settings.landscape).width * m_unitsPerPoint;
-  return std::max(1, static_cast<int>((width - 2 * marginUnits()) / m_metrics.cellWidth));
+  return std::max(1, static_cast<int>((width - 2 * margin()) / m_metrics.cellWidth));
 }
 
 double FigureWriter::pageContentLimit() const {
@@ -75,7 +78,7 @@ double FigureWriter::pageContentLimit() const {
   const double height = m_settings.paper == FigurePaper::Content
                             ? kTallestPdfPage
                             : paperSize(m_settings.paper, m_settings.landscape).height;
-  return height * m_unitsPerPoint - 2 * marginUnits();
+  return height * m_unitsPerPoint - 2 * margin();
 }
 
 void FigureWriter::fail(std::string why) {
@@ -150,7 +153,7 @@ void FigureWriter::placePending() {
 }
 
 void FigureWriter::finishPage() {
-  const double margin = marginUnits();
+  const double margin = this->margin();
   m_page.margin = margin;
   std::size_t widest = 0;
   for (const FigureLine& line : m_page.lines) widest = std::max(widest, line.cells);

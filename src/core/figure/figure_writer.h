@@ -53,6 +53,8 @@ class FigureWriter : public AnnotationWriter {
   // The font drawn with, which may stand in for the groupings' font.
   const FigureFont& font() const { return m_font; }
   const FigureMetrics& metrics() const { return m_metrics; }
+  // The space around the content, in the writer's units (pixels for PNG).
+  double margin() const;
 
  protected:
   void flushRun() override;
@@ -64,7 +66,6 @@ class FigureWriter : public AnnotationWriter {
   void placePending();
   void finishPage();
   double pageContentLimit() const;
-  double marginUnits() const;
   void fail(std::string why);
 
   FigureForm m_form;
