@@ -16,6 +16,7 @@ constexpr std::array<OptionsPageInfo, kOptionsPageCount> kPages = {{
     {"CDialOptionsOutput", "Formatted Output", 163, 183},
     {"CDialOptionsHTML", "HTML", 170, 184},
     {"CDialOptionsGeneral", "General", 165, 185},
+    {"FigureOptionsPage", "Figures", 171, 187},
 }};
 
 // Item numbers of a layout's texts (strings_settings.inc): a control's own
@@ -173,6 +174,25 @@ PageLayout generalLayout(LayoutBuilder b) {
   return b.take();
 }
 
+PageLayout figureLayout(LayoutBuilder b) {
+  b.group(kGroup1)
+      .explanation(kExplain1)
+      .row({b.check(kResidueNumbers)})
+      .row({b.check(kRuler), b.field(PageItemKind::IntegerField, kRulerInterval, kRulerIntervalSpin),
+            b.label(kRulerInterval + kTextAfter)});
+  b.group(kGroup2)
+      .explanation(kExplain2)
+      .row({b.label(kGroup3), b.radio(kPaperContent), b.radio(kPaperA4), b.radio(kPaperLetter),
+            b.radio(kPaperA3)})
+      .row({b.check(kLandscape)}, 1)
+      .row({b.check(kFitWrapToPage)}, 1)
+      .row({b.label(kPngResolution),
+            b.field(PageItemKind::IntegerField, kPngResolution, kPngResolutionSpin),
+            b.label(kPngResolution + kTextAfter)})
+      .row({b.check(kTransparentPng)});
+  return b.take();
+}
+
 NumberFieldSpec numberField(OptionsPage page, FieldKind kind, int id, int spin, FieldBound lower,
                             FieldBound upper) {
   return {id, spin, kind, optionsPageText(page, true, id + kFieldName), lower, upper};
@@ -247,6 +267,15 @@ bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
                       x.check(kLargeButtons, o.largeToolbarButtons);
       o.verboseDialogues = terse == 0;
       return ok;
+    }
+    case OptionsPage::Figure: {
+      FigureOptions& f = g.figure;
+      return x.check(kResidueNumbers, f.residueNumbers) && x.check(kRuler, f.ruler) &&
+             x.number(kRulerInterval, f.rulerInterval) &&
+             x.radio(radioGroup(page, 0), f.paperSize) && x.check(kLandscape, f.landscape) &&
+             x.check(kFitWrapToPage, f.fitWrapToPage) &&
+             x.number(kPngResolution, f.pngResolution) &&
+             x.check(kTransparentPng, f.transparentBackground);
     }
   }
   return true;
@@ -383,6 +412,7 @@ PageLayout buildPageLayout(OptionsPage page, bool verbose) {
     case OptionsPage::Output: return outputLayout(builder);
     case OptionsPage::Html: return htmlLayout(builder);
     case OptionsPage::General: return generalLayout(builder);
+    case OptionsPage::Figure: return figureLayout(builder);
   }
   return builder.take();
 }
@@ -407,6 +437,11 @@ std::vector<NumberFieldSpec> numberFieldSpecs(OptionsPage page) {
                           inclusive(10)),
               numberField(page, integer, kMruConfigurations, kMruConfigurationsSpin, inclusive(0),
                           inclusive(10))};
+    case OptionsPage::Figure:
+      return {numberField(page, integer, kRulerInterval, kRulerIntervalSpin, inclusive(1),
+                          inclusive(9999)),
+              numberField(page, integer, kPngResolution, kPngResolutionSpin, inclusive(30),
+                          inclusive(2400))};
     case OptionsPage::Parsing:
     case OptionsPage::Html: break;
   }
@@ -449,6 +484,8 @@ std::vector<RadioGroupSpec> radioGroupSpecs(OptionsPage page) {
               {{{kOfficePalette, 0}, {kWebSafePalette, 1}}}};
     case OptionsPage::General:
       return {{{{kVerbose, 0}, {kTerse, 1}}}};
+    case OptionsPage::Figure:
+      return {{{{kPaperContent, 0}, {kPaperA4, 1}, {kPaperLetter, 2}, {kPaperA3, 3}}}};
     case OptionsPage::Annotate: break;
   }
   return {};
@@ -465,7 +502,8 @@ void registerPageEnvironment(OptionsPage page, FieldEnvironment& environment) {
 }
 
 OptionGroups OptionGroups::copyOf(const Options& options) {
-  return {options.html, options.annotation, options.parse, options.output, options.general};
+  return {options.html, options.annotation, options.parse, options.output, options.general,
+          options.figure};
 }
 
 AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options) {
@@ -478,6 +516,7 @@ AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options) {
   options.parse = groups.parse;
   options.output = groups.output;
   options.general = groups.general;
+  options.figure = groups.figure;
   return applied;
 }
 

@@ -17,8 +17,10 @@ namespace hueset {
 // names of its number fields, how control values and option groups are
 // exchanged, and which page opens first. The widgets only show this.
 
-enum class OptionsPage : int { Annotate = 0, Parsing, Output, Html, General };
-inline constexpr int kOptionsPageCount = 5;
+// The five pages of the option groups, and a sixth for the figure options
+// (residue numbers, the ruler, PDF, SVG and PNG), which are not among them.
+enum class OptionsPage : int { Annotate = 0, Parsing, Output, Html, General, Figure };
+inline constexpr int kOptionsPageCount = 6;
 // No page remembered yet: the sheet opens on the first one.
 inline constexpr int kNoOptionsPage = -1;
 
@@ -97,6 +99,20 @@ inline constexpr int kEditorFont = 1043;
 inline constexpr int kVerbose = 1058;
 inline constexpr int kTerse = 1059;
 inline constexpr int kLargeButtons = 1108;
+// Figures
+inline constexpr int kResidueNumbers = 1120;
+inline constexpr int kRuler = 1121;
+inline constexpr int kRulerInterval = 1122;
+inline constexpr int kRulerIntervalSpin = 1123;
+inline constexpr int kPaperContent = 1124;
+inline constexpr int kPaperA4 = 1125;
+inline constexpr int kPaperLetter = 1126;
+inline constexpr int kPaperA3 = 1127;
+inline constexpr int kLandscape = 1128;
+inline constexpr int kFitWrapToPage = 1129;
+inline constexpr int kPngResolution = 1130;
+inline constexpr int kPngResolutionSpin = 1131;
+inline constexpr int kTransparentPng = 1132;
 }  // namespace optionctl
 
 // The text a layout shows for an item (see strings_settings.inc for the
@@ -197,6 +213,7 @@ struct OptionGroups {
   ParseOptions parse;
   OutputOptions output;
   GeneralOptions general;
+  FigureOptions figure;
 
   static OptionGroups copyOf(const Options& options);
   bool operator==(const OptionGroups&) const = default;

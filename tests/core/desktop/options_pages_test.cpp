@@ -32,10 +32,11 @@ int countKind(const PageLayout& layout, PageItemKind kind) {
 }
 
 TEST(OptionsPages, TabsInOrderWithTheirLayouts) {
+  // The five specified pages, then the figure options' own page.
   const char* captions[] = {"Sequence Annotation", "Data Parsing", "Formatted Output", "HTML",
-                            "General"};
-  const int verbose[] = {168, 164, 163, 170, 165};
-  const int terse[] = {186, 182, 183, 184, 185};
+                            "General", "Figures"};
+  const int verbose[] = {168, 164, 163, 170, 165, 171};
+  const int terse[] = {186, 182, 183, 184, 185, 187};
   for (int i = 0; i < kOptionsPageCount; ++i) {
     const OptionsPage page = optionsPageAt(i);
     EXPECT_EQ(optionsPageIndex(page), i);
@@ -80,7 +81,9 @@ TEST(OptionsPages, EveryExchangedControlIsOnItsPage) {
        kEnforceLinker, kLinkerCharacter, kSubstitutedLinkers},
       {kEmbeddedStyleSheet, kInlineStyles, kOfficePalette, kWebSafePalette, kWebSafeWarning,
        kSampleFont, kBrowserFontSize},
-      {kMruDocuments, kMruConfigurations, kEditorFont, kVerbose, kTerse, kLargeButtons}};
+      {kMruDocuments, kMruConfigurations, kEditorFont, kVerbose, kTerse, kLargeButtons},
+      {kResidueNumbers, kRuler, kRulerInterval, kPaperContent, kPaperA4, kPaperLetter, kPaperA3,
+       kLandscape, kFitWrapToPage, kPngResolution, kTransparentPng}};
   for (int i = 0; i < kOptionsPageCount; ++i) {
     const std::vector<int> ids = controlIds(buildPageLayout(optionsPageAt(i), true));
     EXPECT_EQ(std::multiset<int>(ids.begin(), ids.end()),
@@ -179,6 +182,8 @@ int storedValue(const OptionGroups& g, int field, OptionsPage page) {
       return g.annotation.minimumElisionLength;
     case OptionsPage::Output:
       return field == kWrapLength ? g.output.wrapLength : g.output.columnWidth;
+    case OptionsPage::Figure:
+      return field == kRulerInterval ? g.figure.rulerInterval : g.figure.pngResolution;
     default:
       return field == kMruDocuments ? g.general.mruDocuments : g.general.mruConfigurations;
   }
@@ -218,6 +223,12 @@ INSTANTIATE_TEST_SUITE_P(
         EdgeCase{OptionsPage::Annotate, kMinimumElisionLength, "4", 4},
         EdgeCase{OptionsPage::Annotate, kMinimumElisionLength, "999", 999},
         EdgeCase{OptionsPage::Annotate, kMinimumElisionLength, "1000", std::nullopt},
+        // The figure page's limits are the stored ranges: nothing is refused
+        // that a profile could hold.
+        EdgeCase{OptionsPage::Figure, kRulerInterval, "0", std::nullopt},
+        EdgeCase{OptionsPage::Figure, kRulerInterval, "1", 1},
+        EdgeCase{OptionsPage::Figure, kPngResolution, "29", std::nullopt},
+        EdgeCase{OptionsPage::Figure, kPngResolution, "2400", 2400},
         EdgeCase{OptionsPage::Output, kWrapLength, "2", std::nullopt},
         EdgeCase{OptionsPage::Output, kWrapLength, "3", 3},
         EdgeCase{OptionsPage::Output, kWrapLength, "9999", 9999},
@@ -320,6 +331,12 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
   changed.general.mruConfigurations = 10;
   changed.general.largeToolbarButtons = false;
   changed.general.verboseDialogues = false;
+  changed.figure.residueNumbers = true;
+  changed.figure.rulerInterval = 5;
+  changed.figure.paperSize = 2;
+  changed.figure.fitWrapToPage = true;
+  changed.figure.pngResolution = 600;
+  changed.figure.transparentBackground = true;
   for (const OptionGroups& groups : {OptionGroups{}, changed}) {
     for (int i = 0; i < kOptionsPageCount; ++i) {
       PageControlValues controls(optionsPageAt(i));
@@ -330,6 +347,7 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
       if (i != 2) read.output = groups.output;
       if (i != 3) read.html = groups.html;
       if (i != 4) read.general = groups.general;
+      if (i != 5) read.figure = groups.figure;
       ASSERT_TRUE(exchangeOut(optionsPageAt(i), controls, read).ok) << i;
       EXPECT_EQ(read, groups) << i;
     }
@@ -427,6 +445,7 @@ TEST(OptionsApply, CopiesEveryGroupBackAndSaysWhatTheWindowMustShow) {
   groups.output.linkerCharacter = ' ';
   groups.html.styleMode = 1;
   groups.parse.restrictResidues = 1;
+  groups.figure.ruler = true;
   applied = applyOptionGroups(groups, options);
   EXPECT_TRUE(applied.toolbarSizeChanged);
   EXPECT_TRUE(applied.annotationChanged);
