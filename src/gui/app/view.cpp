@@ -20,6 +20,7 @@
 #include "output/html_writer.h"
 #include "output/rtf_writer.h"
 #include "output/style_sheet_writer.h"
+#include "figure/any_writer.h"
 #include "output/writer_factory.h"
 #include "desktop/annotation_file.h"
 #include "desktop/frame_texts.h"
@@ -170,9 +171,19 @@ void LView::annotateToFile() {
 
   const OutputKind kind = annotationFileTypeForFilter(choice->filterIndex);
   if (kind == OutputKind::Html && !webSafeCheck()) return;
-  std::unique_ptr<AnnotationWriter> writer =
-      makeAnnotationWriter(kind, options, m_app.configuration().set);
+  std::unique_ptr<AnnotationWriter> writer = makeAnyWriter(kind, options, m_app.configuration().set);
+  if (!writer) {
+    m_app.prompts().message(this, QStringLiteral("HUESET"), QString::fromUtf8(kFiguresUnavailable.data(),
+                                                                             kFiguresUnavailable.size()),
+                            UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok);
+    return;
+  }
   if (!annotateInto(*writer)) return;
+  if (const std::string problem = writer->problem(); !problem.empty()) {
+    m_app.prompts().message(this, QStringLiteral("HUESET"), QString::fromStdString(problem),
+                            UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok);
+    return;
+  }
 
   const std::string path = QFile::encodeName(choice->path).toStdString();
   QApplication::setOverrideCursor(Qt::WaitCursor);

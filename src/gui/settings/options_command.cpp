@@ -32,6 +32,8 @@ bool OptionsCommand::showOptions(const QFont& editorFont) {
   auto* general = new CDialOptionsGeneral(verbose, copies, support);
   general->setEditorFont(editorFont);
   sheet.addPage(general, caption(OptionsPage::General));
+  sheet.addPage(new OptionsPageWidget(OptionsPage::Figure, verbose, copies, support),
+                caption(OptionsPage::Figure));
   if (m_memory.remembered() != kNoOptionsPage) sheet.setActivePage(m_memory.remembered());
 
   const int result = m_runner ? m_runner(sheet) : sheet.exec();

@@ -103,7 +103,7 @@ class OptionsSheet : public ::testing::Test {
   QString title;
 };
 
-TEST_F(OptionsSheet, ShowsTheFivePagesInOrder) {
+TEST_F(OptionsSheet, ShowsThePagesInOrder) {
   QWidget* focus = nullptr;
   QWidget* consensus = nullptr;
   run([&](CPropSheetLastActivePage& sheet) {
@@ -113,7 +113,7 @@ TEST_F(OptionsSheet, ShowsTheFivePagesInOrder) {
   EXPECT_EQ(focus, consensus);  // ready for typing
   EXPECT_EQ(title, QStringLiteral("Options"));
   EXPECT_EQ(captions, (QStringList{"Sequence Annotation", "Data Parsing", "Formatted Output",
-                                   "HTML", "General"}));
+                                   "HTML", "General", "Figures"}));
   EXPECT_EQ(opened, 0);
   EXPECT_FALSE(appliedFont);  // cancelled
 }
