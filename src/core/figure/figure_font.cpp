@@ -35,7 +35,8 @@ FcPatternHandle matchFace(const std::string& family, bool bold, bool italic) {
 
 std::string familyOf(const FcPattern* pattern) {
   FcChar8* value = nullptr;
-  if (FcPatternGetString(pattern, FC_FAMILY, 0, &value) != FcResultMatch || value == nullptr) return {};
+  if (FcPatternGetString(pattern, FC_FAMILY, 0, &value) != FcResultMatch || value == nullptr)
+    return {};
   return reinterpret_cast<const char*>(value);
 }
 
@@ -54,10 +55,9 @@ FigureFont findFigureFont(const std::string& family) {
         face.reset(cairo_ft_font_face_create_for_pattern(match.get()));
       } else {
         // No fontconfig font at all: cairo's own choice still draws text.
-        face.reset(cairo_toy_font_face_create("monospace", italic != 0 ? CAIRO_FONT_SLANT_ITALIC
-                                                                       : CAIRO_FONT_SLANT_NORMAL,
-                                              bold != 0 ? CAIRO_FONT_WEIGHT_BOLD
-                                                        : CAIRO_FONT_WEIGHT_NORMAL));
+        face.reset(cairo_toy_font_face_create(
+            "monospace", italic != 0 ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+            bold != 0 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL));
       }
       font.faces[FigureFont::faceIndex(bold != 0, italic != 0)] = std::move(face);
     }

@@ -18,8 +18,12 @@ struct FigureFont {
   std::array<CairoFontFace, 4> faces;
 
   bool substituted() const;
-  cairo_font_face_t* face(bool bold, bool italic) const { return faces[faceIndex(bold, italic)].get(); }
-  static std::size_t faceIndex(bool bold, bool italic) { return (bold ? 1u : 0u) + (italic ? 2u : 0u); }
+  cairo_font_face_t* face(bool bold, bool italic) const {
+    return faces[faceIndex(bold, italic)].get();
+  }
+  static std::size_t faceIndex(bool bold, bool italic) {
+    return (bold ? 1u : 0u) + (italic ? 2u : 0u);
+  }
 };
 
 FigureFont findFigureFont(const std::string& family);

@@ -2,6 +2,7 @@
 
 #include <cairo-pdf.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -27,7 +28,8 @@ std::uint32_t crc32(const unsigned char* data, std::size_t size) {
 }
 
 void appendBigEndian(std::string& out, std::uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFFu));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    out.push_back(static_cast<char>((value >> shift) & 0xFFu));
 }
 
 // cairo records no resolution; a pHYs chunk right after the header does.
@@ -70,7 +72,8 @@ FigurePainter::FigurePainter(const FigureFont& font, const FigureMetrics& metric
   cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
   for (std::size_t f = 0; f < m_faces.size(); ++f) {
     Face& face = m_faces[f];
-    face.font.reset(cairo_scaled_font_create(font.faces[f].get(), &scale, &identity, options.get()));
+    face.font.reset(
+        cairo_scaled_font_create(font.faces[f].get(), &scale, &identity, options.get()));
     // The glyph of every byte, looked up once instead of for every run.
     for (int byte = 0x21; byte < 0x100; ++byte) {
       if (drawsNothing(static_cast<unsigned char>(byte))) continue;
@@ -78,9 +81,9 @@ FigurePainter::FigurePainter(const FigureFont& font, const FigureMetrics& metric
       appendLatin1AsUtf8(utf8, static_cast<unsigned char>(byte));
       cairo_glyph_t* glyphs = nullptr;
       int count = 0;
-      if (cairo_scaled_font_text_to_glyphs(face.font.get(), 0, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                           &glyphs, &count, nullptr, nullptr, nullptr) ==
-              CAIRO_STATUS_SUCCESS &&
+      if (cairo_scaled_font_text_to_glyphs(face.font.get(), 0, 0, utf8.data(),
+                                           static_cast<int>(utf8.size()), &glyphs, &count, nullptr,
+                                           nullptr, nullptr) == CAIRO_STATUS_SUCCESS &&
           count > 0) {
         face.glyphs[static_cast<std::size_t>(byte)] = glyphs[0].index;
       }
@@ -89,59 +92,122 @@ FigurePainter::FigurePainter(const FigureFont& font, const FigureMetrics& metric
   }
 }
 
-void FigurePainter::drawText(cairo_t* cr, const FigureRun& run, double x, double baseline) const {
-  const ResidueFormat& style = m_styles[static_cast<std::size_t>(run.style) < m_styles.size() ? run.style : 0];
-  const Face& face = m_faces[FigureFont::faceIndex(style.bold, style.italic)];
-  std::vector<cairo_glyph_t> glyphs;
-  std::vector<cairo_text_cluster_t> clusters;
-  std::string utf8;
-  glyphs.reserve(run.text.size());
-  clusters.reserve(run.text.size());
-  for (std::size_t k = 0; k < run.text.size(); ++k) {
-    const auto byte = static_cast<unsigned char>(run.text[k]);
-    if (drawsNothing(byte)) continue;
-    const std::size_t before = utf8.size();
-    appendLatin1AsUtf8(utf8, byte);
-    glyphs.push_back({face.glyphs[byte], x + static_cast<double>(k) * m_metrics.cellWidth, baseline});
-    clusters.push_back({static_cast<int>(utf8.size() - before), 1});
+// One call per style and page: every call costs cairo a text object and a
+// colour in the PDF, far more than its glyphs do, and each glyph carries its
+// own position anyway. A reader finds the text by position, line by line.
+void FigurePainter::drawText(cairo_t* cr, const FigurePage& page) const {
+  struct Batch {
+    int style = 0;
+    std::vector<cairo_glyph_t> glyphs;
+    std::vector<cairo_text_cluster_t> clusters;
+    std::string utf8;
+  };
+  std::vector<Batch> batches;
+  for (const FigureLine& line : page.lines) {
+    const double left = page.margin;
+    const double baseline = page.margin + line.top + m_metrics.ascent;
+    for (const FigureRun& run : line.runs) {
+      const int style = static_cast<std::size_t>(run.style) < m_styles.size() ? run.style : 0;
+      auto batch = std::find_if(batches.begin(), batches.end(),
+                                [style](const Batch& b) { return b.style == style; });
+      if (batch == batches.end()) batch = batches.insert(batches.end(), Batch{style, {}, {}, {}});
+      const ResidueFormat& format = m_styles[static_cast<std::size_t>(style)];
+      const Face& face = m_faces[FigureFont::faceIndex(format.bold, format.italic)];
+      for (std::size_t k = 0; k < run.text.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(run.text[k]);
+        if (drawsNothing(byte)) continue;
+        const std::size_t before = batch->utf8.size();
+        appendLatin1AsUtf8(batch->utf8, byte);
+        batch->glyphs.push_back({face.glyphs[byte],
+                                 left + static_cast<double>(run.column + k) * m_metrics.cellWidth,
+                                 baseline});
+        batch->clusters.push_back({static_cast<int>(batch->utf8.size() - before), 1});
+      }
+    }
   }
-  if (glyphs.empty()) return;
-  setColour(cr, style.textColour);
-  cairo_set_scaled_font(cr, face.font.get());
-  cairo_show_text_glyphs(cr, utf8.data(), static_cast<int>(utf8.size()), glyphs.data(),
-                         static_cast<int>(glyphs.size()), clusters.data(), static_cast<int>(clusters.size()),
-                         static_cast<cairo_text_cluster_flags_t>(0));
+  for (const Batch& batch : batches) {
+    if (batch.glyphs.empty()) continue;
+    const ResidueFormat& format = m_styles[static_cast<std::size_t>(batch.style)];
+    setColour(cr, format.textColour);
+    cairo_set_scaled_font(cr,
+                          m_faces[FigureFont::faceIndex(format.bold, format.italic)].font.get());
+    cairo_show_text_glyphs(cr, batch.utf8.data(), static_cast<int>(batch.utf8.size()),
+                           batch.glyphs.data(), static_cast<int>(batch.glyphs.size()),
+                           batch.clusters.data(), static_cast<int>(batch.clusters.size()),
+                           static_cast<cairo_text_cluster_flags_t>(0));
+  }
+}
+
+std::vector<FigureRect> backgroundRects(const FigurePage& page,
+                                        const std::vector<ResidueFormat>& styles,
+                                        const FigureMetrics& metrics) {
+  const Colour ground = styles.empty() ? 0xFFFFFFu : styles.front().backColour;
+  auto backOf = [&styles, ground](int style) {
+    return static_cast<std::size_t>(style) < styles.size()
+               ? styles[static_cast<std::size_t>(style)].backColour
+               : ground;
+  };
+  struct Span {
+    std::size_t first;  // cells [first, end)
+    std::size_t end;
+    Colour colour;
+    std::size_t rect;  // its rectangle in `rects`
+  };
+  std::vector<FigureRect> rects;
+  std::vector<Span> above;  // the spans of the line above, when it touches this one
+  double aboveBottom = -1;
+  for (const FigureLine& line : page.lines) {
+    std::vector<Span> spans;
+    for (const FigureRun& run : line.runs) {
+      const Colour colour = backOf(run.style);
+      if (colour == ground || run.text.empty()) continue;
+      const std::size_t end = run.column + run.text.size();
+      if (!spans.empty() && spans.back().end == run.column && spans.back().colour == colour) {
+        spans.back().end = end;
+      } else {
+        spans.push_back({run.column, end, colour, 0});
+      }
+    }
+    const double top = page.margin + line.top;
+    const bool touches = std::abs(top - aboveBottom) < 1e-6;
+    std::size_t a = 0;
+    for (Span& span : spans) {
+      // Both lists run left to right: walk them together.
+      while (touches && a < above.size() && above[a].first < span.first) ++a;
+      if (touches && a < above.size() && above[a].first == span.first && above[a].end == span.end &&
+          above[a].colour == span.colour) {
+        span.rect = above[a].rect;
+        rects[span.rect].height += metrics.lineHeight;
+      } else {
+        span.rect = rects.size();
+        rects.push_back({page.margin + static_cast<double>(span.first) * metrics.cellWidth, top,
+                         static_cast<double>(span.end - span.first) * metrics.cellWidth,
+                         metrics.lineHeight, span.colour});
+      }
+    }
+    above = std::move(spans);
+    aboveBottom = top + metrics.lineHeight;
+  }
+  std::stable_sort(rects.begin(), rects.end(),
+                   [](const FigureRect& l, const FigureRect& r) { return l.colour < r.colour; });
+  return rects;
 }
 
 void FigurePainter::drawPage(cairo_t* cr, const FigurePage& page, bool paintGround) const {
-  const Colour ground = m_styles.front().backColour;
   if (paintGround) {
-    setColour(cr, ground);
+    setColour(cr, m_styles.front().backColour);
     cairo_rectangle(cr, 0, 0, page.width, page.height);
     cairo_fill(cr);
   }
-  const double cell = m_metrics.cellWidth;
-  const double height = m_metrics.lineHeight;
-  for (const FigureLine& line : page.lines) {
-    const double top = page.margin + line.top;
-    // Backgrounds first, one fill per colour change, so text is never covered.
-    bool open = false;
-    Colour current = ground;
-    for (const FigureRun& run : line.runs) {
-      const Colour back = m_styles[static_cast<std::size_t>(run.style) < m_styles.size() ? run.style : 0].backColour;
-      if (back == ground) continue;
-      if (open && back != current) cairo_fill(cr);
-      if (!open || back != current) setColour(cr, back);
-      current = back;
-      open = true;
-      cairo_rectangle(cr, page.margin + static_cast<double>(run.column) * cell, top,
-                      static_cast<double>(run.text.size()) * cell, height);
-    }
-    if (open) cairo_fill(cr);
-    for (const FigureRun& run : line.runs) {
-      drawText(cr, run, page.margin + static_cast<double>(run.column) * cell, top + m_metrics.ascent);
-    }
+  // Backgrounds first, one fill per colour; rectangles never overlap, so
+  // text drawn after them is never covered.
+  const std::vector<FigureRect> rects = backgroundRects(page, m_styles, m_metrics);
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    if (i == 0 || rects[i].colour != rects[i - 1].colour) setColour(cr, rects[i].colour);
+    cairo_rectangle(cr, rects[i].x, rects[i].y, rects[i].width, rects[i].height);
+    if (i + 1 == rects.size() || rects[i + 1].colour != rects[i].colour) cairo_fill(cr);
   }
+  drawText(cr, page);
 }
 
 PdfDocument::PdfDocument(std::string& out, const std::string& subject)
@@ -184,7 +250,8 @@ std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool
   }
   cairo_surface_flush(surface.get());
   std::string png;
-  const cairo_status_t status = cairo_surface_write_to_png_stream(surface.get(), appendToString, &png);
+  const cairo_status_t status =
+      cairo_surface_write_to_png_stream(surface.get(), appendToString, &png);
   if (status != CAIRO_STATUS_SUCCESS) return cairo_status_to_string(status);
   out += withResolution(png, dpi);
   return {};

@@ -11,6 +11,23 @@
 
 namespace hueset {
 
+// A background rectangle in whole cells: runs of one colour side by side are
+// joined along the line, and equal spans on the lines below it down the
+// page, so a coloured column is one unbroken band.
+struct FigureRect {
+  double x = 0;
+  double y = 0;
+  double width = 0;
+  double height = 0;
+  Colour colour = 0;
+};
+
+// The page's backgrounds, leaving out the "Default" background (the
+// ground), ordered by colour so each colour is filled once.
+std::vector<FigureRect> backgroundRects(const FigurePage& page,
+                                        const std::vector<ResidueFormat>& styles,
+                                        const FigureMetrics& metrics);
+
 // Draws finished pages with cairo: the ground, then every run's background
 // as a rectangle of whole cells, then the text glyph by glyph on the grid,
 // with the text kept beside the glyphs so a PDF reader can select and find it.
@@ -28,7 +45,7 @@ class FigurePainter {
     CairoScaledFont font;
     std::array<unsigned long, 256> glyphs{};  // glyph index of each byte
   };
-  void drawText(cairo_t* cr, const FigureRun& run, double x, double baseline) const;
+  void drawText(cairo_t* cr, const FigurePage& page) const;
 
   FigureMetrics m_metrics;
   std::vector<ResidueFormat> m_styles;
@@ -62,6 +79,8 @@ inline constexpr double kLargestPngArea = 250e6;
 // A byte (taken as Latin-1, as the layout's cells are) as UTF-8.
 void appendLatin1AsUtf8(std::string& out, unsigned char byte);
 // Control bytes and blanks draw nothing.
-inline bool drawsNothing(unsigned char byte) { return byte <= 0x20 || byte == 0x7F || (byte >= 0x80 && byte < 0xA0); }
+inline bool drawsNothing(unsigned char byte) {
+  return byte <= 0x20 || byte == 0x7F || (byte >= 0x80 && byte < 0xA0);
+}
 
 }  // namespace hueset

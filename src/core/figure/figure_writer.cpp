@@ -12,10 +12,17 @@ namespace hueset {
 PaperSize paperSize(FigurePaper paper, bool landscape) {
   PaperSize size;
   switch (paper) {
-    case FigurePaper::A4: size = {595.28, 841.89}; break;
-    case FigurePaper::Letter: size = {612, 792}; break;
-    case FigurePaper::A3: size = {841.89, 1190.55}; break;
-    case FigurePaper::Content: return size;
+    case FigurePaper::A4:
+      size = {595.28, 841.89};
+      break;
+    case FigurePaper::Letter:
+      size = {612, 792};
+      break;
+    case FigurePaper::A3:
+      size = {841.89, 1190.55};
+      break;
+    case FigurePaper::Content:
+      return size;
   }
   if (landscape) std::swap(size.width, size.height);
   return size;
@@ -53,9 +60,12 @@ std::string FigureWriter::clipboardText(int) const { return output(); }
 
 ClipboardFormat FigureWriter::clipboardFormat(int) const {
   switch (m_form) {
-    case FigureForm::Pdf: return ClipboardFormat::Pdf;
-    case FigureForm::Svg: return ClipboardFormat::Svg;
-    case FigureForm::Png: break;
+    case FigureForm::Pdf:
+      return ClipboardFormat::Pdf;
+    case FigureForm::Svg:
+      return ClipboardFormat::Svg;
+    case FigureForm::Png:
+      break;
   }
   return ClipboardFormat::Png;
 }
@@ -183,7 +193,8 @@ void FigureWriter::finishPage() {
       output() += svgFigure(m_page, styles(), m_font, m_metrics);
       break;
     case FigureForm::Png: {
-      std::string why = renderPng(m_page, painter, !m_settings.transparentBackground, m_settings.dpi, output());
+      std::string why =
+          renderPng(m_page, painter, !m_settings.transparentBackground, m_settings.dpi, output());
       if (!why.empty()) fail(std::move(why));
       break;
     }

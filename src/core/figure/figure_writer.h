@@ -26,8 +26,9 @@ FigureSettings figureSettings(const FigureOptions& options);
 class PdfDocument;
 
 // The writer of print-ready figures. The layout's lines become a grid of
-// cells in the groupings' font: every cell's background is a filled
-// rectangle exactly one cell wide and one line high, and text stays text.
+// cells in the groupings' font: backgrounds are filled rectangles exactly on
+// the grid, a whole number of cells wide and lines high, so coloured columns
+// form unbroken bands; text stays text, each glyph placed in its cell.
 //
 // Lines are gathered block by block; a block goes on the current page when
 // it fits, else on a new page (a block taller than a page is split between
@@ -37,7 +38,8 @@ class PdfDocument;
 // it is as large as its content plus a thin margin.
 class FigureWriter : public AnnotationWriter {
  public:
-  FigureWriter(FigureForm form, std::int32_t fontSize, std::string fontName, FigureSettings settings);
+  FigureWriter(FigureForm form, std::int32_t fontSize, std::string fontName,
+               FigureSettings settings);
   ~FigureWriter() override;
 
   void newLine() override;
@@ -74,12 +76,12 @@ class FigureWriter : public AnnotationWriter {
   double m_unitsPerPoint = 1;  // PNG draws in pixels
   FigureMetrics m_metrics;
 
-  FigureLine m_line;                    // the line being filled
-  std::vector<FigureLine> m_pending;    // the block being gathered
-  std::vector<double> m_pendingGaps;    // extra space after each pending line
-  FigurePage m_page;                    // the page being filled
-  double m_cursor = 0;                  // used height of the page
-  bool m_blockGap = false;              // a block ended: leave two lines before the next
+  FigureLine m_line;                  // the line being filled
+  std::vector<FigureLine> m_pending;  // the block being gathered
+  std::vector<double> m_pendingGaps;  // extra space after each pending line
+  FigurePage m_page;                  // the page being filled
+  double m_cursor = 0;                // used height of the page
+  bool m_blockGap = false;            // a block ended: leave two lines before the next
   int m_pagesWritten = 0;
   std::unique_ptr<PdfDocument> m_pdf;
   std::string m_problem;

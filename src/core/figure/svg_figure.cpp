@@ -11,7 +11,8 @@ namespace {
 // Two decimals are a hundredth of a point, and no trailing zeros.
 void appendNumber(std::string& out, double value) {
   char buffer[32];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+  auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
   if (ec != std::errc{}) return;
   std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
   while (text.back() == '0') text.remove_suffix(1);
@@ -22,16 +23,25 @@ void appendNumber(std::string& out, double value) {
 
 std::string colourText(Colour colour) {
   char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", redOf(colour), greenOf(colour), blueOf(colour));
+  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", redOf(colour), greenOf(colour),
+                blueOf(colour));
   return buffer;
 }
 
 void appendEscaped(std::string& out, unsigned char byte) {
   switch (byte) {
-    case '<': out += "&lt;"; break;
-    case '>': out += "&gt;"; break;
-    case '&': out += "&amp;"; break;
-    case '"': out += "&quot;"; break;
+    case '<':
+      out += "&lt;";
+      break;
+    case '>':
+      out += "&gt;";
+      break;
+    case '&':
+      out += "&amp;";
+      break;
+    case '"':
+      out += "&quot;";
+      break;
     default:
       // XML has no place for control characters; they draw nothing anyway.
       if (drawsNothing(byte)) {
@@ -58,11 +68,15 @@ std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& 
   const std::vector<ResidueFormat> fallback{ResidueFormat{0, 0xFFFFFF, false, false}};
   const std::vector<ResidueFormat>& formats = styles.empty() ? fallback : styles;
   auto styleOf = [&formats](int style) -> const ResidueFormat& {
-    return formats[static_cast<std::size_t>(style) < formats.size() ? static_cast<std::size_t>(style) : 0];
+    return formats[static_cast<std::size_t>(style) < formats.size()
+                       ? static_cast<std::size_t>(style)
+                       : 0];
   };
   const Colour ground = formats.front().backColour;
 
-  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"";
+  std::string out =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+      "width=\"";
   appendNumber(out, page.width);
   out += "pt\" height=\"";
   appendNumber(out, page.height);
@@ -78,22 +92,20 @@ std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& 
   appendNumber(out, metrics.fontSize);
   out += "\" xml:space=\"preserve\">\n";
 
+  for (const FigureRect& rect : backgroundRects(page, formats, metrics)) {
+    out += "<rect x=\"";
+    appendNumber(out, rect.x);
+    out += "\" y=\"";
+    appendNumber(out, rect.y);
+    out += "\" width=\"";
+    appendNumber(out, rect.width);
+    out += "\" height=\"";
+    appendNumber(out, rect.height);
+    out += "\" fill=\"" + colourText(rect.colour) + "\"/>\n";
+  }
   const double cell = metrics.cellWidth;
   for (const FigureLine& line : page.lines) {
     const double top = page.margin + line.top;
-    for (const FigureRun& run : line.runs) {
-      const Colour back = styleOf(run.style).backColour;
-      if (back == ground) continue;
-      out += "<rect x=\"";
-      appendNumber(out, page.margin + static_cast<double>(run.column) * cell);
-      out += "\" y=\"";
-      appendNumber(out, top);
-      out += "\" width=\"";
-      appendNumber(out, static_cast<double>(run.text.size()) * cell);
-      out += "\" height=\"";
-      appendNumber(out, metrics.lineHeight);
-      out += "\" fill=\"" + colourText(back) + "\"/>\n";
-    }
     bool opened = false;
     for (const FigureRun& run : line.runs) {
       // Blanks at either end of a run draw nothing; the rest keep their cells.
@@ -116,7 +128,8 @@ std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& 
       if (style.bold) out += " font-weight=\"bold\"";
       if (style.italic) out += " font-style=\"italic\"";
       out += '>';
-      for (std::size_t k = first; k <= last; ++k) appendEscaped(out, static_cast<unsigned char>(run.text[k]));
+      for (std::size_t k = first; k <= last; ++k)
+        appendEscaped(out, static_cast<unsigned char>(run.text[k]));
       out += "</tspan>";
     }
     if (opened) out += "</text>\n";
