@@ -27,8 +27,8 @@ int residueNumberStart(std::string_view name) {
   if (dash == std::string_view::npos) return 1;
   long long start = 0;
   long long end = 0;
-  if (!positiveNumber(range.substr(0, dash), start) || !positiveNumber(range.substr(dash + 1), end) ||
-      start > end) {
+  if (!positiveNumber(range.substr(0, dash), start) ||
+      !positiveNumber(range.substr(dash + 1), end) || start > end) {
     return 1;
   }
   return static_cast<int>(start);

@@ -47,7 +47,8 @@ std::vector<std::string> laidOut(const AnnotatedAlignment& annotated, int wrap, 
 }
 
 TEST(LayoutMarks, NumbersAndRulerFrameEveryBlock) {
-  const auto annotated = oneSet({"a/11-33", "b"}, {"ACDEF-GHIKLMNPQRSTVW--Y", "----------ACD---------E"});
+  const auto annotated =
+      oneSet({"a/11-33", "b"}, {"ACDEF-GHIKLMNPQRSTVW--Y", "----------ACD---------E"});
   // The numbers count residues, not the suffix's end; the ruler has no
   // number to show over the last block's three columns.
   const std::vector<std::string> expected = {
@@ -77,16 +78,25 @@ struct NumberCase {
 TEST(LayoutMarks, ResidueNumbersCountResiduesOnly) {
   const NumberCase cases[] = {
       {"gaps of any symbol are not counted, residues of any case are",
-       oneSet({"s", "t"}, {"a.b~C-D", "AAAAAAA"}), 4, {"s         1 a.b~ 2", "s         3 C-D 4"}},
+       oneSet({"s", "t"}, {"a.b~C-D", "AAAAAAA"}),
+       4,
+       {"s         1 a.b~ 2", "s         3 C-D 4"}},
       {"a line without residues shows neither number, but keeps the residues in place",
-       oneSet({"s", "t"}, {"----AB", "AAAAAA"}), 4, {"s           ----", "s         1 AB 2"}},
+       oneSet({"s", "t"}, {"----AB", "AAAAAA"}),
+       4,
+       {"s           ----", "s         1 AB 2"}},
       {"an elided region's residues count, shown or hidden in brackets",
-       oneSet({"s", "t"}, {"AB(12)C", "AAAAAAA"}, {1, 2, 0, 0, 0, 0, 20}), 7,
+       oneSet({"s", "t"}, {"AB(12)C", "AAAAAAA"}, {1, 2, 0, 0, 0, 0, 20}),
+       7,
        {"s          1 AB(12)C 15"}},
       {"a stand-in cut by the wrap is counted once, in the block where it starts",
-       oneSet({"s", "t"}, {"A(9)B", "AAAAA"}, {1, 0, 0, 0, 12}), 2, {"s          1 A( 10", "s            9)", "s         11 B 11"}},
+       oneSet({"s", "t"}, {"A(9)B", "AAAAA"}, {1, 0, 0, 0, 12}),
+       2,
+       {"s          1 A( 10", "s            9)", "s         11 B 11"}},
       {"brackets outside a stand-in are no count: there they are gap symbols",
-       oneSet({"s", "t"}, {"A(9)B", "AAAAA"}), 5, {"s         1 A(9)B 2"}},
+       oneSet({"s", "t"}, {"A(9)B", "AAAAA"}),
+       5,
+       {"s         1 A(9)B 2"}},
   };
   for (const NumberCase& c : cases) {
     const auto lines = laidOut(c.annotated, c.wrap, 0, LayoutMarks{true, false, 10});
@@ -108,17 +118,30 @@ struct RulerCase {
 
 TEST(LayoutMarks, TheRulerNamesTheAlignmentsColumns) {
   const RulerCase cases[] = {
-      {"numbers end above their column", {}, 12, 5, "               5   10", "                    |"},
+      {"numbers end above their column",
+       {},
+       12,
+       5,
+       "               5   10",
+       "                    |"},
       {"elision: the ruler goes on with the columns as read, nothing over a stand-in",
-       {8, 9, 0, 0, 0, 40, 41}, 7, 10, "               40", "                |"},
-      {"a number that would run into the one before is left out", {}, 12, 1,
-       "           1 3 5 7 9 12", "                    |"},
+       {8, 9, 0, 0, 0, 40, 41},
+       7,
+       10,
+       "               40",
+       "                |"},
+      {"a number that would run into the one before is left out",
+       {},
+       12,
+       1,
+       "           1 3 5 7 9 12",
+       "                    |"},
   };
   for (const RulerCase& c : cases) {
-    const auto annotated =
-        oneSet({"s", "t"}, {std::string(static_cast<std::size_t>(c.length), 'A'),
-                            std::string(static_cast<std::size_t>(c.length), 'A')},
-               c.columnNumbers);
+    const auto annotated = oneSet({"s", "t"},
+                                  {std::string(static_cast<std::size_t>(c.length), 'A'),
+                                   std::string(static_cast<std::size_t>(c.length), 'A')},
+                                  c.columnNumbers);
     const auto lines = laidOut(annotated, c.length, 0, LayoutMarks{false, true, c.interval});
     ASSERT_GE(lines.size(), 2u) << c.what;
     EXPECT_EQ(lines[0], c.numbers) << c.what;

@@ -36,7 +36,8 @@ CommandResult run(const std::string& command) {
   if (!pipe) return result;
   std::array<char, 4096> buffer{};
   std::size_t n = 0;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0) result.output.append(buffer.data(), n);
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
+    result.output.append(buffer.data(), n);
   const int status = pclose(pipe.release());
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
@@ -132,7 +133,8 @@ TEST_F(FigureFiles, ExampleAlignmentsPassTheToolsAJournalUses) {
 }
 
 TEST_F(FigureFiles, ThePdfNamesTheFontItEmbedded) {
-  const std::string pdf = save("figure.pdf", annotated(exampleText("globins4.msf"), OutputKind::Pdf, Options{}));
+  const std::string pdf =
+      save("figure.pdf", annotated(exampleText("globins4.msf"), OutputKind::Pdf, Options{}));
   const CommandResult info = run("pdfinfo " + pdf);
   // The colour groupings ask for Courier New, which Debian does not have.
   EXPECT_NE(info.output.find("Subject:         Font: Liberation Mono (in place of Courier New)"),
@@ -157,7 +159,8 @@ TEST_F(FigureFiles, PdfPagesFollowThePaper) {
       {"without paper, one page as large as the content", "globins45.aln", 0, false, 1, " pts\n"},
       {"a block that fits is never split: one block a page", "globins45.aln", 1, false, 3,
        "595.28 x 841.89 pts (A4)"},
-      {"blocks share a page when both fit", "globins45.aln", 3, false, 2, "841.89 x 1190.55 pts (A3)"},
+      {"blocks share a page when both fit", "globins45.aln", 3, false, 2,
+       "841.89 x 1190.55 pts (A3)"},
       {"a block taller than the page is split, the next starts a new page", "fn3.aln", 1, true, 4,
        "841.89 x 595.28 pts (A4)"},
   };
@@ -165,10 +168,13 @@ TEST_F(FigureFiles, PdfPagesFollowThePaper) {
     Options options;
     options.figure.paperSize = c.paper;
     options.figure.landscape = c.landscape;
-    const std::string pdf = save("paper.pdf", annotated(exampleText(c.example), OutputKind::Pdf, options));
+    const std::string pdf =
+        save("paper.pdf", annotated(exampleText(c.example), OutputKind::Pdf, options));
     const CommandResult info = run("pdfinfo -f 1 -l 99 " + pdf);
-    EXPECT_NE(info.output.find("Pages:           " + std::to_string(c.pages) + "\n"), std::string::npos)
-        << c.what << "\n" << info.output;
+    EXPECT_NE(info.output.find("Pages:           " + std::to_string(c.pages) + "\n"),
+              std::string::npos)
+        << c.what << "\n"
+        << info.output;
     std::istringstream lines(info.output);
     for (std::string line; std::getline(lines, line);) {
       if (line.rfind("Page ", 0) != 0 || line.find(" size: ") == std::string::npos) continue;
@@ -242,11 +248,12 @@ TEST(FigurePng, CellCentresShowTheirGroupingsBackground) {
       // Name, its blank, the block's blank, then the residues.
       const double cell = static_cast<double>(set.names[0].size() + 2 + c.residue);
       const int x = static_cast<int>(writer.margin() + (cell + 0.5) * m.cellWidth);
-      const int y = static_cast<int>(writer.margin() + (static_cast<double>(c.line) + 0.5) * m.lineHeight);
+      const int y =
+          static_cast<int>(writer.margin() + (static_cast<double>(c.line) + 0.5) * m.lineHeight);
       std::uint32_t pixel = 0;
       std::memcpy(&pixel, pixels + y * stride + x * 4, 4);
-      EXPECT_EQ(pixel, c.argb) << c.what << (transparent ? " (transparent)" : "") << std::hex << " got "
-                               << pixel;
+      EXPECT_EQ(pixel, c.argb) << c.what << (transparent ? " (transparent)" : "") << std::hex
+                               << " got " << pixel;
     }
   }
 }
@@ -276,9 +283,10 @@ TEST(FigureFont, AMissingFontGetsAMetricCompatibleOne) {
   const FontCase cases[] = {
       {"the groupings' usual font is not on Debian: its metric twin stands in", "Courier New",
        "Liberation Mono", true},
-      {"an installed font is used as it is, whatever its case", "liberation mono", "Liberation Mono", false},
-      {"an unknown font falls back on a monospaced one, never a proportional one", "No Such Font 123",
-       "DejaVu Sans Mono", true},
+      {"an installed font is used as it is, whatever its case", "liberation mono",
+       "Liberation Mono", false},
+      {"an unknown font falls back on a monospaced one, never a proportional one",
+       "No Such Font 123", "DejaVu Sans Mono", true},
   };
   for (const FontCase& c : cases) {
     const FigureFont font = findFigureFont(c.asked);

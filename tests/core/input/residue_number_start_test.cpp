@@ -1,8 +1,8 @@
+#include "input/residue_number_start.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "input/residue_number_start.h"
 
 namespace hueset {
 namespace {
@@ -16,7 +16,8 @@ struct Case {
 TEST(ResidueNumberStart, ReadsOnlyAWellFormedRangeSuffix) {
   const Case cases[] = {
       {"Pfam's form sets the start", "PF00001_HUMAN/23-310", 23},
-      {"the layout sees names padded by justification, on either side", "  Q9XYZ1/105-200    ", 105},
+      {"the layout sees names padded by justification, on either side", "  Q9XYZ1/105-200    ",
+       105},
       {"only the last slash counts: names may hold paths", "a/b/7-9", 7},
       {"a name without a suffix starts at 1", "HBA_HUMAN", 1},
       {"a slash without a range is part of the name", "strain/B", 1},
