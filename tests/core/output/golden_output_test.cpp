@@ -34,6 +34,15 @@ TEST(GoldenOutput, HtmlWithStyleSheetAndBrowserFont) {
   expectMatchesGolden(writer.fileText(), "output/globins_two_sets_style_sheet.html");
 }
 
+// Residue numbers and the ruler reach the text writers through the layout:
+// plain text in "Default", the residues' runs as they were.
+TEST(GoldenOutput, HtmlWithResidueNumbersAndRuler) {
+  const GroupingSet groupings = testing::globinGroupings();
+  HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{1, true, true});
+  testing::writeGlobins(writer, LayoutMarks{true, true, 10});
+  expectMatchesGolden(writer.fileText(), "output/globins_two_sets_numbered.html");
+}
+
 TEST(GoldenOutput, StyleSheetForTheGroupings) {
   StyleSheetWriter writer;
   for (const auto& format : testing::globinGroupings().textFormats()) writer.addFormat(format);
