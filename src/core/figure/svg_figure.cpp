@@ -90,7 +90,7 @@ std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& 
   if (font.substituted()) family += ", " + quotedFamily(font.family);
   out += "<g font-family=\"" + family + ", monospace\" font-size=\"";
   appendNumber(out, metrics.fontSize);
-  out += "\" xml:space=\"preserve\">\n";
+  out += "\">\n";
 
   for (const FigureRect& rect : backgroundRects(page, formats, metrics)) {
     out += "<rect x=\"";
@@ -108,10 +108,18 @@ std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& 
     const double top = page.margin + line.top;
     bool opened = false;
     for (const FigureRun& run : line.runs) {
-      // Blanks at either end of a run draw nothing; the rest keep their cells.
-      const auto first = run.text.find_first_not_of(' ');
-      if (first == std::string::npos) continue;
-      const auto last = run.text.find_last_not_of(' ');
+      // Only what draws is written, each character with its own x: blanks
+      // would be collapsed by some viewers and shift every position after.
+      std::string xs;
+      std::string text;
+      for (std::size_t k = 0; k < run.text.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(run.text[k]);
+        if (drawsNothing(byte)) continue;
+        if (!xs.empty()) xs += ' ';
+        appendNumber(xs, page.margin + static_cast<double>(run.column + k) * cell);
+        appendEscaped(text, byte);
+      }
+      if (text.empty()) continue;
       if (!opened) {
         out += "<text y=\"";
         appendNumber(out, top + metrics.ascent);
@@ -119,18 +127,10 @@ std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& 
         opened = true;
       }
       const ResidueFormat& style = styleOf(run.style);
-      out += "<tspan x=\"";
-      for (std::size_t k = first; k <= last; ++k) {
-        if (k > first) out += ' ';
-        appendNumber(out, page.margin + static_cast<double>(run.column + k) * cell);
-      }
-      out += "\" fill=\"" + colourText(style.textColour) + "\"";
+      out += "<tspan x=\"" + xs + "\" fill=\"" + colourText(style.textColour) + "\"";
       if (style.bold) out += " font-weight=\"bold\"";
       if (style.italic) out += " font-style=\"italic\"";
-      out += '>';
-      for (std::size_t k = first; k <= last; ++k)
-        appendEscaped(out, static_cast<unsigned char>(run.text[k]));
-      out += "</tspan>";
+      out += '>' + text + "</tspan>";
     }
     if (opened) out += "</text>\n";
   }

@@ -129,6 +129,11 @@ TEST_F(FigureFiles, ExampleAlignmentsPassTheToolsAJournalUses) {
     EXPECT_GT(listed, 0);
     const CommandResult xml = run("xmllint --noout " + svg);
     EXPECT_EQ(xml.status, 0) << xml.output;
+    // Text stays text in the SVG too: every name starts a <tspan>.
+    const std::string svgText = testing::readFile(svg);
+    for (const std::string& name : sequenceNames(text)) {
+      EXPECT_NE(svgText.find(">" + name), std::string::npos) << "no <text> for " << name;
+    }
   }
 }
 
