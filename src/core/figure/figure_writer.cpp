@@ -96,6 +96,8 @@ void FigureWriter::fail(std::string why) {
 }
 
 void FigureWriter::beginDocument() {
+  // A document left unfinished would write its end into the new output.
+  m_pdf.reset();
   output().clear();
   m_line = {};
   m_pending.clear();
