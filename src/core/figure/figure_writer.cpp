@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "figure/figure_painter.h"
 #include "figure/svg_figure.h"
@@ -106,6 +107,7 @@ void FigureWriter::beginDocument() {
   m_cursor = 0;
   m_blockGap = false;
   m_pagesWritten = 0;
+  m_cells = 0;
   m_problem.clear();
   if (m_form == FigureForm::Pdf) {
     std::string subject = "Font: " + m_font.family;
@@ -114,8 +116,14 @@ void FigureWriter::beginDocument() {
   }
 }
 
+bool FigureWriter::overLimit() const {
+  return m_settings.cellLimit != 0 && m_cells > m_settings.cellLimit;
+}
+
 void FigureWriter::flushRun() {
   if (lineBuffer().empty()) return;
+  m_cells += lineBuffer().size();
+  if (overLimit()) return;
   m_line.runs.push_back(FigureRun{styleOf(currentFormat()), m_line.cells, lineBuffer()});
   m_line.cells += lineBuffer().size();
 }
@@ -123,6 +131,10 @@ void FigureWriter::flushRun() {
 void FigureWriter::endLine(double gapAfter) {
   flushRun();
   lineBuffer().clear();
+  if (overLimit()) {
+    m_line = {};
+    return;
+  }
   m_pending.push_back(std::move(m_line));
   m_pendingGaps.push_back(gapAfter);
   m_line = {};
@@ -208,6 +220,12 @@ void FigureWriter::finishPage() {
 }
 
 void FigureWriter::endDocument() {
+  if (overLimit()) {
+    fail("the figure has more than " + std::to_string(m_settings.cellLimit) + " cells");
+    m_pdf.reset();
+    output().clear();
+    return;
+  }
   if (!m_line.runs.empty()) endLine(0);
   placePending();
   if (!m_page.lines.empty() || m_pagesWritten == 0) finishPage();

@@ -19,6 +19,9 @@ struct FigureSettings {
   bool landscape = false;
   int dpi = 300;                       // PNG only
   bool transparentBackground = false;  // PNG only
+  // A figure of more cells than this is not made (a problem says so), and
+  // its lines are not kept; 0 is no limit. For pictures made on the side.
+  std::size_t cellLimit = 0;
 };
 
 FigureSettings figureSettings(const FigureOptions& options);
@@ -68,6 +71,7 @@ class FigureWriter : public AnnotationWriter {
   void placePending();
   void finishPage();
   double pageContentLimit() const;
+  bool overLimit() const;
   void fail(std::string why);
 
   FigureForm m_form;
@@ -83,6 +87,7 @@ class FigureWriter : public AnnotationWriter {
   double m_cursor = 0;                // used height of the page
   bool m_blockGap = false;            // a block ended: leave two lines before the next
   int m_pagesWritten = 0;
+  std::size_t m_cells = 0;
   std::unique_ptr<PdfDocument> m_pdf;
   std::string m_problem;
 };

@@ -277,6 +277,26 @@ TEST(FigurePng, ARefusedSizeIsAProblemNotACrash) {
   EXPECT_NE(writer.problem().find("pixels"), std::string::npos) << writer.problem();
 }
 
+// Pictures made on the side (the clipboard's) give up past their cell limit
+// instead of drawing a picture nobody could paste.
+TEST(FigureWriter, ACellLimitRefusesTheFigureAndKeepsNothing) {
+  for (const std::size_t limit : {std::size_t{0}, std::size_t{100}, std::size_t{99}}) {
+    FigureSettings settings;
+    settings.cellLimit = limit;
+    FigureWriter writer(FigureForm::Svg, 100, "Courier New", settings);
+    writer.addFormat({0, 0xFFFFFF, false, false});
+    writer.begin();
+    for (int line = 0; line < 10; ++line) {
+      writer.appendText("0123456789");
+      writer.newLine();
+    }
+    writer.end();
+    const bool refused = limit == 99;
+    EXPECT_EQ(writer.problem().empty(), !refused) << limit << ": " << writer.problem();
+    EXPECT_EQ(writer.fileText().empty(), refused) << limit;
+  }
+}
+
 struct FontCase {
   const char* what;
   std::string asked;
