@@ -9,6 +9,7 @@
 #include "app_fixture.h"
 #include "groupings/configuration_file.h"
 #include "desktop/command_ids.h"
+#include "figure/any_writer.h"
 #include "gui/app/document.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/view.h"
@@ -80,6 +81,9 @@ TEST_F(AnnotateCommands, PastedAlignmentGoesToTheClipboardAsTheRtfWriterMakesIt)
   EXPECT_EQ(clipboard()->data(QStringLiteral("text/rtf")), bytes(expected.clipboardText(0)));
   EXPECT_EQ(clipboard()->data(QStringLiteral("text/richtext")), bytes(expected.clipboardText(0)));
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
+  // Beside it, the same figure as pictures for drawing programs and slides.
+  EXPECT_EQ(clipboard()->data(QStringLiteral("image/png")).startsWith("\x89PNG"), figuresAvailable());
+  EXPECT_EQ(clipboard()->data(QStringLiteral("image/svg+xml")).startsWith("<?xml"), figuresAvailable());
 }
 
 TEST_F(AnnotateCommands, HtmlGoesToTheClipboardAsPageAndDescribedText) {

@@ -20,6 +20,7 @@
 #include "output/html_writer.h"
 #include "output/rtf_writer.h"
 #include "output/style_sheet_writer.h"
+#include "annotate/tee_writer.h"
 #include "figure/any_writer.h"
 #include "output/writer_factory.h"
 #include "desktop/annotation_file.h"
@@ -143,8 +144,20 @@ void LView::annotateToWord() {
 void LView::annotateToRtfClipboard() {
   const GroupingSet& set = m_app.configuration().set;
   RtfWriter writer(set.fontSize, set.fontName);
-  if (!annotateInto(writer)) return;
-  transferToClipboard(writer, QGuiApplication::clipboard());
+  // The same annotation as pictures, for drawing programs and slides.
+  const auto pictures = makeClipboardPictureWriters(set);
+  std::vector<AnnotationWriter*> writers{&writer};
+  for (const auto& picture : pictures) writers.push_back(picture.get());
+  TeeWriter tee(writers);
+  if (!annotateInto(tee)) return;
+  std::unique_ptr<QMimeData> data = clipboardData(writer);
+  for (const auto& picture : pictures) {
+    // A figure too large for a picture goes as Rich Text alone.
+    if (!picture->problem().empty()) continue;
+    const std::unique_ptr<QMimeData> more = clipboardData(*picture);
+    for (const QString& format : more->formats()) data->setData(format, more->data(format));
+  }
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setMimeData(data.release());
 }
 
 void LView::annotateToHtmlClipboard() {
