@@ -16,6 +16,7 @@
 #include "input/format_guess.h"
 #include "input/text_check.h"
 #include "input/parse_reports.h"
+#include "figure/any_writer.h"
 #include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
 #include "settings/options.h"
@@ -270,8 +271,11 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   auto setup = prepare(a, err);
   if (!setup) return kUsage;
   const OutputKind kind = a.to.value_or(a.output.empty() ? OutputKind::Rtf : outputKindForPath(a.output));
-  std::unique_ptr<AnnotationWriter> writer =
-      makeAnnotationWriter(kind, setup->options, setup->groupings);
+  std::unique_ptr<AnnotationWriter> writer = makeAnyWriter(kind, setup->options, setup->groupings);
+  if (!writer) {
+    err << "hueset-cli: " << kFiguresUnavailable << "\n";
+    return kUsage;
+  }
 
   if (kind == OutputKind::Css) {
     // The style sheet comes from the groupings alone.
@@ -308,6 +312,10 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
       sink.print("error", "nothing to annotate: at least two sequences are needed", 0);
     }
     return kFailed;  // an unfinished file is discarded
+  }
+  if (const std::string problem = writer->problem(); !problem.empty()) {
+    err << (a.output.empty() ? std::string("hueset-cli") : a.output) << ": error: " << problem << "\n";
+    return kFailed;
   }
   writer->drainToStream();
   if (file) {

@@ -12,11 +12,14 @@ const char* const kCliUsage =
     "Usage:\n"
     "  hueset-cli annotate [options] FILE|-\n"
     "      Annotate an alignment (MSF, FASTA, CLUSTAL, PHD, DSC, Stockholm, A2M, A3M,\n"
-    "      PHYLIP or PIR/NBRF, any of them also gzip-compressed) into Rich Text, HTML or\n"
-    "      a style sheet.\n"
+    "      PHYLIP or PIR/NBRF, any of them also gzip-compressed) into Rich Text, HTML, a\n"
+    "      style sheet, or a figure (PDF, SVG, PNG).\n"
     "    -o, --output FILE        write here instead of standard output\n"
-    "    -t, --to rtf|html|css    what to write; default: from the output file's extension\n"
-    "                             (.rtf, .html/.htm, .css), else rtf\n"
+    "    -t, --to KIND            rtf|html|css|pdf|svg|png; default: from the output file's\n"
+    "                             extension (.rtf, .html/.htm, .css, .pdf, .svg, .png), else rtf\n"
+    "        --page PAPER         lay a figure out on a4, letter or a3 paper (add ',landscape'\n"
+    "                             to turn it), or on content (default: as large as the figure)\n"
+    "        --dpi N              the resolution of a PNG (default 300)\n"
     "    -f, --format FORMAT      auto|fasta|clustal|msf|phd-msf|phd-saf|dsc|stockholm|a2m|\n"
     "                             a3m|phylip|pir (default auto: guessed from the text; a\n"
     "                             text without any keyword goes by the file's extension:\n"
@@ -27,8 +30,9 @@ const char* const kCliUsage =
     "                             profile's last configuration file, else colour\n"
     "        --option NAME=VALUE  set any option by its field name, e.g. consensusThreshold=700\n"
     "                             (tenths of a percent), useElision=0, wrapLength=80,\n"
-    "                             styleMode=1, matchStatesOnly=1 (A2M/A3M without their\n"
-    "                             insert columns); repeatable\n"
+    "                             styleMode=1, residueNumbers=1, ruler=1, fitWrapToPage=1,\n"
+    "                             matchStatesOnly=1 (A2M/A3M without their insert\n"
+    "                             columns); repeatable\n"
     "        --no-profile         ignore the per-user profile; start from the built-in defaults\n"
     "        --sets \"0,1;2,3\"     sort the sequences into sets: 0-based indexes separated by\n"
     "                             ',', sets separated by ';'\n"
@@ -53,6 +57,23 @@ namespace {
 bool isFormatName(const std::string& f) { return f == "auto" || formatFromCliName(f).has_value(); }
 
 }  // namespace
+
+std::optional<std::pair<int, bool>> parsePaper(const std::string& text) {
+  std::string_view name = text;
+  bool landscape = false;
+  if (const auto comma = name.find(','); comma != std::string_view::npos) {
+    if (name.substr(comma + 1) != "landscape") return std::nullopt;
+    landscape = true;
+    name = name.substr(0, comma);
+  }
+  static constexpr std::pair<std::string_view, FigurePaper> kPapers[] = {
+      {"content", FigurePaper::Content}, {"a4", FigurePaper::A4}, {"letter", FigurePaper::Letter},
+      {"a3", FigurePaper::A3}};
+  for (const auto& [paperName, paper] : kPapers) {
+    if (name == paperName) return std::pair<int, bool>{static_cast<int>(paper), landscape};
+  }
+  return std::nullopt;
+}
 
 std::optional<std::vector<int>> parseSetLayout(const std::string& text) {
   std::vector<int> layout{-1};
@@ -135,7 +156,18 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
       auto v = value(word);
       if (!v) return usage(needs(word));
       a.to = outputKindNamed(*v);
-      if (!a.to) return usage("'" + *v + "' is not one of rtf, html, css");
+      if (!a.to) return usage("'" + *v + "' is not one of rtf, html, css, pdf, svg, png");
+    } else if (word == "--page") {
+      auto v = value(word);
+      if (!v) return usage(needs(word));
+      auto paper = parsePaper(*v);
+      if (!paper) return usage("--page takes a4, letter, a3 or content, with ',landscape' if wanted, not '" + *v + "'");
+      a.optionAssignments.emplace_back("paperSize", std::to_string(paper->first));
+      a.optionAssignments.emplace_back("landscape", paper->second ? "1" : "0");
+    } else if (word == "--dpi") {
+      auto v = value(word);
+      if (!v) return usage(needs(word));
+      a.optionAssignments.emplace_back("pngResolution", *v);
     } else if (word == "-f" || word == "--format") {
       auto v = value(word);
       if (!v) return usage(needs(word));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/writer_factory.h"
+#include "settings/options.h"
 
 namespace hueset {
 
@@ -33,6 +34,10 @@ struct ParsedArguments {
 };
 
 ParsedArguments parseCliArguments(const std::vector<std::string>& args);
+
+// "a4", "letter,landscape" ... as the paper (FigurePaper's value) and whether
+// it is turned; none for anything else. --page sets the figure options so.
+std::optional<std::pair<int, bool>> parsePaper(const std::string& text);
 
 // "0,1;2,3" as the set layout -1, 0, 1, -1, 2, 3; none when malformed.
 std::optional<std::vector<int>> parseSetLayout(const std::string& text);

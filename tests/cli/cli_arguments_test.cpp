@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadCase{{}, "no command"}, BadCase{{"paint"}, "unknown command"},
                       BadCase{{"annotate"}, "no input file"},
                       BadCase{{"annotate", "a", "b"}, "only one input"},
-                      BadCase{{"annotate", "-t", "pdf", "a"}, "not one of rtf"},
+                      BadCase{{"annotate", "-t", "docx", "a"}, "not one of rtf"},
                       BadCase{{"annotate", "-f", "genbank", "a"}, "not one of auto"},
                       BadCase{{"annotate", "-o"}, "needs a value"},
                       BadCase{{"annotate", "--option", "wrapLength", "a"}, "NAME=VALUE"},
@@ -59,10 +59,24 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{{"annotate", "--sets", "0;;1", "a"}, "--sets"},
                       BadCase{{"annotate", "--sets", "-3", "a"}, "--sets"},
                       BadCase{{"annotate", "--bogus", "a"}, "unknown option"},
+                      BadCase{{"annotate", "--page", "a5", "a"}, "--page takes"},
+                      BadCase{{"annotate", "--page", "a4,portrait", "a"}, "--page takes"},
                       BadCase{{"config"}, "'config' takes 'dump'"},
                       BadCase{{"config", "dump", "colour"}, "--as"},
                       BadCase{{"config", "dump", "pink", "--as", "cft"}, "colour or bw"},
                       BadCase{{"config", "dump", "bw", "--as", "xml"}, "cft or cfb"}));
+
+// --page and --dpi are spelled-out figure options, so the option table
+// checks and clamps them like any other.
+TEST(CliArguments, PageAndDpiBecomeFigureOptions) {
+  auto p = parseCliArguments({"annotate", "--page", "a3,landscape", "--dpi", "600", "in.msf"});
+  ASSERT_EQ(p.error, "");
+  EXPECT_EQ(p.arguments.optionAssignments,
+            (std::vector<std::pair<std::string, std::string>>{
+                {"paperSize", "3"}, {"landscape", "1"}, {"pngResolution", "600"}}));
+  EXPECT_EQ(parsePaper("content"), (std::pair<int, bool>{0, false}));
+  EXPECT_EQ(parsePaper("letter"), (std::pair<int, bool>{2, false}));
+}
 
 TEST(CliArguments, SetLayouts) {
   EXPECT_EQ(parseSetLayout("0,1;2,3"), (std::vector<int>{-1, 0, 1, -1, 2, 3}));

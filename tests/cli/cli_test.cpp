@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli_fixture.h"
+#include "figure/any_writer.h"
 #include "input/document_text.h"
 #include "support/test_files.h"
 
@@ -55,6 +56,37 @@ TEST_F(Cli, OutputKindFollowsExtensionUnlessTold) {
   EXPECT_EQ(slurp(path("b.html")).rfind("{\\rtf1", 0), 0u);
   ASSERT_EQ(cli({"annotate", "--no-profile", "-o", path("c.rtf"), path("in.fasta")}).status, 0);
   EXPECT_EQ(slurp(path("c.rtf")).rfind("{\\rtf1", 0), 0u);
+}
+
+TEST_F(Cli, FiguresFollowTheKindOrTheExtension) {
+  writeFile("in.fasta", kFasta);
+  struct Case {
+    const char* what;
+    std::vector<std::string> words;  // before the input; "@name" is a file in the test folder
+    const char* file;                // where the figure lands; empty: standard output
+    std::string start;               // the form's signature
+  };
+  const Case cases[] = {
+      {"the .pdf extension", {"-o", "@a.pdf"}, "a.pdf", "%PDF-"},
+      {"the .svg extension", {"-o", "@a.svg"}, "a.svg", "<?xml"},
+      {"-t png to standard output", {"-t", "png", "--dpi", "72"}, "", "\x89PNG\r\n"},
+      {"-t wins over the extension; paper and options pass", {"-t", "pdf", "--page", "letter,landscape", "--option",
+       "residueNumbers=1", "-o", "@b.png"}, "b.png", "%PDF-"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"annotate", "--no-profile"};
+    for (const std::string& w : c.words) args.push_back(w[0] == '@' ? path(w.substr(1)) : w);
+    args.push_back(path("in.fasta"));
+    const CliRun r = cli(args);
+    if (!figuresAvailable()) {
+      EXPECT_EQ(r.status, 2) << c.what;
+      EXPECT_NE(r.err.find(kFiguresUnavailable), std::string::npos) << c.what;
+      continue;
+    }
+    ASSERT_EQ(r.status, 0) << c.what << ": " << r.err;
+    const std::string bytes = std::string(c.file).empty() ? r.out : slurp(path(c.file));
+    EXPECT_EQ(bytes.rfind(c.start, 0), 0u) << c.what;
+  }
 }
 
 TEST_F(Cli, StyleSheetNeedsOnlyTheGroupings) {

@@ -13,6 +13,12 @@ std::string_view registeredClipboardName(ClipboardFormat format) {
       return "Rich Text Format";
     case ClipboardFormat::Html:
       return "HTML Format";
+    case ClipboardFormat::Pdf:
+      return "application/pdf";
+    case ClipboardFormat::Svg:
+      return "image/svg+xml";
+    case ClipboardFormat::Png:
+      return "image/png";
     case ClipboardFormat::PlainText:
       break;
   }

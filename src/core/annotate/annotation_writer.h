@@ -15,10 +15,14 @@ enum class ClipboardFormat {
   PlainText,  // the standard text format
   RichText,   // registered as "Rich Text Format"
   Html,       // registered as "HTML Format"
+  Pdf,        // the figures, under their media types
+  Svg,
+  Png,
 };
 
 // The name a clipboard format is registered under; empty for the standard
-// text format, which needs no registration.
+// text format, which needs no registration. The figures' names are their
+// media types.
 std::string_view registeredClipboardName(ClipboardFormat format);
 
 // The base of every output writer. The driver adds the formats in
@@ -55,6 +59,13 @@ class AnnotationWriter {
 
  public:
   virtual ClipboardFormat clipboardFormat(int index) const = 0;
+
+  // How many characters fit across a line of the writer's page; 0 when its
+  // page takes lines of any length (text forms always do).
+  virtual int pageLineCharacters() const { return 0; }
+  // Why the writer could not finish its output; empty when it did. Text
+  // forms cannot fail.
+  virtual std::string problem() const { return {}; }
 
   // Gives the next format index (0, 1, 2, ...) the style of `format`.
   void addFormat(const ResidueFormat& format);

@@ -157,7 +157,8 @@ int elisionMinGaps(int sequenceCount, int elisionThreshold) {
   return static_cast<int>(std::clamp<long long>(gaps, INT_MIN, INT_MAX));
 }
 
-void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& presence) {
+void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& presence,
+                              ColumnNumbers* columnNumbers) {
   std::size_t width = 0;
   if (!commonWidth(alignment, width)) return;
 
@@ -178,11 +179,18 @@ void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& 
   };
   std::for_each(alignment.residues.begin(), alignment.residues.end(), compact);
   std::for_each(alignment.tracks.begin(), alignment.tracks.end(), compact);
+  if (columnNumbers != nullptr && columnNumbers->size() == width) {
+    std::size_t to = 0;
+    for (std::size_t c = 0; c < width; ++c) {
+      if (keep[c] != 0) (*columnNumbers)[to++] = (*columnNumbers)[c];
+    }
+    columnNumbers->resize(to);
+  }
   alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
 }
 
 void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& presence, int minGaps,
-                           int minimumElisionLength) {
+                           int minimumElisionLength, ColumnNumbers* columnNumbers) {
   std::size_t width = 0;
   if (!commonWidth(alignment, width)) return;
   const std::vector<std::string>& rows = alignment.residues;
@@ -238,15 +246,36 @@ void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& pre
     track = rebuilt(track, regions,
                     [&track](const Replacement& r) { return track.substr(r.first, r.width); });
   }
+  if (columnNumbers != nullptr && columnNumbers->size() == width) {
+    ColumnNumbers numbers;
+    numbers.reserve(width);
+    std::size_t from = 0;
+    for (const Replacement& r : regions) {
+      numbers.insert(numbers.end(), columnNumbers->begin() + static_cast<std::ptrdiff_t>(from),
+                     columnNumbers->begin() + static_cast<std::ptrdiff_t>(r.first));
+      numbers.insert(numbers.end(), r.width, 0);
+      from = r.end;
+    }
+    numbers.insert(numbers.end(), columnNumbers->begin() + static_cast<std::ptrdiff_t>(from),
+                   columnNumbers->end());
+    *columnNumbers = std::move(numbers);
+  }
   alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
 }
 
 void elideSparseRegions(Alignment& alignment, const ElisionSettings& settings,
-                        const std::string& invalidResidues) {
+                        const std::string& invalidResidues, ColumnNumbers* columnNumbers) {
   const ResiduePresenceTable presence =
       buildResiduePresenceTable(invalidResidues, settings.allowLowerCase);
-  removeResidueFreeColumns(alignment, presence);
-  collapseSparseRegions(alignment, presence, settings.minGaps, settings.minimumElisionLength);
+  if (columnNumbers != nullptr) {
+    columnNumbers->resize(alignment.residues.empty() ? 0 : alignment.residues.front().size());
+    for (std::size_t c = 0; c < columnNumbers->size(); ++c) {
+      (*columnNumbers)[c] = static_cast<std::int32_t>(c + 1);
+    }
+  }
+  removeResidueFreeColumns(alignment, presence, columnNumbers);
+  collapseSparseRegions(alignment, presence, settings.minGaps, settings.minimumElisionLength,
+                        columnNumbers);
 }
 
 }  // namespace hueset

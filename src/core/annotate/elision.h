@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "input/alignment.h"
 
@@ -25,20 +27,26 @@ struct ElisionSettings {
   bool allowLowerCase = false;
 };
 
+// The alignment column (from 1) that each column shows, kept in step with the
+// columns as they are cut; 0 marks a column standing in for a cut region.
+using ColumnNumbers = std::vector<std::int32_t>;
+
 // Removes every column in which no sequence has a residue, from residues and
 // tracks alike, without leaving a mark.
-void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& presence);
+void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& presence,
+                              ColumnNumbers* columnNumbers = nullptr);
 
 // Replaces every sparse region of at least `minimumElisionLength` columns by
 // three to five columns showing each sequence's few residues or "(n)", the
 // number of residues cut out. Tracks keep the region's first columns.
 void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& presence, int minGaps,
-                           int minimumElisionLength);
+                           int minimumElisionLength, ColumnNumbers* columnNumbers = nullptr);
 
 // Both steps in order. An alignment without sequences, or whose residue and
 // track strings are not all of one length, is left as it is: columns cannot
-// be cut consistently from rows that do not line up.
+// be cut consistently from rows that do not line up. `columnNumbers`, when
+// given, comes back with one entry per remaining column.
 void elideSparseRegions(Alignment& alignment, const ElisionSettings& settings,
-                        const std::string& invalidResidues);
+                        const std::string& invalidResidues, ColumnNumbers* columnNumbers = nullptr);
 
 }  // namespace hueset

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "input/residue_number_start.h"
+
 namespace hueset {
 namespace {
 
@@ -34,6 +36,150 @@ int formatAt(const std::string* formats, std::size_t column) {
   return static_cast<unsigned char>((*formats)[column]);
 }
 
+bool isResidueLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+std::size_t decimalWidth(long long value) { return std::to_string(value).size(); }
+
+// The residues an elided region's stand-in stands for: the letters it shows
+// and the number in brackets it gives for the rest.
+long long standInResidues(const std::string& row, std::size_t first, std::size_t end) {
+  long long count = 0;
+  for (std::size_t k = first; k < end && k < row.size(); ++k) {
+    if (isResidueLetter(row[k])) {
+      ++count;
+    } else if (row[k] == '(') {
+      long long hidden = 0;
+      while (k + 1 < end && k + 1 < row.size() && row[k + 1] >= '0' && row[k + 1] <= '9') {
+        hidden = hidden * 10 + (row[++k] - '0');
+      }
+      count += hidden;
+    }
+  }
+  return count;
+}
+
+// Residue numbers and ruler text for one annotation.
+class Marks {
+ public:
+  Marks(const AnnotatedAlignment& annotated, const LayoutMarks& marks, std::size_t length)
+      : m_annotated(annotated), m_marks(marks), m_length(length) {
+    if (!marks.residueNumbers) return;
+    long long widest = 1;
+    for (const Alignment& set : annotated.sets) {
+      std::vector<long long> before;
+      std::vector<int> starts;
+      for (std::size_t i = 0; i < set.residues.size(); ++i) {
+        const int start = residueNumberStart(i < set.names.size() ? set.names[i] : std::string());
+        starts.push_back(start);
+        before.push_back(0);
+        widest = std::max(widest, start + residuesIn(set.residues[i], 0, length) - 1);
+        widest = std::max<long long>(widest, start);
+      }
+      m_starts.push_back(std::move(starts));
+      m_before.push_back(std::move(before));
+    }
+    m_numberWidth = decimalWidth(widest);
+  }
+
+  bool numbers() const { return m_marks.residueNumbers; }
+  // Characters the number before the residues takes (0 without numbers).
+  std::size_t numberWidth() const { return m_numberWidth; }
+
+  // The first and last residue numbers of sequence i of set k in the block,
+  // as text; both empty when the block holds none of its residues. Called
+  // once per sequence and block, blocks in order.
+  std::pair<std::string, std::string> lineNumbers(std::size_t k, std::size_t i, std::size_t from,
+                                                  std::size_t to) {
+    const long long inBlock = residuesIn(m_annotated.sets[k].residues[i], from, to);
+    long long& before = m_before[k][i];
+    const long long first = m_starts[k][i] + before;
+    before += inBlock;
+    if (inBlock == 0) return {std::string(m_numberWidth, ' '), std::string()};
+    std::string firstText = std::to_string(first);
+    firstText.insert(0, m_numberWidth - std::min(m_numberWidth, firstText.size()), ' ');
+    return {firstText, std::to_string(first + inBlock - 1)};
+  }
+
+  // The ruler's two lines for the block, after `prefix` blanks, with the
+  // residue lines' blank before every column group.
+  std::pair<std::string, std::string> rulerLines(std::size_t prefix, std::size_t from,
+                                                 std::size_t to, std::size_t group) const {
+    std::string numbers(prefix, ' ');
+    std::string ticks(prefix, ' ');
+    const long long interval = std::max(m_marks.rulerInterval, 1);
+    for (std::size_t p = from; p < to; ++p) {
+      if ((p - from) % group == 0) {
+        numbers.push_back(' ');
+        ticks.push_back(' ');
+      }
+      const long long column = columnNumber(p);
+      ticks.push_back(column > 0 && column % 10 == 0 ? '|' : ' ');
+      numbers.push_back(' ');
+      if (column <= 0 || column % interval != 0) continue;
+      // The number ends above its column, and never runs into the one before
+      // or into the name column.
+      const std::string text = std::to_string(column);
+      const std::size_t last = numbers.size() - 1;
+      if (last + 1 < prefix + text.size()) continue;
+      const std::size_t begin = last + 1 - text.size();
+      const bool clear = std::all_of(numbers.begin() + static_cast<std::ptrdiff_t>(begin > 0 ? begin - 1 : 0),
+                                     numbers.end(), [](char c) { return c == ' '; });
+      if (clear) numbers.replace(begin, text.size(), text);
+    }
+    trimRight(numbers);
+    trimRight(ticks);
+    return {numbers, ticks};
+  }
+
+ private:
+  long long columnNumber(std::size_t p) const {
+    const auto& columns = m_annotated.columnNumbers;
+    if (columns.empty()) return static_cast<long long>(p) + 1;
+    return p < columns.size() ? columns[p] : 0;
+  }
+
+  // Residues in columns [from, to) of `row`. A stand-in for an elided region
+  // is counted whole in the block where it starts.
+  long long residuesIn(const std::string& row, std::size_t from, std::size_t to) const {
+    const auto& columns = m_annotated.columnNumbers;
+    long long count = 0;
+    std::size_t p = from;
+    while (p < to) {
+      if (p < columns.size() && columns[p] == 0) {
+        std::size_t end = p;
+        while (end < columns.size() && columns[end] == 0) ++end;
+        if (p == 0 || columns[p - 1] != 0) count += standInResidues(row, p, end);
+        p = end;
+        continue;
+      }
+      if (p < row.size() && isResidueLetter(row[p])) ++count;
+      ++p;
+    }
+    return count;
+  }
+
+  static void trimRight(std::string& s) {
+    const auto end = s.find_last_not_of(' ');
+    s.resize(end == std::string::npos ? 0 : end + 1);
+  }
+
+  const AnnotatedAlignment& m_annotated;
+  const LayoutMarks& m_marks;
+  std::size_t m_length;
+  std::size_t m_numberWidth = 0;
+  std::vector<std::vector<int>> m_starts;        // per set, per sequence
+  std::vector<std::vector<long long>> m_before;  // residues in earlier blocks
+};
+
+std::size_t nameColumnWidth(const AnnotatedAlignment& annotated) {
+  std::size_t width = 0;
+  for (const Alignment& set : annotated.sets) {
+    for (const auto& name : set.names) width = std::max(width, name.size());
+    for (const auto& label : set.trackLabels) width = std::max(width, label.size());
+  }
+  return width;
+}
+
 }  // namespace
 
 void justifyNames(Alignment& alignment, int nameJustification) {
@@ -43,16 +189,27 @@ void justifyNames(Alignment& alignment, int nameJustification) {
 }
 
 void layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupWidth,
-            AnnotationWriter& writer) {
+            AnnotationWriter& writer, const LayoutMarks& marks) {
   if (annotated.sets.empty() || annotated.sets.front().length <= 0) return;
   const auto length = static_cast<std::size_t>(annotated.sets.front().length);
   // A width of 0 would never advance; it means no limit.
   const std::size_t wrap =
       wrapWidth > 0 ? std::min<std::size_t>(static_cast<std::size_t>(wrapWidth), length) : length;
   const std::size_t group = columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
+  Marks extra(annotated, marks, length);
+  // Where the residues start: after the name, its blank and any number.
+  const std::size_t rulerPrefix = nameColumnWidth(annotated) + 1 + extra.numberWidth();
 
   for (std::size_t blockStart = 0; blockStart < length; blockStart += wrap) {
     const std::size_t blockEnd = std::min(blockStart + wrap, length);
+    if (marks.ruler) {
+      auto [numbers, ticks] = extra.rulerLines(rulerPrefix, blockStart, blockEnd, group);
+      writer.setFormat(0);
+      writer.appendText(numbers);
+      writer.newLine();
+      writer.appendText(ticks);
+      writer.newLine();
+    }
     for (std::size_t k = 0; k < annotated.sets.size(); ++k) {
       const Alignment& set = annotated.sets[k];
       const Alignment* result = k < annotated.results.size() ? &annotated.results[k] : nullptr;
@@ -66,6 +223,12 @@ void layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
         int lineFormat = 0;
         writer.appendText(i < set.names.size() ? set.names[i] : std::string());
         writer.appendChar(' ');
+        std::string lastNumber;
+        if (extra.numbers()) {
+          auto [first, last] = extra.lineNumbers(k, i, blockStart, blockEnd);
+          writer.appendText(first);
+          lastNumber = std::move(last);
+        }
         for (std::size_t p = blockStart; p < blockEnd; ++p) {
           if ((p - blockStart) % group == 0) {
             if (lineFormat != 0) {
@@ -81,6 +244,11 @@ void layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
           }
           writer.appendChar(cellAt(set.residues[i], p));
         }
+        if (!lastNumber.empty()) {
+          if (lineFormat != 0) writer.setFormat(0);
+          writer.appendChar(' ');
+          writer.appendText(lastNumber);
+        }
       }
       writer.setFormat(0);
       if (!set.residues.empty()) writer.newLine();
@@ -91,6 +259,7 @@ void layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
         if (d > 0) writer.newLine();
         writer.appendText(d < set.trackLabels.size() ? set.trackLabels[d] : std::string());
         writer.appendChar(' ');
+        writer.appendText(std::string(extra.numberWidth(), ' '));
         for (std::size_t p = blockStart; p < blockEnd; ++p) {
           if ((p - blockStart) % group == 0) writer.appendChar(' ');
           writer.appendChar(cellAt(set.tracks[d], p));
@@ -100,6 +269,28 @@ void layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
     writer.newLine();
     writer.blockEnd();
   }
+}
+
+}  // namespace hueset
+
+namespace hueset {
+
+int widestWrapThatFits(const AnnotatedAlignment& annotated, int columnGroupWidth,
+                       const LayoutMarks& marks, int lineCharacters) {
+  if (annotated.sets.empty() || annotated.sets.front().length <= 0) return 1;
+  const auto length = static_cast<std::size_t>(annotated.sets.front().length);
+  const std::size_t group = columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
+  const Marks extra(annotated, marks, length);
+  // The widest line is a residue line: the name, a blank, the numbers with a
+  // blank before the last, and a blank before every column group.
+  const std::size_t fixed = nameColumnWidth(annotated) + 1 + extra.numberWidth() +
+                            (marks.residueNumbers ? 1 + extra.numberWidth() : 0);
+  auto lineLength = [&](std::size_t wrap) { return fixed + wrap + (wrap + group - 1) / group; };
+  std::size_t wrap = 1;
+  while (wrap < length && lineLength(wrap + 1) <= static_cast<std::size_t>(std::max(lineCharacters, 0))) {
+    ++wrap;
+  }
+  return static_cast<int>(wrap);
 }
 
 }  // namespace hueset

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "annotate/annotation_writer.h"
@@ -15,6 +16,22 @@ struct AnnotatedAlignment {
   // Entry i of results[k].residues holds one format index per column of
   // sequence i of sets[k].
   std::vector<Alignment> results;
+  // The alignment column (from 1) each column shows, 0 where it stands in for
+  // an elided region (see elideSparseRegions). Empty: column p is column p + 1.
+  std::vector<std::int32_t> columnNumbers;
+};
+
+// What the layout adds beyond the annotation itself. All off gives exactly
+// the plain layout, call for call.
+struct LayoutMarks {
+  // Each sequence's first residue number on a line before its residues and
+  // the last after them. Residues are letters; gaps are not counted, elided
+  // residues are. A "name/start-end" suffix sets the first number.
+  bool residueNumbers = false;
+  // Above every block, a line of alignment column numbers every
+  // `rulerInterval` columns and a line with a tick every 10 columns.
+  bool ruler = false;
+  int rulerInterval = 10;
 };
 
 // How names are justified in the name column.
@@ -33,6 +50,11 @@ void justifyNames(Alignment& alignment, int nameJustification);
 // group of `columnGroupWidth` columns, names, residues in their formats and
 // the uncoloured extra rows. A width of 0 or less means unlimited.
 void layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupWidth,
-            AnnotationWriter& writer);
+            AnnotationWriter& writer, const LayoutMarks& marks = {});
+
+// The widest wrap whose lines, marks included, are at most `lineCharacters`
+// long; at least 1, at most the alignment length.
+int widestWrapThatFits(const AnnotatedAlignment& annotated, int columnGroupWidth,
+                       const LayoutMarks& marks, int lineCharacters);
 
 }  // namespace hueset

@@ -38,7 +38,13 @@ bool folderWritable(const fs::path& folder) {
 }  // namespace
 
 OutputKind annotationFileTypeForFilter(int filterIndex) {
-  return filterIndex == 1 ? OutputKind::Html : OutputKind::Rtf;
+  switch (filterIndex) {
+    case 1: return OutputKind::Html;
+    case 2: return OutputKind::Pdf;
+    case 3: return OutputKind::Svg;
+    case 4: return OutputKind::Png;
+    default: return OutputKind::Rtf;
+  }
 }
 
 std::string cleanChosenFileName(std::string_view name) {

@@ -17,9 +17,13 @@ struct AnnotationFileFilter {
 };
 
 // The types offered by the save dialog, in order; the first is preselected.
-inline constexpr std::array<AnnotationFileFilter, 2> kAnnotationFileFilters = {{
+// The figures come after the two text forms, so those keep their places.
+inline constexpr std::array<AnnotationFileFilter, 5> kAnnotationFileFilters = {{
     {"Rich Text Format File", "*.rtf"},
     {"HTML Web Page File", "*.html"},
+    {"PDF Document", "*.pdf"},
+    {"SVG Image", "*.svg"},
+    {"PNG Image", "*.png"},
 }};
 inline constexpr std::string_view kAnnotationDefaultExtension = "rtf";
 

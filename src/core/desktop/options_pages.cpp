@@ -14,6 +14,7 @@ constexpr std::array<OptionsPageInfo, kOptionsPageCount> kPages = {{
     {"OutputPage", "Formatted Output", 163, 183},
     {"HtmlPage", "HTML", 170, 184},
     {"GeneralPage", "General", 165, 185},
+    {"FigurePage", "Figures", 171, 187},
 }};
 
 // Item numbers of a layout's texts (strings_settings.inc): a control's own
@@ -185,6 +186,25 @@ PageLayout generalLayout(LayoutBuilder b) {
   return b.take();
 }
 
+PageLayout figureLayout(LayoutBuilder b) {
+  using enum FigureControl;
+  b.group(kGroup1)
+      .explanation(kExplain1)
+      .row({b.check(ResidueNumbers)})
+      .row({b.check(Ruler), b.field(PageItemKind::IntegerField, RulerInterval, RulerIntervalSpin),
+            b.label(textAfter(RulerInterval))});
+  b.group(kGroup2)
+      .explanation(kExplain2)
+      .row({b.label(kGroup3), b.radio(PaperContent), b.radio(PaperA4), b.radio(PaperLetter),
+            b.radio(PaperA3)})
+      .row({b.check(Landscape)}, 1)
+      .row({b.check(FitWrapToPage)}, 1)
+      .row({b.label(PngResolution), b.field(PageItemKind::IntegerField, PngResolution, PngResolutionSpin),
+            b.label(textAfter(PngResolution))})
+      .row({b.check(TransparentPng)});
+  return b.take();
+}
+
 NumberFieldSpec numberField(OptionsPage page, FieldKind kind, ControlId id, ControlId spin,
                             FieldBound lower, FieldBound upper) {
   return {id, spin, kind, optionsPageText(page, true, id.value() + kFieldName), lower, upper};
@@ -262,6 +282,15 @@ bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
                       x.check(LargeButtons, o.largeToolbarButtons);
       o.verboseDialogues = terse == 0;
       return ok;
+    }
+    case OptionsPage::Figure: {
+      using enum FigureControl;
+      FigureOptions& f = g.figure;
+      return x.check(ResidueNumbers, f.residueNumbers) && x.check(Ruler, f.ruler) &&
+             x.number(RulerInterval, f.rulerInterval) &&
+             x.radio(radioGroup(page, 0), f.paperSize) && x.check(Landscape, f.landscape) &&
+             x.check(FitWrapToPage, f.fitWrapToPage) && x.number(PngResolution, f.pngResolution) &&
+             x.check(TransparentPng, f.transparentBackground);
     }
   }
   return true;
@@ -398,6 +427,7 @@ PageLayout buildPageLayout(OptionsPage page, bool verbose) {
     case OptionsPage::Output: return outputLayout(builder);
     case OptionsPage::Html: return htmlLayout(builder);
     case OptionsPage::General: return generalLayout(builder);
+    case OptionsPage::Figure: return figureLayout(builder);
   }
   return builder.take();
 }
@@ -426,6 +456,12 @@ std::vector<NumberFieldSpec> numberFieldSpecs(OptionsPage page) {
           numberField(page, integer, MruDocuments, MruDocumentsSpin, inclusive(0), inclusive(10)),
           numberField(page, integer, MruConfigurations, MruConfigurationsSpin, inclusive(0),
                       inclusive(10))};
+    }
+    case OptionsPage::Figure: {
+      using enum FigureControl;
+      return {numberField(page, integer, RulerInterval, RulerIntervalSpin, inclusive(1), inclusive(9999)),
+              numberField(page, integer, PngResolution, PngResolutionSpin, inclusive(30),
+                          inclusive(2400))};
     }
     case OptionsPage::Parsing:
     case OptionsPage::Html: break;
@@ -477,6 +513,10 @@ std::vector<RadioGroupSpec> radioGroupSpecs(OptionsPage page) {
       using enum GeneralControl;
       return {{{{Verbose, 0}, {Terse, 1}}}};
     }
+    case OptionsPage::Figure: {
+      using enum FigureControl;
+      return {{{{PaperContent, 0}, {PaperA4, 1}, {PaperLetter, 2}, {PaperA3, 3}}}};
+    }
     case OptionsPage::Annotate: break;
   }
   return {};
@@ -493,7 +533,8 @@ void registerPageEnvironment(OptionsPage page, FieldEnvironment& environment) {
 }
 
 OptionGroups OptionGroups::copyOf(const Options& options) {
-  return {options.html, options.annotation, options.parse, options.output, options.general};
+  return {options.html, options.annotation, options.parse, options.output, options.general,
+          options.figure};
 }
 
 AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options) {
@@ -506,6 +547,7 @@ AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options) {
   options.parse = groups.parse;
   options.output = groups.output;
   options.general = groups.general;
+  options.figure = groups.figure;
   return applied;
 }
 

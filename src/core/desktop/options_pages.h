@@ -19,8 +19,10 @@ namespace hueset {
 // names of its number fields, how control values and option groups are
 // exchanged, and which page opens first. The widgets only show this.
 
-enum class OptionsPage : int { Annotate = 0, Parsing, Output, Html, General };
-inline constexpr int kOptionsPageCount = 5;
+// The five pages of the option groups, and a sixth for the figure options
+// (residue numbers, the ruler, PDF, SVG and PNG), which are not among them.
+enum class OptionsPage : int { Annotate = 0, Parsing, Output, Html, General, Figure };
+inline constexpr int kOptionsPageCount = 6;
 // No page remembered yet: the sheet opens on the first one.
 inline constexpr int kNoOptionsPage = -1;
 
@@ -105,10 +107,27 @@ enum class GeneralControl : int {
   LargeButtons = 1108,
 };
 
+enum class FigureControl : int {
+  ResidueNumbers = 1120,
+  Ruler = 1121,
+  RulerInterval = 1122,
+  RulerIntervalSpin = 1123,
+  PaperContent = 1124,
+  PaperA4 = 1125,
+  PaperLetter = 1126,
+  PaperA3 = 1127,
+  Landscape = 1128,
+  FitWrapToPage = 1129,
+  PngResolution = 1130,
+  PngResolutionSpin = 1131,
+  TransparentPng = 1132,
+};
+
 template <typename Control>
 concept PageControl = std::is_same_v<Control, AnnotateControl> ||
     std::is_same_v<Control, ParsingControl> || std::is_same_v<Control, OutputControl> ||
-    std::is_same_v<Control, HtmlControl> || std::is_same_v<Control, GeneralControl>;
+    std::is_same_v<Control, HtmlControl> || std::is_same_v<Control, GeneralControl> ||
+    std::is_same_v<Control, FigureControl>;
 
 // A control of any page as the machinery that serves every page alike (the
 // layouts, the number fields, the data exchange) keeps it: its control id.
@@ -225,6 +244,7 @@ struct OptionGroups {
   ParseOptions parse;
   OutputOptions output;
   GeneralOptions general;
+  FigureOptions figure;
 
   static OptionGroups copyOf(const Options& options);
   bool operator==(const OptionGroups&) const = default;

@@ -15,6 +15,9 @@ std::optional<OutputKind> outputKindNamed(std::string_view name) {
   if (name == "rtf") return OutputKind::Rtf;
   if (name == "html") return OutputKind::Html;
   if (name == "css") return OutputKind::Css;
+  if (name == "pdf") return OutputKind::Pdf;
+  if (name == "svg") return OutputKind::Svg;
+  if (name == "png") return OutputKind::Png;
   return std::nullopt;
 }
 
@@ -26,6 +29,9 @@ OutputKind outputKindForPath(const std::string& path) {
   std::transform(ext.begin(), ext.end(), ext.begin(), toLowerAscii);
   if (ext == "html" || ext == "htm") return OutputKind::Html;
   if (ext == "css") return OutputKind::Css;
+  if (ext == "pdf") return OutputKind::Pdf;
+  if (ext == "svg") return OutputKind::Svg;
+  if (ext == "png") return OutputKind::Png;
   return OutputKind::Rtf;
 }
 
@@ -42,6 +48,10 @@ std::unique_ptr<AnnotationWriter> makeAnnotationWriter(OutputKind kind, const Op
     }
     case OutputKind::Css:
       return std::make_unique<StyleSheetWriter>();
+    case OutputKind::Pdf:
+    case OutputKind::Svg:
+    case OutputKind::Png:
+      return nullptr;
     case OutputKind::Rtf:
       break;
   }

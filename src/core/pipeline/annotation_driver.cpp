@@ -180,17 +180,25 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   if (used.size() < 2) return false;
   compact(alignment, setList, used);
 
+  const FigureOptions& figure = options.figure;
+  const LayoutMarks marks{figure.residueNumbers, figure.ruler, figure.rulerInterval};
+  // Numbers count and the ruler names the columns of the alignment as read,
+  // so they need to know which columns elision cut.
+  ColumnNumbers columnNumbers;
+  const bool wantColumnNumbers = marks.residueNumbers || marks.ruler;
   if (annotation.useElision) {
     ElisionSettings elision;
     elision.minGaps =
         elisionMinGaps(static_cast<int>(alignment.residues.size()), annotation.elisionThreshold);
     elision.minimumElisionLength = annotation.minimumElisionLength;
     elision.allowLowerCase = parse.allowLowerCase;
-    elideSparseRegions(alignment, elision, invalidResidues);
+    elideSparseRegions(alignment, elision, invalidResidues,
+                       wantColumnNumbers ? &columnNumbers : nullptr);
   }
 
   AnnotatedAlignment annotated;
   annotated.sets = splitIntoSets(alignment, setList);
+  annotated.columnNumbers = std::move(columnNumbers);
 
   ConsensusSettings consensus;
   consensus.consensusThreshold = annotation.consensusThreshold;
@@ -214,7 +222,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
     justifyNames(set, output.nameJustification);
   }
 
-  const int wrapWidth = cappedWidth(output.wrapOutput, output.wrapLength, alignment.length);
+  int wrapWidth = cappedWidth(output.wrapOutput, output.wrapLength, alignment.length);
   const int columnWidth = cappedWidth(output.separateColumns, output.columnWidth, alignment.length);
 
   for (const ResidueFormat& f : groupings.textFormats()) writer.addFormat(f);
@@ -229,7 +237,10 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
     emptyResult.length = alignment.length;
     annotated.results.push_back(std::move(emptyResult));
   }
-  layOut(annotated, wrapWidth, columnWidth, writer);
+  if (figure.fitWrapToPage && output.wrapOutput && writer.pageLineCharacters() > 0) {
+    wrapWidth = widestWrapThatFits(annotated, columnWidth, marks, writer.pageLineCharacters());
+  }
+  layOut(annotated, wrapWidth, columnWidth, writer, marks);
   writer.end();
   return true;
 }

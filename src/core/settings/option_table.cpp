@@ -74,6 +74,7 @@ using P = ParseOptions;
 using O = OutputOptions;
 using G = GeneralOptions;
 using I = InputOptions;
+using F = FigureOptions;
 
 const std::array<Row<H>, 5> kHtmlRows = {
     flag<H>("useSampleFont", "Use \"SAMPLE\" font", &H::useSampleFont, true, 0),
@@ -131,6 +132,17 @@ const std::array<Row<I>, 1> kInputRows = {
     flag<I>("matchStatesOnly", "Match states only", &I::matchStatesOnly, false, 0),
 };
 
+const std::array<Row<F>, 8> kFigureRows = {
+    flag<F>("residueNumbers", "Residue Numbers", &F::residueNumbers, false, 0),
+    flag<F>("ruler", "Ruler", &F::ruler, false, 1),
+    number<F>("rulerInterval", "Ruler Interval", &F::rulerInterval, 10, 1, 9999, 2),
+    number<F>("paperSize", "Paper Size", &F::paperSize, 0, 0, 3, 3),
+    flag<F>("landscape", "Landscape", &F::landscape, false, 4),
+    flag<F>("fitWrapToPage", "Fit Wrap To Page", &F::fitWrapToPage, false, 5),
+    number<F>("pngResolution", "PNG Resolution", &F::pngResolution, 300, 30, 2400, 6),
+    flag<F>("transparentBackground", "Transparent Background", &F::transparentBackground, false, 7),
+};
+
 template <typename Group>
 const Table<Group>& tableOf();
 template <>
@@ -164,6 +176,12 @@ const Table<I>& tableOf<I>() {
   return table;
 }
 
+template <>
+const Table<F>& tableOf<F>() {
+  static const Table<F> table{kFigureSection, kFigureRows, true, true};
+  return table;
+}
+
 // Calls `visit(group, table)` for each group of `options`.
 template <typename Options_, typename Visit>
 void forEachGroup(Options_& options, Visit visit) {
@@ -173,6 +191,7 @@ void forEachGroup(Options_& options, Visit visit) {
   visit(options.output, tableOf<O>());
   visit(options.general, tableOf<G>());
   visit(options.input, tableOf<I>());
+  visit(options.figure, tableOf<F>());
 }
 
 int clampStored(int stored, const auto& row) {
@@ -303,6 +322,7 @@ ParseOptions::ParseOptions() { resetGroup(*this); }
 OutputOptions::OutputOptions() { resetGroup(*this); }
 GeneralOptions::GeneralOptions() { resetGroup(*this); }
 InputOptions::InputOptions() { resetGroup(*this); }
+FigureOptions::FigureOptions() { resetGroup(*this); }
 
 void HtmlOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void AnnotationOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
@@ -310,6 +330,7 @@ void ParseOptions::load(const ProfileStore& profile) { loadGroup(*this, profile)
 void OutputOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void GeneralOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 void InputOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
+void FigureOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
 
 void HtmlOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 void AnnotationOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
@@ -325,6 +346,7 @@ void InputOptions::save(ProfileStore& profile) const {
   }
   saveGroup(*this, profile);
 }
+void FigureOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 
 std::string optionsFileText(const Options& options) {
   std::string out;

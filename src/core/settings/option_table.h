@@ -34,7 +34,8 @@ struct OptionInfo {
   bool onCommandLine = false;  // `--option` may set it
 };
 
-// Every option, group by group (HTML, annotation, parse, output, general).
+// Every option, group by group (HTML, annotation, parse, output, general,
+// figure).
 std::vector<OptionInfo> optionList();
 
 // The `--option` names, comma-separated, for the help text.

@@ -41,6 +41,7 @@ void Options::load(const ProfileStore& profile, const PathDefaults& defaults) {
   output.load(profile);
   general.load(profile);
   input.load(profile);
+  figure.load(profile);
 
   std::string documents = defaults.documentsFolder.empty() ? documentsFolder() : defaults.documentsFolder;
   // The key has always been read with a small "d" and written with a
@@ -73,6 +74,7 @@ WriteResult Options::save(ProfileStore& profile, const std::string& currentDirec
   general.save(profile);
   annotation.save(profile);
   input.save(profile);
+  figure.save(profile);
 
   if (!currentDirectory.empty()) paths.lastDocumentDirectory = currentDirectory;
   profile.writeString(kGeneralSection, "Last Document Directory", paths.lastDocumentDirectory);

@@ -18,6 +18,7 @@ inline constexpr std::string_view kAnnotationSection = "Annotation Settings";
 inline constexpr std::string_view kParseSection = "Parse Settings";
 inline constexpr std::string_view kOutputSection = "Output Settings";
 inline constexpr std::string_view kGeneralSection = "General Settings";
+inline constexpr std::string_view kFigureSection = "Figure";
 inline constexpr std::string_view kRecentFileSection = "Recent File List";
 inline constexpr std::string_view kRecentConfigurationSection = "Recent Configuration Files";
 inline constexpr std::string_view kInputSection = "Input";
@@ -117,6 +118,27 @@ struct InputOptions {
   bool operator==(const InputOptions&) const = default;
 };
 
+// Residue numbers, the ruler and the figure writers (PDF, SVG, PNG). Every
+// setting is off by default, so Rich Text and HTML stay as they always were.
+struct FigureOptions {
+  bool residueNumbers;  // each line's first and last residue number
+  bool ruler;           // a ruler above every block
+  int rulerInterval;    // columns between the ruler's numbers
+  int paperSize;        // FigurePaper: 0 the content's own size, else a paper size
+  bool landscape;
+  bool fitWrapToPage;   // with wrapping on, the wrap length that fills the paper's width
+  int pngResolution;    // dots per inch
+  bool transparentBackground;  // PNG: leave the ground unpainted
+
+  FigureOptions();
+  void load(const ProfileStore& profile);
+  void save(ProfileStore& profile) const;
+  bool operator==(const FigureOptions&) const = default;
+};
+
+// The paper sizes of FigureOptions::paperSize.
+enum class FigurePaper : int { Content = 0, A4 = 1, Letter = 2, A3 = 3 };
+
 // Folders remembered from one run to the next ("General Settings").
 struct RememberedPaths {
   std::string lastDocumentDirectory;  // the current directory at the last exit
@@ -136,6 +158,7 @@ struct Options {
   OutputOptions output;
   GeneralOptions general;
   InputOptions input;
+  FigureOptions figure;
   RememberedPaths paths;
   std::optional<RecentFileList> recentDocuments =
       RecentFileList(std::string(kRecentFileSection), 9);

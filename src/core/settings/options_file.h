@@ -11,7 +11,8 @@ inline constexpr std::string_view kOptionsFileName = "hueset.opt";
 
 // The options file: a summary of the annotation-related options written at
 // exit and never read back. One "key=value" line per option, each ending in
-// CR LF, in a fixed order: HTML, annotation, parse and output options.
+// CR LF, in a fixed order: HTML, annotation, parse and output options, then
+// the figure options.
 std::string optionsFileText(const Options& options);
 
 // Writes "hueset.opt" into `folder` (the current directory when empty).

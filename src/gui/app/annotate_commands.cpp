@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 
+#include "annotate/tee_writer.h"
 #include "desktop/annotation_file.h"
 #include "desktop/command_ids.h"
 #include "desktop/frame_texts.h"
 #include "desktop/help_topics.h"
 #include "desktop/web_safe_check.h"
+#include "figure/any_writer.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/hueset_app.h"
 #include "gui/common/qt_text.h"
@@ -90,7 +93,25 @@ void AnnotateCommands::toWord() {
   }
 }
 
-void AnnotateCommands::toRtfClipboard() { toClipboard(OutputKind::Rtf); }
+void AnnotateCommands::toRtfClipboard() {
+  const GroupingSet& groupings = m_app.configuration().set;
+  const auto rtf = makeAnnotationWriter(OutputKind::Rtf, m_app.options(), groupings);
+  // The same annotation as pictures, for drawing programs and slides; one
+  // run of the driver feeds them all, so every question is asked once.
+  const auto pictures = makeClipboardPictureWriters(groupings);
+  std::vector<AnnotationWriter*> writers{rtf.get()};
+  for (const auto& picture : pictures) writers.push_back(picture.get());
+  TeeWriter tee(writers);
+  if (!annotateInto(tee)) return;
+  std::unique_ptr<QMimeData> data = clipboardData(*rtf);
+  for (const auto& picture : pictures) {
+    // A figure too large for a picture goes as Rich Text alone.
+    if (!picture->problem().empty()) continue;
+    const std::unique_ptr<QMimeData> more = clipboardData(*picture);
+    for (const QString& format : more->formats()) data->setData(format, more->data(format));
+  }
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setMimeData(data.release());
+}
 
 void AnnotateCommands::toHtmlClipboard() {
   if (webSafeCheck()) toClipboard(OutputKind::Html);
@@ -118,19 +139,32 @@ void AnnotateCommands::toFile() {
 }
 
 AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path, OutputKind kind) {
+  const auto writer = makeAnyWriter(kind, m_app.options(), m_app.configuration().set);
+  if (!writer) {
+    warn(kFiguresUnavailable);
+    return FileWrite::Stopped;
+  }
   // The annotation streams into the file as it is laid out, so a figure of
   // any size is written in bounded memory, as the command line does.
   AtomicFileWriter file(path);
   if (!file.isOpen()) return FileWrite::Failed;
-  const auto writer = makeAnnotationWriter(kind, m_app.options(), m_app.configuration().set);
   writer->streamTo(&file.stream());
   // A stopped annotation abandons the file: one that was there stays whole.
   if (!annotateInto(*writer)) return FileWrite::Stopped;
+  if (const std::string problem = writer->problem(); !problem.empty()) {
+    warn(problem);
+    return FileWrite::Stopped;
+  }
   QApplication::setOverrideCursor(Qt::WaitCursor);
   writer->drainToStream();
   const WriteResult result = file.commit();
   QApplication::restoreOverrideCursor();
   return result.ok ? FileWrite::Written : FileWrite::Failed;
+}
+
+void AnnotateCommands::warn(std::string_view text) {
+  m_app.prompts().message(m_editor, QStringLiteral("HUESET"), toQString(text), PromptIcon::Exclamation,
+                          PromptButtons::Ok);
 }
 
 }  // namespace hueset::gui

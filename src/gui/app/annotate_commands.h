@@ -65,6 +65,8 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   // Streams the annotation into `path`, which is replaced only once the
   // annotation is complete.
   FileWrite writeFile(const std::string& path, OutputKind kind);
+  // An exclamation box with `text`.
+  void warn(std::string_view text);
 
   HuesetApp& m_app;
   AlignmentEditor* m_editor;

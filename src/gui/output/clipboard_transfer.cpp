@@ -29,6 +29,14 @@ std::unique_ptr<QMimeData> clipboardData(const AnnotationWriter& writer) {
       case ClipboardFormat::PlainText:
         data->setData(QString::fromLatin1(kPlainTextMimeType), bytes(text));
         break;
+      case ClipboardFormat::Pdf:
+      case ClipboardFormat::Svg:
+      case ClipboardFormat::Png: {
+        // The figures are registered under their media types.
+        const std::string_view type = registeredClipboardName(writer.clipboardFormat(i));
+        data->setData(QString::fromLatin1(type.data(), static_cast<qsizetype>(type.size())), bytes(text));
+        break;
+      }
     }
   }
   return data;

@@ -34,6 +34,7 @@ bool OptionsCommand::showOptions(const QFont& editorFont) {
   auto* general = new GeneralPage(setup);
   general->setEditorFont(editorFont);
   sheet.addPage(general, caption(OptionsPage::General));
+  sheet.addPage(new FigurePage(setup), caption(OptionsPage::Figure));
   if (m_memory.remembered() != kNoOptionsPage) sheet.setActivePage(m_memory.remembered());
 
   const int result = m_runner ? m_runner(sheet) : sheet.exec();

@@ -81,5 +81,6 @@ class LayoutOnlyPage final : public OptionsPageWidget {
 using AnnotatePage = LayoutOnlyPage<OptionsPage::Annotate>;
 using ParsingPage = LayoutOnlyPage<OptionsPage::Parsing>;
 using HtmlPage = LayoutOnlyPage<OptionsPage::Html>;
+using FigurePage = LayoutOnlyPage<OptionsPage::Figure>;
 
 }  // namespace hueset::gui

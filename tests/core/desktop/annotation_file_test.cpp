@@ -12,6 +12,9 @@ namespace {
 TEST(AnnotationFile, FilterDecidesTheWriter) {
   EXPECT_EQ(annotationFileTypeForFilter(0), OutputKind::Rtf);
   EXPECT_EQ(annotationFileTypeForFilter(1), OutputKind::Html);
+  EXPECT_EQ(annotationFileTypeForFilter(2), OutputKind::Pdf);
+  EXPECT_EQ(annotationFileTypeForFilter(3), OutputKind::Svg);
+  EXPECT_EQ(annotationFileTypeForFilter(4), OutputKind::Png);
   EXPECT_EQ(kAnnotationFileFilters[0].label, "Rich Text Format File");
   EXPECT_EQ(kAnnotationFileFilters[1].pattern, "*.html");
   EXPECT_EQ(kAnnotationDefaultExtension, "rtf");

@@ -30,10 +30,11 @@ int countKind(const PageLayout& layout, PageItemKind kind) {
 }
 
 TEST(OptionsPages, TabsInOrderWithTheirLayouts) {
+  // The five specified pages, then the figure options' own page.
   const char* captions[] = {"Sequence Annotation", "Data Parsing", "Formatted Output", "HTML",
-                            "General"};
-  const int verbose[] = {168, 164, 163, 170, 165};
-  const int terse[] = {186, 182, 183, 184, 185};
+                            "General", "Figures"};
+  const int verbose[] = {168, 164, 163, 170, 165, 171};
+  const int terse[] = {186, 182, 183, 184, 185, 187};
   for (int i = 0; i < kOptionsPageCount; ++i) {
     const OptionsPage page = optionsPageAt(i);
     EXPECT_EQ(optionsPageIndex(page), i);
@@ -73,6 +74,7 @@ TEST(OptionsPages, EveryExchangedControlIsOnItsPage) {
   using enum OutputControl;
   using enum HtmlControl;
   using enum GeneralControl;
+  using enum FigureControl;
   const std::vector<std::vector<ControlId>> expected = {
       {ConsensusThreshold, IncludeBlanks, IgnoreX, UseElision, MinimumElisionLength,
        ElisionThreshold},
@@ -83,7 +85,9 @@ TEST(OptionsPages, EveryExchangedControlIsOnItsPage) {
        LinkerCharacter, SubstitutedLinkers},
       {EmbeddedStyleSheet, InlineStyles, OfficePalette, WebSafePalette, WebSafeWarning, SampleFont,
        BrowserFontSize},
-      {MruDocuments, MruConfigurations, EditorFont, Verbose, Terse, LargeButtons}};
+      {MruDocuments, MruConfigurations, EditorFont, Verbose, Terse, LargeButtons},
+      {ResidueNumbers, Ruler, RulerInterval, PaperContent, PaperA4, PaperLetter, PaperA3, Landscape,
+       FitWrapToPage, PngResolution, TransparentPng}};
   for (int i = 0; i < kOptionsPageCount; ++i) {
     const std::vector<int> ids = controlIds(buildPageLayout(optionsPageAt(i), true));
     std::multiset<int> wanted;
@@ -185,6 +189,8 @@ int storedValue(const OptionGroups& g, ControlId field, OptionsPage page) {
       return g.annotation.minimumElisionLength;
     case OptionsPage::Output:
       return field == OutputControl::WrapLength ? g.output.wrapLength : g.output.columnWidth;
+    case OptionsPage::Figure:
+      return field == FigureControl::RulerInterval ? g.figure.rulerInterval : g.figure.pngResolution;
     default:
       return field == GeneralControl::MruDocuments ? g.general.mruDocuments
                                                    : g.general.mruConfigurations;
@@ -226,6 +232,12 @@ INSTANTIATE_TEST_SUITE_P(
         EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "999", 999},
         EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "1000",
                  std::nullopt},
+        // The figure page's limits are the stored ranges: nothing is refused
+        // that a profile could hold.
+        EdgeCase{OptionsPage::Figure, FigureControl::RulerInterval, "0", std::nullopt},
+        EdgeCase{OptionsPage::Figure, FigureControl::RulerInterval, "1", 1},
+        EdgeCase{OptionsPage::Figure, FigureControl::PngResolution, "29", std::nullopt},
+        EdgeCase{OptionsPage::Figure, FigureControl::PngResolution, "2400", 2400},
         EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "2", std::nullopt},
         EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "3", 3},
         EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "9999", 9999},
@@ -328,6 +340,12 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
   changed.general.mruConfigurations = 10;
   changed.general.largeToolbarButtons = false;
   changed.general.verboseDialogues = false;
+  changed.figure.residueNumbers = true;
+  changed.figure.rulerInterval = 5;
+  changed.figure.paperSize = 2;
+  changed.figure.fitWrapToPage = true;
+  changed.figure.pngResolution = 600;
+  changed.figure.transparentBackground = true;
   for (const OptionGroups& groups : {OptionGroups{}, changed}) {
     for (int i = 0; i < kOptionsPageCount; ++i) {
       PageControlValues controls(optionsPageAt(i));
@@ -338,6 +356,7 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
       if (i != 2) read.output = groups.output;
       if (i != 3) read.html = groups.html;
       if (i != 4) read.general = groups.general;
+      if (i != 5) read.figure = groups.figure;
       ASSERT_TRUE(exchangeOut(optionsPageAt(i), controls, read).ok) << i;
       EXPECT_EQ(read, groups) << i;
     }
@@ -440,6 +459,7 @@ TEST(OptionsApply, CopiesEveryGroupBackAndSaysWhatTheWindowMustShow) {
   groups.output.linkerCharacter = ' ';
   groups.html.styleMode = 1;
   groups.parse.restrictResidues = 1;
+  groups.figure.ruler = true;
   applied = applyOptionGroups(groups, options);
   EXPECT_TRUE(applied.toolbarSizeChanged);
   EXPECT_TRUE(applied.annotationChanged);

@@ -2,6 +2,7 @@
 // files under tests/data/output.
 #include <gtest/gtest.h>
 
+#include "annotate/tee_writer.h"
 #include "output/html_writer.h"
 #include "output/rtf_writer.h"
 #include "output/style_sheet_writer.h"
@@ -32,6 +33,28 @@ TEST(GoldenOutput, HtmlWithStyleSheetAndBrowserFont) {
   HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{1, true, true});
   testing::writeGlobins(writer);
   expectMatchesGolden(writer.fileText(), "output/globins_two_sets_style_sheet.html");
+}
+
+// Residue numbers and the ruler reach the text writers through the layout:
+// plain text in "Default", the residues' runs as they were.
+TEST(GoldenOutput, HtmlWithResidueNumbersAndRuler) {
+  const GroupingSet groupings = testing::globinGroupings();
+  HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{1, true, true});
+  testing::writeGlobins(writer, LayoutMarks{true, true, 10});
+  expectMatchesGolden(writer.fileText(), "output/globins_two_sets_numbered.html");
+}
+
+// The Rich Text clipboard command feeds its pictures through a tee: the
+// Rich Text (and any writer) must come out exactly as if written alone.
+TEST(GoldenOutput, WritersBehindATeeWriteTheirOwnFiles) {
+  const GroupingSet groupings = testing::globinGroupings();
+  RtfWriter rtf(groupings.fontSize, groupings.fontName);
+  HtmlWriter html(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{0, false, false});
+  TeeWriter tee({&rtf, &html});
+  testing::writeGlobins(tee);
+  expectMatchesGolden(rtf.fileText(), "output/globins_two_sets.rtf");
+  expectMatchesGolden(html.fileText(), "output/globins_two_sets_inline_styles.html");
+  EXPECT_EQ(tee.fileText(), rtf.fileText());
 }
 
 TEST(GoldenOutput, StyleSheetForTheGroupings) {

@@ -115,11 +115,11 @@ AnnotatedAlignment globinAnnotation(const GroupingSet& groupings) {
   return annotated;
 }
 
-void writeGlobins(AnnotationWriter& writer) {
+void writeGlobins(AnnotationWriter& writer, const LayoutMarks& marks) {
   const GroupingSet groupings = globinGroupings();
   for (const ResidueFormat& format : groupings.textFormats()) writer.addFormat(format);
   writer.begin();
-  layOut(globinAnnotation(groupings), 30, 10, writer);
+  layOut(globinAnnotation(groupings), 30, 10, writer, marks);
   writer.end();
 }
 

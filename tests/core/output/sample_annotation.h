@@ -20,7 +20,7 @@ AnnotatedAlignment globinAnnotation(const GroupingSet& groupings);
 
 // Adds the formats, begins, lays the annotation out (wrap 30, groups of 10)
 // and ends.
-void writeGlobins(AnnotationWriter& writer);
+void writeGlobins(AnnotationWriter& writer, const LayoutMarks& marks = {});
 
 // A writer run on hand-made sets: one set per entry of `names`, the residues
 // of every sequence drawn in format `formats[i]` throughout.

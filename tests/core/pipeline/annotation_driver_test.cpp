@@ -246,6 +246,61 @@ TEST(AnnotateDriver, WrapWidthIsCappedAtTheLength) {
   EXPECT_EQ(run(text, o, ui).lines.size(), 3u);
 }
 
+// A text writer on paper that takes 40 characters a line.
+class PagedTextWriter : public TextWriter {
+ public:
+  int pageLineCharacters() const override { return 40; }
+};
+
+TEST(AnnotateDriver, TheWrapFitsThePaperOnlyWhenAskedAndWrapping) {
+  std::string text;
+  for (const char* n : {">a", ">b"}) text += std::string(n) + "\n" + std::string(45, 'A') + "\n";
+  struct Case {
+    const char* what;
+    bool wrapOutput;
+    bool fit;
+    std::size_t longest;
+  };
+  // The name column is 14 wide, then two blanks before the residues.
+  const Case cases[] = {
+      {"fitted: the widest wrap whose lines take the paper's 40 characters", true, true, 40},
+      {"not asked: the stored wrap length (60, capped at 45)", true, false, 61},
+      {"wrapping off stays off", false, true, 61},
+  };
+  for (const Case& c : cases) {
+    Options o = plainOptions();
+    o.output.wrapOutput = c.wrapOutput;
+    o.figure.fitWrapToPage = c.fit;
+    ScriptedInteraction ui;
+    PagedTextWriter writer;
+    RememberedSets remembered;
+    ASSERT_TRUE(annotate(text, o, builtinDefault(BuiltinDefault::Colour), writer, ui, remembered));
+    std::istringstream in(writer.text);
+    std::size_t longest = 0;
+    for (std::string line; std::getline(in, line);) longest = std::max(longest, line.size());
+    EXPECT_EQ(longest, c.longest) << c.what;
+  }
+}
+
+TEST(AnnotateDriver, ResidueNumbersCountWhatElisionCut) {
+  // Ten columns where four of five sequences have gaps are cut to "(10)".
+  std::string text = ">a\nAAAAACCCCCCCCCCAAAAA\n";
+  for (const char* n : {">b", ">c", ">d", ">e"}) text += std::string(n) + "\nAAAAA----------AAAAA\n";
+  Options o = plainOptions();
+  o.annotation.useElision = true;
+  o.figure.residueNumbers = true;
+  o.figure.ruler = true;
+  o.figure.rulerInterval = 5;
+  ScriptedInteraction ui;
+  const Outcome r = run(text, o, ui);
+  ASSERT_TRUE(r.ok);
+  ASSERT_GE(r.lines.size(), 4u);
+  // The ruler numbers the columns as read: 5 before the cut, 20 after it.
+  EXPECT_EQ(r.lines[0], "                      5       20");
+  EXPECT_EQ(r.lines[2], ">a              1 AAAAA(10)AAAAA 20");
+  EXPECT_EQ(r.lines[3], ">b              1 AAAAA----AAAAA 10");
+}
+
 TEST(AnnotateDriver, ThresholdLabelFollowsTheOption) {
   Options o = plainOptions();
   o.annotation.consensusThreshold = 755;

@@ -42,7 +42,8 @@ TEST(OptionsFile, ValuesAreWrittenVerbatim) {
   o.general.mruDocuments = 0;  // general options are not in the file
   const std::string text = optionsFileText(o);
   const auto lines = linesOf(text);
-  ASSERT_EQ(lines.size(), 31u);
+  // The specified 31 lines, then the figure options.
+  ASSERT_EQ(lines.size(), 39u);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
   for (const std::string& line : lines) EXPECT_EQ(line.find('\n'), std::string::npos) << line;
   EXPECT_EQ(lines[6], "Consensus Threshold=505");

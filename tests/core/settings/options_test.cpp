@@ -214,10 +214,12 @@ TEST(Options, FirstRunWritesAllSectionsPathsAndTheOptionsFile) {
     EXPECT_NE(std::find(sections.begin(), sections.end(), name), sections.end()) << name;
   }
   // Nothing to remember yet: the recent lists leave no sections behind.
-  EXPECT_EQ(sections.size(), 5u);
-  // Groups go out in the order HTML, Output, Parse, General, Annotation.
+  EXPECT_EQ(sections.size(), 6u);
+  // Groups go out in the order HTML, Output, Parse, General, Annotation; the
+  // figure options, which are not the specified ones, in a section after them.
   EXPECT_EQ(sections, (std::vector<std::string>{"HTML Settings", "Output Settings", "Parse Settings",
-                                                "General Settings", "Annotation Settings"}));
+                                                "General Settings", "Annotation Settings", "Figure"}));
+  EXPECT_EQ(reread.keyNames("Figure").size(), 8u);
   EXPECT_EQ(reread.keyNames("HTML Settings").size(), 5u);
   EXPECT_EQ(reread.keyNames("Annotation Settings").size(), 6u);
   EXPECT_EQ(reread.keyNames("Parse Settings").size(), 8u);

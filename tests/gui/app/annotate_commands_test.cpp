@@ -10,6 +10,7 @@
 
 #include "app_fixture.h"
 #include "desktop/command_ids.h"
+#include "figure/any_writer.h"
 #include "groupings/configuration_file.h"
 #include "gui/app/alignment_document.h"
 #include "gui/app/alignment_editor.h"
@@ -85,6 +86,9 @@ TEST_F(AnnotateCommandsTest, PastedAlignmentGoesToTheClipboardAsTheRtfWriterMake
   EXPECT_EQ(clipboard()->data(QStringLiteral("text/rtf")), bytes(expected.clipboardText(0)));
   EXPECT_EQ(clipboard()->data(QStringLiteral("text/richtext")), bytes(expected.clipboardText(0)));
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
+  // Beside it, the same figure as pictures for drawing programs and slides.
+  EXPECT_EQ(clipboard()->data(QStringLiteral("image/png")).startsWith("\x89PNG"), figuresAvailable());
+  EXPECT_EQ(clipboard()->data(QStringLiteral("image/svg+xml")).startsWith("<?xml"), figuresAvailable());
 }
 
 TEST_F(AnnotateCommandsTest, HtmlGoesToTheClipboardAsPageAndDescribedText) {

@@ -102,7 +102,7 @@ class OptionsDialogTest : public ::testing::Test {
   QString title;
 };
 
-TEST_F(OptionsDialogTest, ShowsTheFivePagesInOrder) {
+TEST_F(OptionsDialogTest, ShowsThePagesInOrder) {
   QWidget* focus = nullptr;
   QWidget* consensus = nullptr;
   run([&](OptionsDialog& sheet) {
@@ -112,7 +112,7 @@ TEST_F(OptionsDialogTest, ShowsTheFivePagesInOrder) {
   EXPECT_EQ(focus, consensus);  // ready for typing
   EXPECT_EQ(title, QStringLiteral("Options"));
   EXPECT_EQ(captions, (QStringList{"Sequence Annotation", "Data Parsing", "Formatted Output",
-                                   "HTML", "General"}));
+                                   "HTML", "General", "Figures"}));
   EXPECT_EQ(opened, 0);
   EXPECT_FALSE(appliedFont);  // cancelled
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <vector>
+
+#include "annotate/annotation_writer.h"
+
+namespace hueset {
+
+// Hands one annotation to several writers at once, so a command that wants
+// the same figure in more than one form runs the annotation (and asks its
+// questions) once. Each writer gets the formats, runs, line, set and block
+// ends it would have got from the layout itself, so its output is the same
+// byte for byte. The writers must outlive the tee; the tee's own texts are
+// those of the first writer.
+class TeeWriter : public AnnotationWriter {
+ public:
+  explicit TeeWriter(std::vector<AnnotationWriter*> writers);
+
+  void newLine() override;
+  void setSeparator() override;
+  void blockEnd() override;
+  int clipboardFormatCount() const override { return m_writers.front()->clipboardFormatCount(); }
+  std::string clipboardText(int index) const override {
+    return m_writers.front()->clipboardText(index);
+  }
+  std::string fileText() const override { return m_writers.front()->fileText(); }
+  ClipboardFormat clipboardFormat(int index) const override {
+    return m_writers.front()->clipboardFormat(index);
+  }
+  // The first writer's page decides the wrap.
+  int pageLineCharacters() const override { return m_writers.front()->pageLineCharacters(); }
+
+ protected:
+  void flushRun() override;
+  void beginDocument() override;
+  void endDocument() override;
+
+ private:
+  std::vector<AnnotationWriter*> m_writers;
+};
+
+}  // namespace hueset

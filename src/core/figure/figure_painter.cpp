@@ -1,0 +1,260 @@
+#include "figure/figure_painter.h"
+
+#include <cairo-pdf.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace hueset {
+namespace {
+
+void setColour(cairo_t* cr, Colour colour) {
+  cairo_set_source_rgb(cr, redOf(colour) / 255.0, greenOf(colour) / 255.0, blueOf(colour) / 255.0);
+}
+
+cairo_status_t appendToString(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+std::uint32_t crc32(const unsigned char* data, std::size_t size) {
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (std::size_t i = 0; i < size; ++i) {
+    crc ^= data[i];
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+void appendBigEndian(std::string& out, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8)
+    out.push_back(static_cast<char>((value >> shift) & 0xFFu));
+}
+
+// cairo records no resolution; a pHYs chunk right after the header does.
+std::string withResolution(const std::string& png, int dpi) {
+  constexpr std::size_t kAfterHeader = 8 + 4 + 4 + 13 + 4;  // signature, IHDR chunk
+  if (png.size() < kAfterHeader) return png;
+  const auto perMetre = static_cast<std::uint32_t>(std::lround(dpi / 0.0254));
+  std::string chunk = "pHYs";
+  appendBigEndian(chunk, perMetre);
+  appendBigEndian(chunk, perMetre);
+  chunk.push_back('\1');  // the unit is the metre
+  std::string out = png.substr(0, kAfterHeader);
+  appendBigEndian(out, 9);
+  out += chunk;
+  appendBigEndian(out, crc32(reinterpret_cast<const unsigned char*>(chunk.data()), chunk.size()));
+  out.append(png, kAfterHeader, std::string::npos);
+  return out;
+}
+
+}  // namespace
+
+void appendLatin1AsUtf8(std::string& out, unsigned char byte) {
+  if (byte < 0x80) {
+    out.push_back(static_cast<char>(byte));
+  } else {
+    out.push_back(static_cast<char>(0xC0 | (byte >> 6)));
+    out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+  }
+}
+
+FigurePainter::FigurePainter(const FigureFont& font, const FigureMetrics& metrics,
+                             std::vector<ResidueFormat> styles)
+    : m_metrics(metrics), m_styles(std::move(styles)) {
+  if (m_styles.empty()) m_styles.push_back(ResidueFormat{0, 0xFFFFFF, false, false});
+  cairo_matrix_t scale;
+  cairo_matrix_t identity;
+  cairo_matrix_init_scale(&scale, metrics.fontSize, metrics.fontSize);
+  cairo_matrix_init_identity(&identity);
+  CairoFontOptions options(cairo_font_options_create());
+  cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
+  for (std::size_t f = 0; f < m_faces.size(); ++f) {
+    Face& face = m_faces[f];
+    face.font.reset(
+        cairo_scaled_font_create(font.faces[f].get(), &scale, &identity, options.get()));
+    // The glyph of every byte, looked up once instead of for every run.
+    for (int byte = 0x21; byte < 0x100; ++byte) {
+      if (drawsNothing(static_cast<unsigned char>(byte))) continue;
+      std::string utf8;
+      appendLatin1AsUtf8(utf8, static_cast<unsigned char>(byte));
+      cairo_glyph_t* glyphs = nullptr;
+      int count = 0;
+      if (cairo_scaled_font_text_to_glyphs(face.font.get(), 0, 0, utf8.data(),
+                                           static_cast<int>(utf8.size()), &glyphs, &count, nullptr,
+                                           nullptr, nullptr) == CAIRO_STATUS_SUCCESS &&
+          count > 0) {
+        face.glyphs[static_cast<std::size_t>(byte)] = glyphs[0].index;
+      }
+      cairo_glyph_free(glyphs);
+    }
+  }
+}
+
+// One call per style and page: every call costs cairo a text object and a
+// colour in the PDF, far more than its glyphs do, and each glyph carries its
+// own position anyway. A reader finds the text by position, line by line.
+void FigurePainter::drawText(cairo_t* cr, const FigurePage& page) const {
+  struct Batch {
+    int style = 0;
+    std::vector<cairo_glyph_t> glyphs;
+    std::vector<cairo_text_cluster_t> clusters;
+    std::string utf8;
+  };
+  std::vector<Batch> batches;
+  for (const FigureLine& line : page.lines) {
+    const double left = page.margin;
+    const double baseline = page.margin + line.top + m_metrics.ascent;
+    for (const FigureRun& run : line.runs) {
+      const int style = static_cast<std::size_t>(run.style) < m_styles.size() ? run.style : 0;
+      auto batch = std::find_if(batches.begin(), batches.end(),
+                                [style](const Batch& b) { return b.style == style; });
+      if (batch == batches.end()) batch = batches.insert(batches.end(), Batch{style, {}, {}, {}});
+      const ResidueFormat& format = m_styles[static_cast<std::size_t>(style)];
+      const Face& face = m_faces[FigureFont::faceIndex(format.bold, format.italic)];
+      for (std::size_t k = 0; k < run.text.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(run.text[k]);
+        if (drawsNothing(byte)) continue;
+        const std::size_t before = batch->utf8.size();
+        appendLatin1AsUtf8(batch->utf8, byte);
+        batch->glyphs.push_back({face.glyphs[byte],
+                                 left + static_cast<double>(run.column + k) * m_metrics.cellWidth,
+                                 baseline});
+        batch->clusters.push_back({static_cast<int>(batch->utf8.size() - before), 1});
+      }
+    }
+  }
+  for (const Batch& batch : batches) {
+    if (batch.glyphs.empty()) continue;
+    const ResidueFormat& format = m_styles[static_cast<std::size_t>(batch.style)];
+    setColour(cr, format.textColour);
+    cairo_set_scaled_font(cr,
+                          m_faces[FigureFont::faceIndex(format.bold, format.italic)].font.get());
+    cairo_show_text_glyphs(cr, batch.utf8.data(), static_cast<int>(batch.utf8.size()),
+                           batch.glyphs.data(), static_cast<int>(batch.glyphs.size()),
+                           batch.clusters.data(), static_cast<int>(batch.clusters.size()),
+                           static_cast<cairo_text_cluster_flags_t>(0));
+  }
+}
+
+std::vector<FigureRect> backgroundRects(const FigurePage& page,
+                                        const std::vector<ResidueFormat>& styles,
+                                        const FigureMetrics& metrics) {
+  const Colour ground = styles.empty() ? 0xFFFFFFu : styles.front().backColour;
+  auto backOf = [&styles, ground](int style) {
+    return static_cast<std::size_t>(style) < styles.size()
+               ? styles[static_cast<std::size_t>(style)].backColour
+               : ground;
+  };
+  struct Span {
+    std::size_t first;  // cells [first, end)
+    std::size_t end;
+    Colour colour;
+    std::size_t rect;  // its rectangle in `rects`
+  };
+  std::vector<FigureRect> rects;
+  std::vector<Span> above;  // the spans of the line above, when it touches this one
+  double aboveBottom = -1;
+  for (const FigureLine& line : page.lines) {
+    std::vector<Span> spans;
+    for (const FigureRun& run : line.runs) {
+      const Colour colour = backOf(run.style);
+      if (colour == ground || run.text.empty()) continue;
+      const std::size_t end = run.column + run.text.size();
+      if (!spans.empty() && spans.back().end == run.column && spans.back().colour == colour) {
+        spans.back().end = end;
+      } else {
+        spans.push_back({run.column, end, colour, 0});
+      }
+    }
+    const double top = page.margin + line.top;
+    const bool touches = std::abs(top - aboveBottom) < 1e-6;
+    std::size_t a = 0;
+    for (Span& span : spans) {
+      // Both lists run left to right: walk them together.
+      while (touches && a < above.size() && above[a].first < span.first) ++a;
+      if (touches && a < above.size() && above[a].first == span.first && above[a].end == span.end &&
+          above[a].colour == span.colour) {
+        span.rect = above[a].rect;
+        rects[span.rect].height += metrics.lineHeight;
+      } else {
+        span.rect = rects.size();
+        rects.push_back({page.margin + static_cast<double>(span.first) * metrics.cellWidth, top,
+                         static_cast<double>(span.end - span.first) * metrics.cellWidth,
+                         metrics.lineHeight, span.colour});
+      }
+    }
+    above = std::move(spans);
+    aboveBottom = top + metrics.lineHeight;
+  }
+  std::stable_sort(rects.begin(), rects.end(),
+                   [](const FigureRect& l, const FigureRect& r) { return l.colour < r.colour; });
+  return rects;
+}
+
+void FigurePainter::drawPage(cairo_t* cr, const FigurePage& page, bool paintGround) const {
+  if (paintGround) {
+    setColour(cr, m_styles.front().backColour);
+    cairo_rectangle(cr, 0, 0, page.width, page.height);
+    cairo_fill(cr);
+  }
+  // Backgrounds first, one fill per colour; rectangles never overlap, so
+  // text drawn after them is never covered.
+  const std::vector<FigureRect> rects = backgroundRects(page, m_styles, m_metrics);
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    if (i == 0 || rects[i].colour != rects[i - 1].colour) setColour(cr, rects[i].colour);
+    cairo_rectangle(cr, rects[i].x, rects[i].y, rects[i].width, rects[i].height);
+    if (i + 1 == rects.size() || rects[i + 1].colour != rects[i].colour) cairo_fill(cr);
+  }
+  drawText(cr, page);
+}
+
+PdfDocument::PdfDocument(std::string& out, const std::string& subject)
+    : m_surface(cairo_pdf_surface_create_for_stream(appendToString, &out, 1, 1)) {
+  cairo_pdf_surface_set_metadata(m_surface.get(), CAIRO_PDF_METADATA_CREATOR, "Hueset");
+  cairo_pdf_surface_set_metadata(m_surface.get(), CAIRO_PDF_METADATA_SUBJECT, subject.c_str());
+}
+
+void PdfDocument::addPage(const FigurePage& page, const FigurePainter& painter) {
+  cairo_pdf_surface_set_size(m_surface.get(), page.width, page.height);
+  if (!m_context) m_context.reset(cairo_create(m_surface.get()));
+  painter.drawPage(m_context.get(), page, true);
+  cairo_show_page(m_context.get());
+}
+
+std::string PdfDocument::finish() {
+  m_context.reset();
+  cairo_surface_finish(m_surface.get());
+  const cairo_status_t status = cairo_surface_status(m_surface.get());
+  return status == CAIRO_STATUS_SUCCESS ? std::string() : cairo_status_to_string(status);
+}
+
+std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool paintGround,
+                      int dpi, std::string& out) {
+  const double width = std::ceil(page.width);
+  const double height = std::ceil(page.height);
+  if (width > kLargestPngSide || height > kLargestPngSide || width * height > kLargestPngArea) {
+    return "the picture would be " + std::to_string(static_cast<long long>(width)) + " x " +
+           std::to_string(static_cast<long long>(height)) +
+           " pixels, more than a PNG is made for; lower the resolution or write a PDF or SVG";
+  }
+  CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width),
+                                                  static_cast<int>(height)));
+  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
+    return cairo_status_to_string(cairo_surface_status(surface.get()));
+  }
+  {
+    CairoContext cr(cairo_create(surface.get()));
+    painter.drawPage(cr.get(), page, paintGround);
+  }
+  cairo_surface_flush(surface.get());
+  std::string png;
+  const cairo_status_t status =
+      cairo_surface_write_to_png_stream(surface.get(), appendToString, &png);
+  if (status != CAIRO_STATUS_SUCCESS) return cairo_status_to_string(status);
+  out += withResolution(png, dpi);
+  return {};
+}
+
+}  // namespace hueset

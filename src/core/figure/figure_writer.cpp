@@ -1,0 +1,239 @@
+#include "figure/figure_writer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "figure/figure_painter.h"
+#include "figure/svg_figure.h"
+
+namespace hueset {
+
+PaperSize paperSize(FigurePaper paper, bool landscape) {
+  PaperSize size;
+  switch (paper) {
+    case FigurePaper::A4:
+      size = {595.28, 841.89};
+      break;
+    case FigurePaper::Letter:
+      size = {612, 792};
+      break;
+    case FigurePaper::A3:
+      size = {841.89, 1190.55};
+      break;
+    case FigurePaper::Content:
+      return size;
+  }
+  if (landscape) std::swap(size.width, size.height);
+  return size;
+}
+
+FigureSettings figureSettings(const FigureOptions& options) {
+  FigureSettings settings;
+  settings.paper = static_cast<FigurePaper>(std::clamp(options.paperSize, 0, 3));
+  settings.landscape = options.landscape;
+  settings.dpi = options.pngResolution;
+  settings.transparentBackground = options.transparentBackground;
+  return settings;
+}
+
+FigureWriter::FigureWriter(FigureForm form, std::int32_t fontSize, std::string fontName,
+                           FigureSettings settings)
+    : AnnotationWriter(fontSize, fontName),
+      m_form(form),
+      m_settings(settings),
+      m_font(findFigureFont(fontName)) {
+  if (m_form == FigureForm::Png) m_unitsPerPoint = std::max(m_settings.dpi, 1) / 72.0;
+  const double points = std::max(fontSize, 10) / 10.0;
+  m_metrics = measureFigureFont(m_font, points * m_unitsPerPoint);
+  if (m_form == FigureForm::Png) {
+    // Whole pixels, so neighbouring backgrounds meet without a seam.
+    m_metrics.cellWidth = std::max(1.0, std::round(m_metrics.cellWidth));
+    m_metrics.lineHeight = std::max(1.0, std::round(m_metrics.lineHeight));
+    m_metrics.ascent = std::round(m_metrics.ascent);
+  }
+}
+
+FigureWriter::~FigureWriter() = default;
+
+std::string FigureWriter::clipboardText(int) const { return output(); }
+
+ClipboardFormat FigureWriter::clipboardFormat(int) const {
+  switch (m_form) {
+    case FigureForm::Pdf:
+      return ClipboardFormat::Pdf;
+    case FigureForm::Svg:
+      return ClipboardFormat::Svg;
+    case FigureForm::Png:
+      break;
+  }
+  return ClipboardFormat::Png;
+}
+
+double FigureWriter::margin() const {
+  const double margin =
+      (m_settings.paper == FigurePaper::Content ? kContentMargin : kPaperMargin) * m_unitsPerPoint;
+  // Whole pixels keep every cell on the pixel grid.
+  return m_form == FigureForm::Png ? std::round(margin) : margin;
+}
+
+int FigureWriter::pageLineCharacters() const {
+  if (m_settings.paper == FigurePaper::Content) return 0;
+  const double width = paperSize(m_settings.paper, m_settings.landscape).width * m_unitsPerPoint;
+  return std::max(1, static_cast<int>((width - 2 * margin()) / m_metrics.cellWidth));
+}
+
+double FigureWriter::pageContentLimit() const {
+  if (m_form != FigureForm::Pdf) return std::numeric_limits<double>::infinity();
+  const double height = m_settings.paper == FigurePaper::Content
+                            ? kTallestPdfPage
+                            : paperSize(m_settings.paper, m_settings.landscape).height;
+  return height * m_unitsPerPoint - 2 * margin();
+}
+
+void FigureWriter::fail(std::string why) {
+  if (m_problem.empty()) m_problem = std::move(why);
+}
+
+void FigureWriter::beginDocument() {
+  // A document left unfinished would write its end into the new output.
+  m_pdf.reset();
+  output().clear();
+  m_line = {};
+  m_pending.clear();
+  m_pendingGaps.clear();
+  m_page = {};
+  m_cursor = 0;
+  m_blockGap = false;
+  m_pagesWritten = 0;
+  m_cells = 0;
+  m_problem.clear();
+  if (m_form == FigureForm::Pdf) {
+    std::string subject = "Font: " + m_font.family;
+    if (m_font.substituted()) subject += " (in place of " + m_font.requested + ")";
+    m_pdf = std::make_unique<PdfDocument>(output(), subject);
+  }
+}
+
+bool FigureWriter::overLimit() const {
+  return m_settings.cellLimit != 0 && m_cells > m_settings.cellLimit;
+}
+
+void FigureWriter::flushRun() {
+  if (lineBuffer().empty()) return;
+  m_cells += lineBuffer().size();
+  if (overLimit()) return;
+  m_line.runs.push_back(FigureRun{styleOf(currentFormat()), m_line.cells, lineBuffer()});
+  m_line.cells += lineBuffer().size();
+}
+
+void FigureWriter::endLine(double gapAfter) {
+  flushRun();
+  lineBuffer().clear();
+  if (overLimit()) {
+    m_line = {};
+    return;
+  }
+  m_pending.push_back(std::move(m_line));
+  m_pendingGaps.push_back(gapAfter);
+  m_line = {};
+}
+
+void FigureWriter::newLine() { endLine(0); }
+
+// As in Rich Text: half a line between two sets.
+void FigureWriter::setSeparator() { endLine(m_metrics.lineHeight / 2); }
+
+void FigureWriter::blockEnd() {
+  placePending();
+  m_blockGap = true;
+}
+
+void FigureWriter::placePending() {
+  if (m_pending.empty()) return;
+  const double lineHeight = m_metrics.lineHeight;
+  double height = 0;
+  for (std::size_t i = 0; i < m_pending.size(); ++i) {
+    height += lineHeight + (i + 1 < m_pending.size() ? m_pendingGaps[i] : 0);
+  }
+  const double limit = pageContentLimit();
+  // Two blank lines between blocks, as the text forms have, but none at the
+  // top of a page.
+  double gap = m_blockGap ? 2 * lineHeight : 0;
+  if (!m_page.lines.empty() && m_cursor + gap + height > limit) finishPage();
+  if (m_page.lines.empty()) gap = 0;
+  m_cursor += gap;
+  for (std::size_t i = 0; i < m_pending.size(); ++i) {
+    // A block taller than a page is split between its lines.
+    if (!m_page.lines.empty() && m_cursor + lineHeight > limit) finishPage();
+    m_pending[i].top = m_cursor;
+    m_page.lines.push_back(std::move(m_pending[i]));
+    m_cursor += lineHeight + m_pendingGaps[i];
+  }
+  m_pending.clear();
+  m_pendingGaps.clear();
+  m_blockGap = false;
+}
+
+void FigureWriter::finishPage() {
+  const double margin = this->margin();
+  m_page.margin = margin;
+  std::size_t widest = 0;
+  for (const FigureLine& line : m_page.lines) widest = std::max(widest, line.cells);
+  const double contentWidth = static_cast<double>(widest) * m_metrics.cellWidth + 2 * margin;
+  const double contentHeight = m_cursor + 2 * margin;
+  if (m_settings.paper == FigurePaper::Content) {
+    m_page.width = contentWidth;
+    m_page.height = contentHeight;
+  } else {
+    const PaperSize paper = paperSize(m_settings.paper, m_settings.landscape);
+    m_page.width = paper.width * m_unitsPerPoint;
+    m_page.height = paper.height * m_unitsPerPoint;
+    // One picture holds everything: it grows below the paper when it must.
+    if (m_form != FigureForm::Pdf) m_page.height = std::max(m_page.height, contentHeight);
+  }
+  if (m_form == FigureForm::Png) {
+    m_page.width = std::ceil(m_page.width);
+    m_page.height = std::ceil(m_page.height);
+  }
+
+  const FigurePainter painter(m_font, m_metrics, styles());
+  switch (m_form) {
+    case FigureForm::Pdf:
+      m_pdf->addPage(m_page, painter);
+      break;
+    case FigureForm::Svg:
+      output() += svgFigure(m_page, styles(), m_font, m_metrics);
+      break;
+    case FigureForm::Png: {
+      std::string why =
+          renderPng(m_page, painter, !m_settings.transparentBackground, m_settings.dpi, output());
+      if (!why.empty()) fail(std::move(why));
+      break;
+    }
+  }
+  ++m_pagesWritten;
+  m_page = {};
+  m_cursor = 0;
+  drainIfLarge();
+}
+
+void FigureWriter::endDocument() {
+  if (overLimit()) {
+    fail("the figure has more than " + std::to_string(m_settings.cellLimit) + " cells");
+    m_pdf.reset();
+    output().clear();
+    return;
+  }
+  if (!m_line.runs.empty()) endLine(0);
+  placePending();
+  if (!m_page.lines.empty() || m_pagesWritten == 0) finishPage();
+  if (m_pdf) {
+    std::string why = m_pdf->finish();
+    if (!why.empty()) fail("the PDF could not be made: " + why);
+    m_pdf.reset();
+  }
+}
+
+}  // namespace hueset

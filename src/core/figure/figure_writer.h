@@ -1,0 +1,95 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "annotate/annotation_writer.h"
+#include "figure/figure_font.h"
+#include "figure/figure_page.h"
+#include "settings/options.h"
+
+namespace hueset {
+
+enum class FigureForm { Pdf, Svg, Png };
+
+struct FigureSettings {
+  FigurePaper paper = FigurePaper::Content;
+  bool landscape = false;
+  int dpi = 300;                       // PNG only
+  bool transparentBackground = false;  // PNG only
+  // A figure of more cells than this is not made (a problem says so), and
+  // its lines are not kept; 0 is no limit. For pictures made on the side.
+  std::size_t cellLimit = 0;
+};
+
+FigureSettings figureSettings(const FigureOptions& options);
+
+class PdfDocument;
+
+// The writer of print-ready figures. The layout's lines become a grid of
+// cells in the groupings' font: backgrounds are filled rectangles exactly on
+// the grid, a whole number of cells wide and lines high, so coloured columns
+// form unbroken bands; text stays text, each glyph placed in its cell.
+//
+// Lines are gathered block by block; a block goes on the current page when
+// it fits, else on a new page (a block taller than a page is split between
+// lines). A PDF page is written out as soon as it is full, so any alignment
+// is drawn in bounded memory. SVG and PNG are single pictures and are made
+// at the end. On paper, a figure has the paper's size and margins; without,
+// it is as large as its content plus a thin margin.
+class FigureWriter : public AnnotationWriter {
+ public:
+  FigureWriter(FigureForm form, std::int32_t fontSize, std::string fontName,
+               FigureSettings settings);
+  ~FigureWriter() override;
+
+  void newLine() override;
+  void setSeparator() override;
+  void blockEnd() override;
+  int clipboardFormatCount() const override { return 1; }
+  std::string clipboardText(int index) const override;
+  std::string fileText() const override { return output(); }
+  ClipboardFormat clipboardFormat(int index) const override;
+  int pageLineCharacters() const override;
+  std::string problem() const override { return m_problem; }
+
+  // The font drawn with, which may stand in for the groupings' font.
+  const FigureFont& font() const { return m_font; }
+  const FigureMetrics& metrics() const { return m_metrics; }
+  // The space around the content, in the writer's units (pixels for PNG).
+  double margin() const;
+
+ protected:
+  void flushRun() override;
+  void beginDocument() override;
+  void endDocument() override;
+
+ private:
+  void endLine(double gapAfter);
+  void placePending();
+  void finishPage();
+  double pageContentLimit() const;
+  bool overLimit() const;
+  void fail(std::string why);
+
+  FigureForm m_form;
+  FigureSettings m_settings;
+  FigureFont m_font;
+  double m_unitsPerPoint = 1;  // PNG draws in pixels
+  FigureMetrics m_metrics;
+
+  FigureLine m_line;                  // the line being filled
+  std::vector<FigureLine> m_pending;  // the block being gathered
+  std::vector<double> m_pendingGaps;  // extra space after each pending line
+  FigurePage m_page;                  // the page being filled
+  double m_cursor = 0;                // used height of the page
+  bool m_blockGap = false;            // a block ended: leave two lines before the next
+  int m_pagesWritten = 0;
+  std::size_t m_cells = 0;
+  std::unique_ptr<PdfDocument> m_pdf;
+  std::string m_problem;
+};
+
+}  // namespace hueset

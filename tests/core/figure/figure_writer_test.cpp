@@ -1,0 +1,324 @@
+#include "figure/figure_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+
+#include "annotate/layout.h"
+#include "figure/any_writer.h"
+#include "groupings/builtin_defaults.h"
+#include "input/format_guess.h"
+#include "input/read_alignment.h"
+#include "pipeline/annotation_driver.h"
+#include "support/scripted_sink.h"
+#include "support/test_files.h"
+
+namespace hueset {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandResult {
+  int status = -1;
+  std::string output;
+};
+
+// Runs a shell command and takes its standard output. A missing tool fails
+// the test through its exit status: these checks are never skipped.
+CommandResult run(const std::string& command) {
+  CommandResult result;
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen((command + " 2>&1").c_str(), "r"), pclose);
+  if (!pipe) return result;
+  std::array<char, 4096> buffer{};
+  std::size_t n = 0;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
+    result.output.append(buffer.data(), n);
+  const int status = pclose(pipe.release());
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+class NoQuestions : public AnnotationInteraction {
+ public:
+  ParseMessageSink& messageSink() override { return m_sink; }
+  std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override { return guess; }
+  bool acceptInvalidCharacters(const std::vector<CharacterProblem>&) override { return true; }
+  std::optional<std::vector<int>> chooseSets(const std::vector<std::string>&, bool,
+                                             const std::vector<int>& starting) override {
+    return starting;
+  }
+
+ private:
+  testing::ScriptedSink m_sink;
+};
+
+std::string exampleText(const std::string& name) {
+  return testing::readFile(std::string(HUESET_SOURCE_DIR) + "/examples/" + name);
+}
+
+std::vector<std::string> sequenceNames(const std::string& text) {
+  testing::ScriptedSink sink;
+  Alignment alignment;
+  readAlignment(text, guessFormat(text), sink, alignment, ReadSettings{});
+  return alignment.names;
+}
+
+// The whole pipeline into a figure of `kind`; the file's bytes.
+std::string annotated(const std::string& text, OutputKind kind, const Options& options) {
+  const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
+  auto writer = makeAnyWriter(kind, options, groupings);
+  NoQuestions interaction;
+  RememberedSets remembered;
+  EXPECT_TRUE(annotate(text, options, groupings, *writer, interaction, remembered));
+  EXPECT_EQ(writer->problem(), "");
+  return writer->fileText();
+}
+
+Options numberedOptions() {
+  Options options;
+  options.figure.residueNumbers = true;
+  options.figure.ruler = true;
+  return options;
+}
+
+class FigureFiles : public ::testing::Test {
+ protected:
+  void SetUp() override { m_dir = testing::makeTempDir("figures"); }
+  void TearDown() override { fs::remove_all(m_dir); }
+  std::string save(const std::string& name, const std::string& bytes) {
+    const std::string path = (fs::path(m_dir) / name).string();
+    testing::writeFile(path, bytes);
+    return path;
+  }
+  std::string m_dir;
+};
+
+TEST_F(FigureFiles, ExampleAlignmentsPassTheToolsAJournalUses) {
+  // A gap-rich family with Pfam suffixes, a large colourful one, and one
+  // with a prediction row.
+  for (const char* example : {"fn3.aln", "globins45.aln", "globins4-dsc.msf"}) {
+    SCOPED_TRACE(example);
+    const std::string text = exampleText(example);
+    ASSERT_FALSE(text.empty());
+    const std::string pdf = save("figure.pdf", annotated(text, OutputKind::Pdf, numberedOptions()));
+    const std::string svg = save("figure.svg", annotated(text, OutputKind::Svg, numberedOptions()));
+
+    const CommandResult check = run("qpdf --check " + pdf);
+    EXPECT_EQ(check.status, 0) << check.output;
+    const CommandResult words = run("pdftotext " + pdf + " -");
+    ASSERT_EQ(words.status, 0) << words.output;
+    for (const std::string& name : sequenceNames(text)) {
+      EXPECT_NE(words.output.find(name), std::string::npos) << "pdftotext lost " << name;
+    }
+    // Every font listed (after the two heading lines) is embedded.
+    const CommandResult fonts = run("pdffonts " + pdf);
+    ASSERT_EQ(fonts.status, 0) << fonts.output;
+    std::istringstream lines(fonts.output);
+    std::string line;
+    int listed = 0;
+    for (int n = 0; std::getline(lines, line); ++n) {
+      if (n < 2) continue;
+      ++listed;
+      EXPECT_NE(line.find(" yes "), std::string::npos) << "not embedded: " << line;
+    }
+    EXPECT_GT(listed, 0);
+    const CommandResult xml = run("xmllint --noout " + svg);
+    EXPECT_EQ(xml.status, 0) << xml.output;
+    // Text stays text in the SVG too: every name starts a <tspan>.
+    const std::string svgText = testing::readFile(svg);
+    for (const std::string& name : sequenceNames(text)) {
+      EXPECT_NE(svgText.find(">" + name), std::string::npos) << "no <text> for " << name;
+    }
+  }
+}
+
+TEST_F(FigureFiles, ThePdfNamesTheFontItEmbedded) {
+  const std::string pdf =
+      save("figure.pdf", annotated(exampleText("globins4.msf"), OutputKind::Pdf, Options{}));
+  const CommandResult info = run("pdfinfo " + pdf);
+  // The colour groupings ask for Courier New, which Debian does not have.
+  EXPECT_NE(info.output.find("Subject:         Font: Liberation Mono (in place of Courier New)"),
+            std::string::npos)
+      << info.output;
+  EXPECT_NE(run("pdffonts " + pdf).output.find("LiberationMono"), std::string::npos);
+}
+
+struct PaperCase {
+  const char* what;
+  const char* example;
+  int paper;
+  bool landscape;
+  int pages;
+  const char* size;  // pdfinfo's words for every page
+};
+
+TEST_F(FigureFiles, PdfPagesFollowThePaper) {
+  // At the colour groupings' 9 points a line is about 10.2 points high:
+  // globins45 is three blocks of 46 lines, fn3 two blocks of 99.
+  const PaperCase cases[] = {
+      {"without paper, one page as large as the content", "globins45.aln", 0, false, 1, " pts\n"},
+      {"a block that fits is never split: one block a page", "globins45.aln", 1, false, 3,
+       "595.28 x 841.89 pts (A4)"},
+      {"blocks share a page when both fit", "globins45.aln", 3, false, 2,
+       "841.89 x 1190.55 pts (A3)"},
+      {"a block taller than the page is split, the next starts a new page", "fn3.aln", 1, true, 4,
+       "841.89 x 595.28 pts (A4)"},
+  };
+  for (const PaperCase& c : cases) {
+    Options options;
+    options.figure.paperSize = c.paper;
+    options.figure.landscape = c.landscape;
+    const std::string pdf =
+        save("paper.pdf", annotated(exampleText(c.example), OutputKind::Pdf, options));
+    const CommandResult info = run("pdfinfo -f 1 -l 99 " + pdf);
+    EXPECT_NE(info.output.find("Pages:           " + std::to_string(c.pages) + "\n"),
+              std::string::npos)
+        << c.what << "\n"
+        << info.output;
+    std::istringstream lines(info.output);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.rfind("Page ", 0) != 0 || line.find(" size: ") == std::string::npos) continue;
+      EXPECT_NE((line + "\n").find(c.size), std::string::npos) << c.what << ": " << line;
+    }
+  }
+}
+
+// Three formats unlike "Default" and each other, and residues whose glyphs
+// leave the middle of their cell empty, so the centre shows the background.
+struct PixelCase {
+  const char* what;
+  std::size_t line;
+  std::size_t residue;
+  std::uint32_t argb;
+};
+
+TEST(FigurePng, CellCentresShowTheirGroupingsBackground) {
+  const std::vector<ResidueFormat> formats = {
+      {rgb(0, 0, 0), rgb(255, 255, 255), false, false},
+      {rgb(0, 0, 255), rgb(255, 255, 0), false, true},
+      {rgb(255, 255, 255), rgb(0, 128, 0), true, false},
+      {rgb(0, 0, 0), rgb(200, 0, 200), false, false},
+  };
+  AnnotatedAlignment annotated;
+  Alignment set;
+  set.names = {"s1", "s2"};
+  set.residues = {"COUCO", "OCUOC"};
+  set.length = 5;
+  Alignment result;
+  result.residues = {std::string("\1\1\2\0\0", 5), std::string("\0\0\0\3\3", 5)};
+  annotated.sets = {set};
+  annotated.results = {result};
+
+  for (const bool transparent : {false, true}) {
+    FigureSettings settings;
+    settings.dpi = 150;
+    settings.transparentBackground = transparent;
+    FigureWriter writer(FigureForm::Png, 100, "Courier New", settings);
+    for (const ResidueFormat& f : formats) writer.addFormat(f);
+    writer.begin();
+    layOut(annotated, 5, 5, writer);
+    writer.end();
+    ASSERT_EQ(writer.problem(), "");
+
+    std::string png = writer.fileText();
+    std::size_t at = 0;
+    CairoSurface image(cairo_image_surface_create_from_png_stream(
+        [](void* closure, unsigned char* data, unsigned int length) {
+          auto* source = static_cast<std::pair<std::string*, std::size_t*>*>(closure);
+          if (*source->second + length > source->first->size()) return CAIRO_STATUS_READ_ERROR;
+          std::copy_n(source->first->data() + *source->second, length, data);
+          *source->second += length;
+          return CAIRO_STATUS_SUCCESS;
+        },
+        std::make_unique<std::pair<std::string*, std::size_t*>>(&png, &at).get()));
+    ASSERT_EQ(cairo_surface_status(image.get()), CAIRO_STATUS_SUCCESS);
+    const unsigned char* pixels = cairo_image_surface_get_data(image.get());
+    const int stride = cairo_image_surface_get_stride(image.get());
+
+    const PixelCase cases[] = {
+        {"a residue of the first grouping", 0, 0, 0xFFFFFF00},
+        {"the next residue, same grouping", 0, 1, 0xFFFFFF00},
+        {"a bold grouping's residue", 0, 2, 0xFF008000},
+        {"the second line's grouping", 1, 4, 0xFFC800C8},
+        {"a residue in \"Default\": the ground, or nothing when transparent", 1, 0,
+         transparent ? 0x00000000u : 0xFFFFFFFFu},
+    };
+    const FigureMetrics& m = writer.metrics();
+    for (const PixelCase& c : cases) {
+      // Name, its blank, the block's blank, then the residues.
+      const double cell = static_cast<double>(set.names[0].size() + 2 + c.residue);
+      const int x = static_cast<int>(writer.margin() + (cell + 0.5) * m.cellWidth);
+      const int y =
+          static_cast<int>(writer.margin() + (static_cast<double>(c.line) + 0.5) * m.lineHeight);
+      std::uint32_t pixel = 0;
+      std::memcpy(&pixel, pixels + y * stride + x * 4, 4);
+      EXPECT_EQ(pixel, c.argb) << c.what << (transparent ? " (transparent)" : "") << std::hex
+                               << " got " << pixel;
+    }
+  }
+}
+
+TEST(FigurePng, ARefusedSizeIsAProblemNotACrash) {
+  FigureSettings settings;
+  settings.dpi = 2400;
+  FigureWriter writer(FigureForm::Png, 100, "Courier New", settings);
+  writer.addFormat({0, 0xFFFFFF, false, false});
+  writer.begin();
+  for (int line = 0; line < 2000; ++line) {
+    writer.appendText("a line of text");
+    writer.newLine();
+  }
+  writer.end();
+  EXPECT_NE(writer.problem().find("pixels"), std::string::npos) << writer.problem();
+}
+
+// Pictures made on the side (the clipboard's) give up past their cell limit
+// instead of drawing a picture nobody could paste.
+TEST(FigureWriter, ACellLimitRefusesTheFigureAndKeepsNothing) {
+  for (const std::size_t limit : {std::size_t{0}, std::size_t{100}, std::size_t{99}}) {
+    FigureSettings settings;
+    settings.cellLimit = limit;
+    FigureWriter writer(FigureForm::Svg, 100, "Courier New", settings);
+    writer.addFormat({0, 0xFFFFFF, false, false});
+    writer.begin();
+    for (int line = 0; line < 10; ++line) {
+      writer.appendText("0123456789");
+      writer.newLine();
+    }
+    writer.end();
+    const bool refused = limit == 99;
+    EXPECT_EQ(writer.problem().empty(), !refused) << limit << ": " << writer.problem();
+    EXPECT_EQ(writer.fileText().empty(), refused) << limit;
+  }
+}
+
+struct FontCase {
+  const char* what;
+  std::string asked;
+  std::string drawn;
+  bool substituted;
+};
+
+TEST(FigureFont, AMissingFontGetsAMetricCompatibleOne) {
+  const FontCase cases[] = {
+      {"the groupings' usual font is not on Debian: its metric twin stands in", "Courier New",
+       "Liberation Mono", true},
+      {"an installed font is used as it is, whatever its case", "liberation mono",
+       "Liberation Mono", false},
+      {"an unknown font falls back on a monospaced one, never a proportional one",
+       "No Such Font 123", "DejaVu Sans Mono", true},
+  };
+  for (const FontCase& c : cases) {
+    const FigureFont font = findFigureFont(c.asked);
+    EXPECT_EQ(font.family, c.drawn) << c.what;
+    EXPECT_EQ(font.substituted(), c.substituted) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace hueset
