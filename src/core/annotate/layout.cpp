@@ -188,9 +188,9 @@ void justifyNames(Alignment& alignment, int nameJustification) {
   for (auto& label : alignment.trackLabels) justify(label, width, nameJustification);
 }
 
-void layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupWidth,
-            AnnotationWriter& writer, const LayoutMarks& marks) {
-  if (annotated.sets.empty() || annotated.sets.front().length <= 0) return;
+bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupWidth,
+            AnnotationWriter& writer, const LayoutMarks& marks, const LayoutProgress& progress) {
+  if (annotated.sets.empty() || annotated.sets.front().length <= 0) return true;
   const auto length = static_cast<std::size_t>(annotated.sets.front().length);
   // A width of 0 would never advance; it means no limit.
   const std::size_t wrap =
@@ -201,6 +201,7 @@ void layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
   const std::size_t rulerPrefix = nameColumnWidth(annotated) + 1 + extra.numberWidth();
 
   for (std::size_t blockStart = 0; blockStart < length; blockStart += wrap) {
+    if (progress && !progress(blockStart, length)) return false;
     const std::size_t blockEnd = std::min(blockStart + wrap, length);
     if (marks.ruler) {
       auto [numbers, ticks] = extra.rulerLines(rulerPrefix, blockStart, blockEnd, group);
@@ -269,6 +270,7 @@ void layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
     writer.newLine();
     writer.blockEnd();
   }
+  return true;
 }
 
 }  // namespace hueset

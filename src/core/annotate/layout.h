@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "annotate/annotation_writer.h"
@@ -46,11 +48,17 @@ enum NameJustification : int {
 // (any other value).
 void justifyNames(Alignment& alignment, int nameJustification);
 
+// Asked before each block with the columns laid out so far and the
+// alignment's length; false stops the layout there.
+using LayoutProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
 // Writes the whole body: blocks of `wrapWidth` columns, a blank before every
 // group of `columnGroupWidth` columns, names, residues in their formats and
-// the uncoloured extra rows. A width of 0 or less means unlimited.
-void layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupWidth,
-            AnnotationWriter& writer, const LayoutMarks& marks = {});
+// the uncoloured extra rows. A width of 0 or less means unlimited. False when
+// `progress` stopped it.
+bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupWidth,
+            AnnotationWriter& writer, const LayoutMarks& marks = {},
+            const LayoutProgress& progress = {});
 
 // The widest wrap whose lines, marks included, are at most `lineCharacters`
 // long; at least 1, at most the alignment length.

@@ -146,6 +146,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
     if (!chosen) return false;
     format = *chosen;
   }
+  if (!interaction.progress(AnnotationStage::Reading, 0)) return false;
   if (!readAlignment(text, format, interaction.messageSink(), alignment, readSettings(options))) return false;
 
   std::vector<CharacterProblem> problems;
@@ -200,6 +201,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   annotated.sets = splitIntoSets(alignment, setList);
   annotated.columnNumbers = std::move(columnNumbers);
 
+  if (!interaction.progress(AnnotationStage::Consensus, 0)) return false;
   ConsensusSettings consensus;
   consensus.consensusThreshold = annotation.consensusThreshold;
   consensus.includeBlanks = annotation.includeBlanks;
@@ -240,7 +242,12 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   if (figure.fitWrapToPage && output.wrapOutput && writer.pageLineCharacters() > 0) {
     wrapWidth = widestWrapThatFits(annotated, columnWidth, marks, writer.pageLineCharacters());
   }
-  layOut(annotated, wrapWidth, columnWidth, writer, marks);
+  const bool laidOut = layOut(annotated, wrapWidth, columnWidth, writer, marks,
+                              [&interaction](std::size_t done, std::size_t total) {
+                                return interaction.progress(AnnotationStage::Layout,
+                                                            static_cast<int>(done * 100 / total));
+                              });
+  if (!laidOut) return false;
   writer.end();
   return true;
 }

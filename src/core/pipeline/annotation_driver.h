@@ -16,9 +16,22 @@ class AnnotationWriter;
 
 // What the annotation asks of the user on its way. The desktop program
 // answers with dialogs, the command-line tool by policy, tests from scripts.
+// The stages of an annotation, for a progress display.
+enum class AnnotationStage { Reading, Consensus, Layout };
+
 class AnnotationInteraction {
  public:
   virtual ~AnnotationInteraction() = default;
+
+  // Where a long annotation has got to: called on the thread that runs it,
+  // at each stage and between the blocks of the layout, with the stage's
+  // percentage done. False stops the annotation (the writer then holds no
+  // complete annotation). The default goes on.
+  virtual bool progress(AnnotationStage stage, int percent) {
+    (void)stage;
+    (void)percent;
+    return true;
+  }
 
   // Where the readers' messages go.
   virtual ParseMessageSink& messageSink() = 0;
@@ -35,7 +48,7 @@ class AnnotationInteraction {
 };
 
 // The set list of the last multiple-sets run and the number of sequences it
-// was made for. Kept by the caller (the view) between runs.
+// was made for. Kept by the caller between runs.
 struct RememberedSets {
   std::vector<int> setList;
   int sequenceCount = -1;

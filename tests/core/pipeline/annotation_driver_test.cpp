@@ -30,8 +30,14 @@ class ScriptedInteraction : public AnnotationInteraction {
   bool setsAsked = false;
   std::vector<int> startingSeen;
   std::vector<std::string> namesSeen;
+  std::vector<std::pair<AnnotationStage, int>> progressSeen;
+  std::size_t stopAfterReports = static_cast<std::size_t>(-1);
 
   ParseMessageSink& messageSink() override { return sink; }
+  bool progress(AnnotationStage stage, int percent) override {
+    progressSeen.emplace_back(stage, percent);
+    return progressSeen.size() <= stopAfterReports;
+  }
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override {
     formatAsked = true;
     guessSeen = guess;
@@ -90,6 +96,26 @@ std::vector<std::string> rowNames(const Outcome& r) {
 }
 
 const char* kFasta = ">a\nACDEFGHIK\n>b\nACDEFGHIK\n>c\nACDQFGHIW\n";
+
+// A long annotation reports each stage and each block of the layout, and
+// stops wherever the caller says (Cancel), leaving no complete annotation.
+TEST(AnnotateDriver, ReportsProgressAndStopsWhenTold) {
+  Options options = plainOptions();
+  options.output.wrapOutput = true;
+  options.output.wrapLength = 3;
+  ScriptedInteraction ui;
+  EXPECT_TRUE(run(kFasta, options, ui).ok);
+  using S = AnnotationStage;
+  EXPECT_EQ(ui.progressSeen, (std::vector<std::pair<S, int>>{
+                                 {S::Reading, 0}, {S::Consensus, 0}, {S::Layout, 0}, {S::Layout, 33}, {S::Layout, 66}}));
+
+  for (std::size_t stop : {0u, 1u, 3u}) {
+    ScriptedInteraction stopping;
+    stopping.stopAfterReports = stop;
+    EXPECT_FALSE(run(kFasta, options, stopping).ok) << "stopped after " << stop;
+    EXPECT_EQ(stopping.progressSeen.size(), stop + 1);
+  }
+}
 
 TEST(AnnotateDriver, FastaWithoutConfirmationNeedsNoDialog) {
   ScriptedInteraction ui;
