@@ -36,6 +36,7 @@ void AnnotationWriter::addFormat(const ResidueFormat& format) {
   const auto found = std::find(m_styles.begin(), m_styles.end(), format);
   int style = static_cast<int>(found - m_styles.begin());
   if (found == m_styles.end()) m_styles.push_back(format);
+  if (m_styleOfFormat.size() < m_styleOfByte.size()) m_styleOfByte[m_styleOfFormat.size()] = style;
   m_styleOfFormat.push_back(style);
   ++m_formatCount;
 }
@@ -61,6 +62,21 @@ void AnnotationWriter::setFormat(int index) {
   flushRun();
   m_lineBuffer.clear();
   m_currentFormat = index;
+}
+
+void AnnotationWriter::appendCells(std::string_view cells, std::string_view formats) {
+  auto styleAt = [this, formats](std::size_t i) {
+    return i < formats.size() ? m_styleOfByte[static_cast<unsigned char>(formats[i])] : m_styleOfByte[0];
+  };
+  std::size_t i = 0;
+  while (i < cells.size()) {
+    setFormat(i < formats.size() ? static_cast<unsigned char>(formats[i]) : 0);
+    const int style = styleAt(i);
+    std::size_t end = i + 1;
+    while (end < cells.size() && styleAt(end) == style) ++end;
+    m_lineBuffer.append(cells.substr(i, end - i));
+    i = end;
+  }
 }
 
 void AnnotationWriter::end() {

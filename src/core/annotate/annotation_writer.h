@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
@@ -77,6 +78,10 @@ class AnnotationWriter {
   // The layout's text goes straight into the current run.
   void appendText(std::string_view text) { m_lineBuffer.append(text); }
   void appendChar(char c) { m_lineBuffer.push_back(c); }
+  // Cells of a line: cell i in format `formats[i]` ("Default" where
+  // `formats` has ended). The same as setFormat and appendChar cell by cell,
+  // but a run of one style is handed over whole.
+  void appendCells(std::string_view cells, std::string_view formats);
 
   std::int32_t fontSize() const { return m_fontSize; }
   const std::string& fontName() const { return m_fontName; }
@@ -117,6 +122,7 @@ class AnnotationWriter {
   std::string m_lineBuffer;
   int m_currentFormat = 0;
   std::vector<int> m_styleOfFormat;  // indexed by format index
+  std::array<int, 256> m_styleOfByte{};  // the same for every one-byte index
   std::string m_output;
   std::ostream* m_sink = nullptr;
   static constexpr std::size_t kDrainSize = 1 << 20;

@@ -25,15 +25,20 @@ void justify(std::string& entry, std::size_t width, int nameJustification) {
   }
 }
 
-// Cells beyond the end of a short string are drawn as blanks in "Default",
-// so a malformed set can never read past its strings.
-char cellAt(const std::string& row, std::size_t column) {
-  return column < row.size() ? row[column] : ' ';
-}
-
-int formatAt(const std::string* formats, std::size_t column) {
-  if (formats == nullptr || column >= formats->size()) return 0;
-  return static_cast<unsigned char>((*formats)[column]);
+// Cells beyond the end of a short string are drawn as blanks, so a malformed
+// set can never read past its strings.
+// Columns [from, to) of `row` in the formats of `formats` (none: "Default"),
+// handed over a run of one style at a time.
+void appendCellRange(AnnotationWriter& writer, const std::string& row, const std::string* formats,
+                     std::size_t from, std::size_t to) {
+  const std::string_view allFormats = formats != nullptr ? std::string_view(*formats) : std::string_view();
+  auto formatsOf = [&allFormats](std::size_t first, std::size_t end) {
+    if (first >= allFormats.size()) return std::string_view();
+    return allFormats.substr(first, end - first);
+  };
+  const std::size_t inRow = std::min(to, std::max(from, row.size()));
+  if (from < inRow) writer.appendCells(std::string_view(row).substr(from, inRow - from), formatsOf(from, inRow));
+  if (inRow < to) writer.appendCells(std::string(to - inRow, ' '), formatsOf(inRow, to));
 }
 
 bool isResidueLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -221,7 +226,6 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
         const std::string* formats =
             result != nullptr && i < result->residues.size() ? &result->residues[i] : nullptr;
         writer.setFormat(0);
-        int lineFormat = 0;
         writer.appendText(i < set.names.size() ? set.names[i] : std::string());
         writer.appendChar(' ');
         std::string lastNumber;
@@ -230,23 +234,13 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
           writer.appendText(first);
           lastNumber = std::move(last);
         }
-        for (std::size_t p = blockStart; p < blockEnd; ++p) {
-          if ((p - blockStart) % group == 0) {
-            if (lineFormat != 0) {
-              writer.setFormat(0);
-              lineFormat = 0;
-            }
-            writer.appendChar(' ');
-          }
-          const int format = formatAt(formats, p);
-          if (format != lineFormat) {
-            writer.setFormat(format);
-            lineFormat = format;
-          }
-          writer.appendChar(cellAt(set.residues[i], p));
+        for (std::size_t g = blockStart; g < blockEnd; g += group) {
+          writer.setFormat(0);
+          writer.appendChar(' ');
+          appendCellRange(writer, set.residues[i], formats, g, std::min(g + group, blockEnd));
         }
         if (!lastNumber.empty()) {
-          if (lineFormat != 0) writer.setFormat(0);
+          writer.setFormat(0);
           writer.appendChar(' ');
           writer.appendText(lastNumber);
         }
@@ -261,9 +255,9 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
         writer.appendText(d < set.trackLabels.size() ? set.trackLabels[d] : std::string());
         writer.appendChar(' ');
         writer.appendText(std::string(extra.numberWidth(), ' '));
-        for (std::size_t p = blockStart; p < blockEnd; ++p) {
-          if ((p - blockStart) % group == 0) writer.appendChar(' ');
-          writer.appendChar(cellAt(set.tracks[d], p));
+        for (std::size_t g = blockStart; g < blockEnd; g += group) {
+          writer.appendChar(' ');
+          appendCellRange(writer, set.tracks[d], nullptr, g, std::min(g + group, blockEnd));
         }
       }
     }
