@@ -30,7 +30,51 @@ AnnotationWriter::AnnotationWriter(std::int32_t fontSize, std::string fontName)
   m_lineBuffer.reserve(128);
 }
 
+AnnotationWriter::AnnotationWriter(const AnnotationWriter& origin, BlockFork)
+    : m_fontSize(origin.m_fontSize),
+      m_fontName(origin.m_fontName),
+      m_started(true),
+      m_styleOfFormat(origin.m_styleOfFormat),
+      m_styleOfByte(origin.m_styleOfByte),
+      m_formatCount(origin.m_formatCount),
+      m_styles(origin.m_styles) {
+  m_lineBuffer.reserve(128);
+}
+
 AnnotationWriter::~AnnotationWriter() = default;
+
+std::string_view AnnotationWriter::openForkText(AnnotationWriter& fork) {
+  flushRun();
+  m_lineBuffer.clear();
+  return fork.m_output;
+}
+
+void AnnotationWriter::joinBlocks(AnnotationWriter& fork) {
+  if (fork.m_output.empty()) {
+    // Nothing was finished in the fork: its text only continues the run.
+    if (styleOf(fork.m_currentFormat) != styleOf(m_currentFormat)) {
+      flushRun();
+      m_lineBuffer.clear();
+      m_currentFormat = fork.m_currentFormat;
+    }
+    m_lineBuffer.append(fork.m_lineBuffer);
+  } else {
+    const std::string_view text = openForkText(fork);
+    if (m_sink) {
+      // Straight on to the stream: a fork's text is large.
+      drainToStream();
+      m_sink->write(text.data(), static_cast<std::streamsize>(text.size()));
+    } else {
+      m_output.append(text);
+    }
+    m_lineBuffer = std::move(fork.m_lineBuffer);
+    m_currentFormat = fork.m_currentFormat;
+  }
+  fork.m_output.clear();
+  fork.m_lineBuffer.clear();
+  fork.restartFork();
+  drainIfLarge();
+}
 
 void AnnotationWriter::addFormat(const ResidueFormat& format) {
   const auto found = std::find(m_styles.begin(), m_styles.end(), format);
@@ -65,17 +109,23 @@ void AnnotationWriter::setFormat(int index) {
 }
 
 void AnnotationWriter::appendCells(std::string_view cells, std::string_view formats) {
-  auto styleAt = [this, formats](std::size_t i) {
-    return i < formats.size() ? m_styleOfByte[static_cast<unsigned char>(formats[i])] : m_styleOfByte[0];
-  };
+  const char* const cell = cells.data();
+  const std::size_t count = cells.size();
+  const std::size_t formatted = std::min(count, formats.size());
+  const auto* format = reinterpret_cast<const unsigned char*>(formats.data());
   std::size_t i = 0;
-  while (i < cells.size()) {
-    setFormat(i < formats.size() ? static_cast<unsigned char>(formats[i]) : 0);
-    const int style = styleAt(i);
+  while (i < formatted) {
+    setFormat(format[i]);
+    const int style = m_styleOfByte[format[i]];
     std::size_t end = i + 1;
-    while (end < cells.size() && styleAt(end) == style) ++end;
-    m_lineBuffer.append(cells.substr(i, end - i));
+    while (end < formatted && m_styleOfByte[format[end]] == style) ++end;
+    m_lineBuffer.append(cell + i, end - i);
     i = end;
+  }
+  if (i < count) {
+    // Cells past the formats are "Default".
+    setFormat(0);
+    m_lineBuffer.append(cell + i, count - i);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,16 @@ class AnnotationWriter {
   // forms cannot fail.
   virtual std::string problem() const { return {}; }
 
+  // For laying blocks out on several threads: a writer of the same kind and
+  // formats, started, with nothing written and "Default" current, to take
+  // whole blocks. Null when the output cannot be cut at blocks (a page
+  // layout, or a writer that must see every call in order).
+  virtual std::unique_ptr<AnnotationWriter> forkForBlocks() const { return nullptr; }
+  // Takes the text a fork made of the blocks that follow as if this writer
+  // had written them itself, and the fork's open run with it. The fork is
+  // then as it was made, ready for more blocks (its memory kept).
+  void joinBlocks(AnnotationWriter& fork);
+
   // Gives the next format index (0, 1, 2, ...) the style of `format`.
   void addFormat(const ResidueFormat& format);
   void begin();
@@ -105,6 +116,17 @@ class AnnotationWriter {
   }
 
  protected:
+  struct BlockFork {};
+  // The fork of `origin`: its formats and font, started, nothing written.
+  AnnotationWriter(const AnnotationWriter& origin, BlockFork);
+  // Finishes this writer's open run before a fork's text (not empty) and
+  // says what of that text follows. By default the run is finished and all
+  // of the text follows; a writer whose runs go on across lines joins the
+  // open run with the fork's first one instead.
+  virtual std::string_view openForkText(AnnotationWriter& fork);
+  // A fork whose text has been taken starts afresh.
+  virtual void restartFork() { m_currentFormat = 0; }
+
   std::string& lineBuffer() { return m_lineBuffer; }
   const std::string& lineBuffer() const { return m_lineBuffer; }
   // The document text the writer builds.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "input/residue_number_start.h"
+#include "util/parallel.h"
 
 namespace hueset {
 namespace {
@@ -205,65 +206,142 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
   // Where the residues start: after the name, its blank and any number.
   const std::size_t rulerPrefix = nameColumnWidth(annotated) + 1 + extra.numberWidth();
 
-  for (std::size_t blockStart = 0; blockStart < length; blockStart += wrap) {
-    if (progress && !progress(blockStart, length)) return false;
+  // The document is written a stretch at a time: some sequence lines of one
+  // set in one block, with what comes before the first of them (the ruler,
+  // the gap between sets) and after the last (the extra rows, the block's
+  // end). Every stretch starts with "Default" set, so stretches can be
+  // written apart and joined.
+  struct Stretch {
+    std::size_t blockStart;
+    std::size_t set;
+    std::size_t first;  // sequence lines [first, end)
+    std::size_t end;
+  };
+  auto writeStretch = [&](AnnotationWriter& target, const Stretch& stretch) {
+    const std::size_t blockStart = stretch.blockStart;
     const std::size_t blockEnd = std::min(blockStart + wrap, length);
-    if (marks.ruler) {
-      auto [numbers, ticks] = extra.rulerLines(rulerPrefix, blockStart, blockEnd, group);
-      writer.setFormat(0);
-      writer.appendText(numbers);
-      writer.newLine();
-      writer.appendText(ticks);
-      writer.newLine();
+    const std::size_t k = stretch.set;
+    const Alignment& set = annotated.sets[k];
+    const Alignment* result = k < annotated.results.size() ? &annotated.results[k] : nullptr;
+    if (stretch.first == 0) {
+      if (k == 0 && marks.ruler) {
+        auto [numbers, ticks] = extra.rulerLines(rulerPrefix, blockStart, blockEnd, group);
+        target.setFormat(0);
+        target.appendText(numbers);
+        target.newLine();
+        target.appendText(ticks);
+        target.newLine();
+      }
+      if (k > 0) target.setSeparator();
     }
+
+    for (std::size_t i = stretch.first; i < stretch.end; ++i) {
+      const std::string* formats =
+          result != nullptr && i < result->residues.size() ? &result->residues[i] : nullptr;
+      target.setFormat(0);
+      target.appendText(i < set.names.size() ? set.names[i] : std::string());
+      target.appendChar(' ');
+      std::string lastNumber;
+      if (extra.numbers()) {
+        auto [first, last] = extra.lineNumbers(k, i, blockStart, blockEnd);
+        target.appendText(first);
+        lastNumber = std::move(last);
+      }
+      for (std::size_t g = blockStart; g < blockEnd; g += group) {
+        target.setFormat(0);
+        target.appendChar(' ');
+        appendCellRange(target, set.residues[i], formats, g, std::min(g + group, blockEnd));
+      }
+      if (!lastNumber.empty()) {
+        target.setFormat(0);
+        target.appendChar(' ');
+        target.appendText(lastNumber);
+      }
+      // The line break belongs to the line's last run.
+      if (i + 1 < set.residues.size()) target.newLine();
+    }
+    if (stretch.end < set.residues.size()) return;
+    target.setFormat(0);
+    if (!set.residues.empty()) target.newLine();
+
+    // Extra rows stay in "Default": the consensus and prediction rows are
+    // never coloured.
+    for (std::size_t d = 0; d < set.tracks.size(); ++d) {
+      if (d > 0) target.newLine();
+      target.appendText(d < set.trackLabels.size() ? set.trackLabels[d] : std::string());
+      target.appendChar(' ');
+      target.appendText(std::string(extra.numberWidth(), ' '));
+      for (std::size_t g = blockStart; g < blockEnd; g += group) {
+        target.appendChar(' ');
+        appendCellRange(target, set.tracks[d], nullptr, g, std::min(g + group, blockEnd));
+      }
+    }
+    if (k + 1 == annotated.sets.size()) {
+      target.newLine();
+      target.blockEnd();
+    }
+  };
+
+  // Stretches of about 128 K cells: every thread stays busy and the text in
+  // hand stays small (an in-line-styled HTML page is some 40 bytes a cell).
+  constexpr std::size_t kCellsPerPiece = std::size_t{1} << 17;
+  const std::size_t linesPerStretch = std::max<std::size_t>(1, kCellsPerPiece / wrap);
+  std::vector<Stretch> stretches;
+  for (std::size_t blockStart = 0; blockStart < length; blockStart += wrap) {
     for (std::size_t k = 0; k < annotated.sets.size(); ++k) {
-      const Alignment& set = annotated.sets[k];
-      const Alignment* result = k < annotated.results.size() ? &annotated.results[k] : nullptr;
-      if (k > 0) writer.setSeparator();
-
-      for (std::size_t i = 0; i < set.residues.size(); ++i) {
-        if (i > 0) writer.newLine();
-        const std::string* formats =
-            result != nullptr && i < result->residues.size() ? &result->residues[i] : nullptr;
-        writer.setFormat(0);
-        writer.appendText(i < set.names.size() ? set.names[i] : std::string());
-        writer.appendChar(' ');
-        std::string lastNumber;
-        if (extra.numbers()) {
-          auto [first, last] = extra.lineNumbers(k, i, blockStart, blockEnd);
-          writer.appendText(first);
-          lastNumber = std::move(last);
-        }
-        for (std::size_t g = blockStart; g < blockEnd; g += group) {
-          writer.setFormat(0);
-          writer.appendChar(' ');
-          appendCellRange(writer, set.residues[i], formats, g, std::min(g + group, blockEnd));
-        }
-        if (!lastNumber.empty()) {
-          writer.setFormat(0);
-          writer.appendChar(' ');
-          writer.appendText(lastNumber);
-        }
-      }
-      writer.setFormat(0);
-      if (!set.residues.empty()) writer.newLine();
-
-      // Extra rows stay in "Default": the consensus and prediction rows are
-      // never coloured.
-      for (std::size_t d = 0; d < set.tracks.size(); ++d) {
-        if (d > 0) writer.newLine();
-        writer.appendText(d < set.trackLabels.size() ? set.trackLabels[d] : std::string());
-        writer.appendChar(' ');
-        writer.appendText(std::string(extra.numberWidth(), ' '));
-        for (std::size_t g = blockStart; g < blockEnd; g += group) {
-          writer.appendChar(' ');
-          appendCellRange(writer, set.tracks[d], nullptr, g, std::min(g + group, blockEnd));
-        }
-      }
+      const std::size_t lines = annotated.sets[k].residues.size();
+      std::size_t first = 0;
+      do {
+        const std::size_t end = std::min(lines, first + linesPerStretch);
+        stretches.push_back({blockStart, k, first, end});
+        first = end;
+      } while (first < lines);
     }
-    writer.newLine();
-    writer.blockEnd();
   }
+  auto reportBefore = [&](const Stretch& stretch) {
+    return !progress || progress(stretch.blockStart, length);
+  };
+
+  // Stretches go to every core when the writer can take them apart; residue
+  // numbers count on from block to block, so they are written in order.
+  const bool apart = !marks.residueNumbers && workerCount() > 1 && writer.forkForBlocks() != nullptr;
+  if (!apart) {
+    for (const Stretch& stretch : stretches) {
+      if (stretch.set == 0 && stretch.first == 0 && !reportBefore(stretch)) return false;
+      writeStretch(writer, stretch);
+    }
+    return true;
+  }
+  // Pieces of consecutive stretches, each of about kCellsPerPiece cells.
+  std::vector<std::size_t> pieceStarts;
+  std::size_t cells = kCellsPerPiece;
+  for (std::size_t s = 0; s < stretches.size(); ++s) {
+    if (cells >= kCellsPerPiece) {
+      pieceStarts.push_back(s);
+      cells = 0;
+    }
+    cells += (stretches[s].end - stretches[s].first + 1) * wrap;
+  }
+  pieceStarts.push_back(stretches.size());
+  const std::size_t pieces = pieceStarts.size() - 1;
+  // A piece starts only when the one `window` places before it has been
+  // joined, so that many forks serve them all in turn, keeping their
+  // memory. They are made here, on the calling thread, from the writer as it
+  // is before any block.
+  const std::size_t window = workerCount() + 1;
+  std::vector<std::unique_ptr<AnnotationWriter>> forks(std::min(window, pieces));
+  for (auto& fork : forks) fork = writer.forkForBlocks();
+  const std::function<AnnotationWriter*(std::size_t)> write = [&](std::size_t piece) {
+    AnnotationWriter& fork = *forks[piece % forks.size()];
+    for (std::size_t s = pieceStarts[piece]; s < pieceStarts[piece + 1]; ++s) writeStretch(fork, stretches[s]);
+    return &fork;
+  };
+  const std::function<bool(std::size_t, AnnotationWriter*&)> join = [&](std::size_t piece, AnnotationWriter*& fork) {
+    if (!reportBefore(stretches[pieceStarts[piece]])) return false;
+    writer.joinBlocks(*fork);
+    return true;
+  };
+  return parallelOrdered(pieces, window, write, join);
   return true;
 }
 

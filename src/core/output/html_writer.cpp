@@ -56,6 +56,38 @@ HtmlWriter::HtmlWriter(std::int32_t fontSize, std::string fontName, std::string 
       m_useSampleFont(useSampleFont),
       m_useBrowserFontSize(useBrowserFontSize) {}
 
+HtmlWriter::HtmlWriter(const HtmlWriter& origin, BlockFork fork)
+    : AnnotationWriter(origin, fork),
+      m_idPrefix(origin.m_idPrefix),
+      m_tags(origin.m_tags),
+      m_useStyleSheet(origin.m_useStyleSheet),
+      m_useSampleFont(origin.m_useSampleFont),
+      m_useBrowserFontSize(origin.m_useBrowserFontSize),
+      m_isFork(true) {}
+
+std::unique_ptr<AnnotationWriter> HtmlWriter::forkForBlocks() const {
+  return std::make_unique<HtmlWriter>(*this, BlockFork{});
+}
+
+// A run goes on across lines and blocks: when the fork's first run has the
+// style of the open run here, the two are one run and the fork's opening tag
+// is not written.
+std::string_view HtmlWriter::openForkText(AnnotationWriter& fork) {
+  auto& html = static_cast<HtmlWriter&>(fork);
+  const bool continues = !lineBuffer().empty() && html.m_firstStyle == styleOf(currentFormat());
+  flushRun();
+  lineBuffer().clear();
+  std::string_view text = html.output();
+  if (continues) text.remove_prefix(html.m_firstTagSize);
+  return text;
+}
+
+void HtmlWriter::restartFork() {
+  AnnotationWriter::restartFork();
+  m_firstStyle = -1;
+  m_firstTagSize = 0;
+}
+
 // Line breaks belong to the current run: a preformatted block keeps them.
 void HtmlWriter::newLine() { lineBuffer().push_back('\n'); }
 
@@ -86,6 +118,10 @@ std::string HtmlWriter::rules() const {
 void HtmlWriter::flushRun() {
   if (lineBuffer().empty()) return;
   const auto style = static_cast<std::size_t>(styleOf(currentFormat()));
+  if (m_isFork && output().empty()) {
+    m_firstStyle = static_cast<int>(style);
+    m_firstTagSize = style < m_tags.size() ? m_tags[style].size() : 0;
+  }
   if (style < m_tags.size()) output().append(m_tags[style]);
   appendHtmlEscaped(output(), lineBuffer());
   lineBuffer().clear();

@@ -54,6 +54,9 @@ class HtmlWriter : public AnnotationWriter {
 
   bool useStyleSheet() const { return m_useStyleSheet; }
 
+  std::unique_ptr<AnnotationWriter> forkForBlocks() const override;
+  HtmlWriter(const HtmlWriter& origin, BlockFork fork);
+
  protected:
   HtmlWriter(std::int32_t fontSize, std::string fontName, std::string idPrefix,
              bool useStyleSheet, bool useSampleFont, bool useBrowserFontSize);
@@ -61,6 +64,8 @@ class HtmlWriter : public AnnotationWriter {
   void flushRun() override;
   void beginDocument() override;
   void endDocument() override;
+  std::string_view openForkText(AnnotationWriter& fork) override;
+  void restartFork() override;
 
   // One rule per style: "#hs1\t{ color: ...}\n".
   std::string rules() const;
@@ -73,6 +78,11 @@ class HtmlWriter : public AnnotationWriter {
   bool m_useStyleSheet;
   bool m_useSampleFont;
   bool m_useBrowserFontSize;
+  // A fork's first run: its style and the size of the tag that opens it,
+  // which goes when the run turns out to continue the open run before it.
+  bool m_isFork = false;
+  int m_firstStyle = -1;
+  std::size_t m_firstTagSize = 0;
 };
 
 }  // namespace hueset

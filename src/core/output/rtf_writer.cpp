@@ -1,37 +1,59 @@
 #include "output/rtf_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace hueset {
 
+namespace {
+
+// The bytes RTF cannot take as they are.
+constexpr std::array<bool, 256> kNeedsEscape = [] {
+  std::array<bool, 256> table{};
+  table['\\'] = table['{'] = table['}'] = true;
+  for (std::size_t byte = 128; byte < 256; ++byte) table[byte] = true;
+  return table;
+}();
+
+}  // namespace
+
 void appendRtfEscaped(std::string& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
-  // Residue runs rarely hold anything to escape: copy them whole.
-  const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
-    return c == '\\' || c == '{' || c == '}' || static_cast<unsigned char>(c) > 127;
-  });
-  if (plain) {
-    out.append(text);
-    return;
-  }
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '\\' || c == '{' || c == '}') {
-      out.push_back('\\');
-      out.push_back(c);
-    } else if (byte > 127) {
+  // Residue runs rarely hold anything to escape: plain stretches go whole.
+  std::size_t plainFrom = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (!kNeedsEscape[byte]) continue;
+    out.append(text.data() + plainFrom, i - plainFrom);
+    plainFrom = i + 1;
+    if (byte > 127) {
       out.append("\\'");
       out.push_back(kHex[byte >> 4]);
       out.push_back(kHex[byte & 0xF]);
     } else {
-      out.push_back(c);
+      out.push_back('\\');
+      out.push_back(text[i]);
     }
   }
+  out.append(text.data() + plainFrom, text.size() - plainFrom);
 }
 
 RtfWriter::RtfWriter(std::int32_t fontSize, std::string fontName)
     : AnnotationWriter(fontSize, std::move(fontName)) {}
+
+RtfWriter::RtfWriter(const RtfWriter& origin, BlockFork fork)
+    : AnnotationWriter(origin, fork),
+      m_styleWords(origin.m_styleWords),
+      m_textColourIndex(origin.m_textColourIndex),
+      m_backColourIndex(origin.m_backColourIndex),
+      m_colours(origin.m_colours) {}
+
+// Every run ends with its line, so a block's text never depends on the one
+// before it.
+std::unique_ptr<AnnotationWriter> RtfWriter::forkForBlocks() const {
+  return std::make_unique<RtfWriter>(*this, BlockFork{});
+}
 
 void RtfWriter::newLine() {
   flushRun();
@@ -102,7 +124,9 @@ void RtfWriter::beginDocument() {
   output().push_back(' ');
 }
 
-// The control words that set a style apart from style 0, made once per style.
+// The opening of a run in a style that differs from style 0: "{", the
+// control words that set it apart and a blank; empty when it looks like
+// style 0. Made once per style.
 const std::string& RtfWriter::styleWords(int style) {
   const auto index = static_cast<std::size_t>(style);
   if (index >= m_styleWords.size()) m_styleWords.resize(index + 1);
@@ -121,6 +145,7 @@ const std::string& RtfWriter::styleWords(int style) {
       }
       if (own.bold != plain.bold) words.append(own.bold ? "\\b" : "\\b0");
       if (own.italic != plain.italic) words.append(own.italic ? "\\i" : "\\i0");
+      if (!words.empty()) words = "{" + words + " ";
     }
     m_styleWords[index] = std::move(words);
   }
@@ -130,14 +155,15 @@ const std::string& RtfWriter::styleWords(int style) {
 void RtfWriter::flushRun() {
   if (lineBuffer().empty()) return;
   const std::string& words = currentFormat() != 0 ? styleWords(styleOf(currentFormat())) : kNoWords;
+  std::string& out = output();
   if (words.empty()) {
-    appendRtfEscaped(output(), lineBuffer());
+    appendRtfEscaped(out, lineBuffer());
     return;
   }
-  output().push_back('{');
-  output().append(words).push_back(' ');
-  appendRtfEscaped(output(), lineBuffer());
-  output().push_back('}');
+  // The group's opening is "{", the style's control words and a blank.
+  out.append(words);
+  appendRtfEscaped(out, lineBuffer());
+  out.push_back('}');
 }
 
 void RtfWriter::endDocument() { output().push_back('}'); }

@@ -33,6 +33,9 @@ class RtfWriter : public AnnotationWriter {
   // entry n - 1 (number 0 is the reader's automatic colour).
   const std::vector<Colour>& colours() const { return m_colours; }
 
+  std::unique_ptr<AnnotationWriter> forkForBlocks() const override;
+  RtfWriter(const RtfWriter& origin, BlockFork fork);
+
  protected:
   void flushRun() override;
   void beginDocument() override;

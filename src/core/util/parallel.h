@@ -18,3 +18,19 @@ void parallelFor(std::size_t count, std::size_t grain,
                  const std::function<void(std::size_t begin, std::size_t end)>& body);
 
 }  // namespace hueset
+
+namespace hueset {
+
+// Makes results 0, 1, 2, ... of `count` on worker threads, result i only
+// once `consume` is done with result i - window, and hands each to `consume` on the calling
+// thread in order, as soon as it and all before it are done. `consume`
+// returning false stops the run (the workers finish the piece in hand and
+// stop). Returns false when stopped. With one worker everything runs on the
+// calling thread, in order.
+template <typename Result>
+bool parallelOrdered(std::size_t count, std::size_t window, const std::function<Result(std::size_t)>& produce,
+                     const std::function<bool(std::size_t, Result&)>& consume);
+
+}  // namespace hueset
+
+#include "util/parallel_ordered.inc"

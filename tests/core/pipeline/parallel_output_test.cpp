@@ -1,0 +1,83 @@
+// Consensus and layout run on every core; the bytes must not depend on how
+// many there are. Big enough that the layout is cut into several pieces.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "groupings/builtin_defaults.h"
+#include "output/writer_factory.h"
+#include "pipeline/annotation_driver.h"
+#include "settings/options.h"
+#include "support/scripted_sink.h"
+
+namespace hueset {
+namespace {
+
+class Quiet : public AnnotationInteraction {
+ public:
+  testing::ScriptedSink sink;
+  ParseMessageSink& messageSink() override { return sink; }
+  std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override { return guess; }
+  bool acceptInvalidCharacters(const std::vector<CharacterProblem>&) override { return true; }
+  std::optional<std::vector<int>> chooseSets(const std::vector<std::string>&, bool,
+                                             const std::vector<int>& starting) override {
+    return starting;
+  }
+};
+
+std::string familyFasta(int sequences, int columns) {
+  std::mt19937 random(11);
+  const std::string letters = "ACDEFGHIKLMNPQRSTVWY";
+  std::string ancestor(static_cast<std::size_t>(columns), 'A');
+  for (char& c : ancestor) c = letters[random() % letters.size()];
+  std::ostringstream text;
+  for (int s = 0; s < sequences; ++s) {
+    std::string row = ancestor;
+    for (char& c : row) {
+      const unsigned roll = random() % 10;
+      if (roll < 2) c = letters[random() % letters.size()];
+      if (roll == 2) c = '-';
+    }
+    text << ">s" << s << "\n" << row << "\n";
+  }
+  return text.str();
+}
+
+std::string annotated(const std::string& text, OutputKind kind, int styleMode, const char* threads) {
+  setenv("HUESET_THREADS", threads, 1);
+  Options options;
+  options.parse.confirmFormats = false;
+  options.html.styleMode = styleMode;
+  options.output.separateColumns = true;
+  const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
+  auto writer = makeAnnotationWriter(kind, options, groupings);
+  std::ostringstream streamed;
+  writer->streamTo(&streamed);
+  Quiet quiet;
+  RememberedSets remembered;
+  EXPECT_TRUE(annotate(text, options, groupings, *writer, quiet, remembered));
+  writer->drainToStream();
+  unsetenv("HUESET_THREADS");
+  return streamed.str();
+}
+
+TEST(ParallelOutput, OneThreadGivesTheSameBytesAsMany) {
+  const std::string text = familyFasta(60, 50'000);
+  struct Case {
+    const char* what;
+    OutputKind kind;
+    int styleMode;
+  };
+  for (const Case& c : {Case{"Rich Text", OutputKind::Rtf, 0}, Case{"HTML, in-line styles", OutputKind::Html, 0},
+                        Case{"HTML, style sheet", OutputKind::Html, 1}}) {
+    const std::string one = annotated(text, c.kind, c.styleMode, "1");
+    EXPECT_GT(one.size(), 3'000'000u) << c.what;
+    EXPECT_TRUE(one == annotated(text, c.kind, c.styleMode, "3")) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace hueset
