@@ -101,6 +101,12 @@ class CliInteraction : public AnnotationInteraction {
   ParseMessageSink& messageSink() override { return m_sink; }
   // The run stopped on a message printed here.
   bool refused() const { return m_refused; }
+  // Once read, a mapped input file's pages are given back.
+  void releaseAfterReading(FileContent* input) { m_input = input; }
+  bool progress(AnnotationStage stage, int) override {
+    if (stage == AnnotationStage::Consensus && m_input) m_input->dropPages();
+    return true;
+  }
 
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override {
     return m_format.value_or(guess);
@@ -159,6 +165,7 @@ class CliInteraction : public AnnotationInteraction {
   std::optional<std::vector<int>> m_sets;
   std::ostream& m_err;
   bool m_refused = false;
+  FileContent* m_input = nullptr;
 };
 
 std::string inputLabel(const std::string& input) { return input == "-" ? "<stdin>" : input; }
@@ -283,7 +290,7 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
     return deliver(writer->fileText(), a.output, out, err);
   }
 
-  const std::optional<InputText> input = readInput(a.input, in, err);
+  std::optional<InputText> input = readInput(a.input, in, err);
   if (!input) return kFailed;
   const std::string_view text = input->text();
   // There is no one to ask: the format is the one given, or the guess.
@@ -306,6 +313,7 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   CliSink sink(inputLabel(a.input), err, a.strict);
   CliInteraction interaction(sink, formatNamed(a.format), a.strict, a.sets, err);
   interaction.useFileName(text, a.input);
+  interaction.releaseAfterReading(&input->raw);
   RememberedSets remembered;
   if (!annotate(text, setup->options, setup->groupings, *writer, interaction, remembered)) {
     if (sink.messages().empty() && !interaction.refused()) {

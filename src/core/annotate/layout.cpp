@@ -282,9 +282,9 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
     }
   };
 
-  // Stretches of about 128 K cells: every thread stays busy and the text in
+  // Stretches of about 64 K cells: every thread stays busy and the text in
   // hand stays small (an in-line-styled HTML page is some 40 bytes a cell).
-  constexpr std::size_t kCellsPerPiece = std::size_t{1} << 17;
+  constexpr std::size_t kCellsPerPiece = std::size_t{1} << 16;
   const std::size_t linesPerStretch = std::max<std::size_t>(1, kCellsPerPiece / wrap);
   std::vector<Stretch> stretches;
   for (std::size_t blockStart = 0; blockStart < length; blockStart += wrap) {

@@ -79,31 +79,50 @@ void compact(Alignment& alignment, std::vector<int>& setList, const std::vector<
   }
 }
 
-std::vector<Alignment> splitIntoSets(const Alignment& alignment, const std::vector<int>& setList) {
+// The sets of the set list, each with its sequences once, in list order. The
+// sequences are moved out of `alignment` where they are used for the last
+// time, so one set of everything copies nothing.
+std::vector<Alignment> splitIntoSets(Alignment& alignment, const std::vector<int>& setList) {
   std::vector<Alignment> sets;
   if (setList.size() < 2) return sets;
-  const int n = static_cast<int>(alignment.residues.size());
-  std::vector<int> current;
-  auto close = [&]() {
-    if (current.empty()) return;
+  const std::size_t n = alignment.residues.size();
+  std::vector<std::vector<std::size_t>> members;
+  std::vector<std::size_t> lastSet(n, static_cast<std::size_t>(-1));  // the set a sequence was last put in
+  std::vector<std::size_t> usesLeft(n, 0);
+  bool open = false;
+  for (std::size_t k = 1; k < setList.size(); ++k) {
+    const int v = setList[k];
+    if (v < 0) {
+      open = false;
+      continue;
+    }
+    if (static_cast<std::size_t>(v) >= n) continue;
+    if (!open) {
+      members.emplace_back();
+      open = true;
+    }
+    const auto sequence = static_cast<std::size_t>(v);
+    if (lastSet[sequence] == members.size() - 1) continue;  // once a set
+    lastSet[sequence] = members.size() - 1;
+    members.back().push_back(sequence);
+    ++usesLeft[sequence];
+  }
+  for (const std::vector<std::size_t>& list : members) {
     Alignment set;
     set.length = alignment.length;
-    for (int i : current) {
-      set.names.push_back(alignment.names[static_cast<std::size_t>(i)]);
-      set.residues.push_back(alignment.residues[static_cast<std::size_t>(i)]);
+    set.names.reserve(list.size());
+    set.residues.reserve(list.size());
+    for (const std::size_t i : list) {
+      if (--usesLeft[i] == 0) {
+        set.names.push_back(std::move(alignment.names[i]));
+        set.residues.push_back(std::move(alignment.residues[i]));
+      } else {
+        set.names.push_back(alignment.names[i]);
+        set.residues.push_back(alignment.residues[i]);
+      }
     }
     sets.push_back(std::move(set));
-    current.clear();
-  };
-  for (std::size_t k = 1; k < setList.size(); ++k) {
-    int v = setList[k];
-    if (v < 0) {
-      close();
-    } else if (v < n && std::find(current.begin(), current.end(), v) == current.end()) {
-      current.push_back(v);
-    }
   }
-  close();
   return sets;
 }
 

@@ -26,7 +26,8 @@ class AnnotationInteraction {
   // Where a long annotation has got to: called on the thread that runs it,
   // at each stage and between the blocks of the layout, with the stage's
   // percentage done. False stops the annotation (the writer then holds no
-  // complete annotation). The default goes on.
+  // complete annotation). The default goes on. From the consensus stage on
+  // the document text is not read again, so its memory may be given back.
   virtual bool progress(AnnotationStage stage, int percent) {
     (void)stage;
     (void)percent;

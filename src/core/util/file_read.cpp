@@ -67,6 +67,10 @@ void FileContent::release() {
   m_mappedSize = 0;
 }
 
+void FileContent::dropPages() {
+  if (m_mapping) ::madvise(m_mapping, m_mappedSize, MADV_DONTNEED);
+}
+
 std::string_view FileContent::bytes() const {
   if (m_mapping) return {static_cast<const char*>(m_mapping), m_mappedSize};
   return m_owned;

@@ -21,6 +21,9 @@ class FileContent {
   FileContent& operator=(const FileContent&) = delete;
 
   std::string_view bytes() const;
+  // Gives back the memory a mapped file's pages take; they are read again
+  // from the file if the bytes are used once more.
+  void dropPages();
 
  private:
   friend struct FileReader;
