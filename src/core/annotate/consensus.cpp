@@ -48,6 +48,32 @@ std::string tooManyGroupingsMessage(std::size_t active) {
          "Please make some of the groupings inactive and try again.";
 }
 
+// The code with the most votes in a column. Counting runs from the last
+// sequence up, and of codes with equally many votes the one that got there
+// first wins; only a tie needs the column walked again to find it.
+template <typename CodeOf>
+ResidueCode leadingCode(const CodeCounters& counters, CodeOf codeOf, std::size_t sequences) {
+  std::uint32_t most = 0;
+  ResidueCode leader = 0;
+  int tied = 0;
+  for (std::size_t code = 0; code < kResidueCodeCount; ++code) {
+    if (counters[code] > most) {
+      most = counters[code];
+      leader = static_cast<ResidueCode>(code);
+      tied = 1;
+    } else if (counters[code] == most && most > 0) {
+      ++tied;
+    }
+  }
+  if (tied <= 1) return leader;
+  CodeCounters seen{};
+  for (std::size_t s = sequences; s-- > 0;) {
+    const ResidueCode code = codeOf(s);
+    if (++seen[code] == most) return code;
+  }
+  return leader;
+}
+
 }  // namespace
 
 ResidueCodeTable buildResidueCodeTable(const std::string& invalidResidues, bool allowLowerCase,
@@ -133,15 +159,17 @@ ConsensusStatus computeConsensus(Alignment& set, Alignment& result, const Groupi
       const std::size_t width = std::min(kTile, length - first);
       std::fill(counters.begin(), counters.end(), CodeCounters{});
       candidates.fill(0);
-      // Counting runs from the last sequence up: ties go to the code that
-      // reached the winning count first in this order.
-      for (std::size_t s = sequences; s-- > 0;) {
-        const std::string& row = set.residues[s];
-        for (std::size_t k = 0; k < width; ++k) {
-          const ResidueCode code = codeAt(row, first + k);
-          CodeCounters& column = counters[k];
-          if (++column[code] > column[candidates[k]]) candidates[k] = code;
+      for (const std::string& row : set.residues) {
+        if (row.size() >= first + width) {
+          const auto* cells = reinterpret_cast<const unsigned char*>(row.data()) + first;
+          for (std::size_t k = 0; k < width; ++k) ++counters[k][codes[cells[k]]];
+        } else {
+          for (std::size_t k = 0; k < width; ++k) ++counters[k][codeAt(row, first + k)];
         }
+      }
+      for (std::size_t k = 0; k < width; ++k) {
+        candidates[k] = leadingCode(counters[k], [&](std::size_t s) { return codeAt(set.residues[s], first + k); },
+                                    sequences);
       }
 
       bool anyAssigned = false;
