@@ -1,5 +1,6 @@
 #include "input/msf_reader.h"
 
+#include <algorithm>
 #include <string>
 
 #include "input/dsc_rows.h"
@@ -110,6 +111,13 @@ bool MsfReader::readNames(Alignment& alignment) {
 bool MsfReader::readData(Alignment& alignment) {
   const bool phd = alignment.format == AlignmentFormat::PhdMsf;
   NameIndex index(alignment.names);
+  // The header's length is a fair guess at each sequence's, as long as the
+  // text left could hold them all.
+  if (!alignment.residues.empty()) {
+    const std::size_t guess = std::min(static_cast<std::size_t>(std::max(alignment.length, 0)),
+                                       rest().size() / alignment.residues.size());
+    for (std::string& residues : alignment.residues) residues.reserve(guess);
+  }
   while (auto line = takeNonBlankLine()) {
     if (phd && isSectionRule(*line)) break;
     const auto [word, rest] = splitFirstWord(*line);

@@ -61,14 +61,6 @@ std::size_t decimalDigits(std::size_t value) {
   return digits;
 }
 
-bool isSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-char toUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-
-char toLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
 std::string_view trimLeft(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size() && isSpace(s[i])) ++i;

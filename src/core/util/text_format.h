@@ -16,10 +16,14 @@ std::string printfString(const char* format, ...) __attribute__((format(printf, 
 // The number of decimal digits of `value` (1 for 0).
 std::size_t decimalDigits(std::size_t value);
 
-// ASCII helpers used throughout the readers and the configuration files.
-bool isSpace(char c);  // space, tab, CR, LF, vertical tab, form feed
-char toUpperAscii(char c);
-char toLowerAscii(char c);
+// ASCII helpers used throughout the readers and the configuration files;
+// inline, since the readers call them for every character.
+// Space, tab, CR, LF, vertical tab, form feed.
+inline bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+inline char toUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+inline char toLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 std::string_view trimLeft(std::string_view s);
 std::string_view trim(std::string_view s);
 
