@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fontconfig/fontconfig.h>
+
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -304,6 +306,23 @@ struct FontCase {
   bool substituted;
 };
 
+// The family fontconfig gives for "monospace" on this machine.
+std::string systemMonospace() {
+  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("monospace"));
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  std::string family;
+  FcChar8* name = nullptr;
+  if (match && FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch) {
+    family = reinterpret_cast<const char*>(name);
+  }
+  if (match) FcPatternDestroy(match);
+  FcPatternDestroy(pattern);
+  return family;
+}
+
 TEST(FigureFont, AMissingFontGetsAMetricCompatibleOne) {
   const FontCase cases[] = {
       {"the groupings' usual font is not on Debian: its metric twin stands in", "Courier New",
@@ -311,7 +330,7 @@ TEST(FigureFont, AMissingFontGetsAMetricCompatibleOne) {
       {"an installed font is used as it is, whatever its case", "liberation mono",
        "Liberation Mono", false},
       {"an unknown font falls back on a monospaced one, never a proportional one",
-       "No Such Font 123", "DejaVu Sans Mono", true},
+       "No Such Font 123", systemMonospace(), true},
   };
   for (const FontCase& c : cases) {
     const FigureFont font = findFigureFont(c.asked);

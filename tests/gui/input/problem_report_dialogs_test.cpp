@@ -73,7 +73,8 @@ TEST(UnequalLengthsDialog, ListsSequencesThenPredictionRowsInDisplayForm) {
             (QStringList{"short", "25", "AAAAAAAAAA AAAAAAAAAA AAAAA", "short"}));
   EXPECT_TRUE(dialog.report()->topLevelItem(1)->text(2).contains(QStringLiteral("  (50)  ")));
   EXPECT_EQ(dialog.report()->topLevelItem(2)->text(0), QStringLiteral("PHD sec"));
-  EXPECT_TRUE(QFontInfo(dialog.report()->font()).fixedPitch());
+  // The system's fixed-pitch font, whichever face that resolves to here.
+  EXPECT_EQ(dialog.report()->font(), QFontDatabase::systemFont(QFontDatabase::FixedFont));
   QFontMetrics metrics(dialog.report()->font());
   const int widest = static_cast<int>(dialog.report()->topLevelItem(1)->text(2).size());
   EXPECT_EQ(dialog.report()->columnWidth(2),
