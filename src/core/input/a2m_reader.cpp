@@ -146,12 +146,6 @@ bool A2mReader::parse(Alignment& alignment) {
   } else {
     setHeadings(2210, 2211);
   }
-  alignment.names.clear();
-  alignment.residues.clear();
-  alignment.trackLabels.clear();
-  alignment.tracks.clear();
-  alignment.length = 0;
-
   std::vector<int> firstLines;  // the header line of each sequence
   if (!readLines(alignment, firstLines)) return false;
 

@@ -22,6 +22,10 @@ void AlignmentReader::setHeadings(StringId invalidFileMessage, StringId errorInF
 }
 
 bool AlignmentReader::read(std::string_view text, Alignment& alignment) {
+  // A read from the start begins with nothing; only the format stays.
+  const AlignmentFormat format = alignment.format;
+  alignment = Alignment();
+  alignment.format = format;
   return readFrom(text, ScanPosition{}, alignment);
 }
 

@@ -31,8 +31,9 @@ class AlignmentReader {
   AlignmentReader(const AlignmentReader&) = delete;
   AlignmentReader& operator=(const AlignmentReader&) = delete;
 
-  // Reads from the start of `text`. The text ends at its first NUL, if any.
-  // Returns true when the alignment may be used.
+  // Reads from the start of `text` into `alignment`, emptied first (its
+  // format stays). The text ends at its first NUL, if any. Returns true when
+  // the alignment may be used.
   bool read(std::string_view text, Alignment& alignment);
   // Reads on from where an earlier stage stopped.
   bool readFrom(std::string_view text, ScanPosition start, Alignment& alignment);

@@ -27,12 +27,6 @@ bool ClustalReader::parse(Alignment& alignment) {
   } else {
     setHeadings(2032, 2033);
   }
-  alignment.names.clear();
-  alignment.residues.clear();
-  alignment.trackLabels.clear();
-  alignment.tracks.clear();
-  alignment.length = 0;
-
   if (saf && !findSafStart()) return false;
   bool headerSeen = saf;
   NameIndex index(alignment.names);

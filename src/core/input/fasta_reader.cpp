@@ -18,12 +18,6 @@ std::string_view headerName(std::string_view line) {
 FastaReader::FastaReader(ParseMessageSink& sink) : AlignmentReader(sink, 2027, 2026) {}
 
 bool FastaReader::parse(Alignment& alignment) {
-  alignment.names.clear();
-  alignment.residues.clear();
-  alignment.trackLabels.clear();
-  alignment.tracks.clear();
-  alignment.length = 0;
-
   while (auto line = takeLine()) {
     if (!line->empty() && line->front() == '>') {
       alignment.names.emplace_back(headerName(*line));

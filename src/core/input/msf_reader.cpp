@@ -42,12 +42,6 @@ bool MsfReader::parse(Alignment& alignment) {
   } else {
     setHeadings(2011, 2012);
   }
-  alignment.names.clear();
-  alignment.residues.clear();
-  alignment.trackLabels.clear();
-  alignment.tracks.clear();
-  alignment.length = 0;
-
   if (!readHeader(alignment) || !readNames(alignment) || !readData(alignment)) return false;
   if (alignment.format == AlignmentFormat::Dsc) return readDscRows(alignment);
   return true;

@@ -43,12 +43,6 @@ NamedLine splitName(std::string_view line, bool strictNames) {
 PhylipReader::PhylipReader(ParseMessageSink& sink) : AlignmentReader(sink, 2220, 2221) {}
 
 bool PhylipReader::parse(Alignment& alignment) {
-  alignment.names.clear();
-  alignment.residues.clear();
-  alignment.trackLabels.clear();
-  alignment.tracks.clear();
-  alignment.length = 0;
-
   const auto header = takeNonBlankLine();
   if (!header) return fail(2222, lineCount());
   const std::vector<std::string_view> counts = splitWords(*header);

@@ -22,12 +22,6 @@ bool isHeader(std::string_view line) {
 PirReader::PirReader(ParseMessageSink& sink) : AlignmentReader(sink, 2230, 2231) {}
 
 bool PirReader::parse(Alignment& alignment) {
-  alignment.names.clear();
-  alignment.residues.clear();
-  alignment.trackLabels.clear();
-  alignment.tracks.clear();
-  alignment.length = 0;
-
   bool open = false;            // residues read since the header, no "*" yet
   bool expectDescription = false;
   bool extraReported = false;   // text after the "*" of this sequence

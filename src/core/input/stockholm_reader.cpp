@@ -22,12 +22,6 @@ SplitWord nextWord(std::string_view text) { return splitFirstWord(trimLeft(text)
 StockholmReader::StockholmReader(ParseMessageSink& sink) : AlignmentReader(sink, 2200, 2201) {}
 
 bool StockholmReader::parse(Alignment& alignment) {
-  alignment.names.clear();
-  alignment.residues.clear();
-  alignment.trackLabels.clear();
-  alignment.tracks.clear();
-  alignment.length = 0;
-
   const auto header = takeNonBlankLine();
   if (!header || !header->starts_with(kHeader)) return fail(2202, lineCount());
 
