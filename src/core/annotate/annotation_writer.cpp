@@ -113,13 +113,24 @@ void AnnotationWriter::appendCells(std::string_view cells, std::string_view form
   const std::size_t count = cells.size();
   const std::size_t formatted = std::min(count, formats.size());
   const auto* format = reinterpret_cast<const unsigned char*>(formats.data());
+  int currentStyle = styleOf(m_currentFormat);
   std::size_t i = 0;
   while (i < formatted) {
-    setFormat(format[i]);
     const int style = m_styleOfByte[format[i]];
     std::size_t end = i + 1;
     while (end < formatted && m_styleOfByte[format[end]] == style) ++end;
-    m_lineBuffer.append(cell + i, end - i);
+    if (style != currentStyle) {
+      flushRun();
+      m_lineBuffer.clear();
+      m_currentFormat = format[i];
+      currentStyle = style;
+    }
+    // A run that another style follows here is complete: it goes whole.
+    if (end < formatted && m_lineBuffer.empty()) {
+      writeRun(std::string_view(cell + i, end - i));
+    } else {
+      m_lineBuffer.append(cell + i, end - i);
+    }
     i = end;
   }
   if (i < count) {

@@ -56,6 +56,10 @@ class AnnotationWriter {
   // Writes lineBuffer out in the style of currentFormat. Does not empty the
   // buffer unless the writer says otherwise; its callers do.
   virtual void flushRun() = 0;
+  // A whole run in the style of currentFormat, with nothing before it in
+  // the line buffer; the next format change ends it. By default it goes
+  // through the line buffer like any text; a writer may write it at once.
+  virtual void writeRun(std::string_view text) { m_lineBuffer.append(text); }
   virtual void beginDocument() = 0;
   virtual void endDocument() = 0;
 

@@ -117,14 +117,18 @@ std::string HtmlWriter::rules() const {
 
 void HtmlWriter::flushRun() {
   if (lineBuffer().empty()) return;
+  writeRun(lineBuffer());
+  lineBuffer().clear();
+}
+
+void HtmlWriter::writeRun(std::string_view text) {
   const auto style = static_cast<std::size_t>(styleOf(currentFormat()));
   if (m_isFork && output().empty()) {
     m_firstStyle = static_cast<int>(style);
     m_firstTagSize = style < m_tags.size() ? m_tags[style].size() : 0;
   }
   if (style < m_tags.size()) output().append(m_tags[style]);
-  appendHtmlEscaped(output(), lineBuffer());
-  lineBuffer().clear();
+  appendHtmlEscaped(output(), text);
   drainIfLarge();
 }
 

@@ -62,6 +62,7 @@ class HtmlWriter : public AnnotationWriter {
              bool useStyleSheet, bool useSampleFont, bool useBrowserFontSize);
 
   void flushRun() override;
+  void writeRun(std::string_view text) override;
   void beginDocument() override;
   void endDocument() override;
   std::string_view openForkText(AnnotationWriter& fork) override;

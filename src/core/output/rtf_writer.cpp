@@ -105,6 +105,7 @@ void RtfWriter::beginDocument() {
     m_textColourIndex.push_back(colourNumber(style.textColour) - 1);
     m_backColourIndex.push_back(colourNumber(style.backColour) - 1);
   }
+  for (std::size_t index = 0; index < all.size(); ++index) m_styleWords.push_back(makeStyleWords(index));
   for (const Colour colour : m_colours) {
     output().append("\\red").append(std::to_string(redOf(colour)));
     output().append("\\green").append(std::to_string(greenOf(colour)));
@@ -126,43 +127,44 @@ void RtfWriter::beginDocument() {
 
 // The opening of a run in a style that differs from style 0: "{", the
 // control words that set it apart and a blank; empty when it looks like
-// style 0. Made once per style.
-const std::string& RtfWriter::styleWords(int style) {
-  const auto index = static_cast<std::size_t>(style);
-  if (index >= m_styleWords.size()) m_styleWords.resize(index + 1);
-  if (!m_styleWords[index]) {
-    std::string words;
-    // A style added after beginDocument has no colours in the table; it is
-    // drawn plain rather than with a wrong colour.
-    if (style != 0 && index < m_textColourIndex.size()) {
-      const ResidueFormat& plain = styles().front();
-      const ResidueFormat& own = styles()[index];
-      if (own.backColour != plain.backColour) {
-        words.append("\\chcbpat").append(std::to_string(m_backColourIndex[index] + 1));
-      }
-      if (own.textColour != plain.textColour) {
-        words.append("\\cf").append(std::to_string(m_textColourIndex[index] + 1));
-      }
-      if (own.bold != plain.bold) words.append(own.bold ? "\\b" : "\\b0");
-      if (own.italic != plain.italic) words.append(own.italic ? "\\i" : "\\i0");
-      if (!words.empty()) words = "{" + words + " ";
-    }
-    m_styleWords[index] = std::move(words);
+// style 0.
+std::string RtfWriter::makeStyleWords(std::size_t index) const {
+  if (index == 0) return {};
+  const ResidueFormat& plain = styles().front();
+  const ResidueFormat& own = styles()[index];
+  std::string words;
+  if (own.backColour != plain.backColour) {
+    words.append("\\chcbpat").append(std::to_string(m_backColourIndex[index] + 1));
   }
-  return *m_styleWords[index];
+  if (own.textColour != plain.textColour) {
+    words.append("\\cf").append(std::to_string(m_textColourIndex[index] + 1));
+  }
+  if (own.bold != plain.bold) words.append(own.bold ? "\\b" : "\\b0");
+  if (own.italic != plain.italic) words.append(own.italic ? "\\i" : "\\i0");
+  return words.empty() ? words : "{" + words + " ";
+}
+
+// A style added after beginDocument has no colours in the table; it is drawn
+// plain rather than with a wrong colour.
+const std::string& RtfWriter::styleWords(int style) const {
+  const auto index = static_cast<std::size_t>(style);
+  return index < m_styleWords.size() ? m_styleWords[index] : kNoWords;
 }
 
 void RtfWriter::flushRun() {
-  if (lineBuffer().empty()) return;
-  const std::string& words = currentFormat() != 0 ? styleWords(styleOf(currentFormat())) : kNoWords;
+  if (!lineBuffer().empty()) writeRun(lineBuffer());
+}
+
+void RtfWriter::writeRun(std::string_view text) {
+  const std::string& opening = currentFormat() != 0 ? styleWords(styleOf(currentFormat())) : kNoWords;
   std::string& out = output();
-  if (words.empty()) {
-    appendRtfEscaped(out, lineBuffer());
+  if (opening.empty()) {
+    appendRtfEscaped(out, text);
     return;
   }
   // The group's opening is "{", the style's control words and a blank.
-  out.append(words);
-  appendRtfEscaped(out, lineBuffer());
+  out.append(opening);
+  appendRtfEscaped(out, text);
   out.push_back('}');
 }
 

@@ -38,15 +38,17 @@ class RtfWriter : public AnnotationWriter {
 
  protected:
   void flushRun() override;
+  void writeRun(std::string_view text) override;
   void beginDocument() override;
   void endDocument() override;
 
  private:
   int colourNumber(Colour colour) const;
-  const std::string& styleWords(int style);
+  std::string makeStyleWords(std::size_t index) const;
+  const std::string& styleWords(int style) const;
 
   inline static const std::string kNoWords;
-  std::vector<std::optional<std::string>> m_styleWords;
+  std::vector<std::string> m_styleWords;  // per style, made when the document begins
 
   std::vector<int> m_textColourIndex;
   std::vector<int> m_backColourIndex;
