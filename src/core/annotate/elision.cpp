@@ -1,12 +1,14 @@
 #include "annotate/elision.h"
 
-#include "util/text_format.h"
-
 #include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <vector>
+
+#include "util/parallel.h"
+#include "util/text_format.h"
 
 namespace hueset {
 
@@ -157,17 +159,37 @@ int elisionMinGaps(int sequenceCount, int elisionThreshold) {
   return static_cast<int>(std::clamp<long long>(gaps, INT_MIN, INT_MAX));
 }
 
+namespace {
+
+// Counts the residues of each column over pieces of the rows on every core
+// and hands each piece's counts to `merge`, one piece at a time.
+template <typename Merge>
+void countResiduesByColumn(const std::vector<std::string>& rows, std::size_t width,
+                           const ResiduePresenceTable& presence, Merge merge) {
+  std::mutex merging;
+  parallelFor(rows.size(), std::max<std::size_t>(1, (1u << 20) / std::max<std::size_t>(width, 1)),
+              [&](std::size_t first, std::size_t end) {
+                std::vector<std::size_t> counts(width, 0);
+                for (std::size_t r = first; r < end; ++r) {
+                  const auto* row = reinterpret_cast<const unsigned char*>(rows[r].data());
+                  for (std::size_t c = 0; c < width; ++c) counts[c] += presence[row[c]] ? 1 : 0;
+                }
+                std::lock_guard<std::mutex> lock(merging);
+                merge(counts);
+              });
+}
+
+}  // namespace
+
 void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& presence,
                               ColumnNumbers* columnNumbers) {
   std::size_t width = 0;
   if (!commonWidth(alignment, width)) return;
 
   std::vector<char> keep(width, 0);
-  for (const std::string& row : alignment.residues) {
-    for (std::size_t c = 0; c < width; ++c) {
-      if (presence[byteOf(row[c])]) keep[c] = 1;
-    }
-  }
+  countResiduesByColumn(alignment.residues, width, presence, [&keep](const std::vector<std::size_t>& counts) {
+    for (std::size_t c = 0; c < counts.size(); ++c) keep[c] |= counts[c] != 0 ? 1 : 0;
+  });
   if (std::all_of(keep.begin(), keep.end(), [](char k) { return k != 0; })) return;
 
   auto compact = [&keep, width](std::string& s) {
@@ -199,9 +221,9 @@ void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& pre
   // Replacing a region never moves the columns to its left, so the counts
   // taken up front hold for the whole right-to-left scan.
   std::vector<std::size_t> residuesAt(width, 0);
-  for (const std::string& row : rows) {
-    for (std::size_t c = 0; c < width; ++c) residuesAt[c] += presence[byteOf(row[c])] ? 1 : 0;
-  }
+  countResiduesByColumn(rows, width, presence, [&residuesAt](const std::vector<std::size_t>& counts) {
+    for (std::size_t c = 0; c < counts.size(); ++c) residuesAt[c] += counts[c];
+  });
   const long long denseAbove = static_cast<long long>(sequences) - minGaps;
   auto dense = [&](long long c) {
     return static_cast<long long>(residuesAt[static_cast<std::size_t>(c)]) > denseAbove;

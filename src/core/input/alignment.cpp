@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+
+#include "util/parallel.h"
 
 namespace hueset {
 
@@ -75,44 +78,51 @@ bool checkCharacters(const Alignment& alignment, std::vector<CharacterProblem>& 
                      bool allowLowerCase, bool allowStrangeLinkers,
                      const std::string& invalidResidues) {
   const std::size_t before = problems.size();
-  for (std::size_t s = 0; s < alignment.residues.size(); ++s) {
-    std::array<std::size_t, 256> counts{};
-    for (unsigned char c : alignment.residues[s]) ++counts[c];
+  // Sequences are looked at on every core; the problems are kept in order.
+  std::vector<std::optional<CharacterProblem>> found(alignment.residues.size());
+  parallelFor(found.size(), 256, [&](std::size_t first, std::size_t end) {
+    for (std::size_t s = first; s < end; ++s) {
+      std::array<std::size_t, 256> counts{};
+      for (unsigned char c : alignment.residues[s]) ++counts[c];
 
-    CharacterProblem p;
-    const std::size_t blanks = counts['\t'] + counts['\n'] + counts['\r'] + counts[' '];
-    p.whiteSpace = blanks != 0;
-    std::size_t controls = 0;
-    for (int c = 1; c <= 32; ++c) controls += counts[static_cast<std::size_t>(c)];
-    p.nonPrintable = controls > blanks;
+      CharacterProblem p;
+      const std::size_t blanks = counts['\t'] + counts['\n'] + counts['\r'] + counts[' '];
+      p.whiteSpace = blanks != 0;
+      std::size_t controls = 0;
+      for (int c = 1; c <= 32; ++c) controls += counts[static_cast<std::size_t>(c)];
+      p.nonPrintable = controls > blanks;
 
-    for (char c : invalidResidues) {
-      if (counts[static_cast<unsigned char>(c)] != 0) p.invalidLetters += c;
-    }
-    if (allowLowerCase) {
       for (char c : invalidResidues) {
-        const auto lower = static_cast<unsigned char>(static_cast<unsigned char>(c) + 32);
-        if (counts[lower] != 0) p.invalidLetters += c;
+        if (counts[static_cast<unsigned char>(c)] != 0) p.invalidLetters += c;
       }
-    } else {
-      for (char c = 'a'; c <= 'z'; ++c) {
-        if (counts[static_cast<unsigned char>(c)] != 0) p.lowerCaseLetters += c;
+      if (allowLowerCase) {
+        for (char c : invalidResidues) {
+          const auto lower = static_cast<unsigned char>(static_cast<unsigned char>(c) + 32);
+          if (counts[lower] != 0) p.invalidLetters += c;
+        }
+      } else {
+        for (char c = 'a'; c <= 'z'; ++c) {
+          if (counts[static_cast<unsigned char>(c)] != 0) p.lowerCaseLetters += c;
+        }
       }
-    }
-    if (!allowStrangeLinkers) {
-      for (int c = 33; c <= 255; ++c) {
-        const bool symbol = c <= 64 || (c >= 91 && c <= 96) || c >= 123;
-        if (!symbol || counts[static_cast<std::size_t>(c)] == 0) continue;
-        if (c == '~' || c == '-' || c == '.') continue;
-        p.otherSymbols += static_cast<char>(c);
+      if (!allowStrangeLinkers) {
+        for (int c = 33; c <= 255; ++c) {
+          const bool symbol = c <= 64 || (c >= 91 && c <= 96) || c >= 123;
+          if (!symbol || counts[static_cast<std::size_t>(c)] == 0) continue;
+          if (c == '~' || c == '-' || c == '.') continue;
+          p.otherSymbols += static_cast<char>(c);
+        }
       }
-    }
 
-    if (p.whiteSpace || p.nonPrintable || !p.invalidLetters.empty() ||
-        !p.lowerCaseLetters.empty() || !p.otherSymbols.empty()) {
-      p.name = s < alignment.names.size() ? alignment.names[s] : std::string{};
-      problems.push_back(std::move(p));
+      if (p.whiteSpace || p.nonPrintable || !p.invalidLetters.empty() ||
+          !p.lowerCaseLetters.empty() || !p.otherSymbols.empty()) {
+        p.name = s < alignment.names.size() ? alignment.names[s] : std::string{};
+        found[s] = std::move(p);
+      }
     }
+  });
+  for (std::optional<CharacterProblem>& p : found) {
+    if (p) problems.push_back(std::move(*p));
   }
   return problems.size() == before;
 }
