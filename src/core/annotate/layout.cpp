@@ -1,12 +1,15 @@
 #include "annotate/layout.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "input/residue_number_start.h"
 
 namespace hueset {
 namespace {
+
+const std::string kNoText;
 
 void justify(std::string& entry, std::size_t width, int nameJustification) {
   if (entry.size() >= width) return;
@@ -198,16 +201,32 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
   const std::size_t group = columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
   Marks extra(annotated, marks, length);
   // Where the residues start: after the name, its blank and any number.
-  const std::size_t rulerPrefix = nameColumnWidth(annotated) + 1 + extra.numberWidth();
+  const std::size_t nameWidth = nameColumnWidth(annotated);
+  const std::size_t rulerPrefix = nameWidth + 1 + extra.numberWidth();
+  writer.layoutStarting(annotated);
 
   for (std::size_t blockStart = 0; blockStart < length; blockStart += wrap) {
     if (progress && !progress(blockStart, length)) return false;
     const std::size_t blockEnd = std::min(blockStart + wrap, length);
+    // Every line's cells start after its label, a blank, any number and the
+    // blank before the first column group.
+    auto content = [&](LineContent::Kind kind, std::size_t k, std::size_t row, std::size_t label) {
+      return LineContent{kind,
+                         static_cast<std::uint32_t>(k),
+                         static_cast<std::uint32_t>(row),
+                         static_cast<std::uint32_t>(blockStart),
+                         static_cast<std::uint32_t>(blockEnd - blockStart),
+                         static_cast<std::uint32_t>(label + 1 + extra.numberWidth() + 1),
+                         static_cast<std::uint32_t>(std::min<std::size_t>(group, UINT32_MAX))};
+    };
     if (marks.ruler) {
       auto [numbers, ticks] = extra.rulerLines(rulerPrefix, blockStart, blockEnd, group);
+      const LineContent ruler = content(LineContent::Kind::Ruler, 0, 0, nameWidth);
       writer.setFormat(0);
+      writer.lineStarting(ruler);
       writer.appendText(numbers);
       writer.newLine();
+      writer.lineStarting(ruler);
       writer.appendText(ticks);
       writer.newLine();
     }
@@ -222,7 +241,9 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
             result != nullptr && i < result->residues.size() ? &result->residues[i] : nullptr;
         writer.setFormat(0);
         int lineFormat = 0;
-        writer.appendText(i < set.names.size() ? set.names[i] : std::string());
+        const std::string& name = i < set.names.size() ? set.names[i] : kNoText;
+        writer.lineStarting(content(LineContent::Kind::Sequence, k, i, name.size()));
+        writer.appendText(name);
         writer.appendChar(' ');
         std::string lastNumber;
         if (extra.numbers()) {
@@ -258,7 +279,9 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
       // never coloured.
       for (std::size_t d = 0; d < set.tracks.size(); ++d) {
         if (d > 0) writer.newLine();
-        writer.appendText(d < set.trackLabels.size() ? set.trackLabels[d] : std::string());
+        const std::string& label = d < set.trackLabels.size() ? set.trackLabels[d] : kNoText;
+        writer.lineStarting(content(LineContent::Kind::ExtraRow, k, d, label.size()));
+        writer.appendText(label);
         writer.appendChar(' ');
         writer.appendText(std::string(extra.numberWidth(), ' '));
         for (std::size_t p = blockStart; p < blockEnd; ++p) {
