@@ -134,6 +134,7 @@ std::optional<PreviewHit> PreviewModel::hitAt(double x, double y) const {
   hit.line = *line;
   hit.character = static_cast<std::size_t>(x / m_cell.width);
   const PreviewLine& l = m_document->lines[*line];
+  if (hit.character < l.length) hit.style = m_document->textStyles[l.text + hit.character];
   if (!l.hasContent || hit.character < l.content.firstCell) return hit;
   // Groups of groupWidth cells, each after one blank.
   const std::size_t group = std::max<std::uint32_t>(l.content.groupWidth, 1);

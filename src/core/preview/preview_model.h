@@ -23,13 +23,15 @@ struct CellSize {
   bool operator==(const CellSize&) const = default;
 };
 
-// Where a point of the preview falls: a line and a character of it, and the
-// alignment column when the character is one of the line's cells.
+// Where a point of the preview falls: a line and a character of it, the
+// style of the run there, and the alignment column when the character is one
+// of the line's cells.
 struct PreviewHit {
   std::size_t line = 0;
   std::size_t character = 0;  // may lie beyond the line's text
   bool onCell = false;
-  std::size_t column = 0;  // from 0, as the layout numbers them (after elision)
+  std::size_t column = 0;   // from 0, as the layout numbers them (after elision)
+  std::uint32_t style = 0;  // "Default" beyond the line's text
 
   bool operator==(const PreviewHit&) const = default;
 };

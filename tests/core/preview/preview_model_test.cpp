@@ -74,16 +74,16 @@ TEST(PreviewModel, HitsFindLinesAndCells) {
   struct Case {
     const char* what;
     double x, y;
-    std::optional<PreviewHit> expected;  // line, character, on a cell, column
+    std::optional<PreviewHit> expected;  // line, character, on a cell, column, style
   };
   const Case cases[] = {
-      {"first cell of the first line", cellX(16), lineY(0), PreviewHit{0, 16, true, 0}},
-      {"the blank between two groups", cellX(19), lineY(0), PreviewHit{0, 19, false, 0}},
-      {"a later group, another line", cellX(22), lineY(2), PreviewHit{1, 22, true, 5}},
-      {"second block: its own columns", cellX(17), lineY(14), PreviewHit{7, 17, true, 7}},
-      {"past the block's last column", cellX(18), lineY(14), PreviewHit{7, 18, false, 0}},
-      {"the name", cellX(3), lineY(0), PreviewHit{0, 3, false, 0}},
-      {"a blank line after a block", cellX(16), lineY(10), PreviewHit{5, 16, false, 0}},
+      {"first cell of the first line, Hydrophobic", cellX(16), lineY(0), PreviewHit{0, 16, true, 0, 1}},
+      {"the blank between two groups", cellX(19), lineY(0), PreviewHit{0, 19, false, 0, 0}},
+      {"a later group, another line, Acid", cellX(22), lineY(2), PreviewHit{1, 22, true, 5, 2}},
+      {"second block: its own columns", cellX(17), lineY(14), PreviewHit{7, 17, true, 7, 0}},
+      {"past the block's last column", cellX(18), lineY(14), PreviewHit{7, 18, false, 0, 0}},
+      {"the name", cellX(3), lineY(0), PreviewHit{0, 3, false, 0, 0}},
+      {"a blank line after a block", cellX(16), lineY(10), PreviewHit{5, 16, false, 0, 0}},
       {"above the document", cellX(16), -1, std::nullopt},
       {"below the document", cellX(16), 10000, std::nullopt},
   };
