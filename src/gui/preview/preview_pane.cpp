@@ -37,6 +37,7 @@ PreviewPane::PreviewPane(QWidget* parent) : QAbstractScrollArea(parent) {
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
   m_bar = new QLabel(this);
+  m_bar->setTextFormat(Qt::PlainText);  // a reader's message may hold "<"
   m_bar->setWordWrap(true);
   m_bar->setMargin(4);
   m_bar->setAutoFillBackground(true);
@@ -116,9 +117,11 @@ void PreviewPane::resetZoom() { setZoom(100); }
 
 void PreviewPane::refreshFonts() {
   const PreviewDocument* document = m_model.document().get();
-  const std::string fontName = document ? document->fontName : std::string();
-  const int fontSize = document ? document->fontSize : 100;
-  m_fonts = std::make_unique<PreviewFonts>(fontName, fontSize, m_zoom);
+  FontKey key{document ? document->fontName : std::string(), document ? document->fontSize : 100, m_zoom};
+  // Most new documents come in the font of the last one.
+  if (m_fonts && key == m_fontKey) return;
+  m_fonts = std::make_unique<PreviewFonts>(key.name, key.size, key.zoom);
+  m_fontKey = std::move(key);
   m_model.setCellSize(m_fonts->cellSize());
 }
 

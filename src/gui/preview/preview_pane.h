@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <QAbstractScrollArea>
@@ -74,8 +75,16 @@ class PreviewPane : public QAbstractScrollArea {
   void hoverAt(QPointF viewportPoint);
   void setHoverText(const QString& text);
 
+  struct FontKey {
+    std::string name;
+    int size = 0;
+    int zoom = 0;
+    bool operator==(const FontKey&) const = default;
+  };
+
   PreviewModel m_model;
   std::unique_ptr<PreviewFonts> m_fonts;
+  FontKey m_fontKey;  // what m_fonts was made for
   int m_zoom = 100;
   int m_wheelDelta = 0;  // wheel turns not yet a whole zoom step
   bool m_greyed = false;
