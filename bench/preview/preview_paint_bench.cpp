@@ -52,10 +52,10 @@ void BM_PaintFullHdScreen(benchmark::State& state) {
   state.counters["cell"] = fonts.cellSize().width;
   state.SetLabel(fonts.family().toStdString() + (wrapped ? ", wrapped at 60" : ", unwrapped"));
 }
-// Wrapped (the default) and unwrapped, at 100% and at the smallest zoom,
+// Wrapped (the default) and unwrapped, at 100%, at 50% and at the smallest zoom,
 // where a screen holds the most cells.
 BENCHMARK(BM_PaintFullHdScreen)
-    ->ArgsProduct({{1, 0}, {100, 25}})
+    ->ArgsProduct({{1, 0}, {100, 50, 25}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
