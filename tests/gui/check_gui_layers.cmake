@@ -1,10 +1,11 @@
 # Fails when a file of a GUI folder under GUI_DIR includes a header of a
-# folder that is not below it. Lowest first: common; controls, input and
-# output; groupings and settings; app.
+# folder that is not below it. Lowest first: common; controls, input,
+# output and preview; groupings and settings; app.
 set(layer_common 0)
 set(layer_controls 1)
 set(layer_input 1)
 set(layer_output 1)
+set(layer_preview 1)
 set(layer_groupings 2)
 set(layer_settings 2)
 set(layer_app 3)

@@ -12,6 +12,24 @@
 
 namespace hueset {
 
+struct AnnotatedAlignment;
+
+// What a laid-out line shows, told to the writer before the line's text.
+// Writers of text ignore it; the preview uses it to find the alignment cell
+// under a point without laying anything out again.
+struct LineContent {
+  enum class Kind : std::uint8_t { Ruler, Sequence, ExtraRow };
+  Kind kind = Kind::Sequence;
+  std::uint32_t set = 0;          // the set of a sequence or extra row
+  std::uint32_t row = 0;          // the sequence, or the extra row, within the set
+  std::uint32_t firstColumn = 0;  // the block's first column (from 0)
+  std::uint32_t columns = 0;      // the block's columns
+  std::uint32_t firstCell = 0;    // characters before the cell of the first column
+  std::uint32_t groupWidth = 1;   // columns between two blanks
+
+  bool operator==(const LineContent&) const = default;
+};
+
 // The clipboard formats a writer's texts are offered under.
 enum class ClipboardFormat {
   PlainText,  // the standard text format
@@ -65,6 +83,12 @@ class AnnotationWriter {
 
  public:
   virtual ClipboardFormat clipboardFormat(int index) const = 0;
+
+  // Told by the layout before its first line, with what it is about to lay
+  // out (valid until the layout returns), and before every line with what
+  // that line shows. Writers of text need neither.
+  virtual void layoutStarting(const AnnotatedAlignment& annotated) { (void)annotated; }
+  virtual void lineStarting(const LineContent& content) { (void)content; }
 
   // How many characters fit across a line of the writer's page; 0 when its
   // page takes lines of any length (text forms always do).

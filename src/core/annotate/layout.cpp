@@ -1,6 +1,7 @@
 #include "annotate/layout.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "input/residue_number_start.h"
@@ -8,6 +9,8 @@
 
 namespace hueset {
 namespace {
+
+const std::string kNoText;
 
 void justify(std::string& entry, std::size_t width, int nameJustification) {
   if (entry.size() >= width) return;
@@ -204,7 +207,9 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
   const std::size_t group = columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
   Marks extra(annotated, marks, length);
   // Where the residues start: after the name, its blank and any number.
-  const std::size_t rulerPrefix = nameColumnWidth(annotated) + 1 + extra.numberWidth();
+  const std::size_t nameWidth = nameColumnWidth(annotated);
+  const std::size_t rulerPrefix = nameWidth + 1 + extra.numberWidth();
+  writer.layoutStarting(annotated);
 
   // The document is written a stretch at a time: some sequence lines of one
   // set in one block, with what comes before the first of them (the ruler,
@@ -223,12 +228,26 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
     const std::size_t k = stretch.set;
     const Alignment& set = annotated.sets[k];
     const Alignment* result = k < annotated.results.size() ? &annotated.results[k] : nullptr;
+    // Every line's cells start after its label, a blank, any number and the
+    // blank before the first column group.
+    auto content = [&](LineContent::Kind kind, std::size_t row, std::size_t label) {
+      return LineContent{kind,
+                         static_cast<std::uint32_t>(k),
+                         static_cast<std::uint32_t>(row),
+                         static_cast<std::uint32_t>(blockStart),
+                         static_cast<std::uint32_t>(blockEnd - blockStart),
+                         static_cast<std::uint32_t>(label + 1 + extra.numberWidth() + 1),
+                         static_cast<std::uint32_t>(std::min<std::size_t>(group, UINT32_MAX))};
+    };
     if (stretch.first == 0) {
       if (k == 0 && marks.ruler) {
         auto [numbers, ticks] = extra.rulerLines(rulerPrefix, blockStart, blockEnd, group);
+        const LineContent ruler = content(LineContent::Kind::Ruler, 0, nameWidth);
         target.setFormat(0);
+        target.lineStarting(ruler);
         target.appendText(numbers);
         target.newLine();
+        target.lineStarting(ruler);
         target.appendText(ticks);
         target.newLine();
       }
@@ -239,7 +258,9 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
       const std::string* formats =
           result != nullptr && i < result->residues.size() ? &result->residues[i] : nullptr;
       target.setFormat(0);
-      target.appendText(i < set.names.size() ? set.names[i] : std::string());
+      const std::string& name = i < set.names.size() ? set.names[i] : kNoText;
+      target.lineStarting(content(LineContent::Kind::Sequence, i, name.size()));
+      target.appendText(name);
       target.appendChar(' ');
       std::string lastNumber;
       if (extra.numbers()) {
@@ -268,7 +289,9 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
     // never coloured.
     for (std::size_t d = 0; d < set.tracks.size(); ++d) {
       if (d > 0) target.newLine();
-      target.appendText(d < set.trackLabels.size() ? set.trackLabels[d] : std::string());
+      const std::string& label = d < set.trackLabels.size() ? set.trackLabels[d] : kNoText;
+      target.lineStarting(content(LineContent::Kind::ExtraRow, d, label.size()));
+      target.appendText(label);
       target.appendChar(' ');
       target.appendText(std::string(extra.numberWidth(), ' '));
       for (std::size_t g = blockStart; g < blockEnd; g += group) {

@@ -55,6 +55,15 @@ void TeeWriter::blockEnd() {
   }
 }
 
+void TeeWriter::layoutStarting(const AnnotatedAlignment& annotated) {
+  for (AnnotationWriter* writer : m_writers) writer->layoutStarting(annotated);
+}
+
+// A line starts after the previous one ended, so nothing is pending here.
+void TeeWriter::lineStarting(const LineContent& content) {
+  for (AnnotationWriter* writer : m_writers) writer->lineStarting(content);
+}
+
 void TeeWriter::endDocument() {
   for (AnnotationWriter* writer : m_writers) {
     writer->setFormat(currentFormat());

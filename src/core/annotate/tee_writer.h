@@ -29,6 +29,8 @@ class TeeWriter : public AnnotationWriter {
   }
   // The first writer's page decides the wrap.
   int pageLineCharacters() const override { return m_writers.front()->pageLineCharacters(); }
+  void layoutStarting(const AnnotatedAlignment& annotated) override;
+  void lineStarting(const LineContent& content) override;
 
  protected:
   void flushRun() override;

@@ -141,6 +141,15 @@ ReadSettings readSettings(const Options& options) {
                       options.input.matchStatesOnly};
 }
 
+ConsensusSettings consensusSettings(const Options& options) {
+  ConsensusSettings consensus;
+  consensus.consensusThreshold = options.annotation.consensusThreshold;
+  consensus.includeBlanks = options.annotation.includeBlanks;
+  consensus.xIsUnknown = options.annotation.xIsUnknown;
+  consensus.allowLowerCase = options.parse.allowLowerCase;
+  return consensus;
+}
+
 bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
               AnnotationWriter& writer, AnnotationInteraction& interaction,
               RememberedSets& remembered) {
@@ -202,18 +211,16 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
 
   const FigureOptions& figure = options.figure;
   const LayoutMarks marks{figure.residueNumbers, figure.ruler, figure.rulerInterval};
-  // Numbers count and the ruler names the columns of the alignment as read,
-  // so they need to know which columns elision cut.
+  // Numbers count, the ruler and the preview name the columns of the
+  // alignment as read, so they need to know which columns elision cut.
   ColumnNumbers columnNumbers;
-  const bool wantColumnNumbers = marks.residueNumbers || marks.ruler;
   if (annotation.useElision) {
     ElisionSettings elision;
     elision.minGaps =
         elisionMinGaps(static_cast<int>(alignment.residues.size()), annotation.elisionThreshold);
     elision.minimumElisionLength = annotation.minimumElisionLength;
     elision.allowLowerCase = parse.allowLowerCase;
-    elideSparseRegions(alignment, elision, invalidResidues,
-                       wantColumnNumbers ? &columnNumbers : nullptr);
+    elideSparseRegions(alignment, elision, invalidResidues, &columnNumbers);
   }
 
   AnnotatedAlignment annotated;
@@ -221,11 +228,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   annotated.columnNumbers = std::move(columnNumbers);
 
   if (!interaction.progress(AnnotationStage::Consensus, 0)) return false;
-  ConsensusSettings consensus;
-  consensus.consensusThreshold = annotation.consensusThreshold;
-  consensus.includeBlanks = annotation.includeBlanks;
-  consensus.xIsUnknown = annotation.xIsUnknown;
-  consensus.allowLowerCase = parse.allowLowerCase;
+  const ConsensusSettings consensus = consensusSettings(options);
   for (Alignment& set : annotated.sets) {
     annotated.results.emplace_back();
     ConsensusStatus status =

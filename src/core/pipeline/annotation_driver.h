@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "annotate/consensus.h"
 #include "input/alignment.h"
 #include "input/parse_message_sink.h"
 #include "input/read_alignment.h"
@@ -57,6 +58,9 @@ struct RememberedSets {
 
 // The reader settings of the user's parse and input options.
 ReadSettings readSettings(const Options& options);
+
+// The consensus settings of the user's annotation and parse options.
+ConsensusSettings consensusSettings(const Options& options);
 
 // Runs the whole annotation of `text` into `writer`. Returns true when the
 // writer received a complete annotation; on any stop it returns false and

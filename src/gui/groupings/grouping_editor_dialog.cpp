@@ -50,6 +50,7 @@ GroupingEditorDialog::GroupingEditorDialog(GroupingSet& target,
                                            EditorSave save, QWidget* parent)
     : QDialog(parent),
       m_target(target),
+      m_lastEdited(target),
       m_save(std::move(save)),
       m_model(target, request.invalidLetters, request.confirmationMode),
       m_webSafe(request.webSafePalette) {
@@ -423,6 +424,13 @@ void GroupingEditorDialog::updateCommands() {
   m_ui.finishButton->setText(toQString(finish.text));
   m_ui.finishButton->setEnabled(finish.enabled);
   m_ui.finishButton->setDefault(finish.enabled);
+  // Every change passes through here; only real ones are told.
+  GroupingSet edited = m_target;
+  m_model.writeBack(edited);
+  if (edited != m_lastEdited) {
+    m_lastEdited = std::move(edited);
+    emit groupingsEdited(m_lastEdited);
+  }
 }
 
 void GroupingEditorDialog::listSelectionChanged() {
@@ -583,7 +591,13 @@ bool GroupingEditorLauncher::edit(QWidget* parent, GroupingSet& target,
                                   const GroupingsEditorRequest& request, const EditorSave& save) {
   GroupingEditorDialog dialog(target, request, save, parent);
   dialog.setHelpFunction(m_help);
-  return dialog.exec() == QDialog::Accepted;
+  if (m_liveEdits) {
+    QObject::connect(&dialog, &GroupingEditorDialog::groupingsEdited,
+                     [this](const GroupingSet& edited) { m_liveEdits(&edited); });
+  }
+  const bool confirmed = dialog.exec() == QDialog::Accepted;
+  if (m_liveEdits) m_liveEdits(nullptr);
+  return confirmed;
 }
 
 }  // namespace hueset::gui

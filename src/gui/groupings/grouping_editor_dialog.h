@@ -81,6 +81,11 @@ class GroupingEditorDialog : public QDialog {
   QStatusBar* statusBar() const { return m_ui.statusBar; }
   const ResiduePreviewDelegate* previewDelegate() const { return m_preview; }
 
+ signals:
+  // The groupings as the editor holds them, after each change (an undo
+  // included), before OK or Cancel: for a preview of what OK would give.
+  void groupingsEdited(const hueset::GroupingSet& groupings);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -112,6 +117,7 @@ class GroupingEditorDialog : public QDialog {
   void save(bool saveAs);
 
   GroupingSet& m_target;
+  GroupingSet m_lastEdited;  // what groupingsEdited last told
   EditorSave m_save;
   GroupingEditorModel m_model;
   bool m_webSafe;
@@ -132,12 +138,18 @@ class GroupingEditorDialog : public QDialog {
 // Opens the groupings editor dialog for the configuration commands.
 class GroupingEditorLauncher final : public GroupingsEditorLauncher {
  public:
+  // Told the editor's groupings after each change while it is open, and
+  // null once it closes, whichever way.
+  using LiveEdits = std::function<void(const GroupingSet* edited)>;
+
   void setHelpFunction(GroupingEditorDialog::HelpFunction help) { m_help = std::move(help); }
+  void setLiveEdits(LiveEdits edits) { m_liveEdits = std::move(edits); }
   bool edit(QWidget* parent, GroupingSet& target, const GroupingsEditorRequest& request,
             const EditorSave& save) override;
 
  private:
   GroupingEditorDialog::HelpFunction m_help;
+  LiveEdits m_liveEdits;
 };
 
 }  // namespace hueset::gui

@@ -40,6 +40,11 @@ class GroupingsCommands : public QObject, private ConfigurationUi {
   void setEditorLauncher(GroupingsEditorLauncher* launcher);
   // Where the editor dialog's Help button goes.
   void setEditorHelp(std::function<void(int)> help) { m_ownEditor.setHelpFunction(std::move(help)); }
+  // Where the editor dialog's groupings go after each change while it is
+  // open (null when it closes): for the preview.
+  void setEditorLiveEdits(GroupingEditorLauncher::LiveEdits edits) {
+    m_ownEditor.setLiveEdits(std::move(edits));
+  }
 
   ConfigurationCommands& commands() { return m_commands; }
   const CurrentConfiguration& configuration() const { return m_commands.state(); }

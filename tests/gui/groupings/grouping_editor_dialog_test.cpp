@@ -3,6 +3,7 @@
 #include "gui/groupings/residue_preview_delegate.h"
 
 #include <deque>
+#include <optional>
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -498,6 +500,23 @@ TEST_F(GroupingEditorDialogTest, CancelLeavesTheTarget) {
   EXPECT_TRUE(saves.empty());
 }
 
+// What OK would hand back, told after each change, for the preview.
+TEST_F(GroupingEditorDialogTest, TellsItsGroupingsAfterEachChange) {
+  open();
+  QSignalSpy edited(dialog.get(), &GroupingEditorDialog::groupingsEdited);
+  click(4);
+  EXPECT_EQ(edited.count(), 0) << "a selection changes nothing";
+  dialog->boldBox()->click();
+  ASSERT_EQ(edited.count(), 1);
+  GroupingSet expected = original;
+  dialog->model().writeBack(expected);
+  EXPECT_EQ(edited.at(0).at(0).value<GroupingSet>(), expected);
+  EXPECT_NE(expected, original);
+  dialog->runCommand(EditorCommand::Undo);
+  ASSERT_EQ(edited.count(), 2);
+  EXPECT_EQ(edited.at(1).at(0).value<GroupingSet>().groupings, original.groupings);
+}
+
 TEST_F(GroupingEditorDialogTest, HelpAsksForTheEditorsContext) {
   open();
   dialog->helpButton()->click();
@@ -549,6 +568,27 @@ TEST(GroupingEditorLauncherTest, ConfirmsOnlyWhenTheUserDoes) {
   });
   EXPECT_TRUE(launcher.edit(nullptr, target, request, {}));
   EXPECT_EQ(target.groupings, original.groupings);
+}
+
+TEST(GroupingEditorLauncherTest, PassesOnLiveEditsAndTheirEnd) {
+  GroupingSet target = builtinDefault(BuiltinDefault::Colour);
+  GroupingEditorLauncher launcher;
+  std::vector<std::optional<GroupingSet>> told;
+  launcher.setLiveEdits([&told](const GroupingSet* edited) {
+    told.push_back(edited ? std::optional<GroupingSet>(*edited) : std::nullopt);
+  });
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<GroupingEditorDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->model().setSelection({4}, 4);
+    dialog->boldBox()->click();
+    dialog->cancelButton()->click();
+  });
+  EXPECT_FALSE(launcher.edit(nullptr, target, GroupingsEditorRequest{}, {}));
+  ASSERT_EQ(told.size(), 2u);
+  ASSERT_TRUE(told[0]);
+  EXPECT_NE(told[0]->groupings, target.groupings) << "the edit, before Cancel";
+  EXPECT_FALSE(told[1]) << "closed: back to the configuration";
 }
 
 }  // namespace

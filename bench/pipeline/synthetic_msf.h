@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace hueset::bench {
+
+// A synthetic MSF alignment of `sequences` x `columns` (columns 1 to 32000),
+// shaped like a large protein family: a common ancestor; a few columns
+// strongly conserved, some conserved in kind (substitutions within a residue
+// class), most variable; and runs of gaps where sequences lack a loop. The
+// consensus, elision and writers thus do the work a real family gives them.
+// Deterministic for a seed.
+std::string syntheticMsf(long sequences, long columns, unsigned seed = 1);
+
+}  // namespace hueset::bench

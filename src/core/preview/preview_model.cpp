@@ -1,0 +1,244 @@
+#include "preview/preview_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace hueset {
+namespace {
+
+// Rounded down, so a share just short of the threshold never shows as
+// reaching it.
+std::string share(std::uint32_t part, std::uint32_t whole) {
+  const std::uint64_t percent = whole == 0 ? 0 : std::uint64_t{part} * 100 / whole;
+  return std::to_string(part) + " of " + std::to_string(whole) + " (" + std::to_string(percent) + "%)";
+}
+
+std::string thresholdText(int tenths) {
+  std::string text = std::to_string(tenths / 10);
+  if (tenths % 10 != 0) text += "." + std::to_string(tenths % 10);
+  return text + "%";
+}
+
+std::string candidateName(const ColumnStatistics& statistics, const ColumnAgreement& agreement) {
+  const std::string& name =
+      agreement.candidate < statistics.names.size() ? statistics.names[agreement.candidate] : "";
+  if (agreement.residue == 0) return name;
+  return std::string(1, agreement.residue) + " (" + name + ")";
+}
+
+std::string agreementText(const ColumnStatistics& statistics, const ColumnAgreement& agreement) {
+  if (agreement.reached) {
+    return candidateName(statistics, agreement) + ", " + share(agreement.agreeing, agreement.counted);
+  }
+  std::string text = "nothing reached " + thresholdText(statistics.threshold);
+  if (agreement.counted == 0) return text + ", no residues counted";
+  if (agreement.candidate == 0) return text;
+  return text + "; nearest " + candidateName(statistics, agreement) + ", " +
+         share(agreement.agreeing, agreement.counted);
+}
+
+// An elided stand-in names the columns it replaces, between the columns
+// shown on either side of it.
+std::string columnLabel(const PreviewDocument& document, std::size_t column) {
+  const std::int32_t number = document.columnNumber(column);
+  if (number > 0) return "Column " + std::to_string(number);
+  std::int32_t before = 0;
+  for (std::size_t p = std::min(column, document.columnNumbers.size()); p-- > 0;) {
+    if (document.columnNumbers[p] > 0) {
+      before = document.columnNumbers[p];
+      break;
+    }
+  }
+  for (std::size_t p = column + 1; p < document.columnNumbers.size(); ++p) {
+    if (document.columnNumbers[p] > 0) {
+      return "Columns " + std::to_string(before + 1) + " to " +
+             std::to_string(document.columnNumbers[p] - 1) + " (elided)";
+    }
+  }
+  return "Columns from " + std::to_string(before + 1) + " (elided)";
+}
+
+// A text that fits the bar: line breaks and tabs become blanks.
+std::string oneLine(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\r' || c == '\n' || c == '\t') {
+      if (!out.empty() && out.back() != ' ') out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+int severity(PreviewMessage::Kind kind) {
+  switch (kind) {
+    case PreviewMessage::Kind::Error:
+      return 0;
+    case PreviewMessage::Kind::Question:
+      return 1;
+    case PreviewMessage::Kind::Note:
+      break;
+  }
+  return 2;
+}
+
+}  // namespace
+
+void PreviewModel::setDocument(std::shared_ptr<const PreviewDocument> document) {
+  m_document = std::move(document);
+}
+
+double PreviewModel::width() const {
+  return m_document ? static_cast<double>(m_document->widest) * m_cell.width : 0;
+}
+
+double PreviewModel::height() const {
+  return m_document ? m_document->height * m_cell.height / 2 : 0;
+}
+
+double PreviewModel::lineTop(std::size_t line) const {
+  return m_document->lines[line].top * m_cell.height / 2;
+}
+
+std::optional<std::size_t> PreviewModel::lineAt(double y) const {
+  if (!m_document || m_cell.height <= 0 || y < 0) return std::nullopt;
+  const auto& lines = m_document->lines;
+  const auto after = std::partition_point(lines.begin(), lines.end(), [&](const PreviewLine& line) {
+    return line.top * m_cell.height / 2 <= y;
+  });
+  if (after == lines.begin()) return std::nullopt;
+  const auto line = static_cast<std::size_t>(after - lines.begin()) - 1;
+  if (y >= lineTop(line) + m_cell.height) return std::nullopt;
+  return line;
+}
+
+std::pair<std::size_t, std::size_t> PreviewModel::linesBetween(double top, double bottom) const {
+  if (!m_document) return {0, 0};
+  const auto& lines = m_document->lines;
+  const double half = m_cell.height / 2;
+  const auto first = std::partition_point(lines.begin(), lines.end(), [&](const PreviewLine& line) {
+    return (line.top + 2) * half <= top;
+  });
+  const auto end = std::partition_point(first, lines.end(), [&](const PreviewLine& line) {
+    return line.top * half < bottom;
+  });
+  return {static_cast<std::size_t>(first - lines.begin()), static_cast<std::size_t>(end - lines.begin())};
+}
+
+std::optional<PreviewHit> PreviewModel::hitAt(double x, double y) const {
+  const std::optional<std::size_t> line = lineAt(y);
+  if (!line || x < 0 || m_cell.width <= 0) return std::nullopt;
+  PreviewHit hit;
+  hit.line = *line;
+  hit.character = static_cast<std::size_t>(x / m_cell.width);
+  const PreviewLine& l = m_document->lines[*line];
+  if (hit.character < l.length) hit.style = m_document->textStyles[l.text + hit.character];
+  if (!l.hasContent || hit.character < l.content.firstCell) return hit;
+  // Groups of groupWidth cells, each after one blank.
+  const std::size_t group = std::max<std::uint32_t>(l.content.groupWidth, 1);
+  const std::size_t offset = hit.character - l.content.firstCell;
+  if (offset % (group + 1) == group) return hit;
+  const std::size_t cell = offset / (group + 1) * group + offset % (group + 1);
+  if (cell >= l.content.columns) return hit;
+  hit.onCell = true;
+  hit.column = l.content.firstColumn + cell;
+  return hit;
+}
+
+std::string PreviewModel::statusText(double x, double y) const {
+  const std::optional<PreviewHit> hit = hitAt(x, y);
+  if (!hit || !hit->onCell) return {};
+  const PreviewDocument& d = *m_document;
+  const LineContent& content = d.lines[hit->line].content;
+  if (content.kind == LineContent::Kind::Ruler) return columnStatusText(d, 0, hit->column, false);
+  std::string text = columnStatusText(d, content.set, hit->column, true);
+  if (content.kind != LineContent::Kind::Sequence || content.set >= d.names.size() ||
+      content.row >= d.names[content.set].size()) {
+    return text;
+  }
+  text += "; " + d.names[content.set][content.row];
+  const std::optional<std::int64_t> number = residueNumberAt(d, hit->line, hit->column);
+  if (!number) return text;
+  return text + ", residue " + std::to_string(*number);
+}
+
+PaintList PreviewModel::paintList(double left, double top, double width, double height) const {
+  PaintList list;
+  if (!m_document || m_cell.width <= 0 || m_cell.height <= 0) return list;
+  const PreviewDocument& d = *m_document;
+  const auto styleAt = [&d](std::uint32_t style) -> const ResidueFormat& {
+    static const ResidueFormat plain{0, 0xFFFFFF, false, false};
+    return style < d.styles.size() ? d.styles[style] : plain;
+  };
+  list.page = styleAt(0).backColour;
+
+  const auto firstCharacter = static_cast<std::size_t>(std::max(0.0, std::floor(left / m_cell.width)));
+  const auto endCharacter =
+      static_cast<std::size_t>(std::max(0.0, std::ceil((left + width) / m_cell.width)));
+  const auto [firstLine, endLine] = linesBetween(top, top + height);
+  for (std::size_t line = firstLine; line < endLine; ++line) {
+    const std::string_view text = d.lineText(line);
+    const std::span<const std::uint8_t> styles = d.lineStyles(line);
+    const double y = lineTop(line);
+    const std::size_t end = std::min(endCharacter, text.size());
+    const std::size_t firstBackground = list.backgrounds.size();
+    const std::size_t firstText = list.texts.size();
+    // The visible stretch, run by run: backgrounds of one colour and texts
+    // of one look each become one piece.
+    for (std::size_t from = firstCharacter; from < end;) {
+      const std::uint8_t style = styles[from];
+      std::size_t to = from + 1;
+      while (to < end && styles[to] == style) ++to;
+      const ResidueFormat& look = styleAt(style);
+      const double x = static_cast<double>(from) * m_cell.width;
+      const double w = static_cast<double>(to - from) * m_cell.width;
+      if (look.backColour != list.page) {
+        PaintBackground* last =
+            list.backgrounds.size() > firstBackground ? &list.backgrounds.back() : nullptr;
+        if (last && last->colour == look.backColour && std::abs(last->x + last->width - x) < 1e-6) {
+          last->width += w;
+        } else {
+          list.backgrounds.push_back({x, y, w, m_cell.height, look.backColour});
+        }
+      }
+      PaintText* last = list.texts.size() > firstText ? &list.texts.back() : nullptr;
+      const ResidueFormat* before = last ? &styleAt(last->style) : nullptr;
+      if (before && before->textColour == look.textColour && before->bold == look.bold &&
+          before->italic == look.italic) {
+        last->text = std::string_view(last->text.data(), last->text.size() + (to - from));
+      } else {
+        list.texts.push_back({x, y, text.substr(from, to - from), style});
+      }
+      from = to;
+    }
+  }
+  return list;
+}
+
+std::string columnStatusText(const PreviewDocument& document, std::size_t set, std::size_t column,
+                             bool withAgreement) {
+  std::string text = columnLabel(document, column);
+  if (!withAgreement || set >= document.statistics.size()) return text;
+  const ColumnStatistics& statistics = document.statistics[set];
+  if (column >= statistics.columns.size()) return text;
+  return text + ": " + agreementText(statistics, statistics.columns[column]);
+}
+
+std::optional<MessageBar> messageBar(const std::vector<PreviewMessage>& messages) {
+  if (messages.empty()) return std::nullopt;
+  const auto shown = std::min_element(messages.begin(), messages.end(),
+                                      [](const PreviewMessage& a, const PreviewMessage& b) {
+                                        return severity(a.kind) < severity(b.kind);
+                                      });
+  MessageBar bar;
+  bar.kind = shown->kind;
+  bar.line = shown->line;
+  if (shown->line > 0) bar.text = "Line " + std::to_string(shown->line) + ": ";
+  bar.text += oneLine(shown->text);
+  if (messages.size() > 1) bar.text += " (" + std::to_string(messages.size() - 1) + " more)";
+  return bar;
+}
+
+}  // namespace hueset

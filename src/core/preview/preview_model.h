@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "groupings/grouping_set.h"
+#include "preview/preview_document.h"
+#include "preview/preview_interaction.h"
+
+namespace hueset {
+
+// The size of one character cell of the preview at its current zoom, in
+// pixels: the font's advance and its line spacing.
+struct CellSize {
+  double width = 8;
+  double height = 16;
+
+  bool operator==(const CellSize&) const = default;
+};
+
+// Where a point of the preview falls: a line and a character of it, the
+// style of the run there, and the alignment column when the character is one
+// of the line's cells.
+struct PreviewHit {
+  std::size_t line = 0;
+  std::size_t character = 0;  // may lie beyond the line's text
+  bool onCell = false;
+  std::size_t column = 0;   // from 0, as the layout numbers them (after elision)
+  std::uint32_t style = 0;  // "Default" beyond the line's text
+
+  bool operator==(const PreviewHit&) const = default;
+};
+
+// What to draw of a visible rectangle, in the preview's pixels: first the
+// page in style 0's background, then the backgrounds that differ from it,
+// then the texts, cut to the rectangle. Neighbours that look alike are one
+// piece: backgrounds of one colour, texts of one colour, weight and slant.
+struct PaintBackground {
+  double x = 0, y = 0, width = 0, height = 0;
+  Colour colour = 0;
+};
+struct PaintText {
+  double x = 0, y = 0;    // the top left of its first cell
+  std::string_view text;  // into the document, which the model keeps alive
+  std::uint32_t style = 0;
+};
+struct PaintList {
+  Colour page = 0xFFFFFF;
+  std::vector<PaintBackground> backgrounds;
+  std::vector<PaintText> texts;
+};
+
+// The preview without its window: where the lines are, what lies under a
+// point, what to draw for a rectangle and what the status bar says.
+class PreviewModel {
+ public:
+  void setDocument(std::shared_ptr<const PreviewDocument> document);
+  const std::shared_ptr<const PreviewDocument>& document() const { return m_document; }
+  void setCellSize(CellSize size) { m_cell = size; }
+  const CellSize& cellSize() const { return m_cell; }
+
+  // The whole document, in pixels.
+  double width() const;
+  double height() const;
+  double lineTop(std::size_t line) const;
+  // The line drawn at height `y`; none in a set gap or outside the document.
+  std::optional<std::size_t> lineAt(double y) const;
+  // The lines [first, end) that show between `top` and `bottom`.
+  std::pair<std::size_t, std::size_t> linesBetween(double top, double bottom) const;
+
+  std::optional<PreviewHit> hitAt(double x, double y) const;
+  // The status bar's text for a point: the column, what it agreed on and how
+  // many agreed ("Column 57: Hydrophobic, 37 of 43 (86%)"), and over a
+  // residue the sequence and the residue's number in it. Empty off the cells.
+  std::string statusText(double x, double y) const;
+
+  PaintList paintList(double left, double top, double width, double height) const;
+
+ private:
+  std::shared_ptr<const PreviewDocument> m_document;
+  CellSize m_cell;
+};
+
+// What hovering over column `column` of set `set` says.
+std::string columnStatusText(const PreviewDocument& document, std::size_t set, std::size_t column,
+                             bool withAgreement);
+
+// The line above the preview: the message that matters most (errors before
+// questions before notes), on one line, with its document line.
+struct MessageBar {
+  PreviewMessage::Kind kind = PreviewMessage::Kind::Error;
+  std::string text;
+  int line = 0;  // the document line to select on a click; 0 for none
+
+  bool operator==(const MessageBar&) const = default;
+};
+std::optional<MessageBar> messageBar(const std::vector<PreviewMessage>& messages);
+
+}  // namespace hueset

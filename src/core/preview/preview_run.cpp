@@ -1,0 +1,43 @@
+#include "preview/preview_run.h"
+
+#include <algorithm>
+
+#include "preview/preview_writer.h"
+
+namespace hueset {
+
+PreviewOutcome runPreview(const PreviewInput& input, std::stop_token stop) {
+  PreviewOutcome outcome;
+  // An empty editor shows an empty preview, not a complaint.
+  const bool blank = std::all_of(input.text.begin(), input.text.end(), [](char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+  });
+  if (blank) {
+    outcome.document = std::make_shared<PreviewDocument>();
+    return outcome;
+  }
+
+  PreviewInteraction interaction(stop);
+  PreviewWriter writer(input.groupings, consensusSettings(input.options),
+                       invalidResidueList(input.options.parse));
+  // The driver remembers a chosen set list; the preview never chooses one.
+  RememberedSets remembered = input.remembered;
+  const bool annotated =
+      annotate(input.text, input.options, input.groupings, writer, interaction, remembered);
+  outcome.messages = interaction.messages();
+  outcome.stopped = interaction.stopped();
+  if (outcome.stopped) return outcome;
+  if (annotated) {
+    outcome.document = writer.takeDocument();
+  } else if (outcome.messages.empty() ||
+             std::none_of(outcome.messages.begin(), outcome.messages.end(),
+                          [](const PreviewMessage& m) { return m.kind == PreviewMessage::Kind::Error; })) {
+    // The driver stops without a word only when fewer than two sequences
+    // are left to annotate.
+    outcome.messages.push_back(
+        {PreviewMessage::Kind::Error, "Nothing to annotate: at least two sequences are needed.", 0});
+  }
+  return outcome;
+}
+
+}  // namespace hueset

@@ -1,0 +1,244 @@
+#include "gui/preview/preview_pane.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "gui/common/qt_text.h"
+#include "preview/preview_settings.h"
+
+namespace hueset::gui {
+namespace {
+
+// One notch of an ordinary mouse wheel.
+constexpr int kWheelNotch = 120;
+
+// Room around the document, so its first line and column clear the frame.
+constexpr int kMargin = 4;
+
+QColor barBackground(PreviewMessage::Kind kind) {
+  return kind == PreviewMessage::Kind::Error ? QColor(0xf8, 0xd7, 0xda) : QColor(0xff, 0xf3, 0xcd);
+}
+
+QColor barText(PreviewMessage::Kind kind) {
+  return kind == PreviewMessage::Kind::Error ? QColor(0x72, 0x1c, 0x24) : QColor(0x66, 0x4d, 0x03);
+}
+
+}  // namespace
+
+PreviewPane::PreviewPane(QWidget* parent) : QAbstractScrollArea(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setMouseTracking(true);
+  m_bar = new QLabel(this);
+  m_bar->setTextFormat(Qt::PlainText);  // a reader's message may hold "<"
+  m_bar->setWordWrap(true);
+  m_bar->setMargin(4);
+  m_bar->setAutoFillBackground(true);
+  m_bar->installEventFilter(this);
+  m_bar->hide();
+  refreshFonts();
+}
+
+PreviewPane::~PreviewPane() = default;
+
+void PreviewPane::showOutcome(std::shared_ptr<const PreviewOutcome> outcome) {
+  if (!outcome || outcome->stopped) return;
+  if (outcome->document) {
+    setDocument(outcome->document);
+    setGreyed(false);
+  } else {
+    // The last good preview stays, under the message saying why.
+    setGreyed(m_model.document() != nullptr);
+  }
+  setMessages(outcome->messages);
+}
+
+void PreviewPane::setDocument(std::shared_ptr<const PreviewDocument> document) {
+  m_model.setDocument(std::move(document));
+  refreshFonts();
+  updateScrollBars();
+  viewport()->update();
+  if (viewport()->underMouse()) hoverAt(viewport()->mapFromGlobal(QCursor::pos()));
+}
+
+void PreviewPane::setMessages(const std::vector<PreviewMessage>& messages) {
+  m_message = hueset::messageBar(messages);
+  if (m_message) {
+    m_bar->setText(toQString(m_message->text));
+    QPalette palette = m_bar->palette();
+    palette.setColor(QPalette::Window, barBackground(m_message->kind));
+    palette.setColor(QPalette::WindowText, barText(m_message->kind));
+    m_bar->setPalette(palette);
+    const bool clickable = m_message->line > 0;
+    m_bar->setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    m_bar->setToolTip(clickable ? tr("Click to select line %1 in the editor").arg(m_message->line)
+                                : QString());
+  }
+  placeBar();
+  updateScrollBars();
+}
+
+void PreviewPane::setGreyed(bool greyed) {
+  if (greyed == m_greyed) return;
+  m_greyed = greyed;
+  viewport()->update();
+}
+
+void PreviewPane::setZoom(int percent) {
+  percent = clampZoom(percent);
+  if (percent == m_zoom) return;
+  // The point in the middle of the view stays in the middle.
+  const double width = std::max(1.0, m_model.width());
+  const double height = std::max(1.0, m_model.height());
+  const QPointF centre = contentOffset() + QPointF(viewport()->width() / 2.0, viewport()->height() / 2.0);
+  const double x = centre.x() / width;
+  const double y = centre.y() / height;
+  m_zoom = percent;
+  refreshFonts();
+  updateScrollBars();
+  horizontalScrollBar()->setValue(static_cast<int>(x * m_model.width() - viewport()->width() / 2.0) + kMargin);
+  verticalScrollBar()->setValue(static_cast<int>(y * m_model.height() - viewport()->height() / 2.0) + kMargin);
+  viewport()->update();
+  emit zoomChanged(m_zoom);
+}
+
+void PreviewPane::zoomIn() { setZoom(zoomStep(m_zoom, 1)); }
+
+void PreviewPane::zoomOut() { setZoom(zoomStep(m_zoom, -1)); }
+
+void PreviewPane::resetZoom() { setZoom(100); }
+
+void PreviewPane::refreshFonts() {
+  const PreviewDocument* document = m_model.document().get();
+  FontKey key{document ? document->fontName : std::string(), document ? document->fontSize : 100, m_zoom};
+  // Most new documents come in the font of the last one.
+  if (m_fonts && key == m_fontKey) return;
+  m_fonts = std::make_unique<PreviewFonts>(key.name, key.size, key.zoom);
+  m_fontKey = std::move(key);
+  m_model.setCellSize(m_fonts->cellSize());
+}
+
+void PreviewPane::updateScrollBars() {
+  const QSize view = viewport()->size();
+  const CellSize cell = m_model.cellSize();
+  const int width = static_cast<int>(std::ceil(m_model.width())) + 2 * kMargin;
+  const int height = static_cast<int>(std::ceil(m_model.height())) + 2 * kMargin;
+  horizontalScrollBar()->setRange(0, std::max(0, width - view.width()));
+  horizontalScrollBar()->setPageStep(view.width());
+  horizontalScrollBar()->setSingleStep(static_cast<int>(std::ceil(cell.width * 4)));
+  verticalScrollBar()->setRange(0, std::max(0, height - view.height()));
+  verticalScrollBar()->setPageStep(view.height());
+  verticalScrollBar()->setSingleStep(static_cast<int>(std::ceil(cell.height)));
+}
+
+void PreviewPane::placeBar() {
+  if (!m_message) {
+    m_bar->hide();
+    setViewportMargins(0, 0, 0, 0);
+    return;
+  }
+  const int frame = frameWidth();
+  const int width = std::max(1, this->width() - 2 * frame);
+  const int height = m_bar->heightForWidth(width);
+  m_bar->setGeometry(frame, frame, width, height);
+  setViewportMargins(0, height, 0, 0);
+  m_bar->show();
+}
+
+void PreviewPane::paintEvent(QPaintEvent* event) {
+  QPainter painter(viewport());
+  if (!m_model.document()) {
+    painter.fillRect(event->rect(), palette().color(QPalette::Base));
+    return;
+  }
+  const QPointF offset = contentOffset();
+  painter.translate(-offset);
+  std::optional<QColor> wash;
+  if (m_greyed) {
+    QColor colour = palette().color(QPalette::Window);
+    colour.setAlpha(170);
+    wash = colour;
+  }
+  paintPreview(painter, m_model, *m_fonts, QRectF(event->rect()).translated(offset), wash);
+}
+
+void PreviewPane::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  placeBar();
+  updateScrollBars();
+}
+
+void PreviewPane::wheelEvent(QWheelEvent* event) {
+  if (!(event->modifiers() & Qt::ControlModifier)) {
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  // Fine-grained wheels send fractions of a notch; they add up to steps.
+  m_wheelDelta += event->angleDelta().y();
+  const int steps = m_wheelDelta / kWheelNotch;
+  m_wheelDelta -= steps * kWheelNotch;
+  if (steps != 0) setZoom(zoomStep(m_zoom, steps));
+  event->accept();
+}
+
+void PreviewPane::keyPressEvent(QKeyEvent* event) {
+  const bool control = event->modifiers() & Qt::ControlModifier;
+  if (event->matches(QKeySequence::ZoomIn) || (control && event->key() == Qt::Key_Equal)) {
+    zoomIn();
+  } else if (event->matches(QKeySequence::ZoomOut)) {
+    zoomOut();
+  } else if (control && event->key() == Qt::Key_0) {
+    resetZoom();
+  } else {
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+}
+
+void PreviewPane::mouseMoveEvent(QMouseEvent* event) {
+  hoverAt(event->position());
+  QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+bool PreviewPane::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Leave) setHoverText(QString());
+  return QAbstractScrollArea::viewportEvent(event);
+}
+
+bool PreviewPane::eventFilter(QObject* watched, QEvent* event) {
+  const bool press = event->type() == QEvent::MouseButtonPress;
+  if (watched == m_bar && (press || event->type() == QEvent::MouseButtonRelease)) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && m_message && m_message->line > 0) {
+      // A click is a press and a release on the bar; the release acts.
+      if (!press) emit messageClicked(m_message->line);
+      return true;
+    }
+  }
+  return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+QPointF PreviewPane::contentOffset() const {
+  return QPointF(horizontalScrollBar()->value() - kMargin, verticalScrollBar()->value() - kMargin);
+}
+
+void PreviewPane::hoverAt(QPointF viewportPoint) {
+  const QPointF point = toDocument(viewportPoint);
+  setHoverText(toQString(m_model.statusText(point.x(), point.y())));
+}
+
+void PreviewPane::setHoverText(const QString& text) {
+  if (text == m_hoverText) return;
+  m_hoverText = text;
+  emit hoverTextChanged(text);
+}
+
+}  // namespace hueset::gui

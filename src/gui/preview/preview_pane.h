@@ -1,0 +1,96 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QAbstractScrollArea>
+#include <QString>
+
+#include "gui/preview/preview_painter.h"
+#include "preview/preview_model.h"
+#include "preview/preview_run.h"
+
+class QLabel;
+
+namespace hueset::gui {
+
+// The live preview: the annotation drawn as the writers lay it out, only
+// the part in view, with a message bar above it for what a dialog would
+// have said. A preview the text no longer gives stays, greyed, under the
+// message. Zooms with Ctrl and the wheel or Ctrl+plus and Ctrl+minus.
+class PreviewPane : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  explicit PreviewPane(QWidget* parent = nullptr);
+  ~PreviewPane() override;
+
+  const PreviewModel& model() const { return m_model; }
+  int zoom() const { return m_zoom; }
+  bool isGreyed() const { return m_greyed; }
+  // The bar above the preview; hidden when there is nothing to say.
+  QLabel* messageBar() const { return m_bar; }
+  const std::optional<MessageBar>& message() const { return m_message; }
+  // What the status bar was last told for the point under the mouse.
+  const QString& hoverText() const { return m_hoverText; }
+  // A point of the viewport in the model's pixels, and back.
+  QPointF toDocument(QPointF viewportPoint) const { return viewportPoint + contentOffset(); }
+  QPointF fromDocument(QPointF documentPoint) const { return documentPoint - contentOffset(); }
+
+ public slots:
+  // A preview run's outcome: its document, or, when the text could not be
+  // annotated, the last document greyed; its messages in the bar.
+  void showOutcome(std::shared_ptr<const PreviewOutcome> outcome);
+  void setDocument(std::shared_ptr<const PreviewDocument> document);
+  void setMessages(const std::vector<PreviewMessage>& messages);
+  void setGreyed(bool greyed);
+  void setZoom(int percent);
+  void zoomIn();
+  void zoomOut();
+  void resetZoom();
+
+ signals:
+  void zoomChanged(int percent);
+  // The message bar was clicked; `line` is the document line (from 1).
+  void messageClicked(int line);
+  // The status bar's text for the point under the mouse; empty off the cells.
+  void hoverTextChanged(const QString& text);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void refreshFonts();
+  void updateScrollBars();
+  void placeBar();
+  // Where the viewport's top left lies in the model's pixels.
+  QPointF contentOffset() const;
+  void hoverAt(QPointF viewportPoint);
+  void setHoverText(const QString& text);
+
+  struct FontKey {
+    std::string name;
+    int size = 0;
+    int zoom = 0;
+    bool operator==(const FontKey&) const = default;
+  };
+
+  PreviewModel m_model;
+  std::unique_ptr<PreviewFonts> m_fonts;
+  FontKey m_fontKey;  // what m_fonts was made for
+  int m_zoom = 100;
+  int m_wheelDelta = 0;  // wheel turns not yet a whole zoom step
+  bool m_greyed = false;
+  QLabel* m_bar = nullptr;
+  std::optional<MessageBar> m_message;
+  QString m_hoverText;
+};
+
+}  // namespace hueset::gui

@@ -1,0 +1,142 @@
+#include "preview/preview_run.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <stop_token>
+#include <string>
+#include <vector>
+
+#include "core/annotate/recording_writer.h"
+#include "groupings/builtin_defaults.h"
+#include "support/scripted_sink.h"
+#include "support/test_files.h"
+
+namespace hueset {
+namespace {
+
+using Kind = PreviewMessage::Kind;
+
+PreviewInput inputOf(std::string text) {
+  PreviewInput input;
+  input.text = std::move(text);
+  input.groupings = builtinDefault(BuiltinDefault::Colour);
+  return input;
+}
+
+std::vector<Kind> kindsOf(const PreviewOutcome& outcome) {
+  std::vector<Kind> kinds;
+  for (const PreviewMessage& m : outcome.messages) kinds.push_back(m.kind);
+  return kinds;
+}
+
+const std::string kFour = ">a\nLIVKDEAG\n>b\nLIVKEEAG\n>c\nLLVRDDGG\n>d\nMIVKEDAG\n";
+
+// Where a dialog would stop and ask, the preview decides and says so.
+TEST(PreviewRun, AnswersEveryDialogAndKeepsWhatItWouldHaveSaid) {
+  struct Case {
+    const char* what;
+    std::string text;
+    void (*adjust)(PreviewInput&);
+    std::vector<Kind> messages;
+    bool annotated;
+    int line;  // of the first message
+  };
+  const Case cases[] = {
+      {"format confirmation on: the guess is taken", kFour,
+       [](PreviewInput& in) { in.options.parse.confirmFormats = true; }, {}, true, 0},
+      {"invalid characters are accepted as gaps", testing::readTestFile("gui/lower_case_and_bjouz.fasta"),
+       [](PreviewInput& in) { in.options.parse.restrictResidues = 1; }, {Kind::Question}, true, 0},
+      {"reader questions are answered to go on, each kept with its line",
+       ">a\nLIVK DEAG\n>b\nLIVK EEAG\n", [](PreviewInput&) {}, {Kind::Question, Kind::Question},
+       true, 2},
+      {"multiple sets without a remembered list: one set", kFour,
+       [](PreviewInput& in) { in.options.output.multipleSets = true; }, {Kind::Note}, true, 0},
+      {"multiple sets with the list remembered for four: no note", kFour,
+       [](PreviewInput& in) {
+         in.options.output.multipleSets = true;
+         in.remembered = RememberedSets{{-1, 0, 1, -1, 2, 3}, 4};
+       },
+       {}, true, 0},
+      {"unequal lengths stop the annotation", testing::readTestFile("gui/unequal_lengths.fasta"),
+       [](PreviewInput&) {}, {Kind::Error}, false, 0},
+      {"one sequence cannot be annotated", ">a\nLIVK\n", [](PreviewInput&) {}, {Kind::Error}, false, 0},
+      {"a blank text is an empty preview", " \r\n\n", [](PreviewInput&) {}, {}, true, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PreviewInput input = inputOf(c.text);
+    c.adjust(input);
+    const PreviewOutcome outcome = runPreview(input);
+    EXPECT_EQ(kindsOf(outcome), c.messages);
+    EXPECT_EQ(outcome.document != nullptr, c.annotated);
+    EXPECT_FALSE(outcome.stopped);
+    if (!outcome.messages.empty()) {
+      EXPECT_EQ(outcome.messages.front().line, c.line);
+    }
+  }
+}
+
+TEST(PreviewRun, RememberedSetsGiveOneStatisticsTablePerSet) {
+  PreviewInput input = inputOf(kFour);
+  input.options.output.multipleSets = true;
+  input.remembered = RememberedSets{{-1, 0, 1, -1, 2, 3}, 4};
+  const PreviewOutcome outcome = runPreview(input);
+  ASSERT_TRUE(outcome.document);
+  EXPECT_EQ(outcome.document->statistics.size(), 2u);
+  EXPECT_EQ(outcome.document->names[1], (std::vector<std::string>{">c", ">d"}));
+}
+
+TEST(PreviewRun, AStopRequestedEndsTheRunWithoutADocument) {
+  std::stop_source source;
+  source.request_stop();
+  const PreviewOutcome outcome = runPreview(inputOf(kFour), source.get_token());
+  EXPECT_TRUE(outcome.stopped);
+  EXPECT_FALSE(outcome.document);
+}
+
+// The preview shows the lines the Annotate commands deliver: the driver is
+// the same, only the writer differs.
+TEST(PreviewRun, ShowsTheLinesTheWritersGet) {
+  const std::string text = testing::readFile(std::string(HUESET_SOURCE_DIR) + "/examples/globins45.aln");
+  ASSERT_FALSE(text.empty());
+  PreviewInput input = inputOf(text);
+  input.options.figure.residueNumbers = true;
+  input.options.figure.ruler = true;
+  const PreviewOutcome outcome = runPreview(input);
+  ASSERT_TRUE(outcome.document);
+
+  testing::TextWriter writer;
+  testing::ScriptedSink sink;
+  class Quiet : public AnnotationInteraction {
+   public:
+    explicit Quiet(ParseMessageSink& sink) : m_sink(sink) {}
+    ParseMessageSink& messageSink() override { return m_sink; }
+    std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override { return guess; }
+    bool acceptInvalidCharacters(const std::vector<CharacterProblem>&) override { return true; }
+    std::optional<std::vector<int>> chooseSets(const std::vector<std::string>&, bool,
+                                               const std::vector<int>&) override {
+      return std::nullopt;
+    }
+
+   private:
+    ParseMessageSink& m_sink;
+  } quiet(sink);
+  RememberedSets remembered;
+  ASSERT_TRUE(annotate(text, input.options, input.groupings, writer, quiet, remembered));
+
+  std::vector<std::string> expected;
+  std::istringstream lines(writer.text);
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty()) expected.push_back(line);
+  }
+  std::vector<std::string> shown;
+  for (std::size_t i = 0; i < outcome.document->lines.size(); ++i) {
+    if (outcome.document->lines[i].length > 0) shown.emplace_back(outcome.document->lineText(i));
+  }
+  EXPECT_EQ(shown, expected);
+  EXPECT_EQ(outcome.document->styles.front(), input.groupings.groupings.front().format);
+}
+
+}  // namespace
+}  // namespace hueset

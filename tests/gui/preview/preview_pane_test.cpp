@@ -1,0 +1,133 @@
+#include <memory>
+
+#include <QImage>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+#include "gui/common/qt_text.h"
+#include "gui/preview/preview_pane.h"
+
+namespace hueset::gui {
+namespace {
+
+constexpr Colour kBlue = rgb(0, 0, 255);
+constexpr Colour kWhite = rgb(255, 255, 255);
+
+ResidueGrouping grouping(std::string name, std::string residues, ResidueFormat format) {
+  ResidueGrouping g;
+  g.name = std::move(name);
+  g.residues = std::move(residues);
+  g.format = format;
+  return g;
+}
+
+// Three sequences, unwrapped and ungrouped; column 1 (all L) is drawn white
+// on blue as "Hydrophobic", and "Single" is off, so nothing else is.
+PreviewOutcome sampleOutcome() {
+  PreviewInput input;
+  input.text = ">one\nLKDE\n>two\nLRDA\n>three\nLGEW\n";
+  input.options.annotation.useElision = false;
+  input.options.output.wrapOutput = false;
+  input.groupings.fontName = "Courier New";
+  input.groupings.fontSize = 100;
+  input.groupings.groupings = {grouping("Default", "X", {0, kWhite, false, false}),
+                               grouping("Single", "X", {0, kWhite, false, false}),
+                               grouping("Hydrophobic", "ILMV", {kWhite, kBlue, false, true})};
+  input.groupings.groupings[1].active = false;
+  return runPreview(input);
+}
+
+class PreviewPaneTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    pane = std::make_unique<PreviewPane>();
+    pane->resize(400, 200);
+    pane->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
+    outcome = std::make_shared<PreviewOutcome>(sampleOutcome());
+    ASSERT_TRUE(outcome->document);
+    pane->showOutcome(outcome);
+  }
+
+  // The viewport point `across` and `down` into the cell of `character` on
+  // line `line` (no set gaps before it).
+  QPoint cellPoint(int character, int line, double across = 0.5, double down = 0.5) const {
+    const CellSize cell = pane->model().cellSize();
+    return pane->fromDocument(QPointF((character + across) * cell.width, (line + down) * cell.height))
+        .toPoint();
+  }
+
+  // A point of the cell's ground that no glyph reaches: near its top right.
+  QColor groundOf(int character, int line) const {
+    return pane->viewport()->grab().toImage().pixelColor(cellPoint(character, line, 0.9, 0.1));
+  }
+
+  std::unique_ptr<PreviewPane> pane;
+  std::shared_ptr<PreviewOutcome> outcome;
+};
+
+// A line reads the name padded to 14, two blanks, then the residues: column
+// 1 is character 16.
+TEST_F(PreviewPaneTest, PaintsAGroupingsBackgroundUnderItsResidues) {
+  EXPECT_EQ(groundOf(16, 1), toQColor(kBlue));
+  EXPECT_EQ(groundOf(17, 1), toQColor(kWhite)) << "column 2 agreed on nothing";
+  EXPECT_EQ(groundOf(14, 1), toQColor(kWhite)) << "the name column is the page";
+}
+
+TEST_F(PreviewPaneTest, AFailedRunGreysTheLastPreviewUnderItsMessage) {
+  auto failed = std::make_shared<PreviewOutcome>();
+  failed->messages = {{PreviewMessage::Kind::Question, "Blank inside a line.", 40},
+                      {PreviewMessage::Kind::Error, "This is not a valid file.", 12}};
+  pane->showOutcome(failed);
+  EXPECT_TRUE(pane->isGreyed());
+  EXPECT_EQ(pane->model().document(), outcome->document) << "the last good preview stays";
+  EXPECT_NE(groundOf(16, 1), toQColor(kBlue));
+  ASSERT_TRUE(pane->messageBar()->isVisible());
+  EXPECT_EQ(pane->messageBar()->text(), "Line 12: This is not a valid file. (1 more)");
+
+  QSignalSpy clicked(pane.get(), &PreviewPane::messageClicked);
+  QTest::mouseClick(pane->messageBar(), Qt::LeftButton);
+  ASSERT_EQ(clicked.count(), 1);
+  EXPECT_EQ(clicked.at(0).at(0).toInt(), 12);
+
+  pane->showOutcome(outcome);
+  EXPECT_FALSE(pane->isGreyed());
+  EXPECT_FALSE(pane->messageBar()->isVisible());
+}
+
+TEST_F(PreviewPaneTest, HoverTellsTheStatusBarAboutTheColumnAndResidue) {
+  QSignalSpy hovered(pane.get(), &PreviewPane::hoverTextChanged);
+  QMouseEvent move(QEvent::MouseMove, cellPoint(16, 2), pane->viewport()->mapToGlobal(cellPoint(16, 2)),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(pane->viewport(), &move);
+  ASSERT_EQ(hovered.count(), 1);
+  EXPECT_EQ(hovered.at(0).at(0).toString(), "Column 1: Hydrophobic, 3 of 3 (100%); >three, residue 1");
+
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(pane->viewport(), &leave);
+  ASSERT_EQ(hovered.count(), 2);
+  EXPECT_EQ(hovered.at(1).at(0).toString(), "");
+}
+
+TEST_F(PreviewPaneTest, ControlWheelAndKeysZoom) {
+  QSignalSpy zoomed(pane.get(), &PreviewPane::zoomChanged);
+  const double width = pane->model().cellSize().width;
+  QWheelEvent wheel(QPointF(10, 10), pane->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                    QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(pane->viewport(), &wheel);
+  EXPECT_EQ(pane->zoom(), 110);
+  EXPECT_GT(pane->model().cellSize().width, width);
+  QTest::keyClick(pane.get(), Qt::Key_Minus, Qt::ControlModifier);
+  QTest::keyClick(pane.get(), Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(pane->zoom(), 90);
+  QTest::keyClick(pane.get(), Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(pane->zoom(), 100);
+  ASSERT_EQ(zoomed.count(), 4);
+  EXPECT_EQ(zoomed.at(0).at(0).toInt(), 110);
+}
+
+}  // namespace
+}  // namespace hueset::gui
