@@ -1,4 +1,5 @@
-// Writes a synthetic MSF alignment of SEQUENCES x COLUMNS to standard output,
+// Writes a synthetic MSF alignment of SEQUENCES x COLUMNS to standard output
+// (FASTA with --fasta, lines of 60 residues, gaps as "-"),
 // shaped like a large protein family: a common ancestor; a few columns
 // strongly conserved, some conserved in kind (substitutions within a residue
 // class), most variable; and runs of gaps where sequences lack a loop. The
@@ -28,8 +29,14 @@ std::string_view classOf(char residue) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  bool fasta = false;
+  if (argc > 1 && std::string_view(argv[1]) == "--fasta") {
+    fasta = true;
+    --argc;
+    ++argv;
+  }
   if (argc < 3) {
-    std::fprintf(stderr, "usage: %s SEQUENCES COLUMNS [SEED]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s [--fasta] SEQUENCES COLUMNS [SEED]\n", argv[0]);
     return 2;
   }
   const long sequences = std::strtol(argv[1], nullptr, 10);
@@ -74,6 +81,18 @@ int main(int argc, char** argv) {
         c += length;
       }
     }
+  }
+
+  if (fasta) {
+    for (long s = 0; s < sequences; ++s) {
+      std::string row = rows[static_cast<std::size_t>(s)];
+      std::replace(row.begin(), row.end(), '.', '-');
+      std::printf(">SEQ%ld synthetic family member\n", s);
+      for (std::size_t c = 0; c < width; c += 60) {
+        std::printf("%.*s\n", static_cast<int>(std::min<std::size_t>(60, width - c)), row.c_str() + c);
+      }
+    }
+    return 0;
   }
 
   std::printf("synthetic.msf  MSF: %ld  Type: P  Check: 0  ..\n\n", columns);
