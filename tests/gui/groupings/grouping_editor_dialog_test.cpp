@@ -331,18 +331,37 @@ TEST_F(GroupingEditorDialogTest, MoveUpRows3And6ByKey) {
   EXPECT_EQ(list()->topLevelItem(3)->text(0), QStringLiteral("Aspartic Acid"));
 }
 
-TEST_F(GroupingEditorDialogTest, MoveButtonsExplainTheSpecialRows) {
+TEST_F(GroupingEditorDialogTest, MoveButtonsFollowTheMenu) {
   open();
-  dialog->moveUpButton()->click();  // "Single" selected
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, QStringLiteral("Matches on single residues always have top precedence."));
+  const struct {
+    QList<int> rows;
+    bool up;
+    bool down;
+  } cases[] = {
+      {{0}, false, false},  // "Single"
+      {{1}, false, true},   // right under "Single"
+      {{3}, true, true},
+      {{31}, true, false},  // right above "Default"
+      {{32}, false, false},  // "Default"
+      {{1, 2}, false, true},
+  };
+  for (const auto& c : cases) {
+    click(c.rows.first());
+    for (int row : c.rows.mid(1)) click(row, Qt::ControlModifier);
+    ASSERT_EQ(selectedRows(), c.rows);
+    EXPECT_EQ(dialog->moveUpButton()->isEnabled(), c.up) << c.rows.first();
+    EXPECT_EQ(dialog->action(EditorCommand::MoveUp)->isEnabled(), c.up) << c.rows.first();
+    EXPECT_EQ(dialog->moveDownButton()->isEnabled(), c.down) << c.rows.first();
+    EXPECT_EQ(dialog->action(EditorCommand::MoveDown)->isEnabled(), c.down) << c.rows.first();
+  }
+}
+
+TEST_F(GroupingEditorDialogTest, DeleteButtonExplainsTheSpecialRows) {
+  open();
   click(32);
-  dialog->moveDownButton()->click();
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_TRUE(messages[1].text.startsWith(QStringLiteral("The \"Default\" format is applied")));
   dialog->deleteButton()->click();
-  ASSERT_EQ(messages.size(), 3u);
-  EXPECT_EQ(messages[2].text,
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
             QStringLiteral("The \"Default\" and \"Single Residues\" groupings cannot be deleted."));
   EXPECT_EQ(list()->topLevelItemCount(), 33);
 }
