@@ -71,6 +71,7 @@ int HuesetApp::shutDown(int exitCode) {
   if (m_exited) return exitCode;
   m_exited = true;
   m_wordProcessor->release();
+  m_wordProcessor->removeTemporaryFiles();
   if (m_profile) {
     if (m_mainWindow) m_mainWindow->groupings()->storeForExit();
     m_options.save(*m_profile);

@@ -35,8 +35,9 @@ class HuesetApp : public QObject {
   // Start-up: options, main window, command line, configuration, font.
   // False ends the program at once.
   bool start();
-  // The orderly end: releases the word processor and saves the options (the
-  // profile store and "hueset.opt"). Runs once; returns `exitCode`.
+  // The orderly end: releases the word processor, removes its temporary
+  // files and saves the options (the profile store and "hueset.opt"). Runs
+  // once; returns `exitCode`.
   int shutDown(int exitCode = 0);
 
   Options& options() { return m_options; }

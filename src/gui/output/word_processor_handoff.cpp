@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include "annotate/annotation_writer.h"
@@ -36,9 +37,16 @@ bool DesktopLauncher::openWithDefaultApplication(const QString& path) {
 }
 
 WordProcessorHandoff::WordProcessorHandoff(ProgramLauncher& launcher)
-    : m_launcher(launcher),
-      m_folder(QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-                   .filePath(QStringLiteral("hueset-annotations"))) {}
+    : m_launcher(launcher), m_base(QDir::tempPath()) {}
+
+WordProcessorHandoff::~WordProcessorHandoff() = default;
+
+QString WordProcessorHandoff::folder() const { return m_files ? m_files->path() : QString(); }
+
+void WordProcessorHandoff::removeTemporaryFiles() {
+  m_files.reset();
+  m_lastFile.clear();
+}
 
 QString WordProcessorHandoff::wordProcessor() {
   if (!m_program.isEmpty() && !m_launcher.isExecutable(m_program)) m_program.clear();
@@ -54,15 +62,23 @@ QString WordProcessorHandoff::wordProcessor() {
 void WordProcessorHandoff::release() { m_program.clear(); }
 
 QString WordProcessorHandoff::writeTemporaryFile(const AnnotationWriter& writer, QString* error) {
-  if (!QDir().mkpath(m_folder)) {
-    *error = QStringLiteral("The folder %1 could not be created.").arg(m_folder);
-    return {};
+  if (!m_files) {
+    // A fixed name in a shared folder could be taken, or read, by another
+    // user first: the folder is made anew, private, for this run.
+    QDir().mkpath(m_base);
+    auto files = std::make_unique<QTemporaryDir>(QDir(m_base).filePath(QStringLiteral("hueset-XXXXXX")));
+    if (!files->isValid()) {
+      *error = QStringLiteral("The folder %1 could not be created.").arg(files->path());
+      return {};
+    }
+    m_files = std::move(files);
   }
+  const QDir folder(m_files->path());
   // A new name every time: a word processor may still hold the last one.
   QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
-  QString path = QDir(m_folder).filePath(QStringLiteral("annotation-%1.rtf").arg(stamp));
+  QString path = folder.filePath(QStringLiteral("annotation-%1.rtf").arg(stamp));
   for (int n = 2; QFileInfo::exists(path); ++n) {
-    path = QDir(m_folder).filePath(QStringLiteral("annotation-%1-%2.rtf").arg(stamp).arg(n));
+    path = folder.filePath(QStringLiteral("annotation-%1-%2.rtf").arg(stamp).arg(n));
   }
   std::string text = writer.fileText();
   WriteResult result = writeFileAtomically(toPathBytes(path), text);
@@ -70,6 +86,8 @@ QString WordProcessorHandoff::writeTemporaryFile(const AnnotationWriter& writer,
     *error = toQPath(result.error);
     return {};
   }
+  // The file before has been read into its document by now.
+  if (!m_lastFile.isEmpty()) QFile::remove(m_lastFile);
   return path;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include <QString>
 #include <QStringList>
 
 class QClipboard;
+class QTemporaryDir;
 class QWidget;
 
 namespace hueset {
@@ -41,9 +44,14 @@ class DesktopLauncher final : public ProgramLauncher {
 // into a temporary .rtf file, and from there into a new LibreOffice Writer
 // document (or the default application for .rtf). The word processor found
 // is remembered for the next run, like an automation object.
+//
+// The temporary files live in a folder of this run's own (mode 0700, under a
+// name no one can guess or take first) and go with it when the program ends;
+// a new file replaces the one before, which its reader has done with.
 class WordProcessorHandoff {
  public:
   explicit WordProcessorHandoff(ProgramLauncher& launcher);
+  ~WordProcessorHandoff();
 
   // True when the annotation reached a word processor. Messages go to the
   // user through `prompts`, parented to `parent`.
@@ -55,10 +63,14 @@ class WordProcessorHandoff {
   QString wordProcessor();
   // Forgets the remembered word processor (at exit).
   void release();
+  // Removes the temporary files and their folder (at exit).
+  void removeTemporaryFiles();
 
-  // Where the temporary files go (a folder of its own in the temp location).
-  void setFolder(const QString& folder) { m_folder = folder; }
-  const QString& folder() const { return m_folder; }
+  // Where the private folder is made: the system's temporary folder unless
+  // set (tests).
+  void setFolder(const QString& base) { m_base = base; }
+  // The private folder, once a file has been written; else empty.
+  QString folder() const;
   // The file the last hand-off wrote.
   const QString& lastFile() const { return m_lastFile; }
 
@@ -67,7 +79,8 @@ class WordProcessorHandoff {
 
   ProgramLauncher& m_launcher;
   QString m_program;
-  QString m_folder;
+  QString m_base;
+  std::unique_ptr<QTemporaryDir> m_files;
   QString m_lastFile;
 };
 

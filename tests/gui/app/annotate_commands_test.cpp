@@ -278,6 +278,31 @@ TEST_F(AnnotateCommandsTest, WordProcessorGetsANewDocumentFromTheRtf) {
   EXPECT_EQ(m_launcher.started.size(), 8);
 }
 
+TEST_F(AnnotateCommandsTest, WordProcessorFilesArePrivateToTheRunAndGoAtExit) {
+  m_launcher.writer = QStringLiteral("/opt/office/soffice");
+  start();
+  paste(testText("four_globins.fasta"));
+  m_app->wordProcessor().setFolder(path("tmp"));
+  commands().toWord();
+  commands().toWord();
+  ASSERT_EQ(m_launcher.started.size(), 8);
+  const QString first = m_launcher.started[3];
+  const QString last = m_launcher.started[7];
+  const QFileInfo folder(QFileInfo(last).absolutePath());
+  // A folder of the run's own, not one a name in the shared folder reaches.
+  EXPECT_NE(folder.absoluteFilePath(), path("tmp"));
+  EXPECT_NE(folder.fileName(), QStringLiteral("hueset-annotations"));
+  EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                    QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+            QFile::Permissions());
+  // The word processor may still read the last file; the one before has gone.
+  EXPECT_FALSE(QFileInfo::exists(first));
+  EXPECT_TRUE(QFileInfo::exists(last));
+  exit();
+  EXPECT_FALSE(QFileInfo::exists(last));
+  EXPECT_FALSE(QFileInfo::exists(folder.absoluteFilePath()));
+}
+
 TEST_F(AnnotateCommandsTest, NoWordProcessorSaysSoAndKeepsTheClipboard) {
   start();
   paste(testText("four_globins.fasta"));
