@@ -130,11 +130,18 @@ void AnnotateCommands::toFile() {
   const std::optional<UserPrompts::FileChoice> choice =
       m_app.prompts().chooseAnnotationFile(m_editor, toQPath(options.paths.lastAnnotateDirectory));
   if (!choice) return;
+  // A folder that does not exist is refused before anything else is asked,
+  // and not remembered.
+  const std::string path = toPathBytes(choice->path);
+  if (const auto problem = chosenFileProblem(path)) {
+    m_app.prompts().message(m_editor, QStringLiteral("HUESET"), toQPath(*problem),
+                            PromptIcon::Exclamation, PromptButtons::Ok);
+    return;
+  }
   options.paths.lastAnnotateDirectory = toPathBytes(choice->folder);
 
   const OutputKind kind = annotationFileTypeForFilter(choice->filterIndex);
   if (kind == OutputKind::Html && !webSafeCheck()) return;
-  const std::string path = toPathBytes(choice->path);
   if (writeFile(path, kind) == FileWrite::Failed) showSaveFailure(m_app.prompts(), m_editor, path);
 }
 

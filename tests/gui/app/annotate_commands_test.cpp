@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -15,6 +16,7 @@
 #include "gui/app/alignment_document.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotate_commands.h"
+#include "gui/app/annotation_file_dialog.h"
 #include "gui/app/main_window.h"
 #include "gui/common/qt_text.h"
 #include "output/cf_html.h"
@@ -231,6 +233,47 @@ TEST_F(AnnotateCommandsTest, FileCommandThatCannotWriteSaysWhichFile) {
   EXPECT_EQ(m_prompts.messages[0].text, target + QStringLiteral(" contains an invalid path."));
   EXPECT_EQ(m_prompts.messages[0].icon, PromptIcon::Exclamation);
   EXPECT_FALSE(QFileInfo::exists(target));
+}
+
+TEST_F(AnnotateCommandsTest, FileCommandRefusesAMissingFolderBeforeAskingAnythingElse) {
+  m_profileText += QStringLiteral("Last Annotate directory=%1\n").arg(m_dir);
+  start();
+  paste(testText("four_globins.fasta"));
+  m_prompts.annotationFile = UserPrompts::FileChoice{QStringLiteral("/proc/nope/x.rtf"), 0,
+                                                     QStringLiteral("/proc/nope")};
+  commands().toFile();
+
+  ASSERT_EQ(m_prompts.messages.size(), 1u);
+  EXPECT_EQ(m_prompts.messages[0].text, QStringLiteral("/proc/nope/x.rtf contains an invalid path."));
+  EXPECT_TRUE(m_prompts.lists.empty());  // no format question came first
+  EXPECT_EQ(m_app->options().paths.lastAnnotateDirectory, toPathBytes(m_dir));
+}
+
+TEST(AnnotationFileDialog, StaysOpenOnAMissingFolder) {
+  const QString folder = QDir::tempPath();
+  AnnotationFileDialog dialog(nullptr, folder);
+  QStringList messages;
+  dialog.setMessageFunction([&messages](QWidget*, const QString& text) { messages << text; });
+  dialog.show();
+  // Typed as the user would: the dialog cannot go to a folder that is not there.
+  auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  ASSERT_NE(name, nullptr);
+  name->setText(QStringLiteral("/proc/nope/x.rtf"));
+  dialog.accept();
+  EXPECT_EQ(messages, QStringList{QStringLiteral("/proc/nope/x.rtf contains an invalid path.")});
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(dialog.choice().has_value());
+
+  const QString fine = QDir(folder).filePath(QStringLiteral("hueset-no-such-figure.html"));
+  ASSERT_FALSE(QFileInfo::exists(fine));
+  dialog.selectNameFilter(dialog.nameFilters()[1]);
+  dialog.selectFile(fine);
+  dialog.accept();
+  EXPECT_EQ(messages.size(), 1);
+  ASSERT_TRUE(dialog.choice().has_value());
+  EXPECT_EQ(dialog.choice()->path, fine);
+  EXPECT_EQ(dialog.choice()->filterIndex, 1);
+  EXPECT_EQ(dialog.choice()->folder, folder);
 }
 
 TEST_F(AnnotateCommandsTest, WebSafeCheckListsColoursAndCancelStops) {
