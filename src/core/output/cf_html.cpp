@@ -3,6 +3,7 @@
 #include "util/text_format.h"
 
 #include <array>
+#include <cstring>
 
 namespace hueset {
 namespace {
@@ -20,40 +21,68 @@ std::string zeroPadded(std::size_t value, std::size_t width) {
   return digits;
 }
 
-}  // namespace
+// Where the markers go and how long the description lines are. The start
+// marker follows the first "<HTML>" (or opens the page), the end marker
+// stands before the first "</HTML>" after it (or at the end of the page),
+// and a line break closes the text.
+struct CfHtmlLayout {
+  std::size_t htmlAt = 0;   // "<HTML>" in the page; 0 without one
+  std::size_t startAt = 0;  // the page's bytes before the start marker
+  std::size_t endAt = 0;    // and before the end marker
+  std::size_t width = 8;    // digits of each offset
+  std::size_t header = 0;   // bytes of the description lines
+  std::size_t total = 0;
+};
 
-std::string wrapCfHtml(std::string_view page) {
-  std::string body(page);
-  body.push_back('\n');
-
-  std::size_t htmlAt = body.find("<HTML>");
-  if (htmlAt == std::string::npos) {
-    htmlAt = 0;
-    body.insert(0, kStartMarker);
-  } else {
-    body.insert(htmlAt + 6, kStartMarker);
-  }
-  const std::size_t startFragment = body.find(kStartMarker);
-  std::size_t closeAt = body.find("</HTML>");
-  if (closeAt == std::string::npos) closeAt = body.size() - 1;
-  body.insert(closeAt, kEndMarker);
-  const std::size_t endFragment = body.find(kEndMarker);
+CfHtmlLayout cfHtmlLayout(std::string_view page) {
+  CfHtmlLayout layout;
+  const std::size_t htmlAt = page.find("<HTML>");
+  layout.htmlAt = htmlAt == std::string_view::npos ? 0 : htmlAt;
+  layout.startAt = htmlAt == std::string_view::npos ? 0 : htmlAt + 6;
+  const std::size_t closeAt = page.find("</HTML>", layout.startAt);
+  layout.endAt = closeAt == std::string_view::npos ? page.size() : closeAt;
+  const std::size_t body = page.size() + kStartMarker.size() + kEndMarker.size() + 1;
 
   // Every offset counts the description lines in front of it; their length
   // depends on the width of the numbers, which is 8 unless the page is huge.
   std::size_t fixedHeader = kVersionLine.size();
   for (const std::string_view key : kKeys) fixedHeader += key.size() + 1;
-  std::size_t width = 8;
-  while (decimalDigits(fixedHeader + 4 * width + body.size()) > width) ++width;
-  const std::size_t header = fixedHeader + 4 * width;
+  while (decimalDigits(fixedHeader + 4 * layout.width + body) > layout.width) ++layout.width;
+  layout.header = fixedHeader + 4 * layout.width;
+  layout.total = layout.header + body;
+  return layout;
+}
 
-  const std::array<std::size_t, 4> offsets = {header + htmlAt, header + body.size(),
-                                              header + startFragment, header + endFragment};
-  std::string text(kVersionLine);
+}  // namespace
+
+std::size_t cfHtmlSize(std::string_view page) { return cfHtmlLayout(page).total; }
+
+void wrapCfHtmlInPlace(std::span<char> buffer, std::size_t pageSize) {
+  const CfHtmlLayout layout = cfHtmlLayout(std::string_view(buffer.data(), pageSize));
+  char* text = buffer.data();
+  const std::size_t start = layout.header + layout.startAt;  // where the markers land
+  const std::size_t end = layout.header + layout.endAt + kStartMarker.size();
+  // From the back, so nothing is overwritten before it has moved.
+  text[layout.total - 1] = '\n';
+  std::memmove(text + end + kEndMarker.size(), text + layout.endAt, pageSize - layout.endAt);
+  std::memcpy(text + end, kEndMarker.data(), kEndMarker.size());
+  std::memmove(text + start + kStartMarker.size(), text + layout.startAt,
+               layout.endAt - layout.startAt);
+  std::memcpy(text + start, kStartMarker.data(), kStartMarker.size());
+  std::memmove(text + layout.header, text, layout.startAt);
+
+  const std::array<std::size_t, 4> offsets = {layout.header + layout.htmlAt, layout.total, start, end};
+  std::string header(kVersionLine);
   for (std::size_t i = 0; i < kKeys.size(); ++i) {
-    text.append(kKeys[i]).append(zeroPadded(offsets[i], width)).push_back('\n');
+    header.append(kKeys[i]).append(zeroPadded(offsets[i], layout.width)).push_back('\n');
   }
-  text.append(body);
+  std::memcpy(text, header.data(), header.size());
+}
+
+std::string wrapCfHtml(std::string_view page) {
+  std::string text(page);
+  text.resize(cfHtmlSize(page));
+  wrapCfHtmlInPlace(text, page.size());
   return text;
 }
 

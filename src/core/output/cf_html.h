@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,13 @@ struct CfHtmlOffsets {
 // marker comment. StartHTML is 92 for every page of less than 100 MB; a
 // larger page gets wider numbers so that the offsets stay right.
 std::string wrapCfHtml(std::string_view page);
+
+// The same without a second copy of a page that may be hundreds of
+// megabytes: the page fills the first `pageSize` bytes of `buffer`, which
+// must be cfHtmlSize(page) long and ends up holding the CF_HTML text. The
+// page is moved once, within the buffer.
+std::size_t cfHtmlSize(std::string_view page);
+void wrapCfHtmlInPlace(std::span<char> buffer, std::size_t pageSize);
 
 // Reads the offsets back from the description lines; none when a line is
 // missing or an offset lies outside the text.
