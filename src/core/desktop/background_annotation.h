@@ -25,6 +25,10 @@ struct RunProgress {
 
 // What the progress dialog says of a stage, e.g. "Laying out the annotation".
 std::string_view runStageText(RunStage stage);
+// What the progress dialog says once Cancel has been pressed.
+inline constexpr std::string_view kRunStoppingText = "Stopping";
+// Whether a stage tells how far it has got; the others show a busy bar.
+inline bool runStageCounts(RunStage stage) { return stage == RunStage::Layout; }
 // The progress dialog appears only for work that takes longer than this.
 inline constexpr int kProgressDelayMs = 500;
 // Said when something unforeseen ended the work (out of memory, say).
@@ -38,9 +42,9 @@ std::string runFailureMessage(std::string_view why);
 // driver as if it had asked directly.
 class BackgroundAnnotation final : private AnnotationInteraction, private ParseMessageSink {
  public:
-  // The work, on the worker, with the interaction to give the driver. True
-  // when it completed.
-  using Job = std::function<bool(AnnotationInteraction& interaction)>;
+  // The work, on the worker: the driver with interaction(), then the
+  // command's own stages (advance). True when it completed.
+  using Job = std::function<bool(BackgroundAnnotation& run)>;
 
   // `wake` is called on the worker whenever a question waits or the job has
   // ended; the owner must then call serve() soon, on its own thread (post it
@@ -69,6 +73,8 @@ class BackgroundAnnotation final : private AnnotationInteraction, private ParseM
   std::string failure() const;
   RunProgress progress() const;
 
+  // Worker: what the driver asks and tells, relayed to the owner.
+  AnnotationInteraction& interaction() { return *this; }
   // Worker: the command's own stages after the driver's. False once cancelled.
   bool advance(RunStage stage, int percent);
 

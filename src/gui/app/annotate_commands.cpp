@@ -12,6 +12,7 @@
 #include "desktop/web_safe_check.h"
 #include "figure/any_writer.h"
 #include "gui/app/alignment_editor.h"
+#include "gui/app/annotation_runner.h"
 #include "gui/app/hueset_app.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
@@ -19,21 +20,46 @@
 #include "gui/output/clipboard_transfer.h"
 #include "gui/output/word_processor_handoff.h"
 #include "input/format_guess.h"
+#include "output/cf_html.h"
+#include "output/plain_text_writer.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {
 
+namespace {
+
+std::string_view view(const QByteArray& bytes) {
+  return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+}  // namespace
+
 AnnotateCommands::AnnotateCommands(HuesetApp& app, AlignmentEditor* editor)
-    : QObject(editor), m_app(app), m_editor(editor) {}
+    : QObject(editor),
+      m_app(app),
+      m_editor(editor),
+      m_runner(new AnnotationRunner(*this, app.prompts(), editor->window())) {}
 
 bool AnnotateCommands::enabled() const {
   return annotateCommandsEnabled(static_cast<std::size_t>(m_editor->characterCount()));
 }
 
-bool AnnotateCommands::annotateInto(AnnotationWriter& writer) {
+bool AnnotateCommands::annotateInto(AnnotationWriter& writer, const Finish& finish) {
+  // The worker reads copies taken now, so nothing the windows do meanwhile
+  // reaches it; the text is the one copy of the document it gets.
   const QByteArray text = m_editor->alignmentText();
-  return annotate(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                  m_app.options(), m_app.configuration().set, writer, *this, m_remembered);
+  const Options options = m_app.options();
+  const GroupingSet groupings = m_app.configuration().set;
+  RememberedSets remembered = m_remembered;
+  const bool completed = m_runner->run([&](BackgroundAnnotation& run) {
+    if (!annotate(view(text), options, groupings, writer, run.interaction(), remembered)) {
+      return false;
+    }
+    return !finish || finish(run);
+  });
+  // A set list chosen is kept for the next run, however this one ended.
+  m_remembered = remembered;
+  return completed;
 }
 
 bool AnnotateCommands::webSafeCheck() {
@@ -74,36 +100,59 @@ std::optional<std::vector<int>> AnnotateCommands::chooseSets(
   return runSetsDialog(m_editor, names, duplicateInSets, startingChoice);
 }
 
-std::unique_ptr<AnnotationWriter> AnnotateCommands::annotated(OutputKind kind) {
-  std::unique_ptr<AnnotationWriter> writer =
-      makeAnnotationWriter(kind, m_app.options(), m_app.configuration().set);
-  if (!annotateInto(*writer)) return nullptr;
-  return writer;
-}
-
-void AnnotateCommands::toClipboard(OutputKind kind) {
-  if (const auto writer = annotated(kind)) {
-    transferToClipboard(*writer, QGuiApplication::clipboard());
-  }
-}
-
 void AnnotateCommands::toWord() {
-  if (const auto writer = annotated(OutputKind::Rtf)) {
-    m_app.wordProcessor().send(*writer, QGuiApplication::clipboard(), m_editor, m_app.prompts());
-  }
+  const GroupingSet& groupings = m_app.configuration().set;
+  const auto rtf = makeAnnotationWriter(OutputKind::Rtf, m_app.options(), groupings);
+  PlainTextWriter plain;
+  QByteArray rtfBytes;
+  QByteArray plainBytes;
+  ByteArraySink rtfSink(rtfBytes);
+  ByteArraySink plainSink(plainBytes);
+  rtf->streamTo(&rtfSink.stream());
+  plain.streamTo(&plainSink.stream());
+  TeeWriter tee({rtf.get(), &plain});
+  QString writeError;
+  const QString file = m_app.wordProcessor().newFile(&writeError);
+  const bool completed = annotateInto(tee, [&](BackgroundAnnotation& run) {
+    rtf->drainToStream();
+    plain.drainToStream();
+    if (!run.advance(RunStage::Writing, 0)) return false;
+    if (writeError.isEmpty()) {
+      const WriteResult written = writeFileAtomically(toPathBytes(file), view(rtfBytes));
+      if (!written.ok) writeError = toQPath(written.error);
+    }
+    return run.advance(RunStage::Clipboard, 0);
+  });
+  if (!completed) return;
+  m_app.wordProcessor().send(richTextClipboardData(std::move(rtfBytes), std::move(plainBytes)),
+                             file, writeError, QGuiApplication::clipboard(), m_editor,
+                             m_app.prompts());
 }
 
 void AnnotateCommands::toRtfClipboard() {
   const GroupingSet& groupings = m_app.configuration().set;
   const auto rtf = makeAnnotationWriter(OutputKind::Rtf, m_app.options(), groupings);
+  PlainTextWriter plain;
+  QByteArray rtfBytes;
+  QByteArray plainBytes;
+  ByteArraySink rtfSink(rtfBytes);
+  ByteArraySink plainSink(plainBytes);
+  rtf->streamTo(&rtfSink.stream());
+  plain.streamTo(&plainSink.stream());
   // The same annotation as pictures, for drawing programs and slides; one
   // run of the driver feeds them all, so every question is asked once.
   const auto pictures = makeClipboardPictureWriters(groupings);
-  std::vector<AnnotationWriter*> writers{rtf.get()};
+  std::vector<AnnotationWriter*> writers{rtf.get(), &plain};
   for (const auto& picture : pictures) writers.push_back(picture.get());
   TeeWriter tee(writers);
-  if (!annotateInto(tee)) return;
-  std::unique_ptr<QMimeData> data = clipboardData(*rtf);
+  const bool completed = annotateInto(tee, [&](BackgroundAnnotation& run) {
+    rtf->drainToStream();
+    plain.drainToStream();
+    return run.advance(RunStage::Clipboard, 0);
+  });
+  if (!completed) return;
+  std::unique_ptr<QMimeData> data =
+      richTextClipboardData(std::move(rtfBytes), std::move(plainBytes));
   for (const auto& picture : pictures) {
     // A figure too large for a picture goes as Rich Text alone.
     if (!picture->problem().empty()) continue;
@@ -114,7 +163,24 @@ void AnnotateCommands::toRtfClipboard() {
 }
 
 void AnnotateCommands::toHtmlClipboard() {
-  if (webSafeCheck()) toClipboard(OutputKind::Html);
+  if (!webSafeCheck()) return;
+  const auto html = makeAnnotationWriter(OutputKind::Html, m_app.options(), m_app.configuration().set);
+  // The page is built in the clipboard's buffer and wrapped there.
+  QByteArray text;
+  ByteArraySink sink(text);
+  html->streamTo(&sink.stream());
+  const bool completed = annotateInto(*html, [&](BackgroundAnnotation& run) {
+    if (!run.advance(RunStage::Clipboard, 0)) return false;
+    html->drainToStream();
+    const std::size_t pageSize = static_cast<std::size_t>(text.size());
+    text.resize(static_cast<qsizetype>(cfHtmlSize(view(text))));
+    wrapCfHtmlInPlace(std::span<char>(text.data(), static_cast<std::size_t>(text.size())), pageSize);
+    return true;
+  });
+  if (!completed) return;
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    clipboard->setMimeData(htmlClipboardData(std::move(text)).release());
+  }
 }
 
 void AnnotateCommands::copyStyleSheet() {
@@ -156,17 +222,18 @@ AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path,
   AtomicFileWriter file(path);
   if (!file.isOpen()) return FileWrite::Failed;
   writer->streamTo(&file.stream());
+  std::string problem;
+  FileWrite outcome = FileWrite::Stopped;
+  annotateInto(*writer, [&](BackgroundAnnotation& run) {
+    problem = writer->problem();
+    if (!problem.empty() || !run.advance(RunStage::Writing, 0)) return false;
+    writer->drainToStream();
+    outcome = file.commit().ok ? FileWrite::Written : FileWrite::Failed;
+    return true;
+  });
   // A stopped annotation abandons the file: one that was there stays whole.
-  if (!annotateInto(*writer)) return FileWrite::Stopped;
-  if (const std::string problem = writer->problem(); !problem.empty()) {
-    warn(problem);
-    return FileWrite::Stopped;
-  }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  writer->drainToStream();
-  const WriteResult result = file.commit();
-  QApplication::restoreOverrideCursor();
-  return result.ok ? FileWrite::Written : FileWrite::Failed;
+  if (!problem.empty()) warn(problem);
+  return outcome;
 }
 
 void AnnotateCommands::warn(std::string_view text) {

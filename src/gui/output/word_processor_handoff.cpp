@@ -1,10 +1,12 @@
 #include "gui/output/word_processor_handoff.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,7 +17,6 @@
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 #include "gui/output/clipboard_transfer.h"
-#include "util/file_write.h"
 
 namespace hueset::gui {
 
@@ -61,12 +62,13 @@ QString WordProcessorHandoff::wordProcessor() {
 
 void WordProcessorHandoff::release() { m_program.clear(); }
 
-QString WordProcessorHandoff::writeTemporaryFile(const AnnotationWriter& writer, QString* error) {
+QString WordProcessorHandoff::newFile(QString* error) {
   if (!m_files) {
     // A fixed name in a shared folder could be taken, or read, by another
     // user first: the folder is made anew, private, for this run.
     QDir().mkpath(m_base);
-    auto files = std::make_unique<QTemporaryDir>(QDir(m_base).filePath(QStringLiteral("hueset-XXXXXX")));
+    auto files =
+        std::make_unique<QTemporaryDir>(QDir(m_base).filePath(QStringLiteral("hueset-XXXXXX")));
     if (!files->isValid()) {
       *error = QStringLiteral("The folder %1 could not be created.").arg(files->path());
       return {};
@@ -80,20 +82,14 @@ QString WordProcessorHandoff::writeTemporaryFile(const AnnotationWriter& writer,
   for (int n = 2; QFileInfo::exists(path); ++n) {
     path = folder.filePath(QStringLiteral("annotation-%1-%2.rtf").arg(stamp).arg(n));
   }
-  std::string text = writer.fileText();
-  WriteResult result = writeFileAtomically(toPathBytes(path), text);
-  if (!result.ok) {
-    *error = toQPath(result.error);
-    return {};
-  }
-  // The file before has been read into its document by now.
-  if (!m_lastFile.isEmpty()) QFile::remove(m_lastFile);
   return path;
 }
 
-bool WordProcessorHandoff::send(const AnnotationWriter& writer, QClipboard* clipboard,
-                                QWidget* parent, UserPrompts& prompts) {
-  if (!transferToClipboard(writer, clipboard)) return false;
+bool WordProcessorHandoff::send(std::unique_ptr<QMimeData> data, const QString& file,
+                                const QString& writeError, QClipboard* clipboard, QWidget* parent,
+                                UserPrompts& prompts) {
+  if (!clipboard) return false;
+  clipboard->setMimeData(data.release(), QClipboard::Clipboard);
 
   auto reportError = [&](const QString& description) {
     prompts.message(parent, toQString(kWordProcessorErrorCaption),
@@ -109,13 +105,13 @@ bool WordProcessorHandoff::send(const AnnotationWriter& writer, QClipboard* clip
   };
 
   QString program = wordProcessor();
-  QString error;
-  m_lastFile = writeTemporaryFile(writer, &error);
-  if (m_lastFile.isEmpty()) return reportError(error);
+  if (!writeError.isEmpty()) return reportError(writeError);
+  // The file before has been read into its document by now.
+  if (!m_lastFile.isEmpty() && m_lastFile != file) QFile::remove(m_lastFile);
+  m_lastFile = file;
 
   if (!program.isEmpty()) {
-    WordProcessorLaunch launch =
-        writerLaunch(toPathBytes(program), toPathBytes(m_lastFile));
+    WordProcessorLaunch launch = writerLaunch(toPathBytes(program), toPathBytes(m_lastFile));
     QStringList arguments;
     for (const std::string& a : launch.arguments) arguments << toQPath(a);
     if (m_launcher.startDetached(program, arguments)) return true;

@@ -6,12 +6,9 @@
 #include <QStringList>
 
 class QClipboard;
+class QMimeData;
 class QTemporaryDir;
 class QWidget;
-
-namespace hueset {
-class AnnotationWriter;
-}
 
 namespace hueset::gui {
 
@@ -53,10 +50,16 @@ class WordProcessorHandoff {
   explicit WordProcessorHandoff(ProgramLauncher& launcher);
   ~WordProcessorHandoff();
 
-  // True when the annotation reached a word processor. Messages go to the
-  // user through `prompts`, parented to `parent`.
-  bool send(const AnnotationWriter& writer, QClipboard* clipboard, QWidget* parent,
-            UserPrompts& prompts);
+  // A name for the next temporary file, in the private folder (made on
+  // first use); empty, with `error` saying why, when there is none.
+  QString newFile(QString* error);
+  // The rest of the command once the annotation is complete: `data` goes
+  // to the clipboard, then `file` (written by the caller; `writeError` says
+  // why it could not be) into a new word processor document. True when the
+  // annotation reached a word processor. Messages go to the user through
+  // `prompts`, parented to `parent`.
+  bool send(std::unique_ptr<QMimeData> data, const QString& file, const QString& writeError,
+            QClipboard* clipboard, QWidget* parent, UserPrompts& prompts);
 
   // The remembered word processor, found anew when it has gone; empty when
   // there is none (the default application is then tried).
@@ -71,12 +74,10 @@ class WordProcessorHandoff {
   void setFolder(const QString& base) { m_base = base; }
   // The private folder, once a file has been written; else empty.
   QString folder() const;
-  // The file the last hand-off wrote.
+  // The file the last hand-off gave the word processor.
   const QString& lastFile() const { return m_lastFile; }
 
  private:
-  QString writeTemporaryFile(const AnnotationWriter& writer, QString* error);
-
   ProgramLauncher& m_launcher;
   QString m_program;
   QString m_base;

@@ -103,8 +103,8 @@ TEST(BackgroundAnnotation, QuestionsAreAnsweredOnTheOwnersThreadAndReachTheDrive
   std::string output;
   {
     BackgroundAnnotation run(front, owner.waker());
-    run.start([&](AnnotationInteraction& interaction) {
-      output = annotatedDirectly(interaction, options);
+    run.start([&](BackgroundAnnotation& worker) {
+      output = annotatedDirectly(worker.interaction(), options);
       return true;
     });
     ASSERT_TRUE(owner.serveUntilFinished(run));
@@ -124,9 +124,9 @@ TEST(BackgroundAnnotation, CancelStopsTheWorkAtItsNextStep) {
   Owner owner;
   BackgroundAnnotation run(front, owner.waker());
   std::atomic<bool> started{false};
-  run.start([&](AnnotationInteraction& interaction) {
+  run.start([&](BackgroundAnnotation& worker) {
     for (int block = 0;; ++block) {
-      if (!interaction.progress(AnnotationStage::Layout, block % 100)) return false;
+      if (!worker.interaction().progress(AnnotationStage::Layout, block % 100)) return false;
       started = true;
     }
   });
@@ -146,9 +146,9 @@ TEST(BackgroundAnnotation, CancelAnswersAQuestionNotYetShownAsStop) {
   bool abort = false;
   {
     BackgroundAnnotation run(front, owner.waker());
-    run.start([&](AnnotationInteraction& interaction) {
-      answer = interaction.confirmFormat(AlignmentFormat::Fasta);
-      abort = interaction.messageSink().ask("Go on?", 0);
+    run.start([&](BackgroundAnnotation& worker) {
+      answer = worker.interaction().confirmFormat(AlignmentFormat::Fasta);
+      abort = worker.interaction().messageSink().ask("Go on?", 0);
       return true;
     });
     ASSERT_TRUE(owner.awaitWake());  // the question waits
@@ -163,8 +163,8 @@ TEST(BackgroundAnnotation, CancelAnswersAQuestionNotYetShownAsStop) {
 
   // Going away while a question waits unseen stops the worker too.
   BackgroundAnnotation abandoned(front, [] {});
-  abandoned.start([](AnnotationInteraction& interaction) {
-    return interaction.confirmFormat(AlignmentFormat::Fasta).has_value();
+  abandoned.start([](BackgroundAnnotation& worker) {
+    return worker.interaction().confirmFormat(AlignmentFormat::Fasta).has_value();
   });
 }
 
@@ -172,7 +172,7 @@ TEST(BackgroundAnnotation, WhatEndedTheWorkIsKept) {
   RecordingFront front;
   Owner owner;
   BackgroundAnnotation run(front, owner.waker());
-  run.start([](AnnotationInteraction&) -> bool { throw std::bad_alloc(); });
+  run.start([](BackgroundAnnotation&) -> bool { throw std::bad_alloc(); });
   ASSERT_TRUE(owner.serveUntilFinished(run));
   EXPECT_FALSE(run.succeeded());
   EXPECT_EQ(run.failure(), "out of memory");

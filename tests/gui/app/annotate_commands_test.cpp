@@ -1,13 +1,22 @@
+#include <chrono>
+#include <thread>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "app_fixture.h"
 #include "desktop/command_ids.h"
@@ -17,10 +26,13 @@
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotate_commands.h"
 #include "gui/app/annotation_file_dialog.h"
+#include "gui/app/annotation_runner.h"
 #include "gui/app/main_window.h"
 #include "gui/common/qt_text.h"
+#include "gui/controls/progress_dialog.h"
 #include "output/cf_html.h"
 #include "output/html_writer.h"
+#include "output/plain_text_writer.h"
 #include "output/rtf_writer.h"
 #include "output/style_sheet_writer.h"
 #include "pipeline/annotation_driver.h"
@@ -106,6 +118,98 @@ TEST_F(AnnotateCommandsTest, HtmlGoesToTheClipboardAsPageAndDescribedText) {
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/plain")).startsWith("Version:1.0\n"));
   EXPECT_EQ(clipboard()->data(QStringLiteral("text/html")), bytes(std::string(cfHtmlPage(cfHtml))));
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/html")).startsWith("<HTML>"));
+}
+
+TEST_F(AnnotateCommandsTest, RichTextComesWithItsPlainTextForPlainTextEditors) {
+  start();
+  paste(testText("four_globins.fasta"));
+  window().action(kAnnotateToRtfClipboard)->trigger();
+  PlainTextWriter expected;
+  annotateDirectly(expected);
+  EXPECT_EQ(clipboard()->data(QStringLiteral("text/plain")), bytes(expected.fileText()));
+  EXPECT_TRUE(clipboard()->text().contains(QStringLiteral("HBB_HUMAN")));
+}
+
+TEST_F(AnnotateCommandsTest, LongRunShowsItsProgressKeepsTheWindowAliveAndCancelStopsIt) {
+  start();
+  window().show();
+  editor().setPlainText(QStringLiteral("as it was"));
+  AnnotationRunner& runner = *commands().runner();
+  int ticks = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+  ticker.start(20);
+  bool shownEarly = true;
+  QTimer::singleShot(kProgressDelayMs / 2, [&] {
+    shownEarly = runner.progressDialog() != nullptr;
+    QTest::keyClicks(&editor(), QStringLiteral("typed"));  // the window takes no input
+  });
+  QString stage;
+  int percent = -1;
+  QTimer::singleShot(kProgressDelayMs + 300, [&] {
+    ProgressDialog* dialog = runner.progressDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    stage = dialog->stageLabel()->text();
+    percent = dialog->bar()->value();
+    dialog->cancelButton()->click();
+  });
+  QElapsedTimer clock;
+  clock.start();
+  const bool completed = runner.run([](BackgroundAnnotation& run) {
+    while (run.interaction().progress(AnnotationStage::Layout, 42)) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+  });
+  EXPECT_FALSE(completed);
+  EXPECT_LT(clock.elapsed(), 5000);
+  EXPECT_FALSE(shownEarly);
+  EXPECT_EQ(stage, QStringLiteral("Laying out the annotation..."));
+  EXPECT_EQ(percent, 42);
+  EXPECT_GT(ticks, 20);
+  EXPECT_EQ(editor().toPlainText(), QStringLiteral("as it was"));
+  EXPECT_EQ(runner.progressDialog(), nullptr);
+  EXPECT_FALSE(runner.busy());
+}
+
+TEST_F(AnnotateCommandsTest, CancelLeavesClipboardAndFilesAsTheyWere) {
+  start();
+  paste(testText("four_globins.fasta"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+  // Cancel pressed while the format is confirmed: the run stops at its next step.
+  m_prompts.onList = [this](const UserPrompts::ListChoice&) { commands().runner()->cancel(); };
+  m_app->wordProcessor().setFolder(path("handoff"));
+  m_launcher.writer = QStringLiteral("/opt/office/soffice");
+  for (int command : {kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard, kAnnotateToWord}) {
+    window().action(command)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before")) << command;
+  }
+  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.rtf"), 0, m_dir};
+  commands().toFile();
+  EXPECT_EQ(m_prompts.lists.size(), 4u);
+  EXPECT_FALSE(QFileInfo::exists(path("figure.rtf")));
+  EXPECT_EQ(QDir(m_dir).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("figure")),
+            QStringList());
+  EXPECT_TRUE(m_launcher.started.isEmpty());
+  EXPECT_TRUE(m_prompts.messages.empty());
+}
+
+TEST_F(AnnotateCommandsTest, ClosingTheWindowStopsTheRunFirst) {
+  start();
+  window().show();
+  AnnotationRunner& runner = *commands().runner();
+  bool closedAtOnce = true;
+  QTimer::singleShot(50, [&] { closedAtOnce = window().close(); });
+  EXPECT_FALSE(runner.run([](BackgroundAnnotation& run) {
+    while (run.interaction().progress(AnnotationStage::Reading, 0)) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+  }));
+  EXPECT_FALSE(closedAtOnce);
+  EXPECT_TRUE(window().isVisible());
+  QTRY_VERIFY(!window().isVisible());
 }
 
 TEST_F(AnnotateCommandsTest, StyleSheetNeedsNoAlignment) {
