@@ -1,6 +1,7 @@
 #include "desktop/background_annotation.h"
 
 #include <new>
+#include <utility>
 
 namespace hueset {
 
@@ -119,7 +120,9 @@ void BackgroundAnnotation::relay(const std::function<void()>& question) {
 bool BackgroundAnnotation::progress(AnnotationStage stage, int percent) {
   switch (stage) {
     case AnnotationStage::Reading: return advance(RunStage::Reading, percent);
-    case AnnotationStage::Consensus: return advance(RunStage::Consensus, percent);
+    case AnnotationStage::Consensus:
+      if (m_whenRead) std::exchange(m_whenRead, {})();
+      return advance(RunStage::Consensus, percent);
     case AnnotationStage::Layout: return advance(RunStage::Layout, percent);
   }
   return !m_cancelled;

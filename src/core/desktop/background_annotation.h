@@ -75,6 +75,9 @@ class BackgroundAnnotation final : private AnnotationInteraction, private ParseM
 
   // Worker: what the driver asks and tells, relayed to the owner.
   AnnotationInteraction& interaction() { return *this; }
+  // Worker: `release` runs once the driver has read its text (as it starts
+  // on the consensus), so the job's copy of the text need not last longer.
+  void whenRead(std::function<void()> release) { m_whenRead = std::move(release); }
   // Worker: the command's own stages after the driver's. False once cancelled.
   bool advance(RunStage stage, int percent);
 
@@ -100,6 +103,7 @@ class BackgroundAnnotation final : private AnnotationInteraction, private ParseM
 
   AnnotationInteraction& m_front;
   std::function<void()> m_wake;
+  std::function<void()> m_whenRead;
   std::thread m_worker;
 
   mutable std::mutex m_mutex;

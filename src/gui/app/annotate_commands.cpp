@@ -46,13 +46,16 @@ bool AnnotateCommands::enabled() const {
 
 bool AnnotateCommands::annotateInto(AnnotationWriter& writer, const Finish& finish) {
   // The worker reads copies taken now, so nothing the windows do meanwhile
-  // reaches it; the text is the one copy of the document it gets.
-  const QByteArray text = m_editor->alignmentText();
+  // reaches it; the text is the one copy of the document it gets, and goes
+  // as soon as it has been read.
+  QByteArray text = m_editor->alignmentText();
   const Options options = m_app.options();
   const GroupingSet groupings = m_app.configuration().set;
   RememberedSets remembered = m_remembered;
   const bool completed = m_runner->run([&](BackgroundAnnotation& run) {
-    if (!annotate(view(text), options, groupings, writer, run.interaction(), remembered)) {
+    const std::string_view document = view(text);
+    run.whenRead([&text] { text = QByteArray(); });
+    if (!annotate(document, options, groupings, writer, run.interaction(), remembered)) {
       return false;
     }
     return !finish || finish(run);
