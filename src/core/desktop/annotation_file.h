@@ -39,6 +39,10 @@ std::string cleanChosenFileName(std::string_view name);
 // written where it is: its folder does not exist. None when it may be.
 std::optional<std::string> chosenFileProblem(const std::string& path);
 
+// Whether a new file can be made in `folder` (tried with a probe file,
+// which is removed again).
+bool folderTakesNewFiles(const std::string& folder);
+
 // Why a save failed, as far as the folder and the file tell.
 enum class SaveFailure { None, InvalidName, BadPath, AccessDenied, Other };
 
