@@ -554,6 +554,15 @@ void GroupingEditorDialog::detailEdited(bool changed) {
   updateCommands();
 }
 
+void GroupingEditorDialog::reject() {
+  if (m_model.changed() && m_message &&
+      m_message(this, toQString(kDiscardChangesQuestion), PromptIcon::Question,
+                PromptButtons::YesNo) == PromptAnswer::No) {
+    return;
+  }
+  QDialog::reject();
+}
+
 void GroupingEditorDialog::finish() {
   if (m_model.finishButton().confirms) {
     m_model.writeBack(m_target);

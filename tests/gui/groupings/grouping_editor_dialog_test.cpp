@@ -517,6 +517,33 @@ TEST_F(GroupingEditorDialogTest, CancelLeavesTheTarget) {
   EXPECT_TRUE(saves.empty());
 }
 
+TEST_F(GroupingEditorDialogTest, CancelOrEscAfterChangesAsksBeforeDiscarding) {
+  open();
+  // Nothing changed: no question.
+  dialog->cancelButton()->click();
+  EXPECT_EQ(dialog->result(), QDialog::Rejected);
+  EXPECT_TRUE(messages.empty());
+
+  open();
+  click(4);
+  dialog->boldBox()->click();
+  answers = {PromptAnswer::No, PromptAnswer::No, PromptAnswer::Yes};
+  dialog->cancelButton()->click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
+            QStringLiteral("Discard the changes you have made to the residue groupings?"));
+  EXPECT_EQ(messages[0].buttons, PromptButtons::YesNo);
+  EXPECT_TRUE(dialog->isVisible());
+  key(list(), Qt::Key_Escape);
+  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_TRUE(dialog->isVisible());
+  dialog->close();
+  EXPECT_EQ(messages.size(), 3u);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->result(), QDialog::Rejected);
+  EXPECT_EQ(target, original);
+}
+
 TEST_F(GroupingEditorDialogTest, HelpAsksForTheEditorsContext) {
   open();
   dialog->helpButton()->click();
