@@ -176,6 +176,31 @@ TEST_F(MainWindowTest, ExitWritesProfileAndOptionsFile) {
   EXPECT_EQ(text.count("\r\n"), 39);
 }
 
+TEST_F(MainWindowTest, WindowPlaceAndEditorFontLastFromOneRunToTheNext) {
+  start();
+  window().setGeometry(60, 70, 640, 480);
+  QFont font(QStringLiteral("Liberation Mono"), 13);
+  // As OK on the options sheet does with the General page's font.
+  m_app->setEditorFont(font);
+  window().setEditorFont(font);
+  exit();
+
+  QFile profile(m_profile);
+  ASSERT_TRUE(profile.open(QIODevice::ReadOnly));
+  m_profileText = QString::fromUtf8(profile.readAll());
+  profile.close();
+  EXPECT_TRUE(m_profileText.contains(QStringLiteral("[Window]")));
+  start();
+  EXPECT_EQ(window().geometry(), QRect(60, 70, 640, 480));
+  EXPECT_EQ(m_app->editorFont(), font);
+  EXPECT_EQ(window().editor()->font(), font);
+  // Nothing of it in the options file, which keeps its specified lines.
+  exit();
+  QFile opt(path("hueset.opt"));
+  ASSERT_TRUE(opt.open(QIODevice::ReadOnly));
+  EXPECT_FALSE(opt.readAll().contains("Width"));
+}
+
 TEST(DocumentFileFilters, SourceFilesTakeTheNamesAlignmentsComeUnder) {
   const QStringList filters = documentFileFilters();
   const QString source = filters.first();
