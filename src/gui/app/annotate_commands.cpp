@@ -168,16 +168,22 @@ void AnnotateCommands::toRtfClipboard() {
 void AnnotateCommands::toHtmlClipboard() {
   if (!webSafeCheck()) return;
   const auto html = makeAnnotationWriter(OutputKind::Html, m_app.options(), m_app.configuration().set);
-  // The page is built in the clipboard's buffer and wrapped there.
-  QByteArray text;
+  // The page is built in the clipboard's buffer, behind room for the
+  // description lines, and wrapped where it lies.
+  QByteArray text(kCfHtmlRoomBefore, ' ');
   ByteArraySink sink(text);
   html->streamTo(&sink.stream());
   const bool completed = annotateInto(*html, [&](BackgroundAnnotation& run) {
     if (!run.advance(RunStage::Clipboard, 0)) return false;
     html->drainToStream();
-    const std::size_t pageSize = static_cast<std::size_t>(text.size());
-    text.resize(static_cast<qsizetype>(cfHtmlSize(view(text))));
-    wrapCfHtmlInPlace(std::span<char>(text.data(), static_cast<std::size_t>(text.size())), pageSize);
+    const std::size_t pageSize = static_cast<std::size_t>(text.size()) - kCfHtmlRoomBefore;
+    const std::string roomAfter(kCfHtmlRoomAfter, ' ');
+    sink.stream().write(roomAfter.data(), static_cast<std::streamsize>(roomAfter.size()));
+    const std::size_t at = wrapCfHtmlAround(
+        std::span<char>(text.data(), static_cast<std::size_t>(text.size())), kCfHtmlRoomBefore,
+        pageSize);
+    // Dropping the room in front moves nothing.
+    text.remove(0, static_cast<qsizetype>(at));
     return true;
   });
   if (!completed) return;
