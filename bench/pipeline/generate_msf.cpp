@@ -89,7 +89,8 @@ int main(int argc, char** argv) {
       std::replace(row.begin(), row.end(), '.', '-');
       std::printf(">SEQ%ld synthetic family member\n", s);
       for (std::size_t c = 0; c < width; c += 60) {
-        std::printf("%.*s\n", static_cast<int>(std::min<std::size_t>(60, width - c)), row.c_str() + c);
+        const auto count = static_cast<int>(std::min<std::size_t>(60, width - c));
+        std::printf("%.*s\n", count, row.c_str() + c);
       }
     }
     return 0;
