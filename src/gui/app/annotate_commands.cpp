@@ -32,6 +32,39 @@ std::string_view view(const QByteArray& bytes) {
   return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+// The Rich Text of an annotation and its plain text, each written straight
+// into the buffer the clipboard takes over.
+class RichTextOutput {
+ public:
+  RichTextOutput(const Options& options, const GroupingSet& groupings)
+      : m_rtf(makeAnnotationWriter(OutputKind::Rtf, options, groupings)),
+        m_rtfSink(m_rtfBytes),
+        m_plainSink(m_plainBytes) {
+    m_rtf->streamTo(&m_rtfSink.stream());
+    m_plain.streamTo(&m_plainSink.stream());
+  }
+
+  std::vector<AnnotationWriter*> writers() { return {m_rtf.get(), &m_plain}; }
+  // On the worker, once the annotation is complete: what the writers still
+  // hold goes into the buffers.
+  void drain() {
+    m_rtf->drainToStream();
+    m_plain.drainToStream();
+  }
+  const QByteArray& rtf() const { return m_rtfBytes; }
+  std::unique_ptr<QMimeData> takeClipboardData() {
+    return richTextClipboardData(std::move(m_rtfBytes), std::move(m_plainBytes));
+  }
+
+ private:
+  QByteArray m_rtfBytes;
+  QByteArray m_plainBytes;
+  std::unique_ptr<AnnotationWriter> m_rtf;
+  PlainTextWriter m_plain;
+  ByteArraySink m_rtfSink;
+  ByteArraySink m_plainSink;
+};
+
 }  // namespace
 
 AnnotateCommands::AnnotateCommands(HuesetApp& app, AlignmentEditor* editor)
@@ -104,58 +137,39 @@ std::optional<std::vector<int>> AnnotateCommands::chooseSets(
 }
 
 void AnnotateCommands::toWord() {
-  const GroupingSet& groupings = m_app.configuration().set;
-  const auto rtf = makeAnnotationWriter(OutputKind::Rtf, m_app.options(), groupings);
-  PlainTextWriter plain;
-  QByteArray rtfBytes;
-  QByteArray plainBytes;
-  ByteArraySink rtfSink(rtfBytes);
-  ByteArraySink plainSink(plainBytes);
-  rtf->streamTo(&rtfSink.stream());
-  plain.streamTo(&plainSink.stream());
-  TeeWriter tee({rtf.get(), &plain});
+  RichTextOutput output(m_app.options(), m_app.configuration().set);
+  TeeWriter tee(output.writers());
   QString writeError;
   const QString file = m_app.wordProcessor().newFile(&writeError);
   const bool completed = annotateInto(tee, [&](BackgroundAnnotation& run) {
-    rtf->drainToStream();
-    plain.drainToStream();
+    output.drain();
     if (!run.advance(RunStage::Writing, 0)) return false;
     if (writeError.isEmpty()) {
-      const WriteResult written = writeFileAtomically(toPathBytes(file), view(rtfBytes));
+      const WriteResult written = writeFileAtomically(toPathBytes(file), view(output.rtf()));
       if (!written.ok) writeError = toQPath(written.error);
     }
     return run.advance(RunStage::Clipboard, 0);
   });
   if (!completed) return;
-  m_app.wordProcessor().send(richTextClipboardData(std::move(rtfBytes), std::move(plainBytes)),
-                             file, writeError, QGuiApplication::clipboard(), m_editor,
-                             m_app.prompts());
+  m_app.wordProcessor().send(output.takeClipboardData(), file, writeError,
+                             QGuiApplication::clipboard(), m_editor, m_app.prompts());
 }
 
 void AnnotateCommands::toRtfClipboard() {
   const GroupingSet& groupings = m_app.configuration().set;
-  const auto rtf = makeAnnotationWriter(OutputKind::Rtf, m_app.options(), groupings);
-  PlainTextWriter plain;
-  QByteArray rtfBytes;
-  QByteArray plainBytes;
-  ByteArraySink rtfSink(rtfBytes);
-  ByteArraySink plainSink(plainBytes);
-  rtf->streamTo(&rtfSink.stream());
-  plain.streamTo(&plainSink.stream());
+  RichTextOutput output(m_app.options(), groupings);
   // The same annotation as pictures, for drawing programs and slides; one
   // run of the driver feeds them all, so every question is asked once.
   const auto pictures = makeClipboardPictureWriters(groupings);
-  std::vector<AnnotationWriter*> writers{rtf.get(), &plain};
+  std::vector<AnnotationWriter*> writers = output.writers();
   for (const auto& picture : pictures) writers.push_back(picture.get());
   TeeWriter tee(writers);
   const bool completed = annotateInto(tee, [&](BackgroundAnnotation& run) {
-    rtf->drainToStream();
-    plain.drainToStream();
+    output.drain();
     return run.advance(RunStage::Clipboard, 0);
   });
   if (!completed) return;
-  std::unique_ptr<QMimeData> data =
-      richTextClipboardData(std::move(rtfBytes), std::move(plainBytes));
+  std::unique_ptr<QMimeData> data = output.takeClipboardData();
   for (const auto& picture : pictures) {
     // A figure too large for a picture goes as Rich Text alone.
     if (!picture->problem().empty()) continue;
@@ -167,7 +181,8 @@ void AnnotateCommands::toRtfClipboard() {
 
 void AnnotateCommands::toHtmlClipboard() {
   if (!webSafeCheck()) return;
-  const auto html = makeAnnotationWriter(OutputKind::Html, m_app.options(), m_app.configuration().set);
+  const auto html =
+      makeAnnotationWriter(OutputKind::Html, m_app.options(), m_app.configuration().set);
   // The page is built in the clipboard's buffer, behind room for the
   // description lines, and wrapped where it lies.
   QByteArray text(kCfHtmlRoomBefore, ' ');

@@ -128,7 +128,9 @@ bool AnnotationRunner::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget) {
     // The keys of the window's commands reach their actions.
-    if (auto* action = qobject_cast<QAction*>(watched)) widget = qobject_cast<QWidget*>(action->parent());
+    if (auto* action = qobject_cast<QAction*>(watched)) {
+      widget = qobject_cast<QWidget*>(action->parent());
+    }
   }
   if (!widget || widget->window() != m_window) return false;
   // A key that would be a shortcut is taken here, and then dropped.

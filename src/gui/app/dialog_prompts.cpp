@@ -15,8 +15,8 @@ namespace hueset::gui {
 QStringList documentFileFilters() {
   // The source files' name as it always was; its patterns take the names
   // alignments also come under.
-  return {QStringLiteral("Source Files (*.msf, *.dsc, *.phd, *.fa, *.aln) (*.msf *.phd *.dsc *.aln *.fa "
-                         "*.fasta *.fas *.faa *.clustal *.pileup)"),
+  return {QStringLiteral("Source Files (*.msf, *.dsc, *.phd, *.fa, *.aln) "
+                         "(*.msf *.phd *.dsc *.aln *.fa *.fasta *.fas *.faa *.clustal *.pileup)"),
           QStringLiteral("Stockholm, A2M/A3M, PHYLIP, PIR Files (*.sto, *.stk, *.sth, *.a2m, *.a3m, *.phy, "
                          "*.phylip, *.pir, *.nbrf) (*.sto *.stk *.sth *.a2m *.a3m *.phy *.phylip *.pir *.nbrf)"),
           QStringLiteral("Compressed Files (*.gz) (*.gz)"),

@@ -45,7 +45,9 @@ std::unique_ptr<QMimeData> clipboardData(const AnnotationWriter& writer) {
 }
 
 ByteArraySink::Buffer::int_type ByteArraySink::Buffer::overflow(int_type c) {
-  if (!traits_type::eq_int_type(c, traits_type::eof())) m_bytes.append(traits_type::to_char_type(c));
+  if (!traits_type::eq_int_type(c, traits_type::eof())) {
+    m_bytes.append(traits_type::to_char_type(c));
+  }
   return traits_type::not_eof(c);
 }
 
@@ -74,7 +76,8 @@ class CfHtmlMimeData final : public QMimeData {
   QVariant retrieveData(const QString& type, QMetaType) const override {
     if (type == QLatin1String(kPlainTextMimeType)) return m_text;
     if (type == QLatin1String(kHtmlMimeType)) {
-      return bytes(cfHtmlPage(std::string_view(m_text.constData(), static_cast<std::size_t>(m_text.size()))));
+      const std::string_view text(m_text.constData(), static_cast<std::size_t>(m_text.size()));
+      return bytes(cfHtmlPage(text));
     }
     return {};
   }
