@@ -1,14 +1,21 @@
 // Writes a synthetic MSF alignment of SEQUENCES x COLUMNS to standard output
-// (see syntheticMsf). Deterministic for a seed.
+// (FASTA with --fasta; see syntheticMsf). Deterministic for a seed.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "pipeline/synthetic_msf.h"
 
 int main(int argc, char** argv) {
+  bool fasta = false;
+  if (argc > 1 && std::string_view(argv[1]) == "--fasta") {
+    fasta = true;
+    --argc;
+    ++argv;
+  }
   if (argc < 3) {
-    std::fprintf(stderr, "usage: %s SEQUENCES COLUMNS [SEED]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s [--fasta] SEQUENCES COLUMNS [SEED]\n", argv[0]);
     return 2;
   }
   const long sequences = std::strtol(argv[1], nullptr, 10);
@@ -18,7 +25,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "sequences must be positive and columns 1 to 32000\n");
     return 2;
   }
-  const std::string msf = hueset::bench::syntheticMsf(sequences, columns, seed);
-  std::fwrite(msf.data(), 1, msf.size(), stdout);
+  const std::string text = hueset::bench::syntheticMsf(sequences, columns, seed, fasta);
+  std::fwrite(text.data(), 1, text.size(), stdout);
   return 0;
 }

@@ -29,7 +29,7 @@ void appendFormatted(std::string& out, const char* format, Args... args) {
 
 }  // namespace
 
-std::string syntheticMsf(long sequences, long columns, unsigned seed) {
+std::string syntheticMsf(long sequences, long columns, unsigned seed, bool fasta) {
   std::mt19937 random(seed);
   std::uniform_real_distribution<double> chance(0.0, 1.0);
   auto pick = [&](std::string_view from) {
@@ -69,6 +69,18 @@ std::string syntheticMsf(long sequences, long columns, unsigned seed) {
 
   std::string out;
   out.reserve(width * static_cast<std::size_t>(sequences) * 13 / 10 + 64 * static_cast<std::size_t>(sequences));
+  if (fasta) {
+    for (long s = 0; s < sequences; ++s) {
+      std::string& row = rows[static_cast<std::size_t>(s)];
+      std::replace(row.begin(), row.end(), '.', '-');
+      appendFormatted(out, ">SEQ%ld synthetic family member\n", s);
+      for (std::size_t c = 0; c < width; c += 60) {
+        out.append(row, c, std::min<std::size_t>(60, width - c));
+        out += '\n';
+      }
+    }
+    return out;
+  }
   appendFormatted(out, "synthetic.msf  MSF: %ld  Type: P  Check: 0  ..\n\n", columns);
   for (long s = 0; s < sequences; ++s) {
     appendFormatted(out, " Name: SEQ%-9ld Len: %ld  Check: 0  Weight: 1.00\n", s, columns);

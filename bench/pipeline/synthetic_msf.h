@@ -9,7 +9,8 @@ namespace hueset::bench {
 // strongly conserved, some conserved in kind (substitutions within a residue
 // class), most variable; and runs of gaps where sequences lack a loop. The
 // consensus, elision and writers thus do the work a real family gives them.
-// Deterministic for a seed.
-std::string syntheticMsf(long sequences, long columns, unsigned seed = 1);
+// Deterministic for a seed. With `fasta`, the same family as FASTA (lines of
+// 60 residues, gaps as "-").
+std::string syntheticMsf(long sequences, long columns, unsigned seed = 1, bool fasta = false);
 
 }  // namespace hueset::bench

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "gui/app/hueset_app.h"
+#include "util/file_write.h"
 
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
@@ -11,6 +12,9 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("hueset"));
   // Qt takes the user's locale; numbers in messages and files keep the dot.
   std::setlocale(LC_NUMERIC, "C");
+  // A file half written when the program is ended by a signal leaves no
+  // temporary file behind.
+  hueset::installTemporaryFileCleanup();
 
   hueset::gui::HuesetApp app(QApplication::arguments());
   if (!app.start()) return 1;

@@ -5,13 +5,18 @@
 #include <optional>
 #include <vector>
 
+#include <QCoreApplication>
+#include <QThread>
+#include <gtest/gtest.h>
+
 #include "gui/common/user_prompts.h"
 #include "qt_printers.h"
 
 namespace hueset::gui::testing {
 
 // Answers every question of the program from a script and records what was
-// asked, so no test waits for a window.
+// asked, so no test waits for a window. Every question must come on the GUI
+// thread, as a dialog would need.
 class ScriptedPrompts final : public UserPrompts {
  public:
   struct Message {
@@ -33,6 +38,8 @@ class ScriptedPrompts final : public UserPrompts {
   QString documentToSave;
   // Called when a message box would open, before it is recorded.
   std::function<void(const Message&)> onMessage;
+  // Called when a list choice would open, before it is answered.
+  std::function<void(const ListChoice&)> onList;
 
   std::vector<Message> messages;
   std::vector<ListChoice> lists;
@@ -43,6 +50,7 @@ class ScriptedPrompts final : public UserPrompts {
 
   PromptAnswer message(QWidget*, const QString& title, const QString& text, PromptIcon icon,
                        PromptButtons buttons) override {
+    expectGuiThread();
     Message m{title, text, icon, buttons};
     if (onMessage) onMessage(m);
     messages.push_back(m);
@@ -56,6 +64,8 @@ class ScriptedPrompts final : public UserPrompts {
                : PromptAnswer::Ok;
   }
   std::optional<int> chooseFromList(QWidget*, const ListChoice& choice) override {
+    expectGuiThread();
+    if (onList) onList(choice);
     lists.push_back(choice);
     if (!listAnswers.empty()) {
       auto a = listAnswers.front();
@@ -65,10 +75,12 @@ class ScriptedPrompts final : public UserPrompts {
     return choice.selected;
   }
   bool acceptCharacterProblems(QWidget*, const std::vector<CharacterProblem>& problems) override {
+    expectGuiThread();
     problemReports.push_back(problems);
     return acceptProblems;
   }
   void showUnequalLengths(QWidget*, const std::string& heading, const Alignment&) override {
+    expectGuiThread();
     unequalLengthHeadings.push_back(heading);
   }
   std::optional<FileChoice> chooseAnnotationFile(QWidget*, const QString& folder) override {
@@ -78,6 +90,12 @@ class ScriptedPrompts final : public UserPrompts {
   QString chooseDocumentToOpen(QWidget*, const QString&) override { return documentToOpen; }
   QString chooseDocumentToSave(QWidget*, const QString&) override { return documentToSave; }
   void showInstallHelp(QWidget*) override { ++installHelpShown; }
+
+ private:
+  static void expectGuiThread() {
+    EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread())
+        << "a question asked off the GUI thread";
+  }
 };
 
 }  // namespace hueset::gui::testing

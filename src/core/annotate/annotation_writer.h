@@ -96,6 +96,10 @@ class AnnotationWriter {
   // Why the writer could not finish its output; empty when it did. Text
   // forms cannot fail.
   virtual std::string problem() const { return {}; }
+  // False once the writer has given up on this document (it will report a
+  // problem): what the layout still sends it would be thrown away, and a
+  // tee spares it the rest but the end.
+  virtual bool takesMore() const { return true; }
 
   // For laying blocks out on several threads: a writer of the same kind and
   // formats, started, with nothing written and "Default" current, to take

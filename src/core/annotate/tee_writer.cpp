@@ -23,6 +23,7 @@ void TeeWriter::beginDocument() {
 void TeeWriter::flushRun() {
   if (lineBuffer().empty()) return;
   for (AnnotationWriter* writer : m_writers) {
+    if (!writer->takesMore()) continue;
     writer->setFormat(currentFormat());
     writer->appendText(lineBuffer());
   }
@@ -32,6 +33,7 @@ void TeeWriter::newLine() {
   flushRun();
   lineBuffer().clear();
   for (AnnotationWriter* writer : m_writers) {
+    if (!writer->takesMore()) continue;
     writer->setFormat(currentFormat());
     writer->newLine();
   }
@@ -41,6 +43,7 @@ void TeeWriter::setSeparator() {
   flushRun();
   lineBuffer().clear();
   for (AnnotationWriter* writer : m_writers) {
+    if (!writer->takesMore()) continue;
     writer->setFormat(currentFormat());
     writer->setSeparator();
   }
@@ -50,6 +53,7 @@ void TeeWriter::blockEnd() {
   flushRun();
   lineBuffer().clear();
   for (AnnotationWriter* writer : m_writers) {
+    if (!writer->takesMore()) continue;
     writer->setFormat(currentFormat());
     writer->blockEnd();
   }

@@ -54,6 +54,19 @@ std::string cleanChosenFileName(std::string_view name) {
   return std::string(name);
 }
 
+bool folderTakesNewFiles(const std::string& folder) {
+  std::error_code ec;
+  return fs::is_directory(folder, ec) && folderWritable(folder);
+}
+
+std::optional<std::string> chosenFileProblem(const std::string& path) {
+  fs::path folder = fs::path(path).parent_path();
+  if (folder.empty()) folder = ".";
+  std::error_code ec;
+  if (fs::is_directory(folder, ec)) return std::nullopt;
+  return saveErrorMessage(SaveFailure::BadPath, path);
+}
+
 SaveFailure classifySaveFailure(const std::string& path) {
   if (path.empty()) return SaveFailure::InvalidName;
   std::error_code ec;

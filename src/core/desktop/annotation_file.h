@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,14 @@ OutputKind annotationFileTypeForFilter(int filterIndex);
 // Drops a leading quotation mark and everything from the last one on, so a
 // name typed in quotes is taken without them.
 std::string cleanChosenFileName(std::string_view name);
+
+// What the save dialog says, staying open, when the chosen file cannot be
+// written where it is: its folder does not exist. None when it may be.
+std::optional<std::string> chosenFileProblem(const std::string& path);
+
+// Whether a new file can be made in `folder` (tried with a probe file,
+// which is removed again).
+bool folderTakesNewFiles(const std::string& folder);
 
 // Why a save failed, as far as the folder and the file tell.
 enum class SaveFailure { None, InvalidName, BadPath, AccessDenied, Other };

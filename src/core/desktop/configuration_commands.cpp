@@ -6,6 +6,7 @@
 
 #include "groupings/configuration_file.h"
 #include "desktop/annotation_file.h"
+#include "settings/profile_store.h"
 
 namespace hueset {
 namespace fs = std::filesystem;
@@ -126,9 +127,21 @@ bool ConfigurationCommands::saveConfiguration() {
   return true;
 }
 
+std::string proposedWhereItCanBeSaved(const std::string& proposed, const std::string& userFolder) {
+  const fs::path path(proposed);
+  const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+  if (userFolder.empty() || folderTakesNewFiles(folder.string())) return proposed;
+  std::error_code ec;
+  fs::create_directories(userFolder, ec);
+  return (fs::path(userFolder) / path.filename()).string();
+}
+
 bool ConfigurationCommands::saveConfigurationAs() {
-  const std::string proposed =
-      proposedConfigurationPath(m_state, m_options.paths.lastConfigDirectory);
+  // An installed program's own folder takes no files: the user's settings
+  // folder is offered instead.
+  const std::string proposed = proposedWhereItCanBeSaved(
+      proposedConfigurationPath(m_state, m_options.paths.lastConfigDirectory),
+      userSettingsFolder());
   const auto choice = m_ui.chooseConfigurationToSave(proposed);
   if (!choice) return false;
   const std::string chosen = resolveChosenConfigurationPath(choice->path);

@@ -127,6 +127,11 @@ class ConfigurationCommands {
   bool m_started = false;
 };
 
+// The name Save As offers: `proposed`, unless its folder takes no new files
+// (the program's own folder, once installed, or one that has gone); then the
+// same name in `userFolder`, which is made if need be.
+std::string proposedWhereItCanBeSaved(const std::string& proposed, const std::string& userFolder);
+
 // The name a file dialog gave, freed of surrounding quotation marks and made
 // absolute; a symbolic link is followed to its target.
 std::string resolveChosenConfigurationPath(std::string_view chosen);

@@ -22,6 +22,9 @@ inline constexpr std::string_view kSampleResidues = "SAMPLE";
 inline constexpr std::string_view kNewGroupingName = "New Grouping";
 inline constexpr std::string_view kSaveButtonText = "Save";
 inline constexpr std::string_view kOkButtonText = "OK";
+// Asked, Yes and No, when the editor is cancelled after changes.
+inline constexpr std::string_view kDiscardChangesQuestion =
+    "Discard the changes you have made to the residue groupings?";
 
 // Messages of the editor (string table).
 inline constexpr StringId kEmptyNameMessage = 2069;

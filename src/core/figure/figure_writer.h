@@ -54,6 +54,8 @@ class FigureWriter : public AnnotationWriter {
   ClipboardFormat clipboardFormat(int index) const override;
   int pageLineCharacters() const override;
   std::string problem() const override { return m_problem; }
+  // A figure over its cell limit is refused whatever follows.
+  bool takesMore() const override { return !overLimit(); }
 
   // The font drawn with, which may stand in for the groupings' font.
   const FigureFont& font() const { return m_font; }

@@ -3,6 +3,7 @@
 #include "util/text_format.h"
 
 #include <array>
+#include <cstring>
 
 namespace hueset {
 namespace {
@@ -20,40 +21,82 @@ std::string zeroPadded(std::size_t value, std::size_t width) {
   return digits;
 }
 
-}  // namespace
+// Where the markers go and how long the description lines are. The start
+// marker follows the first "<HTML>" (or opens the page), the end marker
+// stands before the last "</HTML>" after it (or at the end of the page),
+// and a line break closes the text. Both are found without reading the
+// whole page, which may be hundreds of megabytes.
+struct CfHtmlLayout {
+  std::size_t htmlAt = 0;   // "<HTML>" in the page; 0 without one
+  std::size_t startAt = 0;  // the page's bytes before the start marker
+  std::size_t endAt = 0;    // and before the end marker
+  std::size_t width = 8;    // digits of each offset
+  std::size_t header = 0;   // bytes of the description lines
+  std::size_t total = 0;
+};
 
-std::string wrapCfHtml(std::string_view page) {
-  std::string body(page);
-  body.push_back('\n');
+constexpr std::size_t fixedHeaderSize() {
+  std::size_t size = kVersionLine.size();
+  for (const std::string_view key : kKeys) size += key.size() + 1;
+  return size;
+}
 
-  std::size_t htmlAt = body.find("<HTML>");
-  if (htmlAt == std::string::npos) {
-    htmlAt = 0;
-    body.insert(0, kStartMarker);
-  } else {
-    body.insert(htmlAt + 6, kStartMarker);
-  }
-  const std::size_t startFragment = body.find(kStartMarker);
-  std::size_t closeAt = body.find("</HTML>");
-  if (closeAt == std::string::npos) closeAt = body.size() - 1;
-  body.insert(closeAt, kEndMarker);
-  const std::size_t endFragment = body.find(kEndMarker);
+// The widest offsets a text can need: twenty digits.
+static_assert(kCfHtmlRoomBefore >= fixedHeaderSize() + 4 * 20 + kStartMarker.size());
+static_assert(kCfHtmlRoomAfter == kEndMarker.size() + 1);
+
+CfHtmlLayout cfHtmlLayout(std::string_view page) {
+  CfHtmlLayout layout;
+  const std::size_t htmlAt = page.find("<HTML>");
+  layout.htmlAt = htmlAt == std::string_view::npos ? 0 : htmlAt;
+  layout.startAt = htmlAt == std::string_view::npos ? 0 : htmlAt + 6;
+  const std::size_t closeAt = page.rfind("</HTML>");
+  layout.endAt =
+      closeAt == std::string_view::npos || closeAt < layout.startAt ? page.size() : closeAt;
+  const std::size_t body = page.size() + kStartMarker.size() + kEndMarker.size() + 1;
 
   // Every offset counts the description lines in front of it; their length
   // depends on the width of the numbers, which is 8 unless the page is huge.
-  std::size_t fixedHeader = kVersionLine.size();
-  for (const std::string_view key : kKeys) fixedHeader += key.size() + 1;
-  std::size_t width = 8;
-  while (decimalDigits(fixedHeader + 4 * width + body.size()) > width) ++width;
-  const std::size_t header = fixedHeader + 4 * width;
+  while (decimalDigits(fixedHeaderSize() + 4 * layout.width + body) > layout.width) ++layout.width;
+  layout.header = fixedHeaderSize() + 4 * layout.width;
+  layout.total = layout.header + body;
+  return layout;
+}
 
-  const std::array<std::size_t, 4> offsets = {header + htmlAt, header + body.size(),
-                                              header + startFragment, header + endFragment};
-  std::string text(kVersionLine);
+}  // namespace
+
+std::size_t wrapCfHtmlAround(std::span<char> buffer, std::size_t pageAt, std::size_t pageSize) {
+  char* page = buffer.data() + pageAt;
+  const CfHtmlLayout layout = cfHtmlLayout(std::string_view(page, pageSize));
+  // The page between the markers stays where it is; what comes before the
+  // start marker moves back to make room for it, what follows the end
+  // marker forward.
+  char* start = page + layout.startAt - kStartMarker.size();
+  std::memmove(start - layout.startAt, page, layout.startAt);
+  std::memcpy(start, kStartMarker.data(), kStartMarker.size());
+  char* end = page + layout.endAt;
+  std::memmove(end + kEndMarker.size(), end, pageSize - layout.endAt);
+  std::memcpy(end, kEndMarker.data(), kEndMarker.size());
+  page[pageSize + kEndMarker.size()] = '\n';
+
+  char* text = start - layout.startAt - layout.header;
+  const std::array<std::size_t, 4> offsets = {
+      layout.header + layout.htmlAt, layout.total, layout.header + layout.startAt,
+      layout.header + layout.endAt + kStartMarker.size()};
+  std::string header(kVersionLine);
   for (std::size_t i = 0; i < kKeys.size(); ++i) {
-    text.append(kKeys[i]).append(zeroPadded(offsets[i], width)).push_back('\n');
+    header.append(kKeys[i]).append(zeroPadded(offsets[i], layout.width)).push_back('\n');
   }
-  text.append(body);
+  std::memcpy(text, header.data(), header.size());
+  return static_cast<std::size_t>(text - buffer.data());
+}
+
+std::string wrapCfHtml(std::string_view page) {
+  std::string text(kCfHtmlRoomBefore + page.size() + kCfHtmlRoomAfter, '\0');
+  std::memcpy(text.data() + kCfHtmlRoomBefore, page.data(), page.size());
+  const std::size_t at = wrapCfHtmlAround(text, kCfHtmlRoomBefore, page.size());
+  text.resize(kCfHtmlRoomBefore + page.size() + kCfHtmlRoomAfter);
+  text.erase(0, at);
   return text;
 }
 

@@ -64,7 +64,9 @@ ConsensusSettings consensusSettings(const Options& options);
 
 // Runs the whole annotation of `text` into `writer`. Returns true when the
 // writer received a complete annotation; on any stop it returns false and
-// every message has already gone through `interaction`.
+// every message has already gone through `interaction`. The text is read
+// only until the Consensus stage is reported: a caller short of memory may
+// let it go then.
 bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
               AnnotationWriter& writer, AnnotationInteraction& interaction,
               RememberedSets& remembered);

@@ -336,9 +336,8 @@ WriteResult IniProfileStore::flush() {
   return writeFileAtomically(m_path, toText());
 }
 
-std::string profilePathFrom(const char* profileVariable, const char* xdgConfigHome, const char* home) {
+std::string userSettingsFolderFrom(const char* xdgConfigHome, const char* home) {
   auto given = [](const char* s) { return s != nullptr && *s != '\0'; };
-  if (given(profileVariable)) return profileVariable;
   fs::path base;
   // A relative XDG_CONFIG_HOME is invalid and ignored, as the convention asks.
   if (given(xdgConfigHome) && fs::path(xdgConfigHome).is_absolute()) {
@@ -348,7 +347,18 @@ std::string profilePathFrom(const char* profileVariable, const char* xdgConfigHo
   } else {
     return {};
   }
-  return (base / "Vantor" / "Hueset.ini").string();
+  return (base / "Vantor").string();
+}
+
+std::string userSettingsFolder() {
+  return userSettingsFolderFrom(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
+std::string profilePathFrom(const char* profileVariable, const char* xdgConfigHome, const char* home) {
+  if (profileVariable != nullptr && *profileVariable != '\0') return profileVariable;
+  const std::string folder = userSettingsFolderFrom(xdgConfigHome, home);
+  if (folder.empty()) return {};
+  return (fs::path(folder) / "Hueset.ini").string();
 }
 
 std::string defaultProfilePath() {

@@ -120,4 +120,10 @@ std::string defaultProfilePath();
 // HOME (null for an unset variable).
 std::string profilePathFrom(const char* profileVariable, const char* xdgConfigHome, const char* home);
 
+// The user's own folder of the program's settings, where the profile lives
+// unless HUESET_PROFILE names another file: $XDG_CONFIG_HOME/Vantor, else
+// ~/.config/Vantor; empty without a home folder.
+std::string userSettingsFolder();
+std::string userSettingsFolderFrom(const char* xdgConfigHome, const char* home);
+
 }  // namespace hueset

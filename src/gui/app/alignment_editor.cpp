@@ -4,6 +4,7 @@
 #include <QDragEnterEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QUrl>
@@ -34,7 +35,11 @@ AlignmentEditor::AlignmentEditor(UserPrompts& prompts, AlignmentDocument* docume
   viewport()->setAcceptDrops(true);
 }
 
-QByteArray AlignmentEditor::alignmentText() const { return toPlainText().toLatin1(); }
+QByteArray AlignmentEditor::alignmentText() const {
+  // One passing UTF-16 copy of the document: Qt gives its characters no
+  // other way in one go, and block by block takes several times as long.
+  return toPlainText().toLatin1();
+}
 
 int AlignmentEditor::characterCount() const {
   // The document counts its closing paragraph mark as a character.
@@ -101,6 +106,19 @@ void AlignmentEditor::dragMoveEvent(QDragMoveEvent* event) {
     return;
   }
   QPlainTextEdit::dragMoveEvent(event);
+}
+
+void AlignmentEditor::resizeEvent(QResizeEvent* event) {
+  // Lines never wrap, so a new width changes no line; the plain-text layout
+  // would still lay out every block again and give each a layout object of
+  // its own (some 300 bytes a line, kept for good). Passed on as a change of
+  // height only, the event just updates the scroll bars.
+  if (lineWrapMode() == QPlainTextEdit::NoWrap) {
+    QResizeEvent sameWidth(event->size(), QSize(event->size().width(), event->oldSize().height()));
+    QPlainTextEdit::resizeEvent(&sameWidth);
+    return;
+  }
+  QPlainTextEdit::resizeEvent(event);
 }
 
 void AlignmentEditor::dropEvent(QDropEvent* event) {

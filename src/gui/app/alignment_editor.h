@@ -52,6 +52,7 @@ class AlignmentEditor : public QPlainTextEdit, public ParseMessageSink {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   UserPrompts& m_prompts;

@@ -12,6 +12,7 @@
 #include "desktop/web_safe_check.h"
 #include "figure/any_writer.h"
 #include "gui/app/alignment_editor.h"
+#include "gui/app/annotation_runner.h"
 #include "gui/app/hueset_app.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
@@ -19,21 +20,82 @@
 #include "gui/output/clipboard_transfer.h"
 #include "gui/output/word_processor_handoff.h"
 #include "input/format_guess.h"
+#include "output/cf_html.h"
+#include "output/plain_text_writer.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {
 
+namespace {
+
+std::string_view view(const QByteArray& bytes) {
+  return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The Rich Text of an annotation and its plain text, each written straight
+// into the buffer the clipboard takes over.
+class RichTextOutput {
+ public:
+  RichTextOutput(const Options& options, const GroupingSet& groupings)
+      : m_rtf(makeAnnotationWriter(OutputKind::Rtf, options, groupings)),
+        m_rtfSink(m_rtfBytes),
+        m_plainSink(m_plainBytes) {
+    m_rtf->streamTo(&m_rtfSink.stream());
+    m_plain.streamTo(&m_plainSink.stream());
+  }
+
+  std::vector<AnnotationWriter*> writers() { return {m_rtf.get(), &m_plain}; }
+  // On the worker, once the annotation is complete: what the writers still
+  // hold goes into the buffers.
+  void drain() {
+    m_rtf->drainToStream();
+    m_plain.drainToStream();
+  }
+  const QByteArray& rtf() const { return m_rtfBytes; }
+  std::unique_ptr<QMimeData> takeClipboardData() {
+    return richTextClipboardData(std::move(m_rtfBytes), std::move(m_plainBytes));
+  }
+
+ private:
+  QByteArray m_rtfBytes;
+  QByteArray m_plainBytes;
+  std::unique_ptr<AnnotationWriter> m_rtf;
+  PlainTextWriter m_plain;
+  ByteArraySink m_rtfSink;
+  ByteArraySink m_plainSink;
+};
+
+}  // namespace
+
 AnnotateCommands::AnnotateCommands(HuesetApp& app, AlignmentEditor* editor)
-    : QObject(editor), m_app(app), m_editor(editor) {}
+    : QObject(editor),
+      m_app(app),
+      m_editor(editor),
+      m_runner(new AnnotationRunner(*this, app.prompts(), editor->window())) {}
 
 bool AnnotateCommands::enabled() const {
   return annotateCommandsEnabled(static_cast<std::size_t>(m_editor->characterCount()));
 }
 
-bool AnnotateCommands::annotateInto(AnnotationWriter& writer) {
-  const QByteArray text = m_editor->alignmentText();
-  return annotate(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                  m_app.options(), m_app.configuration().set, writer, *this, m_remembered);
+bool AnnotateCommands::annotateInto(AnnotationWriter& writer, const Finish& finish) {
+  // The worker reads copies taken now, so nothing the windows do meanwhile
+  // reaches it; the text is the one copy of the document it gets, and goes
+  // as soon as it has been read.
+  QByteArray text = m_editor->alignmentText();
+  const Options options = m_app.options();
+  const GroupingSet groupings = m_app.configuration().set;
+  RememberedSets remembered = m_remembered;
+  const bool completed = m_runner->run([&](BackgroundAnnotation& run) {
+    const std::string_view document = view(text);
+    run.whenRead([&text] { text = QByteArray(); });
+    if (!annotate(document, options, groupings, writer, run.interaction(), remembered)) {
+      return false;
+    }
+    return !finish || finish(run);
+  });
+  // A set list chosen is kept for the next run, however this one ended.
+  m_remembered = remembered;
+  return completed;
 }
 
 bool AnnotateCommands::webSafeCheck() {
@@ -74,36 +136,40 @@ std::optional<std::vector<int>> AnnotateCommands::chooseSets(
   return runSetsDialog(m_editor, names, duplicateInSets, startingChoice);
 }
 
-std::unique_ptr<AnnotationWriter> AnnotateCommands::annotated(OutputKind kind) {
-  std::unique_ptr<AnnotationWriter> writer =
-      makeAnnotationWriter(kind, m_app.options(), m_app.configuration().set);
-  if (!annotateInto(*writer)) return nullptr;
-  return writer;
-}
-
-void AnnotateCommands::toClipboard(OutputKind kind) {
-  if (const auto writer = annotated(kind)) {
-    transferToClipboard(*writer, QGuiApplication::clipboard());
-  }
-}
-
 void AnnotateCommands::toWord() {
-  if (const auto writer = annotated(OutputKind::Rtf)) {
-    m_app.wordProcessor().send(*writer, QGuiApplication::clipboard(), m_editor, m_app.prompts());
-  }
+  RichTextOutput output(m_app.options(), m_app.configuration().set);
+  TeeWriter tee(output.writers());
+  QString writeError;
+  const QString file = m_app.wordProcessor().newFile(&writeError);
+  const bool completed = annotateInto(tee, [&](BackgroundAnnotation& run) {
+    output.drain();
+    if (!run.advance(RunStage::Writing, 0)) return false;
+    if (writeError.isEmpty()) {
+      const WriteResult written = writeFileAtomically(toPathBytes(file), view(output.rtf()));
+      if (!written.ok) writeError = toQPath(written.error);
+    }
+    return run.advance(RunStage::Clipboard, 0);
+  });
+  if (!completed) return;
+  m_app.wordProcessor().send(output.takeClipboardData(), file, writeError,
+                             QGuiApplication::clipboard(), m_editor, m_app.prompts());
 }
 
 void AnnotateCommands::toRtfClipboard() {
   const GroupingSet& groupings = m_app.configuration().set;
-  const auto rtf = makeAnnotationWriter(OutputKind::Rtf, m_app.options(), groupings);
+  RichTextOutput output(m_app.options(), groupings);
   // The same annotation as pictures, for drawing programs and slides; one
   // run of the driver feeds them all, so every question is asked once.
   const auto pictures = makeClipboardPictureWriters(groupings);
-  std::vector<AnnotationWriter*> writers{rtf.get()};
+  std::vector<AnnotationWriter*> writers = output.writers();
   for (const auto& picture : pictures) writers.push_back(picture.get());
   TeeWriter tee(writers);
-  if (!annotateInto(tee)) return;
-  std::unique_ptr<QMimeData> data = clipboardData(*rtf);
+  const bool completed = annotateInto(tee, [&](BackgroundAnnotation& run) {
+    output.drain();
+    return run.advance(RunStage::Clipboard, 0);
+  });
+  if (!completed) return;
+  std::unique_ptr<QMimeData> data = output.takeClipboardData();
   for (const auto& picture : pictures) {
     // A figure too large for a picture goes as Rich Text alone.
     if (!picture->problem().empty()) continue;
@@ -114,7 +180,31 @@ void AnnotateCommands::toRtfClipboard() {
 }
 
 void AnnotateCommands::toHtmlClipboard() {
-  if (webSafeCheck()) toClipboard(OutputKind::Html);
+  if (!webSafeCheck()) return;
+  const auto html =
+      makeAnnotationWriter(OutputKind::Html, m_app.options(), m_app.configuration().set);
+  // The page is built in the clipboard's buffer, behind room for the
+  // description lines, and wrapped where it lies.
+  QByteArray text(kCfHtmlRoomBefore, ' ');
+  ByteArraySink sink(text);
+  html->streamTo(&sink.stream());
+  const bool completed = annotateInto(*html, [&](BackgroundAnnotation& run) {
+    if (!run.advance(RunStage::Clipboard, 0)) return false;
+    html->drainToStream();
+    const std::size_t pageSize = static_cast<std::size_t>(text.size()) - kCfHtmlRoomBefore;
+    const std::string roomAfter(kCfHtmlRoomAfter, ' ');
+    sink.stream().write(roomAfter.data(), static_cast<std::streamsize>(roomAfter.size()));
+    const std::size_t at = wrapCfHtmlAround(
+        std::span<char>(text.data(), static_cast<std::size_t>(text.size())), kCfHtmlRoomBefore,
+        pageSize);
+    // Dropping the room in front moves nothing.
+    text.remove(0, static_cast<qsizetype>(at));
+    return true;
+  });
+  if (!completed) return;
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    clipboard->setMimeData(htmlClipboardData(std::move(text)).release());
+  }
 }
 
 void AnnotateCommands::copyStyleSheet() {
@@ -130,11 +220,18 @@ void AnnotateCommands::toFile() {
   const std::optional<UserPrompts::FileChoice> choice =
       m_app.prompts().chooseAnnotationFile(m_editor, toQPath(options.paths.lastAnnotateDirectory));
   if (!choice) return;
+  // A folder that does not exist is refused before anything else is asked,
+  // and not remembered.
+  const std::string path = toPathBytes(choice->path);
+  if (const auto problem = chosenFileProblem(path)) {
+    m_app.prompts().message(m_editor, QStringLiteral("HUESET"), toQPath(*problem),
+                            PromptIcon::Exclamation, PromptButtons::Ok);
+    return;
+  }
   options.paths.lastAnnotateDirectory = toPathBytes(choice->folder);
 
   const OutputKind kind = annotationFileTypeForFilter(choice->filterIndex);
   if (kind == OutputKind::Html && !webSafeCheck()) return;
-  const std::string path = toPathBytes(choice->path);
   if (writeFile(path, kind) == FileWrite::Failed) showSaveFailure(m_app.prompts(), m_editor, path);
 }
 
@@ -149,17 +246,18 @@ AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path,
   AtomicFileWriter file(path);
   if (!file.isOpen()) return FileWrite::Failed;
   writer->streamTo(&file.stream());
+  std::string problem;
+  FileWrite outcome = FileWrite::Stopped;
+  annotateInto(*writer, [&](BackgroundAnnotation& run) {
+    problem = writer->problem();
+    if (!problem.empty() || !run.advance(RunStage::Writing, 0)) return false;
+    writer->drainToStream();
+    outcome = file.commit().ok ? FileWrite::Written : FileWrite::Failed;
+    return true;
+  });
   // A stopped annotation abandons the file: one that was there stays whole.
-  if (!annotateInto(*writer)) return FileWrite::Stopped;
-  if (const std::string problem = writer->problem(); !problem.empty()) {
-    warn(problem);
-    return FileWrite::Stopped;
-  }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  writer->drainToStream();
-  const WriteResult result = file.commit();
-  QApplication::restoreOverrideCursor();
-  return result.ok ? FileWrite::Written : FileWrite::Failed;
+  if (!problem.empty()) warn(problem);
+  return outcome;
 }
 
 void AnnotateCommands::warn(std::string_view text) {

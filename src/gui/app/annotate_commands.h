@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include <QObject>
 
+#include "desktop/background_annotation.h"
 #include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
 
@@ -17,15 +19,20 @@ class AnnotationWriter;
 namespace hueset::gui {
 
 class AlignmentEditor;
+class AnnotationRunner;
 class HuesetApp;
 
 // The commands of the "Annotate Alignment" menu over the editor's text:
-// they run the annotation with the program's dialogs (the driver's
-// questions, the web-safe colour check) and deliver the result to the
-// clipboard, the word processor or a file.
+// they run the annotation beside the window, with the program's dialogs for
+// the driver's questions and the web-safe colour check, and deliver the
+// result to the clipboard, the word processor or a file.
 class AnnotateCommands : public QObject, public AnnotationInteraction {
   Q_OBJECT
  public:
+  // What a command does on the worker once the driver has filled the
+  // writer (drain it, write a file); false stops the command.
+  using Finish = std::function<bool(BackgroundAnnotation& run)>;
+
   // `editor` holds the text, hears the readers' messages and parents the
   // dialogs; it also owns this object.
   AnnotateCommands(HuesetApp& app, AlignmentEditor* editor);
@@ -33,13 +40,17 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   // The commands need more than two characters of text.
   bool enabled() const;
 
-  // Runs the annotation of the editor text into `writer`; true when the
-  // writer holds a complete annotation.
-  bool annotateInto(AnnotationWriter& writer);
+  // Runs the annotation of the editor text into `writer` on a thread of its
+  // own, then `finish` there, and returns when both are done, the window
+  // serving its events meanwhile; true when the writer holds a complete
+  // annotation and `finish` went through.
+  bool annotateInto(AnnotationWriter& writer, const Finish& finish = {});
   // The web-safe colour check before the HTML commands: true to go on.
   bool webSafeCheck();
 
   const RememberedSets& rememberedSets() const { return m_remembered; }
+  // Runs the annotations; busy while one runs.
+  AnnotationRunner* runner() const { return m_runner; }
 
   // AnnotationInteraction
   ParseMessageSink& messageSink() override;
@@ -57,10 +68,6 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   void toFile();
 
  private:
-  // The editor text annotated in `kind`; null when the user stopped it or
-  // there was nothing to annotate.
-  std::unique_ptr<AnnotationWriter> annotated(OutputKind kind);
-  void toClipboard(OutputKind kind);
   enum class FileWrite { Written, Stopped, Failed };
   // Streams the annotation into `path`, which is replaced only once the
   // annotation is complete.
@@ -70,6 +77,7 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
 
   HuesetApp& m_app;
   AlignmentEditor* m_editor;
+  AnnotationRunner* m_runner;
   RememberedSets m_remembered;
 };
 

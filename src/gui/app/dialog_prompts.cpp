@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "desktop/annotation_file.h"
+#include "gui/app/annotation_file_dialog.h"
 #include "gui/app/help_window.h"
 #include "gui/common/message_box.h"
 #include "gui/common/qt_text.h"
@@ -12,12 +12,11 @@
 #include "util/string_table.h"
 
 namespace hueset::gui {
-namespace {
-
-}  // namespace
-
 QStringList documentFileFilters() {
-  return {QStringLiteral("Source Files (*.msf, *.dsc, *.phd, *.fa, *.aln) (*.msf *.phd *.dsc *.aln *.fa)"),
+  // The source files' name as it always was; its patterns take the names
+  // alignments also come under.
+  return {QStringLiteral("Source Files (*.msf, *.dsc, *.phd, *.fa, *.aln) "
+                         "(*.msf *.phd *.dsc *.aln *.fa *.fasta *.fas *.faa *.clustal *.pileup)"),
           QStringLiteral("Stockholm, A2M/A3M, PHYLIP, PIR Files (*.sto, *.stk, *.sth, *.a2m, *.a3m, *.phy, "
                          "*.phylip, *.pir, *.nbrf) (*.sto *.stk *.sth *.a2m *.a3m *.phy *.phylip *.pir *.nbrf)"),
           QStringLiteral("Compressed Files (*.gz) (*.gz)"),
@@ -49,25 +48,9 @@ void DialogPrompts::showUnequalLengths(QWidget* parent, const std::string& headi
 
 std::optional<UserPrompts::FileChoice> DialogPrompts::chooseAnnotationFile(QWidget* parent,
                                                                             const QString& folder) {
-  QFileDialog dialog(parent, toQString(loadString(61441)), folder);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  QStringList filters;
-  for (const auto& f : kAnnotationFileFilters) {
-    filters << QStringLiteral("%1 (%2)").arg(toQString(f.label), toQString(f.pattern));
-  }
-  dialog.setNameFilters(filters);
-  dialog.selectNameFilter(filters.first());
-  dialog.setDefaultSuffix(toQString(kAnnotationDefaultExtension));
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-
-  FileChoice choice;
-  const QString name = toQPath(cleanChosenFileName(toPathBytes(dialog.selectedFiles().first())));
-  choice.path = QFileInfo(name).absoluteFilePath();
-  choice.filterIndex = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
-  choice.folder = QFileInfo(choice.path).absolutePath();
-  return choice;
+  AnnotationFileDialog dialog(parent, folder);
+  dialog.exec();
+  return dialog.choice();
 }
 
 QString DialogPrompts::chooseDocumentToOpen(QWidget* parent, const QString& folder) {

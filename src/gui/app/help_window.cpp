@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -56,6 +57,14 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
                                    : QStringLiteral("HUESET Help - %1").arg(title));
   });
   resize(720, 600);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void HelpWindow::showPage(const QString& page) {

@@ -27,6 +27,10 @@ class HelpWindow : public QMainWindow {
   QTextBrowser* browser() const { return m_browser; }
   const QString& folder() const { return m_folder; }
 
+ protected:
+  // Esc closes the window, as it closes a dialog.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QString m_folder;
   QTextBrowser* m_browser;

@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 
+#include "desktop/window_memory.h"
 #include "groupings/builtin_defaults.h"
 #include "gui/app/dialog_prompts.h"
 #include "gui/app/main_window.h"
@@ -57,12 +60,32 @@ bool HuesetApp::start() {
     break;
   }
 
-  m_mainWindow->show();
+  // Where the window was last time, if that is still on a screen.
+  const WindowMemory memory = WindowMemory::load(*m_profile);
+  if (memory.frame) {
+    std::vector<ScreenRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+      const QRect area = screen->availableGeometry();
+      screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    if (const auto placed = placeOnScreens(*memory.frame, screens)) {
+      m_mainWindow->setGeometry(placed->left, placed->top, placed->width, placed->height);
+    }
+  }
+  if (memory.maximized) {
+    m_mainWindow->showMaximized();
+  } else {
+    m_mainWindow->show();
+  }
 
   // The last configuration file, else the built-in colour default.
   m_mainWindow->groupings()->startUp();
 
+  // The font chosen last time, else the system's fixed-pitch font.
   m_editorFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (QFont chosen; !memory.editorFont.empty() && chosen.fromString(toQString(memory.editorFont))) {
+    m_editorFont = chosen;
+  }
   m_mainWindow->setEditorFont(m_editorFont);
   return true;
 }
@@ -71,8 +94,20 @@ int HuesetApp::shutDown(int exitCode) {
   if (m_exited) return exitCode;
   m_exited = true;
   m_wordProcessor->release();
+  m_wordProcessor->removeTemporaryFiles();
   if (m_profile) {
-    if (m_mainWindow) m_mainWindow->groupings()->storeForExit();
+    if (m_mainWindow) {
+      m_mainWindow->groupings()->storeForExit();
+      WindowMemory memory;
+      const QRect frame = m_mainWindow->normalGeometry();
+      memory.frame = ScreenRect{frame.x(), frame.y(), frame.width(), frame.height()};
+      memory.maximized = m_mainWindow->isMaximized();
+      // The system's font is not remembered: it follows the system.
+      if (m_editorFont != QFontDatabase::systemFont(QFontDatabase::FixedFont)) {
+        memory.editorFont = toStdString(m_editorFont.toString());
+      }
+      memory.save(*m_profile);
+    }
     m_options.save(*m_profile);
   }
   return exitCode;

@@ -32,11 +32,13 @@ class HuesetApp : public QObject {
                      ProgramLauncher* launcher = nullptr);
   ~HuesetApp() override;
 
-  // Start-up: options, main window, command line, configuration, font.
+  // Start-up: options, main window (where it was last time), command line,
+  // configuration, font (the one chosen last time).
   // False ends the program at once.
   bool start();
-  // The orderly end: releases the word processor and saves the options (the
-  // profile store and "hueset.opt"). Runs once; returns `exitCode`.
+  // The orderly end: releases the word processor, removes its temporary
+  // files and saves the options (the profile store and "hueset.opt") with
+  // the window's place and the editor font. Runs once; returns `exitCode`.
   int shutDown(int exitCode = 0);
 
   Options& options() { return m_options; }

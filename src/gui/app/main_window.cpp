@@ -23,6 +23,7 @@
 #include "gui/app/alignment_document.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotate_commands.h"
+#include "gui/app/annotation_runner.h"
 #include "gui/app/help_window.h"
 #include "gui/app/hueset_app.h"
 #include "gui/common/qt_text.h"
@@ -509,6 +510,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (AnnotationRunner* runner = m_annotate->runner(); runner->busy()) {
+    // The annotation stops first; the window closes once it has.
+    event->ignore();
+    runner->cancel();
+    connect(runner, &AnnotationRunner::ended, this, &MainWindow::close,
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    return;
+  }
   if (m_groupings->promptSaveChanges() && saveModified()) {
     if (m_helpWindow) m_helpWindow->close();
     event->accept();

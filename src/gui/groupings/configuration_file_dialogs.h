@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include <QString>
@@ -7,6 +8,7 @@
 
 #include "desktop/configuration_commands.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace hueset::gui {
@@ -31,6 +33,12 @@ class QtConfigurationFileDialogs final : public ConfigurationFileDialogs {
   std::optional<FileChoice> chooseToOpen(QWidget* parent, const QString& folder) override;
   std::optional<FileChoice> chooseToSave(QWidget* parent, const QString& proposedPath) override;
 };
+
+// The Save As dialog as it opens on `proposedPath`, and the choice it holds
+// (the chosen type decides the form of the file).
+std::unique_ptr<QFileDialog> makeConfigurationSaveDialog(QWidget* parent,
+                                                         const QString& proposedPath);
+ConfigurationFileDialogs::FileChoice configurationSaveChoice(const QFileDialog& dialog);
 
 // The name filters as the file dialogs take them, in the order of the core's
 // filter lists; "*.*" stands for every file.

@@ -225,8 +225,10 @@ void GroupingEditorDialog::connectControls() {
 
   connect(m_ui.addButton, &QPushButton::clicked, this, [this] { handle(m_model.add()); });
   connect(m_ui.deleteButton, &QPushButton::clicked, this, [this] { handle(m_model.remove()); });
-  connect(m_ui.moveUpButton, &QPushButton::clicked, this, [this] { handle(m_model.moveUp()); });
-  connect(m_ui.moveDownButton, &QPushButton::clicked, this, [this] { handle(m_model.moveDown()); });
+  connect(m_ui.moveUpButton, &QPushButton::clicked, this,
+          [this] { runCommand(EditorCommand::MoveUp); });
+  connect(m_ui.moveDownButton, &QPushButton::clicked, this,
+          [this] { runCommand(EditorCommand::MoveDown); });
   connect(m_ui.activateButton, &QPushButton::clicked, this,
           [this] { runCommand(EditorCommand::Activate); });
   connect(m_ui.inactivateButton, &QPushButton::clicked, this,
@@ -418,8 +420,14 @@ void GroupingEditorDialog::updateCommands() {
   for (const auto& [command, a] : m_keys) a->setEnabled(m_model.enabled(command));
   m_actions[EditorCommand::Undo]->setText(toQString(m_model.undoText()));
   m_actions[EditorCommand::Redo]->setText(toQString(m_model.redoText()));
-  m_ui.activateButton->setEnabled(m_model.enabled(EditorCommand::Activate));
-  m_ui.inactivateButton->setEnabled(m_model.enabled(EditorCommand::Inactivate));
+  // The buttons of the commands the menu also holds follow its rule.
+  const std::pair<QPushButton*, EditorCommand> buttons[] = {
+      {m_ui.moveUpButton, EditorCommand::MoveUp},
+      {m_ui.moveDownButton, EditorCommand::MoveDown},
+      {m_ui.activateButton, EditorCommand::Activate},
+      {m_ui.inactivateButton, EditorCommand::Inactivate},
+  };
+  for (const auto& [button, command] : buttons) button->setEnabled(m_model.enabled(command));
   const FinishButton finish = m_model.finishButton();
   m_ui.finishButton->setText(toQString(finish.text));
   m_ui.finishButton->setEnabled(finish.enabled);
@@ -552,6 +560,15 @@ void GroupingEditorDialog::detailEdited(bool changed) {
   if (!changed) return;
   if (const auto row = m_model.currentRow()) refreshRow(*row);
   updateCommands();
+}
+
+void GroupingEditorDialog::reject() {
+  if (m_model.changed() && m_message &&
+      m_message(this, toQString(kDiscardChangesQuestion), PromptIcon::Question,
+                PromptButtons::YesNo) == PromptAnswer::No) {
+    return;
+  }
+  QDialog::reject();
 }
 
 void GroupingEditorDialog::finish() {

@@ -54,6 +54,10 @@ class GroupingEditorDialog : public QDialog {
   QAction* keyAction(EditorCommand command) const;
   int beeps() const { return m_beeps; }
 
+  // Cancel, Esc and the window's close button: after changes the user is
+  // asked first, and No keeps the editor open.
+  void reject() override;
+
   // The controls, for the tests and the screenshots.
   QComboBox* fontList() const { return m_ui.fontList; }
   ScaledNumberField* fontSizeField() const { return m_ui.fontSize; }

@@ -30,6 +30,8 @@ FormatDialog::FormatDialog(const UserPrompts::ListChoice& choice, std::function<
   buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
   buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
   QPushButton* helpButton = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+  // Help leaves the dialog open with the focus on it; Return still means OK.
+  helpButton->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   int context = choice.helpContext;

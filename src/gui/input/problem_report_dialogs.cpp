@@ -49,6 +49,9 @@ QDialogButtonBox* helpButtons(QDialog* dialog, const QString& accept, const QStr
   buttons->addButton(accept, QDialogButtonBox::AcceptRole)->setDefault(true);
   if (!reject.isEmpty()) buttons->addButton(reject, QDialogButtonBox::RejectRole);
   QPushButton* helpButton = buttons->addButton(helpText, QDialogButtonBox::HelpRole);
+  // Help leaves the dialog open with the focus on it; Return still means
+  // the default button.
+  helpButton->setAutoDefault(false);
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   QObject::connect(helpButton, &QPushButton::clicked, dialog, [help, context] {

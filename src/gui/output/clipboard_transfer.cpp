@@ -1,5 +1,7 @@
 #include "gui/output/clipboard_transfer.h"
 
+#include <algorithm>
+
 #include <QClipboard>
 #include <QMimeData>
 
@@ -39,6 +41,62 @@ std::unique_ptr<QMimeData> clipboardData(const AnnotationWriter& writer) {
       }
     }
   }
+  return data;
+}
+
+ByteArraySink::Buffer::int_type ByteArraySink::Buffer::overflow(int_type c) {
+  if (!traits_type::eq_int_type(c, traits_type::eof())) {
+    m_bytes.append(traits_type::to_char_type(c));
+  }
+  return traits_type::not_eof(c);
+}
+
+std::streamsize ByteArraySink::Buffer::xsputn(const char* s, std::streamsize n) {
+  // Grown by hand: reserving reallocates in place where it can, while
+  // appending beyond the capacity copies the whole text into a new block.
+  const qsizetype needed = m_bytes.size() + static_cast<qsizetype>(n);
+  if (needed > m_bytes.capacity()) m_bytes.reserve(std::max(needed, 2 * m_bytes.capacity()));
+  m_bytes.append(s, static_cast<qsizetype>(n));
+  return n;
+}
+
+namespace {
+
+// Holds the CF_HTML text and gives the page within it on request.
+class CfHtmlMimeData final : public QMimeData {
+ public:
+  explicit CfHtmlMimeData(QByteArray text) : m_text(std::move(text)) {}
+
+  QStringList formats() const override {
+    return {QString::fromLatin1(kPlainTextMimeType), QString::fromLatin1(kHtmlMimeType)};
+  }
+  bool hasFormat(const QString& type) const override { return formats().contains(type); }
+
+ protected:
+  QVariant retrieveData(const QString& type, QMetaType) const override {
+    if (type == QLatin1String(kPlainTextMimeType)) return m_text;
+    if (type == QLatin1String(kHtmlMimeType)) {
+      const std::string_view text(m_text.constData(), static_cast<std::size_t>(m_text.size()));
+      return bytes(cfHtmlPage(text));
+    }
+    return {};
+  }
+
+ private:
+  QByteArray m_text;
+};
+
+}  // namespace
+
+std::unique_ptr<QMimeData> htmlClipboardData(QByteArray cfHtml) {
+  return std::make_unique<CfHtmlMimeData>(std::move(cfHtml));
+}
+
+std::unique_ptr<QMimeData> richTextClipboardData(QByteArray rtf, QByteArray plainText) {
+  auto data = std::make_unique<QMimeData>();
+  // The names share the one buffer.
+  for (const char* type : kRtfMimeTypes) data->setData(QString::fromLatin1(type), rtf);
+  data->setData(QString::fromLatin1(kPlainTextMimeType), std::move(plainText));
   return data;
 }
 

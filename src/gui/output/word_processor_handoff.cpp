@@ -1,12 +1,15 @@
 #include "gui/output/word_processor_handoff.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include "annotate/annotation_writer.h"
@@ -14,7 +17,6 @@
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 #include "gui/output/clipboard_transfer.h"
-#include "util/file_write.h"
 
 namespace hueset::gui {
 
@@ -36,9 +38,16 @@ bool DesktopLauncher::openWithDefaultApplication(const QString& path) {
 }
 
 WordProcessorHandoff::WordProcessorHandoff(ProgramLauncher& launcher)
-    : m_launcher(launcher),
-      m_folder(QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-                   .filePath(QStringLiteral("hueset-annotations"))) {}
+    : m_launcher(launcher), m_base(QDir::tempPath()) {}
+
+WordProcessorHandoff::~WordProcessorHandoff() = default;
+
+QString WordProcessorHandoff::folder() const { return m_files ? m_files->path() : QString(); }
+
+void WordProcessorHandoff::removeTemporaryFiles() {
+  m_files.reset();
+  m_lastFile.clear();
+}
 
 QString WordProcessorHandoff::wordProcessor() {
   if (!m_program.isEmpty() && !m_launcher.isExecutable(m_program)) m_program.clear();
@@ -53,29 +62,34 @@ QString WordProcessorHandoff::wordProcessor() {
 
 void WordProcessorHandoff::release() { m_program.clear(); }
 
-QString WordProcessorHandoff::writeTemporaryFile(const AnnotationWriter& writer, QString* error) {
-  if (!QDir().mkpath(m_folder)) {
-    *error = QStringLiteral("The folder %1 could not be created.").arg(m_folder);
-    return {};
+QString WordProcessorHandoff::newFile(QString* error) {
+  if (!m_files) {
+    // A fixed name in a shared folder could be taken, or read, by another
+    // user first: the folder is made anew, private, for this run.
+    QDir().mkpath(m_base);
+    auto files =
+        std::make_unique<QTemporaryDir>(QDir(m_base).filePath(QStringLiteral("hueset-XXXXXX")));
+    if (!files->isValid()) {
+      *error = QStringLiteral("The folder %1 could not be created.").arg(files->path());
+      return {};
+    }
+    m_files = std::move(files);
   }
+  const QDir folder(m_files->path());
   // A new name every time: a word processor may still hold the last one.
   QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
-  QString path = QDir(m_folder).filePath(QStringLiteral("annotation-%1.rtf").arg(stamp));
+  QString path = folder.filePath(QStringLiteral("annotation-%1.rtf").arg(stamp));
   for (int n = 2; QFileInfo::exists(path); ++n) {
-    path = QDir(m_folder).filePath(QStringLiteral("annotation-%1-%2.rtf").arg(stamp).arg(n));
-  }
-  std::string text = writer.fileText();
-  WriteResult result = writeFileAtomically(toPathBytes(path), text);
-  if (!result.ok) {
-    *error = toQPath(result.error);
-    return {};
+    path = folder.filePath(QStringLiteral("annotation-%1-%2.rtf").arg(stamp).arg(n));
   }
   return path;
 }
 
-bool WordProcessorHandoff::send(const AnnotationWriter& writer, QClipboard* clipboard,
-                                QWidget* parent, UserPrompts& prompts) {
-  if (!transferToClipboard(writer, clipboard)) return false;
+bool WordProcessorHandoff::send(std::unique_ptr<QMimeData> data, const QString& file,
+                                const QString& writeError, QClipboard* clipboard, QWidget* parent,
+                                UserPrompts& prompts) {
+  if (!clipboard) return false;
+  clipboard->setMimeData(data.release(), QClipboard::Clipboard);
 
   auto reportError = [&](const QString& description) {
     prompts.message(parent, toQString(kWordProcessorErrorCaption),
@@ -91,13 +105,13 @@ bool WordProcessorHandoff::send(const AnnotationWriter& writer, QClipboard* clip
   };
 
   QString program = wordProcessor();
-  QString error;
-  m_lastFile = writeTemporaryFile(writer, &error);
-  if (m_lastFile.isEmpty()) return reportError(error);
+  if (!writeError.isEmpty()) return reportError(writeError);
+  // The file before has been read into its document by now.
+  if (!m_lastFile.isEmpty() && m_lastFile != file) QFile::remove(m_lastFile);
+  m_lastFile = file;
 
   if (!program.isEmpty()) {
-    WordProcessorLaunch launch =
-        writerLaunch(toPathBytes(program), toPathBytes(m_lastFile));
+    WordProcessorLaunch launch = writerLaunch(toPathBytes(program), toPathBytes(m_lastFile));
     QStringList arguments;
     for (const std::string& a : launch.arguments) arguments << toQPath(a);
     if (m_launcher.startDetached(program, arguments)) return true;

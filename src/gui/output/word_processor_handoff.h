@@ -1,14 +1,14 @@
 #pragma once
 
+#include <memory>
+
 #include <QString>
 #include <QStringList>
 
 class QClipboard;
+class QMimeData;
+class QTemporaryDir;
 class QWidget;
-
-namespace hueset {
-class AnnotationWriter;
-}
 
 namespace hueset::gui {
 
@@ -41,33 +41,47 @@ class DesktopLauncher final : public ProgramLauncher {
 // into a temporary .rtf file, and from there into a new LibreOffice Writer
 // document (or the default application for .rtf). The word processor found
 // is remembered for the next run, like an automation object.
+//
+// The temporary files live in a folder of this run's own (mode 0700, under a
+// name no one can guess or take first) and go with it when the program ends;
+// a new file replaces the one before, which its reader has done with.
 class WordProcessorHandoff {
  public:
   explicit WordProcessorHandoff(ProgramLauncher& launcher);
+  ~WordProcessorHandoff();
 
-  // True when the annotation reached a word processor. Messages go to the
-  // user through `prompts`, parented to `parent`.
-  bool send(const AnnotationWriter& writer, QClipboard* clipboard, QWidget* parent,
-            UserPrompts& prompts);
+  // A name for the next temporary file, in the private folder (made on
+  // first use); empty, with `error` saying why, when there is none.
+  QString newFile(QString* error);
+  // The rest of the command once the annotation is complete: `data` goes
+  // to the clipboard, then `file` (written by the caller; `writeError` says
+  // why it could not be) into a new word processor document. True when the
+  // annotation reached a word processor. Messages go to the user through
+  // `prompts`, parented to `parent`.
+  bool send(std::unique_ptr<QMimeData> data, const QString& file, const QString& writeError,
+            QClipboard* clipboard, QWidget* parent, UserPrompts& prompts);
 
   // The remembered word processor, found anew when it has gone; empty when
   // there is none (the default application is then tried).
   QString wordProcessor();
   // Forgets the remembered word processor (at exit).
   void release();
+  // Removes the temporary files and their folder (at exit).
+  void removeTemporaryFiles();
 
-  // Where the temporary files go (a folder of its own in the temp location).
-  void setFolder(const QString& folder) { m_folder = folder; }
-  const QString& folder() const { return m_folder; }
-  // The file the last hand-off wrote.
+  // Where the private folder is made: the system's temporary folder unless
+  // set (tests).
+  void setFolder(const QString& base) { m_base = base; }
+  // The private folder, once a file has been written; else empty.
+  QString folder() const;
+  // The file the last hand-off gave the word processor.
   const QString& lastFile() const { return m_lastFile; }
 
  private:
-  QString writeTemporaryFile(const AnnotationWriter& writer, QString* error);
-
   ProgramLauncher& m_launcher;
   QString m_program;
-  QString m_folder;
+  QString m_base;
+  std::unique_ptr<QTemporaryDir> m_files;
   QString m_lastFile;
 };
 

@@ -49,6 +49,14 @@ TEST(AnnotationFile, SaveFailureNamesTheCause) {
   EXPECT_TRUE(fs::is_empty(dir));
 }
 
+TEST(AnnotationFile, ChosenFileNeedsAnExistingFolder) {
+  const std::string dir = testing::makeTempDir("annotation_file_chosen");
+  EXPECT_EQ(chosenFileProblem(dir + "/out.rtf"), std::nullopt);
+  EXPECT_EQ(chosenFileProblem(dir + "/missing/out.rtf"),
+            dir + "/missing/out.rtf contains an invalid path.");
+  EXPECT_EQ(chosenFileProblem("/proc/nope/x.rtf"), "/proc/nope/x.rtf contains an invalid path.");
+}
+
 TEST(AnnotationFile, SaveErrorMessages) {
   EXPECT_EQ(saveErrorMessage(SaveFailure::AccessDenied, "/x/a.rtf"), "Access to /x/a.rtf was denied.");
   EXPECT_EQ(saveErrorMessage(SaveFailure::BadPath, "/x/a.rtf"), "/x/a.rtf contains an invalid path.");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -307,6 +308,28 @@ TEST_F(ConfigurationCommandsTest, SaveAsOfTheDefaultProposesHuesetInTheConfigura
   EXPECT_EQ(m_ui.proposedPaths, std::vector<std::string>{path("Hueset.cfb")});
   EXPECT_EQ(m_state.path, "");
   EXPECT_EQ(m_options.paths.lastConfigDirectory, m_dir);
+}
+
+TEST_F(ConfigurationCommandsTest, SaveAsProposesTheUsersFolderWhereTheFolderTakesNoFiles) {
+  const std::string config = path("config");
+  const char* saved = std::getenv("XDG_CONFIG_HOME");
+  const std::string before = saved ? saved : "";
+  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+  // An installed program's folder, as root finds it too; one that has gone.
+  for (const std::string& folder : {std::string("/proc"), path("gone")}) {
+    m_options.paths.lastConfigDirectory = folder;
+    m_ui.proposedPaths.clear();
+    m_ui.toSave.reset();
+    EXPECT_FALSE(m_commands.saveConfigurationAs());
+    EXPECT_EQ(m_ui.proposedPaths, std::vector<std::string>{config + "/Vantor/Hueset.cfb"}) << folder;
+  }
+  EXPECT_TRUE(fs::is_directory(config + "/Vantor"));
+  EXPECT_EQ(proposedWhereItCanBeSaved(path("mine.cft"), config + "/Vantor"), path("mine.cft"));
+  if (saved) {
+    setenv("XDG_CONFIG_HOME", before.c_str(), 1);
+  } else {
+    unsetenv("XDG_CONFIG_HOME");
+  }
 }
 
 TEST_F(ConfigurationCommandsTest, SaveAsWritesTheFormOfTheFilterAndKeepsTheReadForm) {

@@ -117,6 +117,28 @@ TEST(AnnotateDriver, ReportsProgressAndStopsWhenTold) {
   }
 }
 
+// A caller may free its copy of the text once the consensus starts: nothing
+// reads it after that.
+TEST(AnnotateDriver, TextIsDoneWithOnceTheConsensusStarts) {
+  class Releasing final : public ScriptedInteraction {
+   public:
+    std::string* text = nullptr;
+    bool progress(AnnotationStage stage, int percent) override {
+      if (stage == AnnotationStage::Consensus) std::fill(text->begin(), text->end(), '?');
+      return ScriptedInteraction::progress(stage, percent);
+    }
+  };
+  ScriptedInteraction plain;
+  const Outcome expected = run(kFasta, plainOptions(), plain);
+  std::string text = kFasta;
+  Releasing releasing;
+  releasing.text = &text;
+  const Outcome outcome = run(text, plainOptions(), releasing);
+  EXPECT_TRUE(outcome.ok);
+  EXPECT_EQ(outcome.text, expected.text);
+  EXPECT_EQ(text, std::string(text.size(), '?'));
+}
+
 TEST(AnnotateDriver, FastaWithoutConfirmationNeedsNoDialog) {
   ScriptedInteraction ui;
   Outcome r = run(kFasta, plainOptions(), ui);

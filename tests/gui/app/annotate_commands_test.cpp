@@ -1,12 +1,22 @@
+#include <chrono>
+#include <thread>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "app_fixture.h"
 #include "desktop/command_ids.h"
@@ -15,10 +25,14 @@
 #include "gui/app/alignment_document.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotate_commands.h"
+#include "gui/app/annotation_file_dialog.h"
+#include "gui/app/annotation_runner.h"
 #include "gui/app/main_window.h"
 #include "gui/common/qt_text.h"
+#include "gui/controls/progress_dialog.h"
 #include "output/cf_html.h"
 #include "output/html_writer.h"
+#include "output/plain_text_writer.h"
 #include "output/rtf_writer.h"
 #include "output/style_sheet_writer.h"
 #include "pipeline/annotation_driver.h"
@@ -104,6 +118,98 @@ TEST_F(AnnotateCommandsTest, HtmlGoesToTheClipboardAsPageAndDescribedText) {
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/plain")).startsWith("Version:1.0\n"));
   EXPECT_EQ(clipboard()->data(QStringLiteral("text/html")), bytes(std::string(cfHtmlPage(cfHtml))));
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/html")).startsWith("<HTML>"));
+}
+
+TEST_F(AnnotateCommandsTest, RichTextComesWithItsPlainTextForPlainTextEditors) {
+  start();
+  paste(testText("four_globins.fasta"));
+  window().action(kAnnotateToRtfClipboard)->trigger();
+  PlainTextWriter expected;
+  annotateDirectly(expected);
+  EXPECT_EQ(clipboard()->data(QStringLiteral("text/plain")), bytes(expected.fileText()));
+  EXPECT_TRUE(clipboard()->text().contains(QStringLiteral("HBB_HUMAN")));
+}
+
+TEST_F(AnnotateCommandsTest, LongRunShowsItsProgressKeepsTheWindowAliveAndCancelStopsIt) {
+  start();
+  window().show();
+  editor().setPlainText(QStringLiteral("as it was"));
+  AnnotationRunner& runner = *commands().runner();
+  int ticks = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+  ticker.start(20);
+  bool shownEarly = true;
+  QTimer::singleShot(kProgressDelayMs / 2, [&] {
+    shownEarly = runner.progressDialog() != nullptr;
+    QTest::keyClicks(&editor(), QStringLiteral("typed"));  // the window takes no input
+  });
+  QString stage;
+  int percent = -1;
+  QTimer::singleShot(kProgressDelayMs + 300, [&] {
+    ProgressDialog* dialog = runner.progressDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    stage = dialog->stageLabel()->text();
+    percent = dialog->bar()->value();
+    dialog->cancelButton()->click();
+  });
+  QElapsedTimer clock;
+  clock.start();
+  const bool completed = runner.run([](BackgroundAnnotation& run) {
+    while (run.interaction().progress(AnnotationStage::Layout, 42)) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+  });
+  EXPECT_FALSE(completed);
+  EXPECT_LT(clock.elapsed(), 5000);
+  EXPECT_FALSE(shownEarly);
+  EXPECT_EQ(stage, QStringLiteral("Laying out the annotation..."));
+  EXPECT_EQ(percent, 42);
+  EXPECT_GT(ticks, 20);
+  EXPECT_EQ(editor().toPlainText(), QStringLiteral("as it was"));
+  EXPECT_EQ(runner.progressDialog(), nullptr);
+  EXPECT_FALSE(runner.busy());
+}
+
+TEST_F(AnnotateCommandsTest, CancelLeavesClipboardAndFilesAsTheyWere) {
+  start();
+  paste(testText("four_globins.fasta"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+  // Cancel pressed while the format is confirmed: the run stops at its next step.
+  m_prompts.onList = [this](const UserPrompts::ListChoice&) { commands().runner()->cancel(); };
+  m_app->wordProcessor().setFolder(path("handoff"));
+  m_launcher.writer = QStringLiteral("/opt/office/soffice");
+  for (int command : {kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard, kAnnotateToWord}) {
+    window().action(command)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before")) << command;
+  }
+  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.rtf"), 0, m_dir};
+  commands().toFile();
+  EXPECT_EQ(m_prompts.lists.size(), 4u);
+  EXPECT_FALSE(QFileInfo::exists(path("figure.rtf")));
+  EXPECT_EQ(QDir(m_dir).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("figure")),
+            QStringList());
+  EXPECT_TRUE(m_launcher.started.isEmpty());
+  EXPECT_TRUE(m_prompts.messages.empty());
+}
+
+TEST_F(AnnotateCommandsTest, ClosingTheWindowStopsTheRunFirst) {
+  start();
+  window().show();
+  AnnotationRunner& runner = *commands().runner();
+  bool closedAtOnce = true;
+  QTimer::singleShot(50, [&] { closedAtOnce = window().close(); });
+  EXPECT_FALSE(runner.run([](BackgroundAnnotation& run) {
+    while (run.interaction().progress(AnnotationStage::Reading, 0)) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+  }));
+  EXPECT_FALSE(closedAtOnce);
+  EXPECT_TRUE(window().isVisible());
+  QTRY_VERIFY(!window().isVisible());
 }
 
 TEST_F(AnnotateCommandsTest, StyleSheetNeedsNoAlignment) {
@@ -233,6 +339,47 @@ TEST_F(AnnotateCommandsTest, FileCommandThatCannotWriteSaysWhichFile) {
   EXPECT_FALSE(QFileInfo::exists(target));
 }
 
+TEST_F(AnnotateCommandsTest, FileCommandRefusesAMissingFolderBeforeAskingAnythingElse) {
+  m_profileText += QStringLiteral("Last Annotate directory=%1\n").arg(m_dir);
+  start();
+  paste(testText("four_globins.fasta"));
+  m_prompts.annotationFile = UserPrompts::FileChoice{QStringLiteral("/proc/nope/x.rtf"), 0,
+                                                     QStringLiteral("/proc/nope")};
+  commands().toFile();
+
+  ASSERT_EQ(m_prompts.messages.size(), 1u);
+  EXPECT_EQ(m_prompts.messages[0].text, QStringLiteral("/proc/nope/x.rtf contains an invalid path."));
+  EXPECT_TRUE(m_prompts.lists.empty());  // no format question came first
+  EXPECT_EQ(m_app->options().paths.lastAnnotateDirectory, toPathBytes(m_dir));
+}
+
+TEST(AnnotationFileDialog, StaysOpenOnAMissingFolder) {
+  const QString folder = QDir::tempPath();
+  AnnotationFileDialog dialog(nullptr, folder);
+  QStringList messages;
+  dialog.setMessageFunction([&messages](QWidget*, const QString& text) { messages << text; });
+  dialog.show();
+  // Typed as the user would: the dialog cannot go to a folder that is not there.
+  auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  ASSERT_NE(name, nullptr);
+  name->setText(QStringLiteral("/proc/nope/x.rtf"));
+  dialog.accept();
+  EXPECT_EQ(messages, QStringList{QStringLiteral("/proc/nope/x.rtf contains an invalid path.")});
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(dialog.choice().has_value());
+
+  const QString fine = QDir(folder).filePath(QStringLiteral("hueset-no-such-figure.html"));
+  ASSERT_FALSE(QFileInfo::exists(fine));
+  dialog.selectNameFilter(dialog.nameFilters()[1]);
+  dialog.selectFile(fine);
+  dialog.accept();
+  EXPECT_EQ(messages.size(), 1);
+  ASSERT_TRUE(dialog.choice().has_value());
+  EXPECT_EQ(dialog.choice()->path, fine);
+  EXPECT_EQ(dialog.choice()->filterIndex, 1);
+  EXPECT_EQ(dialog.choice()->folder, folder);
+}
+
 TEST_F(AnnotateCommandsTest, WebSafeCheckListsColoursAndCancelStops) {
   start();
   GroupingSet set = m_app->configuration().set;
@@ -276,6 +423,31 @@ TEST_F(AnnotateCommandsTest, WordProcessorGetsANewDocumentFromTheRtf) {
   // The second run reuses the remembered word processor.
   commands().toWord();
   EXPECT_EQ(m_launcher.started.size(), 8);
+}
+
+TEST_F(AnnotateCommandsTest, WordProcessorFilesArePrivateToTheRunAndGoAtExit) {
+  m_launcher.writer = QStringLiteral("/opt/office/soffice");
+  start();
+  paste(testText("four_globins.fasta"));
+  m_app->wordProcessor().setFolder(path("tmp"));
+  commands().toWord();
+  commands().toWord();
+  ASSERT_EQ(m_launcher.started.size(), 8);
+  const QString first = m_launcher.started[3];
+  const QString last = m_launcher.started[7];
+  const QFileInfo folder(QFileInfo(last).absolutePath());
+  // A folder of the run's own, not one a name in the shared folder reaches.
+  EXPECT_NE(folder.absoluteFilePath(), path("tmp"));
+  EXPECT_NE(folder.fileName(), QStringLiteral("hueset-annotations"));
+  EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                    QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+            QFile::Permissions());
+  // The word processor may still read the last file; the one before has gone.
+  EXPECT_FALSE(QFileInfo::exists(first));
+  EXPECT_TRUE(QFileInfo::exists(last));
+  exit();
+  EXPECT_FALSE(QFileInfo::exists(last));
+  EXPECT_FALSE(QFileInfo::exists(folder.absoluteFilePath()));
 }
 
 TEST_F(AnnotateCommandsTest, NoWordProcessorSaysSoAndKeepsTheClipboard) {

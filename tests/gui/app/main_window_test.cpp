@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTest>
 #include <QToolBar>
 #include <QUrl>
 
@@ -16,6 +18,7 @@
 #include "desktop/command_ids.h"
 #include "gui/app/alignment_document.h"
 #include "gui/app/alignment_editor.h"
+#include "gui/app/dialog_prompts.h"
 #include "gui/app/main_window.h"
 #include "gui/common/qt_text.h"
 #include "input/document_text.h"
@@ -171,6 +174,53 @@ TEST_F(MainWindowTest, ExitWritesProfileAndOptionsFile) {
   EXPECT_TRUE(text.contains("Substituting Linker Character=-\r\nName Justification=0\r\nResidue Numbers=0\r\n"));
   EXPECT_TRUE(text.endsWith("Transparent Background=0\r\n"));
   EXPECT_EQ(text.count("\r\n"), 39);
+}
+
+TEST_F(MainWindowTest, WindowPlaceAndEditorFontLastFromOneRunToTheNext) {
+  start();
+  window().setGeometry(60, 70, 640, 480);
+  QFont font(QStringLiteral("Liberation Mono"), 13);
+  // As OK on the options sheet does with the General page's font.
+  m_app->setEditorFont(font);
+  window().setEditorFont(font);
+  exit();
+
+  QFile profile(m_profile);
+  ASSERT_TRUE(profile.open(QIODevice::ReadOnly));
+  m_profileText = QString::fromUtf8(profile.readAll());
+  profile.close();
+  EXPECT_TRUE(m_profileText.contains(QStringLiteral("[Window]")));
+  start();
+  EXPECT_EQ(window().geometry(), QRect(60, 70, 640, 480));
+  EXPECT_EQ(m_app->editorFont(), font);
+  EXPECT_EQ(window().editor()->font(), font);
+  // Nothing of it in the options file, which keeps its specified lines.
+  exit();
+  QFile opt(path("hueset.opt"));
+  ASSERT_TRUE(opt.open(QIODevice::ReadOnly));
+  EXPECT_FALSE(opt.readAll().contains("Width"));
+}
+
+TEST(DocumentFileFilters, SourceFilesTakeTheNamesAlignmentsComeUnder) {
+  const QStringList filters = documentFileFilters();
+  const QString source = filters.first();
+  EXPECT_TRUE(source.startsWith(QStringLiteral("Source Files (*.msf, *.dsc, *.phd, *.fa, *.aln) (")));
+  for (const char* name : {"a.msf", "a.phd", "a.dsc", "a.aln", "a.fa", "a.fasta", "a.fas", "a.faa",
+                           "a.clustal", "a.pileup"}) {
+    EXPECT_TRUE(QDir::match(source.section(QLatin1Char('('), 2).chopped(1).split(QLatin1Char(' ')),
+                            QString::fromLatin1(name)))
+        << name;
+  }
+  EXPECT_EQ(filters.last(), QStringLiteral("All Files (*.*) (*)"));
+}
+
+TEST_F(MainWindowTest, HelpWindowClosesOnEsc) {
+  start();
+  action(kHelp)->trigger();
+  ASSERT_NE(window().helpWindow(), nullptr);
+  ASSERT_TRUE(window().helpWindow()->isVisible());
+  QTest::keyClick(window().helpWindow()->browser(), Qt::Key_Escape);
+  EXPECT_FALSE(window().helpWindow()->isVisible());
 }
 
 TEST_F(MainWindowTest, ExitSavesOnlyOnce) {

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -333,18 +334,37 @@ TEST_F(GroupingEditorDialogTest, MoveUpRows3And6ByKey) {
   EXPECT_EQ(list()->topLevelItem(3)->text(0), QStringLiteral("Aspartic Acid"));
 }
 
-TEST_F(GroupingEditorDialogTest, MoveButtonsExplainTheSpecialRows) {
+TEST_F(GroupingEditorDialogTest, MoveButtonsFollowTheMenu) {
   open();
-  dialog->moveUpButton()->click();  // "Single" selected
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, QStringLiteral("Matches on single residues always have top precedence."));
+  const struct {
+    QList<int> rows;
+    bool up;
+    bool down;
+  } cases[] = {
+      {{0}, false, false},  // "Single"
+      {{1}, false, true},   // right under "Single"
+      {{3}, true, true},
+      {{31}, true, false},  // right above "Default"
+      {{32}, false, false},  // "Default"
+      {{1, 2}, false, true},
+  };
+  for (const auto& c : cases) {
+    click(c.rows.first());
+    for (int row : c.rows.mid(1)) click(row, Qt::ControlModifier);
+    ASSERT_EQ(selectedRows(), c.rows);
+    EXPECT_EQ(dialog->moveUpButton()->isEnabled(), c.up) << c.rows.first();
+    EXPECT_EQ(dialog->action(EditorCommand::MoveUp)->isEnabled(), c.up) << c.rows.first();
+    EXPECT_EQ(dialog->moveDownButton()->isEnabled(), c.down) << c.rows.first();
+    EXPECT_EQ(dialog->action(EditorCommand::MoveDown)->isEnabled(), c.down) << c.rows.first();
+  }
+}
+
+TEST_F(GroupingEditorDialogTest, DeleteButtonExplainsTheSpecialRows) {
+  open();
   click(32);
-  dialog->moveDownButton()->click();
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_TRUE(messages[1].text.startsWith(QStringLiteral("The \"Default\" format is applied")));
   dialog->deleteButton()->click();
-  ASSERT_EQ(messages.size(), 3u);
-  EXPECT_EQ(messages[2].text,
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
             QStringLiteral("The \"Default\" and \"Single Residues\" groupings cannot be deleted."));
   EXPECT_EQ(list()->topLevelItemCount(), 33);
 }
@@ -517,6 +537,33 @@ TEST_F(GroupingEditorDialogTest, TellsItsGroupingsAfterEachChange) {
   EXPECT_EQ(edited.at(1).at(0).value<GroupingSet>().groupings, original.groupings);
 }
 
+TEST_F(GroupingEditorDialogTest, CancelOrEscAfterChangesAsksBeforeDiscarding) {
+  open();
+  // Nothing changed: no question.
+  dialog->cancelButton()->click();
+  EXPECT_EQ(dialog->result(), QDialog::Rejected);
+  EXPECT_TRUE(messages.empty());
+
+  open();
+  click(4);
+  dialog->boldBox()->click();
+  answers = {PromptAnswer::No, PromptAnswer::No, PromptAnswer::Yes};
+  dialog->cancelButton()->click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
+            QStringLiteral("Discard the changes you have made to the residue groupings?"));
+  EXPECT_EQ(messages[0].buttons, PromptButtons::YesNo);
+  EXPECT_TRUE(dialog->isVisible());
+  key(list(), Qt::Key_Escape);
+  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_TRUE(dialog->isVisible());
+  dialog->close();
+  EXPECT_EQ(messages.size(), 3u);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->result(), QDialog::Rejected);
+  EXPECT_EQ(target, original);
+}
+
 TEST_F(GroupingEditorDialogTest, HelpAsksForTheEditorsContext) {
   open();
   dialog->helpButton()->click();
@@ -582,6 +629,12 @@ TEST(GroupingEditorLauncherTest, PassesOnLiveEditsAndTheirEnd) {
     ASSERT_NE(dialog, nullptr);
     dialog->model().setSelection({4}, 4);
     dialog->boldBox()->click();
+    // Cancel after a change asks first: Yes, discard.
+    QTimer::singleShot(0, [] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      box->button(QMessageBox::Yes)->click();
+    });
     dialog->cancelButton()->click();
   });
   EXPECT_FALSE(launcher.edit(nullptr, target, GroupingsEditorRequest{}, {}));

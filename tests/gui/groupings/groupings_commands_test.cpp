@@ -1,11 +1,14 @@
+#include "gui/groupings/groupings_commands.h"
+
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 
 #include "app_fixture.h"
-#include "qt_printers.h"
 #include "desktop/command_ids.h"
 #include "groupings/binary_config.h"
 #include "groupings/builtin_defaults.h"
@@ -13,8 +16,8 @@
 #include "gui/app/main_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/groupings/configuration_file_dialogs.h"
-#include "gui/groupings/groupings_commands.h"
 #include "gui/groupings/groupings_editor_launcher.h"
+#include "qt_printers.h"
 #include "settings/profile_store.h"
 
 namespace hueset::gui::testing {
@@ -100,6 +103,21 @@ TEST(ConfigurationFileDialogs, FiltersInTheirOrder) {
                          "All Files (*.*) (*)"}));
   EXPECT_EQ(configurationSaveFilters(),
             (QStringList{"Binary Configuration Files (*.cfb)", "Text Configuration Files (*.cft)"}));
+}
+
+TEST(ConfigurationFileDialogs, SaveAsTakesTheChosenTypeThoughItsDetailsAreHidden) {
+  const std::unique_ptr<QFileDialog> dialog =
+      makeConfigurationSaveDialog(nullptr, QDir::temp().filePath(QStringLiteral("mine.cfb")));
+  ASSERT_TRUE(dialog->testOption(QFileDialog::HideNameFilterDetails));
+  EXPECT_EQ(configurationSaveChoice(*dialog).filterIndex, 0);
+
+  // The user picks the text type: the dialog reports it by its label alone.
+  dialog->selectNameFilter(configurationSaveFilters()[1]);
+  emit dialog->filterSelected(dialog->selectedNameFilter());
+  EXPECT_EQ(configurationSaveChoice(*dialog).filterIndex, 1);
+  EXPECT_EQ(configurationFormForFilter(configurationSaveChoice(*dialog).filterIndex),
+            ConfigurationForm::Text);
+  EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("cft"));
 }
 
 TEST_F(GroupingsMenu, CommandsAreEnabledWithTheirKeys) {

@@ -1,8 +1,11 @@
 #include "gui/input/problem_report_dialogs.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -86,6 +89,26 @@ TEST(UnequalLengthsDialog, ListsSequencesThenPredictionRowsInDisplayForm) {
 TEST(UnequalLengthsDialog, EmptyHeadingKeepsTheDefault) {
   UnequalLengthsDialog dialog("", Alignment{}, {});
   EXPECT_EQ(dialog.heading()->text(), QStringLiteral("This is not a valid file."));
+}
+
+TEST(UnequalLengthsDialog, ReturnAfterHelpIsOk) {
+  int helpShown = 0;
+  UnequalLengthsDialog dialog("", Alignment{}, [&helpShown](int) { ++helpShown; });
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  QPushButton* help = nullptr;
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    if (button->text() == QStringLiteral("Help")) help = button;
+  }
+  ASSERT_NE(help, nullptr);
+  QTest::mouseClick(help, Qt::LeftButton);
+  ASSERT_EQ(helpShown, 1);
+  ASSERT_TRUE(help->hasFocus());
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(helpShown, 1);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 }  // namespace

@@ -1,0 +1,150 @@
+// Opens an alignment in the real main window on the offscreen platform, runs
+// "To Clipboard as HTML" or "as RTF" the way a user would, and prints (as
+// key=value pairs for scripts/bench-gui) how long opening and the command
+// took, the longest the window's event loop was kept waiting, the peak
+// memory, and what the clipboard holds and makes on request.
+//
+//   hueset-bench-gui FILE html|rtf
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "desktop/command_ids.h"
+#include "gui/app/hueset_app.h"
+#include "gui/app/main_window.h"
+#include "gui/common/user_prompts.h"
+#include "gui/output/word_processor_handoff.h"
+
+namespace {
+
+using namespace hueset;
+using namespace hueset::gui;
+
+// Answers as a user pressing OK everywhere would.
+class AcceptingPrompts final : public UserPrompts {
+ public:
+  PromptAnswer message(QWidget*, const QString& title, const QString& text, PromptIcon,
+                       PromptButtons buttons) override {
+    std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
+    return buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel
+               ? PromptAnswer::Yes
+               : PromptAnswer::Ok;
+  }
+  std::optional<int> chooseFromList(QWidget*, const ListChoice& choice) override {
+    return choice.selected;
+  }
+  bool acceptCharacterProblems(QWidget*, const std::vector<CharacterProblem>&) override {
+    return true;
+  }
+  void showUnequalLengths(QWidget*, const std::string&, const Alignment&) override {}
+  std::optional<FileChoice> chooseAnnotationFile(QWidget*, const QString&) override { return {}; }
+  QString chooseDocumentToOpen(QWidget*, const QString&) override { return {}; }
+  QString chooseDocumentToSave(QWidget*, const QString&) override { return {}; }
+  void showInstallHelp(QWidget*) override {}
+};
+
+class NoLauncher final : public ProgramLauncher {
+ public:
+  QString findExecutable(const QString&) override { return {}; }
+  bool isExecutable(const QString&) override { return false; }
+  bool startDetached(const QString&, const QStringList&) override { return false; }
+  bool openWithDefaultApplication(const QString&) override { return false; }
+};
+
+long statusKilobytes(const char* key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(key, 0) == 0) return std::stol(line.substr(std::string(key).size()));
+  }
+  return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s FILE html|rtf\n", argv[0]);
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir home;
+  qputenv("HUESET_PROFILE", QFile::encodeName(home.filePath(QStringLiteral("profile.ini"))));
+  QApplication qapp(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  const bool html = std::string(argv[2]) == "html";
+
+  AcceptingPrompts prompts;
+  NoLauncher launcher;
+  QElapsedTimer clock;
+  clock.start();
+  HuesetApp app(QStringList{QStringLiteral("hueset"), QString::fromLocal8Bit(argv[1])}, &prompts,
+                &launcher);
+  if (!app.start()) return 1;
+  const double opened = clock.elapsed() / 1000.0;
+  const long afterOpen = statusKilobytes("VmRSS:");
+
+  // The longest the event loop went without turning while the command ran.
+  QElapsedTimer sinceTick;
+  qint64 longestStall = 0;
+  QTimer ticker;
+  ticker.setInterval(10);
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    longestStall = std::max(longestStall, sinceTick.restart());
+  });
+
+  QTimer::singleShot(0, [&] {
+    sinceTick.start();
+    ticker.start();
+    clock.restart();
+    app.mainWindow()->action(html ? kAnnotateToHtmlClipboard : kAnnotateToRtfClipboard)->trigger();
+    const double annotated = clock.elapsed() / 1000.0;
+    ticker.stop();
+    longestStall = std::max(longestStall, sinceTick.elapsed());
+    // Before the clipboard is read: a format made on request would count.
+    const long peak = statusKilobytes("VmHWM:");
+
+    // What the clipboard holds, and what it makes only when asked: a format
+    // made on request comes in a new buffer each time.
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QStringList held;
+    QStringList onRequest;
+    std::vector<const char*> buffers;
+    qint64 heldBytes = 0;
+    for (const QString& format : data ? data->formats() : QStringList()) {
+      const QByteArray first = data->data(format);
+      const QByteArray second = data->data(format);
+      const QString entry = QStringLiteral("%1:%2").arg(format).arg(first.size());
+      if (first.constData() != second.constData()) {
+        onRequest << entry;
+        continue;
+      }
+      held << entry;
+      if (std::find(buffers.begin(), buffers.end(), first.constData()) == buffers.end()) {
+        buffers.push_back(first.constData());
+        heldBytes += first.size();
+      }
+    }
+    std::printf("open_s=%.2f open_rss_kib=%ld command_s=%.2f stall_ms=%lld peak_kib=%ld "
+                "held_bytes=%lld held=%s on_request=%s\n",
+                opened, afterOpen, annotated, static_cast<long long>(longestStall), peak,
+                static_cast<long long>(heldBytes), qPrintable(held.join(QLatin1Char(','))),
+                qPrintable(onRequest.isEmpty() ? QStringLiteral("-")
+                                               : onRequest.join(QLatin1Char(','))));
+    QApplication::quit();
+  });
+  QApplication::exec();
+  app.shutDown();
+  return 0;
+}
