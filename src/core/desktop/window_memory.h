@@ -36,8 +36,6 @@ struct WindowMemory {
   bool operator==(const WindowMemory&) const = default;
 };
 
-inline constexpr std::string_view kWindowSection = "Window";
-
 // A window smaller than this is no remembered size.
 inline constexpr int kSmallestWindow = 100;
 // How much of the window must show on a screen for the place to be kept.

@@ -6,10 +6,6 @@ namespace hueset {
 
 class ProfileStore;
 
-// The desktop program's window settings live in a section of their own,
-// apart from the options (and so out of the options file).
-inline constexpr std::string_view kWindowSection = "Window";
-
 // The zoom of the preview, in percent of the groupings' font size.
 inline constexpr int kSmallestZoom = 25;
 inline constexpr int kLargestZoom = 400;

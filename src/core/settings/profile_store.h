@@ -9,6 +9,10 @@
 
 namespace hueset {
 
+// The desktop program's window settings live in a section of their own,
+// apart from the options (and so out of the options file).
+inline constexpr std::string_view kWindowSection = "Window";
+
 // The per-user store of the program's settings: named sections holding named
 // integer and text values. Section and key names are matched without regard
 // to the case of ASCII letters, so "Last Document directory" and
