@@ -8,15 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "input/a2m_reader.h"
 #include "input/alignment.h"
-#include "input/clustal_reader.h"
 #include "input/document_text.h"
-#include "input/msf_reader.h"
+#include "input/format_readers.h"
 #include "input/parse_message_sink.h"
-#include "input/phylip_reader.h"
-#include "input/pir_reader.h"
-#include "input/stockholm_reader.h"
 
 namespace {
 
@@ -183,7 +178,7 @@ const std::string& pirText() {
 
 template <typename Reader, typename... Args>
 void readText(benchmark::State& state, const std::string& text, hueset::AlignmentFormat format,
-              Args... args) {
+              const Args&... args) {
   SilentSink sink;
   for (auto _ : state) {
     hueset::Alignment alignment;
@@ -202,7 +197,7 @@ void readText(benchmark::State& state, const std::string& text, hueset::Alignmen
 }
 
 void BM_ReadMsf(benchmark::State& state) {
-  readText<hueset::MsfReader>(state, msfText(), hueset::AlignmentFormat::Msf, false, false);
+  readText<hueset::MsfReader>(state, msfText(), hueset::AlignmentFormat::Msf);
 }
 BENCHMARK(BM_ReadMsf)->Unit(benchmark::kMillisecond);
 
@@ -217,17 +212,18 @@ void BM_ReadStockholm(benchmark::State& state) {
 BENCHMARK(BM_ReadStockholm)->Unit(benchmark::kMillisecond);
 
 void BM_ReadA2m(benchmark::State& state) {
-  readText<hueset::A2mReader>(state, a2mText(), hueset::AlignmentFormat::A2m, false, false);
+  readText<hueset::A2mReader>(state, a2mText(), hueset::AlignmentFormat::A2m);
 }
 BENCHMARK(BM_ReadA2m)->Unit(benchmark::kMillisecond);
 
 void BM_ReadA3m(benchmark::State& state) {
-  readText<hueset::A2mReader>(state, a3mText(), hueset::AlignmentFormat::A3m, false, false);
+  readText<hueset::A2mReader>(state, a3mText(), hueset::AlignmentFormat::A3m);
 }
 BENCHMARK(BM_ReadA3m)->Unit(benchmark::kMillisecond);
 
 void BM_ReadA3mMatchStatesOnly(benchmark::State& state) {
-  readText<hueset::A2mReader>(state, a3mText(), hueset::AlignmentFormat::A3m, true, false);
+  readText<hueset::A2mReader>(state, a3mText(), hueset::AlignmentFormat::A3m,
+                              hueset::ReadSettings{.matchStatesOnly = true});
 }
 BENCHMARK(BM_ReadA3mMatchStatesOnly)->Unit(benchmark::kMillisecond);
 

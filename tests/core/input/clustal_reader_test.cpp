@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "input/format_readers.h"
 #include "input/read_alignment.h"
-#include "input/clustal_reader.h"
 #include "support/scripted_sink.h"
 
 namespace hueset {

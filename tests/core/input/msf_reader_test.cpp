@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "input/format_readers.h"
 #include "input/read_alignment.h"
-#include "input/msf_reader.h"
 #include "support/scripted_sink.h"
 
 namespace hueset {
@@ -254,7 +254,7 @@ TEST(MsfReader, PhdFormatUsesPhdHeadingsAndStopsAtTheRule) {
   ScriptedSink sink;
   Alignment a;
   a.format = AlignmentFormat::PhdMsf;
-  MsfReader reader(sink, false, false);
+  MsfReader reader(sink);
   ASSERT_TRUE(reader.read(text, a)) << sink.transcript();
   EXPECT_EQ(a.residues, (std::vector<std::string>{"AC"}));
   EXPECT_EQ(reader.lineCount(), 6);
@@ -263,7 +263,7 @@ TEST(MsfReader, PhdFormatUsesPhdHeadingsAndStopsAtTheRule) {
   ScriptedSink failing;
   Alignment b;
   b.format = AlignmentFormat::PhdMsf;
-  MsfReader second(failing, false, false);
+  MsfReader second(failing);
   EXPECT_FALSE(second.read("PHDsec only\n", b));
   EXPECT_EQ(failing.messages().at(0).text.substr(0, 31), "This is not a valid PHD file.\r\n");
 }

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "input/format_readers.h"
 #include "input/read_alignment.h"
-#include "input/phd_reader.h"
 #include "support/scripted_sink.h"
 
 namespace hueset {
@@ -138,7 +138,7 @@ TEST(PhdReader, ShortPredictionRowIsReported) {
 TEST(PhdReader, AlignmentWithoutSequencesFailsSilently) {
   ScriptedSink sink;
   Alignment a;
-  PhdReader reader(sink, false, false, false);
+  PhdReader reader(sink);
   EXPECT_FALSE(reader.read("AA |ACD|\n", a));
   EXPECT_EQ(sink.transcript(), "");
 }
