@@ -17,6 +17,7 @@
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
 #include "pipeline/annotation_driver.h"
+#include "support/accepting_interaction.h"
 #include "support/scripted_sink.h"
 #include "support/test_files.h"
 
@@ -45,20 +46,6 @@ CommandResult run(const std::string& command) {
   return result;
 }
 
-class NoQuestions : public AnnotationInteraction {
- public:
-  ParseMessageSink& messageSink() override { return m_sink; }
-  std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override { return guess; }
-  bool acceptInvalidCharacters(const std::vector<CharacterProblem>&) override { return true; }
-  std::optional<std::vector<int>> chooseSets(const std::vector<std::string>&, bool,
-                                             const std::vector<int>& starting) override {
-    return starting;
-  }
-
- private:
-  testing::ScriptedSink m_sink;
-};
-
 std::string exampleText(const std::string& name) {
   return testing::readFile(std::string(HUESET_SOURCE_DIR) + "/examples/" + name);
 }
@@ -74,7 +61,7 @@ std::vector<std::string> sequenceNames(const std::string& text) {
 std::string annotated(const std::string& text, OutputKind kind, const Options& options) {
   const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
   auto writer = makeAnyWriter(kind, options, groupings);
-  NoQuestions interaction;
+  testing::AcceptingInteraction interaction;
   RememberedSets remembered;
   EXPECT_TRUE(annotate(text, options, groupings, *writer, interaction, remembered));
   EXPECT_EQ(writer->problem(), "");
