@@ -252,17 +252,22 @@ TEST(FigurePng, CellCentresShowTheirGroupingsBackground) {
   }
 }
 
+// `lines` lines of `text` in black on white.
+void writeLines(FigureWriter& writer, int lines, std::string_view text) {
+  writer.addFormat({0, 0xFFFFFF, false, false});
+  writer.begin();
+  for (int line = 0; line < lines; ++line) {
+    writer.appendText(text);
+    writer.newLine();
+  }
+  writer.end();
+}
+
 TEST(FigurePng, ARefusedSizeIsAProblemNotACrash) {
   FigureSettings settings;
   settings.dpi = 2400;
   FigureWriter writer(FigureForm::Png, 100, "Courier New", settings);
-  writer.addFormat({0, 0xFFFFFF, false, false});
-  writer.begin();
-  for (int line = 0; line < 2000; ++line) {
-    writer.appendText("a line of text");
-    writer.newLine();
-  }
-  writer.end();
+  writeLines(writer, 2000, "a line of text");
   EXPECT_NE(writer.problem().find("pixels"), std::string::npos) << writer.problem();
 }
 
@@ -273,13 +278,7 @@ TEST(FigureWriter, ACellLimitRefusesTheFigureAndKeepsNothing) {
     FigureSettings settings;
     settings.cellLimit = limit;
     FigureWriter writer(FigureForm::Svg, 100, "Courier New", settings);
-    writer.addFormat({0, 0xFFFFFF, false, false});
-    writer.begin();
-    for (int line = 0; line < 10; ++line) {
-      writer.appendText("0123456789");
-      writer.newLine();
-    }
-    writer.end();
+    writeLines(writer, 10, "0123456789");
     const bool refused = limit == 99;
     EXPECT_EQ(writer.problem().empty(), !refused) << limit << ": " << writer.problem();
     EXPECT_EQ(writer.fileText().empty(), refused) << limit;
