@@ -18,6 +18,18 @@ function(hueset_apply_options target)
   endif()
 endfunction()
 
+# hueset_add_subsystem_folders()
+# Adds every folder below the current one that has a CMakeLists.txt: the
+# benchmarks and fuzz targets keep one folder per subsystem.
+function(hueset_add_subsystem_folders)
+  file(GLOB dirs LIST_DIRECTORIES true "${CMAKE_CURRENT_SOURCE_DIR}/*")
+  foreach(dir IN LISTS dirs)
+    if(IS_DIRECTORY "${dir}" AND EXISTS "${dir}/CMakeLists.txt")
+      add_subdirectory("${dir}")
+    endif()
+  endforeach()
+endfunction()
+
 # hueset_core_library(<name> SOURCES a.cpp b.cpp [DEPENDS other core libraries])
 # Builds the static library hueset_<name>, whose headers are included as
 # "<name>/file.h" from src/core.

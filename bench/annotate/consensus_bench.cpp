@@ -38,25 +38,20 @@ Alignment randomAlignment(int sequences, int columns) {
 
 GroupingSet typicalGroupings() {
   GroupingSet set;
-  auto add = [&set](const char* name, const char* residues, char marker, bool active = true) {
-    ResidueGrouping g;
-    g.name = name;
-    g.residues = residues;
-    g.marker = marker;
-    g.active = active;
-    set.groupings.push_back(g);
+  // Name, residues, format, active, marker.
+  set.groupings = {
+      {"Default", "X", {}, true, ' '},
+      {"Single", "X", {}, true, ' '},
+      {"Aromatic", "FHWY", {}, true, 'a'},
+      {"Aliphatic", "ILV", {}, true, 'l'},
+      {"Hydrophobic", "ACFGHIKLMTVWY", {}, true, 'h'},
+      {"Negative", "DE", {}, true, '-'},
+      {"Positive", "HKR", {}, true, '+'},
+      {"Charged", "DEHKR", {}, true, 'c'},
+      {"Polar", "CDEHKNQRST", {}, true, 'p'},
+      {"Small", "ACDGNPSTV", {}, true, 's'},
+      {"Tiny", "AGS", {}, true, 't'},
   };
-  add("Default", "X", ' ');
-  add("Single", "X", ' ');
-  add("Aromatic", "FHWY", 'a');
-  add("Aliphatic", "ILV", 'l');
-  add("Hydrophobic", "ACFGHIKLMTVWY", 'h');
-  add("Negative", "DE", '-');
-  add("Positive", "HKR", '+');
-  add("Charged", "DEHKR", 'c');
-  add("Polar", "CDEHKNQRST", 'p');
-  add("Small", "ACDGNPSTV", 's');
-  add("Tiny", "AGS", 't');
   return set;
 }
 

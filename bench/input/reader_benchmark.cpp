@@ -4,21 +4,19 @@
 // gzip-compressed document.
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "input/a2m_reader.h"
 #include "input/alignment.h"
-#include "input/clustal_reader.h"
 #include "input/document_text.h"
-#include "input/msf_reader.h"
 #include "input/parse_message_sink.h"
-#include "input/phylip_reader.h"
-#include "input/pir_reader.h"
-#include "input/stockholm_reader.h"
+#include "input/read_alignment.h"
 
 namespace {
+
+using enum hueset::AlignmentFormat;
 
 constexpr int kSequences = 10'000;
 
@@ -41,66 +39,64 @@ std::vector<std::string> makeSequences(int length) {
 
 std::string name(int i) { return "seq" + std::to_string(100000 + i); }
 
+// Fifty residues of `sequence` from `start` in five groups of ten, as GCG
+// and seqret lay them out.
+std::string groupsOfTen(const std::string& sequence, int start) {
+  std::string groups;
+  for (int g = 0; g < 5; ++g) {
+    if (g > 0) groups += ' ';
+    groups.append(sequence, static_cast<std::size_t>(start + 10 * g), 10);
+  }
+  return groups;
+}
+
 // GCG style: 50 residues a line in groups of 10, a column ruler per block.
-const std::string& msfText() {
-  static const std::string text = [] {
-    constexpr int kLength = 1500;
-    const auto sequences = makeSequences(kLength);
-    std::string t = " big.msf  MSF: 1500  Type: P  January 1, 2001 10:00  Check: 1234  ..\n\n";
+std::string msfText() {
+  constexpr int kLength = 1500;
+  const auto sequences = makeSequences(kLength);
+  std::string t = " big.msf  MSF: 1500  Type: P  January 1, 2001 10:00  Check: 1234  ..\n\n";
+  for (int i = 0; i < kSequences; ++i) {
+    t += " Name: " + name(i) + "  oo  Len:  1500  Check:  1000  Weight:  1.00\n";
+  }
+  t += "\n//\n\n";
+  for (int start = 0; start < kLength; start += 50) {
+    t += "             " + std::to_string(start + 1) + "                                   " +
+         std::to_string(start + 50) + "\n";
     for (int i = 0; i < kSequences; ++i) {
-      t += " Name: " + name(i) + "  oo  Len:  1500  Check:  1000  Weight:  1.00\n";
+      t += name(i) + "    " + groupsOfTen(sequences[static_cast<std::size_t>(i)], start) + "\n";
     }
-    t += "\n//\n\n";
-    for (int start = 0; start < kLength; start += 50) {
-      t += "             " + std::to_string(start + 1) + "                                   " +
-           std::to_string(start + 50) + "\n";
-      for (int i = 0; i < kSequences; ++i) {
-        t += name(i) + "    ";
-        for (int g = 0; g < 5; ++g) {
-          t.append(sequences[static_cast<std::size_t>(i)], static_cast<std::size_t>(start + 10 * g), 10);
-          t += g < 4 ? ' ' : '\n';
-        }
-      }
-      t += "\n";
-    }
-    return t;
-  }();
-  return text;
+    t += "\n";
+  }
+  return t;
 }
 
 // CLUSTAL W style: 60 residues a line, a residue count, a conservation line.
-const std::string& clustalText() {
-  static const std::string text = [] {
-    constexpr int kLength = 1560;
-    const auto sequences = makeSequences(kLength);
-    std::string t = "CLUSTAL W (1.83) multiple sequence alignment\n\n\n";
-    for (int start = 0; start < kLength; start += 60) {
-      for (int i = 0; i < kSequences; ++i) {
-        t += name(i) + "      ";
-        t.append(sequences[static_cast<std::size_t>(i)], static_cast<std::size_t>(start), 60);
-        t += "\t" + std::to_string(start + 60) + "\n";
-      }
-      t += "                 " + std::string(60, ' ') + "\n\n";
+std::string clustalText() {
+  constexpr int kLength = 1560;
+  const auto sequences = makeSequences(kLength);
+  std::string t = "CLUSTAL W (1.83) multiple sequence alignment\n\n\n";
+  for (int start = 0; start < kLength; start += 60) {
+    for (int i = 0; i < kSequences; ++i) {
+      t += name(i) + "      ";
+      t.append(sequences[static_cast<std::size_t>(i)], static_cast<std::size_t>(start), 60);
+      t += "\t" + std::to_string(start + 60) + "\n";
     }
-    return t;
-  }();
-  return text;
+    t += "                 " + std::string(60, ' ') + "\n\n";
+  }
+  return t;
 }
 
 // Pfam style: "#=GF" lines, one line of 2,000 columns per sequence with a
 // "/start-end" name, the consensus structure at the end.
-const std::string& stockholmText() {
-  static const std::string text = [] {
-    constexpr int kLength = 2000;
-    const auto sequences = makeSequences(kLength);
-    std::string t = "# STOCKHOLM 1.0\n#=GF ID   big\n#=GF DE   generated\n\n";
-    for (int i = 0; i < kSequences; ++i) {
-      t += name(i) + "/1-2000      " + sequences[static_cast<std::size_t>(i)] + "\n";
-    }
-    t += "#=GC SS_cons             " + std::string(kLength, '.') + "\n//\n";
-    return t;
-  }();
-  return text;
+std::string stockholmText() {
+  constexpr int kLength = 2000;
+  const auto sequences = makeSequences(kLength);
+  std::string t = "# STOCKHOLM 1.0\n#=GF ID   big\n#=GF DE   generated\n\n";
+  for (int i = 0; i < kSequences; ++i) {
+    t += name(i) + "/1-2000      " + sequences[static_cast<std::size_t>(i)] + "\n";
+  }
+  t += "#=GC SS_cons             " + std::string(kLength, '.') + "\n//\n";
+  return t;
 }
 
 // 1,900 match columns and an insert of up to three residues after every
@@ -127,123 +123,93 @@ std::string insertText(bool a3m) {
   return t;
 }
 
-const std::string& a2mText() {
-  static const std::string text = insertText(false);
-  return text;
-}
-
-const std::string& a3mText() {
-  static const std::string text = insertText(true);
-  return text;
-}
-
 // seqret style: strict, interleaved, 50 residues a line in groups of ten,
 // later blocks without names.
-const std::string& phylipText() {
-  static const std::string text = [] {
-    constexpr int kLength = 2000;
-    const auto sequences = makeSequences(kLength);
-    std::string t = " " + std::to_string(kSequences) + " " + std::to_string(kLength) + "\n";
-    for (int start = 0; start < kLength; start += 50) {
-      for (int i = 0; i < kSequences; ++i) {
-        t += start == 0 ? name(i) + "   " : std::string(10, ' ');
-        for (int g = 0; g < 5; ++g) {
-          t.append(sequences[static_cast<std::size_t>(i)], static_cast<std::size_t>(start + 10 * g), 10);
-          t += g < 4 ? ' ' : '\n';
-        }
-      }
-      t += "\n";
+std::string phylipText() {
+  constexpr int kLength = 2000;
+  const auto sequences = makeSequences(kLength);
+  std::string t = " " + std::to_string(kSequences) + " " + std::to_string(kLength) + "\n";
+  for (int start = 0; start < kLength; start += 50) {
+    for (int i = 0; i < kSequences; ++i) {
+      t += start == 0 ? name(i) + "   " : std::string(10, ' ');
+      t += groupsOfTen(sequences[static_cast<std::size_t>(i)], start) + "\n";
     }
-    return t;
-  }();
-  return text;
+    t += "\n";
+  }
+  return t;
 }
 
 // seqret style: ">P1;" header, description, groups of ten, "*".
-const std::string& pirText() {
-  static const std::string text = [] {
-    constexpr int kLength = 2000;
-    const auto sequences = makeSequences(kLength);
-    std::string t;
-    for (int i = 0; i < kSequences; ++i) {
-      t += ">P1;" + name(i) + "\n" + name(i) + ", 2000 bases\n";
-      for (int start = 0; start < kLength; start += 50) {
-        for (int g = 0; g < 5; ++g) {
-          t += ' ';
-          t.append(sequences[static_cast<std::size_t>(i)], static_cast<std::size_t>(start + 10 * g), 10);
-        }
-        t += start + 50 < kLength ? "\n" : "*\n";
-      }
-      t += "\n";
+std::string pirText() {
+  constexpr int kLength = 2000;
+  const auto sequences = makeSequences(kLength);
+  std::string t;
+  for (int i = 0; i < kSequences; ++i) {
+    t += ">P1;" + name(i) + "\n" + name(i) + ", 2000 bases\n";
+    for (int start = 0; start < kLength; start += 50) {
+      t += " " + groupsOfTen(sequences[static_cast<std::size_t>(i)], start);
+      t += start + 50 < kLength ? "\n" : "*\n";
     }
-    return t;
-  }();
-  return text;
+    t += "\n";
+  }
+  return t;
 }
 
-template <typename Reader, typename... Args>
-void readText(benchmark::State& state, const std::string& text, hueset::AlignmentFormat format,
-              Args... args) {
+// The generated text of `format`, made once for all the benchmarks.
+const std::string& textOf(hueset::AlignmentFormat format) {
+  static std::map<hueset::AlignmentFormat, std::string> texts;
+  auto [it, added] = texts.try_emplace(format);
+  if (added) {
+    switch (format) {
+      case Msf: it->second = msfText(); break;
+      case Clustal: it->second = clustalText(); break;
+      case Stockholm: it->second = stockholmText(); break;
+      case A2m: it->second = insertText(false); break;
+      case A3m: it->second = insertText(true); break;
+      case Phylip: it->second = phylipText(); break;
+      case Pir: it->second = pirText(); break;
+      default: break;
+    }
+  }
+  return it->second;
+}
+
+void countBytes(benchmark::State& state, std::size_t bytes) {
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(bytes));
+  state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+}
+
+void BM_Read(benchmark::State& state, hueset::AlignmentFormat format,
+             const hueset::ReadSettings& settings = {}) {
+  const std::string& text = textOf(format);
   SilentSink sink;
   for (auto _ : state) {
     hueset::Alignment alignment;
-    alignment.format = format;
-    Reader reader(sink, args...);
-    const bool ok = reader.read(text, alignment);
+    const bool ok = hueset::readAlignment(text, format, sink, alignment, settings);
     if (!ok || alignment.names.size() != static_cast<std::size_t>(kSequences)) {
       state.SkipWithError("the generated alignment did not read");
       break;
     }
     benchmark::DoNotOptimize(alignment.residues.data());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                          static_cast<std::int64_t>(text.size()));
-  state.counters["MB"] = static_cast<double>(text.size()) / 1e6;
+  countBytes(state, text.size());
 }
 
-void BM_ReadMsf(benchmark::State& state) {
-  readText<hueset::MsfReader>(state, msfText(), hueset::AlignmentFormat::Msf, false, false);
-}
-BENCHMARK(BM_ReadMsf)->Unit(benchmark::kMillisecond);
-
-void BM_ReadClustal(benchmark::State& state) {
-  readText<hueset::ClustalReader>(state, clustalText(), hueset::AlignmentFormat::Clustal);
-}
-BENCHMARK(BM_ReadClustal)->Unit(benchmark::kMillisecond);
-
-void BM_ReadStockholm(benchmark::State& state) {
-  readText<hueset::StockholmReader>(state, stockholmText(), hueset::AlignmentFormat::Stockholm);
-}
-BENCHMARK(BM_ReadStockholm)->Unit(benchmark::kMillisecond);
-
-void BM_ReadA2m(benchmark::State& state) {
-  readText<hueset::A2mReader>(state, a2mText(), hueset::AlignmentFormat::A2m, false, false);
-}
-BENCHMARK(BM_ReadA2m)->Unit(benchmark::kMillisecond);
-
-void BM_ReadA3m(benchmark::State& state) {
-  readText<hueset::A2mReader>(state, a3mText(), hueset::AlignmentFormat::A3m, false, false);
-}
-BENCHMARK(BM_ReadA3m)->Unit(benchmark::kMillisecond);
-
-void BM_ReadA3mMatchStatesOnly(benchmark::State& state) {
-  readText<hueset::A2mReader>(state, a3mText(), hueset::AlignmentFormat::A3m, true, false);
-}
-BENCHMARK(BM_ReadA3mMatchStatesOnly)->Unit(benchmark::kMillisecond);
-
-void BM_ReadPhylip(benchmark::State& state) {
-  readText<hueset::PhylipReader>(state, phylipText(), hueset::AlignmentFormat::Phylip);
-}
-BENCHMARK(BM_ReadPhylip)->Unit(benchmark::kMillisecond);
-
-void BM_ReadPir(benchmark::State& state) {
-  readText<hueset::PirReader>(state, pirText(), hueset::AlignmentFormat::Pir);
-}
-BENCHMARK(BM_ReadPir)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Read, Msf, Msf)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Read, Clustal, Clustal)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Read, Stockholm, Stockholm)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Read, A2m, A2m)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Read, A3m, A3m)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Read, A3mMatchStatesOnly, A3m, {.matchStatesOnly = true})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Read, Phylip, Phylip)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Read, Pir, Pir)->Unit(benchmark::kMillisecond);
 
 // Bytes counted are those of the text that comes out, like the readers'.
 void BM_InflateGzipDocument(benchmark::State& state) {
-  const std::string compressed = hueset::gzipCompress(stockholmText());
+  const std::string& text = textOf(Stockholm);
+  const std::string compressed = hueset::gzipCompress(text);
   for (auto _ : state) {
     hueset::DocumentText document = hueset::decodeDocument(compressed);
     if (!document.ok()) {
@@ -252,9 +218,7 @@ void BM_InflateGzipDocument(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(document.text.data());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                          static_cast<std::int64_t>(stockholmText().size()));
-  state.counters["MB"] = static_cast<double>(stockholmText().size()) / 1e6;
+  countBytes(state, text.size());
 }
 BENCHMARK(BM_InflateGzipDocument)->Unit(benchmark::kMillisecond);
 

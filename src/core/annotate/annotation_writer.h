@@ -66,9 +66,14 @@ class AnnotationWriter {
   virtual void setSeparator() = 0;
   // Ends a wrapped block.
   virtual void blockEnd() = 0;
-  virtual int clipboardFormatCount() const = 0;
-  virtual std::string clipboardText(int index) const = 0;
-  virtual std::string fileText() const = 0;
+  // Most writers offer the document they build, as it is, under one
+  // clipboard format and as the file.
+  virtual int clipboardFormatCount() const { return 1; }
+  virtual std::string clipboardText(int index) const {
+    (void)index;
+    return m_output;
+  }
+  virtual std::string fileText() const { return m_output; }
 
  protected:
   // Writes lineBuffer out in the style of currentFormat. Does not empty the

@@ -29,35 +29,19 @@ void TeeWriter::flushRun() {
   }
 }
 
-void TeeWriter::newLine() {
+void TeeWriter::endLine(void (AnnotationWriter::*end)()) {
   flushRun();
   lineBuffer().clear();
   for (AnnotationWriter* writer : m_writers) {
     if (!writer->takesMore()) continue;
     writer->setFormat(currentFormat());
-    writer->newLine();
+    (writer->*end)();
   }
 }
 
-void TeeWriter::setSeparator() {
-  flushRun();
-  lineBuffer().clear();
-  for (AnnotationWriter* writer : m_writers) {
-    if (!writer->takesMore()) continue;
-    writer->setFormat(currentFormat());
-    writer->setSeparator();
-  }
-}
-
-void TeeWriter::blockEnd() {
-  flushRun();
-  lineBuffer().clear();
-  for (AnnotationWriter* writer : m_writers) {
-    if (!writer->takesMore()) continue;
-    writer->setFormat(currentFormat());
-    writer->blockEnd();
-  }
-}
+void TeeWriter::newLine() { endLine(&AnnotationWriter::newLine); }
+void TeeWriter::setSeparator() { endLine(&AnnotationWriter::setSeparator); }
+void TeeWriter::blockEnd() { endLine(&AnnotationWriter::blockEnd); }
 
 void TeeWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   for (AnnotationWriter* writer : m_writers) writer->layoutStarting(annotated);

@@ -38,6 +38,9 @@ class TeeWriter : public AnnotationWriter {
   void endDocument() override;
 
  private:
+  // Hands the run over and ends the line (or set, or block) in every writer.
+  void endLine(void (AnnotationWriter::*end)());
+
   std::vector<AnnotationWriter*> m_writers;
 };
 

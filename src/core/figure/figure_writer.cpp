@@ -57,8 +57,6 @@ FigureWriter::FigureWriter(FigureForm form, std::int32_t fontSize, std::string f
 
 FigureWriter::~FigureWriter() = default;
 
-std::string FigureWriter::clipboardText(int) const { return output(); }
-
 ClipboardFormat FigureWriter::clipboardFormat(int) const {
   switch (m_form) {
     case FigureForm::Pdf:

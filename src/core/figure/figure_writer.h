@@ -48,9 +48,6 @@ class FigureWriter : public AnnotationWriter {
   void newLine() override;
   void setSeparator() override;
   void blockEnd() override;
-  int clipboardFormatCount() const override { return 1; }
-  std::string clipboardText(int index) const override;
-  std::string fileText() const override { return output(); }
   ClipboardFormat clipboardFormat(int index) const override;
   int pageLineCharacters() const override;
   std::string problem() const override { return m_problem; }

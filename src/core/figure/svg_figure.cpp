@@ -21,6 +21,17 @@ void appendNumber(std::string& out, double value) {
   out += text;
 }
 
+// ` name="value"`, the value a number with `unit` after it.
+void appendAttribute(std::string& out, std::string_view name, double value,
+                     std::string_view unit = {}) {
+  out += ' ';
+  out += name;
+  out += "=\"";
+  appendNumber(out, value);
+  out += unit;
+  out += '"';
+}
+
 std::string colourText(Colour colour) {
   char buffer[8];
   std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", redOf(colour), greenOf(colour),
@@ -75,12 +86,10 @@ std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& 
   const Colour ground = formats.front().backColour;
 
   std::string out =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
-      "width=\"";
-  appendNumber(out, page.width);
-  out += "pt\" height=\"";
-  appendNumber(out, page.height);
-  out += "pt\" viewBox=\"0 0 ";
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+  appendAttribute(out, "width", page.width, "pt");
+  appendAttribute(out, "height", page.height, "pt");
+  out += " viewBox=\"0 0 ";
   appendNumber(out, page.width);
   out += ' ';
   appendNumber(out, page.height);
@@ -88,20 +97,17 @@ std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& 
 
   std::string family = quotedFamily(font.requested);
   if (font.substituted()) family += ", " + quotedFamily(font.family);
-  out += "<g font-family=\"" + family + ", monospace\" font-size=\"";
-  appendNumber(out, metrics.fontSize);
-  out += "\">\n";
+  out += "<g font-family=\"" + family + ", monospace\"";
+  appendAttribute(out, "font-size", metrics.fontSize);
+  out += ">\n";
 
   for (const FigureRect& rect : backgroundRects(page, formats, metrics)) {
-    out += "<rect x=\"";
-    appendNumber(out, rect.x);
-    out += "\" y=\"";
-    appendNumber(out, rect.y);
-    out += "\" width=\"";
-    appendNumber(out, rect.width);
-    out += "\" height=\"";
-    appendNumber(out, rect.height);
-    out += "\" fill=\"" + colourText(rect.colour) + "\"/>\n";
+    out += "<rect";
+    appendAttribute(out, "x", rect.x);
+    appendAttribute(out, "y", rect.y);
+    appendAttribute(out, "width", rect.width);
+    appendAttribute(out, "height", rect.height);
+    out += " fill=\"" + colourText(rect.colour) + "\"/>\n";
   }
   const double cell = metrics.cellWidth;
   for (const FigureLine& line : page.lines) {
@@ -121,9 +127,9 @@ std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& 
       }
       if (text.empty()) continue;
       if (!opened) {
-        out += "<text y=\"";
-        appendNumber(out, top + metrics.ascent);
-        out += "\">";
+        out += "<text";
+        appendAttribute(out, "y", top + metrics.ascent);
+        out += ">";
         opened = true;
       }
       const ResidueFormat& style = styleOf(run.style);

@@ -1,4 +1,4 @@
-#include "input/a2m_reader.h"
+#include "input/format_readers.h"
 
 #include <algorithm>
 #include <array>
@@ -135,37 +135,26 @@ std::size_t countMatchStates(std::string_view row) {
 
 }  // namespace
 
-A2mReader::A2mReader(ParseMessageSink& sink, bool matchStatesOnly, bool ignoreConfidences)
-    : AlignmentReader(sink, 2210, 2211),
-      m_matchStatesOnly(matchStatesOnly),
-      m_ignoreConfidences(ignoreConfidences) {}
+A2mReader::A2mReader(ParseMessageSink& sink, const ReadSettings& settings)
+    : AlignmentReader(sink, AlignmentFormat::A2m), m_settings(settings) {}
 
 bool A2mReader::parse(Alignment& alignment) {
-  if (alignment.format == AlignmentFormat::A3m) {
-    setHeadings(2212, 2213);
-  } else {
-    setHeadings(2210, 2211);
-  }
+  const bool a3m = alignment.format == AlignmentFormat::A3m;
+  useHeadingsOf(a3m ? AlignmentFormat::A3m : AlignmentFormat::A2m);
   std::vector<int> firstLines;  // the header line of each sequence
   if (!readLines(alignment, firstLines)) return false;
 
   if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0) {
     return fail(2019, -duplicates);
   }
-  if (alignment.lastNonEmptySequence() < 0) return fail(2030, lineCount());
-  for (std::size_t i = alignment.residues.size(); i-- > 0;) {
-    if (!alignment.residues[i].empty()) continue;
-    if (askToAbort(2029, -lineCount(), alignment.names[i])) return false;
-    for (std::size_t k = alignment.residues.size(); k-- > 0;) {
-      if (alignment.residues[k].empty()) firstLines.erase(firstLines.begin() + static_cast<std::ptrdiff_t>(k));
-    }
-    alignment.removeEmptySequences();
-    break;
+  // The header lines of sequences about to be dropped go first; should the
+  // user stop instead, they are not needed any more.
+  for (std::size_t k = alignment.residues.size(); k-- > 0;) {
+    if (!alignment.residues[k].empty()) continue;
+    firstLines.erase(firstLines.begin() + static_cast<std::ptrdiff_t>(k));
   }
-  if (!expand(alignment, firstLines)) return false;
-  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
-  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
-  return true;
+  return dropEmptySequences(alignment) && expand(alignment, firstLines) &&
+         takeCommonLength(alignment);
 }
 
 // FASTA lines: "#" comment lines may come first (A3M), then each sequence
@@ -218,7 +207,7 @@ bool A2mReader::expand(Alignment& alignment, const std::vector<int>& firstLines)
     if (!inserts.add(alignment.residues[i])) return fail(2214, firstLines[i], alignment.names[i]);
   }
   for (std::size_t i = alignment.tracks.size(); i-- > 0;) {
-    const bool dropped = m_ignoreConfidences && alignment.trackLabels[i] == kConfidenceRow;
+    const bool dropped = m_settings.ignoreConfidences && alignment.trackLabels[i] == kConfidenceRow;
     if (dropped || countMatchStates(alignment.tracks[i]) != inserts.matchColumns()) {
       // A prediction row that does not fit the sequences is left out rather
       // than failing the alignment it annotates.
@@ -229,7 +218,7 @@ bool A2mReader::expand(Alignment& alignment, const std::vector<int>& firstLines)
     inserts.add(alignment.tracks[i]);
   }
   const std::size_t length = inserts.finish();
-  const bool keepInserts = !m_matchStatesOnly;
+  const bool keepInserts = !m_settings.matchStatesOnly;
   for (std::vector<std::string>* rows : {&alignment.residues, &alignment.tracks}) {
     for (std::string& row : *rows) {
       if (!keepInserts) {

@@ -1,24 +1,48 @@
 #include "input/alignment_reader.h"
 
 #include <cstdlib>
+#include <iterator>
 
 #include "util/text_format.h"
 
 namespace hueset {
 
 namespace {
+
 constexpr StringId kProceedRegardless = 2013;
+
+// The message headings of each format: "This is not a valid ... file." and
+// "There is an error in the ... file.", by the format's value.
+struct Headings {
+  StringId invalidFile;
+  StringId errorInFile;
+};
+constexpr Headings kHeadings[] = {
+    {2027, 2026},  // FASTA
+    {2032, 2033},  // CLUSTAL
+    {2011, 2012},  // MSF
+    {2040, 2041},  // PHD in MSF form
+    {2040, 2041},  // PHD in SAF form
+    {2042, 2043},  // DSC
+    {2011, 2012},  // undetermined: as MSF, the guess when nothing else fits
+    {2200, 2201},  // Stockholm
+    {2210, 2211},  // A2M
+    {2212, 2213},  // A3M
+    {2220, 2221},  // PHYLIP
+    {2230, 2231},  // PIR
+};
+static_assert(std::size(kHeadings) == static_cast<std::size_t>(AlignmentFormat::Pir) + 1);
+
+}  // namespace
+
+AlignmentReader::AlignmentReader(ParseMessageSink& sink, AlignmentFormat format) : m_sink(sink) {
+  useHeadingsOf(format);
 }
 
-AlignmentReader::AlignmentReader(ParseMessageSink& sink, StringId invalidFileMessage,
-                                 StringId errorInFileMessage)
-    : m_sink(sink),
-      m_invalidFileMessage(invalidFileMessage),
-      m_errorInFileMessage(errorInFileMessage) {}
-
-void AlignmentReader::setHeadings(StringId invalidFileMessage, StringId errorInFileMessage) {
-  m_invalidFileMessage = invalidFileMessage;
-  m_errorInFileMessage = errorInFileMessage;
+void AlignmentReader::useHeadingsOf(AlignmentFormat format) {
+  const Headings& headings = kHeadings[static_cast<std::size_t>(format)];
+  m_invalidFileMessage = headings.invalidFile;
+  m_errorInFileMessage = headings.errorInFile;
 }
 
 bool AlignmentReader::read(std::string_view text, Alignment& alignment) {
@@ -85,6 +109,23 @@ bool AlignmentReader::askToAbort(StringId templ, int number, std::string_view te
 bool AlignmentReader::reportUnequalLengths(const Alignment& alignment) {
   m_sink.unequalLengths(std::string(loadString(m_invalidFileMessage)), alignment);
   return false;
+}
+
+bool AlignmentReader::dropEmptySequences(Alignment& alignment) {
+  if (alignment.lastNonEmptySequence() < 0) return fail(2030, lineCount());
+  for (std::size_t i = alignment.residues.size(); i-- > 0;) {
+    if (!alignment.residues[i].empty()) continue;
+    if (askToAbort(2029, -lineCount(), alignment.names[i])) return false;
+    alignment.removeEmptySequences();
+    break;
+  }
+  return true;
+}
+
+bool AlignmentReader::takeCommonLength(Alignment& alignment) {
+  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
+  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
+  return true;
 }
 
 int findName(const std::vector<std::string>& names, std::string_view token, int& runningIndex) {

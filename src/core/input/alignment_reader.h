@@ -25,8 +25,9 @@ struct ScanPosition {
 // reader's headings, and the read entry points.
 class AlignmentReader {
  public:
-  AlignmentReader(ParseMessageSink& sink, StringId invalidFileMessage,
-                  StringId errorInFileMessage);
+  // A reader of `format`: its messages begin with that format's headings
+  // ("This is not a valid ... file.", "There is an error in the ... file.").
+  AlignmentReader(ParseMessageSink& sink, AlignmentFormat format);
   virtual ~AlignmentReader() = default;
   AlignmentReader(const AlignmentReader&) = delete;
   AlignmentReader& operator=(const AlignmentReader&) = delete;
@@ -41,7 +42,9 @@ class AlignmentReader {
   ScanPosition position() const { return m_position; }
   int lineCount() const { return m_position.lineCount; }
 
-  void setHeadings(StringId invalidFileMessage, StringId errorInFileMessage);
+  // The headings of another format the reader also reads (the PHD and DSC
+  // flavours, A3M).
+  void useHeadingsOf(AlignmentFormat format);
 
  protected:
   // The reader's own work, from position(). Returns true on success.
@@ -64,6 +67,15 @@ class AlignmentReader {
   bool askToAbort(StringId templ, int number, std::string_view text = {});
   // The unequal-lengths report. Always returns false.
   bool reportUnequalLengths(const Alignment& alignment);
+
+  // The end of the readers that take whole sequences one after the other:
+  // some sequence must have residues, and those without any are dropped
+  // after one question that names the last of them. False when that fails
+  // or the user stops.
+  bool dropEmptySequences(Alignment& alignment);
+  // Every row must be as long as the first (else the unequal-lengths
+  // report), and that is the alignment's length.
+  bool takeCommonLength(Alignment& alignment);
 
   ParseMessageSink& sink() { return m_sink; }
 

@@ -1,4 +1,4 @@
-#include "input/clustal_reader.h"
+#include "input/format_readers.h"
 
 #include "input/line_words.h"
 #include "input/name_index.h"
@@ -11,7 +11,8 @@ constexpr std::size_t kShortestTestedHeader = 7;
 constexpr std::size_t kMaxSafResiduesPerLine = 60;
 }  // namespace
 
-ClustalReader::ClustalReader(ParseMessageSink& sink) : AlignmentReader(sink, 2032, 2033) {}
+ClustalReader::ClustalReader(ParseMessageSink& sink)
+    : AlignmentReader(sink, AlignmentFormat::Clustal) {}
 
 bool ClustalReader::findSafStart() {
   while (auto line = takeNonBlankLine()) {
@@ -22,11 +23,7 @@ bool ClustalReader::findSafStart() {
 
 bool ClustalReader::parse(Alignment& alignment) {
   const bool saf = alignment.format == AlignmentFormat::PhdSaf;
-  if (saf) {
-    setHeadings(2040, 2041);
-  } else {
-    setHeadings(2032, 2033);
-  }
+  useHeadingsOf(saf ? AlignmentFormat::PhdSaf : AlignmentFormat::Clustal);
   if (saf && !findSafStart()) return false;
   bool headerSeen = saf;
   NameIndex index(alignment.names);
@@ -51,12 +48,7 @@ bool ClustalReader::parse(Alignment& alignment) {
       if (askToAbort(2035, lineCount(), name)) return false;
       continue;
     }
-    int i = index.find(name);
-    if (i < 0) {
-      i = index.add(name);
-      alignment.residues.emplace_back();
-    }
-    std::string& residues = alignment.residues[static_cast<std::size_t>(i)];
+    std::string& residues = index.rowOf(name, alignment.residues);
     if (!saf) {
       // A residue count may follow the residues; it is not data.
       residues.append(data);
@@ -72,9 +64,7 @@ bool ClustalReader::parse(Alignment& alignment) {
   }
 
   if (alignment.names.empty()) return fail(2036, lineCount());
-  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
-  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
-  return true;
+  return takeCommonLength(alignment);
 }
 
 }  // namespace hueset

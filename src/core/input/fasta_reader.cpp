@@ -1,4 +1,4 @@
-#include "input/fasta_reader.h"
+#include "input/format_readers.h"
 
 #include "input/line_words.h"
 #include "util/text_format.h"
@@ -15,7 +15,7 @@ std::string_view headerName(std::string_view line) {
 }
 }  // namespace
 
-FastaReader::FastaReader(ParseMessageSink& sink) : AlignmentReader(sink, 2027, 2026) {}
+FastaReader::FastaReader(ParseMessageSink& sink) : AlignmentReader(sink, AlignmentFormat::Fasta) {}
 
 bool FastaReader::parse(Alignment& alignment) {
   while (auto line = takeLine()) {
@@ -40,17 +40,7 @@ bool FastaReader::parse(Alignment& alignment) {
   if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0) {
     return fail(2019, -duplicates);
   }
-  const int lastWithData = alignment.lastNonEmptySequence();
-  if (lastWithData < 0) return fail(2030, lineCount());
-  for (std::size_t i = alignment.residues.size(); i-- > 0;) {
-    if (!alignment.residues[i].empty()) continue;
-    if (askToAbort(2029, -lineCount(), alignment.names[i])) return false;
-    alignment.removeEmptySequences();
-    break;
-  }
-  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
-  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
-  return true;
+  return dropEmptySequences(alignment) && takeCommonLength(alignment);
 }
 
 }  // namespace hueset

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "input/phylip_reader.h"
+#include "input/format_readers.h"
 #include "util/text_format.h"
 
 namespace hueset {

@@ -1,4 +1,4 @@
-#include "input/msf_reader.h"
+#include "input/format_readers.h"
 
 #include <algorithm>
 #include <string>
@@ -29,19 +29,13 @@ std::size_t appendNonBlank(std::string& residues, std::string_view text) {
 }
 }  // namespace
 
-MsfReader::MsfReader(ParseMessageSink& sink, bool dscIgnoreCoil, bool ignoreConfidences)
-    : AlignmentReader(sink, 2011, 2012),
-      m_dscIgnoreCoil(dscIgnoreCoil),
-      m_ignoreConfidences(ignoreConfidences) {}
+MsfReader::MsfReader(ParseMessageSink& sink, const ReadSettings& settings)
+    : AlignmentReader(sink, AlignmentFormat::Msf), m_settings(settings) {}
 
 bool MsfReader::parse(Alignment& alignment) {
-  if (alignment.format == AlignmentFormat::PhdMsf) {
-    setHeadings(2040, 2041);
-  } else if (alignment.format == AlignmentFormat::Dsc) {
-    setHeadings(2042, 2043);
-  } else {
-    setHeadings(2011, 2012);
-  }
+  const bool flavour =
+      alignment.format == AlignmentFormat::PhdMsf || alignment.format == AlignmentFormat::Dsc;
+  useHeadingsOf(flavour ? alignment.format : AlignmentFormat::Msf);
   if (!readHeader(alignment) || !readNames(alignment) || !readData(alignment)) return false;
   if (alignment.format == AlignmentFormat::Dsc) return readDscRows(alignment);
   return true;
@@ -136,7 +130,7 @@ bool MsfReader::readData(Alignment& alignment) {
 
 bool MsfReader::readDscRows(Alignment& alignment) {
   if (hasDscRows(alignment)) {
-    moveDscRows(alignment, m_dscIgnoreCoil, m_ignoreConfidences);
+    moveDscRows(alignment, m_settings.dscIgnoreCoil, m_settings.ignoreConfidences);
     return true;
   }
   return !askToAbort(2044, lineCount());

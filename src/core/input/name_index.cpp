@@ -31,4 +31,13 @@ int NameIndex::add(std::string_view name) {
   return index;
 }
 
+std::string& NameIndex::rowOf(std::string_view name, std::vector<std::string>& rows) {
+  int i = find(name);
+  if (i < 0) {
+    i = add(name);
+    rows.emplace_back();
+  }
+  return rows[static_cast<std::size_t>(i)];
+}
+
 }  // namespace hueset

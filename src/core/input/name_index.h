@@ -22,6 +22,9 @@ class NameIndex {
   int find(std::string_view token);
   // Appends a name and makes it the last one found; returns its index.
   int add(std::string_view name);
+  // The entry of `name` in `rows`, which run parallel to the names; a name
+  // not seen before is added, and so is an empty row for it at the end.
+  std::string& rowOf(std::string_view name, std::vector<std::string>& rows);
 
  private:
   struct Hash {

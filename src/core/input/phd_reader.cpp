@@ -1,4 +1,4 @@
-#include "input/phd_reader.h"
+#include "input/format_readers.h"
 
 #include <algorithm>
 #include <array>
@@ -32,12 +32,8 @@ void removeRow(Alignment& alignment, std::size_t i) {
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 }  // namespace
 
-PhdReader::PhdReader(ParseMessageSink& sink, bool dscIgnoreCoil, bool mergePhdPredictions,
-                     bool ignoreConfidences)
-    : AlignmentReader(sink, 2040, 2041),
-      m_dscIgnoreCoil(dscIgnoreCoil),
-      m_mergePhdPredictions(mergePhdPredictions),
-      m_ignoreConfidences(ignoreConfidences) {}
+PhdReader::PhdReader(ParseMessageSink& sink, const ReadSettings& settings)
+    : AlignmentReader(sink, AlignmentFormat::PhdMsf), m_settings(settings) {}
 
 bool PhdReader::parse(Alignment& alignment) {
   if (alignment.names.empty() || alignment.residues.empty()) return false;
@@ -101,11 +97,11 @@ void PhdReader::applyOptions(Alignment& alignment) const {
   const int sub = rowIndex(alignment, "SUB");
   auto row = [&alignment](int i) -> std::string& { return alignment.tracks[static_cast<std::size_t>(i)]; };
 
-  if (m_dscIgnoreCoil) {
+  if (m_settings.dscIgnoreCoil) {
     if (phd >= 0) std::replace(row(phd).begin(), row(phd).end(), 'L', ' ');
     if (sub >= 0) std::replace(row(sub).begin(), row(sub).end(), 'L', '.');
   }
-  if (m_mergePhdPredictions && phd >= 0 && sub >= 0) {
+  if (m_settings.mergePhdPredictions && phd >= 0 && sub >= 0) {
     // The subset row keeps its confident predictions in capitals and takes
     // the others from the full prediction in small letters.
     std::string& subset = row(sub);
@@ -116,7 +112,7 @@ void PhdReader::applyOptions(Alignment& alignment) const {
       if (!isUpper(subset[c]) && isUpper(full[c])) subset[c] = toLowerAscii(full[c]);
     }
   }
-  if (m_ignoreConfidences) {
+  if (m_settings.ignoreConfidences) {
     if (sub >= 0) {
       std::string subset = std::move(row(sub));
       alignment.trackLabels.assign(1, "PHD");
@@ -125,7 +121,7 @@ void PhdReader::applyOptions(Alignment& alignment) const {
       alignment.trackLabels.clear();
       alignment.tracks.clear();
     }
-  } else if (m_dscIgnoreCoil) {
+  } else if (m_settings.dscIgnoreCoil) {
     if (const int loop = rowIndex(alignment, "prL"); loop >= 0) {
       removeRow(alignment, static_cast<std::size_t>(loop));
     }

@@ -1,4 +1,4 @@
-#include "input/phylip_reader.h"
+#include "input/format_readers.h"
 
 #include <algorithm>
 #include <string>
@@ -40,7 +40,8 @@ NamedLine splitName(std::string_view line, bool strictNames) {
 
 }  // namespace
 
-PhylipReader::PhylipReader(ParseMessageSink& sink) : AlignmentReader(sink, 2220, 2221) {}
+PhylipReader::PhylipReader(ParseMessageSink& sink)
+    : AlignmentReader(sink, AlignmentFormat::Phylip) {}
 
 bool PhylipReader::parse(Alignment& alignment) {
   const auto header = takeNonBlankLine();

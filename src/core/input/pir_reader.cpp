@@ -1,4 +1,4 @@
-#include "input/pir_reader.h"
+#include "input/format_readers.h"
 
 #include "input/line_words.h"
 #include "util/text_format.h"
@@ -19,7 +19,7 @@ bool isHeader(std::string_view line) {
 
 }  // namespace
 
-PirReader::PirReader(ParseMessageSink& sink) : AlignmentReader(sink, 2230, 2231) {}
+PirReader::PirReader(ParseMessageSink& sink) : AlignmentReader(sink, AlignmentFormat::Pir) {}
 
 bool PirReader::parse(Alignment& alignment) {
   bool open = false;            // residues read since the header, no "*" yet
@@ -60,16 +60,7 @@ bool PirReader::parse(Alignment& alignment) {
   }
 
   if (open && askToAbort(2233, -lineCount(), alignment.names.back())) return false;
-  if (alignment.lastNonEmptySequence() < 0) return fail(2030, lineCount());
-  for (std::size_t i = alignment.residues.size(); i-- > 0;) {
-    if (!alignment.residues[i].empty()) continue;
-    if (askToAbort(2029, -lineCount(), alignment.names[i])) return false;
-    alignment.removeEmptySequences();
-    break;
-  }
-  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
-  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
-  return true;
+  return dropEmptySequences(alignment) && takeCommonLength(alignment);
 }
 
 }  // namespace hueset

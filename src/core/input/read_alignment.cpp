@@ -2,14 +2,7 @@
 
 #include <algorithm>
 
-#include "input/a2m_reader.h"
-#include "input/clustal_reader.h"
-#include "input/fasta_reader.h"
-#include "input/msf_reader.h"
-#include "input/phd_reader.h"
-#include "input/phylip_reader.h"
-#include "input/pir_reader.h"
-#include "input/stockholm_reader.h"
+#include "input/format_readers.h"
 
 namespace hueset {
 
@@ -50,7 +43,7 @@ bool readAlignment(std::string_view text, AlignmentFormat format, ParseMessageSi
     case AlignmentFormat::Msf:
     case AlignmentFormat::PhdMsf:
     case AlignmentFormat::Dsc: {
-      MsfReader reader(sink, settings.dscIgnoreCoil, settings.ignoreConfidences);
+      MsfReader reader(sink, settings);
       if (!reader.read(text, alignment)) return false;
       after = reader.position();
       break;
@@ -61,7 +54,7 @@ bool readAlignment(std::string_view text, AlignmentFormat format, ParseMessageSi
     }
     case AlignmentFormat::A2m:
     case AlignmentFormat::A3m: {
-      A2mReader reader(sink, settings.matchStatesOnly, settings.ignoreConfidences);
+      A2mReader reader(sink, settings);
       return reader.read(text, alignment) && hideCoil(alignment, settings);
     }
     case AlignmentFormat::Phylip: {
@@ -76,8 +69,7 @@ bool readAlignment(std::string_view text, AlignmentFormat format, ParseMessageSi
       return false;
   }
   if (!isPhd(format)) return true;
-  PhdReader predictions(sink, settings.dscIgnoreCoil, settings.mergePhdPredictions,
-                        settings.ignoreConfidences);
+  PhdReader predictions(sink, settings);
   return predictions.readFrom(text, after, alignment);
 }
 

@@ -1,4 +1,4 @@
-#include "input/stockholm_reader.h"
+#include "input/format_readers.h"
 
 #include <string>
 
@@ -19,7 +19,8 @@ SplitWord nextWord(std::string_view text) { return splitFirstWord(trimLeft(text)
 
 }  // namespace
 
-StockholmReader::StockholmReader(ParseMessageSink& sink) : AlignmentReader(sink, 2200, 2201) {}
+StockholmReader::StockholmReader(ParseMessageSink& sink)
+    : AlignmentReader(sink, AlignmentFormat::Stockholm) {}
 
 bool StockholmReader::parse(Alignment& alignment) {
   const auto header = takeNonBlankLine();
@@ -44,12 +45,7 @@ bool StockholmReader::parse(Alignment& alignment) {
       if (askToAbort(2035, lineCount(), name)) return false;
       continue;
     }
-    int i = names.find(name);
-    if (i < 0) {
-      i = names.add(name);
-      alignment.residues.emplace_back();
-    }
-    alignment.residues[static_cast<std::size_t>(i)].append(data);
+    names.rowOf(name, alignment.residues).append(data);
     std::string_view extra = trim(afterData);
     if (!extra.empty() && askToAbort(2028, lineCount(), extra)) return false;
   }
@@ -57,9 +53,7 @@ bool StockholmReader::parse(Alignment& alignment) {
   if (!closed && askToAbort(2203, -lineCount())) return false;
   if (closed && !skipFurtherAlignments()) return false;
   if (alignment.lastNonEmptySequence() < 0) return fail(2030, lineCount());
-  if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
-  alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
-  return true;
+  return takeCommonLength(alignment);
 }
 
 // "#=GR name feature data" and "#=GC feature data": only the secondary

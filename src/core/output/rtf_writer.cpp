@@ -75,8 +75,6 @@ void RtfWriter::blockEnd() {
   newLine();
 }
 
-std::string RtfWriter::clipboardText(int /*index*/) const { return output(); }
-
 ClipboardFormat RtfWriter::clipboardFormat(int /*index*/) const {
   return ClipboardFormat::RichText;
 }

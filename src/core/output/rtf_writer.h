@@ -24,9 +24,6 @@ class RtfWriter : public AnnotationWriter {
   void newLine() override;
   void setSeparator() override;
   void blockEnd() override;
-  int clipboardFormatCount() const override { return 1; }
-  std::string clipboardText(int index) const override;
-  std::string fileText() const override { return output(); }
   ClipboardFormat clipboardFormat(int index) const override;
 
   // The colours of the table, ascending and unique; RTF colour number n is

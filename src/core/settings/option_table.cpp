@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <span>
+#include <tuple>
 #include <variant>
 
 #include "settings/options.h"
@@ -143,43 +144,21 @@ const std::array<Row<F>, 8> kFigureRows = {
     flag<F>("transparentBackground", "Transparent Background", &F::transparentBackground, false, 7),
 };
 
-template <typename Group>
-const Table<Group>& tableOf();
-template <>
-const Table<H>& tableOf<H>() {
-  static const Table<H> table{kHtmlSection, kHtmlRows, true, true};
-  return table;
-}
-template <>
-const Table<A>& tableOf<A>() {
-  static const Table<A> table{kAnnotationSection, kAnnotationRows, true, true};
-  return table;
-}
-template <>
-const Table<P>& tableOf<P>() {
-  static const Table<P> table{kParseSection, kParseRows, true, true};
-  return table;
-}
-template <>
-const Table<O>& tableOf<O>() {
-  static const Table<O> table{kOutputSection, kOutputRows, true, true};
-  return table;
-}
-template <>
-const Table<G>& tableOf<G>() {
-  static const Table<G> table{kGeneralSection, kGeneralRows, false, false};
-  return table;
-}
-template <>
-const Table<I>& tableOf<I>() {
-  static const Table<I> table{kInputSection, kInputRows, false, true};
-  return table;
-}
+// Every group's table: its section, its rows, whether the options file
+// holds it and whether --option may set it.
+const std::tuple<Table<H>, Table<A>, Table<P>, Table<O>, Table<G>, Table<I>, Table<F>> kTables{
+    Table<H>{kHtmlSection, kHtmlRows, true, true},
+    Table<A>{kAnnotationSection, kAnnotationRows, true, true},
+    Table<P>{kParseSection, kParseRows, true, true},
+    Table<O>{kOutputSection, kOutputRows, true, true},
+    Table<G>{kGeneralSection, kGeneralRows, false, false},
+    Table<I>{kInputSection, kInputRows, false, true},
+    Table<F>{kFigureSection, kFigureRows, true, true},
+};
 
-template <>
-const Table<F>& tableOf<F>() {
-  static const Table<F> table{kFigureSection, kFigureRows, true, true};
-  return table;
+template <typename Group>
+const Table<Group>& tableOf() {
+  return std::get<Table<Group>>(kTables);
 }
 
 // Calls `visit(group, table)` for each group of `options`.

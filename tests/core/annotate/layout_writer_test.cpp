@@ -2,14 +2,13 @@
 
 #include "annotate/annotation_writer.h"
 #include "recording_writer.h"
+#include "support/writer_formats.h"
 
 namespace hueset {
 namespace {
 
-using testing::RecordingWriter;
+using namespace testing;
 
-constexpr ResidueFormat kPlain{rgb(0, 0, 0), rgb(255, 255, 255), false, false};
-constexpr ResidueFormat kRedBold{rgb(255, 0, 0), rgb(255, 255, 255), false, true};
 constexpr ResidueFormat kBlueItalic{rgb(0, 0, 255), rgb(255, 255, 255), true, false};
 
 TEST(AnnotationWriter, EqualFormatsShareOneStyle) {

@@ -19,21 +19,17 @@ inline GroupingSet smallSet() {
   GroupingSet set;
   set.fontName = "Courier New";
   set.fontSize = 90;
-  auto add = [&set](const char* name, const char* residues, char marker) {
-    ResidueGrouping g;
-    g.name = name;
-    g.residues = residues;
-    g.marker = marker;
-    g.format = {rgb(1, 1, 1), rgb(2, 2, 2), true, false};  // italic
-    set.groupings.push_back(g);
+  constexpr ResidueFormat kItalic{rgb(1, 1, 1), rgb(2, 2, 2), true, false};
+  // Name, residues, format, active, marker.
+  set.groupings = {
+      {"Default", "X", kItalic, true, '.'},
+      {"Single", "X", kItalic, true, '!'},
+      {"Tiny", "AGS", kItalic, true, 't'},
+      {"Negative", "DE", kItalic, true, '-'},
+      {"Ser/Thr", "ST", kItalic, true, '*'},
+      {"Aromatic", "FHWY", kItalic, true, 'a'},
+      {"Big", "EFHIKLMQRWY", kItalic, true, 'b'},
   };
-  add("Default", "X", '.');
-  add("Single", "X", '!');
-  add("Tiny", "AGS", 't');
-  add("Negative", "DE", '-');
-  add("Ser/Thr", "ST", '*');
-  add("Aromatic", "FHWY", 'a');
-  add("Big", "EFHIKLMQRWY", 'b');
   return set;
 }
 

@@ -17,6 +17,7 @@
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
 #include "pipeline/annotation_driver.h"
+#include "support/accepting_interaction.h"
 #include "support/scripted_sink.h"
 #include "support/test_files.h"
 
@@ -45,20 +46,6 @@ CommandResult run(const std::string& command) {
   return result;
 }
 
-class NoQuestions : public AnnotationInteraction {
- public:
-  ParseMessageSink& messageSink() override { return m_sink; }
-  std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override { return guess; }
-  bool acceptInvalidCharacters(const std::vector<CharacterProblem>&) override { return true; }
-  std::optional<std::vector<int>> chooseSets(const std::vector<std::string>&, bool,
-                                             const std::vector<int>& starting) override {
-    return starting;
-  }
-
- private:
-  testing::ScriptedSink m_sink;
-};
-
 std::string exampleText(const std::string& name) {
   return testing::readFile(std::string(HUESET_SOURCE_DIR) + "/examples/" + name);
 }
@@ -74,7 +61,7 @@ std::vector<std::string> sequenceNames(const std::string& text) {
 std::string annotated(const std::string& text, OutputKind kind, const Options& options) {
   const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
   auto writer = makeAnyWriter(kind, options, groupings);
-  NoQuestions interaction;
+  testing::AcceptingInteraction interaction;
   RememberedSets remembered;
   EXPECT_TRUE(annotate(text, options, groupings, *writer, interaction, remembered));
   EXPECT_EQ(writer->problem(), "");
@@ -265,17 +252,22 @@ TEST(FigurePng, CellCentresShowTheirGroupingsBackground) {
   }
 }
 
+// `lines` lines of `text` in black on white.
+void writeLines(FigureWriter& writer, int lines, std::string_view text) {
+  writer.addFormat({0, 0xFFFFFF, false, false});
+  writer.begin();
+  for (int line = 0; line < lines; ++line) {
+    writer.appendText(text);
+    writer.newLine();
+  }
+  writer.end();
+}
+
 TEST(FigurePng, ARefusedSizeIsAProblemNotACrash) {
   FigureSettings settings;
   settings.dpi = 2400;
   FigureWriter writer(FigureForm::Png, 100, "Courier New", settings);
-  writer.addFormat({0, 0xFFFFFF, false, false});
-  writer.begin();
-  for (int line = 0; line < 2000; ++line) {
-    writer.appendText("a line of text");
-    writer.newLine();
-  }
-  writer.end();
+  writeLines(writer, 2000, "a line of text");
   EXPECT_NE(writer.problem().find("pixels"), std::string::npos) << writer.problem();
 }
 
@@ -286,13 +278,7 @@ TEST(FigureWriter, ACellLimitRefusesTheFigureAndKeepsNothing) {
     FigureSettings settings;
     settings.cellLimit = limit;
     FigureWriter writer(FigureForm::Svg, 100, "Courier New", settings);
-    writer.addFormat({0, 0xFFFFFF, false, false});
-    writer.begin();
-    for (int line = 0; line < 10; ++line) {
-      writer.appendText("0123456789");
-      writer.newLine();
-    }
-    writer.end();
+    writeLines(writer, 10, "0123456789");
     const bool refused = limit == 99;
     EXPECT_EQ(writer.problem().empty(), !refused) << limit << ": " << writer.problem();
     EXPECT_EQ(writer.fileText().empty(), refused) << limit;

@@ -6,7 +6,6 @@ namespace hueset {
 namespace {
 
 using testing::ReaderCase;
-using testing::ScriptedSink;
 
 ReadSettings matchStatesOnly() {
   ReadSettings settings;
@@ -65,12 +64,11 @@ TEST(A3mReader, Cases) {
 }
 
 TEST(A3mReader, MismatchMessageNamesTheSequenceAndItsHeaderLine) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment(">q\nACD\n>t\nAbCDE\n", AlignmentFormat::A3m, sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "E 3: This is not a valid A3M file.\r\nThe sequence \"t\" that begins on line 3 has not as "
-            "many match columns (capital letters and \"-\") as the first sequence.\n");
+  testing::expectMessages(
+      AlignmentFormat::A3m,
+      {"too few match columns", ">q\nACD\n>t\nAbCDE\n", false,
+       "E 3: This is not a valid A3M file.\r\nThe sequence \"t\" that begins on line 3 has not as "
+       "many match columns (capital letters and \"-\") as the first sequence.\n"});
 }
 
 }  // namespace

@@ -28,39 +28,36 @@ TEST(CheckCharacters, LowerCaseAndSymbolsReportedWhenNotAllowed) {
   EXPECT_TRUE(problems.empty());
 }
 
-TEST(CheckCharacters, InvalidListedTwiceForBothCases) {
+// The one problem of a single sequence of `residues`.
+CharacterProblem problemOf(std::string residues, bool allowLowerCase, bool allowStrangeLinkers,
+                           const std::string& invalidResidues) {
   std::vector<CharacterProblem> problems;
-  checkCharacters(one("AbBC"), problems, true, true, "BJOUZ");
-  ASSERT_EQ(problems.size(), 1u);
-  EXPECT_EQ(problems[0].invalidLetters, "BB");
+  checkCharacters(one(std::move(residues)), problems, allowLowerCase, allowStrangeLinkers,
+                  invalidResidues);
+  EXPECT_EQ(problems.size(), 1u);
+  return problems.empty() ? CharacterProblem{} : problems[0];
+}
+
+TEST(CheckCharacters, InvalidListedTwiceForBothCases) {
+  EXPECT_EQ(problemOf("AbBC", true, true, "BJOUZ").invalidLetters, "BB");
 }
 
 TEST(CheckCharacters, InvalidLettersFollowListOrder) {
-  std::vector<CharacterProblem> problems;
-  checkCharacters(one("ZUB"), problems, false, false, "BJOUZ");
-  ASSERT_EQ(problems.size(), 1u);
-  EXPECT_EQ(problems[0].invalidLetters, "BUZ");
+  EXPECT_EQ(problemOf("ZUB", false, false, "BJOUZ").invalidLetters, "BUZ");
 }
 
 TEST(CheckCharacters, WhiteSpaceAndControlCharacters) {
-  std::vector<CharacterProblem> problems;
-  checkCharacters(one("A C\r"), problems, true, true, "");
-  ASSERT_EQ(problems.size(), 1u);
-  EXPECT_TRUE(problems[0].whiteSpace);
-  EXPECT_FALSE(problems[0].nonPrintable);
+  const CharacterProblem blanks = problemOf("A C\r", true, true, "");
+  EXPECT_TRUE(blanks.whiteSpace);
+  EXPECT_FALSE(blanks.nonPrintable);
 
-  problems.clear();
-  checkCharacters(one(std::string("A\x01") + "C"), problems, true, true, "");
-  ASSERT_EQ(problems.size(), 1u);
-  EXPECT_FALSE(problems[0].whiteSpace);
-  EXPECT_TRUE(problems[0].nonPrintable);
+  const CharacterProblem control = problemOf(std::string("A\x01") + "C", true, true, "");
+  EXPECT_FALSE(control.whiteSpace);
+  EXPECT_TRUE(control.nonPrintable);
 }
 
 TEST(CheckCharacters, HighBytesAreSymbolsInCodeOrder) {
-  std::vector<CharacterProblem> problems;
-  checkCharacters(one("A\xff{[*"), problems, false, false, "");
-  ASSERT_EQ(problems.size(), 1u);
-  EXPECT_EQ(problems[0].otherSymbols, "*[{\xff");
+  EXPECT_EQ(problemOf("A\xff{[*", false, false, "").otherSymbols, "*[{\xff");
 }
 
 TEST(CheckCharacters, AppendsOnlyForSequencesWithProblems) {

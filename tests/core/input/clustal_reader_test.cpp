@@ -2,16 +2,15 @@
 
 #include <string>
 
-#include "input/read_alignment.h"
-#include "input/clustal_reader.h"
-#include "support/scripted_sink.h"
+#include "core/input/reader_cases.h"
+#include "input/format_readers.h"
 
 namespace hueset {
 namespace {
 
+using testing::kProceed;
 using testing::ScriptedSink;
 
-const std::string kProceed = "\r\nDo you wish to proceed regardless?";
 const std::string kRule(70, '_');
 
 TEST(ClustalReader, ReadsBlocksAndSkipsConservationLinesAndCounts) {
@@ -71,18 +70,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "any of the 3 lines.\n"}));
 
 TEST(ClustalReader, NameWithoutDataIsAskedAboutAndIgnored) {
-  const std::string text = "CLUSTAL\n\na AC\nb AC\nlonely\r\na DE 4\nb DE 4\n";
-  ScriptedSink sink;
-  Alignment a;
-  ASSERT_TRUE(readAlignment(text, AlignmentFormat::Clustal, sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "Q 5: There is an error in the CLUSTAL file.\r\nLine 5 contains a sequence name "
-            "\"lonely\" not followed by any data and will be ignored." +
-                kProceed + "\n");
-  EXPECT_EQ(a.names, (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(a.residues, (std::vector<std::string>{"ACDE", "ACDE"}));
-  ScriptedSink no({true});
-  EXPECT_FALSE(readAlignment(text, AlignmentFormat::Clustal, no, a));
+  const Alignment a = testing::expectQuestions(
+      AlignmentFormat::Clustal, "CLUSTAL\n\na AC\nb AC\nlonely\r\na DE 4\nb DE 4\n",
+      "Q 5: There is an error in the CLUSTAL file.\r\nLine 5 contains a sequence name \"lonely\" "
+      "not followed by any data and will be ignored." +
+          kProceed + "\n");
+  EXPECT_EQ(testing::outcomeOf(true, a), "a=ACDE b=ACDE");
 }
 
 TEST(ClustalReader, SequenceIntroducedLateIsAppendedAndFailsOnLength) {
@@ -124,12 +117,11 @@ TEST(ClustalReader, SafPartStartsAfterTheKeywordAndEndsAtTheRule) {
 }
 
 TEST(ClustalReader, SafWithoutKeywordFailsWithoutSelectingALine) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment("PHDsec\nq AC\n", AlignmentFormat::PhdSaf, sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "E 0: This is not a valid PHD file.\r\nNo SAF data could be found after 3 lines (the "
-            "\"# saf\" keyword was missing).\n");
+  testing::expectMessages(
+      AlignmentFormat::PhdSaf,
+      {"no \"# saf\"", "PHDsec\nq AC\n", false,
+       "E 0: This is not a valid PHD file.\r\nNo SAF data could be found after 3 lines (the "
+       "\"# saf\" keyword was missing).\n"});
 }
 
 TEST(ClustalReader, SafLineOfMoreThanSixtyResiduesIsAskedAbout) {

@@ -42,17 +42,30 @@ struct ExampleFile {
   bool ok;
 };
 
+// The test's name: the file's, with anything but letters and digits as "_".
+std::string fileTestName(const ::testing::TestParamInfo<ExampleFile>& info) {
+  std::string name = info.param.file;
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
+
+// Every file is read through the document decoding, as a file is opened, so
+// the compressed ones read like the others.
 class ExampleFiles : public ::testing::TestWithParam<ExampleFile> {};
 
 TEST_P(ExampleFiles, ReadAsTheGoldenFileSays) {
   const ExampleFile& example = GetParam();
-  const std::string text = testing::readTestFile(std::string("input/") + example.file);
-  ASSERT_FALSE(text.empty());
-  const AlignmentFormat format = guessFormat(text);
+  const DocumentText document =
+      decodeDocument(testing::readTestFile(std::string("input/") + example.file));
+  ASSERT_TRUE(document.ok()) << document.message;
+  ASSERT_FALSE(document.text.empty());
+  const AlignmentFormat format = guessFormat(document.text);
   EXPECT_EQ(format, example.guessed);
   ScriptedSink sink;
   Alignment a;
-  const bool ok = readAlignment(text, format, sink, a);
+  const bool ok = readAlignment(document.text, format, sink, a);
   EXPECT_EQ(ok, example.ok) << sink.transcript();
   testing::expectMatchesGolden(describe(ok, a, sink),
                                std::string("input/expected/") + example.file + ".txt");
@@ -68,37 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ExampleFile{"aligned_descriptions.fasta", AlignmentFormat::Fasta, true},
                       ExampleFile{"phd_msf_flavour.phd", AlignmentFormat::PhdMsf, true},
                       ExampleFile{"phd_saf_flavour.phd", AlignmentFormat::PhdSaf, true},
-                      ExampleFile{"dsc_prediction.dsc", AlignmentFormat::Dsc, true}),
-    [](const auto& info) {
-      std::string name = info.param.file;
-      for (char& c : name) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-      }
-      return name;
-    });
-
-// Files written by the tools that use the later formats; the compressed one
-// is read through the document decoding, as a file is opened.
-class LaterFormatFiles : public ::testing::TestWithParam<ExampleFile> {};
-
-TEST_P(LaterFormatFiles, ReadAsTheGoldenFileSays) {
-  const ExampleFile& example = GetParam();
-  const DocumentText document = decodeDocument(testing::readTestFile(std::string("input/") + example.file));
-  ASSERT_TRUE(document.ok()) << document.message;
-  ASSERT_FALSE(document.text.empty());
-  const AlignmentFormat format = guessFormat(document.text);
-  EXPECT_EQ(format, example.guessed);
-  ScriptedSink sink;
-  Alignment a;
-  const bool ok = readAlignment(document.text, format, sink, a);
-  EXPECT_EQ(ok, example.ok) << sink.transcript();
-  testing::expectMatchesGolden(describe(ok, a, sink),
-                               std::string("input/expected/") + example.file + ".txt");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, LaterFormatFiles,
-    ::testing::Values(ExampleFile{"globins4.sto", AlignmentFormat::Stockholm, true},
+                      ExampleFile{"dsc_prediction.dsc", AlignmentFormat::Dsc, true},
+                      // Files written by the tools that use the later formats.
+                      ExampleFile{"globins4.sto", AlignmentFormat::Stockholm, true},
                       ExampleFile{"fn3.sto", AlignmentFormat::Stockholm, true},
                       ExampleFile{"RRM_1.sto.gz", AlignmentFormat::Stockholm, true},
                       ExampleFile{"hmmalign_globins8.sto", AlignmentFormat::Stockholm, true},
@@ -114,13 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ExampleFile{"mafft_globins8.phy", AlignmentFormat::Phylip, true},
                       ExampleFile{"globins4.pir", AlignmentFormat::Pir, true},
                       ExampleFile{"seqret_globins8.pir", AlignmentFormat::Pir, true}),
-    [](const auto& info) {
-      std::string name = info.param.file;
-      for (char& c : name) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-      }
-      return name;
-    });
+    fileTestName);
 
 // Upper case, one gap symbol: the forms differ only in how they mark
 // insert states and gaps.

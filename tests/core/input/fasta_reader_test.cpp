@@ -2,17 +2,15 @@
 
 #include <string>
 
-#include "input/read_alignment.h"
-#include "support/scripted_sink.h"
+#include "core/input/reader_cases.h"
 
 namespace hueset {
 namespace {
 
+using testing::kProceed;
 using testing::ScriptedSink;
 
-const std::string kInvalid = "This is not a valid FASTA file.\r\n";
-const std::string kError = "There is an error in the FASTA file.\r\n";
-const std::string kProceed = "\r\nDo you wish to proceed regardless?";
+const std::string kError = testing::errorInFileHeading("FASTA");
 
 bool readFasta(const std::string& text, ScriptedSink& sink, Alignment& a) {
   return readAlignment(text, AlignmentFormat::Fasta, sink, a);
@@ -53,17 +51,16 @@ TEST(FastaReader, HeaderNameEndsAtTheFirstUnprintableCharacter) {
 }
 
 TEST(FastaReader, SecondWordOnADataLineIsAskedAboutOnce) {
-  ScriptedSink sink;
-  Alignment a;
-  ASSERT_TRUE(readFasta(">a\nACGT  TTTT more words\r\n>b\nACGT\n", sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "Q 2: " + kError +
-                "Line 2 contains whitespace such as tabs etc. Text after this will be "
-                "discarded.\r\n(\"TTTT more words\")." +
-                kProceed + "\n");
-  EXPECT_EQ(a.residues[0], "ACGT");
+  const Alignment a = testing::expectQuestions(
+      AlignmentFormat::Fasta, ">a\nACGT  TTTT more words\r\n>b\nACGT\n",
+      "Q 2: " + kError +
+          "Line 2 contains whitespace such as tabs etc. Text after this will be discarded.\r\n"
+          "(\"TTTT more words\")." +
+          kProceed + "\n");
+  EXPECT_EQ(a.residues, (std::vector<std::string>{"ACGT", "ACGT"}));
   ScriptedSink no({true});
-  EXPECT_FALSE(readFasta(">a\nACGT TTTT\n", no, a));
+  Alignment stopped;
+  EXPECT_FALSE(readFasta(">a\nACGT TTTT\n", no, stopped));
 }
 
 struct FailCase {
@@ -108,19 +105,14 @@ TEST(FastaReader, HeadersDifferingInDescriptionAreDifferentNames) {
 }
 
 TEST(FastaReader, SequencesWithoutDataAreDroppedAfterAsking) {
-  const std::string text = ">a\n>b\nACGT\n>c\n>d\nACGT\n";
-  ScriptedSink sink;
-  Alignment a;
-  ASSERT_TRUE(readFasta(text, sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "Q 0: " + kError +
-                "One or more of the sequences names (e.g. >c) were not followed by data lines "
-                "and must be discarded." +
-                kProceed + "\n");
+  const Alignment a = testing::expectQuestions(
+      AlignmentFormat::Fasta, ">a\n>b\nACGT\n>c\n>d\nACGT\n",
+      "Q 0: " + kError +
+          "One or more of the sequences names (e.g. >c) were not followed by data lines and must "
+          "be discarded." +
+          kProceed + "\n");
   EXPECT_EQ(a.names, (std::vector<std::string>{">b", ">d"}));
   EXPECT_EQ(a.length, 4);
-  ScriptedSink no({true});
-  EXPECT_FALSE(readFasta(text, no, a));
 }
 
 }  // namespace

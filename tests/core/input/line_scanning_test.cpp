@@ -12,7 +12,9 @@ using testing::ScriptedSink;
 class LineRecorder : public AlignmentReader {
  public:
   explicit LineRecorder(ParseMessageSink& sink, bool skipBlank = false, int stopAfter = -1)
-      : AlignmentReader(sink, 2011, 2012), m_skipBlank(skipBlank), m_stopAfter(stopAfter) {}
+      : AlignmentReader(sink, AlignmentFormat::Msf),
+        m_skipBlank(skipBlank),
+        m_stopAfter(stopAfter) {}
   std::vector<std::string> lines;
   std::vector<int> numbers;
 
@@ -127,7 +129,7 @@ TEST(ReaderMessages, AskAddsHeadingAndQuestionAndFollowsTheAnswer) {
 TEST(ReaderMessages, UnequalLengthsReportCarriesHeadingAndAlignment) {
   ScriptedSink sink;
   LineRecorder r(sink);
-  r.setHeadings(2042, 2043);
+  r.useHeadingsOf(AlignmentFormat::Dsc);
   Alignment a;
   a.names = {"x", "y"};
   a.residues = {"AAA", "A"};

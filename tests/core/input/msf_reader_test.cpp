@@ -2,19 +2,18 @@
 
 #include <string>
 
-#include "input/read_alignment.h"
-#include "input/msf_reader.h"
-#include "support/scripted_sink.h"
+#include "core/input/reader_cases.h"
+#include "input/format_readers.h"
 
 namespace hueset {
 namespace {
 
-
+using testing::kProceed;
+using testing::MessageCase;
 using testing::ScriptedSink;
 
-const std::string kInvalid = "This is not a valid MSF file.\r\n";
-const std::string kError = "There is an error in the MSF file.\r\n";
-const std::string kProceed = "\r\nDo you wish to proceed regardless?";
+const std::string kInvalid = testing::invalidFileHeading("MSF");
+const std::string kError = testing::errorInFileHeading("MSF");
 
 // Two sequences of ten residues under the given header line.
 std::string twoSequences(const std::string& header) {
@@ -79,14 +78,29 @@ INSTANTIATE_TEST_SUITE_P(
                    "file header (0)\r\n\tdid not match the real Sequence Lengths (10)!\r\nDo you "
                    "wish to proceed regardless?\n"}));
 
-TEST(MsfReader, NoKeywordFailsWithTheNumberOfLinesAndNoLine) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment("one\ntwo\nthree\n", AlignmentFormat::Msf, sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "E 0: " + kInvalid +
-                "MSF files should contain the keyword \"MSF:\". \r\nThis was not found in any of "
-                "the 4 lines.\n");
+TEST(MsfReader, SectionErrorsFailWithTheirMessage) {
+  const MessageCase cases[] = {
+      {"no keyword: the number of lines, and no line", "one\ntwo\nthree\n", false,
+       "E 0: " + kInvalid +
+           "MSF files should contain the keyword \"MSF:\". \r\nThis was not found in any of the 4 "
+           "lines.\n"},
+      {"the last keyword line is the header, even without a type", "title\nMSF: 10 ..\n", false,
+       "E 2: " + kInvalid + "Line 2 should contain the keyword \"Type:\"\n"},
+      {"duplicate names", "MSF: 1 Type: P ..\nName: x\nName: y\nName: x\n//\nx A\ny A\n", false,
+       "E 0: " + kInvalid + "All Sequence Names must be unique. There were 1 duplicate(s).\n"},
+      {"no end of the names", "MSF: 1 Type: P ..\nName: x\nx A\n", false,
+       "E 0: " + kInvalid +
+           "It ended prematurely after 4 lines without any sequence residue data.\n"},
+      {"a names section without names fails at its end",
+       "MSF: 1 Type: P ..\n\nNo names here\n//\nx A\n", false,
+       "E 4: " + kInvalid +
+           "No sequence names (\"Name:\" lines) were found before the \"//\" on line 4.\n"},
+      {"a name without data: the last such name",
+       "MSF: 1 Type: P ..\nName: x\nName: y\nName: z\n//\ny A\n", false,
+       "E 0: " + kInvalid +
+           "No data in any of the 7 lines could be matched to the sequence \"z\"\n"},
+  };
+  for (const MessageCase& c : cases) testing::expectMessages(AlignmentFormat::Msf, c);
 }
 
 TEST(MsfReader, TitleMentioningTheKeywordIsPassedOver) {
@@ -96,13 +110,6 @@ TEST(MsfReader, TitleMentioningTheKeywordIsPassedOver) {
   ASSERT_TRUE(readAlignment(text, AlignmentFormat::Msf, sink, a)) << sink.transcript();
   EXPECT_EQ(sink.transcript(), "");
   EXPECT_EQ(a.names, (std::vector<std::string>{"alpha", "beta"}));
-}
-
-TEST(MsfReader, LastKeywordLineIsTheHeaderEvenWithoutType) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment("title\nMSF: 10 ..\n", AlignmentFormat::Msf, sink, a));
-  EXPECT_EQ(sink.transcript(), "E 2: " + kInvalid + "Line 2 should contain the keyword \"Type:\"\n");
 }
 
 TEST(MsfReader, QuestionAnsweredNoEndsTheRead) {
@@ -141,16 +148,13 @@ TEST(MsfReader, LongNameIsAskedAboutAndKeptWhole) {
       "//\n"
       "SIXTEEN_CHARS_AB ACD\n"
       "short ACD\n";
-  ScriptedSink sink;
-  Alignment a;
-  ASSERT_TRUE(readAlignment(text, AlignmentFormat::Msf, sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "Q 2: " + kError +
-                "Line 2 contains the Sequence Name\r\n\"SIXTEEN_CHARS_AB\"\r\nwhich is longer "
-                "than the allowed 15 characters." +
-                kProceed + "\n");
-  EXPECT_EQ(a.names[0], "SIXTEEN_CHARS_AB");
-  EXPECT_EQ(a.residues[0], "ACD");
+  const Alignment a = testing::expectQuestions(
+      AlignmentFormat::Msf, text,
+      "Q 2: " + kError +
+          "Line 2 contains the Sequence Name\r\n\"SIXTEEN_CHARS_AB\"\r\nwhich is longer than the "
+          "allowed 15 characters." +
+          kProceed + "\n");
+  EXPECT_EQ(testing::outcomeOf(true, a), "SIXTEEN_CHARS_AB=ACD short=ACD");
 }
 
 TEST(MsfReader, NameLinesAreFoundWithoutRegardToCase) {
@@ -159,34 +163,6 @@ TEST(MsfReader, NameLinesAreFoundWithoutRegardToCase) {
   ASSERT_TRUE(readAlignment("MSF: 1 Type: P ..\nNAME: x\nname:\ty\n//\nx A\ny C\n",
                             AlignmentFormat::Msf, sink, a));
   EXPECT_EQ(a.names, (std::vector<std::string>{"x", "y"}));
-}
-
-TEST(MsfReader, DuplicateNamesFail) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment("MSF: 1 Type: P ..\nName: x\nName: y\nName: x\n//\nx A\ny A\n",
-                             AlignmentFormat::Msf, sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "E 0: " + kInvalid + "All Sequence Names must be unique. There were 1 duplicate(s).\n");
-}
-
-TEST(MsfReader, MissingEndOfNamesFails) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment("MSF: 1 Type: P ..\nName: x\nx A\n", AlignmentFormat::Msf, sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "E 0: " + kInvalid +
-                "It ended prematurely after 4 lines without any sequence residue data.\n");
-}
-
-TEST(MsfReader, NamesSectionWithoutNamesFailsAtItsEnd) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment("MSF: 1 Type: P ..\n\nNo names here\n//\nx A\n", AlignmentFormat::Msf,
-                             sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "E 4: " + kInvalid +
-                "No sequence names (\"Name:\" lines) were found before the \"//\" on line 4.\n");
 }
 
 TEST(MsfReader, EveryOverlongDataLineIsAskedAbout) {
@@ -208,16 +184,6 @@ TEST(MsfReader, EveryOverlongDataLineIsAskedAbout) {
   EXPECT_EQ(twice.messages()[1].line, 6);
 }
 
-TEST(MsfReader, NameWithoutDataFailsNamingTheLastSuchName) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment("MSF: 1 Type: P ..\nName: x\nName: y\nName: z\n//\ny A\n",
-                             AlignmentFormat::Msf, sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "E 0: " + kInvalid +
-                "No data in any of the 7 lines could be matched to the sequence \"z\"\n");
-}
-
 TEST(MsfReader, UnequalLengthsAreReported) {
   ScriptedSink sink;
   Alignment a;
@@ -234,17 +200,13 @@ TEST(MsfReader, DeclaredLengthDifferingFromTheRealOneIsAskedAbout) {
   for (int block = 0; block < 2; ++block) {
     data += "x " + std::string(49, 'A') + "\ny " + std::string(49, 'C') + "\n\n";
   }
-  const std::string text = "MSF: 100 Type: P ..\nName: x\nName: y\n//\n" + data;
-  ScriptedSink yes;
-  Alignment a;
-  ASSERT_TRUE(readAlignment(text, AlignmentFormat::Msf, yes, a));
-  EXPECT_EQ(yes.transcript(), "Q 0: " + kError +
-                                  "The Sequence Length given in the file header (100)\r\n\tdid "
-                                  "not match the real Sequence Lengths (98)!" +
-                                  kProceed + "\n");
+  const Alignment a = testing::expectQuestions(
+      AlignmentFormat::Msf, "MSF: 100 Type: P ..\nName: x\nName: y\n//\n" + data,
+      "Q 0: " + kError +
+          "The Sequence Length given in the file header (100)\r\n\tdid not match the real "
+          "Sequence Lengths (98)!" +
+          kProceed + "\n");
   EXPECT_EQ(a.length, 98);
-  ScriptedSink no({true});
-  EXPECT_FALSE(readAlignment(text, AlignmentFormat::Msf, no, a));
 }
 
 TEST(MsfReader, PhdFormatUsesPhdHeadingsAndStopsAtTheRule) {
@@ -254,7 +216,7 @@ TEST(MsfReader, PhdFormatUsesPhdHeadingsAndStopsAtTheRule) {
   ScriptedSink sink;
   Alignment a;
   a.format = AlignmentFormat::PhdMsf;
-  MsfReader reader(sink, false, false);
+  MsfReader reader(sink);
   ASSERT_TRUE(reader.read(text, a)) << sink.transcript();
   EXPECT_EQ(a.residues, (std::vector<std::string>{"AC"}));
   EXPECT_EQ(reader.lineCount(), 6);
@@ -263,7 +225,7 @@ TEST(MsfReader, PhdFormatUsesPhdHeadingsAndStopsAtTheRule) {
   ScriptedSink failing;
   Alignment b;
   b.format = AlignmentFormat::PhdMsf;
-  MsfReader second(failing, false, false);
+  MsfReader second(failing);
   EXPECT_FALSE(second.read("PHDsec only\n", b));
   EXPECT_EQ(failing.messages().at(0).text.substr(0, 31), "This is not a valid PHD file.\r\n");
 }
@@ -312,22 +274,16 @@ TEST(DscRows, UnrecognisedRowsAreOfferedAsPlainMsf) {
            {"s1", "DSC", "PROB_H", "PROB_E", "PROB_C"},  // mixed sets
            {"DSC", "P_H", "P_E", "P_C"},                 // no sequence besides
            {"s1", "s2", "dsc", "p_h", "p_e", "p_c"}}) {  // case matters
-    const std::string text = dscText(names);
-    ScriptedSink yes;
-    Alignment a;
-    ASSERT_TRUE(readAlignment(text, AlignmentFormat::Dsc, yes, a));
-    const int lines = static_cast<int>(names.size()) * 2 + 4;
-    EXPECT_EQ(yes.transcript(),
-              "Q " + std::to_string(lines) +
-                  ": There is an error in the DSC file.\r\nThe DSC secondary structure data "
-                  "could not be found in any of the " +
-                  std::to_string(lines) +
-                  " lines. \r\nThis will be scanned as a standard MSF file." + kProceed + "\n");
+    const std::string lines = std::to_string(names.size() * 2 + 4);
+    const Alignment a = testing::expectQuestions(
+        AlignmentFormat::Dsc, dscText(names),
+        "Q " + lines +
+            ": There is an error in the DSC file.\r\nThe DSC secondary structure data could not "
+            "be found in any of the " +
+            lines + " lines. \r\nThis will be scanned as a standard MSF file." + kProceed + "\n");
     EXPECT_EQ(a.format, AlignmentFormat::Msf);
     EXPECT_EQ(a.names, names);
     EXPECT_TRUE(a.trackLabels.empty());
-    ScriptedSink no({true});
-    EXPECT_FALSE(readAlignment(text, AlignmentFormat::Dsc, no, a));
   }
 }
 

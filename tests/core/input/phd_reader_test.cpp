@@ -2,18 +2,16 @@
 
 #include <string>
 
-#include "input/read_alignment.h"
-#include "input/phd_reader.h"
-#include "support/scripted_sink.h"
+#include "core/input/reader_cases.h"
+#include "input/format_readers.h"
 
 namespace hueset {
 namespace {
 
-
+using testing::kProceed;
 using testing::ScriptedSink;
 
 const std::string kRule(70, '_');
-const std::string kProceed = "\r\nDo you wish to proceed regardless?";
 
 // Six lines of alignment part (one sequence "ACD"), then the predictions.
 std::string phdMsf(const std::string& predictions) {
@@ -101,29 +99,21 @@ TEST(PhdReader, IgnoringCoilBlanksLoopsAndDropsTheLoopProbability) {
 }
 
 TEST(PhdReader, MsfFlavourWithoutPredictionsIsAskedAbout) {
-  const std::string text = phdMsf("no predictions\nPHD |HEL|\n");
-  ScriptedSink yes;
-  Alignment a;
-  ASSERT_TRUE(readAlignment(text, AlignmentFormat::PhdMsf, yes, a));
-  EXPECT_EQ(yes.transcript(),
-            "Q 9: There is an error in the PHD file.\r\nNo PHD secondary structure data could be "
-            "found. \r\nThis can only be interpreted as an standard MSF file." +
-                kProceed + "\n");
+  const Alignment a = testing::expectQuestions(
+      AlignmentFormat::PhdMsf, phdMsf("no predictions\nPHD |HEL|\n"),
+      "Q 9: There is an error in the PHD file.\r\nNo PHD secondary structure data could be "
+      "found. \r\nThis can only be interpreted as an standard MSF file." +
+          kProceed + "\n");
   EXPECT_TRUE(a.trackLabels.empty());
   EXPECT_TRUE(a.tracks.empty());
   EXPECT_EQ(a.residues, (std::vector<std::string>{"ACD"}));
-  ScriptedSink no({true});
-  EXPECT_FALSE(readAlignment(text, AlignmentFormat::PhdMsf, no, a));
 }
 
 TEST(PhdReader, SafFlavourWithoutPredictionsFails) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment("# saf\nq ACD\n" + kRule + "\nnothing\n", AlignmentFormat::PhdSaf,
-                             sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "E 5: This is not a valid PHD file.\r\nNo PHD secondary structure data could be "
-            "found, only the SAF alignment.\n");
+  testing::expectMessages(AlignmentFormat::PhdSaf,
+                          {"no predictions", "# saf\nq ACD\n" + kRule + "\nnothing\n", false,
+                           "E 5: This is not a valid PHD file.\r\nNo PHD secondary structure data "
+                           "could be found, only the SAF alignment.\n"});
 }
 
 TEST(PhdReader, ShortPredictionRowIsReported) {
@@ -138,7 +128,7 @@ TEST(PhdReader, ShortPredictionRowIsReported) {
 TEST(PhdReader, AlignmentWithoutSequencesFailsSilently) {
   ScriptedSink sink;
   Alignment a;
-  PhdReader reader(sink, false, false, false);
+  PhdReader reader(sink);
   EXPECT_FALSE(reader.read("AA |ACD|\n", a));
   EXPECT_EQ(sink.transcript(), "");
 }

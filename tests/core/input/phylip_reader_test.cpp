@@ -6,7 +6,6 @@ namespace hueset {
 namespace {
 
 using testing::ReaderCase;
-using testing::ScriptedSink;
 
 TEST(PhylipReader, Cases) {
   const ReaderCase cases[] = {
@@ -36,15 +35,15 @@ TEST(PhylipReader, Cases) {
 }
 
 TEST(PhylipReader, MessagesQuoteTheCountsAndTheSequence) {
-  ScriptedSink sink;
-  Alignment a;
-  EXPECT_FALSE(readAlignment("2 3\na ACDE\nb ACD\n", AlignmentFormat::Phylip, sink, a));
-  EXPECT_EQ(sink.transcript(), "E 2: This is not a valid PHYLIP file.\r\nThe sequence \"a\" has more "
-                               "residues by line 2 than the number of columns given on the first line.\n");
-  ScriptedSink counts;
-  EXPECT_FALSE(readAlignment("2 x\n", AlignmentFormat::Phylip, counts, a));
-  EXPECT_EQ(counts.transcript(), "E 1: This is not a valid PHYLIP file.\r\nLine 1 should give the "
-                                 "number of sequences and the number of columns (\"2 x\").\n");
+  const testing::MessageCase cases[] = {
+      {"too many residues", "2 3\na ACDE\nb ACD\n", false,
+       "E 2: This is not a valid PHYLIP file.\r\nThe sequence \"a\" has more residues by line 2 "
+       "than the number of columns given on the first line.\n"},
+      {"no counts", "2 x\n", false,
+       "E 1: This is not a valid PHYLIP file.\r\nLine 1 should give the number of sequences and "
+       "the number of columns (\"2 x\").\n"},
+  };
+  for (const auto& c : cases) testing::expectMessages(AlignmentFormat::Phylip, c);
 }
 
 }  // namespace

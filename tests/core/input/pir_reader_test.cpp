@@ -6,7 +6,6 @@ namespace hueset {
 namespace {
 
 using testing::ReaderCase;
-using testing::ScriptedSink;
 
 TEST(PirReader, Cases) {
   const ReaderCase cases[] = {
@@ -34,11 +33,11 @@ TEST(PirReader, Cases) {
 }
 
 TEST(PirReader, QuestionNamesTheUnendedSequence) {
-  ScriptedSink sink;
-  Alignment a;
-  ASSERT_TRUE(readAlignment(">P1;a\nd\nACD\n>P1;b\nd\nACE*\n", AlignmentFormat::Pir, sink, a));
-  EXPECT_EQ(sink.transcript(), "Q 4: There is an error in the PIR file.\r\nThe sequence \"a\" is not "
-                               "ended by a \"*\" before line 4.\r\nDo you wish to proceed regardless?\n");
+  testing::expectMessages(
+      AlignmentFormat::Pir,
+      {"the missing \"*\"", ">P1;a\nd\nACD\n>P1;b\nd\nACE*\n", true,
+       "Q 4: There is an error in the PIR file.\r\nThe sequence \"a\" is not ended by a \"*\" "
+       "before line 4.\r\nDo you wish to proceed regardless?\n"});
 }
 
 }  // namespace

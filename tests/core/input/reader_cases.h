@@ -1,12 +1,13 @@
 #pragma once
 
-// Table-driven cases for the readers of the later formats: each case reads
-// one text and compares the outcome in a compact form.
+// Table-driven cases for the readers: each case reads one text and compares
+// the outcome in a compact form, or the messages in full.
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <string>
+#include <string_view>
 
 #include "input/read_alignment.h"
 #include "support/scripted_sink.h"
@@ -63,6 +64,47 @@ inline void expectCase(AlignmentFormat format, const ReaderCase& c) {
     EXPECT_EQ(a.format, format);
     EXPECT_EQ(static_cast<std::size_t>(a.length), a.residues.front().size());
   }
+}
+
+// The headings of the readers' messages, and the end of their questions.
+inline std::string invalidFileHeading(std::string_view format) {
+  return "This is not a valid " + std::string(format) + " file.\r\n";
+}
+inline std::string errorInFileHeading(std::string_view format) {
+  return "There is an error in the " + std::string(format) + " file.\r\n";
+}
+inline const std::string kProceed = "\r\nDo you wish to proceed regardless?";
+
+// A read whose messages are compared in full: whether it succeeds, and the
+// transcript (see ScriptedSink), every question answered Yes.
+struct MessageCase {
+  const char* what;
+  std::string text;
+  bool ok;
+  std::string transcript;
+};
+
+inline void expectMessages(AlignmentFormat format, const MessageCase& c) {
+  SCOPED_TRACE(c.what);
+  ScriptedSink sink;
+  Alignment a;
+  EXPECT_EQ(readAlignment(c.text, format, sink, a), c.ok);
+  EXPECT_EQ(sink.transcript(), c.transcript);
+}
+
+// A text that raises questions: read with each answered Yes it gives
+// `transcript`; with the first answered No the read fails. Returns the
+// alignment of the Yes read (empty when that failed).
+inline Alignment expectQuestions(AlignmentFormat format, const std::string& text,
+                                 const std::string& transcript) {
+  ScriptedSink yes;
+  Alignment a;
+  EXPECT_TRUE(readAlignment(text, format, yes, a));
+  EXPECT_EQ(yes.transcript(), transcript);
+  ScriptedSink no({true});
+  Alignment stopped;
+  EXPECT_FALSE(readAlignment(text, format, no, stopped));
+  return a;
 }
 
 }  // namespace hueset::testing

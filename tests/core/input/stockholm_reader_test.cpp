@@ -6,7 +6,6 @@ namespace hueset {
 namespace {
 
 using testing::ReaderCase;
-using testing::ScriptedSink;
 
 const std::string kHeader = "# STOCKHOLM 1.0\n";
 
@@ -46,17 +45,16 @@ TEST(StockholmReader, Cases) {
 }
 
 TEST(StockholmReader, MessagesSayWhatWasSkippedInTheStyleOfTheOthers) {
-  ScriptedSink sink;
-  Alignment a;
-  ASSERT_TRUE(readAlignment(kHeader + "a AC\n//\n\n" + kHeader + "c A\n//\n" + kHeader + "d A\n//\n",
-                            AlignmentFormat::Stockholm, sink, a));
-  EXPECT_EQ(sink.transcript(),
-            "Q 5: There is an error in the Stockholm file.\r\nOnly the first alignment of the file is "
-            "read: 2 more, from line 5 on, will be skipped.\r\nDo you wish to proceed regardless?\n");
-  ScriptedSink fatal;
-  EXPECT_FALSE(readAlignment("CLUSTAL W\n", AlignmentFormat::Stockholm, fatal, a));
-  EXPECT_EQ(fatal.transcript(), "E 1: This is not a valid Stockholm file.\r\nThe first line should be "
-                                "the header \"# STOCKHOLM 1.0\".\n");
+  const testing::MessageCase cases[] = {
+      {"further alignments",
+       kHeader + "a AC\n//\n\n" + kHeader + "c A\n//\n" + kHeader + "d A\n//\n", true,
+       "Q 5: There is an error in the Stockholm file.\r\nOnly the first alignment of the file is "
+       "read: 2 more, from line 5 on, will be skipped.\r\nDo you wish to proceed regardless?\n"},
+      {"no header", "CLUSTAL W\n", false,
+       "E 1: This is not a valid Stockholm file.\r\nThe first line should be the header "
+       "\"# STOCKHOLM 1.0\".\n"},
+  };
+  for (const auto& c : cases) testing::expectMessages(AlignmentFormat::Stockholm, c);
 }
 
 }  // namespace

@@ -1,23 +1,20 @@
 #include "output/html_writer.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "output/cf_html.h"
 #include "sample_annotation.h"
+#include "support/writer_formats.h"
 
 namespace hueset {
 namespace {
 
-using testing::SimpleRun;
-using testing::writeSimple;
-
-constexpr Colour kBlack = rgb(0, 0, 0);
-constexpr Colour kWhite = rgb(255, 255, 255);
-constexpr Colour kRed = rgb(255, 0, 0);
-constexpr ResidueFormat kPlain{kBlack, kWhite, false, false};
-constexpr ResidueFormat kRedBold{kRed, kWhite, false, true};
+using namespace testing;
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 const std::string kPlainStyle = "color: #000000; background-color: #ffffff; font-weight: normal;";
 const std::string kRedStyle = "color: #ff0000; background-color: #ffffff;";
@@ -108,10 +105,10 @@ TEST(HtmlWriter, IdenticalFormatsShareOneRuleAndOneId) {
   HtmlWriter writer(100, "Courier New", "hs", settings(1, true, true));
   writeSimple(writer, SimpleRun{{kPlain, kRedBold, kRedBold}, {{"a", "b"}}, {{"DE", "KR"}}, {{1, 2}}, {}});
   const std::string html = writer.fileText();
-  EXPECT_NE(html.find("#hs1\t{ "), std::string::npos);
-  EXPECT_EQ(html.find("#hs2"), std::string::npos);
-  EXPECT_NE(html.find("<b ID=\"hs1\">DE"), std::string::npos);
-  EXPECT_NE(html.find("<b ID=\"hs1\">KR"), std::string::npos);
+  for (const char* piece : {"#hs1\t{ ", "<b ID=\"hs1\">DE", "<b ID=\"hs1\">KR"}) {
+    EXPECT_THAT(html, HasSubstr(piece));
+  }
+  EXPECT_THAT(html, Not(HasSubstr("#hs2")));
 }
 
 TEST(HtmlWriter, LineBreaksStayInsideTheRunsAndSetsAddOne) {
@@ -131,12 +128,12 @@ TEST(HtmlWriter, NamesAndFontCannotOpenElementsOrLeaveAttributes) {
                                 {{0, 1}},
                                 {"<&"}});
   const std::string html = writer.fileText();
-  EXPECT_EQ(html.find("<script>"), std::string::npos);
-  EXPECT_NE(html.find("<font face=\"Mono&quot; onload=&quot;alert(1)\">"), std::string::npos);
-  EXPECT_NE(html.find("&lt;script&gt;  &lt;&gt;\n"), std::string::npos);
-  EXPECT_NE(html.find("A&amp;B &quot;q&quot;  </b>"), std::string::npos);
-  EXPECT_NE(html.find("\">&amp;&quot;"), std::string::npos);
-  EXPECT_NE(html.find("Consensus  &lt;&amp;\n"), std::string::npos);
+  EXPECT_THAT(html, Not(HasSubstr("<script>")));
+  for (const char* piece : {"<font face=\"Mono&quot; onload=&quot;alert(1)\">",
+                            "&lt;script&gt;  &lt;&gt;\n", "A&amp;B &quot;q&quot;  </b>",
+                            "\">&amp;&quot;", "Consensus  &lt;&amp;\n"}) {
+    EXPECT_THAT(html, HasSubstr(piece));
+  }
 }
 
 TEST(HtmlWriter, ClipboardGetsTheSameCfHtmlTwice) {

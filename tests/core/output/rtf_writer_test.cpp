@@ -1,22 +1,21 @@
 #include "output/rtf_writer.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "sample_annotation.h"
+#include "support/writer_formats.h"
 
 namespace hueset {
 namespace {
 
-using testing::SimpleRun;
-using testing::writeSimple;
+using namespace testing;
+using ::testing::HasSubstr;
+using ::testing::Not;
 
-constexpr Colour kBlack = rgb(0, 0, 0);
-constexpr Colour kWhite = rgb(255, 255, 255);
-constexpr Colour kRed = rgb(255, 0, 0);
 constexpr Colour kYellow = rgb(255, 255, 0);
-constexpr ResidueFormat kPlain{kBlack, kWhite, false, false};
 constexpr ResidueFormat kRedOnYellowBold{kRed, kYellow, false, true};
 
 std::string afterHeader(const std::string& rtf) {
@@ -152,10 +151,11 @@ TEST(RtfWriter, NamesCannotBreakOutOfTheDocument) {
                         {{0, 1}},
                         {"\\."}});
   const std::string rtf = writer.fileText();
-  EXPECT_NE(rtf.find("\\fprq1 Evil\\}\\{\\\\font;}}"), std::string::npos);
-  EXPECT_NE(rtf.find("\\{\\\\rtf1 x\\}  A\\{{\\par}"), std::string::npos);
-  EXPECT_NE(rtf.find("caf\\'e9\\\\  {\\chcbpat3\\cf2\\b \\}\\'ff}"), std::string::npos);
-  EXPECT_NE(rtf.find("Consensus  \\\\.{\\par}"), std::string::npos);
+  for (const char* piece : {"\\fprq1 Evil\\}\\{\\\\font;}}", "\\{\\\\rtf1 x\\}  A\\{{\\par}",
+                            "caf\\'e9\\\\  {\\chcbpat3\\cf2\\b \\}\\'ff}",
+                            "Consensus  \\\\.{\\par}"}) {
+    EXPECT_THAT(rtf, HasSubstr(piece));
+  }
   EXPECT_TRUE(groupsBalance(rtf));
   EXPECT_EQ(rtf.find('\xE9'), std::string::npos);
 }

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "sample_annotation.h"
+#include "support/writer_formats.h"
 
 namespace hueset {
 namespace {
 
-constexpr ResidueFormat kPlain{rgb(0, 0, 0), rgb(255, 255, 255), false, false};
-constexpr ResidueFormat kRedBold{rgb(255, 0, 0), rgb(255, 255, 255), false, true};
+using testing::kPlain;
+using testing::kRedBold;
+
 constexpr ResidueFormat kGreyItalic{rgb(102, 102, 102), rgb(204, 204, 204), true, false};
 
 TEST(StyleSheetWriter, WritesOneRulePerDistinctFormatAndNoPage) {

@@ -11,22 +11,10 @@
 #include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
 #include "settings/options.h"
-#include "support/scripted_sink.h"
+#include "support/accepting_interaction.h"
 
 namespace hueset {
 namespace {
-
-class Quiet : public AnnotationInteraction {
- public:
-  testing::ScriptedSink sink;
-  ParseMessageSink& messageSink() override { return sink; }
-  std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override { return guess; }
-  bool acceptInvalidCharacters(const std::vector<CharacterProblem>&) override { return true; }
-  std::optional<std::vector<int>> chooseSets(const std::vector<std::string>&, bool,
-                                             const std::vector<int>& starting) override {
-    return starting;
-  }
-};
 
 std::string familyFasta(int sequences, int columns) {
   std::mt19937 random(11);
@@ -56,7 +44,7 @@ std::string annotated(const std::string& text, OutputKind kind, int styleMode, c
   auto writer = makeAnnotationWriter(kind, options, groupings);
   std::ostringstream streamed;
   writer->streamTo(&streamed);
-  Quiet quiet;
+  testing::AcceptingInteraction quiet;
   RememberedSets remembered;
   EXPECT_TRUE(annotate(text, options, groupings, *writer, quiet, remembered));
   writer->drainToStream();
