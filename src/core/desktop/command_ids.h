@@ -39,6 +39,7 @@ enum Command : int {
 
   kViewToolbar = 59392,
   kViewStatusBar = 59393,
+  kViewPreview = 32815,
 
   kHelpFinder = 57667,
   kContextHelp = 57669,

@@ -32,6 +32,8 @@ std::string_view helpPageForContext(int context) {
       return "groupings.html";
     case 32778:  // options
       return "options.html";
+    case 32815:  // the preview
+      return "annotating.html#preview";
     default:
       break;
   }

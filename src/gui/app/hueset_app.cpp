@@ -10,6 +10,7 @@
 #include "groupings/builtin_defaults.h"
 #include "gui/app/dialog_prompts.h"
 #include "gui/app/main_window.h"
+#include "gui/app/preview_controller.h"
 #include "gui/common/qt_text.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/input/problem_report_dialogs.h"
@@ -87,6 +88,7 @@ bool HuesetApp::start() {
     m_editorFont = chosen;
   }
   m_mainWindow->setEditorFont(m_editorFont);
+  m_mainWindow->preview()->applySettings(PreviewSettings::load(*m_profile));
   return true;
 }
 
@@ -107,6 +109,7 @@ int HuesetApp::shutDown(int exitCode) {
         memory.editorFont = toStdString(m_editorFont.toString());
       }
       memory.save(*m_profile);
+      m_mainWindow->preview()->settings().save(*m_profile);
     }
     m_options.save(*m_profile);
   }

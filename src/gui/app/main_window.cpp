@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QToolBar>
@@ -26,6 +27,7 @@
 #include "gui/app/annotation_runner.h"
 #include "gui/app/help_window.h"
 #include "gui/app/hueset_app.h"
+#include "gui/app/preview_controller.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 #include "gui/controls/about_box.h"
@@ -79,7 +81,12 @@ MainWindow::MainWindow(HuesetApp& app)
       m_groupings(new GroupingsCommands(app.configuration(), app.options(), app.prompts(), this)),
       m_options(new OptionsCommand(app.options(), this)) {
   setWindowIcon(applicationIcon());
-  setCentralWidget(m_editor);
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->setObjectName(QStringLiteral("EditorAndPreview"));
+  splitter->addWidget(m_editor);
+  splitter->setChildrenCollapsible(false);
+  m_preview = new PreviewController(app, m_editor, m_annotate, m_groupings, splitter);
+  setCentralWidget(splitter);
   setAcceptDrops(true);
 
   createActions();
@@ -102,7 +109,21 @@ MainWindow::MainWindow(HuesetApp& app)
             m_app.setEditorFont(font);
             setEditorFont(font);
             updateIdleText();
+            m_preview->updateNow();
           });
+  connect(m_document->textDocument(), &QTextDocument::contentsChanged, m_preview,
+          &PreviewController::scheduleUpdate);
+  connect(m_preview, &PreviewController::statusText, this, [this](const QString& text) {
+    if (text.isEmpty()) {
+      statusBar()->clearMessage();
+    } else {
+      statusBar()->showMessage(text);
+    }
+  });
+  QAction* previewToggle = action(kViewPreview);
+  connect(m_preview, &PreviewController::shownChanged, previewToggle, [previewToggle](bool shown) {
+    if (previewToggle->isChecked() != shown) previewToggle->setChecked(shown);
+  });
   if (QClipboard* clipboard = QGuiApplication::clipboard()) {
     connect(clipboard, &QClipboard::dataChanged, this, &MainWindow::updatePaste);
   }
@@ -194,6 +215,9 @@ void MainWindow::createActions() {
        [this](bool on) { m_toolBar->setVisible(on); }},
       {kViewStatusBar, "&Status Bar", {}, "Show or hide the status bar", nullptr, {},
        [this](bool on) { statusBar()->setVisible(on); }},
+      {kViewPreview, "&Preview", {K(Qt::Key_F8)},
+       "Show or hide the annotated preview beside the alignment", "Show Preview", {},
+       [this](bool on) { m_preview->setShown(on); }},
 
       {kHelpFinder, "&Help Topics", {}, "List Help topics", nullptr, helpTopics},
       {kContextHelp, "What's This?", {K(shift | Qt::Key_F1)},
@@ -273,7 +297,7 @@ void MainWindow::createMenus() {
                               kGroupingsMruFirst});
   m_groupings->attach([this](int command) { return action(command); }, groupings);
   addMenu("&Configure", {kOptions});
-  addMenu("&View", {kViewToolbar, kViewStatusBar});
+  addMenu("&View", {kViewToolbar, kViewStatusBar, kSeparator, kViewPreview});
   addMenu("&Help", {kHelpFinder, kContextHelp, kRunTutorial, kSeparator, kAppAbout});
 }
 
@@ -288,7 +312,7 @@ void MainWindow::createToolBar() {
                          kEditCut, kEditCopy, kEditPaste, kSeparator,
                          kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
                          kAnnotateToFile, kSeparator,
-                         kGroupingsEdit, kOptions, kSeparator,
+                         kGroupingsEdit, kOptions, kViewPreview, kSeparator,
                          kAppAbout, kContextHelp});
   addToolBar(Qt::TopToolBarArea, m_toolBar);
   setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);

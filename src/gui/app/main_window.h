@@ -21,6 +21,7 @@ class AnnotateCommands;
 class GroupingsCommands;
 class HuesetApp;
 class OptionsCommand;
+class PreviewController;
 
 // The main window: menus, toolbar, status bar and caption around the one
 // document and its editor. It handles the file commands of the document, the
@@ -43,6 +44,8 @@ class MainWindow : public QMainWindow {
   HelpWindow* helpWindow() const { return m_helpWindow; }
   // The "&Residue Groupings" commands.
   GroupingsCommands* groupings() const { return m_groupings; }
+  // The live preview beside the editor.
+  PreviewController* preview() const { return m_preview; }
 
   // Opens `path` as the document after offering to save the current one.
   // False when the user cancelled or the file could not be read (its message
@@ -97,6 +100,7 @@ class MainWindow : public QMainWindow {
   AnnotateCommands* m_annotate;
   GroupingsCommands* m_groupings;
   OptionsCommand* m_options;
+  PreviewController* m_preview = nullptr;
   QToolBar* m_toolBar = nullptr;
   QMenu* m_fileMenu = nullptr;
   QList<QAction*> m_recentActions;

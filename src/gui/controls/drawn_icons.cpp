@@ -199,6 +199,24 @@ void drawContextHelp(QPainter& p) {
   p.drawText(QRectF(14, 6, 18, 24), Qt::AlignCenter, QStringLiteral("?"));
 }
 
+// Coloured residues under a magnifying glass.
+void drawPreview(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  const QColor cells[] = {QColor(255, 255, 0), QColor(0, 0, 255), QColor(255, 0, 0),
+                          QColor(0, 160, 0)};
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < 4; ++c) {
+      p.setBrush(cells[(r + c) % 4]);
+      p.drawRect(QRectF(2 + c * 5.5, 3 + r * 6, 4.6, 4.8));
+    }
+  }
+  p.setPen(QPen(kOutline, 1.6));
+  p.setBrush(QColor(255, 255, 255, 150));
+  p.drawEllipse(QRectF(11, 11, 13, 13));
+  p.setPen(QPen(kOutline, 3.2, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(22.5, 22.5), QPointF(29, 29));
+}
+
 void drawApplication(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(250, 250, 245));
@@ -234,6 +252,7 @@ Drawing drawingFor(int command) {
     case kOptions: return drawOptions;
     case kAppAbout: return drawAbout;
     case kContextHelp: return drawContextHelp;
+    case kViewPreview: return drawPreview;
     default: return nullptr;
   }
 }

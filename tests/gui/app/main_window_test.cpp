@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTest>
@@ -20,6 +21,9 @@
 #include "gui/app/alignment_editor.h"
 #include "gui/app/dialog_prompts.h"
 #include "gui/app/main_window.h"
+#include "gui/app/preview_controller.h"
+#include "gui/preview/preview_pane.h"
+#include "gui/preview/preview_runner.h"
 #include "gui/common/qt_text.h"
 #include "input/document_text.h"
 #include "settings/profile_store.h"
@@ -60,9 +64,42 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
                          QStringLiteral("          Copy HTML Style Sheet To") + QChar(0xA0) +
                              QStringLiteral("Clipboard"),
                          "To &File"}));
-  EXPECT_EQ(menuTexts(menus[5]), (QStringList{"&Toolbar", "&Status Bar"}));
+  EXPECT_EQ(menuTexts(menus[5]), (QStringList{"&Toolbar", "&Status Bar", "|", "&Preview"}));
   EXPECT_EQ(menuTexts(menus[6]), (QStringList{"&Help Topics", "What's This?", "Run Tutorial", "|",
                                               "&About HUESET..."}));
+}
+
+// The pane follows the editor while shown, costs nothing while hidden, and
+// comes back as it was left.
+TEST_F(MainWindowTest, PreviewFollowsTheTextWhileShownAndIsRemembered) {
+  m_profileText += QStringLiteral("[Window]\nPreview Zoom=150\n");
+  start();
+  PreviewController* preview = window().preview();
+  EXPECT_EQ(preview->pane()->zoom(), 150);
+  ASSERT_TRUE(preview->isShown());
+  preview->runner()->setPause(std::chrono::milliseconds(0));
+  QSignalSpy outcomes(preview->runner(), &PreviewRunner::outcomeReady);
+  window().editor()->setPlainText(testText("four_globins.fasta"));
+  ASSERT_TRUE(outcomes.wait(10000));
+  while (outcomes.wait(300)) {
+  }
+  const auto& shown = preview->pane()->model().document();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_NE(shown->lineText(0).find("HBB_HUMAN"), std::string_view::npos);
+
+  action(kViewPreview)->trigger();
+  EXPECT_FALSE(preview->pane()->isVisible());
+  outcomes.clear();
+  window().editor()->appendPlainText(QStringLiteral(">extra\nMVLS"));
+  EXPECT_FALSE(outcomes.wait(500)) << "no runs while hidden";
+  EXPECT_FALSE(preview->runner()->isRunning());
+  preview->pane()->setZoom(80);
+  exit();
+  QFile profile(m_profile);
+  ASSERT_TRUE(profile.open(QIODevice::ReadOnly));
+  const QString saved = QString::fromUtf8(profile.readAll());
+  EXPECT_TRUE(saved.contains(QStringLiteral("Show Preview=0"))) << saved.toStdString();
+  EXPECT_TRUE(saved.contains(QStringLiteral("Preview Zoom=80"))) << saved.toStdString();
 }
 
 TEST_F(MainWindowTest, AcceleratorsOfTheCommands) {
@@ -97,7 +134,7 @@ TEST_F(MainWindowTest, ToolbarButtonsInGroups) {
   }
   EXPECT_EQ(buttons.join(QLatin1Char(' ')),
             QStringLiteral("57600 57601 57603 | 57635 57634 57637 | 32772 32771 32803 32809 | "
-                           "32777 32778 | 57664 57669"));
+                           "32777 32778 32815 | 57664 57669"));
   for (QAction* a : window().toolBar()->actions()) {
     if (!a->isSeparator()) {
       EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+
+#include <QObject>
+
+#include "groupings/grouping_set.h"
+#include "preview/preview_settings.h"
+
+class QSplitter;
+
+namespace hueset::gui {
+
+class AlignmentEditor;
+class AnnotateCommands;
+class GroupingsCommands;
+class HuesetApp;
+class PreviewPane;
+class PreviewRunner;
+
+// The live preview beside the editor: the pane, and the runner fed from the
+// editor's text, the options, the current groupings (or, while the
+// groupings editor is open, the groupings being edited) and the set list of
+// the last annotation. Keeps the pane up to date while it is shown.
+class PreviewController : public QObject {
+  Q_OBJECT
+ public:
+  // The pane goes into `splitter` after the editor.
+  PreviewController(HuesetApp& app, AlignmentEditor* editor, AnnotateCommands* annotate,
+                    GroupingsCommands* groupings, QSplitter* splitter);
+  ~PreviewController() override;
+
+  PreviewPane* pane() const { return m_pane; }
+  PreviewRunner* runner() const { return m_runner; }
+  bool isShown() const { return m_settings.shown; }
+  // The pane's state as the profile keeps it.
+  PreviewSettings settings() const;
+  void applySettings(const PreviewSettings& settings);
+
+ public slots:
+  void setShown(bool shown);
+  // After a pause, for typing.
+  void scheduleUpdate();
+  // At once, for changed options and groupings.
+  void updateNow();
+
+ signals:
+  void shownChanged(bool shown);
+  // For the status bar: what is under the mouse; empty off the cells.
+  void statusText(const QString& text);
+
+ private:
+  HuesetApp& m_app;
+  AlignmentEditor* m_editor;
+  AnnotateCommands* m_annotate;
+  PreviewPane* m_pane;
+  PreviewRunner* m_runner;
+  std::optional<GroupingSet> m_liveGroupings;  // the groupings editor's, while open
+  PreviewSettings m_settings;
+};
+
+}  // namespace hueset::gui
