@@ -1,12 +1,11 @@
 #include <clocale>
 
-#include <QApplication>
-
+#include "gui/app/guarded_application.h"
 #include "gui/app/hueset_app.h"
 #include "util/file_write.h"
 
 int main(int argc, char** argv) {
-  QApplication qapp(argc, argv);
+  hueset::gui::GuardedApplication qapp(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Vantor"));
   QApplication::setApplicationName(QStringLiteral("Hueset"));
   QGuiApplication::setDesktopFileName(QStringLiteral("hueset"));

@@ -1,12 +1,16 @@
 #include "preview/preview_run.h"
 
 #include <algorithm>
+#include <exception>
+#include <new>
 
 #include "preview/preview_writer.h"
 
 namespace hueset {
 
-PreviewOutcome runPreview(const PreviewInput& input, std::stop_token stop) {
+namespace {
+
+PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
   PreviewOutcome outcome;
   // An empty editor shows an empty preview, not a complaint.
   const bool blank = std::all_of(input.text.begin(), input.text.end(), [](char c) {
@@ -37,6 +41,25 @@ PreviewOutcome runPreview(const PreviewInput& input, std::stop_token stop) {
     outcome.messages.push_back(
         {PreviewMessage::Kind::Error, "Nothing to annotate: at least two sequences are needed.", 0});
   }
+  return outcome;
+}
+
+}  // namespace
+
+// The run is on a thread of its own, where an escaping exception would end
+// the program: a failure becomes the bar's message, the last preview stays.
+PreviewOutcome runPreview(const PreviewInput& input, std::stop_token stop) {
+  std::string failure;
+  try {
+    return makePreview(input, stop);
+  } catch (const std::bad_alloc&) {
+    failure = "not enough memory";
+  } catch (const std::exception& e) {
+    failure = e.what();
+  }
+  PreviewOutcome outcome;
+  outcome.messages.push_back(
+      {PreviewMessage::Kind::Error, "The preview could not be made: " + failure + ".", 0});
   return outcome;
 }
 

@@ -79,6 +79,13 @@ bool HuesetApp::start() {
     m_mainWindow->show();
   }
 
+  // A settings file that could not be read whole is said once, now; the
+  // defaults stand in for what was lost.
+  if (const std::string problem = m_profile->problem(); !problem.empty()) {
+    m_prompts->message(m_mainWindow.get(), QStringLiteral("HUESET"), toQPath(problem),
+                       PromptIcon::Exclamation, PromptButtons::Ok);
+  }
+
   // The last configuration file, else the built-in colour default.
   m_mainWindow->groupings()->startUp();
 

@@ -20,6 +20,7 @@
 #include "gui/app/alignment_document.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/dialog_prompts.h"
+#include "gui/app/guarded_application.h"
 #include "gui/app/main_window.h"
 #include "gui/app/preview_controller.h"
 #include "gui/preview/preview_pane.h"
@@ -100,6 +101,43 @@ TEST_F(MainWindowTest, PreviewFollowsTheTextWhileShownAndIsRemembered) {
   const QString saved = QString::fromUtf8(profile.readAll());
   EXPECT_TRUE(saved.contains(QStringLiteral("Show Preview=0"))) << saved.toStdString();
   EXPECT_TRUE(saved.contains(QStringLiteral("Preview Zoom=80"))) << saved.toStdString();
+}
+
+// A damaged settings file is said once at start, and the program starts.
+TEST_F(MainWindowTest, DamagedProfileIsReportedOnceAtStart) {
+  m_profileText += QStringLiteral("[Window\nno equals sign here\n");
+  start();
+  ASSERT_EQ(m_prompts.messages.size(), 1u);
+  EXPECT_TRUE(m_prompts.messages[0].text.contains(QStringLiteral("damaged line")))
+      << m_prompts.messages[0].text.toStdString();
+  EXPECT_TRUE(window().isVisible());
+}
+
+TEST(DeliverGuarded, AFailingHandlerIsReportedAndTheProgramGoesOn) {
+  struct Case {
+    const char* what;
+    std::function<bool()> deliver;
+    bool handled;
+    const char* report;  // empty: nothing reported
+  };
+  const Case cases[] = {
+      {"a handler that returns is left alone", [] { return true; }, true, ""},
+      {"out of memory says so, not std::bad_alloc",
+       []() -> bool { throw std::bad_alloc(); }, false, "there was not enough memory"},
+      {"other failures give their own words",
+       []() -> bool { throw std::runtime_error("disk on fire"); }, false, "disk on fire"},
+  };
+  for (const Case& c : cases) {
+    QStringList reports;
+    EXPECT_EQ(deliverGuarded(c.deliver, [&](const QString& text) { reports << text; }), c.handled)
+        << c.what;
+    if (*c.report == 0) {
+      EXPECT_TRUE(reports.isEmpty()) << c.what;
+    } else {
+      ASSERT_EQ(reports.size(), 1) << c.what;
+      EXPECT_TRUE(reports[0].contains(QLatin1String(c.report))) << c.what;
+    }
+  }
 }
 
 TEST_F(MainWindowTest, AcceleratorsOfTheCommands) {
