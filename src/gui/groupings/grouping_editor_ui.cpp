@@ -1,5 +1,7 @@
 #include "gui/groupings/grouping_editor_ui.h"
 
+#include "groupings/grouping_set.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -16,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "desktop/command_ids.h"
+#include "groupings/grouping_set.h"
 #include "desktop/grouping_editor_model.h"
 #include "gui/common/qt_text.h"
 #include "gui/controls/colour_button.h"
@@ -48,9 +51,10 @@ void GroupingEditorUi::setupUi(QDialog* dialog, FieldSupport& support,
   fontSize = new ScaledNumberField(support, dialog);
   fontSize->setUnit(points);
   fontSize->setName(QStringLiteral("Font Size"));
-  // A size of nothing would make documents without visible text.
+  // A size of nothing would make documents without visible text; the files
+  // are held to the same range.
   fontSize->setLowerBound(BoundMode::Strict, 0);
-  fontSize->setUpperBound(BoundMode::Inclusive, 144);
+  fontSize->setUpperBound(BoundMode::Inclusive, GroupingSet::kLargestFontSize / 10);
   const QFontMetrics metrics(dialog->font());
   fontSize->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("0000000")));
   fontSpin = new FieldSpinButton(dialog);
