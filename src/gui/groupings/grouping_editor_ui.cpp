@@ -1,7 +1,5 @@
 #include "gui/groupings/grouping_editor_ui.h"
 
-#include "groupings/grouping_set.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -18,8 +16,8 @@
 #include <QVBoxLayout>
 
 #include "desktop/command_ids.h"
-#include "groupings/grouping_set.h"
 #include "desktop/grouping_editor_model.h"
+#include "groupings/grouping_set.h"
 #include "gui/common/qt_text.h"
 #include "gui/controls/colour_button.h"
 #include "gui/controls/drawn_icons.h"
