@@ -6,14 +6,8 @@
 
 #include "cli_fixture.h"
 
-namespace hueset {
+namespace hueset::testing {
 namespace {
-namespace fs = std::filesystem;
-using testing::Cli;
-using testing::cli;
-using testing::CliRun;
-using testing::kFasta;
-using testing::slurp;
 
 TEST_F(Cli, FailedAnnotationThroughALinkKeepsItsTarget) {
   writeFile("fig.html", "precious");
@@ -127,4 +121,4 @@ TEST_F(Cli, DamagedProfileIsWarnedAboutOnce) {
 }
 
 }  // namespace
-}  // namespace hueset
+}  // namespace hueset::testing

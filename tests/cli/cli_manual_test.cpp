@@ -4,9 +4,8 @@
 
 #include "cli_fixture.h"
 
-namespace hueset {
+namespace hueset::testing {
 namespace {
-using testing::cli;
 
 TEST(CliManual, NamesEveryOptionTheHelpNames) {
   std::string manual = testing::readFile(std::string(HUESET_SOURCE_DIR) + "/packaging/hueset-cli.1");
@@ -35,4 +34,4 @@ TEST(CliManual, NamesEveryOptionTheHelpNames) {
 }
 
 }  // namespace
-}  // namespace hueset
+}  // namespace hueset::testing

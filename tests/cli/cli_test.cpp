@@ -10,14 +10,8 @@
 #include "input/document_text.h"
 #include "support/test_files.h"
 
-namespace hueset {
+namespace hueset::testing {
 namespace {
-namespace fs = std::filesystem;
-using testing::Cli;
-using testing::cli;
-using testing::CliRun;
-using testing::kFasta;
-using testing::slurp;
 
 TEST_F(Cli, HelpAndVersion) {
   CliRun help = cli({"--help"});
@@ -278,4 +272,4 @@ TEST_F(Cli, BundledExamplesAnnotate) {
 }
 
 }  // namespace
-}  // namespace hueset
+}  // namespace hueset::testing

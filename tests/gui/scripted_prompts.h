@@ -54,25 +54,16 @@ class ScriptedPrompts final : public UserPrompts {
     Message m{title, text, icon, buttons};
     if (onMessage) onMessage(m);
     messages.push_back(m);
-    if (!answers.empty()) {
-      PromptAnswer a = answers.front();
-      answers.pop_front();
-      return a;
-    }
-    return (buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel)
-               ? PromptAnswer::Yes
-               : PromptAnswer::Ok;
+    return nextAnswer(answers,
+                      (buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel)
+                          ? PromptAnswer::Yes
+                          : PromptAnswer::Ok);
   }
   std::optional<int> chooseFromList(QWidget*, const ListChoice& choice) override {
     expectGuiThread();
     if (onList) onList(choice);
     lists.push_back(choice);
-    if (!listAnswers.empty()) {
-      auto a = listAnswers.front();
-      listAnswers.pop_front();
-      return a;
-    }
-    return choice.selected;
+    return nextAnswer(listAnswers, std::optional<int>(choice.selected));
   }
   bool acceptCharacterProblems(QWidget*, const std::vector<CharacterProblem>& problems) override {
     expectGuiThread();
@@ -92,6 +83,15 @@ class ScriptedPrompts final : public UserPrompts {
   void showInstallHelp(QWidget*) override { ++installHelpShown; }
 
  private:
+  // The next scripted answer, or `otherwise` once the script has run out.
+  template <class Answer>
+  static Answer nextAnswer(std::deque<Answer>& script, Answer otherwise) {
+    if (script.empty()) return otherwise;
+    Answer a = script.front();
+    script.pop_front();
+    return a;
+  }
+
   static void expectGuiThread() {
     EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread())
         << "a question asked off the GUI thread";

@@ -39,6 +39,33 @@ Alignment makeResult(const std::vector<std::string>& digitRows, std::int32_t len
   return result;
 }
 
+// One set with its format rows, as most cases lay out.
+AnnotatedAlignment oneSet(Alignment set, const std::vector<std::string>& digitRows) {
+  AnnotatedAlignment annotated;
+  annotated.results.push_back(makeResult(digitRows, set.length));
+  annotated.sets.push_back(std::move(set));
+  return annotated;
+}
+
+// What layOut writes as plain text.
+std::string laidOutText(const AnnotatedAlignment& annotated, int wrap, int group) {
+  TextWriter writer;
+  writer.begin();
+  layOut(annotated, wrap, group, writer);
+  writer.end();
+  return writer.text;
+}
+
+// The writer calls layOut makes, `formats` distinct formats given.
+std::string laidOutCalls(const AnnotatedAlignment& annotated, int wrap, int group, int formats) {
+  RecordingWriter writer;
+  testing::addDistinctFormats(writer, formats);
+  writer.begin();
+  layOut(annotated, wrap, group, writer);
+  writer.end();
+  return writer.transcript;
+}
+
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> out;
   std::istringstream in(text);
@@ -77,15 +104,10 @@ TEST(LayOut, CallsTheWriterInTheDocumentedOrder) {
 }
 
 TEST(LayOut, ExtraRowsAreNeverColouredEvenAfterAColouredResidue) {
-  RecordingWriter writer;
-  testing::addDistinctFormats(writer, 3);
-  AnnotatedAlignment annotated;
-  annotated.sets.push_back(makeSet({"a", "b"}, {"WW", "WW"}, {"Consensus"}, {"WW"}));
-  annotated.results.push_back(makeResult({"22", "22"}, 2));
-  writer.begin();
-  layOut(annotated, 2, 2, writer);
-  writer.end();
-  EXPECT_EQ(writer.transcript, "{0:a  }{2:WW}/N{0:b  }{2:WW}/N{0:Consensus  WW}/N/B");
+  const auto annotated =
+      oneSet(makeSet({"a", "b"}, {"WW", "WW"}, {"Consensus"}, {"WW"}), {"22", "22"});
+  EXPECT_EQ(laidOutCalls(annotated, 2, 2, 3),
+            "{0:a  }{2:WW}/N{0:b  }{2:WW}/N{0:Consensus  WW}/N/B");
 }
 
 TEST(LayOut, FormatsOfTheSameStyleFormOneRun) {
@@ -93,52 +115,34 @@ TEST(LayOut, FormatsOfTheSameStyleFormOneRun) {
   writer.addFormat(ResidueFormat{0, 0xFFFFFF, false, false});
   writer.addFormat(ResidueFormat{0xFF, 0xFFFFFF, false, true});
   writer.addFormat(ResidueFormat{0xFF, 0xFFFFFF, false, true});
-  AnnotatedAlignment annotated;
-  annotated.sets.push_back(makeSet({"a"}, {"DEKR"}, {"Consensus"}, {"--++"}));
-  annotated.results.push_back(makeResult({"1122"}, 4));
   writer.begin();
-  layOut(annotated, 4, 4, writer);
+  layOut(oneSet(makeSet({"a"}, {"DEKR"}, {"Consensus"}, {"--++"}), {"1122"}), 4, 4, writer);
   writer.end();
   // The run keeps the format index it started with.
   EXPECT_EQ(writer.transcript, "{0:a  }{1:DEKR}/N{0:Consensus  --++}/N/B");
 }
 
 TEST(LayOut, WrapWidthEqualToTheLengthGivesOneBlock) {
-  TextWriter writer;
-  AnnotatedAlignment annotated;
-  annotated.sets.push_back(makeSet({"a", "b"}, {"ACDEF", "ACDEG"}, {"C"}, {"ACDE."}));
-  annotated.results.push_back(makeResult({"00000", "00000"}, 5));
-  writer.begin();
-  layOut(annotated, 5, 5, writer);
-  writer.end();
-  EXPECT_EQ(writer.text, "a  ACDEF\nb  ACDEG\nC  ACDE.\n\n");
+  const auto annotated =
+      oneSet(makeSet({"a", "b"}, {"ACDEF", "ACDEG"}, {"C"}, {"ACDE."}), {"00000", "00000"});
+  EXPECT_EQ(laidOutText(annotated, 5, 5), "a  ACDEF\nb  ACDEG\nC  ACDE.\n\n");
 }
 
 TEST(LayOut, WrapWidthOfOneGivesOneBlockPerColumn) {
-  TextWriter writer;
-  AnnotatedAlignment annotated;
-  annotated.sets.push_back(makeSet({"a", "b"}, {"ACD", "ACE"}, {"C"}, {"AC."}));
-  annotated.results.push_back(makeResult({"000", "000"}, 3));
-  writer.begin();
-  layOut(annotated, 1, 1, writer);
-  writer.end();
-  EXPECT_EQ(writer.text,
+  const auto annotated =
+      oneSet(makeSet({"a", "b"}, {"ACD", "ACE"}, {"C"}, {"AC."}), {"000", "000"});
+  EXPECT_EQ(laidOutText(annotated, 1, 1),
             "a  A\nb  A\nC  A\n\n"
             "a  C\nb  C\nC  C\n\n"
             "a  D\nb  E\nC  .\n\n");
 }
 
 TEST(LayOut, ColumnGroupsAreSeparatedByOneBlank) {
-  TextWriter writer;
-  AnnotatedAlignment annotated;
   const std::string residues = "ABCDEFGHIJKLMNOPQRSTUVWXY";
-  annotated.sets.push_back(makeSet({"name          "}, {residues}, {"Consensus     "},
-                                   {std::string(25, '.')}));
-  annotated.results.push_back(makeResult({std::string(25, '0')}, 25));
-  writer.begin();
-  layOut(annotated, 25, 10, writer);
-  writer.end();
-  const auto out = lines(writer.text);
+  const auto annotated =
+      oneSet(makeSet({"name          "}, {residues}, {"Consensus     "}, {std::string(25, '.')}),
+             {std::string(25, '0')});
+  const auto out = lines(laidOutText(annotated, 25, 10));
   ASSERT_EQ(out.size(), 3u);  // the last one is the empty block end
   EXPECT_EQ(out[0], "name            ABCDEFGHIJ KLMNOPQRST UVWXY");
   // The 10th residue is at position 26 (1-based), the 11th after one blank.
@@ -149,41 +153,22 @@ TEST(LayOut, ColumnGroupsAreSeparatedByOneBlank) {
 }
 
 TEST(LayOut, BlanksBetweenGroupsAreAlwaysDefault) {
-  RecordingWriter writer;
-  testing::addDistinctFormats(writer, 2);
-  AnnotatedAlignment annotated;
-  annotated.sets.push_back(makeSet({"a"}, {"LLLL"}, {}, {}));
-  annotated.results.push_back(makeResult({"1111"}, 4));
-  writer.begin();
-  layOut(annotated, 4, 2, writer);
-  writer.end();
-  EXPECT_EQ(writer.transcript, "{0:a  }{1:LL}{0: }{1:LL}/N/N/B");
+  const auto annotated = oneSet(makeSet({"a"}, {"LLLL"}, {}, {}), {"1111"});
+  EXPECT_EQ(laidOutCalls(annotated, 4, 2, 2), "{0:a  }{1:LL}{0: }{1:LL}/N/N/B");
 }
 
 TEST(LayOut, LaterBlocksStartWithTheNextColumns) {
-  TextWriter writer;
-  AnnotatedAlignment annotated;
-  annotated.sets.push_back(makeSet({"a"}, {"ABCDEFG"}, {"C"}, {"1234567"}));
-  annotated.results.push_back(makeResult({"0000000"}, 7));
-  writer.begin();
-  layOut(annotated, 3, 2, writer);
-  writer.end();
-  EXPECT_EQ(writer.text,
+  const auto annotated = oneSet(makeSet({"a"}, {"ABCDEFG"}, {"C"}, {"1234567"}), {"0000000"});
+  EXPECT_EQ(laidOutText(annotated, 3, 2),
             "a  AB C\nC  12 3\n\n"
             "a  DE F\nC  45 6\n\n"
             "a  G\nC  7\n\n");
 }
 
 TEST(LayOut, WidthsOfZeroOrAboveTheLengthMeanUnlimited) {
+  const auto annotated = oneSet(makeSet({"a"}, {"ACDEFGHIKLMN"}, {}, {}), {"000000000000"});
   for (const int width : {0, -3, 12, 9999}) {
-    TextWriter writer;
-    AnnotatedAlignment annotated;
-    annotated.sets.push_back(makeSet({"a"}, {"ACDEFGHIKLMN"}, {}, {}));
-    annotated.results.push_back(makeResult({"000000000000"}, 12));
-    writer.begin();
-    layOut(annotated, width, width, writer);
-    writer.end();
-    EXPECT_EQ(writer.text, "a  ACDEFGHIKLMN\n\n\n") << "width " << width;
+    EXPECT_EQ(laidOutText(annotated, width, width), "a  ACDEFGHIKLMN\n\n\n") << "width " << width;
   }
 }
 
@@ -203,16 +188,8 @@ TEST(LayOut, ZeroColumnsProduceNothing) {
 }
 
 TEST(LayOut, MissingOrShortFormatStringsDrawInDefault) {
-  RecordingWriter writer;
-  testing::addDistinctFormats(writer, 2);
-  AnnotatedAlignment annotated;
-  annotated.sets.push_back(makeSet({"a", "b"}, {"ACDE", "AC"}, {}, {}));
-  annotated.sets.back().length = 4;
-  annotated.results.push_back(makeResult({"11"}, 4));
-  writer.begin();
-  layOut(annotated, 4, 4, writer);
-  writer.end();
-  EXPECT_EQ(writer.transcript, "{0:a  }{1:AC}{0:DE}/N{0:b  AC  }/N/N/B");
+  const auto annotated = oneSet(makeSet({"a", "b"}, {"ACDE", "AC"}, {}, {}), {"11"});
+  EXPECT_EQ(laidOutCalls(annotated, 4, 4, 2), "{0:a  }{1:AC}{0:DE}/N{0:b  AC  }/N/N/B");
 }
 
 TEST(JustifyNames, PadsToTheLabelWidthOnTheChosenSide) {

@@ -7,54 +7,40 @@
 namespace hueset {
 namespace {
 
-struct IntegerCase {
+// A field text and the value it reads as.
+template <class T>
+struct ParseCase {
   const char* text;
-  std::optional<int> value;
+  std::optional<T> value;
 };
 
-class IntegerParsing : public ::testing::TestWithParam<IntegerCase> {};
-
-TEST_P(IntegerParsing, ReadsOrRefuses) {
-  EXPECT_EQ(parseIntegerText(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+template <class T>
+void expectParses(std::optional<T> (*parse)(std::string_view),
+                  std::initializer_list<ParseCase<T>> cases) {
+  for (const ParseCase<T>& c : cases) EXPECT_EQ(parse(c.text), c.value) << '"' << c.text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, IntegerParsing,
-    ::testing::Values(IntegerCase{"+7", 7}, IntegerCase{"-0", std::nullopt},
-                      IntegerCase{"+0", std::nullopt}, IntegerCase{"0", 0}, IntegerCase{"00", 0},
-                      IntegerCase{" 12 ", 12}, IntegerCase{"\t 12\t", 12},
-                      IntegerCase{"2147483647", std::nullopt},
-                      IntegerCase{"99999999999", std::nullopt},
-                      IntegerCase{"-2147483648", std::nullopt},
-                      IntegerCase{"-2147483647", -2147483647},
-                      IntegerCase{"2147483646", 2147483646}, IntegerCase{"12a", std::nullopt},
-                      IntegerCase{"1 2", std::nullopt}, IntegerCase{"1-2", std::nullopt},
-                      IntegerCase{"-", std::nullopt}, IntegerCase{"+-5", std::nullopt},
-                      IntegerCase{" ", std::nullopt}, IntegerCase{"-15", -15}));
-
-struct NumberCase {
-  const char* text;
-  std::optional<double> value;
-};
-
-class NumberParsing : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(NumberParsing, ReadsOrRefuses) {
-  EXPECT_EQ(parseNumberText(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+TEST(FieldParsing, IntegersReadOrRefused) {
+  constexpr std::nullopt_t kRefused = std::nullopt;
+  expectParses<int>(parseIntegerText,
+                    {{"+7", 7}, {"-0", kRefused}, {"+0", kRefused}, {"0", 0}, {"00", 0},
+                     {" 12 ", 12}, {"\t 12\t", 12}, {"2147483647", kRefused},
+                     {"99999999999", kRefused}, {"-2147483648", kRefused},
+                     {"-2147483647", -2147483647}, {"2147483646", 2147483646}, {"12a", kRefused},
+                     {"1 2", kRefused}, {"1-2", kRefused}, {"-", kRefused}, {"+-5", kRefused},
+                     {" ", kRefused}, {"-15", -15}});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, NumberParsing,
-    ::testing::Values(NumberCase{"0.0", 0.0}, NumberCase{".0", std::nullopt},
-                      NumberCase{"-0", std::nullopt}, NumberCase{"-0.0", std::nullopt},
-                      NumberCase{"0", 0.0}, NumberCase{"50.5", 50.5}, NumberCase{".5", 0.5},
-                      NumberCase{"7.", 7.0}, NumberCase{"-.25", -0.25}, NumberCase{"+3", 3.0},
-                      NumberCase{"1e3", 1000.0}, NumberCase{"2.5E-1", 0.25},
-                      NumberCase{"1e", std::nullopt}, NumberCase{"1e+", std::nullopt},
-                      NumberCase{" 12 ", 12.0}, NumberCase{"1.2.3", std::nullopt},
-                      NumberCase{".", std::nullopt}, NumberCase{"-", std::nullopt},
-                      NumberCase{"1e999", std::nullopt}, NumberCase{"1e-999", std::nullopt},
-                      NumberCase{"inf", std::nullopt}, NumberCase{"0x10", std::nullopt}));
+TEST(FieldParsing, NumbersReadOrRefused) {
+  constexpr std::nullopt_t kRefused = std::nullopt;
+  expectParses<double>(parseNumberText,
+                       {{"0.0", 0.0}, {".0", kRefused}, {"-0", kRefused}, {"-0.0", kRefused},
+                        {"0", 0.0}, {"50.5", 50.5}, {".5", 0.5}, {"7.", 7.0}, {"-.25", -0.25},
+                        {"+3", 3.0}, {"1e3", 1000.0}, {"2.5E-1", 0.25}, {"1e", kRefused},
+                        {"1e+", kRefused}, {" 12 ", 12.0}, {"1.2.3", kRefused}, {".", kRefused},
+                        {"-", kRefused}, {"1e999", kRefused}, {"1e-999", kRefused},
+                        {"inf", kRefused}, {"0x10", kRefused}});
+}
 
 TEST(FieldCharacters, EachKindAllowsItsOwnSet) {
   EXPECT_TRUE(holdsOnlyAllowed("+12-", allowedFieldCharacters(FieldKind::Integer)));

@@ -1,8 +1,12 @@
 #pragma once
 
-// What the groupings editor tests share: a small set and the row names.
+// What the groupings editor tests share: a small set, the row names and
+// where the standard amino acids stand.
+
+#include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "desktop/grouping_editor_model.h"
@@ -35,4 +39,22 @@ inline GroupingSet smallSet() {
 
 // Rows of smallSet(): 0 Single Residues, 1 Tiny, 2 Negative, 3 Ser/Thr,
 // 4 Aromatic, 5 Big, 6 Default.
+
+// The small set in the editor, `rows` selected and `focused` focused.
+inline GroupingEditorModel editing(std::vector<int> rows, int focused) {
+  GroupingEditorModel model(smallSet(), "", false);
+  model.setSelection(std::move(rows), focused);
+  return model;
+}
+
+inline GroupingEditorModel editingRow(int row) { return editing({row}, row); }
+
+// The twenty standard amino acids fill rows 1 to 20, from Alanine to
+// Tyrosine, and `next` follows them.
+inline void expectAminoAcidsFirst(const GroupingEditorModel& model, const std::string& next) {
+  ASSERT_GT(model.rowCount(), 21);
+  EXPECT_EQ(model.rows()[1].name, "Alanine");
+  EXPECT_EQ(model.rows()[20].name, "Tyrosine");
+  EXPECT_EQ(model.rows()[21].name, next);
+}
 }  // namespace hueset::testing

@@ -6,16 +6,13 @@
 #include "groupings/builtin_defaults.h"
 #include "util/string_table.h"
 
-namespace hueset {
+namespace hueset::testing {
 namespace {
 
 using Kind = EditorOutcome::Kind;
-using testing::names;
-using testing::smallSet;
 
 TEST(GroupingEditorModelTest, AddInsertsAfterFocusedRow) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({2}, 2);
+  GroupingEditorModel model = editingRow(2);
   EXPECT_EQ(model.add(), EditorOutcome::done(EditorControl::Name));
   EXPECT_EQ(model.rows()[3].name, "New Grouping");
   EXPECT_EQ(model.selection(), std::vector<int>{3});
@@ -31,8 +28,7 @@ TEST(GroupingEditorModelTest, AddInsertsAfterFocusedRow) {
 }
 
 TEST(GroupingEditorModelTest, AddWithDefaultFocusedGoesJustAboveDefault) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({6}, 6);
+  GroupingEditorModel model = editingRow(6);
   model.add();
   EXPECT_EQ(model.rows()[6].name, "New Grouping");
   EXPECT_EQ(model.rows()[7].name, "Default");
@@ -40,16 +36,14 @@ TEST(GroupingEditorModelTest, AddWithDefaultFocusedGoesJustAboveDefault) {
 }
 
 TEST(GroupingEditorModelTest, AddWithNothingSelectedGoesJustAboveDefault) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({}, 1);
+  GroupingEditorModel model = editing({}, 1);
   model.add();
   EXPECT_EQ(model.rows()[6].name, "New Grouping");
   EXPECT_EQ(model.rows()[7].name, "Default");
 }
 
 TEST(GroupingEditorModelTest, DeleteKeepsTheSpecialRows) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({}, -1);
+  GroupingEditorModel model = editing({}, -1);
   EXPECT_EQ(model.remove(), EditorOutcome::beep());
   model.setSelection({0, 6}, 0);
   EXPECT_FALSE(model.enabled(EditorCommand::Delete));
@@ -70,8 +64,7 @@ TEST(GroupingEditorModelTest, DeleteKeepsTheSpecialRows) {
 }
 
 TEST(GroupingEditorModelTest, DeletingEverySelectedRowFocusesTheFirst) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({2, 3}, 3);
+  GroupingEditorModel model = editing({2, 3}, 3);
   ASSERT_TRUE(model.enabled(EditorCommand::Delete));
   model.remove();
   EXPECT_TRUE(model.selection().empty());
@@ -80,8 +73,7 @@ TEST(GroupingEditorModelTest, DeletingEverySelectedRowFocusesTheFirst) {
 }
 
 TEST(GroupingEditorModelTest, DeleteEnablingLooksAtTheFirstSelectedRow) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({0, 3}, 3);
+  GroupingEditorModel model = editing({0, 3}, 3);
   EXPECT_FALSE(model.enabled(EditorCommand::Delete));
   model.setSelection({3, 6}, 3);
   EXPECT_TRUE(model.enabled(EditorCommand::Delete));
@@ -109,8 +101,7 @@ TEST(GroupingEditorModelTest, MoveUpRows3And6) {
 }
 
 TEST(GroupingEditorModelTest, MoveUpLeavesTheBlockUnderSingle) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({1, 2, 4}, 4);
+  GroupingEditorModel model = editing({1, 2, 4}, 4);
   model.moveUp();
   EXPECT_EQ(names(model), (std::vector<std::string>{"Single Residues", "Tiny", "Negative",
                                                     "Aromatic", "Ser/Thr", "Big", "Default"}));
@@ -122,8 +113,7 @@ TEST(GroupingEditorModelTest, MoveUpLeavesTheBlockUnderSingle) {
 }
 
 TEST(GroupingEditorModelTest, MoveUpMessages) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({0}, 0);
+  GroupingEditorModel model = editingRow(0);
   EXPECT_FALSE(model.enabled(EditorCommand::MoveUp));
   EXPECT_EQ(model.moveUp(), EditorOutcome::refused(2080));
   model.setSelection({6}, 6);
@@ -141,8 +131,7 @@ TEST(GroupingEditorModelTest, MoveUpMessages) {
 }
 
 TEST(GroupingEditorModelTest, MoveDownGathersBelowTheLastSelected) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({1, 3}, 1);
+  GroupingEditorModel model = editing({1, 3}, 1);
   ASSERT_TRUE(model.enabled(EditorCommand::MoveDown));
   EXPECT_EQ(model.moveDown().kind, Kind::Done);
   EXPECT_EQ(names(model), (std::vector<std::string>{"Single Residues", "Negative", "Aromatic",
@@ -152,8 +141,7 @@ TEST(GroupingEditorModelTest, MoveDownGathersBelowTheLastSelected) {
 }
 
 TEST(GroupingEditorModelTest, MoveDownLeavesTheBlockAboveDefault) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({2, 4, 5}, 2);
+  GroupingEditorModel model = editing({2, 4, 5}, 2);
   model.moveDown();
   EXPECT_EQ(names(model), (std::vector<std::string>{"Single Residues", "Tiny", "Ser/Thr", "Negative",
                                                     "Aromatic", "Big", "Default"}));
@@ -166,8 +154,7 @@ TEST(GroupingEditorModelTest, MoveDownLeavesTheBlockAboveDefault) {
 }
 
 TEST(GroupingEditorModelTest, ActivateAndInactivateSelectedRows) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({6}, 6);
+  GroupingEditorModel model = editingRow(6);
   EXPECT_FALSE(model.enabled(EditorCommand::Activate));
   EXPECT_FALSE(model.enabled(EditorCommand::Inactivate));
   model.setSelection({0, 2, 6}, 2);
@@ -184,8 +171,7 @@ TEST(GroupingEditorModelTest, ActivateAndInactivateSelectedRows) {
 }
 
 TEST(GroupingEditorModelTest, NextAndPrevious) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({}, -1);
+  GroupingEditorModel model = editing({}, -1);
   EXPECT_EQ(model.next().kind, Kind::Done);
   EXPECT_EQ(model.selection(), std::vector<int>{0});
   EXPECT_EQ(model.previous(), EditorOutcome::beep());
@@ -201,8 +187,7 @@ TEST(GroupingEditorModelTest, NextAndPrevious) {
 }
 
 TEST(GroupingEditorModelTest, ExtendSelectionFromTheMark) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({3}, 3);
+  GroupingEditorModel model = editingRow(3);
   model.extendDown();
   model.extendDown();
   EXPECT_EQ(model.selection(), (std::vector<int>{3, 4, 5}));
@@ -217,8 +202,7 @@ TEST(GroupingEditorModelTest, ExtendSelectionFromTheMark) {
 }
 
 TEST(GroupingEditorModelTest, SortBySizeBetweenTheSpecialRows) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({1}, 1);  // "Tiny" stays selected wherever it goes
+  GroupingEditorModel model = editingRow(1);  // "Tiny" stays selected wherever it goes
   EXPECT_EQ(model.sort().kind, Kind::Done);
   EXPECT_EQ(names(model), (std::vector<std::string>{"Single Residues", "Negative", "Ser/Thr", "Tiny",
                                                     "Aromatic", "Big", "Default"}));
@@ -233,9 +217,7 @@ TEST(GroupingEditorModelTest, AddStandardAminoAcids) {
   EXPECT_EQ(model.addStandardAminoAcids([&asked] { return ++asked, true; }).kind, Kind::Done);
   EXPECT_EQ(asked, 0);  // no standard name in use
   ASSERT_EQ(model.rowCount(), 27);
-  EXPECT_EQ(model.rows()[1].name, "Alanine");
-  EXPECT_EQ(model.rows()[20].name, "Tyrosine");
-  EXPECT_EQ(model.rows()[21].name, "Tiny");
+  expectAminoAcidsFirst(model, "Tiny");
   const ResidueGrouping& cys = model.rows()[2];
   EXPECT_EQ(cys.name, "Cysteine");
   EXPECT_EQ(cys.residues, "C");
@@ -276,4 +258,4 @@ TEST(GroupingEditorModelTest, AddStandardAsksBeforeReplacingDuplicates) {
 }
 
 }  // namespace
-}  // namespace hueset
+}  // namespace hueset::testing

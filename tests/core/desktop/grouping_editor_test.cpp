@@ -7,21 +7,17 @@
 #include "grouping_editor_fixture.h"
 #include "util/string_table.h"
 
-namespace hueset {
+namespace hueset::testing {
 namespace {
 
 using Kind = EditorOutcome::Kind;
-using testing::names;
-using testing::smallSet;
 
 TEST(GroupingEditorModelTest, ColourDefaultOpensWith33Rows) {
   GroupingEditorModel model(builtinDefault(BuiltinDefault::Colour), "", false);
   ASSERT_EQ(model.rowCount(), 33);
   EXPECT_EQ(model.rows()[0].name, "Single Residues");
   EXPECT_EQ(model.rows()[0].marker, ' ');
-  EXPECT_EQ(model.rows()[1].name, "Alanine");
-  EXPECT_EQ(model.rows()[20].name, "Tyrosine");
-  EXPECT_EQ(model.rows()[21].name, "Negative");
+  expectAminoAcidsFirst(model, "Negative");
   EXPECT_EQ(model.rows()[31].name, "Hydrophobic");
   const ResidueGrouping& last = model.rows()[32];
   EXPECT_EQ(last.name, "Default");
@@ -72,8 +68,7 @@ TEST(GroupingEditorModelTest, WriteBackRestoresStoredOrder) {
 }
 
 TEST(GroupingEditorModelTest, SavedSingleHasBlankMarkerWhateverItHad) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({1}, 1);
+  GroupingEditorModel model = editingRow(1);
   ASSERT_TRUE(model.setBold(true));
   // The marker edit is disabled for "Single".
   model.setSelection({0}, 0);
@@ -91,8 +86,7 @@ TEST(GroupingEditorModelTest, SavedSingleHasBlankMarkerWhateverItHad) {
 }
 
 TEST(GroupingEditorModelTest, DetailControlsPerRow) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({0}, 0);
+  GroupingEditorModel model = editingRow(0);
   EXPECT_EQ(model.detailControls(), (DetailControls{true, true, false, false, false, true}));
   model.setSelection({3}, 3);
   EXPECT_EQ(model.detailControls(), (DetailControls{true, true, true, true, true, true}));
@@ -106,8 +100,7 @@ TEST(GroupingEditorModelTest, DetailControlsPerRow) {
 }
 
 TEST(GroupingEditorModelTest, NameIsTrimmedAndRefusesSeparators) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({1}, 1);
+  GroupingEditorModel model = editingRow(1);
   EXPECT_TRUE(model.setName("  Very; Tiny,\t"));
   EXPECT_EQ(model.rows()[1].name, "Very Tiny");
   // Only blanks changed: the stored name is the same.
@@ -116,8 +109,7 @@ TEST(GroupingEditorModelTest, NameIsTrimmedAndRefusesSeparators) {
 }
 
 TEST(GroupingEditorModelTest, TypingHydroRecordsOneEntry) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({3}, 3);
+  GroupingEditorModel model = editingRow(3);
   std::string typed;
   for (char c : std::string("Hydro")) {
     typed += c;
@@ -130,8 +122,7 @@ TEST(GroupingEditorModelTest, TypingHydroRecordsOneEntry) {
 }
 
 TEST(GroupingEditorModelTest, NamesOfTwoRowsRecordTwoEntries) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({3}, 3);
+  GroupingEditorModel model = editingRow(3);
   model.setName("Three");
   model.setSelection({4}, 4);
   model.setName("Four");
@@ -139,8 +130,7 @@ TEST(GroupingEditorModelTest, NamesOfTwoRowsRecordTwoEntries) {
 }
 
 TEST(GroupingEditorModelTest, MarkerIsFirstCharacterOrBlank) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({2}, 2);
+  GroupingEditorModel model = editingRow(2);
   EXPECT_TRUE(model.setMarker("x"));
   EXPECT_EQ(model.rows()[2].marker, 'x');
   EXPECT_TRUE(model.setMarker(""));
@@ -150,8 +140,7 @@ TEST(GroupingEditorModelTest, MarkerIsFirstCharacterOrBlank) {
 }
 
 TEST(GroupingEditorModelTest, ColourEditsOnlyWhenTheColourDiffers) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({1}, 1);
+  GroupingEditorModel model = editingRow(1);
   EXPECT_FALSE(model.setTextColour(rgb(1, 1, 1)));
   EXPECT_FALSE(model.changed());
   EXPECT_TRUE(model.setTextColour(rgb(9, 9, 9)));
@@ -162,8 +151,7 @@ TEST(GroupingEditorModelTest, ColourEditsOnlyWhenTheColourDiffers) {
 }
 
 TEST(GroupingEditorModelTest, ActiveCheckBoxRecordsActivateOrInactivate) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({2}, 2);
+  GroupingEditorModel model = editingRow(2);
   EXPECT_TRUE(model.setActive(false));
   EXPECT_EQ(model.undoText(), "Undo Inactivate\tCtrl+Z");
   EXPECT_TRUE(model.setActive(true));
@@ -175,8 +163,7 @@ TEST(GroupingEditorModelTest, ActiveCheckBoxRecordsActivateOrInactivate) {
 }
 
 TEST(GroupingEditorModelTest, ValidationMessagesAndFocus) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({2}, 2);
+  GroupingEditorModel model = editingRow(2);
   EXPECT_EQ(model.validateCurrentRow(), std::nullopt);
   model.setName("  ");
   EXPECT_EQ(model.validateCurrentRow(), (EditorProblem{2069, EditorControl::Name}));
@@ -210,8 +197,7 @@ TEST(GroupingEditorModelTest, ValidationMessagesAndFocus) {
 }
 
 TEST(GroupingEditorModelTest, SeveralSelectedRowsAreNotValidated) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({2}, 2);
+  GroupingEditorModel model = editingRow(2);
   model.setResidues("");
   model.setSelection({2, 3}, 3);
   EXPECT_EQ(model.validateCurrentRow(), std::nullopt);
@@ -327,8 +313,7 @@ TEST(GroupingEditorModelTest, FinishingButtonFollowsTheHistory) {
 }
 
 TEST(GroupingEditorModelTest, UndoUndoRedoRedoThenNothingToRedo) {
-  GroupingEditorModel model(smallSet(), "", false);
-  model.setSelection({1}, 1);
+  GroupingEditorModel model = editingRow(1);
   model.setBold(true);
   model.setSelection({3, 4}, 4);
   model.moveUp();
@@ -399,4 +384,4 @@ TEST(GroupingEditorModelTest, SetWithoutSpecialGroupingsStillOpens) {
 }
 
 }  // namespace
-}  // namespace hueset
+}  // namespace hueset::testing

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "desktop/options_pages.h"
+#include "support/option_field_edges.h"
 
 namespace hueset {
 namespace {
@@ -150,55 +151,36 @@ TEST(OptionsPages, NumberFieldsCarryTheirNamesAndLimits) {
   EXPECT_EQ(length->spinId, AnnotateControl::MinimumElisionLengthSpin);
   EXPECT_EQ(length->lower, (FieldBound{BoundMode::Strict, 3}));
   EXPECT_EQ(length->upper, (FieldBound{BoundMode::Inclusive, 999}));
-  EXPECT_EQ(findNumberField(OptionsPage::Annotate, AnnotateControl::ConsensusThreshold)->name,
-            "Consensus");
-  EXPECT_EQ(findNumberField(OptionsPage::Annotate, AnnotateControl::ElisionThreshold)->name,
-            "Elision Threshold");
-  EXPECT_EQ(findNumberField(OptionsPage::Output, OutputControl::WrapLength)->name,
-            "Formatted Output Wrap-around Value");
-  EXPECT_EQ(findNumberField(OptionsPage::Output, OutputControl::ColumnWidth)->name,
-            "Formatted Output Column Widths");
-  EXPECT_EQ(findNumberField(OptionsPage::General, GeneralControl::MruDocuments)->name,
-            "Count of Most Recently Used Sequence Files");
-  EXPECT_EQ(findNumberField(OptionsPage::General, GeneralControl::MruConfigurations)->name,
-            "Count of Most Recently Used Configuration Files");
+  // The names the refusals speak of.
+  const struct {
+    OptionsPage page;
+    ControlId field;
+    const char* name;
+  } named[] = {
+      {OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "Consensus"},
+      {OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "Elision Threshold"},
+      {OptionsPage::Output, OutputControl::WrapLength, "Formatted Output Wrap-around Value"},
+      {OptionsPage::Output, OutputControl::ColumnWidth, "Formatted Output Column Widths"},
+      {OptionsPage::General, GeneralControl::MruDocuments,
+       "Count of Most Recently Used Sequence Files"},
+      {OptionsPage::General, GeneralControl::MruConfigurations,
+       "Count of Most Recently Used Configuration Files"},
+  };
+  for (const auto& n : named) {
+    const auto field = findNumberField(n.page, n.field);
+    ASSERT_TRUE(field) << n.name;
+    EXPECT_EQ(field->name, n.name);
+  }
   EXPECT_FALSE(findNumberField(OptionsPage::Output, AnnotateControl::ConsensusThreshold));
   EXPECT_TRUE(numberFieldSpecs(OptionsPage::Html).empty());
 }
 
-// One field typed and read back through its page.
-struct EdgeCase {
-  OptionsPage page;
-  ControlId field;
-  const char* typed;
-  std::optional<int> stored;  // none: refused
-};
+using testing::FieldEdge;
 
-void PrintTo(const EdgeCase& c, std::ostream* os) {
-  *os << "page " << optionsPageIndex(c.page) << " field " << c.field.value() << " \"" << c.typed
-      << '"';
-}
-
-class FieldEdges : public ::testing::TestWithParam<EdgeCase> {};
-
-int storedValue(const OptionGroups& g, ControlId field, OptionsPage page) {
-  switch (page) {
-    case OptionsPage::Annotate:
-      if (field == AnnotateControl::ConsensusThreshold) return g.annotation.consensusThreshold;
-      if (field == AnnotateControl::ElisionThreshold) return g.annotation.elisionThreshold;
-      return g.annotation.minimumElisionLength;
-    case OptionsPage::Output:
-      return field == OutputControl::WrapLength ? g.output.wrapLength : g.output.columnWidth;
-    case OptionsPage::Figure:
-      return field == FigureControl::RulerInterval ? g.figure.rulerInterval : g.figure.pngResolution;
-    default:
-      return field == GeneralControl::MruDocuments ? g.general.mruDocuments
-                                                   : g.general.mruConfigurations;
-  }
-}
+class FieldEdges : public ::testing::TestWithParam<FieldEdge> {};
 
 TEST_P(FieldEdges, StoredOrRefused) {
-  const EdgeCase& c = GetParam();
+  const FieldEdge& c = GetParam();
   const OptionGroups before;
   OptionGroups groups = before;
   PageControlValues controls(c.page);
@@ -207,7 +189,7 @@ TEST_P(FieldEdges, StoredOrRefused) {
   const ExchangeOutcome outcome = exchangeOut(c.page, controls, groups);
   if (c.stored) {
     EXPECT_TRUE(outcome.ok) << c.typed;
-    EXPECT_EQ(storedValue(groups, c.field, c.page), *c.stored) << c.typed;
+    EXPECT_EQ(testing::storedValue(groups, c.field, c.page), *c.stored) << c.typed;
   } else {
     EXPECT_EQ(outcome, (ExchangeOutcome{false, c.field})) << c.typed;
     EXPECT_EQ(groups, before);
@@ -216,45 +198,7 @@ TEST_P(FieldEdges, StoredOrRefused) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, FieldEdges,
-    ::testing::Values(
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "50", std::nullopt},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "50.5", 505},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "100", 1000},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "100.1", std::nullopt},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "72.5", 725},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "0", std::nullopt},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "0.5", 5},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "100", 1000},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "3", std::nullopt},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "4", 4},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "999", 999},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "1000",
-                 std::nullopt},
-        // The figure page's limits are the stored ranges: nothing is refused
-        // that a profile could hold.
-        EdgeCase{OptionsPage::Figure, FigureControl::RulerInterval, "0", std::nullopt},
-        EdgeCase{OptionsPage::Figure, FigureControl::RulerInterval, "1", 1},
-        EdgeCase{OptionsPage::Figure, FigureControl::PngResolution, "29", std::nullopt},
-        EdgeCase{OptionsPage::Figure, FigureControl::PngResolution, "2400", 2400},
-        EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "2", std::nullopt},
-        EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "3", 3},
-        EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "9999", 9999},
-        EdgeCase{OptionsPage::Output, OutputControl::WrapLength, "10000", std::nullopt},
-        EdgeCase{OptionsPage::Output, OutputControl::ColumnWidth, "2", std::nullopt},
-        EdgeCase{OptionsPage::Output, OutputControl::ColumnWidth, "3", 3},
-        EdgeCase{OptionsPage::General, GeneralControl::MruDocuments, "0", 0},
-        EdgeCase{OptionsPage::General, GeneralControl::MruDocuments, "10", 10},
-        EdgeCase{OptionsPage::General, GeneralControl::MruDocuments, "11", std::nullopt},
-        EdgeCase{OptionsPage::General, GeneralControl::MruDocuments, "-1", std::nullopt},
-        EdgeCase{OptionsPage::General, GeneralControl::MruConfigurations, "0", 0},
-        EdgeCase{OptionsPage::General, GeneralControl::MruConfigurations, "10", 10},
-        EdgeCase{OptionsPage::General, GeneralControl::MruConfigurations, "11", std::nullopt},
-        // An emptied field is refused, never stored as a no-value marker.
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "", std::nullopt},
-        EdgeCase{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "", std::nullopt},
-        EdgeCase{OptionsPage::General, GeneralControl::MruDocuments, "", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Limits, FieldEdges, ::testing::ValuesIn(testing::fieldEdges()));
 
 TEST(OptionsPageExchange, RefusalsSayWhatIsWrongWithTheFieldsName) {
   PageControlValues controls(OptionsPage::Annotate);
@@ -363,30 +307,40 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
   }
 }
 
-TEST(OptionsPageExchange, AnEmptiedSubstituteSymbolBecomesABlank) {
-  OptionGroups groups;
-  PageControlValues controls(OptionsPage::Output);
-  exchangeIn(OptionsPage::Output, groups, controls);
-  EXPECT_EQ(controls.text(OutputControl::LinkerCharacter), "-");
-  controls.type(OutputControl::LinkerCharacter, "");
-  ASSERT_TRUE(exchangeOut(OptionsPage::Output, controls, groups).ok);
-  EXPECT_EQ(groups.output.linkerCharacter, ' ');
-  controls.type(OutputControl::LinkerCharacter, "*");
-  ASSERT_TRUE(exchangeOut(OptionsPage::Output, controls, groups).ok);
-  EXPECT_EQ(groups.output.linkerCharacter, '*');
-}
-
-TEST(OptionsPageExchange, CharacterListsAreKeptAsTheNextStartReadsThem) {
-  OptionGroups groups;
-  PageControlValues parsing(OptionsPage::Parsing);
-  parsing.type(ParsingControl::InvalidResidues, "bj1Z");
-  ASSERT_TRUE(exchangeOut(OptionsPage::Parsing, parsing, groups).ok);
-  EXPECT_EQ(groups.parse.invalidResidues, "BJZ");
+TEST(OptionsPageExchange, CharacterFieldsStoreWhatTheNextStartReads) {
+  struct Case {
+    const char* what;
+    OptionsPage page;
+    ControlId field;
+    const char* typed;
+    std::string (*stored)(const OptionGroups&);
+    const char* expected;
+  };
+  auto linker = [](const OptionGroups& g) { return std::string(1, g.output.linkerCharacter); };
+  auto residues = [](const OptionGroups& g) { return g.parse.invalidResidues; };
+  auto linkers = [](const OptionGroups& g) { return g.output.substitutedLinkers; };
+  const Case cases[] = {
+      {"an emptied substitute symbol becomes a blank", OptionsPage::Output,
+       OutputControl::LinkerCharacter, "", linker, " "},
+      {"a typed substitute symbol is kept", OptionsPage::Output, OutputControl::LinkerCharacter,
+       "*", linker, "*"},
+      {"invalid residues are upper-case letters", OptionsPage::Parsing,
+       ParsingControl::InvalidResidues, "bj1Z", residues, "BJZ"},
+      {"substituted linkers are gap symbols only", OptionsPage::Output,
+       OutputControl::SubstitutedLinkers, "- 9~", linkers, "-~"},
+  };
+  for (const Case& c : cases) {
+    OptionGroups groups;
+    PageControlValues controls(c.page);
+    exchangeIn(c.page, groups, controls);
+    controls.type(c.field, c.typed);
+    ASSERT_TRUE(exchangeOut(c.page, controls, groups).ok) << c.what;
+    EXPECT_EQ(c.stored(groups), c.expected) << c.what;
+  }
+  // The default symbol shows as itself.
   PageControlValues output(OptionsPage::Output);
-  exchangeIn(OptionsPage::Output, groups, output);
-  output.type(OutputControl::SubstitutedLinkers, "- 9~");
-  ASSERT_TRUE(exchangeOut(OptionsPage::Output, output, groups).ok);
-  EXPECT_EQ(groups.output.substitutedLinkers, "-~");
+  exchangeIn(OptionsPage::Output, OptionGroups{}, output);
+  EXPECT_EQ(output.text(OutputControl::LinkerCharacter), "-");
 }
 
 TEST(OptionsPageExchange, StyleButtonsStoreWhatTheirLabelsSay) {

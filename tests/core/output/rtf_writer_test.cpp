@@ -15,7 +15,6 @@ using namespace testing;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-constexpr Colour kYellow = rgb(255, 255, 0);
 constexpr ResidueFormat kRedOnYellowBold{kRed, kYellow, false, true};
 
 std::string afterHeader(const std::string& rtf) {

@@ -6,23 +6,12 @@
 #include <vector>
 
 #include "preview/preview_run.h"
+#include "support/writer_formats.h"
 
 namespace hueset {
 namespace {
 
-ResidueGrouping grouping(std::string name, std::string residues, ResidueFormat format) {
-  ResidueGrouping g;
-  g.name = std::move(name);
-  g.residues = std::move(residues);
-  g.format = format;
-  return g;
-}
-
-constexpr Colour kBlack = rgb(0, 0, 0);
-constexpr Colour kWhite = rgb(255, 255, 255);
-constexpr Colour kBlue = rgb(0, 0, 255);
-constexpr Colour kYellow = rgb(255, 255, 0);
-constexpr Colour kRed = rgb(255, 0, 0);
+using namespace testing;
 
 // Styles in format-index order: 0 Default, 1 Hydrophobic, 2 Acid, 3 Single.
 GroupingSet groupings() {

@@ -53,6 +53,17 @@ PreviewWriter previewWriter() {
   return PreviewWriter(groupings, ConsensusSettings{}, "");
 }
 
+// The document the preview writer makes of `annotated`, four formats given.
+PreviewDocument previewOf(const AnnotatedAlignment& annotated, int wrap, int group,
+                          const LayoutMarks& marks = {}) {
+  PreviewWriter writer = previewWriter();
+  addDistinctFormats(writer, 4);
+  writer.begin();
+  layOut(annotated, wrap, group, writer, marks);
+  writer.end();
+  return *writer.takeDocument();
+}
+
 // The layout's runs, line by line, as the test writer writes them.
 std::string transcriptOf(const PreviewDocument& d) {
   std::string out;
@@ -97,12 +108,7 @@ TEST(PreviewWriter, RecordsTheRunsAndLinesTheLayoutGivesAWriter) {
 }
 
 TEST(PreviewWriter, SetGapsAreHalfALine) {
-  PreviewWriter writer = previewWriter();
-  addDistinctFormats(writer, 4);
-  writer.begin();
-  layOut(sample(), 8, 8, writer);
-  writer.end();
-  const PreviewDocument& d = writer.document();
+  const PreviewDocument d = previewOf(sample(), 8, 8);
   // alpha, beta, consensus | gamma, consensus | prediction, two blank lines.
   std::vector<std::uint32_t> tops;
   for (const PreviewLine& line : d.lines) tops.push_back(line.top);
@@ -116,12 +122,7 @@ TEST(PreviewWriter, LinesSayWhereTheirCellsAre) {
   const AnnotatedAlignment annotated = sample();
   for (const int group : {1, 2, 8}) {
     SCOPED_TRACE(group);
-    PreviewWriter writer = previewWriter();
-    addDistinctFormats(writer, 4);
-    writer.begin();
-    layOut(annotated, 3, group, writer, LayoutMarks{true, true, 1});
-    writer.end();
-    const PreviewDocument& d = writer.document();
+    const PreviewDocument d = previewOf(annotated, 3, group, LayoutMarks{true, true, 1});
     int described = 0;
     std::vector<std::size_t> ticks;
     for (std::size_t i = 0; i < d.lines.size(); ++i) {
@@ -156,12 +157,7 @@ TEST(PreviewWriter, LinesSayWhereTheirCellsAre) {
 // Numbers count across blocks, skip gaps and count what elision hid, from
 // the start a name gives; every block has its own line of each sequence.
 TEST(ResidueNumberAt, CountsAsResidueNumbersDo) {
-  PreviewWriter writer = previewWriter();
-  addDistinctFormats(writer, 4);
-  writer.begin();
-  layOut(sample(), 3, 3, writer);
-  writer.end();
-  const PreviewDocument& d = writer.document();
+  const PreviewDocument d = previewOf(sample(), 3, 3);
   EXPECT_EQ(d.names[0], (std::vector<std::string>{"alpha/11-30", "beta"}));
   // The line of sequence `row` of set 0 that shows `column`.
   auto lineOf = [&d](std::uint32_t row, std::size_t column) {

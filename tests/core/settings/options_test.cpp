@@ -26,6 +26,15 @@ Options loaded(const ProfileStore& store) {
   return options;
 }
 
+// The five groups of the profile, which the options file also holds.
+void expectSameGroups(const Options& actual, const Options& expected) {
+  EXPECT_EQ(actual.html, expected.html);
+  EXPECT_EQ(actual.annotation, expected.annotation);
+  EXPECT_EQ(actual.parse, expected.parse);
+  EXPECT_EQ(actual.output, expected.output);
+  EXPECT_EQ(actual.general, expected.general);
+}
+
 TEST(Options, EmptyStoreGivesEveryDefault) {
   IniProfileStore store;
   Options o = loaded(store);
@@ -80,12 +89,7 @@ TEST(Options, EmptyStoreGivesEveryDefault) {
   EXPECT_TRUE(o.recentDocuments->empty());
 
   // A record that was never loaded holds the same defaults.
-  Options fresh;
-  EXPECT_EQ(fresh.html, o.html);
-  EXPECT_EQ(fresh.annotation, o.annotation);
-  EXPECT_EQ(fresh.parse, o.parse);
-  EXPECT_EQ(fresh.output, o.output);
-  EXPECT_EQ(fresh.general, o.general);
+  expectSameGroups(Options{}, o);
 }
 
 struct ClampCase {
@@ -294,11 +298,7 @@ TEST(Options, NonDefaultValuesSurviveSaveAndLoad) {
   IniProfileStore store(profile.string());
   EXPECT_EQ(store.readInt("Output Settings", "Substituting Linker Character", 0), 183);
   Options back = loaded(store);
-  EXPECT_EQ(back.html, saved.html);
-  EXPECT_EQ(back.annotation, saved.annotation);
-  EXPECT_EQ(back.parse, saved.parse);
-  EXPECT_EQ(back.output, saved.output);
-  EXPECT_EQ(back.general, saved.general);
+  expectSameGroups(back, saved);
   EXPECT_EQ(back.paths, saved.paths);
   EXPECT_EQ(back.paths.lastDocumentDirectory, dir.string());
   ASSERT_TRUE(back.recentDocuments && back.recentConfigurations);

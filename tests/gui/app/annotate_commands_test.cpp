@@ -70,6 +70,14 @@ class AnnotateCommandsTest : public AppFixture {
     window().action(kEditPaste)->trigger();
   }
 
+  // Starts with the four globins pasted, the word processor's files going
+  // to `folder`.
+  void startForWord(const QString& folder) {
+    start();
+    paste(testText("four_globins.fasta"));
+    m_app->wordProcessor().setFolder(path(folder));
+  }
+
   // What the writer makes of the editor text without any window.
   void annotateDirectly(AnnotationWriter& writer) {
     AcceptingInteraction interaction;
@@ -405,9 +413,7 @@ TEST_F(AnnotateCommandsTest, WebSafeCheckListsColoursAndCancelStops) {
 
 TEST_F(AnnotateCommandsTest, WordProcessorGetsANewDocumentFromTheRtf) {
   m_launcher.writer = QStringLiteral("/opt/office/soffice");
-  start();
-  paste(testText("four_globins.fasta"));
-  m_app->wordProcessor().setFolder(path("handoff"));
+  startForWord(QStringLiteral("handoff"));
   commands().toWord();
 
   ASSERT_EQ(m_launcher.started.size(), 4);
@@ -427,9 +433,7 @@ TEST_F(AnnotateCommandsTest, WordProcessorGetsANewDocumentFromTheRtf) {
 
 TEST_F(AnnotateCommandsTest, WordProcessorFilesArePrivateToTheRunAndGoAtExit) {
   m_launcher.writer = QStringLiteral("/opt/office/soffice");
-  start();
-  paste(testText("four_globins.fasta"));
-  m_app->wordProcessor().setFolder(path("tmp"));
+  startForWord(QStringLiteral("tmp"));
   commands().toWord();
   commands().toWord();
   ASSERT_EQ(m_launcher.started.size(), 8);
@@ -451,9 +455,7 @@ TEST_F(AnnotateCommandsTest, WordProcessorFilesArePrivateToTheRunAndGoAtExit) {
 }
 
 TEST_F(AnnotateCommandsTest, NoWordProcessorSaysSoAndKeepsTheClipboard) {
-  start();
-  paste(testText("four_globins.fasta"));
-  m_app->wordProcessor().setFolder(path("handoff"));
+  startForWord(QStringLiteral("handoff"));
   commands().toWord();
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_EQ(m_prompts.messages[0].title, QStringLiteral("Error"));

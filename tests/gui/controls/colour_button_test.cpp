@@ -37,6 +37,12 @@ class ColourButtonTest : public ::testing::Test {
     return button->well();
   }
 
+  ColourWell* openWithClick() {
+    button->click();
+    QCoreApplication::processEvents();
+    return button->well();
+  }
+
   std::unique_ptr<QWidget> window;
   ColourButton* button = nullptr;
 };
@@ -96,9 +102,7 @@ TEST_F(ColourButtonTest, EscapeClosesWithoutAChoice) {
 }
 
 TEST_F(ColourButtonTest, ClickingACellChoosesIt) {
-  button->click();
-  QCoreApplication::processEvents();
-  ColourWell* well = button->well();
+  ColourWell* well = openWithClick();
   ASSERT_NE(well, nullptr);
   const QPoint lavender = well->itemCentre(38);
   QTest::mouseMove(well, lavender);
@@ -109,9 +113,7 @@ TEST_F(ColourButtonTest, ClickingACellChoosesIt) {
 }
 
 TEST_F(ColourButtonTest, ButtonRowPressedAndReleasedElsewhereChoosesNothing) {
-  button->click();
-  QCoreApplication::processEvents();
-  ColourWell* well = button->well();
+  ColourWell* well = openWithClick();
   ASSERT_NE(well, nullptr);
   const int more = button->colourSet().indexOf({WellItemKind::Button, 0});
   QTest::mousePress(well, Qt::LeftButton, {}, well->itemCentre(more));

@@ -35,6 +35,20 @@ QPoint rowCentre(const QTreeWidget* list, int row) {
   return list->viewport()->mapToGlobal(r.center());
 }
 
+// A drag: the press on a row, then the moves and the release, all sent to
+// the list that had the press.
+void pressRow(QTreeWidget* list, int row) {
+  sendMouse(list->viewport(), QEvent::MouseButtonPress, rowCentre(list, row), Qt::LeftButton);
+}
+
+void dragTo(QTreeWidget* from, const QPoint& global) {
+  sendMouse(from->viewport(), QEvent::MouseMove, global, Qt::LeftButton);
+}
+
+void dropAt(QTreeWidget* from, const QPoint& global) {
+  sendMouse(from->viewport(), QEvent::MouseButtonRelease, global, Qt::NoButton);
+}
+
 class SetsDialogTest : public ::testing::Test {
  protected:
   void open(bool allowDuplicates, const std::vector<int>& layout,
@@ -134,22 +148,21 @@ TEST_F(SetsDialogTest, DraggingFromTheSourceShowsTheHintAndDropsAfterTheTarget) 
   QTreeWidget* source = dialog->sourceList();
   QTreeWidget* output = dialog->outputList();
   selectRows(source, {0, 1});  // Gamma, Delta
-  const QPoint start = rowCentre(source, 0);
-  sendMouse(source->viewport(), QEvent::MouseButtonPress, start, Qt::LeftButton);
-  sendMouse(source->viewport(), QEvent::MouseMove, start + QPoint(0, 30), Qt::LeftButton);
+  pressRow(source, 0);
+  dragTo(source, rowCentre(source, 0) + QPoint(0, 30));
   EXPECT_TRUE(dialog->dragging());
 
-  sendMouse(source->viewport(), QEvent::MouseMove, rowCentre(output, 1), Qt::LeftButton);
+  dragTo(source, rowCentre(output, 1));
   EXPECT_EQ(dialog->dropTarget(), 1);
   EXPECT_EQ(dialog->dropHint()->text(), QStringLiteral("Insert after Alpha"));
   // Below the last item: the last item is the target.
   const QPoint belowLast = output->viewport()->mapToGlobal(
       QPoint(20, output->visualItemRect(output->topLevelItem(3)).bottom() + 40));
-  sendMouse(source->viewport(), QEvent::MouseMove, belowLast, Qt::LeftButton);
+  dragTo(source, belowLast);
   EXPECT_EQ(dialog->dropHint()->text(), QStringLiteral("Insert after Beta"));
 
-  sendMouse(source->viewport(), QEvent::MouseMove, rowCentre(output, 1), Qt::LeftButton);
-  sendMouse(source->viewport(), QEvent::MouseButtonRelease, rowCentre(output, 1), Qt::NoButton);
+  dragTo(source, rowCentre(output, 1));
+  dropAt(source, rowCentre(output, 1));
   EXPECT_FALSE(dialog->dragging());
   EXPECT_TRUE(dialog->dropHint()->text().isEmpty());
   EXPECT_EQ(dialog->layout(), (std::vector<int>{-1, 0, 2, 3, -1, 1}));
@@ -160,13 +173,12 @@ TEST_F(SetsDialogTest, DraggingWithinTheOutputReorders) {
   open(false, {});
   QTreeWidget* output = dialog->outputList();
   selectRows(output, {1});  // Alpha
-  const QPoint start = rowCentre(output, 1);
-  sendMouse(output->viewport(), QEvent::MouseButtonPress, start, Qt::LeftButton);
-  sendMouse(output->viewport(), QEvent::MouseMove, start + QPoint(0, 20), Qt::LeftButton);
+  pressRow(output, 1);
+  dragTo(output, rowCentre(output, 1) + QPoint(0, 20));
   ASSERT_TRUE(dialog->dragging());
-  sendMouse(output->viewport(), QEvent::MouseMove, rowCentre(output, 3), Qt::LeftButton);
+  dragTo(output, rowCentre(output, 3));
   EXPECT_EQ(dialog->dropHint()->text(), QStringLiteral("Insert after Gamma"));
-  sendMouse(output->viewport(), QEvent::MouseButtonRelease, rowCentre(output, 3), Qt::NoButton);
+  dropAt(output, rowCentre(output, 3));
   EXPECT_EQ(texts(output), (QStringList{"Set #1", "Beta", "Gamma", "Alpha", "Delta"}));
 }
 
@@ -174,10 +186,10 @@ TEST_F(SetsDialogTest, ReleasingAwayFromTheOutputChangesNothing) {
   open(false, {-1, 0});
   QTreeWidget* source = dialog->sourceList();
   selectRows(source, {0});
-  const QPoint start = rowCentre(source, 0);
-  sendMouse(source->viewport(), QEvent::MouseButtonPress, start, Qt::LeftButton);
-  sendMouse(source->viewport(), QEvent::MouseMove, start + QPoint(0, 30), Qt::LeftButton);
-  sendMouse(source->viewport(), QEvent::MouseButtonRelease, start + QPoint(0, 30), Qt::NoButton);
+  const QPoint away = rowCentre(source, 0) + QPoint(0, 30);
+  pressRow(source, 0);
+  dragTo(source, away);
+  dropAt(source, away);
   EXPECT_EQ(dialog->layout(), (std::vector<int>{-1, 0}));
   EXPECT_EQ(source->topLevelItemCount(), 3);
 }
@@ -189,24 +201,22 @@ TEST_F(SetsDialogTest, AutoScrollsWhileTheCursorIsBelowTheList) {
   QTreeWidget* source = dialog->sourceList();
   QTreeWidget* output = dialog->outputList();
   selectRows(source, {5});
-  const QPoint start = rowCentre(source, 0);
-  sendMouse(source->viewport(), QEvent::MouseButtonPress, rowCentre(source, 5), Qt::LeftButton);
-  sendMouse(source->viewport(), QEvent::MouseMove, start + QPoint(0, 40), Qt::LeftButton);
+  pressRow(source, 5);
+  dragTo(source, rowCentre(source, 0) + QPoint(0, 40));
   ASSERT_TRUE(dialog->dragging());
   const QPoint below = output->viewport()->mapToGlobal(
       QPoint(20, output->viewport()->height() + 15));
-  sendMouse(source->viewport(), QEvent::MouseMove, below, Qt::LeftButton);
+  dragTo(source, below);
   EXPECT_TRUE(dialog->autoScrolling());
   const int before = output->verticalScrollBar()->value();
   QTest::qWait(600);
   EXPECT_GT(output->verticalScrollBar()->value(), before);
   ASSERT_GT(dialog->dropTarget(), 10);
   const int target = dialog->dropTarget() - 3;  // well inside the visible rows
-  sendMouse(source->viewport(), QEvent::MouseMove, rowCentre(output, target), Qt::LeftButton);
+  dragTo(source, rowCentre(output, target));
   EXPECT_FALSE(dialog->autoScrolling());
   EXPECT_EQ(dialog->dropTarget(), target);
-  sendMouse(source->viewport(), QEvent::MouseButtonRelease, rowCentre(output, target),
-            Qt::NoButton);
+  dropAt(source, rowCentre(output, target));
   EXPECT_EQ(dialog->layout().at(static_cast<std::size_t>(target) + 1), 5);
   EXPECT_EQ(source->topLevelItemCount(), 60);  // duplicates allowed: the source keeps it
 }
@@ -215,10 +225,8 @@ TEST_F(SetsDialogTest, EscapeEndsADragWithoutChange) {
   open(false, {-1, 0});
   QTreeWidget* source = dialog->sourceList();
   selectRows(source, {0});
-  const QPoint start = rowCentre(source, 0);
-  sendMouse(source->viewport(), QEvent::MouseButtonPress, start, Qt::LeftButton);
-  sendMouse(source->viewport(), QEvent::MouseMove, rowCentre(dialog->outputList(), 0),
-            Qt::LeftButton);
+  pressRow(source, 0);
+  dragTo(source, rowCentre(dialog->outputList(), 0));
   ASSERT_TRUE(dialog->dragging());
   QTest::keyClick(source, Qt::Key_Escape);
   EXPECT_FALSE(dialog->dragging());

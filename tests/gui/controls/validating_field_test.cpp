@@ -10,24 +10,20 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
+#include "field_messages.h"
 #include "gui/controls/validating_field.h"
 
 namespace hueset::gui {
 namespace {
 
-struct Shown {
-  QString title;
-  QString text;
-};
+using testing::Shown;
 
 // A window like an options page: an integer field, a percentage field with
 // spin buttons, a letter-set field, another edit and an exempt Cancel.
 class FieldPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    support.setMessageFunction([this](QWidget*, const QString& title, const QString& text) {
-      shown.push_back({title, text});
-    });
+    testing::recordMessages(support, shown);
     support.exempt().add(2);
     percent = support.units().registerUnit(percentUnit());
 
@@ -66,6 +62,19 @@ class FieldPage : public ::testing::Test {
     QCoreApplication::processEvents();
   }
 
+  // Types `text` into the length field, then leaves it for `next`, or by
+  // Tab when there is none.
+  void typeAndLeave(const QString& text, QWidget* next = nullptr) {
+    focusOn(length);
+    QTest::keyClicks(length, text);
+    if (next) {
+      focusOn(next);
+    } else {
+      QTest::keyClick(length, Qt::Key_Tab);
+    }
+    QCoreApplication::processEvents();
+  }
+
   FieldSupport support;
   std::vector<Shown> shown;
   int percent = -1;
@@ -101,42 +110,25 @@ TEST_F(FieldPage, PastingLettersIntoAnIntegerFieldIsUndone) {
 }
 
 TEST_F(FieldPage, TabOnAWrongValueShowsTheBoundedMessageAndKeepsTheFocus) {
-  focusOn(length);
-  QTest::keyClicks(length, QStringLiteral("1000"));
-  QTest::keyClick(length, Qt::Key_Tab);
-  QCoreApplication::processEvents();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].title, QStringLiteral("Minimum Length of the Elided Region  Out of Bounds"));
-  EXPECT_EQ(shown[0].text,
-            QStringLiteral("[3 < \"Minimum Length of the Elided Region \" <= 999]\n\n"
-                           "Please enter a value for the Minimum Length of the Elided Region  "
-                           "which is\nmore than 3 and\nless than or equal to 999"));
+  typeAndLeave(QStringLiteral("1000"));
+  testing::expectElidedLengthRefused(shown);
   EXPECT_EQ(QApplication::focusWidget(), length);
 }
 
 TEST_F(FieldPage, TabOnAGoodValueMovesOn) {
-  focusOn(length);
-  QTest::keyClicks(length, QStringLiteral("999"));
-  QTest::keyClick(length, Qt::Key_Tab);
-  QCoreApplication::processEvents();
+  typeAndLeave(QStringLiteral("999"));
   EXPECT_TRUE(shown.empty());
   EXPECT_NE(QApplication::focusWidget(), length);
 }
 
 TEST_F(FieldPage, LeavingForCancelDoesNotComplain) {
-  focusOn(length);
-  QTest::keyClicks(length, QStringLiteral("1000"));
-  focusOn(cancel);
-  QCoreApplication::processEvents();
+  typeAndLeave(QStringLiteral("1000"), cancel);
   EXPECT_TRUE(shown.empty());
   EXPECT_EQ(QApplication::focusWidget(), cancel);
 }
 
 TEST_F(FieldPage, LeavingForAnotherControlComplainsAndTakesTheFocusBack) {
-  focusOn(length);
-  QTest::keyClicks(length, QStringLiteral("-"));
-  focusOn(other);
-  QCoreApplication::processEvents();
+  typeAndLeave(QStringLiteral("-"), other);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].title, QStringLiteral("Invalid Entry"));
   EXPECT_EQ(shown[0].text,

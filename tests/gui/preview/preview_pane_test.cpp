@@ -9,20 +9,14 @@
 
 #include "gui/common/qt_text.h"
 #include "gui/preview/preview_pane.h"
+#include "support/writer_formats.h"
 
 namespace hueset::gui {
 namespace {
 
-constexpr Colour kBlue = rgb(0, 0, 255);
-constexpr Colour kWhite = rgb(255, 255, 255);
-
-ResidueGrouping grouping(std::string name, std::string residues, ResidueFormat format) {
-  ResidueGrouping g;
-  g.name = std::move(name);
-  g.residues = std::move(residues);
-  g.format = format;
-  return g;
-}
+using hueset::testing::grouping;
+using hueset::testing::kBlue;
+using hueset::testing::kWhite;
 
 // Three sequences, unwrapped and ungrouped; column 1 (all L) is drawn white
 // on blue as "Hydrophobic", and "Single" is off, so nothing else is.

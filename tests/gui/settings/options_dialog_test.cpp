@@ -14,19 +14,17 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "field_messages.h"
 #include "gui/settings/general_page.h"
 #include "gui/settings/options_command.h"
 #include "gui/settings/options_dialog.h"
 #include "gui/settings/options_page_widget.h"
+#include "support/option_field_edges.h"
 
 namespace hueset::gui {
 namespace {
 
-struct Shown {
-  QString title;
-  QString text;
-};
+using testing::Shown;
 
 // Selects the whole text and types over it, key by key.
 void typeInto(QWidget* edit, const QString& text) {
@@ -61,10 +59,7 @@ OptionsPageWidget* pageOf(OptionsDialog& sheet, OptionsPage page) {
 class OptionsDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    command.fieldSupport().setMessageFunction(
-        [this](QWidget*, const QString& title, const QString& text) {
-          shown.push_back({title, text});
-        });
+    testing::recordMessages(command.fieldSupport(), shown);
     QObject::connect(&command, &OptionsCommand::applied,
                      [this](bool toolbar, const QFont& font) {
                        appliedToolbar = toolbar;
@@ -167,38 +162,15 @@ TEST_F(OptionsDialogTest, ShowsTheCurrentValues) {
   });
 }
 
-// One field typed on its page, then OK.
-struct WidgetEdge {
-  OptionsPage page;
-  ControlId field;
-  const char* typed;
-  std::optional<int> stored;  // none: refused, the sheet stays open
-};
+using hueset::testing::FieldEdge;
+using hueset::testing::storedValue;
 
-int storedValue(const Options& o, ControlId field, OptionsPage page) {
-  switch (page) {
-    case OptionsPage::Annotate:
-      if (field == AnnotateControl::ConsensusThreshold) return o.annotation.consensusThreshold;
-      if (field == AnnotateControl::ElisionThreshold) return o.annotation.elisionThreshold;
-      return o.annotation.minimumElisionLength;
-    case OptionsPage::Output:
-      return field == OutputControl::WrapLength ? o.output.wrapLength : o.output.columnWidth;
-    default:
-      return field == GeneralControl::MruDocuments ? o.general.mruDocuments
-                                                   : o.general.mruConfigurations;
-  }
-}
-
-void PrintTo(const WidgetEdge& c, std::ostream* os) {
-  *os << "page " << optionsPageIndex(c.page) << " field " << c.field.value() << " \"" << c.typed
-      << '"';
-}
-
+// One field typed on its page, then OK: a refused one keeps the sheet open.
 class FieldEdgesThroughTheSheet : public OptionsDialogTest,
-                                  public ::testing::WithParamInterface<WidgetEdge> {};
+                                  public ::testing::WithParamInterface<FieldEdge> {};
 
 TEST_P(FieldEdgesThroughTheSheet, StoredAtOkOrKeptOpen) {
-  const WidgetEdge& c = GetParam();
+  const FieldEdge& c = GetParam();
   const Options before = options;
   bool openAfterOk = false;
   QWidget* focusAfterOk = nullptr;
@@ -217,7 +189,7 @@ TEST_P(FieldEdgesThroughTheSheet, StoredAtOkOrKeptOpen) {
   if (c.stored) {
     EXPECT_TRUE(ok);
     EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(storedValue(options, c.field, c.page), *c.stored);
+    EXPECT_EQ(storedValue(OptionGroups::copyOf(options), c.field, c.page), *c.stored);
   } else {
     EXPECT_FALSE(ok);
     EXPECT_TRUE(openAfterOk);
@@ -232,29 +204,8 @@ TEST_P(FieldEdgesThroughTheSheet, StoredAtOkOrKeptOpen) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, FieldEdgesThroughTheSheet,
-    ::testing::Values(
-        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "50", std::nullopt},
-        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "50.5", 505},
-        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "100", 1000},
-        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "0", std::nullopt},
-        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ElisionThreshold, "0.5", 5},
-        WidgetEdge{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "3", std::nullopt},
-        WidgetEdge{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "4", 4},
-        WidgetEdge{OptionsPage::Annotate, AnnotateControl::MinimumElisionLength, "1000",
-                   std::nullopt},
-        WidgetEdge{OptionsPage::Output, OutputControl::WrapLength, "2", std::nullopt},
-        WidgetEdge{OptionsPage::Output, OutputControl::WrapLength, "3", 3},
-        WidgetEdge{OptionsPage::Output, OutputControl::ColumnWidth, "2", std::nullopt},
-        WidgetEdge{OptionsPage::Output, OutputControl::ColumnWidth, "3", 3},
-        WidgetEdge{OptionsPage::General, GeneralControl::MruDocuments, "0", 0},
-        WidgetEdge{OptionsPage::General, GeneralControl::MruDocuments, "10", 10},
-        WidgetEdge{OptionsPage::General, GeneralControl::MruDocuments, "11", std::nullopt},
-        WidgetEdge{OptionsPage::General, GeneralControl::MruConfigurations, "0", 0},
-        WidgetEdge{OptionsPage::General, GeneralControl::MruConfigurations, "10", 10},
-        WidgetEdge{OptionsPage::General, GeneralControl::MruConfigurations, "11", std::nullopt},
-        WidgetEdge{OptionsPage::Annotate, AnnotateControl::ConsensusThreshold, "", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Limits, FieldEdgesThroughTheSheet,
+                         ::testing::ValuesIn(hueset::testing::sheetFieldEdges()));
 
 TEST_F(OptionsDialogTest, AnEmptiedNumberFieldIsRefusedWithItsName) {
   run([&](OptionsDialog& sheet) {
@@ -282,12 +233,7 @@ TEST_F(OptionsDialogTest, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
     EXPECT_TRUE(sheet.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), field);
   });
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].title, QStringLiteral("Minimum Length of the Elided Region  Out of Bounds"));
-  EXPECT_EQ(shown[0].text,
-            QStringLiteral("[3 < \"Minimum Length of the Elided Region \" <= 999]\n\n"
-                           "Please enter a value for the Minimum Length of the Elided Region  "
-                           "which is\nmore than 3 and\nless than or equal to 999"));
+  testing::expectElidedLengthRefused(shown);
 }
 
 TEST_F(OptionsDialogTest, LeavingAPageWithAWrongFieldKeepsThePage) {
