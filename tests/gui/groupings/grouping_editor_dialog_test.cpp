@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -588,60 +587,6 @@ TEST_F(GroupingEditorDialogTest, WebSafePickers) {
   open();
   EXPECT_EQ(dialog->textPicker()->colourSet().columns(), 16);
   EXPECT_EQ(dialog->textPicker()->colourSet().palette().size(), 256u);
-}
-
-TEST(GroupingEditorLauncherTest, ConfirmsOnlyWhenTheUserDoes) {
-  GroupingSet target = builtinDefault(BuiltinDefault::Colour);
-  const GroupingSet original = target;
-  GroupingEditorLauncher launcher;
-  GroupingsEditorRequest request;
-  request.confirmationMode = true;
-  request.caption = "Confirm open configuration file";
-
-  QString title;
-  QTimer::singleShot(0, [&title] {
-    auto* dialog = qobject_cast<GroupingEditorDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    title = dialog->windowTitle();
-    dialog->cancelButton()->click();
-  });
-  EXPECT_FALSE(launcher.edit(nullptr, target, request, {}));
-  EXPECT_EQ(title, QStringLiteral("Confirm open configuration file"));
-
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<GroupingEditorDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    dialog->finishButton()->click();
-  });
-  EXPECT_TRUE(launcher.edit(nullptr, target, request, {}));
-  EXPECT_EQ(target.groupings, original.groupings);
-}
-
-TEST(GroupingEditorLauncherTest, PassesOnLiveEditsAndTheirEnd) {
-  GroupingSet target = builtinDefault(BuiltinDefault::Colour);
-  GroupingEditorLauncher launcher;
-  std::vector<std::optional<GroupingSet>> told;
-  launcher.setLiveEdits([&told](const GroupingSet* edited) {
-    told.push_back(edited ? std::optional<GroupingSet>(*edited) : std::nullopt);
-  });
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<GroupingEditorDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    dialog->model().setSelection({4}, 4);
-    dialog->boldBox()->click();
-    // Cancel after a change asks first: Yes, discard.
-    QTimer::singleShot(0, [] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      ASSERT_NE(box, nullptr);
-      box->button(QMessageBox::Yes)->click();
-    });
-    dialog->cancelButton()->click();
-  });
-  EXPECT_FALSE(launcher.edit(nullptr, target, GroupingsEditorRequest{}, {}));
-  ASSERT_EQ(told.size(), 2u);
-  ASSERT_TRUE(told[0]);
-  EXPECT_NE(told[0]->groupings, target.groupings) << "the edit, before Cancel";
-  EXPECT_FALSE(told[1]) << "closed: back to the configuration";
 }
 
 }  // namespace
