@@ -76,60 +76,70 @@ int reportColumnWidth(const QFontMetrics& metrics, const ReportColumn& column) {
   return widest + kReportColumnPadding;
 }
 
+ReportDialog::ReportDialog(std::string_view title, const std::vector<ReportColumn>& columns,
+                           QWidget* parent)
+    : QDialog(parent), m_report(makeReport(columns, this)) {
+  setWindowTitle(toQString(title));
+}
+
+void ReportDialog::fitToReport(const std::vector<ReportColumn>& columns, int minimumWidth,
+                               int maximumWidth, int height) {
+  sizeColumns(m_report, columns);
+  resize(std::clamp(totalWidth(m_report) + 40, minimumWidth, maximumWidth), height);
+}
+
 CharacterProblemsDialog::CharacterProblemsDialog(const std::vector<CharacterProblem>& problems,
                                                  std::function<void(int)> help, QWidget* parent)
-    : QDialog(parent) {
-  setWindowTitle(toQString(kCharacterReportTitle));
-  CharacterReport model = makeCharacterReport(problems);
+    : CharacterProblemsDialog(makeCharacterReport(problems), std::move(help), parent) {}
 
-  m_report = makeReport(model.columns, this);
+CharacterProblemsDialog::CharacterProblemsDialog(const CharacterReport& model,
+                                                 std::function<void(int)> help, QWidget* parent)
+    : ReportDialog(kCharacterReportTitle, model.columns, parent) {
   for (const auto& row : model.rows) {
     QStringList cells;
     for (const std::string& cell : row) cells << toQString(cell);
-    m_report->addTopLevelItem(new QTreeWidgetItem(cells));
+    report()->addTopLevelItem(new QTreeWidgetItem(cells));
   }
-  sizeColumns(m_report, model.columns);
 
   m_note = wrappedLabel(toQString(kCharacterReportNote), this);
   m_note->setVisible(model.noteVisible);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(wrappedLabel(toQString(kCharacterReportPrompt), this));
-  layout->addWidget(m_report, 1);
+  layout->addWidget(report(), 1);
   layout->addWidget(wrappedLabel(toQString(kCharacterReportFootnote), this));
   layout->addWidget(m_note);
   layout->addWidget(helpButtons(this, QStringLiteral("&Yes"), QStringLiteral("&No"),
                                 QStringLiteral("&Help"), std::move(help),
                                 kInvalidCharactersHelpContext));
-  resize(std::clamp(totalWidth(m_report) + 40, 480, 900), 380);
+  fitToReport(model.columns, 480, 900, 380);
 }
 
 UnequalLengthsDialog::UnequalLengthsDialog(const std::string& heading, const Alignment& alignment,
                                            std::function<void(int)> help, QWidget* parent)
-    : QDialog(parent) {
-  setWindowTitle(toQString(kUnequalLengthsTitle));
-  UnequalLengthsReport model = makeUnequalLengthsReport(heading, alignment);
+    : UnequalLengthsDialog(makeUnequalLengthsReport(heading, alignment), std::move(help), parent) {}
 
+UnequalLengthsDialog::UnequalLengthsDialog(const UnequalLengthsReport& model,
+                                           std::function<void(int)> help, QWidget* parent)
+    : ReportDialog(kUnequalLengthsTitle, model.columns, parent) {
   m_heading = wrappedLabel(
       displayText(model.heading.empty() ? kUnequalLengthsDefaultHeading : model.heading), this);
-  m_report = makeReport(model.columns, this);
-  m_report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  report()->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   for (const UnequalLengthsRow& row : model.rows) {
     auto* item = new QTreeWidgetItem(
         QStringList{toQString(row.name), toQString(row.length), toQString(row.residues), toQString(row.name)});
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    m_report->addTopLevelItem(item);
+    report()->addTopLevelItem(item);
   }
-  sizeColumns(m_report, model.columns);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_heading);
   layout->addWidget(wrappedLabel(toQString(kUnequalLengthsExplanation), this));
-  layout->addWidget(m_report, 1);
+  layout->addWidget(report(), 1);
   layout->addWidget(wrappedLabel(toQString(kUnequalLengthsBracketNote), this));
   layout->addWidget(helpButtons(this, QStringLiteral("OK"), QString(), QStringLiteral("Help"),
                                 std::move(help), kUnequalLengthsHelpContext));
-  resize(std::clamp(totalWidth(m_report) + 40, 520, 1000), 400);
+  fitToReport(model.columns, 520, 1000, 400);
 }
 
 }  // namespace hueset::gui
