@@ -20,26 +20,13 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent) {
   return label;
 }
 
-QTreeWidget* makeReport(const std::vector<ReportColumn>& columns, QWidget* parent) {
+QTreeWidget* makeReport(QWidget* parent) {
   auto* report = new QTreeWidget(parent);
   report->setRootIsDecorated(false);
   report->setUniformRowHeights(true);
   report->setSelectionMode(QAbstractItemView::SingleSelection);
   report->setAllColumnsShowFocus(true);
-  report->setColumnCount(static_cast<int>(columns.size()));
-  QStringList titles;
-  for (const ReportColumn& c : columns) titles << toQString(c.title);
-  report->setHeaderLabels(titles);
-  report->header()->setStretchLastSection(false);
-  report->header()->setSectionResizeMode(QHeaderView::Interactive);
   return report;
-}
-
-void sizeColumns(QTreeWidget* report, const std::vector<ReportColumn>& columns) {
-  QFontMetrics metrics(report->font());
-  for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-    report->setColumnWidth(i, reportColumnWidth(metrics, columns[static_cast<std::size_t>(i)]));
-  }
 }
 
 QDialogButtonBox* helpButtons(QDialog* dialog, const QString& accept, const QString& reject,
@@ -76,25 +63,34 @@ int reportColumnWidth(const QFontMetrics& metrics, const ReportColumn& column) {
   return widest + kReportColumnPadding;
 }
 
-ReportDialog::ReportDialog(std::string_view title, const std::vector<ReportColumn>& columns,
-                           QWidget* parent)
-    : QDialog(parent), m_report(makeReport(columns, this)) {
+ReportDialog::ReportDialog(std::string_view title, QWidget* parent)
+    : QDialog(parent), m_report(makeReport(this)) {
   setWindowTitle(toQString(title));
 }
 
-void ReportDialog::fitToReport(const std::vector<ReportColumn>& columns, int minimumWidth,
-                               int maximumWidth, int height) {
-  sizeColumns(m_report, columns);
+void ReportDialog::setColumns(std::vector<ReportColumn> columns) {
+  m_columns = std::move(columns);
+  m_report->setColumnCount(static_cast<int>(m_columns.size()));
+  QStringList titles;
+  for (const ReportColumn& c : m_columns) titles << toQString(c.title);
+  m_report->setHeaderLabels(titles);
+  m_report->header()->setStretchLastSection(false);
+  m_report->header()->setSectionResizeMode(QHeaderView::Interactive);
+}
+
+void ReportDialog::fitToReport(int minimumWidth, int maximumWidth, int height) {
+  QFontMetrics metrics(m_report->font());
+  for (int i = 0; i < static_cast<int>(m_columns.size()); ++i) {
+    m_report->setColumnWidth(i, reportColumnWidth(metrics, m_columns[static_cast<std::size_t>(i)]));
+  }
   resize(std::clamp(totalWidth(m_report) + 40, minimumWidth, maximumWidth), height);
 }
 
 CharacterProblemsDialog::CharacterProblemsDialog(const std::vector<CharacterProblem>& problems,
                                                  std::function<void(int)> help, QWidget* parent)
-    : CharacterProblemsDialog(makeCharacterReport(problems), std::move(help), parent) {}
-
-CharacterProblemsDialog::CharacterProblemsDialog(const CharacterReport& model,
-                                                 std::function<void(int)> help, QWidget* parent)
-    : ReportDialog(kCharacterReportTitle, model.columns, parent) {
+    : ReportDialog(kCharacterReportTitle, parent) {
+  CharacterReport model = makeCharacterReport(problems);
+  setColumns(std::move(model.columns));
   for (const auto& row : model.rows) {
     QStringList cells;
     for (const std::string& cell : row) cells << toQString(cell);
@@ -112,18 +108,16 @@ CharacterProblemsDialog::CharacterProblemsDialog(const CharacterReport& model,
   layout->addWidget(helpButtons(this, QStringLiteral("&Yes"), QStringLiteral("&No"),
                                 QStringLiteral("&Help"), std::move(help),
                                 kInvalidCharactersHelpContext));
-  fitToReport(model.columns, 480, 900, 380);
+  fitToReport(480, 900, 380);
 }
 
 UnequalLengthsDialog::UnequalLengthsDialog(const std::string& heading, const Alignment& alignment,
                                            std::function<void(int)> help, QWidget* parent)
-    : UnequalLengthsDialog(makeUnequalLengthsReport(heading, alignment), std::move(help), parent) {}
-
-UnequalLengthsDialog::UnequalLengthsDialog(const UnequalLengthsReport& model,
-                                           std::function<void(int)> help, QWidget* parent)
-    : ReportDialog(kUnequalLengthsTitle, model.columns, parent) {
+    : ReportDialog(kUnequalLengthsTitle, parent) {
+  UnequalLengthsReport model = makeUnequalLengthsReport(heading, alignment);
   m_heading = wrappedLabel(
       displayText(model.heading.empty() ? kUnequalLengthsDefaultHeading : model.heading), this);
+  setColumns(std::move(model.columns));
   report()->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   for (const UnequalLengthsRow& row : model.rows) {
     auto* item = new QTreeWidgetItem(
@@ -139,7 +133,7 @@ UnequalLengthsDialog::UnequalLengthsDialog(const UnequalLengthsReport& model,
   layout->addWidget(wrappedLabel(toQString(kUnequalLengthsBracketNote), this));
   layout->addWidget(helpButtons(this, QStringLiteral("OK"), QString(), QStringLiteral("Help"),
                                 std::move(help), kUnequalLengthsHelpContext));
-  fitToReport(model.columns, 520, 1000, 400);
+  fitToReport(520, 1000, 400);
 }
 
 }  // namespace hueset::gui

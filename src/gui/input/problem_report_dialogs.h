@@ -26,14 +26,16 @@ class ReportDialog : public QDialog {
   QTreeWidget* report() const { return m_report; }
 
  protected:
-  ReportDialog(std::string_view title, const std::vector<ReportColumn>& columns, QWidget* parent);
+  ReportDialog(std::string_view title, QWidget* parent);
+  // Before the rows go in.
+  void setColumns(std::vector<ReportColumn> columns);
   // Once the rows are in: the columns as wide as their texts, and the dialog
   // as wide as the columns within the given bounds.
-  void fitToReport(const std::vector<ReportColumn>& columns, int minimumWidth, int maximumWidth,
-                   int height);
+  void fitToReport(int minimumWidth, int maximumWidth, int height);
 
  private:
   QTreeWidget* m_report;
+  std::vector<ReportColumn> m_columns;
 };
 
 // "Invalid Characters": what the character check found, and whether to go on.
@@ -47,9 +49,6 @@ class CharacterProblemsDialog : public ReportDialog {
   QLabel* note() const { return m_note; }
 
  private:
-  CharacterProblemsDialog(const CharacterReport& model, std::function<void(int)> help,
-                          QWidget* parent);
-
   QLabel* m_note;
 };
 
@@ -63,9 +62,6 @@ class UnequalLengthsDialog : public ReportDialog {
   QLabel* heading() const { return m_heading; }
 
  private:
-  UnequalLengthsDialog(const UnequalLengthsReport& model, std::function<void(int)> help,
-                       QWidget* parent);
-
   QLabel* m_heading;
 };
 
