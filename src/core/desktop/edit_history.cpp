@@ -18,6 +18,23 @@ constexpr std::array<std::string_view, 17> kKindNames = {
     "Insert Standard Residues",
 };
 
+// Copies what an entry of a whole-state scope covers: from the state into an
+// image when recording, and back when undoing or redoing. One-row entries
+// keep a single row and are the callers' own.
+template <typename From, typename To>
+void copyScope(EditScope scope, const From& from, To& to) {
+  switch (scope) {
+    case EditScope::FontFace: to.fontFace = from.fontFace; break;
+    case EditScope::FontSize: to.fontSize = from.fontSize; break;
+    case EditScope::AllRows:
+      to.rows = from.rows;
+      to.selection = from.selection;
+      to.focused = from.focused;
+      break;
+    case EditScope::OneRow: break;
+  }
+}
+
 }  // namespace
 
 std::string_view editKindName(EditKind kind) {
@@ -50,42 +67,26 @@ EditScope editScope(EditKind kind) {
 
 EditHistory::Image EditHistory::capture(EditKind kind, const EditorState& state, int row) {
   Image image;
-  switch (editScope(kind)) {
-    case EditScope::FontFace: image.face = state.fontFace; break;
-    case EditScope::FontSize: image.size = state.fontSize; break;
-    case EditScope::AllRows:
-      image.rows = state.rows;
-      image.selection = state.selection;
-      image.focused = state.focused;
-      break;
-    case EditScope::OneRow:
-      if (row >= 0 && static_cast<std::size_t>(row) < state.rows.size()) {
-        image.row = row;
-        image.copy = state.rows[static_cast<std::size_t>(row)];
-      }
-      break;
+  const EditScope scope = editScope(kind);
+  if (scope != EditScope::OneRow) {
+    copyScope(scope, state, image);
+  } else if (row >= 0 && static_cast<std::size_t>(row) < state.rows.size()) {
+    image.row = row;
+    image.copy = state.rows[static_cast<std::size_t>(row)];
   }
   return image;
 }
 
 AppliedEdit EditHistory::apply(EditKind kind, const Image& image, EditorState& state) {
   AppliedEdit applied{kind, -1};
-  switch (editScope(kind)) {
-    case EditScope::FontFace: state.fontFace = image.face; break;
-    case EditScope::FontSize: state.fontSize = image.size; break;
-    case EditScope::AllRows:
-      state.rows = image.rows;
-      state.selection = image.selection;
-      state.focused = image.focused;
-      break;
-    case EditScope::OneRow:
-      if (image.row >= 0 && static_cast<std::size_t>(image.row) < state.rows.size()) {
-        state.rows[static_cast<std::size_t>(image.row)] = image.copy;
-        state.selection = {image.row};
-        state.focused = image.row;
-        applied.row = image.row;
-      }
-      break;
+  const EditScope scope = editScope(kind);
+  if (scope != EditScope::OneRow) {
+    copyScope(scope, image, state);
+  } else if (image.row >= 0 && static_cast<std::size_t>(image.row) < state.rows.size()) {
+    state.rows[static_cast<std::size_t>(image.row)] = image.copy;
+    state.selection = {image.row};
+    state.focused = image.row;
+    applied.row = image.row;
   }
   return applied;
 }
@@ -111,24 +112,21 @@ void EditHistory::record(EditKind kind, bool coalesce, const EditorState& state)
 }
 
 void EditHistory::recordFont(const std::string& oldFace) {
-  startRecord();
-  if (m_position >= 0 && m_entries[static_cast<std::size_t>(m_position)].kind == EditKind::FontChange) {
-    return;
-  }
   Image image;
-  image.face = oldFace;
-  append(EditKind::FontChange, std::move(image));
+  image.fontFace = oldFace;
+  recordFontEntry(EditKind::FontChange, std::move(image));
 }
 
 void EditHistory::recordFontSize(std::int32_t oldSize) {
-  startRecord();
-  if (m_position >= 0 &&
-      m_entries[static_cast<std::size_t>(m_position)].kind == EditKind::FontSizeChange) {
-    return;
-  }
   Image image;
-  image.size = oldSize;
-  append(EditKind::FontSizeChange, std::move(image));
+  image.fontSize = oldSize;
+  recordFontEntry(EditKind::FontSizeChange, std::move(image));
+}
+
+void EditHistory::recordFontEntry(EditKind kind, Image image) {
+  startRecord();
+  if (m_position >= 0 && m_entries[static_cast<std::size_t>(m_position)].kind == kind) return;
+  append(kind, std::move(image));
 }
 
 std::optional<AppliedEdit> EditHistory::undo(EditorState& state) {

@@ -103,8 +103,8 @@ class EditHistory {
     int focused = -1;
     int row = -1;
     ResidueGrouping copy;
-    std::string face;
-    std::int32_t size = 0;
+    std::string fontFace;
+    std::int32_t fontSize = 0;
   };
   struct Entry {
     EditKind kind;
@@ -120,6 +120,8 @@ class EditHistory {
   // Steps 1 and 2 of every record: changed, and the redo entries dropped.
   void startRecord();
   void append(EditKind kind, Image image);
+  // A font entry, unless the entry Undo would apply next is of the same kind.
+  void recordFontEntry(EditKind kind, Image image);
 
   std::vector<Entry> m_entries;
   int m_position = -1;

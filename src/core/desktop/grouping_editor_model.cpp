@@ -160,40 +160,44 @@ ResidueGrouping* GroupingEditorModel::current() {
 }
 
 bool GroupingEditorModel::editCurrent(EditKind kind, bool coalesce,
-                                      const std::function<bool(ResidueGrouping&)>& change) {
+                                      const std::function<void(ResidueGrouping&)>& change) {
   ResidueGrouping* row = current();
   if (!row) return false;
   ResidueGrouping edited = *row;
-  if (!change(edited) || edited == *row) return false;
+  change(edited);
+  if (edited == *row) return false;
   record(kind, coalesce);
   *current() = std::move(edited);
   return true;
 }
 
+template <typename Value>
+bool GroupingEditorModel::setFormat(EditKind kind, bool coalesce, Value ResidueFormat::*field,
+                                    Value value) {
+  return editCurrent(kind, coalesce, [&](ResidueGrouping& g) { g.format.*field = value; });
+}
+
 bool GroupingEditorModel::setActive(bool on) {
   if (!detailControls().activeEnabled) return false;
   return editCurrent(on ? EditKind::Activate : EditKind::Inactivate, false,
-                     [on](ResidueGrouping& g) { g.active = on; return true; });
+                     [on](ResidueGrouping& g) { g.active = on; });
 }
 
+// The two toggles make an entry each; a run of colour choices makes one.
 bool GroupingEditorModel::setBold(bool on) {
-  return editCurrent(EditKind::Bold, false,
-                     [on](ResidueGrouping& g) { g.format.bold = on; return true; });
+  return setFormat(EditKind::Bold, false, &ResidueFormat::bold, on);
 }
 
 bool GroupingEditorModel::setItalic(bool on) {
-  return editCurrent(EditKind::Italic, false,
-                     [on](ResidueGrouping& g) { g.format.italic = on; return true; });
+  return setFormat(EditKind::Italic, false, &ResidueFormat::italic, on);
 }
 
 bool GroupingEditorModel::setTextColour(Colour colour) {
-  return editCurrent(EditKind::TextColour, true,
-                     [colour](ResidueGrouping& g) { g.format.textColour = colour; return true; });
+  return setFormat(EditKind::TextColour, true, &ResidueFormat::textColour, colour);
 }
 
 bool GroupingEditorModel::setBackColour(Colour colour) {
-  return editCurrent(EditKind::BackColour, true,
-                     [colour](ResidueGrouping& g) { g.format.backColour = colour; return true; });
+  return setFormat(EditKind::BackColour, true, &ResidueFormat::backColour, colour);
 }
 
 bool GroupingEditorModel::setName(std::string_view text) {
@@ -205,21 +209,20 @@ bool GroupingEditorModel::setName(std::string_view text) {
   }
   std::string name;
   for (char c : trim(kept)) name += c;
-  return editCurrent(EditKind::ChangeName, true,
-                     [&name](ResidueGrouping& g) { g.name = name; return true; });
+  return editCurrent(EditKind::ChangeName, true, [&name](ResidueGrouping& g) { g.name = name; });
 }
 
 bool GroupingEditorModel::setMarker(std::string_view text) {
   if (!detailControls().markerEnabled) return false;
   const char marker = text.empty() ? ' ' : text.front();
   return editCurrent(EditKind::ChangeMarker, true,
-                     [marker](ResidueGrouping& g) { g.marker = marker; return true; });
+                     [marker](ResidueGrouping& g) { g.marker = marker; });
 }
 
 bool GroupingEditorModel::setResidues(std::string_view text) {
   if (!detailControls().residuesEnabled) return false;
   return editCurrent(EditKind::ChangeResidues, true,
-                     [text](ResidueGrouping& g) { g.residues = std::string(text); return true; });
+                     [text](ResidueGrouping& g) { g.residues = std::string(text); });
 }
 
 void GroupingEditorModel::setFontFaces(std::vector<std::string> installed) {

@@ -235,7 +235,11 @@ class GroupingEditorModel {
 
  private:
   ResidueGrouping* current();
-  bool editCurrent(EditKind kind, bool coalesce, const std::function<bool(ResidueGrouping&)>& change);
+  // Applies `change` to a copy of the current row; an edit only when it
+  // changed the row.
+  bool editCurrent(EditKind kind, bool coalesce, const std::function<void(ResidueGrouping&)>& change);
+  template <typename Value>
+  bool setFormat(EditKind kind, bool coalesce, Value ResidueFormat::*field, Value value);
   void record(EditKind kind, bool coalesce = false) { m_history.record(kind, coalesce, m_state); }
   void selectOnly(int row);
   EditorOutcome step(int direction, bool extend);

@@ -74,6 +74,15 @@ class LayoutBuilder {
   PageItem field(PageItemKind kind, ControlId id, ControlId spin = {}) const {
     return {kind, id, {}, spin};
   }
+  // A number field between the item before it (its label, or the check box
+  // it depends on) and the label after it.
+  std::vector<PageItem> fieldRow(PageItem before, PageItemKind kind, ControlId id,
+                                 ControlId spin) const {
+    return {std::move(before), field(kind, id, spin), label(textAfter(id))};
+  }
+  std::vector<PageItem> labelledField(PageItemKind kind, ControlId id, ControlId spin) const {
+    return fieldRow(label(id), kind, id, spin);
+  }
 
   PageLayout take() { return std::move(m_layout); }
 
@@ -81,32 +90,25 @@ class LayoutBuilder {
   PageLayout m_layout;
 };
 
-PageLayout annotateLayout(LayoutBuilder b) {
+void annotateLayout(LayoutBuilder& b) {
   using enum AnnotateControl;
   b.group(kGroup1)
       .explanation(kExplain1)
-      .row({b.label(ConsensusThreshold),
-            b.field(PageItemKind::PercentField, ConsensusThreshold, ConsensusThresholdSpin),
-            b.label(textAfter(ConsensusThreshold))})
+      .row(b.labelledField(PageItemKind::PercentField, ConsensusThreshold, ConsensusThresholdSpin))
       .row({b.check(IncludeBlanks)})
       .row({b.check(IgnoreX)})
       .explanation(kExplain2);
   b.group(kGroup2)
       .explanation(kExplain3)
       .row({b.check(UseElision)})
-      .row({b.label(MinimumElisionLength),
-            b.field(PageItemKind::IntegerField, MinimumElisionLength, MinimumElisionLengthSpin),
-            b.label(textAfter(MinimumElisionLength))},
+      .row(b.labelledField(PageItemKind::IntegerField, MinimumElisionLength,
+                           MinimumElisionLengthSpin),
            1)
-      .row({b.label(ElisionThreshold),
-            b.field(PageItemKind::PercentField, ElisionThreshold, ElisionThresholdSpin),
-            b.label(textAfter(ElisionThreshold))},
-           1)
+      .row(b.labelledField(PageItemKind::PercentField, ElisionThreshold, ElisionThresholdSpin), 1)
       .explanation(kExplain4);
-  return b.take();
 }
 
-PageLayout parsingLayout(LayoutBuilder b) {
+void parsingLayout(LayoutBuilder& b) {
   using enum ParsingControl;
   b.group(0).explanation(kExplain1).row({b.check(ConfirmFormats)});
   b.group(kGroup1)
@@ -122,19 +124,16 @@ PageLayout parsingLayout(LayoutBuilder b) {
       .row({b.check(DiscardConfidences)})
       .row({b.label(kGroup3)})
       .row({b.check(MergePhd)}, 1);
-  return b.take();
 }
 
-PageLayout outputLayout(LayoutBuilder b) {
+void outputLayout(LayoutBuilder& b) {
   using enum OutputControl;
   b.group(kGroup1)
       .explanation(kExplain1)
       .row({b.label(kGroup2), b.radio(JustifyLeft), b.radio(JustifyCentre), b.radio(JustifyRight)})
-      .row({b.check(WrapOutput), b.field(PageItemKind::IntegerField, WrapLength, WrapLengthSpin),
-            b.label(textAfter(WrapLength))})
-      .row({b.check(SeparateColumns),
-            b.field(PageItemKind::IntegerField, ColumnWidth, ColumnWidthSpin),
-            b.label(textAfter(ColumnWidth))})
+      .row(b.fieldRow(b.check(WrapOutput), PageItemKind::IntegerField, WrapLength, WrapLengthSpin))
+      .row(b.fieldRow(b.check(SeparateColumns), PageItemKind::IntegerField, ColumnWidth,
+                      ColumnWidthSpin))
       .row({b.check(ShowThreshold)})
       .row({b.check(MultipleSets)})
       .row({b.check(DuplicateInSets)}, 1);
@@ -144,10 +143,9 @@ PageLayout outputLayout(LayoutBuilder b) {
       .row({b.check(EnforceLinker), b.field(PageItemKind::CharacterEdit, LinkerCharacter),
             b.label(SubstitutedLinkers),
             b.field(PageItemKind::LetterSetField, SubstitutedLinkers)});
-  return b.take();
 }
 
-PageLayout htmlLayout(LayoutBuilder b) {
+void htmlLayout(LayoutBuilder& b) {
   using enum HtmlControl;
   b.group(kGroup1)
       .explanation(kExplain1)
@@ -165,44 +163,36 @@ PageLayout htmlLayout(LayoutBuilder b) {
       .row({b.check(SampleFont)})
       .explanation(kExplain5)
       .row({b.check(BrowserFontSize)});
-  return b.take();
 }
 
-PageLayout generalLayout(LayoutBuilder b) {
+void generalLayout(LayoutBuilder& b) {
   using enum GeneralControl;
   b.group(kGroup1)
       .explanation(kExplain1)
-      .row({b.label(MruDocuments),
-            b.field(PageItemKind::IntegerField, MruDocuments, MruDocumentsSpin),
-            b.label(textAfter(MruDocuments))})
-      .row({b.label(MruConfigurations),
-            b.field(PageItemKind::IntegerField, MruConfigurations, MruConfigurationsSpin),
-            b.label(textAfter(MruConfigurations))});
+      .row(b.labelledField(PageItemKind::IntegerField, MruDocuments, MruDocumentsSpin))
+      .row(b.labelledField(PageItemKind::IntegerField, MruConfigurations, MruConfigurationsSpin));
   b.group(kGroup2)
       .row({b.label(kGroup3), b.control(PageItemKind::PushButton, EditorFont)})
       .explanation(kExplain2);
   b.group(kGroup4).explanation(kExplain3).row({b.radio(Verbose), b.radio(Terse)});
   b.group(0).row({b.check(LargeButtons)});
-  return b.take();
 }
 
-PageLayout figureLayout(LayoutBuilder b) {
+void figureLayout(LayoutBuilder& b) {
   using enum FigureControl;
   b.group(kGroup1)
       .explanation(kExplain1)
       .row({b.check(ResidueNumbers)})
-      .row({b.check(Ruler), b.field(PageItemKind::IntegerField, RulerInterval, RulerIntervalSpin),
-            b.label(textAfter(RulerInterval))});
+      .row(b.fieldRow(b.check(Ruler), PageItemKind::IntegerField, RulerInterval,
+                      RulerIntervalSpin));
   b.group(kGroup2)
       .explanation(kExplain2)
       .row({b.label(kGroup3), b.radio(PaperContent), b.radio(PaperA4), b.radio(PaperLetter),
             b.radio(PaperA3)})
       .row({b.check(Landscape)}, 1)
       .row({b.check(FitWrapToPage)}, 1)
-      .row({b.label(PngResolution), b.field(PageItemKind::IntegerField, PngResolution, PngResolutionSpin),
-            b.label(textAfter(PngResolution))})
+      .row(b.labelledField(PageItemKind::IntegerField, PngResolution, PngResolutionSpin))
       .row({b.check(TransparentPng)});
-  return b.take();
 }
 
 NumberFieldSpec numberField(OptionsPage page, FieldKind kind, ControlId id, ControlId spin,
@@ -265,12 +255,12 @@ const PageItem* PageLayout::find(ControlId id) const {
 PageLayout buildPageLayout(OptionsPage page, bool verbose) {
   LayoutBuilder builder(page, verbose);
   switch (page) {
-    case OptionsPage::Annotate: return annotateLayout(builder);
-    case OptionsPage::Parsing: return parsingLayout(builder);
-    case OptionsPage::Output: return outputLayout(builder);
-    case OptionsPage::Html: return htmlLayout(builder);
-    case OptionsPage::General: return generalLayout(builder);
-    case OptionsPage::Figure: return figureLayout(builder);
+    case OptionsPage::Annotate: annotateLayout(builder); break;
+    case OptionsPage::Parsing: parsingLayout(builder); break;
+    case OptionsPage::Output: outputLayout(builder); break;
+    case OptionsPage::Html: htmlLayout(builder); break;
+    case OptionsPage::General: generalLayout(builder); break;
+    case OptionsPage::Figure: figureLayout(builder); break;
   }
   return builder.take();
 }

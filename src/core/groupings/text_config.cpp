@@ -94,16 +94,22 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// The first field of a line; none, with `skipped`, for a blank or comment
+// line, which the font line and grouping lines alike may be.
+std::optional<std::string_view> firstField(FieldCursor& fields, std::string_view separators,
+                                           bool& skipped) {
+  auto field = fields.next(separators);
+  skipped = !field || startsComment(*field);
+  if (skipped) return std::nullopt;
+  return field;
+}
+
 // Reads one grouping line; returns 0 and fills `grouping`, or the message id.
 // A blank or comment line gives `skipped`.
 StringId readGroupingLine(std::string_view line, ResidueGrouping& grouping, bool& skipped) {
   FieldCursor fields(line);
-  skipped = false;
-  auto name = fields.next(kTextSeparators);
-  if (!name || startsComment(*name)) {
-    skipped = true;
-    return 0;
-  }
+  auto name = firstField(fields, kTextSeparators, skipped);
+  if (!name) return 0;
   grouping.name = std::string(*name);
 
   auto residues = fields.next(kTextSeparators);
@@ -140,12 +146,8 @@ StringId readGroupingLine(std::string_view line, ResidueGrouping& grouping, bool
 // blank or comment line.
 StringId readFontLine(std::string_view line, GroupingSet& set, bool& skipped) {
   FieldCursor fields(line);
-  skipped = false;
-  auto size = fields.next(kNumberSeparators);
-  if (!size || startsComment(*size)) {
-    skipped = true;
-    return 0;
-  }
+  auto size = firstField(fields, kNumberSeparators, skipped);
+  if (!size) return 0;
   auto value = parseNumber(*size);
   if (!value) return kBadFontLine;
   // The name is everything after the one character that ended the size, up

@@ -18,6 +18,18 @@ constexpr std::size_t kChunk = 256 * 1024;
 // zlib's window bits plus 16: gzip wrapping only, no raw or zlib streams.
 constexpr int kGzipOnly = 15 + 16;
 
+// Runs one zlib step (inflate or deflate) straight onto the end of `out`,
+// with a chunk of room: no copy. Returns the step's status.
+int stepOnto(std::string& out, z_stream& stream, int (*step)(z_streamp, int), int flush) {
+  const std::size_t before = out.size();
+  out.resize(before + kChunk);
+  stream.next_out = reinterpret_cast<Bytef*>(out.data() + before);
+  stream.avail_out = static_cast<uInt>(kChunk);
+  const int status = step(&stream, flush);
+  out.resize(before + kChunk - stream.avail_out);
+  return status;
+}
+
 // Inflates gzip members fed to it in chunks of any size.
 class GzipInflater {
  public:
@@ -49,13 +61,7 @@ class GzipInflater {
       const std::size_t offered = m_stream.avail_in;
       int status = Z_OK;
       do {
-        // Inflated straight onto the end of the text: no copy.
-        const std::size_t before = out.size();
-        out.resize(before + kChunk);
-        m_stream.next_out = reinterpret_cast<Bytef*>(out.data() + before);
-        m_stream.avail_out = static_cast<uInt>(kChunk);
-        status = inflate(&m_stream, Z_NO_FLUSH);
-        out.resize(before + kChunk - m_stream.avail_out);
+        status = stepOnto(out, m_stream, inflate, Z_NO_FLUSH);
         if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR) {
           return failed(m_stream.msg ? m_stream.msg : "not gzip data");
         }
@@ -168,14 +174,7 @@ std::string gzipCompress(std::string_view text) {
   stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
   stream.avail_in = static_cast<uInt>(text.size());
   int status = Z_OK;
-  while (status == Z_OK) {
-    const std::size_t before = out.size();
-    out.resize(before + kChunk);
-    stream.next_out = reinterpret_cast<Bytef*>(out.data() + before);
-    stream.avail_out = static_cast<uInt>(kChunk);
-    status = deflate(&stream, Z_FINISH);
-    out.resize(before + kChunk - stream.avail_out);
-  }
+  while (status == Z_OK) status = stepOnto(out, stream, deflate, Z_FINISH);
   deflateEnd(&stream);
   return out;
 }

@@ -303,19 +303,24 @@ GeneralOptions::GeneralOptions() { resetGroup(*this); }
 InputOptions::InputOptions() { resetGroup(*this); }
 FigureOptions::FigureOptions() { resetGroup(*this); }
 
-void HtmlOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
-void AnnotationOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
-void ParseOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
-void OutputOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
-void GeneralOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
-void InputOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
-void FigureOptions::load(const ProfileStore& profile) { loadGroup(*this, profile); }
+template <typename Group>
+void OptionGroup<Group>::load(const ProfileStore& profile) {
+  loadGroup(static_cast<Group&>(*this), profile);
+}
 
-void HtmlOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
-void AnnotationOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
-void ParseOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
-void OutputOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
-void GeneralOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
+template <typename Group>
+void OptionGroup<Group>::save(ProfileStore& profile) const {
+  saveGroup(static_cast<const Group&>(*this), profile);
+}
+
+template struct OptionGroup<HtmlOptions>;
+template struct OptionGroup<AnnotationOptions>;
+template struct OptionGroup<ParseOptions>;
+template struct OptionGroup<OutputOptions>;
+template struct OptionGroup<GeneralOptions>;
+template struct OptionGroup<InputOptions>;
+template struct OptionGroup<FigureOptions>;
+
 void InputOptions::save(ProfileStore& profile) const {
   // At the defaults the section goes, so a profile that never used these
   // options looks as it always did.
@@ -325,7 +330,6 @@ void InputOptions::save(ProfileStore& profile) const {
   }
   saveGroup(*this, profile);
 }
-void FigureOptions::save(ProfileStore& profile) const { saveGroup(*this, profile); }
 
 std::string optionsFileText(const Options& options) {
   std::string out;

@@ -31,7 +31,15 @@ inline constexpr std::string_view kNonStandardResidues = "BJOUZ";
 // starts at its defaults, reads its keys clamping stored values that are out
 // of range (never rejecting them), and writes every key back.
 
-struct HtmlOptions {
+// Reading and writing a group's keys, the same for every group.
+template <typename Group>
+struct OptionGroup {
+  void load(const ProfileStore& profile);
+  void save(ProfileStore& profile) const;
+  bool operator==(const OptionGroup&) const = default;
+};
+
+struct HtmlOptions : OptionGroup<HtmlOptions> {
   bool useSampleFont;
   bool useBrowserFontSize;
   bool checkWebSafe;
@@ -39,12 +47,10 @@ struct HtmlOptions {
   int colourPalette;  // 0 the 40-colour palette, 1 the 216 web-safe colours
 
   HtmlOptions();
-  void load(const ProfileStore& profile);
-  void save(ProfileStore& profile) const;
   bool operator==(const HtmlOptions&) const = default;
 };
 
-struct AnnotationOptions {
+struct AnnotationOptions : OptionGroup<AnnotationOptions> {
   bool xIsUnknown;
   bool includeBlanks;
   bool useElision;
@@ -53,12 +59,10 @@ struct AnnotationOptions {
   int elisionThreshold;      // tenths of a percent
 
   AnnotationOptions();
-  void load(const ProfileStore& profile);
-  void save(ProfileStore& profile) const;
   bool operator==(const AnnotationOptions&) const = default;
 };
 
-struct ParseOptions {
+struct ParseOptions : OptionGroup<ParseOptions> {
   bool confirmFormats;
   bool mergePhdPredictions;
   bool ignoreConfidences;
@@ -69,12 +73,10 @@ struct ParseOptions {
   std::string invalidResidues;
 
   ParseOptions();
-  void load(const ProfileStore& profile);
-  void save(ProfileStore& profile) const;
   bool operator==(const ParseOptions&) const = default;
 };
 
-struct OutputOptions {
+struct OutputOptions : OptionGroup<OutputOptions> {
   int columnWidth;
   int wrapLength;  // 0 is no limit
   std::string substitutedLinkers;
@@ -89,38 +91,34 @@ struct OutputOptions {
   int nameJustification;  // 0 left, 1 centre, 2 right
 
   OutputOptions();
-  void load(const ProfileStore& profile);
-  void save(ProfileStore& profile) const;
   bool operator==(const OutputOptions&) const = default;
 };
 
-struct GeneralOptions {
+struct GeneralOptions : OptionGroup<GeneralOptions> {
   int mruDocuments;       // takes effect at the next start
   int mruConfigurations;  // takes effect at the next start
   bool largeToolbarButtons;
   bool verboseDialogues;
 
   GeneralOptions();
-  void load(const ProfileStore& profile);
-  void save(ProfileStore& profile) const;
   bool operator==(const GeneralOptions&) const = default;
 };
 
 // Reader options of the formats read beyond the first six ("Input"). The
 // section is kept in the profile only while a value differs from its
 // default, so a profile that never used them stays as it was.
-struct InputOptions {
+struct InputOptions : OptionGroup<InputOptions> {
   bool matchStatesOnly;  // A2M/A3M: drop the insert columns
 
   InputOptions();
-  void load(const ProfileStore& profile);
+  // Writes nothing while every value is at its default.
   void save(ProfileStore& profile) const;
   bool operator==(const InputOptions&) const = default;
 };
 
 // Residue numbers, the ruler and the figure writers (PDF, SVG, PNG). Every
 // setting is off by default, so Rich Text and HTML stay as they always were.
-struct FigureOptions {
+struct FigureOptions : OptionGroup<FigureOptions> {
   bool residueNumbers;  // each line's first and last residue number
   bool ruler;           // a ruler above every block
   int rulerInterval;    // columns between the ruler's numbers
@@ -131,8 +129,6 @@ struct FigureOptions {
   bool transparentBackground;  // PNG: leave the ground unpainted
 
   FigureOptions();
-  void load(const ProfileStore& profile);
-  void save(ProfileStore& profile) const;
   bool operator==(const FigureOptions&) const = default;
 };
 

@@ -1,6 +1,7 @@
 #include "gui/groupings/grouping_editor_dialog.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include <QAction>
 #include <QApplication>
@@ -366,10 +367,10 @@ void GroupingEditorDialog::showCurrent() {
   enable(m_ui.name, c.nameEnabled);
   enable(m_ui.residues, c.residuesEnabled);
   enable(m_ui.marker, c.markerEnabled);
-  enable(m_ui.textColour, c.formatEnabled);
-  enable(m_ui.backColour, c.formatEnabled);
-  enable(m_ui.bold, c.formatEnabled);
-  enable(m_ui.italic, c.formatEnabled);
+  for (QWidget* format : std::initializer_list<QWidget*>{m_ui.textColour, m_ui.backColour,
+                                                        m_ui.bold, m_ui.italic}) {
+    enable(format, c.formatEnabled);
+  }
   if (c.shown) {
     const ResidueGrouping& g = m_model.rows()[static_cast<std::size_t>(*m_model.currentRow())];
     m_ui.active->setChecked(g.active);

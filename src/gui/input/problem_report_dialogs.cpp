@@ -20,26 +20,13 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent) {
   return label;
 }
 
-QTreeWidget* makeReport(const std::vector<ReportColumn>& columns, QWidget* parent) {
+QTreeWidget* makeReport(QWidget* parent) {
   auto* report = new QTreeWidget(parent);
   report->setRootIsDecorated(false);
   report->setUniformRowHeights(true);
   report->setSelectionMode(QAbstractItemView::SingleSelection);
   report->setAllColumnsShowFocus(true);
-  report->setColumnCount(static_cast<int>(columns.size()));
-  QStringList titles;
-  for (const ReportColumn& c : columns) titles << toQString(c.title);
-  report->setHeaderLabels(titles);
-  report->header()->setStretchLastSection(false);
-  report->header()->setSectionResizeMode(QHeaderView::Interactive);
   return report;
-}
-
-void sizeColumns(QTreeWidget* report, const std::vector<ReportColumn>& columns) {
-  QFontMetrics metrics(report->font());
-  for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-    report->setColumnWidth(i, reportColumnWidth(metrics, columns[static_cast<std::size_t>(i)]));
-  }
 }
 
 QDialogButtonBox* helpButtons(QDialog* dialog, const QString& accept, const QString& reject,
@@ -76,60 +63,77 @@ int reportColumnWidth(const QFontMetrics& metrics, const ReportColumn& column) {
   return widest + kReportColumnPadding;
 }
 
+ReportDialog::ReportDialog(std::string_view title, QWidget* parent)
+    : QDialog(parent), m_report(makeReport(this)) {
+  setWindowTitle(toQString(title));
+}
+
+void ReportDialog::setColumns(std::vector<ReportColumn> columns) {
+  m_columns = std::move(columns);
+  m_report->setColumnCount(static_cast<int>(m_columns.size()));
+  QStringList titles;
+  for (const ReportColumn& c : m_columns) titles << toQString(c.title);
+  m_report->setHeaderLabels(titles);
+  m_report->header()->setStretchLastSection(false);
+  m_report->header()->setSectionResizeMode(QHeaderView::Interactive);
+}
+
+void ReportDialog::fitToReport(int minimumWidth, int maximumWidth, int height) {
+  QFontMetrics metrics(m_report->font());
+  for (int i = 0; i < static_cast<int>(m_columns.size()); ++i) {
+    m_report->setColumnWidth(i, reportColumnWidth(metrics, m_columns[static_cast<std::size_t>(i)]));
+  }
+  resize(std::clamp(totalWidth(m_report) + 40, minimumWidth, maximumWidth), height);
+}
+
 CharacterProblemsDialog::CharacterProblemsDialog(const std::vector<CharacterProblem>& problems,
                                                  std::function<void(int)> help, QWidget* parent)
-    : QDialog(parent) {
-  setWindowTitle(toQString(kCharacterReportTitle));
+    : ReportDialog(kCharacterReportTitle, parent) {
   CharacterReport model = makeCharacterReport(problems);
-
-  m_report = makeReport(model.columns, this);
+  setColumns(std::move(model.columns));
   for (const auto& row : model.rows) {
     QStringList cells;
     for (const std::string& cell : row) cells << toQString(cell);
-    m_report->addTopLevelItem(new QTreeWidgetItem(cells));
+    report()->addTopLevelItem(new QTreeWidgetItem(cells));
   }
-  sizeColumns(m_report, model.columns);
 
   m_note = wrappedLabel(toQString(kCharacterReportNote), this);
   m_note->setVisible(model.noteVisible);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(wrappedLabel(toQString(kCharacterReportPrompt), this));
-  layout->addWidget(m_report, 1);
+  layout->addWidget(report(), 1);
   layout->addWidget(wrappedLabel(toQString(kCharacterReportFootnote), this));
   layout->addWidget(m_note);
   layout->addWidget(helpButtons(this, QStringLiteral("&Yes"), QStringLiteral("&No"),
                                 QStringLiteral("&Help"), std::move(help),
                                 kInvalidCharactersHelpContext));
-  resize(std::clamp(totalWidth(m_report) + 40, 480, 900), 380);
+  fitToReport(480, 900, 380);
 }
 
 UnequalLengthsDialog::UnequalLengthsDialog(const std::string& heading, const Alignment& alignment,
                                            std::function<void(int)> help, QWidget* parent)
-    : QDialog(parent) {
-  setWindowTitle(toQString(kUnequalLengthsTitle));
+    : ReportDialog(kUnequalLengthsTitle, parent) {
   UnequalLengthsReport model = makeUnequalLengthsReport(heading, alignment);
-
   m_heading = wrappedLabel(
       displayText(model.heading.empty() ? kUnequalLengthsDefaultHeading : model.heading), this);
-  m_report = makeReport(model.columns, this);
-  m_report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  setColumns(std::move(model.columns));
+  report()->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   for (const UnequalLengthsRow& row : model.rows) {
     auto* item = new QTreeWidgetItem(
         QStringList{toQString(row.name), toQString(row.length), toQString(row.residues), toQString(row.name)});
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    m_report->addTopLevelItem(item);
+    report()->addTopLevelItem(item);
   }
-  sizeColumns(m_report, model.columns);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_heading);
   layout->addWidget(wrappedLabel(toQString(kUnequalLengthsExplanation), this));
-  layout->addWidget(m_report, 1);
+  layout->addWidget(report(), 1);
   layout->addWidget(wrappedLabel(toQString(kUnequalLengthsBracketNote), this));
   layout->addWidget(helpButtons(this, QStringLiteral("OK"), QString(), QStringLiteral("Help"),
                                 std::move(help), kUnequalLengthsHelpContext));
-  resize(std::clamp(totalWidth(m_report) + 40, 520, 1000), 400);
+  fitToReport(520, 1000, 400);
 }
 
 }  // namespace hueset::gui

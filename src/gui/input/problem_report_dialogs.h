@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include <QDialog>
@@ -17,35 +18,51 @@ namespace hueset::gui {
 // report padding.
 int reportColumnWidth(const QFontMetrics& metrics, const ReportColumn& column);
 
+// A dialog around one report of the input checks: a list with the report's
+// columns, the texts about it, and a Help button.
+class ReportDialog : public QDialog {
+  Q_OBJECT
+ public:
+  QTreeWidget* report() const { return m_report; }
+
+ protected:
+  ReportDialog(std::string_view title, QWidget* parent);
+  // Before the rows go in.
+  void setColumns(std::vector<ReportColumn> columns);
+  // Once the rows are in: the columns as wide as their texts, and the dialog
+  // as wide as the columns within the given bounds.
+  void fitToReport(int minimumWidth, int maximumWidth, int height);
+
+ private:
+  QTreeWidget* m_report;
+  std::vector<ReportColumn> m_columns;
+};
+
 // "Invalid Characters": what the character check found, and whether to go on.
 // Accepted means Yes.
-class CharacterProblemsDialog : public QDialog {
+class CharacterProblemsDialog : public ReportDialog {
   Q_OBJECT
  public:
   CharacterProblemsDialog(const std::vector<CharacterProblem>& problems,
                           std::function<void(int)> help, QWidget* parent = nullptr);
 
-  QTreeWidget* report() const { return m_report; }
   QLabel* note() const { return m_note; }
 
  private:
-  QTreeWidget* m_report;
   QLabel* m_note;
 };
 
 // "Parsing Error: Sequence Lengths Unequal": every row with its length.
-class UnequalLengthsDialog : public QDialog {
+class UnequalLengthsDialog : public ReportDialog {
   Q_OBJECT
  public:
   UnequalLengthsDialog(const std::string& heading, const Alignment& alignment,
                        std::function<void(int)> help, QWidget* parent = nullptr);
 
-  QTreeWidget* report() const { return m_report; }
   QLabel* heading() const { return m_heading; }
 
  private:
   QLabel* m_heading;
-  QTreeWidget* m_report;
 };
 
 }  // namespace hueset::gui
