@@ -106,31 +106,9 @@ GroupingEditorDialog::GroupingEditorDialog(GroupingSet& target,
 GroupingEditorDialog::~GroupingEditorDialog() = default;
 
 void GroupingEditorDialog::buildMenus() {
-  struct Entry {
-    EditorCommand command;
-    QList<QKeySequence> keys;
-  };
-  const Qt::KeyboardModifiers numpad = Qt::ControlModifier | Qt::KeypadModifier;
-  const Entry entries[] = {
-      {EditorCommand::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
-      {EditorCommand::Redo, {QKeySequence(Qt::CTRL | Qt::Key_Y)}},
-      // The number pad's keys, and the main keyboard's for keyboards without one.
-      {EditorCommand::Delete, {QKeySequence(numpad | Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_Minus)}},
-      {EditorCommand::Insert, {QKeySequence(numpad | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus)}},
-      {EditorCommand::Next, {QKeySequence(Qt::CTRL | Qt::Key_Down)}},
-      {EditorCommand::Previous, {QKeySequence(Qt::CTRL | Qt::Key_Up)}},
-      {EditorCommand::MoveUp, {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Up), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}},
-      {EditorCommand::MoveDown, {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Down), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}},
-      {EditorCommand::Activate, {QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Enter)}},
-      {EditorCommand::Inactivate, {QKeySequence(Qt::CTRL | Qt::Key_I), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}},
-      {EditorCommand::Sort, {}},
-      {EditorCommand::AddStandard, {}},
-      {EditorCommand::ExtendDown, {QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Down)}},
-      {EditorCommand::ExtendUp, {QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Up)}},
-  };
   // The menu items name their keys in their texts; the keys themselves are
   // separate actions of the dialog, so the menu shows no other key text.
-  for (const Entry& e : entries) {
+  for (const EditorCommandKeys& e : editorCommandKeys()) {
     const EditorCommand command = e.command;
     auto* item = new QAction(toQString(editorMenuText(command)), this);
     item->setStatusTip(toQString(editorCommandPrompt(command)));

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <vector>
+
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 
+#include "desktop/grouping_editor_model.h"
 #include "gui/controls/validating_field.h"
 
 class QCheckBox;
@@ -52,5 +57,13 @@ struct GroupingEditorUi {
   QMenuBar* menuBar = nullptr;
   QStatusBar* statusBar = nullptr;
 };
+
+// The editor's commands, each with the keys that run it (the menu items name
+// them in their texts).
+struct EditorCommandKeys {
+  EditorCommand command;
+  QList<QKeySequence> keys;
+};
+const std::vector<EditorCommandKeys>& editorCommandKeys();
 
 }  // namespace hueset::gui
