@@ -51,6 +51,9 @@ bool HuesetApp::start() {
   }
   m_mainWindow->groupings()->setEditorHelp(
       [window = m_mainWindow.get()](int context) { window->help(context); });
+  // Before the document and the groupings arrive: a pane left hidden last
+  // time must not make a preview of them first.
+  m_mainWindow->preview()->applySettings(PreviewSettings::load(*m_profile));
 
   // A file named on the command line opens as the document; one that
   // cannot be opened ends the start-up after its message.
@@ -95,7 +98,6 @@ bool HuesetApp::start() {
     m_editorFont = chosen;
   }
   m_mainWindow->setEditorFont(m_editorFont);
-  m_mainWindow->preview()->applySettings(PreviewSettings::load(*m_profile));
   return true;
 }
 

@@ -140,6 +140,17 @@ TEST(DeliverGuarded, AFailingHandlerIsReportedAndTheProgramGoesOn) {
   }
 }
 
+// A pane left hidden makes no preview of the file it starts with (a large
+// one would cost its memory for nothing).
+TEST_F(MainWindowTest, HiddenPreviewMakesNothingAtStart) {
+  m_profileText += QStringLiteral("[Window]\nShow Preview=0\n");
+  QFile::copy(QStringLiteral(HUESET_TEST_DATA "/gui/four_globins.fasta"), path("start.fa"));
+  start({path("start.fa")});
+  QSignalSpy outcomes(window().preview()->runner(), &PreviewRunner::outcomeReady);
+  EXPECT_FALSE(outcomes.wait(600));
+  EXPECT_EQ(window().preview()->pane()->model().document(), nullptr);
+}
+
 TEST_F(MainWindowTest, AcceleratorsOfTheCommands) {
   start();
   EXPECT_EQ(action(kAnnotateToWord)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+W")));
