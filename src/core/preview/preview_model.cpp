@@ -15,8 +15,12 @@ std::string share(std::uint32_t part, std::uint32_t whole) {
 
 std::string thresholdText(int tenths) {
   std::string text = std::to_string(tenths / 10);
-  if (tenths % 10 != 0) text += "." + std::to_string(tenths % 10);
-  return text + "%";
+  if (tenths % 10 != 0) {
+    text += '.';
+    text += std::to_string(tenths % 10);
+  }
+  text += '%';
+  return text;
 }
 
 std::string candidateName(const ColumnStatistics& statistics, const ColumnAgreement& agreement) {
