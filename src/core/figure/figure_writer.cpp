@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "annotate/layout.h"
 #include "figure/figure_painter.h"
 #include "figure/svg_figure.h"
 
@@ -116,6 +117,16 @@ void FigureWriter::beginDocument() {
 
 bool FigureWriter::overLimit() const {
   return m_settings.cellLimit != 0 && m_cells > m_settings.cellLimit;
+}
+
+// An alignment whose residues alone pass the limit is refused before its
+// layout, so the lines that follow cost nothing.
+void FigureWriter::layoutStarting(const AnnotatedAlignment& annotated) {
+  std::size_t residues = 0;
+  for (const Alignment& set : annotated.sets) {
+    residues += set.residues.size() * static_cast<std::size_t>(std::max(set.length, 0));
+  }
+  if (m_settings.cellLimit != 0 && residues > m_settings.cellLimit) m_cells = std::max(m_cells, residues);
 }
 
 void FigureWriter::flushRun() {

@@ -53,6 +53,7 @@ class FigureWriter : public AnnotationWriter {
   std::string problem() const override { return m_problem; }
   // A figure over its cell limit is refused whatever follows.
   bool takesMore() const override { return !overLimit(); }
+  void layoutStarting(const AnnotatedAlignment& annotated) override;
 
   // The font drawn with, which may stand in for the groupings' font.
   const FigureFont& font() const { return m_font; }
