@@ -114,7 +114,7 @@ class AnnotationWriter {
   // Takes the text a fork made of the blocks that follow as if this writer
   // had written them itself, and the fork's open run with it. The fork is
   // then as it was made, ready for more blocks (its memory kept).
-  void joinBlocks(AnnotationWriter& fork);
+  virtual void joinBlocks(AnnotationWriter& fork);
 
   // Gives the next format index (0, 1, 2, ...) the style of `format`.
   void addFormat(const ResidueFormat& format);

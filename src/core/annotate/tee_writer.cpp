@@ -2,6 +2,9 @@
 
 namespace hueset {
 
+TeeWriter::TeeWriter(const TeeWriter& origin, BlockFork)
+    : AnnotationWriter(origin, BlockFork{}) {}
+
 TeeWriter::TeeWriter(std::vector<AnnotationWriter*> writers)
     : AnnotationWriter(writers.front()->fontSize(), writers.front()->fontName()),
       m_writers(std::move(writers)) {}
@@ -50,6 +53,35 @@ void TeeWriter::layoutStarting(const AnnotatedAlignment& annotated) {
 // A line starts after the previous one ended, so nothing is pending here.
 void TeeWriter::lineStarting(const LineContent& content) {
   for (AnnotationWriter* writer : m_writers) writer->lineStarting(content);
+}
+
+std::unique_ptr<AnnotationWriter> TeeWriter::forkForBlocks() const {
+  auto tee = std::make_unique<TeeWriter>(*this, BlockFork{});
+  for (std::size_t i = 0; i < m_writers.size(); ++i) {
+    if (!m_writers[i]->takesMore()) continue;
+    std::unique_ptr<AnnotationWriter> fork = m_writers[i]->forkForBlocks();
+    if (!fork) return nullptr;
+    tee->m_writers.push_back(fork.get());
+    tee->m_forks.push_back(std::move(fork));
+    tee->m_origins.push_back(i);
+  }
+  return tee;
+}
+
+// The run open here goes to the writers first, so each joins its fork's text
+// after it as it would if it had been forked alone; the fork's own open run
+// then continues here.
+void TeeWriter::joinBlocks(AnnotationWriter& fork) {
+  auto& tee = static_cast<TeeWriter&>(fork);
+  flushRun();
+  lineBuffer().clear();
+  for (std::size_t j = 0; j < tee.m_writers.size(); ++j) {
+    m_writers[tee.m_origins[j]]->joinBlocks(*tee.m_writers[j]);
+  }
+  setFormat(tee.currentFormat());
+  lineBuffer().append(tee.lineBuffer());
+  tee.lineBuffer().clear();
+  tee.restartFork();
 }
 
 void TeeWriter::endDocument() {

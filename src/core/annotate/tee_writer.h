@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "annotate/annotation_writer.h"
@@ -15,6 +16,8 @@ namespace hueset {
 class TeeWriter : public AnnotationWriter {
  public:
   explicit TeeWriter(std::vector<AnnotationWriter*> writers);
+  // A fork of `origin`, its writers added by forkForBlocks.
+  TeeWriter(const TeeWriter& origin, BlockFork);
 
   void newLine() override;
   void setSeparator() override;
@@ -31,6 +34,10 @@ class TeeWriter : public AnnotationWriter {
   int pageLineCharacters() const override { return m_writers.front()->pageLineCharacters(); }
   void layoutStarting(const AnnotatedAlignment& annotated) override;
   void lineStarting(const LineContent& content) override;
+  // A tee of forks of the writers that still take text, when each of them
+  // can be forked; writers that gave up are left out of the blocks.
+  std::unique_ptr<AnnotationWriter> forkForBlocks() const override;
+  void joinBlocks(AnnotationWriter& fork) override;
 
  protected:
   void flushRun() override;
@@ -42,6 +49,10 @@ class TeeWriter : public AnnotationWriter {
   void endLine(void (AnnotationWriter::*end)());
 
   std::vector<AnnotationWriter*> m_writers;
+  // In a fork: the forks the writers point at, and for each the index of
+  // the writer of the origin it was made from.
+  std::vector<std::unique_ptr<AnnotationWriter>> m_forks;
+  std::vector<std::size_t> m_origins;
 };
 
 }  // namespace hueset

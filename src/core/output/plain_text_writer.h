@@ -12,6 +12,7 @@ namespace hueset {
 class PlainTextWriter : public AnnotationWriter {
  public:
   PlainTextWriter();
+  PlainTextWriter(const PlainTextWriter& origin, BlockFork) : AnnotationWriter(origin, BlockFork{}) {}
 
   void newLine() override;
   void setSeparator() override;
@@ -21,6 +22,10 @@ class PlainTextWriter : public AnnotationWriter {
   std::string fileText() const override { return output(); }
   ClipboardFormat clipboardFormat(int /*index*/) const override {
     return ClipboardFormat::PlainText;
+  }
+  // Every line ends its run, so blocks stand alone.
+  std::unique_ptr<AnnotationWriter> forkForBlocks() const override {
+    return std::make_unique<PlainTextWriter>(*this, BlockFork{});
   }
 
  protected:

@@ -7,7 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "annotate/tee_writer.h"
 #include "groupings/builtin_defaults.h"
+#include "output/plain_text_writer.h"
 #include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
 #include "settings/options.h"
@@ -65,6 +67,43 @@ TEST(ParallelOutput, OneThreadGivesTheSameBytesAsMany) {
     EXPECT_GT(one.size(), 3'000'000u) << c.what;
     EXPECT_TRUE(one == annotated(text, c.kind, c.styleMode, "3")) << c.what;
   }
+}
+
+// The Rich Text clipboard command writes through a tee; forked on every core,
+// each writer behind it must still write what it writes alone on one.
+TEST(ParallelOutput, WritersBehindATeeGiveTheirOwnBytesOnEveryCore) {
+  const std::string text = familyFasta(60, 50'000);
+  Options options;
+  options.parse.confirmFormats = false;
+  options.output.separateColumns = true;
+  const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
+  auto rtf = makeAnnotationWriter(OutputKind::Rtf, options, groupings);
+  auto html = makeAnnotationWriter(OutputKind::Html, options, groupings);
+  PlainTextWriter plain;
+  std::ostringstream rtfBytes, htmlBytes, plainBytes;
+  rtf->streamTo(&rtfBytes);
+  html->streamTo(&htmlBytes);
+  plain.streamTo(&plainBytes);
+  TeeWriter tee({rtf.get(), html.get(), &plain});
+  setenv("HUESET_THREADS", "3", 1);
+  testing::AcceptingInteraction quiet;
+  RememberedSets remembered;
+  EXPECT_TRUE(annotate(text, options, groupings, tee, quiet, remembered));
+  unsetenv("HUESET_THREADS");
+  for (AnnotationWriter* writer : {rtf.get(), html.get(), static_cast<AnnotationWriter*>(&plain)}) {
+    writer->drainToStream();
+  }
+  EXPECT_TRUE(rtfBytes.str() == annotated(text, OutputKind::Rtf, 0, "1"));
+  EXPECT_TRUE(htmlBytes.str() == annotated(text, OutputKind::Html, 0, "1"));
+  PlainTextWriter alone;
+  std::ostringstream aloneBytes;
+  alone.streamTo(&aloneBytes);
+  setenv("HUESET_THREADS", "1", 1);
+  EXPECT_TRUE(annotate(text, options, groupings, alone, quiet, remembered));
+  unsetenv("HUESET_THREADS");
+  alone.drainToStream();
+  EXPECT_GT(plainBytes.str().size(), 3'000'000u);
+  EXPECT_TRUE(plainBytes.str() == aloneBytes.str());
 }
 
 }  // namespace
