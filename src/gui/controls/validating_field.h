@@ -171,14 +171,6 @@ class IntegerField : public ValidatingField {
   int value() const { return model().integerValue(); }
 };
 
-class NumberField : public ValidatingField {
-  Q_OBJECT
- public:
-  explicit NumberField(FieldSupport& support, QWidget* parent = nullptr)
-      : ValidatingField(FieldKind::Number, support, parent) {}
-  double value() const { return model().numberValue(); }
-};
-
 // A number shown in a unit of the application's unit table (percentages
 // shown for values stored in tenths of a percent).
 class ScaledNumberField : public ValidatingField {
