@@ -21,6 +21,7 @@
 #include "pipeline/annotation_driver.h"
 #include "settings/options.h"
 #include "settings/profile_store.h"
+#include "util/current_failure.h"
 #include "util/file_read.h"
 #include "util/file_write.h"
 
@@ -424,12 +425,8 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   // an unfinished output file is discarded on the way out.
   try {
     return runCommand(args, in, out, err);
-  } catch (const std::bad_alloc&) {
-    err << "hueset-cli: error: out of memory\n";
-  } catch (const std::exception& e) {
-    err << "hueset-cli: error: " << e.what() << "\n";
   } catch (...) {
-    err << "hueset-cli: error: an unexpected failure ended the run\n";
+    err << "hueset-cli: error: " << currentFailure() << "\n";
   }
   return kFailed;
 }

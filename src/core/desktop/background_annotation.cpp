@@ -1,7 +1,8 @@
 #include "desktop/background_annotation.h"
 
-#include <new>
 #include <utility>
+
+#include "util/current_failure.h"
 
 namespace hueset {
 
@@ -34,12 +35,8 @@ void BackgroundAnnotation::start(Job job) {
     std::string failure;
     try {
       completed = job(*this);
-    } catch (const std::bad_alloc&) {
-      failure = "out of memory";
-    } catch (const std::exception& e) {
-      failure = e.what();
     } catch (...) {
-      failure = "an unexpected failure";
+      failure = currentFailure();
     }
     {
       std::lock_guard lock(m_mutex);

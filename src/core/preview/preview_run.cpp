@@ -1,10 +1,9 @@
 #include "preview/preview_run.h"
 
 #include <algorithm>
-#include <exception>
-#include <new>
 
 #include "preview/preview_writer.h"
+#include "util/current_failure.h"
 
 namespace hueset {
 
@@ -49,18 +48,14 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
 // The run is on a thread of its own, where an escaping exception would end
 // the program: a failure becomes the bar's message, the last preview stays.
 PreviewOutcome runPreview(const PreviewInput& input, std::stop_token stop) {
-  std::string failure;
   try {
     return makePreview(input, stop);
-  } catch (const std::bad_alloc&) {
-    failure = "not enough memory";
-  } catch (const std::exception& e) {
-    failure = e.what();
+  } catch (...) {
+    PreviewOutcome outcome;
+    outcome.messages.push_back(
+        {PreviewMessage::Kind::Error, "The preview could not be made: " + currentFailure() + ".", 0});
+    return outcome;
   }
-  PreviewOutcome outcome;
-  outcome.messages.push_back(
-      {PreviewMessage::Kind::Error, "The preview could not be made: " + failure + ".", 0});
-  return outcome;
 }
 
 }  // namespace hueset

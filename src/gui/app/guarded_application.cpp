@@ -1,11 +1,9 @@
 #include "gui/app/guarded_application.h"
 
-#include <exception>
-#include <new>
-
 #include <QScopedValueRollback>
 
 #include "gui/common/message_box.h"
+#include "util/current_failure.h"
 
 namespace hueset::gui {
 
@@ -14,12 +12,8 @@ bool deliverGuarded(const std::function<bool()>& deliver,
   QString what;
   try {
     return deliver();
-  } catch (const std::bad_alloc&) {
-    what = QStringLiteral("there was not enough memory");
-  } catch (const std::exception& e) {
-    what = QString::fromLocal8Bit(e.what());
   } catch (...) {
-    what = QStringLiteral("an unexpected failure");
+    what = QString::fromLocal8Bit(currentFailure());
   }
   report(QStringLiteral("The command could not be completed: %1.\n\n"
                         "Your document is still open; save it before you go on.")

@@ -123,7 +123,7 @@ TEST(DeliverGuarded, AFailingHandlerIsReportedAndTheProgramGoesOn) {
   const Case cases[] = {
       {"a handler that returns is left alone", [] { return true; }, true, ""},
       {"out of memory says so, not std::bad_alloc",
-       []() -> bool { throw std::bad_alloc(); }, false, "there was not enough memory"},
+       []() -> bool { throw std::bad_alloc(); }, false, "out of memory"},
       {"other failures give their own words",
        []() -> bool { throw std::runtime_error("disk on fire"); }, false, "disk on fire"},
   };
