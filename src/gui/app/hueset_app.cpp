@@ -1,5 +1,9 @@
 #include "gui/app/hueset_app.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -34,6 +38,14 @@ HuesetApp::HuesetApp(QStringList arguments, UserPrompts* prompts, ProgramLaunche
 HuesetApp::~HuesetApp() = default;
 
 bool HuesetApp::start() {
+  // The program holds and drops buffers of tens of megabytes (documents,
+  // clipboard texts). Left to itself, the allocator raises the size it maps
+  // on pages of their own as such buffers are freed, and keeps the next ones
+  // in its heap, resident after they are gone; a fixed threshold gives them
+  // back.
+#ifdef __GLIBC__
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
   // The profile store and the options in it; the last document folder
   // becomes the current directory.
   m_profilePath = toQPath(defaultProfilePath());
