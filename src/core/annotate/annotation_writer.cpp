@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace hueset {
@@ -36,6 +37,10 @@ AnnotationWriter::AnnotationWriter(const AnnotationWriter& origin, BlockFork)
       m_started(true),
       m_styleOfFormat(origin.m_styleOfFormat),
       m_styleOfByte(origin.m_styleOfByte),
+      m_openings(origin.m_openings),
+      m_closings(origin.m_closings),
+      m_escaped(origin.m_escaped),
+      m_marksRuns(origin.m_marksRuns),
       m_formatCount(origin.m_formatCount),
       m_styles(origin.m_styles) {
   m_lineBuffer.reserve(128);
@@ -127,6 +132,14 @@ void AnnotationWriter::appendCells(std::string_view cells, std::string_view form
     }
     // A run that another style follows here is complete: it goes whole.
     if (end < formatted && m_lineBuffer.empty()) {
+      if (m_marksRuns && !m_output.empty()) {
+        const std::size_t next = writeMarkedRuns(cell, format, i, formatted);
+        if (next > i) {
+          i = next;
+          currentStyle = styleOf(m_currentFormat);
+          continue;
+        }
+      }
       writeRun(std::string_view(cell + i, end - i));
     } else {
       m_lineBuffer.append(cell + i, end - i);
@@ -138,6 +151,80 @@ void AnnotationWriter::appendCells(std::string_view cells, std::string_view form
     setFormat(0);
     m_lineBuffer.append(cell + i, count - i);
   }
+  if (m_marksRuns) drainIfLarge();
+}
+
+void AnnotationWriter::MarkupSlots::pack(const std::vector<std::string>& marks) {
+  const std::size_t count = std::min(marks.size(), sizes.size());
+  std::size_t longest = 0;
+  for (std::size_t style = 0; style < count; ++style) longest = std::max(longest, marks[style].size());
+  stride = (longest + 15) / 16 * 16;
+  bytes.assign(count * stride, '\0');
+  sizes.fill(0);
+  for (std::size_t style = 0; style < count; ++style) {
+    std::copy(marks[style].begin(), marks[style].end(), bytes.begin() + static_cast<std::ptrdiff_t>(style * stride));
+    sizes[style] = marks[style].size();
+  }
+}
+
+void AnnotationWriter::setRunMarkup(const RunMarkup& markup) {
+  m_openings.pack(markup.opening);
+  m_closings.pack(markup.closing);
+  m_escaped = markup.escaped;
+  m_marksRuns = true;
+}
+
+std::size_t AnnotationWriter::writeMarkedRuns(const char* cells, const unsigned char* formats,
+                                              std::size_t from, std::size_t formatted) {
+  const int* const styleOfByte = m_styleOfByte.data();
+  const auto runEnd = [&](std::size_t start, int style) {
+    std::size_t end = start + 1;
+    while (end < formatted && styleOfByte[formats[end]] == style) ++end;
+    return end;
+  };
+  // The exact size first; the last run stays open, and a run to escape ends
+  // the stretch.
+  std::size_t stop = from;
+  std::size_t bytes = 0;
+  while (stop < formatted) {
+    const int style = styleOfByte[formats[stop]];
+    const std::size_t end = runEnd(stop, style);
+    if (end == formatted) break;
+    bool plain = true;
+    for (std::size_t k = stop; k < end; ++k) plain &= !m_escaped[static_cast<unsigned char>(cells[k])];
+    if (!plain) break;
+    const auto index = static_cast<std::size_t>(style);
+    bytes += m_openings.sizes[index] + (end - stop) + m_closings.sizes[index];
+    stop = end;
+  }
+  if (stop == from) return from;
+
+  // Markup goes in 16-byte moves that may reach up to 15 bytes past its end:
+  // the text is made that much longer meanwhile.
+  constexpr std::size_t kMove = 16;
+  const std::size_t at = m_output.size();
+  m_output.resize(at + bytes + kMove);
+  char* out = m_output.data() + at;
+  const auto put = [&out](const MarkupSlots& slots, std::size_t style) {
+    const std::size_t size = slots.sizes[style];
+    if (size == 0) return;
+    const char* from = slots.bytes.data() + style * slots.stride;
+    for (std::size_t k = 0; k < size; k += kMove) std::memcpy(out + k, from + k, kMove);
+    out += size;
+  };
+  for (std::size_t start = from; start < stop;) {
+    const int style = styleOfByte[formats[start]];
+    const std::size_t end = runEnd(start, style);
+    // The first run may go on in the format already current.
+    if (start != from) m_currentFormat = formats[start];
+    const auto index = static_cast<std::size_t>(style);
+    put(m_openings, index);
+    for (std::size_t k = start; k < end; ++k) *out++ = cells[k];
+    put(m_closings, index);
+    start = end;
+  }
+  m_output.resize(at + bytes);
+  return stop;
 }
 
 void AnnotationWriter::end() {

@@ -131,6 +131,14 @@ class AnnotationWriter {
   // but a run of one style is handed over whole.
   void appendCells(std::string_view cells, std::string_view formats);
 
+ private:
+  // The complete runs of cells [from, formatted) straight into the output;
+  // returns where the first run it leaves begins.
+  std::size_t writeMarkedRuns(const char* cells, const unsigned char* formats, std::size_t from,
+                              std::size_t formatted);
+
+ public:
+
   std::int32_t fontSize() const { return m_fontSize; }
   const std::string& fontName() const { return m_fontName; }
   bool started() const { return m_started; }
@@ -164,6 +172,19 @@ class AnnotationWriter {
   // A fork whose text has been taken starts afresh.
   virtual void restartFork() { m_currentFormat = 0; }
 
+  // How a writer marks a complete run, when it marks every run alike: its
+  // style's opening bytes, the cells and its style's closing bytes, with the
+  // bytes `escaped` marks left to writeRun. appendCells then writes such runs
+  // straight into the output, all of a line's cells in one go; a run that
+  // holds an escaped byte, or one that opens the output, still goes through
+  // writeRun. The writer's flushRun must do nothing on an empty line buffer.
+  struct RunMarkup {
+    std::vector<std::string> opening;  // by style; a style past the end has none
+    std::vector<std::string> closing;  // by style, likewise
+    std::array<bool, 256> escaped{};   // by byte value
+  };
+  void setRunMarkup(const RunMarkup& markup);
+
   std::string& lineBuffer() { return m_lineBuffer; }
   const std::string& lineBuffer() const { return m_lineBuffer; }
   // The document text the writer builds.
@@ -182,6 +203,18 @@ class AnnotationWriter {
   int m_currentFormat = 0;
   std::vector<int> m_styleOfFormat;  // indexed by format index
   std::array<int, 256> m_styleOfByte{};  // the same for every one-byte index
+  // A run's markup by style, each in a slot a multiple of 16 bytes long, so
+  // it is copied in whole 16-byte moves rather than a call per run.
+  struct MarkupSlots {
+    std::vector<char> bytes;
+    std::size_t stride = 0;
+    std::array<std::size_t, 256> sizes{};  // by style; 0 for a style without markup
+    void pack(const std::vector<std::string>& marks);
+  };
+  MarkupSlots m_openings;
+  MarkupSlots m_closings;
+  std::array<bool, 256> m_escaped{};
+  bool m_marksRuns = false;
   std::string m_output;
   std::ostream* m_sink = nullptr;
   static constexpr std::size_t kDrainSize = 1 << 20;

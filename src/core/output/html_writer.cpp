@@ -151,6 +151,9 @@ void HtmlWriter::beginDocument() {
     tag.append("\">");
     m_tags.push_back(std::move(tag));
   }
+  RunMarkup markup{m_tags, {}, {}};
+  for (const unsigned char byte : {'<', '>', '&', '"'}) markup.escaped[byte] = true;
+  setRunMarkup(std::move(markup));
 
   output().append(
       "</HEAD>\n<BODY>\n<P><SAMP>\n<SPAN style=\"font-style: normal\">\n<b><PRE>");

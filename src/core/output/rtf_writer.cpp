@@ -104,6 +104,9 @@ void RtfWriter::beginDocument() {
     m_backColourIndex.push_back(colourNumber(style.backColour) - 1);
   }
   for (std::size_t index = 0; index < all.size(); ++index) m_styleWords.push_back(makeStyleWords(index));
+  RunMarkup markup{m_styleWords, {}, kNeedsEscape};
+  for (const std::string& words : m_styleWords) markup.closing.push_back(words.empty() ? "" : "}");
+  setRunMarkup(std::move(markup));
   for (const Colour colour : m_colours) {
     output().append("\\red").append(std::to_string(redOf(colour)));
     output().append("\\green").append(std::to_string(greenOf(colour)));
