@@ -21,7 +21,8 @@ void parallelFor(std::size_t count, std::size_t grain,
 
 namespace hueset {
 
-// Makes results 0, 1, 2, ... of `count` on worker threads, result i only
+// Makes results 0, 1, 2, ... of `count` on up to workerCount() threads, the
+// calling thread among them while it has nothing to hand on, result i only
 // once `consume` is done with result i - window, and hands each to `consume` on the calling
 // thread in order, as soon as it and all before it are done. `consume`
 // returning false stops the run (the workers finish the piece in hand and
