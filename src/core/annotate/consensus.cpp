@@ -140,7 +140,13 @@ ConsensusStatus computeConsensus(Alignment& set, Alignment& result, const Groupi
 
   result.names = set.names;
   result.length = static_cast<std::int32_t>(length);
-  result.residues.assign(sequences, std::string(length, '\0'));
+  // The rows are made on every core: for a large alignment, claiming and
+  // clearing their memory is a good part of the work.
+  result.residues.assign(sequences, std::string());
+  parallelFor(sequences, std::max<std::size_t>(1, (std::size_t{1} << 18) / std::max<std::size_t>(length, 1)),
+              [&](std::size_t begin, std::size_t end) {
+                for (std::size_t s = begin; s < end; ++s) result.residues[s].assign(length, '\0');
+              });
   std::string markers(length, rules.markers[0]);
 
   // Columns are decided a tile at a time: each row's piece of the tile is

@@ -14,6 +14,7 @@
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
 #include "settings/options.h"
+#include "util/parallel.h"
 #include "util/text_format.h"
 
 namespace hueset {
@@ -34,9 +35,14 @@ void applySubstitutions(Alignment& alignment, const OutputOptions& output) {
       table[static_cast<unsigned char>(c)] = static_cast<unsigned char>(output.linkerCharacter);
     }
   }
-  for (auto& row : alignment.residues) {
-    for (auto& c : row) c = static_cast<char>(table[static_cast<unsigned char>(c)]);
-  }
+  std::size_t longest = 1;
+  for (const auto& row : alignment.residues) longest = std::max(longest, row.size());
+  parallelFor(alignment.residues.size(), std::max<std::size_t>(1, (std::size_t{1} << 18) / longest),
+              [&](std::size_t begin, std::size_t end) {
+                for (std::size_t s = begin; s < end; ++s) {
+                  for (auto& c : alignment.residues[s]) c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+                }
+              });
 }
 
 std::vector<int> defaultSetList(std::size_t sequences) {
