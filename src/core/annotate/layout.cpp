@@ -365,7 +365,6 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
     return true;
   };
   return parallelOrdered(pieces, window, write, join);
-  return true;
 }
 
 }  // namespace hueset
