@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "util/string_table.h"
+#include "util/text_format.h"
 
 namespace hueset {
 namespace fs = std::filesystem;
@@ -15,13 +16,6 @@ constexpr int kInvalidFileName = 61696;
 constexpr int kFailedToSave = 61698;
 constexpr int kBadPath = 61859;
 constexpr int kAccessDenied = 61861;
-
-std::string withPath(std::string_view templ, const std::string& path) {
-  std::string text(templ);
-  auto at = text.find("%1");
-  if (at != std::string::npos) text.replace(at, 2, path);
-  return text;
-}
 
 // Opening for append changes nothing in an existing file.
 bool fileWritable(const fs::path& p) { return static_cast<bool>(std::ofstream(p, std::ios::app)); }
@@ -85,9 +79,9 @@ std::string saveErrorMessage(SaveFailure cause, const std::string& path) {
     case SaveFailure::InvalidName:
       return std::string(loadString(kInvalidFileName));
     case SaveFailure::BadPath:
-      return withPath(loadString(kBadPath), path);
+      return fillPlaceholder(loadString(kBadPath), path);
     case SaveFailure::AccessDenied:
-      return withPath(loadString(kAccessDenied), path);
+      return fillPlaceholder(loadString(kAccessDenied), path);
     case SaveFailure::None:
     case SaveFailure::Other:
       break;
