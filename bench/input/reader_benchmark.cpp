@@ -4,9 +4,11 @@
 // gzip-compressed document.
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "input/alignment.h"
@@ -50,40 +52,55 @@ std::string groupsOfTen(const std::string& sequence, int start) {
   return groups;
 }
 
+// Interleaved blocks of `width` columns over new sequences of `length`: each
+// block is its `ruler(start)`, if any, a line `row(i, sequence, start)` for
+// every sequence, and `end`.
+std::string interleavedText(int length, int width,
+                            const std::function<std::string(int, const std::string&, int)>& row,
+                            std::string_view end,
+                            const std::function<std::string(int)>& ruler = {}) {
+  const auto sequences = makeSequences(length);
+  std::string t;
+  for (int start = 0; start < length; start += width) {
+    if (ruler) t += ruler(start);
+    for (int i = 0; i < kSequences; ++i) {
+      t += row(i, sequences[static_cast<std::size_t>(i)], start) + "\n";
+    }
+    t += end;
+  }
+  return t;
+}
+
 // GCG style: 50 residues a line in groups of 10, a column ruler per block.
 std::string msfText() {
-  constexpr int kLength = 1500;
-  const auto sequences = makeSequences(kLength);
   std::string t = " big.msf  MSF: 1500  Type: P  January 1, 2001 10:00  Check: 1234  ..\n\n";
   for (int i = 0; i < kSequences; ++i) {
     t += " Name: " + name(i) + "  oo  Len:  1500  Check:  1000  Weight:  1.00\n";
   }
   t += "\n//\n\n";
-  for (int start = 0; start < kLength; start += 50) {
-    t += "             " + std::to_string(start + 1) + "                                   " +
-         std::to_string(start + 50) + "\n";
-    for (int i = 0; i < kSequences; ++i) {
-      t += name(i) + "    " + groupsOfTen(sequences[static_cast<std::size_t>(i)], start) + "\n";
-    }
-    t += "\n";
-  }
-  return t;
+  return t + interleavedText(
+                 1500, 50,
+                 [](int i, const std::string& sequence, int start) {
+                   return name(i) + "    " + groupsOfTen(sequence, start);
+                 },
+                 "\n",
+                 [](int start) {
+                   return "             " + std::to_string(start + 1) +
+                          "                                   " + std::to_string(start + 50) + "\n";
+                 });
 }
 
 // CLUSTAL W style: 60 residues a line, a residue count, a conservation line.
 std::string clustalText() {
-  constexpr int kLength = 1560;
-  const auto sequences = makeSequences(kLength);
-  std::string t = "CLUSTAL W (1.83) multiple sequence alignment\n\n\n";
-  for (int start = 0; start < kLength; start += 60) {
-    for (int i = 0; i < kSequences; ++i) {
-      t += name(i) + "      ";
-      t.append(sequences[static_cast<std::size_t>(i)], static_cast<std::size_t>(start), 60);
-      t += "\t" + std::to_string(start + 60) + "\n";
-    }
-    t += "                 " + std::string(60, ' ') + "\n\n";
-  }
-  return t;
+  const std::string conservation = "                 " + std::string(60, ' ') + "\n\n";
+  return "CLUSTAL W (1.83) multiple sequence alignment\n\n\n" +
+         interleavedText(
+             1560, 60,
+             [](int i, const std::string& sequence, int start) {
+               return name(i) + "      " + sequence.substr(static_cast<std::size_t>(start), 60) +
+                      "\t" + std::to_string(start + 60);
+             },
+             conservation);
 }
 
 // Pfam style: "#=GF" lines, one line of 2,000 columns per sequence with a
@@ -127,16 +144,14 @@ std::string insertText(bool a3m) {
 // later blocks without names.
 std::string phylipText() {
   constexpr int kLength = 2000;
-  const auto sequences = makeSequences(kLength);
-  std::string t = " " + std::to_string(kSequences) + " " + std::to_string(kLength) + "\n";
-  for (int start = 0; start < kLength; start += 50) {
-    for (int i = 0; i < kSequences; ++i) {
-      t += start == 0 ? name(i) + "   " : std::string(10, ' ');
-      t += groupsOfTen(sequences[static_cast<std::size_t>(i)], start) + "\n";
-    }
-    t += "\n";
-  }
-  return t;
+  return " " + std::to_string(kSequences) + " " + std::to_string(kLength) + "\n" +
+         interleavedText(
+             kLength, 50,
+             [](int i, const std::string& sequence, int start) {
+               return (start == 0 ? name(i) + "   " : std::string(10, ' ')) +
+                      groupsOfTen(sequence, start);
+             },
+             "\n");
 }
 
 // seqret style: ">P1;" header, description, groups of ten, "*".

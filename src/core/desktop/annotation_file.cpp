@@ -3,25 +3,24 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 #include "util/string_table.h"
+#include "util/text_format.h"
 
 namespace hueset {
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kInvalidFileName = 61696;
-constexpr int kFailedToSave = 61698;
-constexpr int kBadPath = 61859;
-constexpr int kAccessDenied = 61861;
-
-std::string withPath(std::string_view templ, const std::string& path) {
-  std::string text(templ);
-  auto at = text.find("%1");
-  if (at != std::string::npos) text.replace(at, 2, path);
-  return text;
-}
+// The causes of a failed save that have a text of their own; "%1" in a
+// text stands for the file. Any other cause says "Failed to save document.".
+constexpr std::pair<SaveFailure, StringId> kFailureTexts[] = {
+    {SaveFailure::InvalidName, 61696},
+    {SaveFailure::BadPath, 61859},
+    {SaveFailure::AccessDenied, 61861},
+};
+constexpr StringId kFailedToSave = 61698;
 
 // Opening for append changes nothing in an existing file.
 bool fileWritable(const fs::path& p) { return static_cast<bool>(std::ofstream(p, std::ios::app)); }
@@ -81,18 +80,11 @@ SaveFailure classifySaveFailure(const std::string& path) {
 }
 
 std::string saveErrorMessage(SaveFailure cause, const std::string& path) {
-  switch (cause) {
-    case SaveFailure::InvalidName:
-      return std::string(loadString(kInvalidFileName));
-    case SaveFailure::BadPath:
-      return withPath(loadString(kBadPath), path);
-    case SaveFailure::AccessDenied:
-      return withPath(loadString(kAccessDenied), path);
-    case SaveFailure::None:
-    case SaveFailure::Other:
-      break;
+  StringId text = kFailedToSave;
+  for (const auto& [failure, id] : kFailureTexts) {
+    if (failure == cause) text = id;
   }
-  return std::string(loadString(kFailedToSave));
+  return fillPlaceholder(loadString(text), path);
 }
 
 }  // namespace hueset

@@ -17,9 +17,6 @@ constexpr StringId kNonStandardResidueWarning = 2067;
 constexpr StringId kReloadQuestion = 2075;
 constexpr StringId kInvalidResidueWarning = 2082;
 
-// File-error reports name the file this way.
-constexpr std::string_view kFileNamePrefix = "the configuration file ";
-
 // The wait cursor for as long as a file is read or written.
 class BusyScope {
  public:
@@ -105,9 +102,8 @@ void ConfigurationCommands::makeCurrent(const std::string& path) {
 }
 
 void ConfigurationCommands::reportSaveFailure(const std::string& path) {
-  const std::string named = std::string(kFileNamePrefix) + path;
-  m_ui.message(saveErrorMessage(classifySaveFailure(path), named), PromptIcon::Exclamation,
-               PromptButtons::Ok);
+  m_ui.message(saveErrorMessage(classifySaveFailure(path), configurationFileNamed(path)),
+               PromptIcon::Exclamation, PromptButtons::Ok);
 }
 
 bool ConfigurationCommands::saveConfiguration() {

@@ -7,6 +7,7 @@
 
 #include "groupings/binary_config.h"
 #include "groupings/text_config.h"
+#include "util/file_reports.h"
 #include "util/string_table.h"
 #include "util/text_format.h"
 
@@ -16,12 +17,6 @@ namespace {
 constexpr StringId kCorruptFile = 2071;
 constexpr StringId kTextFileError = 2072;
 constexpr StringId kBinaryFontSize = 2091;
-
-// The standard file-error reports, naming the file as below.
-constexpr std::string_view kFileNamePrefix = "the configuration file ";
-constexpr std::string_view kFileNotFound =
-    "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.";
-constexpr std::string_view kOpenFailed = "Failed to open document.";
 
 ConfigurationLoad failure(ConfigurationProblem problem, std::string message) {
   ConfigurationLoad load;
@@ -50,6 +45,10 @@ bool hasSpecialGroupings(const GroupingSet& set) {
 }
 
 }  // namespace
+
+std::string configurationFileNamed(const std::string& path) {
+  return "the configuration file " + path;
+}
 
 ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& path) {
   GroupingSet binary;
@@ -91,21 +90,19 @@ ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& p
 
 ConfigurationLoad loadConfigurationFile(const std::string& path) {
   namespace fs = std::filesystem;
-  const std::string named = std::string(kFileNamePrefix) + path;
   std::error_code ec;
   const auto status = fs::status(path, ec);
   if (path.empty() || status.type() == fs::file_type::not_found) {
-    std::string message(kFileNotFound);
-    message.replace(0, 2, named);
-    return failure(ConfigurationProblem::CannotOpen, std::move(message));
+    return failure(ConfigurationProblem::CannotOpen,
+                   fillPlaceholder(kFileNotFoundReport, configurationFileNamed(path)));
   }
   if (fs::is_directory(status)) {
-    return failure(ConfigurationProblem::CannotOpen, std::string(kOpenFailed));
+    return failure(ConfigurationProblem::CannotOpen, std::string(kOpenFailedReport));
   }
   std::ifstream in(path, std::ios::binary);
-  if (!in) return failure(ConfigurationProblem::CannotOpen, std::string(kOpenFailed));
+  if (!in) return failure(ConfigurationProblem::CannotOpen, std::string(kOpenFailedReport));
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return failure(ConfigurationProblem::CannotOpen, std::string(kOpenFailed));
+  if (in.bad()) return failure(ConfigurationProblem::CannotOpen, std::string(kOpenFailedReport));
   return readConfiguration(bytes, path);
 }
 

@@ -37,6 +37,10 @@ struct ConfigurationLoad {
 // the binary magic, otherwise as text. `path` is named in messages as given.
 ConfigurationLoad loadConfigurationFile(const std::string& path);
 
+// How file-error reports name a configuration file: "the configuration
+// file " and `path`.
+std::string configurationFileNamed(const std::string& path);
+
 // The same decisions over a file's bytes already in memory.
 ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& path);
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "util/string_table.h"
+#include "util/text_format.h"
 
 namespace hueset {
 namespace fs = std::filesystem;
@@ -81,10 +82,7 @@ bool saveNeedsNewName(const std::string& path) {
 
 std::string saveChangesQuestion(const CurrentConfiguration& state) {
   const std::string name = state.path.empty() ? state.title : configurationFileTitle(state.path);
-  std::string text(loadString(kSaveChanges));
-  const auto at = text.find("%1");
-  if (at != std::string::npos) text.replace(at, 2, name);
-  return text;
+  return fillPlaceholder(loadString(kSaveChanges), name);
 }
 
 bool reloadEnabled(const CurrentConfiguration& state) {

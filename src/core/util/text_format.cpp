@@ -38,6 +38,13 @@ std::string fillTemplate(std::string_view templ, long long number, std::string_v
   return out;
 }
 
+std::string fillPlaceholder(std::string_view templ, std::string_view text) {
+  std::string out(templ);
+  const auto at = out.find("%1");
+  if (at != std::string::npos) out.replace(at, 2, text);
+  return out;
+}
+
 std::string printfString(const char* format, ...) {
   va_list args;
   va_start(args, format);

@@ -34,6 +34,7 @@
 #include "gui/controls/drawn_icons.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/settings/options_command.h"
+#include "util/file_reports.h"
 
 namespace hueset::gui {
 namespace {
@@ -46,9 +47,6 @@ QString toolTipText(QString text) {
   return text.trimmed();
 }
 
-const QString kMissingFile = QStringLiteral(
-    "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.");
-const QString kFailedToOpen = QStringLiteral("Failed to open document.");
 const QString kAskToSave = QStringLiteral("Save changes to %1?");
 
 // Shift+F1 mode: a click on a command shows its prompt with a link to its help.
@@ -404,11 +402,11 @@ void MainWindow::reportOpenFailure(const QString& path, const QString& reason) {
   QString text;
   QFileInfo info(path);
   if (!info.exists()) {
-    text = kMissingFile.arg(path);
+    text = toQString(kFileNotFoundReport).arg(path);
   } else if (!info.isReadable()) {
     text = toQPath(saveErrorMessage(SaveFailure::AccessDenied, toPathBytes(path)));
   } else {
-    text = kFailedToOpen;
+    text = toQString(kOpenFailedReport);
   }
   m_app.prompts().message(this, QStringLiteral("HUESET"), text, PromptIcon::Exclamation,
                           PromptButtons::Ok);

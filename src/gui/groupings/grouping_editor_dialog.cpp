@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "desktop/command_ids.h"
+#include "desktop/frame_texts.h"
 #include "gui/common/message_box.h"
 #include "gui/common/qt_text.h"
 #include "gui/controls/colour_button.h"
@@ -27,9 +28,6 @@
 
 namespace hueset::gui {
 namespace {
-
-// The idle text of the status bar.
-constexpr StringId kIdlePrompt = 57345;
 
 QString fromTable(StringId id) { return withLineFeeds(loadString(id)); }
 
@@ -89,7 +87,7 @@ GroupingEditorDialog::GroupingEditorDialog(GroupingSet& target,
   showCurrent();
   scrollToSelection();
   updateCommands();
-  m_ui.statusBar->showMessage(fromTable(kIdlePrompt));
+  m_ui.statusBar->showMessage(fromTable(kIdlePromptId));
   m_ui.list->setFocus(Qt::OtherFocusReason);
 
   // Every child passes the editor's keys on before handling them itself.
@@ -150,7 +148,7 @@ void GroupingEditorDialog::buildMenus() {
   for (QMenu* menu : {m_editMenu, helpMenu}) {
     connect(menu, &QMenu::aboutToShow, this, &GroupingEditorDialog::updateCommands);
     connect(menu, &QMenu::aboutToHide, this,
-            [this] { m_ui.statusBar->showMessage(fromTable(kIdlePrompt)); });
+            [this] { m_ui.statusBar->showMessage(fromTable(kIdlePromptId)); });
   }
 }
 
@@ -448,26 +446,29 @@ bool GroupingEditorDialog::selectionMayChange() {
 
 void GroupingEditorDialog::runCommand(EditorCommand command) {
   if (!m_model.enabled(command)) return;
-  switch (command) {
-    case EditorCommand::Undo: applied(m_model.undo()); break;
-    case EditorCommand::Redo: applied(m_model.redo()); break;
-    case EditorCommand::Delete: handle(m_model.remove()); break;
-    case EditorCommand::Insert: handle(m_model.add()); break;
-    case EditorCommand::Next: handle(m_model.next()); break;
-    case EditorCommand::Previous: handle(m_model.previous()); break;
-    case EditorCommand::MoveUp: handle(m_model.moveUp()); break;
-    case EditorCommand::MoveDown: handle(m_model.moveDown()); break;
-    case EditorCommand::Activate: handle(m_model.activate()); break;
-    case EditorCommand::Inactivate: handle(m_model.inactivate()); break;
-    case EditorCommand::Sort: handle(m_model.sort()); break;
-    case EditorCommand::ExtendDown: handle(m_model.extendDown()); break;
-    case EditorCommand::ExtendUp: handle(m_model.extendUp()); break;
-    case EditorCommand::AddStandard:
-      handle(m_model.addStandardAminoAcids([this] {
-        return message(fromTable(kStandardNamesInUseMessage), PromptIcon::Question,
-                       PromptButtons::OkCancel);
-      }));
-      break;
+  // The commands the model carries out without asking anything.
+  static const std::map<EditorCommand, EditorOutcome (GroupingEditorModel::*)()> kPlain = {
+      {EditorCommand::Delete, &GroupingEditorModel::remove},
+      {EditorCommand::Insert, &GroupingEditorModel::add},
+      {EditorCommand::Next, &GroupingEditorModel::next},
+      {EditorCommand::Previous, &GroupingEditorModel::previous},
+      {EditorCommand::MoveUp, &GroupingEditorModel::moveUp},
+      {EditorCommand::MoveDown, &GroupingEditorModel::moveDown},
+      {EditorCommand::Activate, &GroupingEditorModel::activate},
+      {EditorCommand::Inactivate, &GroupingEditorModel::inactivate},
+      {EditorCommand::Sort, &GroupingEditorModel::sort},
+      {EditorCommand::ExtendDown, &GroupingEditorModel::extendDown},
+      {EditorCommand::ExtendUp, &GroupingEditorModel::extendUp},
+  };
+  if (const auto plain = kPlain.find(command); plain != kPlain.end()) {
+    handle((m_model.*plain->second)());
+  } else if (command == EditorCommand::AddStandard) {
+    handle(m_model.addStandardAminoAcids([this] {
+      return message(fromTable(kStandardNamesInUseMessage), PromptIcon::Question,
+                     PromptButtons::OkCancel);
+    }));
+  } else {
+    applied(command == EditorCommand::Undo ? m_model.undo() : m_model.redo());
   }
 }
 
