@@ -14,10 +14,6 @@ std::string fillTemplate(std::string_view templ, long long number, std::string_v
 // texts that name a file; a template without one comes back as it is.
 std::string fillPlaceholder(std::string_view templ, std::string_view text);
 
-// Puts `text` in place of the first "%1" of `templ`, the placeholder of the
-// texts that name a file; a template without one comes back as it is.
-std::string fillPlaceholder(std::string_view templ, std::string_view text);
-
 // printf-style formatting for the program's own fixed templates.
 std::string printfString(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

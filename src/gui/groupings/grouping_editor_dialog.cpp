@@ -96,9 +96,8 @@ GroupingEditorDialog::GroupingEditorDialog(GroupingSet& target,
   // The size of the dialog (388 by 324 dialog units) plus the menu bar and
   // the status bar.
   const QFontMetrics metrics(font());
-  const int width = 388 * metrics.averageCharWidth() / 4;
-  const int height = 324 * metrics.height() / 8;
-  resize(width, height + GroupingEditorUi::kStatusBarHeight + m_ui.menuBar->sizeHint().height());
+  resize(388 * metrics.averageCharWidth() / 4,
+         324 * metrics.height() / 8 + GroupingEditorUi::kStatusBarHeight + m_ui.menuBar->sizeHint().height());
 }
 
 GroupingEditorDialog::~GroupingEditorDialog() = default;
@@ -310,9 +309,7 @@ void GroupingEditorDialog::refreshList() {
 
   QItemSelection selection;
   QAbstractItemModel* items = m_ui.list->model();
-  for (int r : m_model.selection()) {
-    selection.select(items->index(r, 0), items->index(r, 4));
-  }
+  for (int r : m_model.selection()) selection.select(items->index(r, 0), items->index(r, 4));
   m_ui.list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
   const int focused = m_model.focused();
   m_ui.list->selectionModel()->setCurrentIndex(
@@ -467,8 +464,10 @@ void GroupingEditorDialog::runCommand(EditorCommand command) {
       return message(fromTable(kStandardNamesInUseMessage), PromptIcon::Question,
                      PromptButtons::OkCancel);
     }));
-  } else {
-    applied(command == EditorCommand::Undo ? m_model.undo() : m_model.redo());
+  } else if (command == EditorCommand::Undo) {
+    applied(m_model.undo());
+  } else if (command == EditorCommand::Redo) {
+    applied(m_model.redo());
   }
 }
 
