@@ -154,8 +154,6 @@ void ColourWell::mousePressEvent(QMouseEvent* e) {
   update();
 }
 
-void ColourWell::mouseDoubleClickEvent(QMouseEvent* e) { mousePressEvent(e); }
-
 void ColourWell::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton || m_keyHeld) return;
   const std::optional<int> pressed = m_pressed;

@@ -1,5 +1,7 @@
 #include "gui/controls/validating_field.h"
 
+#include <memory>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -180,10 +182,10 @@ void ValidatingField::keyPressEvent(QKeyEvent* e) {
 }
 
 void ValidatingField::contextMenuEvent(QContextMenuEvent* e) {
-  QMenu* menu = createStandardContextMenu();
+  std::unique_ptr<QMenu> menu(createStandardContextMenu());
   const Snapshot before = snapshot();
   menu->exec(e->globalPos());
-  delete menu;
+  menu.reset();
   if (text() == before.text) return;
   if (m_checking && !holdsOnlyAllowed(toStdString(text()), m_model.allowedCharacters())) {
     restore(before);
@@ -365,7 +367,7 @@ void LetterSetField::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void LetterSetField::contextMenuEvent(QContextMenuEvent* e) {
-  QMenu* menu = createStandardContextMenu();
+  const std::unique_ptr<QMenu> menu(createStandardContextMenu());
   for (QAction* action : menu->actions()) {
     if (action->objectName() == QLatin1String("edit-paste")) {
       disconnect(action, &QAction::triggered, nullptr, nullptr);
@@ -373,7 +375,6 @@ void LetterSetField::contextMenuEvent(QContextMenuEvent* e) {
     }
   }
   menu->exec(e->globalPos());
-  delete menu;
 }
 
 }  // namespace hueset::gui

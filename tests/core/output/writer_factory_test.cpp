@@ -1,17 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "output/writer_factory.h"
 
 namespace hueset {
 namespace {
 
 TEST(WriterFactory, OutputKindFromExtension) {
-  EXPECT_EQ(outputKindForPath("a.html"), OutputKind::Html);
-  EXPECT_EQ(outputKindForPath("a.HTM"), OutputKind::Html);
-  EXPECT_EQ(outputKindForPath("a.css"), OutputKind::Css);
-  EXPECT_EQ(outputKindForPath("a.rtf"), OutputKind::Rtf);
-  EXPECT_EQ(outputKindForPath("a.txt"), OutputKind::Rtf);
-  EXPECT_EQ(outputKindForPath("dir.html/out"), OutputKind::Rtf);
+  // Letter case aside; anything else, a folder's extension included, is RTF.
+  const std::pair<const char*, OutputKind> cases[] = {
+      {"a.html", OutputKind::Html}, {"a.HTM", OutputKind::Html}, {"a.css", OutputKind::Css},
+      {"a.rtf", OutputKind::Rtf},   {"a.txt", OutputKind::Rtf},  {"dir.html/out", OutputKind::Rtf},
+  };
+  for (const auto& [path, kind] : cases) EXPECT_EQ(outputKindForPath(path), kind) << path;
 }
 
 }  // namespace
