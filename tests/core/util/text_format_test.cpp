@@ -5,30 +5,34 @@
 namespace hueset {
 namespace {
 
-struct FillCase {
-  const char* templ;
-  long long number;
-  const char* text;
-  const char* expected;
-};
-
-class FillTemplate : public ::testing::TestWithParam<FillCase> {};
-
-TEST_P(FillTemplate, Fills) {
-  const auto& c = GetParam();
-  EXPECT_EQ(fillTemplate(c.templ, c.number, c.text), c.expected);
+// The program's own templates: a number and a text go in, and the text is
+// copied as it stands, never read as a format.
+TEST(FillTemplate, FillsTheTemplateAndCopiesTheText) {
+  struct Case {
+    const char* what;
+    const char* templ;
+    long long number;
+    const char* text;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"a number", "line %d", 7, "", "line 7"},
+      {"a text", "name %s", 0, "x", "name x"},
+      {"both", "(%d) and (%s)", 12, "3, 4", "(12) and (3, 4)"},
+      {"user text holding a format", "got %s", 1, "%d%s%n", "got %d%s%n"},
+      {"a doubled percent sign", "100%% of %d", 5, "", "100% of 5"},
+      {"a percent sign at the end", "trailing %", 1, "", "trailing %"},
+      {"no placeholders", "no placeholders", 1, "x", "no placeholders"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(fillTemplate(c.templ, c.number, c.text), c.expected) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FillTemplate,
-    ::testing::Values(FillCase{"line %d", 7, "", "line 7"},
-                      FillCase{"name %s", 0, "x", "name x"},
-                      FillCase{"(%d) and (%s)", 12, "3, 4", "(12) and (3, 4)"},
-                      // User text holding a format is copied, never interpreted.
-                      FillCase{"got %s", 1, "%d%s%n", "got %d%s%n"},
-                      FillCase{"100%% of %d", 5, "", "100% of 5"},
-                      FillCase{"trailing %", 1, "", "trailing %"},
-                      FillCase{"no placeholders", 1, "x", "no placeholders"}));
+TEST(FillTemplate, PlaceholderOfAFileIsFilledOnceAndOnlyThere) {
+  EXPECT_EQ(fillPlaceholder("%1\nCannot find this file.", "the file a.msf"), "the file a.msf\nCannot find this file.");
+  EXPECT_EQ(fillPlaceholder("Failed to save document.", "a.msf"), "Failed to save document.");
+  // A file name holding "%1" stays as it is.
+  EXPECT_EQ(fillPlaceholder("%1 or %1", "x%1"), "x%1 or %1");
+}
 
 TEST(TextHelpers, TrimTreatsCarriageReturnAsSpace) {
   EXPECT_EQ(trim(" \tabc \r"), "abc");
