@@ -88,6 +88,12 @@ std::string_view AlignmentReader::rest() const {
   return m_position.cursor ? m_text.substr(*m_position.cursor) : std::string_view{};
 }
 
+void AlignmentReader::skipRest(std::size_t lineFeeds) {
+  if (!m_position.cursor) return;
+  m_position.lineCount += static_cast<int>(lineFeeds) + 1;
+  m_position.cursor.reset();
+}
+
 std::string AlignmentReader::message(StringId templ, int number, std::string_view text) const {
   return fillTemplate(loadString(templ), std::llabs(static_cast<long long>(number)), text);
 }

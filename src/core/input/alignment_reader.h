@@ -58,6 +58,9 @@ class AlignmentReader {
   bool atEnd() const { return !m_position.cursor.has_value(); }
   // The text not yet taken (empty at the end).
   std::string_view rest() const;
+  // Moves past all of rest() at once, which holds `lineFeeds` line feeds
+  // (the caller has counted them), its lines counted as takeLine would.
+  void skipRest(std::size_t lineFeeds);
 
   // Fatal error: heading plus filled template. Always returns false, so a
   // reader can write `return fail(...)`.

@@ -82,6 +82,10 @@ class MsfReader : public AlignmentReader {
   bool readHeader(Alignment& alignment);
   bool readNames(Alignment& alignment);
   bool readData(Alignment& alignment);
+  // readData for a large text, on every core.
+  bool readDataInPieces(Alignment& alignment);
+  // The end of readData: every sequence has residues, all as many.
+  bool checkDataLengths(Alignment& alignment);
   bool readDscRows(Alignment& alignment);
 
   ReadSettings m_settings;

@@ -1,11 +1,15 @@
 #include "input/format_readers.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "input/dsc_rows.h"
 #include "input/line_words.h"
 #include "input/name_index.h"
+#include "util/parallel.h"
 #include "util/text_format.h"
 
 namespace hueset {
@@ -27,6 +31,44 @@ std::size_t appendNonBlank(std::string& residues, std::string_view text) {
   }
   return residues.size() - before;
 }
+
+// Calls `visit(line, sequence, rest)` for every line of `text` that starts
+// with a sequence's name; `line` counts from 0 and `rest` is what follows
+// the name. Returns the number of line feeds.
+template <typename Visit>
+std::size_t forEachDataLine(std::string_view text, const NameIndex& index, Visit visit) {
+  int running = -1;
+  std::size_t line = 0;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const void* feed = std::memchr(text.data() + at, '\n', text.size() - at);
+    const std::size_t end = feed != nullptr ? static_cast<std::size_t>(static_cast<const char*>(feed) - text.data())
+                                            : text.size();
+    if (const std::string_view trimmed = trimLeft(text.substr(at, end - at)); !trimmed.empty()) {
+      const auto [word, rest] = splitFirstWord(trimmed);
+      if (const int i = index.find(word, running); i >= 0) visit(line, static_cast<std::size_t>(i), rest);
+    }
+    if (feed == nullptr) break;
+    at = end + 1;
+    ++line;
+  }
+  return line;
+}
+
+std::size_t nonBlankCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !isSpace(c); }));
+}
+
+// One stretch of the data lines, read on a thread of its own.
+struct DataPiece {
+  std::string_view text;           // whole lines
+  std::vector<std::size_t> place;  // per sequence: residues, then where they go
+  std::vector<std::size_t> overlong;  // lines (from 0 within the piece) of too many residues
+  std::size_t lines = 0;           // line feeds
+};
+
+// Below this much data the lines are read in one go.
+constexpr std::size_t kPiecedReadFrom = std::size_t{1} << 20;
 }  // namespace
 
 MsfReader::MsfReader(ParseMessageSink& sink, const ReadSettings& settings)
@@ -98,6 +140,8 @@ bool MsfReader::readNames(Alignment& alignment) {
 
 bool MsfReader::readData(Alignment& alignment) {
   const bool phd = alignment.format == AlignmentFormat::PhdMsf;
+  // A prediction's alignment ends at a rule; only the plain blocks are cut.
+  if (!phd && workerCount() > 1 && rest().size() >= kPiecedReadFrom) return readDataInPieces(alignment);
   NameIndex index(alignment.names);
   // The header's length is a fair guess at each sequence's, as long as the
   // text left could hold them all.
@@ -114,7 +158,10 @@ bool MsfReader::readData(Alignment& alignment) {
     const std::size_t added = appendNonBlank(alignment.residues[static_cast<std::size_t>(i)], rest);
     if (added > kMaxResiduesPerLine && askToAbort(2024, lineCount())) return false;
   }
+  return checkDataLengths(alignment);
+}
 
+bool MsfReader::checkDataLengths(Alignment& alignment) {
   for (std::size_t i = alignment.names.size(); i-- > 0;) {
     if (alignment.residues[i].empty()) return fail(2021, -lineCount(), alignment.names[i]);
   }
@@ -126,6 +173,74 @@ bool MsfReader::readData(Alignment& alignment) {
   }
   alignment.length = real;
   return true;
+}
+
+bool MsfReader::readDataInPieces(Alignment& alignment) {
+  const int firstLine = lineCount();
+  const std::string_view text = rest();
+  const std::size_t sequences = alignment.names.size();
+
+  // Pieces of about equal size, each from a line start to a line start;
+  // several to a thread, so none waits long for the last.
+  std::vector<DataPiece> pieces(4 * workerCount());
+  std::size_t begin = 0;
+  for (std::size_t p = 0; p < pieces.size(); ++p) {
+    std::size_t end = text.size();
+    if (p + 1 < pieces.size()) {
+      end = std::max(begin, text.size() * (p + 1) / pieces.size());
+      const std::size_t feed = text.find('\n', end);
+      end = feed == std::string_view::npos ? text.size() : feed + 1;
+    }
+    pieces[p].text = text.substr(begin, end - begin);
+    pieces[p].place.assign(sequences, 0);
+    begin = end;
+  }
+  // Two passes, so the residues are copied once, straight into place: the
+  // first counts each sequence's residues in each piece, the second copies.
+  const NameIndex index(alignment.names);
+  parallelFor(pieces.size(), 1, [&](std::size_t first, std::size_t last) {
+    for (std::size_t p = first; p < last; ++p) {
+      DataPiece& piece = pieces[p];
+      piece.lines = forEachDataLine(piece.text, index, [&](std::size_t line, std::size_t i, std::string_view rest) {
+        const std::size_t count = nonBlankCount(rest);
+        piece.place[i] += count;
+        if (count > kMaxResiduesPerLine) piece.overlong.push_back(line);
+      });
+    }
+  });
+  parallelFor(sequences, 256, [&](std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i < last; ++i) {
+      std::size_t total = 0;
+      for (DataPiece& piece : pieces) total += std::exchange(piece.place[i], total);
+      alignment.residues[i].resize(total);
+    }
+  });
+  parallelFor(pieces.size(), 1, [&](std::size_t first, std::size_t last) {
+    for (std::size_t p = first; p < last; ++p) {
+      DataPiece& piece = pieces[p];
+      forEachDataLine(piece.text, index, [&](std::size_t, std::size_t i, std::string_view rest) {
+        char* out = alignment.residues[i].data() + piece.place[i];
+        for (const char c : rest) {
+          if (!isSpace(c)) *out++ = c;
+        }
+        piece.place[i] = static_cast<std::size_t>(out - alignment.residues[i].data());
+      });
+    }
+  });
+
+  std::size_t lineFeeds = 0;
+  for (const DataPiece& piece : pieces) lineFeeds += piece.lines;
+  skipRest(lineFeeds);
+
+  // The questions come in the order of the lines, as they would line by line.
+  std::size_t before = 0;
+  for (const DataPiece& piece : pieces) {
+    for (const std::size_t line : piece.overlong) {
+      if (askToAbort(2024, firstLine + static_cast<int>(before + line) + 1)) return false;
+    }
+    before += piece.lines;
+  }
+  return checkDataLengths(alignment);
 }
 
 bool MsfReader::readDscRows(Alignment& alignment) {

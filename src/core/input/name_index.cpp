@@ -9,17 +9,17 @@ NameIndex::NameIndex(std::vector<std::string>& names) : m_names(names) {
   for (std::size_t i = 0; i < names.size(); ++i) m_index.emplace(names[i], static_cast<int>(i));
 }
 
-int NameIndex::find(std::string_view token) {
+int NameIndex::find(std::string_view token, int& running) const {
   const int n = static_cast<int>(m_names.size());
   if (n == 0) return -1;
-  const int next = (m_running + 1) % n;
+  const int next = (running + 1) % n;
   if (m_names[static_cast<std::size_t>(next)] == token) {
-    m_running = next;
+    running = next;
     return next;
   }
   auto it = m_index.find(token);
   if (it == m_index.end()) return -1;
-  m_running = it->second;
+  running = it->second;
   return it->second;
 }
 

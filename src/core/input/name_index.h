@@ -19,7 +19,10 @@ class NameIndex {
   explicit NameIndex(std::vector<std::string>& names);
 
   // The index of `token`, or -1.
-  int find(std::string_view token);
+  int find(std::string_view token) { return find(token, m_running); }
+  // The same with the last one found kept by the caller, so that threads
+  // can share one index.
+  int find(std::string_view token, int& running) const;
   // Appends a name and makes it the last one found; returns its index.
   int add(std::string_view name);
   // The entry of `name` in `rows`, which run parallel to the names; a name

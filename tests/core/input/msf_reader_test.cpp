@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <deque>
+#include <functional>
 #include <string>
 
 #include "core/input/reader_cases.h"
@@ -284,6 +287,69 @@ TEST(DscRows, UnrecognisedRowsAreOfferedAsPlainMsf) {
     EXPECT_EQ(a.format, AlignmentFormat::Msf);
     EXPECT_EQ(a.names, names);
     EXPECT_TRUE(a.trackLabels.empty());
+  }
+}
+
+// A file of more than a mebibyte is read in pieces on every core; whatever
+// it holds, it must read as it does line by line on one thread: the same
+// sequences, and the same questions and reports at the same lines.
+TEST(MsfReader, LargeFilesReadOnEveryCoreAsOnOne) {
+  constexpr int kSequences = 40;
+  constexpr int kBlocks = 600;  // 50 columns each: over a mebibyte in all
+  auto name = [](int i) { return "seq" + std::to_string(i); };
+  struct Case {
+    const char* what;
+    std::function<std::string(int block, int i)> line;  // a data line; "" leaves it out
+    std::deque<bool> answers;                            // true: No, stop
+  };
+  const std::string residues = "ACDEF GHIKL MNPQR STVWY ACDEF GHIKL MNPQR STVWY ACDEF GHIKL";
+  auto plain = [&](int block, int i) {
+    // CR LF on some lines, blanks before others.
+    return name(i) + "  " + residues + (block % 7 == 0 ? "\r" : "") + (i % 5 == 0 ? "   " : "");
+  };
+  const Case cases[] = {
+      {"blocks with rulers, blank lines, CR LF and stray lines", plain, {}},
+      {"overlong lines anywhere, each asked about in order",
+       [&](int block, int i) { return plain(block, i) + (block % 97 == 3 && i == 2 ? "A" : ""); }, {}},
+      {"the second question answered No ends the read",
+       [&](int block, int i) { return plain(block, i) + (block % 97 == 3 && i == 2 ? "A" : ""); },
+       {false, true}},
+      {"a sequence left out of one block",
+       [&](int block, int i) { return block == 400 && i == 7 ? std::string() : plain(block, i); }, {}},
+      {"a sequence with no residues anywhere",
+       [&](int block, int i) { return i == 11 ? std::string() : plain(block, i); }, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string text = " big.msf  MSF: " + std::to_string(kBlocks * 50) + "  Type: P  ..\n\n";
+    for (int i = 0; i < kSequences; ++i) text += " Name: " + name(i) + "  Len: 30000\n";
+    text += "//\n";
+    for (int block = 0; block < kBlocks; ++block) {
+      text += block % 3 == 0 ? "\n\n" : "\n";
+      text += "             " + std::to_string(block * 50 + 1) + "   " + std::to_string(block * 50 + 50) + "\n";
+      if (block == 250) text += "stray text between blocks\n";
+      for (int i = 0; i < kSequences; ++i) {
+        const int at = block == 100 ? kSequences - 1 - i : i;  // one block out of order
+        if (std::string line = c.line(block, at); !line.empty()) text += line + "\n";
+      }
+    }
+    text.pop_back();  // the last line without a line feed
+    ASSERT_GT(text.size(), std::size_t{1} << 20);
+
+    auto readOn = [&](const char* threads) {
+      setenv("HUESET_THREADS", threads, 1);
+      ScriptedSink sink(c.answers);
+      Alignment a;
+      const bool ok = readAlignment(text, AlignmentFormat::Msf, sink, a);
+      unsetenv("HUESET_THREADS");
+      std::string outcome = (ok ? "read " : "failed ") + std::to_string(a.length) + "\n" + sink.transcript();
+      for (const auto& m : sink.messages()) {
+        for (const std::size_t length : m.lengths) outcome += std::to_string(length) + " ";
+      }
+      for (std::size_t i = 0; i < a.names.size() && ok; ++i) outcome += a.names[i] + " " + a.residues[i] + "\n";
+      return outcome;
+    };
+    EXPECT_EQ(readOn("3"), readOn("1"));
   }
 }
 
