@@ -305,9 +305,10 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
     }
   };
 
-  // Stretches of about 64 K cells: every thread stays busy and the text in
-  // hand stays small (an in-line-styled HTML page is some 40 bytes a cell).
-  constexpr std::size_t kCellsPerPiece = std::size_t{1} << 16;
+  // Stretches of about 32 K cells: every thread stays busy, and the text in
+  // hand stays small enough to be written out while still in the core's
+  // cache (an in-line-styled HTML page is some 40 bytes a cell).
+  constexpr std::size_t kCellsPerPiece = std::size_t{1} << 15;
   const std::size_t linesPerStretch = std::max<std::size_t>(1, kCellsPerPiece / wrap);
   std::vector<Stretch> stretches;
   for (std::size_t blockStart = 0; blockStart < length; blockStart += wrap) {
