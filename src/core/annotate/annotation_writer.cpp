@@ -176,35 +176,15 @@ void AnnotationWriter::setRunMarkup(const RunMarkup& markup) {
 
 std::size_t AnnotationWriter::writeMarkedRuns(const char* cells, const unsigned char* formats,
                                               std::size_t from, std::size_t formatted) {
-  const int* const styleOfByte = m_styleOfByte.data();
-  const auto runEnd = [&](std::size_t start, int style) {
-    std::size_t end = start + 1;
-    while (end < formatted && styleOfByte[formats[end]] == style) ++end;
-    return end;
-  };
-  // The exact size first; the last run stays open, and a run to escape ends
-  // the stretch.
-  std::size_t stop = from;
-  std::size_t bytes = 0;
-  while (stop < formatted) {
-    const int style = styleOfByte[formats[stop]];
-    const std::size_t end = runEnd(stop, style);
-    if (end == formatted) break;
-    bool plain = true;
-    for (std::size_t k = stop; k < end; ++k) plain &= !m_escaped[static_cast<unsigned char>(cells[k])];
-    if (!plain) break;
-    const auto index = static_cast<std::size_t>(style);
-    bytes += m_openings.sizes[index] + (end - stop) + m_closings.sizes[index];
-    stop = end;
-  }
-  if (stop == from) return from;
-
-  // Markup goes in 16-byte moves that may reach up to 15 bytes past its end:
-  // the text is made that much longer meanwhile.
+  // The runs are put together in a scratch buffer as long as they could
+  // possibly be (every cell a run), then appended in one copy: the output
+  // is never grown or cleared run by run. Markup goes in 16-byte moves that
+  // may reach past its end, but never past its slot's length.
   constexpr std::size_t kMove = 16;
-  const std::size_t at = m_output.size();
-  m_output.resize(at + bytes + kMove);
-  char* out = m_output.data() + at;
+  const std::size_t most = (formatted - from) * (m_openings.stride + m_closings.stride + 1) + kMove;
+  if (m_scratch.size() < most) m_scratch.resize(most);
+  char* const first = m_scratch.data();
+  char* out = first;
   const auto put = [&out](const MarkupSlots& slots, std::size_t style) {
     const std::size_t size = slots.sizes[style];
     if (size == 0) return;
@@ -212,9 +192,17 @@ std::size_t AnnotationWriter::writeMarkedRuns(const char* cells, const unsigned 
     for (std::size_t k = 0; k < size; k += kMove) std::memcpy(out + k, from + k, kMove);
     out += size;
   };
-  for (std::size_t start = from; start < stop;) {
+  const int* const styleOfByte = m_styleOfByte.data();
+  std::size_t start = from;
+  while (start < formatted) {
     const int style = styleOfByte[formats[start]];
-    const std::size_t end = runEnd(start, style);
+    std::size_t end = start + 1;
+    while (end < formatted && styleOfByte[formats[end]] == style) ++end;
+    // The last run stays open, and a run to escape is left to writeRun.
+    if (end == formatted) break;
+    bool plain = true;
+    for (std::size_t k = start; k < end; ++k) plain &= !m_escaped[static_cast<unsigned char>(cells[k])];
+    if (!plain) break;
     // The first run may go on in the format already current.
     if (start != from) m_currentFormat = formats[start];
     const auto index = static_cast<std::size_t>(style);
@@ -223,8 +211,8 @@ std::size_t AnnotationWriter::writeMarkedRuns(const char* cells, const unsigned 
     put(m_closings, index);
     start = end;
   }
-  m_output.resize(at + bytes);
-  return stop;
+  m_output.append(first, static_cast<std::size_t>(out - first));
+  return start;
 }
 
 void AnnotationWriter::end() {

@@ -215,6 +215,7 @@ class AnnotationWriter {
   MarkupSlots m_closings;
   std::array<bool, 256> m_escaped{};
   bool m_marksRuns = false;
+  std::vector<char> m_scratch;  // where writeMarkedRuns puts a line's runs together
   std::string m_output;
   std::ostream* m_sink = nullptr;
   static constexpr std::size_t kDrainSize = 1 << 20;
