@@ -161,11 +161,11 @@ int elisionMinGaps(int sequenceCount, int elisionThreshold) {
 
 namespace {
 
-// Counts the residues of each column over pieces of the rows on every core
-// and hands each piece's counts to `merge`, one piece at a time.
-template <typename Merge>
-void countResiduesByColumn(const std::vector<std::string>& rows, std::size_t width,
-                           const ResiduePresenceTable& presence, Merge merge) {
+// The residues in each of the `width` columns of `rows`, counted over
+// pieces of the rows on every core.
+std::vector<std::size_t> residueCounts(const std::vector<std::string>& rows, std::size_t width,
+                                       const ResiduePresenceTable& presence) {
+  std::vector<std::size_t> total(width, 0);
   std::mutex merging;
   parallelFor(rows.size(), std::max<std::size_t>(1, (1u << 20) / std::max<std::size_t>(width, 1)),
               [&](std::size_t first, std::size_t end) {
@@ -175,22 +175,20 @@ void countResiduesByColumn(const std::vector<std::string>& rows, std::size_t wid
                   for (std::size_t c = 0; c < width; ++c) counts[c] += presence[row[c]] ? 1 : 0;
                 }
                 std::lock_guard<std::mutex> lock(merging);
-                merge(counts);
+                for (std::size_t c = 0; c < width; ++c) total[c] += counts[c];
               });
+  return total;
 }
 
-}  // namespace
-
-void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& presence,
-                              ColumnNumbers* columnNumbers) {
-  std::size_t width = 0;
-  if (!commonWidth(alignment, width)) return;
-
+// The two steps below with the columns' residue counts already taken; the
+// first keeps the counts in step with the columns it removes, so the second
+// need not count again.
+void dropResidueFreeColumns(Alignment& alignment, std::size_t width, std::vector<std::size_t>& counts,
+                            ColumnNumbers* columnNumbers) {
   std::vector<char> keep(width, 0);
-  countResiduesByColumn(alignment.residues, width, presence, [&keep](const std::vector<std::size_t>& counts) {
-    for (std::size_t c = 0; c < counts.size(); ++c) keep[c] |= counts[c] != 0 ? 1 : 0;
-  });
+  for (std::size_t c = 0; c < width; ++c) keep[c] = counts[c] != 0 ? 1 : 0;
   if (std::all_of(keep.begin(), keep.end(), [](char k) { return k != 0; })) return;
+  counts.erase(std::remove(counts.begin(), counts.end(), std::size_t{0}), counts.end());
 
   auto compact = [&keep, width](std::string& s) {
     std::size_t to = 0;
@@ -211,19 +209,14 @@ void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& 
   alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
 }
 
-void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& presence, int minGaps,
-                           int minimumElisionLength, ColumnNumbers* columnNumbers) {
-  std::size_t width = 0;
-  if (!commonWidth(alignment, width)) return;
+
+// Replacing a region never moves the columns to its left, so the counts
+// taken up front hold for the whole right-to-left scan.
+void collapseCountedRegions(Alignment& alignment, std::size_t width, const std::vector<std::size_t>& residuesAt,
+                           const ResiduePresenceTable& presence, int minGaps, int minimumElisionLength,
+                           ColumnNumbers* columnNumbers) {
   const std::vector<std::string>& rows = alignment.residues;
   const std::size_t sequences = rows.size();
-
-  // Replacing a region never moves the columns to its left, so the counts
-  // taken up front hold for the whole right-to-left scan.
-  std::vector<std::size_t> residuesAt(width, 0);
-  countResiduesByColumn(rows, width, presence, [&residuesAt](const std::vector<std::size_t>& counts) {
-    for (std::size_t c = 0; c < counts.size(); ++c) residuesAt[c] += counts[c];
-  });
   const long long denseAbove = static_cast<long long>(sequences) - minGaps;
   auto dense = [&](long long c) {
     return static_cast<long long>(residuesAt[static_cast<std::size_t>(c)]) > denseAbove;
@@ -285,6 +278,25 @@ void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& pre
   alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
 }
 
+}  // namespace
+
+void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& presence,
+                              ColumnNumbers* columnNumbers) {
+  std::size_t width = 0;
+  if (!commonWidth(alignment, width)) return;
+  std::vector<std::size_t> counts = residueCounts(alignment.residues, width, presence);
+  dropResidueFreeColumns(alignment, width, counts, columnNumbers);
+}
+
+
+void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& presence, int minGaps,
+                           int minimumElisionLength, ColumnNumbers* columnNumbers) {
+  std::size_t width = 0;
+  if (!commonWidth(alignment, width)) return;
+  collapseCountedRegions(alignment, width, residueCounts(alignment.residues, width, presence), presence, minGaps,
+                         minimumElisionLength, columnNumbers);
+}
+
 void elideSparseRegions(Alignment& alignment, const ElisionSettings& settings,
                         const std::string& invalidResidues, ColumnNumbers* columnNumbers) {
   const ResiduePresenceTable presence =
@@ -295,9 +307,13 @@ void elideSparseRegions(Alignment& alignment, const ElisionSettings& settings,
       (*columnNumbers)[c] = static_cast<std::int32_t>(c + 1);
     }
   }
-  removeResidueFreeColumns(alignment, presence, columnNumbers);
-  collapseSparseRegions(alignment, presence, settings.minGaps, settings.minimumElisionLength,
-                        columnNumbers);
+  std::size_t width = 0;
+  if (!commonWidth(alignment, width)) return;
+  // One count of the residues serves both steps.
+  std::vector<std::size_t> counts = residueCounts(alignment.residues, width, presence);
+  dropResidueFreeColumns(alignment, width, counts, columnNumbers);
+  collapseCountedRegions(alignment, counts.size(), counts, presence, settings.minGaps,
+                         settings.minimumElisionLength, columnNumbers);
 }
 
 }  // namespace hueset
