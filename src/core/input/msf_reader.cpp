@@ -1,6 +1,7 @@
 #include "input/format_readers.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -66,9 +67,11 @@ std::size_t nonBlankCount(std::string_view text) {
 
 // One stretch of the data lines, read on a thread of its own.
 struct DataPiece {
+  // Small, as there is one a line: where what follows the name starts in
+  // the piece, and whose it is.
   struct Line {
-    std::string_view residues;  // what follows the name
-    std::size_t sequence;
+    std::uint32_t residues;
+    std::uint32_t sequence;
   };
   std::string_view text;           // whole lines
   std::vector<Line> data;          // its data lines, in order
@@ -151,7 +154,9 @@ bool MsfReader::readNames(Alignment& alignment) {
 bool MsfReader::readData(Alignment& alignment) {
   const bool phd = alignment.format == AlignmentFormat::PhdMsf;
   // A prediction's alignment ends at a rule; only the plain blocks are cut.
-  if (!phd && workerCount() > 1 && rest().size() >= kPiecedReadFrom) return readDataInPieces(alignment);
+  if (!phd && workerCount() > 1 && rest().size() >= kPiecedReadFrom && rest().size() <= UINT32_MAX) {
+    return readDataInPieces(alignment);
+  }
   NameIndex index(alignment.names);
   // The header's length is a fair guess at each sequence's, as long as the
   // text left could hold them all.
@@ -215,7 +220,8 @@ bool MsfReader::readDataInPieces(Alignment& alignment) {
       piece.lines = forEachDataLine(piece.text, index, [&](std::size_t line, std::size_t i, std::string_view rest) {
         const std::size_t count = nonBlankCount(rest);
         piece.place[i] += count;
-        piece.data.push_back({rest, i});
+        piece.data.push_back({static_cast<std::uint32_t>(rest.data() - piece.text.data()),
+                              static_cast<std::uint32_t>(i)});
         if (count > kMaxResiduesPerLine) piece.overlong.push_back(line);
       });
     }
@@ -231,8 +237,10 @@ bool MsfReader::readDataInPieces(Alignment& alignment) {
     for (std::size_t p = first; p < last; ++p) {
       DataPiece& piece = pieces[p];
       for (const DataPiece::Line& line : piece.data) {
+        std::string_view residues = piece.text.substr(line.residues);
+        residues = residues.substr(0, residues.find('\n'));
         char* out = alignment.residues[line.sequence].data() + piece.place[line.sequence];
-        for (const char c : line.residues) {
+        for (const char c : residues) {
           if (!isSpace(c)) *out++ = c;
         }
         piece.place[line.sequence] = static_cast<std::size_t>(out - alignment.residues[line.sequence].data());
