@@ -139,24 +139,31 @@ std::string_view afterCommentLines(std::string_view from) {
 }  // namespace
 
 AlignmentFormat guessFormat(std::string_view text) {
-  text = text.substr(0, text.find('\0'));
+  // The text ends at its first NUL. Finding it takes a pass over the whole
+  // text, so only the checks that read on past the first lines look for it;
+  // the others stop short of a NUL by themselves.
+  const auto upToNul = [](std::string_view part) { return part.substr(0, part.find('\0')); };
   std::size_t start = 0;
   while (start < text.size() && isSpace(text[start])) ++start;
-  std::string_view from = text.substr(start);
+  const std::string_view from = text.substr(start);
+  const auto startsWith = [&from](std::string_view word) {
+    return from.size() > word.size() && from.starts_with(word) && from[word.size()] != '\0';
+  };
 
   if (!from.empty() && from.front() == '>') {
-    if (looksLikePir(from)) return AlignmentFormat::Pir;
-    switch (insertShape(from)) {
+    const std::string_view whole = upToNul(from);
+    if (looksLikePir(whole)) return AlignmentFormat::Pir;
+    switch (insertShape(whole)) {
       case InsertShape::A2m: return AlignmentFormat::A2m;
       case InsertShape::A3m: return AlignmentFormat::A3m;
       case InsertShape::None: break;
     }
     return AlignmentFormat::Fasta;
   }
-  if (from.size() > 7 && from.substr(0, 7) == "CLUSTAL") return AlignmentFormat::Clustal;
-  if (from.size() > 3 && from.substr(0, 3) == "DSC") return AlignmentFormat::Dsc;
+  if (startsWith("CLUSTAL")) return AlignmentFormat::Clustal;
+  if (startsWith("DSC")) return AlignmentFormat::Dsc;
 
-  std::string_view window = from.substr(0, 2000);
+  const std::string_view window = upToNul(from.substr(0, 2000));
   std::size_t phd = window.find("PHDsec");
   if (phd != std::string_view::npos) {
     return window.find("# saf", phd + 6) != std::string_view::npos ? AlignmentFormat::PhdSaf
@@ -165,12 +172,12 @@ AlignmentFormat guessFormat(std::string_view text) {
 
   if (from.starts_with("# STOCKHOLM")) return AlignmentFormat::Stockholm;
   if (!from.empty() && from.front() == '#') {
-    const std::string_view fasta = afterCommentLines(from);
+    const std::string_view fasta = afterCommentLines(upToNul(from));
     if (!fasta.empty() && fasta.front() == '>' && insertShape(fasta) != InsertShape::None) {
       return AlignmentFormat::A3m;
     }
   }
-  if (!from.empty() && from.front() >= '0' && from.front() <= '9' && readsAsPhylip(from)) {
+  if (!from.empty() && from.front() >= '0' && from.front() <= '9' && readsAsPhylip(upToNul(from))) {
     return AlignmentFormat::Phylip;
   }
   return AlignmentFormat::Msf;
@@ -201,8 +208,11 @@ std::optional<AlignmentFormat> formatForExtension(std::string_view path) {
 AlignmentFormat guessFormatForFile(std::string_view text, std::string_view path) {
   const AlignmentFormat guess = guessFormat(text);
   if (guess != AlignmentFormat::Msf) return guess;
-  text = text.substr(0, text.find('\0'));
-  if (text.find("MSF:") != std::string_view::npos) return guess;
+  // "MSF:" before the text's end, its first NUL.
+  const std::size_t keyword = text.find("MSF:");
+  if (keyword != std::string_view::npos && text.substr(0, keyword).find('\0') == std::string_view::npos) {
+    return guess;
+  }
   return formatForExtension(path).value_or(guess);
 }
 

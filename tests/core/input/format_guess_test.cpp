@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <utility>
+
 #include "input/format_guess.h"
 
 namespace hueset {
@@ -90,7 +93,20 @@ TEST(GuessFormatForFile, ExtensionSpeaksOnlyForTextsWithoutKeywords) {
 }
 
 TEST(GuessFormatText, StopsAtNul) {
-  EXPECT_EQ(guessFormat(std::string_view("x\0PHDsec", 8)), AlignmentFormat::Msf);
+  using namespace std::string_view_literals;
+  // Every check ends where the text does, at its first NUL.
+  const std::pair<std::string_view, AlignmentFormat> cases[] = {
+      {"x\0PHDsec"sv, AlignmentFormat::Msf},
+      {"CLUSTAL\0 W"sv, AlignmentFormat::Msf},
+      {"CLUSTAL \0"sv, AlignmentFormat::Clustal},
+      {"DSC\0"sv, AlignmentFormat::Msf},
+      {">a\nACD\0\n>b\nAgtCD\n"sv, AlignmentFormat::Fasta},
+      {"2 4\na ACDE\0\nb AC-E\n"sv, AlignmentFormat::Msf},
+      {"2 4\na ACDE\nb AC-E\0\n"sv, AlignmentFormat::Phylip},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(guessFormat(text), expected) << text;
+  EXPECT_EQ(guessFormatForFile("x\0 MSF: 3 Type: P ..\n"sv, "a.phy"), AlignmentFormat::Phylip);
+  EXPECT_EQ(guessFormatForFile("x MSF: 3 Type: P ..\n\0"sv, "a.phy"), AlignmentFormat::Msf);
 }
 
 TEST(FormatChoice, LaterFormatsFollowTheSixInTheList) {
