@@ -210,7 +210,12 @@ ConsensusStatus computeConsensus(Alignment& set, Alignment& result, const Groupi
       for (std::size_t s = 0; s < sequences; ++s) {
         const std::string& row = set.residues[s];
         char* out = result.residues[s].data() + first;
-        for (std::size_t k = 0; k < width; ++k) out[k] = assigned[k][codeAt(row, first + k)];
+        if (row.size() >= first + width) {
+          const auto* cells = reinterpret_cast<const unsigned char*>(row.data()) + first;
+          for (std::size_t k = 0; k < width; ++k) out[k] = assigned[k][codes[cells[k]]];
+        } else {
+          for (std::size_t k = 0; k < width; ++k) out[k] = assigned[k][codeAt(row, first + k)];
+        }
       }
     }
   });
