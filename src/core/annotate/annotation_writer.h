@@ -129,7 +129,7 @@ class AnnotationWriter {
   // Cells of a line: cell i in format `formats[i]` ("Default" where
   // `formats` has ended). The same as setFormat and appendChar cell by cell,
   // but a run of one style is handed over whole.
-  void appendCells(std::string_view cells, std::string_view formats);
+  virtual void appendCells(std::string_view cells, std::string_view formats);
 
  private:
   // The complete runs of cells [from, formatted) straight into the output;

@@ -32,6 +32,19 @@ void TeeWriter::flushRun() {
   }
 }
 
+// What the tee holds goes first, as a run would; the cells then go on from
+// each writer's own format, as they would cell by cell, and the tee carries
+// on in the style they end in.
+void TeeWriter::appendCells(std::string_view cells, std::string_view formats) {
+  if (cells.empty()) return;
+  flushRun();
+  lineBuffer().clear();
+  for (AnnotationWriter* writer : m_writers) {
+    if (writer->takesMore()) writer->appendCells(cells, formats);
+  }
+  setFormat(cells.size() <= formats.size() ? static_cast<unsigned char>(formats[cells.size() - 1]) : 0);
+}
+
 void TeeWriter::endLine(void (AnnotationWriter::*end)()) {
   flushRun();
   lineBuffer().clear();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "annotate/tee_writer.h"
 #include "output/html_writer.h"
 #include "output/plain_text_writer.h"
 #include "output/rtf_writer.h"
@@ -95,6 +96,43 @@ TEST(Cells, WholeLinesGiveTheBytesOfCellByCell) {
       EXPECT_EQ(wholeLines(*actual, document), cellByCell(*expected, document));
     }
   }
+}
+
+// A tee hands each writer the cells whole; every writer behind it must end
+// with the bytes the tee would have given it run by run, also where the
+// tee's format changed with nothing written in it.
+TEST(Cells, WritersBehindATeeGetTheBytesOfCellByCell) {
+  const auto feed = [](AnnotationWriter& tee, bool whole) {
+    tee.begin();
+    for (int line = 0; line < 3; ++line) {
+      tee.setFormat(1);
+      tee.appendChar('A');
+      tee.setFormat(4);  // nothing written in it
+      const std::string cells = "BC<{DE";
+      const std::string formats("\x01\x01\x04\x02\x03", 5);  // the last cell past them
+      if (whole) {
+        tee.appendCells(cells, formats);
+      } else {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+          tee.setFormat(i < formats.size() ? static_cast<unsigned char>(formats[i]) : 0);
+          tee.appendChar(cells[i]);
+        }
+      }
+      tee.newLine();
+    }
+    tee.end();
+  };
+  std::vector<std::string> texts[2];
+  for (const bool whole : {false, true}) {
+    RtfWriter rtf(90, "Courier New");
+    HtmlWriter html(90, "Courier New", "hs", HtmlWriterSettings{});
+    PlainTextWriter plain;
+    TeeWriter tee({&rtf, &html, &plain});
+    addFormats(tee);
+    feed(tee, whole);
+    texts[whole ? 1 : 0] = {rtf.fileText(), html.fileText(), plain.fileText()};
+  }
+  EXPECT_EQ(texts[1], texts[0]);
 }
 
 }  // namespace
