@@ -8,13 +8,6 @@
 // user opens a file and looks before annotating.
 //
 //   hueset-bench-gui FILE html|rtf [--preview]
-#include <algorithm>
-#include <clocale>
-#include <cstdio>
-#include <fstream>
-#include <string>
-#include <vector>
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -23,14 +16,20 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include "desktop/command_ids.h"
 #include "gui/app/hueset_app.h"
 #include "gui/app/main_window.h"
 #include "gui/app/preview_controller.h"
-#include "gui/preview/preview_runner.h"
 #include "gui/common/user_prompts.h"
 #include "gui/output/word_processor_handoff.h"
+#include "gui/preview/preview_runner.h"
 
 namespace {
 
@@ -113,9 +112,8 @@ int main(int argc, char** argv) {
   qint64 longestStall = 0;
   QTimer ticker;
   ticker.setInterval(10);
-  QObject::connect(&ticker, &QTimer::timeout, [&] {
-    longestStall = std::max(longestStall, sinceTick.restart());
-  });
+  QObject::connect(&ticker, &QTimer::timeout,
+                   [&] { longestStall = std::max(longestStall, sinceTick.restart()); });
 
   double previewSeconds = 0;
   long previewPeak = 0;
@@ -151,23 +149,25 @@ int main(int argc, char** argv) {
         heldBytes += first.size();
       }
     }
-    std::printf("open_s=%.2f open_rss_kib=%ld preview_s=%.2f preview_peak_kib=%ld command_s=%.2f "
-                "stall_ms=%lld peak_kib=%ld held_bytes=%lld held=%s on_request=%s\n",
-                opened, afterOpen, previewSeconds, previewPeak, annotated,
-                static_cast<long long>(longestStall), peak,
-                static_cast<long long>(heldBytes), qPrintable(held.join(QLatin1Char(','))),
-                qPrintable(onRequest.isEmpty() ? QStringLiteral("-")
-                                               : onRequest.join(QLatin1Char(','))));
+    std::printf(
+        "open_s=%.2f open_rss_kib=%ld preview_s=%.2f preview_peak_kib=%ld command_s=%.2f "
+        "stall_ms=%lld peak_kib=%ld held_bytes=%lld held=%s on_request=%s\n",
+        opened, afterOpen, previewSeconds, previewPeak, annotated,
+        static_cast<long long>(longestStall), peak, static_cast<long long>(heldBytes),
+        qPrintable(held.join(QLatin1Char(','))),
+        qPrintable(onRequest.isEmpty() ? QStringLiteral("-") : onRequest.join(QLatin1Char(','))));
     QApplication::quit();
   };
   if (withPreview) {
     // The first outcome after opening; the command follows at once.
-    QObject::connect(app.mainWindow()->preview()->runner(), &PreviewRunner::outcomeReady, &qapp,
-                     [&] {
-                       previewSeconds = clock.elapsed() / 1000.0;
-                       previewPeak = statusKilobytes("VmHWM:");
-                       QTimer::singleShot(0, runCommand);
-                     }, Qt::SingleShotConnection);
+    QObject::connect(
+        app.mainWindow()->preview()->runner(), &PreviewRunner::outcomeReady, &qapp,
+        [&] {
+          previewSeconds = clock.elapsed() / 1000.0;
+          previewPeak = statusKilobytes("VmHWM:");
+          QTimer::singleShot(0, runCommand);
+        },
+        Qt::SingleShotConnection);
   } else {
     QTimer::singleShot(0, runCommand);
   }

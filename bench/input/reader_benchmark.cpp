@@ -32,7 +32,8 @@ class SilentSink : public hueset::ParseMessageSink {
 std::vector<std::string> makeSequences(int length) {
   static const char kResidues[] = "ACDEFGHIKLMNPQRSTVWY-";
   std::mt19937 random(5);
-  std::vector<std::string> sequences(kSequences, std::string(static_cast<std::size_t>(length), 'A'));
+  std::vector<std::string> sequences(kSequences,
+                                     std::string(static_cast<std::size_t>(length), 'A'));
   for (auto& s : sequences) {
     for (char& c : s) c = kResidues[random() % 21];
   }
@@ -176,14 +177,29 @@ const std::string& textOf(hueset::AlignmentFormat format) {
   auto [it, added] = texts.try_emplace(format);
   if (added) {
     switch (format) {
-      case Msf: it->second = msfText(); break;
-      case Clustal: it->second = clustalText(); break;
-      case Stockholm: it->second = stockholmText(); break;
-      case A2m: it->second = insertText(false); break;
-      case A3m: it->second = insertText(true); break;
-      case Phylip: it->second = phylipText(); break;
-      case Pir: it->second = pirText(); break;
-      default: break;
+      case Msf:
+        it->second = msfText();
+        break;
+      case Clustal:
+        it->second = clustalText();
+        break;
+      case Stockholm:
+        it->second = stockholmText();
+        break;
+      case A2m:
+        it->second = insertText(false);
+        break;
+      case A3m:
+        it->second = insertText(true);
+        break;
+      case Phylip:
+        it->second = phylipText();
+        break;
+      case Pir:
+        it->second = pirText();
+        break;
+      default:
+        break;
     }
   }
   return it->second;

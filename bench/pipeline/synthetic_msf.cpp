@@ -33,7 +33,8 @@ std::string syntheticMsf(long sequences, long columns, unsigned seed, bool fasta
   std::mt19937 random(seed);
   std::uniform_real_distribution<double> chance(0.0, 1.0);
   auto pick = [&](std::string_view from) {
-    return from[static_cast<std::size_t>(chance(random) * static_cast<double>(from.size())) % from.size()];
+    return from[static_cast<std::size_t>(chance(random) * static_cast<double>(from.size())) %
+                from.size()];
   };
 
   const auto width = static_cast<std::size_t>(columns);
@@ -68,7 +69,8 @@ std::string syntheticMsf(long sequences, long columns, unsigned seed, bool fasta
   }
 
   std::string out;
-  out.reserve(width * static_cast<std::size_t>(sequences) * 13 / 10 + 64 * static_cast<std::size_t>(sequences));
+  out.reserve(width * static_cast<std::size_t>(sequences) * 13 / 10 +
+              64 * static_cast<std::size_t>(sequences));
   if (fasta) {
     for (long s = 0; s < sequences; ++s) {
       std::string& row = rows[static_cast<std::size_t>(s)];

@@ -28,7 +28,8 @@ void BM_PreviewUpdate(benchmark::State& state) {
   const PreviewDocument& d = *document;
   std::size_t runs = 0;
   for (std::size_t line = 0; line < d.lines.size(); ++line) runs += d.lineRuns(line).size();
-  const std::size_t bytes = d.text.size() + d.textStyles.size() + d.lines.size() * sizeof(PreviewLine);
+  const std::size_t bytes =
+      d.text.size() + d.textStyles.size() + d.lines.size() * sizeof(PreviewLine);
   state.counters["cells"] = static_cast<double>(state.range(0) * state.range(1));
   state.counters["lines"] = static_cast<double>(d.lines.size());
   state.counters["runs"] = static_cast<double>(runs);
@@ -54,7 +55,8 @@ void BM_HoverStatusText(benchmark::State& state) {
   model.setCellSize({8, 16});
   const PreviewDocument& d = *outcome.document;
   std::size_t line = d.lines.size();
-  while (line-- > 0 && !(d.lines[line].hasContent && d.lines[line].content.kind == LineContent::Kind::Sequence)) {
+  while (line-- > 0 &&
+         !(d.lines[line].hasContent && d.lines[line].content.kind == LineContent::Kind::Sequence)) {
   }
   const LineContent& c = d.lines[line].content;
   const double x = (c.firstCell + c.columns / 2 + 0.5) * 8;

@@ -13,7 +13,8 @@ std::string profileText(int keys) {
   std::string text = "[Annotation Settings]\nConsensus Threshold=700\n";
   for (int section = 0; section < 10; ++section) {
     text += "[Section " + std::to_string(section) + "]\n";
-    for (int k = 0; k < keys / 10; ++k) text += "Key " + std::to_string(k) + "=value " + std::to_string(k) + "\n";
+    for (int k = 0; k < keys / 10; ++k)
+      text += "Key " + std::to_string(k) + "=value " + std::to_string(k) + "\n";
   }
   return text;
 }

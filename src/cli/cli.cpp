@@ -8,17 +8,17 @@
 #include "annotate/annotation_writer.h"
 #include "cli/cli_arguments.h"
 #include "cli/json_writer.h"
-#include "settings/option_table.h"
+#include "figure/any_writer.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
 #include "groupings/current_configuration.h"
 #include "input/document_text.h"
 #include "input/format_guess.h"
-#include "input/text_check.h"
 #include "input/parse_reports.h"
-#include "figure/any_writer.h"
+#include "input/text_check.h"
 #include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
+#include "settings/option_table.h"
 #include "settings/options.h"
 #include "settings/profile_store.h"
 #include "util/current_failure.h"
@@ -172,7 +172,9 @@ class CliInteraction : public AnnotationInteraction {
 std::string inputLabel(const std::string& input) { return input == "-" ? "<stdin>" : input; }
 
 // "auto" (or nothing) leaves the format to the guess.
-std::optional<AlignmentFormat> formatNamed(const std::string& name) { return formatFromCliName(name); }
+std::optional<AlignmentFormat> formatNamed(const std::string& name) {
+  return formatFromCliName(name);
+}
 
 // The input's text: a regular file mapped as it is, anything else read as a
 // stream, and gzip data (whatever the name) inflated.
@@ -249,8 +251,8 @@ std::optional<Setup> prepare(const CliArguments& a, std::ostream& err) {
     setup.groupings = std::move(load.set);
   } else {
     // As the desktop program starts: the last file, else the colour default.
-    StartupConfiguration start =
-        startupConfiguration(a.noProfile ? std::string() : setup.options.paths.lastConfigurationFile);
+    StartupConfiguration start = startupConfiguration(
+        a.noProfile ? std::string() : setup.options.paths.lastConfigurationFile);
     if (start.fileFailed()) {
       err << setup.options.paths.lastConfigurationFile << ": error: " << oneLine(start.load.message)
           << "\n";
@@ -278,7 +280,8 @@ int deliver(const std::string& bytes, const std::string& output, std::ostream& o
 int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
   auto setup = prepare(a, err);
   if (!setup) return kUsage;
-  const OutputKind kind = a.to.value_or(a.output.empty() ? OutputKind::Rtf : outputKindForPath(a.output));
+  const OutputKind kind =
+      a.to.value_or(a.output.empty() ? OutputKind::Rtf : outputKindForPath(a.output));
   std::unique_ptr<AnnotationWriter> writer = makeAnyWriter(kind, setup->options, setup->groupings);
   if (!writer) {
     err << "hueset-cli: " << kFiguresUnavailable << "\n";
@@ -323,7 +326,8 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
     return kFailed;  // an unfinished file is discarded
   }
   if (const std::string problem = writer->problem(); !problem.empty()) {
-    err << (a.output.empty() ? std::string("hueset-cli") : a.output) << ": error: " << problem << "\n";
+    err << (a.output.empty() ? std::string("hueset-cli") : a.output) << ": error: " << problem
+        << "\n";
     return kFailed;
   }
   writer->drainToStream();
@@ -385,8 +389,8 @@ int runRead(const CliArguments& a, std::istream& in, std::ostream& out, std::ost
 }
 
 int runConfigDump(const CliArguments& a, std::ostream& out, std::ostream& err) {
-  const GroupingSet set =
-      builtinDefault(a.dumpWhich == "colour" ? BuiltinDefault::Colour : BuiltinDefault::BlackAndWhite);
+  const GroupingSet set = builtinDefault(a.dumpWhich == "colour" ? BuiltinDefault::Colour
+                                                                 : BuiltinDefault::BlackAndWhite);
   const auto form = a.dumpAs == "cfb" ? ConfigurationForm::Binary : ConfigurationForm::Text;
   return deliver(configurationBytes(set, form), a.output, out, err);
 }

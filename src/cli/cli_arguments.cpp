@@ -67,7 +67,9 @@ std::optional<std::pair<int, bool>> parsePaper(const std::string& text) {
     name = name.substr(0, comma);
   }
   static constexpr std::pair<std::string_view, FigurePaper> kPapers[] = {
-      {"content", FigurePaper::Content}, {"a4", FigurePaper::A4}, {"letter", FigurePaper::Letter},
+      {"content", FigurePaper::Content},
+      {"a4", FigurePaper::A4},
+      {"letter", FigurePaper::Letter},
       {"a3", FigurePaper::A3}};
   for (const auto& [paperName, paper] : kPapers) {
     if (name == paperName) return std::pair<int, bool>{static_cast<int>(paper), landscape};
@@ -161,7 +163,9 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
       auto v = value(word);
       if (!v) return usage(needs(word));
       auto paper = parsePaper(*v);
-      if (!paper) return usage("--page takes a4, letter, a3 or content, with ',landscape' if wanted, not '" + *v + "'");
+      if (!paper)
+        return usage("--page takes a4, letter, a3 or content, with ',landscape' if wanted, not '" +
+                     *v + "'");
       a.optionAssignments.emplace_back("paperSize", std::to_string(paper->first));
       a.optionAssignments.emplace_back("landscape", paper->second ? "1" : "0");
     } else if (word == "--dpi") {
@@ -172,7 +176,9 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
       auto v = value(word);
       if (!v) return usage(needs(word));
       if (!isFormatName(*v)) {
-        return usage("'" + *v + "' is not one of auto, fasta, clustal, msf, phd-msf, phd-saf, dsc, stockholm, a2m, a3m, phylip, pir");
+        return usage("'" + *v +
+                     "' is not one of auto, fasta, clustal, msf, phd-msf, phd-saf, dsc, stockholm, "
+                     "a2m, a3m, phylip, pir");
       }
       a.format = *v;
     } else if (word == "-c" || word == "--config") {
@@ -183,7 +189,8 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
       auto v = value(word);
       if (!v) return usage(needs(word));
       auto eq = v->find('=');
-      if (eq == std::string::npos || eq == 0) return usage("--option wants NAME=VALUE, not '" + *v + "'");
+      if (eq == std::string::npos || eq == 0)
+        return usage("--option wants NAME=VALUE, not '" + *v + "'");
       a.optionAssignments.emplace_back(v->substr(0, eq), v->substr(eq + 1));
     } else if (word == "--no-profile") {
       a.noProfile = true;

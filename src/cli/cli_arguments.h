@@ -15,17 +15,17 @@ enum class CliCommand { Help, Version, Annotate, Read, ConfigDump };
 // What the command line asked for, before anything is read.
 struct CliArguments {
   CliCommand command = CliCommand::Help;
-  std::string input;                  // FILE, or "-" for standard input
-  std::string output;                 // empty: standard output
-  std::optional<OutputKind> to;       // none: from the output file's extension
-  std::string format = "auto";        // auto|fasta|clustal|msf|phd-msf|phd-saf|dsc
-  std::string config;                 // colour|bw|FILE; empty: the profile's choice
+  std::string input;             // FILE, or "-" for standard input
+  std::string output;            // empty: standard output
+  std::optional<OutputKind> to;  // none: from the output file's extension
+  std::string format = "auto";   // auto|fasta|clustal|msf|phd-msf|phd-saf|dsc
+  std::string config;            // colour|bw|FILE; empty: the profile's choice
   std::vector<std::pair<std::string, std::string>> optionAssignments;
   bool noProfile = false;
   std::optional<std::vector<int>> sets;  // a set layout, -1 opening each set
   bool strict = false;
-  std::string dumpWhich;              // config dump: colour|bw
-  std::string dumpAs;                 // config dump: cft|cfb
+  std::string dumpWhich;  // config dump: colour|bw
+  std::string dumpAs;     // config dump: cft|cfb
 };
 
 struct ParsedArguments {

@@ -3,5 +3,6 @@
 #include "cli/cli.h"
 
 int main(int argc, char** argv) {
-  return hueset::runCli(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout, std::cerr);
+  return hueset::runCli(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout,
+                        std::cerr);
 }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "cli/cli_arguments.h"
+
+#include <gtest/gtest.h>
 
 namespace hueset {
 namespace {

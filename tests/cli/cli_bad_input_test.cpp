@@ -48,7 +48,11 @@ TEST_F(Cli, TextThatIsNoAlignmentTextSaysWhatItIs) {
       {"a UTF-8 byte-order mark is skipped", "\xEF\xBB\xBF" + kFasta, ""},
       {"carriage returns alone", ">a\rACDE\r>b\rACDE\r", "carriage returns alone"},
       {"UTF-16 with its mark", std::string("\xFF\xFE>\0a\0\n\0", 8), "UTF-16"},
-      {"binary data", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16), "binary data"},
+      {"binary data",
+       std::string("\x7F"
+                   "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
+                   16),
+       "binary data"},
   };
   for (const Case& c : cases) {
     CliRun r = cli({"annotate", "--no-profile", "-"}, c.bytes);
@@ -101,14 +105,18 @@ TEST_F(Cli, UnexpectedFailureEndsWithAMessage) {
 TEST_F(Cli, OutOfRangeOptionIsClampedWithAWarning) {
   CliRun r = cli({"annotate", "--no-profile", "--option", "consensusThreshold=-5", "-"}, kFasta);
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.err, "hueset-cli: warning: option 'consensusThreshold' takes 500 to 1000; -5 is taken as 1000\n");
+  EXPECT_EQ(
+      r.err,
+      "hueset-cli: warning: option 'consensusThreshold' takes 500 to 1000; -5 is taken as 1000\n");
   EXPECT_NE(r.out.find("Consensus/100%"), std::string::npos);
 }
 
 TEST_F(Cli, SetIndexOutsideTheAlignmentIsNamed) {
   CliRun r = cli({"annotate", "--no-profile", "--sets", "0,99999", "-"}, kFasta);
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "<stdin>: error: --sets names sequence 99999, but the alignment has 3 (numbered from 0 to 2)\n");
+  EXPECT_EQ(r.err,
+            "<stdin>: error: --sets names sequence 99999, but the alignment has 3 (numbered from 0 "
+            "to 2)\n");
 }
 
 TEST_F(Cli, DamagedProfileIsWarnedAboutOnce) {

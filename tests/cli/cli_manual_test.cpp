@@ -8,7 +8,8 @@ namespace hueset::testing {
 namespace {
 
 TEST(CliManual, NamesEveryOptionTheHelpNames) {
-  std::string manual = testing::readFile(std::string(HUESET_SOURCE_DIR) + "/packaging/hueset-cli.1");
+  std::string manual =
+      testing::readFile(std::string(HUESET_SOURCE_DIR) + "/packaging/hueset-cli.1");
   ASSERT_FALSE(manual.empty()) << "packaging/hueset-cli.1 is missing";
   // Roff writes a hyphen as "\-".
   manual = std::regex_replace(manual, std::regex(R"(\\-)"), "-");
@@ -16,7 +17,8 @@ TEST(CliManual, NamesEveryOptionTheHelpNames) {
   const std::string help = cli({"--help"}).out;
   std::set<std::string> named;
   const std::regex longOption("--[a-z][a-z-]*");
-  for (auto it = std::sregex_iterator(help.begin(), help.end(), longOption); it != std::sregex_iterator(); ++it) {
+  for (auto it = std::sregex_iterator(help.begin(), help.end(), longOption);
+       it != std::sregex_iterator(); ++it) {
     named.insert(it->str());
   }
   const std::string marker = "Option names for --option: ";
@@ -24,7 +26,8 @@ TEST(CliManual, NamesEveryOptionTheHelpNames) {
   ASSERT_NE(list, std::string::npos);
   const std::regex word("[A-Za-z]+");
   const std::string names = help.substr(list + marker.size());
-  for (auto it = std::sregex_iterator(names.begin(), names.end(), word); it != std::sregex_iterator(); ++it) {
+  for (auto it = std::sregex_iterator(names.begin(), names.end(), word);
+       it != std::sregex_iterator(); ++it) {
     named.insert(it->str());
   }
   EXPECT_GT(named.size(), 40u);

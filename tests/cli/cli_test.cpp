@@ -16,9 +16,9 @@ namespace {
 TEST_F(Cli, HelpAndVersion) {
   CliRun help = cli({"--help"});
   EXPECT_EQ(help.status, 0);
-  for (const char* word : {"annotate", "read", "config dump", "--output", "--to", "--format",
-                           "--config", "--option", "--no-profile", "--sets", "--strict",
-                           "consensusThreshold"}) {
+  for (const char* word :
+       {"annotate", "read", "config dump", "--output", "--to", "--format", "--config", "--option",
+        "--no-profile", "--sets", "--strict", "consensusThreshold"}) {
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   }
   CliRun version = cli({"--version"});
@@ -46,7 +46,9 @@ TEST_F(Cli, OutputKindFollowsExtensionUnlessTold) {
   writeFile("in.fasta", kFasta);
   ASSERT_EQ(cli({"annotate", "--no-profile", "-o", path("a.html"), path("in.fasta")}).status, 0);
   EXPECT_NE(slurp(path("a.html")).find("<HTML>"), std::string::npos);
-  ASSERT_EQ(cli({"annotate", "--no-profile", "-t", "rtf", "-o", path("b.html"), path("in.fasta")}).status, 0);
+  ASSERT_EQ(
+      cli({"annotate", "--no-profile", "-t", "rtf", "-o", path("b.html"), path("in.fasta")}).status,
+      0);
   EXPECT_EQ(slurp(path("b.html")).rfind("{\\rtf1", 0), 0u);
   ASSERT_EQ(cli({"annotate", "--no-profile", "-o", path("c.rtf"), path("in.fasta")}).status, 0);
   EXPECT_EQ(slurp(path("c.rtf")).rfind("{\\rtf1", 0), 0u);
@@ -64,8 +66,10 @@ TEST_F(Cli, FiguresFollowTheKindOrTheExtension) {
       {"the .pdf extension", {"-o", "@a.pdf"}, "a.pdf", "%PDF-"},
       {"the .svg extension", {"-o", "@a.svg"}, "a.svg", "<?xml"},
       {"-t png to standard output", {"-t", "png", "--dpi", "72"}, "", "\x89PNG\r\n"},
-      {"-t wins over the extension; paper and options pass", {"-t", "pdf", "--page", "letter,landscape", "--option",
-       "residueNumbers=1", "-o", "@b.png"}, "b.png", "%PDF-"},
+      {"-t wins over the extension; paper and options pass",
+       {"-t", "pdf", "--page", "letter,landscape", "--option", "residueNumbers=1", "-o", "@b.png"},
+       "b.png",
+       "%PDF-"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args{"annotate", "--no-profile"};
@@ -191,7 +195,8 @@ TEST_F(Cli, ConfigurationChoices) {
 
 TEST_F(Cli, ProfileIsReadUnlessIgnored) {
   std::ofstream(m_profile) << "[Annotation Settings]\nConsensus Threshold=700\n"
-                              "[General Settings]\nLast Configuration File=" << path("missing.cfb") << "\n";
+                              "[General Settings]\nLast Configuration File="
+                           << path("missing.cfb") << "\n";
   CliRun withProfile = cli({"annotate", "-"}, kFasta);
   EXPECT_EQ(withProfile.status, 0) << withProfile.err;
   EXPECT_NE(withProfile.out.find("Consensus/70%"), std::string::npos);
@@ -233,8 +238,9 @@ TEST_F(Cli, ReadsTheLaterFormatsCompressedOrNot) {
 
   CliRun damaged = cli({"read", "--no-profile", "-"}, gzipCompress(stockholm).substr(0, 30));
   EXPECT_EQ(damaged.status, 1);
-  EXPECT_NE(damaged.err.find("<stdin>: error: The file is gzip-compressed, but its data are damaged"),
-            std::string::npos)
+  EXPECT_NE(
+      damaged.err.find("<stdin>: error: The file is gzip-compressed, but its data are damaged"),
+      std::string::npos)
       << damaged.err;
 
   // No keyword in the text: the extension names the reader, whose message
@@ -255,14 +261,15 @@ TEST_F(Cli, MissingInputAndUnwritableOutputFail) {
   CliRun missing = cli({"annotate", "--no-profile", path("nope.msf")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
-  CliRun unwritable = cli({"annotate", "--no-profile", "-o", path("no/such/dir/x.rtf"), "-"}, kFasta);
+  CliRun unwritable =
+      cli({"annotate", "--no-profile", "-o", path("no/such/dir/x.rtf"), "-"}, kFasta);
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_FALSE(unwritable.err.empty());
 }
 
 TEST_F(Cli, BundledExamplesAnnotate) {
-  for (const char* example : {"globins45.aln", "globins4.msf", "globins4.fasta", "fn3.aln",
-                              "globins4-dsc.msf"}) {
+  for (const char* example :
+       {"globins45.aln", "globins4.msf", "globins4.fasta", "fn3.aln", "globins4-dsc.msf"}) {
     const std::string file = std::string(HUESET_SOURCE_DIR) + "/examples/" + example;
     ASSERT_TRUE(fs::exists(file)) << file;
     CliRun r = cli({"annotate", "--no-profile", "-t", "html", file});

@@ -27,8 +27,8 @@ void AppFixture::start(const QStringList& arguments) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   file.write(m_profileText.toUtf8());
   file.close();
-  m_app = std::make_unique<HuesetApp>(QStringList{QStringLiteral("hueset")} + arguments,
-                                      &m_prompts, &m_launcher);
+  m_app = std::make_unique<HuesetApp>(QStringList{QStringLiteral("hueset")} + arguments, &m_prompts,
+                                      &m_launcher);
   ASSERT_TRUE(m_app->start());
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <memory>
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QStringList>
-#include <gtest/gtest.h>
+#include <memory>
 
 #include "gui/app/hueset_app.h"
 #include "gui/output/word_processor_handoff.h"
@@ -18,7 +18,7 @@ class FakeLauncher final : public ProgramLauncher {
   QString writer;             // what findExecutable("soffice") finds
   bool defaultOpens = false;  // whether a default application takes .rtf
   bool startSucceeds = true;
-  QStringList started;        // program, then arguments, per start
+  QStringList started;  // program, then arguments, per start
   QStringList opened;
 
   QString findExecutable(const QString& name) override {

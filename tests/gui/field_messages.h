@@ -1,9 +1,9 @@
 #pragma once
 
-#include <vector>
+#include <gtest/gtest.h>
 
 #include <QString>
-#include <gtest/gtest.h>
+#include <vector>
 
 #include "gui/controls/validating_field.h"
 #include "qt_printers.h"

@@ -1,9 +1,9 @@
 // Runs the GUI tests headless: one QApplication on the offscreen platform
 // for the whole program (also when CTest only lists the tests).
-#include <clocale>
+#include <gtest/gtest.h>
 
 #include <QApplication>
-#include <gtest/gtest.h>
+#include <clocale>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <ostream>
-
 #include <QString>
 #include <QStringList>
+#include <ostream>
 
 // Readable QString values in test failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

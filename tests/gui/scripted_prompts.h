@@ -1,13 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QThread>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
-
-#include <QCoreApplication>
-#include <QThread>
-#include <gtest/gtest.h>
 
 #include "gui/common/user_prompts.h"
 #include "qt_printers.h"

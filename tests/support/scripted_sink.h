@@ -16,9 +16,9 @@ class ScriptedSink : public ParseMessageSink {
   struct Message {
     Kind kind;
     std::string text;
-    int line;                           // 0 for the unequal-lengths report
-    std::vector<std::string> names;     // unequal lengths: the names shown
-    std::vector<std::size_t> lengths;   // and their residue counts
+    int line;                          // 0 for the unequal-lengths report
+    std::vector<std::string> names;    // unequal lengths: the names shown
+    std::vector<std::size_t> lengths;  // and their residue counts
   };
 
   ScriptedSink() = default;

@@ -58,8 +58,9 @@ void expectMatchesGolden(const std::string& actual, const std::string& relative)
 
 std::string makeTempDir(const std::string& tag) {
   fs::path dir = fs::temp_directory_path() /
-                 ("hueset-test-" + tag + "-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "-" + std::to_string(reinterpret_cast<std::uintptr_t>(&tag)));
+                 ("hueset-test-" + tag + "-" +
+                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                  std::to_string(reinterpret_cast<std::uintptr_t>(&tag)));
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir.string();

@@ -1,9 +1,8 @@
 #include "annotate/annotation_writer.h"
 
-#include <ostream>
-
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 #include <utility>
 
 namespace hueset {
@@ -157,12 +156,14 @@ void AnnotationWriter::appendCells(std::string_view cells, std::string_view form
 void AnnotationWriter::MarkupSlots::pack(const std::vector<std::string>& marks) {
   const std::size_t count = std::min(marks.size(), sizes.size());
   std::size_t longest = 0;
-  for (std::size_t style = 0; style < count; ++style) longest = std::max(longest, marks[style].size());
+  for (std::size_t style = 0; style < count; ++style)
+    longest = std::max(longest, marks[style].size());
   stride = (longest + 15) / 16 * 16;
   bytes.assign(count * stride, '\0');
   sizes.fill(0);
   for (std::size_t style = 0; style < count; ++style) {
-    std::copy(marks[style].begin(), marks[style].end(), bytes.begin() + static_cast<std::ptrdiff_t>(style * stride));
+    std::copy(marks[style].begin(), marks[style].end(),
+              bytes.begin() + static_cast<std::ptrdiff_t>(style * stride));
     sizes[style] = marks[style].size();
   }
 }
@@ -201,7 +202,8 @@ std::size_t AnnotationWriter::writeMarkedRuns(const char* cells, const unsigned 
     // The last run stays open, and a run to escape is left to writeRun.
     if (end == formatted) break;
     bool plain = true;
-    for (std::size_t k = start; k < end; ++k) plain &= !m_escaped[static_cast<unsigned char>(cells[k])];
+    for (std::size_t k = start; k < end; ++k)
+      plain &= !m_escaped[static_cast<unsigned char>(cells[k])];
     if (!plain) break;
     // The first run may go on in the format already current.
     if (start != from) m_currentFormat = formats[start];

@@ -138,7 +138,6 @@ class AnnotationWriter {
                               std::size_t formatted);
 
  public:
-
   std::int32_t fontSize() const { return m_fontSize; }
   const std::string& fontName() const { return m_fontName; }
   bool started() const { return m_started; }
@@ -156,7 +155,8 @@ class AnnotationWriter {
   const std::vector<ResidueFormat>& styles() const { return m_styles; }
   // The style of a format index; an index never added counts as "Default".
   int styleOf(int formatIndex) const {
-    if (formatIndex < 0 || static_cast<std::size_t>(formatIndex) >= m_styleOfFormat.size()) return 0;
+    if (formatIndex < 0 || static_cast<std::size_t>(formatIndex) >= m_styleOfFormat.size())
+      return 0;
     return m_styleOfFormat[static_cast<std::size_t>(formatIndex)];
   }
 
@@ -201,7 +201,7 @@ class AnnotationWriter {
   bool m_started = false;
   std::string m_lineBuffer;
   int m_currentFormat = 0;
-  std::vector<int> m_styleOfFormat;  // indexed by format index
+  std::vector<int> m_styleOfFormat;      // indexed by format index
   std::array<int, 256> m_styleOfByte{};  // the same for every one-byte index
   // A run's markup by style, each in a slot a multiple of 16 bytes long, so
   // it is copied in whole 16-byte moves rather than a call per run.

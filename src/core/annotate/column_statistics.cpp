@@ -10,7 +10,8 @@ namespace {
 
 using Counters = std::array<std::uint32_t, kResidueCodeCount>;
 
-std::string nameOr(const std::vector<ResidueGrouping>& list, std::size_t index, const char* fallback) {
+std::string nameOr(const std::vector<ResidueGrouping>& list, std::size_t index,
+                   const char* fallback) {
   return index < list.size() ? list[index].name : std::string(fallback);
 }
 

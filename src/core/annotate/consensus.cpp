@@ -143,7 +143,8 @@ ConsensusStatus computeConsensus(Alignment& set, Alignment& result, const Groupi
   // The rows are made on every core: for a large alignment, claiming and
   // clearing their memory is a good part of the work.
   result.residues.assign(sequences, std::string());
-  parallelFor(sequences, std::max<std::size_t>(1, (std::size_t{1} << 18) / std::max<std::size_t>(length, 1)),
+  parallelFor(sequences,
+              std::max<std::size_t>(1, (std::size_t{1} << 18) / std::max<std::size_t>(length, 1)),
               [&](std::size_t begin, std::size_t end) {
                 for (std::size_t s = begin; s < end; ++s) result.residues[s].assign(length, '\0');
               });
@@ -174,8 +175,9 @@ ConsensusStatus computeConsensus(Alignment& set, Alignment& result, const Groupi
         }
       }
       for (std::size_t k = 0; k < width; ++k) {
-        candidates[k] = leadingCode(counters[k], [&](std::size_t s) { return codeAt(set.residues[s], first + k); },
-                                    sequences);
+        candidates[k] = leadingCode(
+            counters[k], [&](std::size_t s) { return codeAt(set.residues[s], first + k); },
+            sequences);
       }
 
       bool anyAssigned = false;

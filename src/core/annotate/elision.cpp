@@ -28,7 +28,6 @@ bool commonWidth(const Alignment& alignment, std::size_t& width) {
          std::all_of(alignment.tracks.begin(), alignment.tracks.end(), sameWidth);
 }
 
-
 // One sparse region and what every sequence shows in its place.
 struct Replacement {
   std::size_t first = 0;  // first column of the region
@@ -183,8 +182,8 @@ std::vector<std::size_t> residueCounts(const std::vector<std::string>& rows, std
 // The two steps below with the columns' residue counts already taken; the
 // first keeps the counts in step with the columns it removes, so the second
 // need not count again.
-void dropResidueFreeColumns(Alignment& alignment, std::size_t width, std::vector<std::size_t>& counts,
-                            ColumnNumbers* columnNumbers) {
+void dropResidueFreeColumns(Alignment& alignment, std::size_t width,
+                            std::vector<std::size_t>& counts, ColumnNumbers* columnNumbers) {
   std::vector<char> keep(width, 0);
   for (std::size_t c = 0; c < width; ++c) keep[c] = counts[c] != 0 ? 1 : 0;
   if (std::all_of(keep.begin(), keep.end(), [](char k) { return k != 0; })) return;
@@ -209,12 +208,12 @@ void dropResidueFreeColumns(Alignment& alignment, std::size_t width, std::vector
   alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
 }
 
-
 // Replacing a region never moves the columns to its left, so the counts
 // taken up front hold for the whole right-to-left scan.
-void collapseCountedRegions(Alignment& alignment, std::size_t width, const std::vector<std::size_t>& residuesAt,
-                           const ResiduePresenceTable& presence, int minGaps, int minimumElisionLength,
-                           ColumnNumbers* columnNumbers) {
+void collapseCountedRegions(Alignment& alignment, std::size_t width,
+                            const std::vector<std::size_t>& residuesAt,
+                            const ResiduePresenceTable& presence, int minGaps,
+                            int minimumElisionLength, ColumnNumbers* columnNumbers) {
   const std::vector<std::string>& rows = alignment.residues;
   const std::size_t sequences = rows.size();
   const long long denseAbove = static_cast<long long>(sequences) - minGaps;
@@ -288,13 +287,12 @@ void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& 
   dropResidueFreeColumns(alignment, width, counts, columnNumbers);
 }
 
-
 void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& presence, int minGaps,
                            int minimumElisionLength, ColumnNumbers* columnNumbers) {
   std::size_t width = 0;
   if (!commonWidth(alignment, width)) return;
-  collapseCountedRegions(alignment, width, residueCounts(alignment.residues, width, presence), presence, minGaps,
-                         minimumElisionLength, columnNumbers);
+  collapseCountedRegions(alignment, width, residueCounts(alignment.residues, width, presence),
+                         presence, minGaps, minimumElisionLength, columnNumbers);
 }
 
 void elideSparseRegions(Alignment& alignment, const ElisionSettings& settings,

@@ -35,13 +35,15 @@ void justify(std::string& entry, std::size_t width, int nameJustification) {
 // handed over a run of one style at a time.
 void appendCellRange(AnnotationWriter& writer, const std::string& row, const std::string* formats,
                      std::size_t from, std::size_t to) {
-  const std::string_view allFormats = formats != nullptr ? std::string_view(*formats) : std::string_view();
+  const std::string_view allFormats =
+      formats != nullptr ? std::string_view(*formats) : std::string_view();
   auto formatsOf = [&allFormats](std::size_t first, std::size_t end) {
     if (first >= allFormats.size()) return std::string_view();
     return allFormats.substr(first, end - first);
   };
   const std::size_t inRow = std::min(to, std::max(from, row.size()));
-  if (from < inRow) writer.appendCells(std::string_view(row).substr(from, inRow - from), formatsOf(from, inRow));
+  if (from < inRow)
+    writer.appendCells(std::string_view(row).substr(from, inRow - from), formatsOf(from, inRow));
   if (inRow < to) writer.appendCells(std::string(to - inRow, ' '), formatsOf(inRow, to));
 }
 
@@ -131,8 +133,9 @@ class Marks {
       const std::size_t last = numbers.size() - 1;
       if (last + 1 < prefix + text.size()) continue;
       const std::size_t begin = last + 1 - text.size();
-      const bool clear = std::all_of(numbers.begin() + static_cast<std::ptrdiff_t>(begin > 0 ? begin - 1 : 0),
-                                     numbers.end(), [](char c) { return c == ' '; });
+      const bool clear =
+          std::all_of(numbers.begin() + static_cast<std::ptrdiff_t>(begin > 0 ? begin - 1 : 0),
+                      numbers.end(), [](char c) { return c == ' '; });
       if (clear) numbers.replace(begin, text.size(), text);
     }
     trimRight(numbers);
@@ -204,7 +207,8 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
   // A width of 0 would never advance; it means no limit.
   const std::size_t wrap =
       wrapWidth > 0 ? std::min<std::size_t>(static_cast<std::size_t>(wrapWidth), length) : length;
-  const std::size_t group = columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
+  const std::size_t group =
+      columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
   Marks extra(annotated, marks, length);
   // Where the residues start: after the name, its blank and any number.
   const std::size_t nameWidth = nameColumnWidth(annotated);
@@ -328,7 +332,8 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
 
   // Stretches go to every core when the writer can take them apart; residue
   // numbers count on from block to block, so they are written in order.
-  const bool apart = !marks.residueNumbers && workerCount() > 1 && writer.forkForBlocks() != nullptr;
+  const bool apart =
+      !marks.residueNumbers && workerCount() > 1 && writer.forkForBlocks() != nullptr;
   if (!apart) {
     for (const Stretch& stretch : stretches) {
       if (stretch.set == 0 && stretch.first == 0 && !reportBefore(stretch)) return false;
@@ -357,10 +362,12 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
   for (auto& fork : forks) fork = writer.forkForBlocks();
   const std::function<AnnotationWriter*(std::size_t)> write = [&](std::size_t piece) {
     AnnotationWriter& fork = *forks[piece % forks.size()];
-    for (std::size_t s = pieceStarts[piece]; s < pieceStarts[piece + 1]; ++s) writeStretch(fork, stretches[s]);
+    for (std::size_t s = pieceStarts[piece]; s < pieceStarts[piece + 1]; ++s)
+      writeStretch(fork, stretches[s]);
     return &fork;
   };
-  const std::function<bool(std::size_t, AnnotationWriter*&)> join = [&](std::size_t piece, AnnotationWriter*& fork) {
+  const std::function<bool(std::size_t, AnnotationWriter*&)> join = [&](std::size_t piece,
+                                                                        AnnotationWriter*& fork) {
     if (!reportBefore(stretches[pieceStarts[piece]])) return false;
     writer.joinBlocks(*fork);
     return true;
@@ -376,7 +383,8 @@ int widestWrapThatFits(const AnnotatedAlignment& annotated, int columnGroupWidth
                        const LayoutMarks& marks, int lineCharacters) {
   if (annotated.sets.empty() || annotated.sets.front().length <= 0) return 1;
   const auto length = static_cast<std::size_t>(annotated.sets.front().length);
-  const std::size_t group = columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
+  const std::size_t group =
+      columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
   const Marks extra(annotated, marks, length);
   // The widest line is a residue line: the name, a blank, the numbers with a
   // blank before the last, and a blank before every column group.
@@ -384,7 +392,8 @@ int widestWrapThatFits(const AnnotatedAlignment& annotated, int columnGroupWidth
                             (marks.residueNumbers ? 1 + extra.numberWidth() : 0);
   auto lineLength = [&](std::size_t wrap) { return fixed + wrap + (wrap + group - 1) / group; };
   std::size_t wrap = 1;
-  while (wrap < length && lineLength(wrap + 1) <= static_cast<std::size_t>(std::max(lineCharacters, 0))) {
+  while (wrap < length &&
+         lineLength(wrap + 1) <= static_cast<std::size_t>(std::max(lineCharacters, 0))) {
     ++wrap;
   }
   return static_cast<int>(wrap);

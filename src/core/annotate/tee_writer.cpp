@@ -2,8 +2,7 @@
 
 namespace hueset {
 
-TeeWriter::TeeWriter(const TeeWriter& origin, BlockFork)
-    : AnnotationWriter(origin, BlockFork{}) {}
+TeeWriter::TeeWriter(const TeeWriter& origin, BlockFork) : AnnotationWriter(origin, BlockFork{}) {}
 
 TeeWriter::TeeWriter(std::vector<AnnotationWriter*> writers)
     : AnnotationWriter(writers.front()->fontSize(), writers.front()->fontName()),
@@ -42,7 +41,8 @@ void TeeWriter::appendCells(std::string_view cells, std::string_view formats) {
   for (AnnotationWriter* writer : m_writers) {
     if (writer->takesMore()) writer->appendCells(cells, formats);
   }
-  setFormat(cells.size() <= formats.size() ? static_cast<unsigned char>(formats[cells.size() - 1]) : 0);
+  setFormat(cells.size() <= formats.size() ? static_cast<unsigned char>(formats[cells.size() - 1])
+                                           : 0);
 }
 
 void TeeWriter::endLine(void (AnnotationWriter::*end)()) {

@@ -31,9 +31,9 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return toUpperAscii(x) == toUpperAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return toUpperAscii(x) == toUpperAscii(y);
+         });
 }
 
 std::size_t linkStartAt(std::string_view text, std::size_t from) {
@@ -41,8 +41,8 @@ std::size_t linkStartAt(std::string_view text, std::size_t from) {
   for (std::string_view scheme : {"http://", "https://", "www."}) {
     std::size_t at = text.find(scheme, from);
     // "www." counts only at the start of a word.
-    while (at != std::string_view::npos && scheme == "www." && at > 0 &&
-           !isSpace(text[at - 1]) && text[at - 1] != '(') {
+    while (at != std::string_view::npos && scheme == "www." && at > 0 && !isSpace(text[at - 1]) &&
+           text[at - 1] != '(') {
       at = text.find(scheme, at + 1);
     }
     best = std::min(best, at);
@@ -89,7 +89,8 @@ std::vector<TextPiece> splitLinks(std::string_view text) {
     std::size_t end = start;
     while (end < text.size() && !isSpace(text[end])) ++end;
     // Sentence punctuation after an address is not part of it.
-    while (end > start && std::string_view(".,;:)\"'").find(text[end - 1]) != std::string_view::npos) {
+    while (end > start &&
+           std::string_view(".,;:)\"'").find(text[end - 1]) != std::string_view::npos) {
       --end;
     }
     if (end == start) {
@@ -113,7 +114,9 @@ std::vector<TextPiece> splitLinks(std::string_view text) {
 std::string windowsEnvironmentText(const WindowsVersion& version) {
   std::string text = "Microsoft Windows ";
   switch (version.platform) {
-    case WindowsVersion::Platform::Win32s: text += "Win32s Wow!! "; break;
+    case WindowsVersion::Platform::Win32s:
+      text += "Win32s Wow!! ";
+      break;
     case WindowsVersion::Platform::Windows9x:
       text += (version.major > 4 || (version.major == 4 && version.minor != 0)) ? "98 " : "95 ";
       break;
@@ -134,21 +137,30 @@ std::string windowsEnvironmentText(const WindowsVersion& version) {
 
 CreditStyle creditStyleOf(char last) {
   switch (last) {
-    case '\n': return CreditStyle::Title;
-    case '\t': return CreditStyle::Heading;
-    case '\r': return CreditStyle::SubHeading;
-    case '\b': return CreditStyle::Bitmap;
-    default: return CreditStyle::Text;
+    case '\n':
+      return CreditStyle::Title;
+    case '\t':
+      return CreditStyle::Heading;
+    case '\r':
+      return CreditStyle::SubHeading;
+    case '\b':
+      return CreditStyle::Bitmap;
+    default:
+      return CreditStyle::Text;
   }
 }
 
 CreditFont creditFont(CreditStyle style) {
   switch (style) {
-    case CreditStyle::Title: return {"Arial", 21, 700, true, 0x0000FFu};      // red
-    case CreditStyle::Heading: return {"Arial", 17, 700, false, 0xFFFF00u};   // cyan
-    case CreditStyle::SubHeading: return {"Arial", 19, 700, false, 0x00FFFFu};  // yellow
+    case CreditStyle::Title:
+      return {"Arial", 21, 700, true, 0x0000FFu};  // red
+    case CreditStyle::Heading:
+      return {"Arial", 17, 700, false, 0xFFFF00u};  // cyan
+    case CreditStyle::SubHeading:
+      return {"Arial", 19, 700, false, 0x00FFFFu};  // yellow
     case CreditStyle::Bitmap:
-    case CreditStyle::Text: break;
+    case CreditStyle::Text:
+      break;
   }
   return {"Arial", 15, 100, false, 0xFFFFFFu};  // white
 }

@@ -38,11 +38,16 @@ bool folderWritable(const fs::path& folder) {
 
 OutputKind annotationFileTypeForFilter(int filterIndex) {
   switch (filterIndex) {
-    case 1: return OutputKind::Html;
-    case 2: return OutputKind::Pdf;
-    case 3: return OutputKind::Svg;
-    case 4: return OutputKind::Png;
-    default: return OutputKind::Rtf;
+    case 1:
+      return OutputKind::Html;
+    case 2:
+      return OutputKind::Pdf;
+    case 3:
+      return OutputKind::Svg;
+    case 4:
+      return OutputKind::Png;
+    default:
+      return OutputKind::Rtf;
   }
 }
 

@@ -405,10 +405,14 @@ int ColourSet::indexOf(WellItem item) const {
   const int palette = static_cast<int>(m_palette.size());
   const int custom = static_cast<int>(m_custom.size());
   switch (item.kind) {
-    case WellItemKind::Special: return item.index;
-    case WellItemKind::Palette: return m_specialCount + item.index;
-    case WellItemKind::Custom: return m_specialCount + palette + item.index;
-    case WellItemKind::Button: return m_specialCount + palette + custom + item.index;
+    case WellItemKind::Special:
+      return item.index;
+    case WellItemKind::Palette:
+      return m_specialCount + item.index;
+    case WellItemKind::Custom:
+      return m_specialCount + palette + item.index;
+    case WellItemKind::Button:
+      return m_specialCount + palette + custom + item.index;
   }
   return -1;
 }
@@ -417,14 +421,17 @@ std::optional<Colour> ColourSet::itemColour(int index) const {
   if (index < 0 || index >= itemCount()) return std::nullopt;
   const WellItem it = item(index);
   switch (it.kind) {
-    case WellItemKind::Special: return specialValue(it.index);
+    case WellItemKind::Special:
+      return specialValue(it.index);
     case WellItemKind::Palette: {
       const Colour c = m_palette[static_cast<std::size_t>(it.index)].colour;
       if (c == kEmptyCell) return std::nullopt;
       return c;
     }
-    case WellItemKind::Custom: return m_custom[static_cast<std::size_t>(it.index)];
-    case WellItemKind::Button: break;
+    case WellItemKind::Custom:
+      return m_custom[static_cast<std::size_t>(it.index)];
+    case WellItemKind::Button:
+      break;
   }
   return std::nullopt;
 }
@@ -440,14 +447,17 @@ std::string ColourSet::itemName(int index) const {
   if (index < 0 || index >= itemCount()) return {};
   const WellItem it = item(index);
   switch (it.kind) {
-    case WellItemKind::Special: return std::string(specialText(specialValue(it.index)));
+    case WellItemKind::Special:
+      return std::string(specialText(specialValue(it.index)));
     case WellItemKind::Palette: {
       const Entry& e = m_palette[static_cast<std::size_t>(it.index)];
       if (e.colour == kEmptyCell) return {};
       return e.name.empty() ? customColourName(e.colour) : e.name;
     }
-    case WellItemKind::Custom: return customColourName(m_custom[static_cast<std::size_t>(it.index)]);
-    case WellItemKind::Button: return std::string(buttonText(it.index));
+    case WellItemKind::Custom:
+      return customColourName(m_custom[static_cast<std::size_t>(it.index)]);
+    case WellItemKind::Button:
+      return std::string(buttonText(it.index));
   }
   return {};
 }
@@ -515,7 +525,8 @@ std::optional<int> ColourSet::move(std::optional<int> from, WellMove direction) 
     std::size_t r = 0;
     while (r < all.size() && !(*from >= all[r].first && *from < all[r].first + all[r].count)) ++r;
     const int column = *from - all[r].first;
-    const std::ptrdiff_t next = static_cast<std::ptrdiff_t>(r) + (direction == WellMove::Down ? 1 : -1);
+    const std::ptrdiff_t next =
+        static_cast<std::ptrdiff_t>(r) + (direction == WellMove::Down ? 1 : -1);
     if (next < 0 || next >= static_cast<std::ptrdiff_t>(all.size())) return std::nullopt;
     const Row& row = all[static_cast<std::size_t>(next)];
     target = row.first + std::min(column, row.count - 1);

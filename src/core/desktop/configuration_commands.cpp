@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "groupings/configuration_file.h"
 #include "desktop/annotation_file.h"
+#include "groupings/configuration_file.h"
 #include "settings/profile_store.h"
 
 namespace hueset {
@@ -84,9 +84,8 @@ bool ConfigurationCommands::loadConfiguration(const std::string& path) {
 void ConfigurationCommands::reportLoadFailure(const ConfigurationLoad& load) {
   // A file that could not be opened gets the file-error report; a file
   // that was read but refused is an error box.
-  const PromptIcon icon = load.problem == ConfigurationProblem::CannotOpen
-                              ? PromptIcon::Exclamation
-                              : PromptIcon::Stop;
+  const PromptIcon icon =
+      load.problem == ConfigurationProblem::CannotOpen ? PromptIcon::Exclamation : PromptIcon::Stop;
   m_ui.message(load.message, icon, PromptButtons::Ok);
 }
 
@@ -147,8 +146,8 @@ bool ConfigurationCommands::saveConfigurationAs() {
   WriteResult result;
   {
     BusyScope busy(m_ui);
-    result = saveConfigurationFile(m_state.set, chosen,
-                                   configurationFormForFilter(choice->filterIndex));
+    result =
+        saveConfigurationFile(m_state.set, chosen, configurationFormForFilter(choice->filterIndex));
   }
   if (!result.ok) {
     // Nothing half-written is left behind, and a file that was there before
@@ -165,7 +164,7 @@ bool ConfigurationCommands::saveConfigurationAs() {
 bool ConfigurationCommands::promptSaveChanges() {
   if (!m_state.modified) return true;
   const PromptAnswer answer = m_ui.message(saveChangesQuestion(m_state), PromptIcon::Exclamation,
-                                          PromptButtons::YesNoCancel);
+                                           PromptButtons::YesNoCancel);
   return goOnAfterSaveQuestion(answer, [this] { return saveConfiguration(); });
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "groupings/builtin_defaults.h"
 #include "desktop/prompt_types.h"
+#include "groupings/builtin_defaults.h"
 #include "groupings/current_configuration.h"
 #include "settings/options.h"
 #include "util/string_table.h"
@@ -21,8 +21,8 @@ inline constexpr std::string_view kConfirmDefaultCaption = "Confirm use default 
 // What the groupings editor is given besides the set it edits.
 struct GroupingsEditorRequest {
   bool confirmationMode = false;
-  std::string caption;         // the window title in confirmation mode
-  std::string invalidLetters;  // the residues field refuses these
+  std::string caption;          // the window title in confirmation mode
+  std::string invalidLetters;   // the residues field refuses these
   bool webSafePalette = false;  // the colour pickers offer the web-safe colours
 };
 

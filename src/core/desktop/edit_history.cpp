@@ -7,14 +7,22 @@ namespace hueset {
 namespace {
 
 constexpr std::array<std::string_view, 17> kKindNames = {
-    "Font Change",          "Font Size Change",
-    "Activate",             "Inactivate",
-    "Bold",                 "Italic",
-    "Text Colour",          "Back Colour",
-    "Change Grouping Name", "Change Grouping Marker",
-    "Change Grouping Residues", "Add Grouping",
-    "Delete",               "Move Up",
-    "Move Down",            "Sort",
+    "Font Change",
+    "Font Size Change",
+    "Activate",
+    "Inactivate",
+    "Bold",
+    "Italic",
+    "Text Colour",
+    "Back Colour",
+    "Change Grouping Name",
+    "Change Grouping Marker",
+    "Change Grouping Residues",
+    "Add Grouping",
+    "Delete",
+    "Move Up",
+    "Move Down",
+    "Sort",
     "Insert Standard Residues",
 };
 
@@ -24,14 +32,19 @@ constexpr std::array<std::string_view, 17> kKindNames = {
 template <typename From, typename To>
 void copyScope(EditScope scope, const From& from, To& to) {
   switch (scope) {
-    case EditScope::FontFace: to.fontFace = from.fontFace; break;
-    case EditScope::FontSize: to.fontSize = from.fontSize; break;
+    case EditScope::FontFace:
+      to.fontFace = from.fontFace;
+      break;
+    case EditScope::FontSize:
+      to.fontSize = from.fontSize;
+      break;
     case EditScope::AllRows:
       to.rows = from.rows;
       to.selection = from.selection;
       to.focused = from.focused;
       break;
-    case EditScope::OneRow: break;
+    case EditScope::OneRow:
+      break;
   }
 }
 
@@ -44,15 +57,18 @@ std::string_view editKindName(EditKind kind) {
 
 EditScope editScope(EditKind kind) {
   switch (kind) {
-    case EditKind::FontChange: return EditScope::FontFace;
-    case EditKind::FontSizeChange: return EditScope::FontSize;
+    case EditKind::FontChange:
+      return EditScope::FontFace;
+    case EditKind::FontSizeChange:
+      return EditScope::FontSize;
     case EditKind::Bold:
     case EditKind::Italic:
     case EditKind::TextColour:
     case EditKind::BackColour:
     case EditKind::ChangeName:
     case EditKind::ChangeMarker:
-    case EditKind::ChangeResidues: return EditScope::OneRow;
+    case EditKind::ChangeResidues:
+      return EditScope::OneRow;
     case EditKind::Activate:
     case EditKind::Inactivate:
     case EditKind::AddGrouping:
@@ -60,7 +76,8 @@ EditScope editScope(EditKind kind) {
     case EditKind::MoveUp:
     case EditKind::MoveDown:
     case EditKind::Sort:
-    case EditKind::InsertStandardResidues: break;
+    case EditKind::InsertStandardResidues:
+      break;
   }
   return EditScope::AllRows;
 }
@@ -153,7 +170,8 @@ std::optional<AppliedEdit> EditHistory::redo(EditorState& state) {
   const Entry& entry = m_entries[static_cast<std::size_t>(m_position + 1)];
   // Every entry between the position and the kept last one has been undone
   // and so holds the state to put back.
-  const Image& image = entry.after ? *entry.after : m_entries[static_cast<std::size_t>(m_position + 2)].before;
+  const Image& image =
+      entry.after ? *entry.after : m_entries[static_cast<std::size_t>(m_position + 2)].before;
   const AppliedEdit applied = apply(entry.kind, image, state);
   ++m_position;
   return applied;

@@ -39,9 +39,12 @@ int clampToInt(long long value) {
 
 std::string_view allowedFieldCharacters(FieldKind kind) {
   switch (kind) {
-    case FieldKind::Integer: return kIntegerFieldCharacters;
-    case FieldKind::Number: return kNumberFieldCharacters;
-    case FieldKind::ScaledNumber: return kScaledFieldCharacters;
+    case FieldKind::Integer:
+      return kIntegerFieldCharacters;
+    case FieldKind::Number:
+      return kNumberFieldCharacters;
+    case FieldKind::ScaledNumber:
+      return kScaledFieldCharacters;
   }
   return {};
 }
@@ -116,8 +119,8 @@ std::optional<double> parseNumberText(std::string_view text) {
 
 std::string formatFieldNumber(double value, int precision) {
   char buffer[64];
-  auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                 std::chars_format::general, std::max(precision, 0));
+  auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                                 std::max(precision, 0));
   if (ec != std::errc()) return {};
   return std::string(buffer, ptr);
 }
@@ -228,7 +231,8 @@ std::optional<int> integerSpinStep(std::string_view text, SpinRange range, int d
   const std::optional<int> current = parseIntegerText(text);
   if (!current) return std::nullopt;
   long long moved = static_cast<long long>(*current) + (direction > 0 ? 1 : -1);
-  if (range.minimum <= range.maximum) moved = std::clamp<long long>(moved, range.minimum, range.maximum);
+  if (range.minimum <= range.maximum)
+    moved = std::clamp<long long>(moved, range.minimum, range.maximum);
   return clampToInt(moved);
 }
 
@@ -289,12 +293,16 @@ bool NumberFieldModel::outOfBounds(double value) const {
     case BoundMode::Inclusive:
       if (value > m_upper.value) return true;
       break;
-    case BoundMode::None: break;
+    case BoundMode::None:
+      break;
   }
   switch (m_lower.mode) {
-    case BoundMode::Strict: return value <= m_lower.value;
-    case BoundMode::Inclusive: return value < m_lower.value;
-    case BoundMode::None: break;
+    case BoundMode::Strict:
+      return value <= m_lower.value;
+    case BoundMode::Inclusive:
+      return value < m_lower.value;
+    case BoundMode::None:
+      break;
   }
   return false;
 }
@@ -327,12 +335,14 @@ double NumberFieldModel::numberValue() const {
 
 std::optional<FieldMessage> NumberFieldModel::message() const {
   switch (m_state) {
-    case FieldState::NotANumber: return notANumberMessage(m_name);
+    case FieldState::NotANumber:
+      return notANumberMessage(m_name);
     case FieldState::OutOfBounds:
       if (m_kind == FieldKind::Integer) return integerBoundsMessage(m_name, m_lower, m_upper);
       return numberBoundsMessage(m_name, m_lower, m_upper, m_precision,
                                  m_kind == FieldKind::ScaledNumber ? m_unit.suffix : "");
-    case FieldState::Valid: break;
+    case FieldState::Valid:
+      break;
   }
   return std::nullopt;
 }
@@ -344,10 +354,13 @@ std::string NumberFieldModel::displayText(double shownValue) const {
 
 std::string NumberFieldModel::exchangeIn(int storedValue) const {
   switch (m_kind) {
-    case FieldKind::Integer: return std::to_string(storedValue);
+    case FieldKind::Integer:
+      return std::to_string(storedValue);
     case FieldKind::ScaledNumber:
-      return formatFieldNumber(storedValue / (m_unit.scale != 0.0 ? m_unit.scale : 1.0), m_precision);
-    case FieldKind::Number: break;
+      return formatFieldNumber(storedValue / (m_unit.scale != 0.0 ? m_unit.scale : 1.0),
+                               m_precision);
+    case FieldKind::Number:
+      break;
   }
   return formatFieldNumber(storedValue, m_precision);
 }

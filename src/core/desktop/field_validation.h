@@ -189,7 +189,7 @@ class NumberFieldModel {
   bool valid() const { return m_state == FieldState::Valid; }
   // The last valid value in shown units, or none.
   std::optional<double> value() const { return m_value; }
-  int integerValue() const;  // kNoIntegerValue when there is none
+  int integerValue() const;    // kNoIntegerValue when there is none
   double numberValue() const;  // not-a-number when there is none
 
   // The message for the present state; none while it is valid.

@@ -5,8 +5,7 @@
 
 namespace hueset {
 
-std::string idleStatusText(int consensusThreshold, int elisionThreshold,
-                           int minimumElisionLength) {
+std::string idleStatusText(int consensusThreshold, int elisionThreshold, int minimumElisionLength) {
   return printfString("Consensus threshold = %.4g%%;   Elision threshold = %.4g%%, min length = %d",
                       consensusThreshold / 10.0, elisionThreshold / 10.0, minimumElisionLength);
 }

@@ -14,8 +14,7 @@ inline constexpr int kIdlePromptId = 57345;
 
 // "Consensus threshold = ...;   Elision threshold = ..., min length = ...",
 // the thresholds given in tenths of a percent.
-std::string idleStatusText(int consensusThreshold, int elisionThreshold,
-                           int minimumElisionLength);
+std::string idleStatusText(int consensusThreshold, int elisionThreshold, int minimumElisionLength);
 
 // What the status bar shows for a prompt: the idle text instead of the
 // framework's idle prompt (or no prompt at all), any other prompt unchanged.

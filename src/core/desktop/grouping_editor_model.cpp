@@ -75,8 +75,8 @@ GroupingEditorModel::GroupingEditorModel(const GroupingSet& set, std::string inv
   const auto& stored = set.groupings;
   // Sets always hold both special groupings; a set that lacks one still
   // opens, with a plain stand-in.
-  ResidueGrouping single = stored.size() > GroupingSet::kSingle ? stored[GroupingSet::kSingle]
-                                                                : plainGrouping("Single");
+  ResidueGrouping single =
+      stored.size() > GroupingSet::kSingle ? stored[GroupingSet::kSingle] : plainGrouping("Single");
   ResidueGrouping fallback = stored.empty() ? plainGrouping(kDefaultRowName) : stored.front();
 
   single.name = std::string(kSingleRowName);
@@ -116,11 +116,16 @@ std::string GroupingEditorModel::previewText(int row) const {
 std::string GroupingEditorModel::cellText(int row, EditorColumn column) const {
   const ResidueGrouping& g = m_state.rows[static_cast<std::size_t>(row)];
   switch (column) {
-    case EditorColumn::Description: return g.name;
-    case EditorColumn::Residues: return previewText(row);
-    case EditorColumn::Marker: return std::string(1, g.marker);
-    case EditorColumn::Bold: return g.format.bold ? "b" : "";
-    case EditorColumn::Italic: return g.format.italic ? "i" : "";
+    case EditorColumn::Description:
+      return g.name;
+    case EditorColumn::Residues:
+      return previewText(row);
+    case EditorColumn::Marker:
+      return std::string(1, g.marker);
+    case EditorColumn::Bold:
+      return g.format.bold ? "b" : "";
+    case EditorColumn::Italic:
+      return g.format.italic ? "i" : "";
   }
   return {};
 }
@@ -238,10 +243,9 @@ void GroupingEditorModel::setFontFaces(std::vector<std::string> installed) {
   if (!m_faceIndex && !wanted.empty()) {
     // A face this computer lacks stays the configuration's face: the
     // annotation names it for the word processor, which substitutes.
-    auto at = std::lower_bound(m_faces.begin(), m_faces.end(), wanted,
-                               [](const std::string& a, const std::string& b) {
-                                 return lessIgnoringCase(a, b);
-                               });
+    auto at = std::lower_bound(
+        m_faces.begin(), m_faces.end(), wanted,
+        [](const std::string& a, const std::string& b) { return lessIgnoringCase(a, b); });
     m_faceIndex = static_cast<std::size_t>(at - m_faces.begin());
     m_faces.insert(at, wanted);
   }
@@ -344,10 +348,15 @@ std::optional<AppliedEdit> GroupingEditorModel::redo() {
 
 void GroupingEditorModel::afterApplied(const AppliedEdit& applied) {
   switch (editScope(applied.kind)) {
-    case EditScope::FontFace: selectFace(m_state.fontFace); break;
-    case EditScope::FontSize: break;
+    case EditScope::FontFace:
+      selectFace(m_state.fontFace);
+      break;
+    case EditScope::FontSize:
+      break;
     case EditScope::AllRows:
-    case EditScope::OneRow: m_anchor = m_state.focused; break;
+    case EditScope::OneRow:
+      m_anchor = m_state.focused;
+      break;
   }
 }
 

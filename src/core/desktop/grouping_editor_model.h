@@ -96,8 +96,12 @@ struct EditorOutcome {
   }
   static EditorOutcome nothing() { return {}; }
   static EditorOutcome beep() { return {Kind::Beep, 0, EditorControl::None}; }
-  static EditorOutcome invalid(const EditorProblem& p) { return {Kind::Invalid, p.message, p.focus}; }
-  static EditorOutcome refused(StringId message) { return {Kind::Refused, message, EditorControl::None}; }
+  static EditorOutcome invalid(const EditorProblem& p) {
+    return {Kind::Invalid, p.message, p.focus};
+  }
+  static EditorOutcome refused(StringId message) {
+    return {Kind::Refused, message, EditorControl::None};
+  }
 
   bool operator==(const EditorOutcome&) const = default;
 };
@@ -237,7 +241,8 @@ class GroupingEditorModel {
   ResidueGrouping* current();
   // Applies `change` to a copy of the current row; an edit only when it
   // changed the row.
-  bool editCurrent(EditKind kind, bool coalesce, const std::function<void(ResidueGrouping&)>& change);
+  bool editCurrent(EditKind kind, bool coalesce,
+                   const std::function<void(ResidueGrouping&)>& change);
   template <typename Value>
   bool setFormat(EditKind kind, bool coalesce, Value ResidueFormat::*field, Value value);
   void record(EditKind kind, bool coalesce = false) { m_history.record(kind, coalesce, m_state); }

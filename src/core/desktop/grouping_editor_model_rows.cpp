@@ -1,6 +1,6 @@
-#include "desktop/grouping_editor_model.h"
-
 #include <algorithm>
+
+#include "desktop/grouping_editor_model.h"
 
 // The row commands of the groupings editor: add, delete, move, activate,
 // step through, sort and insert the standard residues.
@@ -79,22 +79,29 @@ bool GroupingEditorModel::anySelectedActive(bool active) const {
 
 bool GroupingEditorModel::enabled(EditorCommand command) const {
   switch (command) {
-    case EditorCommand::Undo: return m_history.canUndo();
-    case EditorCommand::Redo: return m_history.canRedo();
+    case EditorCommand::Undo:
+      return m_history.canUndo();
+    case EditorCommand::Redo:
+      return m_history.canRedo();
     case EditorCommand::Delete:
       return !m_state.selection.empty() && m_state.selection.front() != 0 &&
              m_state.selection.front() != lastRow();
-    case EditorCommand::MoveUp: return !rowsToMoveUp().empty();
-    case EditorCommand::MoveDown: return !rowsToMoveDown().empty();
-    case EditorCommand::Activate: return anySelectedActive(false);
-    case EditorCommand::Inactivate: return anySelectedActive(true);
+    case EditorCommand::MoveUp:
+      return !rowsToMoveUp().empty();
+    case EditorCommand::MoveDown:
+      return !rowsToMoveDown().empty();
+    case EditorCommand::Activate:
+      return anySelectedActive(false);
+    case EditorCommand::Inactivate:
+      return anySelectedActive(true);
     case EditorCommand::Insert:
     case EditorCommand::Next:
     case EditorCommand::Previous:
     case EditorCommand::Sort:
     case EditorCommand::AddStandard:
     case EditorCommand::ExtendDown:
-    case EditorCommand::ExtendUp: break;
+    case EditorCommand::ExtendUp:
+      break;
   }
   return true;
 }
@@ -102,8 +109,8 @@ bool GroupingEditorModel::enabled(EditorCommand command) const {
 EditorOutcome GroupingEditorModel::add() {
   if (auto problem = validateCurrentRow()) return EditorOutcome::invalid(*problem);
   record(EditKind::AddGrouping);
-  const bool beforeDefault = m_state.selection.empty() || m_state.focused < 0 ||
-                             m_state.focused == lastRow();
+  const bool beforeDefault =
+      m_state.selection.empty() || m_state.focused < 0 || m_state.focused == lastRow();
   const int at = beforeDefault ? lastRow() : m_state.focused + 1;
   m_state.rows.insert(m_state.rows.begin() + at, plainGrouping(kNewGroupingName));
   selectOnly(at);
@@ -192,7 +199,8 @@ EditorOutcome GroupingEditorModel::step(int direction, bool extend) {
     selectOnly(target);
     return EditorOutcome::done();
   }
-  if (m_anchor < 0 || m_anchor > lastRow()) m_anchor = m_state.focused >= 0 ? m_state.focused : target;
+  if (m_anchor < 0 || m_anchor > lastRow())
+    m_anchor = m_state.focused >= 0 ? m_state.focused : target;
   for (int r = std::min(m_anchor, target); r <= std::max(m_anchor, target); ++r) {
     if (!isSelected(r)) {
       m_state.selection.insert(
@@ -216,7 +224,8 @@ EditorOutcome GroupingEditorModel::sort() {
   GroupingSet middle;
   middle.groupings.resize(GroupingSet::kFirstOrdinary);
   const int last = lastRow();
-  for (int r = 1; r < last; ++r) middle.groupings.push_back(m_state.rows[static_cast<std::size_t>(r)]);
+  for (int r = 1; r < last; ++r)
+    middle.groupings.push_back(m_state.rows[static_cast<std::size_t>(r)]);
   middle.sortBySize();
 
   // Rows that compare equal are interchangeable, so the first unused equal

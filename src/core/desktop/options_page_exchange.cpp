@@ -1,6 +1,6 @@
-#include "desktop/options_pages.h"
-
 #include <algorithm>
+
+#include "desktop/options_pages.h"
 
 // The data exchange of the options pages: one description of each page's
 // controls and option fields serves both directions.
@@ -199,8 +199,8 @@ bool PageControlValues::isChecked(ControlId id) const {
 
 void PageControlValues::setNumber(ControlId id, int storedValue) {
   auto it = m_fields.find(id);
-  m_texts[id] = it != m_fields.end() ? it->second.exchangeIn(storedValue)
-                                     : std::to_string(storedValue);
+  m_texts[id] =
+      it != m_fields.end() ? it->second.exchangeIn(storedValue) : std::to_string(storedValue);
 }
 
 std::optional<int> PageControlValues::number(ControlId id) {

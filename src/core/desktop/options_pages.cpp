@@ -26,7 +26,7 @@ constexpr int kFieldName = 700;  // + control id: a number field's name
 // the label after it.
 int textOf(ControlId id) { return id.value(); }
 int textAfter(ControlId id) { return id.value() + kTextAfter; }
-constexpr int kGroup1 = 1200;    // group boxes and free labels
+constexpr int kGroup1 = 1200;  // group boxes and free labels
 constexpr int kGroup2 = 1201;
 constexpr int kGroup3 = 1202;
 constexpr int kGroup4 = 1203;
@@ -183,8 +183,8 @@ void figureLayout(LayoutBuilder& b) {
   b.group(kGroup1)
       .explanation(kExplain1)
       .row({b.check(ResidueNumbers)})
-      .row(b.fieldRow(b.check(Ruler), PageItemKind::IntegerField, RulerInterval,
-                      RulerIntervalSpin));
+      .row(
+          b.fieldRow(b.check(Ruler), PageItemKind::IntegerField, RulerInterval, RulerIntervalSpin));
   b.group(kGroup2)
       .explanation(kExplain2)
       .row({b.label(kGroup3), b.radio(PaperContent), b.radio(PaperA4), b.radio(PaperLetter),
@@ -255,12 +255,24 @@ const PageItem* PageLayout::find(ControlId id) const {
 PageLayout buildPageLayout(OptionsPage page, bool verbose) {
   LayoutBuilder builder(page, verbose);
   switch (page) {
-    case OptionsPage::Annotate: annotateLayout(builder); break;
-    case OptionsPage::Parsing: parsingLayout(builder); break;
-    case OptionsPage::Output: outputLayout(builder); break;
-    case OptionsPage::Html: htmlLayout(builder); break;
-    case OptionsPage::General: generalLayout(builder); break;
-    case OptionsPage::Figure: figureLayout(builder); break;
+    case OptionsPage::Annotate:
+      annotateLayout(builder);
+      break;
+    case OptionsPage::Parsing:
+      parsingLayout(builder);
+      break;
+    case OptionsPage::Output:
+      outputLayout(builder);
+      break;
+    case OptionsPage::Html:
+      htmlLayout(builder);
+      break;
+    case OptionsPage::General:
+      generalLayout(builder);
+      break;
+    case OptionsPage::Figure:
+      figureLayout(builder);
+      break;
   }
   return builder.take();
 }
@@ -292,12 +304,14 @@ std::vector<NumberFieldSpec> numberFieldSpecs(OptionsPage page) {
     }
     case OptionsPage::Figure: {
       using enum FigureControl;
-      return {numberField(page, integer, RulerInterval, RulerIntervalSpin, inclusive(1), inclusive(9999)),
+      return {numberField(page, integer, RulerInterval, RulerIntervalSpin, inclusive(1),
+                          inclusive(9999)),
               numberField(page, integer, PngResolution, PngResolutionSpin, inclusive(30),
                           inclusive(2400))};
     }
     case OptionsPage::Parsing:
-    case OptionsPage::Html: break;
+    case OptionsPage::Html:
+      break;
   }
   return {};
 }
@@ -350,7 +364,8 @@ std::vector<RadioGroupSpec> radioGroupSpecs(OptionsPage page) {
       using enum FigureControl;
       return {{{{PaperContent, 0}, {PaperA4, 1}, {PaperLetter, 2}, {PaperA3, 3}}}};
     }
-    case OptionsPage::Annotate: break;
+    case OptionsPage::Annotate:
+      break;
   }
   return {};
 }
@@ -366,8 +381,8 @@ void registerPageEnvironment(OptionsPage page, FieldEnvironment& environment) {
 }
 
 OptionGroups OptionGroups::copyOf(const Options& options) {
-  return {options.html, options.annotation, options.parse, options.output, options.general,
-          options.figure};
+  return {options.html,   options.annotation, options.parse,
+          options.output, options.general,    options.figure};
 }
 
 AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options) {

@@ -124,10 +124,10 @@ enum class FigureControl : int {
 };
 
 template <typename Control>
-concept PageControl = std::is_same_v<Control, AnnotateControl> ||
-    std::is_same_v<Control, ParsingControl> || std::is_same_v<Control, OutputControl> ||
-    std::is_same_v<Control, HtmlControl> || std::is_same_v<Control, GeneralControl> ||
-    std::is_same_v<Control, FigureControl>;
+concept PageControl =
+    std::is_same_v<Control, AnnotateControl> || std::is_same_v<Control, ParsingControl> ||
+    std::is_same_v<Control, OutputControl> || std::is_same_v<Control, HtmlControl> ||
+    std::is_same_v<Control, GeneralControl> || std::is_same_v<Control, FigureControl>;
 
 // A control of any page as the machinery that serves every page alike (the
 // layouts, the number fields, the data exchange) keeps it: its control id.
@@ -152,22 +152,22 @@ std::string_view optionsPageText(OptionsPage page, bool verbose, int item);
 
 // What a page shows, top to bottom.
 enum class PageItemKind {
-  Label,           // a short text in a row; its accelerator goes to the next control
-  Explanation,     // a paragraph of the verbose layouts, wrapped to the page
+  Label,        // a short text in a row; its accelerator goes to the next control
+  Explanation,  // a paragraph of the verbose layouts, wrapped to the page
   CheckBox,
   RadioButton,
   IntegerField,
-  PercentField,    // a scaled number field in the "%" unit (tenths of a percent stored)
+  PercentField,  // a scaled number field in the "%" unit (tenths of a percent stored)
   LetterSetField,
-  CharacterEdit,   // one character
+  CharacterEdit,  // one character
   PushButton,
 };
 
 struct PageItem {
   PageItemKind kind = PageItemKind::Label;
-  ControlId id;              // none for static texts
-  std::string_view text;     // empty for edits
-  ControlId spinId;          // the up-down buttons of a number field, or none
+  ControlId id;           // none for static texts
+  std::string_view text;  // empty for edits
+  ControlId spinId;       // the up-down buttons of a number field, or none
 
   bool operator==(const PageItem&) const = default;
 };

@@ -120,8 +120,8 @@ void SetLayoutModel::add() {
   if (m_sourceSelection.empty()) return;
   std::vector<Item> items;
   for (int row : m_sourceSelection) items.push_back(m_source[static_cast<std::size_t>(row)]);
-  const int position = m_outputSelection.empty() ? static_cast<int>(m_output.size())
-                                                 : m_outputSelection.front() + 1;
+  const int position =
+      m_outputSelection.empty() ? static_cast<int>(m_output.size()) : m_outputSelection.front() + 1;
   insertIntoOutput(position, items);
   if (!m_allowDuplicates) {
     for (auto it = m_sourceSelection.rbegin(); it != m_sourceSelection.rend(); ++it) {
@@ -132,8 +132,8 @@ void SetLayoutModel::add() {
 }
 
 void SetLayoutModel::addAll() {
-  const int position = m_outputSelection.empty() ? static_cast<int>(m_output.size())
-                                                 : m_outputSelection.front() + 1;
+  const int position =
+      m_outputSelection.empty() ? static_cast<int>(m_output.size()) : m_outputSelection.front() + 1;
   insertIntoOutput(position, m_source);
   fillSource();
 }
@@ -225,7 +225,8 @@ void SetLayoutModel::dropFromSource(int target) {
   const int position = (target < 0 || target >= size) ? size : target + 1;
   m_outputSelection.clear();
   insertIntoOutput(position, items);
-  for (int i = 0; i < static_cast<int>(items.size()); ++i) m_outputSelection.push_back(position + i);
+  for (int i = 0; i < static_cast<int>(items.size()); ++i)
+    m_outputSelection.push_back(position + i);
   if (!m_allowDuplicates) {
     for (auto it = m_sourceSelection.rbegin(); it != m_sourceSelection.rend(); ++it) {
       m_source.erase(m_source.begin() + *it);
@@ -254,7 +255,8 @@ void SetLayoutModel::dropWithinOutput(int target) {
   rest.insert(rest.begin() + insertAt, moved.begin(), moved.end());
   m_output = std::move(rest);
   m_outputSelection.clear();
-  for (int i = 0; i < static_cast<int>(moved.size()); ++i) m_outputSelection.push_back(insertAt + i);
+  for (int i = 0; i < static_cast<int>(moved.size()); ++i)
+    m_outputSelection.push_back(insertAt + i);
 }
 
 std::string SetLayoutModel::dropHint(int target) const {

@@ -27,14 +27,16 @@ std::unique_ptr<AnnotationWriter> makeAnyWriter(OutputKind kind, const Options& 
 #endif
 }
 
-std::vector<std::unique_ptr<AnnotationWriter>> makeClipboardPictureWriters(const GroupingSet& groupings) {
+std::vector<std::unique_ptr<AnnotationWriter>> makeClipboardPictureWriters(
+    const GroupingSet& groupings) {
   std::vector<std::unique_ptr<AnnotationWriter>> writers;
 #if HUESET_FIGURES
   FigureSettings settings;
   settings.dpi = kClipboardPictureDpi;
   settings.cellLimit = kClipboardPictureCells;
   for (const FigureForm form : {FigureForm::Png, FigureForm::Svg}) {
-    writers.push_back(std::make_unique<FigureWriter>(form, groupings.fontSize, groupings.fontName, settings));
+    writers.push_back(
+        std::make_unique<FigureWriter>(form, groupings.fontSize, groupings.fontName, settings));
   }
 #else
   (void)groupings;

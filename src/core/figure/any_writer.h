@@ -24,7 +24,8 @@ bool figuresAvailable();
 // PNG at screen resolution and SVG, each refusing (with a problem) a figure
 // of more than kClipboardPictureCells cells, where a picture would be too
 // large to paste. None in a build without figures.
-std::vector<std::unique_ptr<AnnotationWriter>> makeClipboardPictureWriters(const GroupingSet& groupings);
+std::vector<std::unique_ptr<AnnotationWriter>> makeClipboardPictureWriters(
+    const GroupingSet& groupings);
 
 inline constexpr std::size_t kClipboardPictureCells = 200000;
 inline constexpr int kClipboardPictureDpi = 96;

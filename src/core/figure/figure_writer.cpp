@@ -126,7 +126,8 @@ void FigureWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   for (const Alignment& set : annotated.sets) {
     residues += set.residues.size() * static_cast<std::size_t>(std::max(set.length, 0));
   }
-  if (m_settings.cellLimit != 0 && residues > m_settings.cellLimit) m_cells = std::max(m_cells, residues);
+  if (m_settings.cellLimit != 0 && residues > m_settings.cellLimit)
+    m_cells = std::max(m_cells, residues);
 }
 
 void FigureWriter::flushRun() {

@@ -53,7 +53,8 @@ std::string configurationFileNamed(const std::string& path) {
 ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& path) {
   GroupingSet binary;
   if (readBinary(binary, bytes) && hasSpecialGroupings(binary)) {
-    if (binary.fontSize < GroupingSet::kSmallestFontSize || binary.fontSize > GroupingSet::kLargestFontSize) {
+    if (binary.fontSize < GroupingSet::kSmallestFontSize ||
+        binary.fontSize > GroupingSet::kLargestFontSize) {
       return failure(ConfigurationProblem::Corrupt,
                      fillTemplate(loadString(kBinaryFontSize), binary.fontSize, path));
     }

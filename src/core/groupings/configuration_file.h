@@ -16,9 +16,9 @@ enum class ConfigurationForm {
 
 enum class ConfigurationProblem {
   None,
-  CannotOpen,       // the file could not be opened or read
-  Corrupt,          // a damaged binary file, or a set without both special groupings
-  TextError,        // the text reader stopped on a line
+  CannotOpen,  // the file could not be opened or read
+  Corrupt,     // a damaged binary file, or a set without both special groupings
+  TextError,   // the text reader stopped on a line
 };
 
 // What loading a configuration file gave. The caller makes `set` current

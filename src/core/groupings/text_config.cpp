@@ -227,8 +227,10 @@ void writeText(const GroupingSet& set, std::ostream& out) {
   for (const ResidueGrouping& g : set.groupings) {
     const ResidueFormat& f = g.format;
     out << g.name << ';' << g.residues << ';';
-    out << redOf(f.textColour) << ',' << greenOf(f.textColour) << ',' << blueOf(f.textColour) << ';';
-    out << redOf(f.backColour) << ',' << greenOf(f.backColour) << ',' << blueOf(f.backColour) << ';';
+    out << redOf(f.textColour) << ',' << greenOf(f.textColour) << ',' << blueOf(f.textColour)
+        << ';';
+    out << redOf(f.backColour) << ',' << greenOf(f.backColour) << ',' << blueOf(f.backColour)
+        << ';';
     out << (f.bold ? 1 : 0) << ';' << (f.italic ? 1 : 0) << ';' << (g.active ? 1 : 0) << ';';
     out.put(g.marker);
     out << "\r\n";

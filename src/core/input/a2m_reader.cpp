@@ -1,10 +1,9 @@
-#include "input/format_readers.h"
-
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
 
+#include "input/format_readers.h"
 #include "input/line_words.h"
 #include "util/text_format.h"
 
@@ -130,7 +129,8 @@ void keepMatchStates(std::string& row, const InsertWidths& inserts) {
 }
 
 std::size_t countMatchStates(std::string_view row) {
-  return static_cast<std::size_t>(std::count_if(row.begin(), row.end(), [](char c) { return !isInsert(c); }));
+  return static_cast<std::size_t>(
+      std::count_if(row.begin(), row.end(), [](char c) { return !isInsert(c); }));
 }
 
 }  // namespace
@@ -175,7 +175,8 @@ bool A2mReader::readLines(Alignment& alignment, std::vector<int>& firstLines) {
       }
       // Rows are about as long as the one before: room for that, and a
       // little more for its inserts, saves growing a row line by line.
-      const std::size_t expected = alignment.residues.empty() ? 0 : alignment.residues.back().size();
+      const std::size_t expected =
+          alignment.residues.empty() ? 0 : alignment.residues.back().size();
       alignment.names.emplace_back(name);
       alignment.residues.emplace_back().reserve(expected + expected / 8);
       firstLines.push_back(lineCount());

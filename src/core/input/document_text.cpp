@@ -167,7 +167,8 @@ DocumentText decodeDocument(std::string bytes) {
 
 std::string gzipCompress(std::string_view text) {
   z_stream stream{};
-  if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, kGzipOnly, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
+  if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, kGzipOnly, 8, Z_DEFAULT_STRATEGY) !=
+      Z_OK) {
     return {};
   }
   std::string out;

@@ -16,7 +16,7 @@ struct DocumentText {
   std::string text;
   bool compressed = false;  // the bytes were gzip data
   Problem problem = Problem::None;
-  std::string message;      // for Damaged: the string-table message, filled
+  std::string message;  // for Damaged: the string-table message, filled
 
   bool ok() const { return problem == Problem::None; }
 };

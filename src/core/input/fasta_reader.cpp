@@ -1,5 +1,4 @@
 #include "input/format_readers.h"
-
 #include "input/line_words.h"
 #include "util/text_format.h"
 

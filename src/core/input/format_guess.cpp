@@ -97,7 +97,8 @@ InsertShape insertShape(std::string_view text) {
       if (sequences == 1) {
         firstIsInsert.push_back(insert);
         firstHasUpperCase = firstHasUpperCase || (c >= 'A' && c <= 'Z');
-      } else if (sameLayout && (column >= firstIsInsert.size() || firstIsInsert[column] != insert)) {
+      } else if (sameLayout &&
+                 (column >= firstIsInsert.size() || firstIsInsert[column] != insert)) {
         sameLayout = false;
       }
       ++column;
@@ -154,9 +155,12 @@ AlignmentFormat guessFormat(std::string_view text) {
     const std::string_view whole = upToNul(from);
     if (looksLikePir(whole)) return AlignmentFormat::Pir;
     switch (insertShape(whole)) {
-      case InsertShape::A2m: return AlignmentFormat::A2m;
-      case InsertShape::A3m: return AlignmentFormat::A3m;
-      case InsertShape::None: break;
+      case InsertShape::A2m:
+        return AlignmentFormat::A2m;
+      case InsertShape::A3m:
+        return AlignmentFormat::A3m;
+      case InsertShape::None:
+        break;
     }
     return AlignmentFormat::Fasta;
   }
@@ -167,7 +171,7 @@ AlignmentFormat guessFormat(std::string_view text) {
   std::size_t phd = window.find("PHDsec");
   if (phd != std::string_view::npos) {
     return window.find("# saf", phd + 6) != std::string_view::npos ? AlignmentFormat::PhdSaf
-                                                                      : AlignmentFormat::PhdMsf;
+                                                                   : AlignmentFormat::PhdMsf;
   }
 
   if (from.starts_with("# STOCKHOLM")) return AlignmentFormat::Stockholm;
@@ -210,7 +214,8 @@ AlignmentFormat guessFormatForFile(std::string_view text, std::string_view path)
   if (guess != AlignmentFormat::Msf) return guess;
   // "MSF:" before the text's end, its first NUL.
   const std::size_t keyword = text.find("MSF:");
-  if (keyword != std::string_view::npos && text.substr(0, keyword).find('\0') == std::string_view::npos) {
+  if (keyword != std::string_view::npos &&
+      text.substr(0, keyword).find('\0') == std::string_view::npos) {
     return guess;
   }
   return formatForExtension(path).value_or(guess);

@@ -23,8 +23,8 @@ namespace hueset {
 AlignmentFormat guessFormat(std::string_view text);
 
 // The six formats the guess has always known, by position (= value).
-inline constexpr std::array<std::string_view, 6> kFormatLabels = {
-    "FASTA", "CLUSTAL", "MSF", "PHD (MSF)", "PHD (SAF)", "DSC"};
+inline constexpr std::array<std::string_view, 6> kFormatLabels = {"FASTA",     "CLUSTAL",   "MSF",
+                                                                  "PHD (MSF)", "PHD (SAF)", "DSC"};
 
 // One entry of the format confirmation list.
 struct FormatEntry {

@@ -1,5 +1,3 @@
-#include "input/format_readers.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "input/dsc_rows.h"
+#include "input/format_readers.h"
 #include "input/line_words.h"
 #include "input/name_index.h"
 #include "util/parallel.h"
@@ -43,11 +42,13 @@ std::size_t forEachDataLine(std::string_view text, const NameIndex& index, Visit
   std::size_t at = 0;
   while (at < text.size()) {
     const void* feed = std::memchr(text.data() + at, '\n', text.size() - at);
-    const std::size_t end = feed != nullptr ? static_cast<std::size_t>(static_cast<const char*>(feed) - text.data())
-                                            : text.size();
+    const std::size_t end =
+        feed != nullptr ? static_cast<std::size_t>(static_cast<const char*>(feed) - text.data())
+                        : text.size();
     if (const std::string_view trimmed = trimLeft(text.substr(at, end - at)); !trimmed.empty()) {
       const auto [word, rest] = splitFirstWord(trimmed);
-      if (const int i = index.find(word, running); i >= 0) visit(line, static_cast<std::size_t>(i), rest);
+      if (const int i = index.find(word, running); i >= 0)
+        visit(line, static_cast<std::size_t>(i), rest);
     }
     if (feed == nullptr) break;
     at = end + 1;
@@ -60,7 +61,8 @@ std::size_t forEachDataLine(std::string_view text, const NameIndex& index, Visit
 std::size_t nonBlankCount(std::string_view text) {
   std::size_t kept = 0;
   for (const char c : text) {
-    kept += static_cast<std::size_t>((c != ' ') & (static_cast<unsigned char>(c - '\t') > '\r' - '\t'));
+    kept +=
+        static_cast<std::size_t>((c != ' ') & (static_cast<unsigned char>(c - '\t') > '\r' - '\t'));
   }
   return kept;
 }
@@ -73,11 +75,11 @@ struct DataPiece {
     std::uint32_t residues;
     std::uint32_t sequence;
   };
-  std::string_view text;           // whole lines
-  std::vector<Line> data;          // its data lines, in order
-  std::vector<std::size_t> place;  // per sequence: residues, then where they go
+  std::string_view text;              // whole lines
+  std::vector<Line> data;             // its data lines, in order
+  std::vector<std::size_t> place;     // per sequence: residues, then where they go
   std::vector<std::size_t> overlong;  // lines (from 0 within the piece) of too many residues
-  std::size_t lines = 0;           // line feeds
+  std::size_t lines = 0;              // line feeds
 };
 
 // Below this much data the lines are read in one go.
@@ -154,7 +156,8 @@ bool MsfReader::readNames(Alignment& alignment) {
 bool MsfReader::readData(Alignment& alignment) {
   const bool phd = alignment.format == AlignmentFormat::PhdMsf;
   // A prediction's alignment ends at a rule; only the plain blocks are cut.
-  if (!phd && workerCount() > 1 && rest().size() >= kPiecedReadFrom && rest().size() <= UINT32_MAX) {
+  if (!phd && workerCount() > 1 && rest().size() >= kPiecedReadFrom &&
+      rest().size() <= UINT32_MAX) {
     return readDataInPieces(alignment);
   }
   NameIndex index(alignment.names);
@@ -182,8 +185,7 @@ bool MsfReader::checkDataLengths(Alignment& alignment) {
   }
   if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
   const auto real = static_cast<std::int32_t>(alignment.residues.front().size());
-  if (real != alignment.length &&
-      askToAbort(2025, -alignment.length, std::to_string(real))) {
+  if (real != alignment.length && askToAbort(2025, -alignment.length, std::to_string(real))) {
     return false;
   }
   alignment.length = real;
@@ -217,13 +219,14 @@ bool MsfReader::readDataInPieces(Alignment& alignment) {
   parallelFor(pieces.size(), 1, [&](std::size_t first, std::size_t last) {
     for (std::size_t p = first; p < last; ++p) {
       DataPiece& piece = pieces[p];
-      piece.lines = forEachDataLine(piece.text, index, [&](std::size_t line, std::size_t i, std::string_view rest) {
-        const std::size_t count = nonBlankCount(rest);
-        piece.place[i] += count;
-        piece.data.push_back({static_cast<std::uint32_t>(rest.data() - piece.text.data()),
-                              static_cast<std::uint32_t>(i)});
-        if (count > kMaxResiduesPerLine) piece.overlong.push_back(line);
-      });
+      piece.lines = forEachDataLine(
+          piece.text, index, [&](std::size_t line, std::size_t i, std::string_view rest) {
+            const std::size_t count = nonBlankCount(rest);
+            piece.place[i] += count;
+            piece.data.push_back({static_cast<std::uint32_t>(rest.data() - piece.text.data()),
+                                  static_cast<std::uint32_t>(i)});
+            if (count > kMaxResiduesPerLine) piece.overlong.push_back(line);
+          });
     }
   });
   parallelFor(sequences, 256, [&](std::size_t first, std::size_t last) {
@@ -243,7 +246,8 @@ bool MsfReader::readDataInPieces(Alignment& alignment) {
         for (const char c : residues) {
           if (!isSpace(c)) *out++ = c;
         }
-        piece.place[line.sequence] = static_cast<std::size_t>(out - alignment.residues[line.sequence].data());
+        piece.place[line.sequence] =
+            static_cast<std::size_t>(out - alignment.residues[line.sequence].data());
       }
       piece.data = {};
     }

@@ -19,8 +19,8 @@ void appendGroups(std::string& out, std::string_view s, bool blankAfterEach) {
 }
 
 constexpr std::array<std::string_view, 6> kCharacterTitles = {
-    "Sequence",          "Invalid Residues",      "Lower case Residues",
-    "Extra Letters",     "Non-printable Letters", "\"WhiteSpace\""};
+    "Sequence",      "Invalid Residues",      "Lower case Residues",
+    "Extra Letters", "Non-printable Letters", "\"WhiteSpace\""};
 }  // namespace
 
 std::string residueDisplayForm(std::string_view residues) {
@@ -69,8 +69,8 @@ CharacterReport makeCharacterReport(const std::vector<CharacterProblem>& problem
 
   for (const auto& p : problems) {
     const std::array<std::string, 6> cells = {
-        p.name, p.invalidLetters, p.lowerCaseLetters, p.otherSymbols,
-        p.nonPrintable ? "X" : " ", p.whiteSpace ? "X" : " "};
+        p.name,         p.invalidLetters,           p.lowerCaseLetters,
+        p.otherSymbols, p.nonPrintable ? "X" : " ", p.whiteSpace ? "X" : " "};
     std::vector<std::string> row;
     for (CharacterColumn kind : report.kinds) row.push_back(cells[static_cast<std::size_t>(kind)]);
     report.rows.push_back(std::move(row));
@@ -79,7 +79,8 @@ CharacterReport makeCharacterReport(const std::vector<CharacterProblem>& problem
   return report;
 }
 
-UnequalLengthsReport makeUnequalLengthsReport(std::string_view heading, const Alignment& alignment) {
+UnequalLengthsReport makeUnequalLengthsReport(std::string_view heading,
+                                              const Alignment& alignment) {
   UnequalLengthsReport report;
   report.heading = heading;
 
@@ -91,7 +92,8 @@ UnequalLengthsReport makeUnequalLengthsReport(std::string_view heading, const Al
     widestForm = std::max(widestForm, row.residues.size());
     report.rows.push_back(std::move(row));
   };
-  const auto rowsOf = [](const std::vector<std::string>& labels, const std::vector<std::string>& strings) {
+  const auto rowsOf = [](const std::vector<std::string>& labels,
+                         const std::vector<std::string>& strings) {
     return std::min(labels.size(), strings.size());
   };
   for (std::size_t i = 0; i < rowsOf(alignment.names, alignment.residues); ++i) {

@@ -53,10 +53,10 @@ enum class CharacterColumn {
 };
 
 struct CharacterReport {
-  std::vector<CharacterColumn> kinds;  // the columns shown, in order
-  std::vector<ReportColumn> columns;   // parallel to `kinds`
+  std::vector<CharacterColumn> kinds;          // the columns shown, in order
+  std::vector<ReportColumn> columns;           // parallel to `kinds`
   std::vector<std::vector<std::string>> rows;  // one per problem, one cell per column shown
-  bool noteVisible = false;  // white space or control characters were found
+  bool noteVisible = false;                    // white space or control characters were found
 };
 
 std::string_view characterColumnTitle(CharacterColumn column);
@@ -84,8 +84,8 @@ struct UnequalLengthsRow {
 };
 
 struct UnequalLengthsReport {
-  std::string heading;  // the reader's heading, in place of the default
-  std::vector<ReportColumn> columns;  // "Name", "Parsed Length", "Containing Residues", "Name"
+  std::string heading;                  // the reader's heading, in place of the default
+  std::vector<ReportColumn> columns;    // "Name", "Parsed Length", "Containing Residues", "Name"
   std::vector<UnequalLengthsRow> rows;  // the sequences, then the prediction rows
 };
 

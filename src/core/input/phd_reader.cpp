@@ -1,8 +1,7 @@
-#include "input/format_readers.h"
-
 #include <algorithm>
 #include <array>
 
+#include "input/format_readers.h"
 #include "input/line_words.h"
 #include "input/name_index.h"
 #include "util/text_format.h"
@@ -12,11 +11,23 @@ namespace hueset {
 namespace {
 // The prediction rows as labelled in the file, in the order they are kept.
 // Rows 13 and 14 hold four and three blanks.
-constexpr std::array<std::string_view, 17> kFileLabels = {
-    "AA",      "PHD",     "Rel",     "prH-",    "prE-",    "prL-",
-    "subset: SUB",        "PHD sec", "Rel sec", "prH sec", "prE sec",
-    "prL sec", "subset: SUB sec",    "3st:    P_3 acc",    "10st:   PHD acc",
-    "Rel acc", "subset: SUB acc"};
+constexpr std::array<std::string_view, 17> kFileLabels = {"AA",
+                                                          "PHD",
+                                                          "Rel",
+                                                          "prH-",
+                                                          "prE-",
+                                                          "prL-",
+                                                          "subset: SUB",
+                                                          "PHD sec",
+                                                          "Rel sec",
+                                                          "prH sec",
+                                                          "prE sec",
+                                                          "prL sec",
+                                                          "subset: SUB sec",
+                                                          "3st:    P_3 acc",
+                                                          "10st:   PHD acc",
+                                                          "Rel acc",
+                                                          "subset: SUB acc"};
 
 int rowIndex(const Alignment& alignment, std::string_view label) {
   const auto& labels = alignment.trackLabels;
@@ -95,7 +106,9 @@ bool PhdReader::tidyRows(Alignment& alignment) {
 void PhdReader::applyOptions(Alignment& alignment) const {
   const int phd = rowIndex(alignment, "PHD");
   const int sub = rowIndex(alignment, "SUB");
-  auto row = [&alignment](int i) -> std::string& { return alignment.tracks[static_cast<std::size_t>(i)]; };
+  auto row = [&alignment](int i) -> std::string& {
+    return alignment.tracks[static_cast<std::size_t>(i)];
+  };
 
   if (m_settings.dscIgnoreCoil) {
     if (phd >= 0) std::replace(row(phd).begin(), row(phd).end(), 'L', ' ');
@@ -106,8 +119,8 @@ void PhdReader::applyOptions(Alignment& alignment) const {
     // the others from the full prediction in small letters.
     std::string& subset = row(sub);
     const std::string& full = row(phd);
-    const std::size_t columns = std::min({static_cast<std::size_t>(std::max(alignment.length, 0)),
-                                          subset.size(), full.size()});
+    const std::size_t columns = std::min(
+        {static_cast<std::size_t>(std::max(alignment.length, 0)), subset.size(), full.size()});
     for (std::size_t c = 0; c < columns; ++c) {
       if (!isUpper(subset[c]) && isUpper(full[c])) subset[c] = toLowerAscii(full[c]);
     }

@@ -1,8 +1,7 @@
-#include "input/format_readers.h"
-
 #include <algorithm>
 #include <string>
 
+#include "input/format_readers.h"
 #include "input/line_words.h"
 #include "util/text_format.h"
 
@@ -66,8 +65,8 @@ bool PhylipReader::parse(Alignment& alignment) {
 
   Attempt chosen;
   bool haveChosen = false;
-  for (const Layout layout : {Layout{true, true}, Layout{true, false}, Layout{false, true},
-                              Layout{false, false}}) {
+  for (const Layout layout :
+       {Layout{true, true}, Layout{true, false}, Layout{false, true}, Layout{false, false}}) {
     // One line per sequence reads the same either way.
     if (!layout.interleaved && lines.size() == m_sequences) continue;
     Attempt a = attempt(lines, layout);

@@ -1,5 +1,4 @@
 #include "input/format_readers.h"
-
 #include "input/line_words.h"
 #include "util/text_format.h"
 
@@ -22,9 +21,9 @@ bool isHeader(std::string_view line) {
 PirReader::PirReader(ParseMessageSink& sink) : AlignmentReader(sink, AlignmentFormat::Pir) {}
 
 bool PirReader::parse(Alignment& alignment) {
-  bool open = false;            // residues read since the header, no "*" yet
+  bool open = false;  // residues read since the header, no "*" yet
   bool expectDescription = false;
-  bool extraReported = false;   // text after the "*" of this sequence
+  bool extraReported = false;  // text after the "*" of this sequence
   while (auto taken = takeLine()) {
     const std::string_view line = trimLeft(*taken);
     if (line.starts_with(">")) {

@@ -1,7 +1,6 @@
-#include "input/format_readers.h"
-
 #include <string>
 
+#include "input/format_readers.h"
 #include "input/line_words.h"
 #include "input/name_index.h"
 #include "util/text_format.h"

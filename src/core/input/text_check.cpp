@@ -24,7 +24,8 @@ bool looksLikeUtf16(std::string_view head) {
   std::size_t evenZeros = 0, oddZeros = 0;
   for (std::size_t i = 0; i < head.size(); ++i) (i % 2 ? oddZeros : evenZeros) += head[i] == '\0';
   const std::size_t half = head.size() / 2;
-  return std::max(evenZeros, oddZeros) * 10 >= half * 9 && std::min(evenZeros, oddZeros) * 10 < half;
+  return std::max(evenZeros, oddZeros) * 10 >= half * 9 &&
+         std::min(evenZeros, oddZeros) * 10 < half;
 }
 
 bool looksBinary(std::string_view head) {

@@ -1,19 +1,18 @@
 #include "output/cf_html.h"
 
-#include "util/text_format.h"
-
 #include <array>
 #include <cstring>
+
+#include "util/text_format.h"
 
 namespace hueset {
 namespace {
 
 constexpr std::string_view kStartMarker = "<!--StartFragment-->";
 constexpr std::string_view kEndMarker = "<!--EndFragment-->";
-constexpr std::array<std::string_view, 4> kKeys = {"StartHTML:", "EndHTML:", "StartFragment:",
-                                                   "EndFragment:"};
+constexpr std::array<std::string_view, 4> kKeys = {
+    "StartHTML:", "EndHTML:", "StartFragment:", "EndFragment:"};
 constexpr std::string_view kVersionLine = "Version:1.0\n";
-
 
 std::string zeroPadded(std::size_t value, std::size_t width) {
   std::string digits = std::to_string(value);
@@ -80,9 +79,9 @@ std::size_t wrapCfHtmlAround(std::span<char> buffer, std::size_t pageAt, std::si
   page[pageSize + kEndMarker.size()] = '\n';
 
   char* text = start - layout.startAt - layout.header;
-  const std::array<std::size_t, 4> offsets = {
-      layout.header + layout.htmlAt, layout.total, layout.header + layout.startAt,
-      layout.header + layout.endAt + kStartMarker.size()};
+  const std::array<std::size_t, 4> offsets = {layout.header + layout.htmlAt, layout.total,
+                                              layout.header + layout.startAt,
+                                              layout.header + layout.endAt + kStartMarker.size()};
   std::string header(kVersionLine);
   for (std::size_t i = 0; i < kKeys.size(); ++i) {
     header.append(kKeys[i]).append(zeroPadded(offsets[i], layout.width)).push_back('\n');

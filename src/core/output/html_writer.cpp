@@ -12,11 +12,20 @@ void appendHtmlEscaped(std::string& out, std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char* reference = nullptr;
     switch (text[i]) {
-      case '<': reference = "&lt;"; break;
-      case '>': reference = "&gt;"; break;
-      case '&': reference = "&amp;"; break;
-      case '"': reference = "&quot;"; break;
-      default: continue;
+      case '<':
+        reference = "&lt;";
+        break;
+      case '>':
+        reference = "&gt;";
+        break;
+      case '&':
+        reference = "&amp;";
+        break;
+      case '"':
+        reference = "&quot;";
+        break;
+      default:
+        continue;
     }
     out.append(text.substr(plainFrom, i - plainFrom)).append(reference);
     plainFrom = i + 1;
@@ -155,8 +164,7 @@ void HtmlWriter::beginDocument() {
   for (const unsigned char byte : {'<', '>', '&', '"'}) markup.escaped[byte] = true;
   setRunMarkup(std::move(markup));
 
-  output().append(
-      "</HEAD>\n<BODY>\n<P><SAMP>\n<SPAN style=\"font-style: normal\">\n<b><PRE>");
+  output().append("</HEAD>\n<BODY>\n<P><SAMP>\n<SPAN style=\"font-style: normal\">\n<b><PRE>");
   if (writesFontElement()) {
     output().append("<font");
     if (!m_useSampleFont) {

@@ -57,8 +57,8 @@ class HtmlWriter : public AnnotationWriter {
   HtmlWriter(const HtmlWriter& origin, BlockFork fork);
 
  protected:
-  HtmlWriter(std::int32_t fontSize, std::string fontName, std::string idPrefix,
-             bool useStyleSheet, bool useSampleFont, bool useBrowserFontSize);
+  HtmlWriter(std::int32_t fontSize, std::string fontName, std::string idPrefix, bool useStyleSheet,
+             bool useSampleFont, bool useBrowserFontSize);
 
   void flushRun() override;
   void writeRun(std::string_view text) override;

@@ -12,7 +12,8 @@ namespace hueset {
 class PlainTextWriter : public AnnotationWriter {
  public:
   PlainTextWriter();
-  PlainTextWriter(const PlainTextWriter& origin, BlockFork) : AnnotationWriter(origin, BlockFork{}) {}
+  PlainTextWriter(const PlainTextWriter& origin, BlockFork)
+      : AnnotationWriter(origin, BlockFork{}) {}
 
   void newLine() override;
   void setSeparator() override;

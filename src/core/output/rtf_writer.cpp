@@ -103,7 +103,8 @@ void RtfWriter::beginDocument() {
     m_textColourIndex.push_back(colourNumber(style.textColour) - 1);
     m_backColourIndex.push_back(colourNumber(style.backColour) - 1);
   }
-  for (std::size_t index = 0; index < all.size(); ++index) m_styleWords.push_back(makeStyleWords(index));
+  for (std::size_t index = 0; index < all.size(); ++index)
+    m_styleWords.push_back(makeStyleWords(index));
   RunMarkup markup{m_styleWords, {}, kNeedsEscape};
   for (const std::string& words : m_styleWords) markup.closing.push_back(words.empty() ? "" : "}");
   setRunMarkup(std::move(markup));
@@ -157,7 +158,8 @@ void RtfWriter::flushRun() {
 }
 
 void RtfWriter::writeRun(std::string_view text) {
-  const std::string& opening = currentFormat() != 0 ? styleWords(styleOf(currentFormat())) : kNoWords;
+  const std::string& opening =
+      currentFormat() != 0 ? styleWords(styleOf(currentFormat())) : kNoWords;
   std::string& out = output();
   if (opening.empty()) {
     appendRtfEscaped(out, text);

@@ -24,7 +24,8 @@ std::optional<OutputKind> outputKindNamed(std::string_view name) {
 OutputKind outputKindForPath(const std::string& path) {
   auto dot = path.find_last_of('.');
   auto slash = path.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return OutputKind::Rtf;
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+    return OutputKind::Rtf;
   std::string ext = path.substr(dot + 1);
   std::transform(ext.begin(), ext.end(), ext.begin(), toLowerAscii);
   if (ext == "html" || ext == "htm") return OutputKind::Html;

@@ -10,9 +10,9 @@
 #include "annotate/elision.h"
 #include "annotate/layout.h"
 #include "groupings/grouping_set.h"
-#include "input/text_check.h"
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
+#include "input/text_check.h"
 #include "settings/options.h"
 #include "util/parallel.h"
 #include "util/text_format.h"
@@ -28,7 +28,8 @@ void applySubstitutions(Alignment& alignment, const OutputOptions& output) {
   std::array<unsigned char, 256> table{};
   for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<unsigned char>(i);
   if (output.enforceUpper) {
-    for (int c = 'a'; c <= 'z'; ++c) table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 32);
+    for (int c = 'a'; c <= 'z'; ++c)
+      table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 32);
   }
   if (output.enforceLinker) {
     for (char c : output.substitutedLinkers) {
@@ -40,7 +41,8 @@ void applySubstitutions(Alignment& alignment, const OutputOptions& output) {
   parallelFor(alignment.residues.size(), std::max<std::size_t>(1, (std::size_t{1} << 18) / longest),
               [&](std::size_t begin, std::size_t end) {
                 for (std::size_t s = begin; s < end; ++s) {
-                  for (auto& c : alignment.residues[s]) c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+                  for (auto& c : alignment.residues[s])
+                    c = static_cast<char>(table[static_cast<unsigned char>(c)]);
                 }
               });
 }
@@ -67,7 +69,8 @@ std::vector<int> usedSequences(const std::vector<int>& setList, int sequenceCoun
 void compact(Alignment& alignment, std::vector<int>& setList, const std::vector<int>& used) {
   const int n = static_cast<int>(alignment.residues.size());
   std::vector<int> map(static_cast<std::size_t>(n), -1);
-  for (std::size_t k = 0; k < used.size(); ++k) map[static_cast<std::size_t>(used[k])] = static_cast<int>(k);
+  for (std::size_t k = 0; k < used.size(); ++k)
+    map[static_cast<std::size_t>(used[k])] = static_cast<int>(k);
   // One pass, so dropping many of thousands of sequences stays linear.
   std::size_t kept = 0;
   for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
@@ -93,7 +96,8 @@ std::vector<Alignment> splitIntoSets(Alignment& alignment, const std::vector<int
   if (setList.size() < 2) return sets;
   const std::size_t n = alignment.residues.size();
   std::vector<std::vector<std::size_t>> members;
-  std::vector<std::size_t> lastSet(n, static_cast<std::size_t>(-1));  // the set a sequence was last put in
+  std::vector<std::size_t> lastSet(
+      n, static_cast<std::size_t>(-1));  // the set a sequence was last put in
   std::vector<std::size_t> usesLeft(n, 0);
   bool open = false;
   for (std::size_t k = 1; k < setList.size(); ++k) {
@@ -181,7 +185,8 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
     format = *chosen;
   }
   if (!interaction.progress(AnnotationStage::Reading, 0)) return false;
-  if (!readAlignment(text, format, interaction.messageSink(), alignment, readSettings(options))) return false;
+  if (!readAlignment(text, format, interaction.messageSink(), alignment, readSettings(options)))
+    return false;
 
   std::vector<CharacterProblem> problems;
   if (!checkCharacters(alignment, problems, parse.allowLowerCase, parse.allowStrangeLinkers,

@@ -15,7 +15,8 @@ bool showsSequence(const PreviewLine& line, std::uint32_t set, std::uint32_t row
 }
 
 // The cells of `line` from its first column up to (not including) `end`.
-void appendCells(const PreviewDocument& document, std::size_t line, std::size_t end, std::string& out) {
+void appendCells(const PreviewDocument& document, std::size_t line, std::size_t end,
+                 std::string& out) {
   const LineContent& c = document.lines[line].content;
   const std::string_view text = document.lineText(line);
   const std::size_t group = std::max<std::uint32_t>(c.groupWidth, 1);
@@ -77,9 +78,11 @@ std::optional<std::int64_t> residueNumberAt(const PreviewDocument& document, std
     earlier.push_back(at);
   }
   std::string cells;
-  for (auto k = earlier.rbegin(); k != earlier.rend(); ++k) appendCells(document, *k, column, cells);
+  for (auto k = earlier.rbegin(); k != earlier.rend(); ++k)
+    appendCells(document, *k, column, cells);
   appendCells(document, line, column + 1, cells);
-  const std::size_t first = document.lines[earlier.empty() ? line : earlier.back()].content.firstColumn;
+  const std::size_t first =
+      document.lines[earlier.empty() ? line : earlier.back()].content.firstColumn;
   const std::size_t offset = column - first;
   if (offset >= cells.size() || !isLetter(cells[offset])) return std::nullopt;
   return residueNumberStart(document.names[c.set][c.row]) +

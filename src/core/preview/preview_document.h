@@ -42,7 +42,7 @@ struct PreviewLine {
 // alignment changes style every other cell or so, and a run record would
 // take several times the byte. A run is a stretch of equal styles.
 struct PreviewDocument {
-  std::string text;  // every line's characters, one after the other
+  std::string text;                      // every line's characters, one after the other
   std::vector<std::uint8_t> textStyles;  // the style of each character of `text`
   std::vector<PreviewLine> lines;
   std::vector<ResidueFormat> styles;  // style 0 is "Default"; at most 256

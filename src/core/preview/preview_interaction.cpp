@@ -18,7 +18,8 @@ void appendList(std::string& out, const std::vector<std::string>& items) {
   for (std::size_t i = 0; i < items.size() && i < kNamesShown; ++i) {
     out += (i == 0 ? "" : ", ") + items[i];
   }
-  if (items.size() > kNamesShown) out += " and " + std::to_string(items.size() - kNamesShown) + " more";
+  if (items.size() > kNamesShown)
+    out += " and " + std::to_string(items.size() - kNamesShown) + " more";
 }
 
 }  // namespace
@@ -62,7 +63,8 @@ void PreviewInteraction::unequalLengths(const std::string& text, const Alignment
   std::string message = (text.empty() ? std::string(kUnequalLengthsDefaultHeading) : text) + " " +
                         std::string(kUnequalLengthsExplanation) + " (";
   std::vector<std::string> lengths;
-  for (const UnequalLengthsRow& row : report.rows) lengths.push_back(trimmed(row.name) + ": " + row.length);
+  for (const UnequalLengthsRow& row : report.rows)
+    lengths.push_back(trimmed(row.name) + ": " + row.length);
   appendList(message, lengths);
   message += ")";
   m_messages.push_back({PreviewMessage::Kind::Error, std::move(message), 0});

@@ -10,7 +10,8 @@ namespace {
 // reaching it.
 std::string share(std::uint32_t part, std::uint32_t whole) {
   const std::uint64_t percent = whole == 0 ? 0 : std::uint64_t{part} * 100 / whole;
-  return std::to_string(part) + " of " + std::to_string(whole) + " (" + std::to_string(percent) + "%)";
+  return std::to_string(part) + " of " + std::to_string(whole) + " (" + std::to_string(percent) +
+         "%)";
 }
 
 std::string thresholdText(int tenths) {
@@ -32,7 +33,8 @@ std::string candidateName(const ColumnStatistics& statistics, const ColumnAgreem
 
 std::string agreementText(const ColumnStatistics& statistics, const ColumnAgreement& agreement) {
   if (agreement.reached) {
-    return candidateName(statistics, agreement) + ", " + share(agreement.agreeing, agreement.counted);
+    return candidateName(statistics, agreement) + ", " +
+           share(agreement.agreeing, agreement.counted);
   }
   std::string text = "nothing reached " + thresholdText(statistics.threshold);
   if (agreement.counted == 0) return text + ", no residues counted";
@@ -125,10 +127,10 @@ std::pair<std::size_t, std::size_t> PreviewModel::linesBetween(double top, doubl
   const auto first = std::partition_point(lines.begin(), lines.end(), [&](const PreviewLine& line) {
     return (line.top + 2) * half <= top;
   });
-  const auto end = std::partition_point(first, lines.end(), [&](const PreviewLine& line) {
-    return line.top * half < bottom;
-  });
-  return {static_cast<std::size_t>(first - lines.begin()), static_cast<std::size_t>(end - lines.begin())};
+  const auto end = std::partition_point(
+      first, lines.end(), [&](const PreviewLine& line) { return line.top * half < bottom; });
+  return {static_cast<std::size_t>(first - lines.begin()),
+          static_cast<std::size_t>(end - lines.begin())};
 }
 
 std::optional<PreviewHit> PreviewModel::hitAt(double x, double y) const {
@@ -178,7 +180,8 @@ PaintList PreviewModel::paintList(double left, double top, double width, double 
   };
   list.page = styleAt(0).backColour;
 
-  const auto firstCharacter = static_cast<std::size_t>(std::max(0.0, std::floor(left / m_cell.width)));
+  const auto firstCharacter =
+      static_cast<std::size_t>(std::max(0.0, std::floor(left / m_cell.width)));
   const auto endCharacter =
       static_cast<std::size_t>(std::max(0.0, std::ceil((left + width) / m_cell.width)));
   const auto [firstLine, endLine] = linesBetween(top, top + height);

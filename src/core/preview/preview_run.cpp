@@ -33,12 +33,13 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
   if (annotated) {
     outcome.document = writer.takeDocument();
   } else if (outcome.messages.empty() ||
-             std::none_of(outcome.messages.begin(), outcome.messages.end(),
-                          [](const PreviewMessage& m) { return m.kind == PreviewMessage::Kind::Error; })) {
+             std::none_of(
+                 outcome.messages.begin(), outcome.messages.end(),
+                 [](const PreviewMessage& m) { return m.kind == PreviewMessage::Kind::Error; })) {
     // The driver stops without a word only when fewer than two sequences
     // are left to annotate.
-    outcome.messages.push_back(
-        {PreviewMessage::Kind::Error, "Nothing to annotate: at least two sequences are needed.", 0});
+    outcome.messages.push_back({PreviewMessage::Kind::Error,
+                                "Nothing to annotate: at least two sequences are needed.", 0});
   }
   return outcome;
 }
@@ -52,8 +53,8 @@ PreviewOutcome runPreview(const PreviewInput& input, std::stop_token stop) {
     return makePreview(input, stop);
   } catch (...) {
     PreviewOutcome outcome;
-    outcome.messages.push_back(
-        {PreviewMessage::Kind::Error, "The preview could not be made: " + currentFailure() + ".", 0});
+    outcome.messages.push_back({PreviewMessage::Kind::Error,
+                                "The preview could not be made: " + currentFailure() + ".", 0});
     return outcome;
   }
 }

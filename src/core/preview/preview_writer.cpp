@@ -88,9 +88,9 @@ void PreviewWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   d.names.clear();
   m_rowsPerBlock = 0;
   for (const Alignment& set : annotated.sets) {
-    d.statistics.push_back(set.residues.empty() ? ColumnStatistics{}
-                                                : columnStatistics(set, m_groupings, m_consensus,
-                                                                   m_invalidResidues));
+    d.statistics.push_back(
+        set.residues.empty() ? ColumnStatistics{}
+                             : columnStatistics(set, m_groupings, m_consensus, m_invalidResidues));
     std::vector<std::string> names;
     for (std::size_t i = 0; i < set.residues.size(); ++i) {
       names.push_back(withoutPadding(i < set.names.size() ? set.names[i] : std::string()));
@@ -98,7 +98,9 @@ void PreviewWriter::layoutStarting(const AnnotatedAlignment& annotated) {
     d.names.push_back(std::move(names));
     m_rowsPerBlock += set.residues.size() + set.tracks.size();
   }
-  m_length = annotated.sets.empty() ? 0 : static_cast<std::size_t>(std::max(annotated.sets.front().length, 0));
+  m_length = annotated.sets.empty()
+                 ? 0
+                 : static_cast<std::size_t>(std::max(annotated.sets.front().length, 0));
 }
 
 void PreviewWriter::lineStarting(const LineContent& content) {

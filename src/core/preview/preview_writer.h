@@ -50,8 +50,8 @@ class PreviewWriter final : public AnnotationWriter {
   ConsensusSettings m_consensus;
   std::string m_invalidResidues;
   std::shared_ptr<PreviewDocument> m_document;
-  PreviewLine m_line;               // the line being filled
-  std::uint32_t m_top = 0;          // where it goes, in half lines
+  PreviewLine m_line;              // the line being filled
+  std::uint32_t m_top = 0;         // where it goes, in half lines
   std::size_t m_rowsPerBlock = 0;  // sequences and extra rows of all sets
   std::size_t m_length = 0;        // columns
 };

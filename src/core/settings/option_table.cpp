@@ -32,10 +32,14 @@ struct Row {
 
   OptionKind kind() const {
     switch (member.index()) {
-      case 0: return OptionKind::Flag;
-      case 1: return OptionKind::Number;
-      case 2: return OptionKind::Character;
-      default: return OptionKind::Text;
+      case 0:
+        return OptionKind::Flag;
+      case 1:
+        return OptionKind::Number;
+      case 2:
+        return OptionKind::Character;
+      default:
+        return OptionKind::Text;
     }
   }
 };
@@ -61,7 +65,8 @@ Row<G> number(std::string_view name, std::string_view key, int G::*member, int d
 template <typename G>
 Row<G> character(std::string_view name, std::string_view key, char G::*member, char defaultValue,
                  int saveRank) {
-  return {name, key, member, static_cast<unsigned char>(defaultValue), {}, 0, 255, saveRank, nullptr};
+  return {name, key,      member, static_cast<unsigned char>(defaultValue), {}, 0,
+          255,  saveRank, nullptr};
 }
 template <typename G>
 Row<G> text(std::string_view name, std::string_view key, std::string G::*member,
@@ -79,7 +84,8 @@ using F = FigureOptions;
 
 const std::array<Row<H>, 5> kHtmlRows = {
     flag<H>("useSampleFont", "Use \"SAMPLE\" font", &H::useSampleFont, true, 0),
-    flag<H>("useBrowserFontSize", "Use Browser Font Size Settings", &H::useBrowserFontSize, true, 1),
+    flag<H>("useBrowserFontSize", "Use Browser Font Size Settings", &H::useBrowserFontSize, true,
+            1),
     flag<H>("checkWebSafe", "Check for web-safe colours", &H::checkWebSafe, true, 2),
     number<H>("styleMode", "Use style Sheets", &H::styleMode, 0, 0, 1, 3),
     number<H>("colourPalette", "Colour Palette", &H::colourPalette, 0, 0, 1, 4),
@@ -87,10 +93,12 @@ const std::array<Row<H>, 5> kHtmlRows = {
 
 const std::array<Row<A>, 6> kAnnotationRows = {
     flag<A>("xIsUnknown", "X is for Unknown", &A::xIsUnknown, true, 0),
-    number<A>("consensusThreshold", "Consensus Threshold", &A::consensusThreshold, 800, 500, 1000, 3),
+    number<A>("consensusThreshold", "Consensus Threshold", &A::consensusThreshold, 800, 500, 1000,
+              3),
     flag<A>("includeBlanks", "Include Blanks", &A::includeBlanks, true, 1),
     flag<A>("useElision", "Use Elision", &A::useElision, true, 2),
-    number<A>("minimumElisionLength", "Minimum Elision Length", &A::minimumElisionLength, 4, 4, 9999, 4),
+    number<A>("minimumElisionLength", "Minimum Elision Length", &A::minimumElisionLength, 4, 4,
+              9999, 4),
     number<A>("elisionThreshold", "Elision Threshold", &A::elisionThreshold, 800, 0, 1000, 5),
 };
 
@@ -103,7 +111,8 @@ const std::array<Row<P>, 8> kParseRows = {
     flag<P>("confirmFormats", "Confirm Data Formats", &P::confirmFormats, true, 0),
     flag<P>("allowLowerCase", "Allow lower case", &P::allowLowerCase, false, 4),
     flag<P>("allowStrangeLinkers", "Allow strange linkers", &P::allowStrangeLinkers, false, 5),
-    flag<P>("ignoreConfidences", "Ignore 2ndary struct confidences", &P::ignoreConfidences, true, 2),
+    flag<P>("ignoreConfidences", "Ignore 2ndary struct confidences", &P::ignoreConfidences, true,
+            2),
 };
 
 const std::array<Row<O>, 12> kOutputRows = {
@@ -181,13 +190,19 @@ int clampStored(int stored, const auto& row) {
 template <typename Group>
 void setFromStored(Group& group, const Row<Group>& row, int stored, std::string_view text) {
   switch (row.member.index()) {
-    case 0: group.*std::get<0>(row.member) = stored != 0; break;
-    case 1: group.*std::get<1>(row.member) = clampStored(stored, row); break;
+    case 0:
+      group.*std::get<0>(row.member) = stored != 0;
+      break;
+    case 1:
+      group.*std::get<1>(row.member) = clampStored(stored, row);
+      break;
     case 2:
       group.*std::get<2>(row.member) =
           static_cast<char>(static_cast<unsigned char>(clampStored(stored, row)));
       break;
-    default: group.*std::get<3>(row.member) = row.clean(text); break;
+    default:
+      group.*std::get<3>(row.member) = row.clean(text);
+      break;
   }
 }
 
@@ -218,13 +233,19 @@ void saveGroup(const Group& group, ProfileStore& profile) {
   std::sort(rows.begin(), rows.end(), [](auto* a, auto* b) { return a->saveRank < b->saveRank; });
   for (const Row<Group>* row : rows) {
     switch (row->member.index()) {
-      case 0: profile.writeInt(table.section, row->key, group.*std::get<0>(row->member) ? 1 : 0); break;
-      case 1: profile.writeInt(table.section, row->key, group.*std::get<1>(row->member)); break;
+      case 0:
+        profile.writeInt(table.section, row->key, group.*std::get<0>(row->member) ? 1 : 0);
+        break;
+      case 1:
+        profile.writeInt(table.section, row->key, group.*std::get<1>(row->member));
+        break;
       case 2:
         profile.writeInt(table.section, row->key,
                          static_cast<unsigned char>(group.*std::get<2>(row->member)));
         break;
-      default: profile.writeString(table.section, row->key, group.*std::get<3>(row->member)); break;
+      default:
+        profile.writeString(table.section, row->key, group.*std::get<3>(row->member));
+        break;
     }
   }
 }
@@ -235,10 +256,18 @@ void summarizeGroup(const Group& group, std::string& out) {
     out += row.key;
     out += '=';
     switch (row.member.index()) {
-      case 0: out += group.*std::get<0>(row.member) ? '1' : '0'; break;
-      case 1: out += std::to_string(group.*std::get<1>(row.member)); break;
-      case 2: out += group.*std::get<2>(row.member); break;
-      default: out += group.*std::get<3>(row.member); break;
+      case 0:
+        out += group.*std::get<0>(row.member) ? '1' : '0';
+        break;
+      case 1:
+        out += std::to_string(group.*std::get<1>(row.member));
+        break;
+      case 2:
+        out += group.*std::get<2>(row.member);
+        break;
+      default:
+        out += group.*std::get<3>(row.member);
+        break;
     }
     out += "\r\n";
   }
@@ -276,7 +305,8 @@ OptionAssignment assignRow(Group& group, const Row<Group>& row, const std::strin
         return {"option '" + name + "' takes one character or a code from 0 to 255", {}};
       }
       break;
-    case OptionKind::Text: break;
+    case OptionKind::Text:
+      break;
   }
   setFromStored(group, row, number, value);
 
@@ -286,8 +316,8 @@ OptionAssignment assignRow(Group& group, const Row<Group>& row, const std::strin
                        std::to_string(row.high) + "; " + value + " is taken as " +
                        std::to_string(group.*std::get<1>(row.member));
   } else if (row.kind() == OptionKind::Text && group.*std::get<3>(row.member) != value) {
-    assigned.warning = "option '" + name + "' keeps only what it allows: '" + value + "' is taken as '" +
-                       group.*std::get<3>(row.member) + "'";
+    assigned.warning = "option '" + name + "' keeps only what it allows: '" + value +
+                       "' is taken as '" + group.*std::get<3>(row.member) + "'";
   }
   return assigned;
 }
@@ -372,7 +402,8 @@ OptionAssignment assignOption(Options& options, const std::string& name, const s
       assigned = assignRow(group, row, value);
     }
   });
-  if (!found) assigned.error = "unknown option '" + name + "'; the options are: " + optionNameList();
+  if (!found)
+    assigned.error = "unknown option '" + name + "'; the options are: " + optionNameList();
   return assigned;
 }
 

@@ -25,7 +25,8 @@ std::string cleanList(std::string_view text, Qualifies qualifies) {
 }
 
 // A stored folder that is empty is no folder at all: the default serves.
-std::string readFolder(const ProfileStore& profile, std::string_view key, const std::string& defaultValue) {
+std::string readFolder(const ProfileStore& profile, std::string_view key,
+                       const std::string& defaultValue) {
   std::string folder = profile.readString(kGeneralSection, key, defaultValue);
   return folder.empty() ? defaultValue : folder;
 }
@@ -43,17 +44,20 @@ void Options::load(const ProfileStore& profile, const PathDefaults& defaults) {
   input.load(profile);
   figure.load(profile);
 
-  std::string documents = defaults.documentsFolder.empty() ? documentsFolder() : defaults.documentsFolder;
+  std::string documents =
+      defaults.documentsFolder.empty() ? documentsFolder() : defaults.documentsFolder;
   // The key has always been read with a small "d" and written with a
   // capital one; names match without regard to case.
   paths.lastDocumentDirectory = readFolder(profile, "Last Document directory", documents);
   paths.lastAnnotateDirectory = readFolder(profile, "Last Annotate directory", documents);
   paths.lastConfigDirectory =
-      readFolder(profile, "Last Config directory", defaults.configDirectory.empty() ? documents : defaults.configDirectory);
+      readFolder(profile, "Last Config directory",
+                 defaults.configDirectory.empty() ? documents : defaults.configDirectory);
 
   recentDocuments.reset();
   if (general.mruDocuments > 0) {
-    recentDocuments.emplace(std::string(kRecentFileSection), static_cast<std::size_t>(general.mruDocuments));
+    recentDocuments.emplace(std::string(kRecentFileSection),
+                            static_cast<std::size_t>(general.mruDocuments));
     recentDocuments->load(profile);
   }
   recentConfigurations.reset();
@@ -106,9 +110,12 @@ bool Options::enterDocumentDirectory() const {
 
 std::string invalidResidueList(const ParseOptions& parse) {
   switch (parse.restrictResidues) {
-    case 0: return {};
-    case 1: return std::string(kNonStandardResidues);
-    default: return parse.invalidResidues;
+    case 0:
+      return {};
+    case 1:
+      return std::string(kNonStandardResidues);
+    default:
+      return parse.invalidResidues;
   }
 }
 
@@ -120,7 +127,8 @@ std::string cleanInvalidResidues(std::string_view text) {
 
 std::string cleanSubstitutedLinkers(std::string_view text) {
   return cleanList(text, [](char c) {
-    return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') || (c >= '{' && c <= '~');
+    return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
+           (c >= '{' && c <= '~');
   });
 }
 

@@ -124,8 +124,8 @@ struct FigureOptions : OptionGroup<FigureOptions> {
   int rulerInterval;    // columns between the ruler's numbers
   int paperSize;        // FigurePaper: 0 the content's own size, else a paper size
   bool landscape;
-  bool fitWrapToPage;   // with wrapping on, the wrap length that fills the paper's width
-  int pngResolution;    // dots per inch
+  bool fitWrapToPage;          // with wrapping on, the wrap length that fills the paper's width
+  int pngResolution;           // dots per inch
   bool transparentBackground;  // PNG: leave the ground unpainted
 
   FigureOptions();

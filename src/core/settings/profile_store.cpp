@@ -41,11 +41,20 @@ std::string escape(std::string_view text, Part part) {
     const char c = text[i];
     const bool atEnd = (i == 0 || i + 1 == text.size());
     switch (c) {
-      case '\\': out += "\\\\"; continue;
-      case '\n': out += "\\n"; continue;
-      case '\r': out += "\\r"; continue;
-      case '\t': out += "\\t"; continue;
-      default: break;
+      case '\\':
+        out += "\\\\";
+        continue;
+      case '\n':
+        out += "\\n";
+        continue;
+      case '\r':
+        out += "\\r";
+        continue;
+      case '\t':
+        out += "\\t";
+        continue;
+      default:
+        break;
     }
     if (isControl(c)) {
       auto u = static_cast<unsigned char>(c);
@@ -56,8 +65,7 @@ std::string escape(std::string_view text, Part part) {
     }
     const bool special = (c == ' ' && atEnd) ||
                          (part == Part::key && i == 0 && (c == ';' || c == '#' || c == '[')) ||
-                         (part == Part::key && c == '=') ||
-                         (part == Part::sectionName && c == ']');
+                         (part == Part::key && c == '=') || (part == Part::sectionName && c == ']');
     if (special) out += '\\';
     out += c;
   }
@@ -93,9 +101,15 @@ Decoded decode(std::string_view line, std::size_t pos, char terminator) {
       char next = line[pos + 1];
       pos += 2;
       switch (next) {
-        case 'n': c = '\n'; break;
-        case 'r': c = '\r'; break;
-        case 't': c = '\t'; break;
+        case 'n':
+          c = '\n';
+          break;
+        case 'r':
+          c = '\r';
+          break;
+        case 't':
+          c = '\t';
+          break;
         case 'x':
           if (pos + 1 < line.size() && hexValue(line[pos]) >= 0 && hexValue(line[pos + 1]) >= 0) {
             c = static_cast<char>(hexValue(line[pos]) * 16 + hexValue(line[pos + 1]));
@@ -104,7 +118,9 @@ Decoded decode(std::string_view line, std::size_t pos, char terminator) {
             c = 'x';
           }
           break;
-        default: c = next; break;
+        default:
+          c = next;
+          break;
       }
       out += c;
       keep = out.size();
@@ -139,7 +155,8 @@ std::optional<int> parseStoredInteger(std::string_view text) {
   }
   if (negative) {
     value = -value;
-    return static_cast<int>(std::max<std::int64_t>(value, std::numeric_limits<std::int32_t>::min()));
+    return static_cast<int>(
+        std::max<std::int64_t>(value, std::numeric_limits<std::int32_t>::min()));
   }
   value = std::min<std::int64_t>(value, std::numeric_limits<std::uint32_t>::max());
   return static_cast<int>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
@@ -207,7 +224,8 @@ std::string IniProfileStore::problem() const {
   }
   if (m_damagedLines > 0) {
     return "The settings file \"" + m_path + "\" has " + std::to_string(m_damagedLines) +
-           (m_damagedLines == 1 ? " damaged line, which is" : " damaged lines, which are") + " ignored.";
+           (m_damagedLines == 1 ? " damaged line, which is" : " damaged lines, which are") +
+           " ignored.";
   }
   return {};
 }
@@ -245,7 +263,8 @@ IniProfileStore::Section& IniProfileStore::sectionForWriting(std::string_view na
   return m_sections.back();
 }
 
-const IniProfileStore::Entry* IniProfileStore::findEntry(std::string_view section, std::string_view key) const {
+const IniProfileStore::Entry* IniProfileStore::findEntry(std::string_view section,
+                                                         std::string_view key) const {
   const Section* s = findSection(section);
   if (!s) return nullptr;
   auto it = s->index.find(lowerCase(key));
@@ -264,7 +283,8 @@ void IniProfileStore::reindexSections() {
   }
 }
 
-int IniProfileStore::readInt(std::string_view section, std::string_view key, int defaultValue) const {
+int IniProfileStore::readInt(std::string_view section, std::string_view key,
+                             int defaultValue) const {
   const Entry* entry = findEntry(section, key);
   if (!entry) return defaultValue;
   return parseStoredInteger(entry->value).value_or(defaultValue);
@@ -280,7 +300,8 @@ void IniProfileStore::writeInt(std::string_view section, std::string_view key, i
   writeString(section, key, std::to_string(value));
 }
 
-void IniProfileStore::writeString(std::string_view section, std::string_view key, std::string_view value) {
+void IniProfileStore::writeString(std::string_view section, std::string_view key,
+                                  std::string_view value) {
   Section& s = sectionForWriting(section);
   // An existing value keeps the spelling of its name.
   auto [it, added] = s.index.emplace(lowerCase(key), s.entries.size());
@@ -326,7 +347,8 @@ std::vector<std::string> IniProfileStore::keyNames(std::string_view section) con
 WriteResult IniProfileStore::flush() {
   if (m_path.empty()) return WriteResult{false, "No settings file was given."};
   if (m_unreadable) {
-    return WriteResult{false, "The settings file \"" + m_path + "\" could not be read, so it is left unchanged."};
+    return WriteResult{
+        false, "The settings file \"" + m_path + "\" could not be read, so it is left unchanged."};
   }
   fs::path parent = fs::path(m_path).parent_path();
   if (!parent.empty()) {
@@ -354,7 +376,8 @@ std::string userSettingsFolder() {
   return userSettingsFolderFrom(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
-std::string profilePathFrom(const char* profileVariable, const char* xdgConfigHome, const char* home) {
+std::string profilePathFrom(const char* profileVariable, const char* xdgConfigHome,
+                            const char* home) {
   if (profileVariable != nullptr && *profileVariable != '\0') return profileVariable;
   const std::string folder = userSettingsFolderFrom(xdgConfigHome, home);
   if (folder.empty()) return {};
@@ -362,7 +385,8 @@ std::string profilePathFrom(const char* profileVariable, const char* xdgConfigHo
 }
 
 std::string defaultProfilePath() {
-  return profilePathFrom(std::getenv("HUESET_PROFILE"), std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  return profilePathFrom(std::getenv("HUESET_PROFILE"), std::getenv("XDG_CONFIG_HOME"),
+                         std::getenv("HOME"));
 }
 
 }  // namespace hueset

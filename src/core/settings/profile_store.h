@@ -28,7 +28,8 @@ class ProfileStore {
   virtual std::string readString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const = 0;
   virtual void writeInt(std::string_view section, std::string_view key, int value) = 0;
-  virtual void writeString(std::string_view section, std::string_view key, std::string_view value) = 0;
+  virtual void writeString(std::string_view section, std::string_view key,
+                           std::string_view value) = 0;
 
   virtual bool hasValue(std::string_view section, std::string_view key) const = 0;
   virtual void removeValue(std::string_view section, std::string_view key) = 0;
@@ -122,7 +123,8 @@ std::string defaultProfilePath();
 
 // The same choice from given values of HUESET_PROFILE, XDG_CONFIG_HOME and
 // HOME (null for an unset variable).
-std::string profilePathFrom(const char* profileVariable, const char* xdgConfigHome, const char* home);
+std::string profilePathFrom(const char* profileVariable, const char* xdgConfigHome,
+                            const char* home);
 
 // The user's own folder of the program's settings, where the profile lives
 // unless HUESET_PROFILE names another file: $XDG_CONFIG_HOME/Vantor, else

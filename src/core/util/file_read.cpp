@@ -18,7 +18,9 @@ struct FileReader {
 
 namespace {
 
-std::string cannotRead(int error) { return std::string("cannot read the file (") + std::strerror(error) + ")"; }
+std::string cannotRead(int error) {
+  return std::string("cannot read the file (") + std::strerror(error) + ")";
+}
 
 // Reads to the end whatever the descriptor is; pipes and /proc files give no
 // size in advance.
@@ -44,7 +46,9 @@ bool readStream(int fd, std::string& bytes, int& error) {
 FileContent::~FileContent() { release(); }
 
 FileContent::FileContent(FileContent&& other) noexcept
-    : m_owned(std::move(other.m_owned)), m_mapping(other.m_mapping), m_mappedSize(other.m_mappedSize) {
+    : m_owned(std::move(other.m_owned)),
+      m_mapping(other.m_mapping),
+      m_mappedSize(other.m_mappedSize) {
   other.m_mapping = nullptr;
   other.m_mappedSize = 0;
 }

@@ -135,7 +135,9 @@ bool copyFile(int from, int to) {
 // lines, and a megabyte at a time keeps system calls out of the profile.
 class AtomicFileWriter::Buffer : public std::streambuf {
  public:
-  explicit Buffer(int fd) : m_fd(fd), m_data(1 << 20) { setp(m_data.data(), m_data.data() + m_data.size()); }
+  explicit Buffer(int fd) : m_fd(fd), m_data(1 << 20) {
+    setp(m_data.data(), m_data.data() + m_data.size());
+  }
   ~Buffer() override { closeFile(); }
 
   int fd() const { return m_fd; }
@@ -263,7 +265,8 @@ WriteResult AtomicFileWriter::commit() {
   if (!m_open) return WriteResult{false, m_error};
   if (m_stream) m_stream->flush();
   const bool written = m_buffer->pubsync() == 0 && !m_buffer->failed() && (!m_stream || *m_stream);
-  if (!written) return WriteResult{false, "Could not write \"" + m_path + "\" (is the disk full?)."};
+  if (!written)
+    return WriteResult{false, "Could not write \"" + m_path + "\" (is the disk full?)."};
 
   if (m_mode == Mode::InPlace) {
     m_buffer->closeFile();
@@ -292,8 +295,9 @@ WriteResult AtomicFileWriter::commit() {
   // Keep the permissions the user gave the old file; a new one gets what the
   // umask allows, as any new file would.
   struct stat info {};
-  const mode_t mode =
-      m_targetExisted && ::stat(m_target.c_str(), &info) == 0 ? (info.st_mode & 07777) : newFileMode();
+  const mode_t mode = m_targetExisted && ::stat(m_target.c_str(), &info) == 0
+                          ? (info.st_mode & 07777)
+                          : newFileMode();
   ::fchmod(m_buffer->fd(), mode);
   if (!m_buffer->closeFile()) {
     return WriteResult{false, "Could not write \"" + m_path + "\" (is the disk full?)."};

@@ -29,7 +29,8 @@ namespace hueset {
 // stop). Returns false when stopped. With one worker everything runs on the
 // calling thread, in order.
 template <typename Result>
-bool parallelOrdered(std::size_t count, std::size_t window, const std::function<Result(std::size_t)>& produce,
+bool parallelOrdered(std::size_t count, std::size_t window,
+                     const std::function<Result(std::size_t)>& produce,
                      const std::function<bool(std::size_t, Result&)>& consume);
 
 }  // namespace hueset

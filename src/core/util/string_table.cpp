@@ -15,10 +15,10 @@ struct Entry {
 // Each subsystem keeps its texts in a fragment of its own beside this file;
 // together they form the one table.
 constexpr Entry kEntries[] = {
-#include "util/strings_input.inc"
-#include "util/strings_groupings.inc"
-#include "util/strings_settings.inc"
 #include "util/strings_app.inc"
+#include "util/strings_groupings.inc"
+#include "util/strings_input.inc"
+#include "util/strings_settings.inc"
 };
 
 constexpr auto sortedEntries() {

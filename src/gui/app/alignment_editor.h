@@ -1,10 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include <QByteArray>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <string>
 
 #include "input/alignment.h"
 #include "input/parse_message_sink.h"

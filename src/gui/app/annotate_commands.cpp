@@ -194,9 +194,9 @@ void AnnotateCommands::toHtmlClipboard() {
     const std::size_t pageSize = static_cast<std::size_t>(text.size()) - kCfHtmlRoomBefore;
     const std::string roomAfter(kCfHtmlRoomAfter, ' ');
     sink.stream().write(roomAfter.data(), static_cast<std::streamsize>(roomAfter.size()));
-    const std::size_t at = wrapCfHtmlAround(
-        std::span<char>(text.data(), static_cast<std::size_t>(text.size())), kCfHtmlRoomBefore,
-        pageSize);
+    const std::size_t at =
+        wrapCfHtmlAround(std::span<char>(text.data(), static_cast<std::size_t>(text.size())),
+                         kCfHtmlRoomBefore, pageSize);
     // Dropping the room in front moves nothing.
     text.remove(0, static_cast<qsizetype>(at));
     return true;
@@ -261,8 +261,8 @@ AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path,
 }
 
 void AnnotateCommands::warn(std::string_view text) {
-  m_app.prompts().message(m_editor, QStringLiteral("HUESET"), toQString(text), PromptIcon::Exclamation,
-                          PromptButtons::Ok);
+  m_app.prompts().message(m_editor, QStringLiteral("HUESET"), toQString(text),
+                          PromptIcon::Exclamation, PromptButtons::Ok);
 }
 
 }  // namespace hueset::gui

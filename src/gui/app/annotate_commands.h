@@ -1,12 +1,11 @@
 #pragma once
 
+#include <QObject>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QObject>
 
 #include "desktop/background_annotation.h"
 #include "output/writer_factory.h"

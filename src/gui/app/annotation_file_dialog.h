@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QFileDialog>
 #include <functional>
 #include <optional>
-
-#include <QFileDialog>
 
 #include "gui/common/user_prompts.h"
 

@@ -15,16 +15,17 @@ namespace hueset::gui {
 QStringList documentFileFilters() {
   // The source files' name as it always was; its patterns take the names
   // alignments also come under.
-  return {QStringLiteral("Source Files (*.msf, *.dsc, *.phd, *.fa, *.aln) "
-                         "(*.msf *.phd *.dsc *.aln *.fa *.fasta *.fas *.faa *.clustal *.pileup)"),
-          QStringLiteral("Stockholm, A2M/A3M, PHYLIP, PIR Files (*.sto, *.stk, *.sth, *.a2m, *.a3m, *.phy, "
-                         "*.phylip, *.pir, *.nbrf) (*.sto *.stk *.sth *.a2m *.a3m *.phy *.phylip *.pir *.nbrf)"),
-          QStringLiteral("Compressed Files (*.gz) (*.gz)"),
-          QStringLiteral("All Files (*.*) (*)")};
+  return {
+      QStringLiteral("Source Files (*.msf, *.dsc, *.phd, *.fa, *.aln) "
+                     "(*.msf *.phd *.dsc *.aln *.fa *.fasta *.fas *.faa *.clustal *.pileup)"),
+      QStringLiteral(
+          "Stockholm, A2M/A3M, PHYLIP, PIR Files (*.sto, *.stk, *.sth, *.a2m, *.a3m, *.phy, "
+          "*.phylip, *.pir, *.nbrf) (*.sto *.stk *.sth *.a2m *.a3m *.phy *.phylip *.pir *.nbrf)"),
+      QStringLiteral("Compressed Files (*.gz) (*.gz)"), QStringLiteral("All Files (*.*) (*)")};
 }
 
 PromptAnswer DialogPrompts::message(QWidget* parent, const QString& title, const QString& text,
-                                   PromptIcon icon, PromptButtons buttons) {
+                                    PromptIcon icon, PromptButtons buttons) {
   return showMessageBox(parent, title, text, icon, buttons);
 }
 
@@ -47,7 +48,7 @@ void DialogPrompts::showUnequalLengths(QWidget* parent, const std::string& headi
 }
 
 std::optional<UserPrompts::FileChoice> DialogPrompts::chooseAnnotationFile(QWidget* parent,
-                                                                            const QString& folder) {
+                                                                           const QString& folder) {
   AnnotationFileDialog dialog(parent, folder);
   dialog.exec();
   return dialog.choice();

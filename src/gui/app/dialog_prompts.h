@@ -13,8 +13,8 @@ class DialogPrompts final : public UserPrompts {
   explicit DialogPrompts(std::function<void(int)> help = {}) : m_help(std::move(help)) {}
   void setHelp(std::function<void(int)> help) { m_help = std::move(help); }
 
-  PromptAnswer message(QWidget* parent, const QString& title, const QString& text,
-                       PromptIcon icon, PromptButtons buttons) override;
+  PromptAnswer message(QWidget* parent, const QString& title, const QString& text, PromptIcon icon,
+                       PromptButtons buttons) override;
   std::optional<int> chooseFromList(QWidget* parent, const ListChoice& choice) override;
   bool acceptCharacterProblems(QWidget* parent,
                                const std::vector<CharacterProblem>& problems) override;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <functional>
-
 #include <QApplication>
 #include <QString>
+#include <functional>
 
 namespace hueset::gui {
 

@@ -77,17 +77,18 @@ void HelpWindow::showPage(const QString& page) {
 
 InstallHelpDialog::InstallHelpDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Please install help system"));
-  auto* text = new QLabel(
-      QStringLiteral("The help pages of HUESET could not be found.\n\n"
-                     "They are installed with the program; please reinstall HUESET, "
-                     "or set HUESET_HELP_DIR to the folder that holds them. "
-                     "HUESET looked in:"),
-      this);
+  auto* text =
+      new QLabel(QStringLiteral("The help pages of HUESET could not be found.\n\n"
+                                "They are installed with the program; please reinstall HUESET, "
+                                "or set HUESET_HELP_DIR to the folder that holds them. "
+                                "HUESET looked in:"),
+                 this);
   text->setWordWrap(true);
   QStringList links;
   for (const QString& folder : helpFolderCandidates()) {
     links << QStringLiteral("<a href=\"%1\">%2</a>")
-                 .arg(QUrl::fromLocalFile(folder).toString().toHtmlEscaped(), folder.toHtmlEscaped());
+                 .arg(QUrl::fromLocalFile(folder).toString().toHtmlEscaped(),
+                      folder.toHtmlEscaped());
   }
   auto* where = new QLabel(links.join(QStringLiteral("<br>")), this);
   where->setTextFormat(Qt::RichText);

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <memory>
-
 #include <QFont>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 #include "groupings/current_configuration.h"
 #include "groupings/grouping_set.h"

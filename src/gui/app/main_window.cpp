@@ -153,80 +153,196 @@ void MainWindow::createActions() {
   // bar show of it, and what it runs. A row without a handler stays disabled
   // until its owner takes it (GroupingsCommands::attach).
   const CommandRow rows[] = {
-      {kFileNew, "&New", {K(ctrl | Qt::Key_N)}, "Create a new document", nullptr,
+      {kFileNew,
+       "&New",
+       {K(ctrl | Qt::Key_N)},
+       "Create a new document",
+       nullptr,
        [this] { fileNew(); }},
-      {kFileOpen, "&Open...", {K(ctrl | Qt::Key_O)}, "Open an existing document", nullptr,
+      {kFileOpen,
+       "&Open...",
+       {K(ctrl | Qt::Key_O)},
+       "Open an existing document",
+       nullptr,
        [this] { fileOpen(); }},
-      {kFileSave, "&Save", {K(ctrl | Qt::Key_S)}, "Save the active document", nullptr,
+      {kFileSave,
+       "&Save",
+       {K(ctrl | Qt::Key_S)},
+       "Save the active document",
+       nullptr,
        [this] { fileSave(); }},
-      {kFileSaveAs, "Save &As...", {}, "Save the active document with a new name", nullptr,
+      {kFileSaveAs,
+       "Save &As...",
+       {},
+       "Save the active document with a new name",
+       nullptr,
        [this] { fileSaveAs(); }},
       {kFileMruFirst, "Recent File", {}, "Open this document", nullptr, {}},
-      {kAppExit, "E&xit", {}, "Quit the application; prompts to save documents", nullptr,
+      {kAppExit,
+       "E&xit",
+       {},
+       "Quit the application; prompts to save documents",
+       nullptr,
        [this] { close(); }},
 
-      {kEditUndo, "&Undo", {K(ctrl | Qt::Key_Z), K(alt | Qt::Key_Backspace)},
-       "Undo the last action", nullptr, [this] { m_editor->undo(); }},
-      {kEditCut, "Cu&t", {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
-       "Cut the selection and put it on the Clipboard", nullptr, [this] { m_editor->cut(); }},
-      {kEditCopy, "&Copy", {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)},
-       "Copy the selection and put it on the Clipboard", nullptr, [this] { m_editor->copy(); }},
-      {kEditPaste, "&Paste", {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)},
-       "Insert Clipboard contents", nullptr, [this] { m_editor->pasteText(); }},
-      {kEditSelectAll, "Select A&ll", {K(ctrl | Qt::Key_A)}, "Select the entire document", nullptr,
+      {kEditUndo,
+       "&Undo",
+       {K(ctrl | Qt::Key_Z), K(alt | Qt::Key_Backspace)},
+       "Undo the last action",
+       nullptr,
+       [this] { m_editor->undo(); }},
+      {kEditCut,
+       "Cu&t",
+       {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
+       "Cut the selection and put it on the Clipboard",
+       nullptr,
+       [this] { m_editor->cut(); }},
+      {kEditCopy,
+       "&Copy",
+       {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)},
+       "Copy the selection and put it on the Clipboard",
+       nullptr,
+       [this] { m_editor->copy(); }},
+      {kEditPaste,
+       "&Paste",
+       {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)},
+       "Insert Clipboard contents",
+       nullptr,
+       [this] { m_editor->pasteText(); }},
+      {kEditSelectAll,
+       "Select A&ll",
+       {K(ctrl | Qt::Key_A)},
+       "Select the entire document",
+       nullptr,
        [this] { m_editor->selectAll(); }},
 
-      {kAnnotateToWord, "To MS &Word", {K(ctrl | shift | Qt::Key_W)},
-       "Copy annotated sequences to a new Microsoft Word document.", "Annotate To MS Word",
+      {kAnnotateToWord,
+       "To MS &Word",
+       {K(ctrl | shift | Qt::Key_W)},
+       "Copy annotated sequences to a new Microsoft Word document.",
+       "Annotate To MS Word",
        [this] { m_annotate->toWord(); }},
-      {kAnnotateToRtfClipboard, "To &Clipboard as &RTF", {K(ctrl | shift | Qt::Key_C)},
-       "Copy annotated sequences to the clipboard in Rich Text Format", "Annotate as RTF",
+      {kAnnotateToRtfClipboard,
+       "To &Clipboard as &RTF",
+       {K(ctrl | shift | Qt::Key_C)},
+       "Copy annotated sequences to the clipboard in Rich Text Format",
+       "Annotate as RTF",
        [this] { m_annotate->toRtfClipboard(); }},
-      {kAnnotateToHtmlClipboard, "To Clipboard as &HTML", {K(ctrl | shift | Qt::Key_H)},
-       "Copy annotated sequences to the clipboard in HTML format", "Annotate as HTML",
+      {kAnnotateToHtmlClipboard,
+       "To Clipboard as &HTML",
+       {K(ctrl | shift | Qt::Key_H)},
+       "Copy annotated sequences to the clipboard in HTML format",
+       "Annotate as HTML",
        [this] { m_annotate->toHtmlClipboard(); }},
-      {kCopyStyleSheet, "          Copy HTML Style Sheet To\xA0" "Clipboard", {},
+      {kCopyStyleSheet,
+       "          Copy HTML Style Sheet To\xA0"
+       "Clipboard",
+       {},
        "Copy the HTML style sheet (CSS) for the current Residue Groupings to the clipboard.",
-       nullptr, [this] { m_annotate->copyStyleSheet(); }},
-      {kAnnotateToFile, "To &File", {K(ctrl | shift | Qt::Key_F)},
-       "Write the annotated sequences to a file.", "Annotate To File",
+       nullptr,
+       [this] { m_annotate->copyStyleSheet(); }},
+      {kAnnotateToFile,
+       "To &File",
+       {K(ctrl | shift | Qt::Key_F)},
+       "Write the annotated sequences to a file.",
+       "Annotate To File",
        [this] { m_annotate->toFile(); }},
 
-      {kGroupingsEdit, "&Edit", {K(ctrl | Qt::Key_E)}, "Edit the current Residue Groupings",
-       "Residue Groupings Editor", {}},
-      {kGroupingsOpen, "&Open...", {K(ctrl | shift | Qt::Key_O)},
-       "Open a Residue Groupings configuration file", nullptr, {}},
-      {kGroupingsReload, "&Reload", {K(ctrl | shift | Qt::Key_R)},
-       "Reload the Residue Groupings from their file", nullptr, {}},
-      {kGroupingsSaveAs, "Save &As...", {K(ctrl | shift | Qt::Key_S)},
-       "Save the Residue Groupings under a new name", nullptr, {}},
-      {kGroupingsDefaults, "Use &Defaults", {K(ctrl | shift | Qt::Key_D)},
-       "Use the built-in colour Residue Groupings", nullptr, {}},
-      {kGroupingsBlackWhite, "Use &Black && White Defaults", {K(ctrl | shift | Qt::Key_B)},
-       "Use the built-in black and white Residue Groupings", nullptr, {}},
-      {kGroupingsMruFirst, "Recent Configurations", {}, "Open this configuration file", nullptr,
+      {kGroupingsEdit,
+       "&Edit",
+       {K(ctrl | Qt::Key_E)},
+       "Edit the current Residue Groupings",
+       "Residue Groupings Editor",
        {}},
-      {kOptions, "&Options...", {K(ctrl | shift | Qt::Key_P)}, "Set annotation parameters",
-       "Programme Options", [this] { m_options->showOptions(m_app.editorFont()); }},
+      {kGroupingsOpen,
+       "&Open...",
+       {K(ctrl | shift | Qt::Key_O)},
+       "Open a Residue Groupings configuration file",
+       nullptr,
+       {}},
+      {kGroupingsReload,
+       "&Reload",
+       {K(ctrl | shift | Qt::Key_R)},
+       "Reload the Residue Groupings from their file",
+       nullptr,
+       {}},
+      {kGroupingsSaveAs,
+       "Save &As...",
+       {K(ctrl | shift | Qt::Key_S)},
+       "Save the Residue Groupings under a new name",
+       nullptr,
+       {}},
+      {kGroupingsDefaults,
+       "Use &Defaults",
+       {K(ctrl | shift | Qt::Key_D)},
+       "Use the built-in colour Residue Groupings",
+       nullptr,
+       {}},
+      {kGroupingsBlackWhite,
+       "Use &Black && White Defaults",
+       {K(ctrl | shift | Qt::Key_B)},
+       "Use the built-in black and white Residue Groupings",
+       nullptr,
+       {}},
+      {kGroupingsMruFirst,
+       "Recent Configurations",
+       {},
+       "Open this configuration file",
+       nullptr,
+       {}},
+      {kOptions,
+       "&Options...",
+       {K(ctrl | shift | Qt::Key_P)},
+       "Set annotation parameters",
+       "Programme Options",
+       [this] { m_options->showOptions(m_app.editorFont()); }},
 
-      {kViewToolbar, "&Toolbar", {}, "Show or hide the toolbar", nullptr, {},
+      {kViewToolbar,
+       "&Toolbar",
+       {},
+       "Show or hide the toolbar",
+       nullptr,
+       {},
        [this](bool on) { m_toolBar->setVisible(on); }},
-      {kViewStatusBar, "&Status Bar", {}, "Show or hide the status bar", nullptr, {},
+      {kViewStatusBar,
+       "&Status Bar",
+       {},
+       "Show or hide the status bar",
+       nullptr,
+       {},
        [this](bool on) { statusBar()->setVisible(on); }},
-      {kViewPreview, "&Preview", {K(Qt::Key_F8)},
-       "Show or hide the annotated preview beside the alignment", "Show Preview", {},
+      {kViewPreview,
+       "&Preview",
+       {K(Qt::Key_F8)},
+       "Show or hide the annotated preview beside the alignment",
+       "Show Preview",
+       {},
        [this](bool on) { m_preview->setShown(on); }},
 
       {kHelpFinder, "&Help Topics", {}, "List Help topics", nullptr, helpTopics},
-      {kContextHelp, "What's This?", {K(shift | Qt::Key_F1)},
-       "Display help for clicked on buttons, menus and windows", "Help",
+      {kContextHelp,
+       "What's This?",
+       {K(shift | Qt::Key_F1)},
+       "Display help for clicked on buttons, menus and windows",
+       "Help",
        [this] { contextHelp(); }},
-      {kRunTutorial, "Run Tutorial", {}, "Work through a first annotation step by step", nullptr,
+      {kRunTutorial,
+       "Run Tutorial",
+       {},
+       "Work through a first annotation step by step",
+       nullptr,
        [this] { runTutorial(); }},
-      {kAppAbout, "&About HUESET...", {},
-       "Display program information, version number and copyright", "About",
+      {kAppAbout,
+       "&About HUESET...",
+       {},
+       "Display program information, version number and copyright",
+       "About",
        [this] { showAboutBox(this); }},
-      {kHelp, "Help", {K(Qt::Key_F1)}, "Display help for current task or command", nullptr,
+      {kHelp,
+       "Help",
+       {K(Qt::Key_F1)},
+       "Display help for current task or command",
+       nullptr,
        helpTopics},
   };
   for (const CommandRow& row : rows) addCommand(row);
@@ -288,11 +404,10 @@ void MainWindow::createMenus() {
   addMenu("&Edit", {kEditUndo, kSeparator, kEditCut, kEditCopy, kEditPaste, kEditSelectAll});
   addMenu("&Annotate Alignment", {kAnnotateToWord, kAnnotateToRtfClipboard,
                                   kAnnotateToHtmlClipboard, kCopyStyleSheet, kAnnotateToFile});
-  QMenu* groupings = addMenu("&Residue Groupings",
-                             {kGroupingsEdit, kSeparator,
-                              kGroupingsOpen, kGroupingsReload, kGroupingsSaveAs, kSeparator,
-                              kGroupingsDefaults, kGroupingsBlackWhite, kSeparator,
-                              kGroupingsMruFirst});
+  QMenu* groupings =
+      addMenu("&Residue Groupings", {kGroupingsEdit, kSeparator, kGroupingsOpen, kGroupingsReload,
+                                     kGroupingsSaveAs, kSeparator, kGroupingsDefaults,
+                                     kGroupingsBlackWhite, kSeparator, kGroupingsMruFirst});
   m_groupings->attach([this](int command) { return action(command); }, groupings);
   addMenu("&Configure", {kOptions});
   addMenu("&View", {kViewToolbar, kViewStatusBar, kSeparator, kViewPreview});
@@ -306,12 +421,10 @@ void MainWindow::createToolBar() {
   m_toolBar->setFloatable(true);
   m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
   m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  addCommands(m_toolBar, {kFileNew, kFileOpen, kFileSave, kSeparator,
-                         kEditCut, kEditCopy, kEditPaste, kSeparator,
-                         kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
-                         kAnnotateToFile, kSeparator,
-                         kGroupingsEdit, kOptions, kViewPreview, kSeparator,
-                         kAppAbout, kContextHelp});
+  addCommands(m_toolBar, {kFileNew, kFileOpen, kFileSave, kSeparator, kEditCut, kEditCopy,
+                          kEditPaste, kSeparator, kAnnotateToWord, kAnnotateToRtfClipboard,
+                          kAnnotateToHtmlClipboard, kAnnotateToFile, kSeparator, kGroupingsEdit,
+                          kOptions, kViewPreview, kSeparator, kAppAbout, kContextHelp});
   addToolBar(Qt::TopToolBarArea, m_toolBar);
   setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
 
@@ -336,7 +449,8 @@ void MainWindow::createStatusBar() {
     indicator->setEnabled(false);
     indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     indicator->setAlignment(Qt::AlignCenter);
-    indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
+    indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) +
+                               10);
     bar->addPermanentWidget(indicator);
   }
 }
@@ -356,8 +470,8 @@ void MainWindow::updateCaption() {
 
 void MainWindow::updateAnnotateCommands() {
   const bool enabled = m_annotate->enabled();
-  for (int command : {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
-                      kAnnotateToFile}) {
+  for (int command :
+       {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard, kAnnotateToFile}) {
     action(command)->setEnabled(enabled);
   }
 }
@@ -384,8 +498,8 @@ void MainWindow::updateRecentFiles() {
   for (std::size_t i = 0; i < recent->size(); ++i) {
     QString name = toQPath(recent->displayName(i, current));
     name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
-                         : QStringLiteral("1&0 %1").arg(name);
+    QString text =
+        i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name) : QStringLiteral("1&0 %1").arg(name);
     auto* a = new QAction(text, this);
     a->setStatusTip(QStringLiteral("Open this document"));
     const QString path = toQPath(recent->entries()[i]);
@@ -464,7 +578,8 @@ bool MainWindow::fileSave() {
 
 bool MainWindow::fileSaveAs() {
   QString proposed = m_document->path();
-  if (proposed.isEmpty()) proposed = QDir::current().filePath(m_document->title() + QStringLiteral(".msf"));
+  if (proposed.isEmpty())
+    proposed = QDir::current().filePath(m_document->title() + QStringLiteral(".msf"));
   QString chosen = m_app.prompts().chooseDocumentToSave(this, proposed);
   if (chosen.isEmpty()) return false;
   chosen = QFileInfo(toQPath(cleanChosenFileName(toPathBytes(chosen)))).absoluteFilePath();

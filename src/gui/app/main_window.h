@@ -1,10 +1,9 @@
 #pragma once
 
-#include <initializer_list>
-#include <map>
-
 #include <QMainWindow>
 #include <QPointer>
+#include <initializer_list>
+#include <map>
 
 #include "gui/app/help_window.h"
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <optional>
-
 #include <QObject>
+#include <optional>
 
 #include "groupings/grouping_set.h"
 #include "preview/preview_settings.h"

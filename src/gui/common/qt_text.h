@@ -1,12 +1,11 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include <QByteArray>
 #include <QColor>
 #include <QFile>
 #include <QString>
+#include <string>
+#include <string_view>
 
 #include "groupings/grouping_set.h"
 

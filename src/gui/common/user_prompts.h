@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QString>
-#include <QStringList>
 
 #include "desktop/prompt_types.h"
 #include "input/alignment.h"
@@ -21,10 +20,10 @@ class UserPrompts {
  public:
   // A list to choose from, as the "File Formats" dialog shows it.
   struct ListChoice {
-    QString prompt;      // above the list
+    QString prompt;  // above the list
     QStringList items;
-    QString note;        // below the list
-    int selected = -1;   // -1: nothing selected
+    QString note;       // below the list
+    int selected = -1;  // -1: nothing selected
     int helpContext = 0;
   };
 

@@ -61,11 +61,12 @@ void CreditsDisplay::timerEvent(QTimerEvent* event) {
 }
 
 void CreditsDisplay::tick() {
-  const CreditScroller::Tick t = m_scroller.tick([this](std::string_view name) -> std::optional<int> {
-    auto it = m_bitmaps.find(toQString(name));
-    if (it == m_bitmaps.end()) return std::nullopt;
-    return it->second.height();
-  });
+  const CreditScroller::Tick t =
+      m_scroller.tick([this](std::string_view name) -> std::optional<int> {
+        auto it = m_bitmaps.find(toQString(name));
+        if (it == m_bitmaps.end()) return std::nullopt;
+        return it->second.height();
+      });
   for (Shown& shown : m_shown) --shown.top;
   std::erase_if(m_shown, [](const Shown& s) { return s.top + s.height < 0; });
   if (t.missingBitmap) {
@@ -100,7 +101,8 @@ void CreditsDisplay::paintEvent(QPaintEvent*) {
 
 // CreditsDialog
 
-CreditsDialog::CreditsDialog(QWidget* parent) : QDialog(parent), m_display(new CreditsDisplay(this)) {
+CreditsDialog::CreditsDialog(QWidget* parent)
+    : QDialog(parent), m_display(new CreditsDisplay(this)) {
   setWindowTitle(QStringLiteral("Credits"));
   setControlId(m_display, 1106);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);

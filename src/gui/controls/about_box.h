@@ -1,13 +1,12 @@
 #pragma once
 
-#include <map>
-#include <optional>
-
 #include <QBasicTimer>
 #include <QDialog>
 #include <QLabel>
 #include <QPixmap>
 #include <QUrl>
+#include <map>
+#include <optional>
 
 #include "desktop/about_text.h"
 #include "gui/controls/link_label.h"

@@ -68,8 +68,7 @@ void ColourButton::dropDown() {
   QWidget* owner = parentWidget() ? parentWidget() : this;
   m_well = new ColourWell(m_set, owner);
   connect(m_well, &ColourWell::colourChosen, this, &ColourButton::wellChose);
-  connect(m_well, &ColourWell::moreColoursRequested, this,
-          &ColourButton::chooseMoreColours);
+  connect(m_well, &ColourWell::moreColoursRequested, this, &ColourButton::chooseMoreColours);
   connect(m_well, &ColourWell::cancelled, this, &ColourButton::wellCancelled);
   setDroppedDown(true);
   m_well->popUp(this);

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <functional>
 #include <optional>
 #include <span>
-
-#include <QPointer>
 
 #include "desktop/colour_palette.h"
 #include "gui/controls/colour_well.h"

@@ -1,6 +1,6 @@
 #include "gui/controls/colour_well.h"
 
-#include <algorithm>
+#include <qdrawutil.h>
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
-#include <qdrawutil.h>
+#include <algorithm>
 
 #include "gui/common/qt_text.h"
 
@@ -22,11 +22,16 @@ bool isSpecialOrButton(const ColourSet& set, int index) {
 
 std::optional<WellMove> arrowMove(int key) {
   switch (key) {
-    case Qt::Key_Left: return WellMove::Left;
-    case Qt::Key_Right: return WellMove::Right;
-    case Qt::Key_Up: return WellMove::Up;
-    case Qt::Key_Down: return WellMove::Down;
-    default: return std::nullopt;
+    case Qt::Key_Left:
+      return WellMove::Left;
+    case Qt::Key_Right:
+      return WellMove::Right;
+    case Qt::Key_Up:
+      return WellMove::Up;
+    case Qt::Key_Down:
+      return WellMove::Down;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -62,7 +67,8 @@ void ColourWell::popUp(QWidget* anchor) {
   if (const QScreen* screen = anchor->screen()) {
     const QRect available = screen->availableGeometry();
     if (at.x() + width() > available.right()) at.setX(available.right() - width());
-    if (at.y() + height() > available.bottom()) at.setY(anchor->mapToGlobal(QPoint(0, 0)).y() - height());
+    if (at.y() + height() > available.bottom())
+      at.setY(anchor->mapToGlobal(QPoint(0, 0)).y() - height());
     at.setX(std::max(at.x(), available.left()));
   }
   move(at);
@@ -97,7 +103,8 @@ void ColourWell::paintEvent(QPaintEvent*) {
       } else if (focused) {
         qDrawShadePanel(&p, r, pal, false, 1, nullptr);
       }
-      p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+      p.setPen(
+          pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
       p.drawText(r, Qt::AlignCenter, toQString(m_set.itemName(i)));
       continue;
     }

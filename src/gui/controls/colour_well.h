@@ -1,8 +1,7 @@
 #pragma once
 
-#include <optional>
-
 #include <QWidget>
+#include <optional>
 
 #include "desktop/colour_palette.h"
 

@@ -1,12 +1,11 @@
 #include "gui/controls/drawn_icons.h"
 
-#include <functional>
-#include <initializer_list>
-
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <functional>
+#include <initializer_list>
 
 #include "desktop/command_ids.h"
 
@@ -35,9 +34,9 @@ QPainterPath pathThrough(std::initializer_list<QPointF> points, bool closed = tr
 
 void page(QPainter& p, QRectF r) {
   const qreal fold = r.width() * 0.3;
-  const QPainterPath path = pathThrough({r.topLeft(), QPointF(r.right() - fold, r.top()),
-                                         QPointF(r.right(), r.top() + fold), r.bottomRight(),
-                                         r.bottomLeft()});
+  const QPainterPath path =
+      pathThrough({r.topLeft(), QPointF(r.right() - fold, r.top()),
+                   QPointF(r.right(), r.top() + fold), r.bottomRight(), r.bottomLeft()});
   p.setPen(QPen(kOutline, 1.6));
   p.setBrush(kPaper);
   p.drawPath(path);
@@ -127,9 +126,9 @@ void drawWord(QPainter& p) {
   page(p, QRectF(5, 2, 22, 28));
   p.setPen(QPen(QColor(30, 80, 180), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
-  p.drawPath(pathThrough({QPointF(8.5, 11), QPointF(11.5, 25), QPointF(16, 15),
-                          QPointF(20.5, 25), QPointF(23.5, 11)},
-                         false));
+  p.drawPath(pathThrough(
+      {QPointF(8.5, 11), QPointF(11.5, 25), QPointF(16, 15), QPointF(20.5, 25), QPointF(23.5, 11)},
+      false));
 }
 
 const QList<QColor> kResidueColours = {QColor(220, 0, 0), QColor(0, 160, 0), QColor(0, 0, 230),
@@ -155,9 +154,9 @@ void drawToFile(QPainter& p) {
 
 void drawGroupings(QPainter& p) {
   p.setPen(QPen(kOutline, 1.4));
-  const QList<QColor> swatches = {QColor(255, 255, 0), QColor(0, 0, 255), QColor(255, 0, 0),
-                                  QColor(0, 200, 0), QColor(255, 0, 255), QColor(51, 204, 204),
-                                  QColor(153, 51, 0), QColor(153, 153, 153), QColor(0, 0, 0)};
+  const QList<QColor> swatches = {QColor(255, 255, 0), QColor(0, 0, 255),     QColor(255, 0, 0),
+                                  QColor(0, 200, 0),   QColor(255, 0, 255),   QColor(51, 204, 204),
+                                  QColor(153, 51, 0),  QColor(153, 153, 153), QColor(0, 0, 0)};
   for (int i = 0; i < 9; ++i) {
     p.setBrush(swatches[i]);
     p.drawRect(QRectF(3 + (i % 3) * 9, 3 + (i / 3) * 9, 8, 8));
@@ -238,36 +237,61 @@ void drawApplication(QPainter& p) {
 
 Drawing drawingFor(int command) {
   switch (command) {
-    case kFileNew: return drawNew;
-    case kFileOpen: return drawOpen;
-    case kFileSave: return drawSave;
-    case kEditCut: return drawCut;
-    case kEditCopy: return drawCopy;
-    case kEditPaste: return drawPaste;
-    case kAnnotateToWord: return drawWord;
-    case kAnnotateToRtfClipboard: return drawRtf;
-    case kAnnotateToHtmlClipboard: return drawHtml;
-    case kAnnotateToFile: return drawToFile;
-    case kGroupingsEdit: return drawGroupings;
-    case kOptions: return drawOptions;
-    case kAppAbout: return drawAbout;
-    case kContextHelp: return drawContextHelp;
-    case kViewPreview: return drawPreview;
-    default: return nullptr;
+    case kFileNew:
+      return drawNew;
+    case kFileOpen:
+      return drawOpen;
+    case kFileSave:
+      return drawSave;
+    case kEditCut:
+      return drawCut;
+    case kEditCopy:
+      return drawCopy;
+    case kEditPaste:
+      return drawPaste;
+    case kAnnotateToWord:
+      return drawWord;
+    case kAnnotateToRtfClipboard:
+      return drawRtf;
+    case kAnnotateToHtmlClipboard:
+      return drawHtml;
+    case kAnnotateToFile:
+      return drawToFile;
+    case kGroupingsEdit:
+      return drawGroupings;
+    case kOptions:
+      return drawOptions;
+    case kAppAbout:
+      return drawAbout;
+    case kContextHelp:
+      return drawContextHelp;
+    case kViewPreview:
+      return drawPreview;
+    default:
+      return nullptr;
   }
 }
 
 const char* themeNameFor(int command) {
   switch (command) {
-    case kFileNew: return "document-new";
-    case kFileOpen: return "document-open";
-    case kFileSave: return "document-save";
-    case kEditCut: return "edit-cut";
-    case kEditCopy: return "edit-copy";
-    case kEditPaste: return "edit-paste";
-    case kAppAbout: return "help-about";
-    case kContextHelp: return "help-contextual";
-    default: return nullptr;
+    case kFileNew:
+      return "document-new";
+    case kFileOpen:
+      return "document-open";
+    case kFileSave:
+      return "document-save";
+    case kEditCut:
+      return "edit-cut";
+    case kEditCopy:
+      return "edit-copy";
+    case kEditPaste:
+      return "edit-paste";
+    case kAppAbout:
+      return "help-about";
+    case kContextHelp:
+      return "help-contextual";
+    default:
+      return nullptr;
   }
 }
 
@@ -330,9 +354,9 @@ QIcon arrowIcon(bool up) {
   return drawnIcon({12, 12}, [up](QPainter& p, const QRectF& r) {
     const qreal top = up ? 2 : r.height() - 2;
     const qreal base = up ? r.height() - 3 : 3;
-    p.fillPath(pathThrough({QPointF(r.center().x(), top), QPointF(r.width() - 1, base),
-                            QPointF(1, base)}),
-               QColor(0, 0, 128));
+    p.fillPath(
+        pathThrough({QPointF(r.center().x(), top), QPointF(r.width() - 1, base), QPointF(1, base)}),
+        QColor(0, 0, 128));
   });
 }
 
@@ -407,23 +431,35 @@ QIcon commandIcon(int command) {
 
 QIcon applicationIcon() {
   QIcon icon(QStringLiteral(":/hueset/icons/hueset.png"));
-  if (icon.isNull() || icon.availableSizes().isEmpty()) icon = QIcon(new DrawnIconEngine(drawApplication));
+  if (icon.isNull() || icon.availableSizes().isEmpty())
+    icon = QIcon(new DrawnIconEngine(drawApplication));
   return icon;
 }
 
 QIcon buttonIcon(ButtonPicture picture) {
   switch (picture) {
-    case ButtonPicture::Add: return plusIcon();
-    case ButtonPicture::Delete: return crossIcon(QColor(192, 0, 0));
-    case ButtonPicture::Cancel: return crossIcon(QColor(128, 0, 0));
-    case ButtonPicture::MoveUp: return arrowIcon(true);
-    case ButtonPicture::MoveDown: return arrowIcon(false);
-    case ButtonPicture::Activate: return tickIcon();
-    case ButtonPicture::Inactivate: return offIcon();
-    case ButtonPicture::Save: return diskIcon(false);
-    case ButtonPicture::SaveAs: return diskIcon(true);
-    case ButtonPicture::Help: return helpIcon();
-    case ButtonPicture::Font: break;
+    case ButtonPicture::Add:
+      return plusIcon();
+    case ButtonPicture::Delete:
+      return crossIcon(QColor(192, 0, 0));
+    case ButtonPicture::Cancel:
+      return crossIcon(QColor(128, 0, 0));
+    case ButtonPicture::MoveUp:
+      return arrowIcon(true);
+    case ButtonPicture::MoveDown:
+      return arrowIcon(false);
+    case ButtonPicture::Activate:
+      return tickIcon();
+    case ButtonPicture::Inactivate:
+      return offIcon();
+    case ButtonPicture::Save:
+      return diskIcon(false);
+    case ButtonPicture::SaveAs:
+      return diskIcon(true);
+    case ButtonPicture::Help:
+      return helpIcon();
+    case ButtonPicture::Font:
+      break;
   }
   return fontIcon();
 }
@@ -460,6 +496,5 @@ QIcon fontFaceIcon(bool outline, bool fixedPitch) {
     }
   });
 }
-
 
 }  // namespace hueset::gui

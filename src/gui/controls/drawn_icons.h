@@ -23,7 +23,17 @@ QIcon applicationIcon();
 
 // The small pictures on the buttons of the dialogs.
 enum class ButtonPicture {
-  Add, Delete, Cancel, MoveUp, MoveDown, Activate, Inactivate, Save, SaveAs, Help, Font
+  Add,
+  Delete,
+  Cancel,
+  MoveUp,
+  MoveDown,
+  Activate,
+  Inactivate,
+  Save,
+  SaveAs,
+  Help,
+  Font
 };
 QIcon buttonIcon(ButtonPicture picture);
 // The size a button shows its picture at: 12 by 12, Help 16 by 15.

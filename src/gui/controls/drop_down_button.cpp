@@ -1,11 +1,11 @@
 #include "gui/controls/drop_down_button.h"
 
-#include <algorithm>
+#include <qdrawutil.h>
 
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <qdrawutil.h>
+#include <algorithm>
 
 namespace hueset::gui {
 

@@ -1,7 +1,5 @@
 #include "gui/controls/sets_dialog.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -16,6 +14,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/common/qt_text.h"
 #include "gui/controls/validating_field.h"
@@ -39,7 +38,8 @@ QIcon listImage(bool header) {
   } else {
     const QColor colours[] = {QColor(0xCC, 0x33, 0x33), QColor(0x33, 0x66, 0xCC),
                               QColor(0x33, 0x99, 0x33)};
-    for (int i = 0; i < 3; ++i) p.fillRect(2 + i * 4, 3 + (i % 2) * 2, 3, 9 - (i % 2) * 2, colours[i]);
+    for (int i = 0; i < 3; ++i)
+      p.fillRect(2 + i * 4, 3 + (i % 2) * 2, 3, 9 - (i % 2) * 2, colours[i]);
   }
   return QIcon(pixmap);
 }
@@ -82,7 +82,8 @@ void fill(QTreeWidget* list, const std::vector<SetLayoutModel::Item>& items,
 
 std::vector<int> selectedRows(const QTreeWidget* list) {
   std::vector<int> rows;
-  for (QTreeWidgetItem* item : list->selectedItems()) rows.push_back(list->indexOfTopLevelItem(item));
+  for (QTreeWidgetItem* item : list->selectedItems())
+    rows.push_back(list->indexOfTopLevelItem(item));
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -117,10 +118,10 @@ void SetsDialog::build() {
   };
   const QSize listButton(13, 13);
   const QSize smallButton(13, 12);
-  QPushButton* newSetButton =
-      makeButton(kNewSetButton, QStringLiteral("New &Set"), QStyle::SP_FileDialogNewFolder, listButton);
-  QPushButton* addAllButton =
-      makeButton(kAddAllButton, QStringLiteral("A&dd All"), QStyle::SP_MediaSeekForward, listButton);
+  QPushButton* newSetButton = makeButton(kNewSetButton, QStringLiteral("New &Set"),
+                                         QStyle::SP_FileDialogNewFolder, listButton);
+  QPushButton* addAllButton = makeButton(kAddAllButton, QStringLiteral("A&dd All"),
+                                         QStyle::SP_MediaSeekForward, listButton);
   QPushButton* addButton =
       makeButton(kAddButton, QStringLiteral("&Add"), QStyle::SP_ArrowRight, listButton);
   QPushButton* removeButton =
@@ -131,7 +132,8 @@ void SetsDialog::build() {
       makeButton(kMoveUpButton, QStringLiteral("Move &Up"), QStyle::SP_ArrowUp, smallButton);
   QPushButton* downButton =
       makeButton(kMoveDownButton, QStringLiteral("Move &Down"), QStyle::SP_ArrowDown, smallButton);
-  QPushButton* okButton = makeButton(1, QStringLiteral("OK"), QStyle::SP_DialogOkButton, smallButton);
+  QPushButton* okButton =
+      makeButton(1, QStringLiteral("OK"), QStyle::SP_DialogOkButton, smallButton);
   QPushButton* cancelButton =
       makeButton(2, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, smallButton);
   QPushButton* helpButton =
@@ -185,7 +187,8 @@ void SetsDialog::build() {
   connect(addAllButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::addAll); });
   connect(addButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::add); });
   connect(removeButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::remove); });
-  connect(removeAllButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::removeAll); });
+  connect(removeAllButton, &QPushButton::clicked, this,
+          [this] { act(&SetLayoutModel::removeAll); });
   connect(upButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::moveUp); });
   connect(downButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::moveDown); });
   connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -285,7 +288,8 @@ bool SetsDialog::eventFilter(QObject* watched, QEvent* event) {
       if (m_pressIn == from && (mouse->buttons() & Qt::LeftButton) &&
           (global - m_pressAt).manhattanLength() >= QApplication::startDragDistance()) {
         readSelections();
-        const bool anything = from == DragFrom::Source ? m_model.addEnabled() : m_model.removeEnabled();
+        const bool anything =
+            from == DragFrom::Source ? m_model.addEnabled() : m_model.removeEnabled();
         if (anything) {
           startDrag(from);
           dragTo(global);
@@ -303,7 +307,8 @@ bool SetsDialog::eventFilter(QObject* watched, QEvent* event) {
       }
       return false;
     }
-    default: break;
+    default:
+      break;
   }
   return false;
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include <QDialog>
+#include <QTimer>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QDialog>
-#include <QTimer>
 
 #include "desktop/command_ids.h"
 #include "desktop/set_layout.h"

@@ -1,7 +1,5 @@
 #include "gui/controls/validating_field.h"
 
-#include <memory>
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -9,10 +7,11 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "gui/common/qt_text.h"
 

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <functional>
-#include <optional>
-
 #include <QClipboard>
 #include <QColor>
 #include <QFont>
 #include <QLineEdit>
 #include <QPointer>
+#include <functional>
+#include <optional>
 
 #include "desktop/field_validation.h"
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <memory>
-#include <optional>
-
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <optional>
 
 #include "desktop/configuration_commands.h"
 

@@ -1,8 +1,5 @@
 #include "gui/groupings/grouping_editor_dialog.h"
 
-#include <cmath>
-#include <initializer_list>
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +12,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <cmath>
+#include <initializer_list>
 
 #include "desktop/command_ids.h"
 #include "desktop/frame_texts.h"
@@ -45,8 +44,8 @@ QStringList installedFaces() {
 }  // namespace
 
 GroupingEditorDialog::GroupingEditorDialog(GroupingSet& target,
-                                           const GroupingsEditorRequest& request,
-                                           EditorSave save, QWidget* parent)
+                                           const GroupingsEditorRequest& request, EditorSave save,
+                                           QWidget* parent)
     : QDialog(parent),
       m_target(target),
       m_lastEdited(target),
@@ -58,9 +57,8 @@ GroupingEditorDialog::GroupingEditorDialog(GroupingSet& target,
   };
   m_fieldSupport.exempt().add(kCancelControlId);
 
-  setWindowTitle(request.confirmationMode && !request.caption.empty()
-                     ? toQString(request.caption)
-                     : toQString(kEditorTitle));
+  setWindowTitle(request.confirmationMode && !request.caption.empty() ? toQString(request.caption)
+                                                                      : toQString(kEditorTitle));
   m_ui.setupUi(this, m_fieldSupport, toQString(m_model.invalidLetters()));
   m_preview = new ResiduePreviewDelegate(m_model, m_ui.list);
   m_ui.list->setItemDelegateForColumn(static_cast<int>(EditorColumn::Residues), m_preview);
@@ -96,8 +94,9 @@ GroupingEditorDialog::GroupingEditorDialog(GroupingSet& target,
   // The size of the dialog (388 by 324 dialog units) plus the menu bar and
   // the status bar.
   const QFontMetrics metrics(font());
-  resize(388 * metrics.averageCharWidth() / 4,
-         324 * metrics.height() / 8 + GroupingEditorUi::kStatusBarHeight + m_ui.menuBar->sizeHint().height());
+  resize(388 * metrics.averageCharWidth() / 4, 324 * metrics.height() / 8 +
+                                                   GroupingEditorUi::kStatusBarHeight +
+                                                   m_ui.menuBar->sizeHint().height());
 }
 
 GroupingEditorDialog::~GroupingEditorDialog() = default;
@@ -185,9 +184,9 @@ void GroupingEditorDialog::connectControls() {
   connect(m_ui.name, &QLineEdit::textEdited, this,
           [this](const QString& text) { detailEdited(m_model.setName(toStdString(text))); });
   // These change when a row is shown too: only the user's changes count.
-  for (auto [edit, set] : {std::pair{static_cast<QLineEdit*>(m_ui.residues),
-                                     &GroupingEditorModel::setResidues},
-                           std::pair{m_ui.marker, &GroupingEditorModel::setMarker}}) {
+  for (auto [edit, set] :
+       {std::pair{static_cast<QLineEdit*>(m_ui.residues), &GroupingEditorModel::setResidues},
+        std::pair{m_ui.marker, &GroupingEditorModel::setMarker}}) {
     connect(edit, &QLineEdit::textChanged, this, [this, set = set](const QString& text) {
       if (!m_updating) detailEdited((m_model.*set)(toStdString(text)));
     });
@@ -241,7 +240,7 @@ void GroupingEditorDialog::loadFonts(const QStringList& faces) {
     if (!installed) notes << QStringLiteral("not installed");
     if (!notes.isEmpty()) {
       m_ui.fontList->setItemData(m_ui.fontList->count() - 1, notes.join(QStringLiteral(", ")),
-                              Qt::ToolTipRole);
+                                 Qt::ToolTipRole);
     }
   }
   m_updating = false;
@@ -340,8 +339,8 @@ void GroupingEditorDialog::showCurrent() {
   enable(m_ui.name, c.nameEnabled);
   enable(m_ui.residues, c.residuesEnabled);
   enable(m_ui.marker, c.markerEnabled);
-  for (QWidget* format : std::initializer_list<QWidget*>{m_ui.textColour, m_ui.backColour,
-                                                        m_ui.bold, m_ui.italic}) {
+  for (QWidget* format :
+       std::initializer_list<QWidget*>{m_ui.textColour, m_ui.backColour, m_ui.bold, m_ui.italic}) {
     enable(format, c.formatEnabled);
   }
   if (c.shown) {
@@ -479,9 +478,14 @@ void GroupingEditorDialog::handle(const EditorOutcome& outcome) {
       scrollToSelection();
       if (outcome.focus != EditorControl::None) focusControl(outcome.focus);
       break;
-    case EditorOutcome::Kind::Nothing: break;
-    case EditorOutcome::Kind::Beep: beep(); break;
-    case EditorOutcome::Kind::Invalid: showProblem({outcome.message, outcome.focus}); break;
+    case EditorOutcome::Kind::Nothing:
+      break;
+    case EditorOutcome::Kind::Beep:
+      beep();
+      break;
+    case EditorOutcome::Kind::Invalid:
+      showProblem({outcome.message, outcome.focus});
+      break;
     case EditorOutcome::Kind::Refused:
       message(fromTable(outcome.message), PromptIcon::Exclamation, PromptButtons::Ok);
       break;
@@ -493,8 +497,12 @@ void GroupingEditorDialog::applied(const std::optional<AppliedEdit>& edit) {
   if (!edit) return;
   m_updating = true;
   switch (editScope(edit->kind)) {
-    case EditScope::FontFace: showFont(); break;
-    case EditScope::FontSize: m_ui.fontSize->exchangeIn(m_model.fontSize()); break;
+    case EditScope::FontFace:
+      showFont();
+      break;
+    case EditScope::FontSize:
+      m_ui.fontSize->exchangeIn(m_model.fontSize());
+      break;
     case EditScope::AllRows:
     case EditScope::OneRow:
       refreshList();
@@ -514,13 +522,26 @@ void GroupingEditorDialog::showProblem(const EditorProblem& problem) {
 void GroupingEditorDialog::focusControl(EditorControl control) {
   QWidget* target = nullptr;
   switch (control) {
-    case EditorControl::FontList: target = m_ui.fontList; break;
-    case EditorControl::FontSize: target = m_ui.fontSize; break;
-    case EditorControl::Name: target = m_ui.name; break;
-    case EditorControl::Residues: target = m_ui.residues; break;
-    case EditorControl::Marker: target = m_ui.marker; break;
-    case EditorControl::List: target = m_ui.list; break;
-    case EditorControl::None: return;
+    case EditorControl::FontList:
+      target = m_ui.fontList;
+      break;
+    case EditorControl::FontSize:
+      target = m_ui.fontSize;
+      break;
+    case EditorControl::Name:
+      target = m_ui.name;
+      break;
+    case EditorControl::Residues:
+      target = m_ui.residues;
+      break;
+    case EditorControl::Marker:
+      target = m_ui.marker;
+      break;
+    case EditorControl::List:
+      target = m_ui.list;
+      break;
+    case EditorControl::None:
+      return;
   }
   target->setFocus(Qt::OtherFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(target)) edit->selectAll();

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <functional>
-#include <map>
-
 #include <QDialog>
 #include <QFont>
+#include <functional>
+#include <map>
 
 #include "desktop/command_ids.h"
 #include "desktop/grouping_editor_model.h"
@@ -36,8 +35,8 @@ class GroupingEditorDialog : public QDialog {
 
   // `save` writes an edited set to the configuration's file (null: the
   // edits are handed back as on OK).
-  GroupingEditorDialog(GroupingSet& target, const GroupingsEditorRequest& request,
-                       EditorSave save, QWidget* parent = nullptr);
+  GroupingEditorDialog(GroupingSet& target, const GroupingsEditorRequest& request, EditorSave save,
+                       QWidget* parent = nullptr);
   ~GroupingEditorDialog() override;
 
   GroupingEditorModel& model() { return m_model; }

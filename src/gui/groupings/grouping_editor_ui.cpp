@@ -124,8 +124,8 @@ void GroupingEditorUi::setupUi(QDialog* dialog, FieldSupport& support,
   activateButton = imageButton(QStringLiteral("Activate"), ButtonPicture::Activate, dialog);
   inactivateButton = imageButton(QStringLiteral("Inactivate"), ButtonPicture::Inactivate, dialog);
   auto* commandRow = new QHBoxLayout;
-  for (QPushButton* b : {addButton, deleteButton, moveUpButton, moveDownButton, activateButton,
-                         inactivateButton}) {
+  for (QPushButton* b :
+       {addButton, deleteButton, moveUpButton, moveDownButton, activateButton, inactivateButton}) {
     commandRow->addWidget(b);
   }
 
@@ -188,17 +188,27 @@ void GroupingEditorUi::setupUi(QDialog* dialog, FieldSupport& support,
 const std::vector<EditorCommandKeys>& editorCommandKeys() {
   const Qt::KeyboardModifiers numpad = Qt::ControlModifier | Qt::KeypadModifier;
   static const std::vector<EditorCommandKeys> entries = {
-      {EditorCommand::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+      {EditorCommand::Undo,
+       {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
       {EditorCommand::Redo, {QKeySequence(Qt::CTRL | Qt::Key_Y)}},
       // The number pad's keys, and the main keyboard's for keyboards without one.
-      {EditorCommand::Delete, {QKeySequence(numpad | Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_Minus)}},
-      {EditorCommand::Insert, {QKeySequence(numpad | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus)}},
+      {EditorCommand::Delete,
+       {QKeySequence(numpad | Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_Minus)}},
+      {EditorCommand::Insert,
+       {QKeySequence(numpad | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus)}},
       {EditorCommand::Next, {QKeySequence(Qt::CTRL | Qt::Key_Down)}},
       {EditorCommand::Previous, {QKeySequence(Qt::CTRL | Qt::Key_Up)}},
-      {EditorCommand::MoveUp, {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Up), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}},
-      {EditorCommand::MoveDown, {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Down), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}},
-      {EditorCommand::Activate, {QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Enter)}},
-      {EditorCommand::Inactivate, {QKeySequence(Qt::CTRL | Qt::Key_I), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}},
+      {EditorCommand::MoveUp,
+       {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Up), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}},
+      {EditorCommand::MoveDown,
+       {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Down),
+        QKeySequence(Qt::CTRL | Qt::Key_PageDown)}},
+      {EditorCommand::Activate,
+       {QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Return),
+        QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Enter)}},
+      {EditorCommand::Inactivate,
+       {QKeySequence(Qt::CTRL | Qt::Key_I), QKeySequence(Qt::CTRL | Qt::Key_Return),
+        QKeySequence(Qt::CTRL | Qt::Key_Enter)}},
       {EditorCommand::Sort, {}},
       {EditorCommand::AddStandard, {}},
       {EditorCommand::ExtendDown, {QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Down)}},

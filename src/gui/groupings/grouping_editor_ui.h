@@ -1,10 +1,9 @@
 #pragma once
 
-#include <vector>
-
 #include <QKeySequence>
 #include <QList>
 #include <QString>
+#include <vector>
 
 #include "desktop/grouping_editor_model.h"
 #include "gui/controls/validating_field.h"

@@ -54,7 +54,8 @@ void GroupingList::keyPressEvent(QKeyEvent* event) {
         return;
       }
       break;
-    default: break;
+    default:
+      break;
   }
   QTreeWidget::keyPressEvent(event);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <functional>
-
 #include <QTreeWidget>
+#include <functional>
 
 namespace hueset::gui {
 

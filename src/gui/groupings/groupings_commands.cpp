@@ -1,12 +1,11 @@
 #include "gui/groupings/groupings_commands.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QWidget>
+#include <algorithm>
 
 #include "desktop/command_ids.h"
 #include "gui/common/qt_text.h"
@@ -22,7 +21,10 @@ constexpr int kRecentSlots = 16;
 
 GroupingsCommands::GroupingsCommands(CurrentConfiguration& state, Options& options,
                                      UserPrompts& prompts, QWidget* window)
-    : QObject(window), m_commands(state, options, *this), m_options(options), m_prompts(prompts),
+    : QObject(window),
+      m_commands(state, options, *this),
+      m_options(options),
+      m_prompts(prompts),
       m_window(window) {
   m_saveAction = new QAction(QStringLiteral("&Save"), this);
   m_saveAction->setData(static_cast<int>(kGroupingsSave));
@@ -116,9 +118,8 @@ void GroupingsCommands::updateRecentConfigurations() {
     a->setData(static_cast<int>(kGroupingsMruFirst) + i);
     a->setStatusTip(QStringLiteral("Open this configuration file"));
     a->setToolTip(toQPath(recent->entries()[static_cast<std::size_t>(i)]));
-    connect(a, &QAction::triggered, this, [this, i] {
-      run([this, i] { m_commands.openRecent(static_cast<std::size_t>(i)); });
-    });
+    connect(a, &QAction::triggered, this,
+            [this, i] { run([this, i] { m_commands.openRecent(static_cast<std::size_t>(i)); }); });
     m_menu->insertAction(m_recentPlaceholder, a);
     m_recentActions << a;
   }

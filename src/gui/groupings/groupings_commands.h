@@ -1,11 +1,10 @@
 #pragma once
 
-#include <functional>
-#include <memory>
-
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <functional>
+#include <memory>
 
 #include "desktop/configuration_commands.h"
 #include "gui/groupings/configuration_file_dialogs.h"
@@ -39,7 +38,9 @@ class GroupingsCommands : public QObject, private ConfigurationUi {
   void setFileDialogs(ConfigurationFileDialogs* dialogs);
   void setEditorLauncher(GroupingsEditorLauncher* launcher);
   // Where the editor dialog's Help button goes.
-  void setEditorHelp(std::function<void(int)> help) { m_ownEditor.setHelpFunction(std::move(help)); }
+  void setEditorHelp(std::function<void(int)> help) {
+    m_ownEditor.setHelpFunction(std::move(help));
+  }
   // Where the editor dialog's groupings go after each change while it is
   // open (null when it closes): for the preview.
   void setEditorLiveEdits(GroupingEditorLauncher::LiveEdits edits) {

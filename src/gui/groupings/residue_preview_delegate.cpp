@@ -30,8 +30,7 @@ void ResiduePreviewDelegate::paint(QPainter* painter, const QStyleOptionViewItem
   painter->setFont(previewFont(option.font, format));
   painter->setPen(toQColor(format.textColour));
   const QRect text = option.rect.adjusted(3, 0, -3, 0);
-  painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-                    toQString(m_model.previewText(row)));
+  painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, toQString(m_model.previewText(row)));
   painter->restore();
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <functional>
-
 #include <QDialog>
+#include <functional>
 
 #include "gui/common/user_prompts.h"
 

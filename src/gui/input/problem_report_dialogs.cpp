@@ -30,8 +30,7 @@ QTreeWidget* makeReport(QWidget* parent) {
 }
 
 QDialogButtonBox* helpButtons(QDialog* dialog, const QString& accept, const QString& reject,
-                              const QString& helpText, std::function<void(int)> help,
-                              int context) {
+                              const QString& helpText, std::function<void(int)> help, int context) {
   auto* buttons = new QDialogButtonBox(dialog);
   buttons->addButton(accept, QDialogButtonBox::AcceptRole)->setDefault(true);
   if (!reject.isEmpty()) buttons->addButton(reject, QDialogButtonBox::RejectRole);
@@ -120,8 +119,8 @@ UnequalLengthsDialog::UnequalLengthsDialog(const std::string& heading, const Ali
   setColumns(std::move(model.columns));
   report()->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   for (const UnequalLengthsRow& row : model.rows) {
-    auto* item = new QTreeWidgetItem(
-        QStringList{toQString(row.name), toQString(row.length), toQString(row.residues), toQString(row.name)});
+    auto* item = new QTreeWidgetItem(QStringList{toQString(row.name), toQString(row.length),
+                                                 toQString(row.residues), toQString(row.name)});
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     report()->addTopLevelItem(item);
   }

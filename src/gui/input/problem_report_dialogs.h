@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QDialog>
 #include <functional>
 #include <string_view>
 #include <vector>
-
-#include <QDialog>
 
 #include "input/alignment.h"
 #include "input/parse_reports.h"

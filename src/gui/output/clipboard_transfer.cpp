@@ -1,9 +1,8 @@
 #include "gui/output/clipboard_transfer.h"
 
-#include <algorithm>
-
 #include <QClipboard>
 #include <QMimeData>
+#include <algorithm>
 
 #include "annotate/annotation_writer.h"
 #include "output/cf_html.h"
@@ -23,7 +22,8 @@ std::unique_ptr<QMimeData> clipboardData(const AnnotationWriter& writer) {
     std::string text = writer.clipboardText(i);
     switch (writer.clipboardFormat(i)) {
       case ClipboardFormat::RichText:
-        for (const char* type : kRtfMimeTypes) data->setData(QString::fromLatin1(type), bytes(text));
+        for (const char* type : kRtfMimeTypes)
+          data->setData(QString::fromLatin1(type), bytes(text));
         break;
       case ClipboardFormat::Html:
         data->setData(QString::fromLatin1(kHtmlMimeType), bytes(cfHtmlPage(text)));
@@ -36,7 +36,8 @@ std::unique_ptr<QMimeData> clipboardData(const AnnotationWriter& writer) {
       case ClipboardFormat::Png: {
         // The figures are registered under their media types.
         const std::string_view type = registeredClipboardName(writer.clipboardFormat(i));
-        data->setData(QString::fromLatin1(type.data(), static_cast<qsizetype>(type.size())), bytes(text));
+        data->setData(QString::fromLatin1(type.data(), static_cast<qsizetype>(type.size())),
+                      bytes(text));
         break;
       }
     }

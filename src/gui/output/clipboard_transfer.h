@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <memory>
 #include <ostream>
 #include <streambuf>
-
-#include <QByteArray>
 
 class QClipboard;
 class QMimeData;

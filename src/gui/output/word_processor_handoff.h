@@ -1,9 +1,8 @@
 #pragma once
 
-#include <memory>
-
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QClipboard;
 class QMimeData;

@@ -1,15 +1,14 @@
 #include "gui/preview/preview_painter.h"
 
-#include <algorithm>
-#include <cmath>
-#include <utility>
-
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "gui/common/qt_text.h"
 
@@ -57,7 +56,8 @@ class Ground {
   }
 
   // Text too small to read, as a shade of its colour over each drawn cell.
-  void shade(const PaintText& text, Colour colour, const PreviewFonts& fonts, bool bold, bool italic) {
+  void shade(const PaintText& text, Colour colour, const PreviewFonts& fonts, bool bold,
+             bool italic) {
     const long long first = column(text.x);
     for (long long r = row(text.y); r < row(text.y + m_cell.height); ++r) {
       QRgb* pixels = line(r);
@@ -74,14 +74,15 @@ class Ground {
 
   void draw(QPainter& painter) const {
     painter.drawImage(QRectF(static_cast<double>(m_firstColumn) * m_cell.width,
-                             static_cast<double>(m_firstRow) * m_half, m_image.width() * m_cell.width,
-                             m_image.height() * m_half),
+                             static_cast<double>(m_firstRow) * m_half,
+                             m_image.width() * m_cell.width, m_image.height() * m_half),
                       m_image);
   }
 
  private:
   long long column(double x) const {
-    return std::clamp<long long>(std::llround(x / m_cell.width) - m_firstColumn, 0, m_image.width());
+    return std::clamp<long long>(std::llround(x / m_cell.width) - m_firstColumn, 0,
+                                 m_image.width());
   }
   long long row(double y) const {
     return std::clamp<long long>(std::llround(y / m_half) - m_firstRow, 0, m_image.height());
@@ -146,7 +147,8 @@ void drawGlyphs(QPainter& painter, const std::vector<PaintText>& texts, const Lo
     }
     const std::size_t l = looks.indexOf(t.style);
     for (std::size_t c = 0; c < t.text.size(); ++c) {
-      const quint32 glyph = fonts.glyph(looks[l].bold, looks[l].italic, static_cast<unsigned char>(t.text[c]));
+      const quint32 glyph =
+          fonts.glyph(looks[l].bold, looks[l].italic, static_cast<unsigned char>(t.text[c]));
       if (glyph == 0) continue;
       glyphs[l].push_back(glyph);
       // Whole pixels: one cached image per glyph, not one per fraction.
@@ -173,7 +175,8 @@ PreviewFonts::PreviewFonts(const std::string& fontName, int fontSize, int zoomPe
     const QList<quint32> glyphs = l.raw.glyphIndexesForString(bytes);
     for (int byte = 0; byte < 256 && byte < glyphs.size(); ++byte) {
       // Blanks and control characters leave their cell empty.
-      const bool drawn = byte > 0x20 && byte != 0x7F && byte != 0xA0 && (byte < 0x80 || byte >= 0xA0);
+      const bool drawn =
+          byte > 0x20 && byte != 0x7F && byte != 0xA0 && (byte < 0x80 || byte >= 0xA0);
       l.glyphs[static_cast<std::size_t>(byte)] = drawn ? glyphs[byte] : 0;
     }
   }
@@ -186,7 +189,8 @@ PreviewFonts::PreviewFonts(const std::string& fontName, int fontSize, int zoomPe
 
 void paintPreview(QPainter& painter, const PreviewModel& model, const PreviewFonts& fonts,
                   const QRectF& visible, std::optional<QColor> wash) {
-  const PaintList list = model.paintList(visible.x(), visible.y(), visible.width(), visible.height());
+  const PaintList list =
+      model.paintList(visible.x(), visible.y(), visible.width(), visible.height());
   const CellSize cell = model.cellSize();
   static const std::vector<ResidueFormat> kNoStyles;
   const Looks looks(model.document() ? model.document()->styles : kNoStyles);

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <array>
-#include <optional>
-#include <string>
-
 #include <QColor>
 #include <QFont>
 #include <QRawFont>
 #include <QRectF>
+#include <array>
+#include <optional>
+#include <string>
 
 #include "preview/preview_model.h"
 

@@ -1,8 +1,5 @@
 #include "gui/preview/preview_pane.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +7,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "gui/common/qt_text.h"
 #include "preview/preview_settings.h"
@@ -97,14 +96,17 @@ void PreviewPane::setZoom(int percent) {
   // The point in the middle of the view stays in the middle.
   const double width = std::max(1.0, m_model.width());
   const double height = std::max(1.0, m_model.height());
-  const QPointF centre = contentOffset() + QPointF(viewport()->width() / 2.0, viewport()->height() / 2.0);
+  const QPointF centre =
+      contentOffset() + QPointF(viewport()->width() / 2.0, viewport()->height() / 2.0);
   const double x = centre.x() / width;
   const double y = centre.y() / height;
   m_zoom = percent;
   refreshFonts();
   updateScrollBars();
-  horizontalScrollBar()->setValue(static_cast<int>(x * m_model.width() - viewport()->width() / 2.0) + kMargin);
-  verticalScrollBar()->setValue(static_cast<int>(y * m_model.height() - viewport()->height() / 2.0) + kMargin);
+  horizontalScrollBar()->setValue(
+      static_cast<int>(x * m_model.width() - viewport()->width() / 2.0) + kMargin);
+  verticalScrollBar()->setValue(
+      static_cast<int>(y * m_model.height() - viewport()->height() / 2.0) + kMargin);
   viewport()->update();
   emit zoomChanged(m_zoom);
 }
@@ -117,7 +119,8 @@ void PreviewPane::resetZoom() { setZoom(100); }
 
 void PreviewPane::refreshFonts() {
   const PreviewDocument* document = m_model.document().get();
-  FontKey key{document ? document->fontName : std::string(), document ? document->fontSize : 100, m_zoom};
+  FontKey key{document ? document->fontName : std::string(), document ? document->fontSize : 100,
+              m_zoom};
   // Most new documents come in the font of the last one.
   if (m_fonts && key == m_fontKey) return;
   m_fonts = std::make_unique<PreviewFonts>(key.name, key.size, key.zoom);

@@ -1,12 +1,11 @@
 #pragma once
 
+#include <QAbstractScrollArea>
+#include <QString>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QAbstractScrollArea>
-#include <QString>
 
 #include "gui/preview/preview_painter.h"
 #include "preview/preview_model.h"

@@ -1,14 +1,13 @@
 #pragma once
 
+#include <QObject>
+#include <QTimer>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <list>
 #include <memory>
 #include <thread>
-
-#include <QObject>
-#include <QTimer>
 
 #include "preview/preview_run.h"
 

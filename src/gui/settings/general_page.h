@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <functional>
 #include <optional>
-
-#include <QFont>
 
 #include "gui/settings/options_page_widget.h"
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <functional>
-
 #include <QFont>
 #include <QObject>
+#include <functional>
 
 #include "desktop/options_pages.h"
 #include "gui/controls/validating_field.h"

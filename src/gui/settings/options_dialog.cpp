@@ -1,7 +1,5 @@
 #include "gui/settings/options_dialog.h"
 
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
@@ -10,6 +8,7 @@
 #include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "desktop/options_pages.h"
 #include "gui/controls/validating_field.h"

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "groupings/builtin_defaults.h"
-
 #include <random>
 #include <string>
 #include <vector>
+
+#include "groupings/builtin_defaults.h"
 
 namespace hueset {
 namespace {
@@ -399,7 +399,8 @@ TEST(Consensus, SameResultOnOneThreadAndOnMany) {
     setenv("HUESET_THREADS", threads, 1);
     Alignment set = rowSet(rows, 1037);
     Alignment result;
-    EXPECT_TRUE(computeConsensus(set, result, groupings, ConsensusSettings{700, false, true, false}, ""));
+    EXPECT_TRUE(
+        computeConsensus(set, result, groupings, ConsensusSettings{700, false, true, false}, ""));
     unsetenv("HUESET_THREADS");
     return std::make_pair(result.residues, set.tracks);
   };

@@ -97,12 +97,16 @@ TEST(ElisionStandIn, EachFormOfOneRow) {
     std::string shown;
   };
   const Case cases[] = {
-      {"------------", "----"}, {"A---------GK", "A-GK"},  // fewer than four: start laid over the
-                                                           // tail
-      {"AC---------D", "AC-D"}, {"----------AK", "--AK"},  // all of them already in the tail
-      {"AC--DE------", "ACDE"},                            // exactly four: the residues themselves
-      {"-----C-----K", "(1)K"},                            // marker counts only the hidden residue
-      {"-A--------C-", "(2)-"}, {"ACDEF-------", "(5)-"}, {"---CDEFGHIKL", "(8)L"},
+      {"------------", "----"},
+      {"A---------GK", "A-GK"},  // fewer than four: start laid over the
+                                 // tail
+      {"AC---------D", "AC-D"},
+      {"----------AK", "--AK"},  // all of them already in the tail
+      {"AC--DE------", "ACDE"},  // exactly four: the residues themselves
+      {"-----C-----K", "(1)K"},  // marker counts only the hidden residue
+      {"-A--------C-", "(2)-"},
+      {"ACDEF-------", "(5)-"},
+      {"---CDEFGHIKL", "(8)L"},
       {"ACDEFGHIKLMN", "(12)"},
   };
   for (const Case& c : cases) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "desktop/about_text.h"
+
+#include <gtest/gtest.h>
 
 namespace hueset {
 namespace {
@@ -20,22 +20,22 @@ TEST_P(WindowsWording, Exact) {
 
 INSTANTIATE_TEST_SUITE_P(
     Versions, WindowsWording,
-    ::testing::Values(
-        VersionCase{{Platform::WindowsNT, 5, 0, 2195, "", "WINNT"},
-                    "Microsoft Windows 2000 Workstation version 5.0  (Build 2195)\n"},
-        VersionCase{{Platform::WindowsNT, 4, 0, 1381, "Service Pack 6", "ServerNT"},
-                    "Microsoft Windows NT Server version 4.0 Service Pack 6 (Build 1381)\n"
-                    "Service Pack 6"},
-        VersionCase{{Platform::WindowsNT, 5, 0, 2195, "", "LANMANNT"},
-                    "Microsoft Windows 2000 version 5.0  (Build 2195)\n"},
-        VersionCase{{Platform::Windows9x, 4, 10, 0x040A0AE2u, " A ", ""},
-                    "Microsoft Windows 98 version 4.10  A  (Build 2786)\n A "},
-        VersionCase{{Platform::Windows9x, 4, 0, 950, "", ""},
-                    "Microsoft Windows 95 version 4.0  (Build 950)\n"},
-        VersionCase{{Platform::Windows9x, 5, 0, 1, "", ""},
-                    "Microsoft Windows 98 version 5.0  (Build 1)\n"},
-        VersionCase{{Platform::Win32s, 3, 1, 0, "", ""},
-                    "Microsoft Windows Win32s Wow!! version 3.1  (Build 0)\n"}));
+    ::testing::Values(VersionCase{{Platform::WindowsNT, 5, 0, 2195, "", "WINNT"},
+                                  "Microsoft Windows 2000 Workstation version 5.0  (Build 2195)\n"},
+                      VersionCase{
+                          {Platform::WindowsNT, 4, 0, 1381, "Service Pack 6", "ServerNT"},
+                          "Microsoft Windows NT Server version 4.0 Service Pack 6 (Build 1381)\n"
+                          "Service Pack 6"},
+                      VersionCase{{Platform::WindowsNT, 5, 0, 2195, "", "LANMANNT"},
+                                  "Microsoft Windows 2000 version 5.0  (Build 2195)\n"},
+                      VersionCase{{Platform::Windows9x, 4, 10, 0x040A0AE2u, " A ", ""},
+                                  "Microsoft Windows 98 version 4.10  A  (Build 2786)\n A "},
+                      VersionCase{{Platform::Windows9x, 4, 0, 950, "", ""},
+                                  "Microsoft Windows 95 version 4.0  (Build 950)\n"},
+                      VersionCase{{Platform::Windows9x, 5, 0, 1, "", ""},
+                                  "Microsoft Windows 98 version 5.0  (Build 1)\n"},
+                      VersionCase{{Platform::Win32s, 3, 1, 0, "", ""},
+                                  "Microsoft Windows Win32s Wow!! version 3.1  (Build 0)\n"}));
 
 TEST(CreditStyles, LastCharacterPicksTheStyle) {
   EXPECT_EQ(creditStyleOf('\n'), CreditStyle::Title);
@@ -49,7 +49,7 @@ TEST(CreditStyles, LastCharacterPicksTheStyle) {
   EXPECT_EQ(title.pixelHeight, 21);
   EXPECT_TRUE(title.italic);
   EXPECT_EQ(title.weight, 700);
-  EXPECT_EQ(title.colour, 0x0000FFu);  // red
+  EXPECT_EQ(title.colour, 0x0000FFu);                             // red
   EXPECT_EQ(creditFont(CreditStyle::Heading).colour, 0xFFFF00u);  // cyan
   EXPECT_EQ(creditFont(CreditStyle::Heading).pixelHeight, 17);
   EXPECT_EQ(creditFont(CreditStyle::SubHeading).pixelHeight, 19);

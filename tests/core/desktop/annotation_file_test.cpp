@@ -1,9 +1,10 @@
-#include <filesystem>
-#include <fstream>
+#include "desktop/annotation_file.h"
 
 #include <gtest/gtest.h>
 
-#include "desktop/annotation_file.h"
+#include <filesystem>
+#include <fstream>
+
 #include "support/test_files.h"
 
 namespace hueset {
@@ -58,8 +59,10 @@ TEST(AnnotationFile, ChosenFileNeedsAnExistingFolder) {
 }
 
 TEST(AnnotationFile, SaveErrorMessages) {
-  EXPECT_EQ(saveErrorMessage(SaveFailure::AccessDenied, "/x/a.rtf"), "Access to /x/a.rtf was denied.");
-  EXPECT_EQ(saveErrorMessage(SaveFailure::BadPath, "/x/a.rtf"), "/x/a.rtf contains an invalid path.");
+  EXPECT_EQ(saveErrorMessage(SaveFailure::AccessDenied, "/x/a.rtf"),
+            "Access to /x/a.rtf was denied.");
+  EXPECT_EQ(saveErrorMessage(SaveFailure::BadPath, "/x/a.rtf"),
+            "/x/a.rtf contains an invalid path.");
   EXPECT_EQ(saveErrorMessage(SaveFailure::InvalidName, "/x"), "Invalid filename.");
   EXPECT_EQ(saveErrorMessage(SaveFailure::Other, "/x/a.rtf"), "Failed to save document.");
 }

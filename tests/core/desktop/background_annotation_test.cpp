@@ -1,10 +1,10 @@
 #include "desktop/background_annotation.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <new>
 #include <thread>
-
-#include <gtest/gtest.h>
 
 #include "groupings/builtin_defaults.h"
 #include "output/rtf_writer.h"

@@ -1,9 +1,9 @@
+#include "desktop/colour_palette.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
-
-#include "desktop/colour_palette.h"
 
 namespace hueset {
 namespace {
@@ -79,7 +79,8 @@ class WebSafeCellNames : public ::testing::TestWithParam<NamedCell> {};
 
 TEST_P(WebSafeCellNames, Exact) {
   const NamedCell& c = GetParam();
-  const PaletteEntry& e = webSafePalette()[static_cast<std::size_t>((c.row - 1) * 16 + c.column - 1)];
+  const PaletteEntry& e =
+      webSafePalette()[static_cast<std::size_t>((c.row - 1) * 16 + c.column - 1)];
   EXPECT_EQ(e.colour, hex(c.rrggbb));
   EXPECT_EQ(e.name, c.name);
 }
@@ -167,7 +168,7 @@ TEST(WellKeyboard, EightColumnMovesWrapBetweenRows) {
   EXPECT_EQ(set.move(8, WellMove::Left), 7);
   EXPECT_EQ(set.move(3, WellMove::Down), 11);
   EXPECT_EQ(set.move(11, WellMove::Up), 3);
-  EXPECT_EQ(set.move(3, WellMove::Up), std::nullopt);   // leaves the well
+  EXPECT_EQ(set.move(3, WellMove::Up), std::nullopt);  // leaves the well
   EXPECT_EQ(set.move(0, WellMove::Left), std::nullopt);
   EXPECT_EQ(set.move(35, WellMove::Down), 40);  // onto the button row
   EXPECT_EQ(set.move(40, WellMove::Down), std::nullopt);
@@ -180,7 +181,7 @@ TEST(WellKeyboard, SpecialCellsAndCustomRowsTakePartInMoves) {
   set.setSpecialCells(1);
   set.addCustomColour(rgb(1, 1, 1));
   set.addCustomColour(rgb(2, 2, 2));
-  EXPECT_EQ(set.move(1, WellMove::Up), 0);      // Black up to "None"
+  EXPECT_EQ(set.move(1, WellMove::Up), 0);  // Black up to "None"
   EXPECT_EQ(set.move(0, WellMove::Down), 1);
   EXPECT_EQ(set.move(40, WellMove::Down), 42);  // White (column 8) to the last custom colour
   EXPECT_EQ(set.move(42, WellMove::Down), 43);  // button

@@ -1,3 +1,5 @@
+#include "desktop/configuration_commands.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,7 +12,6 @@
 #include "groupings/binary_config.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
-#include "desktop/configuration_commands.h"
 #include "support/test_files.h"
 #include "util/string_table.h"
 
@@ -147,9 +148,10 @@ TEST_F(ConfigurationCommandsTest, StartUpFallsBackToTheDefaultAfterReportingAMis
   m_state.title = "before";
   m_commands.startUp();
   ASSERT_EQ(m_ui.messages.size(), 1u);
-  EXPECT_EQ(m_ui.messages[0].text,
-            "the configuration file " + path("gone.cfb") +
-                "\nCannot find this file.\nPlease verify that the correct path and file name are given.");
+  EXPECT_EQ(
+      m_ui.messages[0].text,
+      "the configuration file " + path("gone.cfb") +
+          "\nCannot find this file.\nPlease verify that the correct path and file name are given.");
   EXPECT_EQ(m_state.title, "Hueset Defaults");
   EXPECT_EQ(m_state.path, "");
 }
@@ -197,8 +199,8 @@ TEST_F(ConfigurationCommandsTest, OpenCancelledInTheEditorRestoresEverythingButT
   m_state.set.lastError = "kept";
   const CurrentConfiguration before = m_state;
 
-  const std::string second = write("second.cft", builtinDefault(BuiltinDefault::Colour),
-                                   ConfigurationForm::Text);
+  const std::string second =
+      write("second.cft", builtinDefault(BuiltinDefault::Colour), ConfigurationForm::Text);
   m_ui.answers = {Answer::No};  // do not save the changes
   m_ui.editor = [](GroupingSet&, const GroupingsEditorRequest&) { return false; };
   m_ui.changes = 0;
@@ -321,7 +323,8 @@ TEST_F(ConfigurationCommandsTest, SaveAsProposesTheUsersFolderWhereTheFolderTake
     m_ui.proposedPaths.clear();
     m_ui.toSave.reset();
     EXPECT_FALSE(m_commands.saveConfigurationAs());
-    EXPECT_EQ(m_ui.proposedPaths, std::vector<std::string>{config + "/Vantor/Hueset.cfb"}) << folder;
+    EXPECT_EQ(m_ui.proposedPaths, std::vector<std::string>{config + "/Vantor/Hueset.cfb"})
+        << folder;
   }
   EXPECT_TRUE(fs::is_directory(config + "/Vantor"));
   EXPECT_EQ(proposedWhereItCanBeSaved(path("mine.cft"), config + "/Vantor"), path("mine.cft"));
@@ -380,8 +383,8 @@ TEST_F(ConfigurationCommandsTest, SaveAsThroughALinkWritesTheLinkedFile) {
   ASSERT_TRUE(m_commands.saveConfigurationAs());
   EXPECT_EQ(m_state.path, fs::canonical(target).string());
   EXPECT_TRUE(fs::is_symlink(path("link.cfb")));
-  EXPECT_EQ(readFile(target), configurationBytes(builtinDefault(BuiltinDefault::Colour),
-                                                 ConfigurationForm::Binary));
+  EXPECT_EQ(readFile(target),
+            configurationBytes(builtinDefault(BuiltinDefault::Colour), ConfigurationForm::Binary));
 }
 
 TEST_F(ConfigurationCommandsTest, SaveFromTheEditorPutsTheSetBackWhenTheSaveFails) {
@@ -555,13 +558,11 @@ TEST_P(InvalidResidueCheck, ConfirmationOnlyTells) {
   EXPECT_EQ(m_ui.edits.size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, InvalidResidueCheck,
-                         ::testing::Values(ResidueCase{0, "BJOUZ", "BZ", 0},
-                                           ResidueCase{1, "Q", "AZ", 2067},
-                                           ResidueCase{1, "Q", "AQ", 0},
-                                           ResidueCase{2, "J", "AJ", 2082},
-                                           ResidueCase{2, "J", "AZ", 0},
-                                           ResidueCase{2, "", "AZ", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Settings, InvalidResidueCheck,
+    ::testing::Values(ResidueCase{0, "BJOUZ", "BZ", 0}, ResidueCase{1, "Q", "AZ", 2067},
+                      ResidueCase{1, "Q", "AQ", 0}, ResidueCase{2, "J", "AJ", 2082},
+                      ResidueCase{2, "J", "AZ", 0}, ResidueCase{2, "", "AZ", 0}));
 
 TEST_F(ConfigurationCommandsTest, InvalidLettersInTheSpecialGroupingsAreNotChecked) {
   m_options.parse.restrictResidues = 1;

@@ -1,8 +1,8 @@
+#include "desktop/field_validation.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "desktop/field_validation.h"
 
 namespace hueset {
 namespace {
@@ -22,24 +22,37 @@ void expectParses(std::optional<T> (*parse)(std::string_view),
 
 TEST(FieldParsing, IntegersReadOrRefused) {
   constexpr std::nullopt_t kRefused = std::nullopt;
-  expectParses<int>(parseIntegerText,
-                    {{"+7", 7}, {"-0", kRefused}, {"+0", kRefused}, {"0", 0}, {"00", 0},
-                     {" 12 ", 12}, {"\t 12\t", 12}, {"2147483647", kRefused},
-                     {"99999999999", kRefused}, {"-2147483648", kRefused},
-                     {"-2147483647", -2147483647}, {"2147483646", 2147483646}, {"12a", kRefused},
-                     {"1 2", kRefused}, {"1-2", kRefused}, {"-", kRefused}, {"+-5", kRefused},
-                     {" ", kRefused}, {"-15", -15}});
+  expectParses<int>(parseIntegerText, {{"+7", 7},
+                                       {"-0", kRefused},
+                                       {"+0", kRefused},
+                                       {"0", 0},
+                                       {"00", 0},
+                                       {" 12 ", 12},
+                                       {"\t 12\t", 12},
+                                       {"2147483647", kRefused},
+                                       {"99999999999", kRefused},
+                                       {"-2147483648", kRefused},
+                                       {"-2147483647", -2147483647},
+                                       {"2147483646", 2147483646},
+                                       {"12a", kRefused},
+                                       {"1 2", kRefused},
+                                       {"1-2", kRefused},
+                                       {"-", kRefused},
+                                       {"+-5", kRefused},
+                                       {" ", kRefused},
+                                       {"-15", -15}});
 }
 
 TEST(FieldParsing, NumbersReadOrRefused) {
   constexpr std::nullopt_t kRefused = std::nullopt;
-  expectParses<double>(parseNumberText,
-                       {{"0.0", 0.0}, {".0", kRefused}, {"-0", kRefused}, {"-0.0", kRefused},
-                        {"0", 0.0}, {"50.5", 50.5}, {".5", 0.5}, {"7.", 7.0}, {"-.25", -0.25},
-                        {"+3", 3.0}, {"1e3", 1000.0}, {"2.5E-1", 0.25}, {"1e", kRefused},
-                        {"1e+", kRefused}, {" 12 ", 12.0}, {"1.2.3", kRefused}, {".", kRefused},
-                        {"-", kRefused}, {"1e999", kRefused}, {"1e-999", kRefused},
-                        {"inf", kRefused}, {"0x10", kRefused}});
+  expectParses<double>(
+      parseNumberText,
+      {{"0.0", 0.0},      {".0", kRefused},  {"-0", kRefused},    {"-0.0", kRefused},
+       {"0", 0.0},        {"50.5", 50.5},    {".5", 0.5},         {"7.", 7.0},
+       {"-.25", -0.25},   {"+3", 3.0},       {"1e3", 1000.0},     {"2.5E-1", 0.25},
+       {"1e", kRefused},  {"1e+", kRefused}, {" 12 ", 12.0},      {"1.2.3", kRefused},
+       {".", kRefused},   {"-", kRefused},   {"1e999", kRefused}, {"1e-999", kRefused},
+       {"inf", kRefused}, {"0x10", kRefused}});
 }
 
 TEST(FieldCharacters, EachKindAllowsItsOwnSet) {
@@ -63,8 +76,8 @@ TEST(FieldMessages, ElidedRegionLengthNamesBothBounds) {
 }
 
 TEST(FieldMessages, IntegerBoundsOfEveryMode) {
-  const FieldMessage m = integerBoundsMessage("Count", {BoundMode::Inclusive, 0},
-                                              {BoundMode::Strict, 11});
+  const FieldMessage m =
+      integerBoundsMessage("Count", {BoundMode::Inclusive, 0}, {BoundMode::Strict, 11});
   EXPECT_EQ(m.text,
             "[0 <= \"Count\" < 11]\r\n\r\nPlease enter a value for the Count which is"
             "\r\nmore than or equal to 0 and\r\nless than 11");
@@ -143,8 +156,8 @@ TEST(NumberField, ReportsOnlyRealValueChanges) {
   NumberFieldModel field = elidedLengthField();
   EXPECT_TRUE(field.validate("12"));
   EXPECT_FALSE(field.validate(" 12 "));
-  EXPECT_TRUE(field.validate("1"));    // out of bounds: no value
-  EXPECT_FALSE(field.validate("2"));   // still no value
+  EXPECT_TRUE(field.validate("1"));   // out of bounds: no value
+  EXPECT_FALSE(field.validate("2"));  // still no value
   EXPECT_FALSE(field.validate("abc"));
 }
 
@@ -293,19 +306,18 @@ constexpr BoundMode N = BoundMode::None;
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, ScaledSpin,
-    ::testing::Values(SpinCase{80.0, S, 50, I, 100, +1, 81.0},
-                      SpinCase{50.5, S, 50, I, 100, +1, 51.0},   // rounded down going up
-                      SpinCase{50.5, S, 50, I, 100, -1, 51.0},   // 49.5 -> 50 reaches the strict bound
-                      SpinCase{80.5, S, 50, I, 100, -1, 80.0},   // rounded up going down
-                      SpinCase{51.9999999, S, 50, I, 100, +1, 53.0},  // within a millionth
-                      SpinCase{99.5, S, 50, I, 100, +1, 100.0},
-                      SpinCase{100.0, S, 50, I, 100, +1, 100.0},
-                      SpinCase{98.0, S, 0, S, 100, +1, 99.0},
-                      SpinCase{99.0, S, 0, S, 100, +1, 99.0},    // strict: one step short
-                      SpinCase{std::nullopt, S, 50, I, 100, +1, 100.0},  // from the upper bound
-                      SpinCase{std::nullopt, S, 50, I, 100, -1, 51.0},   // from the lower bound
-                      SpinCase{std::nullopt, I, 0, N, 0, +1, 1.0},
-                      SpinCase{1.0, N, 0, N, 0, -1, 0.0}));
+    ::testing::Values(
+        SpinCase{80.0, S, 50, I, 100, +1, 81.0},
+        SpinCase{50.5, S, 50, I, 100, +1, 51.0},        // rounded down going up
+        SpinCase{50.5, S, 50, I, 100, -1, 51.0},        // 49.5 -> 50 reaches the strict bound
+        SpinCase{80.5, S, 50, I, 100, -1, 80.0},        // rounded up going down
+        SpinCase{51.9999999, S, 50, I, 100, +1, 53.0},  // within a millionth
+        SpinCase{99.5, S, 50, I, 100, +1, 100.0}, SpinCase{100.0, S, 50, I, 100, +1, 100.0},
+        SpinCase{98.0, S, 0, S, 100, +1, 99.0},
+        SpinCase{99.0, S, 0, S, 100, +1, 99.0},            // strict: one step short
+        SpinCase{std::nullopt, S, 50, I, 100, +1, 100.0},  // from the upper bound
+        SpinCase{std::nullopt, S, 50, I, 100, -1, 51.0},   // from the lower bound
+        SpinCase{std::nullopt, I, 0, N, 0, +1, 1.0}, SpinCase{1.0, N, 0, N, 0, -1, 0.0}));
 
 TEST(ScaledSpinText, NeverShowsMinusZero) {
   NumberFieldModel field(FieldKind::ScaledNumber);

@@ -1,6 +1,7 @@
+#include "desktop/frame_texts.h"
+
 #include <gtest/gtest.h>
 
-#include "desktop/frame_texts.h"
 #include "util/string_table.h"
 
 namespace hueset {

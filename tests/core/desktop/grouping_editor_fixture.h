@@ -26,12 +26,9 @@ inline GroupingSet smallSet() {
   constexpr ResidueFormat kItalic{rgb(1, 1, 1), rgb(2, 2, 2), true, false};
   // Name, residues, format, active, marker.
   set.groupings = {
-      {"Default", "X", kItalic, true, '.'},
-      {"Single", "X", kItalic, true, '!'},
-      {"Tiny", "AGS", kItalic, true, 't'},
-      {"Negative", "DE", kItalic, true, '-'},
-      {"Ser/Thr", "ST", kItalic, true, '*'},
-      {"Aromatic", "FHWY", kItalic, true, 'a'},
+      {"Default", "X", kItalic, true, '.'},       {"Single", "X", kItalic, true, '!'},
+      {"Tiny", "AGS", kItalic, true, 't'},        {"Negative", "DE", kItalic, true, '-'},
+      {"Ser/Thr", "ST", kItalic, true, '*'},      {"Aromatic", "FHWY", kItalic, true, 'a'},
       {"Big", "EFHIKLMQRWY", kItalic, true, 'b'},
   };
   return set;

@@ -1,7 +1,6 @@
-#include "desktop/grouping_editor_model.h"
-
 #include <gtest/gtest.h>
 
+#include "desktop/grouping_editor_model.h"
 #include "grouping_editor_fixture.h"
 #include "groupings/builtin_defaults.h"
 #include "util/string_table.h"
@@ -49,7 +48,8 @@ TEST(GroupingEditorModelTest, DeleteKeepsTheSpecialRows) {
   EXPECT_FALSE(model.enabled(EditorCommand::Delete));
   EXPECT_EQ(model.remove(), EditorOutcome::refused(2079));
   EXPECT_FALSE(model.changed());
-  EXPECT_EQ(loadString(2079), "The \"Default\" and \"Single Residues\" groupings cannot be deleted.");
+  EXPECT_EQ(loadString(2079),
+            "The \"Default\" and \"Single Residues\" groupings cannot be deleted.");
 
   model.setSelection({0, 2, 4, 6}, 4);
   EXPECT_EQ(model.remove().kind, Kind::Done);
@@ -143,8 +143,8 @@ TEST(GroupingEditorModelTest, MoveDownGathersBelowTheLastSelected) {
 TEST(GroupingEditorModelTest, MoveDownLeavesTheBlockAboveDefault) {
   GroupingEditorModel model = editing({2, 4, 5}, 2);
   model.moveDown();
-  EXPECT_EQ(names(model), (std::vector<std::string>{"Single Residues", "Tiny", "Ser/Thr", "Negative",
-                                                    "Aromatic", "Big", "Default"}));
+  EXPECT_EQ(names(model), (std::vector<std::string>{"Single Residues", "Tiny", "Ser/Thr",
+                                                    "Negative", "Aromatic", "Big", "Default"}));
   EXPECT_FALSE(model.enabled(EditorCommand::MoveDown));
   model.setSelection({0}, 0);
   EXPECT_EQ(model.moveDown(), EditorOutcome::refused(2080));
@@ -204,8 +204,8 @@ TEST(GroupingEditorModelTest, ExtendSelectionFromTheMark) {
 TEST(GroupingEditorModelTest, SortBySizeBetweenTheSpecialRows) {
   GroupingEditorModel model = editingRow(1);  // "Tiny" stays selected wherever it goes
   EXPECT_EQ(model.sort().kind, Kind::Done);
-  EXPECT_EQ(names(model), (std::vector<std::string>{"Single Residues", "Negative", "Ser/Thr", "Tiny",
-                                                    "Aromatic", "Big", "Default"}));
+  EXPECT_EQ(names(model), (std::vector<std::string>{"Single Residues", "Negative", "Ser/Thr",
+                                                    "Tiny", "Aromatic", "Big", "Default"}));
   EXPECT_EQ(model.selection(), std::vector<int>{3});
   EXPECT_EQ(model.focused(), 3);
   EXPECT_EQ(model.undoText(), "Undo Sort\tCtrl+Z");
@@ -250,11 +250,12 @@ TEST(GroupingEditorModelTest, AddStandardAsksBeforeReplacingDuplicates) {
   EXPECT_FALSE(model.rows()[5].format.bold);
 
   EXPECT_EQ(model.addStandardAminoAcids([] { return true; }).kind, Kind::Done);
-  EXPECT_EQ(model.rowCount(), 33);  // the old 20 went, 20 new came
+  EXPECT_EQ(model.rowCount(), 33);           // the old 20 went, 20 new came
   EXPECT_TRUE(model.rows()[5].format.bold);  // the format of row 0
-  EXPECT_EQ(loadString(2083),
-            "Some of the standard residue names are already in use. If you proceed, these duplicate "
-            "groupings will be removed.");
+  EXPECT_EQ(
+      loadString(2083),
+      "Some of the standard residue names are already in use. If you proceed, these duplicate "
+      "groupings will be removed.");
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-#include "desktop/grouping_editor_model.h"
-
 #include <gtest/gtest.h>
 
-#include "groupings/builtin_defaults.h"
 #include "desktop/field_validation.h"
+#include "desktop/grouping_editor_model.h"
 #include "grouping_editor_fixture.h"
+#include "groupings/builtin_defaults.h"
 #include "util/string_table.h"
 
 namespace hueset::testing {
@@ -37,9 +36,9 @@ TEST(GroupingEditorModelTest, ColourDefaultOpensWith33Rows) {
 TEST(GroupingEditorModelTest, BlackAndWhiteDefaultOpensInPrecedenceOrder) {
   GroupingEditorModel model(builtinDefault(BuiltinDefault::BlackAndWhite), "", false);
   EXPECT_EQ(names(model),
-            (std::vector<std::string>{"Single Residues", "Negative", "Aliphatic", "Positive", "Tiny",
-                                      "Aromatic", "Charged", "Small", "Polar", "Hydrophobic", "Big",
-                                      "Default"}));
+            (std::vector<std::string>{"Single Residues", "Negative", "Aliphatic", "Positive",
+                                      "Tiny", "Aromatic", "Charged", "Small", "Polar",
+                                      "Hydrophobic", "Big", "Default"}));
 }
 
 TEST(GroupingEditorModelTest, CellsOfTheList) {
@@ -191,8 +190,9 @@ TEST(GroupingEditorModelTest, ValidationMessagesAndFocus) {
   EXPECT_EQ(loadString(2069), "Please enter a name for the currently selected residues grouping.");
   EXPECT_EQ(loadString(2070),
             "Please enter the amino acids contained in the currently selected residues grouping.");
-  EXPECT_EQ(loadString(2077),
-            "A residues grouping with this name already exists.\r\nPlease enter another unique name.");
+  EXPECT_EQ(
+      loadString(2077),
+      "A residues grouping with this name already exists.\r\nPlease enter another unique name.");
   EXPECT_EQ(loadString(2078), "Please choose a font for the annotation.");
 }
 
@@ -209,13 +209,15 @@ TEST(GroupingEditorModelTest, ResidueFieldRules) {
   GroupingEditorModel model(smallSet(), "", false);
   std::string text;
   for (char c : std::string("aAb")) {
-    if (auto accepted = acceptLetterSetCharacter(kLetterSetUpperCase, text, model.invalidLetters(), c)) {
+    if (auto accepted =
+            acceptLetterSetCharacter(kLetterSetUpperCase, text, model.invalidLetters(), c)) {
       text += *accepted;
     }
   }
   EXPECT_EQ(text, "AB");
-  EXPECT_EQ(pasteIntoLetterSet(kLetterSetUpperCase, "A", 1, 1, model.invalidLetters(), "zyx z").text,
-            "AXYZ");
+  EXPECT_EQ(
+      pasteIntoLetterSet(kLetterSetUpperCase, "A", 1, 1, model.invalidLetters(), "zyx z").text,
+      "AXYZ");
   GroupingEditorModel restricted(smallSet(), "BJOUZ", false);
   EXPECT_EQ(acceptLetterSetCharacter(kLetterSetUpperCase, "", restricted.invalidLetters(), 'b'),
             std::nullopt);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "desktop/help_topics.h"
+
+#include <gtest/gtest.h>
 
 namespace hueset {
 namespace {

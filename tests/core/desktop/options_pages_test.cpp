@@ -1,8 +1,9 @@
+#include "desktop/options_pages.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "desktop/options_pages.h"
 #include "support/option_field_edges.h"
 
 namespace hueset {
@@ -32,8 +33,8 @@ int countKind(const PageLayout& layout, PageItemKind kind) {
 
 TEST(OptionsPages, TabsInOrderWithTheirLayouts) {
   // The five specified pages, then the figure options' own page.
-  const char* captions[] = {"Sequence Annotation", "Data Parsing", "Formatted Output", "HTML",
-                            "General", "Figures"};
+  const char* captions[] = {
+      "Sequence Annotation", "Data Parsing", "Formatted Output", "HTML", "General", "Figures"};
   const int verbose[] = {168, 164, 163, 170, 165, 171};
   const int terse[] = {186, 182, 183, 184, 185, 187};
   for (int i = 0; i < kOptionsPageCount; ++i) {
@@ -122,7 +123,8 @@ TEST(OptionsPages, TerseTextsDifferWhereTheyShould) {
 TEST(OptionsPages, TerseOutputKeepsTheSubstitutionsUnderOutputFormat) {
   const PageLayout verbose = buildPageLayout(OptionsPage::Output, true);
   const PageLayout terse = buildPageLayout(OptionsPage::Output, false);
-  EXPECT_EQ(groupTitles(verbose), (std::vector<std::string_view>{"Output Format", "Substitutions"}));
+  EXPECT_EQ(groupTitles(verbose),
+            (std::vector<std::string_view>{"Output Format", "Substitutions"}));
   EXPECT_EQ(groupTitles(terse), (std::vector<std::string_view>{"Output Format"}));
   const PageRow& last = terse.groups[0].rows.back();
   ASSERT_EQ(last.items.size(), 4u);
@@ -133,11 +135,13 @@ TEST(OptionsPages, TerseOutputKeepsTheSubstitutionsUnderOutputFormat) {
 
 TEST(OptionsPages, GroupBoxesOfBothLayouts) {
   for (bool verbose : {true, false}) {
-    EXPECT_EQ(groupTitles(buildPageLayout(OptionsPage::Annotate, verbose)),
-              (std::vector<std::string_view>{"Consensus matching", "Cutting out of Sparse Regions"}));
-    EXPECT_EQ(groupTitles(buildPageLayout(OptionsPage::Html, verbose)),
-              (std::vector<std::string_view>{"Style Sheets", "Residue Groups Text Colour Validation",
-                                             "Ignore Font Name and Size"}));
+    EXPECT_EQ(
+        groupTitles(buildPageLayout(OptionsPage::Annotate, verbose)),
+        (std::vector<std::string_view>{"Consensus matching", "Cutting out of Sparse Regions"}));
+    EXPECT_EQ(
+        groupTitles(buildPageLayout(OptionsPage::Html, verbose)),
+        (std::vector<std::string_view>{"Style Sheets", "Residue Groups Text Colour Validation",
+                                       "Ignore Font Name and Size"}));
     EXPECT_EQ(groupTitles(buildPageLayout(OptionsPage::General, verbose)),
               (std::vector<std::string_view>{"Recent Files", "Data display font",
                                              "Dialogue styles (Control descriptions)", ""}));

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "desktop/set_layout.h"
+
+#include <gtest/gtest.h>
 
 namespace hueset {
 namespace {
@@ -181,7 +181,7 @@ TEST(SetLayout, DragWithinTheOutputReorders) {
   model.selectOutput({3, 4});
   model.dropWithinOutput(3);  // onto itself: the order stays
   EXPECT_EQ(model.layout(), (Rows{-1, 1, -1, 2, 0, 3}));
-  model.selectOutput({2});    // a later header may move
+  model.selectOutput({2});  // a later header may move
   model.dropWithinOutput(-1);
   EXPECT_EQ(model.layout(), (Rows{-1, 1, 2, 0, 3, -1}));
 }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "desktop/web_safe_check.h"
+
+#include <gtest/gtest.h>
 
 namespace hueset {
 namespace {

@@ -23,9 +23,9 @@ TEST(WindowMemory, KeptInASectionOfItsOwn) {
 }
 
 TEST(WindowMemory, NothingOrNonsenseRemembersNothing) {
-  for (const char* text : {"", "[Window]\nLeft=10\nTop=10\nWidth=20\nHeight=500\n",
-                           "[Window]\nWidth=800\nHeight=600\n",
-                           "[Window]\nLeft=a\nTop=10\nWidth=800\nHeight=600\n"}) {
+  for (const char* text :
+       {"", "[Window]\nLeft=10\nTop=10\nWidth=20\nHeight=500\n",
+        "[Window]\nWidth=800\nHeight=600\n", "[Window]\nLeft=a\nTop=10\nWidth=800\nHeight=600\n"}) {
     IniProfileStore profile;
     profile.loadFromText(text);
     const WindowMemory memory = WindowMemory::load(profile);
@@ -42,11 +42,11 @@ TEST(WindowMemory, PlacedOnTheScreensThereAreNow) {
     std::optional<ScreenRect> placed;
   } cases[] = {
       {{100, 80, 800, 600}, ScreenRect{100, 80, 800, 600}},
-      {{2000, 100, 800, 600}, ScreenRect{2000, 100, 800, 600}},  // the second screen
+      {{2000, 100, 800, 600}, ScreenRect{2000, 100, 800, 600}},    // the second screen
       {{1500, 100, 2000, 900}, ScreenRect{1500, 100, 1280, 900}},  // mostly on the second
-      {{-700, 100, 800, 600}, ScreenRect{-700, 100, 800, 600}},  // a hundred pixels show
-      {{-750, 100, 800, 600}, std::nullopt},                     // fifty do not
-      {{4000, 100, 800, 600}, std::nullopt},                     // a monitor that has gone
+      {{-700, 100, 800, 600}, ScreenRect{-700, 100, 800, 600}},    // a hundred pixels show
+      {{-750, 100, 800, 600}, std::nullopt},                       // fifty do not
+      {{4000, 100, 800, 600}, std::nullopt},                       // a monitor that has gone
   };
   for (const auto& c : cases) {
     EXPECT_EQ(placeOnScreens(c.frame, two), c.placed) << c.frame.left << "," << c.frame.top;

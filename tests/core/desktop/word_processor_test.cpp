@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "desktop/word_processor.h"
+
+#include <gtest/gtest.h>
 
 namespace hueset {
 namespace {

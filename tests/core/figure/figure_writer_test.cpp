@@ -1,8 +1,7 @@
 #include "figure/figure_writer.h"
 
-#include <gtest/gtest.h>
-
 #include <fontconfig/fontconfig.h>
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>

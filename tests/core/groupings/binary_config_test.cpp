@@ -1,8 +1,9 @@
+#include "groupings/binary_config.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "groupings/binary_config.h"
 #include "groupings/builtin_defaults.h"
 #include "util/string_table.h"
 
@@ -27,7 +28,14 @@ class Image {
     return *this;
   }
   Image& record(const std::string& name, const std::string& residues, char bold = 1) {
-    return str(name).str(residues).u32(0x00FF00FF).u32(0x00000000).byte(bold).byte(0).byte(1).byte('m');
+    return str(name)
+        .str(residues)
+        .u32(0x00FF00FF)
+        .u32(0x00000000)
+        .byte(bold)
+        .byte(0)
+        .byte(1)
+        .byte('m');
   }
   Image& head(std::uint32_t count) { return magic().u32(90).str("Courier New").u32(count); }
   const std::string& get() const { return m_bytes; }
@@ -93,7 +101,7 @@ TEST(BinaryConfig, WrongLeadingMagicOnlyRemovesTheGroupings) {
   GroupingSet set = builtinDefault(BuiltinDefault::Colour);
   set.lastError = "earlier";
   for (const std::string& bytes : {std::string(), std::string("RGF"), std::string("rgfx"),
-                                  std::string("90;Courier New\r\n")}) {
+                                   std::string("90;Courier New\r\n")}) {
     EXPECT_FALSE(readBinary(set, bytes));
     EXPECT_EQ(set.lineNumber, 0);
     EXPECT_TRUE(set.groupings.empty());
@@ -112,7 +120,8 @@ TEST(BinaryConfig, DamagedTrailingMagicIsCorrupt) {
 
 TEST(BinaryConfig, EveryShortenedImageIsCorrupt) {
   const std::string whole(builtinDefaultImage(BuiltinDefault::BlackAndWhite));
-  for (std::size_t n = 4; n < whole.size(); ++n) expectCorrupt(whole.substr(0, n), std::to_string(n));
+  for (std::size_t n = 4; n < whole.size(); ++n)
+    expectCorrupt(whole.substr(0, n), std::to_string(n));
 }
 
 TEST(BinaryConfig, GroupingCountLimit) {
@@ -137,7 +146,13 @@ TEST(BinaryConfig, StringLengthLimit) {
   EXPECT_EQ(set.groupings[2].residues, longest);
 
   const std::string tooLong(1025, 'n');
-  expectCorrupt(Image().head(3).record("Default", "X").record("Single", "X").record(tooLong, "A").magic().get(),
+  expectCorrupt(Image()
+                    .head(3)
+                    .record("Default", "X")
+                    .record("Single", "X")
+                    .record(tooLong, "A")
+                    .magic()
+                    .get(),
                 "name of 1025");
   expectCorrupt(Image().head(1).record("Default", tooLong).magic().get(), "residues of 1025");
   expectCorrupt(Image().magic().u32(90).str(tooLong).u32(0).magic().get(), "font name of 1025");
@@ -173,8 +188,13 @@ TEST(BinaryConfig, OneGroupingReadsWithoutFailure) {
 
 TEST(BinaryConfig, FlagBytesAreNormalised) {
   GroupingSet set;
-  ASSERT_TRUE(readBinary(
-      set, Image().head(3).record("Default", "X").record("Single", "X").record("Acid", "DE", 2).magic().get()));
+  ASSERT_TRUE(readBinary(set, Image()
+                                  .head(3)
+                                  .record("Default", "X")
+                                  .record("Single", "X")
+                                  .record("Acid", "DE", 2)
+                                  .magic()
+                                  .get()));
   EXPECT_TRUE(set.groupings[2].format.bold);
   const std::string written = writeBinary(set);
   // The last record's bold byte sits 8 bytes before the trailing magic.

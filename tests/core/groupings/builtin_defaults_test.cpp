@@ -1,8 +1,9 @@
+#include "groupings/builtin_defaults.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "groupings/builtin_defaults.h"
 #include "support/test_files.h"
 
 namespace hueset {
@@ -74,7 +75,8 @@ TEST(BuiltinDefaults, ColourDefaultHoldsItsTable) {
 
 TEST(BuiltinDefaults, BlackAndWhiteDefaultHoldsItsTable) {
   EXPECT_EQ(builtinDefaultImage(BuiltinDefault::BlackAndWhite).size(), 416u);
-  expectMatchesTable(BuiltinDefault::BlackAndWhite, "groupings/black_and_white_default_table.md", 12);
+  expectMatchesTable(BuiltinDefault::BlackAndWhite, "groupings/black_and_white_default_table.md",
+                     12);
 }
 
 TEST(BuiltinDefaults, TitlesAndNumbers) {

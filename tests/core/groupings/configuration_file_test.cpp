@@ -1,3 +1,5 @@
+#include "groupings/configuration_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 
 #include "groupings/binary_config.h"
 #include "groupings/builtin_defaults.h"
-#include "groupings/configuration_file.h"
 #include "groupings/text_config.h"
 #include "support/test_files.h"
 #include "util/string_table.h"
@@ -31,7 +32,8 @@ class ConfigurationFile : public ::testing::Test {
   std::string m_dir;
 };
 
-const std::string kCorrupt = "The Residue Groupings configuration file %s is corrupt and could not be read.";
+const std::string kCorrupt =
+    "The Residue Groupings configuration file %s is corrupt and could not be read.";
 
 std::string corruptMessage(const std::string& path) {
   std::string m = kCorrupt;
@@ -87,11 +89,14 @@ TEST_F(ConfigurationFile, SetsWithoutBothSpecialGroupingsAreRefused) {
     EXPECT_EQ(load.message, corruptMessage(path("one")));
   }
   writeFile(path("font only.cft"), "90;Courier New\r\n");
-  EXPECT_EQ(loadConfigurationFile(path("font only.cft")).message, corruptMessage(path("font only.cft")));
+  EXPECT_EQ(loadConfigurationFile(path("font only.cft")).message,
+            corruptMessage(path("font only.cft")));
 }
 
 TEST_F(ConfigurationFile, TextErrorsNameFileLineAndReason) {
-  writeFile(path("bad.cft"), "// x\r\n90;Courier New\r\nDefault;X;0,0,0;1,1,1;0;0;1;.\r\nSingle;x;0,0,0;1,1,1;0;0;1;.\r\n");
+  writeFile(path("bad.cft"),
+            "// x\r\n90;Courier "
+            "New\r\nDefault;X;0,0,0;1,1,1;0;0;1;.\r\nSingle;x;0,0,0;1,1,1;0;0;1;.\r\n");
   ConfigurationLoad load = loadConfigurationFile(path("bad.cft"));
   EXPECT_FALSE(load.ok);
   EXPECT_EQ(load.problem, ConfigurationProblem::TextError);
@@ -108,15 +113,18 @@ TEST_F(ConfigurationFile, FontSizeOutsideTheEditorsRangeIsRefused) {
     const char* fontLine;
     bool ok;
   };
-  for (const Case& c : {Case{"negative", "-2147483647;Courier New", false}, Case{"zero", "0;Courier New", false},
-                        Case{"above 144 points", "1441;Courier New", false},
-                        Case{"the smallest", "1;Courier New", true}, Case{"144 points", "1440;Courier New", true}}) {
+  for (const Case& c :
+       {Case{"negative", "-2147483647;Courier New", false}, Case{"zero", "0;Courier New", false},
+        Case{"above 144 points", "1441;Courier New", false},
+        Case{"the smallest", "1;Courier New", true},
+        Case{"144 points", "1440;Courier New", true}}) {
     writeFile(path("size.cft"), std::string("// x\r\n") + c.fontLine + "\r\n" + rows);
     ConfigurationLoad load = loadConfigurationFile(path("size.cft"));
     EXPECT_EQ(load.ok, c.ok) << c.what;
     if (!c.ok) {
-      EXPECT_EQ(load.message, "There was an error reading the configuration file " + path("size.cft") +
-                                  " on line 2.\r\n" + std::string(loadString(2090)))
+      EXPECT_EQ(load.message, "There was an error reading the configuration file " +
+                                  path("size.cft") + " on line 2.\r\n" +
+                                  std::string(loadString(2090)))
           << c.what;
     }
   }
@@ -125,24 +133,27 @@ TEST_F(ConfigurationFile, FontSizeOutsideTheEditorsRangeIsRefused) {
   ASSERT_TRUE(saveConfigurationFile(huge, path("size.cfb"), ConfigurationForm::Binary).ok);
   ConfigurationLoad binary = loadConfigurationFile(path("size.cfb"));
   EXPECT_FALSE(binary.ok);
-  EXPECT_NE(binary.message.find(path("size.cfb") + " gives the font size as -429496729"), std::string::npos)
+  EXPECT_NE(binary.message.find(path("size.cfb") + " gives the font size as -429496729"),
+            std::string::npos)
       << binary.message;
 }
 
 TEST_F(ConfigurationFile, PercentSignsInThePathAreNotFormats) {
   writeFile(path("100%s %d.cft"), "");
   ConfigurationLoad load = loadConfigurationFile(path("100%s %d.cft"));
-  EXPECT_EQ(load.message, "There was an error reading the configuration file " + path("100%s %d.cft") +
-                              " on line 0.\r\n" + std::string(loadString(2003)));
+  EXPECT_EQ(load.message, "There was an error reading the configuration file " +
+                              path("100%s %d.cft") + " on line 0.\r\n" +
+                              std::string(loadString(2003)));
 }
 
 TEST_F(ConfigurationFile, MissingOrUnreadableFiles) {
   ConfigurationLoad missing = loadConfigurationFile(path("absent.cfb"));
   EXPECT_FALSE(missing.ok);
   EXPECT_EQ(missing.problem, ConfigurationProblem::CannotOpen);
-  EXPECT_EQ(missing.message, "the configuration file " + path("absent.cfb") +
-                                 "\nCannot find this file.\nPlease verify that the correct path and "
-                                 "file name are given.");
+  EXPECT_EQ(missing.message,
+            "the configuration file " + path("absent.cfb") +
+                "\nCannot find this file.\nPlease verify that the correct path and "
+                "file name are given.");
   ConfigurationLoad folder = loadConfigurationFile(m_dir);
   EXPECT_EQ(folder.problem, ConfigurationProblem::CannotOpen);
   EXPECT_EQ(folder.message, "Failed to open document.");

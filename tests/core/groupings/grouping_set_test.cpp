@@ -1,7 +1,8 @@
+#include "groupings/grouping_set.h"
+
 #include <gtest/gtest.h>
 
 #include "groupings/builtin_defaults.h"
-#include "groupings/grouping_set.h"
 
 namespace hueset {
 namespace {
@@ -67,7 +68,8 @@ TEST(GroupingSet, InvalidResiduesAreLookedForInOrdinaryGroupingsOnly) {
 }
 
 TEST(GroupingSet, TextFormatsFollowTheFormatIndexOrder) {
-  GroupingSet set = setOf({grouping("One", "A"), grouping("Off", "C", false), grouping("Two", "D")});
+  GroupingSet set =
+      setOf({grouping("One", "A"), grouping("Off", "C", false), grouping("Two", "D")});
   for (std::size_t i = 0; i < set.groupings.size(); ++i) {
     set.groupings[i].format.textColour = static_cast<Colour>(i);
   }

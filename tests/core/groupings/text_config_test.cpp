@@ -1,10 +1,11 @@
+#include "groupings/text_config.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
 
 #include "groupings/builtin_defaults.h"
-#include "groupings/text_config.h"
 #include "support/test_files.h"
 #include "util/string_table.h"
 
@@ -157,7 +158,8 @@ TEST(TextConfig, NumbersWrapAndKeepTheirLowEightBits) {
 }
 
 TEST(TextConfig, ResiduesAreStoredSorted) {
-  GroupingSet set = readOk(std::string(kFont) + kDefault + kSingle + "Tiny;GAS;0,0,0;0,0,0;0;0;1;t");
+  GroupingSet set =
+      readOk(std::string(kFont) + kDefault + kSingle + "Tiny;GAS;0,0,0;0,0,0;0;0;1;t");
   ASSERT_EQ(set.groupings.size(), 3u);
   EXPECT_EQ(set.groupings[2].residues, "AGS");
 }
@@ -210,7 +212,8 @@ TEST(TextConfig, NameStartingWithSlashesReadsBackAsAComment) {
 
 TEST(TextConfig, SpecialGroupingsTakeSingleAndSpaceMarkers) {
   // A blank marker after the last separator, and CR LF or bare LF line ends.
-  GroupingSet set = readOk("90;Courier New\nDefault;X;0,0,0;0,0,0;0;0;0;.\nSingle;X;1,1,1;0,0,0;1;1;1; ");
+  GroupingSet set =
+      readOk("90;Courier New\nDefault;X;0,0,0;0,0,0;0;0;0;.\nSingle;X;1,1,1;0,0,0;1;1;1; ");
   ASSERT_EQ(set.groupings.size(), 2u);
   EXPECT_TRUE(set.groupings[0].active);
   EXPECT_EQ(set.groupings[1].marker, ' ');
@@ -226,8 +229,8 @@ TEST(TextConfig, AZeroByteEndsTheText) {
 }
 
 TEST(TextConfig, LinesOfSeparatorsAreBlank) {
-  GroupingSet set =
-      readOk(std::string(" ; ,\t\r\n") + kFont + ";;,\r\n\t\r\n" + kDefault + "\n" + kSingle + ";\n");
+  GroupingSet set = readOk(std::string(" ; ,\t\r\n") + kFont + ";;,\r\n\t\r\n" + kDefault + "\n" +
+                           kSingle + ";\n");
   EXPECT_EQ(set.groupings.size(), 2u);
 }
 

@@ -26,9 +26,13 @@ const std::string kA3m = ">a first\nACD\n>b\nAgtCD\n>c\nAxCD\n";
 
 TEST(A2mReader, Cases) {
   const ReaderCase cases[] = {
-      {"A2M keeps every column as it stands; the name is the header's first word without \">\"", kA2m,
-       "a=A..CD b=AgtCD c=Ax.CD", ""},
-      {"match states only drops the insert columns", kA2m, "a=ACD b=ACD c=ACD", "", {},
+      {"A2M keeps every column as it stands; the name is the header's first word without \">\"",
+       kA2m, "a=A..CD b=AgtCD c=Ax.CD", ""},
+      {"match states only drops the insert columns",
+       kA2m,
+       "a=ACD b=ACD c=ACD",
+       "",
+       {},
        matchStatesOnly()},
       {"lines of a sequence are joined, blank lines pass", ">a\nA..\n\nCD\n>b\nAgt\nCD\n",
        "a=A..CD b=AgtCD", ""},
@@ -48,7 +52,12 @@ TEST(A3mReader, Cases) {
   const ReaderCase cases[] = {
       {"the omitted insert gaps are restored: inserted letters first, then \".\"", kA3m,
        "a=A..CD b=AgtCD c=Ax.CD", ""},
-      {"match states only gives what A2M gives", kA3m, "a=ACD b=ACD c=ACD", "", {}, matchStatesOnly()},
+      {"match states only gives what A2M gives",
+       kA3m,
+       "a=ACD b=ACD c=ACD",
+       "",
+       {},
+       matchStatesOnly()},
       {"comment lines may come before the first header", "#A3M#\n#cl|x\n" + kA3m,
        "a=A..CD b=AgtCD c=Ax.CD", ""},
       {"inserts after the last match state are padded too", ">a\nAC\n>b\nACgg\n>c\nACg\n",
@@ -57,7 +66,10 @@ TEST(A3mReader, Cases) {
        ">ss_pred\nCHH\n>ss_conf\n589\n" + kA3m,
        "a=A..CD b=AgtCD c=Ax.CD [ss_pred=C..HH ss_conf=5..89]", ""},
       {"the confidence row goes when confidences are ignored",
-       ">ss_pred\nCHH\n>ss_conf\n589\n" + kA3m, "a=A..CD b=AgtCD c=Ax.CD [ss_pred=C..HH]", "", {},
+       ">ss_pred\nCHH\n>ss_conf\n589\n" + kA3m,
+       "a=A..CD b=AgtCD c=Ax.CD [ss_pred=C..HH]",
+       "",
+       {},
        ignoringConfidences()},
   };
   for (const ReaderCase& c : cases) testing::expectCase(AlignmentFormat::A3m, c);

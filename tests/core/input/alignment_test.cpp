@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "input/alignment.h"
+
+#include <gtest/gtest.h>
 
 namespace hueset {
 namespace {
@@ -67,7 +67,7 @@ TEST(Alignment, EraseColumnsCutsResiduesAndTracksAndResetsLength) {
   EXPECT_EQ(a.length, 4);
   a.eraseColumns(3, 100);  // past the end: cut to the end, never beyond
   EXPECT_EQ(a.residues[0], "ADE");
-  a.eraseColumns(2, 1);    // reversed range removes nothing
+  a.eraseColumns(2, 1);  // reversed range removes nothing
   EXPECT_EQ(a.length, 3);
 }
 

@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"ABCDEF\r\na AC\n", false,         // the CR counts
                    "E 1: This is not a valid CLUSTAL file.\r\nThe keyword CLUSTAL must appear "
                    "at the beginning of a line before the alignment.\n"},
-        HeaderCase{"Long title, last line", false,    // header only: no data
+        HeaderCase{"Long title, last line", false,  // header only: no data
                    "E 1: This is not a valid CLUSTAL file.\r\nNo sequence data could be found in "
                    "any of the 1 lines.\n"},
         HeaderCase{"CLUSTAL\n\n", false,
@@ -102,7 +102,8 @@ TEST(ClustalReader, SafPartStartsAfterTheKeywordAndEndsAtTheRule) {
       "\n"
       "q    IK\n"
       "h1   I-\n" +
-      kRule + "\n"
+      kRule +
+      "\n"
       "q    XX\n";
   ScriptedSink sink;
   Alignment a;
@@ -125,16 +126,17 @@ TEST(ClustalReader, SafWithoutKeywordFailsWithoutSelectingALine) {
 }
 
 TEST(ClustalReader, SafLineOfMoreThanSixtyResiduesIsAskedAbout) {
-  const std::string text = "# saf\nq " + std::string(61, 'A') + "\nq " + std::string(60, 'A') +
-                           "\n" + kRule + "\n";
+  const std::string text =
+      "# saf\nq " + std::string(61, 'A') + "\nq " + std::string(60, 'A') + "\n" + kRule + "\n";
   ScriptedSink sink;
   Alignment a;
   a.format = AlignmentFormat::PhdSaf;
   ClustalReader reader(sink);
   ASSERT_TRUE(reader.read(text, a));
-  EXPECT_EQ(sink.transcript(), "Q 2: There is an error in the PHD file.\r\nThe sequence on Line 2 "
-                               "contains too many amino acids." +
-                                   kProceed + "\n");
+  EXPECT_EQ(sink.transcript(),
+            "Q 2: There is an error in the PHD file.\r\nThe sequence on Line 2 "
+            "contains too many amino acids." +
+                kProceed + "\n");
   EXPECT_EQ(a.length, 121);
 }
 

@@ -91,7 +91,8 @@ TEST(DocumentText, ReadsAsGunzipDoes) {
       if (c.text.starts_with("damaged: ")) {
         EXPECT_EQ(streamed.problem, DocumentText::Problem::Damaged);
         EXPECT_EQ(whole.problem, DocumentText::Problem::Damaged);
-        EXPECT_EQ(whole.message.rfind("The file is gzip-compressed, but its data are damaged (", 0), 0u)
+        EXPECT_EQ(whole.message.rfind("The file is gzip-compressed, but its data are damaged (", 0),
+                  0u)
             << whole.message;
         EXPECT_NE(whole.message.find(c.text.substr(9)), std::string::npos) << whole.message;
       } else {
@@ -106,7 +107,8 @@ TEST(DocumentText, ReadsAsGunzipDoes) {
 TEST(DocumentText, LargeDocumentsStreamThroughInChunks) {
   std::mt19937 random(3);
   std::string text;
-  while (text.size() < 3'000'000) text += "seq" + std::to_string(random() % 1000) + " ACDEFGHIKLMNPQRSTVWY\n";
+  while (text.size() < 3'000'000)
+    text += "seq" + std::to_string(random() % 1000) + " ACDEFGHIKLMNPQRSTVWY\n";
   std::istringstream in(gzipCompress(text));
   const DocumentText document = readDocument(in);
   ASSERT_TRUE(document.ok()) << document.message;
@@ -115,7 +117,8 @@ TEST(DocumentText, LargeDocumentsStreamThroughInChunks) {
 }
 
 TEST(DocumentText, MissingFileIsUnreadable) {
-  EXPECT_EQ(readDocumentFile("/nonexistent/folder/x.sto.gz").problem, DocumentText::Problem::Unreadable);
+  EXPECT_EQ(readDocumentFile("/nonexistent/folder/x.sto.gz").problem,
+            DocumentText::Problem::Unreadable);
 }
 
 }  // namespace

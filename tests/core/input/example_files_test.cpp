@@ -4,8 +4,8 @@
 #include <string>
 
 #include "input/document_text.h"
-#include "input/read_alignment.h"
 #include "input/format_guess.h"
+#include "input/read_alignment.h"
 #include "support/scripted_sink.h"
 #include "support/test_files.h"
 
@@ -128,8 +128,8 @@ TEST(ExampleFiles, OneAlignmentInEveryFormGivesTheSameNamesAndResidues) {
   // so it keeps the residues but not every column.
   const Alignment stockholm = readFile("globins4.sto");
   ASSERT_EQ(stockholm.names.size(), 4u);
-  for (const char* file : {"globins4.a2m", "globins4.a3m", "globins4.phy", "globins4_sequential.phy",
-                           "globins4.pir", "globins4.aln"}) {
+  for (const char* file : {"globins4.a2m", "globins4.a3m", "globins4.phy",
+                           "globins4_sequential.phy", "globins4.pir", "globins4.aln"}) {
     SCOPED_TRACE(file);
     const Alignment other = readFile(file);
     EXPECT_EQ(other.names, stockholm.names);
@@ -142,7 +142,8 @@ TEST(ExampleFiles, OneAlignmentInEveryFormGivesTheSameNamesAndResidues) {
   // Both insert forms agree exactly once only the match states are kept.
   ReadSettings matchStates;
   matchStates.matchStatesOnly = true;
-  EXPECT_EQ(readFile("globins4.a2m", matchStates).residues, readFile("globins4.a3m", matchStates).residues);
+  EXPECT_EQ(readFile("globins4.a2m", matchStates).residues,
+            readFile("globins4.a3m", matchStates).residues);
   EXPECT_EQ(readFile("hmmalign_globins8.a2m", matchStates).residues,
             readFile("hhfilter_globins8.a3m", matchStates).residues);
 }

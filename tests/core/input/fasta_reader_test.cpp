@@ -19,9 +19,10 @@ bool readFasta(const std::string& text, ScriptedSink& sink, Alignment& a) {
 TEST(FastaReader, JoinsDataLinesAndKeepsTheWholeHeaderAsName) {
   ScriptedSink sink;
   Alignment a;
-  ASSERT_TRUE(readFasta(">one first sequence\nACDEFGHIKL\nMNPQRSTVWY\n>two\nACDEFGHIKL\n"
-                        "MNPQRSTV-.\n",
-                        sink, a));
+  ASSERT_TRUE(
+      readFasta(">one first sequence\nACDEFGHIKL\nMNPQRSTVWY\n>two\nACDEFGHIKL\n"
+                "MNPQRSTV-.\n",
+                sink, a));
   EXPECT_EQ(sink.transcript(), "");
   EXPECT_EQ(a.names, (std::vector<std::string>{">one first sequence", ">two"}));
   EXPECT_EQ(a.residues, (std::vector<std::string>{"ACDEFGHIKLMNPQRSTVWY", "ACDEFGHIKLMNPQRSTV-."}));

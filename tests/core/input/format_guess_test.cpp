@@ -1,9 +1,9 @@
+#include "input/format_guess.h"
+
 #include <gtest/gtest.h>
 
 #include <string_view>
 #include <utility>
-
-#include "input/format_guess.h"
 
 namespace hueset {
 namespace {
@@ -60,11 +60,14 @@ INSTANTIATE_TEST_SUITE_P(
         GuessCase{"pir_header_without_star_is_fasta", ">P1;a\ndescription\nACDE\n>P1;b\nx\nAC*\n",
                   AlignmentFormat::Fasta},
         GuessCase{"a2m_insert_columns_line_up", ">a\nA..CD\n>b\nAgtCD\n", AlignmentFormat::A2m},
-        GuessCase{"a3m_lengths_differ_match_states_agree", ">a\nACD\n>b\nAgtCD\n", AlignmentFormat::A3m},
+        GuessCase{"a3m_lengths_differ_match_states_agree", ">a\nACD\n>b\nAgtCD\n",
+                  AlignmentFormat::A3m},
         GuessCase{"a3m_after_comment_lines", "#A3M#\n>a\nACD\n>b\nAgtCD\n", AlignmentFormat::A3m},
-        GuessCase{"lower_case_in_other_columns_is_fasta", ">a\nAcCD\n>b\nAGcD\n", AlignmentFormat::Fasta},
+        GuessCase{"lower_case_in_other_columns_is_fasta", ">a\nAcCD\n>b\nAGcD\n",
+                  AlignmentFormat::Fasta},
         GuessCase{"all_lower_case_fasta_is_fasta", ">a\nacd-\n>b\nac-d\n", AlignmentFormat::Fasta},
-        GuessCase{"a_second_word_keeps_fasta", ">a\nACDEF extra\n>b\nACDEF\n", AlignmentFormat::Fasta},
+        GuessCase{"a_second_word_keeps_fasta", ">a\nACDEF extra\n>b\nACDEF\n",
+                  AlignmentFormat::Fasta},
         GuessCase{"one_sequence_is_fasta", ">a\nAgtCD\n", AlignmentFormat::Fasta},
         GuessCase{"upper_case_fasta_is_fasta", ">a\nACD\n>b\nA-D\n", AlignmentFormat::Fasta}),
     [](const auto& info) { return info.param.name; });
@@ -77,7 +80,8 @@ TEST(GuessFormatForFile, ExtensionSpeaksOnlyForTextsWithoutKeywords) {
     AlignmentFormat expected;
   };
   const Case cases[] = {
-      {"a broken PHYLIP file gets PHYLIP messages", "2 5\na ACD\n", "x.phy", AlignmentFormat::Phylip},
+      {"a broken PHYLIP file gets PHYLIP messages", "2 5\na ACD\n", "x.phy",
+       AlignmentFormat::Phylip},
       {"also under .gz, letter case aside", "2 5\na ACD\n", "X.PHYLIP.GZ", AlignmentFormat::Phylip},
       {"a keyword beats the extension", ">a\nACD\n", "x.sto", AlignmentFormat::Fasta},
       {"an MSF header beats the extension", "x MSF: 3 Type: P ..\n", "x.pir", AlignmentFormat::Msf},
@@ -86,8 +90,8 @@ TEST(GuessFormatForFile, ExtensionSpeaksOnlyForTextsWithoutKeywords) {
   for (const Case& c : cases) {
     EXPECT_EQ(guessFormatForFile(c.text, c.path), c.expected) << c.what;
   }
-  for (const char* name : {"a.sto", "a.stk", "a.sth", "a.a2m", "a.a3m", "a.phy", "a.phylip", "a.pir",
-                           "a.nbrf", "a.sto.gz"}) {
+  for (const char* name : {"a.sto", "a.stk", "a.sth", "a.a2m", "a.a3m", "a.phy", "a.phylip",
+                           "a.pir", "a.nbrf", "a.sto.gz"}) {
     EXPECT_TRUE(formatForExtension(name).has_value()) << name;
   }
 }
@@ -115,7 +119,8 @@ TEST(FormatChoice, LaterFormatsFollowTheSixInTheList) {
   EXPECT_EQ(kFormatList[static_cast<std::size_t>(choice.selected)].label, "PIR/NBRF");
   choice.selected = 7;
   EXPECT_EQ(choice.chosen(), AlignmentFormat::A2m);
-  for (std::size_t i = 0; i < kFormatLabels.size(); ++i) EXPECT_EQ(kFormatList[i].label, kFormatLabels[i]);
+  for (std::size_t i = 0; i < kFormatLabels.size(); ++i)
+    EXPECT_EQ(kFormatList[i].label, kFormatLabels[i]);
 }
 
 TEST(FormatChoice, SelectsTheGuessAndReturnsTheChoice) {

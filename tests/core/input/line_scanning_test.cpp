@@ -154,7 +154,7 @@ TEST(FindName, MissLeavesTheNextSearchAtTheSameStart) {
   std::vector<std::string> names{"A", "B", "C"};
   int running = 0;
   EXPECT_EQ(findName(names, "Z", running), -1);
-  EXPECT_EQ(running, 0);  // start was 1, stored as start - 1
+  EXPECT_EQ(running, 0);                         // start was 1, stored as start - 1
   EXPECT_EQ(findName(names, "b", running), -1);  // case-sensitive
   EXPECT_EQ(findName({}, "A", running), -1);
   EXPECT_EQ(findName(names, "AB", running), -1);

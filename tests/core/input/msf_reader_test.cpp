@@ -49,8 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, MsfHeader,
     ::testing::Values(
         HeaderCase{" x.msf  MSF: 10  Type: P  Check: 1234  ..", true, ""},
-        HeaderCase{"MSF:10 type: p ..", true, ""},
-        HeaderCase{" MSF: 10 Type: P ..\r", true, ""},
+        HeaderCase{"MSF:10 type: p ..", true, ""}, HeaderCase{" MSF: 10 Type: P ..\r", true, ""},
         HeaderCase{" x.msf  MSF: 10  Type: N  Check: 1234  ..", false,
                    "E 1: This is not a valid MSF file.\r\nThe Sequence Type on line 1 should be "
                    "given as \"Type: P\" (protein), instead of \"Type: N\".\n"},
@@ -175,13 +174,13 @@ TEST(MsfReader, EveryOverlongDataLineIsAskedAbout) {
   ScriptedSink sink;
   Alignment a;
   ASSERT_TRUE(readAlignment(text + "\n", AlignmentFormat::Msf, sink, a));
-  EXPECT_EQ(sink.transcript(), "Q 4: " + kError +
-                                   "The sequence on Line 4 contains too many amino acids." +
-                                   kProceed + "\n");
+  EXPECT_EQ(
+      sink.transcript(),
+      "Q 4: " + kError + "The sequence on Line 4 contains too many amino acids." + kProceed + "\n");
   ScriptedSink twice;
-  EXPECT_TRUE(readAlignment("MSF: 102 Type: P ..\nName: x\n//\nx " + residues51 + "\n\nx " +
-                                residues51,
-                            AlignmentFormat::Msf, twice, a));
+  EXPECT_TRUE(
+      readAlignment("MSF: 102 Type: P ..\nName: x\n//\nx " + residues51 + "\n\nx " + residues51,
+                    AlignmentFormat::Msf, twice, a));
   ASSERT_EQ(twice.messages().size(), 2u);
   EXPECT_EQ(twice.messages()[0].line, 4);
   EXPECT_EQ(twice.messages()[1].line, 6);
@@ -300,7 +299,7 @@ TEST(MsfReader, LargeFilesReadOnEveryCoreAsOnOne) {
   struct Case {
     const char* what;
     std::function<std::string(int block, int i)> line;  // a data line; "" leaves it out
-    std::deque<bool> answers;                            // true: No, stop
+    std::deque<bool> answers;                           // true: No, stop
   };
   const std::string residues = "ACDEF GHIKL MNPQR STVWY ACDEF GHIKL MNPQR STVWY ACDEF GHIKL";
   auto plain = [&](int block, int i) {
@@ -310,14 +309,17 @@ TEST(MsfReader, LargeFilesReadOnEveryCoreAsOnOne) {
   const Case cases[] = {
       {"blocks with rulers, blank lines, CR LF and stray lines", plain, {}},
       {"overlong lines anywhere, each asked about in order",
-       [&](int block, int i) { return plain(block, i) + (block % 97 == 3 && i == 2 ? "A" : ""); }, {}},
+       [&](int block, int i) { return plain(block, i) + (block % 97 == 3 && i == 2 ? "A" : ""); },
+       {}},
       {"the second question answered No ends the read",
        [&](int block, int i) { return plain(block, i) + (block % 97 == 3 && i == 2 ? "A" : ""); },
        {false, true}},
       {"a sequence left out of one block",
-       [&](int block, int i) { return block == 400 && i == 7 ? std::string() : plain(block, i); }, {}},
+       [&](int block, int i) { return block == 400 && i == 7 ? std::string() : plain(block, i); },
+       {}},
       {"a sequence with no residues anywhere",
-       [&](int block, int i) { return i == 11 ? std::string() : plain(block, i); }, {}},
+       [&](int block, int i) { return i == 11 ? std::string() : plain(block, i); },
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -326,7 +328,8 @@ TEST(MsfReader, LargeFilesReadOnEveryCoreAsOnOne) {
     text += "//\n";
     for (int block = 0; block < kBlocks; ++block) {
       text += block % 3 == 0 ? "\n\n" : "\n";
-      text += "             " + std::to_string(block * 50 + 1) + "   " + std::to_string(block * 50 + 50) + "\n";
+      text += "             " + std::to_string(block * 50 + 1) + "   " +
+              std::to_string(block * 50 + 50) + "\n";
       if (block == 250) text += "stray text between blocks\n";
       for (int i = 0; i < kSequences; ++i) {
         const int at = block == 100 ? kSequences - 1 - i : i;  // one block out of order
@@ -342,11 +345,13 @@ TEST(MsfReader, LargeFilesReadOnEveryCoreAsOnOne) {
       Alignment a;
       const bool ok = readAlignment(text, AlignmentFormat::Msf, sink, a);
       unsetenv("HUESET_THREADS");
-      std::string outcome = (ok ? "read " : "failed ") + std::to_string(a.length) + "\n" + sink.transcript();
+      std::string outcome =
+          (ok ? "read " : "failed ") + std::to_string(a.length) + "\n" + sink.transcript();
       for (const auto& m : sink.messages()) {
         for (const std::size_t length : m.lengths) outcome += std::to_string(length) + " ";
       }
-      for (std::size_t i = 0; i < a.names.size() && ok; ++i) outcome += a.names[i] + " " + a.residues[i] + "\n";
+      for (std::size_t i = 0; i < a.names.size() && ok; ++i)
+        outcome += a.names[i] + " " + a.residues[i] + "\n";
       return outcome;
     };
     EXPECT_EQ(readOn("3"), readOn("1"));

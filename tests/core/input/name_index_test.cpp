@@ -1,10 +1,11 @@
+#include "input/name_index.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
 #include "input/alignment_reader.h"
-#include "input/name_index.h"
 
 namespace hueset {
 namespace {

@@ -1,8 +1,8 @@
+#include "input/parse_reports.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "input/parse_reports.h"
 
 namespace hueset {
 namespace {
@@ -58,15 +58,15 @@ TEST(CharacterReport, OnlyLowerCaseShowsTwoColumnsAndNoNote) {
   b.lowerCaseLetters = "x";
   const CharacterReport r = makeCharacterReport({a, b});
   EXPECT_EQ(r.kinds, (std::vector<CharacterColumn>{CharacterColumn::Sequence,
-                                                    CharacterColumn::LowerCaseResidues}));
+                                                   CharacterColumn::LowerCaseResidues}));
   ASSERT_EQ(r.columns.size(), 2u);
   EXPECT_EQ(r.columns[0].title, "Sequence");
   EXPECT_EQ(r.columns[0].sizingTexts,
             (std::vector<std::string>{"Sequence", "seq1", "a much longer name"}));
   EXPECT_EQ(r.columns[1].title, "Lower case Residues");
   EXPECT_EQ(r.columns[1].sizingTexts, (std::vector<std::string>{"Lower case Residues"}));
-  EXPECT_EQ(r.rows, (std::vector<std::vector<std::string>>{{"seq1", "acg"},
-                                                          {"a much longer name", "x"}}));
+  EXPECT_EQ(r.rows,
+            (std::vector<std::vector<std::string>>{{"seq1", "acg"}, {"a much longer name", "x"}}));
   EXPECT_FALSE(r.noteVisible);
 }
 
@@ -76,12 +76,12 @@ TEST(CharacterReport, WhiteSpaceShowsAnXAndTheNote) {
   CharacterProblem b = problem("odd");
   b.otherSymbols = "1*";
   const CharacterReport r = makeCharacterReport({a, b});
-  EXPECT_EQ(r.kinds, (std::vector<CharacterColumn>{CharacterColumn::Sequence,
-                                                    CharacterColumn::ExtraLetters,
-                                                    CharacterColumn::WhiteSpace}));
+  EXPECT_EQ(r.kinds,
+            (std::vector<CharacterColumn>{CharacterColumn::Sequence, CharacterColumn::ExtraLetters,
+                                          CharacterColumn::WhiteSpace}));
   EXPECT_EQ(r.columns[2].title, "\"WhiteSpace\"");
-  EXPECT_EQ(r.rows, (std::vector<std::vector<std::string>>{{"tabbed", "", "X"},
-                                                          {"odd", "1*", " "}}));
+  EXPECT_EQ(r.rows,
+            (std::vector<std::vector<std::string>>{{"tabbed", "", "X"}, {"odd", "1*", " "}}));
   EXPECT_TRUE(r.noteVisible);
 }
 
@@ -95,9 +95,9 @@ TEST(CharacterReport, EveryColumnWhenEveryKindOccurs) {
   const CharacterReport r = makeCharacterReport({p});
   std::vector<std::string> titles;
   for (const auto& c : r.columns) titles.push_back(c.title);
-  EXPECT_EQ(titles, (std::vector<std::string>{"Sequence", "Invalid Residues", "Lower case Residues",
-                                              "Extra Letters", "Non-printable Letters",
-                                              "\"WhiteSpace\""}));
+  EXPECT_EQ(titles,
+            (std::vector<std::string>{"Sequence", "Invalid Residues", "Lower case Residues",
+                                      "Extra Letters", "Non-printable Letters", "\"WhiteSpace\""}));
   EXPECT_EQ(r.rows.at(0), (std::vector<std::string>{"all", "BZ", "a", "#", "X", "X"}));
   EXPECT_TRUE(r.noteVisible);
   // A name alone needs no column besides "Sequence".
@@ -110,8 +110,7 @@ TEST(UnequalLengthsReport, ListsSequencesThenPredictionRows) {
   a.residues = {letters(25), letters(250)};
   a.trackLabels = {"PHD"};
   a.tracks = {letters(24)};
-  const UnequalLengthsReport r =
-      makeUnequalLengthsReport("This is not a valid PHD file.\r\n", a);
+  const UnequalLengthsReport r = makeUnequalLengthsReport("This is not a valid PHD file.\r\n", a);
   EXPECT_EQ(r.heading, "This is not a valid PHD file.\r\n");
   ASSERT_EQ(r.rows.size(), 3u);
   EXPECT_EQ(r.rows[0], (UnequalLengthsRow{"seq1", "25", residueDisplayForm(letters(25))}));

@@ -39,7 +39,8 @@ TEST(PhdReader, LinesBeforeTheFirstAaLineAreIgnored) {
 }
 
 TEST(PhdReader, BlocksAppendAndTheRuleEndsThePart) {
-  const std::string text = phdMsf("AA |AC|\nPHD |HE|\n\nAA |D|\nPHD |L|\n" + kRule + "\nPHD |XXX|\n");
+  const std::string text =
+      phdMsf("AA |AC|\nPHD |HE|\n\nAA |D|\nPHD |L|\n" + kRule + "\nPHD |XXX|\n");
   ScriptedSink sink;
   Alignment a;
   ASSERT_TRUE(readAlignment(text, AlignmentFormat::PhdMsf, sink, a));

@@ -47,7 +47,9 @@ inline std::string messageKinds(const ScriptedSink& sink) {
   std::string out;
   for (const auto& m : sink.messages()) {
     if (!out.empty()) out += " ";
-    out += m.kind == ScriptedSink::Kind::Question ? "Q" : m.kind == ScriptedSink::Kind::Error ? "E" : "U";
+    out += m.kind == ScriptedSink::Kind::Question ? "Q"
+           : m.kind == ScriptedSink::Kind::Error  ? "E"
+                                                  : "U";
     out += std::to_string(m.line);
   }
   return out;

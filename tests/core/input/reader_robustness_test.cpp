@@ -3,8 +3,8 @@
 #include <random>
 #include <string>
 
-#include "input/read_alignment.h"
 #include "input/format_guess.h"
+#include "input/read_alignment.h"
 #include "support/scripted_sink.h"
 
 namespace hueset {
@@ -12,9 +12,9 @@ namespace {
 
 using testing::ScriptedSink;
 
-constexpr AlignmentFormat kAllFormats[] = {
-    AlignmentFormat::Fasta,  AlignmentFormat::Clustal, AlignmentFormat::Msf,
-    AlignmentFormat::PhdMsf, AlignmentFormat::PhdSaf,  AlignmentFormat::Dsc};
+constexpr AlignmentFormat kAllFormats[] = {AlignmentFormat::Fasta,  AlignmentFormat::Clustal,
+                                           AlignmentFormat::Msf,    AlignmentFormat::PhdMsf,
+                                           AlignmentFormat::PhdSaf, AlignmentFormat::Dsc};
 
 // Reads `text` in every format, answering questions both ways, and checks
 // that a successful read leaves a sound alignment.
@@ -105,15 +105,16 @@ TEST(ReaderRobustness, HundredThousandSequences) {
   }
   for (int i = 0; i < kCount; ++i) fasta += ">s" + std::to_string(i) + "\nACDEFGHIKL\nMNPQRSTVWY\n";
 
-  for (const auto& [text, format] : {std::pair{msf, AlignmentFormat::Msf},
-                                     std::pair{clustal, AlignmentFormat::Clustal},
-                                     std::pair{fasta, AlignmentFormat::Fasta}}) {
+  for (const auto& [text, format] :
+       {std::pair{msf, AlignmentFormat::Msf}, std::pair{clustal, AlignmentFormat::Clustal},
+        std::pair{fasta, AlignmentFormat::Fasta}}) {
     ScriptedSink sink;
     Alignment a;
     ASSERT_TRUE(readAlignment(text, format, sink, a)) << sink.transcript().substr(0, 300);
     EXPECT_EQ(a.names.size(), static_cast<std::size_t>(kCount));
     EXPECT_EQ(a.length, 20);
-    EXPECT_EQ(a.names.back(), (format == AlignmentFormat::Fasta ? ">s" : "s") + std::to_string(kCount - 1));
+    EXPECT_EQ(a.names.back(),
+              (format == AlignmentFormat::Fasta ? ">s" : "s") + std::to_string(kCount - 1));
   }
 }
 

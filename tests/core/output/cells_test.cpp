@@ -63,7 +63,8 @@ void addFormats(AnnotationWriter& writer) {
 
 TEST(Cells, WholeLinesGiveTheBytesOfCellByCell) {
   const std::vector<CellsCase> lines = {
-      {"runs of every length", "AAGGGKLLLLMNP", "\x01\x01\x04\x04\x04\x00\x01\x01\x03\x03\x02\x04\x00"},
+      {"runs of every length", "AAGGGKLLLLMNP",
+       "\x01\x01\x04\x04\x04\x00\x01\x01\x03\x03\x02\x04\x00"},
       {"formats sharing a style make one run", "ABCD", std::string("\x01\x03\x01\x03", 4)},
       {"bytes to escape inside complete runs", "A<B{C}&D\\E\"F\xe9G>",
        "\x01\x01\x04\x04\x01\x01\x04\x04\x01\x01\x04\x04\x01\x01\x04\x04\x01"},

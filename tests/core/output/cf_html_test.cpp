@@ -26,8 +26,9 @@ TEST(CfHtml, OffsetsPointAtWhatTheyName) {
   EXPECT_EQ(offsets->endHtml, text.size());
   EXPECT_EQ(text.compare(offsets->startFragment, 20, "<!--StartFragment-->"), 0);
   EXPECT_EQ(text.compare(offsets->endFragment, 18, "<!--EndFragment-->"), 0);
-  EXPECT_EQ(cfHtmlPage(text),
-            "<HTML><!--StartFragment-->\n<HEAD>\n</HEAD>\n<BODY>text</BODY><!--EndFragment--></HTML>\n");
+  EXPECT_EQ(
+      cfHtmlPage(text),
+      "<HTML><!--StartFragment-->\n<HEAD>\n</HEAD>\n<BODY>text</BODY><!--EndFragment--></HTML>\n");
 }
 
 TEST(CfHtml, APageWithoutHtmlElementStillGetsConsistentOffsets) {
@@ -42,11 +43,11 @@ TEST(CfHtml, APageWithoutHtmlElementStillGetsConsistentOffsets) {
 TEST(CfHtml, RejectsBrokenDescriptions) {
   const std::string good = wrapCfHtml("<HTML></HTML>");
   EXPECT_TRUE(readCfHtmlOffsets(good).has_value());
-  for (const std::string& bad : {std::string(), std::string("<HTML></HTML>"),
-                                 std::string("Version:1.0\nStartHTML:x\n"),
-                                 std::string("Version:1.0\nStartHTML:00000092\nEndHTML:99999999\n"
-                                 "StartFragment:00000098\nEndFragment:00000100\n<HTML></HTML>\n"),
-                                 good.substr(0, 40)}) {
+  for (const std::string& bad :
+       {std::string(), std::string("<HTML></HTML>"), std::string("Version:1.0\nStartHTML:x\n"),
+        std::string("Version:1.0\nStartHTML:00000092\nEndHTML:99999999\n"
+                    "StartFragment:00000098\nEndFragment:00000100\n<HTML></HTML>\n"),
+        good.substr(0, 40)}) {
     EXPECT_FALSE(readCfHtmlOffsets(bad).has_value()) << bad;
     EXPECT_EQ(cfHtmlPage(bad), bad);
   }

@@ -23,14 +23,16 @@ TEST(GoldenOutput, Rtf) {
 
 TEST(GoldenOutput, HtmlWithInlineStylesAndTheConfiguredFont) {
   const GroupingSet groupings = testing::globinGroupings();
-  HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{0, false, false});
+  HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs",
+                    HtmlWriterSettings{0, false, false});
   testing::writeGlobins(writer);
   expectMatchesGolden(writer.fileText(), "output/globins_two_sets_inline_styles.html");
 }
 
 TEST(GoldenOutput, HtmlWithStyleSheetAndBrowserFont) {
   const GroupingSet groupings = testing::globinGroupings();
-  HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{1, true, true});
+  HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs",
+                    HtmlWriterSettings{1, true, true});
   testing::writeGlobins(writer);
   expectMatchesGolden(writer.fileText(), "output/globins_two_sets_style_sheet.html");
 }
@@ -39,7 +41,8 @@ TEST(GoldenOutput, HtmlWithStyleSheetAndBrowserFont) {
 // plain text in "Default", the residues' runs as they were.
 TEST(GoldenOutput, HtmlWithResidueNumbersAndRuler) {
   const GroupingSet groupings = testing::globinGroupings();
-  HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{1, true, true});
+  HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs",
+                    HtmlWriterSettings{1, true, true});
   testing::writeGlobins(writer, LayoutMarks{true, true, 10});
   expectMatchesGolden(writer.fileText(), "output/globins_two_sets_numbered.html");
 }
@@ -49,7 +52,8 @@ TEST(GoldenOutput, HtmlWithResidueNumbersAndRuler) {
 TEST(GoldenOutput, WritersBehindATeeWriteTheirOwnFiles) {
   const GroupingSet groupings = testing::globinGroupings();
   RtfWriter rtf(groupings.fontSize, groupings.fontName);
-  HtmlWriter html(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{0, false, false});
+  HtmlWriter html(groupings.fontSize, groupings.fontName, "hs",
+                  HtmlWriterSettings{0, false, false});
   TeeWriter tee({&rtf, &html});
   testing::writeGlobins(tee);
   expectMatchesGolden(rtf.fileText(), "output/globins_two_sets.rtf");

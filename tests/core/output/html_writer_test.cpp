@@ -51,22 +51,18 @@ TEST(HtmlStyleText, NamesWeightOnlyWhenNotBoldAndStyleOnlyWhenItalic) {
 }
 
 TEST(HtmlWriter, InlineStylesPageWithoutFontElement) {
-  EXPECT_EQ(page(settings(0, true, true)),
-            kHead + kBodyStart +
-                "</b><b style=\"" + kPlainStyle + "\">a  " +
-                "</b><b style=\"" + kRedStyle + "\">ABC" +
-                "</b><b style=\"" + kPlainStyle + "\">\n\n\n\n" +
-                "</b>\n" + kFoot);
+  EXPECT_EQ(page(settings(0, true, true)), kHead + kBodyStart + "</b><b style=\"" + kPlainStyle +
+                                               "\">a  " + "</b><b style=\"" + kRedStyle + "\">ABC" +
+                                               "</b><b style=\"" + kPlainStyle + "\">\n\n\n\n" +
+                                               "</b>\n" + kFoot);
 }
 
 TEST(HtmlWriter, StyleSheetPageRefersToRulesById) {
   EXPECT_EQ(page(settings(1, true, true)),
-            kHead + "<STYLE>\n<!--\n" +
-                "#hs0\t{ " + kPlainStyle + "}\n" +
-                "#hs1\t{ " + kRedStyle + "}\n" +
-                "-->\n</STYLE>\n" + kBodyStart +
-                "</b><b ID=\"hs0\">a  </b><b ID=\"hs1\">ABC</b><b ID=\"hs0\">\n\n\n\n" +
-                "</b>\n" + kFoot);
+            kHead + "<STYLE>\n<!--\n" + "#hs0\t{ " + kPlainStyle + "}\n" + "#hs1\t{ " + kRedStyle +
+                "}\n" + "-->\n</STYLE>\n" + kBodyStart +
+                "</b><b ID=\"hs0\">a  </b><b ID=\"hs1\">ABC</b><b ID=\"hs0\">\n\n\n\n" + "</b>\n" +
+                kFoot);
 }
 
 TEST(HtmlWriter, OnlyStyleModeOneUsesTheStyleSheet) {
@@ -103,7 +99,8 @@ TEST(HtmlWriter, FontElementFollowsTheTwoFontFlags) {
 
 TEST(HtmlWriter, IdenticalFormatsShareOneRuleAndOneId) {
   HtmlWriter writer(100, "Courier New", "hs", settings(1, true, true));
-  writeSimple(writer, SimpleRun{{kPlain, kRedBold, kRedBold}, {{"a", "b"}}, {{"DE", "KR"}}, {{1, 2}}, {}});
+  writeSimple(writer,
+              SimpleRun{{kPlain, kRedBold, kRedBold}, {{"a", "b"}}, {{"DE", "KR"}}, {{1, 2}}, {}});
   const std::string html = writer.fileText();
   for (const char* piece : {"#hs1\t{ ", "<b ID=\"hs1\">DE", "<b ID=\"hs1\">KR"}) {
     EXPECT_THAT(html, HasSubstr(piece));
@@ -113,25 +110,25 @@ TEST(HtmlWriter, IdenticalFormatsShareOneRuleAndOneId) {
 
 TEST(HtmlWriter, LineBreaksStayInsideTheRunsAndSetsAddOne) {
   HtmlWriter writer(100, "Courier New", "hs", settings(0, true, true));
-  writeSimple(writer, SimpleRun{{kPlain}, {{"a"}, {"b"}}, {{"AC"}, {"AD"}}, {{0}, {0}}, {"A.", "A."}});
+  writeSimple(writer,
+              SimpleRun{{kPlain}, {{"a"}, {"b"}}, {{"AC"}, {"AD"}}, {{0}, {0}}, {"A.", "A."}});
   const std::string html = writer.fileText();
   const std::string body = html.substr(html.find("<PRE>") + 5);
-  EXPECT_EQ(body, "</b><b style=\"" + kPlainStyle + "\">a  AC\nConsensus  A.\nb  AD\nConsensus  A.\n\n\n" +
-                      "</b>\n" + kFoot);
+  EXPECT_EQ(body, "</b><b style=\"" + kPlainStyle +
+                      "\">a  AC\nConsensus  A.\nb  AD\nConsensus  A.\n\n\n" + "</b>\n" + kFoot);
 }
 
 TEST(HtmlWriter, NamesAndFontCannotOpenElementsOrLeaveAttributes) {
   HtmlWriter writer(100, "Mono\" onload=\"alert(1)", "hs", settings(0, false, true));
-  writeSimple(writer, SimpleRun{{kPlain, kRedBold},
-                                {{"<script>", "A&B \"q\""}},
-                                {{"<>", "&\""}},
-                                {{0, 1}},
-                                {"<&"}});
+  writeSimple(
+      writer,
+      SimpleRun{
+          {kPlain, kRedBold}, {{"<script>", "A&B \"q\""}}, {{"<>", "&\""}}, {{0, 1}}, {"<&"}});
   const std::string html = writer.fileText();
   EXPECT_THAT(html, Not(HasSubstr("<script>")));
-  for (const char* piece : {"<font face=\"Mono&quot; onload=&quot;alert(1)\">",
-                            "&lt;script&gt;  &lt;&gt;\n", "A&amp;B &quot;q&quot;  </b>",
-                            "\">&amp;&quot;", "Consensus  &lt;&amp;\n"}) {
+  for (const char* piece :
+       {"<font face=\"Mono&quot; onload=&quot;alert(1)\">", "&lt;script&gt;  &lt;&gt;\n",
+        "A&amp;B &quot;q&quot;  </b>", "\">&amp;&quot;", "Consensus  &lt;&amp;\n"}) {
     EXPECT_THAT(html, HasSubstr(piece));
   }
 }

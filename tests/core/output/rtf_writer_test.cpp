@@ -102,7 +102,8 @@ TEST(RtfWriter, RunsCarryOnlyThePropertiesThatDiffer) {
   for (const Case& c : cases) {
     RtfWriter writer(100, "Courier New");
     writeSimple(writer, SimpleRun{{kPlain, c.format}, {{"a"}}, {{"ACD"}}, {{1}}, {}});
-    EXPECT_EQ(afterHeader(writer.fileText()), "a  " + std::string(c.run) + "{\\par}{\\par}{\\par}{\\par}}");
+    EXPECT_EQ(afterHeader(writer.fileText()),
+              "a  " + std::string(c.run) + "{\\par}{\\par}{\\par}{\\par}}");
   }
 }
 
@@ -122,16 +123,19 @@ TEST(RtfWriter, AFormatThatLooksLikeDefaultProducesNoGroups) {
 
 TEST(RtfWriter, SetsAreSeparatedBySpaceAfterOfTheFontSize) {
   RtfWriter writer(90, "Courier New");
-  writeSimple(writer, SimpleRun{{kPlain}, {{"a"}, {"b"}}, {{"AC"}, {"AD"}}, {{0}, {0}}, {"A.", "A."}});
+  writeSimple(writer,
+              SimpleRun{{kPlain}, {{"a"}, {"b"}}, {{"AC"}, {"AD"}}, {{0}, {0}}, {"A.", "A."}});
   const std::string rtf = writer.fileText();
   EXPECT_NE(rtf.find("\\fs18\\"), std::string::npos);
-  EXPECT_EQ(afterHeader(rtf),
-            "a  AC{\\par}Consensus  A.{\\sa90\\par}b  AD{\\par}Consensus  A.{\\par}{\\par}{\\par}}");
+  EXPECT_EQ(
+      afterHeader(rtf),
+      "a  AC{\\par}Consensus  A.{\\sa90\\par}b  AD{\\par}Consensus  A.{\\par}{\\par}{\\par}}");
 }
 
 TEST(RtfWriter, OneSetHasNoSpaceAfterParagraph) {
   RtfWriter writer(100, "Courier New");
-  writeSimple(writer, SimpleRun{{kPlain}, {{"a", "b"}}, {{"ACDEFG", "ACDEFH"}}, {{0, 0}}, {"ACDEF."}}, 2,
+  writeSimple(writer,
+              SimpleRun{{kPlain}, {{"a", "b"}}, {{"ACDEFG", "ACDEFH"}}, {{0, 0}}, {"ACDEF."}}, 2,
               1);
   EXPECT_EQ(writer.fileText().find("\\sa"), std::string::npos);
   // Three blocks of two columns, each closed by two empty paragraphs.
@@ -143,16 +147,15 @@ TEST(RtfWriter, OneSetHasNoSpaceAfterParagraph) {
 
 TEST(RtfWriter, NamesCannotBreakOutOfTheDocument) {
   RtfWriter writer(100, "Evil}{\\font");
-  writeSimple(writer,
-              SimpleRun{{kPlain, kRedOnYellowBold},
-                        {{"{\\rtf1 x}", "caf\xE9\\"}},
-                        {{"A{", "}\xFF"}},
-                        {{0, 1}},
-                        {"\\."}});
+  writeSimple(writer, SimpleRun{{kPlain, kRedOnYellowBold},
+                                {{"{\\rtf1 x}", "caf\xE9\\"}},
+                                {{"A{", "}\xFF"}},
+                                {{0, 1}},
+                                {"\\."}});
   const std::string rtf = writer.fileText();
-  for (const char* piece : {"\\fprq1 Evil\\}\\{\\\\font;}}", "\\{\\\\rtf1 x\\}  A\\{{\\par}",
-                            "caf\\'e9\\\\  {\\chcbpat3\\cf2\\b \\}\\'ff}",
-                            "Consensus  \\\\.{\\par}"}) {
+  for (const char* piece :
+       {"\\fprq1 Evil\\}\\{\\\\font;}}", "\\{\\\\rtf1 x\\}  A\\{{\\par}",
+        "caf\\'e9\\\\  {\\chcbpat3\\cf2\\b \\}\\'ff}", "Consensus  \\\\.{\\par}"}) {
     EXPECT_THAT(rtf, HasSubstr(piece));
   }
   EXPECT_TRUE(groupsBalance(rtf));

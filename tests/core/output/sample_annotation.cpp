@@ -38,8 +38,9 @@ void annotateSet(Alignment& set, Alignment& result, const GroupingSet& groupings
   std::string markers(static_cast<std::size_t>(set.length), groupings.groupings[0].marker);
   for (std::size_t p = 0; p < markers.size(); ++p) {
     const char first = set.residues[0][p];
-    const bool allSame = isLetter(first) && std::all_of(set.residues.begin(), set.residues.end(),
-                                                        [&](const std::string& r) { return r[p] == first; });
+    const bool allSame =
+        isLetter(first) && std::all_of(set.residues.begin(), set.residues.end(),
+                                       [&](const std::string& r) { return r[p] == first; });
     if (allSame) {
       markers[p] = first;
       for (auto& formats : result.residues) formats[p] = single;
@@ -47,9 +48,9 @@ void annotateSet(Alignment& set, Alignment& result, const GroupingSet& groupings
     }
     for (std::size_t g = 0; g < active.size(); ++g) {
       const std::string& members = active[g]->residues;
-      const auto count = std::count_if(set.residues.begin(), set.residues.end(), [&](const std::string& r) {
-        return members.find(r[p]) != std::string::npos;
-      });
+      const auto count = std::count_if(
+          set.residues.begin(), set.residues.end(),
+          [&](const std::string& r) { return members.find(r[p]) != std::string::npos; });
       if (4 * static_cast<std::size_t>(count) < 3 * n) continue;
       markers[p] = active[g]->marker;
       for (std::size_t i = 0; i < n; ++i) {

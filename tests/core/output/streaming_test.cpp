@@ -26,19 +26,24 @@ void expectStreamedEqualsWhole(Args... args) {
   EXPECT_TRUE(streamed.fileText().empty());
 }
 
-TEST(Streaming, RtfStreamsTheSameBytes) { expectStreamedEqualsWhole<RtfWriter>(90, std::string("Courier New")); }
+TEST(Streaming, RtfStreamsTheSameBytes) {
+  expectStreamedEqualsWhole<RtfWriter>(90, std::string("Courier New"));
+}
 
 TEST(Streaming, HtmlStreamsTheSameBytes) {
   HtmlWriterSettings settings;
-  expectStreamedEqualsWhole<HtmlWriter>(90, std::string("Courier New"), std::string(kHtmlIdPrefix), settings);
+  expectStreamedEqualsWhole<HtmlWriter>(90, std::string("Courier New"), std::string(kHtmlIdPrefix),
+                                        settings);
   settings.styleMode = 1;
-  expectStreamedEqualsWhole<HtmlWriter>(90, std::string("Courier New"), std::string(kHtmlIdPrefix), settings);
+  expectStreamedEqualsWhole<HtmlWriter>(90, std::string("Courier New"), std::string(kHtmlIdPrefix),
+                                        settings);
 }
 
 TEST(Streaming, LargeDocumentsDrainAsTheyGo) {
   // Many lines of distinct formats: the writer must not hold the whole text.
   RtfWriter writer(90, "Courier New");
-  for (int i = 0; i < 3; ++i) writer.addFormat(ResidueFormat{static_cast<Colour>(i * 40), 0xFFFFFF, i == 1, false});
+  for (int i = 0; i < 3; ++i)
+    writer.addFormat(ResidueFormat{static_cast<Colour>(i * 40), 0xFFFFFF, i == 1, false});
   std::ostringstream sink;
   writer.streamTo(&sink);
   writer.begin();

@@ -21,7 +21,8 @@ TEST(StyleSheetWriter, WritesOneRulePerDistinctFormatAndNoPage) {
   const std::string rules =
       "#hs0\t{ color: #000000; background-color: #ffffff; font-weight: normal;}\n"
       "#hs1\t{ color: #ff0000; background-color: #ffffff;}\n"
-      "#hs2\t{ color: #666666; background-color: #cccccc; font-weight: normal; font-style: italic;}\n";
+      "#hs2\t{ color: #666666; background-color: #cccccc; font-weight: normal; font-style: "
+      "italic;}\n";
   EXPECT_EQ(writer.fileText(), rules);
   ASSERT_EQ(writer.clipboardFormatCount(), 1);
   EXPECT_EQ(writer.clipboardFormat(0), ClipboardFormat::PlainText);
@@ -45,7 +46,8 @@ TEST(StyleSheetWriter, MatchesTheIdsOfAStyleSheetPage) {
   HtmlWriter page(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{1, true, true});
   testing::writeGlobins(page);
   const std::string html = page.fileText();
-  const std::string embedded = html.substr(html.find("<!--\n") + 5, html.find("-->") - html.find("<!--\n") - 5);
+  const std::string embedded =
+      html.substr(html.find("<!--\n") + 5, html.find("-->") - html.find("<!--\n") - 5);
   EXPECT_EQ(sheet.fileText(), embedded);
 }
 

@@ -1,3 +1,5 @@
+#include "pipeline/annotation_driver.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 #include "core/annotate/recording_writer.h"
 #include "groupings/builtin_defaults.h"
 #include "output/rtf_writer.h"
-#include "pipeline/annotation_driver.h"
 #include "settings/options.h"
 #include "support/scripted_sink.h"
 #include "support/test_files.h"
@@ -71,7 +72,7 @@ struct Outcome {
 };
 
 Outcome run(std::string_view input, const Options& options, ScriptedInteraction& interaction,
-        RememberedSets* remembered = nullptr) {
+            RememberedSets* remembered = nullptr) {
   static const GroupingSet colour = builtinDefault(BuiltinDefault::Colour);
   TextWriter writer;
   RememberedSets local;
@@ -106,8 +107,10 @@ TEST(AnnotateDriver, ReportsProgressAndStopsWhenTold) {
   ScriptedInteraction ui;
   EXPECT_TRUE(run(kFasta, options, ui).ok);
   using S = AnnotationStage;
-  EXPECT_EQ(ui.progressSeen, (std::vector<std::pair<S, int>>{
-                                 {S::Reading, 0}, {S::Consensus, 0}, {S::Layout, 0}, {S::Layout, 33}, {S::Layout, 66}}));
+  EXPECT_EQ(
+      ui.progressSeen,
+      (std::vector<std::pair<S, int>>{
+          {S::Reading, 0}, {S::Consensus, 0}, {S::Layout, 0}, {S::Layout, 33}, {S::Layout, 66}}));
 
   for (std::size_t stop : {0u, 1u, 3u}) {
     ScriptedInteraction stopping;
@@ -186,8 +189,8 @@ TEST(AnnotateDriver, SetListBuildsSetsWithRepeatsAcrossSets) {
   RememberedSets remembered;
   Outcome r = run(kFasta, o, ui, &remembered);
   ASSERT_TRUE(r.ok);
-  EXPECT_EQ(rowNames(r), (std::vector<std::string>{">c", ">a", "Consensus/80%", ">b", ">c",
-                                                   "Consensus/80%"}));
+  EXPECT_EQ(rowNames(r),
+            (std::vector<std::string>{">c", ">a", "Consensus/80%", ">b", ">c", "Consensus/80%"}));
   EXPECT_EQ(remembered.sequenceCount, 3);
   EXPECT_EQ(remembered.setList, *ui.setsAnswer);
 
@@ -239,16 +242,16 @@ TEST(AnnotateDriver, ElisionThresholdRoundsUp) {
   auto text = [](int residuesInRegion) {
     std::string t;
     for (int s = 0; s < 7; ++s) {
-      t += ">s" + std::to_string(s) + "\nACDEF" + std::string(s < residuesInRegion ? "WWWWWW" : "------") +
-           "GHIKL\n";
+      t += ">s" + std::to_string(s) + "\nACDEF" +
+           std::string(s < residuesInRegion ? "WWWWWW" : "------") + "GHIKL\n";
     }
     return t;
   };
   Options o = plainOptions();
   o.annotation.useElision = true;
   ScriptedInteraction ui;
-  Outcome sparse = run(text(1), o, ui);   // 6 gaps: elided
-  Outcome dense = run(text(2), o, ui);    // 5 gaps: kept
+  Outcome sparse = run(text(1), o, ui);  // 6 gaps: elided
+  Outcome dense = run(text(2), o, ui);   // 5 gaps: kept
   ASSERT_TRUE(sparse.ok);
   ASSERT_TRUE(dense.ok);
   EXPECT_NE(dense.lines[0].find("ACDEFWWWWWWGHIKL"), std::string::npos) << dense.text;
@@ -290,7 +293,7 @@ TEST(AnnotateDriver, WrapWidthIsCappedAtTheLength) {
   EXPECT_EQ(r.lines.size(), 3u);  // one block
   o.output.wrapLength = 20;
   EXPECT_EQ(run(text, o, ui).lines.size(), 9u);  // three blocks
-  o.output.wrapLength = 0;  // zero means no limit, never an endless layout
+  o.output.wrapLength = 0;                       // zero means no limit, never an endless layout
   EXPECT_EQ(run(text, o, ui).lines.size(), 3u);
 }
 
@@ -333,7 +336,8 @@ TEST(AnnotateDriver, TheWrapFitsThePaperOnlyWhenAskedAndWrapping) {
 TEST(AnnotateDriver, ResidueNumbersCountWhatElisionCut) {
   // Ten columns where four of five sequences have gaps are cut to "(10)".
   std::string text = ">a\nAAAAACCCCCCCCCCAAAAA\n";
-  for (const char* n : {">b", ">c", ">d", ">e"}) text += std::string(n) + "\nAAAAA----------AAAAA\n";
+  for (const char* n : {">b", ">c", ">d", ">e"})
+    text += std::string(n) + "\nAAAAA----------AAAAA\n";
   Options o = plainOptions();
   o.annotation.useElision = true;
   o.figure.residueNumbers = true;
@@ -361,7 +365,8 @@ TEST(AnnotateDriver, ThresholdLabelFollowsTheOption) {
 TEST(AnnotateDriver, TooManyGroupingsStopWithAMessage) {
   GroupingSet many = builtinDefault(BuiltinDefault::Colour);
   while (many.groupings.size() < 2 + 255) {
-    many.groupings.push_back(ResidueGrouping{"g" + std::to_string(many.groupings.size()), "A", {}, true, '+'});
+    many.groupings.push_back(
+        ResidueGrouping{"g" + std::to_string(many.groupings.size()), "A", {}, true, '+'});
   }
   TextWriter writer;
   ScriptedInteraction ui;
@@ -403,10 +408,10 @@ TEST_P(AnnotateEachFormat, AnnotatesToRichText) {
   ui2.formatAnswer = c.format;
   ASSERT_TRUE(annotate(text, o, colour, plain, ui2, remembered));
   // Prediction rows come as one more block after the sets.
-  const bool predictionsShown = plain.text.find("\n\n") != std::string::npos &&
-                                plain.text.rfind("Consensus") < plain.text.size() &&
-                                (plain.text.find("PHD") != std::string::npos ||
-                                 plain.text.find("DSC") != std::string::npos);
+  const bool predictionsShown =
+      plain.text.find("\n\n") != std::string::npos &&
+      plain.text.rfind("Consensus") < plain.text.size() &&
+      (plain.text.find("PHD") != std::string::npos || plain.text.find("DSC") != std::string::npos);
   EXPECT_EQ(predictionsShown, c.hasPredictions) << plain.text;
 }
 

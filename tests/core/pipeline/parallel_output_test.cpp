@@ -36,7 +36,8 @@ std::string familyFasta(int sequences, int columns) {
   return text.str();
 }
 
-std::string annotated(const std::string& text, OutputKind kind, int styleMode, const char* threads) {
+std::string annotated(const std::string& text, OutputKind kind, int styleMode,
+                      const char* threads) {
   setenv("HUESET_THREADS", threads, 1);
   Options options;
   options.parse.confirmFormats = false;
@@ -61,8 +62,9 @@ TEST(ParallelOutput, OneThreadGivesTheSameBytesAsMany) {
     OutputKind kind;
     int styleMode;
   };
-  for (const Case& c : {Case{"Rich Text", OutputKind::Rtf, 0}, Case{"HTML, in-line styles", OutputKind::Html, 0},
-                        Case{"HTML, style sheet", OutputKind::Html, 1}}) {
+  for (const Case& c :
+       {Case{"Rich Text", OutputKind::Rtf, 0}, Case{"HTML, in-line styles", OutputKind::Html, 0},
+        Case{"HTML, style sheet", OutputKind::Html, 1}}) {
     const std::string one = annotated(text, c.kind, c.styleMode, "1");
     EXPECT_GT(one.size(), 3'000'000u) << c.what;
     EXPECT_TRUE(one == annotated(text, c.kind, c.styleMode, "3")) << c.what;

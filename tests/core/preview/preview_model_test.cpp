@@ -32,8 +32,7 @@ GroupingSet groupings() {
 // line stands at character 16 + c + c / 3.
 std::shared_ptr<const PreviewDocument> hoverDocument() {
   PreviewInput input;
-  input.text =
-      ">one/101-108\nLIVKDE-A\n>two\nLIVKEE-A\n>three\nLLVRDD-G\n>four\nMIVKED-A\n";
+  input.text = ">one/101-108\nLIVKDE-A\n>two\nLIVKEE-A\n>three\nLLVRDD-G\n>four\nMIVKED-A\n";
   input.options.annotation.useElision = false;
   input.options.output.wrapLength = 6;
   input.options.output.separateColumns = true;
@@ -66,7 +65,8 @@ TEST(PreviewModel, HitsFindLinesAndCells) {
     std::optional<PreviewHit> expected;  // line, character, on a cell, column, style
   };
   const Case cases[] = {
-      {"first cell of the first line, Hydrophobic", cellX(16), lineY(0), PreviewHit{0, 16, true, 0, 1}},
+      {"first cell of the first line, Hydrophobic", cellX(16), lineY(0),
+       PreviewHit{0, 16, true, 0, 1}},
       {"the blank between two groups", cellX(19), lineY(0), PreviewHit{0, 19, false, 0, 0}},
       {"a later group, another line, Acid", cellX(22), lineY(2), PreviewHit{1, 22, true, 5, 2}},
       {"second block: its own columns", cellX(17), lineY(14), PreviewHit{7, 17, true, 7, 0}},
@@ -93,12 +93,15 @@ TEST(PreviewModel, StatusTextsSayWhatTheColumnAgreedOn) {
   const Case cases[] = {
       {"a grouping reached; a residue's number from its name", cellX(16), lineY(0),
        "Column 1: Hydrophobic, 4 of 4 (100%); >one/101-108, residue 101"},
-      {"a single residue", cellX(18), lineY(4), "Column 3: V (Single), 4 of 4 (100%); >three, residue 3"},
+      {"a single residue", cellX(18), lineY(4),
+       "Column 3: V (Single), 4 of 4 (100%); >three, residue 3"},
       {"nothing reached, the nearest named", cellX(20), lineY(6),
        "Column 4: nothing reached 80%; nearest K (Single), 3 of 4 (75%); >four, residue 4"},
-      {"a gap has no residue number", cellX(16), lineY(14), "Column 7: nothing reached 80%; >one/101-108"},
+      {"a gap has no residue number", cellX(16), lineY(14),
+       "Column 7: nothing reached 80%; >one/101-108"},
       {"numbers go on past a gap and a block", cellX(17), lineY(14),
-       "Column 8: nothing reached 80%; nearest A (Single), 3 of 4 (75%); >one/101-108, residue 107"},
+       "Column 8: nothing reached 80%; nearest A (Single), 3 of 4 (75%); >one/101-108, residue "
+       "107"},
       {"the consensus row: the column alone", cellX(21), lineY(8), "Column 5: Acid, 4 of 4 (100%)"},
       {"the blank between groups", cellX(19), lineY(0), ""},
       {"a name", cellX(3), lineY(0), ""},
@@ -122,8 +125,10 @@ TEST(PreviewModel, ColumnTextsForElisionAndEmptyColumns) {
   };
   const Case cases[] = {
       {"a column shown as it was", 1, "Column 2: nothing reached 80.5%, no residues counted"},
-      {"a stand-in names what it replaced", 3, "Columns 3 to 8 (elided): nothing reached 80.5%, no residues counted"},
-      {"a stand-in at the end", 7, "Columns from 10 (elided): nothing reached 80.5%, no residues counted"},
+      {"a stand-in names what it replaced", 3,
+       "Columns 3 to 8 (elided): nothing reached 80.5%, no residues counted"},
+      {"a stand-in at the end", 7,
+       "Columns from 10 (elided): nothing reached 80.5%, no residues counted"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -173,7 +178,8 @@ TEST(MessageBar, ShowsTheWeightiestMessageWithItsLine) {
       {"nothing to say", {}, std::nullopt},
       {"a question with its line, on one line",
        {{Kind::Question, "Blank inside a line.\r\nDo you wish to proceed regardless?", 40}},
-       MessageBar{Kind::Question, "Line 40: Blank inside a line. Do you wish to proceed regardless?", 40}},
+       MessageBar{Kind::Question,
+                  "Line 40: Blank inside a line. Do you wish to proceed regardless?", 40}},
       {"an error wins over an earlier note, and the rest are counted",
        {{Kind::Note, "sets", 0}, {Kind::Question, "q", 3}, {Kind::Error, "Bad.", 0}},
        MessageBar{Kind::Error, "Bad. (2 more)", 0}},

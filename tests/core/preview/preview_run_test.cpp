@@ -43,24 +43,51 @@ TEST(PreviewRun, AnswersEveryDialogAndKeepsWhatItWouldHaveSaid) {
     int line;  // of the first message
   };
   const Case cases[] = {
-      {"format confirmation on: the guess is taken", kFour,
-       [](PreviewInput& in) { in.options.parse.confirmFormats = true; }, {}, true, 0},
-      {"invalid characters are accepted as gaps", testing::readTestFile("gui/lower_case_and_bjouz.fasta"),
-       [](PreviewInput& in) { in.options.parse.restrictResidues = 1; }, {Kind::Question}, true, 0},
+      {"format confirmation on: the guess is taken",
+       kFour,
+       [](PreviewInput& in) { in.options.parse.confirmFormats = true; },
+       {},
+       true,
+       0},
+      {"invalid characters are accepted as gaps",
+       testing::readTestFile("gui/lower_case_and_bjouz.fasta"),
+       [](PreviewInput& in) { in.options.parse.restrictResidues = 1; },
+       {Kind::Question},
+       true,
+       0},
       {"reader questions are answered to go on, each kept with its line",
-       ">a\nLIVK DEAG\n>b\nLIVK EEAG\n", [](PreviewInput&) {}, {Kind::Question, Kind::Question},
-       true, 2},
-      {"multiple sets without a remembered list: one set", kFour,
-       [](PreviewInput& in) { in.options.output.multipleSets = true; }, {Kind::Note}, true, 0},
-      {"multiple sets with the list remembered for four: no note", kFour,
+       ">a\nLIVK DEAG\n>b\nLIVK EEAG\n",
+       [](PreviewInput&) {},
+       {Kind::Question, Kind::Question},
+       true,
+       2},
+      {"multiple sets without a remembered list: one set",
+       kFour,
+       [](PreviewInput& in) { in.options.output.multipleSets = true; },
+       {Kind::Note},
+       true,
+       0},
+      {"multiple sets with the list remembered for four: no note",
+       kFour,
        [](PreviewInput& in) {
          in.options.output.multipleSets = true;
          in.remembered = RememberedSets{{-1, 0, 1, -1, 2, 3}, 4};
        },
-       {}, true, 0},
-      {"unequal lengths stop the annotation", testing::readTestFile("gui/unequal_lengths.fasta"),
-       [](PreviewInput&) {}, {Kind::Error}, false, 0},
-      {"one sequence cannot be annotated", ">a\nLIVK\n", [](PreviewInput&) {}, {Kind::Error}, false, 0},
+       {},
+       true,
+       0},
+      {"unequal lengths stop the annotation",
+       testing::readTestFile("gui/unequal_lengths.fasta"),
+       [](PreviewInput&) {},
+       {Kind::Error},
+       false,
+       0},
+      {"one sequence cannot be annotated",
+       ">a\nLIVK\n",
+       [](PreviewInput&) {},
+       {Kind::Error},
+       false,
+       0},
       {"a blank text is an empty preview", " \r\n\n", [](PreviewInput&) {}, {}, true, 0},
   };
   for (const Case& c : cases) {
@@ -98,7 +125,8 @@ TEST(PreviewRun, AStopRequestedEndsTheRunWithoutADocument) {
 // The preview shows the lines the Annotate commands deliver: the driver is
 // the same, only the writer differs.
 TEST(PreviewRun, ShowsTheLinesTheWritersGet) {
-  const std::string text = testing::readFile(std::string(HUESET_SOURCE_DIR) + "/examples/globins45.aln");
+  const std::string text =
+      testing::readFile(std::string(HUESET_SOURCE_DIR) + "/examples/globins45.aln");
   ASSERT_FALSE(text.empty());
   PreviewInput input = inputOf(text);
   input.options.figure.residueNumbers = true;

@@ -81,7 +81,8 @@ std::string transcriptOf(const PreviewDocument& d) {
 }
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
   }
   return text;

@@ -1,3 +1,5 @@
+#include "settings/options_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include <sstream>
 
 #include "settings/options.h"
-#include "settings/options_file.h"
 #include "support/test_files.h"
 
 namespace hueset {

@@ -1,3 +1,5 @@
+#include "settings/options.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include <sstream>
 
 #include "settings/option_table.h"
-#include "settings/options.h"
 #include "settings/options_file.h"
 #include "settings/profile_store.h"
 #include "support/test_files.h"
@@ -110,7 +111,9 @@ TEST(Options, StoredValuesAreClampedNeverRejected) {
   auto palette = [](const Options& o) { return o.html.colourPalette; };
   auto mruDocs = [](const Options& o) { return o.general.mruDocuments; };
   auto mruConfigs = [](const Options& o) { return o.general.mruConfigurations; };
-  auto linker = [](const Options& o) { return int(static_cast<unsigned char>(o.output.linkerCharacter)); };
+  auto linker = [](const Options& o) {
+    return int(static_cast<unsigned char>(o.output.linkerCharacter));
+  };
   auto wrap = [](const Options& o) { return o.output.wrapLength; };
   auto column = [](const Options& o) { return o.output.columnWidth; };
   auto useElision = [](const Options& o) { return int(o.annotation.useElision); };
@@ -213,29 +216,33 @@ TEST(Options, FirstRunWritesAllSectionsPathsAndTheOptionsFile) {
 
   IniProfileStore reread(profile.string());
   const auto sections = reread.sectionNames();
-  for (const char* name : {"HTML Settings", "Annotation Settings", "Parse Settings", "Output Settings",
-                           "General Settings"}) {
+  for (const char* name : {"HTML Settings", "Annotation Settings", "Parse Settings",
+                           "Output Settings", "General Settings"}) {
     EXPECT_NE(std::find(sections.begin(), sections.end(), name), sections.end()) << name;
   }
   // Nothing to remember yet: the recent lists leave no sections behind.
   EXPECT_EQ(sections.size(), 6u);
   // Groups go out in the order HTML, Output, Parse, General, Annotation; the
   // figure options, which are not the specified ones, in a section after them.
-  EXPECT_EQ(sections, (std::vector<std::string>{"HTML Settings", "Output Settings", "Parse Settings",
-                                                "General Settings", "Annotation Settings", "Figure"}));
+  EXPECT_EQ(sections,
+            (std::vector<std::string>{"HTML Settings", "Output Settings", "Parse Settings",
+                                      "General Settings", "Annotation Settings", "Figure"}));
   EXPECT_EQ(reread.keyNames("Figure").size(), 8u);
   EXPECT_EQ(reread.keyNames("HTML Settings").size(), 5u);
   EXPECT_EQ(reread.keyNames("Annotation Settings").size(), 6u);
   EXPECT_EQ(reread.keyNames("Parse Settings").size(), 8u);
   EXPECT_EQ(reread.keyNames("Output Settings").size(), 12u);
   EXPECT_EQ(reread.keyNames("General Settings"),
-            (std::vector<std::string>{"MRU Documents Count", "MRU Configurations Count", "Large toolbar buttons",
-                                      "Verbose dialogues", "Last Document Directory", "Last Config directory",
+            (std::vector<std::string>{"MRU Documents Count", "MRU Configurations Count",
+                                      "Large toolbar buttons", "Verbose dialogues",
+                                      "Last Document Directory", "Last Config directory",
                                       "Last Annotate directory", "Last Configuration File"}));
   EXPECT_EQ(reread.readString("General Settings", "Last Document Directory", ""), current.string());
-  EXPECT_EQ(reread.readString("General Settings", "Last Config directory", ""), "/opt/hueset/config files");
+  EXPECT_EQ(reread.readString("General Settings", "Last Config directory", ""),
+            "/opt/hueset/config files");
   EXPECT_EQ(reread.readString("Output Settings", "Substituting Linker Character", ""), "45");
-  EXPECT_EQ(slurp(current / "hueset.opt"), testing::readTestFile("settings/hueset_opt_at_defaults.opt"));
+  EXPECT_EQ(slurp(current / "hueset.opt"),
+            testing::readTestFile("settings/hueset_opt_at_defaults.opt"));
   fs::remove_all(dir);
 }
 
@@ -302,7 +309,8 @@ TEST(Options, NonDefaultValuesSurviveSaveAndLoad) {
   EXPECT_EQ(back.paths, saved.paths);
   EXPECT_EQ(back.paths.lastDocumentDirectory, dir.string());
   ASSERT_TRUE(back.recentDocuments && back.recentConfigurations);
-  EXPECT_EQ(back.recentDocuments->entries(), (std::vector<std::string>{"/data/two.msf", "/data/one.msf"}));
+  EXPECT_EQ(back.recentDocuments->entries(),
+            (std::vector<std::string>{"/data/two.msf", "/data/one.msf"}));
   EXPECT_EQ(back.recentConfigurations->entries(), std::vector<std::string>{"/data/a.cft"});
   EXPECT_EQ(back.recentConfigurations->capacity(), 3u);
   fs::remove_all(dir);
@@ -385,8 +393,9 @@ TEST(Options, LegacyKeySpellingIsOneValue) {
   o.save(store, "/new/place");
   auto keys = store.keyNames("General Settings");
   EXPECT_EQ(std::count_if(keys.begin(), keys.end(),
-                          [](const std::string& k) { return k == "Last Document directory" ||
-                                                            k == "Last Document Directory"; }),
+                          [](const std::string& k) {
+                            return k == "Last Document directory" || k == "Last Document Directory";
+                          }),
             1);
   EXPECT_EQ(store.readString("General Settings", "Last Document Directory", ""), "/new/place");
 }

@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+#include "settings/profile_store.h"
 
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <csignal>
@@ -8,7 +9,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "settings/profile_store.h"
 #include "support/test_files.h"
 
 namespace hueset {
@@ -48,11 +48,11 @@ TEST(IniProfileStore, IntegersAreThirtyTwoBitValues) {
       {"42", 42},
       {" -5 ", -5},
       {"+7", 7},
-      {"4294967291", -5},          // the unsigned form of -5
-      {"2147483648", INT32_MIN},   // 2^31 wraps
-      {"99999999999", -1},         // beyond 32 bits: the largest unsigned value
-      {"-99999999999", INT32_MIN}, // the most negative one
-      {"12abc", 1234},             // not a number: the default
+      {"4294967291", -5},           // the unsigned form of -5
+      {"2147483648", INT32_MIN},    // 2^31 wraps
+      {"99999999999", -1},          // beyond 32 bits: the largest unsigned value
+      {"-99999999999", INT32_MIN},  // the most negative one
+      {"12abc", 1234},              // not a number: the default
       {"", 1234},
       {"-", 1234},
       {"0x10", 1234},
@@ -81,7 +81,8 @@ const std::string kAwkward[] = {
     "\\x41 is not an A",
     std::string("nul\0byte", 8),
     "\x7f\x01\x1f",
-    "Gr\xC3\xBC\xC3\x9F" "e \xE2\x80\x94 UTF-8",
+    "Gr\xC3\xBC\xC3\x9F"
+    "e \xE2\x80\x94 UTF-8",
     "\xB7\xFF\x80 raw high bytes",
     "   ",
     "=",
@@ -129,10 +130,12 @@ TEST(IniProfileStore, HandEditedFileIsUnderstood) {
   IniProfileStore store(testing::testDataPath("settings/hand_edited_profile.ini"));
   EXPECT_EQ(store.readInt("Annotation Settings", "Consensus Threshold", 0), 555);
   EXPECT_EQ(store.readInt("Annotation Settings", "Use Elision", 1), 0);
-  EXPECT_EQ(store.readString("General Settings", "Last Document Directory", ""), "/data/my alignments");
+  EXPECT_EQ(store.readString("General Settings", "Last Document Directory", ""),
+            "/data/my alignments");
   EXPECT_EQ(store.readString("Recent File List", "File3", ""), "/data/a.msf");
-  EXPECT_EQ(store.sectionNames(),
-            (std::vector<std::string>{"annotation settings", "General Settings", "Recent File List"}));
+  EXPECT_EQ(
+      store.sectionNames(),
+      (std::vector<std::string>{"annotation settings", "General Settings", "Recent File List"}));
 }
 
 TEST(IniProfileStore, DamagedFileKeepsOnlyWhatMakesSense) {
@@ -146,7 +149,8 @@ TEST(IniProfileStore, DamagedFileKeepsOnlyWhatMakesSense) {
   EXPECT_EQ(store.readString("Parse Settings", "Invalid Residues", ""), "b1bx");
   EXPECT_FALSE(store.hasValue("General Set", "anything"));
   // The user is told once, with the count of what was passed over.
-  EXPECT_NE(store.problem().find("damaged lines, which are ignored"), std::string::npos) << store.problem();
+  EXPECT_NE(store.problem().find("damaged lines, which are ignored"), std::string::npos)
+      << store.problem();
   // Whatever was kept can be written and read again.
   IniProfileStore again;
   again.loadFromText(store.toText());
@@ -243,7 +247,8 @@ TEST(IniProfileStore, RemovingValuesAndSections) {
 // is indexed; the benchmark gives the time).
 TEST(IniProfileStore, ManyKeysLoadAndStayDistinct) {
   std::string text = "[S]\n";
-  for (int k = 0; k < 200'000; ++k) text += "Key" + std::to_string(k) + "=" + std::to_string(k) + "\n";
+  for (int k = 0; k < 200'000; ++k)
+    text += "Key" + std::to_string(k) + "=" + std::to_string(k) + "\n";
   text += "KEY7=last\n";
   IniProfileStore store;
   store.loadFromText(text);

@@ -1,7 +1,8 @@
+#include "settings/recent_file_list.h"
+
 #include <gtest/gtest.h>
 
 #include "settings/profile_store.h"
-#include "settings/recent_file_list.h"
 
 namespace hueset {
 namespace {

@@ -1,18 +1,18 @@
+#include "util/file_write.h"
+
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <algorithm>
-#include <csignal>
-#include <functional>
-#include <vector>
-
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <vector>
+
 #include "support/test_files.h"
-#include "util/file_write.h"
 
 namespace hueset {
 namespace {
@@ -46,7 +46,8 @@ TEST(FileWrite, FailureKeepsTheOldFile) {
 
 std::vector<std::string> entries(const fs::path& dir) {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(dir))
+    names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }

@@ -49,7 +49,8 @@ TEST(ParallelOrdered, HandsResultsOnInOrderAndStopsWhenTold) {
       }
       return i * 10;
     };
-    const std::function<bool(std::size_t, std::size_t&)> consume = [&](std::size_t i, std::size_t& result) {
+    const std::function<bool(std::size_t, std::size_t&)> consume = [&](std::size_t i,
+                                                                       std::size_t& result) {
       EXPECT_EQ(result, i * 10);
       std::lock_guard<std::mutex> guard(lock);
       consumed.push_back(i);

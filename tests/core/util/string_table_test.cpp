@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "util/string_table.h"
+
+#include <gtest/gtest.h>
 
 namespace hueset {
 namespace {
@@ -17,9 +17,9 @@ TEST(StringTable, ReaderTextsAreWordForWord) {
 }
 
 TEST(StringTable, EveryReaderIdIsPresent) {
-  for (int id : {2011, 2012, 2013, 2014, 2015, 2016, 2017, 2018, 2019, 2021, 2022, 2023, 2024,
-                 2025, 2026, 2027, 2028, 2029, 2030, 2031, 2032, 2033, 2034, 2035, 2036, 2039,
-                 2040, 2041, 2042, 2043, 2044, 2045, 2046}) {
+  for (int id : {2011, 2012, 2013, 2014, 2015, 2016, 2017, 2018, 2019, 2021, 2022,
+                 2023, 2024, 2025, 2026, 2027, 2028, 2029, 2030, 2031, 2032, 2033,
+                 2034, 2035, 2036, 2039, 2040, 2041, 2042, 2043, 2044, 2045, 2046}) {
     EXPECT_TRUE(hasString(id)) << id;
   }
 }

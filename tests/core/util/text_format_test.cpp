@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "util/text_format.h"
+
+#include <gtest/gtest.h>
 
 namespace hueset {
 namespace {
@@ -24,11 +24,13 @@ TEST(FillTemplate, FillsTheTemplateAndCopiesTheText) {
       {"a percent sign at the end", "trailing %", 1, "", "trailing %"},
       {"no placeholders", "no placeholders", 1, "x", "no placeholders"},
   };
-  for (const Case& c : cases) EXPECT_EQ(fillTemplate(c.templ, c.number, c.text), c.expected) << c.what;
+  for (const Case& c : cases)
+    EXPECT_EQ(fillTemplate(c.templ, c.number, c.text), c.expected) << c.what;
 }
 
 TEST(FillTemplate, PlaceholderOfAFileIsFilledOnceAndOnlyThere) {
-  EXPECT_EQ(fillPlaceholder("%1\nCannot find this file.", "the file a.msf"), "the file a.msf\nCannot find this file.");
+  EXPECT_EQ(fillPlaceholder("%1\nCannot find this file.", "the file a.msf"),
+            "the file a.msf\nCannot find this file.");
   EXPECT_EQ(fillPlaceholder("Failed to save document.", "a.msf"), "Failed to save document.");
   // A file name holding "%1" stays as it is.
   EXPECT_EQ(fillPlaceholder("%1 or %1", "x%1"), "x%1 or %1");

@@ -21,7 +21,8 @@ void check(bool condition, const char* what) {
 }
 
 bool isEmptied(const hueset::GroupingSet& set) {
-  return set.groupings.empty() && set.fontName.empty() && set.fontSize == 0 && !set.lastError.empty();
+  return set.groupings.empty() && set.fontName.empty() && set.fontSize == 0 &&
+         !set.lastError.empty();
 }
 
 void checkText(std::string_view bytes) {
@@ -37,8 +38,10 @@ void checkText(std::string_view bytes) {
   for (std::size_t i = 0; i < set.groupings.size(); ++i) {
     const auto& g = set.groupings[i];
     check(std::is_sorted(g.residues.begin(), g.residues.end()), "residues sorted");
-    check(std::adjacent_find(g.residues.begin(), g.residues.end()) == g.residues.end(), "residues unique");
-    check(std::all_of(g.residues.begin(), g.residues.end(), [](char c) { return c >= 'A' && c <= 'Z'; }),
+    check(std::adjacent_find(g.residues.begin(), g.residues.end()) == g.residues.end(),
+          "residues unique");
+    check(std::all_of(g.residues.begin(), g.residues.end(),
+                      [](char c) { return c >= 'A' && c <= 'Z'; }),
           "residues upper case");
     if (i < hueset::GroupingSet::kFirstOrdinary) check(g.residues == "X", "special residues");
   }
@@ -47,8 +50,9 @@ void checkText(std::string_view bytes) {
   // collides with the separators or the comment mark.
   bool plain = true;
   for (const auto& g : set.groupings) {
-    if (g.name.rfind("//", 0) == 0 || std::string_view(";,\t\r\n").find(g.marker) != std::string_view::npos ||
-        g.marker == '\0' || g.name.find_first_of(std::string_view("\0\n", 2)) != std::string::npos) {
+    if (g.name.rfind("//", 0) == 0 ||
+        std::string_view(";,\t\r\n").find(g.marker) != std::string_view::npos || g.marker == '\0' ||
+        g.name.find_first_of(std::string_view("\0\n", 2)) != std::string::npos) {
       plain = false;
     }
   }
@@ -65,11 +69,14 @@ void checkBinary(std::string_view bytes) {
   const bool ok = hueset::readBinary(set, bytes);
   std::istringstream in{std::string(bytes)};
   hueset::GroupingSet fromStream;
-  check(hueset::readBinary(fromStream, in) == ok && fromStream == set, "stream and memory readers agree");
+  check(hueset::readBinary(fromStream, in) == ok && fromStream == set,
+        "stream and memory readers agree");
   check(ok != in.fail(), "success is the stream state");
   if (!ok) {
-    if (set.lineNumber == 1) check(isEmptied(set), "a corrupt binary empties the set");
-    else check(set.lineNumber == 0 && set.groupings.empty(), "no magic, no groupings");
+    if (set.lineNumber == 1)
+      check(isEmptied(set), "a corrupt binary empties the set");
+    else
+      check(set.lineNumber == 0 && set.groupings.empty(), "no magic, no groupings");
     return;
   }
   check(set.lineNumber == 1, "magic matched");

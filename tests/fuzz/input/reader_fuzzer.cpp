@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "input/document_text.h"
-#include "input/read_alignment.h"
 #include "input/format_guess.h"
 #include "input/parse_reports.h"
+#include "input/read_alignment.h"
 #include "support/scripted_sink.h"
 
 namespace {
@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The option flags come from the text's length, so one input always runs
   // the same way.
-  const hueset::ReadSettings flags{(size & 1) != 0, (size & 2) != 0, (size & 4) != 0, (size & 8) != 0};
+  const hueset::ReadSettings flags{(size & 1) != 0, (size & 2) != 0, (size & 4) != 0,
+                                   (size & 8) != 0};
   for (const hueset::FormatEntry& entry : hueset::kFormatList) {
     readOnce(text, entry.format, true, flags);
     readOnce(text, entry.format, false, flags);

@@ -50,7 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto& a = options.annotation;
   check(a.consensusThreshold >= 500 && a.consensusThreshold <= 1000, "threshold in range");
   check(a.minimumElisionLength >= 4 && a.minimumElisionLength <= 9999, "elision length in range");
-  check(options.output.nameJustification >= 0 && options.output.nameJustification <= 2, "justification");
-  check(options.general.mruDocuments >= 0 && options.general.mruDocuments <= 16, "recent list size");
+  check(options.output.nameJustification >= 0 && options.output.nameJustification <= 2,
+        "justification");
+  check(options.general.mruDocuments >= 0 && options.general.mruDocuments <= 16,
+        "recent list size");
   return 0;
 }

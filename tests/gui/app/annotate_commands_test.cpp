@@ -1,5 +1,4 @@
-#include <chrono>
-#include <thread>
+#include "gui/app/annotate_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +16,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <chrono>
+#include <thread>
 
 #include "app_fixture.h"
 #include "desktop/command_ids.h"
@@ -24,7 +25,6 @@
 #include "groupings/configuration_file.h"
 #include "gui/app/alignment_document.h"
 #include "gui/app/alignment_editor.h"
-#include "gui/app/annotate_commands.h"
 #include "gui/app/annotation_file_dialog.h"
 #include "gui/app/annotation_runner.h"
 #include "gui/app/main_window.h"
@@ -56,7 +56,9 @@ class AcceptingInteraction final : public AnnotationInteraction {
   }
 };
 
-QByteArray bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+QByteArray bytes(const std::string& s) {
+  return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 class AnnotateCommandsTest : public AppFixture {
  protected:
@@ -109,8 +111,10 @@ TEST_F(AnnotateCommandsTest, PastedAlignmentGoesToTheClipboardAsTheRtfWriterMake
   EXPECT_EQ(clipboard()->data(QStringLiteral("text/richtext")), bytes(expected.clipboardText(0)));
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
   // Beside it, the same figure as pictures for drawing programs and slides.
-  EXPECT_EQ(clipboard()->data(QStringLiteral("image/png")).startsWith("\x89PNG"), figuresAvailable());
-  EXPECT_EQ(clipboard()->data(QStringLiteral("image/svg+xml")).startsWith("<?xml"), figuresAvailable());
+  EXPECT_EQ(clipboard()->data(QStringLiteral("image/png")).startsWith("\x89PNG"),
+            figuresAvailable());
+  EXPECT_EQ(clipboard()->data(QStringLiteral("image/svg+xml")).startsWith("<?xml"),
+            figuresAvailable());
 }
 
 TEST_F(AnnotateCommandsTest, HtmlGoesToTheClipboardAsPageAndDescribedText) {
@@ -351,12 +355,13 @@ TEST_F(AnnotateCommandsTest, FileCommandRefusesAMissingFolderBeforeAskingAnythin
   m_profileText += QStringLiteral("Last Annotate directory=%1\n").arg(m_dir);
   start();
   paste(testText("four_globins.fasta"));
-  m_prompts.annotationFile = UserPrompts::FileChoice{QStringLiteral("/proc/nope/x.rtf"), 0,
-                                                     QStringLiteral("/proc/nope")};
+  m_prompts.annotationFile =
+      UserPrompts::FileChoice{QStringLiteral("/proc/nope/x.rtf"), 0, QStringLiteral("/proc/nope")};
   commands().toFile();
 
   ASSERT_EQ(m_prompts.messages.size(), 1u);
-  EXPECT_EQ(m_prompts.messages[0].text, QStringLiteral("/proc/nope/x.rtf contains an invalid path."));
+  EXPECT_EQ(m_prompts.messages[0].text,
+            QStringLiteral("/proc/nope/x.rtf contains an invalid path."));
   EXPECT_TRUE(m_prompts.lists.empty());  // no format question came first
   EXPECT_EQ(m_app->options().paths.lastAnnotateDirectory, toPathBytes(m_dir));
 }
@@ -392,9 +397,8 @@ TEST_F(AnnotateCommandsTest, WebSafeCheckListsColoursAndCancelStops) {
   start();
   GroupingSet set = m_app->configuration().set;
   set.groupings[2].format.backColour = rgb(255, 0, 10);
-  ASSERT_TRUE(saveConfigurationFile(set, toPathBytes(path("unsafe.cft")),
-                                    ConfigurationForm::Text)
-                  .ok);
+  ASSERT_TRUE(
+      saveConfigurationFile(set, toPathBytes(path("unsafe.cft")), ConfigurationForm::Text).ok);
   ASSERT_TRUE(m_app->loadConfiguration(path("unsafe.cft")));
   paste(testText("four_globins.fasta"));
   QGuiApplication::clipboard()->setText(QStringLiteral("before"));

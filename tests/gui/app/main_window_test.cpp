@@ -1,3 +1,5 @@
+#include "gui/app/main_window.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,8 +12,8 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
 
@@ -21,11 +23,10 @@
 #include "gui/app/alignment_editor.h"
 #include "gui/app/dialog_prompts.h"
 #include "gui/app/guarded_application.h"
-#include "gui/app/main_window.h"
 #include "gui/app/preview_controller.h"
+#include "gui/common/qt_text.h"
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_runner.h"
-#include "gui/common/qt_text.h"
 #include "input/document_text.h"
 #include "settings/profile_store.h"
 
@@ -66,8 +67,8 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
                              QStringLiteral("Clipboard"),
                          "To &File"}));
   EXPECT_EQ(menuTexts(menus[5]), (QStringList{"&Toolbar", "&Status Bar", "|", "&Preview"}));
-  EXPECT_EQ(menuTexts(menus[6]), (QStringList{"&Help Topics", "What's This?", "Run Tutorial", "|",
-                                              "&About HUESET..."}));
+  EXPECT_EQ(menuTexts(menus[6]),
+            (QStringList{"&Help Topics", "What's This?", "Run Tutorial", "|", "&About HUESET..."}));
 }
 
 // The pane follows the editor while shown, costs nothing while hidden, and
@@ -122,8 +123,8 @@ TEST(DeliverGuarded, AFailingHandlerIsReportedAndTheProgramGoesOn) {
   };
   const Case cases[] = {
       {"a handler that returns is left alone", [] { return true; }, true, ""},
-      {"out of memory says so, not std::bad_alloc",
-       []() -> bool { throw std::bad_alloc(); }, false, "out of memory"},
+      {"out of memory says so, not std::bad_alloc", []() -> bool { throw std::bad_alloc(); }, false,
+       "out of memory"},
       {"other failures give their own words",
        []() -> bool { throw std::runtime_error("disk on fire"); }, false, "disk on fire"},
   };
@@ -154,11 +155,14 @@ TEST_F(MainWindowTest, HiddenPreviewMakesNothingAtStart) {
 TEST_F(MainWindowTest, AcceleratorsOfTheCommands) {
   start();
   EXPECT_EQ(action(kAnnotateToWord)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+W")));
-  EXPECT_EQ(action(kAnnotateToRtfClipboard)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
-  EXPECT_EQ(action(kAnnotateToHtmlClipboard)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+H")));
+  EXPECT_EQ(action(kAnnotateToRtfClipboard)->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+  EXPECT_EQ(action(kAnnotateToHtmlClipboard)->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+Shift+H")));
   EXPECT_EQ(action(kAnnotateToFile)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+F")));
   EXPECT_TRUE(action(kCopyStyleSheet)->shortcut().isEmpty());
-  EXPECT_TRUE(action(kEditUndo)->shortcuts().contains(QKeySequence(QStringLiteral("Alt+Backspace"))));
+  EXPECT_TRUE(
+      action(kEditUndo)->shortcuts().contains(QKeySequence(QStringLiteral("Alt+Backspace"))));
   EXPECT_TRUE(action(kEditPaste)->shortcuts().contains(QKeySequence(QStringLiteral("Shift+Ins"))));
   EXPECT_EQ(action(kContextHelp)->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
   EXPECT_EQ(action(kHelp)->shortcut(), QKeySequence(QStringLiteral("F1")));
@@ -202,8 +206,9 @@ TEST_F(MainWindowTest, SmallToolbarButtonsFromTheProfile) {
 TEST_F(MainWindowTest, IdleStatusTextShowsThresholds) {
   m_profileText += QStringLiteral("[Annotation Settings]\nConsensus Threshold=725\n");
   start();
-  EXPECT_EQ(window().idleLabel()->text(),
-            QStringLiteral("Consensus threshold = 72.5%;   Elision threshold = 80%, min length = 4"));
+  EXPECT_EQ(
+      window().idleLabel()->text(),
+      QStringLiteral("Consensus threshold = 72.5%;   Elision threshold = 80%, min length = 4"));
 }
 
 TEST_F(MainWindowTest, CaptionNamesDocumentAndConfiguration) {
@@ -232,9 +237,10 @@ TEST_F(MainWindowTest, MissingCommandLineFileEndsStartUp) {
                                       &m_launcher);
   EXPECT_FALSE(m_app->start());
   ASSERT_EQ(m_prompts.messages.size(), 1u);
-  EXPECT_EQ(m_prompts.messages[0].text,
-            path("nowhere.msf") +
-                "\nCannot find this file.\nPlease verify that the correct path and file name are given.");
+  EXPECT_EQ(
+      m_prompts.messages[0].text,
+      path("nowhere.msf") +
+          "\nCannot find this file.\nPlease verify that the correct path and file name are given.");
   m_app.reset();
 }
 
@@ -242,8 +248,8 @@ TEST_F(MainWindowTest, ExitWritesProfileAndOptionsFile) {
   start();
   exit();
   IniProfileStore store(toPathBytes(m_profile));
-  for (const char* section :
-       {"HTML Settings", "Annotation Settings", "Parse Settings", "Output Settings", "General Settings"}) {
+  for (const char* section : {"HTML Settings", "Annotation Settings", "Parse Settings",
+                              "Output Settings", "General Settings"}) {
     EXPECT_FALSE(store.keyNames(section).empty()) << section;
   }
   EXPECT_EQ(store.readInt("Annotation Settings", "Consensus Threshold", -1), 800);
@@ -257,7 +263,8 @@ TEST_F(MainWindowTest, ExitWritesProfileAndOptionsFile) {
   const QByteArray text = opt.readAll();
   EXPECT_TRUE(text.startsWith("Use \"SAMPLE\" font=1\r\nUse Browser Font Size Settings=1\r\n"));
   // The specified 31 lines, then the 8 figure options.
-  EXPECT_TRUE(text.contains("Substituting Linker Character=-\r\nName Justification=0\r\nResidue Numbers=0\r\n"));
+  EXPECT_TRUE(text.contains(
+      "Substituting Linker Character=-\r\nName Justification=0\r\nResidue Numbers=0\r\n"));
   EXPECT_TRUE(text.endsWith("Transparent Background=0\r\n"));
   EXPECT_EQ(text.count("\r\n"), 39);
 }
@@ -290,7 +297,8 @@ TEST_F(MainWindowTest, WindowPlaceAndEditorFontLastFromOneRunToTheNext) {
 TEST(DocumentFileFilters, SourceFilesTakeTheNamesAlignmentsComeUnder) {
   const QStringList filters = documentFileFilters();
   const QString source = filters.first();
-  EXPECT_TRUE(source.startsWith(QStringLiteral("Source Files (*.msf, *.dsc, *.phd, *.fa, *.aln) (")));
+  EXPECT_TRUE(
+      source.startsWith(QStringLiteral("Source Files (*.msf, *.dsc, *.phd, *.fa, *.aln) (")));
   for (const char* name : {"a.msf", "a.phd", "a.dsc", "a.aln", "a.fa", "a.fasta", "a.fas", "a.faa",
                            "a.clustal", "a.pileup"}) {
     EXPECT_TRUE(QDir::match(source.section(QLatin1Char('('), 2).chopped(1).split(QLatin1Char(' ')),
@@ -390,9 +398,11 @@ TEST_F(MainWindowTest, HelpCommandsShowTheirPages) {
   start();
   window().runTutorial();
   ASSERT_NE(window().helpWindow(), nullptr);
-  EXPECT_TRUE(window().helpWindow()->browser()->source().toString().endsWith(QStringLiteral("tutorial.html")));
+  EXPECT_TRUE(window().helpWindow()->browser()->source().toString().endsWith(
+      QStringLiteral("tutorial.html")));
   action(kHelp)->trigger();
-  EXPECT_TRUE(window().helpWindow()->browser()->source().toString().endsWith(QStringLiteral("index.html")));
+  EXPECT_TRUE(
+      window().helpWindow()->browser()->source().toString().endsWith(QStringLiteral("index.html")));
   EXPECT_EQ(m_prompts.installHelpShown, 0);
 }
 

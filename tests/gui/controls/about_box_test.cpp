@@ -1,12 +1,13 @@
+#include "gui/controls/about_box.h"
+
+#include <gtest/gtest.h>
+
 #include <QDesktopServices>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
-#include <gtest/gtest.h>
-
-#include "gui/controls/about_box.h"
 
 namespace hueset::gui {
 namespace {
@@ -66,7 +67,8 @@ TEST_F(Links, AboutBoxShowsEveryPart) {
   EXPECT_EQ(box.windowTitle(), QStringLiteral("About HUESET"));
   EXPECT_EQ(box.links().size(), 5);
   EXPECT_FALSE(box.environment()->text().isEmpty());
-  EXPECT_TRUE(box.licence()->toHtml().contains(QStringLiteral("href=\"https://www.gnu.org/licenses/\"")));
+  EXPECT_TRUE(
+      box.licence()->toHtml().contains(QStringLiteral("href=\"https://www.gnu.org/licenses/\"")));
   bool build = false;
   bool credits = false;
   for (QLabel* label : box.findChildren<QLabel*>()) {

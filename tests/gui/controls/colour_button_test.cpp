@@ -1,13 +1,13 @@
-#include <memory>
-#include <random>
+#include "gui/controls/colour_button.h"
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
-
-#include "gui/controls/colour_button.h"
+#include <memory>
+#include <random>
 
 namespace hueset::gui {
 namespace {
@@ -145,7 +145,8 @@ TEST_F(ColourButtonTest, MoreColoursThenCancelChangesNothing) {
 }
 
 TEST_F(ColourButtonTest, MoreColoursAddsANewColourAsCustom) {
-  button->setColourDialog([](QWidget*, Colour) -> std::optional<Colour> { return rgb(10, 20, 30); });
+  button->setColourDialog(
+      [](QWidget*, Colour) -> std::optional<Colour> { return rgb(10, 20, 30); });
   button->chooseMoreColours();
   EXPECT_EQ(button->colour(), rgb(10, 20, 30));
   ASSERT_EQ(button->colourSet().customColours().size(), 1u);

@@ -1,3 +1,7 @@
+#include "gui/controls/sets_dialog.h"
+
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -7,9 +11,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
-
-#include "gui/controls/sets_dialog.h"
 
 namespace hueset::gui {
 namespace {
@@ -97,7 +98,8 @@ TEST_F(SetsDialogTest, ButtonsBuildHeaderOneABThenHeaderTwoC) {
   click(SetsDialog::kNewSetButton);
   selectRows(dialog->sourceList(), {0});
   click(SetsDialog::kAddButton);
-  EXPECT_EQ(texts(dialog->outputList()), (QStringList{"Set #1", "Alpha", "Beta", "Set #2", "Gamma"}));
+  EXPECT_EQ(texts(dialog->outputList()),
+            (QStringList{"Set #1", "Alpha", "Beta", "Set #2", "Gamma"}));
   click(SetsDialog::kNewSetButton);
   EXPECT_EQ(texts(dialog->outputList()).back(), QStringLiteral("Set #3"));
   selectRows(dialog->outputList(), {5});
@@ -137,10 +139,12 @@ TEST_F(SetsDialogTest, MoveButtons) {
   selectRows(dialog->outputList(), {4});
   click(SetsDialog::kMoveUpButton);
   click(SetsDialog::kMoveUpButton);
-  EXPECT_EQ(texts(dialog->outputList()), (QStringList{"Set #1", "Alpha", "Delta", "Beta", "Gamma"}));
+  EXPECT_EQ(texts(dialog->outputList()),
+            (QStringList{"Set #1", "Alpha", "Delta", "Beta", "Gamma"}));
   EXPECT_TRUE(dialog->outputList()->topLevelItem(2)->isSelected());
   click(SetsDialog::kMoveDownButton);
-  EXPECT_EQ(texts(dialog->outputList()), (QStringList{"Set #1", "Alpha", "Beta", "Delta", "Gamma"}));
+  EXPECT_EQ(texts(dialog->outputList()),
+            (QStringList{"Set #1", "Alpha", "Beta", "Delta", "Gamma"}));
 }
 
 TEST_F(SetsDialogTest, DraggingFromTheSourceShowsTheHintAndDropsAfterTheTarget) {
@@ -204,8 +208,8 @@ TEST_F(SetsDialogTest, AutoScrollsWhileTheCursorIsBelowTheList) {
   pressRow(source, 5);
   dragTo(source, rowCentre(source, 0) + QPoint(0, 40));
   ASSERT_TRUE(dialog->dragging());
-  const QPoint below = output->viewport()->mapToGlobal(
-      QPoint(20, output->viewport()->height() + 15));
+  const QPoint below =
+      output->viewport()->mapToGlobal(QPoint(20, output->viewport()->height() + 15));
   dragTo(source, below);
   EXPECT_TRUE(dialog->autoScrolling());
   const int before = output->verticalScrollBar()->value();
@@ -237,14 +241,16 @@ TEST_F(SetsDialogTest, EscapeEndsADragWithoutChange) {
 TEST(RunSetsDialog, CancelGivesNothingAndOkTheLayout) {
   QTimer::singleShot(0, [] {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* d = qobject_cast<SetsDialog*>(w); d && d->isVisible()) d->button(SetsDialog::Control(2))->click();
+      if (auto* d = qobject_cast<SetsDialog*>(w); d && d->isVisible())
+        d->button(SetsDialog::Control(2))->click();
     }
   });
   EXPECT_EQ(runSetsDialog(nullptr, kNames, false, {}), std::nullopt);
 
   QTimer::singleShot(0, [] {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* d = qobject_cast<SetsDialog*>(w); d && d->isVisible()) d->button(SetsDialog::Control(1))->click();
+      if (auto* d = qobject_cast<SetsDialog*>(w); d && d->isVisible())
+        d->button(SetsDialog::Control(1))->click();
     }
   });
   EXPECT_EQ(runSetsDialog(nullptr, kNames, false, {-1, 3, -1, 2}),

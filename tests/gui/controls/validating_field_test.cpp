@@ -1,4 +1,6 @@
-#include <memory>
+#include "gui/controls/validating_field.h"
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,10 +10,9 @@
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
+#include <memory>
 
 #include "field_messages.h"
-#include "gui/controls/validating_field.h"
 
 namespace hueset::gui {
 namespace {
@@ -131,8 +132,9 @@ TEST_F(FieldPage, LeavingForAnotherControlComplainsAndTakesTheFocusBack) {
   typeAndLeave(QStringLiteral("-"), other);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].title, QStringLiteral("Invalid Entry"));
-  EXPECT_EQ(shown[0].text,
-            QStringLiteral("Please enter a valid number for the Minimum Length of the Elided Region ."));
+  EXPECT_EQ(
+      shown[0].text,
+      QStringLiteral("Please enter a valid number for the Minimum Length of the Elided Region ."));
   EXPECT_EQ(QApplication::focusWidget(), length);
   EXPECT_EQ(support.complaining(), nullptr);
 }
@@ -235,8 +237,9 @@ TEST_F(FieldPage, EmptiedFieldIsRefusedAtExchange) {
   length->clear();
   EXPECT_EQ(length->exchangeOut(), std::nullopt);
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].text,
-            QStringLiteral("Please enter a valid number for the Minimum Length of the Elided Region ."));
+  EXPECT_EQ(
+      shown[0].text,
+      QStringLiteral("Please enter a valid number for the Minimum Length of the Elided Region ."));
   QCoreApplication::processEvents();
   EXPECT_EQ(QApplication::focusWidget(), length);
 

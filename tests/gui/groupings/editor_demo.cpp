@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
   const bool blackAndWhite = args.contains(QStringLiteral("bw"));
-  GroupingSet set = builtinDefault(blackAndWhite ? BuiltinDefault::BlackAndWhite
-                                                 : BuiltinDefault::Colour);
+  GroupingSet set =
+      builtinDefault(blackAndWhite ? BuiltinDefault::BlackAndWhite : BuiltinDefault::Colour);
   GroupingsEditorRequest request;
   request.webSafePalette = args.contains(QStringLiteral("--websafe"));
   if (args.contains(QStringLiteral("--confirm"))) {

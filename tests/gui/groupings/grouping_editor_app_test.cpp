@@ -1,7 +1,5 @@
 // The groupings editor as the program opens it from the "&Residue
 // Groupings" menu, saving through the configuration commands.
-#include <functional>
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -9,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <functional>
 
 #include "app_fixture.h"
 #include "desktop/command_ids.h"
@@ -48,11 +47,10 @@ class EditorInTheProgram : public AppFixture {
     QTimer::singleShot(0, [this, steps = std::move(steps)] {
       auto* dialog = qobject_cast<GroupingEditorDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(dialog, nullptr);
-      dialog->setMessageFunction(
-          [this](QWidget*, const QString& text, PromptIcon, PromptButtons) {
-            editorMessages << text;
-            return PromptAnswer::Ok;
-          });
+      dialog->setMessageFunction([this](QWidget*, const QString& text, PromptIcon, PromptButtons) {
+        editorMessages << text;
+        return PromptAnswer::Ok;
+      });
       steps(*dialog);
       if (dialog->isVisible()) dialog->reject();
     });

@@ -1,9 +1,6 @@
 #include "gui/groupings/grouping_editor_dialog.h"
-#include "gui/groupings/grouping_list.h"
-#include "gui/groupings/residue_preview_delegate.h"
 
-#include <deque>
-#include <optional>
+#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
@@ -17,11 +14,14 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
+#include <deque>
+#include <optional>
 
-#include "qt_printers.h"
 #include "groupings/builtin_defaults.h"
 #include "gui/controls/colour_button.h"
+#include "gui/groupings/grouping_list.h"
+#include "gui/groupings/residue_preview_delegate.h"
+#include "qt_printers.h"
 
 namespace hueset::gui::testing {
 namespace {
@@ -37,12 +37,12 @@ class GroupingEditorDialogTest : public ::testing::Test {
   void open(BuiltinDefault which = BuiltinDefault::Colour) {
     target = builtinDefault(which);
     original = target;
-    dialog = std::make_unique<GroupingEditorDialog>(
-        target, request, [this](const GroupingSet& edited, bool saveAs) {
-          saves.push_back({edited, saveAs});
-          if (saveSucceeds) target = edited;
-          return saveSucceeds;
-        });
+    dialog = std::make_unique<GroupingEditorDialog>(target, request,
+                                                    [this](const GroupingSet& edited, bool saveAs) {
+                                                      saves.push_back({edited, saveAs});
+                                                      if (saveSucceeds) target = edited;
+                                                      return saveSucceeds;
+                                                    });
     dialog->setMessageFunction(
         [this](QWidget*, const QString& text, PromptIcon icon, PromptButtons buttons) {
           messages.push_back({text, icon, buttons});
@@ -152,8 +152,7 @@ TEST_F(GroupingEditorDialogTest, ResiduesAreDrawnInTheGroupingsFormat) {
     }
   }
   EXPECT_TRUE(black);
-  const QFont bold = dialog->previewDelegate()->previewFont(list()->font(),
-                                                            {0, 0, false, true});
+  const QFont bold = dialog->previewDelegate()->previewFont(list()->font(), {0, 0, false, true});
   EXPECT_EQ(bold.family(), QStringLiteral("Courier New"));
   EXPECT_EQ(bold.weight(), QFont::Bold);
 }
@@ -190,12 +189,12 @@ TEST_F(GroupingEditorDialogTest, MenuTextsFollowTheHistory) {
   for (QAction* a : dialog->editMenu()->actions()) {
     if (!a->isSeparator()) texts << a->text();
   }
-  EXPECT_EQ(texts, QStringList({"Nothing to Undo", "Nothing to Redo", "&Delete\tCtrl+Minus",
-                                "&Insert\tCtrl+Plus", "&Next\tCtrl+Down Arrow",
-                                "&Previous\tCtrl+Up Arrow", "Move &Up\tCtrl+Atl+Up Arrow",
-                                "Move &Down\tCtrl+Atl+Down Arrow", "&Activate\tCtrl+A",
-                                "&Inactivate\tCtrl+I", "&Sort by Grouping size",
-                                "Add &20 standard amino acids each as its own residue grouping"}));
+  EXPECT_EQ(texts,
+            QStringList({"Nothing to Undo", "Nothing to Redo", "&Delete\tCtrl+Minus",
+                         "&Insert\tCtrl+Plus", "&Next\tCtrl+Down Arrow", "&Previous\tCtrl+Up Arrow",
+                         "Move &Up\tCtrl+Atl+Up Arrow", "Move &Down\tCtrl+Atl+Down Arrow",
+                         "&Activate\tCtrl+A", "&Inactivate\tCtrl+I", "&Sort by Grouping size",
+                         "Add &20 standard amino acids each as its own residue grouping"}));
   EXPECT_FALSE(dialog->action(EditorCommand::Undo)->isEnabled());
   EXPECT_FALSE(dialog->action(EditorCommand::Delete)->isEnabled());  // "Single" selected
   // The keys are in the texts; the menu adds no key text of its own.
@@ -223,8 +222,9 @@ TEST_F(GroupingEditorDialogTest, MenuTextsFollowTheHistory) {
 TEST_F(GroupingEditorDialogTest, StatusBarShowsThePromptOfTheHighlightedItem) {
   open();
   dialog->action(EditorCommand::Sort)->hover();
-  EXPECT_EQ(dialog->statusBar()->currentMessage(),
-            QStringLiteral("More discriminating groupings with fewer residues will have precedence"));
+  EXPECT_EQ(
+      dialog->statusBar()->currentMessage(),
+      QStringLiteral("More discriminating groupings with fewer residues will have precedence"));
   dialog->editMenu()->popup(dialog->mapToGlobal(QPoint(0, 0)));
   QApplication::processEvents();
   dialog->editMenu()->hide();
@@ -340,11 +340,10 @@ TEST_F(GroupingEditorDialogTest, MoveButtonsFollowTheMenu) {
     bool up;
     bool down;
   } cases[] = {
-      {{0}, false, false},  // "Single"
-      {{1}, false, true},   // right under "Single"
-      {{3}, true, true},
-      {{31}, true, false},  // right above "Default"
-      {{32}, false, false},  // "Default"
+      {{0}, false, false},                         // "Single"
+      {{1}, false, true},                          // right under "Single"
+      {{3}, true, true},     {{31}, true, false},  // right above "Default"
+      {{32}, false, false},                        // "Default"
       {{1, 2}, false, true},
   };
   for (const auto& c : cases) {

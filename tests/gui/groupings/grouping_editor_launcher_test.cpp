@@ -1,12 +1,12 @@
-#include <optional>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
+#include <optional>
+#include <vector>
 
 #include "groupings/builtin_defaults.h"
 #include "gui/groupings/grouping_editor_dialog.h"
@@ -57,8 +57,7 @@ TEST(GroupingEditorLauncherTest, PassesOnLiveEditsAndTheirEnd) {
     dialog->model().setSelection({4}, 4);
     dialog->boldBox()->click();
     // Cancel after a change asks first: Yes, discard.
-    onceModal<QMessageBox>(
-        [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+    onceModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     dialog->cancelButton()->click();
   });
   EXPECT_FALSE(launcher.edit(nullptr, target, GroupingsEditorRequest{}, {}));

@@ -101,8 +101,8 @@ TEST(ConfigurationFileDialogs, FiltersInTheirOrder) {
   EXPECT_EQ(configurationOpenFilters(),
             (QStringList{"Binary Configuration Files (*.cfb)", "Text Configuration Files (*.cft)",
                          "All Files (*.*) (*)"}));
-  EXPECT_EQ(configurationSaveFilters(),
-            (QStringList{"Binary Configuration Files (*.cfb)", "Text Configuration Files (*.cft)"}));
+  EXPECT_EQ(configurationSaveFilters(), (QStringList{"Binary Configuration Files (*.cfb)",
+                                                     "Text Configuration Files (*.cft)"}));
 }
 
 TEST(ConfigurationFileDialogs, SaveAsTakesTheChosenTypeThoughItsDetailsAreHidden) {

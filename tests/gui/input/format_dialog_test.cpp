@@ -1,13 +1,14 @@
 #include "gui/input/format_dialog.h"
 
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
-#include "qt_printers.h"
 #include "gui/common/qt_text.h"
 #include "input/format_guess.h"
+#include "qt_printers.h"
 
 namespace hueset::gui {
 namespace {

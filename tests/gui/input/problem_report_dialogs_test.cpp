@@ -1,5 +1,7 @@
 #include "gui/input/problem_report_dialogs.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -7,7 +9,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 #include "qt_printers.h"
 
@@ -32,12 +33,12 @@ TEST(CharacterProblemsDialog, OnlyLowerCaseShowsTwoColumnsAndNoNote) {
   p.lowerCaseLetters = "acd";
   CharacterProblemsDialog dialog({p}, {});
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Invalid Characters"));
-  EXPECT_EQ(headerTitles(dialog.report()),
-            (QStringList{"Sequence", "Lower case Residues"}));
+  EXPECT_EQ(headerTitles(dialog.report()), (QStringList{"Sequence", "Lower case Residues"}));
   EXPECT_EQ(rowTexts(dialog.report(), 0), (QStringList{"HBA_HUMAN", "acd"}));
   EXPECT_TRUE(dialog.note()->isHidden());
   QFontMetrics metrics(dialog.report()->font());
-  EXPECT_EQ(dialog.report()->columnWidth(0), metrics.horizontalAdvance(QStringLiteral("HBA_HUMAN")) + 15);
+  EXPECT_EQ(dialog.report()->columnWidth(0),
+            metrics.horizontalAdvance(QStringLiteral("HBA_HUMAN")) + 15);
   EXPECT_EQ(dialog.report()->columnWidth(1),
             metrics.horizontalAdvance(QStringLiteral("Lower case Residues")) + 15);
 }
@@ -57,7 +58,8 @@ TEST(CharacterProblemsDialog, WhiteSpaceShowsItsColumnAndTheNote) {
   EXPECT_FALSE(dialog.note()->isHidden());
   EXPECT_TRUE(dialog.note()->text().startsWith(QStringLiteral("The occurence of \"white space\"")));
   QFontMetrics metrics(dialog.report()->font());
-  EXPECT_EQ(dialog.report()->columnWidth(0), metrics.horizontalAdvance(QStringLiteral("Sequence")) + 15);
+  EXPECT_EQ(dialog.report()->columnWidth(0),
+            metrics.horizontalAdvance(QStringLiteral("Sequence")) + 15);
 }
 
 TEST(UnequalLengthsDialog, ListsSequencesThenPredictionRowsInDisplayForm) {

@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
     cursor.select(QTextCursor::LineUnderCursor);
     editor->setTextCursor(cursor);
   });
-  if (!option(QStringLiteral("--zoom")).isEmpty()) pane->setZoom(option(QStringLiteral("--zoom")).toInt());
+  if (!option(QStringLiteral("--zoom")).isEmpty())
+    pane->setZoom(option(QStringLiteral("--zoom")).toInt());
 
   const QStringList hover = option(QStringLiteral("--hover")).split(QLatin1Char(','));
   const QString shot = option(QStringLiteral("--shot"));
@@ -68,8 +69,8 @@ int main(int argc, char** argv) {
     QTimer::singleShot(100, &window, [&] {
       if (hover.size() == 2) {
         const QPointF point(hover[0].toDouble(), hover[1].toDouble());
-        QMouseEvent move(QEvent::MouseMove, point, pane->viewport()->mapToGlobal(point), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, point, pane->viewport()->mapToGlobal(point),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(pane->viewport(), &move);
       }
       if (!shot.isEmpty()) {

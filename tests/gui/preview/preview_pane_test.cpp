@@ -1,14 +1,15 @@
-#include <memory>
+#include "gui/preview/preview_pane.h"
+
+#include <gtest/gtest.h>
 
 #include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
-#include <gtest/gtest.h>
+#include <memory>
 
 #include "gui/common/qt_text.h"
-#include "gui/preview/preview_pane.h"
 #include "support/writer_formats.h"
 
 namespace hueset::gui {
@@ -50,7 +51,8 @@ class PreviewPaneTest : public ::testing::Test {
   // line `line` (no set gaps before it).
   QPoint cellPoint(int character, int line, double across = 0.5, double down = 0.5) const {
     const CellSize cell = pane->model().cellSize();
-    return pane->fromDocument(QPointF((character + across) * cell.width, (line + down) * cell.height))
+    return pane
+        ->fromDocument(QPointF((character + across) * cell.width, (line + down) * cell.height))
         .toPoint();
   }
 
@@ -94,11 +96,13 @@ TEST_F(PreviewPaneTest, AFailedRunGreysTheLastPreviewUnderItsMessage) {
 
 TEST_F(PreviewPaneTest, HoverTellsTheStatusBarAboutTheColumnAndResidue) {
   QSignalSpy hovered(pane.get(), &PreviewPane::hoverTextChanged);
-  QMouseEvent move(QEvent::MouseMove, cellPoint(16, 2), pane->viewport()->mapToGlobal(cellPoint(16, 2)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, cellPoint(16, 2),
+                   pane->viewport()->mapToGlobal(cellPoint(16, 2)), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
   QCoreApplication::sendEvent(pane->viewport(), &move);
   ASSERT_EQ(hovered.count(), 1);
-  EXPECT_EQ(hovered.at(0).at(0).toString(), "Column 1: Hydrophobic, 3 of 3 (100%); >three, residue 1");
+  EXPECT_EQ(hovered.at(0).at(0).toString(),
+            "Column 1: Hydrophobic, 3 of 3 (100%); >three, residue 1");
 
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(pane->viewport(), &leave);

@@ -1,13 +1,14 @@
-#include <atomic>
-#include <memory>
+#include "gui/preview/preview_runner.h"
+
+#include <gtest/gtest.h>
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
-#include <gtest/gtest.h>
+#include <atomic>
+#include <memory>
 
 #include "groupings/builtin_defaults.h"
-#include "gui/preview/preview_runner.h"
 
 namespace hueset::gui {
 namespace {
@@ -40,8 +41,9 @@ std::shared_ptr<const PreviewOutcome> outcomeOf(const QSignalSpy& spy, int index
 TEST(PreviewRunner, DeliversOnTheGuiThread) {
   PreviewRunner runner([] { return inputOf(kSmall); });
   const QThread* deliveredOn = nullptr;
-  QObject::connect(&runner, &PreviewRunner::outcomeReady, &runner,
-                   [&](std::shared_ptr<const PreviewOutcome>) { deliveredOn = QThread::currentThread(); });
+  QObject::connect(
+      &runner, &PreviewRunner::outcomeReady, &runner,
+      [&](std::shared_ptr<const PreviewOutcome>) { deliveredOn = QThread::currentThread(); });
   QSignalSpy ready(&runner, &PreviewRunner::outcomeReady);
   runner.updateNow();
   ASSERT_TRUE(ready.wait(10000));

@@ -95,8 +95,9 @@ TEST_F(OptionsInTheProgram, IdleTextShowsTheNewThresholdsAtOnce) {
          QStringLiteral("12"));
     click(sheet.okButton());
   });
-  EXPECT_EQ(window().idleLabel()->text(),
-            QStringLiteral("Consensus threshold = 72.5%;   Elision threshold = 80%, min length = 12"));
+  EXPECT_EQ(
+      window().idleLabel()->text(),
+      QStringLiteral("Consensus threshold = 72.5%;   Elision threshold = 80%, min length = 12"));
   EXPECT_EQ(m_app->options().annotation.consensusThreshold, 725);
 }
 
@@ -153,7 +154,8 @@ TEST_F(OptionsInTheProgram, TheNextAnnotationUsesTheNewValues) {
   QGuiApplication::clipboard()->setText(testText("four_globins.fasta"));
   window().action(kEditPaste)->trigger();
   window().action(kAnnotateToRtfClipboard)->trigger();
-  const QByteArray before = QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/rtf"));
+  const QByteArray before =
+      QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/rtf"));
   ASSERT_TRUE(before.contains("Consensus/80%"));
 
   runOptions([&](OptionsDialog& sheet) {
@@ -162,7 +164,8 @@ TEST_F(OptionsInTheProgram, TheNextAnnotationUsesTheNewValues) {
     click(sheet.okButton());
   });
   window().action(kAnnotateToRtfClipboard)->trigger();
-  const QByteArray after = QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/rtf"));
+  const QByteArray after =
+      QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/rtf"));
   EXPECT_TRUE(after.contains("Consensus/70%"));
   EXPECT_FALSE(after.contains("Consensus/80%"));
 }

@@ -1,5 +1,6 @@
-#include <functional>
-#include <optional>
+#include "gui/settings/options_dialog.h"
+
+#include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,12 +13,12 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
+#include <functional>
+#include <optional>
 
 #include "field_messages.h"
 #include "gui/settings/general_page.h"
 #include "gui/settings/options_command.h"
-#include "gui/settings/options_dialog.h"
 #include "gui/settings/options_page_widget.h"
 #include "support/option_field_edges.h"
 
@@ -60,17 +61,15 @@ class OptionsDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::recordMessages(command.fieldSupport(), shown);
-    QObject::connect(&command, &OptionsCommand::applied,
-                     [this](bool toolbar, const QFont& font) {
-                       appliedToolbar = toolbar;
-                       appliedFont = font;
-                     });
+    QObject::connect(&command, &OptionsCommand::applied, [this](bool toolbar, const QFont& font) {
+      appliedToolbar = toolbar;
+      appliedFont = font;
+    });
   }
 
   // Opens the sheet and runs `script` on it; true when it closed with OK.
   // A sheet the script leaves open is cancelled.
-  bool run(const std::function<void(OptionsDialog&)>& script,
-           const QFont& editorFont = QFont()) {
+  bool run(const std::function<void(OptionsDialog&)>& script, const QFont& editorFont = QFont()) {
     command.setRunner([&](OptionsDialog& sheet) {
       sheet.show();
       sheet.activateWindow();
