@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/command_ids.h"
+#include "desktop/frame/command_ids.h"
 #include "gui/app/hueset_app.h"
 #include "gui/app/main_window.h"
 #include "gui/app/preview_controller.h"

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <vector>
 
-#include "desktop/options_pages.h"
+#include "desktop/options/options_pages.h"
 
 // The limits of the options pages' number fields: one field typed and read
 // back, for the page exchange and again for the sheet on screen. (Header

@@ -9,7 +9,7 @@
 #include <QTextBlock>
 #include <QUrl>
 
-#include "desktop/frame_texts.h"
+#include "desktop/frame/frame_texts.h"
 #include "gui/app/alignment_document.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"

@@ -5,11 +5,11 @@
 #include <QMimeData>
 
 #include "annotate/tee_writer.h"
-#include "desktop/annotation_file.h"
-#include "desktop/command_ids.h"
-#include "desktop/frame_texts.h"
-#include "desktop/help_topics.h"
-#include "desktop/web_safe_check.h"
+#include "desktop/annotation/annotation_file.h"
+#include "desktop/frame/command_ids.h"
+#include "desktop/frame/frame_texts.h"
+#include "desktop/frame/help_topics.h"
+#include "desktop/groupings/web_safe_check.h"
 #include "figure/any_writer.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotation_runner.h"

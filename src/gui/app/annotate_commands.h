@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/background_annotation.h"
+#include "desktop/annotation/background_annotation.h"
 #include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
 

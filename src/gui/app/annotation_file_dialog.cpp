@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "desktop/annotation_file.h"
+#include "desktop/annotation/annotation_file.h"
 #include "gui/common/message_box.h"
 #include "gui/common/qt_text.h"
 #include "util/string_table.h"

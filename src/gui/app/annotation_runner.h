@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "desktop/background_annotation.h"
+#include "desktop/annotation/background_annotation.h"
 #include "gui/controls/progress_dialog.h"
 
 class QEventLoop;

@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "desktop/help_topics.h"
+#include "desktop/frame/help_topics.h"
 #include "gui/common/qt_text.h"
 
 namespace hueset::gui {

@@ -10,7 +10,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "desktop/window_memory.h"
+#include "desktop/frame/window_memory.h"
 #include "groupings/builtin_defaults.h"
 #include "gui/app/dialog_prompts.h"
 #include "gui/app/main_window.h"

@@ -17,10 +17,10 @@
 #include <QWhatsThis>
 #include <QWhatsThisClickedEvent>
 
-#include "desktop/annotation_file.h"
-#include "desktop/command_ids.h"
-#include "desktop/frame_texts.h"
-#include "desktop/help_topics.h"
+#include "desktop/annotation/annotation_file.h"
+#include "desktop/frame/command_ids.h"
+#include "desktop/frame/frame_texts.h"
+#include "desktop/frame/help_topics.h"
 #include "gui/app/alignment_document.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotate_commands.h"

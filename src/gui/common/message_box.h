@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "desktop/prompt_types.h"
+#include "desktop/frame/prompt_types.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "gui/common/user_prompts.h"
 
-#include "desktop/annotation_file.h"
+#include "desktop/annotation/annotation_file.h"
 #include "gui/common/qt_text.h"
 
 namespace hueset::gui {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/prompt_types.h"
+#include "desktop/frame/prompt_types.h"
 #include "input/alignment.h"
 
 class QWidget;

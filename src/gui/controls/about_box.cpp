@@ -15,7 +15,7 @@
 #include <QTimerEvent>
 #include <QVBoxLayout>
 
-#include "desktop/colour_palette.h"
+#include "desktop/groupings/colour_palette.h"
 #include "gui/common/qt_text.h"
 #include "gui/controls/validating_field.h"
 

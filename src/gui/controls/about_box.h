@@ -8,7 +8,7 @@
 #include <map>
 #include <optional>
 
-#include "desktop/about_text.h"
+#include "desktop/frame/about_text.h"
 #include "gui/controls/link_label.h"
 
 class QTextBrowser;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "desktop/colour_palette.h"
+#include "desktop/groupings/colour_palette.h"
 #include "gui/controls/colour_well.h"
 #include "gui/controls/drop_down_button.h"
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "desktop/colour_palette.h"
+#include "desktop/groupings/colour_palette.h"
 
 namespace hueset::gui {
 

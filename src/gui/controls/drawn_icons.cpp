@@ -7,7 +7,7 @@
 #include <functional>
 #include <initializer_list>
 
-#include "desktop/command_ids.h"
+#include "desktop/frame/command_ids.h"
 
 namespace hueset::gui {
 namespace {

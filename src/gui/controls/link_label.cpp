@@ -4,7 +4,7 @@
 #include <QDesktopServices>
 #include <QMouseEvent>
 
-#include "desktop/about_text.h"
+#include "desktop/frame/about_text.h"
 #include "gui/common/qt_text.h"
 
 namespace hueset::gui {

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "desktop/background_annotation.h"
+#include "desktop/annotation/background_annotation.h"
 
 class QLabel;
 class QProgressBar;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "desktop/command_ids.h"
-#include "desktop/set_layout.h"
+#include "desktop/frame/command_ids.h"
+#include "desktop/options/set_layout.h"
 
 class QCheckBox;
 class QLabel;

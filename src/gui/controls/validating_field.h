@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "desktop/field_validation.h"
+#include "desktop/options/field_validation.h"
 
 class QToolButton;
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "desktop/configuration_commands.h"
+#include "desktop/groupings/configuration_commands.h"
 
 class QFileDialog;
 class QWidget;

@@ -15,8 +15,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "desktop/command_ids.h"
-#include "desktop/frame_texts.h"
+#include "desktop/frame/command_ids.h"
+#include "desktop/frame/frame_texts.h"
 #include "gui/common/message_box.h"
 #include "gui/common/qt_text.h"
 #include "gui/controls/colour_button.h"

@@ -15,8 +15,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "desktop/command_ids.h"
-#include "desktop/grouping_editor_model.h"
+#include "desktop/frame/command_ids.h"
+#include "desktop/groupings/grouping_editor_model.h"
 #include "groupings/grouping_set.h"
 #include "gui/common/qt_text.h"
 #include "gui/controls/colour_button.h"

@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "desktop/grouping_editor_model.h"
+#include "desktop/groupings/grouping_editor_model.h"
 #include "gui/controls/validating_field.h"
 
 class QCheckBox;

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "desktop/command_ids.h"
+#include "desktop/frame/command_ids.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 

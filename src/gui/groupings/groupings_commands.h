@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "desktop/configuration_commands.h"
+#include "desktop/groupings/configuration_commands.h"
 #include "gui/groupings/configuration_file_dialogs.h"
 #include "gui/groupings/grouping_editor_dialog.h"
 #include "gui/groupings/groupings_editor_launcher.h"

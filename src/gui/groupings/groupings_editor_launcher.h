@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "desktop/configuration_commands.h"
+#include "desktop/groupings/configuration_commands.h"
 #include "groupings/grouping_set.h"
 
 class QWidget;

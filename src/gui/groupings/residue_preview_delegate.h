@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStyledItemDelegate>
 
-#include "desktop/grouping_editor_model.h"
+#include "desktop/groupings/grouping_editor_model.h"
 
 namespace hueset::gui {
 

@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "desktop/help_topics.h"
+#include "desktop/frame/help_topics.h"
 #include "gui/common/qt_text.h"
 
 namespace hueset::gui {

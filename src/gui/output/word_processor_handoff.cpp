@@ -13,7 +13,7 @@
 #include <QUrl>
 
 #include "annotate/annotation_writer.h"
-#include "desktop/word_processor.h"
+#include "desktop/frame/word_processor.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 #include "gui/output/clipboard_transfer.h"

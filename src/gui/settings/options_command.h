@@ -4,7 +4,7 @@
 #include <QObject>
 #include <functional>
 
-#include "desktop/options_pages.h"
+#include "desktop/options/options_pages.h"
 #include "gui/controls/validating_field.h"
 #include "settings/options.h"
 

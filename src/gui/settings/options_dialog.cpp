@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "desktop/options_pages.h"
+#include "desktop/options/options_pages.h"
 #include "gui/controls/validating_field.h"
 
 namespace hueset::gui {

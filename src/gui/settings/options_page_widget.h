@@ -3,7 +3,7 @@
 #include <map>
 #include <optional>
 
-#include "desktop/options_pages.h"
+#include "desktop/options/options_pages.h"
 #include "gui/controls/validating_field.h"
 #include "gui/settings/options_dialog.h"
 

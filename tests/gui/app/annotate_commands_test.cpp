@@ -20,7 +20,7 @@
 #include <thread>
 
 #include "app_fixture.h"
-#include "desktop/command_ids.h"
+#include "desktop/frame/command_ids.h"
 #include "figure/any_writer.h"
 #include "groupings/configuration_file.h"
 #include "gui/app/alignment_document.h"

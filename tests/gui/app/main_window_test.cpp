@@ -18,7 +18,7 @@
 #include <QUrl>
 
 #include "app_fixture.h"
-#include "desktop/command_ids.h"
+#include "desktop/frame/command_ids.h"
 #include "gui/app/alignment_document.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/dialog_prompts.h"

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "desktop/configuration_commands.h"
+#include "desktop/groupings/configuration_commands.h"
 #include "groupings/builtin_defaults.h"
 #include "gui/groupings/grouping_editor_dialog.h"
 #include "gui/groupings/grouping_list.h"

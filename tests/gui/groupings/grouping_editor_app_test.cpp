@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "app_fixture.h"
-#include "desktop/command_ids.h"
+#include "desktop/frame/command_ids.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
 #include "gui/app/main_window.h"

@@ -9,7 +9,7 @@
 #include <QToolBar>
 
 #include "app_fixture.h"
-#include "desktop/command_ids.h"
+#include "desktop/frame/command_ids.h"
 #include "groupings/binary_config.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"

@@ -14,7 +14,7 @@
 #include <QToolBar>
 
 #include "app_fixture.h"
-#include "desktop/command_ids.h"
+#include "desktop/frame/command_ids.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/main_window.h"
 #include "gui/settings/general_page.h"

@@ -1,0 +1,95 @@
+#include "desktop/annotation/annotation_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+#include <utility>
+
+#include "util/string_table.h"
+#include "util/text_format.h"
+
+namespace hueset {
+namespace fs = std::filesystem;
+
+namespace {
+
+// The causes of a failed save that have a text of their own; "%1" in a
+// text stands for the file. Any other cause says "Failed to save document.".
+constexpr std::pair<SaveFailure, StringId> kFailureTexts[] = {
+    {SaveFailure::InvalidName, 61696},
+    {SaveFailure::BadPath, 61859},
+    {SaveFailure::AccessDenied, 61861},
+};
+constexpr StringId kFailedToSave = 61698;
+
+// Opening for append changes nothing in an existing file.
+bool fileWritable(const fs::path& p) { return static_cast<bool>(std::ofstream(p, std::ios::app)); }
+
+bool folderWritable(const fs::path& folder) {
+  fs::path probe = folder / ".hueset-write-probe";
+  std::error_code ec;
+  if (fs::exists(probe, ec)) return fileWritable(probe);
+  bool ok = static_cast<bool>(std::ofstream(probe, std::ios::app));
+  if (ok) fs::remove(probe, ec);
+  return ok;
+}
+
+}  // namespace
+
+OutputKind annotationFileTypeForFilter(int filterIndex) {
+  switch (filterIndex) {
+    case 1:
+      return OutputKind::Html;
+    case 2:
+      return OutputKind::Pdf;
+    case 3:
+      return OutputKind::Svg;
+    case 4:
+      return OutputKind::Png;
+    default:
+      return OutputKind::Rtf;
+  }
+}
+
+std::string cleanChosenFileName(std::string_view name) {
+  if (!name.empty() && name.front() == '"') name.remove_prefix(1);
+  auto last = name.rfind('"');
+  if (last != std::string_view::npos) name = name.substr(0, last);
+  return std::string(name);
+}
+
+bool folderTakesNewFiles(const std::string& folder) {
+  std::error_code ec;
+  return fs::is_directory(folder, ec) && folderWritable(folder);
+}
+
+std::optional<std::string> chosenFileProblem(const std::string& path) {
+  fs::path folder = fs::path(path).parent_path();
+  if (folder.empty()) folder = ".";
+  std::error_code ec;
+  if (fs::is_directory(folder, ec)) return std::nullopt;
+  return saveErrorMessage(SaveFailure::BadPath, path);
+}
+
+SaveFailure classifySaveFailure(const std::string& path) {
+  if (path.empty()) return SaveFailure::InvalidName;
+  std::error_code ec;
+  fs::path target(path);
+  if (fs::is_directory(target, ec)) return SaveFailure::InvalidName;
+  fs::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  if (!fs::is_directory(folder, ec)) return SaveFailure::BadPath;
+  if (fs::exists(target, ec) && !fileWritable(target)) return SaveFailure::AccessDenied;
+  if (!folderWritable(folder)) return SaveFailure::AccessDenied;
+  return SaveFailure::Other;
+}
+
+std::string saveErrorMessage(SaveFailure cause, const std::string& path) {
+  StringId text = kFailedToSave;
+  for (const auto& [failure, id] : kFailureTexts) {
+    if (failure == cause) text = id;
+  }
+  return fillPlaceholder(loadString(text), path);
+}
+
+}  // namespace hueset

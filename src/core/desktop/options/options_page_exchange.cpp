@@ -1,0 +1,230 @@
+#include <algorithm>
+
+#include "desktop/options/options_pages.h"
+
+// The data exchange of the options pages: one description of each page's
+// controls and option fields serves both directions.
+
+namespace hueset {
+namespace {
+
+// What is shown and what is read back cannot drift apart: one list per page.
+class Exchanger {
+ public:
+  virtual ~Exchanger() = default;
+  // False stops the exchange (a field refused its text).
+  virtual bool check(ControlId id, bool& value) = 0;
+  virtual bool number(ControlId id, int& value) = 0;
+  virtual bool radio(const RadioGroupSpec& group, int& value) = 0;
+  virtual bool letters(ControlId id, std::string& value,
+                       std::string (*clean)(std::string_view)) = 0;
+  virtual bool character(ControlId id, char& value) = 0;
+};
+
+RadioGroupSpec radioGroup(OptionsPage page, int index) {
+  return radioGroupSpecs(page).at(static_cast<std::size_t>(index));
+}
+
+bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
+  switch (page) {
+    case OptionsPage::Annotate: {
+      using enum AnnotateControl;
+      AnnotationOptions& a = g.annotation;
+      return x.number(ConsensusThreshold, a.consensusThreshold) &&
+             x.check(IncludeBlanks, a.includeBlanks) && x.check(IgnoreX, a.xIsUnknown) &&
+             x.check(UseElision, a.useElision) &&
+             x.number(MinimumElisionLength, a.minimumElisionLength) &&
+             x.number(ElisionThreshold, a.elisionThreshold);
+    }
+    case OptionsPage::Parsing: {
+      using enum ParsingControl;
+      ParseOptions& p = g.parse;
+      return x.check(ConfirmFormats, p.confirmFormats) &&
+             x.radio(radioGroup(page, 0), p.restrictResidues) &&
+             x.letters(InvalidResidues, p.invalidResidues, &cleanInvalidResidues) &&
+             x.check(StrangeLinkers, p.allowStrangeLinkers) &&
+             x.check(LowerCase, p.allowLowerCase) && x.check(IgnoreCoil, p.dscIgnoreCoil) &&
+             x.check(DiscardConfidences, p.ignoreConfidences) &&
+             x.check(MergePhd, p.mergePhdPredictions);
+    }
+    case OptionsPage::Output: {
+      using enum OutputControl;
+      OutputOptions& o = g.output;
+      return x.radio(radioGroup(page, 0), o.nameJustification) &&
+             x.check(WrapOutput, o.wrapOutput) && x.number(WrapLength, o.wrapLength) &&
+             x.check(SeparateColumns, o.separateColumns) && x.number(ColumnWidth, o.columnWidth) &&
+             x.check(ShowThreshold, o.showThreshold) && x.check(EnforceUpper, o.enforceUpper) &&
+             x.check(EnforceLinker, o.enforceLinker) &&
+             x.character(LinkerCharacter, o.linkerCharacter) &&
+             x.letters(SubstitutedLinkers, o.substitutedLinkers, &cleanSubstitutedLinkers) &&
+             x.check(MultipleSets, o.multipleSets) && x.check(DuplicateInSets, o.duplicateInSets);
+    }
+    case OptionsPage::Html: {
+      using enum HtmlControl;
+      HtmlOptions& h = g.html;
+      return x.radio(radioGroup(page, 0), h.styleMode) && x.check(WebSafeWarning, h.checkWebSafe) &&
+             x.radio(radioGroup(page, 1), h.colourPalette) &&
+             x.check(SampleFont, h.useSampleFont) && x.check(BrowserFontSize, h.useBrowserFontSize);
+    }
+    case OptionsPage::General: {
+      using enum GeneralControl;
+      GeneralOptions& o = g.general;
+      int terse = o.verboseDialogues ? 0 : 1;
+      const bool ok = x.number(MruDocuments, o.mruDocuments) &&
+                      x.number(MruConfigurations, o.mruConfigurations) &&
+                      x.radio(radioGroup(page, 0), terse) &&
+                      x.check(LargeButtons, o.largeToolbarButtons);
+      o.verboseDialogues = terse == 0;
+      return ok;
+    }
+    case OptionsPage::Figure: {
+      using enum FigureControl;
+      FigureOptions& f = g.figure;
+      return x.check(ResidueNumbers, f.residueNumbers) && x.check(Ruler, f.ruler) &&
+             x.number(RulerInterval, f.rulerInterval) &&
+             x.radio(radioGroup(page, 0), f.paperSize) && x.check(Landscape, f.landscape) &&
+             x.check(FitWrapToPage, f.fitWrapToPage) && x.number(PngResolution, f.pngResolution) &&
+             x.check(TransparentPng, f.transparentBackground);
+    }
+  }
+  return true;
+}
+
+class InExchanger final : public Exchanger {
+ public:
+  explicit InExchanger(PageControls& controls) : m_controls(controls) {}
+  bool check(ControlId id, bool& value) override {
+    m_controls.setChecked(id, value);
+    return true;
+  }
+  bool number(ControlId id, int& value) override {
+    m_controls.setNumber(id, value);
+    return true;
+  }
+  bool radio(const RadioGroupSpec& group, int& value) override {
+    for (const RadioChoice& choice : group.choices) {
+      m_controls.setChecked(choice.id, choice.value == value);
+    }
+    return true;
+  }
+  bool letters(ControlId id, std::string& value, std::string (*)(std::string_view)) override {
+    m_controls.setText(id, value);
+    return true;
+  }
+  bool character(ControlId id, char& value) override {
+    m_controls.setText(id, linkerCharacterText(value));
+    return true;
+  }
+
+ private:
+  PageControls& m_controls;
+};
+
+class OutExchanger final : public Exchanger {
+ public:
+  explicit OutExchanger(PageControls& controls) : m_controls(controls) {}
+  bool check(ControlId id, bool& value) override {
+    value = m_controls.isChecked(id);
+    return true;
+  }
+  bool number(ControlId id, int& value) override {
+    const std::optional<int> read = m_controls.number(id);
+    if (!read) {
+      m_refused = id;
+      return false;
+    }
+    value = *read;
+    return true;
+  }
+  bool radio(const RadioGroupSpec& group, int& value) override {
+    int selected = 0;
+    int count = 0;
+    for (const RadioChoice& choice : group.choices) {
+      if (m_controls.isChecked(choice.id)) {
+        selected = choice.value;
+        ++count;
+      }
+    }
+    value = count == 1 ? selected : 0;
+    return true;
+  }
+  bool letters(ControlId id, std::string& value, std::string (*clean)(std::string_view)) override {
+    // Kept as the next start would read it back.
+    value = clean(m_controls.text(id));
+    return true;
+  }
+  bool character(ControlId id, char& value) override {
+    value = linkerCharacterFrom(m_controls.text(id));
+    return true;
+  }
+  ControlId refused() const { return m_refused; }
+
+ private:
+  PageControls& m_controls;
+  ControlId m_refused;
+};
+
+}  // namespace
+
+void exchangeIn(OptionsPage page, const OptionGroups& groups, PageControls& controls) {
+  OptionGroups shown = groups;
+  InExchanger in(controls);
+  exchangePage(page, shown, in);
+}
+
+ExchangeOutcome exchangeOut(OptionsPage page, PageControls& controls, OptionGroups& groups) {
+  OptionGroups read = groups;
+  OutExchanger out(controls);
+  if (!exchangePage(page, read, out)) return {false, out.refused()};
+  groups = std::move(read);
+  return {};
+}
+
+std::string linkerCharacterText(char character) {
+  return character == '\0' ? std::string() : std::string(1, character);
+}
+
+char linkerCharacterFrom(std::string_view text) { return text.empty() ? ' ' : text.front(); }
+
+PageControlValues::PageControlValues(OptionsPage page) : m_page(page) {
+  for (const NumberFieldSpec& spec : numberFieldSpecs(page)) {
+    m_fields.emplace(spec.id, makeFieldModel(spec));
+  }
+}
+
+bool PageControlValues::isChecked(ControlId id) const {
+  auto it = m_checked.find(id);
+  return it != m_checked.end() && it->second;
+}
+
+void PageControlValues::setNumber(ControlId id, int storedValue) {
+  auto it = m_fields.find(id);
+  m_texts[id] =
+      it != m_fields.end() ? it->second.exchangeIn(storedValue) : std::to_string(storedValue);
+}
+
+std::optional<int> PageControlValues::number(ControlId id) {
+  auto it = m_fields.find(id);
+  if (it == m_fields.end()) return std::nullopt;
+  const FieldExchange result = it->second.exchangeOut(text(id), true);
+  if (result.ok) return result.value;
+  m_lastMessage = result.message;
+  m_focus = id;
+  return std::nullopt;
+}
+
+std::string PageControlValues::text(ControlId id) const {
+  auto it = m_texts.find(id);
+  return it != m_texts.end() ? it->second : std::string();
+}
+
+void PageControlValues::click(ControlId radio) {
+  for (const RadioGroupSpec& group : radioGroupSpecs(m_page)) {
+    const bool inGroup = std::any_of(group.choices.begin(), group.choices.end(),
+                                     [radio](const RadioChoice& c) { return c.id == radio; });
+    if (!inGroup) continue;
+    for (const RadioChoice& choice : group.choices) m_checked[choice.id] = choice.id == radio;
+  }
+}
+
+}  // namespace hueset

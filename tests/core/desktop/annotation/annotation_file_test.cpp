@@ -1,0 +1,71 @@
+#include "desktop/annotation/annotation_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/test_files.h"
+
+namespace hueset {
+namespace {
+
+TEST(AnnotationFile, FilterDecidesTheWriter) {
+  EXPECT_EQ(annotationFileTypeForFilter(0), OutputKind::Rtf);
+  EXPECT_EQ(annotationFileTypeForFilter(1), OutputKind::Html);
+  EXPECT_EQ(annotationFileTypeForFilter(2), OutputKind::Pdf);
+  EXPECT_EQ(annotationFileTypeForFilter(3), OutputKind::Svg);
+  EXPECT_EQ(annotationFileTypeForFilter(4), OutputKind::Png);
+  EXPECT_EQ(kAnnotationFileFilters[0].label, "Rich Text Format File");
+  EXPECT_EQ(kAnnotationFileFilters[1].pattern, "*.html");
+  EXPECT_EQ(kAnnotationDefaultExtension, "rtf");
+}
+
+struct NameCase {
+  const char* typed;
+  const char* cleaned;
+};
+
+class CleanName : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(CleanName, DropsQuotes) {
+  EXPECT_EQ(cleanChosenFileName(GetParam().typed), GetParam().cleaned);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CleanName,
+                         ::testing::Values(NameCase{"\"out.rtf\"", "out.rtf"},
+                                           NameCase{"out.rtf", "out.rtf"},
+                                           NameCase{"\"out.rtf", "out.rtf"},
+                                           NameCase{"/a/\"b\" c.rtf", "/a/\"b"},
+                                           NameCase{"\"\"", ""}, NameCase{"", ""}));
+
+TEST(AnnotationFile, SaveFailureNamesTheCause) {
+  namespace fs = std::filesystem;
+  std::string dir = testing::makeTempDir("annotation_file");
+  EXPECT_EQ(classifySaveFailure(""), SaveFailure::InvalidName);
+  EXPECT_EQ(classifySaveFailure(dir), SaveFailure::InvalidName);
+  EXPECT_EQ(classifySaveFailure(dir + "/missing/out.rtf"), SaveFailure::BadPath);
+  EXPECT_EQ(classifySaveFailure(dir + "/out.rtf"), SaveFailure::Other);
+  // The probe leaves nothing behind.
+  EXPECT_TRUE(fs::is_empty(dir));
+}
+
+TEST(AnnotationFile, ChosenFileNeedsAnExistingFolder) {
+  const std::string dir = testing::makeTempDir("annotation_file_chosen");
+  EXPECT_EQ(chosenFileProblem(dir + "/out.rtf"), std::nullopt);
+  EXPECT_EQ(chosenFileProblem(dir + "/missing/out.rtf"),
+            dir + "/missing/out.rtf contains an invalid path.");
+  EXPECT_EQ(chosenFileProblem("/proc/nope/x.rtf"), "/proc/nope/x.rtf contains an invalid path.");
+}
+
+TEST(AnnotationFile, SaveErrorMessages) {
+  EXPECT_EQ(saveErrorMessage(SaveFailure::AccessDenied, "/x/a.rtf"),
+            "Access to /x/a.rtf was denied.");
+  EXPECT_EQ(saveErrorMessage(SaveFailure::BadPath, "/x/a.rtf"),
+            "/x/a.rtf contains an invalid path.");
+  EXPECT_EQ(saveErrorMessage(SaveFailure::InvalidName, "/x"), "Invalid filename.");
+  EXPECT_EQ(saveErrorMessage(SaveFailure::Other, "/x/a.rtf"), "Failed to save document.");
+}
+
+}  // namespace
+}  // namespace hueset
