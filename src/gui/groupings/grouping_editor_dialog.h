@@ -6,8 +6,8 @@
 #include <map>
 
 #include "desktop/frame/command_ids.h"
-#include "desktop/groupings/grouping_editor_model.h"
 #include "desktop/frame/prompt_types.h"
+#include "desktop/groupings/grouping_editor_model.h"
 #include "gui/controls/validating_field.h"
 #include "gui/groupings/grouping_editor_ui.h"
 #include "gui/groupings/groupings_editor_launcher.h"

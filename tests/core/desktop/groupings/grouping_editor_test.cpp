@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "desktop/options/field_validation.h"
 #include "desktop/groupings/grouping_editor_model.h"
+#include "desktop/options/field_validation.h"
 #include "grouping_editor_fixture.h"
 #include "groupings/builtin_defaults.h"
 #include "util/string_table.h"
