@@ -110,6 +110,8 @@ function(hueset_fuzzer name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    # scripts/fuzz runs every target over its corpus from this list.
+    set_property(GLOBAL APPEND PROPERTY HUESET_FUZZ_TARGETS "$<TARGET_FILE:${name}>\t${ARG_CORPUS}")
   endif()
   if(BUILD_TESTING)
     add_executable(${name}_replay ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
