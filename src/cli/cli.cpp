@@ -95,9 +95,9 @@ class CliSink : public ParseMessageSink {
 
 class CliInteraction : public AnnotationInteraction {
  public:
-  CliInteraction(CliSink& sink, std::optional<AlignmentFormat> format, bool strict,
-                 std::optional<std::vector<int>> sets, std::ostream& err)
-      : m_sink(sink), m_format(format), m_strict(strict), m_sets(std::move(sets)), m_err(err) {}
+  CliInteraction(CliSink& sink, bool strict, std::optional<std::vector<int>> sets,
+                 std::ostream& err)
+      : m_sink(sink), m_strict(strict), m_sets(std::move(sets)), m_err(err) {}
 
   ParseMessageSink& messageSink() override { return m_sink; }
   // The run stopped on a message printed here.
@@ -109,13 +109,8 @@ class CliInteraction : public AnnotationInteraction {
     return true;
   }
 
-  std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override {
-    return m_format.value_or(guess);
-  }
-  // The extension's word, for a text the guess found no keyword in.
-  void useFileName(std::string_view text, const std::string& path) {
-    if (!m_format && path != "-") m_format = guessFormatForFile(text, path);
-  }
+  // There is no one to ask: the guess stands.
+  std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override { return guess; }
 
   bool acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) override {
     CharacterReport report = makeCharacterReport(problems);
@@ -161,7 +156,6 @@ class CliInteraction : public AnnotationInteraction {
 
  private:
   CliSink& m_sink;
-  std::optional<AlignmentFormat> m_format;
   bool m_strict;
   std::optional<std::vector<int>> m_sets;
   std::ostream& m_err;
@@ -171,9 +165,10 @@ class CliInteraction : public AnnotationInteraction {
 
 std::string inputLabel(const std::string& input) { return input == "-" ? "<stdin>" : input; }
 
-// "auto" (or nothing) leaves the format to the guess.
-std::optional<AlignmentFormat> formatNamed(const std::string& name) {
-  return formatFromCliName(name);
+// The format the command line gives, or the guess ("auto"), which goes by
+// the file's extension where the text has no keyword.
+FormatRequest formatRequest(const CliArguments& a) {
+  return {formatFromCliName(a.format), a.input == "-" ? std::string_view() : a.input};
 }
 
 // The input's text: a regular file mapped as it is, anything else read as a
@@ -297,8 +292,6 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   std::optional<InputText> input = readInput(a.input, in, err);
   if (!input) return kFailed;
   const std::string_view text = input->text();
-  // There is no one to ask: the format is the one given, or the guess.
-  setup->options.parse.confirmFormats = true;
   if (a.sets) setup->options.output.multipleSets = true;
 
   // The annotation streams out as it is laid out, so a file of any size is
@@ -315,11 +308,11 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   writer->streamTo(&target);
 
   CliSink sink(inputLabel(a.input), err, a.strict);
-  CliInteraction interaction(sink, formatNamed(a.format), a.strict, a.sets, err);
-  interaction.useFileName(text, a.input);
+  CliInteraction interaction(sink, a.strict, a.sets, err);
   interaction.releaseAfterReading(&input->raw);
   RememberedSets remembered;
-  if (!annotate(text, setup->options, setup->groupings, *writer, interaction, remembered)) {
+  if (!annotate(text, setup->options, setup->groupings, *writer, interaction, remembered,
+                formatRequest(a))) {
     if (sink.messages().empty() && !interaction.refused()) {
       sink.print("error", "nothing to annotate: at least two sequences are needed", 0);
     }
@@ -361,11 +354,10 @@ int runRead(const CliArguments& a, std::istream& in, std::ostream& out, std::ost
     sink.error(*checked.problem, 0);
     return kFailed;
   }
-  const std::string_view text = checked.text;
-  const AlignmentFormat format = formatNamed(a.format).value_or(
-      a.input == "-" ? guessFormat(text) : guessFormatForFile(text, a.input));
+  const AlignmentFormat format = settleFormat(checked.text, formatRequest(a));
   Alignment alignment;
-  const bool ok = readAlignment(text, format, sink, alignment, readSettings(setup->options));
+  const bool ok =
+      readAlignment(checked.text, format, sink, alignment, readSettings(setup->options));
 
   std::ostringstream json;
   const std::string_view label = formatLabel(alignment.format);

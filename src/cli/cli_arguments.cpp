@@ -4,53 +4,120 @@
 #include <charconv>
 
 #include "input/format_guess.h"
+#include "input/format_table.h"
 #include "util/text_format.h"
 
 namespace hueset {
 
-const char* const kCliUsage =
-    "Usage:\n"
-    "  hueset-cli annotate [options] FILE|-\n"
-    "      Annotate an alignment (MSF, FASTA, CLUSTAL, PHD, DSC, Stockholm, A2M, A3M,\n"
-    "      PHYLIP or PIR/NBRF, any of them also gzip-compressed) into Rich Text, HTML, a\n"
-    "      style sheet, or a figure (PDF, SVG, PNG).\n"
-    "    -o, --output FILE        write here instead of standard output\n"
-    "    -t, --to KIND            rtf|html|css|pdf|svg|png; default: from the output file's\n"
-    "                             extension (.rtf, .html/.htm, .css, .pdf, .svg, .png), else rtf\n"
-    "        --page PAPER         lay a figure out on a4, letter or a3 paper (add ',landscape'\n"
-    "                             to turn it), or on content (default: as large as the figure)\n"
-    "        --dpi N              the resolution of a PNG (default 300)\n"
-    "    -f, --format FORMAT      auto|fasta|clustal|msf|phd-msf|phd-saf|dsc|stockholm|a2m|\n"
-    "                             a3m|phylip|pir (default auto: guessed from the text; a\n"
-    "                             text without any keyword goes by the file's extension:\n"
-    "                             .sto .stk .sth .a2m .a3m .phy .phylip .pir .nbrf, also\n"
-    "                             under .gz)\n"
-    "    -c, --config CONFIG      the residue groupings: colour or bw (the built-in ones), or a\n"
-    "                             configuration file (.cft text or .cfb binary); default: the\n"
-    "                             profile's last configuration file, else colour\n"
-    "        --option NAME=VALUE  set any option by its field name, e.g. consensusThreshold=700\n"
-    "                             (tenths of a percent), useElision=0, wrapLength=80,\n"
-    "                             styleMode=1, residueNumbers=1, ruler=1, fitWrapToPage=1,\n"
-    "                             matchStatesOnly=1 (A2M/A3M without their insert\n"
-    "                             columns); repeatable\n"
-    "        --no-profile         ignore the per-user profile; start from the built-in defaults\n"
-    "        --sets \"0,1;2,3\"     sort the sequences into sets: 0-based indexes separated by\n"
-    "                             ',', sets separated by ';'\n"
-    "        --strict             answer No to every question of a reader and refuse invalid\n"
-    "                             characters (default: answer Yes and print a warning)\n"
-    "  hueset-cli read [options] FILE|-\n"
-    "      Print what the reader made of the file as JSON: format, length, names, residues,\n"
-    "      trackLabels, tracks, and every message with its kind, text and line.\n"
-    "      Takes -f, -c, --option, --no-profile and --strict as above.\n"
-    "  hueset-cli config dump colour|bw --as cft|cfb [-o FILE]\n"
-    "      Write a built-in residue groupings configuration as a text (.cft) or binary (.cfb)\n"
-    "      file.\n"
-    "  hueset-cli --help | --version\n"
-    "\n"
-    "The per-user profile is $XDG_CONFIG_HOME/Vantor/Hueset.ini (HUESET_PROFILE names another\n"
-    "file); the desktop program shares it. Messages go to standard error as\n"
-    "FILE:LINE: error|warning: TEXT. Exit status: 0 success, 1 the input could not be\n"
-    "annotated, 2 a usage error.\n";
+namespace {
+
+// The usage's paragraphs that name the formats are filled from the format
+// table, wrapped at this width.
+constexpr std::size_t kUsageWidth = 86;
+
+// `text` after `first` and then lines indented as deep, broken at blanks
+// and after a "|" so no line is wider than kUsageWidth.
+std::string wrapped(std::string_view first, std::string_view text) {
+  const std::string indent(first.size(), ' ');
+  std::string out(first);
+  std::size_t lineStart = 0;
+  bool lineEmpty = true;
+  while (!text.empty()) {
+    const std::size_t cut = text.find_first_of(" |");
+    const bool bar = cut != std::string_view::npos && text[cut] == '|';
+    const std::string_view word =
+        text.substr(0, cut == std::string_view::npos ? text.size() : cut + (bar ? 1 : 0));
+    const bool blankBefore = !lineEmpty && out.back() != '|';
+    if (!lineEmpty && out.size() - lineStart + (blankBefore ? 1 : 0) + word.size() > kUsageWidth) {
+      out += "\n";
+      lineStart = out.size();
+      out += indent;
+    } else if (blankBefore) {
+      out += ' ';
+    }
+    out += word;
+    lineEmpty = false;
+    text.remove_prefix(std::min(text.size(), word.size() + (bar ? 0 : 1)));
+  }
+  return out + "\n";
+}
+
+std::string formatNames(std::string_view separator) {
+  std::string names = "auto";
+  for (const FormatDescriptor& row : formatList()) names += std::string(separator) += row.cliName;
+  return names;
+}
+
+std::string guessedExtensions() {
+  std::string extensions;
+  for (const FormatDescriptor& row : formatTable()) {
+    if (!row.guessedByExtension) continue;
+    for (std::string_view extension : extensionsOf(row)) {
+      extensions += " .";
+      extensions += extension;
+    }
+  }
+  return extensions;
+}
+
+std::string makeUsage() {
+  return "Usage:\n"
+         "  hueset-cli annotate [options] FILE|-\n" +
+         wrapped("      ", "Annotate an alignment (" + formatFamilyList() +
+                               ", any of them also gzip-compressed) into Rich Text, HTML, a style "
+                               "sheet, or a figure (PDF, SVG, PNG).") +
+         "    -o, --output FILE        write here instead of standard output\n"
+         "    -t, --to KIND            rtf|html|css|pdf|svg|png; default: from the output file's\n"
+         "                             extension (.rtf, .html/.htm, .css, .pdf, .svg, .png), else "
+         "rtf\n"
+         "        --page PAPER         lay a figure out on a4, letter or a3 paper (add "
+         "',landscape'\n"
+         "                             to turn it), or on content (default: as large as the "
+         "figure)\n"
+         "        --dpi N              the resolution of a PNG (default 300)\n" +
+         wrapped("    -f, --format FORMAT      ",
+                 formatNames("|") +
+                     " (default auto: guessed from the text; a text without any keyword goes "
+                     "by the file's extension:" +
+                     guessedExtensions() + ", also under .gz)") +
+         "    -c, --config CONFIG      the residue groupings: colour or bw (the built-in ones), or "
+         "a\n"
+         "                             configuration file (.cft text or .cfb binary); default: "
+         "the\n"
+         "                             profile's last configuration file, else colour\n"
+         "        --option NAME=VALUE  set any option by its field name, e.g. "
+         "consensusThreshold=700\n"
+         "                             (tenths of a percent), useElision=0, wrapLength=80,\n"
+         "                             styleMode=1, residueNumbers=1, ruler=1, fitWrapToPage=1,\n"
+         "                             matchStatesOnly=1 (A2M/A3M without their insert\n"
+         "                             columns); repeatable\n"
+         "        --no-profile         ignore the per-user profile; start from the built-in "
+         "defaults\n"
+         "        --sets \"0,1;2,3\"     sort the sequences into sets: 0-based indexes separated "
+         "by\n"
+         "                             ',', sets separated by ';'\n"
+         "        --strict             answer No to every question of a reader and refuse invalid\n"
+         "                             characters (default: answer Yes and print a warning)\n"
+         "  hueset-cli read [options] FILE|-\n"
+         "      Print what the reader made of the file as JSON: format, length, names, residues,\n"
+         "      trackLabels, tracks, and every message with its kind, text and line.\n"
+         "      Takes -f, -c, --option, --no-profile and --strict as above.\n"
+         "  hueset-cli config dump colour|bw --as cft|cfb [-o FILE]\n"
+         "      Write a built-in residue groupings configuration as a text (.cft) or binary "
+         "(.cfb)\n"
+         "      file.\n"
+         "  hueset-cli --help | --version\n"
+         "\n"
+         "The per-user profile is $XDG_CONFIG_HOME/Vantor/Hueset.ini (HUESET_PROFILE names "
+         "another\n"
+         "file); the desktop program shares it. Messages go to standard error as\n"
+         "FILE:LINE: error|warning: TEXT. Exit status: 0 success, 1 the input could not be\n"
+         "annotated, 2 a usage error.\n";
+}
+
+}  // namespace
+
+const std::string kCliUsage = makeUsage();
 
 namespace {
 
@@ -176,9 +243,7 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
       auto v = value(word);
       if (!v) return usage(needs(word));
       if (!isFormatName(*v)) {
-        return usage("'" + *v +
-                     "' is not one of auto, fasta, clustal, msf, phd-msf, phd-saf, dsc, stockholm, "
-                     "a2m, a3m, phylip, pir");
+        return usage("'" + *v + "' is not one of " + formatNames(", "));
       }
       a.format = *v;
     } else if (word == "-c" || word == "--config") {

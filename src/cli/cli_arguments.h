@@ -18,7 +18,7 @@ struct CliArguments {
   std::string input;             // FILE, or "-" for standard input
   std::string output;            // empty: standard output
   std::optional<OutputKind> to;  // none: from the output file's extension
-  std::string format = "auto";   // auto|fasta|clustal|msf|phd-msf|phd-saf|dsc
+  std::string format = "auto";   // auto, or a --format name of the format table
   std::string config;            // colour|bw|FILE; empty: the profile's choice
   std::vector<std::pair<std::string, std::string>> optionAssignments;
   bool noProfile = false;
@@ -42,6 +42,6 @@ std::optional<std::pair<int, bool>> parsePaper(const std::string& text);
 // "0,1;2,3" as the set layout -1, 0, 1, -1, 2, 3; none when malformed.
 std::optional<std::vector<int>> parseSetLayout(const std::string& text);
 
-extern const char* const kCliUsage;
+extern const std::string kCliUsage;
 
 }  // namespace hueset

@@ -65,6 +65,15 @@ TEST_F(Cli, TextThatIsNoAlignmentTextSaysWhatItIs) {
   }
 }
 
+// The format of a named file is guessed once, from the text the mark was
+// taken off, so it reads as the same bytes on standard input do.
+TEST_F(Cli, ANamedFileWithAMarkIsGuessedAsItsText) {
+  writeFile("marked.fa", "\xEF\xBB\xBF" + kFasta);
+  CliRun r = cli({"annotate", "--no-profile", path("marked.fa")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Consensus/80%"), std::string::npos);
+}
+
 TEST_F(Cli, OutputNameNearTheLimit) {
   const std::string name = path(std::string(240, 'o') + ".rtf");
   CliRun r = cli({"annotate", "--no-profile", "-", "-o", name}, kFasta);

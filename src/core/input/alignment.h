@@ -9,7 +9,7 @@ namespace hueset {
 // The value of each format is fixed: it is what the format guess returns.
 // The first six are also their positions in the confirmation list; the
 // formats read later come after Undetermined and after those six in the list
-// (see kFormatList).
+// (see formatList()).
 enum class AlignmentFormat : std::int32_t {
   Fasta = 0,
   Clustal = 1,

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "input/format_table.h"
 #include "util/text_format.h"
 
 namespace hueset {
@@ -11,28 +12,6 @@ namespace {
 
 constexpr StringId kProceedRegardless = 2013;
 
-// The message headings of each format: "This is not a valid ... file." and
-// "There is an error in the ... file.", by the format's value.
-struct Headings {
-  StringId invalidFile;
-  StringId errorInFile;
-};
-constexpr Headings kHeadings[] = {
-    {2027, 2026},  // FASTA
-    {2032, 2033},  // CLUSTAL
-    {2011, 2012},  // MSF
-    {2040, 2041},  // PHD in MSF form
-    {2040, 2041},  // PHD in SAF form
-    {2042, 2043},  // DSC
-    {2011, 2012},  // undetermined: as MSF, the guess when nothing else fits
-    {2200, 2201},  // Stockholm
-    {2210, 2211},  // A2M
-    {2212, 2213},  // A3M
-    {2220, 2221},  // PHYLIP
-    {2230, 2231},  // PIR
-};
-static_assert(std::size(kHeadings) == static_cast<std::size_t>(AlignmentFormat::Pir) + 1);
-
 }  // namespace
 
 AlignmentReader::AlignmentReader(ParseMessageSink& sink, AlignmentFormat format) : m_sink(sink) {
@@ -40,12 +19,14 @@ AlignmentReader::AlignmentReader(ParseMessageSink& sink, AlignmentFormat format)
 }
 
 void AlignmentReader::useHeadingsOf(AlignmentFormat format) {
-  const Headings& headings = kHeadings[static_cast<std::size_t>(format)];
-  m_invalidFileMessage = headings.invalidFile;
-  m_errorInFileMessage = headings.errorInFile;
+  // Undetermined speaks as MSF, the guess when nothing else fits.
+  const FormatDescriptor* row = findFormat(format);
+  if (!row) row = findFormat(AlignmentFormat::Msf);
+  m_invalidFileMessage = row->invalidFileHeading;
+  m_errorInFileMessage = row->errorInFileHeading;
 }
 
-bool AlignmentReader::read(std::string_view text, Alignment& alignment) {
+bool AlignmentReader::read(AlignmentText text, Alignment& alignment) {
   // A read from the start begins with nothing; only the format stays.
   const AlignmentFormat format = alignment.format;
   alignment = Alignment();
@@ -53,9 +34,8 @@ bool AlignmentReader::read(std::string_view text, Alignment& alignment) {
   return readFrom(text, ScanPosition{}, alignment);
 }
 
-bool AlignmentReader::readFrom(std::string_view text, ScanPosition start, Alignment& alignment) {
-  // The document is a NUL-terminated text: nothing after a NUL is read.
-  m_text = text.substr(0, text.find('\0'));
+bool AlignmentReader::readFrom(AlignmentText text, ScanPosition start, Alignment& alignment) {
+  m_text = text;
   m_position = start;
   if (m_position.cursor && *m_position.cursor > m_text.size()) m_position.cursor.reset();
   return parse(alignment);

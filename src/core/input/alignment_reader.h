@@ -7,6 +7,7 @@
 
 #include "input/alignment.h"
 #include "input/parse_message_sink.h"
+#include "input/text_check.h"
 #include "util/string_table.h"
 
 namespace hueset {
@@ -33,11 +34,17 @@ class AlignmentReader {
   AlignmentReader& operator=(const AlignmentReader&) = delete;
 
   // Reads from the start of `text` into `alignment`, emptied first (its
-  // format stays). The text ends at its first NUL, if any. Returns true when
-  // the alignment may be used.
-  bool read(std::string_view text, Alignment& alignment);
+  // format stays). Returns true when the alignment may be used.
+  bool read(AlignmentText text, Alignment& alignment);
   // Reads on from where an earlier stage stopped.
-  bool readFrom(std::string_view text, ScanPosition start, Alignment& alignment);
+  bool readFrom(AlignmentText text, ScanPosition start, Alignment& alignment);
+  // The same for bytes not yet cut at their first NUL: the text ends there.
+  bool read(std::string_view text, Alignment& alignment) {
+    return read(AlignmentText::upToNul(text), alignment);
+  }
+  bool readFrom(std::string_view text, ScanPosition start, Alignment& alignment) {
+    return readFrom(AlignmentText::upToNul(text), start, alignment);
+  }
 
   ScanPosition position() const { return m_position; }
   int lineCount() const { return m_position.lineCount; }

@@ -111,8 +111,8 @@ InsertShape insertShape(std::string_view text) {
 
 // A first line of two counts, and a trial read that finds exactly that many
 // sequences and columns without a single message.
-bool readsAsPhylip(std::string_view from) {
-  const std::string_view first = from.substr(0, from.find('\n'));
+bool readsAsPhylip(AlignmentText from) {
+  const std::string_view first = from.view().substr(0, from.view().find('\n'));
   const std::vector<std::string_view> words = splitWords(first);
   if (words.size() < 2) return false;
   for (std::size_t w = 0; w < 2; ++w) {
@@ -139,22 +139,18 @@ std::string_view afterCommentLines(std::string_view from) {
 
 }  // namespace
 
-AlignmentFormat guessFormat(std::string_view text) {
-  // The text ends at its first NUL. Finding it takes a pass over the whole
-  // text, so only the checks that read on past the first lines look for it;
-  // the others stop short of a NUL by themselves.
-  const auto upToNul = [](std::string_view part) { return part.substr(0, part.find('\0')); };
+AlignmentFormat guessFormat(AlignmentText text) {
   std::size_t start = 0;
-  while (start < text.size() && isSpace(text[start])) ++start;
-  const std::string_view from = text.substr(start);
+  while (start < text.view().size() && isSpace(text.view()[start])) ++start;
+  const AlignmentText whole = text.from(start);
+  const std::string_view from = whole;
   const auto startsWith = [&from](std::string_view word) {
-    return from.size() > word.size() && from.starts_with(word) && from[word.size()] != '\0';
+    return from.size() > word.size() && from.starts_with(word);
   };
 
   if (!from.empty() && from.front() == '>') {
-    const std::string_view whole = upToNul(from);
-    if (looksLikePir(whole)) return AlignmentFormat::Pir;
-    switch (insertShape(whole)) {
+    if (looksLikePir(from)) return AlignmentFormat::Pir;
+    switch (insertShape(from)) {
       case InsertShape::A2m:
         return AlignmentFormat::A2m;
       case InsertShape::A3m:
@@ -167,7 +163,7 @@ AlignmentFormat guessFormat(std::string_view text) {
   if (startsWith("CLUSTAL")) return AlignmentFormat::Clustal;
   if (startsWith("DSC")) return AlignmentFormat::Dsc;
 
-  const std::string_view window = upToNul(from.substr(0, 2000));
+  const std::string_view window = from.substr(0, 2000);
   std::size_t phd = window.find("PHDsec");
   if (phd != std::string_view::npos) {
     return window.find("# saf", phd + 6) != std::string_view::npos ? AlignmentFormat::PhdSaf
@@ -176,24 +172,22 @@ AlignmentFormat guessFormat(std::string_view text) {
 
   if (from.starts_with("# STOCKHOLM")) return AlignmentFormat::Stockholm;
   if (!from.empty() && from.front() == '#') {
-    const std::string_view fasta = afterCommentLines(upToNul(from));
+    const std::string_view fasta = afterCommentLines(from);
     if (!fasta.empty() && fasta.front() == '>' && insertShape(fasta) != InsertShape::None) {
       return AlignmentFormat::A3m;
     }
   }
-  if (!from.empty() && from.front() >= '0' && from.front() <= '9' && readsAsPhylip(upToNul(from))) {
+  if (!from.empty() && from.front() >= '0' && from.front() <= '9' && readsAsPhylip(whole)) {
     return AlignmentFormat::Phylip;
   }
   return AlignmentFormat::Msf;
 }
 
+AlignmentFormat guessFormat(std::string_view text) {
+  return guessFormat(AlignmentText::upToNul(text));
+}
+
 std::optional<AlignmentFormat> formatForExtension(std::string_view path) {
-  static constexpr std::pair<std::string_view, AlignmentFormat> kExtensions[] = {
-      {".sto", AlignmentFormat::Stockholm}, {".stk", AlignmentFormat::Stockholm},
-      {".sth", AlignmentFormat::Stockholm}, {".a2m", AlignmentFormat::A2m},
-      {".a3m", AlignmentFormat::A3m},       {".phy", AlignmentFormat::Phylip},
-      {".phylip", AlignmentFormat::Phylip}, {".pir", AlignmentFormat::Pir},
-      {".nbrf", AlignmentFormat::Pir}};
   auto endsWithNoCase = [](std::string_view text, std::string_view suffix) {
     if (text.size() < suffix.size()) return false;
     text = text.substr(text.size() - suffix.size());
@@ -203,51 +197,60 @@ std::optional<AlignmentFormat> formatForExtension(std::string_view path) {
     return true;
   };
   if (endsWithNoCase(path, ".gz")) path.remove_suffix(3);
-  for (const auto& [extension, format] : kExtensions) {
-    if (endsWithNoCase(path, extension)) return format;
+  for (const FormatDescriptor& row : formatTable()) {
+    if (!row.guessedByExtension) continue;
+    for (std::string_view extension : extensionsOf(row)) {
+      if (path.size() > extension.size() && endsWithNoCase(path, extension) &&
+          path[path.size() - extension.size() - 1] == '.') {
+        return row.format;
+      }
+    }
   }
   return std::nullopt;
 }
 
-AlignmentFormat guessFormatForFile(std::string_view text, std::string_view path) {
+AlignmentFormat guessFormatForFile(AlignmentText text, std::string_view path) {
   const AlignmentFormat guess = guessFormat(text);
-  if (guess != AlignmentFormat::Msf) return guess;
-  // "MSF:" before the text's end, its first NUL.
-  const std::size_t keyword = text.find("MSF:");
-  if (keyword != std::string_view::npos &&
-      text.substr(0, keyword).find('\0') == std::string_view::npos) {
-    return guess;
-  }
+  if (guess != AlignmentFormat::Msf || path.empty()) return guess;
+  if (text.view().find("MSF:") != std::string_view::npos) return guess;
   return formatForExtension(path).value_or(guess);
 }
 
+AlignmentFormat guessFormatForFile(std::string_view text, std::string_view path) {
+  return guessFormatForFile(AlignmentText::upToNul(text), path);
+}
+
+AlignmentFormat settleFormat(AlignmentText text, const FormatRequest& request) {
+  return request.given ? *request.given : guessFormatForFile(text, request.fileName);
+}
+
 std::string_view formatLabel(AlignmentFormat format) {
-  for (const FormatEntry& entry : kFormatList) {
-    if (entry.format == format) return entry.label;
-  }
-  return {};
+  const FormatDescriptor* row = findFormat(format);
+  return row ? row->label : std::string_view{};
 }
 
 std::optional<AlignmentFormat> formatFromCliName(std::string_view name) {
-  for (const FormatEntry& entry : kFormatList) {
-    if (entry.cliName == name) return entry.format;
+  for (const FormatDescriptor& row : formatTable()) {
+    if (row.cliName == name) return row.format;
   }
   return std::nullopt;
 }
 
 FormatChoice FormatChoice::forGuess(AlignmentFormat guess) {
   FormatChoice choice;
-  for (std::size_t i = 0; i < kFormatList.size(); ++i) {
-    if (kFormatList[i].format == guess) choice.selected = static_cast<int>(i);
+  const auto list = formatList();
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (list[i].format == guess) choice.selected = static_cast<int>(i);
   }
   return choice;
 }
 
 AlignmentFormat FormatChoice::chosen() const {
-  if (selected < 0 || selected >= static_cast<int>(kFormatList.size())) {
+  const auto list = formatList();
+  if (selected < 0 || selected >= static_cast<int>(list.size())) {
     return AlignmentFormat::Undetermined;
   }
-  return kFormatList[static_cast<std::size_t>(selected)].format;
+  return list[static_cast<std::size_t>(selected)].format;
 }
 
 }  // namespace hueset

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "input/alignment.h"
+#include "input/format_table.h"
+#include "input/text_check.h"
 
 namespace hueset {
 
@@ -20,44 +22,34 @@ namespace hueset {
 // texts that would otherwise be MSF, a "# STOCKHOLM" header is Stockholm,
 // "#" comment lines before such a FASTA are A3M, and a count line followed
 // by exactly that many sequences and columns is PHYLIP.
+AlignmentFormat guessFormat(AlignmentText text);
+// The same for bytes whose end (their first NUL) is not yet known.
 AlignmentFormat guessFormat(std::string_view text);
 
 // The six formats the guess has always known, by position (= value).
 inline constexpr std::array<std::string_view, 6> kFormatLabels = {"FASTA",     "CLUSTAL",   "MSF",
                                                                   "PHD (MSF)", "PHD (SAF)", "DSC"};
 
-// One entry of the format confirmation list.
-struct FormatEntry {
-  AlignmentFormat format;
-  std::string_view label;    // as the list shows it
-  std::string_view cliName;  // as --format takes it
-};
-
-// Every format the readers know, in the order of the confirmation list: the
-// six above at the positions of their values, then the later ones.
-inline constexpr std::array<FormatEntry, 11> kFormatList = {{
-    {AlignmentFormat::Fasta, "FASTA", "fasta"},
-    {AlignmentFormat::Clustal, "CLUSTAL", "clustal"},
-    {AlignmentFormat::Msf, "MSF", "msf"},
-    {AlignmentFormat::PhdMsf, "PHD (MSF)", "phd-msf"},
-    {AlignmentFormat::PhdSaf, "PHD (SAF)", "phd-saf"},
-    {AlignmentFormat::Dsc, "DSC", "dsc"},
-    {AlignmentFormat::Stockholm, "Stockholm", "stockholm"},
-    {AlignmentFormat::A2m, "A2M", "a2m"},
-    {AlignmentFormat::A3m, "A3M", "a3m"},
-    {AlignmentFormat::Phylip, "PHYLIP", "phylip"},
-    {AlignmentFormat::Pir, "PIR/NBRF", "pir"},
-}};
-
 // The format that a file name's extension stands for, looking through a
-// final ".gz": ".sto", ".stk", ".sth", ".a2m", ".a3m", ".phy", ".phylip",
-// ".pir", ".nbrf". None for any other name.
+// final ".gz": the extensions of the rows of the format table that the guess
+// goes by (".sto", ".stk", ".sth", ".a2m", ".a3m", ".phy", ".phylip",
+// ".pir", ".nbrf"). None for any other name.
 std::optional<AlignmentFormat> formatForExtension(std::string_view path);
 
 // The guess for the text of a named file: where the text has no keyword at
 // all (the guess falls back to MSF, yet there is no "MSF:" for the MSF
 // reader), the extension may name the format instead.
+AlignmentFormat guessFormatForFile(AlignmentText text, std::string_view path);
 AlignmentFormat guessFormatForFile(std::string_view text, std::string_view path);
+
+// How the format of a document is settled: the one given (the command
+// line's --format), else one guess from the text and, where it names a
+// file, the file's extension.
+struct FormatRequest {
+  std::optional<AlignmentFormat> given;
+  std::string_view fileName;  // empty for standard input or a pasted text
+};
+AlignmentFormat settleFormat(AlignmentText text, const FormatRequest& request);
 
 // The label of a format in the confirmation list; empty for Undetermined.
 std::string_view formatLabel(AlignmentFormat format);
@@ -74,7 +66,7 @@ struct FormatChoice {
   std::string_view note;  // text below the list; empty here
   int selected = -1;      // list position, -1 for none
 
-  // Selects the guess's entry of kFormatList.
+  // Selects the guess's entry of formatList().
   static FormatChoice forGuess(AlignmentFormat guess);
   // The chosen format, or Undetermined when nothing is selected.
   AlignmentFormat chosen() const;

@@ -4,6 +4,7 @@
 
 #include "input/alignment.h"
 #include "input/parse_message_sink.h"
+#include "input/text_check.h"
 
 namespace hueset {
 
@@ -20,12 +21,15 @@ struct ReadSettings {
 bool isPhd(AlignmentFormat format);
 
 // Reads `text` as `format` into `alignment` (emptied first) with the reader
-// the format needs: FASTA, CLUSTAL (also the alignment part of PHD in SAF
-// form) or MSF (also PHD in MSF form, and DSC); for either PHD form the
-// prediction reader then goes on from where the first reader stopped; and
-// the Stockholm, A2M/A3M, PHYLIP and PIR readers, whose structure rows take
-// the coil option as the DSC row does. Messages go to `sink`.
-// False when a reader failed or the format is Undetermined.
+// the format's row of the format table names: FASTA, CLUSTAL (also the
+// alignment part of PHD in SAF form) or MSF (also PHD in MSF form, and DSC);
+// for either PHD form the prediction reader then goes on from where the
+// first reader stopped; and the Stockholm, A2M/A3M, PHYLIP and PIR readers,
+// whose structure rows take the coil option as the DSC row does. Messages
+// go to `sink`. False when a reader failed or the format is Undetermined.
+bool readAlignment(AlignmentText text, AlignmentFormat format, ParseMessageSink& sink,
+                   Alignment& alignment, const ReadSettings& settings = {});
+// The same for bytes whose end (their first NUL) is not yet known.
 bool readAlignment(std::string_view text, AlignmentFormat format, ParseMessageSink& sink,
                    Alignment& alignment, const ReadSettings& settings = {});
 

@@ -48,12 +48,12 @@ CheckedText checkDocumentText(std::string_view bytes) {
   } else if (looksBinary(head)) {
     document.problem = std::string(loadString(kBinaryData));
   }
-  bytes = bytes.substr(0, bytes.find('\0'));
-  if (!document.problem && bytes.find('\n') == std::string_view::npos &&
-      std::count(bytes.begin(), bytes.end(), '\r') > 1) {
+  document.text = AlignmentText::upToNul(bytes);
+  const std::string_view text = document.text;
+  if (!document.problem && text.find('\n') == std::string_view::npos &&
+      std::count(text.begin(), text.end(), '\r') > 1) {
     document.problem = std::string(loadString(kCarriageReturnsOnly));
   }
-  document.text = bytes;
   return document;
 }
 

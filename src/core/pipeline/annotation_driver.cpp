@@ -162,7 +162,7 @@ ConsensusSettings consensusSettings(const Options& options) {
 
 bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
               AnnotationWriter& writer, AnnotationInteraction& interaction,
-              RememberedSets& remembered) {
+              RememberedSets& remembered, const FormatRequest& formatRequest) {
   const ParseOptions& parse = options.parse;
   const OutputOptions& output = options.output;
   const AnnotationOptions& annotation = options.annotation;
@@ -178,14 +178,15 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   text = checked.text;
 
   Alignment alignment;
-  AlignmentFormat format = guessFormat(text);
-  if (parse.confirmFormats) {
+  AlignmentFormat format = settleFormat(checked.text, formatRequest);
+  if (!formatRequest.given && parse.confirmFormats) {
     auto chosen = interaction.confirmFormat(format);
     if (!chosen) return false;
     format = *chosen;
   }
   if (!interaction.progress(AnnotationStage::Reading, 0)) return false;
-  if (!readAlignment(text, format, interaction.messageSink(), alignment, readSettings(options)))
+  if (!readAlignment(checked.text, format, interaction.messageSink(), alignment,
+                     readSettings(options)))
     return false;
 
   std::vector<CharacterProblem> problems;

@@ -6,6 +6,7 @@
 
 #include "annotate/consensus.h"
 #include "input/alignment.h"
+#include "input/format_guess.h"
 #include "input/parse_message_sink.h"
 #include "input/read_alignment.h"
 
@@ -66,9 +67,10 @@ ConsensusSettings consensusSettings(const Options& options);
 // writer received a complete annotation; on any stop it returns false and
 // every message has already gone through `interaction`. The text is read
 // only until the Consensus stage is reported: a caller short of memory may
-// let it go then.
+// let it go then. A format given in `format` is read as it is; else the
+// text is guessed once and the guess confirmed if the options say so.
 bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
               AnnotationWriter& writer, AnnotationInteraction& interaction,
-              RememberedSets& remembered);
+              RememberedSets& remembered, const FormatRequest& format = {});
 
 }  // namespace hueset

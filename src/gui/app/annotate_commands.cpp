@@ -116,7 +116,7 @@ std::optional<AlignmentFormat> AnnotateCommands::confirmFormat(AlignmentFormat g
   FormatChoice model = FormatChoice::forGuess(guess);
   UserPrompts::ListChoice choice;
   choice.prompt = toQString(model.prompt);
-  for (const FormatEntry& entry : kFormatList) choice.items << toQString(entry.label);
+  for (const FormatDescriptor& entry : formatList()) choice.items << toQString(entry.label);
   choice.note = toQString(model.note);
   choice.selected = model.selected;
   choice.helpContext = kFileFormatsHelpContext;

@@ -9,9 +9,24 @@
 #include "gui/common/qt_text.h"
 #include "gui/input/format_dialog.h"
 #include "gui/input/problem_report_dialogs.h"
+#include "input/format_table.h"
 #include "util/string_table.h"
 
 namespace hueset::gui {
+namespace {
+
+// Every extension of the format table, each also gzip-compressed.
+QString allAlignmentsFilter() {
+  QStringList patterns;
+  for (std::string_view extension : allExtensions()) {
+    const QString pattern = QStringLiteral("*.") + toQString(extension);
+    patterns << pattern << pattern + QStringLiteral(".gz");
+  }
+  return QStringLiteral("All alignments (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+}  // namespace
+
 QStringList documentFileFilters() {
   // The source files' name as it always was; its patterns take the names
   // alignments also come under.
@@ -21,7 +36,8 @@ QStringList documentFileFilters() {
       QStringLiteral(
           "Stockholm, A2M/A3M, PHYLIP, PIR Files (*.sto, *.stk, *.sth, *.a2m, *.a3m, *.phy, "
           "*.phylip, *.pir, *.nbrf) (*.sto *.stk *.sth *.a2m *.a3m *.phy *.phylip *.pir *.nbrf)"),
-      QStringLiteral("Compressed Files (*.gz) (*.gz)"), QStringLiteral("All Files (*.*) (*)")};
+      allAlignmentsFilter(), QStringLiteral("Compressed Files (*.gz) (*.gz)"),
+      QStringLiteral("All Files (*.*) (*)")};
 }
 
 PromptAnswer DialogPrompts::message(QWidget* parent, const QString& title, const QString& text,

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <string>
 
 #include "input/document_text.h"
 #include "input/format_guess.h"
+#include "input/format_table.h"
 #include "input/read_alignment.h"
 #include "support/scripted_sink.h"
 #include "support/test_files.h"
@@ -71,35 +74,46 @@ TEST_P(ExampleFiles, ReadAsTheGoldenFileSays) {
                                std::string("input/expected/") + example.file + ".txt");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ExampleFiles,
-    ::testing::Values(ExampleFile{"gcg_pileup.msf", AlignmentFormat::Msf, true},
-                      ExampleFile{"crlf_title_mentions_msf.msf", AlignmentFormat::Msf, true},
-                      ExampleFile{"clustalw_conservation.aln", AlignmentFormat::Clustal, true},
-                      ExampleFile{"clustal_omega_crlf.aln", AlignmentFormat::Clustal, true},
-                      ExampleFile{"clustal_late_sequence.aln", AlignmentFormat::Clustal, false},
-                      ExampleFile{"aligned_descriptions.fasta", AlignmentFormat::Fasta, true},
-                      ExampleFile{"phd_msf_flavour.phd", AlignmentFormat::PhdMsf, true},
-                      ExampleFile{"phd_saf_flavour.phd", AlignmentFormat::PhdSaf, true},
-                      ExampleFile{"dsc_prediction.dsc", AlignmentFormat::Dsc, true},
-                      // Files written by the tools that use the later formats.
-                      ExampleFile{"globins4.sto", AlignmentFormat::Stockholm, true},
-                      ExampleFile{"fn3.sto", AlignmentFormat::Stockholm, true},
-                      ExampleFile{"RRM_1.sto.gz", AlignmentFormat::Stockholm, true},
-                      ExampleFile{"hmmalign_globins8.sto", AlignmentFormat::Stockholm, true},
-                      ExampleFile{"globins4.a2m", AlignmentFormat::A2m, true},
-                      // HMMER writes A2M without the "." of the insert
-                      // columns, which is the A3M layout.
-                      ExampleFile{"hmmalign_globins8.a2m", AlignmentFormat::A3m, true},
-                      ExampleFile{"globins4.a3m", AlignmentFormat::A3m, true},
-                      ExampleFile{"hhfilter_globins8.a3m", AlignmentFormat::A3m, true},
-                      ExampleFile{"globins4.phy", AlignmentFormat::Phylip, true},
-                      ExampleFile{"globins4_sequential.phy", AlignmentFormat::Phylip, true},
-                      ExampleFile{"clustalo_globins8.phy", AlignmentFormat::Phylip, true},
-                      ExampleFile{"mafft_globins8.phy", AlignmentFormat::Phylip, true},
-                      ExampleFile{"globins4.pir", AlignmentFormat::Pir, true},
-                      ExampleFile{"seqret_globins8.pir", AlignmentFormat::Pir, true}),
-    fileTestName);
+const ExampleFile kExampleFiles[] = {
+    ExampleFile{"gcg_pileup.msf", AlignmentFormat::Msf, true},
+    ExampleFile{"crlf_title_mentions_msf.msf", AlignmentFormat::Msf, true},
+    ExampleFile{"clustalw_conservation.aln", AlignmentFormat::Clustal, true},
+    ExampleFile{"clustal_omega_crlf.aln", AlignmentFormat::Clustal, true},
+    ExampleFile{"clustal_late_sequence.aln", AlignmentFormat::Clustal, false},
+    ExampleFile{"aligned_descriptions.fasta", AlignmentFormat::Fasta, true},
+    ExampleFile{"phd_msf_flavour.phd", AlignmentFormat::PhdMsf, true},
+    ExampleFile{"phd_saf_flavour.phd", AlignmentFormat::PhdSaf, true},
+    ExampleFile{"dsc_prediction.dsc", AlignmentFormat::Dsc, true},
+    // Files written by the tools that use the later formats.
+    ExampleFile{"globins4.sto", AlignmentFormat::Stockholm, true},
+    ExampleFile{"fn3.sto", AlignmentFormat::Stockholm, true},
+    ExampleFile{"RRM_1.sto.gz", AlignmentFormat::Stockholm, true},
+    ExampleFile{"hmmalign_globins8.sto", AlignmentFormat::Stockholm, true},
+    ExampleFile{"globins4.a2m", AlignmentFormat::A2m, true},
+    // HMMER writes A2M without the "." of the insert
+    // columns, which is the A3M layout.
+    ExampleFile{"hmmalign_globins8.a2m", AlignmentFormat::A3m, true},
+    ExampleFile{"globins4.a3m", AlignmentFormat::A3m, true},
+    ExampleFile{"hhfilter_globins8.a3m", AlignmentFormat::A3m, true},
+    ExampleFile{"globins4.phy", AlignmentFormat::Phylip, true},
+    ExampleFile{"globins4_sequential.phy", AlignmentFormat::Phylip, true},
+    ExampleFile{"clustalo_globins8.phy", AlignmentFormat::Phylip, true},
+    ExampleFile{"mafft_globins8.phy", AlignmentFormat::Phylip, true},
+    ExampleFile{"globins4.pir", AlignmentFormat::Pir, true},
+    ExampleFile{"seqret_globins8.pir", AlignmentFormat::Pir, true}};
+
+INSTANTIATE_TEST_SUITE_P(Files, ExampleFiles, ::testing::ValuesIn(kExampleFiles), fileTestName);
+
+// A format of the table without a file its tools wrote, guessed and read as
+// that format, has never been tried on real input.
+TEST(ExampleFiles, EveryFormatOfTheTableHasOneThatReads) {
+  for (const FormatDescriptor& row : formatTable()) {
+    const bool covered =
+        std::any_of(std::begin(kExampleFiles), std::end(kExampleFiles),
+                    [&row](const ExampleFile& e) { return e.guessed == row.format && e.ok; });
+    EXPECT_TRUE(covered) << row.label << " has no example file";
+  }
+}
 
 // Upper case, one gap symbol: the forms differ only in how they mark
 // insert states and gaps.

@@ -116,11 +116,11 @@ TEST(GuessFormatText, StopsAtNul) {
 TEST(FormatChoice, LaterFormatsFollowTheSixInTheList) {
   EXPECT_EQ(FormatChoice::forGuess(AlignmentFormat::Stockholm).selected, 6);
   FormatChoice choice = FormatChoice::forGuess(AlignmentFormat::Pir);
-  EXPECT_EQ(kFormatList[static_cast<std::size_t>(choice.selected)].label, "PIR/NBRF");
+  EXPECT_EQ(formatList()[static_cast<std::size_t>(choice.selected)].label, "PIR/NBRF");
   choice.selected = 7;
   EXPECT_EQ(choice.chosen(), AlignmentFormat::A2m);
   for (std::size_t i = 0; i < kFormatLabels.size(); ++i)
-    EXPECT_EQ(kFormatList[i].label, kFormatLabels[i]);
+    EXPECT_EQ(formatList()[i].label, kFormatLabels[i]);
 }
 
 TEST(FormatChoice, SelectsTheGuessAndReturnsTheChoice) {

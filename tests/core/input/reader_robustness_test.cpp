@@ -4,6 +4,7 @@
 #include <string>
 
 #include "input/format_guess.h"
+#include "input/format_table.h"
 #include "input/read_alignment.h"
 #include "support/scripted_sink.h"
 
@@ -12,14 +13,11 @@ namespace {
 
 using testing::ScriptedSink;
 
-constexpr AlignmentFormat kAllFormats[] = {AlignmentFormat::Fasta,  AlignmentFormat::Clustal,
-                                           AlignmentFormat::Msf,    AlignmentFormat::PhdMsf,
-                                           AlignmentFormat::PhdSaf, AlignmentFormat::Dsc};
-
-// Reads `text` in every format, answering questions both ways, and checks
-// that a successful read leaves a sound alignment.
+// Reads `text` in every format of the table, answering questions both
+// ways, and checks that a successful read leaves a sound alignment.
 void readEveryWay(const std::string& text) {
-  for (AlignmentFormat format : kAllFormats) {
+  for (const FormatDescriptor& row : formatTable()) {
+    const AlignmentFormat format = row.format;
     for (bool alternate : {false, true}) {
       ScriptedSink sink;
       if (alternate) sink.alternateAnswers();

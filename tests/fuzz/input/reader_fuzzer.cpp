@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // the same way.
   const hueset::ReadSettings flags{(size & 1) != 0, (size & 2) != 0, (size & 4) != 0,
                                    (size & 8) != 0};
-  for (const hueset::FormatEntry& entry : hueset::kFormatList) {
+  for (const hueset::FormatDescriptor& entry : hueset::formatList()) {
     readOnce(text, entry.format, true, flags);
     readOnce(text, entry.format, false, flags);
   }

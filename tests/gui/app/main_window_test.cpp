@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "app_fixture.h"
 #include "desktop/frame/command_ids.h"
@@ -28,6 +29,7 @@
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_runner.h"
 #include "input/document_text.h"
+#include "input/format_table.h"
 #include "settings/profile_store.h"
 
 namespace hueset::gui::testing {
@@ -306,6 +308,25 @@ TEST(DocumentFileFilters, SourceFilesTakeTheNamesAlignmentsComeUnder) {
         << name;
   }
   EXPECT_EQ(filters.last(), QStringLiteral("All Files (*.*) (*)"));
+}
+
+// One filter opens a file of any format, compressed or not, by its name.
+TEST(DocumentFileFilters, AllAlignmentsTakeEveryExtensionOfTheFormatTable) {
+  const QStringList filters = documentFileFilters();
+  const auto all = std::find_if(filters.begin(), filters.end(), [](const QString& filter) {
+    return filter.startsWith(QStringLiteral("All alignments ("));
+  });
+  ASSERT_NE(all, filters.end());
+  const QStringList patterns = all->section(QLatin1Char('('), 1).chopped(1).split(QLatin1Char(' '));
+  for (const FormatDescriptor& row : formatTable()) {
+    for (std::string_view extension : extensionsOf(row)) {
+      const QString name = QStringLiteral("a.") + toQString(extension);
+      EXPECT_TRUE(QDir::match(patterns, name)) << row.label << " " << extension;
+      EXPECT_TRUE(QDir::match(patterns, name + QStringLiteral(".gz")))
+          << row.label << " " << extension;
+    }
+  }
+  EXPECT_FALSE(QDir::match(patterns, QStringLiteral("a.cft")));
 }
 
 TEST_F(MainWindowTest, HelpWindowClosesOnEsc) {
