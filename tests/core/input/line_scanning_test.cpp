@@ -6,7 +6,7 @@
 namespace hueset {
 namespace {
 
-using testing::ScriptedSink;
+using test::ScriptedSink;
 
 // A reader that records the lines it takes, to test the shared scanning.
 class LineRecorder : public AlignmentReader {

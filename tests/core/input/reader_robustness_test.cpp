@@ -10,7 +10,7 @@
 namespace hueset {
 namespace {
 
-using testing::ScriptedSink;
+using test::ScriptedSink;
 
 constexpr AlignmentFormat kAllFormats[] = {AlignmentFormat::Fasta,  AlignmentFormat::Clustal,
                                            AlignmentFormat::Msf,    AlignmentFormat::PhdMsf,

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 const PathDefaults kDefaults{"/home/ann/Documents", "/opt/hueset/config files"};
 
-std::string slurp(const fs::path& p) { return testing::readFile(p.string()); }
+std::string slurp(const fs::path& p) { return test::readFile(p.string()); }
 
 Options loaded(const ProfileStore& store) {
   Options options;
@@ -205,7 +205,7 @@ TEST(Options, InvalidResidueListFollowsTheRestriction) {
 }
 
 TEST(Options, FirstRunWritesAllSectionsPathsAndTheOptionsFile) {
-  fs::path dir = testing::makeTempDir("first-run");
+  fs::path dir = test::makeTempDir("first-run");
   fs::path profile = dir / "config" / "Vantor" / "Hueset.ini";
   fs::path current = dir / "work";
   fs::create_directories(current);
@@ -242,7 +242,7 @@ TEST(Options, FirstRunWritesAllSectionsPathsAndTheOptionsFile) {
             "/opt/hueset/config files");
   EXPECT_EQ(reread.readString("Output Settings", "Substituting Linker Character", ""), "45");
   EXPECT_EQ(slurp(current / "hueset.opt"),
-            testing::readTestFile("settings/hueset_opt_at_defaults.opt"));
+            test::readTestFile("settings/hueset_opt_at_defaults.opt"));
   fs::remove_all(dir);
 }
 
@@ -295,7 +295,7 @@ Options nonDefaultOptions() {
 }
 
 TEST(Options, NonDefaultValuesSurviveSaveAndLoad) {
-  fs::path dir = testing::makeTempDir("round-trip");
+  fs::path dir = test::makeTempDir("round-trip");
   fs::path profile = dir / "Hueset.ini";
   Options saved = nonDefaultOptions();
   {
@@ -320,7 +320,7 @@ TEST(Options, NonDefaultValuesSurviveSaveAndLoad) {
 // which a profile holds only while one of them is set: profiles, the options
 // file and the other sections stay as they were.
 TEST(Options, InputSectionExistsOnlyWhileAnOptionIsSet) {
-  fs::path dir = testing::makeTempDir("input-section");
+  fs::path dir = test::makeTempDir("input-section");
   IniProfileStore store((dir / "Hueset.ini").string());
   Options options = loaded(store);
   EXPECT_FALSE(options.input.matchStatesOnly);
@@ -361,7 +361,7 @@ TEST(Options, CountOfZeroMeansNoRecentList) {
 }
 
 TEST(Options, RecentListLengthComesFromTheCount) {
-  IniProfileStore store(testing::testDataPath("settings/hand_edited_profile.ini"));
+  IniProfileStore store(test::testDataPath("settings/hand_edited_profile.ini"));
   Options o = loaded(store);
   EXPECT_EQ(o.annotation.consensusThreshold, 555);
   EXPECT_FALSE(o.annotation.useElision);
@@ -373,7 +373,7 @@ TEST(Options, RecentListLengthComesFromTheCount) {
 }
 
 TEST(Options, DamagedProfileGivesDefaults) {
-  IniProfileStore store(testing::testDataPath("settings/damaged_profile.ini"));
+  IniProfileStore store(test::testDataPath("settings/damaged_profile.ini"));
   Options o = loaded(store);
   EXPECT_EQ(o.annotation.consensusThreshold, 800);
   EXPECT_EQ(o.annotation.minimumElisionLength, 4);
@@ -419,7 +419,7 @@ TEST(Options, EmptyStoredFolderFallsBackToTheDefault) {
 }
 
 TEST(Options, OptionsFileThatCannotBeCreatedIsSilent) {
-  fs::path dir = testing::makeTempDir("no-opt");
+  fs::path dir = test::makeTempDir("no-opt");
   IniProfileStore store((dir / "Hueset.ini").string());
   Options o = loaded(store);
   // A "folder" that is a file: the options file cannot go there.
@@ -431,7 +431,7 @@ TEST(Options, OptionsFileThatCannotBeCreatedIsSilent) {
 }
 
 TEST(Options, ConfigDirectoryDefault) {
-  fs::path dir = testing::makeTempDir("program");
+  fs::path dir = test::makeTempDir("program");
   EXPECT_EQ(defaultConfigDirectory(dir.string(), "/docs"), dir.string());
   fs::create_directories(dir / "config files");
   EXPECT_EQ(defaultConfigDirectory(dir.string(), "/docs"), (dir / "config files").string());

@@ -30,7 +30,7 @@
 #include "input/document_text.h"
 #include "settings/profile_store.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 namespace {
 
 class MainWindowTest : public AppFixture {
@@ -416,4 +416,4 @@ TEST_F(MainWindowTest, MissingHelpPagesAskForTheHelpSystem) {
 }
 
 }  // namespace
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

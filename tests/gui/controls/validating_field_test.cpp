@@ -17,14 +17,14 @@
 namespace hueset::gui {
 namespace {
 
-using testing::Shown;
+using test::Shown;
 
 // A window like an options page: an integer field, a percentage field with
 // spin buttons, a letter-set field, another edit and an exempt Cancel.
 class FieldPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::recordMessages(support, shown);
+    test::recordMessages(support, shown);
     support.exempt().add(2);
     percent = support.units().registerUnit(percentUnit());
 
@@ -112,7 +112,7 @@ TEST_F(FieldPage, PastingLettersIntoAnIntegerFieldIsUndone) {
 
 TEST_F(FieldPage, TabOnAWrongValueShowsTheBoundedMessageAndKeepsTheFocus) {
   typeAndLeave(QStringLiteral("1000"));
-  testing::expectElidedLengthRefused(shown);
+  test::expectElidedLengthRefused(shown);
   EXPECT_EQ(QApplication::focusWidget(), length);
 }
 

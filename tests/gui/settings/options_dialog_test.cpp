@@ -25,7 +25,7 @@
 namespace hueset::gui {
 namespace {
 
-using testing::Shown;
+using test::Shown;
 
 // Selects the whole text and types over it, key by key.
 void typeInto(QWidget* edit, const QString& text) {
@@ -60,7 +60,7 @@ OptionsPageWidget* pageOf(OptionsDialog& sheet, OptionsPage page) {
 class OptionsDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::recordMessages(command.fieldSupport(), shown);
+    test::recordMessages(command.fieldSupport(), shown);
     QObject::connect(&command, &OptionsCommand::applied, [this](bool toolbar, const QFont& font) {
       appliedToolbar = toolbar;
       appliedFont = font;
@@ -161,8 +161,8 @@ TEST_F(OptionsDialogTest, ShowsTheCurrentValues) {
   });
 }
 
-using hueset::testing::FieldEdge;
-using hueset::testing::storedValue;
+using hueset::test::FieldEdge;
+using hueset::test::storedValue;
 
 // One field typed on its page, then OK: a refused one keeps the sheet open.
 class FieldEdgesThroughTheSheet : public OptionsDialogTest,
@@ -204,7 +204,7 @@ TEST_P(FieldEdgesThroughTheSheet, StoredAtOkOrKeptOpen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, FieldEdgesThroughTheSheet,
-                         ::testing::ValuesIn(hueset::testing::sheetFieldEdges()));
+                         ::testing::ValuesIn(hueset::test::sheetFieldEdges()));
 
 TEST_F(OptionsDialogTest, AnEmptiedNumberFieldIsRefusedWithItsName) {
   run([&](OptionsDialog& sheet) {
@@ -232,7 +232,7 @@ TEST_F(OptionsDialogTest, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
     EXPECT_TRUE(sheet.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), field);
   });
-  testing::expectElidedLengthRefused(shown);
+  test::expectElidedLengthRefused(shown);
 }
 
 TEST_F(OptionsDialogTest, LeavingAPageWithAWrongFieldKeepsThePage) {

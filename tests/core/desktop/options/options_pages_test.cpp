@@ -179,7 +179,7 @@ TEST(OptionsPages, NumberFieldsCarryTheirNamesAndLimits) {
   EXPECT_TRUE(numberFieldSpecs(OptionsPage::Html).empty());
 }
 
-using testing::FieldEdge;
+using test::FieldEdge;
 
 class FieldEdges : public ::testing::TestWithParam<FieldEdge> {};
 
@@ -193,7 +193,7 @@ TEST_P(FieldEdges, StoredOrRefused) {
   const ExchangeOutcome outcome = exchangeOut(c.page, controls, groups);
   if (c.stored) {
     EXPECT_TRUE(outcome.ok) << c.typed;
-    EXPECT_EQ(testing::storedValue(groups, c.field, c.page), *c.stored) << c.typed;
+    EXPECT_EQ(test::storedValue(groups, c.field, c.page), *c.stored) << c.typed;
   } else {
     EXPECT_EQ(outcome, (ExchangeOutcome{false, c.field})) << c.typed;
     EXPECT_EQ(groups, before);
@@ -202,7 +202,7 @@ TEST_P(FieldEdges, StoredOrRefused) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, FieldEdges, ::testing::ValuesIn(testing::fieldEdges()));
+INSTANTIATE_TEST_SUITE_P(Limits, FieldEdges, ::testing::ValuesIn(test::fieldEdges()));
 
 TEST(OptionsPageExchange, RefusalsSayWhatIsWrongWithTheFieldsName) {
   PageControlValues controls(OptionsPage::Annotate);
