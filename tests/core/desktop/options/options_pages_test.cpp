@@ -70,7 +70,7 @@ TEST(OptionsPages, BothLayoutsHoldEveryControlButOnlyVerboseExplains) {
   }
 }
 
-TEST(OptionsPages, EveryExchangedControlIsOnItsPage) {
+TEST(OptionsPages, EveryBoundControlIsOnItsPage) {
   using enum AnnotateControl;
   using enum ParsingControl;
   using enum OutputControl;
@@ -188,14 +188,14 @@ TEST_P(FieldEdges, StoredOrRefused) {
   const OptionGroups before;
   OptionGroups groups = before;
   PageControlValues controls(c.page);
-  exchangeIn(c.page, groups, controls);
+  loadPage(c.page, groups, controls);
   controls.type(c.field, c.typed);
-  const ExchangeOutcome outcome = exchangeOut(c.page, controls, groups);
+  const PageStoreOutcome outcome = storePage(c.page, controls, groups);
   if (c.stored) {
     EXPECT_TRUE(outcome.ok) << c.typed;
     EXPECT_EQ(test::storedValue(groups, c.field, c.page), *c.stored) << c.typed;
   } else {
-    EXPECT_EQ(outcome, (ExchangeOutcome{false, c.field})) << c.typed;
+    EXPECT_EQ(outcome, (PageStoreOutcome{false, c.field})) << c.typed;
     EXPECT_EQ(groups, before);
     EXPECT_TRUE(controls.lastMessage());
     EXPECT_EQ(controls.focus(), c.field);
@@ -204,13 +204,13 @@ TEST_P(FieldEdges, StoredOrRefused) {
 
 INSTANTIATE_TEST_SUITE_P(Limits, FieldEdges, ::testing::ValuesIn(test::fieldEdges()));
 
-TEST(OptionsPageExchange, RefusalsSayWhatIsWrongWithTheFieldsName) {
+TEST(OptionsPageBinding, RefusalsSayWhatIsWrongWithTheFieldsName) {
   PageControlValues controls(OptionsPage::Annotate);
   OptionGroups groups;
-  exchangeIn(OptionsPage::Annotate, groups, controls);
+  loadPage(OptionsPage::Annotate, groups, controls);
 
   controls.type(AnnotateControl::MinimumElisionLength, "1000");
-  exchangeOut(OptionsPage::Annotate, controls, groups);
+  storePage(OptionsPage::Annotate, controls, groups);
   ASSERT_TRUE(controls.lastMessage());
   EXPECT_EQ(controls.lastMessage()->title, "Minimum Length of the Elided Region  Out of Bounds");
   EXPECT_EQ(controls.lastMessage()->text,
@@ -220,38 +220,38 @@ TEST(OptionsPageExchange, RefusalsSayWhatIsWrongWithTheFieldsName) {
 
   controls.type(AnnotateControl::MinimumElisionLength, "4");
   controls.type(AnnotateControl::ConsensusThreshold, "50");
-  exchangeOut(OptionsPage::Annotate, controls, groups);
+  storePage(OptionsPage::Annotate, controls, groups);
   EXPECT_EQ(controls.lastMessage()->title, "Consensus Out of Bounds");
   EXPECT_EQ(controls.lastMessage()->text,
             "Please enter a number for the Consensus which is\r\n"
             "less than or equal to 100 %\r\nand greater than 50 %");
 
   controls.type(AnnotateControl::ConsensusThreshold, "");
-  exchangeOut(OptionsPage::Annotate, controls, groups);
+  storePage(OptionsPage::Annotate, controls, groups);
   EXPECT_EQ(controls.lastMessage()->title, "Invalid Entry");
   EXPECT_EQ(controls.lastMessage()->text, "Please enter a valid number for the Consensus.");
 }
 
-TEST(OptionsPageExchange, FirstRefusedFieldInPageOrderStopsTheReading) {
+TEST(OptionsPageBinding, FirstRefusedFieldInPageOrderStopsTheReading) {
   PageControlValues controls(OptionsPage::Annotate);
   OptionGroups groups;
-  exchangeIn(OptionsPage::Annotate, groups, controls);
+  loadPage(OptionsPage::Annotate, groups, controls);
   controls.setChecked(AnnotateControl::IncludeBlanks, false);
   controls.type(AnnotateControl::MinimumElisionLength, "3");
   controls.type(AnnotateControl::ElisionThreshold, "0");
-  const ExchangeOutcome outcome = exchangeOut(OptionsPage::Annotate, controls, groups);
+  const PageStoreOutcome outcome = storePage(OptionsPage::Annotate, controls, groups);
   EXPECT_EQ(outcome.refusedControl, AnnotateControl::MinimumElisionLength);
   // Nothing read before the refused field is kept either.
   EXPECT_TRUE(groups.annotation.includeBlanks);
 }
 
-TEST(OptionsPageExchange, ValuesShowAsThePageShowsThem) {
+TEST(OptionsPageBinding, ValuesShowAsThePageShowsThem) {
   OptionGroups groups;
   groups.annotation.consensusThreshold = 505;
   groups.annotation.elisionThreshold = 5;
   groups.output.linkerCharacter = '\0';
   PageControlValues annotate(OptionsPage::Annotate);
-  exchangeIn(OptionsPage::Annotate, groups, annotate);
+  loadPage(OptionsPage::Annotate, groups, annotate);
   EXPECT_EQ(annotate.text(AnnotateControl::ConsensusThreshold), "50.5");
   EXPECT_EQ(annotate.text(AnnotateControl::ElisionThreshold), "0.5");
   EXPECT_EQ(annotate.text(AnnotateControl::MinimumElisionLength), "4");
@@ -263,7 +263,7 @@ TEST(OptionsPageExchange, ValuesShowAsThePageShowsThem) {
   EXPECT_FALSE(output.isChecked(OutputControl::JustifyCentre));
 }
 
-TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
+TEST(OptionsPageBinding, EveryPageGivesBackWhatItWasShown) {
   OptionGroups changed;
   changed.annotation.xIsUnknown = false;
   changed.annotation.includeBlanks = false;
@@ -297,7 +297,7 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
   for (const OptionGroups& groups : {OptionGroups{}, changed}) {
     for (int i = 0; i < kOptionsPageCount; ++i) {
       PageControlValues controls(optionsPageAt(i));
-      exchangeIn(optionsPageAt(i), groups, controls);
+      loadPage(optionsPageAt(i), groups, controls);
       OptionGroups read;  // defaults: every page must overwrite its own group
       if (i != 0) read.annotation = groups.annotation;
       if (i != 1) read.parse = groups.parse;
@@ -305,13 +305,13 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
       if (i != 3) read.html = groups.html;
       if (i != 4) read.general = groups.general;
       if (i != 5) read.figure = groups.figure;
-      ASSERT_TRUE(exchangeOut(optionsPageAt(i), controls, read).ok) << i;
+      ASSERT_TRUE(storePage(optionsPageAt(i), controls, read).ok) << i;
       EXPECT_EQ(read, groups) << i;
     }
   }
 }
 
-TEST(OptionsPageExchange, CharacterFieldsStoreWhatTheNextStartReads) {
+TEST(OptionsPageBinding, CharacterFieldsStoreWhatTheNextStartReads) {
   struct Case {
     const char* what;
     OptionsPage page;
@@ -336,9 +336,9 @@ TEST(OptionsPageExchange, CharacterFieldsStoreWhatTheNextStartReads) {
   for (const Case& c : cases) {
     OptionGroups groups;
     PageControlValues controls(c.page);
-    exchangeIn(c.page, groups, controls);
+    loadPage(c.page, groups, controls);
     controls.type(c.field, c.typed);
-    ASSERT_TRUE(exchangeOut(c.page, controls, groups).ok) << c.what;
+    ASSERT_TRUE(storePage(c.page, controls, groups).ok) << c.what;
     EXPECT_EQ(c.stored(groups), c.expected) << c.what;
   }
   // The default symbol shows as itself.
@@ -347,18 +347,18 @@ TEST(OptionsPageExchange, CharacterFieldsStoreWhatTheNextStartReads) {
   EXPECT_EQ(output.text(OutputControl::LinkerCharacter), "-");
 }
 
-TEST(OptionsPageExchange, StyleButtonsStoreWhatTheirLabelsSay) {
+TEST(OptionsPageBinding, StyleButtonsStoreWhatTheirLabelsSay) {
   OptionGroups groups;
   PageControlValues html(OptionsPage::Html);
-  exchangeIn(OptionsPage::Html, groups, html);
+  loadPage(OptionsPage::Html, groups, html);
   // The default (0) writes in-line styles.
   EXPECT_TRUE(html.isChecked(HtmlControl::InlineStyles));
   EXPECT_FALSE(html.isChecked(HtmlControl::EmbeddedStyleSheet));
   html.click(HtmlControl::EmbeddedStyleSheet);
-  ASSERT_TRUE(exchangeOut(OptionsPage::Html, html, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::Html, html, groups).ok);
   EXPECT_EQ(groups.html.styleMode, 1);  // the embedded style sheet
   html.click(HtmlControl::InlineStyles);
-  ASSERT_TRUE(exchangeOut(OptionsPage::Html, html, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::Html, html, groups).ok);
   EXPECT_EQ(groups.html.styleMode, 0);
   EXPECT_NE(buildPageLayout(OptionsPage::Html, true)
                 .find(HtmlControl::EmbeddedStyleSheet)
@@ -366,30 +366,30 @@ TEST(OptionsPageExchange, StyleButtonsStoreWhatTheirLabelsSay) {
             std::string_view::npos);
 }
 
-TEST(OptionsPageExchange, RadioGroupsWithoutOneSelectedButtonGiveZero) {
+TEST(OptionsPageBinding, RadioGroupsWithoutOneSelectedButtonGiveZero) {
   OptionGroups groups;
   groups.output.nameJustification = 2;
   PageControlValues output(OptionsPage::Output);
-  exchangeIn(OptionsPage::Output, groups, output);
+  loadPage(OptionsPage::Output, groups, output);
   EXPECT_TRUE(output.isChecked(OutputControl::JustifyRight));
   output.setChecked(OutputControl::JustifyLeft, true);  // two selected
-  ASSERT_TRUE(exchangeOut(OptionsPage::Output, output, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::Output, output, groups).ok);
   EXPECT_EQ(groups.output.nameJustification, 0);
   groups.output.nameJustification = 1;
   for (OutputControl id :
        {OutputControl::JustifyLeft, OutputControl::JustifyCentre, OutputControl::JustifyRight}) {
     output.setChecked(id, false);
   }
-  ASSERT_TRUE(exchangeOut(OptionsPage::Output, output, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::Output, output, groups).ok);
   EXPECT_EQ(groups.output.nameJustification, 0);
 
   PageControlValues general(OptionsPage::General);
-  exchangeIn(OptionsPage::General, groups, general);
+  loadPage(OptionsPage::General, groups, general);
   general.click(GeneralControl::Terse);
-  ASSERT_TRUE(exchangeOut(OptionsPage::General, general, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::General, general, groups).ok);
   EXPECT_FALSE(groups.general.verboseDialogues);
   general.setChecked(GeneralControl::Terse, false);  // none selected: the first button, Verbose
-  ASSERT_TRUE(exchangeOut(OptionsPage::General, general, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::General, general, groups).ok);
   EXPECT_TRUE(groups.general.verboseDialogues);
 }
 

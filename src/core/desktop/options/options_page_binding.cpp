@@ -2,17 +2,17 @@
 
 #include "desktop/options/options_pages.h"
 
-// The data exchange of the options pages: one description of each page's
+// Loading and storing the options pages: one description of each page's
 // controls and option fields serves both directions.
 
 namespace hueset {
 namespace {
 
 // What is shown and what is read back cannot drift apart: one list per page.
-class Exchanger {
+class PageBinder {
  public:
-  virtual ~Exchanger() = default;
-  // False stops the exchange (a field refused its text).
+  virtual ~PageBinder() = default;
+  // False stops the storing (a field refused its text).
   virtual bool check(ControlId id, bool& value) = 0;
   virtual bool number(ControlId id, int& value) = 0;
   virtual bool radio(const RadioGroupSpec& group, int& value) = 0;
@@ -25,7 +25,7 @@ RadioGroupSpec radioGroup(OptionsPage page, int index) {
   return radioGroupSpecs(page).at(static_cast<std::size_t>(index));
 }
 
-bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
+bool bindPage(OptionsPage page, OptionGroups& g, PageBinder& x) {
   switch (page) {
     case OptionsPage::Annotate: {
       using enum AnnotateControl;
@@ -90,9 +90,9 @@ bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
   return true;
 }
 
-class InExchanger final : public Exchanger {
+class PageLoader final : public PageBinder {
  public:
-  explicit InExchanger(PageControls& controls) : m_controls(controls) {}
+  explicit PageLoader(PageControls& controls) : m_controls(controls) {}
   bool check(ControlId id, bool& value) override {
     m_controls.setChecked(id, value);
     return true;
@@ -120,9 +120,9 @@ class InExchanger final : public Exchanger {
   PageControls& m_controls;
 };
 
-class OutExchanger final : public Exchanger {
+class PageStorer final : public PageBinder {
  public:
-  explicit OutExchanger(PageControls& controls) : m_controls(controls) {}
+  explicit PageStorer(PageControls& controls) : m_controls(controls) {}
   bool check(ControlId id, bool& value) override {
     value = m_controls.isChecked(id);
     return true;
@@ -166,16 +166,16 @@ class OutExchanger final : public Exchanger {
 
 }  // namespace
 
-void exchangeIn(OptionsPage page, const OptionGroups& groups, PageControls& controls) {
+void loadPage(OptionsPage page, const OptionGroups& groups, PageControls& controls) {
   OptionGroups shown = groups;
-  InExchanger in(controls);
-  exchangePage(page, shown, in);
+  PageLoader in(controls);
+  bindPage(page, shown, in);
 }
 
-ExchangeOutcome exchangeOut(OptionsPage page, PageControls& controls, OptionGroups& groups) {
+PageStoreOutcome storePage(OptionsPage page, PageControls& controls, OptionGroups& groups) {
   OptionGroups read = groups;
-  OutExchanger out(controls);
-  if (!exchangePage(page, read, out)) return {false, out.refused()};
+  PageStorer out(controls);
+  if (!bindPage(page, read, out)) return {false, out.refused()};
   groups = std::move(read);
   return {};
 }
@@ -200,13 +200,13 @@ bool PageControlValues::isChecked(ControlId id) const {
 void PageControlValues::setNumber(ControlId id, int storedValue) {
   auto it = m_fields.find(id);
   m_texts[id] =
-      it != m_fields.end() ? it->second.exchangeIn(storedValue) : std::to_string(storedValue);
+      it != m_fields.end() ? it->second.loadText(storedValue) : std::to_string(storedValue);
 }
 
 std::optional<int> PageControlValues::number(ControlId id) {
   auto it = m_fields.find(id);
   if (it == m_fields.end()) return std::nullopt;
-  const FieldExchange result = it->second.exchangeOut(text(id), true);
+  const FieldStoreResult result = it->second.storeText(text(id), true);
   if (result.ok) return result.value;
   m_lastMessage = result.message;
   m_focus = id;
