@@ -261,9 +261,9 @@ TEST(AnnotateDriver, ElisionThresholdRoundsUp) {
 TEST(AnnotateDriver, SubstitutionsApplyToResiduesOnly) {
   Options o = plainOptions();
   o.parse.allowLowerCase = true;
-  o.parse.allowStrangeLinkers = true;
-  o.output.linkerCharacter = '-';
-  o.output.substitutedLinkers = "-_~.";
+  o.parse.allowStrangeGaps = true;
+  o.output.gapCharacter = '-';
+  o.output.substitutedGaps = "-_~.";
   ScriptedInteraction ui;
   Outcome r = run(">x_y\nac~d.e\n>z\nACDDEE\n", o, ui);
   ASSERT_TRUE(r.ok);

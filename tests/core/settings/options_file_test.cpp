@@ -36,8 +36,8 @@ TEST(OptionsFile, ValuesAreWrittenVerbatim) {
   Options o;
   o.annotation.consensusThreshold = 505;
   o.parse.invalidResidues = "XZ";
-  o.output.substitutedLinkers = "*#";
-  o.output.linkerCharacter = static_cast<char>(183);
+  o.output.substitutedGaps = "*#";
+  o.output.gapCharacter = static_cast<char>(183);
   o.output.multipleSets = true;
   o.output.nameJustification = 2;
   o.general.mruDocuments = 0;  // general options are not in the file

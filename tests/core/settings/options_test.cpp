@@ -58,21 +58,21 @@ TEST(Options, EmptyStoreGivesEveryDefault) {
   EXPECT_TRUE(o.parse.ignoreConfidences);
   EXPECT_TRUE(o.parse.dscIgnoreCoil);
   EXPECT_FALSE(o.parse.allowLowerCase);
-  EXPECT_FALSE(o.parse.allowStrangeLinkers);
+  EXPECT_FALSE(o.parse.allowStrangeGaps);
   EXPECT_EQ(o.parse.restrictResidues, 0);
   EXPECT_EQ(o.parse.invalidResidues, "BJOUZ");
 
   EXPECT_EQ(o.output.columnWidth, 10);
   EXPECT_EQ(o.output.wrapLength, 60);
-  EXPECT_EQ(o.output.substitutedLinkers, "-_~.");
+  EXPECT_EQ(o.output.substitutedGaps, "-_~.");
   EXPECT_TRUE(o.output.wrapOutput);
   EXPECT_TRUE(o.output.showThreshold);
   EXPECT_TRUE(o.output.enforceUpper);
-  EXPECT_TRUE(o.output.enforceLinker);
+  EXPECT_TRUE(o.output.enforceGap);
   EXPECT_FALSE(o.output.separateColumns);
   EXPECT_FALSE(o.output.duplicateInSets);
   EXPECT_FALSE(o.output.multipleSets);
-  EXPECT_EQ(o.output.linkerCharacter, '-');
+  EXPECT_EQ(o.output.gapCharacter, '-');
   EXPECT_EQ(o.output.nameJustification, 0);
 
   EXPECT_EQ(o.general.mruDocuments, 9);
@@ -111,8 +111,8 @@ TEST(Options, StoredValuesAreClampedNeverRejected) {
   auto palette = [](const Options& o) { return o.html.colourPalette; };
   auto mruDocs = [](const Options& o) { return o.general.mruDocuments; };
   auto mruConfigs = [](const Options& o) { return o.general.mruConfigurations; };
-  auto linker = [](const Options& o) {
-    return int(static_cast<unsigned char>(o.output.linkerCharacter));
+  auto gap = [](const Options& o) {
+    return int(static_cast<unsigned char>(o.output.gapCharacter));
   };
   auto wrap = [](const Options& o) { return o.output.wrapLength; };
   auto column = [](const Options& o) { return o.output.columnWidth; };
@@ -144,10 +144,10 @@ TEST(Options, StoredValuesAreClampedNeverRejected) {
       {"General Settings", "MRU Documents Count", "40", 16, mruDocs},
       {"General Settings", "MRU Documents Count", "0", 0, mruDocs},
       {"General Settings", "MRU Configurations Count", "-3", 16, mruConfigs},
-      {"Output Settings", "Substituting Linker Character", "300", 255, linker},
-      {"Output Settings", "Substituting Linker Character", "183", 183, linker},
-      {"Output Settings", "Substituting Linker Character", "-1", 255, linker},
-      {"Output Settings", "Substituting Linker Character", "0", 0, linker},
+      {"Output Settings", "Substituting Linker Character", "300", 255, gap},
+      {"Output Settings", "Substituting Linker Character", "183", 183, gap},
+      {"Output Settings", "Substituting Linker Character", "-1", 255, gap},
+      {"Output Settings", "Substituting Linker Character", "0", 0, gap},
       {"Output Settings", "Wrap Output Length", "0", 0, wrap},
       {"Output Settings", "Wrap Output Length", "10000", 9999, wrap},
       {"Output Settings", "Wrap Output Length", "-1", 9999, wrap},
@@ -182,14 +182,14 @@ TEST(Options, CharacterListsAreCleanedOnLoading) {
     store.writeString("Parse Settings", "Invalid Residues", c.stored);
     EXPECT_EQ(loaded(store).parse.invalidResidues, c.invalidResidues) << c.stored;
   }
-  const Case linkers[] = {
+  const Case gaps[] = {
       {"-_~.", "-_~."}, {"--__~~..", "-_~."}, {"-a-", "-"}, {"- _", "-_"},
       {"1*", "*"},      {"\xB7-", "-"},       {"ab", ""},   {"!/:@[`{~", "!/:@[`{~"},
   };
-  for (const Case& c : linkers) {
+  for (const Case& c : gaps) {
     IniProfileStore store;
     store.writeString("Output Settings", "Substituted Linkers", c.stored);
-    EXPECT_EQ(loaded(store).output.substitutedLinkers, c.invalidResidues) << c.stored;
+    EXPECT_EQ(loaded(store).output.substitutedGaps, c.invalidResidues) << c.stored;
   }
 }
 
@@ -264,20 +264,20 @@ Options nonDefaultOptions() {
   o.parse.ignoreConfidences = false;
   o.parse.dscIgnoreCoil = false;
   o.parse.allowLowerCase = true;
-  o.parse.allowStrangeLinkers = true;
+  o.parse.allowStrangeGaps = true;
   o.parse.restrictResidues = 2;
   o.parse.invalidResidues = "XZ";
   o.output.columnWidth = 3;
   o.output.wrapLength = 0;
-  o.output.substitutedLinkers = "*#";
+  o.output.substitutedGaps = "*#";
   o.output.wrapOutput = false;
   o.output.showThreshold = false;
   o.output.enforceUpper = false;
-  o.output.enforceLinker = false;
+  o.output.enforceGap = false;
   o.output.separateColumns = true;
   o.output.duplicateInSets = true;
   o.output.multipleSets = true;
-  o.output.linkerCharacter = static_cast<char>(183);
+  o.output.gapCharacter = static_cast<char>(183);
   o.output.nameJustification = 2;
   o.general.mruDocuments = 2;
   o.general.mruConfigurations = 3;

@@ -144,7 +144,7 @@ TEST_F(OptionsDialogTest, ShowsTheCurrentValues) {
   options.annotation.consensusThreshold = 505;
   options.annotation.elisionThreshold = 5;
   options.output.nameJustification = 2;
-  options.output.linkerCharacter = '*';
+  options.output.gapCharacter = '*';
   run([](OptionsDialog& sheet) {
     OptionsPageWidget* annotate = pageOf(sheet, OptionsPage::Annotate);
     EXPECT_EQ(annotate->field(AnnotateControl::ConsensusThreshold)->text(), QStringLiteral("50.5"));
@@ -153,9 +153,9 @@ TEST_F(OptionsDialogTest, ShowsTheCurrentValues) {
     EXPECT_TRUE(annotate->button(AnnotateControl::IncludeBlanks)->isChecked());
     OptionsPageWidget* output = pageOf(sheet, OptionsPage::Output);
     EXPECT_TRUE(output->button(OutputControl::JustifyRight)->isChecked());
-    EXPECT_EQ(output->edit(OutputControl::LinkerCharacter)->text(), QStringLiteral("*"));
-    EXPECT_EQ(output->edit(OutputControl::SubstitutedLinkers)->text(), QStringLiteral("-_~."));
-    EXPECT_EQ(output->edit(OutputControl::LinkerCharacter)->maxLength(), 1);
+    EXPECT_EQ(output->edit(OutputControl::GapCharacter)->text(), QStringLiteral("*"));
+    EXPECT_EQ(output->edit(OutputControl::SubstitutedGaps)->text(), QStringLiteral("-_~."));
+    EXPECT_EQ(output->edit(OutputControl::GapCharacter)->maxLength(), 1);
     EXPECT_TRUE(pageOf(sheet, OptionsPage::Html)->button(HtmlControl::InlineStyles)->isChecked());
     EXPECT_TRUE(pageOf(sheet, OptionsPage::General)->button(GeneralControl::Verbose)->isChecked());
   });
@@ -356,12 +356,12 @@ TEST_F(OptionsDialogTest, OpeningOnTheRememberedPageReadsNothing) {
 TEST_F(OptionsDialogTest, AnEmptiedSubstituteSymbolGivesABlank) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Output));
-    QLineEdit* symbol = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::LinkerCharacter);
+    QLineEdit* symbol = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::GapCharacter);
     typeInto(symbol, QString());
     EXPECT_TRUE(symbol->text().isEmpty());
     click(sheet.okButton());
   }));
-  EXPECT_EQ(options.output.linkerCharacter, ' ');
+  EXPECT_EQ(options.output.gapCharacter, ' ');
 }
 
 TEST_F(OptionsDialogTest, StyleButtonsDoWhatTheySay) {
@@ -449,7 +449,7 @@ TEST_F(OptionsDialogTest, LetterSetFieldsKeepTheirKindOfCharacters) {
     QTest::keyClicks(residues, QStringLiteral("x1b"));  // B is there already
     EXPECT_EQ(residues->text(), QStringLiteral("BJOUZX"));
     clickTab(sheet, 2);
-    QLineEdit* gaps = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::SubstitutedLinkers);
+    QLineEdit* gaps = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::SubstitutedGaps);
     gaps->setFocus();
     QTest::keyClick(gaps, Qt::Key_End);
     QTest::keyClicks(gaps, QStringLiteral("a*"));
@@ -457,7 +457,7 @@ TEST_F(OptionsDialogTest, LetterSetFieldsKeepTheirKindOfCharacters) {
     click(sheet.okButton());
   }));
   EXPECT_EQ(options.parse.invalidResidues, "BJOUZX");
-  EXPECT_EQ(options.output.substitutedLinkers, "-_~.*");
+  EXPECT_EQ(options.output.substitutedGaps, "-_~.*");
 }
 
 }  // namespace

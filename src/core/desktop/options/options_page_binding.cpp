@@ -42,8 +42,8 @@ bool bindPage(OptionsPage page, OptionGroups& g, PageBinder& x) {
       return x.check(ConfirmFormats, p.confirmFormats) &&
              x.radio(radioGroup(page, 0), p.restrictResidues) &&
              x.letters(InvalidResidues, p.invalidResidues, &cleanInvalidResidues) &&
-             x.check(StrangeLinkers, p.allowStrangeLinkers) &&
-             x.check(LowerCase, p.allowLowerCase) && x.check(IgnoreCoil, p.dscIgnoreCoil) &&
+             x.check(StrangeGaps, p.allowStrangeGaps) && x.check(LowerCase, p.allowLowerCase) &&
+             x.check(IgnoreCoil, p.dscIgnoreCoil) &&
              x.check(DiscardConfidences, p.ignoreConfidences) &&
              x.check(MergePhd, p.mergePhdPredictions);
     }
@@ -54,9 +54,8 @@ bool bindPage(OptionsPage page, OptionGroups& g, PageBinder& x) {
              x.check(WrapOutput, o.wrapOutput) && x.number(WrapLength, o.wrapLength) &&
              x.check(SeparateColumns, o.separateColumns) && x.number(ColumnWidth, o.columnWidth) &&
              x.check(ShowThreshold, o.showThreshold) && x.check(EnforceUpper, o.enforceUpper) &&
-             x.check(EnforceLinker, o.enforceLinker) &&
-             x.character(LinkerCharacter, o.linkerCharacter) &&
-             x.letters(SubstitutedLinkers, o.substitutedLinkers, &cleanSubstitutedLinkers) &&
+             x.check(EnforceGap, o.enforceGap) && x.character(GapCharacter, o.gapCharacter) &&
+             x.letters(SubstitutedGaps, o.substitutedGaps, &cleanSubstitutedGaps) &&
              x.check(MultipleSets, o.multipleSets) && x.check(DuplicateInSets, o.duplicateInSets);
     }
     case OptionsPage::Html: {
@@ -112,7 +111,7 @@ class PageLoader final : public PageBinder {
     return true;
   }
   bool character(ControlId id, char& value) override {
-    m_controls.setText(id, linkerCharacterText(value));
+    m_controls.setText(id, gapCharacterText(value));
     return true;
   }
 
@@ -154,7 +153,7 @@ class PageStorer final : public PageBinder {
     return true;
   }
   bool character(ControlId id, char& value) override {
-    value = linkerCharacterFrom(m_controls.text(id));
+    value = gapCharacterFrom(m_controls.text(id));
     return true;
   }
   ControlId refused() const { return m_refused; }
@@ -180,11 +179,11 @@ PageStoreOutcome storePage(OptionsPage page, PageControls& controls, OptionGroup
   return {};
 }
 
-std::string linkerCharacterText(char character) {
+std::string gapCharacterText(char character) {
   return character == '\0' ? std::string() : std::string(1, character);
 }
 
-char linkerCharacterFrom(std::string_view text) { return text.empty() ? ' ' : text.front(); }
+char gapCharacterFrom(std::string_view text) { return text.empty() ? ' ' : text.front(); }
 
 PageControlValues::PageControlValues(OptionsPage page) : m_page(page) {
   for (const NumberFieldSpec& spec : numberFieldSpecs(page)) {

@@ -116,7 +116,7 @@ void parsingLayout(LayoutBuilder& b) {
       .row({b.radio(AnyLetter)})
       .row({b.radio(StandardResidues)})
       .row({b.radio(ListedInvalidResidues), b.field(PageItemKind::LetterSetField, InvalidResidues)})
-      .row({b.check(StrangeLinkers)})
+      .row({b.check(StrangeGaps)})
       .row({b.check(LowerCase)});
   b.group(kGroup2)
       .explanation(kExplain3)
@@ -140,9 +140,8 @@ void outputLayout(LayoutBuilder& b) {
   // The terse layout keeps the substitutions under "Output Format".
   if (b.verbose()) b.group(kGroup3).explanation(kExplain2);
   b.row({b.check(EnforceUpper)})
-      .row({b.check(EnforceLinker), b.field(PageItemKind::CharacterEdit, LinkerCharacter),
-            b.label(SubstitutedLinkers),
-            b.field(PageItemKind::LetterSetField, SubstitutedLinkers)});
+      .row({b.check(EnforceGap), b.field(PageItemKind::CharacterEdit, GapCharacter),
+            b.label(SubstitutedGaps), b.field(PageItemKind::LetterSetField, SubstitutedGaps)});
 }
 
 void htmlLayout(LayoutBuilder& b) {
@@ -335,7 +334,7 @@ NumberFieldModel makeFieldModel(const NumberFieldSpec& spec) {
 }
 
 int letterSetMode(ControlId id) {
-  return id == OutputControl::SubstitutedLinkers ? kLetterSetNoLetters : kLetterSetUpperCase;
+  return id == OutputControl::SubstitutedGaps ? kLetterSetNoLetters : kLetterSetUpperCase;
 }
 
 std::vector<RadioGroupSpec> radioGroupSpecs(OptionsPage page) {

@@ -60,7 +60,7 @@ enum class ParsingControl : int {
   StandardResidues = 1044,
   ListedInvalidResidues = 1045,
   InvalidResidues = 1046,
-  StrangeLinkers = 1052,
+  StrangeGaps = 1052,
   LowerCase = 1042,
   IgnoreCoil = 1041,
   DiscardConfidences = 1053,
@@ -79,9 +79,9 @@ enum class OutputControl : int {
   ColumnWidthSpin = 1022,
   ShowThreshold = 1048,
   EnforceUpper = 1032,
-  EnforceLinker = 1037,
-  LinkerCharacter = 1038,
-  SubstitutedLinkers = 1033,
+  EnforceGap = 1037,
+  GapCharacter = 1038,
+  SubstitutedGaps = 1033,
   MultipleSets = 1062,
   DuplicateInSets = 1061,
 };
@@ -294,8 +294,8 @@ PageStoreOutcome storePage(OptionsPage page, PageControls& controls, OptionGroup
 
 // The one-character edit: the character as text (a zero byte shows as an
 // empty edit), and back: the first character, or a blank when it is empty.
-std::string linkerCharacterText(char character);
-char linkerCharacterFrom(std::string_view text);
+std::string gapCharacterText(char character);
+char gapCharacterFrom(std::string_view text);
 
 // The page the sheet opens on, remembered for the run (not stored).
 class OptionsPageMemory {

@@ -81,10 +81,10 @@ TEST(OptionsPages, EveryBoundControlIsOnItsPage) {
       {ConsensusThreshold, IncludeBlanks, IgnoreX, UseElision, MinimumElisionLength,
        ElisionThreshold},
       {ConfirmFormats, AnyLetter, StandardResidues, ListedInvalidResidues, InvalidResidues,
-       StrangeLinkers, LowerCase, IgnoreCoil, DiscardConfidences, MergePhd},
+       StrangeGaps, LowerCase, IgnoreCoil, DiscardConfidences, MergePhd},
       {JustifyLeft, JustifyCentre, JustifyRight, WrapOutput, WrapLength, SeparateColumns,
-       ColumnWidth, ShowThreshold, MultipleSets, DuplicateInSets, EnforceUpper, EnforceLinker,
-       LinkerCharacter, SubstitutedLinkers},
+       ColumnWidth, ShowThreshold, MultipleSets, DuplicateInSets, EnforceUpper, EnforceGap,
+       GapCharacter, SubstitutedGaps},
       {EmbeddedStyleSheet, InlineStyles, OfficePalette, WebSafePalette, WebSafeWarning, SampleFont,
        BrowserFontSize},
       {MruDocuments, MruConfigurations, EditorFont, Verbose, Terse, LargeButtons},
@@ -115,7 +115,7 @@ TEST(OptionsPages, TerseTextsDifferWhereTheyShould) {
   // Texts kept character for character, blanks included.
   EXPECT_EQ(buildPageLayout(OptionsPage::Html, false).find(HtmlControl::BrowserFontSize)->text,
             "Use &Browser  Font Settings");
-  EXPECT_EQ(buildPageLayout(OptionsPage::Parsing, false).find(ParsingControl::StrangeLinkers)->text,
+  EXPECT_EQ(buildPageLayout(OptionsPage::Parsing, false).find(ParsingControl::StrangeGaps)->text,
             "&Allow non-standard \"gap\" symbols, on top of tilde\"~\"  , full stop\".\" and "
             "hyphen\"-\"");
 }
@@ -128,9 +128,9 @@ TEST(OptionsPages, TerseOutputKeepsTheSubstitutionsUnderOutputFormat) {
   EXPECT_EQ(groupTitles(terse), (std::vector<std::string_view>{"Output Format"}));
   const PageRow& last = terse.groups[0].rows.back();
   ASSERT_EQ(last.items.size(), 4u);
-  EXPECT_EQ(last.items[1].id, OutputControl::LinkerCharacter);
+  EXPECT_EQ(last.items[1].id, OutputControl::GapCharacter);
   EXPECT_EQ(last.items[2].text, "for any linking \"gap\" symbols such as");
-  EXPECT_EQ(last.items[3].id, OutputControl::SubstitutedLinkers);
+  EXPECT_EQ(last.items[3].id, OutputControl::SubstitutedGaps);
 }
 
 TEST(OptionsPages, GroupBoxesOfBothLayouts) {
@@ -249,16 +249,16 @@ TEST(OptionsPageBinding, ValuesShowAsThePageShowsThem) {
   OptionGroups groups;
   groups.annotation.consensusThreshold = 505;
   groups.annotation.elisionThreshold = 5;
-  groups.output.linkerCharacter = '\0';
+  groups.output.gapCharacter = '\0';
   PageControlValues annotate(OptionsPage::Annotate);
   loadPage(OptionsPage::Annotate, groups, annotate);
   EXPECT_EQ(annotate.text(AnnotateControl::ConsensusThreshold), "50.5");
   EXPECT_EQ(annotate.text(AnnotateControl::ElisionThreshold), "0.5");
   EXPECT_EQ(annotate.text(AnnotateControl::MinimumElisionLength), "4");
   PageControlValues output(OptionsPage::Output);
-  exchangeIn(OptionsPage::Output, groups, output);
-  EXPECT_EQ(output.text(OutputControl::LinkerCharacter), "");
-  EXPECT_EQ(output.text(OutputControl::SubstitutedLinkers), "-_~.");
+  loadPage(OptionsPage::Output, groups, output);
+  EXPECT_EQ(output.text(OutputControl::GapCharacter), "");
+  EXPECT_EQ(output.text(OutputControl::SubstitutedGaps), "-_~.");
   EXPECT_TRUE(output.isChecked(OutputControl::JustifyLeft));
   EXPECT_FALSE(output.isChecked(OutputControl::JustifyCentre));
 }
@@ -278,8 +278,8 @@ TEST(OptionsPageBinding, EveryPageGivesBackWhatItWasShown) {
   changed.output.nameJustification = 1;
   changed.output.wrapLength = 45;
   changed.output.columnWidth = 7;
-  changed.output.linkerCharacter = '.';
-  changed.output.substitutedLinkers = "~";
+  changed.output.gapCharacter = '.';
+  changed.output.substitutedGaps = "~";
   changed.output.multipleSets = true;
   changed.html.styleMode = 1;
   changed.html.colourPalette = 1;
@@ -320,18 +320,18 @@ TEST(OptionsPageBinding, CharacterFieldsStoreWhatTheNextStartReads) {
     std::string (*stored)(const OptionGroups&);
     const char* expected;
   };
-  auto linker = [](const OptionGroups& g) { return std::string(1, g.output.linkerCharacter); };
+  auto gap = [](const OptionGroups& g) { return std::string(1, g.output.gapCharacter); };
   auto residues = [](const OptionGroups& g) { return g.parse.invalidResidues; };
-  auto linkers = [](const OptionGroups& g) { return g.output.substitutedLinkers; };
+  auto gaps = [](const OptionGroups& g) { return g.output.substitutedGaps; };
   const Case cases[] = {
       {"an emptied substitute symbol becomes a blank", OptionsPage::Output,
-       OutputControl::LinkerCharacter, "", linker, " "},
-      {"a typed substitute symbol is kept", OptionsPage::Output, OutputControl::LinkerCharacter,
-       "*", linker, "*"},
+       OutputControl::GapCharacter, "", gap, " "},
+      {"a typed substitute symbol is kept", OptionsPage::Output, OutputControl::GapCharacter, "*",
+       gap, "*"},
       {"invalid residues are upper-case letters", OptionsPage::Parsing,
        ParsingControl::InvalidResidues, "bj1Z", residues, "BJZ"},
       {"substituted linkers are gap symbols only", OptionsPage::Output,
-       OutputControl::SubstitutedLinkers, "- 9~", linkers, "-~"},
+       OutputControl::SubstitutedGaps, "- 9~", gaps, "-~"},
   };
   for (const Case& c : cases) {
     OptionGroups groups;
@@ -343,8 +343,8 @@ TEST(OptionsPageBinding, CharacterFieldsStoreWhatTheNextStartReads) {
   }
   // The default symbol shows as itself.
   PageControlValues output(OptionsPage::Output);
-  exchangeIn(OptionsPage::Output, OptionGroups{}, output);
-  EXPECT_EQ(output.text(OutputControl::LinkerCharacter), "-");
+  loadPage(OptionsPage::Output, OptionGroups{}, output);
+  EXPECT_EQ(output.text(OutputControl::GapCharacter), "-");
 }
 
 TEST(OptionsPageBinding, StyleButtonsStoreWhatTheirLabelsSay) {
@@ -414,7 +414,7 @@ TEST(OptionsApply, CopiesEveryGroupBackAndSaysWhatTheWindowMustShow) {
 
   groups.general.largeToolbarButtons = false;
   groups.annotation.consensusThreshold = 725;
-  groups.output.linkerCharacter = ' ';
+  groups.output.gapCharacter = ' ';
   groups.html.styleMode = 1;
   groups.parse.restrictResidues = 1;
   groups.figure.ruler = true;
