@@ -9,27 +9,26 @@ namespace hueset {
 
 namespace {
 
-constexpr StringId kProceedRegardless = 2013;
-
 // The message headings of each format: "This is not a valid ... file." and
 // "There is an error in the ... file.", by the format's value.
 struct Headings {
-  StringId invalidFile;
-  StringId errorInFile;
+  InputMessage invalidFile;
+  InputMessage errorInFile;
 };
+using enum InputMessage;
 constexpr Headings kHeadings[] = {
-    {2027, 2026},  // FASTA
-    {2032, 2033},  // CLUSTAL
-    {2011, 2012},  // MSF
-    {2040, 2041},  // PHD in MSF form
-    {2040, 2041},  // PHD in SAF form
-    {2042, 2043},  // DSC
-    {2011, 2012},  // undetermined: as MSF, the guess when nothing else fits
-    {2200, 2201},  // Stockholm
-    {2210, 2211},  // A2M
-    {2212, 2213},  // A3M
-    {2220, 2221},  // PHYLIP
-    {2230, 2231},  // PIR
+    {FastaInvalid, FastaError},          // FASTA
+    {ClustalInvalid, ClustalError},      // CLUSTAL
+    {MsfInvalid, MsfError},              // MSF
+    {PhdInvalid, PhdError},              // PHD in MSF form
+    {PhdInvalid, PhdError},              // PHD in SAF form
+    {DscInvalid, DscError},              // DSC
+    {MsfInvalid, MsfError},              // undetermined: as MSF, the guess when nothing else fits
+    {StockholmInvalid, StockholmError},  // Stockholm
+    {A2mInvalid, A2mError},              // A2M
+    {A3mInvalid, A3mError},              // A3M
+    {PhylipInvalid, PhylipError},        // PHYLIP
+    {PirInvalid, PirError},              // PIR
 };
 static_assert(std::size(kHeadings) == static_cast<std::size_t>(AlignmentFormat::Pir) + 1);
 
@@ -94,22 +93,38 @@ void AlignmentReader::skipRest(std::size_t lineFeeds) {
   m_position.cursor.reset();
 }
 
-std::string AlignmentReader::message(StringId templ, int number, std::string_view text) const {
-  return fillTemplate(loadString(templ), std::llabs(static_cast<long long>(number)), text);
+std::string AlignmentReader::message(InputMessage templ, int number, std::string_view text) const {
+  return fillTemplate(loadString(templ), number, text);
 }
 
-bool AlignmentReader::fail(StringId templ, int number, std::string_view text) {
+bool AlignmentReader::fail(InputMessage templ, int number, std::string_view text, int line) {
   std::string msg(loadString(m_invalidFileMessage));
   msg += message(templ, number, text);
-  m_sink.error(msg, number >= 1 ? number : 0);
+  m_sink.error(msg, line);
   return false;
 }
 
-bool AlignmentReader::askToAbort(StringId templ, int number, std::string_view text) {
+bool AlignmentReader::askToAbort(InputMessage templ, int number, std::string_view text, int line) {
   std::string msg(loadString(m_errorInFileMessage));
   msg += message(templ, number, text);
-  msg += loadString(kProceedRegardless);
-  return m_sink.ask(msg, number > 0 ? number : 0);
+  msg += loadString(InputMessage::ProceedRegardless);
+  return m_sink.ask(msg, line);
+}
+
+bool AlignmentReader::failAtLine(InputMessage templ, int line, std::string_view text) {
+  return fail(templ, line, text, line >= 1 ? line : 0);
+}
+
+bool AlignmentReader::failWithoutLine(InputMessage templ, int number, std::string_view text) {
+  return fail(templ, number, text, 0);
+}
+
+bool AlignmentReader::askToAbortAtLine(InputMessage templ, int line, std::string_view text) {
+  return askToAbort(templ, line, text, line >= 1 ? line : 0);
+}
+
+bool AlignmentReader::askToAbortWithoutLine(InputMessage templ, int number, std::string_view text) {
+  return askToAbort(templ, number, text, 0);
 }
 
 bool AlignmentReader::reportUnequalLengths(const Alignment& alignment) {
@@ -118,10 +133,12 @@ bool AlignmentReader::reportUnequalLengths(const Alignment& alignment) {
 }
 
 bool AlignmentReader::dropEmptySequences(Alignment& alignment) {
-  if (alignment.lastNonEmptySequence() < 0) return fail(2030, lineCount());
+  if (alignment.lastNonEmptySequence() < 0)
+    return failAtLine(InputMessage::NoSequenceData, lineCount());
   for (std::size_t i = alignment.residues.size(); i-- > 0;) {
     if (!alignment.residues[i].empty()) continue;
-    if (askToAbort(2029, -lineCount(), alignment.names[i])) return false;
+    if (askToAbortWithoutLine(InputMessage::NamesWithoutData, lineCount(), alignment.names[i]))
+      return false;
     alignment.removeEmptySequences();
     break;
   }
