@@ -219,13 +219,21 @@ int optionsPageLayout(OptionsPage page, bool verbose) {
   return verbose ? info.verboseLayout : info.terseLayout;
 }
 
+namespace {
+
+// A page text's number in the string table: its layout's number, then four
+// digits for the item (see strings_settings.inc).
+constexpr StringId layoutItemTextId(int layout, int item) { return layout * 10000 + item; }
+
+}  // namespace
+
 std::string_view optionsPageText(OptionsPage page, bool verbose, int item) {
   const OptionsPageInfo& info = optionsPageInfo(page);
   if (!verbose) {
-    const StringId terse = info.terseLayout * 10000 + item;
+    const StringId terse = layoutItemTextId(info.terseLayout, item);
     if (hasString(terse)) return loadString(terse);
   }
-  return loadString(info.verboseLayout * 10000 + item);
+  return loadString(layoutItemTextId(info.verboseLayout, item));
 }
 
 std::vector<PageItem> PageLayout::controls() const {
