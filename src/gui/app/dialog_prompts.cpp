@@ -3,13 +3,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "desktop/frame/frame_messages.h"
 #include "gui/app/annotation_file_dialog.h"
 #include "gui/app/help_window.h"
 #include "gui/common/message_box.h"
 #include "gui/common/qt_text.h"
 #include "gui/input/format_dialog.h"
 #include "gui/input/problem_report_dialogs.h"
-#include "util/string_table.h"
 
 namespace hueset::gui {
 QStringList documentFileFilters() {
@@ -66,7 +66,7 @@ QString DialogPrompts::chooseDocumentToOpen(QWidget* parent, const QString& fold
 }
 
 QString DialogPrompts::chooseDocumentToSave(QWidget* parent, const QString& proposedPath) {
-  QFileDialog dialog(parent, toQString(loadString(61441)));
+  QFileDialog dialog(parent, toQString(loadString(FrameMessage::SaveAsTitle)));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(documentFileFilters());
