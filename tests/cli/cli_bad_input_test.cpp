@@ -6,7 +6,7 @@
 
 #include "cli_fixture.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 namespace {
 
 TEST_F(Cli, FailedAnnotationThroughALinkKeepsItsTarget) {
@@ -129,7 +129,7 @@ TEST_F(Cli, SetIndexOutsideTheAlignmentIsNamed) {
 }
 
 TEST_F(Cli, DamagedProfileIsWarnedAboutOnce) {
-  testing::writeFile(m_profile, "junk\n[Annotation Settings]\nConsensus Threshold=700\n");
+  test::writeFile(m_profile, "junk\n[Annotation Settings]\nConsensus Threshold=700\n");
   CliRun r = cli({"annotate", "-"}, kFasta);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "hueset-cli: warning: The settings file \"" + m_profile +
@@ -138,4 +138,4 @@ TEST_F(Cli, DamagedProfileIsWarnedAboutOnce) {
 }
 
 }  // namespace
-}  // namespace hueset::testing
+}  // namespace hueset::test

@@ -14,7 +14,7 @@
 #include "cli/cli.h"
 #include "support/test_files.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 namespace fs = std::filesystem;
 
 struct CliRun {
@@ -33,14 +33,14 @@ inline CliRun cli(std::vector<std::string> args, const std::string& input = {}) 
   return r;
 }
 
-inline std::string slurp(const fs::path& p) { return testing::readFile(p.string()); }
+inline std::string slurp(const fs::path& p) { return test::readFile(p.string()); }
 
 inline const std::string kFasta = ">a\nACDEFGHIKL\n>b\nACDEFGHIKL\n>c\nACDQFGHIWL\n";
 
 class Cli : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_dir = testing::makeTempDir("cli");
+    m_dir = test::makeTempDir("cli");
     m_profile = (fs::path(m_dir) / "profile.ini").string();
     setenv("HUESET_PROFILE", m_profile.c_str(), 1);
   }
@@ -54,4 +54,4 @@ class Cli : public ::testing::Test {
   std::string m_profile;
 };
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

@@ -4,12 +4,11 @@
 
 #include "cli_fixture.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 namespace {
 
 TEST(CliManual, NamesEveryOptionTheHelpNames) {
-  std::string manual =
-      testing::readFile(std::string(HUESET_SOURCE_DIR) + "/packaging/hueset-cli.1");
+  std::string manual = test::readFile(std::string(HUESET_SOURCE_DIR) + "/packaging/hueset-cli.1");
   ASSERT_FALSE(manual.empty()) << "packaging/hueset-cli.1 is missing";
   // Roff writes a hyphen as "\-".
   manual = std::regex_replace(manual, std::regex(R"(\\-)"), "-");
@@ -37,4 +36,4 @@ TEST(CliManual, NamesEveryOptionTheHelpNames) {
 }
 
 }  // namespace
-}  // namespace hueset::testing
+}  // namespace hueset::test

@@ -10,7 +10,7 @@
 #include "input/document_text.h"
 #include "support/test_files.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 namespace {
 
 TEST_F(Cli, HelpAndVersion) {
@@ -279,4 +279,4 @@ TEST_F(Cli, BundledExamplesAnnotate) {
 }
 
 }  // namespace
-}  // namespace hueset::testing
+}  // namespace hueset::test

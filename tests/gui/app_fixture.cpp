@@ -5,7 +5,7 @@
 
 #include "support/test_files.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 
 void AppFixture::SetUp() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -13,7 +13,7 @@ void AppFixture::SetUp() {
   for (char& c : tag) {
     if (c == '/') c = '_';
   }
-  m_dir = QString::fromStdString(hueset::testing::makeTempDir(tag));
+  m_dir = QString::fromStdString(hueset::test::makeTempDir(tag));
   m_profile = path(QStringLiteral("profile.ini"));
   // Start in the test's folder, so the options file lands there.
   m_profileText = QStringLiteral("[General Settings]\nLast Document Directory=%1\n").arg(m_dir);
@@ -44,7 +44,7 @@ void AppFixture::TearDown() {
 }
 
 QString testText(const char* name) {
-  return QString::fromStdString(hueset::testing::readTestFile(std::string("gui/") + name));
+  return QString::fromStdString(hueset::test::readTestFile(std::string("gui/") + name));
 }
 
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

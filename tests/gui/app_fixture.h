@@ -10,7 +10,7 @@
 #include "gui/output/word_processor_handoff.h"
 #include "scripted_prompts.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 
 // A launcher that starts nothing and records what it was asked.
 class FakeLauncher final : public ProgramLauncher {
@@ -61,4 +61,4 @@ class AppFixture : public ::testing::Test {
 // The text of tests/data/gui/<name>.
 QString testText(const char* name);
 
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

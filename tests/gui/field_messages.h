@@ -10,7 +10,7 @@
 
 // The messages the number fields give, recorded instead of shown, and the
 // one several tests provoke.
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 
 struct Shown {
   QString title;
@@ -33,4 +33,4 @@ inline void expectElidedLengthRefused(const std::vector<Shown>& shown) {
                            "which is\nmore than 3 and\nless than or equal to 999"));
 }
 
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

@@ -12,7 +12,7 @@
 #include "gui/common/user_prompts.h"
 #include "qt_printers.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 
 // Answers every question of the program from a script and records what was
 // asked, so no test waits for a window. Every question must come on the GUI
@@ -98,4 +98,4 @@ class ScriptedPrompts final : public UserPrompts {
   }
 };
 
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

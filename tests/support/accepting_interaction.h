@@ -7,7 +7,7 @@
 #include "pipeline/annotation_driver.h"
 #include "support/scripted_sink.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 
 // An annotation that asks nobody: the guessed format, the characters and
 // the offered sets are all taken, and the readers' messages are recorded.
@@ -26,4 +26,4 @@ class AcceptingInteraction : public AnnotationInteraction {
   ScriptedSink m_sink;
 };
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

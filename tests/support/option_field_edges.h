@@ -7,9 +7,9 @@
 #include "desktop/options/options_pages.h"
 
 // The limits of the options pages' number fields: one field typed and read
-// back, for the page exchange and again for the sheet on screen. (Header
+// back, for loading and storing a page and again for the sheet on screen. (Header
 // only: the support library does not link the desktop core.)
-namespace hueset::testing {
+namespace hueset::test {
 
 struct FieldEdge {
   OptionsPage page;
@@ -113,4 +113,4 @@ inline int storedValue(const OptionGroups& g, ControlId field, OptionsPage page)
   }
 }
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

@@ -2,7 +2,7 @@
 
 #include "input/alignment.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 
 bool ScriptedSink::ask(const std::string& text, int line) {
   m_messages.push_back({Kind::Question, text, line, {}, {}});
@@ -36,4 +36,4 @@ std::string ScriptedSink::transcript() const {
   return out;
 }
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

@@ -6,7 +6,7 @@
 
 #include "input/parse_message_sink.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 
 // A ParseMessageSink that records every message and answers questions from
 // a script. When the script runs out, questions are answered Yes (go on).
@@ -43,4 +43,4 @@ class ScriptedSink : public ParseMessageSink {
   std::vector<Message> m_messages;
 };
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace hueset::testing {
+namespace hueset::test {
 namespace fs = std::filesystem;
 
 std::string testDataPath(const std::string& relative) {
@@ -66,4 +66,4 @@ std::string makeTempDir(const std::string& tag) {
   return dir.string();
 }
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

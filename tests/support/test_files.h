@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace hueset::testing {
+namespace hueset::test {
 
 // The bytes of tests/data/<relative>. A missing file fails the calling test
 // (it is never skipped) and gives an empty string.
@@ -26,4 +26,4 @@ void expectMatchesGolden(const std::string& actual, const std::string& relative)
 // the next run.
 std::string makeTempDir(const std::string& tag);
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

@@ -7,7 +7,7 @@
 
 // The colours, formats and groupings the writer and preview tests draw with.
 // (Header only: the support library does not link the groupings.)
-namespace hueset::testing {
+namespace hueset::test {
 
 inline constexpr Colour kBlack = rgb(0, 0, 0);
 inline constexpr Colour kWhite = rgb(255, 255, 255);
@@ -26,4 +26,4 @@ inline ResidueGrouping grouping(std::string name, std::string residues, ResidueF
   return g;
 }
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

@@ -5,12 +5,10 @@
 #include <ostream>
 #include <sstream>
 
-#include "util/string_table.h"
+#include "groupings/groupings_messages.h"
 
 namespace hueset {
 namespace {
-
-constexpr StringId kCorrupt = 2010;
 
 // Byte sources the reader works over. Once a read comes up short the source
 // stays failed and every later read delivers nothing.
@@ -143,7 +141,7 @@ bool readFrom(GroupingSet& set, Source& source) {
     set.groupings.clear();
     set.fontName.clear();
     set.fontSize = 0;
-    set.lastError = std::string(loadString(kCorrupt));
+    set.lastError = std::string(loadString(GroupingsMessage::BinaryCorrupt));
     return false;
   }
   return true;

@@ -6,17 +6,13 @@
 #include <system_error>
 
 #include "groupings/binary_config.h"
+#include "groupings/groupings_messages.h"
 #include "groupings/text_config.h"
 #include "util/file_reports.h"
-#include "util/string_table.h"
 #include "util/text_format.h"
 
 namespace hueset {
 namespace {
-
-constexpr StringId kCorruptFile = 2071;
-constexpr StringId kTextFileError = 2072;
-constexpr StringId kBinaryFontSize = 2091;
 
 ConfigurationLoad failure(ConfigurationProblem problem, std::string message) {
   ConfigurationLoad load;
@@ -25,9 +21,9 @@ ConfigurationLoad failure(ConfigurationProblem problem, std::string message) {
   return load;
 }
 
-// Text 2072 takes the path, the line and the reader's message in that order.
+// TextFileError takes the path, the line and the reader's message in that order.
 std::string textErrorMessage(const std::string& path, std::int32_t line, std::string_view error) {
-  std::string_view templ = loadString(kTextFileError);
+  std::string_view templ = loadString(GroupingsMessage::TextFileError);
   const std::size_t last = templ.rfind("%s");
   if (last == std::string_view::npos) return fillTemplate(templ, line, path);
   std::string message = fillTemplate(templ.substr(0, last), line, path);
@@ -37,7 +33,7 @@ std::string textErrorMessage(const std::string& path, std::int32_t line, std::st
 }
 
 std::string corruptMessage(const std::string& path) {
-  return fillTemplate(loadString(kCorruptFile), 0, path);
+  return fillTemplate(loadString(GroupingsMessage::CorruptFile), 0, path);
 }
 
 bool hasSpecialGroupings(const GroupingSet& set) {
@@ -55,8 +51,9 @@ ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& p
   if (readBinary(binary, bytes) && hasSpecialGroupings(binary)) {
     if (binary.fontSize < GroupingSet::kSmallestFontSize ||
         binary.fontSize > GroupingSet::kLargestFontSize) {
-      return failure(ConfigurationProblem::Corrupt,
-                     fillTemplate(loadString(kBinaryFontSize), binary.fontSize, path));
+      return failure(
+          ConfigurationProblem::Corrupt,
+          fillTemplate(loadString(GroupingsMessage::BinaryFontSize), binary.fontSize, path));
     }
     ConfigurationLoad load;
     load.ok = true;

@@ -3,15 +3,13 @@
 #include <filesystem>
 #include <system_error>
 
-#include "util/string_table.h"
+#include "groupings/groupings_messages.h"
 #include "util/text_format.h"
 
 namespace hueset {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr StringId kSaveChanges = 2076;
 
 // Characters at which the title stops making a file name.
 constexpr std::string_view kTitleStops = " #%;/\\";
@@ -82,7 +80,7 @@ bool saveNeedsNewName(const std::string& path) {
 
 std::string saveChangesQuestion(const CurrentConfiguration& state) {
   const std::string name = state.path.empty() ? state.title : configurationFileTitle(state.path);
-  return fillPlaceholder(loadString(kSaveChanges), name);
+  return fillPlaceholder(loadString(GroupingsMessage::SaveChanges), name);
 }
 
 bool reloadEnabled(const CurrentConfiguration& state) {

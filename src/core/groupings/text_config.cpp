@@ -6,7 +6,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "util/string_table.h"
+#include "groupings/groupings_messages.h"
 #include "util/text_format.h"
 
 namespace hueset {
@@ -15,18 +15,6 @@ namespace {
 // Numbers end at blanks too; names, residues and markers may hold blanks.
 constexpr std::string_view kNumberSeparators = " ;,\t\r";
 constexpr std::string_view kTextSeparators = ";,\t\r";
-
-enum : StringId {
-  kBadFontLine = 2002,
-  kNoData = 2003,
-  kNoResidues = 2004,
-  kResidueNotUpper = 2005,
-  kResidueRepeated = 2006,
-  kBadFormat = 2007,
-  kFirstNotDefault = 2008,
-  kSecondNotSingle = 2009,
-  kFontSizeOutOfRange = 2090,
-};
 
 bool isSeparator(char c, std::string_view separators) {
   return separators.find(c) != std::string_view::npos;
@@ -104,34 +92,36 @@ std::optional<std::string_view> firstField(FieldCursor& fields, std::string_view
   return field;
 }
 
-// Reads one grouping line; returns 0 and fills `grouping`, or the message id.
+// Reads one grouping line; returns none and fills `grouping`, or the message.
 // A blank or comment line gives `skipped`.
-StringId readGroupingLine(std::string_view line, ResidueGrouping& grouping, bool& skipped) {
+std::optional<GroupingsMessage> readGroupingLine(std::string_view line, ResidueGrouping& grouping,
+                                                 bool& skipped) {
   FieldCursor fields(line);
   auto name = firstField(fields, kTextSeparators, skipped);
-  if (!name) return 0;
+  if (!name) return std::nullopt;
   grouping.name = std::string(*name);
 
   auto residues = fields.next(kTextSeparators);
-  if (!residues) return kNoResidues;
+  if (!residues) return GroupingsMessage::NoResidues;
   std::string letters(*residues);
   if (!std::all_of(letters.begin(), letters.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
-    return kResidueNotUpper;
+    return GroupingsMessage::ResidueNotUpper;
   }
   std::sort(letters.begin(), letters.end());
-  if (std::adjacent_find(letters.begin(), letters.end()) != letters.end()) return kResidueRepeated;
+  if (std::adjacent_find(letters.begin(), letters.end()) != letters.end())
+    return GroupingsMessage::ResidueRepeated;
   grouping.residues = std::move(letters);
 
   std::uint32_t numbers[9] = {};
   for (auto& number : numbers) {
     auto field = fields.next(kNumberSeparators);
-    if (!field) return kBadFormat;
+    if (!field) return GroupingsMessage::BadFormat;
     auto value = parseNumber(*field);
-    if (!value) return kBadFormat;
+    if (!value) return GroupingsMessage::BadFormat;
     number = *value;
   }
   auto marker = fields.next(kTextSeparators);
-  if (!marker) return kBadFormat;
+  if (!marker) return GroupingsMessage::BadFormat;
 
   grouping.format.textColour = rgb(numbers[0], numbers[1], numbers[2]);
   grouping.format.backColour = rgb(numbers[3], numbers[4], numbers[5]);
@@ -139,32 +129,33 @@ StringId readGroupingLine(std::string_view line, ResidueGrouping& grouping, bool
   grouping.format.italic = numbers[7] != 0;
   grouping.active = numbers[8] != 0;
   grouping.marker = (*marker)[0];
-  return 0;
+  return std::nullopt;
 }
 
-// Reads the font line; returns 0 or the message id. Sets `skipped` for a
+// Reads the font line; returns none or the message. Sets `skipped` for a
 // blank or comment line.
-StringId readFontLine(std::string_view line, GroupingSet& set, bool& skipped) {
+std::optional<GroupingsMessage> readFontLine(std::string_view line, GroupingSet& set,
+                                             bool& skipped) {
   FieldCursor fields(line);
   auto size = firstField(fields, kNumberSeparators, skipped);
-  if (!size) return 0;
+  if (!size) return std::nullopt;
   auto value = parseNumber(*size);
-  if (!value) return kBadFontLine;
+  if (!value) return GroupingsMessage::BadFontLine;
   // The name is everything after the one character that ended the size, up
   // to the next CR, blanks and commas included.
   std::string_view name = fields.rest();
   name = name.substr(0, name.find('\r'));
-  if (name.empty()) return kBadFontLine;
+  if (name.empty()) return GroupingsMessage::BadFontLine;
   if (*value < static_cast<std::uint32_t>(GroupingSet::kSmallestFontSize) ||
       *value > static_cast<std::uint32_t>(GroupingSet::kLargestFontSize)) {
-    return kFontSizeOutOfRange;
+    return GroupingsMessage::FontSizeOutOfRange;
   }
   set.fontSize = static_cast<std::int32_t>(*value);
   set.fontName = std::string(name);
-  return 0;
+  return std::nullopt;
 }
 
-bool fail(GroupingSet& set, StringId id) {
+bool fail(GroupingSet& set, GroupingsMessage id) {
   set.groupings.clear();
   set.fontName.clear();
   set.fontSize = 0;
@@ -184,12 +175,12 @@ bool readText(GroupingSet& set, std::string_view text) {
   // The font line must end with an LF.
   for (;;) {
     const std::size_t lf = text.find('\n', pos);
-    if (lf == std::string_view::npos) return fail(set, kNoData);
+    if (lf == std::string_view::npos) return fail(set, GroupingsMessage::NoData);
     ++set.lineNumber;
     std::string_view line = text.substr(pos, lf - pos);
     pos = lf + 1;
     bool skipped = false;
-    if (StringId error = readFontLine(line, set, skipped)) return fail(set, error);
+    if (auto error = readFontLine(line, set, skipped)) return fail(set, *error);
     if (!skipped) break;
   }
 
@@ -203,14 +194,16 @@ bool readText(GroupingSet& set, std::string_view text) {
 
     ResidueGrouping grouping;
     bool skipped = false;
-    if (StringId error = readGroupingLine(line, grouping, skipped)) return fail(set, error);
+    if (auto error = readGroupingLine(line, grouping, skipped)) return fail(set, *error);
     if (skipped) continue;
     if (set.groupings.size() == GroupingSet::kDefault) {
-      if (!equalsIgnoringCase(grouping.name, "Default")) return fail(set, kFirstNotDefault);
+      if (!equalsIgnoringCase(grouping.name, "Default"))
+        return fail(set, GroupingsMessage::FirstNotDefault);
       grouping.residues = "X";
       grouping.active = true;
     } else if (set.groupings.size() == GroupingSet::kSingle) {
-      if (!equalsIgnoringCase(grouping.name, "Single")) return fail(set, kSecondNotSingle);
+      if (!equalsIgnoringCase(grouping.name, "Single"))
+        return fail(set, GroupingsMessage::SecondNotSingle);
       grouping.residues = "X";
     }
     set.groupings.push_back(std::move(grouping));
@@ -222,7 +215,8 @@ bool readText(GroupingSet& set, std::string_view text) {
 }
 
 void writeText(const GroupingSet& set, std::ostream& out) {
-  out << loadString(2000) << loadString(2001);
+  out << loadString(GroupingsMessage::TextFileHeader)
+      << loadString(GroupingsMessage::TextFileLineHelp);
   out << set.fontSize << ';' << set.fontName << "\r\n";
   for (const ResidueGrouping& g : set.groupings) {
     const ResidueFormat& f = g.format;

@@ -145,7 +145,7 @@ bool A2mReader::parse(Alignment& alignment) {
   if (!readLines(alignment, firstLines)) return false;
 
   if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0) {
-    return fail(2019, -duplicates);
+    return failWithoutLine(InputMessage::DuplicateNames, duplicates);
   }
   // The header lines of sequences about to be dropped go first; should the
   // user stop instead, they are not needed any more.
@@ -185,7 +185,7 @@ bool A2mReader::readLines(Alignment& alignment, std::vector<int>& firstLines) {
     }
     if (!started) {
       if (line.empty() || line.front() == '#' || trimLeft(line).empty()) continue;
-      return fail(2031, lineCount());
+      return failAtLine(InputMessage::FirstLineNotName, lineCount());
     }
     // The first word is the data; a data line rarely holds anything else.
     std::size_t begin = 0;
@@ -195,9 +195,10 @@ bool A2mReader::readLines(Alignment& alignment, std::vector<int>& firstLines) {
     if (end == begin) continue;
     target->append(line.data() + begin, end - begin);
     const std::string_view extra = trim(line.substr(end));
-    if (!extra.empty() && askToAbort(2028, lineCount(), extra)) return false;
+    if (!extra.empty() && askToAbortAtLine(InputMessage::WhitespaceDiscarded, lineCount(), extra))
+      return false;
   }
-  if (!started) return fail(2030, lineCount());
+  if (!started) return failAtLine(InputMessage::NoSequenceData, lineCount());
   return true;
 }
 
@@ -205,7 +206,8 @@ bool A2mReader::readLines(Alignment& alignment, std::vector<int>& firstLines) {
 bool A2mReader::expand(Alignment& alignment, const std::vector<int>& firstLines) {
   InsertWidths inserts;
   for (std::size_t i = 0; i < alignment.residues.size(); ++i) {
-    if (!inserts.add(alignment.residues[i])) return fail(2214, firstLines[i], alignment.names[i]);
+    if (!inserts.add(alignment.residues[i]))
+      return failAtLine(InputMessage::A2mMatchColumnsDiffer, firstLines[i], alignment.names[i]);
   }
   for (std::size_t i = alignment.tracks.size(); i-- > 0;) {
     const bool dropped = m_settings.ignoreConfidences && alignment.trackLabels[i] == kConfidenceRow;

@@ -75,7 +75,7 @@ void Alignment::eraseColumns(int first, int last) {
 }
 
 bool checkCharacters(const Alignment& alignment, std::vector<CharacterProblem>& problems,
-                     bool allowLowerCase, bool allowStrangeLinkers,
+                     bool allowLowerCase, bool allowStrangeGaps,
                      const std::string& invalidResidues) {
   const std::size_t before = problems.size();
   // Sequences are looked at on every core; the problems are kept in order.
@@ -105,7 +105,7 @@ bool checkCharacters(const Alignment& alignment, std::vector<CharacterProblem>& 
           if (counts[static_cast<unsigned char>(c)] != 0) p.lowerCaseLetters += c;
         }
       }
-      if (!allowStrangeLinkers) {
+      if (!allowStrangeGaps) {
         for (int c = 33; c <= 255; ++c) {
           const bool symbol = c <= 64 || (c >= 91 && c <= 96) || c >= 123;
           if (!symbol || counts[static_cast<std::size_t>(c)] == 0) continue;

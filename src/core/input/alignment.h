@@ -65,7 +65,7 @@ struct CharacterProblem {
 // Checks every residue string; appends one entry per sequence with a problem.
 // Returns true when nothing was found.
 bool checkCharacters(const Alignment& alignment, std::vector<CharacterProblem>& problems,
-                     bool allowLowerCase, bool allowStrangeLinkers,
+                     bool allowLowerCase, bool allowStrangeGaps,
                      const std::string& invalidResidues);
 
 }  // namespace hueset

@@ -8,12 +8,6 @@
 
 namespace hueset {
 
-namespace {
-
-constexpr StringId kProceedRegardless = 2013;
-
-}  // namespace
-
 AlignmentReader::AlignmentReader(ParseMessageSink& sink, AlignmentFormat format) : m_sink(sink) {
   useHeadingsOf(format);
 }
@@ -74,22 +68,38 @@ void AlignmentReader::skipRest(std::size_t lineFeeds) {
   m_position.cursor.reset();
 }
 
-std::string AlignmentReader::message(StringId templ, int number, std::string_view text) const {
-  return fillTemplate(loadString(templ), std::llabs(static_cast<long long>(number)), text);
+std::string AlignmentReader::message(InputMessage templ, int number, std::string_view text) const {
+  return fillTemplate(loadString(templ), number, text);
 }
 
-bool AlignmentReader::fail(StringId templ, int number, std::string_view text) {
+bool AlignmentReader::fail(InputMessage templ, int number, std::string_view text, int line) {
   std::string msg(loadString(m_invalidFileMessage));
   msg += message(templ, number, text);
-  m_sink.error(msg, number >= 1 ? number : 0);
+  m_sink.error(msg, line);
   return false;
 }
 
-bool AlignmentReader::askToAbort(StringId templ, int number, std::string_view text) {
+bool AlignmentReader::askToAbort(InputMessage templ, int number, std::string_view text, int line) {
   std::string msg(loadString(m_errorInFileMessage));
   msg += message(templ, number, text);
-  msg += loadString(kProceedRegardless);
-  return m_sink.ask(msg, number > 0 ? number : 0);
+  msg += loadString(InputMessage::ProceedRegardless);
+  return m_sink.ask(msg, line);
+}
+
+bool AlignmentReader::failAtLine(InputMessage templ, int line, std::string_view text) {
+  return fail(templ, line, text, line >= 1 ? line : 0);
+}
+
+bool AlignmentReader::failWithoutLine(InputMessage templ, int number, std::string_view text) {
+  return fail(templ, number, text, 0);
+}
+
+bool AlignmentReader::askToAbortAtLine(InputMessage templ, int line, std::string_view text) {
+  return askToAbort(templ, line, text, line >= 1 ? line : 0);
+}
+
+bool AlignmentReader::askToAbortWithoutLine(InputMessage templ, int number, std::string_view text) {
+  return askToAbort(templ, number, text, 0);
 }
 
 bool AlignmentReader::reportUnequalLengths(const Alignment& alignment) {
@@ -98,10 +108,12 @@ bool AlignmentReader::reportUnequalLengths(const Alignment& alignment) {
 }
 
 bool AlignmentReader::dropEmptySequences(Alignment& alignment) {
-  if (alignment.lastNonEmptySequence() < 0) return fail(2030, lineCount());
+  if (alignment.lastNonEmptySequence() < 0)
+    return failAtLine(InputMessage::NoSequenceData, lineCount());
   for (std::size_t i = alignment.residues.size(); i-- > 0;) {
     if (!alignment.residues[i].empty()) continue;
-    if (askToAbort(2029, -lineCount(), alignment.names[i])) return false;
+    if (askToAbortWithoutLine(InputMessage::NamesWithoutData, lineCount(), alignment.names[i]))
+      return false;
     alignment.removeEmptySequences();
     break;
   }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "input/alignment.h"
+#include "input/input_messages.h"
 #include "input/parse_message_sink.h"
 #include "input/text_check.h"
 #include "util/string_table.h"
@@ -70,11 +71,15 @@ class AlignmentReader {
   void skipRest(std::size_t lineFeeds);
 
   // Fatal error: heading plus filled template. Always returns false, so a
-  // reader can write `return fail(...)`.
-  bool fail(StringId templ, int number, std::string_view text = {});
+  // reader can write `return failAtLine(...)`. At a line, the template's
+  // number is that line and the line is selected for the user; without one,
+  // the number is a count and no line is selected.
+  bool failAtLine(InputMessage templ, int line, std::string_view text = {});
+  bool failWithoutLine(InputMessage templ, int number, std::string_view text = {});
   // Question: error heading, filled template, "proceed regardless?". True
-  // means the user chose to stop.
-  bool askToAbort(StringId templ, int number, std::string_view text = {});
+  // means the user chose to stop. The line as for failing.
+  bool askToAbortAtLine(InputMessage templ, int line, std::string_view text = {});
+  bool askToAbortWithoutLine(InputMessage templ, int number, std::string_view text = {});
   // The unequal-lengths report. Always returns false.
   bool reportUnequalLengths(const Alignment& alignment);
 
@@ -90,11 +95,13 @@ class AlignmentReader {
   ParseMessageSink& sink() { return m_sink; }
 
  private:
-  std::string message(StringId templ, int number, std::string_view text) const;
+  std::string message(InputMessage templ, int number, std::string_view text) const;
+  bool fail(InputMessage templ, int number, std::string_view text, int line);
+  bool askToAbort(InputMessage templ, int number, std::string_view text, int line);
 
   ParseMessageSink& m_sink;
-  StringId m_invalidFileMessage;
-  StringId m_errorInFileMessage;
+  InputMessage m_invalidFileMessage;
+  InputMessage m_errorInFileMessage;
   std::string_view m_text;
   ScanPosition m_position;
 };

@@ -17,7 +17,7 @@ bool ClustalReader::findSafStart() {
   while (auto line = takeNonBlankLine()) {
     if (startsWithNoCase(*line, "# saf")) return true;
   }
-  return fail(2046, -lineCount());
+  return failWithoutLine(InputMessage::SafKeywordMissing, lineCount());
 }
 
 bool ClustalReader::parse(Alignment& alignment) {
@@ -35,7 +35,7 @@ bool ClustalReader::parse(Alignment& alignment) {
     if (!headerSeen) {
       headerSeen = true;
       if (line.size() >= kShortestTestedHeader && !atEnd() && !line.starts_with("CLUS")) {
-        return fail(2034, lineCount());
+        return failAtLine(InputMessage::ClustalKeywordMissing, lineCount());
       }
       continue;
     }
@@ -44,7 +44,7 @@ bool ClustalReader::parse(Alignment& alignment) {
     const auto [name, afterName] = splitFirstWord(line);
     const std::string_view data = splitFirstWord(trimLeft(afterName)).word;
     if (data.empty()) {
-      if (askToAbort(2035, lineCount(), name)) return false;
+      if (askToAbortAtLine(InputMessage::NameWithoutData, lineCount(), name)) return false;
       continue;
     }
     std::string& residues = index.rowOf(name, alignment.residues);
@@ -59,10 +59,12 @@ bool ClustalReader::parse(Alignment& alignment) {
       residues += c;
       ++added;
     }
-    if (added > kMaxSafResiduesPerLine && askToAbort(2024, lineCount())) return false;
+    if (added > kMaxSafResiduesPerLine &&
+        askToAbortAtLine(InputMessage::TooManyResiduesOnLine, lineCount()))
+      return false;
   }
 
-  if (alignment.names.empty()) return fail(2036, lineCount());
+  if (alignment.names.empty()) return failAtLine(InputMessage::ClustalNoSequenceData, lineCount());
   return takeCommonLength(alignment);
 }
 

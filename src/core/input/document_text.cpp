@@ -6,14 +6,13 @@
 #include <fstream>
 #include <memory>
 
-#include "util/string_table.h"
+#include "input/input_messages.h"
 #include "util/text_format.h"
 
 namespace hueset {
 
 namespace {
 
-constexpr StringId kDamagedGzip = 2240;
 constexpr std::size_t kChunk = 256 * 1024;
 // zlib's window bits plus 16: gzip wrapping only, no raw or zlib streams.
 constexpr int kGzipOnly = 15 + 16;
@@ -99,7 +98,7 @@ DocumentText damaged(const std::string& reason) {
   DocumentText document;
   document.compressed = true;
   document.problem = DocumentText::Problem::Damaged;
-  document.message = fillTemplate(loadString(kDamagedGzip), 0, reason);
+  document.message = fillTemplate(loadString(InputMessage::GzipDamaged), 0, reason);
   return document;
 }
 

@@ -23,7 +23,7 @@ bool FastaReader::parse(Alignment& alignment) {
       alignment.residues.emplace_back();
       continue;
     }
-    if (alignment.names.empty()) return fail(2031, lineCount());
+    if (alignment.names.empty()) return failAtLine(InputMessage::FirstLineNotName, lineCount());
 
     const auto [data, after] = splitFirstWord(trimLeft(*line));
     if (data.empty()) continue;
@@ -33,11 +33,11 @@ bool FastaReader::parse(Alignment& alignment) {
     // Quote the extra text without the CR of a CR LF line end, so both line
     // ends give the same message.
     if (extra.back() == '\r') extra.remove_suffix(1);
-    if (askToAbort(2028, lineCount(), extra)) return false;
+    if (askToAbortAtLine(InputMessage::WhitespaceDiscarded, lineCount(), extra)) return false;
   }
 
   if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0) {
-    return fail(2019, -duplicates);
+    return failWithoutLine(InputMessage::DuplicateNames, duplicates);
   }
   return dropEmptySequences(alignment) && takeCommonLength(alignment);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -139,8 +140,9 @@ class PhylipReader : public AlignmentReader {
   // problem it met (none when it fits the counts).
   struct Attempt {
     Alignment alignment;
-    StringId problem = 0;
+    std::optional<InputMessage> problem;
     bool question = false;  // the problem leaves a usable alignment
+    bool atLine = true;     // `number` is the line to select, else a count
     int number = 0;
     std::string text;
     std::size_t placed = 0;  // residues placed before the problem

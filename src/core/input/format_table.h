@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "input/alignment.h"
+#include "input/input_messages.h"
 #include "input/parse_message_sink.h"
 #include "input/read_alignment.h"
 #include "input/text_check.h"
@@ -34,8 +35,8 @@ struct FormatDescriptor {
   std::string_view mimeType;
   // The headings of its messages: "This is not a valid ... file." and
   // "There is an error in the ... file.".
-  StringId invalidFileHeading;
-  StringId errorInFileHeading;
+  InputMessage invalidFileHeading;
+  InputMessage errorInFileHeading;
   FormatReadFunction read;
 };
 

@@ -113,20 +113,23 @@ bool MsfReader::readHeader(Alignment& alignment) {
       break;
     }
   }
-  if (headerLine == 0) return fail(2014, -lineCount());
+  if (headerLine == 0) return failWithoutLine(InputMessage::MsfKeywordMissing, lineCount());
 
   const std::size_t dots = header.find("..");
   if (dots == std::string_view::npos || !trimLeft(header.substr(dots + 2)).empty()) {
-    if (askToAbort(2022, headerLine)) return false;
+    if (askToAbortAtLine(InputMessage::MsfHeaderNotDotted, headerLine)) return false;
   }
 
   const auto words = splitWords(header);
   auto word = [&words](std::size_t i) { return i < words.size() ? words[i] : std::string_view{}; };
   const long long declared = leadingInteger(word(0));
-  if (declared < 0 || declared > kMaxDeclaredLength) return fail(2015, headerLine, word(0));
+  if (declared < 0 || declared > kMaxDeclaredLength)
+    return failAtLine(InputMessage::MsfLengthTooLarge, headerLine, word(0));
   alignment.length = static_cast<std::int32_t>(declared);
-  if (!equalsNoCase(word(1), "Type:")) return fail(2016, headerLine);
-  if (!equalsNoCase(word(2), "P")) return fail(2017, headerLine, word(2));
+  if (!equalsNoCase(word(1), "Type:"))
+    return failAtLine(InputMessage::MsfTypeKeywordMissing, headerLine);
+  if (!equalsNoCase(word(2), "P"))
+    return failAtLine(InputMessage::MsfTypeNotProtein, headerLine, word(2));
   return true;
 }
 
@@ -139,16 +142,18 @@ bool MsfReader::readNames(Alignment& alignment) {
     }
     if (!startsWithNoCase(*line, "Name:")) continue;
     const std::string_view name = splitFirstWord(trimLeft(line->substr(5))).word;
-    if (name.size() > kMaxNameLength && askToAbort(2023, lineCount(), name)) return false;
+    if (name.size() > kMaxNameLength &&
+        askToAbortAtLine(InputMessage::MsfNameTooLong, lineCount(), name))
+      return false;
     alignment.names.emplace_back(name);
   }
-  if (endLine == 0) return fail(2018, -lineCount());
+  if (endLine == 0) return failWithoutLine(InputMessage::MsfEndedEarly, lineCount());
   if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0) {
-    return fail(2019, -duplicates);
+    return failWithoutLine(InputMessage::DuplicateNames, duplicates);
   }
   // Without names no data line can be placed, and the checks that follow
   // need at least one sequence.
-  if (alignment.names.empty()) return fail(2020, endLine);
+  if (alignment.names.empty()) return failAtLine(InputMessage::MsfNoNames, endLine);
   alignment.residues.assign(alignment.names.size(), std::string{});
   return true;
 }
@@ -174,18 +179,22 @@ bool MsfReader::readData(Alignment& alignment) {
     const int i = index.find(word);
     if (i < 0) continue;  // column rulers and stray text
     const std::size_t added = appendNonBlank(alignment.residues[static_cast<std::size_t>(i)], rest);
-    if (added > kMaxResiduesPerLine && askToAbort(2024, lineCount())) return false;
+    if (added > kMaxResiduesPerLine &&
+        askToAbortAtLine(InputMessage::TooManyResiduesOnLine, lineCount()))
+      return false;
   }
   return checkDataLengths(alignment);
 }
 
 bool MsfReader::checkDataLengths(Alignment& alignment) {
   for (std::size_t i = alignment.names.size(); i-- > 0;) {
-    if (alignment.residues[i].empty()) return fail(2021, -lineCount(), alignment.names[i]);
+    if (alignment.residues[i].empty())
+      return failWithoutLine(InputMessage::MsfNameWithoutData, lineCount(), alignment.names[i]);
   }
   if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
   const auto real = static_cast<std::int32_t>(alignment.residues.front().size());
-  if (real != alignment.length && askToAbort(2025, -alignment.length, std::to_string(real))) {
+  if (real != alignment.length && askToAbortWithoutLine(InputMessage::MsfLengthMismatch,
+                                                        alignment.length, std::to_string(real))) {
     return false;
   }
   alignment.length = real;
@@ -261,7 +270,9 @@ bool MsfReader::readDataInPieces(Alignment& alignment) {
   std::size_t before = 0;
   for (const DataPiece& piece : pieces) {
     for (const std::size_t line : piece.overlong) {
-      if (askToAbort(2024, firstLine + static_cast<int>(before + line) + 1)) return false;
+      if (askToAbortAtLine(InputMessage::TooManyResiduesOnLine,
+                           firstLine + static_cast<int>(before + line) + 1))
+        return false;
     }
     before += piece.lines;
   }
@@ -273,7 +284,7 @@ bool MsfReader::readDscRows(Alignment& alignment) {
     moveDscRows(alignment, m_settings.dscIgnoreCoil, m_settings.ignoreConfidences);
     return true;
   }
-  return !askToAbort(2044, lineCount());
+  return !askToAbortAtLine(InputMessage::DscDataMissing, lineCount());
 }
 
 }  // namespace hueset

@@ -96,8 +96,9 @@ bool PhdReader::tidyRows(Alignment& alignment) {
   }
 
   if (labels.empty()) {
-    if (alignment.format == AlignmentFormat::PhdSaf) return fail(2045, lineCount());
-    if (askToAbort(2039, lineCount())) return false;
+    if (alignment.format == AlignmentFormat::PhdSaf)
+      return failAtLine(InputMessage::PhdOnlySaf, lineCount());
+    if (askToAbortAtLine(InputMessage::PhdDataMissing, lineCount())) return false;
   }
   if (!alignment.hasEqualLengths()) return reportUnequalLengths(alignment);
   return true;

@@ -44,10 +44,10 @@ PhylipReader::PhylipReader(ParseMessageSink& sink)
 
 bool PhylipReader::parse(Alignment& alignment) {
   const auto header = takeNonBlankLine();
-  if (!header) return fail(2222, lineCount());
+  if (!header) return failAtLine(InputMessage::PhylipCountsLine, lineCount());
   const std::vector<std::string_view> counts = splitWords(*header);
   if (counts.size() < 2 || !readCount(counts[0], m_sequences) || !readCount(counts[1], m_columns)) {
-    return fail(2222, lineCount(), trim(*header));
+    return failAtLine(InputMessage::PhylipCountsLine, lineCount(), trim(*header));
   }
 
   std::vector<Line> lines;
@@ -70,7 +70,7 @@ bool PhylipReader::parse(Alignment& alignment) {
     // One line per sequence reads the same either way.
     if (!layout.interleaved && lines.size() == m_sequences) continue;
     Attempt a = attempt(lines, layout);
-    if (a.problem == 0) {
+    if (!a.problem) {
       chosen = std::move(a);
       haveChosen = true;
       break;
@@ -84,9 +84,15 @@ bool PhylipReader::parse(Alignment& alignment) {
     }
   }
 
-  if (chosen.problem != 0) {
-    if (!chosen.question) return fail(chosen.problem, chosen.number, chosen.text);
-    if (askToAbort(chosen.problem, chosen.number, chosen.text)) return false;
+  if (chosen.problem) {
+    const InputMessage problem = *chosen.problem;
+    if (!chosen.question) {
+      return chosen.atLine ? failAtLine(problem, chosen.number, chosen.text)
+                           : failWithoutLine(problem, chosen.number, chosen.text);
+    }
+    const bool stop = chosen.atLine ? askToAbortAtLine(problem, chosen.number, chosen.text)
+                                    : askToAbortWithoutLine(problem, chosen.number, chosen.text);
+    if (stop) return false;
   }
   alignment.names = std::move(chosen.alignment.names);
   alignment.residues = std::move(chosen.alignment.residues);
@@ -97,8 +103,9 @@ bool PhylipReader::parse(Alignment& alignment) {
 PhylipReader::Attempt PhylipReader::attempt(const std::vector<Line>& lines, Layout layout) const {
   Attempt a;
   if (lines.size() < m_sequences) {
-    a.problem = 2225;
-    a.number = -lineCount();
+    a.problem = InputMessage::PhylipTooFewSequences;
+    a.atLine = false;
+    a.number = lineCount();
     a.text = std::to_string(m_sequences);
     return a;
   }
@@ -123,7 +130,7 @@ void PhylipReader::readInterleaved(const std::vector<Line>& lines, bool strictNa
   auto overflows = [&](std::size_t i, const Line& line) {
     if (residues[i].size() == m_columns) ++complete;
     if (residues[i].size() <= m_columns) return false;
-    a.problem = 2223;
+    a.problem = InputMessage::PhylipTooManyResidues;
     a.number = line.number;
     a.text = names[i];
     return true;
@@ -138,7 +145,7 @@ void PhylipReader::readInterleaved(const std::vector<Line>& lines, bool strictNa
   std::size_t next = 0;
   for (std::size_t k = m_sequences; k < lines.size(); ++k) {
     if (complete == m_sequences) {
-      a.problem = 2226;
+      a.problem = InputMessage::PhylipExtraLines;
       a.question = true;
       a.number = lines[k].number;
       a.text = std::to_string(m_sequences);
@@ -150,8 +157,9 @@ void PhylipReader::readInterleaved(const std::vector<Line>& lines, bool strictNa
   }
   for (std::size_t i = 0; i < m_sequences; ++i) {
     if (residues[i].size() == m_columns) continue;
-    a.problem = 2224;
-    a.number = -lineCount();
+    a.problem = InputMessage::PhylipEndedEarly;
+    a.atLine = false;
+    a.number = lineCount();
     a.text = names[i];
     return;
   }
@@ -166,8 +174,9 @@ void PhylipReader::readSequential(const std::vector<Line>& lines, bool strictNam
   std::size_t k = 0;
   for (std::size_t i = 0; i < m_sequences; ++i) {
     if (k == lines.size()) {
-      a.problem = 2225;
-      a.number = -lineCount();
+      a.problem = InputMessage::PhylipTooFewSequences;
+      a.atLine = false;
+      a.number = lineCount();
       a.text = std::to_string(m_sequences);
       return;
     }
@@ -178,20 +187,21 @@ void PhylipReader::readSequential(const std::vector<Line>& lines, bool strictNam
     appendWithoutBlanks(row, named.data);
     while (row.size() < m_columns && k < lines.size()) appendWithoutBlanks(row, lines[k++].text);
     if (row.size() > m_columns) {
-      a.problem = 2223;
+      a.problem = InputMessage::PhylipTooManyResidues;
       a.number = lines[k - 1].number;
       a.text = names[i];
       return;
     }
     if (row.size() < m_columns) {
-      a.problem = 2224;
-      a.number = -lineCount();
+      a.problem = InputMessage::PhylipEndedEarly;
+      a.atLine = false;
+      a.number = lineCount();
       a.text = names[i];
       return;
     }
   }
   if (k < lines.size()) {
-    a.problem = 2226;
+    a.problem = InputMessage::PhylipExtraLines;
     a.question = true;
     a.number = lines[k].number;
     a.text = std::to_string(m_sequences);

@@ -27,8 +27,9 @@ bool PirReader::parse(Alignment& alignment) {
   while (auto taken = takeLine()) {
     const std::string_view line = trimLeft(*taken);
     if (line.starts_with(">")) {
-      if (open && askToAbort(2233, lineCount(), alignment.names.back())) return false;
-      if (!isHeader(line)) return fail(2232, lineCount());
+      if (open && askToAbortAtLine(InputMessage::PirNotEnded, lineCount(), alignment.names.back()))
+        return false;
+      if (!isHeader(line)) return failAtLine(InputMessage::PirHeaderExpected, lineCount());
       alignment.names.emplace_back(splitFirstWord(trimLeft(line.substr(4))).word);
       alignment.residues.emplace_back();
       open = true;
@@ -42,9 +43,11 @@ bool PirReader::parse(Alignment& alignment) {
       continue;
     }
     if (line.empty()) continue;
-    if (alignment.names.empty()) return fail(2232, lineCount());
+    if (alignment.names.empty()) return failAtLine(InputMessage::PirHeaderExpected, lineCount());
     if (!open) {
-      if (!extraReported && askToAbort(2234, lineCount(), alignment.names.back())) return false;
+      if (!extraReported &&
+          askToAbortAtLine(InputMessage::PirTextAfterEnd, lineCount(), alignment.names.back()))
+        return false;
       extraReported = true;
       continue;
     }
@@ -54,11 +57,13 @@ bool PirReader::parse(Alignment& alignment) {
     open = false;
     if (!trim(line.substr(star + 1)).empty()) {
       extraReported = true;
-      if (askToAbort(2234, lineCount(), alignment.names.back())) return false;
+      if (askToAbortAtLine(InputMessage::PirTextAfterEnd, lineCount(), alignment.names.back()))
+        return false;
     }
   }
 
-  if (open && askToAbort(2233, -lineCount(), alignment.names.back())) return false;
+  if (open && askToAbortWithoutLine(InputMessage::PirNotEnded, lineCount(), alignment.names.back()))
+    return false;
   return dropEmptySequences(alignment) && takeCommonLength(alignment);
 }
 

@@ -23,7 +23,8 @@ StockholmReader::StockholmReader(ParseMessageSink& sink)
 
 bool StockholmReader::parse(Alignment& alignment) {
   const auto header = takeNonBlankLine();
-  if (!header || !header->starts_with(kHeader)) return fail(2202, lineCount());
+  if (!header || !header->starts_with(kHeader))
+    return failAtLine(InputMessage::StockholmHeaderMissing, lineCount());
 
   NameIndex names(alignment.names);
   bool closed = false;
@@ -41,17 +42,19 @@ bool StockholmReader::parse(Alignment& alignment) {
     const auto [name, afterName] = splitFirstWord(line);
     const auto [data, afterData] = nextWord(afterName);
     if (data.empty()) {
-      if (askToAbort(2035, lineCount(), name)) return false;
+      if (askToAbortAtLine(InputMessage::NameWithoutData, lineCount(), name)) return false;
       continue;
     }
     names.rowOf(name, alignment.residues).append(data);
     std::string_view extra = trim(afterData);
-    if (!extra.empty() && askToAbort(2028, lineCount(), extra)) return false;
+    if (!extra.empty() && askToAbortAtLine(InputMessage::WhitespaceDiscarded, lineCount(), extra))
+      return false;
   }
 
-  if (!closed && askToAbort(2203, -lineCount())) return false;
+  if (!closed && askToAbortWithoutLine(InputMessage::StockholmNotClosed, lineCount())) return false;
   if (closed && !skipFurtherAlignments()) return false;
-  if (alignment.lastNonEmptySequence() < 0) return fail(2030, lineCount());
+  if (alignment.lastNonEmptySequence() < 0)
+    return failAtLine(InputMessage::NoSequenceData, lineCount());
   return takeCommonLength(alignment);
 }
 
@@ -85,7 +88,7 @@ bool StockholmReader::readMarkup(std::string_view line, Alignment& alignment) {
   }
   alignment.tracks[row].append(data);
   const std::string_view extra = trim(afterData);
-  return extra.empty() || !askToAbort(2028, lineCount(), extra);
+  return extra.empty() || !askToAbortAtLine(InputMessage::WhitespaceDiscarded, lineCount(), extra);
 }
 
 // After "//": further alignments are counted and left unread.
@@ -96,7 +99,8 @@ bool StockholmReader::skipFurtherAlignments() {
     if (!line->starts_with(kHeader)) continue;
     if (further++ == 0) firstLine = lineCount();
   }
-  return further == 0 || !askToAbort(2204, firstLine, std::to_string(further));
+  return further == 0 || !askToAbortAtLine(InputMessage::StockholmMoreAlignments, firstLine,
+                                           std::to_string(further));
 }
 
 }  // namespace hueset

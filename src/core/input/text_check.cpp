@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
-#include "util/string_table.h"
+#include "input/input_messages.h"
 
 namespace hueset {
 namespace {
-
-constexpr StringId kUtf16Text = 2301;
-constexpr StringId kBinaryData = 2302;
-constexpr StringId kCarriageReturnsOnly = 2303;
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
@@ -44,15 +40,15 @@ CheckedText checkDocumentText(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
   const std::string_view head = bytes.substr(0, 4096);
   if (looksLikeUtf16(head)) {
-    document.problem = std::string(loadString(kUtf16Text));
+    document.problem = std::string(loadString(InputMessage::Utf16Text));
   } else if (looksBinary(head)) {
-    document.problem = std::string(loadString(kBinaryData));
+    document.problem = std::string(loadString(InputMessage::BinaryData));
   }
   document.text = AlignmentText::upToNul(bytes);
   const std::string_view text = document.text;
   if (!document.problem && text.find('\n') == std::string_view::npos &&
       std::count(text.begin(), text.end(), '\r') > 1) {
-    document.problem = std::string(loadString(kCarriageReturnsOnly));
+    document.problem = std::string(loadString(InputMessage::CarriageReturnsOnly));
   }
   return document;
 }

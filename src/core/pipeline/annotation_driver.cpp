@@ -24,16 +24,16 @@ namespace {
 // Upper case and the user's gap symbols, on residues only (never on names or
 // prediction rows).
 void applySubstitutions(Alignment& alignment, const OutputOptions& output) {
-  if (!output.enforceUpper && !output.enforceLinker) return;
+  if (!output.enforceUpper && !output.enforceGap) return;
   std::array<unsigned char, 256> table{};
   for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<unsigned char>(i);
   if (output.enforceUpper) {
     for (int c = 'a'; c <= 'z'; ++c)
       table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 32);
   }
-  if (output.enforceLinker) {
-    for (char c : output.substitutedLinkers) {
-      table[static_cast<unsigned char>(c)] = static_cast<unsigned char>(output.linkerCharacter);
+  if (output.enforceGap) {
+    for (char c : output.substitutedGaps) {
+      table[static_cast<unsigned char>(c)] = static_cast<unsigned char>(output.gapCharacter);
     }
   }
   std::size_t longest = 1;
@@ -190,7 +190,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
     return false;
 
   std::vector<CharacterProblem> problems;
-  if (!checkCharacters(alignment, problems, parse.allowLowerCase, parse.allowStrangeLinkers,
+  if (!checkCharacters(alignment, problems, parse.allowLowerCase, parse.allowStrangeGaps,
                        invalidResidues)) {
     if (!interaction.acceptInvalidCharacters(problems)) return false;
   }

@@ -110,7 +110,7 @@ const std::array<Row<P>, 8> kParseRows = {
             cleanInvalidResidues, 7),
     flag<P>("confirmFormats", "Confirm Data Formats", &P::confirmFormats, true, 0),
     flag<P>("allowLowerCase", "Allow lower case", &P::allowLowerCase, false, 4),
-    flag<P>("allowStrangeLinkers", "Allow strange linkers", &P::allowStrangeLinkers, false, 5),
+    flag<P>("allowStrangeLinkers", "Allow strange linkers", &P::allowStrangeGaps, false, 5),
     flag<P>("ignoreConfidences", "Ignore 2ndary struct confidences", &P::ignoreConfidences, true,
             2),
 };
@@ -118,16 +118,16 @@ const std::array<Row<P>, 8> kParseRows = {
 const std::array<Row<O>, 12> kOutputRows = {
     number<O>("columnWidth", "Column width", &O::columnWidth, 10, 2, 9999, 0),
     number<O>("wrapLength", "Wrap Output Length", &O::wrapLength, 60, 0, 9999, 1),
-    text<O>("substitutedLinkers", "Substituted Linkers", &O::substitutedLinkers, "-_~.",
-            cleanSubstitutedLinkers, 2),
+    text<O>("substitutedLinkers", "Substituted Linkers", &O::substitutedGaps, "-_~.",
+            cleanSubstitutedGaps, 2),
     flag<O>("wrapOutput", "Wrap Output", &O::wrapOutput, true, 3),
     flag<O>("showThreshold", "Output Consensus Threshold", &O::showThreshold, true, 4),
     flag<O>("enforceUpper", "Enforce Upper", &O::enforceUpper, true, 5),
-    flag<O>("enforceLinker", "Enforce Linker Character", &O::enforceLinker, true, 6),
+    flag<O>("enforceLinker", "Enforce Linker Character", &O::enforceGap, true, 6),
     flag<O>("separateColumns", "Separate columns with spaces", &O::separateColumns, false, 7),
     flag<O>("duplicateInSets", "Duplicate sequences in sets", &O::duplicateInSets, false, 8),
     flag<O>("multipleSets", "Multiple alignment sets", &O::multipleSets, false, 9),
-    character<O>("linkerCharacter", "Substituting Linker Character", &O::linkerCharacter, '-', 10),
+    character<O>("linkerCharacter", "Substituting Linker Character", &O::gapCharacter, '-', 10),
     number<O>("nameJustification", "Name Justification", &O::nameJustification, 0, 0, 2, 11),
 };
 

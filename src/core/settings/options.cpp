@@ -125,7 +125,7 @@ std::string cleanInvalidResidues(std::string_view text) {
   return cleanList(upper, [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
-std::string cleanSubstitutedLinkers(std::string_view text) {
+std::string cleanSubstitutedGaps(std::string_view text) {
   return cleanList(text, [](char c) {
     return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
            (c >= '{' && c <= '~');

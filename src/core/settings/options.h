@@ -68,7 +68,7 @@ struct ParseOptions : OptionGroup<ParseOptions> {
   bool ignoreConfidences;
   bool dscIgnoreCoil;
   bool allowLowerCase;
-  bool allowStrangeLinkers;
+  bool allowStrangeGaps;
   int restrictResidues;  // 0 any letter, 1 the standard 20, 2 `invalidResidues`
   std::string invalidResidues;
 
@@ -79,15 +79,15 @@ struct ParseOptions : OptionGroup<ParseOptions> {
 struct OutputOptions : OptionGroup<OutputOptions> {
   int columnWidth;
   int wrapLength;  // 0 is no limit
-  std::string substitutedLinkers;
+  std::string substitutedGaps;
   bool wrapOutput;
   bool showThreshold;
   bool enforceUpper;
-  bool enforceLinker;
+  bool enforceGap;
   bool separateColumns;
   bool duplicateInSets;
   bool multipleSets;
-  char linkerCharacter;   // any byte
+  char gapCharacter;      // any byte
   int nameJustification;  // 0 left, 1 centre, 2 right
 
   OutputOptions();
@@ -194,6 +194,6 @@ std::string invalidResidueList(const ParseOptions& parse);
 std::string cleanInvalidResidues(std::string_view text);
 // The same for the substituted gap symbols, which keep only ASCII
 // punctuation characters.
-std::string cleanSubstitutedLinkers(std::string_view text);
+std::string cleanSubstitutedGaps(std::string_view text);
 
 }  // namespace hueset

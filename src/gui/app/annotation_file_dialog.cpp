@@ -3,15 +3,12 @@
 #include <QFileInfo>
 
 #include "desktop/annotation/annotation_file.h"
+#include "desktop/frame/frame_messages.h"
 #include "gui/common/message_box.h"
 #include "gui/common/qt_text.h"
-#include "util/string_table.h"
 
 namespace hueset::gui {
 namespace {
-
-// The standard "Save As" title.
-constexpr StringId kSaveAsTitle = 61441;
 
 QStringList annotationFilters() {
   QStringList filters;
@@ -24,7 +21,7 @@ QStringList annotationFilters() {
 }  // namespace
 
 AnnotationFileDialog::AnnotationFileDialog(QWidget* parent, const QString& folder)
-    : QFileDialog(parent, toQString(loadString(kSaveAsTitle)), folder) {
+    : QFileDialog(parent, toQString(loadString(FrameMessage::SaveAsTitle)), folder) {
   m_message = [](QWidget* owner, const QString& text) {
     showMessageBox(owner, QStringLiteral("HUESET"), text, PromptIcon::Exclamation,
                    PromptButtons::Ok);

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "desktop/frame/frame_messages.h"
 #include "gui/app/annotation_file_dialog.h"
 #include "gui/app/help_window.h"
 #include "gui/common/message_box.h"
@@ -82,7 +83,7 @@ QString DialogPrompts::chooseDocumentToOpen(QWidget* parent, const QString& fold
 }
 
 QString DialogPrompts::chooseDocumentToSave(QWidget* parent, const QString& proposedPath) {
-  QFileDialog dialog(parent, toQString(loadString(61441)));
+  QFileDialog dialog(parent, toQString(loadString(FrameMessage::SaveAsTitle)));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(documentFileFilters());

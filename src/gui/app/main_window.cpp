@@ -143,15 +143,25 @@ QAction* MainWindow::action(int command) const {
 }
 
 void MainWindow::createActions() {
+  // One row a command: what the menus, the toolbar, the keys and the status
+  // bar show of it, and what it runs. A row without a handler stays disabled
+  // until its owner takes it (GroupingsCommands::attach).
+  createFileAndEditActions();
+  createAnnotateAndGroupingsActions();
+  createViewAndHelpActions();
+
+  // Undo, Cut and Copy follow the editor.
+  for (Command command : {kEditUndo, kEditCut, kEditCopy}) action(command)->setEnabled(false);
+  connect(m_editor, &QPlainTextEdit::undoAvailable, action(kEditUndo), &QAction::setEnabled);
+  connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCut), &QAction::setEnabled);
+  connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCopy), &QAction::setEnabled);
+}
+
+void MainWindow::createFileAndEditActions() {
   using K = QKeySequence;
   const auto ctrl = Qt::CTRL;
   const auto shift = Qt::SHIFT;
   const auto alt = Qt::ALT;
-  const auto helpTopics = [this] { help(kDefaultHelpContext); };
-
-  // One row a command: what the menus, the toolbar, the keys and the status
-  // bar show of it, and what it runs. A row without a handler stays disabled
-  // until its owner takes it (GroupingsCommands::attach).
   const CommandRow rows[] = {
       {kFileNew,
        "&New",
@@ -216,6 +226,15 @@ void MainWindow::createActions() {
        nullptr,
        [this] { m_editor->selectAll(); }},
 
+  };
+  for (const CommandRow& row : rows) addCommand(row);
+}
+
+void MainWindow::createAnnotateAndGroupingsActions() {
+  using K = QKeySequence;
+  const auto ctrl = Qt::CTRL;
+  const auto shift = Qt::SHIFT;
+  const CommandRow rows[] = {
       {kAnnotateToWord,
        "To MS &Word",
        {K(ctrl | shift | Qt::Key_W)},
@@ -290,6 +309,16 @@ void MainWindow::createActions() {
        "Open this configuration file",
        nullptr,
        {}},
+  };
+  for (const CommandRow& row : rows) addCommand(row);
+}
+
+void MainWindow::createViewAndHelpActions() {
+  using K = QKeySequence;
+  const auto ctrl = Qt::CTRL;
+  const auto shift = Qt::SHIFT;
+  const auto helpTopics = [this] { help(kDefaultHelpContext); };
+  const CommandRow rows[] = {
       {kOptions,
        "&Options...",
        {K(ctrl | shift | Qt::Key_P)},
@@ -346,12 +375,6 @@ void MainWindow::createActions() {
        helpTopics},
   };
   for (const CommandRow& row : rows) addCommand(row);
-
-  // Undo, Cut and Copy follow the editor.
-  for (Command command : {kEditUndo, kEditCut, kEditCopy}) action(command)->setEnabled(false);
-  connect(m_editor, &QPlainTextEdit::undoAvailable, action(kEditUndo), &QAction::setEnabled);
-  connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCut), &QAction::setEnabled);
-  connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCopy), &QAction::setEnabled);
 }
 
 void MainWindow::addCommand(const CommandRow& row) {

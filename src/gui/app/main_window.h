@@ -84,6 +84,10 @@ class MainWindow : public QMainWindow {
   // The actions of the command numbers in `items` (0: a separator).
   void addCommands(QWidget* target, std::initializer_list<int> items);
   void createActions();
+  // The rows of the menus, a few menus each.
+  void createFileAndEditActions();
+  void createAnnotateAndGroupingsActions();
+  void createViewAndHelpActions();
   void createMenus();
   void createToolBar();
   void createStatusBar();

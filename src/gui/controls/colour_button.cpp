@@ -32,7 +32,7 @@ void ColourButton::setColour(Colour colour) {
   update();
 }
 
-void ColourButton::exchangeIn(Colour colour) {
+void ColourButton::loadColour(Colour colour) {
   setColour(colour);
   m_set.selectValue(colour);
 }

@@ -32,10 +32,10 @@ class ColourButton : public DropDownButton {
   // Gives the well another palette (an open well is laid out again).
   void setPalette(std::span<const PaletteEntry> entries, int columns);
 
-  // Dialog data exchange: into the button sets the colour and selects it in
-  // the well; out of it gives the colour.
-  void exchangeIn(Colour colour);
-  Colour exchangeOut() const { return m_colour; }
+  // Loading into the button sets the colour and selects it in
+  // the well; storing gives the colour.
+  void loadColour(Colour colour);
+  Colour storeColour() const { return m_colour; }
 
   void setColourDialog(ColourDialog dialog) { m_colourDialog = std::move(dialog); }
   // The open well, or null.

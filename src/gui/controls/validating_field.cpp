@@ -284,13 +284,13 @@ void ValidatingField::step(int direction) {
   setFieldText(toQString(*next));
 }
 
-void ValidatingField::exchangeIn(int storedValue) {
-  setFieldText(toQString(m_model.exchangeIn(storedValue)));
+void ValidatingField::loadValue(int storedValue) {
+  setFieldText(toQString(m_model.loadText(storedValue)));
 }
 
-std::optional<int> ValidatingField::exchangeOut() {
+std::optional<int> ValidatingField::storeValue() {
   const std::optional<double> before = m_model.value();
-  const FieldExchange result = m_model.exchangeOut(toStdString(text()), isEnabled());
+  const FieldStoreResult result = m_model.storeText(toStdString(text()), isEnabled());
   updateFeedback();
   if (m_model.value() != before) emit valueChanged();
   if (result.ok) return result.value;

@@ -110,11 +110,11 @@ class ValidatingField : public QLineEdit {
   FieldSpinButton* spinButton() const { return m_spin; }
   void step(int direction);
 
-  // Dialog data exchange (see the core model for the rules). Out of the
+  // Loading and storing (see the core model for the rules). Storing from the
   // field, a failure shows the message, puts the focus on the field and
   // gives none.
-  void exchangeIn(int storedValue);
-  std::optional<int> exchangeOut();
+  void loadValue(int storedValue);
+  std::optional<int> storeValue();
 
  signals:
   // The field's value changed (notification 8001 hexadecimal).

@@ -79,7 +79,7 @@ GroupingEditorDialog::GroupingEditorDialog(GroupingSet& target,
   }
 
   m_updating = true;
-  m_ui.fontSize->exchangeIn(m_model.fontSize());
+  m_ui.fontSize->loadValue(m_model.fontSize());
   m_updating = false;
   refreshList();
   showCurrent();
@@ -352,7 +352,7 @@ void GroupingEditorDialog::showCurrent() {
     for (auto [picker, colour] : {std::pair{m_ui.textColour, g.format.textColour},
                                   std::pair{m_ui.backColour, g.format.backColour}}) {
       if (!m_webSafe) picker->colourSet().addCustomColour(colour);
-      picker->exchangeIn(colour);
+      picker->loadColour(colour);
     }
     m_ui.bold->setChecked(g.format.bold);
     m_ui.italic->setChecked(g.format.italic);
@@ -501,7 +501,7 @@ void GroupingEditorDialog::applied(const std::optional<AppliedEdit>& edit) {
       showFont();
       break;
     case EditScope::FontSize:
-      m_ui.fontSize->exchangeIn(m_model.fontSize());
+      m_ui.fontSize->loadValue(m_model.fontSize());
       break;
     case EditScope::AllRows:
     case EditScope::OneRow:
@@ -591,7 +591,7 @@ void GroupingEditorDialog::save(bool saveAs) {
     return;
   }
   // The size field reports its own message and keeps the focus.
-  const std::optional<int> size = m_ui.fontSize->exchangeOut();
+  const std::optional<int> size = m_ui.fontSize->storeValue();
   if (!size) return;
   updateCommands();
 

@@ -37,7 +37,7 @@ OptionsPageWidget::OptionsPageWidget(OptionsPage page, const PageSetup& setup, Q
   setObjectName(toQString(optionsPageInfo(page).className));
   registerPageEnvironment(page, m_support.environment());
   build();
-  exchangeIn(page, m_copies, *this);
+  loadPage(page, m_copies, *this);
 }
 
 QWidget* OptionsPageWidget::makeItem(const PageItem& item, QWidget* parent) {
@@ -183,13 +183,13 @@ QLineEdit* OptionsPageWidget::edit(ControlId id) const {
 void OptionsPageWidget::onSetActive() {
   // The first activation shows what the page was built with; later ones
   // show the copies as the last leaving read them.
-  if (m_entered) exchangeIn(page(), m_copies, *this);
+  if (m_entered) loadPage(page(), m_copies, *this);
   m_entered = true;
 }
 
 bool OptionsPageWidget::onKillActive() {
   m_entered = true;
-  return exchangeOut(page(), *this, m_copies).ok;
+  return storePage(page(), *this, m_copies).ok;
 }
 
 void OptionsPageWidget::setChecked(ControlId id, bool checked) {
@@ -212,7 +212,7 @@ bool OptionsPageWidget::isChecked(ControlId id) const {
 }
 
 void OptionsPageWidget::setNumber(ControlId id, int storedValue) {
-  if (ValidatingField* f = field(id)) f->exchangeIn(storedValue);
+  if (ValidatingField* f = field(id)) f->loadValue(storedValue);
 }
 
 std::optional<int> OptionsPageWidget::number(ControlId id) {
@@ -220,7 +220,7 @@ std::optional<int> OptionsPageWidget::number(ControlId id) {
   if (!f) return std::nullopt;
   // A field that lost the focus while wrong is about to say so itself.
   if (m_support.complaining() == f) return std::nullopt;
-  return f->exchangeOut();
+  return f->storeValue();
 }
 
 void OptionsPageWidget::setText(ControlId id, const std::string& text) {

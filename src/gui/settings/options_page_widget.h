@@ -44,7 +44,7 @@ class OptionsPageWidget : public PropertyPage, public PageControls {
   void onSetActive() override;
   bool onKillActive() override;
 
-  // PageControls: the data exchange of the core.
+  // PageControls: loading and storing in the core.
   void setChecked(ControlId id, bool checked) override;
   bool isChecked(ControlId id) const override;
   void setNumber(ControlId id, int storedValue) override;

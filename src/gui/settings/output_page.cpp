@@ -8,7 +8,7 @@ namespace hueset::gui {
 OutputPage::OutputPage(const PageSetup& setup, QWidget* parent)
     : OptionsPageWidget(OptionsPage::Output, setup, parent) {
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  for (OutputControl id : {OutputControl::LinkerCharacter, OutputControl::SubstitutedLinkers}) {
+  for (OutputControl id : {OutputControl::GapCharacter, OutputControl::SubstitutedGaps}) {
     if (QLineEdit* e = edit(id)) e->setFont(fixed);
   }
 }

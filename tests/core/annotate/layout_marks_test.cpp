@@ -12,8 +12,8 @@
 namespace hueset {
 namespace {
 
-using testing::RecordingWriter;
-using testing::TextWriter;
+using test::RecordingWriter;
+using test::TextWriter;
 
 AnnotatedAlignment oneSet(std::vector<std::string> names, std::vector<std::string> residues,
                           std::vector<std::int32_t> columnNumbers = {}) {
@@ -154,7 +154,7 @@ TEST(LayoutMarks, TheLastNumberIsInTheDefaultFormat) {
   auto annotated = oneSet({"s", "t"}, {"AC", "AC"});
   annotated.results[0].residues[0] = std::string("\1\1");
   RecordingWriter writer;
-  testing::addDistinctFormats(writer, 2);
+  test::addDistinctFormats(writer, 2);
   writer.begin();
   layOut(annotated, 2, 0, writer, LayoutMarks{true, false, 10});
   writer.end();

@@ -11,8 +11,8 @@
 namespace hueset {
 namespace {
 
-using testing::RecordingWriter;
-using testing::TextWriter;
+using test::RecordingWriter;
+using test::TextWriter;
 
 // Format strings are written as digits for readability.
 std::string formats(const std::string& digits) {
@@ -59,7 +59,7 @@ std::string laidOutText(const AnnotatedAlignment& annotated, int wrap, int group
 // The writer calls layOut makes, `formats` distinct formats given.
 std::string laidOutCalls(const AnnotatedAlignment& annotated, int wrap, int group, int formats) {
   RecordingWriter writer;
-  testing::addDistinctFormats(writer, formats);
+  test::addDistinctFormats(writer, formats);
   writer.begin();
   layOut(annotated, wrap, group, writer);
   writer.end();
@@ -87,7 +87,7 @@ AnnotatedAlignment twoSetsAndPredictions() {
 
 TEST(LayOut, CallsTheWriterInTheDocumentedOrder) {
   RecordingWriter writer;
-  testing::addDistinctFormats(writer, 4);
+  test::addDistinctFormats(writer, 4);
   writer.begin();
   layOut(twoSetsAndPredictions(), 4, 4, writer);
   writer.end();

@@ -7,7 +7,7 @@
 namespace hueset {
 namespace {
 
-using namespace testing;
+using namespace test;
 
 constexpr ResidueFormat kBlueItalic{rgb(0, 0, 255), rgb(255, 255, 255), true, false};
 

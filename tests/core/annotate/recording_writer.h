@@ -4,7 +4,7 @@
 
 #include "annotate/annotation_writer.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 
 // Writes what the layout asks for as a readable transcript: every run as
 // "{format:text}", newLine as "/N", setSeparator as "/S", blockEnd as "/B".
@@ -78,4 +78,4 @@ inline void addDistinctFormats(AnnotationWriter& writer, int count) {
   }
 }
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

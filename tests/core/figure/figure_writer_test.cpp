@@ -46,11 +46,11 @@ CommandResult run(const std::string& command) {
 }
 
 std::string exampleText(const std::string& name) {
-  return testing::readFile(std::string(HUESET_SOURCE_DIR) + "/examples/" + name);
+  return test::readFile(std::string(HUESET_SOURCE_DIR) + "/examples/" + name);
 }
 
 std::vector<std::string> sequenceNames(const std::string& text) {
-  testing::ScriptedSink sink;
+  test::ScriptedSink sink;
   Alignment alignment;
   readAlignment(text, guessFormat(text), sink, alignment, ReadSettings{});
   return alignment.names;
@@ -60,7 +60,7 @@ std::vector<std::string> sequenceNames(const std::string& text) {
 std::string annotated(const std::string& text, OutputKind kind, const Options& options) {
   const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
   auto writer = makeAnyWriter(kind, options, groupings);
-  testing::AcceptingInteraction interaction;
+  test::AcceptingInteraction interaction;
   RememberedSets remembered;
   EXPECT_TRUE(annotate(text, options, groupings, *writer, interaction, remembered));
   EXPECT_EQ(writer->problem(), "");
@@ -76,11 +76,11 @@ Options numberedOptions() {
 
 class FigureFiles : public ::testing::Test {
  protected:
-  void SetUp() override { m_dir = testing::makeTempDir("figures"); }
+  void SetUp() override { m_dir = test::makeTempDir("figures"); }
   void TearDown() override { fs::remove_all(m_dir); }
   std::string save(const std::string& name, const std::string& bytes) {
     const std::string path = (fs::path(m_dir) / name).string();
-    testing::writeFile(path, bytes);
+    test::writeFile(path, bytes);
     return path;
   }
   std::string m_dir;
@@ -118,7 +118,7 @@ TEST_F(FigureFiles, ExampleAlignmentsPassTheToolsAJournalUses) {
     const CommandResult xml = run("xmllint --noout " + svg);
     EXPECT_EQ(xml.status, 0) << xml.output;
     // Text stays text in the SVG too: every name starts a <tspan>.
-    const std::string svgText = testing::readFile(svg);
+    const std::string svgText = test::readFile(svg);
     for (const std::string& name : sequenceNames(text)) {
       EXPECT_NE(svgText.find(">" + name), std::string::npos) << "no <text> for " << name;
     }

@@ -17,7 +17,7 @@ struct Row {
 
 std::vector<Row> readTable(const std::string& relative) {
   std::vector<Row> rows;
-  std::istringstream in(hueset::testing::readTestFile(relative));
+  std::istringstream in(hueset::test::readTestFile(relative));
   std::string line;
   while (std::getline(in, line)) {
     if (line.empty()) continue;

@@ -17,12 +17,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using testing::readFile;
-using testing::writeFile;
+using test::readFile;
+using test::writeFile;
 
 class ConfigurationFile : public ::testing::Test {
  protected:
-  void SetUp() override { m_dir = hueset::testing::makeTempDir("config-file"); }
+  void SetUp() override { m_dir = hueset::test::makeTempDir("config-file"); }
   void TearDown() override {
     std::error_code ec;
     fs::remove_all(m_dir, ec);

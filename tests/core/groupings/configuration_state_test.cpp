@@ -115,7 +115,7 @@ TEST(ConfigurationState, FilterChoosesTheFormAndPlainSaveTheReadForm) {
 }
 
 TEST(ConfigurationState, SaveNeedsANewNameForNoFileAGoneFileOrAReadOnlyFile) {
-  const std::string dir = hueset::testing::makeTempDir("config-state-readonly");
+  const std::string dir = hueset::test::makeTempDir("config-state-readonly");
   const std::string file = dir + "/groups.cfb";
   { std::ofstream(file) << "x"; }
   EXPECT_TRUE(saveNeedsNewName(""));

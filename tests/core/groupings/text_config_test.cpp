@@ -12,8 +12,8 @@
 namespace hueset {
 namespace {
 
-using hueset::testing::expectMatchesGolden;
-using hueset::testing::readTestFile;
+using hueset::test::expectMatchesGolden;
+using hueset::test::readTestFile;
 
 constexpr const char* kFont = "90;Courier New\r\n";
 constexpr const char* kDefault = "Default;X;0,0,0;255,255,255;0;0;1;.\r\n";

@@ -5,7 +5,7 @@
 namespace hueset {
 namespace {
 
-using testing::ReaderCase;
+using test::ReaderCase;
 
 ReadSettings matchStatesOnly() {
   ReadSettings settings;
@@ -45,7 +45,7 @@ TEST(A2mReader, Cases) {
       {"a second word on a data line is asked about and discarded", ">a\nACD x\n>b\nACD\n",
        "a=ACD b=ACD", "Q2"},
   };
-  for (const ReaderCase& c : cases) testing::expectCase(AlignmentFormat::A2m, c);
+  for (const ReaderCase& c : cases) test::expectCase(AlignmentFormat::A2m, c);
 }
 
 TEST(A3mReader, Cases) {
@@ -72,11 +72,11 @@ TEST(A3mReader, Cases) {
        {},
        ignoringConfidences()},
   };
-  for (const ReaderCase& c : cases) testing::expectCase(AlignmentFormat::A3m, c);
+  for (const ReaderCase& c : cases) test::expectCase(AlignmentFormat::A3m, c);
 }
 
 TEST(A3mReader, MismatchMessageNamesTheSequenceAndItsHeaderLine) {
-  testing::expectMessages(
+  test::expectMessages(
       AlignmentFormat::A3m,
       {"too few match columns", ">q\nACD\n>t\nAbCDE\n", false,
        "E 3: This is not a valid A3M file.\r\nThe sequence \"t\" that begins on line 3 has not as "

@@ -29,10 +29,10 @@ TEST(CheckCharacters, LowerCaseAndSymbolsReportedWhenNotAllowed) {
 }
 
 // The one problem of a single sequence of `residues`.
-CharacterProblem problemOf(std::string residues, bool allowLowerCase, bool allowStrangeLinkers,
+CharacterProblem problemOf(std::string residues, bool allowLowerCase, bool allowStrangeGaps,
                            const std::string& invalidResidues) {
   std::vector<CharacterProblem> problems;
-  checkCharacters(one(std::move(residues)), problems, allowLowerCase, allowStrangeLinkers,
+  checkCharacters(one(std::move(residues)), problems, allowLowerCase, allowStrangeGaps,
                   invalidResidues);
   EXPECT_EQ(problems.size(), 1u);
   return problems.empty() ? CharacterProblem{} : problems[0];

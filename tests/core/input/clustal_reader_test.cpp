@@ -8,8 +8,8 @@
 namespace hueset {
 namespace {
 
-using testing::kProceed;
-using testing::ScriptedSink;
+using test::kProceed;
+using test::ScriptedSink;
 
 const std::string kRule(70, '_');
 
@@ -70,12 +70,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "any of the 3 lines.\n"}));
 
 TEST(ClustalReader, NameWithoutDataIsAskedAboutAndIgnored) {
-  const Alignment a = testing::expectQuestions(
+  const Alignment a = test::expectQuestions(
       AlignmentFormat::Clustal, "CLUSTAL\n\na AC\nb AC\nlonely\r\na DE 4\nb DE 4\n",
       "Q 5: There is an error in the CLUSTAL file.\r\nLine 5 contains a sequence name \"lonely\" "
       "not followed by any data and will be ignored." +
           kProceed + "\n");
-  EXPECT_EQ(testing::outcomeOf(true, a), "a=ACDE b=ACDE");
+  EXPECT_EQ(test::outcomeOf(true, a), "a=ACDE b=ACDE");
 }
 
 TEST(ClustalReader, SequenceIntroducedLateIsAppendedAndFailsOnLength) {
@@ -118,7 +118,7 @@ TEST(ClustalReader, SafPartStartsAfterTheKeywordAndEndsAtTheRule) {
 }
 
 TEST(ClustalReader, SafWithoutKeywordFailsWithoutSelectingALine) {
-  testing::expectMessages(
+  test::expectMessages(
       AlignmentFormat::PhdSaf,
       {"no \"# saf\"", "PHDsec\nq AC\n", false,
        "E 0: This is not a valid PHD file.\r\nNo SAF data could be found after 3 lines (the "

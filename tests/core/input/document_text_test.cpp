@@ -37,7 +37,7 @@ class TrickleBuffer : public std::streambuf {
 };
 
 TEST(DocumentText, GzipIsRecognisedByItsMagicBytesNotItsName) {
-  const std::string dir = testing::makeTempDir("document-text");
+  const std::string dir = test::makeTempDir("document-text");
   struct Case {
     const char* what;
     const char* name;
@@ -52,7 +52,7 @@ TEST(DocumentText, GzipIsRecognisedByItsMagicBytesNotItsName) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const std::string path = (fs::path(dir) / c.name).string();
-    testing::writeFile(path, c.bytes);
+    test::writeFile(path, c.bytes);
     const DocumentText document = readDocumentFile(path);
     EXPECT_TRUE(document.ok());
     EXPECT_EQ(document.compressed, c.compressed);

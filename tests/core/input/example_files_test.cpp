@@ -15,7 +15,7 @@
 namespace hueset {
 namespace {
 
-using testing::ScriptedSink;
+using test::ScriptedSink;
 
 // The whole outcome of a read, for comparison with a golden file.
 std::string describe(bool ok, const Alignment& a, const ScriptedSink& sink) {
@@ -61,7 +61,7 @@ class ExampleFiles : public ::testing::TestWithParam<ExampleFile> {};
 TEST_P(ExampleFiles, ReadAsTheGoldenFileSays) {
   const ExampleFile& example = GetParam();
   const DocumentText document =
-      decodeDocument(testing::readTestFile(std::string("input/") + example.file));
+      decodeDocument(test::readTestFile(std::string("input/") + example.file));
   ASSERT_TRUE(document.ok()) << document.message;
   ASSERT_FALSE(document.text.empty());
   const AlignmentFormat format = guessFormat(document.text);
@@ -70,8 +70,8 @@ TEST_P(ExampleFiles, ReadAsTheGoldenFileSays) {
   Alignment a;
   const bool ok = readAlignment(document.text, format, sink, a);
   EXPECT_EQ(ok, example.ok) << sink.transcript();
-  testing::expectMatchesGolden(describe(ok, a, sink),
-                               std::string("input/expected/") + example.file + ".txt");
+  test::expectMatchesGolden(describe(ok, a, sink),
+                            std::string("input/expected/") + example.file + ".txt");
 }
 
 const ExampleFile kExampleFiles[] = {
@@ -128,7 +128,7 @@ std::string plainResidues(std::string row, bool dropGaps) {
 }
 
 Alignment readFile(const std::string& file, ReadSettings settings = {}) {
-  const DocumentText document = decodeDocument(testing::readTestFile("input/" + file));
+  const DocumentText document = decodeDocument(test::readTestFile("input/" + file));
   ScriptedSink sink;
   Alignment a;
   EXPECT_TRUE(readAlignment(document.text, guessFormat(document.text), sink, a, settings)) << file;
@@ -163,7 +163,7 @@ TEST(ExampleFiles, OneAlignmentInEveryFormGivesTheSameNamesAndResidues) {
 }
 
 TEST(ExampleFiles, PhdOptionsOnTheRealOutput) {
-  const std::string text = testing::readTestFile("input/phd_saf_flavour.phd");
+  const std::string text = test::readTestFile("input/phd_saf_flavour.phd");
   ScriptedSink sink;
   Alignment a;
   ASSERT_TRUE(readAlignment(text, AlignmentFormat::PhdSaf, sink, a, {false, false, true}));
@@ -178,7 +178,7 @@ TEST(ExampleFiles, PhdOptionsOnTheRealOutput) {
 }
 
 TEST(ExampleFiles, DscOptionsOnTheRealOutput) {
-  const std::string text = testing::readTestFile("input/dsc_prediction.dsc");
+  const std::string text = test::readTestFile("input/dsc_prediction.dsc");
   ScriptedSink sink;
   Alignment a;
   ASSERT_TRUE(readAlignment(text, AlignmentFormat::Dsc, sink, a, {true, false, false}));

@@ -7,10 +7,10 @@
 namespace hueset {
 namespace {
 
-using testing::kProceed;
-using testing::ScriptedSink;
+using test::kProceed;
+using test::ScriptedSink;
 
-const std::string kError = testing::errorInFileHeading("FASTA");
+const std::string kError = test::errorInFileHeading("FASTA");
 
 bool readFasta(const std::string& text, ScriptedSink& sink, Alignment& a) {
   return readAlignment(text, AlignmentFormat::Fasta, sink, a);
@@ -52,7 +52,7 @@ TEST(FastaReader, HeaderNameEndsAtTheFirstUnprintableCharacter) {
 }
 
 TEST(FastaReader, SecondWordOnADataLineIsAskedAboutOnce) {
-  const Alignment a = testing::expectQuestions(
+  const Alignment a = test::expectQuestions(
       AlignmentFormat::Fasta, ">a\nACGT  TTTT more words\r\n>b\nACGT\n",
       "Q 2: " + kError +
           "Line 2 contains whitespace such as tabs etc. Text after this will be discarded.\r\n"
@@ -106,7 +106,7 @@ TEST(FastaReader, HeadersDifferingInDescriptionAreDifferentNames) {
 }
 
 TEST(FastaReader, SequencesWithoutDataAreDroppedAfterAsking) {
-  const Alignment a = testing::expectQuestions(
+  const Alignment a = test::expectQuestions(
       AlignmentFormat::Fasta, ">a\n>b\nACGT\n>c\n>d\nACGT\n",
       "Q 0: " + kError +
           "One or more of the sequences names (e.g. >c) were not followed by data lines and must "

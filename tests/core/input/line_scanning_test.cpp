@@ -6,7 +6,7 @@
 namespace hueset {
 namespace {
 
-using testing::ScriptedSink;
+using test::ScriptedSink;
 
 // A reader that records the lines it takes, to test the shared scanning.
 class LineRecorder : public AlignmentReader {
@@ -18,8 +18,10 @@ class LineRecorder : public AlignmentReader {
   std::vector<std::string> lines;
   std::vector<int> numbers;
 
-  using AlignmentReader::askToAbort;
-  using AlignmentReader::fail;
+  using AlignmentReader::askToAbortAtLine;
+  using AlignmentReader::askToAbortWithoutLine;
+  using AlignmentReader::failAtLine;
+  using AlignmentReader::failWithoutLine;
   using AlignmentReader::reportUnequalLengths;
 
  protected:
@@ -98,9 +100,9 @@ TEST(LineScanning, LaterStageContinuesWhereTheFirstStopped) {
 TEST(ReaderMessages, FailSelectsPositiveLinesOnly) {
   ScriptedSink sink;
   LineRecorder r(sink);
-  EXPECT_FALSE(r.fail(2016, 7));
-  EXPECT_FALSE(r.fail(2014, -12));
-  EXPECT_FALSE(r.fail(2019, 0));
+  EXPECT_FALSE(r.failAtLine(InputMessage::MsfTypeKeywordMissing, 7));
+  EXPECT_FALSE(r.failWithoutLine(InputMessage::MsfKeywordMissing, 12));
+  EXPECT_FALSE(r.failAtLine(InputMessage::DuplicateNames, 0));
   ASSERT_EQ(sink.messages().size(), 3u);
   EXPECT_EQ(sink.messages()[0].text,
             "This is not a valid MSF file.\r\nLine 7 should contain the keyword \"Type:\"");
@@ -115,8 +117,8 @@ TEST(ReaderMessages, FailSelectsPositiveLinesOnly) {
 TEST(ReaderMessages, AskAddsHeadingAndQuestionAndFollowsTheAnswer) {
   ScriptedSink sink({false, true});
   LineRecorder r(sink);
-  EXPECT_FALSE(r.askToAbort(2023, 4, "AVERYLONGNAME_1234"));
-  EXPECT_TRUE(r.askToAbort(2024, -3));
+  EXPECT_FALSE(r.askToAbortAtLine(InputMessage::MsfNameTooLong, 4, "AVERYLONGNAME_1234"));
+  EXPECT_TRUE(r.askToAbortWithoutLine(InputMessage::TooManyResiduesOnLine, 3));
   ASSERT_EQ(sink.messages().size(), 2u);
   EXPECT_EQ(sink.messages()[0].text,
             "There is an error in the MSF file.\r\nLine 4 contains the Sequence Name\r\n"

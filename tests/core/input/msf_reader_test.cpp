@@ -11,12 +11,12 @@
 namespace hueset {
 namespace {
 
-using testing::kProceed;
-using testing::MessageCase;
-using testing::ScriptedSink;
+using test::kProceed;
+using test::MessageCase;
+using test::ScriptedSink;
 
-const std::string kInvalid = testing::invalidFileHeading("MSF");
-const std::string kError = testing::errorInFileHeading("MSF");
+const std::string kInvalid = test::invalidFileHeading("MSF");
+const std::string kError = test::errorInFileHeading("MSF");
 
 // Two sequences of ten residues under the given header line.
 std::string twoSequences(const std::string& header) {
@@ -102,7 +102,7 @@ TEST(MsfReader, SectionErrorsFailWithTheirMessage) {
        "E 0: " + kInvalid +
            "No data in any of the 7 lines could be matched to the sequence \"z\"\n"},
   };
-  for (const MessageCase& c : cases) testing::expectMessages(AlignmentFormat::Msf, c);
+  for (const MessageCase& c : cases) test::expectMessages(AlignmentFormat::Msf, c);
 }
 
 TEST(MsfReader, TitleMentioningTheKeywordIsPassedOver) {
@@ -150,13 +150,13 @@ TEST(MsfReader, LongNameIsAskedAboutAndKeptWhole) {
       "//\n"
       "SIXTEEN_CHARS_AB ACD\n"
       "short ACD\n";
-  const Alignment a = testing::expectQuestions(
+  const Alignment a = test::expectQuestions(
       AlignmentFormat::Msf, text,
       "Q 2: " + kError +
           "Line 2 contains the Sequence Name\r\n\"SIXTEEN_CHARS_AB\"\r\nwhich is longer than the "
           "allowed 15 characters." +
           kProceed + "\n");
-  EXPECT_EQ(testing::outcomeOf(true, a), "SIXTEEN_CHARS_AB=ACD short=ACD");
+  EXPECT_EQ(test::outcomeOf(true, a), "SIXTEEN_CHARS_AB=ACD short=ACD");
 }
 
 TEST(MsfReader, NameLinesAreFoundWithoutRegardToCase) {
@@ -202,7 +202,7 @@ TEST(MsfReader, DeclaredLengthDifferingFromTheRealOneIsAskedAbout) {
   for (int block = 0; block < 2; ++block) {
     data += "x " + std::string(49, 'A') + "\ny " + std::string(49, 'C') + "\n\n";
   }
-  const Alignment a = testing::expectQuestions(
+  const Alignment a = test::expectQuestions(
       AlignmentFormat::Msf, "MSF: 100 Type: P ..\nName: x\nName: y\n//\n" + data,
       "Q 0: " + kError +
           "The Sequence Length given in the file header (100)\r\n\tdid not match the real "
@@ -277,7 +277,7 @@ TEST(DscRows, UnrecognisedRowsAreOfferedAsPlainMsf) {
            {"DSC", "P_H", "P_E", "P_C"},                 // no sequence besides
            {"s1", "s2", "dsc", "p_h", "p_e", "p_c"}}) {  // case matters
     const std::string lines = std::to_string(names.size() * 2 + 4);
-    const Alignment a = testing::expectQuestions(
+    const Alignment a = test::expectQuestions(
         AlignmentFormat::Dsc, dscText(names),
         "Q " + lines +
             ": There is an error in the DSC file.\r\nThe DSC secondary structure data could not "

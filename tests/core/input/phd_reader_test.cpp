@@ -8,8 +8,8 @@
 namespace hueset {
 namespace {
 
-using testing::kProceed;
-using testing::ScriptedSink;
+using test::kProceed;
+using test::ScriptedSink;
 
 const std::string kRule(70, '_');
 
@@ -100,7 +100,7 @@ TEST(PhdReader, IgnoringCoilBlanksLoopsAndDropsTheLoopProbability) {
 }
 
 TEST(PhdReader, MsfFlavourWithoutPredictionsIsAskedAbout) {
-  const Alignment a = testing::expectQuestions(
+  const Alignment a = test::expectQuestions(
       AlignmentFormat::PhdMsf, phdMsf("no predictions\nPHD |HEL|\n"),
       "Q 9: There is an error in the PHD file.\r\nNo PHD secondary structure data could be "
       "found. \r\nThis can only be interpreted as an standard MSF file." +
@@ -111,10 +111,10 @@ TEST(PhdReader, MsfFlavourWithoutPredictionsIsAskedAbout) {
 }
 
 TEST(PhdReader, SafFlavourWithoutPredictionsFails) {
-  testing::expectMessages(AlignmentFormat::PhdSaf,
-                          {"no predictions", "# saf\nq ACD\n" + kRule + "\nnothing\n", false,
-                           "E 5: This is not a valid PHD file.\r\nNo PHD secondary structure data "
-                           "could be found, only the SAF alignment.\n"});
+  test::expectMessages(AlignmentFormat::PhdSaf,
+                       {"no predictions", "# saf\nq ACD\n" + kRule + "\nnothing\n", false,
+                        "E 5: This is not a valid PHD file.\r\nNo PHD secondary structure data "
+                        "could be found, only the SAF alignment.\n"});
 }
 
 TEST(PhdReader, ShortPredictionRowIsReported) {

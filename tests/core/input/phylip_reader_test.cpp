@@ -5,7 +5,7 @@
 namespace hueset {
 namespace {
 
-using testing::ReaderCase;
+using test::ReaderCase;
 
 TEST(PhylipReader, Cases) {
   const ReaderCase cases[] = {
@@ -32,11 +32,11 @@ TEST(PhylipReader, Cases) {
        "failed", "E0"},
       {"a first line without two counts is fatal at that line", "\n CLUSTAL W\n", "failed", "E2"},
   };
-  for (const ReaderCase& c : cases) testing::expectCase(AlignmentFormat::Phylip, c);
+  for (const ReaderCase& c : cases) test::expectCase(AlignmentFormat::Phylip, c);
 }
 
 TEST(PhylipReader, MessagesQuoteTheCountsAndTheSequence) {
-  const testing::MessageCase cases[] = {
+  const test::MessageCase cases[] = {
       {"too many residues", "2 3\na ACDE\nb ACD\n", false,
        "E 2: This is not a valid PHYLIP file.\r\nThe sequence \"a\" has more residues by line 2 "
        "than the number of columns given on the first line.\n"},
@@ -44,7 +44,7 @@ TEST(PhylipReader, MessagesQuoteTheCountsAndTheSequence) {
        "E 1: This is not a valid PHYLIP file.\r\nLine 1 should give the number of sequences and "
        "the number of columns (\"2 x\").\n"},
   };
-  for (const auto& c : cases) testing::expectMessages(AlignmentFormat::Phylip, c);
+  for (const auto& c : cases) test::expectMessages(AlignmentFormat::Phylip, c);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 namespace hueset {
 namespace {
 
-using testing::ReaderCase;
+using test::ReaderCase;
 
 TEST(PirReader, Cases) {
   const ReaderCase cases[] = {
@@ -31,11 +31,11 @@ TEST(PirReader, Cases) {
       {"a sequence without residues is asked about and dropped", ">P1;a\nd\nACD*\n>P1;b\nd\n*\n",
        "a=ACD", "Q0"},
   };
-  for (const ReaderCase& c : cases) testing::expectCase(AlignmentFormat::Pir, c);
+  for (const ReaderCase& c : cases) test::expectCase(AlignmentFormat::Pir, c);
 }
 
 TEST(PirReader, QuestionNamesTheUnendedSequence) {
-  testing::expectMessages(
+  test::expectMessages(
       AlignmentFormat::Pir,
       {"the missing \"*\"", ">P1;a\nd\nACD\n>P1;b\nd\nACE*\n", true,
        "Q 4: There is an error in the PIR file.\r\nThe sequence \"a\" is not ended by a \"*\" "

@@ -12,7 +12,7 @@
 #include "input/read_alignment.h"
 #include "support/scripted_sink.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 
 struct ReaderCase {
   const char* what;  // what the case shows, and why it matters
@@ -109,4 +109,4 @@ inline Alignment expectQuestions(AlignmentFormat format, const std::string& text
   return a;
 }
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

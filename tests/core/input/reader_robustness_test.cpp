@@ -11,7 +11,7 @@
 namespace hueset {
 namespace {
 
-using testing::ScriptedSink;
+using test::ScriptedSink;
 
 // Reads `text` in every format of the table, answering questions both
 // ways, and checks that a successful read leaves a sound alignment.

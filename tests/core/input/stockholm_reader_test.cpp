@@ -5,7 +5,7 @@
 namespace hueset {
 namespace {
 
-using testing::ReaderCase;
+using test::ReaderCase;
 
 const std::string kHeader = "# STOCKHOLM 1.0\n";
 
@@ -49,11 +49,11 @@ TEST(StockholmReader, Cases) {
       {"mark-up alone is no alignment", kHeader + "#=GF ID x\n#=GC SS_cons <>\n//\n", "failed",
        "E5"},
   };
-  for (const ReaderCase& c : cases) testing::expectCase(AlignmentFormat::Stockholm, c);
+  for (const ReaderCase& c : cases) test::expectCase(AlignmentFormat::Stockholm, c);
 }
 
 TEST(StockholmReader, MessagesSayWhatWasSkippedInTheStyleOfTheOthers) {
-  const testing::MessageCase cases[] = {
+  const test::MessageCase cases[] = {
       {"further alignments",
        kHeader + "a AC\n//\n\n" + kHeader + "c A\n//\n" + kHeader + "d A\n//\n", true,
        "Q 5: There is an error in the Stockholm file.\r\nOnly the first alignment of the file is "
@@ -62,7 +62,7 @@ TEST(StockholmReader, MessagesSayWhatWasSkippedInTheStyleOfTheOthers) {
        "E 1: This is not a valid Stockholm file.\r\nThe first line should be the header "
        "\"# STOCKHOLM 1.0\".\n"},
   };
-  for (const auto& c : cases) testing::expectMessages(AlignmentFormat::Stockholm, c);
+  for (const auto& c : cases) test::expectMessages(AlignmentFormat::Stockholm, c);
 }
 
 }  // namespace

@@ -12,50 +12,50 @@
 namespace hueset {
 namespace {
 
-using testing::expectMatchesGolden;
+using test::expectMatchesGolden;
 
 TEST(GoldenOutput, Rtf) {
-  const GroupingSet groupings = testing::globinGroupings();
+  const GroupingSet groupings = test::globinGroupings();
   RtfWriter writer(groupings.fontSize, groupings.fontName);
-  testing::writeGlobins(writer);
+  test::writeGlobins(writer);
   expectMatchesGolden(writer.fileText(), "output/globins_two_sets.rtf");
 }
 
 TEST(GoldenOutput, HtmlWithInlineStylesAndTheConfiguredFont) {
-  const GroupingSet groupings = testing::globinGroupings();
+  const GroupingSet groupings = test::globinGroupings();
   HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs",
                     HtmlWriterSettings{0, false, false});
-  testing::writeGlobins(writer);
+  test::writeGlobins(writer);
   expectMatchesGolden(writer.fileText(), "output/globins_two_sets_inline_styles.html");
 }
 
 TEST(GoldenOutput, HtmlWithStyleSheetAndBrowserFont) {
-  const GroupingSet groupings = testing::globinGroupings();
+  const GroupingSet groupings = test::globinGroupings();
   HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs",
                     HtmlWriterSettings{1, true, true});
-  testing::writeGlobins(writer);
+  test::writeGlobins(writer);
   expectMatchesGolden(writer.fileText(), "output/globins_two_sets_style_sheet.html");
 }
 
 // Residue numbers and the ruler reach the text writers through the layout:
 // plain text in "Default", the residues' runs as they were.
 TEST(GoldenOutput, HtmlWithResidueNumbersAndRuler) {
-  const GroupingSet groupings = testing::globinGroupings();
+  const GroupingSet groupings = test::globinGroupings();
   HtmlWriter writer(groupings.fontSize, groupings.fontName, "hs",
                     HtmlWriterSettings{1, true, true});
-  testing::writeGlobins(writer, LayoutMarks{true, true, 10});
+  test::writeGlobins(writer, LayoutMarks{true, true, 10});
   expectMatchesGolden(writer.fileText(), "output/globins_two_sets_numbered.html");
 }
 
 // The Rich Text clipboard command feeds its pictures through a tee: the
 // Rich Text (and any writer) must come out exactly as if written alone.
 TEST(GoldenOutput, WritersBehindATeeWriteTheirOwnFiles) {
-  const GroupingSet groupings = testing::globinGroupings();
+  const GroupingSet groupings = test::globinGroupings();
   RtfWriter rtf(groupings.fontSize, groupings.fontName);
   HtmlWriter html(groupings.fontSize, groupings.fontName, "hs",
                   HtmlWriterSettings{0, false, false});
   TeeWriter tee({&rtf, &html});
-  testing::writeGlobins(tee);
+  test::writeGlobins(tee);
   expectMatchesGolden(rtf.fileText(), "output/globins_two_sets.rtf");
   expectMatchesGolden(html.fileText(), "output/globins_two_sets_inline_styles.html");
   EXPECT_EQ(tee.fileText(), rtf.fileText());
@@ -63,7 +63,7 @@ TEST(GoldenOutput, WritersBehindATeeWriteTheirOwnFiles) {
 
 TEST(GoldenOutput, StyleSheetForTheGroupings) {
   StyleSheetWriter writer;
-  for (const auto& format : testing::globinGroupings().textFormats()) writer.addFormat(format);
+  for (const auto& format : test::globinGroupings().textFormats()) writer.addFormat(format);
   writer.begin();
   writer.end();
   expectMatchesGolden(writer.clipboardText(0), "output/globin_groupings_style_sheet.css");

@@ -12,7 +12,7 @@
 namespace hueset {
 namespace {
 
-using namespace testing;
+using namespace test;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
@@ -158,7 +158,7 @@ TEST(HtmlWriter, ClipboardGetsTheSameCfHtmlTwice) {
 TEST(HtmlWriter, StartHtmlIs92ForEveryPage) {
   for (const int mode : {0, 1}) {
     HtmlWriter writer(120, "Courier New", "hs", settings(mode, false, false));
-    testing::writeGlobins(writer);
+    test::writeGlobins(writer);
     const auto offsets = readCfHtmlOffsets(writer.clipboardText(1));
     ASSERT_TRUE(offsets.has_value());
     EXPECT_EQ(offsets->startHtml, 92u);

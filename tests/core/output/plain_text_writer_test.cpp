@@ -34,9 +34,9 @@ std::string shownText(const std::string& page) {
 TEST(PlainTextWriter, ReadsAsTheHtmlPageShowsTheAnnotation) {
   const LayoutMarks marks{true, true, 10};
   PlainTextWriter plain;
-  testing::writeGlobins(plain, marks);
+  test::writeGlobins(plain, marks);
   HtmlWriter html(100, "Courier New", "hs", HtmlWriterSettings{});
-  testing::writeGlobins(html, marks);
+  test::writeGlobins(html, marks);
 
   // The page ends its last line in the block; the text leaves it to the reader.
   EXPECT_EQ(plain.fileText() + "\n", shownText(html.fileText()));

@@ -11,7 +11,7 @@
 namespace hueset {
 namespace {
 
-using namespace testing;
+using namespace test;
 using ::testing::HasSubstr;
 using ::testing::Not;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace hueset::testing {
+namespace hueset::test {
 namespace {
 
 ResidueGrouping grouping(const char* name, const char* residues, Colour text, Colour back,
@@ -149,4 +149,4 @@ void writeSimple(AnnotationWriter& writer, const SimpleRun& run, int wrap, int g
   writer.end();
 }
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

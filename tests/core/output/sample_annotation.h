@@ -7,7 +7,7 @@
 #include "annotate/layout.h"
 #include "groupings/grouping_set.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 
 // A small colour configuration: Lysine and Arginine share one format,
 // "Charged" is inactive, "Single" is active.
@@ -33,4 +33,4 @@ struct SimpleRun {
 };
 void writeSimple(AnnotationWriter& writer, const SimpleRun& run, int wrap = 0, int group = 0);
 
-}  // namespace hueset::testing
+}  // namespace hueset::test

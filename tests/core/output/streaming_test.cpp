@@ -12,15 +12,15 @@ namespace {
 // A streamed document must be the very bytes the writer builds in memory.
 template <typename Writer, typename... Args>
 void expectStreamedEqualsWhole(Args... args) {
-  const GroupingSet groupings = testing::globinGroupings();
+  const GroupingSet groupings = test::globinGroupings();
   Writer whole(args...);
-  testing::writeGlobins(whole);
+  test::writeGlobins(whole);
 
   // Enough copies of the sample that the writer drains several times.
   Writer streamed(args...);
   std::ostringstream sink;
   streamed.streamTo(&sink);
-  testing::writeGlobins(streamed);
+  test::writeGlobins(streamed);
   streamed.drainToStream();
   EXPECT_EQ(sink.str(), whole.fileText());
   EXPECT_TRUE(streamed.fileText().empty());

@@ -8,8 +8,8 @@
 namespace hueset {
 namespace {
 
-using testing::kPlain;
-using testing::kRedBold;
+using test::kPlain;
+using test::kRedBold;
 
 constexpr ResidueFormat kGreyItalic{rgb(102, 102, 102), rgb(204, 204, 204), true, false};
 
@@ -37,14 +37,14 @@ TEST(StyleSheetWriter, UsesTheFixedFontAndAllFlags) {
 }
 
 TEST(StyleSheetWriter, MatchesTheIdsOfAStyleSheetPage) {
-  const GroupingSet groupings = testing::globinGroupings();
+  const GroupingSet groupings = test::globinGroupings();
   StyleSheetWriter sheet;
   for (const auto& f : groupings.textFormats()) sheet.addFormat(f);
   sheet.begin();
   sheet.end();
 
   HtmlWriter page(groupings.fontSize, groupings.fontName, "hs", HtmlWriterSettings{1, true, true});
-  testing::writeGlobins(page);
+  test::writeGlobins(page);
   const std::string html = page.fileText();
   const std::string embedded =
       html.substr(html.find("<!--\n") + 5, html.find("-->") - html.find("<!--\n") - 5);

@@ -15,8 +15,8 @@
 namespace hueset {
 namespace {
 
-using testing::ScriptedSink;
-using testing::TextWriter;
+using test::ScriptedSink;
+using test::TextWriter;
 
 // Answers the driver's questions from fields and records what it was asked.
 class ScriptedInteraction : public AnnotationInteraction {
@@ -261,9 +261,9 @@ TEST(AnnotateDriver, ElisionThresholdRoundsUp) {
 TEST(AnnotateDriver, SubstitutionsApplyToResiduesOnly) {
   Options o = plainOptions();
   o.parse.allowLowerCase = true;
-  o.parse.allowStrangeLinkers = true;
-  o.output.linkerCharacter = '-';
-  o.output.substitutedLinkers = "-_~.";
+  o.parse.allowStrangeGaps = true;
+  o.output.gapCharacter = '-';
+  o.output.substitutedGaps = "-_~.";
   ScriptedInteraction ui;
   Outcome r = run(">x_y\nac~d.e\n>z\nACDDEE\n", o, ui);
   ASSERT_TRUE(r.ok);
@@ -388,7 +388,7 @@ class AnnotateEachFormat : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(AnnotateEachFormat, AnnotatesToRichText) {
   const FormatCase& c = GetParam();
-  const std::string text = testing::readTestFile(std::string("input/") + c.file);
+  const std::string text = test::readTestFile(std::string("input/") + c.file);
   Options o;  // the defaults: elision and wrapping on
   o.parse.confirmFormats = true;
   ScriptedInteraction ui;

@@ -47,7 +47,7 @@ std::string annotated(const std::string& text, OutputKind kind, int styleMode,
   auto writer = makeAnnotationWriter(kind, options, groupings);
   std::ostringstream streamed;
   writer->streamTo(&streamed);
-  testing::AcceptingInteraction quiet;
+  test::AcceptingInteraction quiet;
   RememberedSets remembered;
   EXPECT_TRUE(annotate(text, options, groupings, *writer, quiet, remembered));
   writer->drainToStream();
@@ -88,7 +88,7 @@ TEST(ParallelOutput, WritersBehindATeeGiveTheirOwnBytesOnEveryCore) {
   plain.streamTo(&plainBytes);
   TeeWriter tee({rtf.get(), html.get(), &plain});
   setenv("HUESET_THREADS", "3", 1);
-  testing::AcceptingInteraction quiet;
+  test::AcceptingInteraction quiet;
   RememberedSets remembered;
   EXPECT_TRUE(annotate(text, options, groupings, tee, quiet, remembered));
   unsetenv("HUESET_THREADS");

@@ -11,7 +11,7 @@
 namespace hueset {
 namespace {
 
-using namespace testing;
+using namespace test;
 
 // Styles in format-index order: 0 Default, 1 Hydrophobic, 2 Acid, 3 Single.
 GroupingSet groupings() {

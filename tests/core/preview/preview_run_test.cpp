@@ -50,7 +50,7 @@ TEST(PreviewRun, AnswersEveryDialogAndKeepsWhatItWouldHaveSaid) {
        true,
        0},
       {"invalid characters are accepted as gaps",
-       testing::readTestFile("gui/lower_case_and_bjouz.fasta"),
+       test::readTestFile("gui/lower_case_and_bjouz.fasta"),
        [](PreviewInput& in) { in.options.parse.restrictResidues = 1; },
        {Kind::Question},
        true,
@@ -77,7 +77,7 @@ TEST(PreviewRun, AnswersEveryDialogAndKeepsWhatItWouldHaveSaid) {
        true,
        0},
       {"unequal lengths stop the annotation",
-       testing::readTestFile("gui/unequal_lengths.fasta"),
+       test::readTestFile("gui/unequal_lengths.fasta"),
        [](PreviewInput&) {},
        {Kind::Error},
        false,
@@ -126,7 +126,7 @@ TEST(PreviewRun, AStopRequestedEndsTheRunWithoutADocument) {
 // the same, only the writer differs.
 TEST(PreviewRun, ShowsTheLinesTheWritersGet) {
   const std::string text =
-      testing::readFile(std::string(HUESET_SOURCE_DIR) + "/examples/globins45.aln");
+      test::readFile(std::string(HUESET_SOURCE_DIR) + "/examples/globins45.aln");
   ASSERT_FALSE(text.empty());
   PreviewInput input = inputOf(text);
   input.options.figure.residueNumbers = true;
@@ -134,8 +134,8 @@ TEST(PreviewRun, ShowsTheLinesTheWritersGet) {
   const PreviewOutcome outcome = runPreview(input);
   ASSERT_TRUE(outcome.document);
 
-  testing::TextWriter writer;
-  testing::ScriptedSink sink;
+  test::TextWriter writer;
+  test::ScriptedSink sink;
   class Quiet : public AnnotationInteraction {
    public:
     explicit Quiet(ParseMessageSink& sink) : m_sink(sink) {}

@@ -13,8 +13,8 @@
 namespace hueset {
 namespace {
 
-using testing::addDistinctFormats;
-using testing::RecordingWriter;
+using test::addDistinctFormats;
+using test::RecordingWriter;
 
 // Two sets and a prediction row, eight columns, with a stand-in for elided
 // columns 3 to 8 in columns 2 to 4 (one sequence shows "(5)", its count).

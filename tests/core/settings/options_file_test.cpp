@@ -29,15 +29,15 @@ std::vector<std::string> linesOf(const std::string& text) {
 }
 
 TEST(OptionsFile, AtDefaults) {
-  testing::expectMatchesGolden(optionsFileText(Options{}), "settings/hueset_opt_at_defaults.opt");
+  test::expectMatchesGolden(optionsFileText(Options{}), "settings/hueset_opt_at_defaults.opt");
 }
 
 TEST(OptionsFile, ValuesAreWrittenVerbatim) {
   Options o;
   o.annotation.consensusThreshold = 505;
   o.parse.invalidResidues = "XZ";
-  o.output.substitutedLinkers = "*#";
-  o.output.linkerCharacter = static_cast<char>(183);
+  o.output.substitutedGaps = "*#";
+  o.output.gapCharacter = static_cast<char>(183);
   o.output.multipleSets = true;
   o.output.nameJustification = 2;
   o.general.mruDocuments = 0;  // general options are not in the file
@@ -56,12 +56,12 @@ TEST(OptionsFile, ValuesAreWrittenVerbatim) {
 }
 
 TEST(OptionsFile, WrittenIntoTheGivenFolder) {
-  fs::path dir = testing::makeTempDir("opt");
+  fs::path dir = test::makeTempDir("opt");
   ASSERT_TRUE(writeOptionsFile(Options{}, dir.string()));
   std::ifstream in(dir / "hueset.opt", std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
-  EXPECT_EQ(bytes.str(), testing::readTestFile("settings/hueset_opt_at_defaults.opt"));
+  EXPECT_EQ(bytes.str(), test::readTestFile("settings/hueset_opt_at_defaults.opt"));
   EXPECT_FALSE(writeOptionsFile(Options{}, (dir / "missing").string()));
   fs::remove_all(dir);
 }

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 const PathDefaults kDefaults{"/home/ann/Documents", "/opt/hueset/config files"};
 
-std::string slurp(const fs::path& p) { return testing::readFile(p.string()); }
+std::string slurp(const fs::path& p) { return test::readFile(p.string()); }
 
 Options loaded(const ProfileStore& store) {
   Options options;
@@ -58,21 +58,21 @@ TEST(Options, EmptyStoreGivesEveryDefault) {
   EXPECT_TRUE(o.parse.ignoreConfidences);
   EXPECT_TRUE(o.parse.dscIgnoreCoil);
   EXPECT_FALSE(o.parse.allowLowerCase);
-  EXPECT_FALSE(o.parse.allowStrangeLinkers);
+  EXPECT_FALSE(o.parse.allowStrangeGaps);
   EXPECT_EQ(o.parse.restrictResidues, 0);
   EXPECT_EQ(o.parse.invalidResidues, "BJOUZ");
 
   EXPECT_EQ(o.output.columnWidth, 10);
   EXPECT_EQ(o.output.wrapLength, 60);
-  EXPECT_EQ(o.output.substitutedLinkers, "-_~.");
+  EXPECT_EQ(o.output.substitutedGaps, "-_~.");
   EXPECT_TRUE(o.output.wrapOutput);
   EXPECT_TRUE(o.output.showThreshold);
   EXPECT_TRUE(o.output.enforceUpper);
-  EXPECT_TRUE(o.output.enforceLinker);
+  EXPECT_TRUE(o.output.enforceGap);
   EXPECT_FALSE(o.output.separateColumns);
   EXPECT_FALSE(o.output.duplicateInSets);
   EXPECT_FALSE(o.output.multipleSets);
-  EXPECT_EQ(o.output.linkerCharacter, '-');
+  EXPECT_EQ(o.output.gapCharacter, '-');
   EXPECT_EQ(o.output.nameJustification, 0);
 
   EXPECT_EQ(o.general.mruDocuments, 9);
@@ -111,8 +111,8 @@ TEST(Options, StoredValuesAreClampedNeverRejected) {
   auto palette = [](const Options& o) { return o.html.colourPalette; };
   auto mruDocs = [](const Options& o) { return o.general.mruDocuments; };
   auto mruConfigs = [](const Options& o) { return o.general.mruConfigurations; };
-  auto linker = [](const Options& o) {
-    return int(static_cast<unsigned char>(o.output.linkerCharacter));
+  auto gap = [](const Options& o) {
+    return int(static_cast<unsigned char>(o.output.gapCharacter));
   };
   auto wrap = [](const Options& o) { return o.output.wrapLength; };
   auto column = [](const Options& o) { return o.output.columnWidth; };
@@ -144,10 +144,10 @@ TEST(Options, StoredValuesAreClampedNeverRejected) {
       {"General Settings", "MRU Documents Count", "40", 16, mruDocs},
       {"General Settings", "MRU Documents Count", "0", 0, mruDocs},
       {"General Settings", "MRU Configurations Count", "-3", 16, mruConfigs},
-      {"Output Settings", "Substituting Linker Character", "300", 255, linker},
-      {"Output Settings", "Substituting Linker Character", "183", 183, linker},
-      {"Output Settings", "Substituting Linker Character", "-1", 255, linker},
-      {"Output Settings", "Substituting Linker Character", "0", 0, linker},
+      {"Output Settings", "Substituting Linker Character", "300", 255, gap},
+      {"Output Settings", "Substituting Linker Character", "183", 183, gap},
+      {"Output Settings", "Substituting Linker Character", "-1", 255, gap},
+      {"Output Settings", "Substituting Linker Character", "0", 0, gap},
       {"Output Settings", "Wrap Output Length", "0", 0, wrap},
       {"Output Settings", "Wrap Output Length", "10000", 9999, wrap},
       {"Output Settings", "Wrap Output Length", "-1", 9999, wrap},
@@ -182,14 +182,14 @@ TEST(Options, CharacterListsAreCleanedOnLoading) {
     store.writeString("Parse Settings", "Invalid Residues", c.stored);
     EXPECT_EQ(loaded(store).parse.invalidResidues, c.invalidResidues) << c.stored;
   }
-  const Case linkers[] = {
+  const Case gaps[] = {
       {"-_~.", "-_~."}, {"--__~~..", "-_~."}, {"-a-", "-"}, {"- _", "-_"},
       {"1*", "*"},      {"\xB7-", "-"},       {"ab", ""},   {"!/:@[`{~", "!/:@[`{~"},
   };
-  for (const Case& c : linkers) {
+  for (const Case& c : gaps) {
     IniProfileStore store;
     store.writeString("Output Settings", "Substituted Linkers", c.stored);
-    EXPECT_EQ(loaded(store).output.substitutedLinkers, c.invalidResidues) << c.stored;
+    EXPECT_EQ(loaded(store).output.substitutedGaps, c.invalidResidues) << c.stored;
   }
 }
 
@@ -205,7 +205,7 @@ TEST(Options, InvalidResidueListFollowsTheRestriction) {
 }
 
 TEST(Options, FirstRunWritesAllSectionsPathsAndTheOptionsFile) {
-  fs::path dir = testing::makeTempDir("first-run");
+  fs::path dir = test::makeTempDir("first-run");
   fs::path profile = dir / "config" / "Vantor" / "Hueset.ini";
   fs::path current = dir / "work";
   fs::create_directories(current);
@@ -242,7 +242,7 @@ TEST(Options, FirstRunWritesAllSectionsPathsAndTheOptionsFile) {
             "/opt/hueset/config files");
   EXPECT_EQ(reread.readString("Output Settings", "Substituting Linker Character", ""), "45");
   EXPECT_EQ(slurp(current / "hueset.opt"),
-            testing::readTestFile("settings/hueset_opt_at_defaults.opt"));
+            test::readTestFile("settings/hueset_opt_at_defaults.opt"));
   fs::remove_all(dir);
 }
 
@@ -264,20 +264,20 @@ Options nonDefaultOptions() {
   o.parse.ignoreConfidences = false;
   o.parse.dscIgnoreCoil = false;
   o.parse.allowLowerCase = true;
-  o.parse.allowStrangeLinkers = true;
+  o.parse.allowStrangeGaps = true;
   o.parse.restrictResidues = 2;
   o.parse.invalidResidues = "XZ";
   o.output.columnWidth = 3;
   o.output.wrapLength = 0;
-  o.output.substitutedLinkers = "*#";
+  o.output.substitutedGaps = "*#";
   o.output.wrapOutput = false;
   o.output.showThreshold = false;
   o.output.enforceUpper = false;
-  o.output.enforceLinker = false;
+  o.output.enforceGap = false;
   o.output.separateColumns = true;
   o.output.duplicateInSets = true;
   o.output.multipleSets = true;
-  o.output.linkerCharacter = static_cast<char>(183);
+  o.output.gapCharacter = static_cast<char>(183);
   o.output.nameJustification = 2;
   o.general.mruDocuments = 2;
   o.general.mruConfigurations = 3;
@@ -295,7 +295,7 @@ Options nonDefaultOptions() {
 }
 
 TEST(Options, NonDefaultValuesSurviveSaveAndLoad) {
-  fs::path dir = testing::makeTempDir("round-trip");
+  fs::path dir = test::makeTempDir("round-trip");
   fs::path profile = dir / "Hueset.ini";
   Options saved = nonDefaultOptions();
   {
@@ -320,7 +320,7 @@ TEST(Options, NonDefaultValuesSurviveSaveAndLoad) {
 // which a profile holds only while one of them is set: profiles, the options
 // file and the other sections stay as they were.
 TEST(Options, InputSectionExistsOnlyWhileAnOptionIsSet) {
-  fs::path dir = testing::makeTempDir("input-section");
+  fs::path dir = test::makeTempDir("input-section");
   IniProfileStore store((dir / "Hueset.ini").string());
   Options options = loaded(store);
   EXPECT_FALSE(options.input.matchStatesOnly);
@@ -361,7 +361,7 @@ TEST(Options, CountOfZeroMeansNoRecentList) {
 }
 
 TEST(Options, RecentListLengthComesFromTheCount) {
-  IniProfileStore store(testing::testDataPath("settings/hand_edited_profile.ini"));
+  IniProfileStore store(test::testDataPath("settings/hand_edited_profile.ini"));
   Options o = loaded(store);
   EXPECT_EQ(o.annotation.consensusThreshold, 555);
   EXPECT_FALSE(o.annotation.useElision);
@@ -373,7 +373,7 @@ TEST(Options, RecentListLengthComesFromTheCount) {
 }
 
 TEST(Options, DamagedProfileGivesDefaults) {
-  IniProfileStore store(testing::testDataPath("settings/damaged_profile.ini"));
+  IniProfileStore store(test::testDataPath("settings/damaged_profile.ini"));
   Options o = loaded(store);
   EXPECT_EQ(o.annotation.consensusThreshold, 800);
   EXPECT_EQ(o.annotation.minimumElisionLength, 4);
@@ -419,7 +419,7 @@ TEST(Options, EmptyStoredFolderFallsBackToTheDefault) {
 }
 
 TEST(Options, OptionsFileThatCannotBeCreatedIsSilent) {
-  fs::path dir = testing::makeTempDir("no-opt");
+  fs::path dir = test::makeTempDir("no-opt");
   IniProfileStore store((dir / "Hueset.ini").string());
   Options o = loaded(store);
   // A "folder" that is a file: the options file cannot go there.
@@ -431,7 +431,7 @@ TEST(Options, OptionsFileThatCannotBeCreatedIsSilent) {
 }
 
 TEST(Options, ConfigDirectoryDefault) {
-  fs::path dir = testing::makeTempDir("program");
+  fs::path dir = test::makeTempDir("program");
   EXPECT_EQ(defaultConfigDirectory(dir.string(), "/docs"), dir.string());
   fs::create_directories(dir / "config files");
   EXPECT_EQ(defaultConfigDirectory(dir.string(), "/docs"), (dir / "config files").string());

@@ -15,7 +15,7 @@ namespace hueset {
 namespace {
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& p) { return testing::readFile(p.string()); }
+std::string slurp(const fs::path& p) { return test::readFile(p.string()); }
 
 TEST(IniProfileStore, NamesMatchWithoutRegardToCase) {
   IniProfileStore store;
@@ -89,7 +89,7 @@ const std::string kAwkward[] = {
 };
 
 TEST(IniProfileStore, AwkwardNamesAndTextsSurviveTheFile) {
-  fs::path dir = testing::makeTempDir("ini-escape");
+  fs::path dir = test::makeTempDir("ini-escape");
   fs::path file = dir / "Hueset.ini";
   {
     IniProfileStore store(file.string());
@@ -127,7 +127,7 @@ TEST(IniProfileStore, TheFileStaysReadable) {
 }
 
 TEST(IniProfileStore, HandEditedFileIsUnderstood) {
-  IniProfileStore store(testing::testDataPath("settings/hand_edited_profile.ini"));
+  IniProfileStore store(test::testDataPath("settings/hand_edited_profile.ini"));
   EXPECT_EQ(store.readInt("Annotation Settings", "Consensus Threshold", 0), 555);
   EXPECT_EQ(store.readInt("Annotation Settings", "Use Elision", 1), 0);
   EXPECT_EQ(store.readString("General Settings", "Last Document Directory", ""),
@@ -139,7 +139,7 @@ TEST(IniProfileStore, HandEditedFileIsUnderstood) {
 }
 
 TEST(IniProfileStore, DamagedFileKeepsOnlyWhatMakesSense) {
-  IniProfileStore store(testing::testDataPath("settings/damaged_profile.ini"));
+  IniProfileStore store(test::testDataPath("settings/damaged_profile.ini"));
   // A broken section header hides the lines under it.
   EXPECT_EQ(store.readInt("Annotation Settings", "Consensus Threshold", 800), 800);
   EXPECT_EQ(store.readInt("Annotation Settings", "Minimum Elision Length", 4), 4);
@@ -158,7 +158,7 @@ TEST(IniProfileStore, DamagedFileKeepsOnlyWhatMakesSense) {
 }
 
 TEST(IniProfileStore, MissingOrEmptyFileGivesAnEmptyStoreAndFlushCreatesFolders) {
-  fs::path dir = testing::makeTempDir("ini-missing");
+  fs::path dir = test::makeTempDir("ini-missing");
   fs::path file = dir / "Vantor" / "deeper" / "Hueset.ini";
   IniProfileStore store(file.string());
   EXPECT_TRUE(store.sectionNames().empty());
@@ -172,7 +172,7 @@ TEST(IniProfileStore, MissingOrEmptyFileGivesAnEmptyStoreAndFlushCreatesFolders)
 }
 
 TEST(IniProfileStore, ProfileThatCannotBeReadIsNeverOverwritten) {
-  fs::path dir = testing::makeTempDir("ini-unreadable");
+  fs::path dir = test::makeTempDir("ini-unreadable");
   fs::create_directories(dir / "Hueset.ini");  // a folder where the file should be
   IniProfileStore store((dir / "Hueset.ini").string());
   store.writeInt("S", "k", 1);
@@ -209,7 +209,7 @@ class FileSizeLimit {
 };
 
 TEST(IniProfileStore, FailedFlushKeepsTheOldFile) {
-  fs::path dir = testing::makeTempDir("ini-keep");
+  fs::path dir = test::makeTempDir("ini-keep");
   fs::path file = dir / "Hueset.ini";
   {
     IniProfileStore store(file.string());

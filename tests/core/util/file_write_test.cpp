@@ -18,10 +18,10 @@ namespace hueset {
 namespace {
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& p) { return testing::readFile(p.string()); }
+std::string slurp(const fs::path& p) { return test::readFile(p.string()); }
 
 TEST(FileWrite, CreatesAndReplacesLeavingNoTemporaryFiles) {
-  fs::path dir = testing::makeTempDir("write");
+  fs::path dir = test::makeTempDir("write");
   fs::path target = dir / "out.txt";
   ASSERT_TRUE(writeFileAtomically(target.string(), "first").ok);
   ASSERT_TRUE(writeFileAtomically(target.string(), std::string("a\0b", 3)).ok);
@@ -31,7 +31,7 @@ TEST(FileWrite, CreatesAndReplacesLeavingNoTemporaryFiles) {
 }
 
 TEST(FileWrite, FailureKeepsTheOldFile) {
-  fs::path dir = testing::makeTempDir("keep");
+  fs::path dir = test::makeTempDir("keep");
   // A target inside a folder that does not exist cannot be written.
   auto result = writeFileAtomically((dir / "missing" / "x.txt").string(), "data");
   EXPECT_FALSE(result.ok);
@@ -55,7 +55,7 @@ std::vector<std::string> entries(const fs::path& dir) {
 // The link's target is replaced like a regular file: nothing is truncated
 // before the new content is whole, and the link stays a link.
 TEST(FileWrite, SymbolicLinkTargetIsReplacedWhenComplete) {
-  fs::path dir = testing::makeTempDir("link");
+  fs::path dir = test::makeTempDir("link");
   fs::create_directories(dir / "real");
   fs::path real = dir / "real" / "fig.html";
   std::ofstream(real) << "old";
@@ -77,7 +77,7 @@ TEST(FileWrite, SymbolicLinkTargetIsReplacedWhenComplete) {
 }
 
 TEST(FileWrite, NameNearTheLimitCanBeWritten) {
-  fs::path dir = testing::makeTempDir("long");
+  fs::path dir = test::makeTempDir("long");
   const fs::path target = dir / (std::string(250, 'n') + ".rtf");
   ASSERT_TRUE(writeFileAtomically(target.string(), "x").ok);
   EXPECT_EQ(slurp(target), "x");
@@ -98,7 +98,7 @@ int runUnprivileged(const std::function<int()>& body) {
 }
 
 TEST(FileWrite, WritableFileInReadOnlyFolderIsCopiedOver) {
-  fs::path dir = testing::makeTempDir("ro-folder");
+  fs::path dir = test::makeTempDir("ro-folder");
   fs::path target = dir / "out.rtf";
   std::ofstream(target) << "old";
   fs::permissions(target, fs::perms::all);
@@ -117,7 +117,7 @@ TEST(FileWrite, WritableFileInReadOnlyFolderIsCopiedOver) {
 }
 
 TEST(FileWrite, TerminationRemovesTheTemporaryFile) {
-  fs::path dir = testing::makeTempDir("signal");
+  fs::path dir = test::makeTempDir("signal");
   const pid_t child = fork();
   if (child == 0) {
     installTemporaryFileCleanup();
@@ -145,7 +145,7 @@ namespace hueset {
 namespace {
 
 TEST(AtomicFileWriter, AbandonedWriteLeavesTheOldFile) {
-  fs::path dir = testing::makeTempDir("abandon");
+  fs::path dir = test::makeTempDir("abandon");
   fs::path target = dir / "keep.txt";
   std::ofstream(target) << "old";
   {

@@ -25,7 +25,7 @@ void check(bool condition) {
 
 void readOnce(const std::string& text, AlignmentFormat format, bool alternate,
               hueset::ReadSettings flags) {
-  hueset::testing::ScriptedSink sink;
+  hueset::test::ScriptedSink sink;
   if (alternate) sink.alternateAnswers();
   Alignment a;
   const bool ok = hueset::readAlignment(text, format, sink, a, flags);

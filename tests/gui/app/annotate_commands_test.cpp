@@ -38,13 +38,13 @@
 #include "pipeline/annotation_driver.h"
 #include "support/scripted_sink.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 namespace {
 
 // Answers the driver's questions as a user pressing OK everywhere would.
 class AcceptingInteraction final : public AnnotationInteraction {
  public:
-  hueset::testing::ScriptedSink sink;
+  hueset::test::ScriptedSink sink;
   ParseMessageSink& messageSink() override { return sink; }
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override { return guess; }
   bool acceptInvalidCharacters(const std::vector<CharacterProblem>&) override { return true; }
@@ -484,4 +484,4 @@ TEST_F(AnnotateCommandsTest, PasteTakesOnlyThePlainText) {
 }
 
 }  // namespace
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

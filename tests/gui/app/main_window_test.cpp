@@ -32,7 +32,7 @@
 #include "input/format_table.h"
 #include "settings/profile_store.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 namespace {
 
 class MainWindowTest : public AppFixture {
@@ -437,4 +437,4 @@ TEST_F(MainWindowTest, MissingHelpPagesAskForTheHelpSystem) {
 }
 
 }  // namespace
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

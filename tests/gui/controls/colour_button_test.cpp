@@ -166,8 +166,8 @@ TEST_F(ColourButtonTest, SettingTheSameColourSendsNoNotification) {
 }
 
 TEST_F(ColourButtonTest, UnknownColourIsAppendedWhenTheWellOpens) {
-  button->exchangeIn(rgb(1, 2, 3));
-  EXPECT_EQ(button->exchangeOut(), rgb(1, 2, 3));
+  button->loadColour(rgb(1, 2, 3));
+  EXPECT_EQ(button->storeColour(), rgb(1, 2, 3));
   ASSERT_EQ(button->colourSet().customColours().size(), 1u);
   ColourWell* well = openWithKey();
   ASSERT_NE(well, nullptr);

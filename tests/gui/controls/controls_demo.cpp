@@ -61,7 +61,7 @@ QWidget* fieldsWindow(FieldSupport& support) {
   consensus->setName(QStringLiteral("Consensus"));
   consensus->setLowerBound(BoundMode::Strict, 50);
   consensus->setUpperBound(BoundMode::Inclusive, 100);
-  consensus->exchangeIn(805);
+  consensus->loadValue(805);
   auto* spin = new FieldSpinButton(window);
   consensus->setSpinButton(spin);
   auto* row = new QHBoxLayout;

@@ -17,14 +17,14 @@
 namespace hueset::gui {
 namespace {
 
-using testing::Shown;
+using test::Shown;
 
 // A window like an options page: an integer field, a percentage field with
 // spin buttons, a letter-set field, another edit and an exempt Cancel.
 class FieldPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::recordMessages(support, shown);
+    test::recordMessages(support, shown);
     support.exempt().add(2);
     percent = support.units().registerUnit(percentUnit());
 
@@ -112,7 +112,7 @@ TEST_F(FieldPage, PastingLettersIntoAnIntegerFieldIsUndone) {
 
 TEST_F(FieldPage, TabOnAWrongValueShowsTheBoundedMessageAndKeepsTheFocus) {
   typeAndLeave(QStringLiteral("1000"));
-  testing::expectElidedLengthRefused(shown);
+  test::expectElidedLengthRefused(shown);
   EXPECT_EQ(QApplication::focusWidget(), length);
 }
 
@@ -198,7 +198,7 @@ TEST_F(FieldPage, ProgramTextIsFilteredWhileChecking) {
 }
 
 TEST_F(FieldPage, PercentageSpinButtonsMoveByWholeSteps) {
-  consensus->exchangeIn(505);
+  consensus->loadValue(505);
   EXPECT_EQ(consensus->text(), QStringLiteral("50.5"));
   consensusSpin->upButton()->click();
   EXPECT_EQ(consensus->text(), QStringLiteral("51"));
@@ -212,30 +212,30 @@ TEST_F(FieldPage, PercentageSpinButtonsMoveByWholeSteps) {
 
 TEST_F(FieldPage, IntegerSpinStaysInRange) {
   EXPECT_EQ(lengthSpin->range(), (SpinRange{4, 999}));
-  length->exchangeIn(998);
+  length->loadValue(998);
   lengthSpin->upButton()->click();
   lengthSpin->upButton()->click();
   EXPECT_EQ(length->text(), QStringLiteral("999"));
 }
 
-TEST_F(FieldPage, PercentageDataExchange) {
-  consensus->exchangeIn(800);
+TEST_F(FieldPage, PercentageLoadAndStore) {
+  consensus->loadValue(800);
   EXPECT_EQ(consensus->text(), QStringLiteral("80"));
   consensus->setFieldText(QStringLiteral("50.5"));
-  EXPECT_EQ(consensus->exchangeOut(), 505);
+  EXPECT_EQ(consensus->storeValue(), 505);
   consensus->setFieldText(QStringLiteral("50"));
-  EXPECT_EQ(consensus->exchangeOut(), std::nullopt);
+  EXPECT_EQ(consensus->storeValue(), std::nullopt);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].title, QStringLiteral("Consensus Out of Bounds"));
   EXPECT_EQ(shown[0].text, QStringLiteral("Please enter a number for the Consensus which is\n"
                                           "less than or equal to 100 %\nand greater than 50 %"));
 }
 
-TEST_F(FieldPage, EmptiedFieldIsRefusedAtExchange) {
-  length->exchangeIn(12);
+TEST_F(FieldPage, EmptiedFieldIsRefusedAtStore) {
+  length->loadValue(12);
   focusOn(other);
   length->clear();
-  EXPECT_EQ(length->exchangeOut(), std::nullopt);
+  EXPECT_EQ(length->storeValue(), std::nullopt);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(
       shown[0].text,
@@ -244,15 +244,15 @@ TEST_F(FieldPage, EmptiedFieldIsRefusedAtExchange) {
   EXPECT_EQ(QApplication::focusWidget(), length);
 
   length->setEnabled(false);
-  EXPECT_EQ(length->exchangeOut(), kNoIntegerValue);
+  EXPECT_EQ(length->storeValue(), kNoIntegerValue);
 }
 
 TEST_F(FieldPage, SwitchingTheUnitOfAFieldOnScreenConvertsIt) {
-  consensus->exchangeIn(800);
+  consensus->loadValue(800);
   const int fraction = support.units().registerUnit({"fraction", 1000.0, 0.01, 3});
   consensus->setUnit(fraction);
   EXPECT_EQ(consensus->text(), QStringLiteral("0.8"));
-  EXPECT_EQ(consensus->exchangeOut(), 800);
+  EXPECT_EQ(consensus->storeValue(), 800);
 }
 
 TEST_F(FieldPage, PastingZyx1zIntoAnUpperCaseLetterSet) {

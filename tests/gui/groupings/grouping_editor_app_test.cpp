@@ -20,7 +20,7 @@
 #include "gui/groupings/grouping_list.h"
 #include "gui/groupings/groupings_commands.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 namespace {
 
 class SaveAsScript final : public ConfigurationFileDialogs {
@@ -142,4 +142,4 @@ TEST_F(EditorInTheProgram, DefaultsAreConfirmedInTheEditor) {
 }
 
 }  // namespace
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

@@ -23,7 +23,7 @@
 #include "gui/groupings/residue_preview_delegate.h"
 #include "qt_printers.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 namespace {
 
 class GroupingEditorDialogTest : public ::testing::Test {
@@ -589,4 +589,4 @@ TEST_F(GroupingEditorDialogTest, WebSafePickers) {
 }
 
 }  // namespace
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

@@ -11,7 +11,7 @@
 #include "groupings/builtin_defaults.h"
 #include "gui/groupings/grouping_editor_dialog.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 namespace {
 
 // Runs `act` on the modal widget of type T once the event loop shows it.
@@ -68,4 +68,4 @@ TEST(GroupingEditorLauncherTest, PassesOnLiveEditsAndTheirEnd) {
 }
 
 }  // namespace
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

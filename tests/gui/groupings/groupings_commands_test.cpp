@@ -20,7 +20,7 @@
 #include "qt_printers.h"
 #include "settings/profile_store.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 namespace {
 
 // File dialogs answered from a script.
@@ -304,4 +304,4 @@ TEST_F(GroupingsMenu, ClosingAsksToSaveChangedGroupings) {
 }
 
 }  // namespace
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

@@ -15,9 +15,9 @@
 namespace hueset::gui {
 namespace {
 
-using hueset::testing::grouping;
-using hueset::testing::kBlue;
-using hueset::testing::kWhite;
+using hueset::test::grouping;
+using hueset::test::kBlue;
+using hueset::test::kWhite;
 
 // Three sequences, unwrapped and ungrouped; column 1 (all L) is drawn white
 // on blue as "Hydrophobic", and "Single" is off, so nothing else is.

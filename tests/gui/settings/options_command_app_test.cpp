@@ -22,7 +22,7 @@
 #include "gui/settings/options_dialog.h"
 #include "gui/settings/options_page_widget.h"
 
-namespace hueset::gui::testing {
+namespace hueset::gui::test {
 namespace {
 
 // The Options command as the program offers it.
@@ -183,4 +183,4 @@ TEST_F(OptionsInTheProgram, TerseDialoguesFromTheProfile) {
 }
 
 }  // namespace
-}  // namespace hueset::gui::testing
+}  // namespace hueset::gui::test

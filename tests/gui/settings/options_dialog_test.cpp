@@ -25,7 +25,7 @@
 namespace hueset::gui {
 namespace {
 
-using testing::Shown;
+using test::Shown;
 
 // Selects the whole text and types over it, key by key.
 void typeInto(QWidget* edit, const QString& text) {
@@ -60,7 +60,7 @@ OptionsPageWidget* pageOf(OptionsDialog& sheet, OptionsPage page) {
 class OptionsDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::recordMessages(command.fieldSupport(), shown);
+    test::recordMessages(command.fieldSupport(), shown);
     QObject::connect(&command, &OptionsCommand::applied, [this](bool toolbar, const QFont& font) {
       appliedToolbar = toolbar;
       appliedFont = font;
@@ -144,7 +144,7 @@ TEST_F(OptionsDialogTest, ShowsTheCurrentValues) {
   options.annotation.consensusThreshold = 505;
   options.annotation.elisionThreshold = 5;
   options.output.nameJustification = 2;
-  options.output.linkerCharacter = '*';
+  options.output.gapCharacter = '*';
   run([](OptionsDialog& sheet) {
     OptionsPageWidget* annotate = pageOf(sheet, OptionsPage::Annotate);
     EXPECT_EQ(annotate->field(AnnotateControl::ConsensusThreshold)->text(), QStringLiteral("50.5"));
@@ -153,16 +153,16 @@ TEST_F(OptionsDialogTest, ShowsTheCurrentValues) {
     EXPECT_TRUE(annotate->button(AnnotateControl::IncludeBlanks)->isChecked());
     OptionsPageWidget* output = pageOf(sheet, OptionsPage::Output);
     EXPECT_TRUE(output->button(OutputControl::JustifyRight)->isChecked());
-    EXPECT_EQ(output->edit(OutputControl::LinkerCharacter)->text(), QStringLiteral("*"));
-    EXPECT_EQ(output->edit(OutputControl::SubstitutedLinkers)->text(), QStringLiteral("-_~."));
-    EXPECT_EQ(output->edit(OutputControl::LinkerCharacter)->maxLength(), 1);
+    EXPECT_EQ(output->edit(OutputControl::GapCharacter)->text(), QStringLiteral("*"));
+    EXPECT_EQ(output->edit(OutputControl::SubstitutedGaps)->text(), QStringLiteral("-_~."));
+    EXPECT_EQ(output->edit(OutputControl::GapCharacter)->maxLength(), 1);
     EXPECT_TRUE(pageOf(sheet, OptionsPage::Html)->button(HtmlControl::InlineStyles)->isChecked());
     EXPECT_TRUE(pageOf(sheet, OptionsPage::General)->button(GeneralControl::Verbose)->isChecked());
   });
 }
 
-using hueset::testing::FieldEdge;
-using hueset::testing::storedValue;
+using hueset::test::FieldEdge;
+using hueset::test::storedValue;
 
 // One field typed on its page, then OK: a refused one keeps the sheet open.
 class FieldEdgesThroughTheSheet : public OptionsDialogTest,
@@ -204,7 +204,7 @@ TEST_P(FieldEdgesThroughTheSheet, StoredAtOkOrKeptOpen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, FieldEdgesThroughTheSheet,
-                         ::testing::ValuesIn(hueset::testing::sheetFieldEdges()));
+                         ::testing::ValuesIn(hueset::test::sheetFieldEdges()));
 
 TEST_F(OptionsDialogTest, AnEmptiedNumberFieldIsRefusedWithItsName) {
   run([&](OptionsDialog& sheet) {
@@ -232,7 +232,7 @@ TEST_F(OptionsDialogTest, EnterInAWrongFieldSaysSoOnceAndKeepsTheSheet) {
     EXPECT_TRUE(sheet.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), field);
   });
-  testing::expectElidedLengthRefused(shown);
+  test::expectElidedLengthRefused(shown);
 }
 
 TEST_F(OptionsDialogTest, LeavingAPageWithAWrongFieldKeepsThePage) {
@@ -356,12 +356,12 @@ TEST_F(OptionsDialogTest, OpeningOnTheRememberedPageReadsNothing) {
 TEST_F(OptionsDialogTest, AnEmptiedSubstituteSymbolGivesABlank) {
   EXPECT_TRUE(run([&](OptionsDialog& sheet) {
     clickTab(sheet, optionsPageIndex(OptionsPage::Output));
-    QLineEdit* symbol = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::LinkerCharacter);
+    QLineEdit* symbol = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::GapCharacter);
     typeInto(symbol, QString());
     EXPECT_TRUE(symbol->text().isEmpty());
     click(sheet.okButton());
   }));
-  EXPECT_EQ(options.output.linkerCharacter, ' ');
+  EXPECT_EQ(options.output.gapCharacter, ' ');
 }
 
 TEST_F(OptionsDialogTest, StyleButtonsDoWhatTheySay) {
@@ -449,7 +449,7 @@ TEST_F(OptionsDialogTest, LetterSetFieldsKeepTheirKindOfCharacters) {
     QTest::keyClicks(residues, QStringLiteral("x1b"));  // B is there already
     EXPECT_EQ(residues->text(), QStringLiteral("BJOUZX"));
     clickTab(sheet, 2);
-    QLineEdit* gaps = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::SubstitutedLinkers);
+    QLineEdit* gaps = pageOf(sheet, OptionsPage::Output)->edit(OutputControl::SubstitutedGaps);
     gaps->setFocus();
     QTest::keyClick(gaps, Qt::Key_End);
     QTest::keyClicks(gaps, QStringLiteral("a*"));
@@ -457,7 +457,7 @@ TEST_F(OptionsDialogTest, LetterSetFieldsKeepTheirKindOfCharacters) {
     click(sheet.okButton());
   }));
   EXPECT_EQ(options.parse.invalidResidues, "BJOUZX");
-  EXPECT_EQ(options.output.substitutedLinkers, "-_~.*");
+  EXPECT_EQ(options.output.substitutedGaps, "-_~.*");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <utility>
 
-#include "util/string_table.h"
+#include "desktop/frame/frame_messages.h"
 #include "util/text_format.h"
 
 namespace hueset {
@@ -15,12 +15,11 @@ namespace {
 
 // The causes of a failed save that have a text of their own; "%1" in a
 // text stands for the file. Any other cause says "Failed to save document.".
-constexpr std::pair<SaveFailure, StringId> kFailureTexts[] = {
-    {SaveFailure::InvalidName, 61696},
-    {SaveFailure::BadPath, 61859},
-    {SaveFailure::AccessDenied, 61861},
+constexpr std::pair<SaveFailure, FrameMessage> kFailureTexts[] = {
+    {SaveFailure::InvalidName, FrameMessage::InvalidFileName},
+    {SaveFailure::BadPath, FrameMessage::InvalidPath},
+    {SaveFailure::AccessDenied, FrameMessage::AccessDenied},
 };
-constexpr StringId kFailedToSave = 61698;
 
 // Opening for append changes nothing in an existing file.
 bool fileWritable(const fs::path& p) { return static_cast<bool>(std::ofstream(p, std::ios::app)); }
@@ -85,7 +84,7 @@ SaveFailure classifySaveFailure(const std::string& path) {
 }
 
 std::string saveErrorMessage(SaveFailure cause, const std::string& path) {
-  StringId text = kFailedToSave;
+  FrameMessage text = FrameMessage::FailedToSave;
   for (const auto& [failure, id] : kFailureTexts) {
     if (failure == cause) text = id;
   }

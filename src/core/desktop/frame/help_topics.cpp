@@ -1,5 +1,7 @@
 #include "desktop/frame/help_topics.h"
 
+#include "desktop/frame/command_ids.h"
+
 namespace hueset {
 
 std::string_view helpPageForContext(int context) {
@@ -16,23 +18,23 @@ std::string_view helpPageForContext(int context) {
   }
   int command = context - kCommandHelpBase;
   switch (command) {
-    case 32771:  // the annotate commands
-    case 32772:
-    case 32803:
-    case 32809:
-    case 32811:
+    case kAnnotateToRtfClipboard:  // the annotate commands
+    case kAnnotateToWord:
+    case kAnnotateToHtmlClipboard:
+    case kAnnotateToFile:
+    case kCopyStyleSheet:
       return "annotating.html";
-    case 32777:  // residue groupings commands
-    case 32779:
-    case 32780:
-    case 32781:
-    case 32782:
-    case 32789:
-    case 32814:
+    case kGroupingsEdit:  // residue groupings commands
+    case kGroupingsOpen:
+    case kGroupingsReload:
+    case kGroupingsSave:
+    case kGroupingsSaveAs:
+    case kGroupingsDefaults:
+    case kGroupingsBlackWhite:
       return "groupings.html";
-    case 32778:  // options
+    case kOptions:  // options
       return "options.html";
-    case 32815:  // the preview
+    case kViewPreview:  // the preview
       return "annotating.html#preview";
     default:
       break;

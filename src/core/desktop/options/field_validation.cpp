@@ -352,7 +352,7 @@ std::string NumberFieldModel::displayText(double shownValue) const {
   return formatFieldNumber(shownValue, m_precision);
 }
 
-std::string NumberFieldModel::exchangeIn(int storedValue) const {
+std::string NumberFieldModel::loadText(int storedValue) const {
   switch (m_kind) {
     case FieldKind::Integer:
       return std::to_string(storedValue);
@@ -365,7 +365,7 @@ std::string NumberFieldModel::exchangeIn(int storedValue) const {
   return formatFieldNumber(storedValue, m_precision);
 }
 
-FieldExchange NumberFieldModel::exchangeOut(std::string_view text, bool enabled) {
+FieldStoreResult NumberFieldModel::storeText(std::string_view text, bool enabled) {
   const int noValue = m_kind == FieldKind::ScaledNumber ? kNoScaledValue : kNoIntegerValue;
   if (text.empty()) {
     // An emptied field is refused rather than stored as the no-value marker.

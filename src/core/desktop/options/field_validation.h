@@ -146,10 +146,10 @@ double scaledSpinStep(std::optional<double> current, FieldBound lower, FieldBoun
 int boldFeedbackWeight(int weight);
 
 // The outcome of reading a field for a dialog.
-struct FieldExchange {
+struct FieldStoreResult {
   bool ok = false;
   int value = 0;
-  std::optional<FieldMessage> message;  // shown when the exchange fails
+  std::optional<FieldMessage> message;  // shown when storing fails
 };
 
 // One integer, number or scaled number field.
@@ -197,14 +197,14 @@ class NumberFieldModel {
   // What the field shows for `shownValue`.
   std::string displayText(double shownValue) const;
 
-  // Dialog data exchange. Into the field: integer fields show the number,
-  // scaled fields the stored number divided by the scale. Out of the field:
+  // Loading into the field: integer fields show the number,
+  // scaled fields the stored number divided by the scale. Storing from the field:
   // reads `text`; a valid number gives the integer (scaled fields: times the
   // scale, cut to an integer); an enabled field that is empty, not a number
   // or out of bounds fails with its message; a disabled one gives the
   // no-value marker.
-  std::string exchangeIn(int storedValue) const;
-  FieldExchange exchangeOut(std::string_view text, bool enabled);
+  std::string loadText(int storedValue) const;
+  FieldStoreResult storeText(std::string_view text, bool enabled);
 
   // The spin range of an integer field.
   SpinRange spinRange() const { return integerSpinRange(m_lower, m_upper); }

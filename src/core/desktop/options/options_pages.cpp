@@ -116,7 +116,7 @@ void parsingLayout(LayoutBuilder& b) {
       .row({b.radio(AnyLetter)})
       .row({b.radio(StandardResidues)})
       .row({b.radio(ListedInvalidResidues), b.field(PageItemKind::LetterSetField, InvalidResidues)})
-      .row({b.check(StrangeLinkers)})
+      .row({b.check(StrangeGaps)})
       .row({b.check(LowerCase)});
   b.group(kGroup2)
       .explanation(kExplain3)
@@ -140,9 +140,8 @@ void outputLayout(LayoutBuilder& b) {
   // The terse layout keeps the substitutions under "Output Format".
   if (b.verbose()) b.group(kGroup3).explanation(kExplain2);
   b.row({b.check(EnforceUpper)})
-      .row({b.check(EnforceLinker), b.field(PageItemKind::CharacterEdit, LinkerCharacter),
-            b.label(SubstitutedLinkers),
-            b.field(PageItemKind::LetterSetField, SubstitutedLinkers)});
+      .row({b.check(EnforceGap), b.field(PageItemKind::CharacterEdit, GapCharacter),
+            b.label(SubstitutedGaps), b.field(PageItemKind::LetterSetField, SubstitutedGaps)});
 }
 
 void htmlLayout(LayoutBuilder& b) {
@@ -220,13 +219,21 @@ int optionsPageLayout(OptionsPage page, bool verbose) {
   return verbose ? info.verboseLayout : info.terseLayout;
 }
 
+namespace {
+
+// A page text's number in the string table: its layout's number, then four
+// digits for the item (see strings_settings.inc).
+constexpr StringId layoutItemTextId(int layout, int item) { return layout * 10000 + item; }
+
+}  // namespace
+
 std::string_view optionsPageText(OptionsPage page, bool verbose, int item) {
   const OptionsPageInfo& info = optionsPageInfo(page);
   if (!verbose) {
-    const StringId terse = info.terseLayout * 10000 + item;
+    const StringId terse = layoutItemTextId(info.terseLayout, item);
     if (hasString(terse)) return loadString(terse);
   }
-  return loadString(info.verboseLayout * 10000 + item);
+  return loadString(layoutItemTextId(info.verboseLayout, item));
 }
 
 std::vector<PageItem> PageLayout::controls() const {
@@ -335,7 +342,7 @@ NumberFieldModel makeFieldModel(const NumberFieldSpec& spec) {
 }
 
 int letterSetMode(ControlId id) {
-  return id == OutputControl::SubstitutedLinkers ? kLetterSetNoLetters : kLetterSetUpperCase;
+  return id == OutputControl::SubstitutedGaps ? kLetterSetNoLetters : kLetterSetUpperCase;
 }
 
 std::vector<RadioGroupSpec> radioGroupSpecs(OptionsPage page) {

@@ -16,8 +16,8 @@ namespace hueset {
 // The options sheet: five tabbed pages, one per option group, each in a
 // verbose layout (with explanations) or a terse one. Everything the pages
 // decide lives here: which controls and texts a layout holds, the limits and
-// names of its number fields, how control values and option groups are
-// exchanged, and which page opens first. The widgets only show this.
+// names of its number fields, how option groups are loaded into the
+// controls and stored back, which page opens first. The widgets only show this.
 
 // The five pages of the option groups, and a sixth for the figure options
 // (residue numbers, the ruler, PDF, SVG and PNG), which are not among them.
@@ -60,7 +60,7 @@ enum class ParsingControl : int {
   StandardResidues = 1044,
   ListedInvalidResidues = 1045,
   InvalidResidues = 1046,
-  StrangeLinkers = 1052,
+  StrangeGaps = 1052,
   LowerCase = 1042,
   IgnoreCoil = 1041,
   DiscardConfidences = 1053,
@@ -79,9 +79,9 @@ enum class OutputControl : int {
   ColumnWidthSpin = 1022,
   ShowThreshold = 1048,
   EnforceUpper = 1032,
-  EnforceLinker = 1037,
-  LinkerCharacter = 1038,
-  SubstitutedLinkers = 1033,
+  EnforceGap = 1037,
+  GapCharacter = 1038,
+  SubstitutedGaps = 1033,
   MultipleSets = 1062,
   DuplicateInSets = 1061,
 };
@@ -130,7 +130,7 @@ concept PageControl =
     std::is_same_v<Control, GeneralControl> || std::is_same_v<Control, FigureControl>;
 
 // A control of any page as the machinery that serves every page alike (the
-// layouts, the number fields, the data exchange) keeps it: its control id.
+// layouts, the number fields, loading and storing) keeps it: its control id.
 // A page's enum turns into it; 0 stands for no control (static texts).
 class ControlId {
  public:
@@ -259,7 +259,7 @@ struct AppliedOptions {
 // Copies every group back into `options`.
 AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options);
 
-// A page's controls as the data exchange sees them (the widgets, or a plain
+// A page's controls as loading and storing see them (the widgets, or a plain
 // stand-in for tests).
 class PageControls {
  public:
@@ -277,25 +277,25 @@ class PageControls {
 };
 
 // Shows the groups' values in the controls of `page`.
-void exchangeIn(OptionsPage page, const OptionGroups& groups, PageControls& controls);
+void loadPage(OptionsPage page, const OptionGroups& groups, PageControls& controls);
 
-struct ExchangeOutcome {
+struct PageStoreOutcome {
   bool ok = true;
   ControlId refusedControl;  // the first field that refused its text
 
-  bool operator==(const ExchangeOutcome&) const = default;
+  bool operator==(const PageStoreOutcome&) const = default;
 };
 
 // Reads the controls of `page` into `groups`, in the order of the page's
 // controls. At the first field that refuses its text the reading stops and
 // `groups` stays as it was. Done when the user leaves the page and, for the
 // active page, at OK.
-ExchangeOutcome exchangeOut(OptionsPage page, PageControls& controls, OptionGroups& groups);
+PageStoreOutcome storePage(OptionsPage page, PageControls& controls, OptionGroups& groups);
 
 // The one-character edit: the character as text (a zero byte shows as an
 // empty edit), and back: the first character, or a blank when it is empty.
-std::string linkerCharacterText(char character);
-char linkerCharacterFrom(std::string_view text);
+std::string gapCharacterText(char character);
+char gapCharacterFrom(std::string_view text);
 
 // The page the sheet opens on, remembered for the run (not stored).
 class OptionsPageMemory {

@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CleanName,
 
 TEST(AnnotationFile, SaveFailureNamesTheCause) {
   namespace fs = std::filesystem;
-  std::string dir = testing::makeTempDir("annotation_file");
+  std::string dir = test::makeTempDir("annotation_file");
   EXPECT_EQ(classifySaveFailure(""), SaveFailure::InvalidName);
   EXPECT_EQ(classifySaveFailure(dir), SaveFailure::InvalidName);
   EXPECT_EQ(classifySaveFailure(dir + "/missing/out.rtf"), SaveFailure::BadPath);
@@ -51,7 +51,7 @@ TEST(AnnotationFile, SaveFailureNamesTheCause) {
 }
 
 TEST(AnnotationFile, ChosenFileNeedsAnExistingFolder) {
-  const std::string dir = testing::makeTempDir("annotation_file_chosen");
+  const std::string dir = test::makeTempDir("annotation_file_chosen");
   EXPECT_EQ(chosenFileProblem(dir + "/out.rtf"), std::nullopt);
   EXPECT_EQ(chosenFileProblem(dir + "/missing/out.rtf"),
             dir + "/missing/out.rtf contains an invalid path.");

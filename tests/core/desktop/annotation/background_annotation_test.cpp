@@ -19,7 +19,7 @@ using namespace std::chrono_literals;
 // Answers the driver as a user would, noting the thread of every call.
 class RecordingFront final : public AnnotationInteraction, public ParseMessageSink {
  public:
-  testing::ScriptedSink sink;
+  test::ScriptedSink sink;
   std::vector<std::thread::id> threads;
   int formatsAsked = 0;
   int reportsShown = 0;

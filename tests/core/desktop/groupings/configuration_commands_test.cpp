@@ -77,8 +77,8 @@ class ScriptedUi final : public ConfigurationUi {
   }
 };
 
-using testing::readFile;
-using testing::writeFile;
+using test::readFile;
+using test::writeFile;
 
 // A small text configuration unlike either default.
 GroupingSet smallSet() {
@@ -92,7 +92,7 @@ GroupingSet smallSet() {
 class ConfigurationCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_dir = hueset::testing::makeTempDir("config-commands");
+    m_dir = hueset::test::makeTempDir("config-commands");
     m_options.paths.lastConfigDirectory = m_dir;
     m_commands.startUp();
     m_ui.changes = 0;

@@ -11,7 +11,7 @@
 
 #include "desktop/groupings/grouping_editor_model.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 
 inline std::vector<std::string> names(const GroupingEditorModel& model) {
   std::vector<std::string> result;
@@ -54,4 +54,4 @@ inline void expectAminoAcidsFirst(const GroupingEditorModel& model, const std::s
   EXPECT_EQ(model.rows()[20].name, "Tyrosine");
   EXPECT_EQ(model.rows()[21].name, next);
 }
-}  // namespace hueset::testing
+}  // namespace hueset::test

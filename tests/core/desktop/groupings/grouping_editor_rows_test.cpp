@@ -5,7 +5,7 @@
 #include "groupings/builtin_defaults.h"
 #include "util/string_table.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 namespace {
 
 using Kind = EditorOutcome::Kind;
@@ -259,4 +259,4 @@ TEST(GroupingEditorModelTest, AddStandardAsksBeforeReplacingDuplicates) {
 }
 
 }  // namespace
-}  // namespace hueset::testing
+}  // namespace hueset::test

@@ -6,7 +6,7 @@
 #include "groupings/builtin_defaults.h"
 #include "util/string_table.h"
 
-namespace hueset::testing {
+namespace hueset::test {
 namespace {
 
 using Kind = EditorOutcome::Kind;
@@ -386,4 +386,4 @@ TEST(GroupingEditorModelTest, SetWithoutSpecialGroupingsStillOpens) {
 }
 
 }  // namespace
-}  // namespace hueset::testing
+}  // namespace hueset::test

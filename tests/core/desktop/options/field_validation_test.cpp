@@ -190,16 +190,16 @@ TEST(NumberField, WithoutBoundsNeverOutOfBounds) {
 
 TEST(NumberField, PercentageLimitsOfTheAnnotationPage) {
   NumberFieldModel field = consensusField();
-  FieldExchange out = field.exchangeOut("50", true);
+  FieldStoreResult out = field.storeText("50", true);
   EXPECT_FALSE(out.ok);
   ASSERT_TRUE(out.message);
   EXPECT_EQ(out.message->title, "Consensus Out of Bounds");
-  out = field.exchangeOut("50.5", true);
+  out = field.storeText("50.5", true);
   EXPECT_TRUE(out.ok);
   EXPECT_EQ(out.value, 505);
-  out = field.exchangeOut("100", true);
+  out = field.storeText("100", true);
   EXPECT_EQ(out.value, 1000);
-  out = field.exchangeOut("100.1", true);
+  out = field.storeText("100.1", true);
   EXPECT_FALSE(out.ok);
 }
 
@@ -207,41 +207,41 @@ TEST(NumberField, EveryTenthOfAPercentSurvivesTheRoundTrip) {
   NumberFieldModel field(FieldKind::ScaledNumber);
   field.setUnit(percentUnit());
   for (int stored = 0; stored <= 1000; ++stored) {
-    const std::string shown = field.exchangeIn(stored);
-    const FieldExchange out = field.exchangeOut(shown, true);
+    const std::string shown = field.loadText(stored);
+    const FieldStoreResult out = field.storeText(shown, true);
     ASSERT_TRUE(out.ok) << shown;
     EXPECT_EQ(out.value, stored) << shown;
   }
-  EXPECT_EQ(field.exchangeIn(800), "80");
-  EXPECT_EQ(field.exchangeIn(725), "72.5");
+  EXPECT_EQ(field.loadText(800), "80");
+  EXPECT_EQ(field.loadText(725), "72.5");
 }
 
 TEST(NumberField, EmptiedFieldIsRefusedWithTheNotANumberMessage) {
   NumberFieldModel integer = elidedLengthField();
   integer.validate("12");
-  FieldExchange out = integer.exchangeOut("", true);
+  FieldStoreResult out = integer.storeText("", true);
   EXPECT_FALSE(out.ok);
   ASSERT_TRUE(out.message);
   EXPECT_EQ(out.message->text,
             "Please enter a valid number for the Minimum Length of the Elided Region .");
 
   NumberFieldModel percentage = consensusField();
-  out = percentage.exchangeOut("", true);
+  out = percentage.storeText("", true);
   EXPECT_FALSE(out.ok);
   EXPECT_EQ(out.message->title, "Invalid Entry");
 }
 
 TEST(NumberField, DisabledFieldGivesTheNoValueMarkerUnlessValid) {
   NumberFieldModel integer = elidedLengthField();
-  EXPECT_EQ(integer.exchangeOut("1000", false).value, kNoIntegerValue);
-  EXPECT_TRUE(integer.exchangeOut("1000", false).ok);
-  EXPECT_EQ(integer.exchangeOut("", false).value, kNoIntegerValue);
-  EXPECT_EQ(integer.exchangeOut("17", false).value, 17);
+  EXPECT_EQ(integer.storeText("1000", false).value, kNoIntegerValue);
+  EXPECT_TRUE(integer.storeText("1000", false).ok);
+  EXPECT_EQ(integer.storeText("", false).value, kNoIntegerValue);
+  EXPECT_EQ(integer.storeText("17", false).value, 17);
 
   NumberFieldModel percentage = consensusField();
-  EXPECT_EQ(percentage.exchangeOut("", false).value, kNoScaledValue);
-  EXPECT_EQ(percentage.exchangeOut("20", false).value, kNoScaledValue);
-  EXPECT_EQ(percentage.exchangeOut("80", false).value, 800);
+  EXPECT_EQ(percentage.storeText("", false).value, kNoScaledValue);
+  EXPECT_EQ(percentage.storeText("20", false).value, kNoScaledValue);
+  EXPECT_EQ(percentage.storeText("80", false).value, 800);
 }
 
 TEST(NumberField, SwitchingTheUnitConvertsValueAndBounds) {
@@ -252,7 +252,7 @@ TEST(NumberField, SwitchingTheUnitConvertsValueAndBounds) {
   EXPECT_DOUBLE_EQ(field.lowerBound().value, 0.5);
   EXPECT_DOUBLE_EQ(field.upperBound().value, 1.0);
   EXPECT_EQ(field.precision(), 3);
-  EXPECT_EQ(field.exchangeOut("0.75", true).value, 750);
+  EXPECT_EQ(field.storeText("0.75", true).value, 750);
 }
 
 TEST(NumberField, UnitChosenBeforeShowingKeepsFivePlaces) {

@@ -70,7 +70,7 @@ TEST(OptionsPages, BothLayoutsHoldEveryControlButOnlyVerboseExplains) {
   }
 }
 
-TEST(OptionsPages, EveryExchangedControlIsOnItsPage) {
+TEST(OptionsPages, EveryBoundControlIsOnItsPage) {
   using enum AnnotateControl;
   using enum ParsingControl;
   using enum OutputControl;
@@ -81,10 +81,10 @@ TEST(OptionsPages, EveryExchangedControlIsOnItsPage) {
       {ConsensusThreshold, IncludeBlanks, IgnoreX, UseElision, MinimumElisionLength,
        ElisionThreshold},
       {ConfirmFormats, AnyLetter, StandardResidues, ListedInvalidResidues, InvalidResidues,
-       StrangeLinkers, LowerCase, IgnoreCoil, DiscardConfidences, MergePhd},
+       StrangeGaps, LowerCase, IgnoreCoil, DiscardConfidences, MergePhd},
       {JustifyLeft, JustifyCentre, JustifyRight, WrapOutput, WrapLength, SeparateColumns,
-       ColumnWidth, ShowThreshold, MultipleSets, DuplicateInSets, EnforceUpper, EnforceLinker,
-       LinkerCharacter, SubstitutedLinkers},
+       ColumnWidth, ShowThreshold, MultipleSets, DuplicateInSets, EnforceUpper, EnforceGap,
+       GapCharacter, SubstitutedGaps},
       {EmbeddedStyleSheet, InlineStyles, OfficePalette, WebSafePalette, WebSafeWarning, SampleFont,
        BrowserFontSize},
       {MruDocuments, MruConfigurations, EditorFont, Verbose, Terse, LargeButtons},
@@ -115,7 +115,7 @@ TEST(OptionsPages, TerseTextsDifferWhereTheyShould) {
   // Texts kept character for character, blanks included.
   EXPECT_EQ(buildPageLayout(OptionsPage::Html, false).find(HtmlControl::BrowserFontSize)->text,
             "Use &Browser  Font Settings");
-  EXPECT_EQ(buildPageLayout(OptionsPage::Parsing, false).find(ParsingControl::StrangeLinkers)->text,
+  EXPECT_EQ(buildPageLayout(OptionsPage::Parsing, false).find(ParsingControl::StrangeGaps)->text,
             "&Allow non-standard \"gap\" symbols, on top of tilde\"~\"  , full stop\".\" and "
             "hyphen\"-\"");
 }
@@ -128,9 +128,9 @@ TEST(OptionsPages, TerseOutputKeepsTheSubstitutionsUnderOutputFormat) {
   EXPECT_EQ(groupTitles(terse), (std::vector<std::string_view>{"Output Format"}));
   const PageRow& last = terse.groups[0].rows.back();
   ASSERT_EQ(last.items.size(), 4u);
-  EXPECT_EQ(last.items[1].id, OutputControl::LinkerCharacter);
+  EXPECT_EQ(last.items[1].id, OutputControl::GapCharacter);
   EXPECT_EQ(last.items[2].text, "for any linking \"gap\" symbols such as");
-  EXPECT_EQ(last.items[3].id, OutputControl::SubstitutedLinkers);
+  EXPECT_EQ(last.items[3].id, OutputControl::SubstitutedGaps);
 }
 
 TEST(OptionsPages, GroupBoxesOfBothLayouts) {
@@ -179,7 +179,7 @@ TEST(OptionsPages, NumberFieldsCarryTheirNamesAndLimits) {
   EXPECT_TRUE(numberFieldSpecs(OptionsPage::Html).empty());
 }
 
-using testing::FieldEdge;
+using test::FieldEdge;
 
 class FieldEdges : public ::testing::TestWithParam<FieldEdge> {};
 
@@ -188,29 +188,29 @@ TEST_P(FieldEdges, StoredOrRefused) {
   const OptionGroups before;
   OptionGroups groups = before;
   PageControlValues controls(c.page);
-  exchangeIn(c.page, groups, controls);
+  loadPage(c.page, groups, controls);
   controls.type(c.field, c.typed);
-  const ExchangeOutcome outcome = exchangeOut(c.page, controls, groups);
+  const PageStoreOutcome outcome = storePage(c.page, controls, groups);
   if (c.stored) {
     EXPECT_TRUE(outcome.ok) << c.typed;
-    EXPECT_EQ(testing::storedValue(groups, c.field, c.page), *c.stored) << c.typed;
+    EXPECT_EQ(test::storedValue(groups, c.field, c.page), *c.stored) << c.typed;
   } else {
-    EXPECT_EQ(outcome, (ExchangeOutcome{false, c.field})) << c.typed;
+    EXPECT_EQ(outcome, (PageStoreOutcome{false, c.field})) << c.typed;
     EXPECT_EQ(groups, before);
     EXPECT_TRUE(controls.lastMessage());
     EXPECT_EQ(controls.focus(), c.field);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, FieldEdges, ::testing::ValuesIn(testing::fieldEdges()));
+INSTANTIATE_TEST_SUITE_P(Limits, FieldEdges, ::testing::ValuesIn(test::fieldEdges()));
 
-TEST(OptionsPageExchange, RefusalsSayWhatIsWrongWithTheFieldsName) {
+TEST(OptionsPageBinding, RefusalsSayWhatIsWrongWithTheFieldsName) {
   PageControlValues controls(OptionsPage::Annotate);
   OptionGroups groups;
-  exchangeIn(OptionsPage::Annotate, groups, controls);
+  loadPage(OptionsPage::Annotate, groups, controls);
 
   controls.type(AnnotateControl::MinimumElisionLength, "1000");
-  exchangeOut(OptionsPage::Annotate, controls, groups);
+  storePage(OptionsPage::Annotate, controls, groups);
   ASSERT_TRUE(controls.lastMessage());
   EXPECT_EQ(controls.lastMessage()->title, "Minimum Length of the Elided Region  Out of Bounds");
   EXPECT_EQ(controls.lastMessage()->text,
@@ -220,50 +220,50 @@ TEST(OptionsPageExchange, RefusalsSayWhatIsWrongWithTheFieldsName) {
 
   controls.type(AnnotateControl::MinimumElisionLength, "4");
   controls.type(AnnotateControl::ConsensusThreshold, "50");
-  exchangeOut(OptionsPage::Annotate, controls, groups);
+  storePage(OptionsPage::Annotate, controls, groups);
   EXPECT_EQ(controls.lastMessage()->title, "Consensus Out of Bounds");
   EXPECT_EQ(controls.lastMessage()->text,
             "Please enter a number for the Consensus which is\r\n"
             "less than or equal to 100 %\r\nand greater than 50 %");
 
   controls.type(AnnotateControl::ConsensusThreshold, "");
-  exchangeOut(OptionsPage::Annotate, controls, groups);
+  storePage(OptionsPage::Annotate, controls, groups);
   EXPECT_EQ(controls.lastMessage()->title, "Invalid Entry");
   EXPECT_EQ(controls.lastMessage()->text, "Please enter a valid number for the Consensus.");
 }
 
-TEST(OptionsPageExchange, FirstRefusedFieldInPageOrderStopsTheReading) {
+TEST(OptionsPageBinding, FirstRefusedFieldInPageOrderStopsTheReading) {
   PageControlValues controls(OptionsPage::Annotate);
   OptionGroups groups;
-  exchangeIn(OptionsPage::Annotate, groups, controls);
+  loadPage(OptionsPage::Annotate, groups, controls);
   controls.setChecked(AnnotateControl::IncludeBlanks, false);
   controls.type(AnnotateControl::MinimumElisionLength, "3");
   controls.type(AnnotateControl::ElisionThreshold, "0");
-  const ExchangeOutcome outcome = exchangeOut(OptionsPage::Annotate, controls, groups);
+  const PageStoreOutcome outcome = storePage(OptionsPage::Annotate, controls, groups);
   EXPECT_EQ(outcome.refusedControl, AnnotateControl::MinimumElisionLength);
   // Nothing read before the refused field is kept either.
   EXPECT_TRUE(groups.annotation.includeBlanks);
 }
 
-TEST(OptionsPageExchange, ValuesShowAsThePageShowsThem) {
+TEST(OptionsPageBinding, ValuesShowAsThePageShowsThem) {
   OptionGroups groups;
   groups.annotation.consensusThreshold = 505;
   groups.annotation.elisionThreshold = 5;
-  groups.output.linkerCharacter = '\0';
+  groups.output.gapCharacter = '\0';
   PageControlValues annotate(OptionsPage::Annotate);
-  exchangeIn(OptionsPage::Annotate, groups, annotate);
+  loadPage(OptionsPage::Annotate, groups, annotate);
   EXPECT_EQ(annotate.text(AnnotateControl::ConsensusThreshold), "50.5");
   EXPECT_EQ(annotate.text(AnnotateControl::ElisionThreshold), "0.5");
   EXPECT_EQ(annotate.text(AnnotateControl::MinimumElisionLength), "4");
   PageControlValues output(OptionsPage::Output);
-  exchangeIn(OptionsPage::Output, groups, output);
-  EXPECT_EQ(output.text(OutputControl::LinkerCharacter), "");
-  EXPECT_EQ(output.text(OutputControl::SubstitutedLinkers), "-_~.");
+  loadPage(OptionsPage::Output, groups, output);
+  EXPECT_EQ(output.text(OutputControl::GapCharacter), "");
+  EXPECT_EQ(output.text(OutputControl::SubstitutedGaps), "-_~.");
   EXPECT_TRUE(output.isChecked(OutputControl::JustifyLeft));
   EXPECT_FALSE(output.isChecked(OutputControl::JustifyCentre));
 }
 
-TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
+TEST(OptionsPageBinding, EveryPageGivesBackWhatItWasShown) {
   OptionGroups changed;
   changed.annotation.xIsUnknown = false;
   changed.annotation.includeBlanks = false;
@@ -278,8 +278,8 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
   changed.output.nameJustification = 1;
   changed.output.wrapLength = 45;
   changed.output.columnWidth = 7;
-  changed.output.linkerCharacter = '.';
-  changed.output.substitutedLinkers = "~";
+  changed.output.gapCharacter = '.';
+  changed.output.substitutedGaps = "~";
   changed.output.multipleSets = true;
   changed.html.styleMode = 1;
   changed.html.colourPalette = 1;
@@ -297,7 +297,7 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
   for (const OptionGroups& groups : {OptionGroups{}, changed}) {
     for (int i = 0; i < kOptionsPageCount; ++i) {
       PageControlValues controls(optionsPageAt(i));
-      exchangeIn(optionsPageAt(i), groups, controls);
+      loadPage(optionsPageAt(i), groups, controls);
       OptionGroups read;  // defaults: every page must overwrite its own group
       if (i != 0) read.annotation = groups.annotation;
       if (i != 1) read.parse = groups.parse;
@@ -305,13 +305,13 @@ TEST(OptionsPageExchange, EveryPageGivesBackWhatItWasShown) {
       if (i != 3) read.html = groups.html;
       if (i != 4) read.general = groups.general;
       if (i != 5) read.figure = groups.figure;
-      ASSERT_TRUE(exchangeOut(optionsPageAt(i), controls, read).ok) << i;
+      ASSERT_TRUE(storePage(optionsPageAt(i), controls, read).ok) << i;
       EXPECT_EQ(read, groups) << i;
     }
   }
 }
 
-TEST(OptionsPageExchange, CharacterFieldsStoreWhatTheNextStartReads) {
+TEST(OptionsPageBinding, CharacterFieldsStoreWhatTheNextStartReads) {
   struct Case {
     const char* what;
     OptionsPage page;
@@ -320,45 +320,45 @@ TEST(OptionsPageExchange, CharacterFieldsStoreWhatTheNextStartReads) {
     std::string (*stored)(const OptionGroups&);
     const char* expected;
   };
-  auto linker = [](const OptionGroups& g) { return std::string(1, g.output.linkerCharacter); };
+  auto gap = [](const OptionGroups& g) { return std::string(1, g.output.gapCharacter); };
   auto residues = [](const OptionGroups& g) { return g.parse.invalidResidues; };
-  auto linkers = [](const OptionGroups& g) { return g.output.substitutedLinkers; };
+  auto gaps = [](const OptionGroups& g) { return g.output.substitutedGaps; };
   const Case cases[] = {
       {"an emptied substitute symbol becomes a blank", OptionsPage::Output,
-       OutputControl::LinkerCharacter, "", linker, " "},
-      {"a typed substitute symbol is kept", OptionsPage::Output, OutputControl::LinkerCharacter,
-       "*", linker, "*"},
+       OutputControl::GapCharacter, "", gap, " "},
+      {"a typed substitute symbol is kept", OptionsPage::Output, OutputControl::GapCharacter, "*",
+       gap, "*"},
       {"invalid residues are upper-case letters", OptionsPage::Parsing,
        ParsingControl::InvalidResidues, "bj1Z", residues, "BJZ"},
       {"substituted linkers are gap symbols only", OptionsPage::Output,
-       OutputControl::SubstitutedLinkers, "- 9~", linkers, "-~"},
+       OutputControl::SubstitutedGaps, "- 9~", gaps, "-~"},
   };
   for (const Case& c : cases) {
     OptionGroups groups;
     PageControlValues controls(c.page);
-    exchangeIn(c.page, groups, controls);
+    loadPage(c.page, groups, controls);
     controls.type(c.field, c.typed);
-    ASSERT_TRUE(exchangeOut(c.page, controls, groups).ok) << c.what;
+    ASSERT_TRUE(storePage(c.page, controls, groups).ok) << c.what;
     EXPECT_EQ(c.stored(groups), c.expected) << c.what;
   }
   // The default symbol shows as itself.
   PageControlValues output(OptionsPage::Output);
-  exchangeIn(OptionsPage::Output, OptionGroups{}, output);
-  EXPECT_EQ(output.text(OutputControl::LinkerCharacter), "-");
+  loadPage(OptionsPage::Output, OptionGroups{}, output);
+  EXPECT_EQ(output.text(OutputControl::GapCharacter), "-");
 }
 
-TEST(OptionsPageExchange, StyleButtonsStoreWhatTheirLabelsSay) {
+TEST(OptionsPageBinding, StyleButtonsStoreWhatTheirLabelsSay) {
   OptionGroups groups;
   PageControlValues html(OptionsPage::Html);
-  exchangeIn(OptionsPage::Html, groups, html);
+  loadPage(OptionsPage::Html, groups, html);
   // The default (0) writes in-line styles.
   EXPECT_TRUE(html.isChecked(HtmlControl::InlineStyles));
   EXPECT_FALSE(html.isChecked(HtmlControl::EmbeddedStyleSheet));
   html.click(HtmlControl::EmbeddedStyleSheet);
-  ASSERT_TRUE(exchangeOut(OptionsPage::Html, html, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::Html, html, groups).ok);
   EXPECT_EQ(groups.html.styleMode, 1);  // the embedded style sheet
   html.click(HtmlControl::InlineStyles);
-  ASSERT_TRUE(exchangeOut(OptionsPage::Html, html, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::Html, html, groups).ok);
   EXPECT_EQ(groups.html.styleMode, 0);
   EXPECT_NE(buildPageLayout(OptionsPage::Html, true)
                 .find(HtmlControl::EmbeddedStyleSheet)
@@ -366,30 +366,30 @@ TEST(OptionsPageExchange, StyleButtonsStoreWhatTheirLabelsSay) {
             std::string_view::npos);
 }
 
-TEST(OptionsPageExchange, RadioGroupsWithoutOneSelectedButtonGiveZero) {
+TEST(OptionsPageBinding, RadioGroupsWithoutOneSelectedButtonGiveZero) {
   OptionGroups groups;
   groups.output.nameJustification = 2;
   PageControlValues output(OptionsPage::Output);
-  exchangeIn(OptionsPage::Output, groups, output);
+  loadPage(OptionsPage::Output, groups, output);
   EXPECT_TRUE(output.isChecked(OutputControl::JustifyRight));
   output.setChecked(OutputControl::JustifyLeft, true);  // two selected
-  ASSERT_TRUE(exchangeOut(OptionsPage::Output, output, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::Output, output, groups).ok);
   EXPECT_EQ(groups.output.nameJustification, 0);
   groups.output.nameJustification = 1;
   for (OutputControl id :
        {OutputControl::JustifyLeft, OutputControl::JustifyCentre, OutputControl::JustifyRight}) {
     output.setChecked(id, false);
   }
-  ASSERT_TRUE(exchangeOut(OptionsPage::Output, output, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::Output, output, groups).ok);
   EXPECT_EQ(groups.output.nameJustification, 0);
 
   PageControlValues general(OptionsPage::General);
-  exchangeIn(OptionsPage::General, groups, general);
+  loadPage(OptionsPage::General, groups, general);
   general.click(GeneralControl::Terse);
-  ASSERT_TRUE(exchangeOut(OptionsPage::General, general, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::General, general, groups).ok);
   EXPECT_FALSE(groups.general.verboseDialogues);
   general.setChecked(GeneralControl::Terse, false);  // none selected: the first button, Verbose
-  ASSERT_TRUE(exchangeOut(OptionsPage::General, general, groups).ok);
+  ASSERT_TRUE(storePage(OptionsPage::General, general, groups).ok);
   EXPECT_TRUE(groups.general.verboseDialogues);
 }
 
@@ -414,7 +414,7 @@ TEST(OptionsApply, CopiesEveryGroupBackAndSaysWhatTheWindowMustShow) {
 
   groups.general.largeToolbarButtons = false;
   groups.annotation.consensusThreshold = 725;
-  groups.output.linkerCharacter = ' ';
+  groups.output.gapCharacter = ' ';
   groups.html.styleMode = 1;
   groups.parse.restrictResidues = 1;
   groups.figure.ruler = true;

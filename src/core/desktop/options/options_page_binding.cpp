@@ -2,17 +2,17 @@
 
 #include "desktop/options/options_pages.h"
 
-// The data exchange of the options pages: one description of each page's
+// Loading and storing the options pages: one description of each page's
 // controls and option fields serves both directions.
 
 namespace hueset {
 namespace {
 
 // What is shown and what is read back cannot drift apart: one list per page.
-class Exchanger {
+class PageBinder {
  public:
-  virtual ~Exchanger() = default;
-  // False stops the exchange (a field refused its text).
+  virtual ~PageBinder() = default;
+  // False stops the storing (a field refused its text).
   virtual bool check(ControlId id, bool& value) = 0;
   virtual bool number(ControlId id, int& value) = 0;
   virtual bool radio(const RadioGroupSpec& group, int& value) = 0;
@@ -25,7 +25,7 @@ RadioGroupSpec radioGroup(OptionsPage page, int index) {
   return radioGroupSpecs(page).at(static_cast<std::size_t>(index));
 }
 
-bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
+bool bindPage(OptionsPage page, OptionGroups& g, PageBinder& x) {
   switch (page) {
     case OptionsPage::Annotate: {
       using enum AnnotateControl;
@@ -42,8 +42,8 @@ bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
       return x.check(ConfirmFormats, p.confirmFormats) &&
              x.radio(radioGroup(page, 0), p.restrictResidues) &&
              x.letters(InvalidResidues, p.invalidResidues, &cleanInvalidResidues) &&
-             x.check(StrangeLinkers, p.allowStrangeLinkers) &&
-             x.check(LowerCase, p.allowLowerCase) && x.check(IgnoreCoil, p.dscIgnoreCoil) &&
+             x.check(StrangeGaps, p.allowStrangeGaps) && x.check(LowerCase, p.allowLowerCase) &&
+             x.check(IgnoreCoil, p.dscIgnoreCoil) &&
              x.check(DiscardConfidences, p.ignoreConfidences) &&
              x.check(MergePhd, p.mergePhdPredictions);
     }
@@ -54,9 +54,8 @@ bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
              x.check(WrapOutput, o.wrapOutput) && x.number(WrapLength, o.wrapLength) &&
              x.check(SeparateColumns, o.separateColumns) && x.number(ColumnWidth, o.columnWidth) &&
              x.check(ShowThreshold, o.showThreshold) && x.check(EnforceUpper, o.enforceUpper) &&
-             x.check(EnforceLinker, o.enforceLinker) &&
-             x.character(LinkerCharacter, o.linkerCharacter) &&
-             x.letters(SubstitutedLinkers, o.substitutedLinkers, &cleanSubstitutedLinkers) &&
+             x.check(EnforceGap, o.enforceGap) && x.character(GapCharacter, o.gapCharacter) &&
+             x.letters(SubstitutedGaps, o.substitutedGaps, &cleanSubstitutedGaps) &&
              x.check(MultipleSets, o.multipleSets) && x.check(DuplicateInSets, o.duplicateInSets);
     }
     case OptionsPage::Html: {
@@ -90,9 +89,9 @@ bool exchangePage(OptionsPage page, OptionGroups& g, Exchanger& x) {
   return true;
 }
 
-class InExchanger final : public Exchanger {
+class PageLoader final : public PageBinder {
  public:
-  explicit InExchanger(PageControls& controls) : m_controls(controls) {}
+  explicit PageLoader(PageControls& controls) : m_controls(controls) {}
   bool check(ControlId id, bool& value) override {
     m_controls.setChecked(id, value);
     return true;
@@ -112,7 +111,7 @@ class InExchanger final : public Exchanger {
     return true;
   }
   bool character(ControlId id, char& value) override {
-    m_controls.setText(id, linkerCharacterText(value));
+    m_controls.setText(id, gapCharacterText(value));
     return true;
   }
 
@@ -120,9 +119,9 @@ class InExchanger final : public Exchanger {
   PageControls& m_controls;
 };
 
-class OutExchanger final : public Exchanger {
+class PageStorer final : public PageBinder {
  public:
-  explicit OutExchanger(PageControls& controls) : m_controls(controls) {}
+  explicit PageStorer(PageControls& controls) : m_controls(controls) {}
   bool check(ControlId id, bool& value) override {
     value = m_controls.isChecked(id);
     return true;
@@ -154,7 +153,7 @@ class OutExchanger final : public Exchanger {
     return true;
   }
   bool character(ControlId id, char& value) override {
-    value = linkerCharacterFrom(m_controls.text(id));
+    value = gapCharacterFrom(m_controls.text(id));
     return true;
   }
   ControlId refused() const { return m_refused; }
@@ -166,25 +165,25 @@ class OutExchanger final : public Exchanger {
 
 }  // namespace
 
-void exchangeIn(OptionsPage page, const OptionGroups& groups, PageControls& controls) {
+void loadPage(OptionsPage page, const OptionGroups& groups, PageControls& controls) {
   OptionGroups shown = groups;
-  InExchanger in(controls);
-  exchangePage(page, shown, in);
+  PageLoader in(controls);
+  bindPage(page, shown, in);
 }
 
-ExchangeOutcome exchangeOut(OptionsPage page, PageControls& controls, OptionGroups& groups) {
+PageStoreOutcome storePage(OptionsPage page, PageControls& controls, OptionGroups& groups) {
   OptionGroups read = groups;
-  OutExchanger out(controls);
-  if (!exchangePage(page, read, out)) return {false, out.refused()};
+  PageStorer out(controls);
+  if (!bindPage(page, read, out)) return {false, out.refused()};
   groups = std::move(read);
   return {};
 }
 
-std::string linkerCharacterText(char character) {
+std::string gapCharacterText(char character) {
   return character == '\0' ? std::string() : std::string(1, character);
 }
 
-char linkerCharacterFrom(std::string_view text) { return text.empty() ? ' ' : text.front(); }
+char gapCharacterFrom(std::string_view text) { return text.empty() ? ' ' : text.front(); }
 
 PageControlValues::PageControlValues(OptionsPage page) : m_page(page) {
   for (const NumberFieldSpec& spec : numberFieldSpecs(page)) {
@@ -200,13 +199,13 @@ bool PageControlValues::isChecked(ControlId id) const {
 void PageControlValues::setNumber(ControlId id, int storedValue) {
   auto it = m_fields.find(id);
   m_texts[id] =
-      it != m_fields.end() ? it->second.exchangeIn(storedValue) : std::to_string(storedValue);
+      it != m_fields.end() ? it->second.loadText(storedValue) : std::to_string(storedValue);
 }
 
 std::optional<int> PageControlValues::number(ControlId id) {
   auto it = m_fields.find(id);
   if (it == m_fields.end()) return std::nullopt;
-  const FieldExchange result = it->second.exchangeOut(text(id), true);
+  const FieldStoreResult result = it->second.storeText(text(id), true);
   if (result.ok) return result.value;
   m_lastMessage = result.message;
   m_focus = id;
