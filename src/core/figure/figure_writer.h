@@ -8,11 +8,10 @@
 #include "annotate/annotation_writer.h"
 #include "figure/figure_font.h"
 #include "figure/figure_page.h"
+#include "output/output_kind.h"
 #include "settings/options.h"
 
 namespace hueset {
-
-enum class FigureForm { Pdf, Svg, Png };
 
 struct FigureSettings {
   FigurePaper paper = FigurePaper::Content;
@@ -41,7 +40,8 @@ class PdfDocument;
 // it is as large as its content plus a thin margin.
 class FigureWriter : public AnnotationWriter {
  public:
-  FigureWriter(FigureForm form, std::int32_t fontSize, std::string fontName,
+  // `form` is one of the figure kinds: PDF, SVG or PNG.
+  FigureWriter(OutputKind form, std::int32_t fontSize, std::string fontName,
                FigureSettings settings);
   ~FigureWriter() override;
 
@@ -74,7 +74,7 @@ class FigureWriter : public AnnotationWriter {
   bool overLimit() const;
   void fail(std::string why);
 
-  FigureForm m_form;
+  OutputKind m_form;
   FigureSettings m_settings;
   FigureFont m_font;
   double m_unitsPerPoint = 1;  // PNG draws in pixels
