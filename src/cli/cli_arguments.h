@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "output/output_kind.h"
+#include "annotate/output_kind.h"
 #include "settings/options.h"
 
 namespace hueset {

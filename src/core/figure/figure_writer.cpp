@@ -58,18 +58,6 @@ FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, std::string f
 
 FigureWriter::~FigureWriter() = default;
 
-ClipboardFormat FigureWriter::clipboardFormat(int) const {
-  switch (m_form) {
-    case OutputKind::Pdf:
-      return ClipboardFormat::Pdf;
-    case OutputKind::Svg:
-      return ClipboardFormat::Svg;
-    default:
-      break;
-  }
-  return ClipboardFormat::Png;
-}
-
 double FigureWriter::margin() const {
   const double margin =
       (m_settings.paper == FigurePaper::Content ? kContentMargin : kPaperMargin) * m_unitsPerPoint;

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "annotate/annotation_writer.h"
+#include "annotate/output_kind.h"
 #include "figure/figure_font.h"
 #include "figure/figure_page.h"
-#include "output/output_kind.h"
 #include "settings/options.h"
 
 namespace hueset {
@@ -48,7 +48,7 @@ class FigureWriter : public AnnotationWriter {
   void newLine() override;
   void setSeparator() override;
   void blockEnd() override;
-  ClipboardFormat clipboardFormat(int index) const override;
+  OutputKind clipboardFormat(int) const override { return m_form; }
   int pageLineCharacters() const override;
   std::string problem() const override { return m_problem; }
   // A figure over its cell limit is refused whatever follows.

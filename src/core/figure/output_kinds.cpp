@@ -46,15 +46,21 @@ constexpr std::string_view kSvgTypes[] = {"image/svg+xml"};
 constexpr std::string_view kPngTypes[] = {"image/png"};
 
 // The style sheet is not offered by "To File": it goes with a page, copied.
+// Plain text is what the HTML and the style sheet are copied as, beside
+// or instead of their own form.
 const OutputKindInfo kKinds[] = {
-    {OutputKind::Rtf, "rtf", kRtfExtensions, "Rich Text Format File", "*.rtf", kRtfTypes, false,
-     makeRtfWriter},
-    {OutputKind::Html, "html", kHtmlExtensions, "HTML Web Page File", "*.html", kHtmlTypes, false,
-     makeHtmlWriter},
-    {OutputKind::Css, "css", kCssExtensions, "", "", kPlainTypes, false, makeStyleSheetWriter},
-    {OutputKind::Pdf, "pdf", kPdfExtensions, "PDF Document", "*.pdf", kPdfTypes, true, kPdfMaker},
-    {OutputKind::Svg, "svg", kSvgExtensions, "SVG Image", "*.svg", kSvgTypes, true, kSvgMaker},
-    {OutputKind::Png, "png", kPngExtensions, "PNG Image", "*.png", kPngTypes, true, kPngMaker},
+    {OutputKind::Rtf, "rtf", kRtfExtensions, "Rich Text Format File", "*.rtf", kRtfTypes,
+     "Rich Text Format", false, makeRtfWriter},
+    {OutputKind::Html, "html", kHtmlExtensions, "HTML Web Page File", "*.html", kHtmlTypes,
+     "HTML Format", false, makeHtmlWriter},
+    {OutputKind::Css, "css", kCssExtensions, "", "", kPlainTypes, "", false, makeStyleSheetWriter},
+    {OutputKind::Pdf, "pdf", kPdfExtensions, "PDF Document", "*.pdf", kPdfTypes, "application/pdf",
+     true, kPdfMaker},
+    {OutputKind::Svg, "svg", kSvgExtensions, "SVG Image", "*.svg", kSvgTypes, "image/svg+xml", true,
+     kSvgMaker},
+    {OutputKind::Png, "png", kPngExtensions, "PNG Image", "*.png", kPngTypes, "image/png", true,
+     kPngMaker},
+    {OutputKind::PlainText, "", {}, "", "", kPlainTypes, "", false, makePlainTextWriter},
 };
 
 // Kinds of document or picture a user may well name a file after, none of
@@ -78,7 +84,7 @@ const OutputKindInfo& outputKindInfo(OutputKind kind) {
 
 std::optional<OutputKind> outputKindNamed(std::string_view name) {
   for (const OutputKindInfo& info : kKinds) {
-    if (info.name == name) return info.kind;
+    if (!info.name.empty() && info.name == name) return info.kind;
   }
   return std::nullopt;
 }
@@ -86,6 +92,7 @@ std::optional<OutputKind> outputKindNamed(std::string_view name) {
 std::string outputKindNames() {
   std::string names;
   for (const OutputKindInfo& info : kKinds) {
+    if (info.name.empty()) continue;
     if (!names.empty()) names += ", ";
     names += info.name;
   }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "annotate/annotation_writer.h"
-#include "output/output_kind.h"
+#include "annotate/output_kind.h"
 
 namespace hueset {
 
@@ -24,11 +24,12 @@ using WriterMaker = std::unique_ptr<AnnotationWriter> (*)(const Options& options
 // and the clipboard all read the row.
 struct OutputKindInfo {
   OutputKind kind;
-  std::string_view name;                         // what -t takes
+  std::string_view name;                         // what -t takes; empty: clipboard only
   std::span<const std::string_view> extensions;  // lower case; the first is given to new files
   std::string_view filterLabel;                  // the "To File" type; empty: not offered
   std::string_view filterPattern;
   std::span<const std::string_view> mimeTypes;  // what its text goes under on the clipboard
+  std::string_view clipboardName;  // the name it is registered under; empty: the standard text
   bool figure;
   WriterMaker make;  // null for a figure in a build without figures
 };
@@ -39,6 +40,13 @@ std::span<const OutputKindInfo> outputKinds();
 const OutputKindInfo& outputKindInfo(OutputKind kind);
 
 inline bool isFigureKind(OutputKind kind) { return outputKindInfo(kind).figure; }
+
+// The name a clipboard form is registered under: "Rich Text Format", "HTML
+// Format", the figures' media types; empty for plain text, the standard
+// format, which needs no registration.
+inline std::string_view registeredClipboardName(OutputKind kind) {
+  return outputKindInfo(kind).clipboardName;
+}
 
 // "rtf", "html", ...; none for any other name.
 std::optional<OutputKind> outputKindNamed(std::string_view name);

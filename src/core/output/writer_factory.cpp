@@ -2,6 +2,7 @@
 
 #include "groupings/grouping_set.h"
 #include "output/html_writer.h"
+#include "output/plain_text_writer.h"
 #include "output/rtf_writer.h"
 #include "output/style_sheet_writer.h"
 #include "settings/options.h"
@@ -20,6 +21,10 @@ std::unique_ptr<AnnotationWriter> makeHtmlWriter(const Options& options,
   settings.useBrowserFontSize = options.html.useBrowserFontSize;
   return std::make_unique<HtmlWriter>(groupings.fontSize, groupings.fontName,
                                       std::string(kHtmlIdPrefix), settings);
+}
+
+std::unique_ptr<AnnotationWriter> makePlainTextWriter(const Options&, const GroupingSet&) {
+  return std::make_unique<PlainTextWriter>();
 }
 
 std::unique_ptr<AnnotationWriter> makeStyleSheetWriter(const Options&, const GroupingSet&) {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "annotate/annotation_writer.h"
-#include "output/output_kind.h"
+#include "annotate/output_kind.h"
 
 namespace hueset {
 
@@ -17,6 +17,8 @@ std::unique_ptr<AnnotationWriter> makeRtfWriter(const Options& options,
                                                 const GroupingSet& groupings);
 std::unique_ptr<AnnotationWriter> makeHtmlWriter(const Options& options,
                                                  const GroupingSet& groupings);
+std::unique_ptr<AnnotationWriter> makePlainTextWriter(const Options& options,
+                                                      const GroupingSet& groupings);
 std::unique_ptr<AnnotationWriter> makeStyleSheetWriter(const Options& options,
                                                        const GroupingSet& groupings);
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "annotate/output_kind.h"
 #include "desktop/annotation/background_annotation.h"
-#include "output/output_kind.h"
 #include "pipeline/annotation_driver.h"
 
 namespace hueset {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "output/output_kind.h"
+#include "annotate/output_kind.h"
 
 namespace hueset {
 
