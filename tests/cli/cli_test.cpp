@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/cli_arguments.h"
 #include "cli_fixture.h"
 #include "figure/output_kinds.h"
 #include "input/document_text.h"
@@ -142,6 +143,19 @@ TEST_F(Cli, NeverWritesOneKindIntoAFileNamedForAnother) {
     } else {
       EXPECT_NE(r.err.find(c.said), std::string::npos) << c.what << ": " << r.err;
       EXPECT_FALSE(fs::exists(path(c.file))) << c.what;
+    }
+  }
+}
+
+TEST(CliUsage, NamesEveryKindAndItsExtensions) {
+  // The usage is written by hand: a kind added to the table must be added there too.
+  for (const OutputKindInfo& info : outputKinds()) {
+    if (info.name.empty()) continue;
+    EXPECT_NE(std::string_view(kCliUsage).find(info.name), std::string_view::npos) << info.name;
+    for (const std::string_view extension : info.extensions) {
+      EXPECT_NE(std::string_view(kCliUsage).find("." + std::string(extension)),
+                std::string_view::npos)
+          << extension;
     }
   }
 }
