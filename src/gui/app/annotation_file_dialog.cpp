@@ -1,7 +1,6 @@
 #include "gui/app/annotation_file_dialog.h"
 
 #include <QFileInfo>
-#include <QLineEdit>
 
 #include "desktop/annotation/annotation_file.h"
 #include "gui/common/message_box.h"
@@ -36,13 +35,6 @@ AnnotationFileDialog::AnnotationFileDialog(QWidget* parent, const QString& folde
   setNameFilters(filters);
   selectNameFilter(filters.first());
   setOption(QFileDialog::DontUseNativeDialog, true);
-  // Another type puts its extension on the name typed or proposed.
-  connect(this, &QFileDialog::filterSelected, this, [this](const QString& filter) {
-    auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (!name) return;
-    const int index = static_cast<int>(nameFilters().indexOf(filter));
-    name->setText(toQPath(annotationFileNameForFilter(toPathBytes(name->text()), index)));
-  });
 }
 
 int AnnotationFileDialog::filterIndex() const {

@@ -407,6 +407,19 @@ TEST(AnnotationFileDialog, StaysOpenOnAMissingFolder) {
   EXPECT_EQ(dialog.choice()->folder, folder);
 }
 
+TEST(AnnotationFileDialog, ABareNameGetsTheChosenTypesExtension) {
+  const QString folder = QDir::tempPath();
+  AnnotationFileDialog dialog(nullptr, folder);
+  dialog.show();
+  dialog.selectNameFilter(dialog.nameFilters()[4]);
+  dialog.selectFile(QDir(folder).filePath(QStringLiteral("hueset-no-such-figure")));
+  dialog.accept();
+  ASSERT_TRUE(dialog.choice().has_value());
+  EXPECT_EQ(dialog.choice()->path,
+            QDir(folder).filePath(QStringLiteral("hueset-no-such-figure.png")));
+  EXPECT_EQ(dialog.choice()->filterIndex, 4);
+}
+
 TEST_F(AnnotateCommandsTest, WebSafeCheckListsColoursAndCancelStops) {
   start();
   GroupingSet set = m_app->configuration().set;

@@ -75,11 +75,6 @@ AnnotationFileTarget annotationFileTarget(std::string_view chosenPath, int filte
   return {withFilterExtension(chosenPath, filterIndex), annotationFileTypeForFilter(filterIndex)};
 }
 
-std::string annotationFileNameForFilter(std::string_view name, int filterIndex) {
-  if (!offeredKindOf(name)) return std::string(name);
-  return withFilterExtension(name.substr(0, name.find_last_of('.')), filterIndex);
-}
-
 std::string proposedAnnotationFileName(std::string_view documentPath, int filterIndex) {
   const fs::path name = fs::path(documentPath).filename();
   if (name.empty()) return {};

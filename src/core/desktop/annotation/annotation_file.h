@@ -44,10 +44,6 @@ AnnotationFileTarget annotationFileTarget(std::string_view chosenPath, int filte
 // saved.
 std::string proposedAnnotationFileName(std::string_view documentPath, int filterIndex);
 
-// `name` with the filter's extension instead of an offered kind's extension,
-// as when the user picks another type; any other name is left as it is.
-std::string annotationFileNameForFilter(std::string_view name, int filterIndex);
-
 // Drops a leading quotation mark and everything from the last one on, so a
 // name typed in quotes is taken without them.
 std::string cleanChosenFileName(std::string_view name);

@@ -65,9 +65,6 @@ TEST(AnnotationFile, ProposedNameFollowsTheDocumentAndTheType) {
   EXPECT_EQ(proposedAnnotationFileName("/data/globins.aln", 0), "globins.rtf");
   EXPECT_EQ(proposedAnnotationFileName("/data/globins.aln", 4), "globins.png");
   EXPECT_EQ(proposedAnnotationFileName("", 0), "") << "a document never saved has no name";
-  // Picking another type changes a kind's extension only.
-  EXPECT_EQ(annotationFileNameForFilter("globins.rtf", 2), "globins.pdf");
-  EXPECT_EQ(annotationFileNameForFilter("notes.v2", 2), "notes.v2");
 }
 
 struct NameCase {
