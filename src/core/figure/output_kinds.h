@@ -30,16 +30,14 @@ struct OutputKindInfo {
   std::string_view filterPattern;
   std::span<const std::string_view> mimeTypes;  // what its text goes under on the clipboard
   std::string_view clipboardName;  // the name it is registered under; empty: the standard text
-  bool figure;
-  WriterMaker make;  // null for a figure in a build without figures
+  bool figure;                     // drawn with cairo, so absent from a build without figures
+  WriterMaker make;                // null for a figure in a build without figures
 };
 
 // Every kind, in the order the command line lists them and the "To File"
 // dialog offers them.
 std::span<const OutputKindInfo> outputKinds();
 const OutputKindInfo& outputKindInfo(OutputKind kind);
-
-inline bool isFigureKind(OutputKind kind) { return outputKindInfo(kind).figure; }
 
 // The name a clipboard form is registered under: "Rich Text Format", "HTML
 // Format", the figures' media types; empty for plain text, the standard

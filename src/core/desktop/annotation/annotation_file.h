@@ -9,8 +9,8 @@
 
 namespace hueset {
 
-// The "To File" command: which writer the chosen file type asks for, how the
-// chosen name is cleaned, and what a failed save says.
+// The "To File" command: which file and writer the chosen name and type ask
+// for, how the chosen name is cleaned, and what a failed save says.
 
 struct AnnotationFileFilter {
   std::string_view label;
@@ -22,6 +22,7 @@ struct AnnotationFileFilter {
 // that have one); the first is preselected. The figures come after the two
 // text forms, so those keep their places.
 std::vector<AnnotationFileFilter> annotationFileFilters();
+// The preselected type's extension.
 inline constexpr std::string_view kAnnotationDefaultExtension = "rtf";
 
 // The kind of the chosen filter (0-based); the first for any other index.
@@ -36,7 +37,8 @@ struct AnnotationFileTarget {
 
 // An extension the user typed decides the kind, whichever filter is chosen;
 // a name without one (or with one of no kind the dialog offers) gets the
-// chosen filter's extension and kind. So the file's extension always names what it holds.
+// chosen filter's extension and kind. So a file's extension always names
+// what it holds.
 AnnotationFileTarget annotationFileTarget(std::string_view chosenPath, int filterIndex);
 
 // The name the save dialog proposes: the document's file name with the
