@@ -53,7 +53,10 @@ class AcceptingPrompts final : public UserPrompts {
     return true;
   }
   void showUnequalLengths(QWidget*, const std::string&, const Alignment&) override {}
-  std::optional<FileChoice> chooseAnnotationFile(QWidget*, const QString&) override { return {}; }
+  std::optional<FileChoice> chooseAnnotationFile(QWidget*, const QString&,
+                                                 const QString&) override {
+    return {};
+  }
   QString chooseDocumentToOpen(QWidget*, const QString&) override { return {}; }
   QString chooseDocumentToSave(QWidget*, const QString&) override { return {}; }
   void showInstallHelp(QWidget*) override {}

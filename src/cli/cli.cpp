@@ -8,7 +8,7 @@
 #include "annotate/annotation_writer.h"
 #include "cli/cli_arguments.h"
 #include "cli/json_writer.h"
-#include "figure/any_writer.h"
+#include "figure/output_kinds.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
 #include "groupings/current_configuration.h"
@@ -277,7 +277,7 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   if (!setup) return kUsage;
   const OutputKind kind =
       a.to.value_or(a.output.empty() ? OutputKind::Rtf : outputKindForPath(a.output));
-  std::unique_ptr<AnnotationWriter> writer = makeAnyWriter(kind, setup->options, setup->groupings);
+  std::unique_ptr<AnnotationWriter> writer = makeWriter(kind, setup->options, setup->groupings);
   if (!writer) {
     err << "hueset-cli: " << kFiguresUnavailable << "\n";
     return kUsage;

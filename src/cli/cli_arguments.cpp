@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "figure/output_kinds.h"
 #include "input/format_guess.h"
 #include "input/format_table.h"
 #include "util/text_format.h"
@@ -172,6 +173,28 @@ std::optional<std::vector<int>> parseSetLayout(const std::string& text) {
   return layout;
 }
 
+namespace {
+
+// Why the output file cannot take the kind asked for: one kind is never
+// written into a file whose extension names another. Empty when it can; an
+// extension of no kind known takes any.
+std::string outputFileProblem(const CliArguments& a) {
+  if (a.output.empty() || a.output == "-") return {};
+  const std::string extension = pathExtension(a.output);
+  if (const std::string_view foreign = foreignKindNamed(extension); !foreign.empty()) {
+    return "'" + a.output + "': Hueset does not write " + std::string(foreign) + "; it writes " +
+           outputKindNames();
+  }
+  const std::optional<OutputKind> named = outputKindForExtension(a.output);
+  if (a.to && named && *named != *a.to) {
+    return "'--to " + std::string(outputKindInfo(*a.to).name) + "' contradicts '" + a.output +
+           "', whose extension asks for " + std::string(outputKindInfo(*named).name);
+  }
+  return {};
+}
+
+}  // namespace
+
 ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
   ParsedArguments parsed;
   CliArguments& a = parsed.arguments;
@@ -225,7 +248,7 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
       auto v = value(word);
       if (!v) return usage(needs(word));
       a.to = outputKindNamed(*v);
-      if (!a.to) return usage("'" + *v + "' is not one of rtf, html, css, pdf, svg, png");
+      if (!a.to) return usage("'" + *v + "' is not one of " + outputKindNames());
     } else if (word == "--page") {
       auto v = value(word);
       if (!v) return usage(needs(word));
@@ -285,6 +308,9 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
     if (a.dumpAs.empty()) return usage("'config dump' needs --as cft or --as cfb");
     a.dumpWhich = positional[0];
     return parsed;
+  }
+  if (a.command == CliCommand::Annotate) {
+    if (std::string problem = outputFileProblem(a); !problem.empty()) return usage(problem);
   }
   if (positional.empty() && a.command == CliCommand::Annotate && a.to == OutputKind::Css) {
     return parsed;  // the style sheet needs only the groupings

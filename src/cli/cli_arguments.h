@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "output/writer_factory.h"
+#include "annotate/output_kind.h"
 #include "settings/options.h"
 
 namespace hueset {

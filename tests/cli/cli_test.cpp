@@ -5,8 +5,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/cli_arguments.h"
 #include "cli_fixture.h"
-#include "figure/any_writer.h"
+#include "figure/output_kinds.h"
 #include "input/document_text.h"
 #include "support/test_files.h"
 
@@ -47,9 +48,9 @@ TEST_F(Cli, OutputKindFollowsExtensionUnlessTold) {
   ASSERT_EQ(cli({"annotate", "--no-profile", "-o", path("a.html"), path("in.fasta")}).status, 0);
   EXPECT_NE(slurp(path("a.html")).find("<HTML>"), std::string::npos);
   ASSERT_EQ(
-      cli({"annotate", "--no-profile", "-t", "rtf", "-o", path("b.html"), path("in.fasta")}).status,
+      cli({"annotate", "--no-profile", "-t", "rtf", "-o", path("b.out"), path("in.fasta")}).status,
       0);
-  EXPECT_EQ(slurp(path("b.html")).rfind("{\\rtf1", 0), 0u);
+  EXPECT_EQ(slurp(path("b.out")).rfind("{\\rtf1", 0), 0u);
   ASSERT_EQ(cli({"annotate", "--no-profile", "-o", path("c.rtf"), path("in.fasta")}).status, 0);
   EXPECT_EQ(slurp(path("c.rtf")).rfind("{\\rtf1", 0), 0u);
 }
@@ -66,9 +67,9 @@ TEST_F(Cli, FiguresFollowTheKindOrTheExtension) {
       {"the .pdf extension", {"-o", "@a.pdf"}, "a.pdf", "%PDF-"},
       {"the .svg extension", {"-o", "@a.svg"}, "a.svg", "<?xml"},
       {"-t png to standard output", {"-t", "png", "--dpi", "72"}, "", "\x89PNG\r\n"},
-      {"-t wins over the extension; paper and options pass",
-       {"-t", "pdf", "--page", "letter,landscape", "--option", "residueNumbers=1", "-o", "@b.png"},
-       "b.png",
+      {"-t decides for an extension of no kind; paper and options pass",
+       {"-t", "pdf", "--page", "letter,landscape", "--option", "residueNumbers=1", "-o", "@b.fig"},
+       "b.fig",
        "%PDF-"},
   };
   for (const Case& c : cases) {
@@ -84,6 +85,78 @@ TEST_F(Cli, FiguresFollowTheKindOrTheExtension) {
     ASSERT_EQ(r.status, 0) << c.what << ": " << r.err;
     const std::string bytes = std::string(c.file).empty() ? r.out : slurp(path(c.file));
     EXPECT_EQ(bytes.rfind(c.start, 0), 0u) << c.what;
+  }
+}
+
+TEST_F(Cli, NeverWritesOneKindIntoAFileNamedForAnother) {
+  writeFile("in.fasta", kFasta);
+  struct Case {
+    const char* what;
+    std::vector<std::string> words;  // before the input; "@name" is a file in the test folder
+    const char* file;
+    int status;
+    std::string said;   // in the error output; for a refusal
+    std::string start;  // the file's first bytes; for a file written
+  };
+  const Case cases[] = {
+      {"a picture kind without a writer is refused, naming the kinds there are",
+       {"-o", "@fig.eps"},
+       "fig.eps",
+       2,
+       "fig.eps': Hueset does not write EPS; it writes rtf, html, css, pdf, svg, png",
+       ""},
+      {"the extension is matched whatever its case",
+       {"-o", "@FIG.Tiff"},
+       "FIG.Tiff",
+       2,
+       "does not write TIFF",
+       ""},
+      {"a kind told that another extension contradicts",
+       {"-t", "pdf", "-o", "@fig.png"},
+       "fig.png",
+       2,
+       "'--to pdf' contradicts",
+       ""},
+      {"a text kind told against a figure's extension",
+       {"-t", "rtf", "-o", "@fig.svg"},
+       "fig.svg",
+       2,
+       "whose extension asks for svg",
+       ""},
+      {"a kind's second extension agrees with it",
+       {"-t", "html", "-o", "@page.htm"},
+       "page.htm",
+       0,
+       "",
+       "<HTML>"},
+      {"a name without an extension stays Rich Text", {"-o", "@fig"}, "fig", 0, "", "{\\rtf1"},
+      {"an extension of no kind stays Rich Text", {"-o", "@fig.txt"}, "fig.txt", 0, "", "{\\rtf1"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"annotate", "--no-profile"};
+    for (const std::string& w : c.words) args.push_back(w[0] == '@' ? path(w.substr(1)) : w);
+    args.push_back(path("in.fasta"));
+    const CliRun r = cli(args);
+    EXPECT_EQ(r.status, c.status) << c.what << ": " << r.err;
+    if (c.status == 0) {
+      EXPECT_EQ(slurp(path(c.file)).rfind(c.start, 0), 0u) << c.what;
+    } else {
+      EXPECT_NE(r.err.find(c.said), std::string::npos) << c.what << ": " << r.err;
+      EXPECT_FALSE(fs::exists(path(c.file))) << c.what;
+    }
+  }
+}
+
+TEST(CliUsage, NamesEveryKindAndItsExtensions) {
+  // The usage is written by hand: a kind added to the table must be added there too.
+  for (const OutputKindInfo& info : outputKinds()) {
+    if (info.name.empty()) continue;
+    EXPECT_NE(std::string_view(kCliUsage).find(info.name), std::string_view::npos) << info.name;
+    for (const std::string_view extension : info.extensions) {
+      EXPECT_NE(std::string_view(kCliUsage).find("." + std::string(extension)),
+                std::string_view::npos)
+          << extension;
+    }
   }
 }
 

@@ -74,7 +74,8 @@ class ScriptedPrompts final : public UserPrompts {
     expectGuiThread();
     unequalLengthHeadings.push_back(heading);
   }
-  std::optional<FileChoice> chooseAnnotationFile(QWidget*, const QString& folder) override {
+  std::optional<FileChoice> chooseAnnotationFile(QWidget*, const QString& folder,
+                                                 const QString&) override {
     annotationFolders.push_back(folder);
     return annotationFile;
   }

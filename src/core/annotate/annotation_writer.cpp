@@ -7,24 +7,6 @@
 
 namespace hueset {
 
-std::string_view registeredClipboardName(ClipboardFormat format) {
-  switch (format) {
-    case ClipboardFormat::RichText:
-      return "Rich Text Format";
-    case ClipboardFormat::Html:
-      return "HTML Format";
-    case ClipboardFormat::Pdf:
-      return "application/pdf";
-    case ClipboardFormat::Svg:
-      return "image/svg+xml";
-    case ClipboardFormat::Png:
-      return "image/png";
-    case ClipboardFormat::PlainText:
-      break;
-  }
-  return {};
-}
-
 AnnotationWriter::AnnotationWriter(std::int32_t fontSize, std::string fontName)
     : m_fontSize(fontSize), m_fontName(std::move(fontName)) {
   m_lineBuffer.reserve(128);

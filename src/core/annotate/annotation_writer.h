@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "annotate/output_kind.h"
 #include "groupings/grouping_set.h"
 
 namespace hueset {
@@ -29,21 +30,6 @@ struct LineContent {
 
   bool operator==(const LineContent&) const = default;
 };
-
-// The clipboard formats a writer's texts are offered under.
-enum class ClipboardFormat {
-  PlainText,  // the standard text format
-  RichText,   // registered as "Rich Text Format"
-  Html,       // registered as "HTML Format"
-  Pdf,        // the figures, under their media types
-  Svg,
-  Png,
-};
-
-// The name a clipboard format is registered under; empty for the standard
-// text format, which needs no registration. The figures' names are their
-// media types.
-std::string_view registeredClipboardName(ClipboardFormat format);
 
 // The base of every output writer. The driver adds the formats in
 // format-index order, calls begin, lets the layout fill the body and calls
@@ -87,7 +73,8 @@ class AnnotationWriter {
   virtual void endDocument() = 0;
 
  public:
-  virtual ClipboardFormat clipboardFormat(int index) const = 0;
+  // The kind whose clipboard types clipboard text `index` goes under.
+  virtual OutputKind clipboardFormat(int index) const = 0;
 
   // Told by the layout before its first line, with what it is about to lay
   // out (valid until the layout returns), and before every line with what

@@ -27,7 +27,7 @@ class TeeWriter : public AnnotationWriter {
     return m_writers.front()->clipboardText(index);
   }
   std::string fileText() const override { return m_writers.front()->fileText(); }
-  ClipboardFormat clipboardFormat(int index) const override {
+  OutputKind clipboardFormat(int index) const override {
     return m_writers.front()->clipboardFormat(index);
   }
   // The first writer's page decides the wrap.

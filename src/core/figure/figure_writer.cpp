@@ -39,16 +39,16 @@ FigureSettings figureSettings(const FigureOptions& options) {
   return settings;
 }
 
-FigureWriter::FigureWriter(FigureForm form, std::int32_t fontSize, std::string fontName,
+FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, std::string fontName,
                            FigureSettings settings)
     : AnnotationWriter(fontSize, fontName),
       m_form(form),
       m_settings(settings),
       m_font(findFigureFont(fontName)) {
-  if (m_form == FigureForm::Png) m_unitsPerPoint = std::max(m_settings.dpi, 1) / 72.0;
+  if (m_form == OutputKind::Png) m_unitsPerPoint = std::max(m_settings.dpi, 1) / 72.0;
   const double points = std::max(fontSize, 10) / 10.0;
   m_metrics = measureFigureFont(m_font, points * m_unitsPerPoint);
-  if (m_form == FigureForm::Png) {
+  if (m_form == OutputKind::Png) {
     // Whole pixels, so neighbouring backgrounds meet without a seam.
     m_metrics.cellWidth = std::max(1.0, std::round(m_metrics.cellWidth));
     m_metrics.lineHeight = std::max(1.0, std::round(m_metrics.lineHeight));
@@ -58,23 +58,11 @@ FigureWriter::FigureWriter(FigureForm form, std::int32_t fontSize, std::string f
 
 FigureWriter::~FigureWriter() = default;
 
-ClipboardFormat FigureWriter::clipboardFormat(int) const {
-  switch (m_form) {
-    case FigureForm::Pdf:
-      return ClipboardFormat::Pdf;
-    case FigureForm::Svg:
-      return ClipboardFormat::Svg;
-    case FigureForm::Png:
-      break;
-  }
-  return ClipboardFormat::Png;
-}
-
 double FigureWriter::margin() const {
   const double margin =
       (m_settings.paper == FigurePaper::Content ? kContentMargin : kPaperMargin) * m_unitsPerPoint;
   // Whole pixels keep every cell on the pixel grid.
-  return m_form == FigureForm::Png ? std::round(margin) : margin;
+  return m_form == OutputKind::Png ? std::round(margin) : margin;
 }
 
 int FigureWriter::pageLineCharacters() const {
@@ -84,7 +72,7 @@ int FigureWriter::pageLineCharacters() const {
 }
 
 double FigureWriter::pageContentLimit() const {
-  if (m_form != FigureForm::Pdf) return std::numeric_limits<double>::infinity();
+  if (m_form != OutputKind::Pdf) return std::numeric_limits<double>::infinity();
   const double height = m_settings.paper == FigurePaper::Content
                             ? kTallestPdfPage
                             : paperSize(m_settings.paper, m_settings.landscape).height;
@@ -108,7 +96,7 @@ void FigureWriter::beginDocument() {
   m_pagesWritten = 0;
   m_cells = 0;
   m_problem.clear();
-  if (m_form == FigureForm::Pdf) {
+  if (m_form == OutputKind::Pdf) {
     std::string subject = "Font: " + m_font.family;
     if (m_font.substituted()) subject += " (in place of " + m_font.requested + ")";
     m_pdf = std::make_unique<PdfDocument>(output(), subject);
@@ -201,27 +189,29 @@ void FigureWriter::finishPage() {
     m_page.width = paper.width * m_unitsPerPoint;
     m_page.height = paper.height * m_unitsPerPoint;
     // One picture holds everything: it grows below the paper when it must.
-    if (m_form != FigureForm::Pdf) m_page.height = std::max(m_page.height, contentHeight);
+    if (m_form != OutputKind::Pdf) m_page.height = std::max(m_page.height, contentHeight);
   }
-  if (m_form == FigureForm::Png) {
+  if (m_form == OutputKind::Png) {
     m_page.width = std::ceil(m_page.width);
     m_page.height = std::ceil(m_page.height);
   }
 
   const FigurePainter painter(m_font, m_metrics, styles());
   switch (m_form) {
-    case FigureForm::Pdf:
+    case OutputKind::Pdf:
       m_pdf->addPage(m_page, painter);
       break;
-    case FigureForm::Svg:
+    case OutputKind::Svg:
       output() += svgFigure(m_page, styles(), m_font, m_metrics);
       break;
-    case FigureForm::Png: {
+    case OutputKind::Png: {
       std::string why =
           renderPng(m_page, painter, !m_settings.transparentBackground, m_settings.dpi, output());
       if (!why.empty()) fail(std::move(why));
       break;
     }
+    default:
+      break;
   }
   ++m_pagesWritten;
   m_page = {};

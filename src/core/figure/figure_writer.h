@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "annotate/annotation_writer.h"
+#include "annotate/output_kind.h"
 #include "figure/figure_font.h"
 #include "figure/figure_page.h"
 #include "settings/options.h"
 
 namespace hueset {
-
-enum class FigureForm { Pdf, Svg, Png };
 
 struct FigureSettings {
   FigurePaper paper = FigurePaper::Content;
@@ -41,14 +40,15 @@ class PdfDocument;
 // it is as large as its content plus a thin margin.
 class FigureWriter : public AnnotationWriter {
  public:
-  FigureWriter(FigureForm form, std::int32_t fontSize, std::string fontName,
+  // `form` is one of the figure kinds: PDF, SVG or PNG.
+  FigureWriter(OutputKind form, std::int32_t fontSize, std::string fontName,
                FigureSettings settings);
   ~FigureWriter() override;
 
   void newLine() override;
   void setSeparator() override;
   void blockEnd() override;
-  ClipboardFormat clipboardFormat(int index) const override;
+  OutputKind clipboardFormat(int) const override { return m_form; }
   int pageLineCharacters() const override;
   std::string problem() const override { return m_problem; }
   // A figure over its cell limit is refused whatever follows.
@@ -74,7 +74,7 @@ class FigureWriter : public AnnotationWriter {
   bool overLimit() const;
   void fail(std::string why);
 
-  FigureForm m_form;
+  OutputKind m_form;
   FigureSettings m_settings;
   FigureFont m_font;
   double m_unitsPerPoint = 1;  // PNG draws in pixels

@@ -109,8 +109,8 @@ void HtmlWriter::blockEnd() {
 
 std::string HtmlWriter::clipboardText(int /*index*/) const { return wrapCfHtml(output()); }
 
-ClipboardFormat HtmlWriter::clipboardFormat(int index) const {
-  return index == 1 ? ClipboardFormat::Html : ClipboardFormat::PlainText;
+OutputKind HtmlWriter::clipboardFormat(int index) const {
+  return index == 1 ? OutputKind::Html : OutputKind::PlainText;
 }
 
 std::string HtmlWriter::rules() const {

@@ -49,7 +49,7 @@ class HtmlWriter : public AnnotationWriter {
   int clipboardFormatCount() const override { return 2; }
   // The page wrapped as CF_HTML, for both formats.
   std::string clipboardText(int index) const override;
-  ClipboardFormat clipboardFormat(int index) const override;
+  OutputKind clipboardFormat(int index) const override;
 
   bool useStyleSheet() const { return m_useStyleSheet; }
 

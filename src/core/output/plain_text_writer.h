@@ -21,9 +21,7 @@ class PlainTextWriter : public AnnotationWriter {
   int clipboardFormatCount() const override { return 1; }
   std::string clipboardText(int /*index*/) const override { return output(); }
   std::string fileText() const override { return output(); }
-  ClipboardFormat clipboardFormat(int /*index*/) const override {
-    return ClipboardFormat::PlainText;
-  }
+  OutputKind clipboardFormat(int /*index*/) const override { return OutputKind::PlainText; }
   // Every line ends its run, so blocks stand alone.
   std::unique_ptr<AnnotationWriter> forkForBlocks() const override {
     return std::make_unique<PlainTextWriter>(*this, BlockFork{});

@@ -75,9 +75,7 @@ void RtfWriter::blockEnd() {
   newLine();
 }
 
-ClipboardFormat RtfWriter::clipboardFormat(int /*index*/) const {
-  return ClipboardFormat::RichText;
-}
+OutputKind RtfWriter::clipboardFormat(int /*index*/) const { return OutputKind::Rtf; }
 
 int RtfWriter::colourNumber(Colour colour) const {
   const auto at = std::lower_bound(m_colours.begin(), m_colours.end(), colour);

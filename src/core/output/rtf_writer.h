@@ -24,7 +24,7 @@ class RtfWriter : public AnnotationWriter {
   void newLine() override;
   void setSeparator() override;
   void blockEnd() override;
-  ClipboardFormat clipboardFormat(int index) const override;
+  OutputKind clipboardFormat(int index) const override;
 
   // The colours of the table, ascending and unique; RTF colour number n is
   // entry n - 1 (number 0 is the reader's automatic colour).

@@ -9,9 +9,7 @@ std::string StyleSheetWriter::clipboardText(int /*index*/) const {
   return "<STYLE>\n<!--\n" + output() + "-->\n</STYLE>\n";
 }
 
-ClipboardFormat StyleSheetWriter::clipboardFormat(int /*index*/) const {
-  return ClipboardFormat::PlainText;
-}
+OutputKind StyleSheetWriter::clipboardFormat(int /*index*/) const { return OutputKind::PlainText; }
 
 void StyleSheetWriter::beginDocument() {
   output().clear();

@@ -16,7 +16,7 @@ class StyleSheetWriter : public HtmlWriter {
   int clipboardFormatCount() const override { return 1; }
   // The rules inside a STYLE element.
   std::string clipboardText(int index) const override;
-  ClipboardFormat clipboardFormat(int index) const override;
+  OutputKind clipboardFormat(int index) const override;
 
  protected:
   void beginDocument() override;

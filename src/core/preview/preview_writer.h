@@ -29,7 +29,7 @@ class PreviewWriter final : public AnnotationWriter {
   int clipboardFormatCount() const override { return 0; }
   std::string clipboardText(int) const override { return {}; }
   std::string fileText() const override { return {}; }
-  ClipboardFormat clipboardFormat(int) const override { return ClipboardFormat::PlainText; }
+  OutputKind clipboardFormat(int) const override { return OutputKind::PlainText; }
 
   void layoutStarting(const AnnotatedAlignment& annotated) override;
   void lineStarting(const LineContent& content) override;

@@ -10,7 +10,7 @@
 #include "desktop/frame/frame_texts.h"
 #include "desktop/frame/help_topics.h"
 #include "desktop/groupings/web_safe_check.h"
-#include "figure/any_writer.h"
+#include "figure/output_kinds.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotation_runner.h"
 #include "gui/app/hueset_app.h"
@@ -22,6 +22,7 @@
 #include "input/format_guess.h"
 #include "output/cf_html.h"
 #include "output/plain_text_writer.h"
+#include "output/writer_factory.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {
@@ -37,7 +38,7 @@ std::string_view view(const QByteArray& bytes) {
 class RichTextOutput {
  public:
   RichTextOutput(const Options& options, const GroupingSet& groupings)
-      : m_rtf(makeAnnotationWriter(OutputKind::Rtf, options, groupings)),
+      : m_rtf(makeWriter(OutputKind::Rtf, options, groupings)),
         m_rtfSink(m_rtfBytes),
         m_plainSink(m_plainBytes) {
     m_rtf->streamTo(&m_rtfSink.stream());
@@ -181,8 +182,7 @@ void AnnotateCommands::toRtfClipboard() {
 
 void AnnotateCommands::toHtmlClipboard() {
   if (!webSafeCheck()) return;
-  const auto html =
-      makeAnnotationWriter(OutputKind::Html, m_app.options(), m_app.configuration().set);
+  const auto html = makeWriter(OutputKind::Html, m_app.options(), m_app.configuration().set);
   // The page is built in the clipboard's buffer, behind room for the
   // description lines, and wrapped where it lies.
   QByteArray text(kCfHtmlRoomBefore, ' ');
@@ -210,19 +210,22 @@ void AnnotateCommands::toHtmlClipboard() {
 void AnnotateCommands::copyStyleSheet() {
   if (!webSafeCheck()) return;
   const GroupingSet& groupings = m_app.configuration().set;
-  const auto writer = makeAnnotationWriter(OutputKind::Css, m_app.options(), groupings);
+  const auto writer = makeWriter(OutputKind::Css, m_app.options(), groupings);
   writeStyleSheet(*writer, groupings);
   transferToClipboard(*writer, QGuiApplication::clipboard());
 }
 
 void AnnotateCommands::toFile() {
   Options& options = m_app.options();
-  const std::optional<UserPrompts::FileChoice> choice =
-      m_app.prompts().chooseAnnotationFile(m_editor, toQPath(options.paths.lastAnnotateDirectory));
+  const std::optional<UserPrompts::FileChoice> choice = m_app.prompts().chooseAnnotationFile(
+      m_editor, toQPath(options.paths.lastAnnotateDirectory),
+      toQPath(proposedAnnotationFileName(toPathBytes(m_documentPath ? m_documentPath() : QString()),
+                                         0)));
   if (!choice) return;
   // A folder that does not exist is refused before anything else is asked,
   // and not remembered.
-  const std::string path = toPathBytes(choice->path);
+  // The typed extension decides what is written, else the chosen type does.
+  const auto [path, kind] = annotationFileTarget(toPathBytes(choice->path), choice->filterIndex);
   if (const auto problem = chosenFileProblem(path)) {
     m_app.prompts().message(m_editor, QStringLiteral("HUESET"), toQPath(*problem),
                             PromptIcon::Exclamation, PromptButtons::Ok);
@@ -230,13 +233,12 @@ void AnnotateCommands::toFile() {
   }
   options.paths.lastAnnotateDirectory = toPathBytes(choice->folder);
 
-  const OutputKind kind = annotationFileTypeForFilter(choice->filterIndex);
   if (kind == OutputKind::Html && !webSafeCheck()) return;
   if (writeFile(path, kind) == FileWrite::Failed) showSaveFailure(m_app.prompts(), m_editor, path);
 }
 
 AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path, OutputKind kind) {
-  const auto writer = makeAnyWriter(kind, m_app.options(), m_app.configuration().set);
+  const auto writer = makeWriter(kind, m_app.options(), m_app.configuration().set);
   if (!writer) {
     warn(kFiguresUnavailable);
     return FileWrite::Stopped;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "annotate/output_kind.h"
 #include "desktop/annotation/background_annotation.h"
-#include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
 
 namespace hueset {
@@ -35,6 +35,10 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   // `editor` holds the text, hears the readers' messages and parents the
   // dialogs; it also owns this object.
   AnnotateCommands(HuesetApp& app, AlignmentEditor* editor);
+
+  // Where the document's file is (empty for one never saved), for the name
+  // "To File" proposes.
+  void setDocumentPath(std::function<QString()> path) { m_documentPath = std::move(path); }
 
   // The commands need more than two characters of text.
   bool enabled() const;
@@ -78,6 +82,7 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   AlignmentEditor* m_editor;
   AnnotationRunner* m_runner;
   RememberedSets m_remembered;
+  std::function<QString()> m_documentPath;
 };
 
 }  // namespace hueset::gui

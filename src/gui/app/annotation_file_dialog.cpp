@@ -12,7 +12,7 @@ namespace {
 
 QStringList annotationFilters() {
   QStringList filters;
-  for (const auto& f : kAnnotationFileFilters) {
+  for (const auto& f : annotationFileFilters()) {
     filters << QStringLiteral("%1 (%2)").arg(toQString(f.label), toQString(f.pattern));
   }
   return filters;
@@ -31,8 +31,11 @@ AnnotationFileDialog::AnnotationFileDialog(QWidget* parent, const QString& folde
   const QStringList filters = annotationFilters();
   setNameFilters(filters);
   selectNameFilter(filters.first());
-  setDefaultSuffix(toQString(kAnnotationDefaultExtension));
   setOption(QFileDialog::DontUseNativeDialog, true);
+}
+
+int AnnotationFileDialog::filterIndex() const {
+  return static_cast<int>(std::max<qsizetype>(0, nameFilters().indexOf(selectedNameFilter())));
 }
 
 QString AnnotationFileDialog::chosenPath() const {
@@ -45,18 +48,22 @@ std::optional<UserPrompts::FileChoice> AnnotationFileDialog::choice() const {
   if (result() != QDialog::Accepted || selectedFiles().isEmpty()) return std::nullopt;
   UserPrompts::FileChoice choice;
   choice.path = chosenPath();
-  choice.filterIndex =
-      static_cast<int>(std::max<qsizetype>(0, nameFilters().indexOf(selectedNameFilter())));
+  choice.filterIndex = filterIndex();
   choice.folder = QFileInfo(choice.path).absolutePath();
   return choice;
 }
 
 void AnnotationFileDialog::accept() {
   if (const QString path = chosenPath(); !path.isEmpty()) {
-    if (const auto problem = chosenFileProblem(toPathBytes(path))) {
+    const std::string chosen = toPathBytes(path);
+    if (const auto problem = chosenFileProblem(chosen)) {
       if (m_message) m_message(this, toQPath(*problem));
       return;
     }
+    // The name as it will be written, so that replacing a file is asked
+    // about the right one.
+    const std::string target = annotationFileTarget(chosen, filterIndex()).path;
+    if (target != chosen) selectFile(toQPath(target));
   }
   QFileDialog::accept();
 }

@@ -9,7 +9,8 @@
 namespace hueset::gui {
 
 // The save dialog of the "To File" command: the file types, the first one
-// chosen, "rtf" as default extension. A name whose folder does not exist is
+// chosen. A name without an extension gets the chosen type's; one typed
+// with a type's extension is written as that type. A name whose folder does not exist is
 // refused with a message while the dialog stays open, so the user can put it
 // right before any other question is asked.
 class AnnotationFileDialog : public QFileDialog {
@@ -29,6 +30,8 @@ class AnnotationFileDialog : public QFileDialog {
  private:
   // The chosen name without quotation marks, made absolute.
   QString chosenPath() const;
+  // The chosen type, 0-based.
+  int filterIndex() const;
 
   MessageFunction m_message;
 };

@@ -64,9 +64,10 @@ void DialogPrompts::showUnequalLengths(QWidget* parent, const std::string& headi
   dialog.exec();
 }
 
-std::optional<UserPrompts::FileChoice> DialogPrompts::chooseAnnotationFile(QWidget* parent,
-                                                                           const QString& folder) {
+std::optional<UserPrompts::FileChoice> DialogPrompts::chooseAnnotationFile(
+    QWidget* parent, const QString& folder, const QString& proposedName) {
   AnnotationFileDialog dialog(parent, folder);
+  if (!proposedName.isEmpty()) dialog.selectFile(proposedName);
   dialog.exec();
   return dialog.choice();
 }

@@ -20,7 +20,8 @@ class DialogPrompts final : public UserPrompts {
                                const std::vector<CharacterProblem>& problems) override;
   void showUnequalLengths(QWidget* parent, const std::string& heading,
                           const Alignment& alignment) override;
-  std::optional<FileChoice> chooseAnnotationFile(QWidget* parent, const QString& folder) override;
+  std::optional<FileChoice> chooseAnnotationFile(QWidget* parent, const QString& folder,
+                                                 const QString& proposedName) override;
   QString chooseDocumentToOpen(QWidget* parent, const QString& folder) override;
   QString chooseDocumentToSave(QWidget* parent, const QString& proposedPath) override;
   void showInstallHelp(QWidget* parent) override;

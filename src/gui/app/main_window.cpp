@@ -79,6 +79,7 @@ MainWindow::MainWindow(HuesetApp& app)
       m_groupings(new GroupingsCommands(app.configuration(), app.options(), app.prompts(), this)),
       m_options(new OptionsCommand(app.options(), this)) {
   setWindowIcon(applicationIcon());
+  m_annotate->setDocumentPath([this] { return m_document->path(); });
   auto* splitter = new QSplitter(Qt::Horizontal, this);
   splitter->setObjectName(QStringLiteral("EditorAndPreview"));
   splitter->addWidget(m_editor);

@@ -47,9 +47,10 @@ class UserPrompts {
   // The unequal-lengths report, shown until OK.
   virtual void showUnequalLengths(QWidget* parent, const std::string& heading,
                                   const Alignment& alignment) = 0;
-  // The save dialog of the "To File" command.
-  virtual std::optional<FileChoice> chooseAnnotationFile(QWidget* parent,
-                                                         const QString& folder) = 0;
+  // The save dialog of the "To File" command, in `folder`, proposing
+  // `proposedName` (none when empty).
+  virtual std::optional<FileChoice> chooseAnnotationFile(QWidget* parent, const QString& folder,
+                                                         const QString& proposedName) = 0;
   // The document Open and Save As dialogs; empty when cancelled.
   virtual QString chooseDocumentToOpen(QWidget* parent, const QString& folder) = 0;
   virtual QString chooseDocumentToSave(QWidget* parent, const QString& proposedPath) = 0;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "annotate/annotation_writer.h"
+#include "figure/output_kinds.h"
 #include "output/cf_html.h"
 
 namespace hueset::gui {
@@ -14,33 +15,27 @@ QByteArray bytes(std::string_view text) {
   return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString mimeName(std::string_view type) {
+  return QString::fromLatin1(type.data(), static_cast<qsizetype>(type.size()));
+}
+
+// The one type each of these kinds goes under.
+QString plainTextMimeType() {
+  return mimeName(outputKindInfo(OutputKind::PlainText).mimeTypes.front());
+}
+QString htmlMimeType() { return mimeName(outputKindInfo(OutputKind::Html).mimeTypes.front()); }
+
 }  // namespace
 
 std::unique_ptr<QMimeData> clipboardData(const AnnotationWriter& writer) {
   auto data = std::make_unique<QMimeData>();
   for (int i = 0; i < writer.clipboardFormatCount(); ++i) {
+    const OutputKind kind = writer.clipboardFormat(i);
     std::string text = writer.clipboardText(i);
-    switch (writer.clipboardFormat(i)) {
-      case ClipboardFormat::RichText:
-        for (const char* type : kRtfMimeTypes)
-          data->setData(QString::fromLatin1(type), bytes(text));
-        break;
-      case ClipboardFormat::Html:
-        data->setData(QString::fromLatin1(kHtmlMimeType), bytes(cfHtmlPage(text)));
-        break;
-      case ClipboardFormat::PlainText:
-        data->setData(QString::fromLatin1(kPlainTextMimeType), bytes(text));
-        break;
-      case ClipboardFormat::Pdf:
-      case ClipboardFormat::Svg:
-      case ClipboardFormat::Png: {
-        // The figures are registered under their media types.
-        const std::string_view type = registeredClipboardName(writer.clipboardFormat(i));
-        data->setData(QString::fromLatin1(type.data(), static_cast<qsizetype>(type.size())),
-                      bytes(text));
-        break;
-      }
-    }
+    // The HTML writer's clipboard text is CF_HTML; the page goes out.
+    if (kind == OutputKind::Html) text = cfHtmlPage(text);
+    for (const std::string_view type : outputKindInfo(kind).mimeTypes)
+      data->setData(mimeName(type), bytes(text));
   }
   return data;
 }
@@ -68,15 +63,13 @@ class CfHtmlMimeData final : public QMimeData {
  public:
   explicit CfHtmlMimeData(QByteArray text) : m_text(std::move(text)) {}
 
-  QStringList formats() const override {
-    return {QString::fromLatin1(kPlainTextMimeType), QString::fromLatin1(kHtmlMimeType)};
-  }
+  QStringList formats() const override { return {plainTextMimeType(), htmlMimeType()}; }
   bool hasFormat(const QString& type) const override { return formats().contains(type); }
 
  protected:
   QVariant retrieveData(const QString& type, QMetaType) const override {
-    if (type == QLatin1String(kPlainTextMimeType)) return m_text;
-    if (type == QLatin1String(kHtmlMimeType)) {
+    if (type == plainTextMimeType()) return m_text;
+    if (type == htmlMimeType()) {
       const std::string_view text(m_text.constData(), static_cast<std::size_t>(m_text.size()));
       return bytes(cfHtmlPage(text));
     }
@@ -96,8 +89,9 @@ std::unique_ptr<QMimeData> htmlClipboardData(QByteArray cfHtml) {
 std::unique_ptr<QMimeData> richTextClipboardData(QByteArray rtf, QByteArray plainText) {
   auto data = std::make_unique<QMimeData>();
   // The names share the one buffer.
-  for (const char* type : kRtfMimeTypes) data->setData(QString::fromLatin1(type), rtf);
-  data->setData(QString::fromLatin1(kPlainTextMimeType), std::move(plainText));
+  for (const std::string_view type : outputKindInfo(OutputKind::Rtf).mimeTypes)
+    data->setData(mimeName(type), rtf);
+  data->setData(plainTextMimeType(), std::move(plainText));
   return data;
 }
 

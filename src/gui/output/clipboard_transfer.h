@@ -14,14 +14,10 @@ class AnnotationWriter;
 
 namespace hueset::gui {
 
-// MIME types the writers' clipboard formats travel under. Rich Text goes out
-// under both names word processors look for; the "HTML Format" carries the
-// page itself, without the Windows description lines.
-inline constexpr const char* kRtfMimeTypes[] = {"text/rtf", "text/richtext"};
-inline constexpr const char* kHtmlMimeType = "text/html";
-inline constexpr const char* kPlainTextMimeType = "text/plain";
-
-// Every format the writer offers, as clipboard data.
+// Every format the writer offers, as clipboard data, under the MIME types
+// of the table of kinds. Rich Text goes out under both names word processors
+// look for; HTML carries the page itself, without the Windows description
+// lines.
 std::unique_ptr<QMimeData> clipboardData(const AnnotationWriter& writer);
 
 // A stream that appends to a byte array. A writer streaming into it builds

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "annotate/annotation_writer.h"
+#include "figure/output_kinds.h"
 #include "recording_writer.h"
 #include "support/writer_formats.h"
 
@@ -87,9 +88,9 @@ TEST(AnnotationWriter, AWriterWithoutFormatsGetsAPlainDefault) {
 }
 
 TEST(ClipboardFormat, RegisteredNames) {
-  EXPECT_EQ(registeredClipboardName(ClipboardFormat::RichText), "Rich Text Format");
-  EXPECT_EQ(registeredClipboardName(ClipboardFormat::Html), "HTML Format");
-  EXPECT_EQ(registeredClipboardName(ClipboardFormat::PlainText), "");
+  EXPECT_EQ(registeredClipboardName(OutputKind::Rtf), "Rich Text Format");
+  EXPECT_EQ(registeredClipboardName(OutputKind::Html), "HTML Format");
+  EXPECT_EQ(registeredClipboardName(OutputKind::PlainText), "");
 }
 
 }  // namespace

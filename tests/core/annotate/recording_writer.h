@@ -20,7 +20,7 @@ class RecordingWriter : public AnnotationWriter {
   int clipboardFormatCount() const override { return 1; }
   std::string clipboardText(int) const override { return transcript; }
   std::string fileText() const override { return transcript; }
-  ClipboardFormat clipboardFormat(int) const override { return ClipboardFormat::PlainText; }
+  OutputKind clipboardFormat(int) const override { return OutputKind::PlainText; }
 
   std::string transcript;
   int beginCount = 0;
@@ -54,7 +54,7 @@ class TextWriter : public AnnotationWriter {
   int clipboardFormatCount() const override { return 1; }
   std::string clipboardText(int) const override { return text; }
   std::string fileText() const override { return text; }
-  ClipboardFormat clipboardFormat(int) const override { return ClipboardFormat::PlainText; }
+  OutputKind clipboardFormat(int) const override { return OutputKind::PlainText; }
 
   std::string text;
 

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "annotate/layout.h"
-#include "figure/any_writer.h"
+#include "figure/output_kinds.h"
 #include "groupings/builtin_defaults.h"
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
@@ -59,7 +59,7 @@ std::vector<std::string> sequenceNames(const std::string& text) {
 // The whole pipeline into a figure of `kind`; the file's bytes.
 std::string annotated(const std::string& text, OutputKind kind, const Options& options) {
   const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
-  auto writer = makeAnyWriter(kind, options, groupings);
+  auto writer = makeWriter(kind, options, groupings);
   test::AcceptingInteraction interaction;
   RememberedSets remembered;
   EXPECT_TRUE(annotate(text, options, groupings, *writer, interaction, remembered));
@@ -206,7 +206,7 @@ TEST(FigurePng, CellCentresShowTheirGroupingsBackground) {
     FigureSettings settings;
     settings.dpi = 150;
     settings.transparentBackground = transparent;
-    FigureWriter writer(FigureForm::Png, 100, "Courier New", settings);
+    FigureWriter writer(OutputKind::Png, 100, "Courier New", settings);
     for (const ResidueFormat& f : formats) writer.addFormat(f);
     writer.begin();
     layOut(annotated, 5, 5, writer);
@@ -265,7 +265,7 @@ void writeLines(FigureWriter& writer, int lines, std::string_view text) {
 TEST(FigurePng, ARefusedSizeIsAProblemNotACrash) {
   FigureSettings settings;
   settings.dpi = 2400;
-  FigureWriter writer(FigureForm::Png, 100, "Courier New", settings);
+  FigureWriter writer(OutputKind::Png, 100, "Courier New", settings);
   writeLines(writer, 2000, "a line of text");
   EXPECT_NE(writer.problem().find("pixels"), std::string::npos) << writer.problem();
 }
@@ -276,7 +276,7 @@ TEST(FigureWriter, ACellLimitRefusesTheFigureAndKeepsNothing) {
   for (const std::size_t limit : {std::size_t{0}, std::size_t{100}, std::size_t{99}}) {
     FigureSettings settings;
     settings.cellLimit = limit;
-    FigureWriter writer(FigureForm::Svg, 100, "Courier New", settings);
+    FigureWriter writer(OutputKind::Svg, 100, "Courier New", settings);
     writeLines(writer, 10, "0123456789");
     const bool refused = limit == 99;
     EXPECT_EQ(writer.problem().empty(), !refused) << limit << ": " << writer.problem();

@@ -137,8 +137,8 @@ TEST(HtmlWriter, ClipboardGetsTheSameCfHtmlTwice) {
   HtmlWriter writer(100, "Courier New", "hs", settings(0, true, true));
   writeSimple(writer, SimpleRun{{kPlain, kRedBold}, {{"<HTML>"}}, {{"ABC"}}, {{1}}, {}});
   ASSERT_EQ(writer.clipboardFormatCount(), 2);
-  EXPECT_EQ(writer.clipboardFormat(0), ClipboardFormat::PlainText);
-  EXPECT_EQ(writer.clipboardFormat(1), ClipboardFormat::Html);
+  EXPECT_EQ(writer.clipboardFormat(0), OutputKind::PlainText);
+  EXPECT_EQ(writer.clipboardFormat(1), OutputKind::Html);
   const std::string text = writer.clipboardText(0);
   EXPECT_EQ(writer.clipboardText(1), text);
   EXPECT_EQ(text.substr(0, 23), "Version:1.0\nStartHTML:0");

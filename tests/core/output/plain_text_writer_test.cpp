@@ -40,7 +40,7 @@ TEST(PlainTextWriter, ReadsAsTheHtmlPageShowsTheAnnotation) {
 
   // The page ends its last line in the block; the text leaves it to the reader.
   EXPECT_EQ(plain.fileText() + "\n", shownText(html.fileText()));
-  EXPECT_EQ(plain.clipboardFormat(0), ClipboardFormat::PlainText);
+  EXPECT_EQ(plain.clipboardFormat(0), OutputKind::PlainText);
   EXPECT_EQ(plain.clipboardText(0), plain.fileText());
 }
 

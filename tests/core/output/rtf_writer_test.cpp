@@ -172,7 +172,7 @@ TEST(RtfWriter, OffersItsDocumentOnceAsRichText) {
   RtfWriter writer(100, "Courier New");
   writeSimple(writer, SimpleRun{{kPlain}, {{"a"}}, {{"A"}}, {{0}}, {}});
   EXPECT_EQ(writer.clipboardFormatCount(), 1);
-  EXPECT_EQ(writer.clipboardFormat(0), ClipboardFormat::RichText);
+  EXPECT_EQ(writer.clipboardFormat(0), OutputKind::Rtf);
   EXPECT_EQ(writer.clipboardText(0), writer.fileText());
   EXPECT_TRUE(groupsBalance(writer.fileText()));
 }

@@ -25,7 +25,7 @@ TEST(StyleSheetWriter, WritesOneRulePerDistinctFormatAndNoPage) {
       "italic;}\n";
   EXPECT_EQ(writer.fileText(), rules);
   ASSERT_EQ(writer.clipboardFormatCount(), 1);
-  EXPECT_EQ(writer.clipboardFormat(0), ClipboardFormat::PlainText);
+  EXPECT_EQ(writer.clipboardFormat(0), OutputKind::PlainText);
   EXPECT_EQ(writer.clipboardText(0), "<STYLE>\n<!--\n" + rules + "-->\n</STYLE>\n");
 }
 

@@ -1,8 +1,8 @@
-#include "output/writer_factory.h"
-
 #include <gtest/gtest.h>
 
 #include <utility>
+
+#include "figure/output_kinds.h"
 
 namespace hueset {
 namespace {

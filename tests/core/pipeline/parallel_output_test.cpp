@@ -8,9 +8,9 @@
 #include <string>
 
 #include "annotate/tee_writer.h"
+#include "figure/output_kinds.h"
 #include "groupings/builtin_defaults.h"
 #include "output/plain_text_writer.h"
-#include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
 #include "settings/options.h"
 #include "support/accepting_interaction.h"
@@ -44,7 +44,7 @@ std::string annotated(const std::string& text, OutputKind kind, int styleMode,
   options.html.styleMode = styleMode;
   options.output.separateColumns = true;
   const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
-  auto writer = makeAnnotationWriter(kind, options, groupings);
+  auto writer = makeWriter(kind, options, groupings);
   std::ostringstream streamed;
   writer->streamTo(&streamed);
   test::AcceptingInteraction quiet;
@@ -79,8 +79,8 @@ TEST(ParallelOutput, WritersBehindATeeGiveTheirOwnBytesOnEveryCore) {
   options.parse.confirmFormats = false;
   options.output.separateColumns = true;
   const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
-  auto rtf = makeAnnotationWriter(OutputKind::Rtf, options, groupings);
-  auto html = makeAnnotationWriter(OutputKind::Html, options, groupings);
+  auto rtf = makeWriter(OutputKind::Rtf, options, groupings);
+  auto html = makeWriter(OutputKind::Html, options, groupings);
   PlainTextWriter plain;
   std::ostringstream rtfBytes, htmlBytes, plainBytes;
   rtf->streamTo(&rtfBytes);

@@ -21,7 +21,7 @@
 
 #include "app_fixture.h"
 #include "desktop/frame/command_ids.h"
-#include "figure/any_writer.h"
+#include "figure/output_kinds.h"
 #include "groupings/configuration_file.h"
 #include "gui/app/alignment_document.h"
 #include "gui/app/alignment_editor.h"
@@ -282,16 +282,16 @@ TEST_F(AnnotateCommandsTest, ReaderMessageSelectsItsLineAsSecondVisible) {
   EXPECT_EQ(firstVisible, 38);  // line 39 on top, line 40 second
 }
 
-TEST_F(AnnotateCommandsTest, FileCommandWritesHtmlForTheSecondFilterWhateverTheName) {
+TEST_F(AnnotateCommandsTest, FileCommandWritesHtmlForTheSecondFilterToABareName) {
   start();
   paste(testText("four_globins.fasta"));
-  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.rtf"), 1, m_dir};
+  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure"), 1, m_dir};
   commands().toFile();
 
   const GroupingSet& set = m_app->configuration().set;
   HtmlWriter expected(set.fontSize, set.fontName, "hs", HtmlWriterSettings{});
   annotateDirectly(expected);
-  QFile file(path("figure.rtf"));
+  QFile file(path("figure.html"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), bytes(expected.fileText()));
   EXPECT_EQ(m_app->options().paths.lastAnnotateDirectory, toPathBytes(m_dir));
@@ -312,11 +312,25 @@ TEST_F(AnnotateCommandsTest, FileCommandOffersTheRememberedFolder) {
 TEST_F(AnnotateCommandsTest, FileCommandWritesRtfForTheFirstFilter) {
   start();
   paste(testText("four_globins.fasta"));
-  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.html"), 0, m_dir};
+  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure"), 0, m_dir};
   commands().toFile();
-  QFile file(path("figure.html"));
+  QFile file(path("figure.rtf"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.readAll().startsWith("{\\rtf1"));
+}
+
+TEST_F(AnnotateCommandsTest, FileCommandWritesTheKindTheTypedExtensionNames) {
+  // The Rich Text type left selected must not put Rich Text into a PDF.
+  start();
+  paste(testText("four_globins.fasta"));
+  m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.pdf"), 0, m_dir};
+  commands().toFile();
+  QFile file(path("figure.pdf"));
+  EXPECT_EQ(file.exists(), figuresAvailable());
+  if (figuresAvailable()) {
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+  }
 }
 
 TEST_F(AnnotateCommandsTest, FileCommandStoppedOnTheWayLeavesTheOldFileWhole) {
@@ -391,6 +405,19 @@ TEST(AnnotationFileDialog, StaysOpenOnAMissingFolder) {
   EXPECT_EQ(dialog.choice()->path, fine);
   EXPECT_EQ(dialog.choice()->filterIndex, 1);
   EXPECT_EQ(dialog.choice()->folder, folder);
+}
+
+TEST(AnnotationFileDialog, ABareNameGetsTheChosenTypesExtension) {
+  const QString folder = QDir::tempPath();
+  AnnotationFileDialog dialog(nullptr, folder);
+  dialog.show();
+  dialog.selectNameFilter(dialog.nameFilters()[4]);
+  dialog.selectFile(QDir(folder).filePath(QStringLiteral("hueset-no-such-figure")));
+  dialog.accept();
+  ASSERT_TRUE(dialog.choice().has_value());
+  EXPECT_EQ(dialog.choice()->path,
+            QDir(folder).filePath(QStringLiteral("hueset-no-such-figure.png")));
+  EXPECT_EQ(dialog.choice()->filterIndex, 4);
 }
 
 TEST_F(AnnotateCommandsTest, WebSafeCheckListsColoursAndCancelStops) {

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "desktop/frame/frame_messages.h"
+#include "figure/output_kinds.h"
+#include "util/string_table.h"
 #include "util/text_format.h"
 
 namespace hueset {
@@ -35,19 +37,48 @@ bool folderWritable(const fs::path& folder) {
 
 }  // namespace
 
-OutputKind annotationFileTypeForFilter(int filterIndex) {
-  switch (filterIndex) {
-    case 1:
-      return OutputKind::Html;
-    case 2:
-      return OutputKind::Pdf;
-    case 3:
-      return OutputKind::Svg;
-    case 4:
-      return OutputKind::Png;
-    default:
-      return OutputKind::Rtf;
+std::vector<AnnotationFileFilter> annotationFileFilters() {
+  std::vector<AnnotationFileFilter> filters;
+  for (const OutputKindInfo& info : outputKinds()) {
+    if (!info.filterLabel.empty())
+      filters.push_back({info.filterLabel, info.filterPattern, info.kind});
   }
+  return filters;
+}
+
+OutputKind annotationFileTypeForFilter(int filterIndex) {
+  const std::vector<AnnotationFileFilter> filters = annotationFileFilters();
+  if (filterIndex < 0 || static_cast<std::size_t>(filterIndex) >= filters.size())
+    return filters.front().kind;
+  return filters[static_cast<std::size_t>(filterIndex)].kind;
+}
+
+namespace {
+
+// `stem` with the filter's extension after it.
+std::string withFilterExtension(std::string_view stem, int filterIndex) {
+  const OutputKind kind = annotationFileTypeForFilter(filterIndex);
+  return std::string(stem) + "." + std::string(outputKindInfo(kind).extensions.front());
+}
+
+// The kind of a typed extension, among the kinds the dialog offers.
+std::optional<OutputKind> offeredKindOf(std::string_view name) {
+  const auto typed = outputKindForExtension(name);
+  if (!typed || outputKindInfo(*typed).filterLabel.empty()) return std::nullopt;
+  return typed;
+}
+
+}  // namespace
+
+AnnotationFileTarget annotationFileTarget(std::string_view chosenPath, int filterIndex) {
+  if (const auto typed = offeredKindOf(chosenPath)) return {std::string(chosenPath), *typed};
+  return {withFilterExtension(chosenPath, filterIndex), annotationFileTypeForFilter(filterIndex)};
+}
+
+std::string proposedAnnotationFileName(std::string_view documentPath, int filterIndex) {
+  const fs::path name = fs::path(documentPath).filename();
+  if (name.empty()) return {};
+  return withFilterExtension(name.stem().string(), filterIndex);
 }
 
 std::string cleanChosenFileName(std::string_view name) {

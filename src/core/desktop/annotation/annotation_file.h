@@ -1,35 +1,50 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "output/writer_factory.h"
+#include "annotate/output_kind.h"
 
 namespace hueset {
 
-// The "To File" command: which writer the chosen file type asks for, how the
-// chosen name is cleaned, and what a failed save says.
+// The "To File" command: which file and writer the chosen name and type ask
+// for, how the chosen name is cleaned, and what a failed save says.
 
 struct AnnotationFileFilter {
   std::string_view label;
   std::string_view pattern;
+  OutputKind kind;
 };
 
-// The types offered by the save dialog, in order; the first is preselected.
-// The figures come after the two text forms, so those keep their places.
-inline constexpr std::array<AnnotationFileFilter, 5> kAnnotationFileFilters = {{
-    {"Rich Text Format File", "*.rtf"},
-    {"HTML Web Page File", "*.html"},
-    {"PDF Document", "*.pdf"},
-    {"SVG Image", "*.svg"},
-    {"PNG Image", "*.png"},
-}};
+// The types offered by the save dialog, in order (the kinds' table's rows
+// that have one); the first is preselected. The figures come after the two
+// text forms, so those keep their places.
+std::vector<AnnotationFileFilter> annotationFileFilters();
+// The preselected type's extension.
 inline constexpr std::string_view kAnnotationDefaultExtension = "rtf";
 
-// The writer follows the chosen filter (0-based), never the typed extension.
+// The kind of the chosen filter (0-based); the first for any other index.
 OutputKind annotationFileTypeForFilter(int filterIndex);
+
+// The file "To File" writes and its kind.
+struct AnnotationFileTarget {
+  std::string path;
+  OutputKind kind;
+  bool operator==(const AnnotationFileTarget&) const = default;
+};
+
+// An extension the user typed decides the kind, whichever filter is chosen;
+// a name without one (or with one of no kind the dialog offers) gets the
+// chosen filter's extension and kind. So a file's extension always names
+// what it holds.
+AnnotationFileTarget annotationFileTarget(std::string_view chosenPath, int filterIndex);
+
+// The name the save dialog proposes: the document's file name with the
+// chosen filter's extension in place of its own. Empty for a document never
+// saved.
+std::string proposedAnnotationFileName(std::string_view documentPath, int filterIndex);
 
 // Drops a leading quotation mark and everything from the last one on, so a
 // name typed in quotes is taken without them.
