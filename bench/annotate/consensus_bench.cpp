@@ -62,9 +62,9 @@ void BM_ComputeConsensus(benchmark::State& state) {
   const ConsensusSettings settings{800, false, true, false};
   for (auto _ : state) {
     Alignment set = input;
-    Alignment result;
+    ConsensusRows result;
     benchmark::DoNotOptimize(computeConsensus(set, result, groupings, settings, "BJOUZ"));
-    benchmark::DoNotOptimize(result.residues.data());
+    benchmark::DoNotOptimize(result.formats.data());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
 }

@@ -116,114 +116,166 @@ ConsensusRules consensusRules(const GroupingSet& groupings) {
   return rules;
 }
 
-ConsensusStatus computeConsensus(Alignment& set, Alignment& result, const GroupingSet& groupings,
-                                 const ConsensusSettings& settings,
+namespace {
+
+// Columns are decided a tile at a time: each row's piece of the tile is one
+// cache line, and tiles are independent, so they go to all cores.
+constexpr std::size_t kTile = 64;
+
+// What one thread keeps from tile to tile.
+struct TileScratch {
+  std::vector<CodeCounters> counters = std::vector<CodeCounters>(kTile);
+  std::array<ResidueCode, kTile> candidates{};
+  // The format index each residue code gets in a column; none by default.
+  std::vector<std::array<char, kPaddedCodes>> assigned =
+      std::vector<std::array<char, kPaddedCodes>>(kTile);
+};
+
+// Decides the columns of one set, a tile at a time, into `formats` and
+// `markers`; the tiles of one call may be decided on any threads.
+class TileDecider {
+ public:
+  TileDecider(const Alignment& set, const ConsensusRules& rules, const ConsensusSettings& settings,
+              const std::string& invalidResidues, std::vector<std::string>& formats,
+              std::string& markers)
+      : m_residues(set.residues),
+        m_rules(rules),
+        m_settings(settings),
+        m_codes(
+            buildResidueCodeTable(invalidResidues, settings.allowLowerCase, settings.xIsUnknown)),
+        m_sequences(set.residues.size()),
+        m_singleIndex(static_cast<char>(rules.members.size() + 1)),
+        // The stored threshold is taken as an unsigned 32-bit number; the
+        // product is formed in 64 bits so that no count of sequences can wrap it.
+        m_threshold(static_cast<std::uint32_t>(settings.consensusThreshold)),
+        m_formats(formats),
+        m_markers(markers) {
+    m_masks.reserve(rules.members.size());
+    for (const auto& members : rules.members) m_masks.push_back(membershipMask(members));
+  }
+
+  void decide(std::size_t tile, std::size_t length, TileScratch& scratch) const {
+    const std::size_t first = tile * kTile;
+    const std::size_t width = std::min(kTile, length - first);
+    count(first, width, scratch);
+    if (assign(first, width, scratch)) writeFormats(first, width, scratch);
+  }
+
+ private:
+  ResidueCode codeAt(const std::string& row, std::size_t c) const {
+    return c < row.size() ? m_codes[byteOf(row[c])] : kBlankCode;
+  }
+
+  // Each column's votes, and the code that leads it.
+  void count(std::size_t first, std::size_t width, TileScratch& scratch) const {
+    std::fill(scratch.counters.begin(), scratch.counters.end(), CodeCounters{});
+    scratch.candidates.fill(0);
+    for (const std::string& row : m_residues) {
+      if (row.size() >= first + width) {
+        const auto* cells = reinterpret_cast<const unsigned char*>(row.data()) + first;
+        for (std::size_t k = 0; k < width; ++k) ++scratch.counters[k][m_codes[cells[k]]];
+      } else {
+        for (std::size_t k = 0; k < width; ++k) ++scratch.counters[k][codeAt(row, first + k)];
+      }
+    }
+    for (std::size_t k = 0; k < width; ++k) {
+      scratch.candidates[k] = leadingCode(
+          scratch.counters[k], [&](std::size_t s) { return codeAt(m_residues[s], first + k); },
+          m_sequences);
+    }
+  }
+
+  // Each column's marker and the format index of each residue code in it.
+  // False when every cell of the tile stays "Default".
+  bool assign(std::size_t first, std::size_t width, TileScratch& scratch) const {
+    bool anyAssigned = false;
+    for (std::size_t k = 0; k < width; ++k) {
+      auto& assigned = scratch.assigned[k];
+      assigned.fill(0);
+      const CodeCounters& column = scratch.counters[k];
+      const ResidueCode candidate = scratch.candidates[k];
+      std::uint64_t counted = m_sequences;
+      if (!m_settings.includeBlanks) counted -= column[kBlankCode];
+      if (m_settings.xIsUnknown) counted -= column[kUnknownCode];
+      const std::uint64_t required = (counted * m_threshold + 999) / 1000;
+      if (required == 0) continue;  // already "Default"
+
+      if (m_rules.singleActive && candidate < kBlankCode && column[candidate] >= required) {
+        m_markers[first + k] = static_cast<char>('A' + candidate);
+        assigned[candidate] = m_singleIndex;
+        anyAssigned = true;
+        continue;
+      }
+      for (std::size_t j = 0; j < m_masks.size(); ++j) {
+        const CodeMask& mask = m_masks[j];
+        if (maskedSum(column, mask) < required) continue;
+        m_markers[first + k] = m_rules.markers[j + 1];
+        for (std::size_t code = 0; code < kPaddedCodes; ++code) {
+          if (mask[code] != 0) assigned[code] = static_cast<char>(j + 1);
+        }
+        anyAssigned = true;
+        break;
+      }
+    }
+    return anyAssigned;
+  }
+
+  void writeFormats(std::size_t first, std::size_t width, const TileScratch& scratch) const {
+    for (std::size_t s = 0; s < m_sequences; ++s) {
+      const std::string& row = m_residues[s];
+      char* out = m_formats[s].data() + first;
+      if (row.size() >= first + width) {
+        const auto* cells = reinterpret_cast<const unsigned char*>(row.data()) + first;
+        for (std::size_t k = 0; k < width; ++k) out[k] = scratch.assigned[k][m_codes[cells[k]]];
+      } else {
+        for (std::size_t k = 0; k < width; ++k)
+          out[k] = scratch.assigned[k][codeAt(row, first + k)];
+      }
+    }
+  }
+
+  const std::vector<std::string>& m_residues;
+  const ConsensusRules& m_rules;
+  const ConsensusSettings& m_settings;
+  const ResidueCodeTable m_codes;
+  std::vector<CodeMask> m_masks;
+  const std::size_t m_sequences;
+  const char m_singleIndex;
+  const std::uint64_t m_threshold;
+  std::vector<std::string>& m_formats;
+  std::string& m_markers;
+};
+
+// The rows are made on every core: for a large alignment, claiming and
+// clearing their memory is a good part of the work.
+void claimFormatRows(std::vector<std::string>& formats, std::size_t sequences, std::size_t length) {
+  formats.assign(sequences, std::string());
+  parallelFor(sequences,
+              std::max<std::size_t>(1, (std::size_t{1} << 18) / std::max<std::size_t>(length, 1)),
+              [&](std::size_t begin, std::size_t end) {
+                for (std::size_t s = begin; s < end; ++s) formats[s].assign(length, '\0');
+              });
+}
+
+}  // namespace
+
+ConsensusStatus computeConsensus(const Alignment& set, ConsensusRows& result,
+                                 const GroupingSet& groupings, const ConsensusSettings& settings,
                                  const std::string& invalidResidues) {
   const std::size_t active = activeOrdinaryCount(groupings);
   if (active > kMaxActiveGroupings) return {false, tooManyGroupingsMessage(active)};
 
   const ConsensusRules rules = consensusRules(groupings);
-  const ResidueCodeTable codes =
-      buildResidueCodeTable(invalidResidues, settings.allowLowerCase, settings.xIsUnknown);
-
-  const std::size_t groupCount = rules.members.size();
-  std::vector<CodeMask> masks;
-  masks.reserve(groupCount);
-  for (const auto& members : rules.members) masks.push_back(membershipMask(members));
-
   const std::size_t length = set.length > 0 ? static_cast<std::size_t>(set.length) : 0;
-  const std::size_t sequences = set.residues.size();
-  const auto singleIndex = static_cast<char>(groupCount + 1);
-  // The stored threshold is taken as an unsigned 32-bit number; the product
-  // is formed in 64 bits so that no count of sequences can wrap it.
-  const std::uint64_t threshold = static_cast<std::uint32_t>(settings.consensusThreshold);
+  claimFormatRows(result.formats, set.residues.size(), length);
+  result.row.assign(length, rules.markers[0]);
 
-  result.names = set.names;
-  result.length = static_cast<std::int32_t>(length);
-  // The rows are made on every core: for a large alignment, claiming and
-  // clearing their memory is a good part of the work.
-  result.residues.assign(sequences, std::string());
-  parallelFor(sequences,
-              std::max<std::size_t>(1, (std::size_t{1} << 18) / std::max<std::size_t>(length, 1)),
-              [&](std::size_t begin, std::size_t end) {
-                for (std::size_t s = begin; s < end; ++s) result.residues[s].assign(length, '\0');
-              });
-  std::string markers(length, rules.markers[0]);
-
-  // Columns are decided a tile at a time: each row's piece of the tile is
-  // one cache line, and tiles are independent, so they go to all cores.
-  constexpr std::size_t kTile = 64;
-  auto codeAt = [&codes](const std::string& row, std::size_t c) {
-    return c < row.size() ? codes[byteOf(row[c])] : kBlankCode;
-  };
+  const TileDecider decider(set, rules, settings, invalidResidues, result.formats, result.row);
   parallelFor((length + kTile - 1) / kTile, 4, [&](std::size_t firstTile, std::size_t endTile) {
-    std::vector<CodeCounters> counters(kTile);
-    std::array<ResidueCode, kTile> candidates{};
-    // The format index each residue code gets in a column; none by default.
-    std::vector<std::array<char, kPaddedCodes>> assigned(kTile);
-    for (std::size_t tile = firstTile; tile < endTile; ++tile) {
-      const std::size_t first = tile * kTile;
-      const std::size_t width = std::min(kTile, length - first);
-      std::fill(counters.begin(), counters.end(), CodeCounters{});
-      candidates.fill(0);
-      for (const std::string& row : set.residues) {
-        if (row.size() >= first + width) {
-          const auto* cells = reinterpret_cast<const unsigned char*>(row.data()) + first;
-          for (std::size_t k = 0; k < width; ++k) ++counters[k][codes[cells[k]]];
-        } else {
-          for (std::size_t k = 0; k < width; ++k) ++counters[k][codeAt(row, first + k)];
-        }
-      }
-      for (std::size_t k = 0; k < width; ++k) {
-        candidates[k] = leadingCode(
-            counters[k], [&](std::size_t s) { return codeAt(set.residues[s], first + k); },
-            sequences);
-      }
-
-      bool anyAssigned = false;
-      for (std::size_t k = 0; k < width; ++k) {
-        assigned[k].fill(0);
-        const CodeCounters& column = counters[k];
-        const ResidueCode candidate = candidates[k];
-        std::uint64_t counted = sequences;
-        if (!settings.includeBlanks) counted -= column[kBlankCode];
-        if (settings.xIsUnknown) counted -= column[kUnknownCode];
-        const std::uint64_t required = (counted * threshold + 999) / 1000;
-        if (required == 0) continue;  // already "Default"
-
-        if (rules.singleActive && candidate < kBlankCode && column[candidate] >= required) {
-          markers[first + k] = static_cast<char>('A' + candidate);
-          assigned[k][candidate] = singleIndex;
-          anyAssigned = true;
-          continue;
-        }
-        for (std::size_t j = 0; j < groupCount; ++j) {
-          const CodeMask& mask = masks[j];
-          if (maskedSum(column, mask) < required) continue;
-          markers[first + k] = rules.markers[j + 1];
-          for (std::size_t code = 0; code < kPaddedCodes; ++code) {
-            if (mask[code] != 0) assigned[k][code] = static_cast<char>(j + 1);
-          }
-          anyAssigned = true;
-          break;
-        }
-      }
-      if (!anyAssigned) continue;
-      for (std::size_t s = 0; s < sequences; ++s) {
-        const std::string& row = set.residues[s];
-        char* out = result.residues[s].data() + first;
-        if (row.size() >= first + width) {
-          const auto* cells = reinterpret_cast<const unsigned char*>(row.data()) + first;
-          for (std::size_t k = 0; k < width; ++k) out[k] = assigned[k][codes[cells[k]]];
-        } else {
-          for (std::size_t k = 0; k < width; ++k) out[k] = assigned[k][codeAt(row, first + k)];
-        }
-      }
-    }
+    TileScratch scratch;
+    for (std::size_t tile = firstTile; tile < endTile; ++tile)
+      decider.decide(tile, length, scratch);
   });
-
-  set.trackLabels.insert(set.trackLabels.begin(), "Markers");
-  set.tracks.insert(set.tracks.begin(), std::move(markers));
   return {};
 }
 

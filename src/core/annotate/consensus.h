@@ -61,12 +61,26 @@ struct ConsensusStatus {
   explicit operator bool() const { return ok; }
 };
 
-// Decides every column of `set`: fills `result` (names, length, one string
-// of format indices per sequence) and puts a "Markers" row in front of the
-// set's extra rows. Refuses, touching neither argument, when the groupings
-// have more active ordinary groupings than a format index can number.
-// Short residue strings are read as blanks where they end.
-[[nodiscard]] ConsensusStatus computeConsensus(Alignment& set, Alignment& result,
+// What the consensus makes of one set: the format of every cell, and the
+// row of markers drawn under the set's sequences with its label.
+struct ConsensusRows {
+  // formats[i][c]: the format index of column c of sequence i (0 "Default").
+  std::vector<std::string> formats;
+  // One marker per column.
+  std::string row;
+  // The row's name in the name column; the caller names it.
+  std::string label;
+
+  // The trailing set of prediction rows has none.
+  bool hasRow() const { return !row.empty() || !label.empty(); }
+};
+
+// Decides every column of `set`: fills the formats (one string of format
+// indices per sequence) and the marker row of `result`, leaving its label.
+// Refuses, touching `result` not at all, when the groupings have more active
+// ordinary groupings than a format index can number. Short residue strings
+// are read as blanks where they end.
+[[nodiscard]] ConsensusStatus computeConsensus(const Alignment& set, ConsensusRows& result,
                                                const GroupingSet& groupings,
                                                const ConsensusSettings& settings,
                                                const std::string& invalidResidues);

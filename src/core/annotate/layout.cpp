@@ -12,23 +12,6 @@ namespace {
 
 const std::string kNoText;
 
-void justify(std::string& entry, std::size_t width, int nameJustification) {
-  if (entry.size() >= width) return;
-  const std::size_t padding = width - entry.size();
-  switch (nameJustification) {
-    case kJustifyLeft:
-      entry.append(padding, ' ');
-      break;
-    case kJustifyCentre:
-      entry.insert(0, (padding + 1) / 2, ' ');
-      entry.append(padding / 2, ' ');
-      break;
-    default:
-      entry.insert(0, padding, ' ');
-      break;
-  }
-}
-
 // Cells beyond the end of a short string are drawn as blanks, so a malformed
 // set can never read past its strings.
 // Columns [from, to) of `row` in the formats of `formats` (none: "Default"),
@@ -189,10 +172,61 @@ std::size_t nameColumnWidth(const AnnotatedAlignment& annotated) {
     for (const auto& name : set.names) width = std::max(width, name.size());
     for (const auto& label : set.trackLabels) width = std::max(width, label.size());
   }
+  for (const ConsensusRows& result : annotated.results)
+    width = std::max(width, result.label.size());
   return width;
 }
 
 }  // namespace
+
+void justify(std::string& entry, std::size_t width, int nameJustification) {
+  if (entry.size() >= width) return;
+  const std::size_t padding = width - entry.size();
+  switch (nameJustification) {
+    case kJustifyLeft:
+      entry.append(padding, ' ');
+      break;
+    case kJustifyCentre:
+      entry.insert(0, (padding + 1) / 2, ' ');
+      entry.append(padding / 2, ' ');
+      break;
+    default:
+      entry.insert(0, padding, ' ');
+      break;
+  }
+}
+
+namespace {
+
+bool hasConsensusRow(const AnnotatedAlignment& annotated, std::size_t k) {
+  return k < annotated.results.size() && annotated.results[k].hasRow();
+}
+
+}  // namespace
+
+std::size_t extraRowCount(const AnnotatedAlignment& annotated, std::size_t k) {
+  return (hasConsensusRow(annotated, k) ? 1 : 0) + annotated.sets[k].tracks.size();
+}
+
+const std::string& extraRowLabel(const AnnotatedAlignment& annotated, std::size_t k,
+                                 std::size_t d) {
+  if (hasConsensusRow(annotated, k)) {
+    if (d == 0) return annotated.results[k].label;
+    --d;
+  }
+  const auto& labels = annotated.sets[k].trackLabels;
+  return d < labels.size() ? labels[d] : kNoText;
+}
+
+const std::string& extraRowCells(const AnnotatedAlignment& annotated, std::size_t k,
+                                 std::size_t d) {
+  if (hasConsensusRow(annotated, k)) {
+    if (d == 0) return annotated.results[k].row;
+    --d;
+  }
+  const auto& tracks = annotated.sets[k].tracks;
+  return d < tracks.size() ? tracks[d] : kNoText;
+}
 
 void justifyNames(Alignment& alignment, int nameJustification) {
   const auto width = static_cast<std::size_t>(alignment.labelWidth());
@@ -200,119 +234,155 @@ void justifyNames(Alignment& alignment, int nameJustification) {
   for (auto& label : alignment.trackLabels) justify(label, width, nameJustification);
 }
 
-bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupWidth,
-            AnnotationWriter& writer, const LayoutMarks& marks, const LayoutProgress& progress) {
-  if (annotated.sets.empty() || annotated.sets.front().length <= 0) return true;
-  const auto length = static_cast<std::size_t>(annotated.sets.front().length);
-  // A width of 0 would never advance; it means no limit.
-  const std::size_t wrap =
-      wrapWidth > 0 ? std::min<std::size_t>(static_cast<std::size_t>(wrapWidth), length) : length;
-  const std::size_t group =
-      columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
-  Marks extra(annotated, marks, length);
-  // Where the residues start: after the name, its blank and any number.
-  const std::size_t nameWidth = nameColumnWidth(annotated);
-  const std::size_t rulerPrefix = nameWidth + 1 + extra.numberWidth();
-  writer.layoutStarting(annotated);
+namespace {
 
-  // The document is written a stretch at a time: some sequence lines of one
-  // set in one block, with what comes before the first of them (the ruler,
-  // the gap between sets) and after the last (the extra rows, the block's
-  // end). Every stretch starts with "Default" set, so stretches can be
-  // written apart and joined.
-  struct Stretch {
-    std::size_t blockStart;
-    std::size_t set;
-    std::size_t first;  // sequence lines [first, end)
-    std::size_t end;
-  };
-  auto writeStretch = [&](AnnotationWriter& target, const Stretch& stretch) {
-    const std::size_t blockStart = stretch.blockStart;
-    const std::size_t blockEnd = std::min(blockStart + wrap, length);
-    const std::size_t k = stretch.set;
-    const Alignment& set = annotated.sets[k];
-    const Alignment* result = k < annotated.results.size() ? &annotated.results[k] : nullptr;
-    // Every line's cells start after its label, a blank, any number and the
-    // blank before the first column group.
-    auto content = [&](LineContent::Kind kind, std::size_t row, std::size_t label) {
-      return LineContent{kind,
-                         static_cast<std::uint32_t>(k),
-                         static_cast<std::uint32_t>(row),
-                         static_cast<std::uint32_t>(blockStart),
-                         static_cast<std::uint32_t>(blockEnd - blockStart),
-                         static_cast<std::uint32_t>(label + 1 + extra.numberWidth() + 1),
-                         static_cast<std::uint32_t>(std::min<std::size_t>(group, UINT32_MAX))};
-    };
+// The document is written a stretch at a time: some sequence lines of one set
+// in one block, with what comes before the first of them (the ruler, the gap
+// between sets) and after the last (the extra rows, the block's end). Every
+// stretch starts with "Default" set, so stretches can be written apart and
+// joined.
+struct Stretch {
+  std::size_t blockStart;
+  std::size_t set;
+  std::size_t first;  // sequence lines [first, end)
+  std::size_t end;
+};
+
+// Stretches of about 32 K cells: every thread stays busy, and the text in hand
+// stays small enough to be written out while still in the core's cache (an
+// in-line-styled HTML page is some 40 bytes a cell).
+constexpr std::size_t kCellsPerPiece = std::size_t{1} << 15;
+
+class StretchWriter {
+ public:
+  StretchWriter(const AnnotatedAlignment& annotated, std::size_t wrap, std::size_t group,
+                const LayoutMarks& marks)
+      : m_annotated(annotated),
+        m_length(static_cast<std::size_t>(annotated.sets.front().length)),
+        m_wrap(wrap),
+        m_group(group),
+        m_marks(marks),
+        m_extra(annotated, marks, m_length),
+        m_nameWidth(nameColumnWidth(annotated)),
+        // Where the residues start: after the name, its blank and any number.
+        m_rulerPrefix(m_nameWidth + 1 + m_extra.numberWidth()) {}
+
+  void write(AnnotationWriter& target, const Stretch& stretch) {
+    const Alignment& set = m_annotated.sets[stretch.set];
     if (stretch.first == 0) {
-      if (k == 0 && marks.ruler) {
-        auto [numbers, ticks] = extra.rulerLines(rulerPrefix, blockStart, blockEnd, group);
-        const LineContent ruler = content(LineContent::Kind::Ruler, 0, nameWidth);
-        target.setFormat(0);
-        target.lineStarting(ruler);
-        target.appendText(numbers);
-        target.newLine();
-        target.lineStarting(ruler);
-        target.appendText(ticks);
-        target.newLine();
-      }
-      if (k > 0) target.setSeparator();
+      if (stretch.set == 0 && m_marks.ruler) writeRuler(target, stretch);
+      if (stretch.set > 0) target.setSeparator();
     }
-
     for (std::size_t i = stretch.first; i < stretch.end; ++i) {
-      const std::string* formats =
-          result != nullptr && i < result->residues.size() ? &result->residues[i] : nullptr;
-      target.setFormat(0);
-      const std::string& name = i < set.names.size() ? set.names[i] : kNoText;
-      target.lineStarting(content(LineContent::Kind::Sequence, i, name.size()));
-      target.appendText(name);
-      target.appendChar(' ');
-      std::string lastNumber;
-      if (extra.numbers()) {
-        auto [first, last] = extra.lineNumbers(k, i, blockStart, blockEnd);
-        target.appendText(first);
-        lastNumber = std::move(last);
-      }
-      for (std::size_t g = blockStart; g < blockEnd; g += group) {
-        target.setFormat(0);
-        target.appendChar(' ');
-        appendCellRange(target, set.residues[i], formats, g, std::min(g + group, blockEnd));
-      }
-      if (!lastNumber.empty()) {
-        target.setFormat(0);
-        target.appendChar(' ');
-        target.appendText(lastNumber);
-      }
+      writeSequence(target, stretch, i);
       // The line break belongs to the line's last run.
       if (i + 1 < set.residues.size()) target.newLine();
     }
     if (stretch.end < set.residues.size()) return;
     target.setFormat(0);
     if (!set.residues.empty()) target.newLine();
-
-    // Extra rows stay in "Default": the consensus and prediction rows are
-    // never coloured.
-    for (std::size_t d = 0; d < set.tracks.size(); ++d) {
-      if (d > 0) target.newLine();
-      const std::string& label = d < set.trackLabels.size() ? set.trackLabels[d] : kNoText;
-      target.lineStarting(content(LineContent::Kind::ExtraRow, d, label.size()));
-      target.appendText(label);
-      target.appendChar(' ');
-      target.appendText(std::string(extra.numberWidth(), ' '));
-      for (std::size_t g = blockStart; g < blockEnd; g += group) {
-        target.appendChar(' ');
-        appendCellRange(target, set.tracks[d], nullptr, g, std::min(g + group, blockEnd));
-      }
-    }
-    if (k + 1 == annotated.sets.size()) {
+    writeExtraRows(target, stretch);
+    if (stretch.set + 1 == m_annotated.sets.size()) {
       target.newLine();
       target.blockEnd();
     }
-  };
+  }
 
-  // Stretches of about 32 K cells: every thread stays busy, and the text in
-  // hand stays small enough to be written out while still in the core's
-  // cache (an in-line-styled HTML page is some 40 bytes a cell).
-  constexpr std::size_t kCellsPerPiece = std::size_t{1} << 15;
+ private:
+  std::size_t blockEndOf(const Stretch& stretch) const {
+    return std::min(stretch.blockStart + m_wrap, m_length);
+  }
+
+  // Every line's cells start after its label, a blank, any number and the
+  // blank before the first column group.
+  LineContent content(const Stretch& stretch, LineContent::Kind kind, std::size_t row,
+                      std::size_t label) const {
+    return LineContent{kind,
+                       static_cast<std::uint32_t>(stretch.set),
+                       static_cast<std::uint32_t>(row),
+                       static_cast<std::uint32_t>(stretch.blockStart),
+                       static_cast<std::uint32_t>(blockEndOf(stretch) - stretch.blockStart),
+                       static_cast<std::uint32_t>(label + 1 + m_extra.numberWidth() + 1),
+                       static_cast<std::uint32_t>(std::min<std::size_t>(m_group, UINT32_MAX))};
+  }
+
+  // Columns [blockStart, blockEnd) of `row`, a blank before every group.
+  void writeGroups(AnnotationWriter& target, const Stretch& stretch, const std::string& row,
+                   const std::string* formats, bool resetFormat) const {
+    const std::size_t blockEnd = blockEndOf(stretch);
+    for (std::size_t g = stretch.blockStart; g < blockEnd; g += m_group) {
+      if (resetFormat) target.setFormat(0);
+      target.appendChar(' ');
+      appendCellRange(target, row, formats, g, std::min(g + m_group, blockEnd));
+    }
+  }
+
+  void writeRuler(AnnotationWriter& target, const Stretch& stretch) const {
+    auto [numbers, ticks] =
+        m_extra.rulerLines(m_rulerPrefix, stretch.blockStart, blockEndOf(stretch), m_group);
+    const LineContent ruler = content(stretch, LineContent::Kind::Ruler, 0, m_nameWidth);
+    target.setFormat(0);
+    target.lineStarting(ruler);
+    target.appendText(numbers);
+    target.newLine();
+    target.lineStarting(ruler);
+    target.appendText(ticks);
+    target.newLine();
+  }
+
+  void writeSequence(AnnotationWriter& target, const Stretch& stretch, std::size_t i) {
+    const std::size_t k = stretch.set;
+    const Alignment& set = m_annotated.sets[k];
+    const ConsensusRows* result =
+        k < m_annotated.results.size() ? &m_annotated.results[k] : nullptr;
+    const std::string* formats =
+        result != nullptr && i < result->formats.size() ? &result->formats[i] : nullptr;
+    target.setFormat(0);
+    const std::string& name = i < set.names.size() ? set.names[i] : kNoText;
+    target.lineStarting(content(stretch, LineContent::Kind::Sequence, i, name.size()));
+    target.appendText(name);
+    target.appendChar(' ');
+    std::string lastNumber;
+    if (m_extra.numbers()) {
+      auto [first, last] = m_extra.lineNumbers(k, i, stretch.blockStart, blockEndOf(stretch));
+      target.appendText(first);
+      lastNumber = std::move(last);
+    }
+    writeGroups(target, stretch, set.residues[i], formats, true);
+    if (!lastNumber.empty()) {
+      target.setFormat(0);
+      target.appendChar(' ');
+      target.appendText(lastNumber);
+    }
+  }
+
+  // Extra rows stay in "Default": the consensus and prediction rows are never
+  // coloured.
+  void writeExtraRows(AnnotationWriter& target, const Stretch& stretch) const {
+    const std::size_t k = stretch.set;
+    for (std::size_t d = 0; d < extraRowCount(m_annotated, k); ++d) {
+      if (d > 0) target.newLine();
+      const std::string& label = extraRowLabel(m_annotated, k, d);
+      target.lineStarting(content(stretch, LineContent::Kind::ExtraRow, d, label.size()));
+      target.appendText(label);
+      target.appendChar(' ');
+      target.appendText(std::string(m_extra.numberWidth(), ' '));
+      writeGroups(target, stretch, extraRowCells(m_annotated, k, d), nullptr, false);
+    }
+  }
+
+  const AnnotatedAlignment& m_annotated;
+  const std::size_t m_length;
+  const std::size_t m_wrap;
+  const std::size_t m_group;
+  const LayoutMarks& m_marks;
+  Marks m_extra;
+  const std::size_t m_nameWidth;
+  const std::size_t m_rulerPrefix;
+};
+
+std::vector<Stretch> stretchesOf(const AnnotatedAlignment& annotated, std::size_t length,
+                                 std::size_t wrap) {
   const std::size_t linesPerStretch = std::max<std::size_t>(1, kCellsPerPiece / wrap);
   std::vector<Stretch> stretches;
   for (std::size_t blockStart = 0; blockStart < length; blockStart += wrap) {
@@ -326,22 +396,12 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
       } while (first < lines);
     }
   }
-  auto reportBefore = [&](const Stretch& stretch) {
-    return !progress || progress(stretch.blockStart, length);
-  };
+  return stretches;
+}
 
-  // Stretches go to every core when the writer can take them apart; residue
-  // numbers count on from block to block, so they are written in order.
-  const bool apart =
-      !marks.residueNumbers && workerCount() > 1 && writer.forkForBlocks() != nullptr;
-  if (!apart) {
-    for (const Stretch& stretch : stretches) {
-      if (stretch.set == 0 && stretch.first == 0 && !reportBefore(stretch)) return false;
-      writeStretch(writer, stretch);
-    }
-    return true;
-  }
-  // Pieces of consecutive stretches, each of about kCellsPerPiece cells.
+// Where each piece of consecutive stretches, of about kCellsPerPiece cells,
+// starts, and after the last the end.
+std::vector<std::size_t> pieceStartsOf(const std::vector<Stretch>& stretches, std::size_t wrap) {
   std::vector<std::size_t> pieceStarts;
   std::size_t cells = kCellsPerPiece;
   for (std::size_t s = 0; s < stretches.size(); ++s) {
@@ -352,6 +412,14 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
     cells += (stretches[s].end - stretches[s].first + 1) * wrap;
   }
   pieceStarts.push_back(stretches.size());
+  return pieceStarts;
+}
+
+// The pieces written on every core by forks of `writer` and joined in order.
+bool writeOnEveryCore(StretchWriter& stretchWriter, const std::vector<Stretch>& stretches,
+                      std::size_t wrap, AnnotationWriter& writer,
+                      const std::function<bool(const Stretch&)>& reportBefore) {
+  const std::vector<std::size_t> pieceStarts = pieceStartsOf(stretches, wrap);
   const std::size_t pieces = pieceStarts.size() - 1;
   // A piece starts only when the one `window` places before it has been
   // joined, so that many forks serve them all in turn, keeping their
@@ -363,7 +431,7 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
   const std::function<AnnotationWriter*(std::size_t)> write = [&](std::size_t piece) {
     AnnotationWriter& fork = *forks[piece % forks.size()];
     for (std::size_t s = pieceStarts[piece]; s < pieceStarts[piece + 1]; ++s)
-      writeStretch(fork, stretches[s]);
+      stretchWriter.write(fork, stretches[s]);
     return &fork;
   };
   const std::function<bool(std::size_t, AnnotationWriter*&)> join = [&](std::size_t piece,
@@ -373,6 +441,37 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
     return true;
   };
   return parallelOrdered(pieces, window, write, join);
+}
+
+}  // namespace
+
+bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupWidth,
+            AnnotationWriter& writer, const LayoutMarks& marks, const LayoutProgress& progress) {
+  if (annotated.sets.empty() || annotated.sets.front().length <= 0) return true;
+  const auto length = static_cast<std::size_t>(annotated.sets.front().length);
+  // A width of 0 would never advance; it means no limit.
+  const std::size_t wrap =
+      wrapWidth > 0 ? std::min<std::size_t>(static_cast<std::size_t>(wrapWidth), length) : length;
+  const std::size_t group =
+      columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
+  StretchWriter stretchWriter(annotated, wrap, group, marks);
+  writer.layoutStarting(annotated);
+
+  const std::vector<Stretch> stretches = stretchesOf(annotated, length, wrap);
+  const std::function<bool(const Stretch&)> reportBefore = [&](const Stretch& stretch) {
+    return !progress || progress(stretch.blockStart, length);
+  };
+
+  // Stretches go to every core when the writer can take them apart; residue
+  // numbers count on from block to block, so they are written in order.
+  const bool apart =
+      !marks.residueNumbers && workerCount() > 1 && writer.forkForBlocks() != nullptr;
+  if (apart) return writeOnEveryCore(stretchWriter, stretches, wrap, writer, reportBefore);
+  for (const Stretch& stretch : stretches) {
+    if (stretch.set == 0 && stretch.first == 0 && !reportBefore(stretch)) return false;
+    stretchWriter.write(writer, stretch);
+  }
+  return true;
 }
 
 }  // namespace hueset

@@ -6,18 +6,17 @@
 #include <vector>
 
 #include "annotate/annotation_writer.h"
+#include "annotate/consensus.h"
 #include "input/alignment.h"
 
 namespace hueset {
 
-// What the layout walks: the sets, each with its consensus row as first extra
-// row, and parallel to them the format-index strings of their sequences.
-// A trailing set of prediction rows has no sequences and an empty result.
+// What the layout walks: the sets, and parallel to them what their consensus
+// made of them, whose row comes first among the set's extra rows. A trailing
+// set of prediction rows has no sequences and an empty result.
 struct AnnotatedAlignment {
   std::vector<Alignment> sets;
-  // Entry i of results[k].residues holds one format index per column of
-  // sequence i of sets[k].
-  std::vector<Alignment> results;
+  std::vector<ConsensusRows> results;
   // The alignment column (from 1) each column shows, 0 where it stands in for
   // an elided region (see elideSparseRegions). Empty: column p is column p + 1.
   std::vector<std::int32_t> columnNumbers;
@@ -36,6 +35,13 @@ struct LayoutMarks {
   int rulerInterval = 10;
 };
 
+// The extra rows of set k as the layout numbers them (LineContent::row): its
+// consensus row first, where it has one, then the set's own.
+std::size_t extraRowCount(const AnnotatedAlignment& annotated, std::size_t k);
+// The label and the cells of extra row d of set k; empty past the labels.
+const std::string& extraRowLabel(const AnnotatedAlignment& annotated, std::size_t k, std::size_t d);
+const std::string& extraRowCells(const AnnotatedAlignment& annotated, std::size_t k, std::size_t d);
+
 // How names are justified in the name column.
 enum NameJustification : int {
   kJustifyLeft = 0,
@@ -43,9 +49,11 @@ enum NameJustification : int {
   kJustifyRight = 2,  // and any other value
 };
 
-// Pads every name and extra-row label to the alignment's label width: on the
-// right (0), on both sides with the larger half in front (1), or in front
-// (any other value).
+// Pads `entry` to `width`: on the right (0), on both sides with the larger
+// half in front (1), or in front (any other value).
+void justify(std::string& entry, std::size_t width, int nameJustification);
+
+// Pads every name and extra-row label to the alignment's label width.
 void justifyNames(Alignment& alignment, int nameJustification);
 
 // Asked before each block with the columns laid out so far and the

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "annotate/annotation_writer.h"
@@ -143,6 +144,150 @@ int cappedWidth(bool enabled, int width, int length) {
   return static_cast<int>(std::min(value, static_cast<unsigned>(std::max(length, 0))));
 }
 
+// The consensus row's name in the name column.
+std::string consensusLabel(const Options& options) {
+  std::string label = "Consensus";
+  if (options.output.showThreshold) {
+    label += "/" + std::to_string(options.annotation.consensusThreshold / 10) + "%";
+  }
+  return label;
+}
+
+// Every label of the name column padded, here and only here, to the widest of
+// them: the names, the prediction rows' labels and the consensus row's, which
+// is returned.
+std::string justifyLabels(Alignment& alignment, const Options& options) {
+  std::string label = consensusLabel(options);
+  const int justification = options.output.nameJustification;
+  const std::size_t width =
+      std::max(static_cast<std::size_t>(alignment.labelWidth()), label.size());
+  for (auto& name : alignment.names) justify(name, width, justification);
+  for (auto& trackLabel : alignment.trackLabels) justify(trackLabel, width, justification);
+  justify(label, width, justification);
+  return label;
+}
+
+// The document read and its characters checked; none when it cannot be, or
+// the user stops it.
+std::optional<Alignment> readDocument(std::string_view text, const FormatRequest& formatRequest,
+                                      const Options& options, const std::string& invalidResidues,
+                                      AnnotationInteraction& interaction) {
+  const ParseOptions& parse = options.parse;
+  // The document is a NUL-terminated text; bytes that are no text at all
+  // get a message that says so rather than a reader's complaint.
+  const CheckedText checked = checkDocumentText(text);
+  if (checked.problem) {
+    interaction.messageSink().error(*checked.problem, 0);
+    return std::nullopt;
+  }
+
+  Alignment alignment;
+  AlignmentFormat format = settleFormat(checked.text, formatRequest);
+  if (!formatRequest.given && parse.confirmFormats) {
+    auto chosen = interaction.confirmFormat(format);
+    if (!chosen) return std::nullopt;
+    format = *chosen;
+  }
+  if (!interaction.progress(AnnotationStage::Reading, 0)) return std::nullopt;
+  if (!readAlignment(checked.text, format, interaction.messageSink(), alignment,
+                     readSettings(options)))
+    return std::nullopt;
+
+  std::vector<CharacterProblem> problems;
+  if (!checkCharacters(alignment, problems, parse.allowLowerCase, parse.allowStrangeGaps,
+                       invalidResidues)) {
+    if (!interaction.acceptInvalidCharacters(problems)) return std::nullopt;
+  }
+  return alignment;
+}
+
+// The user's set list, or every sequence in one set; none when cancelled.
+std::optional<std::vector<int>> chooseSetList(const Alignment& alignment,
+                                              const OutputOptions& output,
+                                              AnnotationInteraction& interaction,
+                                              RememberedSets& remembered) {
+  if (!output.multipleSets) return defaultSetList(alignment.residues.size());
+  const int sequenceCount = static_cast<int>(alignment.residues.size());
+  const std::vector<int> starting =
+      remembered.sequenceCount == sequenceCount ? remembered.setList : std::vector<int>{};
+  auto chosen = interaction.chooseSets(alignment.names, output.duplicateInSets, starting);
+  if (chosen) remembered = RememberedSets{*chosen, sequenceCount};
+  return chosen;
+}
+
+// Numbers count, the ruler and the preview name the columns of the alignment
+// as read, so they need to know which columns elision cut.
+ColumnNumbers elide(Alignment& alignment, const Options& options,
+                    const std::string& invalidResidues) {
+  ColumnNumbers columnNumbers;
+  const AnnotationOptions& annotation = options.annotation;
+  if (!annotation.useElision) return columnNumbers;
+  ElisionSettings elision;
+  elision.minGaps =
+      elisionMinGaps(static_cast<int>(alignment.residues.size()), annotation.elisionThreshold);
+  elision.minimumElisionLength = annotation.minimumElisionLength;
+  elision.allowLowerCase = options.parse.allowLowerCase;
+  elideSparseRegions(alignment, elision, invalidResidues, &columnNumbers);
+  return columnNumbers;
+}
+
+// Each set's consensus, its row named `label`. False, with the message given,
+// when the groupings cannot be used.
+bool addConsensus(AnnotatedAlignment& annotated, const Options& options,
+                  const GroupingSet& groupings, const std::string& invalidResidues,
+                  const std::string& label, AnnotationInteraction& interaction) {
+  const ConsensusSettings consensus = consensusSettings(options);
+  annotated.results.reserve(annotated.sets.size() + 1);
+  for (const Alignment& set : annotated.sets) {
+    ConsensusRows& result = annotated.results.emplace_back();
+    const ConsensusStatus status =
+        computeConsensus(set, result, groupings, consensus, invalidResidues);
+    if (!status) {
+      interaction.messageSink().error(status.message, 0);
+      return false;
+    }
+    result.label = label;
+  }
+  return true;
+}
+
+// The prediction rows of the alignment as a last set of their own.
+void addPredictions(AnnotatedAlignment& annotated, Alignment& alignment) {
+  if (alignment.trackLabels.empty()) return;
+  Alignment predictions;
+  predictions.trackLabels = std::move(alignment.trackLabels);
+  predictions.tracks = std::move(alignment.tracks);
+  predictions.length = alignment.length;
+  annotated.sets.push_back(std::move(predictions));
+  annotated.results.emplace_back();
+}
+
+// The annotation laid out into `writer`, from its formats to its end.
+bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const Options& options,
+                     const GroupingSet& groupings, AnnotationWriter& writer,
+                     AnnotationInteraction& interaction) {
+  const OutputOptions& output = options.output;
+  const FigureOptions& figure = options.figure;
+  const LayoutMarks marks{figure.residueNumbers, figure.ruler, figure.rulerInterval};
+  int wrapWidth = cappedWidth(output.wrapOutput, output.wrapLength, alignment.length);
+  const int columnWidth = cappedWidth(output.separateColumns, output.columnWidth, alignment.length);
+
+  for (const ResidueFormat& f : groupings.textFormats()) writer.addFormat(f);
+  writer.begin();
+  addPredictions(annotated, alignment);
+  if (figure.fitWrapToPage && output.wrapOutput && writer.pageLineCharacters() > 0) {
+    wrapWidth = widestWrapThatFits(annotated, columnWidth, marks, writer.pageLineCharacters());
+  }
+  const bool laidOut = layOut(annotated, wrapWidth, columnWidth, writer, marks,
+                              [&interaction](std::size_t done, std::size_t total) {
+                                return interaction.progress(AnnotationStage::Layout,
+                                                            static_cast<int>(done * 100 / total));
+                              });
+  if (!laidOut) return false;
+  writer.end();
+  return true;
+}
+
 }  // namespace
 
 ReadSettings readSettings(const Options& options) {
@@ -163,127 +308,31 @@ ConsensusSettings consensusSettings(const Options& options) {
 bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
               AnnotationWriter& writer, AnnotationInteraction& interaction,
               RememberedSets& remembered, const FormatRequest& formatRequest) {
-  const ParseOptions& parse = options.parse;
-  const OutputOptions& output = options.output;
-  const AnnotationOptions& annotation = options.annotation;
-  const std::string invalidResidues = invalidResidueList(parse);
+  const std::string invalidResidues = invalidResidueList(options.parse);
+  std::optional<Alignment> read = readDocument(text, formatRequest, options, invalidResidues, interaction);
+  if (!read) return false;
+  Alignment& alignment = *read;
+  applySubstitutions(alignment, options.output);
+  const std::string label = justifyLabels(alignment, options);
 
-  // The document is a NUL-terminated text; bytes that are no text at all
-  // get a message that says so rather than a reader's complaint.
-  const CheckedText checked = checkDocumentText(text);
-  if (checked.problem) {
-    interaction.messageSink().error(*checked.problem, 0);
-    return false;
-  }
-  text = checked.text;
-
-  Alignment alignment;
-  AlignmentFormat format = settleFormat(checked.text, formatRequest);
-  if (!formatRequest.given && parse.confirmFormats) {
-    auto chosen = interaction.confirmFormat(format);
-    if (!chosen) return false;
-    format = *chosen;
-  }
-  if (!interaction.progress(AnnotationStage::Reading, 0)) return false;
-  if (!readAlignment(checked.text, format, interaction.messageSink(), alignment,
-                     readSettings(options)))
-    return false;
-
-  std::vector<CharacterProblem> problems;
-  if (!checkCharacters(alignment, problems, parse.allowLowerCase, parse.allowStrangeGaps,
-                       invalidResidues)) {
-    if (!interaction.acceptInvalidCharacters(problems)) return false;
-  }
-
-  applySubstitutions(alignment, output);
-
-  // Justified together with an empty name, as the layout's name column is.
-  alignment.names.insert(alignment.names.begin(), std::string());
-  alignment.residues.insert(alignment.residues.begin(), std::string());
-  justifyNames(alignment, output.nameJustification);
-  alignment.removeSequence(0);
-
-  const int sequenceCount = static_cast<int>(alignment.residues.size());
-  std::vector<int> setList;
-  if (output.multipleSets) {
-    const std::vector<int> starting =
-        remembered.sequenceCount == sequenceCount ? remembered.setList : std::vector<int>{};
-    auto chosen = interaction.chooseSets(alignment.names, output.duplicateInSets, starting);
-    if (!chosen) return false;
-    setList = *chosen;
-    remembered = RememberedSets{setList, sequenceCount};
-  } else {
-    setList = defaultSetList(alignment.residues.size());
-  }
-
+  std::optional<std::vector<int>> setList =
+      chooseSetList(alignment, options.output, interaction, remembered);
+  if (!setList) return false;
   // A single sequence has no consensus worth drawing; none at all cannot be laid out.
-  const std::vector<int> used = usedSequences(setList, sequenceCount);
+  const std::vector<int> used =
+      usedSequences(*setList, static_cast<int>(alignment.residues.size()));
   if (used.size() < 2) return false;
-  compact(alignment, setList, used);
+  compact(alignment, *setList, used);
 
-  const FigureOptions& figure = options.figure;
-  const LayoutMarks marks{figure.residueNumbers, figure.ruler, figure.rulerInterval};
-  // Numbers count, the ruler and the preview name the columns of the
-  // alignment as read, so they need to know which columns elision cut.
-  ColumnNumbers columnNumbers;
-  if (annotation.useElision) {
-    ElisionSettings elision;
-    elision.minGaps =
-        elisionMinGaps(static_cast<int>(alignment.residues.size()), annotation.elisionThreshold);
-    elision.minimumElisionLength = annotation.minimumElisionLength;
-    elision.allowLowerCase = parse.allowLowerCase;
-    elideSparseRegions(alignment, elision, invalidResidues, &columnNumbers);
-  }
-
+  ColumnNumbers columnNumbers = elide(alignment, options, invalidResidues);
   AnnotatedAlignment annotated;
-  annotated.sets = splitIntoSets(alignment, setList);
+  annotated.sets = splitIntoSets(alignment, *setList);
   annotated.columnNumbers = std::move(columnNumbers);
 
   if (!interaction.progress(AnnotationStage::Consensus, 0)) return false;
-  const ConsensusSettings consensus = consensusSettings(options);
-  for (Alignment& set : annotated.sets) {
-    annotated.results.emplace_back();
-    ConsensusStatus status =
-        computeConsensus(set, annotated.results.back(), groupings, consensus, invalidResidues);
-    if (!status) {
-      interaction.messageSink().error(status.message, 0);
-      return false;
-    }
-    if (!set.trackLabels.empty()) {
-      set.trackLabels.front() = "Consensus";
-      if (output.showThreshold) {
-        set.trackLabels.front() += "/" + std::to_string(annotation.consensusThreshold / 10) + "%";
-      }
-    }
-    justifyNames(set, output.nameJustification);
-  }
-
-  int wrapWidth = cappedWidth(output.wrapOutput, output.wrapLength, alignment.length);
-  const int columnWidth = cappedWidth(output.separateColumns, output.columnWidth, alignment.length);
-
-  for (const ResidueFormat& f : groupings.textFormats()) writer.addFormat(f);
-  writer.begin();
-  if (!alignment.trackLabels.empty()) {
-    Alignment predictions;
-    predictions.trackLabels = std::move(alignment.trackLabels);
-    predictions.tracks = std::move(alignment.tracks);
-    predictions.length = alignment.length;
-    annotated.sets.push_back(std::move(predictions));
-    Alignment emptyResult;
-    emptyResult.length = alignment.length;
-    annotated.results.push_back(std::move(emptyResult));
-  }
-  if (figure.fitWrapToPage && output.wrapOutput && writer.pageLineCharacters() > 0) {
-    wrapWidth = widestWrapThatFits(annotated, columnWidth, marks, writer.pageLineCharacters());
-  }
-  const bool laidOut = layOut(annotated, wrapWidth, columnWidth, writer, marks,
-                              [&interaction](std::size_t done, std::size_t total) {
-                                return interaction.progress(AnnotationStage::Layout,
-                                                            static_cast<int>(done * 100 / total));
-                              });
-  if (!laidOut) return false;
-  writer.end();
-  return true;
+  if (!addConsensus(annotated, options, groupings, invalidResidues, label, interaction))
+    return false;
+  return writeAnnotation(annotated, alignment, options, groupings, writer, interaction);
 }
 
 }  // namespace hueset

@@ -87,7 +87,8 @@ void PreviewWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   d.statistics.clear();
   d.names.clear();
   m_rowsPerBlock = 0;
-  for (const Alignment& set : annotated.sets) {
+  for (std::size_t k = 0; k < annotated.sets.size(); ++k) {
+    const Alignment& set = annotated.sets[k];
     d.statistics.push_back(
         set.residues.empty() ? ColumnStatistics{}
                              : columnStatistics(set, m_groupings, m_consensus, m_invalidResidues));
@@ -96,7 +97,7 @@ void PreviewWriter::layoutStarting(const AnnotatedAlignment& annotated) {
       names.push_back(withoutPadding(i < set.names.size() ? set.names[i] : std::string()));
     }
     d.names.push_back(std::move(names));
-    m_rowsPerBlock += set.residues.size() + set.tracks.size();
+    m_rowsPerBlock += set.residues.size() + extraRowCount(annotated, k);
   }
   m_length = annotated.sets.empty()
                  ? 0

@@ -104,41 +104,24 @@ QPushButton* SetsDialog::button(Control id) const {
   return nullptr;
 }
 
+struct SetsDialog::Buttons {
+  QPushButton* newSetButton = nullptr;
+  QPushButton* addAllButton = nullptr;
+  QPushButton* addButton = nullptr;
+  QPushButton* removeButton = nullptr;
+  QPushButton* removeAllButton = nullptr;
+  QPushButton* upButton = nullptr;
+  QPushButton* downButton = nullptr;
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
+  QPushButton* helpButton = nullptr;
+};
+
 void SetsDialog::build() {
   setWindowTitle(QStringLiteral("Sort Alignment into Mulitple Sets"));
   m_source = makeList(this, kSourceList);
   m_output = makeList(this, kOutputList);
-
-  auto makeButton = [this](int id, const QString& text, QStyle::StandardPixmap icon, QSize size) {
-    auto* b = new QPushButton(style()->standardIcon(icon), text, this);
-    b->setIconSize(size);
-    b->setAutoDefault(false);
-    setControlId(b, id);
-    return b;
-  };
-  const QSize listButton(13, 13);
-  const QSize smallButton(13, 12);
-  QPushButton* newSetButton = makeButton(kNewSetButton, QStringLiteral("New &Set"),
-                                         QStyle::SP_FileDialogNewFolder, listButton);
-  QPushButton* addAllButton = makeButton(kAddAllButton, QStringLiteral("A&dd All"),
-                                         QStyle::SP_MediaSeekForward, listButton);
-  QPushButton* addButton =
-      makeButton(kAddButton, QStringLiteral("&Add"), QStyle::SP_ArrowRight, listButton);
-  QPushButton* removeButton =
-      makeButton(kRemoveButton, QStringLiteral("&Remove"), QStyle::SP_ArrowLeft, listButton);
-  QPushButton* removeAllButton = makeButton(kRemoveAllButton, QStringLiteral("Re&move All"),
-                                            QStyle::SP_MediaSeekBackward, listButton);
-  QPushButton* upButton =
-      makeButton(kMoveUpButton, QStringLiteral("Move &Up"), QStyle::SP_ArrowUp, smallButton);
-  QPushButton* downButton =
-      makeButton(kMoveDownButton, QStringLiteral("Move &Down"), QStyle::SP_ArrowDown, smallButton);
-  QPushButton* okButton =
-      makeButton(1, QStringLiteral("OK"), QStyle::SP_DialogOkButton, smallButton);
-  QPushButton* cancelButton =
-      makeButton(2, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, smallButton);
-  QPushButton* helpButton =
-      makeButton(kHelpButton, QStringLiteral("&Help"), QStyle::SP_DialogHelpButton, smallButton);
-  okButton->setDefault(true);
+  const Buttons buttons = makeButtons();
 
   m_duplicates = new QCheckBox(QStringLiteral("Sequences can belong to more than one set"), this);
   setControlId(m_duplicates, kDuplicatesCheck);
@@ -148,16 +131,63 @@ void SetsDialog::build() {
   setControlId(m_hint, kDropHint);
   m_hint->setMinimumWidth(200);
 
+  layOutControls(buttons);
+  connectControls(buttons);
+
+  for (QTreeWidget* list : {m_source, m_output}) {
+    list->viewport()->installEventFilter(this);
+    list->installEventFilter(this);
+  }
+  m_scrollTimer.setInterval(100);
+  connect(&m_scrollTimer, &QTimer::timeout, this, &SetsDialog::scrollTick);
+}
+
+SetsDialog::Buttons SetsDialog::makeButtons() {
+  Buttons buttons;
+  auto makeButton = [this](int id, const QString& text, QStyle::StandardPixmap icon, QSize size) {
+    auto* b = new QPushButton(style()->standardIcon(icon), text, this);
+    b->setIconSize(size);
+    b->setAutoDefault(false);
+    setControlId(b, id);
+    return b;
+  };
+  const QSize listButton(13, 13);
+  const QSize smallButton(13, 12);
+  buttons.newSetButton = makeButton(kNewSetButton, QStringLiteral("New &Set"),
+                                    QStyle::SP_FileDialogNewFolder, listButton);
+  buttons.addAllButton = makeButton(kAddAllButton, QStringLiteral("A&dd All"),
+                                    QStyle::SP_MediaSeekForward, listButton);
+  buttons.addButton =
+      makeButton(kAddButton, QStringLiteral("&Add"), QStyle::SP_ArrowRight, listButton);
+  buttons.removeButton =
+      makeButton(kRemoveButton, QStringLiteral("&Remove"), QStyle::SP_ArrowLeft, listButton);
+  buttons.removeAllButton = makeButton(kRemoveAllButton, QStringLiteral("Re&move All"),
+                                       QStyle::SP_MediaSeekBackward, listButton);
+  buttons.upButton =
+      makeButton(kMoveUpButton, QStringLiteral("Move &Up"), QStyle::SP_ArrowUp, smallButton);
+  buttons.downButton =
+      makeButton(kMoveDownButton, QStringLiteral("Move &Down"), QStyle::SP_ArrowDown, smallButton);
+  buttons.okButton = makeButton(1, QStringLiteral("OK"), QStyle::SP_DialogOkButton, smallButton);
+  buttons.cancelButton =
+      makeButton(2, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, smallButton);
+  buttons.helpButton =
+      makeButton(kHelpButton, QStringLiteral("&Help"), QStyle::SP_DialogHelpButton, smallButton);
+  buttons.okButton->setDefault(true);
+  return buttons;
+}
+
+void SetsDialog::layOutControls(const Buttons& buttons) {
   auto* middle = new QVBoxLayout;
   middle->addStretch();
-  for (QPushButton* b : {newSetButton, addAllButton, addButton, removeButton, removeAllButton}) {
+  for (QPushButton* b : {buttons.newSetButton, buttons.addAllButton, buttons.addButton,
+                         buttons.removeButton, buttons.removeAllButton}) {
     middle->addWidget(b);
   }
   middle->addStretch();
   auto* moves = new QVBoxLayout;
   moves->addStretch();
-  moves->addWidget(upButton);
-  moves->addWidget(downButton);
+  moves->addWidget(buttons.upButton);
+  moves->addWidget(buttons.downButton);
   moves->addStretch();
 
   auto* grid = new QGridLayout;
@@ -175,25 +205,30 @@ void SetsDialog::build() {
   checkColumn->addWidget(m_note);
   bottom->addLayout(checkColumn);
   bottom->addStretch();
-  bottom->addWidget(okButton);
-  bottom->addWidget(cancelButton);
-  bottom->addWidget(helpButton);
+  bottom->addWidget(buttons.okButton);
+  bottom->addWidget(buttons.cancelButton);
+  bottom->addWidget(buttons.helpButton);
 
   auto* top = new QVBoxLayout(this);
   top->addLayout(grid);
   top->addLayout(bottom);
+}
 
-  connect(newSetButton, &QPushButton::clicked, this, &SetsDialog::newSet);
-  connect(addAllButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::addAll); });
-  connect(addButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::add); });
-  connect(removeButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::remove); });
-  connect(removeAllButton, &QPushButton::clicked, this,
+void SetsDialog::connectControls(const Buttons& buttons) {
+  connect(buttons.newSetButton, &QPushButton::clicked, this, &SetsDialog::newSet);
+  connect(buttons.addAllButton, &QPushButton::clicked, this,
+          [this] { act(&SetLayoutModel::addAll); });
+  connect(buttons.addButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::add); });
+  connect(buttons.removeButton, &QPushButton::clicked, this,
+          [this] { act(&SetLayoutModel::remove); });
+  connect(buttons.removeAllButton, &QPushButton::clicked, this,
           [this] { act(&SetLayoutModel::removeAll); });
-  connect(upButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::moveUp); });
-  connect(downButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::moveDown); });
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  connect(helpButton, &QPushButton::clicked, this, &SetsDialog::helpRequested);
+  connect(buttons.upButton, &QPushButton::clicked, this, [this] { act(&SetLayoutModel::moveUp); });
+  connect(buttons.downButton, &QPushButton::clicked, this,
+          [this] { act(&SetLayoutModel::moveDown); });
+  connect(buttons.okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(buttons.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(buttons.helpButton, &QPushButton::clicked, this, &SetsDialog::helpRequested);
   connect(m_duplicates, &QCheckBox::toggled, this, [this](bool on) {
     if (m_refreshing) return;
     m_model.setAllowDuplicates(on);
@@ -201,13 +236,6 @@ void SetsDialog::build() {
   });
   connect(m_source, &QTreeWidget::itemSelectionChanged, this, &SetsDialog::readSelections);
   connect(m_output, &QTreeWidget::itemSelectionChanged, this, &SetsDialog::readSelections);
-
-  for (QTreeWidget* list : {m_source, m_output}) {
-    list->viewport()->installEventFilter(this);
-    list->installEventFilter(this);
-  }
-  m_scrollTimer.setInterval(100);
-  connect(&m_scrollTimer, &QTimer::timeout, this, &SetsDialog::scrollTick);
 }
 
 void SetsDialog::refresh() {

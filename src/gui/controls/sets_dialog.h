@@ -68,7 +68,11 @@ class SetsDialog : public QDialog {
  private:
   enum class DragFrom { None, Source, Output };
 
+  struct Buttons;
   void build();
+  Buttons makeButtons();
+  void layOutControls(const Buttons& buttons);
+  void connectControls(const Buttons& buttons);
   void refresh();
   void readSelections();
   void updateButtons();

@@ -33,134 +33,161 @@ QPushButton* imageButton(const QString& text, ButtonPicture picture, QWidget* pa
   return button;
 }
 
-}  // namespace
-
-void GroupingEditorUi::setupUi(QDialog* dialog, FieldSupport& support,
-                               const QString& invalidLetters) {
-  fontList = new QComboBox(dialog);
-  fontList->setEditable(true);
-  fontList->setInsertPolicy(QComboBox::NoInsert);
-  fontList->setMaxVisibleItems(20);
-  fontList->setMinimumContentsLength(24);
+// The font's name and size.
+QHBoxLayout* buildFontRow(GroupingEditorUi& ui, QDialog* dialog, FieldSupport& support) {
+  ui.fontList = new QComboBox(dialog);
+  ui.fontList->setEditable(true);
+  ui.fontList->setInsertPolicy(QComboBox::NoInsert);
+  ui.fontList->setMaxVisibleItems(20);
+  ui.fontList->setMinimumContentsLength(24);
   auto* fontLabel = new QLabel(QStringLiteral("&Font:"), dialog);
-  fontLabel->setBuddy(fontList);
+  fontLabel->setBuddy(ui.fontList);
 
   const int points = support.units().registerUnit(FieldUnit{"Points", 10.0, 1.0, 5});
-  fontSize = new ScaledNumberField(support, dialog);
-  fontSize->setUnit(points);
-  fontSize->setName(QStringLiteral("Font Size"));
+  ui.fontSize = new ScaledNumberField(support, dialog);
+  ui.fontSize->setUnit(points);
+  ui.fontSize->setName(QStringLiteral("Font Size"));
   // A size of nothing would make documents without visible text; the files
   // are held to the same range.
-  fontSize->setLowerBound(BoundMode::Strict, 0);
-  fontSize->setUpperBound(BoundMode::Inclusive, GroupingSet::kLargestFontSize / 10);
+  ui.fontSize->setLowerBound(BoundMode::Strict, 0);
+  ui.fontSize->setUpperBound(BoundMode::Inclusive, GroupingSet::kLargestFontSize / 10);
   const QFontMetrics metrics(dialog->font());
-  fontSize->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("0000000")));
-  fontSpin = new FieldSpinButton(dialog);
-  fontSize->setSpinButton(fontSpin);
+  ui.fontSize->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("0000000")));
+  ui.fontSpin = new FieldSpinButton(dialog);
+  ui.fontSize->setSpinButton(ui.fontSpin);
   auto* pointsLabel = new QLabel(QStringLiteral("pts."), dialog);
 
   auto* fontRow = new QHBoxLayout;
   fontRow->addWidget(fontLabel);
-  fontRow->addWidget(fontList, 1);
+  fontRow->addWidget(ui.fontList, 1);
   fontRow->addSpacing(12);
-  fontRow->addWidget(fontSize);
-  fontRow->addWidget(fontSpin);
+  fontRow->addWidget(ui.fontSize);
+  fontRow->addWidget(ui.fontSpin);
   fontRow->addWidget(pointsLabel);
+  return fontRow;
+}
 
+// The fields of the grouping the list has selected.
+QGroupBox* buildGroupBox(GroupingEditorUi& ui, QDialog* dialog, const QString& invalidLetters) {
+  const QFontMetrics metrics(dialog->font());
   auto* group = new QGroupBox(QStringLiteral("Current Residue Group"), dialog);
-  active = new QCheckBox(QStringLiteral("A&ctive"), group);
-  name = new QLineEdit(group);
+  ui.active = new QCheckBox(QStringLiteral("A&ctive"), group);
+  ui.name = new QLineEdit(group);
   // The separators of the text configuration file cannot be in a name.
-  name->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^;,]*")), name));
+  ui.name->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^;,]*")), ui.name));
   auto* nameLabel = new QLabel(QStringLiteral("&Name:"), group);
-  nameLabel->setBuddy(name);
-  residues = new LetterSetField(group);
-  residues->setMode(kLetterSetUpperCase);
-  residues->setExcluded(invalidLetters);
+  nameLabel->setBuddy(ui.name);
+  ui.residues = new LetterSetField(group);
+  ui.residues->setMode(kLetterSetUpperCase);
+  ui.residues->setExcluded(invalidLetters);
   auto* residuesLabel = new QLabel(QStringLiteral("&Residues:"), group);
-  residuesLabel->setBuddy(residues);
-  marker = new QLineEdit(group);
-  marker->setMaxLength(1);
-  marker->setAlignment(Qt::AlignCenter);
-  marker->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("WWW")));
-  marker->setToolTip(toQString(kEditorColumnHeaders[2]));
-  textColour = new ColourButton(group);
+  residuesLabel->setBuddy(ui.residues);
+  ui.marker = new QLineEdit(group);
+  ui.marker->setMaxLength(1);
+  ui.marker->setAlignment(Qt::AlignCenter);
+  ui.marker->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("WWW")));
+  ui.marker->setToolTip(toQString(kEditorColumnHeaders[2]));
+  ui.textColour = new ColourButton(group);
   auto* textLabel = new QLabel(QStringLiteral("&Text:"), group);
-  textLabel->setBuddy(textColour);
-  backColour = new ColourButton(group);
+  textLabel->setBuddy(ui.textColour);
+  ui.backColour = new ColourButton(group);
   auto* backLabel = new QLabel(QStringLiteral("Bac&kground:"), group);
-  backLabel->setBuddy(backColour);
-  bold = new QCheckBox(QStringLiteral("&Bold"), group);
-  italic = new QCheckBox(QStringLiteral("&Italic"), group);
-  for (ColourButton* picker : {textColour, backColour}) {
+  backLabel->setBuddy(ui.backColour);
+  ui.bold = new QCheckBox(QStringLiteral("&Bold"), group);
+  ui.italic = new QCheckBox(QStringLiteral("&Italic"), group);
+  for (ColourButton* picker : {ui.textColour, ui.backColour}) {
     // Enter confirms the dialog; it does not drop a colour well down.
     picker->setAutoDefault(false);
     picker->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("Automatic")) + 40);
   }
 
   auto* grid = new QGridLayout(group);
-  grid->addWidget(active, 0, 0);
+  grid->addWidget(ui.active, 0, 0);
   grid->addWidget(nameLabel, 0, 1, Qt::AlignRight);
-  grid->addWidget(name, 0, 2, 1, 5);
+  grid->addWidget(ui.name, 0, 2, 1, 5);
   grid->addWidget(residuesLabel, 1, 1, Qt::AlignRight);
-  grid->addWidget(residues, 1, 2, 1, 4);
-  grid->addWidget(marker, 1, 6);
+  grid->addWidget(ui.residues, 1, 2, 1, 4);
+  grid->addWidget(ui.marker, 1, 6);
   grid->addWidget(textLabel, 2, 1, Qt::AlignRight);
-  grid->addWidget(textColour, 2, 2);
+  grid->addWidget(ui.textColour, 2, 2);
   grid->addWidget(backLabel, 2, 3, Qt::AlignRight);
-  grid->addWidget(backColour, 2, 4);
+  grid->addWidget(ui.backColour, 2, 4);
   auto* styleRow = new QHBoxLayout;
-  styleRow->addWidget(bold);
-  styleRow->addWidget(italic);
+  styleRow->addWidget(ui.bold);
+  styleRow->addWidget(ui.italic);
   grid->addLayout(styleRow, 2, 5, 1, 2);
   grid->setColumnStretch(2, 1);
   grid->setColumnStretch(4, 1);
+  return group;
+}
 
-  addButton = imageButton(QStringLiteral("&Add"), ButtonPicture::Add, dialog);
-  deleteButton = imageButton(QStringLiteral("&Delete"), ButtonPicture::Delete, dialog);
-  moveUpButton = imageButton(QStringLiteral("Move &Up"), ButtonPicture::MoveUp, dialog);
-  moveDownButton = imageButton(QStringLiteral("&Move Down"), ButtonPicture::MoveDown, dialog);
-  activateButton = imageButton(QStringLiteral("Activate"), ButtonPicture::Activate, dialog);
-  inactivateButton = imageButton(QStringLiteral("Inactivate"), ButtonPicture::Inactivate, dialog);
+QHBoxLayout* buildCommandRow(GroupingEditorUi& ui, QDialog* dialog) {
+  ui.addButton = imageButton(QStringLiteral("&Add"), ButtonPicture::Add, dialog);
+  ui.deleteButton = imageButton(QStringLiteral("&Delete"), ButtonPicture::Delete, dialog);
+  ui.moveUpButton = imageButton(QStringLiteral("Move &Up"), ButtonPicture::MoveUp, dialog);
+  ui.moveDownButton = imageButton(QStringLiteral("&Move Down"), ButtonPicture::MoveDown, dialog);
+  ui.activateButton = imageButton(QStringLiteral("Activate"), ButtonPicture::Activate, dialog);
+  ui.inactivateButton =
+      imageButton(QStringLiteral("Inactivate"), ButtonPicture::Inactivate, dialog);
   auto* commandRow = new QHBoxLayout;
-  for (QPushButton* b :
-       {addButton, deleteButton, moveUpButton, moveDownButton, activateButton, inactivateButton}) {
+  for (QPushButton* b : {ui.addButton, ui.deleteButton, ui.moveUpButton, ui.moveDownButton,
+                         ui.activateButton, ui.inactivateButton}) {
     commandRow->addWidget(b);
   }
+  return commandRow;
+}
 
-  list = new GroupingList(dialog);
-  list->setColumnCount(5);
+// The list of groupings, and the label that names it.
+QLabel* buildList(GroupingEditorUi& ui, QDialog* dialog) {
+  ui.list = new GroupingList(dialog);
+  ui.list->setColumnCount(5);
   QStringList headers;
   for (std::string_view h : kEditorColumnHeaders) headers << toQString(h);
-  list->setHeaderLabels(headers);
-  list->setRootIsDecorated(false);
-  list->setUniformRowHeights(true);
-  list->setAllColumnsShowFocus(true);
-  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list->setIconSize(QSize(16, 16));
-  list->header()->setSectionsMovable(false);
-  list->header()->setStretchLastSection(false);
-  const QFontMetrics listMetrics(list->font());
-  list->setColumnWidth(0, listMetrics.horizontalAdvance(toQString(kSingleRowName)) + 35);
-  list->setColumnWidth(1, listMetrics.horizontalAdvance(QString(15, QLatin1Char('W'))) + 15);
+  ui.list->setHeaderLabels(headers);
+  ui.list->setRootIsDecorated(false);
+  ui.list->setUniformRowHeights(true);
+  ui.list->setAllColumnsShowFocus(true);
+  ui.list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  ui.list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ui.list->setIconSize(QSize(16, 16));
+  ui.list->header()->setSectionsMovable(false);
+  ui.list->header()->setStretchLastSection(false);
+  const QFontMetrics listMetrics(ui.list->font());
+  ui.list->setColumnWidth(0, listMetrics.horizontalAdvance(toQString(kSingleRowName)) + 35);
+  ui.list->setColumnWidth(1, listMetrics.horizontalAdvance(QString(15, QLatin1Char('W'))) + 15);
   for (int c = 2; c < 5; ++c) {
-    list->setColumnWidth(c, listMetrics.horizontalAdvance(headers[c]) + 15);
+    ui.list->setColumnWidth(c, listMetrics.horizontalAdvance(headers[c]) + 15);
   }
   auto* listLabel = new QLabel(QStringLiteral("&In decreasing order of &Precedence:"), dialog);
-  listLabel->setBuddy(list);
+  listLabel->setBuddy(ui.list);
+  return listLabel;
+}
 
-  finishButton = imageButton(toQString(kSaveButtonText), ButtonPicture::Save, dialog);
-  saveAsButton = imageButton(QStringLiteral("Save As ..."), ButtonPicture::SaveAs, dialog);
-  cancelButton = imageButton(QStringLiteral("Cancel"), ButtonPicture::Cancel, dialog);
-  setControlId(cancelButton, kCancelControlId);
-  helpButton = imageButton(QStringLiteral("&Help"), ButtonPicture::Help, dialog);
+QHBoxLayout* buildFinishRow(GroupingEditorUi& ui, QDialog* dialog) {
+  ui.finishButton = imageButton(toQString(kSaveButtonText), ButtonPicture::Save, dialog);
+  ui.saveAsButton = imageButton(QStringLiteral("Save As ..."), ButtonPicture::SaveAs, dialog);
+  ui.cancelButton = imageButton(QStringLiteral("Cancel"), ButtonPicture::Cancel, dialog);
+  setControlId(ui.cancelButton, kCancelControlId);
+  ui.helpButton = imageButton(QStringLiteral("&Help"), ButtonPicture::Help, dialog);
   auto* finishRow = new QHBoxLayout;
   finishRow->addStretch(1);
-  for (QPushButton* b : {finishButton, saveAsButton, cancelButton, helpButton}) {
+  for (QPushButton* b : {ui.finishButton, ui.saveAsButton, ui.cancelButton, ui.helpButton}) {
     finishRow->addWidget(b);
   }
+  return finishRow;
+}
+
+}  // namespace
+
+void GroupingEditorUi::setupUi(QDialog* dialog, FieldSupport& support,
+                               const QString& invalidLetters) {
+  // Built in this order, which is also the order of the focus chain.
+  QHBoxLayout* fontRow = buildFontRow(*this, dialog, support);
+  QGroupBox* group = buildGroupBox(*this, dialog, invalidLetters);
+  QHBoxLayout* commandRow = buildCommandRow(*this, dialog);
+  QLabel* listLabel = buildList(*this, dialog);
+  QHBoxLayout* finishRow = buildFinishRow(*this, dialog);
 
   statusBar = new QStatusBar(dialog);
   statusBar->setFixedHeight(kStatusBarHeight);

@@ -175,13 +175,12 @@ TEST(ColumnStatistics, AgreesWithTheConsensusOnRandomColumns) {
         ConsensusSettings{1000, false, true, true}}) {
     SCOPED_TRACE(settings.consensusThreshold);
     const ColumnStatistics s = columnStatistics(set, colour, settings, "BJOUZ");
-    Alignment copy = set;
-    Alignment result;
-    ASSERT_TRUE(computeConsensus(copy, result, colour, settings, "BJOUZ"));
+    ConsensusRows result;
+    ASSERT_TRUE(computeConsensus(set, result, colour, settings, "BJOUZ"));
     for (std::size_t c = 0; c < static_cast<std::size_t>(set.length); ++c) {
       std::uint32_t cells = 0;
       int format = 0;
-      for (const std::string& formats : result.residues) {
+      for (const std::string& formats : result.formats) {
         if (formats[c] == 0) continue;
         ++cells;
         format = formats[c];

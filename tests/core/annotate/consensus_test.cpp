@@ -54,9 +54,9 @@ Alignment rowSet(std::vector<std::string> rows, int length) {
 }
 
 // The format index of every sequence in column 0, as a string of digits.
-std::string columnFormats(const Alignment& result) {
+std::string columnFormats(const ConsensusRows& result) {
   std::string out;
-  for (const auto& r : result.residues) out += static_cast<char>('0' + r.at(0));
+  for (const auto& r : result.formats) out += static_cast<char>('0' + r.at(0));
   return out;
 }
 
@@ -67,11 +67,11 @@ struct Outcome {
 
 Outcome run(Alignment set, const GroupingSet& groupings, const ConsensusSettings& settings,
             const std::string& invalid = "") {
-  Alignment result;
+  ConsensusRows result;
   const ConsensusStatus status = computeConsensus(set, result, groupings, settings, invalid);
   EXPECT_TRUE(status.ok) << status.message;
-  EXPECT_EQ(set.trackLabels.at(0), "Markers");
-  return {set.tracks.at(0), columnFormats(result)};
+  EXPECT_TRUE(result.label.empty());  // the caller names the row
+  return {result.row, columnFormats(result)};
 }
 
 ConsensusSettings settingsWith(int threshold, bool includeBlanks, bool xIsUnknown = true,
@@ -106,15 +106,14 @@ TEST(ConsensusWorkedColumn, ThresholdAndBlanksDecideBetweenSingleGroupingAndDefa
   }
 }
 
-TEST(ConsensusWorkedColumn, ResultCopiesNamesAndLength) {
+TEST(ConsensusWorkedColumn, ResultHasARowOfFormatsPerSequenceAndOneMarkerPerColumn) {
   Alignment set = columnSet("LLLLLLIV--");
-  Alignment result;
+  ConsensusRows result;
   ASSERT_TRUE(computeConsensus(set, result, hydrophobicOnly(), settingsWith(700, false), ""));
-  EXPECT_EQ(result.names, set.names);
-  EXPECT_EQ(result.length, 1);
-  ASSERT_EQ(result.residues.size(), 10u);
-  EXPECT_EQ(result.residues[0], std::string(1, '\x02'));
-  EXPECT_EQ(result.residues[9], std::string(1, '\x00'));
+  EXPECT_EQ(result.row.size(), 1u);
+  ASSERT_EQ(result.formats.size(), 10u);
+  EXPECT_EQ(result.formats[0], std::string(1, '\x02'));
+  EXPECT_EQ(result.formats[9], std::string(1, '\x00'));
 }
 
 TEST(ConsensusCount, EdgeColumns) {
@@ -249,7 +248,7 @@ TEST(ConsensusGroupings, BrokenSetStillNumbersDefaultAndSingle) {
   EXPECT_FALSE(rules.singleActive);
 
   Alignment set = columnSet("AAA");
-  Alignment result;
+  ConsensusRows result;
   ASSERT_TRUE(computeConsensus(set, result, empty, settingsWith(800, false), ""));
   EXPECT_EQ(columnFormats(result), "000");
 }
@@ -265,13 +264,13 @@ GroupingSet manyGroupings(int count) {
 TEST(ConsensusGroupings, MostGroupingsAFormatIndexCanNumber) {
   const GroupingSet groupings = manyGroupings(254);
   Alignment set = rowSet({"AWW", "AVW", "CCW"}, 3);
-  Alignment result;
+  ConsensusRows result;
   ASSERT_TRUE(computeConsensus(set, result, groupings, settingsWith(600, false), ""));
   // Column 0: single A (index 255); column 1: the last grouping (index 254).
-  EXPECT_EQ(static_cast<unsigned char>(result.residues[0][0]), 255u);
-  EXPECT_EQ(static_cast<unsigned char>(result.residues[0][1]), 254u);
-  EXPECT_EQ(static_cast<unsigned char>(result.residues[2][1]), 0u);
-  EXPECT_EQ(set.tracks[0], "AgW");
+  EXPECT_EQ(static_cast<unsigned char>(result.formats[0][0]), 255u);
+  EXPECT_EQ(static_cast<unsigned char>(result.formats[0][1]), 254u);
+  EXPECT_EQ(static_cast<unsigned char>(result.formats[2][1]), 0u);
+  EXPECT_EQ(result.row, "AgW");
 }
 
 TEST(ConsensusGroupings, TooManyActiveGroupingsAreRefusedUntouched) {
@@ -279,8 +278,8 @@ TEST(ConsensusGroupings, TooManyActiveGroupingsAreRefusedUntouched) {
   Alignment set = rowSet({"AW", "AW"}, 2);
   set.trackLabels = {"PHD"};
   set.tracks = {"HE"};
-  Alignment result;
-  result.names = {"untouched"};
+  ConsensusRows result;
+  result.label = "untouched";
   const ConsensusStatus status =
       computeConsensus(set, result, groupings, settingsWith(600, false), "");
   EXPECT_FALSE(status.ok);
@@ -288,56 +287,56 @@ TEST(ConsensusGroupings, TooManyActiveGroupingsAreRefusedUntouched) {
   EXPECT_NE(status.message.find("255"), std::string::npos) << status.message;
   EXPECT_EQ(set.trackLabels, (std::vector<std::string>{"PHD"}));
   EXPECT_EQ(set.tracks, (std::vector<std::string>{"HE"}));
-  EXPECT_EQ(result.names, (std::vector<std::string>{"untouched"}));
-  EXPECT_TRUE(result.residues.empty());
+  EXPECT_EQ(result.label, "untouched");
+  EXPECT_TRUE(result.formats.empty());
+  EXPECT_TRUE(result.row.empty());
 
   // Inactive groupings do not count towards the limit.
   groupings.groupings.back().active = false;
   EXPECT_TRUE(computeConsensus(set, result, groupings, settingsWith(600, false), "").ok);
 }
 
-TEST(ConsensusRows, MarkersGoInFrontOfExtraRows) {
+TEST(ConsensusRows, MarkersKeptApartFromTheSetsExtraRows) {
   Alignment set = rowSet({"ACDE", "ACDW"}, 4);
   set.trackLabels = {"PHD sec", "Rel sec"};
   set.tracks = {"HHEE", "9876"};
-  Alignment result;
+  ConsensusRows result;
   ASSERT_TRUE(computeConsensus(set, result, hydrophobicOnly(), settingsWith(1000, false), ""));
-  EXPECT_EQ(set.trackLabels, (std::vector<std::string>{"Markers", "PHD sec", "Rel sec"}));
-  EXPECT_EQ(set.tracks, (std::vector<std::string>{"ACD.", "HHEE", "9876"}));
-  EXPECT_EQ(result.residues,
+  EXPECT_EQ(set.trackLabels, (std::vector<std::string>{"PHD sec", "Rel sec"}));
+  EXPECT_EQ(set.tracks, (std::vector<std::string>{"HHEE", "9876"}));
+  EXPECT_EQ(result.row, "ACD.");
+  EXPECT_EQ(result.formats,
             (std::vector<std::string>{std::string("\2\2\2\0", 4), std::string("\2\2\2\0", 4)}));
 }
 
 TEST(ConsensusRows, NoSequencesGivesDefaultMarkers) {
   Alignment set = rowSet({}, 5);
-  Alignment result;
+  ConsensusRows result;
   ASSERT_TRUE(computeConsensus(set, result, hydrophobicOnly(), settingsWith(800, false), ""));
-  EXPECT_EQ(set.tracks.at(0), ".....");
-  EXPECT_TRUE(result.residues.empty());
-  EXPECT_EQ(result.length, 5);
+  EXPECT_EQ(result.row, ".....");
+  EXPECT_TRUE(result.formats.empty());
 }
 
 TEST(ConsensusRows, ZeroAndNegativeLength) {
   for (int length : {0, -3}) {
     Alignment set = rowSet({"", ""}, length);
-    Alignment result;
+    ConsensusRows result;
     ASSERT_TRUE(computeConsensus(set, result, hydrophobicOnly(), settingsWith(800, false), ""));
-    EXPECT_EQ(set.tracks.at(0), "");
-    EXPECT_EQ(result.residues, (std::vector<std::string>{"", ""}));
-    EXPECT_EQ(result.length, 0);
+    EXPECT_EQ(result.row, "");
+    EXPECT_EQ(result.formats, (std::vector<std::string>{"", ""}));
   }
 }
 
 TEST(ConsensusRows, ShortRowsReadAsBlanks) {
   // Row 1 ends early and row 2 is empty: their missing cells are blanks.
   Alignment set = rowSet({"LLL", "L", ""}, 3);
-  Alignment result;
+  ConsensusRows result;
   ASSERT_TRUE(computeConsensus(set, result, hydrophobicOnly(), settingsWith(1000, false), ""));
-  EXPECT_EQ(set.tracks.at(0), "Lhh");
-  ASSERT_EQ(result.residues.size(), 3u);
-  EXPECT_EQ(result.residues[0], "\2\1\1");
-  EXPECT_EQ(result.residues[1], std::string("\2\0\0", 3));
-  EXPECT_EQ(result.residues[2], std::string(3, '\0'));
+  EXPECT_EQ(result.row, "Lhh");
+  ASSERT_EQ(result.formats.size(), 3u);
+  EXPECT_EQ(result.formats[0], "\2\1\1");
+  EXPECT_EQ(result.formats[1], std::string("\2\0\0", 3));
+  EXPECT_EQ(result.formats[2], std::string(3, '\0'));
 }
 
 TEST(ConsensusRows, NegativeThresholdIsNeverReached) {
@@ -398,11 +397,11 @@ TEST(Consensus, SameResultOnOneThreadAndOnMany) {
   auto run = [&](const char* threads) {
     setenv("HUESET_THREADS", threads, 1);
     Alignment set = rowSet(rows, 1037);
-    Alignment result;
+    ConsensusRows result;
     EXPECT_TRUE(
         computeConsensus(set, result, groupings, ConsensusSettings{700, false, true, false}, ""));
     unsetenv("HUESET_THREADS");
-    return std::make_pair(result.residues, set.tracks);
+    return std::make_pair(result.formats, result.row);
   };
   EXPECT_EQ(run("1"), run("7"));
 }

@@ -24,10 +24,10 @@ AnnotatedAlignment oneSet(std::vector<std::string> names, std::vector<std::strin
   for (auto& name : names) name.resize(std::max<std::size_t>(name.size(), 9), ' ');
   set.names = std::move(names);
   set.residues = std::move(residues);
-  set.trackLabels = {"Consensus"};
-  set.tracks = {std::string(static_cast<std::size_t>(set.length), '.')};
-  Alignment result;
-  for (const auto& row : set.residues) result.residues.emplace_back(row.size(), '\0');
+  ConsensusRows result;
+  result.label = "Consensus";
+  result.row = std::string(static_cast<std::size_t>(set.length), '.');
+  for (const auto& row : set.residues) result.formats.emplace_back(row.size(), '\0');
   annotated.sets.push_back(std::move(set));
   annotated.results.push_back(std::move(result));
   annotated.columnNumbers = std::move(columnNumbers);
@@ -152,7 +152,7 @@ TEST(LayoutMarks, TheRulerNamesTheAlignmentsColumns) {
 // The last number is plain text: it must not take the colour of the last residue.
 TEST(LayoutMarks, TheLastNumberIsInTheDefaultFormat) {
   auto annotated = oneSet({"s", "t"}, {"AC", "AC"});
-  annotated.results[0].residues[0] = std::string("\1\1");
+  annotated.results[0].formats[0] = std::string("\1\1");
   RecordingWriter writer;
   test::addDistinctFormats(writer, 2);
   writer.begin();

@@ -32,17 +32,19 @@ Alignment makeSet(std::vector<std::string> names, std::vector<std::string> resid
   return set;
 }
 
-Alignment makeResult(const std::vector<std::string>& digitRows, std::int32_t length) {
-  Alignment result;
-  result.length = length;
-  for (const auto& row : digitRows) result.residues.push_back(formats(row));
+ConsensusRows makeResult(const std::vector<std::string>& digitRows, std::string row = {},
+                         std::string label = {}) {
+  ConsensusRows result;
+  for (const auto& digits : digitRows) result.formats.push_back(formats(digits));
+  result.row = std::move(row);
+  result.label = std::move(label);
   return result;
 }
 
 // One set with its format rows, as most cases lay out.
 AnnotatedAlignment oneSet(Alignment set, const std::vector<std::string>& digitRows) {
   AnnotatedAlignment annotated;
-  annotated.results.push_back(makeResult(digitRows, set.length));
+  annotated.results.push_back(makeResult(digitRows));
   annotated.sets.push_back(std::move(set));
   return annotated;
 }
@@ -76,12 +78,12 @@ std::vector<std::string> lines(const std::string& text) {
 // Two sets of two sequences and a set of prediction rows, in one block.
 AnnotatedAlignment twoSetsAndPredictions() {
   AnnotatedAlignment annotated;
-  annotated.sets.push_back(makeSet({"s1", "s2"}, {"ACDE", "ACDF"}, {"Consensus"}, {"AC.x"}));
-  annotated.results.push_back(makeResult({"1102", "1102"}, 4));
-  annotated.sets.push_back(makeSet({"s3", "s4"}, {"KLMN", "KLMQ"}, {"Consensus"}, {"KLM."}));
-  annotated.results.push_back(makeResult({"0033", "0030"}, 4));
+  annotated.sets.push_back(makeSet({"s1", "s2"}, {"ACDE", "ACDF"}, {}, {}));
+  annotated.results.push_back(makeResult({"1102", "1102"}, "AC.x", "Consensus"));
+  annotated.sets.push_back(makeSet({"s3", "s4"}, {"KLMN", "KLMQ"}, {}, {}));
+  annotated.results.push_back(makeResult({"0033", "0030"}, "KLM.", "Consensus"));
   annotated.sets.push_back(makeSet({}, {}, {"PHD"}, {"HHEE"}));
-  annotated.results.push_back(Alignment{});
+  annotated.results.push_back(ConsensusRows{});
   return annotated;
 }
 
@@ -179,12 +181,21 @@ TEST(LayOut, ZeroColumnsProduceNothing) {
   empty.names = {"a", "b"};
   empty.residues = {"", ""};
   annotated.sets.push_back(empty);
-  annotated.results.push_back(Alignment{});
+  annotated.results.push_back(ConsensusRows{});
   writer.begin();
   layOut(annotated, 0, 0, writer);
   layOut(AnnotatedAlignment{}, 10, 10, writer);
   writer.end();
   EXPECT_EQ(writer.transcript, "");
+}
+
+// The consensus keeps its row apart from the set; it is drawn as the first
+// extra row, before the set's own.
+TEST(LayOut, TheConsensusRowComesBeforeTheSetsOwnExtraRows) {
+  auto annotated = oneSet(makeSet({"a"}, {"AC"}, {"PHD"}, {"HE"}), {"00"});
+  annotated.results[0].row = "A.";
+  annotated.results[0].label = "Cons";
+  EXPECT_EQ(laidOutText(annotated, 0, 0), "a  AC\nCons  A.\nPHD  HE\n\n");
 }
 
 TEST(LayOut, MissingOrShortFormatStringsDrawInDefault) {

@@ -197,8 +197,8 @@ TEST(FigurePng, CellCentresShowTheirGroupingsBackground) {
   set.names = {"s1", "s2"};
   set.residues = {"COUCO", "OCUOC"};
   set.length = 5;
-  Alignment result;
-  result.residues = {std::string("\1\1\2\0\0", 5), std::string("\0\0\0\3\3", 5)};
+  ConsensusRows result;
+  result.formats = {std::string("\1\1\2\0\0", 5), std::string("\0\0\0\3\3", 5)};
   annotated.sets = {set};
   annotated.results = {result};
 

@@ -25,16 +25,14 @@ bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 // Marks a column when every sequence has the same letter ("Single"), else
 // when three quarters of the sequences fall into one active grouping, taken
 // in order of precedence.
-void annotateSet(Alignment& set, Alignment& result, const GroupingSet& groupings) {
+void annotateSet(const Alignment& set, ConsensusRows& result, const GroupingSet& groupings) {
   std::vector<const ResidueGrouping*> active;
   for (std::size_t g = GroupingSet::kFirstOrdinary; g < groupings.groupings.size(); ++g) {
     if (groupings.groupings[g].active) active.push_back(&groupings.groupings[g]);
   }
   const auto single = static_cast<char>(active.size() + 1);
   const std::size_t n = set.residues.size();
-  result.names = set.names;
-  result.length = set.length;
-  result.residues.assign(n, std::string(static_cast<std::size_t>(set.length), '\0'));
+  result.formats.assign(n, std::string(static_cast<std::size_t>(set.length), '\0'));
   std::string markers(static_cast<std::size_t>(set.length), groupings.groupings[0].marker);
   for (std::size_t p = 0; p < markers.size(); ++p) {
     const char first = set.residues[0][p];
@@ -43,7 +41,7 @@ void annotateSet(Alignment& set, Alignment& result, const GroupingSet& groupings
                                        [&](const std::string& r) { return r[p] == first; });
     if (allSame) {
       markers[p] = first;
-      for (auto& formats : result.residues) formats[p] = single;
+      for (auto& formats : result.formats) formats[p] = single;
       continue;
     }
     for (std::size_t g = 0; g < active.size(); ++g) {
@@ -55,14 +53,14 @@ void annotateSet(Alignment& set, Alignment& result, const GroupingSet& groupings
       markers[p] = active[g]->marker;
       for (std::size_t i = 0; i < n; ++i) {
         if (members.find(set.residues[i][p]) != std::string::npos) {
-          result.residues[i][p] = static_cast<char>(g + 1);
+          result.formats[i][p] = static_cast<char>(g + 1);
         }
       }
       break;
     }
   }
-  set.trackLabels.insert(set.trackLabels.begin(), "Consensus/75%");
-  set.tracks.insert(set.tracks.begin(), markers);
+  result.row = std::move(markers);
+  result.label = "Consensus/75%";
 }
 
 }  // namespace
@@ -102,9 +100,11 @@ AnnotatedAlignment globinAnnotation(const GroupingSet& groupings) {
       {"MYG_PHYCA", "VLSEGEWQLVLHVWAKVEADVAGHGQDILIRLFKSH"},
   }));
   for (Alignment& set : annotated.sets) {
-    annotated.results.emplace_back();
-    annotateSet(set, annotated.results.back(), groupings);
-    justifyNames(set, 0);
+    ConsensusRows& result = annotated.results.emplace_back();
+    annotateSet(set, result, groupings);
+    const auto width = std::max<std::size_t>(set.labelWidth(), result.label.size());
+    for (auto& name : set.names) justify(name, width, kJustifyLeft);
+    justify(result.label, width, kJustifyLeft);
   }
   Alignment predictions;
   predictions.length = 36;
@@ -128,17 +128,17 @@ void writeSimple(AnnotationWriter& writer, const SimpleRun& run, int wrap, int g
   AnnotatedAlignment annotated;
   for (std::size_t k = 0; k < run.names.size(); ++k) {
     Alignment set;
-    Alignment result;
+    ConsensusRows result;
     set.names = run.names[k];
     set.residues = run.residues[k];
     set.length = static_cast<std::int32_t>(set.residues.front().size());
     for (std::size_t i = 0; i < set.residues.size(); ++i) {
-      result.residues.emplace_back(set.residues[i].size(),
-                                   static_cast<char>(run.formatOfSequence[k][i]));
+      result.formats.emplace_back(set.residues[i].size(),
+                                  static_cast<char>(run.formatOfSequence[k][i]));
     }
     if (k < run.consensus.size() && !run.consensus[k].empty()) {
-      set.trackLabels = {"Consensus"};
-      set.tracks = {run.consensus[k]};
+      result.label = "Consensus";
+      result.row = run.consensus[k];
     }
     annotated.sets.push_back(set);
     annotated.results.push_back(result);

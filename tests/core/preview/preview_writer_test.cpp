@@ -24,24 +24,24 @@ AnnotatedAlignment sample() {
   first.length = 8;
   first.names = {"alpha/11-30   ", "beta          "};
   first.residues = {"AC(5)GHI", "AC-D-GHI"};
-  first.trackLabels = {"Consensus     "};
-  first.tracks = {"**...*.."};
-  Alignment firstFormats;
-  firstFormats.residues = {std::string("\1\1\0\0\0\2\2\3", 8), std::string("\1\1\0\0\0\2\2\0", 8)};
+  ConsensusRows firstFormats;
+  firstFormats.label = "Consensus     ";
+  firstFormats.row = "**...*..";
+  firstFormats.formats = {std::string("\1\1\0\0\0\2\2\3", 8), std::string("\1\1\0\0\0\2\2\0", 8)};
   Alignment second;
   second.length = 8;
   second.names = {"gamma         "};
   second.residues = {"ACDEFGHI"};
-  second.trackLabels = {"Consensus     "};
-  second.tracks = {"........"};
-  Alignment secondFormats;
-  secondFormats.residues = {std::string(8, '\2')};
+  ConsensusRows secondFormats;
+  secondFormats.label = "Consensus     ";
+  secondFormats.row = "........";
+  secondFormats.formats = {std::string(8, '\2')};
   Alignment predictions;
   predictions.length = 8;
   predictions.trackLabels = {"Prediction    "};
   predictions.tracks = {"HHHEEE--"};
   a.sets = {first, second, predictions};
-  a.results = {firstFormats, secondFormats, Alignment{}};
+  a.results = {firstFormats, secondFormats, ConsensusRows{}};
   a.columnNumbers = {1, 2, 0, 0, 0, 9, 10, 11};
   return a;
 }
@@ -141,8 +141,9 @@ TEST(PreviewWriter, LinesSayWhereTheirCellsAre) {
           continue;
         }
         const Alignment& set = annotated.sets[c.set];
-        const std::string& row =
-            c.kind == LineContent::Kind::Sequence ? set.residues[c.row] : set.tracks[c.row];
+        const std::string& row = c.kind == LineContent::Kind::Sequence
+                                     ? set.residues[c.row]
+                                     : extraRowCells(annotated, c.set, c.row);
         ASSERT_LT(at, text.size()) << "line " << i;
         EXPECT_EQ(text[at], row[column]) << "line " << i << " column " << column;
         EXPECT_EQ(text[at - 1], k % c.groupWidth == 0 ? ' ' : row[column - 1]);
