@@ -98,6 +98,7 @@ void FigureWriter::fail(std::string why) {
 void FigureWriter::beginDocument() {
   // A document left unfinished would write its end into the new output.
   m_pdf.reset();
+  m_svg.reset();
   output().clear();
   m_line = {};
   m_pending.clear();
@@ -107,7 +108,11 @@ void FigureWriter::beginDocument() {
   m_blockGap = false;
   m_pagesWritten = 0;
   m_cells = 0;
+  m_widest = 0;
+  m_pageLines = 0;
   m_problem.clear();
+  if (m_form == FigureForm::Svg)
+    m_svg = std::make_unique<SvgFigureStream>(styles(), m_font, m_metrics, margin());
   if (m_form == FigureForm::Pdf) {
     std::string subject = "Font: " + m_font.family;
     if (m_font.substituted()) subject += " (in place of " + m_font.requested + ")";
@@ -171,14 +176,21 @@ void FigureWriter::placePending() {
   // Two blank lines between blocks, as the text forms have, but none at the
   // top of a page.
   double gap = m_blockGap ? 2 * lineHeight : 0;
-  if (!m_page.lines.empty() && m_cursor + gap + height > limit) finishPage();
-  if (m_page.lines.empty()) gap = 0;
+  // (An SVG is one page: its lines are never kept, and the limit is none.)
+  if (m_pageLines != 0 && m_cursor + gap + height > limit) finishPage();
+  if (m_pageLines == 0) gap = 0;
   m_cursor += gap;
   for (std::size_t i = 0; i < m_pending.size(); ++i) {
     // A block taller than a page is split between its lines.
-    if (!m_page.lines.empty() && m_cursor + lineHeight > limit) finishPage();
+    if (m_pageLines != 0 && m_cursor + lineHeight > limit) finishPage();
     m_pending[i].top = m_cursor;
-    m_page.lines.push_back(std::move(m_pending[i]));
+    m_widest = std::max(m_widest, m_pending[i].cells);
+    ++m_pageLines;
+    if (m_svg) {
+      m_svg->addLine(m_pending[i]);
+    } else {
+      m_page.lines.push_back(std::move(m_pending[i]));
+    }
     m_cursor += lineHeight + m_pendingGaps[i];
   }
   m_pending.clear();
@@ -189,9 +201,7 @@ void FigureWriter::placePending() {
 void FigureWriter::finishPage() {
   const double margin = this->margin();
   m_page.margin = margin;
-  std::size_t widest = 0;
-  for (const FigureLine& line : m_page.lines) widest = std::max(widest, line.cells);
-  const double contentWidth = static_cast<double>(widest) * m_metrics.cellWidth + 2 * margin;
+  const double contentWidth = static_cast<double>(m_widest) * m_metrics.cellWidth + 2 * margin;
   const double contentHeight = m_cursor + 2 * margin;
   if (m_settings.paper == FigurePaper::Content) {
     m_page.width = contentWidth;
@@ -214,7 +224,11 @@ void FigureWriter::finishPage() {
       m_pdf->addPage(m_page, painter);
       break;
     case FigureForm::Svg:
-      output() += svgFigure(m_page, styles(), m_font, m_metrics);
+      if (std::string why =
+              m_svg->finish(m_page.width, m_page.height, output(), [this] { drainIfLarge(); });
+          !why.empty())
+        fail("the SVG could not be made: " + why);
+      m_svg.reset();
       break;
     case FigureForm::Png: {
       std::string why =
@@ -226,6 +240,8 @@ void FigureWriter::finishPage() {
   ++m_pagesWritten;
   m_page = {};
   m_cursor = 0;
+  m_widest = 0;
+  m_pageLines = 0;
   drainIfLarge();
 }
 
@@ -233,12 +249,13 @@ void FigureWriter::endDocument() {
   if (overLimit()) {
     fail("the figure has more than " + std::to_string(m_settings.cellLimit) + " cells");
     m_pdf.reset();
+    m_svg.reset();
     output().clear();
     return;
   }
   if (!m_line.runs.empty()) endLine(0);
   placePending();
-  if (!m_page.lines.empty() || m_pagesWritten == 0) finishPage();
+  if (m_pageLines != 0 || m_pagesWritten == 0) finishPage();
   if (m_pdf) {
     std::string why = m_pdf->finish();
     if (!why.empty()) fail("the PDF could not be made: " + why);

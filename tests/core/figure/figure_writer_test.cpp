@@ -125,6 +125,44 @@ TEST_F(FigureFiles, ExampleAlignmentsPassTheToolsAJournalUses) {
   }
 }
 
+struct SvgGoldenCase {
+  const char* what;
+  const char* example;
+  BuiltinDefault groupings;
+  bool numbered;
+  const char* golden;
+};
+
+// The SVG is written line by line through temporary files; what comes out,
+// kept whole or streamed to a file, is the document made of the whole page.
+TEST(FigureSvg, StreamedLinesGiveTheWholePagesDocument) {
+  const SvgGoldenCase cases[] = {
+      {"vertical bands joined down a block, numbers and a ruler", "globins4.msf",
+       BuiltinDefault::Colour, true, "globins4_numbered.svg"},
+      {"bold and italic styles, a prediction row", "globins4-dsc.msf",
+       BuiltinDefault::BlackAndWhite, false, "globins4_dsc_black_and_white.svg"},
+  };
+  for (const SvgGoldenCase& c : cases) {
+    const std::string golden = testing::readFile(testing::testDataPath("output/") + c.golden);
+    ASSERT_FALSE(golden.empty()) << c.golden;
+    const std::string text = exampleText(c.example);
+    const Options options = c.numbered ? numberedOptions() : Options{};
+    const GroupingSet groupings = builtinDefault(c.groupings);
+    for (const bool streamed : {false, true}) {
+      auto writer = makeAnyWriter(OutputKind::Svg, options, groupings);
+      std::ostringstream sink;
+      if (streamed) writer->streamTo(&sink);
+      testing::AcceptingInteraction interaction;
+      RememberedSets remembered;
+      ASSERT_TRUE(annotate(text, options, groupings, *writer, interaction, remembered));
+      EXPECT_EQ(writer->problem(), "") << c.what;
+      writer->drainToStream();
+      const std::string svg = streamed ? sink.str() : writer->fileText();
+      EXPECT_TRUE(svg == golden) << c.what << (streamed ? " (streamed)" : "");
+    }
+  }
+}
+
 TEST_F(FigureFiles, ThePdfNamesTheFontItEmbedded) {
   const std::string pdf =
       save("figure.pdf", annotated(exampleText("globins4.msf"), OutputKind::Pdf, Options{}));
