@@ -110,6 +110,7 @@ void FigureWriter::beginDocument() {
   m_cells = 0;
   m_widest = 0;
   m_pageLines = 0;
+  m_tooLarge.clear();
   m_problem.clear();
   if (m_form == FigureForm::Svg)
     m_svg = std::make_unique<SvgFigureStream>(styles(), m_font, m_metrics, margin());
@@ -121,7 +122,7 @@ void FigureWriter::beginDocument() {
 }
 
 bool FigureWriter::overLimit() const {
-  return m_settings.cellLimit != 0 && m_cells > m_settings.cellLimit;
+  return !m_tooLarge.empty() || (m_settings.cellLimit != 0 && m_cells > m_settings.cellLimit);
 }
 
 // An alignment whose residues alone pass the limit is refused before its
@@ -133,6 +134,15 @@ void FigureWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   }
   if (m_settings.cellLimit != 0 && residues > m_settings.cellLimit)
     m_cells = std::max(m_cells, residues);
+  // Every residue takes a cell of its own, so a PNG whose residues alone
+  // pass its largest area would only be refused after a layout in vain.
+  const double area = static_cast<double>(residues) * m_metrics.cellWidth * m_metrics.lineHeight;
+  if (m_form == FigureForm::Png && area > kLargestPngArea) {
+    m_tooLarge = "the picture would be more than " +
+                 std::to_string(static_cast<long long>(area / 1e6)) +
+                 " million pixels, more than a PNG is made for; lower the resolution or "
+                 "write a PDF or SVG";
+  }
 }
 
 void FigureWriter::flushRun() {
@@ -247,7 +257,9 @@ void FigureWriter::finishPage() {
 
 void FigureWriter::endDocument() {
   if (overLimit()) {
-    fail("the figure has more than " + std::to_string(m_settings.cellLimit) + " cells");
+    fail(!m_tooLarge.empty()
+             ? m_tooLarge
+             : "the figure has more than " + std::to_string(m_settings.cellLimit) + " cells");
     m_pdf.reset();
     m_svg.reset();
     output().clear();

@@ -38,7 +38,8 @@ class SvgFigureStream;
 // it fits, else on a new page (a block taller than a page is split between
 // lines). A PDF page is written out as soon as it is full, and an SVG line
 // as soon as it is placed, so any alignment is drawn in bounded memory. A
-// PNG is one picture made at the end. On paper, a figure has the paper's size and margins; without,
+// PNG is one picture made at the end; one too large is refused before its
+// layout. On paper, a figure has the paper's size and margins; without,
 // it is as large as its content plus a thin margin.
 class FigureWriter : public AnnotationWriter {
  public:
@@ -52,7 +53,8 @@ class FigureWriter : public AnnotationWriter {
   ClipboardFormat clipboardFormat(int index) const override;
   int pageLineCharacters() const override;
   std::string problem() const override { return m_problem; }
-  // A figure over its cell limit is refused whatever follows.
+  // A figure over its cell limit, or a PNG too large, is refused whatever
+  // follows.
   bool takesMore() const override { return !overLimit(); }
   void layoutStarting(const AnnotatedAlignment& annotated) override;
 
@@ -93,6 +95,7 @@ class FigureWriter : public AnnotationWriter {
   std::size_t m_pageLines = 0;  // lines placed on the page
   std::unique_ptr<PdfDocument> m_pdf;
   std::unique_ptr<SvgFigureStream> m_svg;
+  std::string m_tooLarge;  // why the figure is refused before its layout
   std::string m_problem;
 };
 

@@ -308,6 +308,39 @@ TEST(FigurePng, ARefusedSizeIsAProblemNotACrash) {
   EXPECT_NE(writer.problem().find("pixels"), std::string::npos) << writer.problem();
 }
 
+// A PNG whose residues alone pass its largest area is refused when the
+// layout starts, before a line of it is gathered.
+TEST(FigurePng, ATooLargePictureIsRefusedBeforeItsLayout) {
+  struct Case {
+    const char* what;
+    int sequences;
+    int length;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"a small alignment is drawn", 4, 50, false},
+      {"2000 x 2000 residues at 300 dpi cannot fit 250 million pixels", 2000, 2000, true},
+  };
+  for (const Case& c : cases) {
+    FigureWriter writer(FigureForm::Png, 100, "Courier New", FigureSettings{});
+    writer.addFormat({0, 0xFFFFFF, false, false});
+    writer.begin();
+    AnnotatedAlignment annotated;
+    annotated.sets.resize(1);
+    annotated.sets[0].length = c.length;
+    annotated.sets[0].residues.assign(static_cast<std::size_t>(c.sequences),
+                                      std::string(static_cast<std::size_t>(c.length), 'A'));
+    writer.layoutStarting(annotated);
+    EXPECT_EQ(writer.takesMore(), !c.refused) << c.what;
+    writer.appendText("ACDEF");
+    writer.newLine();
+    writer.end();
+    EXPECT_EQ(writer.problem().find("million pixels") != std::string::npos, c.refused)
+        << c.what << ": " << writer.problem();
+    EXPECT_EQ(writer.fileText().empty(), c.refused) << c.what;
+  }
+}
+
 // Pictures made on the side (the clipboard's) give up past their cell limit
 // instead of drawing a picture nobody could paste.
 TEST(FigureWriter, ACellLimitRefusesTheFigureAndKeepsNothing) {
