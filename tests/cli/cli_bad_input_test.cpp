@@ -128,5 +128,28 @@ TEST_F(Cli, DamagedProfileIsWarnedAboutOnce) {
   EXPECT_NE(r.out.find("Consensus/70%"), std::string::npos);
 }
 
+// Names and residues are bytes; JSON is UTF-8. Sequences that only look like UTF-8 (an
+// overlong form, a surrogate, a code past U+10FFFF) are escaped like any
+// stray byte, so every consumer can parse the output.
+TEST_F(Cli, ReadWritesValidUtf8WhateverTheNames) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    const char* escaped;
+  };
+  const Case cases[] = {
+      {"an overlong slash", "\xE0\x80\xAF", "\\u00e0\\u0080\\u00af"},
+      {"a lone surrogate", "\xED\xA0\x80", "\\u00ed\\u00a0\\u0080"},
+      {"past the last code point", "\xF4\x90\x80\x80", "\\u00f4\\u0090\\u0080\\u0080"},
+  };
+  for (const Case& c : cases) {
+    const std::string row = "AC" + c.bytes + "\n";
+    CliRun r = cli({"read", "--no-profile", "-"}, ">a\n" + row + ">b\n" + row);
+    EXPECT_EQ(r.out.find(c.bytes), std::string::npos) << c.what;
+    EXPECT_NE(r.out.find(std::string("\"AC") + c.escaped + "\""), std::string::npos)
+        << c.what << ": " << r.out;
+  }
+}
+
 }  // namespace
 }  // namespace hueset::testing
