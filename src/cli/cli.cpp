@@ -24,6 +24,7 @@
 #include "util/current_failure.h"
 #include "util/file_read.h"
 #include "util/file_write.h"
+#include "util/utf8_text.h"
 
 namespace hueset {
 
@@ -33,7 +34,8 @@ constexpr int kSuccess = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-// Messages keep their words but fit on one line of a terminal.
+// Messages keep their words but fit on one line of a terminal; the control
+// characters of names and file content they quote are shown escaped.
 std::string oneLine(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -46,7 +48,7 @@ std::string oneLine(std::string_view text) {
     }
   }
   while (!out.empty() && out.back() == ' ') out.pop_back();
-  return out;
+  return escapedControls(out);
 }
 
 struct RecordedMessage {
@@ -75,7 +77,8 @@ class CliSink : public ParseMessageSink {
     UnequalLengthsReport report = makeUnequalLengthsReport(text, alignment);
     print("error", std::string(text) + " " + std::string(kUnequalLengthsExplanation), 0);
     for (const auto& row : report.rows) {
-      m_err << "  " << row.name << "  " << row.length << "  " << row.residues << "\n";
+      m_err << "  " << escapedControls(row.name) << "  " << row.length << "  "
+            << escapedControls(row.residues) << "\n";
     }
   }
 
@@ -130,7 +133,7 @@ class CliInteraction : public AnnotationInteraction {
           if (row[c].empty()) continue;
           m_err << "; " << characterColumnTitle(report.kinds[c]) << ": ";
         }
-        m_err << row[c];
+        m_err << escapedControls(row[c]);
       }
       m_err << "\n";
     }

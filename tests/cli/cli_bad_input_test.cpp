@@ -151,5 +151,31 @@ TEST_F(Cli, ReadWritesValidUtf8WhateverTheNames) {
   }
 }
 
+// A name or residues holding a terminal's escape sequence are quoted in
+// messages with their control characters escaped, never sent raw.
+TEST_F(Cli, MessagesShowControlCharactersEscaped) {
+  struct Case {
+    const char* what;
+    std::string input;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"residues in the report of unequal lengths",
+       ">a\nAC\x1b]0;x\x07"
+       "DE\n>c\nACDEFGH\n",
+       "AC\\x1b]0;x\\x07DE"},
+      {"a name in the report of unequal lengths",
+       "# STOCKHOLM 1.0\na\x1b[2J ACDE\nb ACDE\nb ACDE\n//\n", "a\\x1b[2J"},
+      {"a C1 control in UTF-8 and a raw one", ">a\nAC\xc2\x9b\x9b\n>c\nACDEFGH\n",
+       "AC\\xc2\\x9b\\x9b"},
+  };
+  for (const Case& c : cases) {
+    CliRun r = cli({"annotate", "--no-profile", "-"}, c.input);
+    EXPECT_EQ(r.status, 1) << c.what;
+    EXPECT_EQ(r.err.find_first_of("\x1b\x07\x9b"), std::string::npos) << c.what << ": " << r.err;
+    EXPECT_NE(r.err.find(c.shown), std::string::npos) << c.what << ": " << r.err;
+  }
+}
+
 }  // namespace
 }  // namespace hueset::testing
