@@ -44,8 +44,8 @@ std::string colourText(Colour colour) {
   return buffer;
 }
 
-void appendEscaped(std::string& out, unsigned char byte) {
-  switch (byte) {
+void appendEscaped(std::string& out, std::uint32_t code) {
+  switch (code) {
     case '<':
       out += "&lt;";
       break;
@@ -59,12 +59,7 @@ void appendEscaped(std::string& out, unsigned char byte) {
       out += "&quot;";
       break;
     default:
-      // XML has no place for control characters; they draw nothing anyway.
-      if (drawsNothing(byte)) {
-        out.push_back(' ');
-      } else {
-        appendLatin1AsUtf8(out, byte);
-      }
+      appendUtf8(out, code);
   }
 }
 
@@ -167,13 +162,11 @@ std::string textLine(const FigureLine& line, double margin, const FigureMetrics&
   for (const FigureRun& run : line.runs) {
     std::string xs;
     std::string text;
-    for (std::size_t k = 0; k < run.text.size(); ++k) {
-      const auto byte = static_cast<unsigned char>(run.text[k]);
-      if (drawsNothing(byte)) continue;
+    forEachDrawn(run.text, [&](DrawnCharacter c) {
       if (!xs.empty()) xs += ' ';
-      appendNumber(xs, margin + static_cast<double>(run.column + k) * cell);
-      appendEscaped(text, byte);
-    }
+      appendNumber(xs, margin + static_cast<double>(run.column + c.cell) * cell);
+      appendEscaped(text, c.code);
+    });
     if (text.empty()) continue;
     if (!opened) {
       out += "<text";

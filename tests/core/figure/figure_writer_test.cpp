@@ -300,6 +300,71 @@ void writeLines(FigureWriter& writer, int lines, std::string_view text) {
   writer.end();
 }
 
+// One writer's figure of `lines`, each a line of its own.
+std::string figureOf(FigureForm form, const std::vector<std::string>& lines) {
+  FigureWriter writer(form, 100, "Courier New", FigureSettings{});
+  writer.addFormat({0, 0xFFFFFF, false, false});
+  writer.begin();
+  for (const std::string& line : lines) {
+    writer.appendText(line);
+    writer.newLine();
+  }
+  writer.end();
+  EXPECT_EQ(writer.problem(), "");
+  return writer.fileText();
+}
+
+// The x positions of each <tspan>, in order.
+std::vector<std::vector<std::string>> tspanPositions(const std::string& svg) {
+  std::vector<std::vector<std::string>> all;
+  for (std::size_t at = svg.find("<tspan x=\""); at != std::string::npos;
+       at = svg.find("<tspan x=\"", at + 1)) {
+    const std::size_t first = at + 10;
+    std::istringstream xs(svg.substr(first, svg.find('"', first) - first));
+    all.emplace_back();
+    for (std::string x; xs >> x;) all.back().push_back(x);
+  }
+  return all;
+}
+
+// Names are UTF-8 where they are valid UTF-8 and Latin-1 elsewhere; a
+// figure shows them as written, one character a cell, and what follows a
+// name keeps its column.
+TEST_F(FigureFiles, NamesShowAsWrittenInUtf8OrLatin1) {
+  const std::string utf8 =
+      "Gr\xC3\xB6\xC3\x9F"
+      "e ACDE";  // 7 bytes of name
+  const std::string latin1 =
+      "Gr\xF6\xDF"
+      "e   ACDE";  // 5 bytes, padded to 7
+  const std::string ascii = "Grosses ACDE";
+  const std::string shown =
+      "Gr\xC3\xB6\xC3\x9F"
+      "e";
+  const std::string svg = figureOf(FigureForm::Svg, {utf8, latin1, ascii});
+  EXPECT_NE(svg.find(">" + shown + "ACDE</tspan>"), std::string::npos) << svg;
+  const auto positions = tspanPositions(svg);
+  ASSERT_EQ(positions.size(), 3u) << svg;
+  ASSERT_EQ(positions[0].size(), 9u);
+  ASSERT_EQ(positions[1].size(), 9u);
+  for (std::size_t i = 0; i < 9; ++i) {
+    const std::size_t inAscii = i < 5 ? i : i + 2;  // after the name: the same columns
+    EXPECT_EQ(positions[0][i], positions[2][inAscii]) << "UTF-8, character " << i;
+    EXPECT_EQ(positions[1][i], positions[2][inAscii]) << "Latin-1, character " << i;
+  }
+  const std::string svgPath = save("names.svg", svg);
+  const CommandResult xml = run("xmllint --noout " + svgPath);
+  EXPECT_EQ(xml.status, 0) << xml.output;
+
+  const std::string pdf = save("names.pdf", figureOf(FigureForm::Pdf, {utf8, latin1}));
+  const CommandResult words = run("pdftotext " + pdf + " -");
+  ASSERT_EQ(words.status, 0) << words.output;
+  const std::size_t first = words.output.find(shown);
+  ASSERT_NE(first, std::string::npos) << words.output;
+  EXPECT_NE(words.output.find(shown, first + 1), std::string::npos) << words.output;
+  EXPECT_EQ(words.output.find("\xC3\x83"), std::string::npos) << "bytes taken as Latin-1";
+}
+
 TEST(FigurePng, ARefusedSizeIsAProblemNotACrash) {
   FigureSettings settings;
   settings.dpi = 2400;
