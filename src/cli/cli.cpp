@@ -280,11 +280,18 @@ int deliver(const std::string& bytes, const std::string& output, std::ostream& o
   return kSuccess;
 }
 
-int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
+int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err,
+                bool outputIsTerminal) {
   auto setup = prepare(a, err);
   if (!setup) return kUsage;
   const OutputKind kind =
       a.to.value_or(a.output.empty() ? OutputKind::Rtf : outputKindForPath(a.output));
+  if (outputIsTerminal && (a.output.empty() || a.output == "-") &&
+      (kind == OutputKind::Pdf || kind == OutputKind::Png)) {
+    err << "hueset-cli: error: a PDF or PNG is not written to a terminal; give a file with -o "
+           "or redirect the output\n";
+    return kUsage;
+  }
   std::unique_ptr<AnnotationWriter> writer = makeAnyWriter(kind, setup->options, setup->groupings);
   if (!writer) {
     err << "hueset-cli: " << kFiguresUnavailable << "\n";
@@ -399,7 +406,7 @@ int runConfigDump(const CliArguments& a, std::ostream& out, std::ostream& err) {
 }
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err) {
+               std::ostream& err, bool outputIsTerminal) {
   ParsedArguments parsed = parseCliArguments(args);
   if (!parsed.error.empty()) {
     err << "hueset-cli: " << parsed.error << "\n" << kCliUsage;
@@ -414,7 +421,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
       out << "hueset-cli " << HUESET_VERSION << "\n";
       return finishStandardOutput(out, err);
     case CliCommand::Annotate:
-      return runAnnotate(a, in, out, err);
+      return runAnnotate(a, in, out, err, outputIsTerminal);
     case CliCommand::Read:
       return runRead(a, in, out, err);
     case CliCommand::ConfigDump:
@@ -426,12 +433,12 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, bool outputIsTerminal) {
   installTemporaryFileCleanup();
   // Whatever goes wrong ends with a message and status 1, never an abort;
   // an unfinished output file is discarded on the way out.
   try {
-    return runCommand(args, in, out, err);
+    return runCommand(args, in, out, err, outputIsTerminal);
   } catch (...) {
     err << "hueset-cli: error: " << currentFailure() << "\n";
   }

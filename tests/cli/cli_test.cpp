@@ -87,6 +87,38 @@ TEST_F(Cli, FiguresFollowTheKindOrTheExtension) {
   }
 }
 
+// A terminal is never sent the bytes of a PDF or PNG; a file, a pipe or a
+// text figure is.
+TEST_F(Cli, BinaryFiguresAreNotWrittenToATerminal) {
+  writeFile("in.fasta", kFasta);
+  struct Case {
+    const char* what;
+    std::vector<std::string> words;
+    bool terminal;  // standard output is a terminal
+    int status;
+  };
+  const Case cases[] = {
+      {"-t png to a terminal", {"-t", "png"}, true, 2},
+      {"-t pdf to a terminal named by -o -", {"-t", "pdf", "-o", "-"}, true, 2},
+      {"-t png into a pipe", {"-t", "png", "--dpi", "72"}, false, 0},
+      {"-t svg to a terminal is text", {"-t", "svg"}, true, 0},
+      {"-t png into a file from a terminal", {"-t", "png", "--dpi", "72", "-o", "@a.png"}, true, 0},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"annotate", "--no-profile"};
+    for (const std::string& w : c.words) args.push_back(w[0] == '@' ? path(w.substr(1)) : w);
+    args.push_back(path("in.fasta"));
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int status = runCli(args, in, out, err, c.terminal);
+    EXPECT_EQ(status, figuresAvailable() ? c.status : 2) << c.what << ": " << err.str();
+    if (c.status == 2) {
+      EXPECT_EQ(out.str(), "") << c.what;
+      EXPECT_NE(err.str().find("terminal"), std::string::npos) << c.what;
+    }
+  }
+}
+
 TEST_F(Cli, StyleSheetNeedsOnlyTheGroupings) {
   CliRun r = cli({"annotate", "--no-profile", "-t", "css"});
   EXPECT_EQ(r.status, 0) << r.err;
