@@ -156,6 +156,15 @@ void FigureWriter::flushRun() {
 void FigureWriter::endLine(double gapAfter) {
   flushRun();
   lineBuffer().clear();
+  // PDF readers take no page wider than they take one tall: the first line
+  // past that refuses the figure.
+  const double width = static_cast<double>(m_line.cells) * m_metrics.cellWidth + 2 * margin();
+  if (m_form == FigureForm::Pdf && width > kTallestPdfPage && m_tooLarge.empty()) {
+    m_tooLarge = "a line would be " + std::to_string(static_cast<long long>(std::ceil(width))) +
+                 " points wide, more than the " +
+                 std::to_string(static_cast<long long>(kTallestPdfPage)) +
+                 " a PDF page can be; wrap the lines shorter or write an SVG";
+  }
   if (overLimit()) {
     m_line = {};
     return;

@@ -406,6 +406,27 @@ TEST(FigurePng, ATooLargePictureIsRefusedBeforeItsLayout) {
   }
 }
 
+// A PDF page is at most 14400 points across: a wider line refuses the
+// figure with a reason instead of making a page readers reject.
+TEST(FigurePdf, ALineWiderThanAPdfPageIsRefused) {
+  struct Case {
+    const char* what;
+    std::size_t cells;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"2000 cells of 6 points fit", 2000, false},
+      {"3000 cells of 6 points do not", 3000, true},
+  };
+  for (const Case& c : cases) {
+    FigureWriter writer(FigureForm::Pdf, 100, "Courier New", FigureSettings{});
+    writeLines(writer, 3, std::string(c.cells, 'A'));
+    EXPECT_EQ(writer.problem().find("14400") != std::string::npos, c.refused)
+        << c.what << ": " << writer.problem();
+    EXPECT_EQ(writer.fileText().empty(), c.refused) << c.what;
+  }
+}
+
 // Pictures made on the side (the clipboard's) give up past their cell limit
 // instead of drawing a picture nobody could paste.
 TEST(FigureWriter, ACellLimitRefusesTheFigureAndKeepsNothing) {
