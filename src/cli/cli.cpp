@@ -111,6 +111,9 @@ class CliInteraction : public AnnotationInteraction {
     if (stage == AnnotationStage::Consensus && m_input) m_input->dropPages();
     return true;
   }
+  void warn(const std::string& text) override {
+    m_err << "hueset-cli: warning: " << oneLine(text) << "\n";
+  }
 
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override {
     return m_format.value_or(guess);

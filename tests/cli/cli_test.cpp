@@ -87,6 +87,33 @@ TEST_F(Cli, FiguresFollowTheKindOrTheExtension) {
   }
 }
 
+// Fitting the wrap to the page cannot make long names short: when they
+// leave the residues a sliver of the line, the user is told.
+TEST_F(Cli, FitToPageWarnsWhenNamesLeaveFewResidues) {
+  if (!figuresAvailable()) return;  // no page without figures
+  struct Case {
+    const char* what;
+    std::size_t nameLength;
+    bool warned;
+  };
+  const Case cases[] = {
+      {"short names leave most of the page", 8, false},
+      {"names as wide as the page leave one residue a line", 92, true},
+  };
+  for (const Case& c : cases) {
+    std::string fasta;
+    for (const char* tail : {"a", "b", "c"}) {
+      fasta += ">" + std::string(c.nameLength, 'n') + tail + "\n" + std::string(100, 'A') + "\n";
+    }
+    writeFile("long.fasta", fasta);
+    const CliRun r = cli({"annotate", "--no-profile", "--page", "a4", "--option", "fitWrapToPage=1",
+                          "-o", path("long.pdf"), path("long.fasta")});
+    EXPECT_EQ(r.status, 0) << c.what << ": " << r.err;
+    EXPECT_EQ(r.err.find("warning: only ") != std::string::npos, c.warned)
+        << c.what << ": " << r.err;
+  }
+}
+
 // A terminal is never sent the bytes of a PDF or PNG; a file, a pipe or a
 // text figure is.
 TEST_F(Cli, BinaryFiguresAreNotWrittenToATerminal) {
