@@ -24,6 +24,7 @@
 #include "util/current_failure.h"
 #include "util/file_read.h"
 #include "util/file_write.h"
+#include "util/utf8_text.h"
 
 namespace hueset {
 
@@ -33,7 +34,8 @@ constexpr int kSuccess = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-// Messages keep their words but fit on one line of a terminal.
+// Messages keep their words but fit on one line of a terminal; the control
+// characters of names and file content they quote are shown escaped.
 std::string oneLine(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -46,7 +48,7 @@ std::string oneLine(std::string_view text) {
     }
   }
   while (!out.empty() && out.back() == ' ') out.pop_back();
-  return out;
+  return escapedControls(out);
 }
 
 struct RecordedMessage {
@@ -75,7 +77,8 @@ class CliSink : public ParseMessageSink {
     UnequalLengthsReport report = makeUnequalLengthsReport(text, alignment);
     print("error", std::string(text) + " " + std::string(kUnequalLengthsExplanation), 0);
     for (const auto& row : report.rows) {
-      m_err << "  " << row.name << "  " << row.length << "  " << row.residues << "\n";
+      m_err << "  " << escapedControls(row.name) << "  " << row.length << "  "
+            << escapedControls(row.residues) << "\n";
     }
   }
 
@@ -108,6 +111,9 @@ class CliInteraction : public AnnotationInteraction {
     if (stage == AnnotationStage::Consensus && m_input) m_input->dropPages();
     return true;
   }
+  void warn(const std::string& text) override {
+    m_err << "hueset-cli: warning: " << oneLine(text) << "\n";
+  }
 
   // There is no one to ask: the guess stands.
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override { return guess; }
@@ -125,7 +131,7 @@ class CliInteraction : public AnnotationInteraction {
           if (row[c].empty()) continue;
           m_err << "; " << characterColumnTitle(report.kinds[c]) << ": ";
         }
-        m_err << row[c];
+        m_err << escapedControls(row[c]);
       }
       m_err << "\n";
     }
@@ -272,11 +278,18 @@ int deliver(const std::string& bytes, const std::string& output, std::ostream& o
   return kSuccess;
 }
 
-int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
+int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err,
+                bool outputIsTerminal) {
   auto setup = prepare(a, err);
   if (!setup) return kUsage;
   const OutputKind kind =
       a.to.value_or(a.output.empty() ? OutputKind::Rtf : outputKindForPath(a.output));
+  if (outputIsTerminal && (a.output.empty() || a.output == "-") &&
+      (kind == OutputKind::Pdf || kind == OutputKind::Png)) {
+    err << "hueset-cli: error: a PDF or PNG is not written to a terminal; give a file with -o "
+           "or redirect the output\n";
+    return kUsage;
+  }
   std::unique_ptr<AnnotationWriter> writer = makeWriter(kind, setup->options, setup->groupings);
   if (!writer) {
     err << "hueset-cli: " << kFiguresUnavailable << "\n";
@@ -388,7 +401,7 @@ int runConfigDump(const CliArguments& a, std::ostream& out, std::ostream& err) {
 }
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err) {
+               std::ostream& err, bool outputIsTerminal) {
   ParsedArguments parsed = parseCliArguments(args);
   if (!parsed.error.empty()) {
     err << "hueset-cli: " << parsed.error << "\n" << kCliUsage;
@@ -403,7 +416,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
       out << "hueset-cli " << HUESET_VERSION << "\n";
       return finishStandardOutput(out, err);
     case CliCommand::Annotate:
-      return runAnnotate(a, in, out, err);
+      return runAnnotate(a, in, out, err, outputIsTerminal);
     case CliCommand::Read:
       return runRead(a, in, out, err);
     case CliCommand::ConfigDump:
@@ -415,12 +428,12 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, bool outputIsTerminal) {
   installTemporaryFileCleanup();
   // Whatever goes wrong ends with a message and status 1, never an abort;
   // an unfinished output file is discarded on the way out.
   try {
-    return runCommand(args, in, out, err);
+    return runCommand(args, in, out, err, outputIsTerminal);
   } catch (...) {
     err << "hueset-cli: error: " << currentFailure() << "\n";
   }

@@ -137,5 +137,54 @@ TEST_F(Cli, DamagedProfileIsWarnedAboutOnce) {
   EXPECT_NE(r.out.find("Consensus/70%"), std::string::npos);
 }
 
+// Names and residues are bytes; JSON is UTF-8. Sequences that only look like UTF-8 (an
+// overlong form, a surrogate, a code past U+10FFFF) are escaped like any
+// stray byte, so every consumer can parse the output.
+TEST_F(Cli, ReadWritesValidUtf8WhateverTheNames) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    const char* escaped;
+  };
+  const Case cases[] = {
+      {"an overlong slash", "\xE0\x80\xAF", "\\u00e0\\u0080\\u00af"},
+      {"a lone surrogate", "\xED\xA0\x80", "\\u00ed\\u00a0\\u0080"},
+      {"past the last code point", "\xF4\x90\x80\x80", "\\u00f4\\u0090\\u0080\\u0080"},
+  };
+  for (const Case& c : cases) {
+    const std::string row = "AC" + c.bytes + "\n";
+    CliRun r = cli({"read", "--no-profile", "-"}, ">a\n" + row + ">b\n" + row);
+    EXPECT_EQ(r.out.find(c.bytes), std::string::npos) << c.what;
+    EXPECT_NE(r.out.find(std::string("\"AC") + c.escaped + "\""), std::string::npos)
+        << c.what << ": " << r.out;
+  }
+}
+
+// A name or residues holding a terminal's escape sequence are quoted in
+// messages with their control characters escaped, never sent raw.
+TEST_F(Cli, MessagesShowControlCharactersEscaped) {
+  struct Case {
+    const char* what;
+    std::string input;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"residues in the report of unequal lengths",
+       ">a\nAC\x1b]0;x\x07"
+       "DE\n>c\nACDEFGH\n",
+       "AC\\x1b]0;x\\x07DE"},
+      {"a name in the report of unequal lengths",
+       "# STOCKHOLM 1.0\na\x1b[2J ACDE\nb ACDE\nb ACDE\n//\n", "a\\x1b[2J"},
+      {"a C1 control in UTF-8 and a raw one", ">a\nAC\xc2\x9b\x9b\n>c\nACDEFGH\n",
+       "AC\\xc2\\x9b\\x9b"},
+  };
+  for (const Case& c : cases) {
+    CliRun r = cli({"annotate", "--no-profile", "-"}, c.input);
+    EXPECT_EQ(r.status, 1) << c.what;
+    EXPECT_EQ(r.err.find_first_of("\x1b\x07\x9b"), std::string::npos) << c.what << ": " << r.err;
+    EXPECT_NE(r.err.find(c.shown), std::string::npos) << c.what << ": " << r.err;
+  }
+}
+
 }  // namespace
 }  // namespace hueset::test

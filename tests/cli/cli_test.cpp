@@ -147,6 +147,65 @@ TEST_F(Cli, NeverWritesOneKindIntoAFileNamedForAnother) {
   }
 }
 
+// Fitting the wrap to the page cannot make long names short: when they
+// leave the residues a sliver of the line, the user is told.
+TEST_F(Cli, FitToPageWarnsWhenNamesLeaveFewResidues) {
+  if (!figuresAvailable()) return;  // no page without figures
+  struct Case {
+    const char* what;
+    std::size_t nameLength;
+    bool warned;
+  };
+  const Case cases[] = {
+      {"short names leave most of the page", 8, false},
+      {"names as wide as the page leave one residue a line", 92, true},
+  };
+  for (const Case& c : cases) {
+    std::string fasta;
+    for (const char* tail : {"a", "b", "c"}) {
+      fasta += ">" + std::string(c.nameLength, 'n') + tail + "\n" + std::string(100, 'A') + "\n";
+    }
+    writeFile("long.fasta", fasta);
+    const CliRun r = cli({"annotate", "--no-profile", "--page", "a4", "--option", "fitWrapToPage=1",
+                          "-o", path("long.pdf"), path("long.fasta")});
+    EXPECT_EQ(r.status, 0) << c.what << ": " << r.err;
+    EXPECT_EQ(r.err.find("warning: only ") != std::string::npos, c.warned)
+        << c.what << ": " << r.err;
+  }
+}
+
+// A terminal is never sent the bytes of a PDF or PNG; a file, a pipe or a
+// text figure is.
+TEST_F(Cli, BinaryFiguresAreNotWrittenToATerminal) {
+  writeFile("in.fasta", kFasta);
+  struct Case {
+    const char* what;
+    std::vector<std::string> words;
+    bool terminal;  // standard output is a terminal
+    int status;
+  };
+  const Case cases[] = {
+      {"-t png to a terminal", {"-t", "png"}, true, 2},
+      {"-t pdf to a terminal named by -o -", {"-t", "pdf", "-o", "-"}, true, 2},
+      {"-t png into a pipe", {"-t", "png", "--dpi", "72"}, false, 0},
+      {"-t svg to a terminal is text", {"-t", "svg"}, true, 0},
+      {"-t png into a file from a terminal", {"-t", "png", "--dpi", "72", "-o", "@a.png"}, true, 0},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"annotate", "--no-profile"};
+    for (const std::string& w : c.words) args.push_back(w[0] == '@' ? path(w.substr(1)) : w);
+    args.push_back(path("in.fasta"));
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int status = runCli(args, in, out, err, c.terminal);
+    EXPECT_EQ(status, figuresAvailable() ? c.status : 2) << c.what << ": " << err.str();
+    if (c.status == 2) {
+      EXPECT_EQ(out.str(), "") << c.what;
+      EXPECT_NE(err.str().find("terminal"), std::string::npos) << c.what;
+    }
+  }
+}
+
 TEST(CliUsage, NamesEveryKindAndItsExtensions) {
   // The usage is written by hand: a kind added to the table must be added there too.
   for (const OutputKindInfo& info : outputKinds()) {

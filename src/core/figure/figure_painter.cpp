@@ -51,6 +51,22 @@ std::string withResolution(const std::string& png, int dpi) {
 
 }  // namespace
 
+// The glyph of one character given in UTF-8; 0 (the font's "missing" glyph)
+// when it has none.
+unsigned long FigurePainter::glyphOf(const Face& face, std::string_view utf8) {
+  cairo_glyph_t* glyphs = nullptr;
+  int count = 0;
+  unsigned long glyph = 0;
+  if (cairo_scaled_font_text_to_glyphs(face.font.get(), 0, 0, utf8.data(),
+                                       static_cast<int>(utf8.size()), &glyphs, &count, nullptr,
+                                       nullptr, nullptr) == CAIRO_STATUS_SUCCESS &&
+      count > 0) {
+    glyph = glyphs[0].index;
+  }
+  cairo_glyph_free(glyphs);
+  return glyph;
+}
+
 void appendLatin1AsUtf8(std::string& out, unsigned char byte) {
   if (byte < 0x80) {
     out.push_back(static_cast<char>(byte));
@@ -79,15 +95,7 @@ FigurePainter::FigurePainter(const FigureFont& font, const FigureMetrics& metric
       if (drawsNothing(static_cast<unsigned char>(byte))) continue;
       std::string utf8;
       appendLatin1AsUtf8(utf8, static_cast<unsigned char>(byte));
-      cairo_glyph_t* glyphs = nullptr;
-      int count = 0;
-      if (cairo_scaled_font_text_to_glyphs(face.font.get(), 0, 0, utf8.data(),
-                                           static_cast<int>(utf8.size()), &glyphs, &count, nullptr,
-                                           nullptr, nullptr) == CAIRO_STATUS_SUCCESS &&
-          count > 0) {
-        face.glyphs[static_cast<std::size_t>(byte)] = glyphs[0].index;
-      }
-      cairo_glyph_free(glyphs);
+      face.glyphs[static_cast<std::size_t>(byte)] = glyphOf(face, utf8);
     }
   }
 }
@@ -113,16 +121,18 @@ void FigurePainter::drawText(cairo_t* cr, const FigurePage& page) const {
       if (batch == batches.end()) batch = batches.insert(batches.end(), Batch{style, {}, {}, {}});
       const ResidueFormat& format = m_styles[static_cast<std::size_t>(style)];
       const Face& face = m_faces[FigureFont::faceIndex(format.bold, format.italic)];
-      for (std::size_t k = 0; k < run.text.size(); ++k) {
-        const auto byte = static_cast<unsigned char>(run.text[k]);
-        if (drawsNothing(byte)) continue;
+      forEachDrawn(run.text, [&](DrawnCharacter c) {
         const std::size_t before = batch->utf8.size();
-        appendLatin1AsUtf8(batch->utf8, byte);
-        batch->glyphs.push_back({face.glyphs[byte],
-                                 left + static_cast<double>(run.column + k) * m_metrics.cellWidth,
-                                 baseline});
+        appendUtf8(batch->utf8, c.code);
+        const unsigned long glyph =
+            c.code < face.glyphs.size()
+                ? face.glyphs[c.code]
+                : glyphOf(face, std::string_view(batch->utf8).substr(before));
+        batch->glyphs.push_back(
+            {glyph, left + static_cast<double>(run.column + c.cell) * m_metrics.cellWidth,
+             baseline});
         batch->clusters.push_back({static_cast<int>(batch->utf8.size() - before), 1});
-      }
+      });
     }
   }
   for (const Batch& batch : batches) {

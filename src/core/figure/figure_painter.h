@@ -1,13 +1,17 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "figure/cairo_handles.h"
 #include "figure/figure_font.h"
 #include "figure/figure_page.h"
 #include "groupings/grouping_set.h"
+#include "util/utf8_text.h"
 
 namespace hueset {
 
@@ -45,6 +49,7 @@ class FigurePainter {
     CairoScaledFont font;
     std::array<unsigned long, 256> glyphs{};  // glyph index of each byte
   };
+  static unsigned long glyphOf(const Face& face, std::string_view utf8);
   void drawText(cairo_t* cr, const FigurePage& page) const;
 
   FigureMetrics m_metrics;
@@ -78,9 +83,39 @@ inline constexpr double kLargestPngArea = 250e6;
 
 // A byte (taken as Latin-1, as the layout's cells are) as UTF-8.
 void appendLatin1AsUtf8(std::string& out, unsigned char byte);
-// Control bytes and blanks draw nothing.
-inline bool drawsNothing(unsigned char byte) {
-  return byte <= 0x20 || byte == 0x7F || (byte >= 0x80 && byte < 0xA0);
+// Control characters and blanks draw nothing.
+inline bool drawsNothing(std::uint32_t code) {
+  return code <= 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0);
+}
+
+// A character a run draws, in the run's `cell`.
+struct DrawnCharacter {
+  std::size_t cell;
+  std::uint32_t code;
+};
+// The characters of a run's text, one byte a cell: a well-formed UTF-8
+// sequence is one character, any other byte a Latin-1 one. A character
+// after a UTF-8 one moves left by the bytes it took beyond its cell, until
+// a blank, so that a name reads as written and what follows it keeps its
+// column.
+template <typename Take>
+void forEachDrawn(std::string_view text, Take take) {
+  std::size_t shift = 0;
+  for (std::size_t k = 0; k < text.size();) {
+    std::uint32_t code = static_cast<unsigned char>(text[k]);
+    std::size_t n = code < 0x80 ? 1 : utf8SequenceLength(text, k, &code);
+    if (n == 0) {
+      code = static_cast<unsigned char>(text[k]);
+      n = 1;
+    }
+    if (drawsNothing(code)) {
+      shift = 0;
+    } else {
+      take(DrawnCharacter{k - shift, code});
+    }
+    shift += n - 1;
+    k += n;
+  }
 }
 
 }  // namespace hueset

@@ -86,6 +86,7 @@ void FigureWriter::fail(std::string why) {
 void FigureWriter::beginDocument() {
   // A document left unfinished would write its end into the new output.
   m_pdf.reset();
+  m_svg.reset();
   output().clear();
   m_line = {};
   m_pending.clear();
@@ -95,7 +96,12 @@ void FigureWriter::beginDocument() {
   m_blockGap = false;
   m_pagesWritten = 0;
   m_cells = 0;
+  m_widest = 0;
+  m_pageLines = 0;
+  m_tooLarge.clear();
   m_problem.clear();
+  if (m_form == OutputKind::Svg)
+    m_svg = std::make_unique<SvgFigureStream>(styles(), m_font, m_metrics, margin());
   if (m_form == OutputKind::Pdf) {
     std::string subject = "Font: " + m_font.family;
     if (m_font.substituted()) subject += " (in place of " + m_font.requested + ")";
@@ -104,7 +110,7 @@ void FigureWriter::beginDocument() {
 }
 
 bool FigureWriter::overLimit() const {
-  return m_settings.cellLimit != 0 && m_cells > m_settings.cellLimit;
+  return !m_tooLarge.empty() || (m_settings.cellLimit != 0 && m_cells > m_settings.cellLimit);
 }
 
 // An alignment whose residues alone pass the limit is refused before its
@@ -116,6 +122,15 @@ void FigureWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   }
   if (m_settings.cellLimit != 0 && residues > m_settings.cellLimit)
     m_cells = std::max(m_cells, residues);
+  // Every residue takes a cell of its own, so a PNG whose residues alone
+  // pass its largest area would only be refused after a layout in vain.
+  const double area = static_cast<double>(residues) * m_metrics.cellWidth * m_metrics.lineHeight;
+  if (m_form == OutputKind::Png && area > kLargestPngArea) {
+    m_tooLarge = "the picture would be more than " +
+                 std::to_string(static_cast<long long>(area / 1e6)) +
+                 " million pixels, more than a PNG is made for; lower the resolution or "
+                 "write a PDF or SVG";
+  }
 }
 
 void FigureWriter::flushRun() {
@@ -129,6 +144,15 @@ void FigureWriter::flushRun() {
 void FigureWriter::endLine(double gapAfter) {
   flushRun();
   lineBuffer().clear();
+  // PDF readers take no page wider than they take one tall: the first line
+  // past that refuses the figure.
+  const double width = static_cast<double>(m_line.cells) * m_metrics.cellWidth + 2 * margin();
+  if (m_form == OutputKind::Pdf && width > kTallestPdfPage && m_tooLarge.empty()) {
+    m_tooLarge = "a line would be " + std::to_string(static_cast<long long>(std::ceil(width))) +
+                 " points wide, more than the " +
+                 std::to_string(static_cast<long long>(kTallestPdfPage)) +
+                 " a PDF page can be; wrap the lines shorter or write an SVG";
+  }
   if (overLimit()) {
     m_line = {};
     return;
@@ -159,14 +183,21 @@ void FigureWriter::placePending() {
   // Two blank lines between blocks, as the text forms have, but none at the
   // top of a page.
   double gap = m_blockGap ? 2 * lineHeight : 0;
-  if (!m_page.lines.empty() && m_cursor + gap + height > limit) finishPage();
-  if (m_page.lines.empty()) gap = 0;
+  // (An SVG is one page: its lines are never kept, and the limit is none.)
+  if (m_pageLines != 0 && m_cursor + gap + height > limit) finishPage();
+  if (m_pageLines == 0) gap = 0;
   m_cursor += gap;
   for (std::size_t i = 0; i < m_pending.size(); ++i) {
     // A block taller than a page is split between its lines.
-    if (!m_page.lines.empty() && m_cursor + lineHeight > limit) finishPage();
+    if (m_pageLines != 0 && m_cursor + lineHeight > limit) finishPage();
     m_pending[i].top = m_cursor;
-    m_page.lines.push_back(std::move(m_pending[i]));
+    m_widest = std::max(m_widest, m_pending[i].cells);
+    ++m_pageLines;
+    if (m_svg) {
+      m_svg->addLine(m_pending[i]);
+    } else {
+      m_page.lines.push_back(std::move(m_pending[i]));
+    }
     m_cursor += lineHeight + m_pendingGaps[i];
   }
   m_pending.clear();
@@ -177,9 +208,7 @@ void FigureWriter::placePending() {
 void FigureWriter::finishPage() {
   const double margin = this->margin();
   m_page.margin = margin;
-  std::size_t widest = 0;
-  for (const FigureLine& line : m_page.lines) widest = std::max(widest, line.cells);
-  const double contentWidth = static_cast<double>(widest) * m_metrics.cellWidth + 2 * margin;
+  const double contentWidth = static_cast<double>(m_widest) * m_metrics.cellWidth + 2 * margin;
   const double contentHeight = m_cursor + 2 * margin;
   if (m_settings.paper == FigurePaper::Content) {
     m_page.width = contentWidth;
@@ -202,7 +231,11 @@ void FigureWriter::finishPage() {
       m_pdf->addPage(m_page, painter);
       break;
     case OutputKind::Svg:
-      output() += svgFigure(m_page, styles(), m_font, m_metrics);
+      if (std::string why =
+              m_svg->finish(m_page.width, m_page.height, output(), [this] { drainIfLarge(); });
+          !why.empty())
+        fail("the SVG could not be made: " + why);
+      m_svg.reset();
       break;
     case OutputKind::Png: {
       std::string why =
@@ -216,19 +249,24 @@ void FigureWriter::finishPage() {
   ++m_pagesWritten;
   m_page = {};
   m_cursor = 0;
+  m_widest = 0;
+  m_pageLines = 0;
   drainIfLarge();
 }
 
 void FigureWriter::endDocument() {
   if (overLimit()) {
-    fail("the figure has more than " + std::to_string(m_settings.cellLimit) + " cells");
+    fail(!m_tooLarge.empty()
+             ? m_tooLarge
+             : "the figure has more than " + std::to_string(m_settings.cellLimit) + " cells");
     m_pdf.reset();
+    m_svg.reset();
     output().clear();
     return;
   }
   if (!m_line.runs.empty()) endLine(0);
   placePending();
-  if (!m_page.lines.empty() || m_pagesWritten == 0) finishPage();
+  if (m_pageLines != 0 || m_pagesWritten == 0) finishPage();
   if (m_pdf) {
     std::string why = m_pdf->finish();
     if (!why.empty()) fail("the PDF could not be made: " + why);

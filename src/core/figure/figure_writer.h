@@ -26,6 +26,7 @@ struct FigureSettings {
 FigureSettings figureSettings(const FigureOptions& options);
 
 class PdfDocument;
+class SvgFigureStream;
 
 // The writer of print-ready figures. The layout's lines become a grid of
 // cells in the groupings' font: backgrounds are filled rectangles exactly on
@@ -34,9 +35,10 @@ class PdfDocument;
 //
 // Lines are gathered block by block; a block goes on the current page when
 // it fits, else on a new page (a block taller than a page is split between
-// lines). A PDF page is written out as soon as it is full, so any alignment
-// is drawn in bounded memory. SVG and PNG are single pictures and are made
-// at the end. On paper, a figure has the paper's size and margins; without,
+// lines). A PDF page is written out as soon as it is full, and an SVG line
+// as soon as it is placed, so any alignment is drawn in bounded memory. A
+// PNG is one picture made at the end; one too large is refused before its
+// layout. On paper, a figure has the paper's size and margins; without,
 // it is as large as its content plus a thin margin.
 class FigureWriter : public AnnotationWriter {
  public:
@@ -51,7 +53,8 @@ class FigureWriter : public AnnotationWriter {
   OutputKind clipboardFormat(int) const override { return m_form; }
   int pageLineCharacters() const override;
   std::string problem() const override { return m_problem; }
-  // A figure over its cell limit is refused whatever follows.
+  // A figure over its cell limit, or a PNG too large, is refused whatever
+  // follows.
   bool takesMore() const override { return !overLimit(); }
   void layoutStarting(const AnnotatedAlignment& annotated) override;
 
@@ -88,7 +91,11 @@ class FigureWriter : public AnnotationWriter {
   bool m_blockGap = false;            // a block ended: leave two lines before the next
   int m_pagesWritten = 0;
   std::size_t m_cells = 0;
+  std::size_t m_widest = 0;     // the widest line of the page, in cells
+  std::size_t m_pageLines = 0;  // lines placed on the page
   std::unique_ptr<PdfDocument> m_pdf;
+  std::unique_ptr<SvgFigureStream> m_svg;
+  std::string m_tooLarge;  // why the figure is refused before its layout
   std::string m_problem;
 };
 

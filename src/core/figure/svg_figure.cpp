@@ -1,7 +1,12 @@
 #include "figure/svg_figure.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
 #include "figure/figure_painter.h"
 
@@ -39,8 +44,8 @@ std::string colourText(Colour colour) {
   return buffer;
 }
 
-void appendEscaped(std::string& out, unsigned char byte) {
-  switch (byte) {
+void appendEscaped(std::string& out, std::uint32_t code) {
+  switch (code) {
     case '<':
       out += "&lt;";
       break;
@@ -54,12 +59,7 @@ void appendEscaped(std::string& out, unsigned char byte) {
       out += "&quot;";
       break;
     default:
-      // XML has no place for control characters; they draw nothing anyway.
-      if (drawsNothing(byte)) {
-        out.push_back(' ');
-      } else {
-        appendLatin1AsUtf8(out, byte);
-      }
+      appendUtf8(out, code);
   }
 }
 
@@ -74,73 +74,259 @@ std::string quotedFamily(const std::string& family) {
 
 }  // namespace
 
+// Bytes put aside until the document's end: in an unnamed temporary file,
+// through a window kept in memory; in memory alone when no file can be made.
+class SvgFigureStream::Spool {
+ public:
+  Spool() : m_file(std::tmpfile()) {}
+  ~Spool() {
+    if (m_file) std::fclose(m_file);
+  }
+  Spool(const Spool&) = delete;
+  Spool& operator=(const Spool&) = delete;
+
+  std::size_t size() const { return m_flushed + m_window.size(); }
+  void append(const void* data, std::size_t size) {
+    m_window.append(static_cast<const char*>(data), size);
+    if (m_file && m_window.size() >= kWindow) flush();
+  }
+  void append(std::string_view text) { append(text.data(), text.size()); }
+  // Overwrites bytes already appended.
+  void overwrite(std::size_t offset, const void* data, std::size_t size) {
+    if (offset >= m_flushed) {
+      m_window.replace(offset - m_flushed, size, static_cast<const char*>(data), size);
+      return;
+    }
+    if (std::fseek(m_file, static_cast<long>(offset), SEEK_SET) != 0 ||
+        std::fwrite(data, 1, size, m_file) != size || std::fseek(m_file, 0, SEEK_END) != 0)
+      m_failed = true;
+  }
+  // Hands everything appended to `take`, piece by piece.
+  template <typename Take>
+  void readAll(Take take) {
+    if (m_file && m_flushed > 0) {
+      std::string piece(kWindow, '\0');
+      if (std::fflush(m_file) != 0 || std::fseek(m_file, 0, SEEK_SET) != 0) m_failed = true;
+      for (std::size_t left = m_flushed; left > 0 && !m_failed;) {
+        const std::size_t n = std::fread(piece.data(), 1, std::min(left, piece.size()), m_file);
+        if (n == 0) m_failed = true;
+        take(std::string_view(piece.data(), n));
+        left -= n;
+      }
+    }
+    take(std::string_view(m_window));
+  }
+  bool failed() const { return m_failed; }
+
+ private:
+  void flush() {
+    if (std::fwrite(m_window.data(), 1, m_window.size(), m_file) != m_window.size())
+      m_failed = true;
+    m_flushed += m_window.size();
+    m_window.clear();
+  }
+  static constexpr std::size_t kWindow = 1 << 20;
+  std::FILE* m_file;
+  std::string m_window;
+  std::size_t m_flushed = 0;
+  bool m_failed = false;
+};
+
+namespace {
+
+// A background rectangle as it waits in its colour's spool.
+struct RectRecord {
+  double x;
+  double y;
+  double width;
+  double height;
+};
+
+void appendRect(std::string& out, const RectRecord& rect, const std::string& fill) {
+  out += "<rect";
+  appendAttribute(out, "x", rect.x);
+  appendAttribute(out, "y", rect.y);
+  appendAttribute(out, "width", rect.width);
+  appendAttribute(out, "height", rect.height);
+  out += fill;
+}
+
+// A line's <text>, only what draws, each character with its own x: blanks
+// would be collapsed by some viewers and shift every position after.
+std::string textLine(const FigureLine& line, double margin, const FigureMetrics& metrics,
+                     const std::vector<ResidueFormat>& formats) {
+  std::string out;
+  const double top = margin + line.top;
+  const double cell = metrics.cellWidth;
+  bool opened = false;
+  for (const FigureRun& run : line.runs) {
+    std::string xs;
+    std::string text;
+    forEachDrawn(run.text, [&](DrawnCharacter c) {
+      if (!xs.empty()) xs += ' ';
+      appendNumber(xs, margin + static_cast<double>(run.column + c.cell) * cell);
+      appendEscaped(text, c.code);
+    });
+    if (text.empty()) continue;
+    if (!opened) {
+      out += "<text";
+      appendAttribute(out, "y", top + metrics.ascent);
+      out += ">";
+      opened = true;
+    }
+    const std::size_t style = static_cast<std::size_t>(run.style);
+    const ResidueFormat& format = formats[style < formats.size() ? style : 0];
+    out += "<tspan x=\"" + xs + "\" fill=\"" + colourText(format.textColour) + "\"";
+    if (format.bold) out += " font-weight=\"bold\"";
+    if (format.italic) out += " font-style=\"italic\"";
+    out += '>' + text + "</tspan>";
+  }
+  if (opened) out += "</text>\n";
+  return out;
+}
+
+}  // namespace
+
+struct SvgFigureStream::Bucket {
+  Colour colour;
+  std::size_t count = 0;
+  Spool rects;
+};
+
+SvgFigureStream::SvgFigureStream(std::vector<ResidueFormat> styles, const FigureFont& font,
+                                 const FigureMetrics& metrics, double margin)
+    : m_styles(std::move(styles)),
+      m_font(font),
+      m_metrics(metrics),
+      m_margin(margin),
+      m_text(std::make_unique<Spool>()) {
+  if (m_styles.empty()) m_styles.push_back(ResidueFormat{0, 0xFFFFFF, false, false});
+  std::vector<Colour> colours;
+  for (const ResidueFormat& style : m_styles) {
+    if (style.backColour != m_styles.front().backColour) colours.push_back(style.backColour);
+  }
+  std::sort(colours.begin(), colours.end());
+  colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
+  m_buckets = std::vector<Bucket>(colours.size());
+  for (std::size_t b = 0; b < colours.size(); ++b) m_buckets[b].colour = colours[b];
+}
+
+SvgFigureStream::~SvgFigureStream() = default;
+
+void SvgFigureStream::closeSpan(const Span& span) {
+  if (span.height == m_metrics.lineHeight) return;  // as it was written
+  Bucket& bucket = m_buckets[span.bucket];
+  bucket.rects.overwrite(span.index * sizeof(RectRecord) + offsetof(RectRecord, height),
+                         &span.height, sizeof span.height);
+}
+
+void SvgFigureStream::addLine(const FigureLine& line) {
+  const Colour ground = m_styles.front().backColour;
+  auto backOf = [this, ground](int style) {
+    return static_cast<std::size_t>(style) < m_styles.size()
+               ? m_styles[static_cast<std::size_t>(style)].backColour
+               : ground;
+  };
+  // Backgrounds are joined along the line and down the page as
+  // backgroundRects joins them; a rectangle is written when it starts and
+  // its height set when it ends.
+  std::vector<Span> spans;
+  for (const FigureRun& run : line.runs) {
+    const Colour colour = backOf(run.style);
+    if (colour == ground || run.text.empty()) continue;
+    const std::size_t end = run.column + run.text.size();
+    if (!spans.empty() && spans.back().end == run.column && spans.back().colour == colour) {
+      spans.back().end = end;
+    } else {
+      spans.push_back({run.column, end, colour, 0, 0, 0});
+    }
+  }
+  const double top = m_margin + line.top;
+  const bool touches = std::abs(top - m_aboveBottom) < 1e-6;
+  std::size_t a = 0;
+  std::vector<bool> continued(m_above.size(), false);
+  for (Span& span : spans) {
+    while (touches && a < m_above.size() && m_above[a].first < span.first) ++a;
+    if (touches && a < m_above.size() && m_above[a].first == span.first &&
+        m_above[a].end == span.end && m_above[a].colour == span.colour) {
+      span.bucket = m_above[a].bucket;
+      span.index = m_above[a].index;
+      span.height = m_above[a].height + m_metrics.lineHeight;
+      continued[a] = true;
+    } else {
+      const auto found = std::lower_bound(
+          m_buckets.begin(), m_buckets.end(), span.colour,
+          [](const Bucket& bucket, Colour colour) { return bucket.colour < colour; });
+      span.bucket = static_cast<std::size_t>(found - m_buckets.begin());
+      span.index = found->count++;
+      span.height = m_metrics.lineHeight;
+      const RectRecord rect{m_margin + static_cast<double>(span.first) * m_metrics.cellWidth, top,
+                            static_cast<double>(span.end - span.first) * m_metrics.cellWidth,
+                            span.height};
+      found->rects.append(&rect, sizeof rect);
+    }
+  }
+  for (std::size_t i = 0; i < m_above.size(); ++i) {
+    if (!continued[i]) closeSpan(m_above[i]);
+  }
+  m_above = std::move(spans);
+  m_aboveBottom = top + m_metrics.lineHeight;
+  m_text->append(textLine(line, m_margin, m_metrics, m_styles));
+}
+
+std::string SvgFigureStream::finish(double width, double height, std::string& out,
+                                    const std::function<void()>& drain) {
+  for (const Span& span : m_above) closeSpan(span);
+  m_above.clear();
+  out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+  appendAttribute(out, "width", width, "pt");
+  appendAttribute(out, "height", height, "pt");
+  out += " viewBox=\"0 0 ";
+  appendNumber(out, width);
+  out += ' ';
+  appendNumber(out, height);
+  out += "\">\n<rect width=\"100%\" height=\"100%\" fill=\"" +
+         colourText(m_styles.front().backColour) + "\"/>\n";
+
+  std::string family = quotedFamily(m_font.requested);
+  if (m_font.substituted()) family += ", " + quotedFamily(m_font.family);
+  out += "<g font-family=\"" + family + ", monospace\"";
+  appendAttribute(out, "font-size", m_metrics.fontSize);
+  out += ">\n";
+  bool failed = false;
+  // Each colour's rectangles in the order they were made, as a stable sort
+  // by colour leaves them.
+  for (Bucket& bucket : m_buckets) {
+    const std::string fill = " fill=\"" + colourText(bucket.colour) + "\"/>\n";
+    std::string partial;  // a record cut between two pieces
+    bucket.rects.readAll([&](std::string_view piece) {
+      partial.append(piece);
+      const std::size_t whole = partial.size() / sizeof(RectRecord);
+      for (std::size_t r = 0; r < whole; ++r) {
+        RectRecord rect;
+        std::memcpy(&rect, partial.data() + r * sizeof rect, sizeof rect);
+        appendRect(out, rect, fill);
+      }
+      partial.erase(0, whole * sizeof(RectRecord));
+      drain();
+    });
+    failed = failed || bucket.rects.failed();
+  }
+  m_text->readAll([&](std::string_view piece) {
+    out += piece;
+    drain();
+  });
+  failed = failed || m_text->failed();
+  out += "</g>\n</svg>\n";
+  return failed ? "a temporary file could not be written" : "";
+}
+
 std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& styles,
                       const FigureFont& font, const FigureMetrics& metrics) {
-  const std::vector<ResidueFormat> fallback{ResidueFormat{0, 0xFFFFFF, false, false}};
-  const std::vector<ResidueFormat>& formats = styles.empty() ? fallback : styles;
-  auto styleOf = [&formats](int style) -> const ResidueFormat& {
-    return formats[static_cast<std::size_t>(style) < formats.size()
-                       ? static_cast<std::size_t>(style)
-                       : 0];
-  };
-  const Colour ground = formats.front().backColour;
-
-  std::string out =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
-  appendAttribute(out, "width", page.width, "pt");
-  appendAttribute(out, "height", page.height, "pt");
-  out += " viewBox=\"0 0 ";
-  appendNumber(out, page.width);
-  out += ' ';
-  appendNumber(out, page.height);
-  out += "\">\n<rect width=\"100%\" height=\"100%\" fill=\"" + colourText(ground) + "\"/>\n";
-
-  std::string family = quotedFamily(font.requested);
-  if (font.substituted()) family += ", " + quotedFamily(font.family);
-  out += "<g font-family=\"" + family + ", monospace\"";
-  appendAttribute(out, "font-size", metrics.fontSize);
-  out += ">\n";
-
-  for (const FigureRect& rect : backgroundRects(page, formats, metrics)) {
-    out += "<rect";
-    appendAttribute(out, "x", rect.x);
-    appendAttribute(out, "y", rect.y);
-    appendAttribute(out, "width", rect.width);
-    appendAttribute(out, "height", rect.height);
-    out += " fill=\"" + colourText(rect.colour) + "\"/>\n";
-  }
-  const double cell = metrics.cellWidth;
-  for (const FigureLine& line : page.lines) {
-    const double top = page.margin + line.top;
-    bool opened = false;
-    for (const FigureRun& run : line.runs) {
-      // Only what draws is written, each character with its own x: blanks
-      // would be collapsed by some viewers and shift every position after.
-      std::string xs;
-      std::string text;
-      for (std::size_t k = 0; k < run.text.size(); ++k) {
-        const auto byte = static_cast<unsigned char>(run.text[k]);
-        if (drawsNothing(byte)) continue;
-        if (!xs.empty()) xs += ' ';
-        appendNumber(xs, page.margin + static_cast<double>(run.column + k) * cell);
-        appendEscaped(text, byte);
-      }
-      if (text.empty()) continue;
-      if (!opened) {
-        out += "<text";
-        appendAttribute(out, "y", top + metrics.ascent);
-        out += ">";
-        opened = true;
-      }
-      const ResidueFormat& style = styleOf(run.style);
-      out += "<tspan x=\"" + xs + "\" fill=\"" + colourText(style.textColour) + "\"";
-      if (style.bold) out += " font-weight=\"bold\"";
-      if (style.italic) out += " font-style=\"italic\"";
-      out += '>' + text + "</tspan>";
-    }
-    if (opened) out += "</text>\n";
-  }
-  out += "</g>\n</svg>\n";
+  SvgFigureStream stream(styles, font, metrics, page.margin);
+  for (const FigureLine& line : page.lines) stream.addLine(line);
+  std::string out;
+  stream.finish(page.width, page.height, out, [] {});
   return out;
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdio>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,5 +18,49 @@ namespace hueset {
 // whatever font a viewer substitutes. Backgrounds are <rect>s of whole cells.
 std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& styles,
                       const FigureFont& font, const FigureMetrics& metrics);
+
+// The same document made line by line, so a figure of any size is written
+// in bounded memory. Its size comes first in the file but is known only at
+// the end, and its backgrounds come ordered by colour before all text: what
+// is made meanwhile waits in unnamed temporary files (in memory only when
+// none can be made), and each line is dropped once added.
+class SvgFigureStream {
+ public:
+  SvgFigureStream(std::vector<ResidueFormat> styles, const FigureFont& font,
+                  const FigureMetrics& metrics, double margin);
+  ~SvgFigureStream();
+  SvgFigureStream(const SvgFigureStream&) = delete;
+  SvgFigureStream& operator=(const SvgFigureStream&) = delete;
+
+  // Lines in order down the page, each with its top set.
+  void addLine(const FigureLine& line);
+  // Appends the whole document to `out`, calling `drain` whenever a piece
+  // has been added; an error text when a temporary file failed.
+  std::string finish(double width, double height, std::string& out,
+                     const std::function<void()>& drain);
+
+  class Spool;
+
+ private:
+  struct Span {
+    std::size_t first;  // cells [first, end)
+    std::size_t end;
+    Colour colour;
+    std::size_t bucket;  // the rectangle: its colour's spool and place there
+    std::size_t index;
+    double height;
+  };
+  struct Bucket;
+  void closeSpan(const Span& span);
+
+  std::vector<ResidueFormat> m_styles;
+  const FigureFont& m_font;
+  FigureMetrics m_metrics;
+  double m_margin;
+  std::vector<Bucket> m_buckets;  // by colour, ascending
+  std::vector<Span> m_above;      // the spans of the last line added
+  double m_aboveBottom = -1;
+  std::unique_ptr<Spool> m_text;
+};
 
 }  // namespace hueset

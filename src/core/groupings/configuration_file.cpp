@@ -10,6 +10,7 @@
 #include "groupings/text_config.h"
 #include "util/file_reports.h"
 #include "util/text_format.h"
+#include "util/utf8_text.h"
 
 namespace hueset {
 namespace {
@@ -36,6 +37,21 @@ std::string corruptMessage(const std::string& path) {
   return fillTemplate(loadString(GroupingsMessage::CorruptFile), 0, path);
 }
 
+// A font name goes into figures, which are UTF-8 and have no place for
+// control characters: a name from an older system is taken as Latin-1, and
+// control characters, which no font's name holds, are dropped.
+std::string loadedFontName(std::string_view bytes) {
+  const std::string utf8 = asUtf8(bytes);
+  std::string name;
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::uint32_t code = 0;
+    const std::size_t n = utf8SequenceLength(utf8, i, &code);
+    if (!(code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0))) name.append(utf8, i, n);
+    i += n;
+  }
+  return name;
+}
+
 bool hasSpecialGroupings(const GroupingSet& set) {
   return set.groupings.size() >= GroupingSet::kFirstOrdinary;
 }
@@ -58,6 +74,7 @@ ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& p
     ConfigurationLoad load;
     load.ok = true;
     load.set = std::move(binary);
+    load.set.fontName = loadedFontName(load.set.fontName);
     load.form = ConfigurationForm::Binary;
     return load;
   }
@@ -82,6 +99,7 @@ ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& p
   ConfigurationLoad load;
   load.ok = true;
   load.set = std::move(text);
+  load.set.fontName = loadedFontName(load.set.fontName);
   load.form = ConfigurationForm::Text;
   return load;
 }

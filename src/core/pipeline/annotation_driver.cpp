@@ -277,6 +277,13 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
   addPredictions(annotated, alignment);
   if (figure.fitWrapToPage && output.wrapOutput && writer.pageLineCharacters() > 0) {
     wrapWidth = widestWrapThatFits(annotated, columnWidth, marks, writer.pageLineCharacters());
+    // Long names can leave the residues a sliver of the page.
+    constexpr int kFewColumns = 10;
+    if (wrapWidth < kFewColumns && wrapWidth < alignment.length) {
+      interaction.warn("only " + std::to_string(wrapWidth) +
+                       " residue(s) fit on a line of the page beside the names; shorten the "
+                       "names, or lay the figure out on a larger or landscape page");
+    }
   }
   const bool laidOut = layOut(annotated, wrapWidth, columnWidth, writer, marks,
                               [&interaction](std::size_t done, std::size_t total) {

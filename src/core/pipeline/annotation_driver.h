@@ -36,6 +36,10 @@ class AnnotationInteraction {
     return true;
   }
 
+  // A note on what the annotation did that the user may not expect; the
+  // annotation goes on. By default it is not shown.
+  virtual void warn(const std::string& text) { (void)text; }
+
   // Where the readers' messages go.
   virtual ParseMessageSink& messageSink() = 0;
   // The "File Formats" confirmation; none means cancelled.

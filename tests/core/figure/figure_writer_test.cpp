@@ -125,6 +125,44 @@ TEST_F(FigureFiles, ExampleAlignmentsPassTheToolsAJournalUses) {
   }
 }
 
+struct SvgGoldenCase {
+  const char* what;
+  const char* example;
+  BuiltinDefault groupings;
+  bool numbered;
+  const char* golden;
+};
+
+// The SVG is written line by line through temporary files; what comes out,
+// kept whole or streamed to a file, is the document made of the whole page.
+TEST(FigureSvg, StreamedLinesGiveTheWholePagesDocument) {
+  const SvgGoldenCase cases[] = {
+      {"vertical bands joined down a block, numbers and a ruler", "globins4.msf",
+       BuiltinDefault::Colour, true, "globins4_numbered.svg"},
+      {"bold and italic styles, a prediction row", "globins4-dsc.msf",
+       BuiltinDefault::BlackAndWhite, false, "globins4_dsc_black_and_white.svg"},
+  };
+  for (const SvgGoldenCase& c : cases) {
+    const std::string golden = testing::readFile(testing::testDataPath("output/") + c.golden);
+    ASSERT_FALSE(golden.empty()) << c.golden;
+    const std::string text = exampleText(c.example);
+    const Options options = c.numbered ? numberedOptions() : Options{};
+    const GroupingSet groupings = builtinDefault(c.groupings);
+    for (const bool streamed : {false, true}) {
+      auto writer = makeAnyWriter(OutputKind::Svg, options, groupings);
+      std::ostringstream sink;
+      if (streamed) writer->streamTo(&sink);
+      testing::AcceptingInteraction interaction;
+      RememberedSets remembered;
+      ASSERT_TRUE(annotate(text, options, groupings, *writer, interaction, remembered));
+      EXPECT_EQ(writer->problem(), "") << c.what;
+      writer->drainToStream();
+      const std::string svg = streamed ? sink.str() : writer->fileText();
+      EXPECT_TRUE(svg == golden) << c.what << (streamed ? " (streamed)" : "");
+    }
+  }
+}
+
 TEST_F(FigureFiles, ThePdfNamesTheFontItEmbedded) {
   const std::string pdf =
       save("figure.pdf", annotated(exampleText("globins4.msf"), OutputKind::Pdf, Options{}));
@@ -262,12 +300,131 @@ void writeLines(FigureWriter& writer, int lines, std::string_view text) {
   writer.end();
 }
 
+// One writer's figure of `lines`, each a line of its own.
+std::string figureOf(FigureForm form, const std::vector<std::string>& lines) {
+  FigureWriter writer(form, 100, "Courier New", FigureSettings{});
+  writer.addFormat({0, 0xFFFFFF, false, false});
+  writer.begin();
+  for (const std::string& line : lines) {
+    writer.appendText(line);
+    writer.newLine();
+  }
+  writer.end();
+  EXPECT_EQ(writer.problem(), "");
+  return writer.fileText();
+}
+
+// The x positions of each <tspan>, in order.
+std::vector<std::vector<std::string>> tspanPositions(const std::string& svg) {
+  std::vector<std::vector<std::string>> all;
+  for (std::size_t at = svg.find("<tspan x=\""); at != std::string::npos;
+       at = svg.find("<tspan x=\"", at + 1)) {
+    const std::size_t first = at + 10;
+    std::istringstream xs(svg.substr(first, svg.find('"', first) - first));
+    all.emplace_back();
+    for (std::string x; xs >> x;) all.back().push_back(x);
+  }
+  return all;
+}
+
+// Names are UTF-8 where they are valid UTF-8 and Latin-1 elsewhere; a
+// figure shows them as written, one character a cell, and what follows a
+// name keeps its column.
+TEST_F(FigureFiles, NamesShowAsWrittenInUtf8OrLatin1) {
+  const std::string utf8 =
+      "Gr\xC3\xB6\xC3\x9F"
+      "e ACDE";  // 7 bytes of name
+  const std::string latin1 =
+      "Gr\xF6\xDF"
+      "e   ACDE";  // 5 bytes, padded to 7
+  const std::string ascii = "Grosses ACDE";
+  const std::string shown =
+      "Gr\xC3\xB6\xC3\x9F"
+      "e";
+  const std::string svg = figureOf(FigureForm::Svg, {utf8, latin1, ascii});
+  EXPECT_NE(svg.find(">" + shown + "ACDE</tspan>"), std::string::npos) << svg;
+  const auto positions = tspanPositions(svg);
+  ASSERT_EQ(positions.size(), 3u) << svg;
+  ASSERT_EQ(positions[0].size(), 9u);
+  ASSERT_EQ(positions[1].size(), 9u);
+  for (std::size_t i = 0; i < 9; ++i) {
+    const std::size_t inAscii = i < 5 ? i : i + 2;  // after the name: the same columns
+    EXPECT_EQ(positions[0][i], positions[2][inAscii]) << "UTF-8, character " << i;
+    EXPECT_EQ(positions[1][i], positions[2][inAscii]) << "Latin-1, character " << i;
+  }
+  const std::string svgPath = save("names.svg", svg);
+  const CommandResult xml = run("xmllint --noout " + svgPath);
+  EXPECT_EQ(xml.status, 0) << xml.output;
+
+  const std::string pdf = save("names.pdf", figureOf(FigureForm::Pdf, {utf8, latin1}));
+  const CommandResult words = run("pdftotext " + pdf + " -");
+  ASSERT_EQ(words.status, 0) << words.output;
+  const std::size_t first = words.output.find(shown);
+  ASSERT_NE(first, std::string::npos) << words.output;
+  EXPECT_NE(words.output.find(shown, first + 1), std::string::npos) << words.output;
+  EXPECT_EQ(words.output.find("\xC3\x83"), std::string::npos) << "bytes taken as Latin-1";
+}
+
 TEST(FigurePng, ARefusedSizeIsAProblemNotACrash) {
   FigureSettings settings;
   settings.dpi = 2400;
   FigureWriter writer(OutputKind::Png, 100, "Courier New", settings);
   writeLines(writer, 2000, "a line of text");
   EXPECT_NE(writer.problem().find("pixels"), std::string::npos) << writer.problem();
+}
+
+// A PNG whose residues alone pass its largest area is refused when the
+// layout starts, before a line of it is gathered.
+TEST(FigurePng, ATooLargePictureIsRefusedBeforeItsLayout) {
+  struct Case {
+    const char* what;
+    int sequences;
+    int length;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"a small alignment is drawn", 4, 50, false},
+      {"2000 x 2000 residues at 300 dpi cannot fit 250 million pixels", 2000, 2000, true},
+  };
+  for (const Case& c : cases) {
+    FigureWriter writer(FigureForm::Png, 100, "Courier New", FigureSettings{});
+    writer.addFormat({0, 0xFFFFFF, false, false});
+    writer.begin();
+    AnnotatedAlignment annotated;
+    annotated.sets.resize(1);
+    annotated.sets[0].length = c.length;
+    annotated.sets[0].residues.assign(static_cast<std::size_t>(c.sequences),
+                                      std::string(static_cast<std::size_t>(c.length), 'A'));
+    writer.layoutStarting(annotated);
+    EXPECT_EQ(writer.takesMore(), !c.refused) << c.what;
+    writer.appendText("ACDEF");
+    writer.newLine();
+    writer.end();
+    EXPECT_EQ(writer.problem().find("million pixels") != std::string::npos, c.refused)
+        << c.what << ": " << writer.problem();
+    EXPECT_EQ(writer.fileText().empty(), c.refused) << c.what;
+  }
+}
+
+// A PDF page is at most 14400 points across: a wider line refuses the
+// figure with a reason instead of making a page readers reject.
+TEST(FigurePdf, ALineWiderThanAPdfPageIsRefused) {
+  struct Case {
+    const char* what;
+    std::size_t cells;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"2000 cells of 6 points fit", 2000, false},
+      {"3000 cells of 6 points do not", 3000, true},
+  };
+  for (const Case& c : cases) {
+    FigureWriter writer(FigureForm::Pdf, 100, "Courier New", FigureSettings{});
+    writeLines(writer, 3, std::string(c.cells, 'A'));
+    EXPECT_EQ(writer.problem().find("14400") != std::string::npos, c.refused)
+        << c.what << ": " << writer.problem();
+    EXPECT_EQ(writer.fileText().empty(), c.refused) << c.what;
+  }
 }
 
 // Pictures made on the side (the clipboard's) give up past their cell limit

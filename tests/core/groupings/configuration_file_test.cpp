@@ -60,6 +60,31 @@ TEST_F(ConfigurationFile, BinaryAndTextFilesLoad) {
   EXPECT_TRUE(text.message.empty());
 }
 
+// Figures are UTF-8 documents: a font name is loaded as valid UTF-8 without
+// control characters, from either form of file.
+TEST_F(ConfigurationFile, FontNamesLoadAsUtf8WithoutControlCharacters) {
+  struct Case {
+    const char* what;
+    std::string stored;
+    std::string loaded;
+  };
+  const Case cases[] = {
+      {"a Latin-1 byte becomes its UTF-8 character", "Courier \xE9t\xE9",
+       "Courier \xC3\xA9t\xC3\xA9"},
+      {"UTF-8 stays as it is", "Courier \xC3\xA9t\xC3\xA9", "Courier \xC3\xA9t\xC3\xA9"},
+      {"control characters are dropped", "Courier\x1b[31m New\x7f\xC2\x9b", "Courier[31m New"},
+  };
+  for (const Case& c : cases) {
+    GroupingSet set = builtinDefault(BuiltinDefault::Colour);
+    set.fontName = c.stored;
+    for (const ConfigurationForm form : {ConfigurationForm::Binary, ConfigurationForm::Text}) {
+      const ConfigurationLoad load = readConfiguration(configurationBytes(set, form), "x");
+      ASSERT_TRUE(load.ok) << c.what << ": " << load.message;
+      EXPECT_EQ(load.set.fontName, c.loaded) << c.what;
+    }
+  }
+}
+
 TEST_F(ConfigurationFile, TheFormIsDecidedByContentNotExtension) {
   const GroupingSet bw = builtinDefault(BuiltinDefault::BlackAndWhite);
   ASSERT_TRUE(saveConfigurationFile(bw, path("really_text.cfb"), ConfigurationForm::Text).ok);
