@@ -109,6 +109,8 @@ MainWindow::MainWindow(HuesetApp& app)
             updateIdleText();
             m_preview->updateNow();
           });
+  connect(m_document, &AlignmentDocument::replaced, m_preview,
+          &PreviewController::documentReplaced);
   connect(m_document->textDocument(), &QTextDocument::contentsChanged, m_preview,
           &PreviewController::scheduleUpdate);
   connect(m_preview, &PreviewController::statusText, this, [this](const QString& text) {

@@ -49,13 +49,10 @@ PreviewPane::~PreviewPane() = default;
 
 void PreviewPane::showOutcome(std::shared_ptr<const PreviewOutcome> outcome) {
   if (!outcome || outcome->stopped) return;
-  if (outcome->document) {
-    setDocument(outcome->document);
-    setGreyed(false);
-  } else {
-    // The last good preview stays, under the message saying why.
-    setGreyed(m_model.document() != nullptr);
-  }
+  const PreviewShown shown = shownAfter({m_model.document(), m_greyed, m_shownSource}, *outcome);
+  m_shownSource = shown.source;
+  if (shown.document != m_model.document()) setDocument(shown.document);
+  setGreyed(shown.greyed);
   setMessages(outcome->messages);
 }
 
