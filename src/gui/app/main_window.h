@@ -92,6 +92,9 @@ class MainWindow : public QMainWindow {
   void showHelpPage(const QString& page);
   void openDroppedFiles(const QStringList& paths);
   void reportOpenFailure(const QString& path, const QString& reason);
+  // Where the document dialogs open: the folder of the last file opened or
+  // saved, else the working folder.
+  QString documentFolder() const;
 
   HuesetApp& m_app;
   AlignmentDocument* m_document;
@@ -103,6 +106,7 @@ class MainWindow : public QMainWindow {
   QToolBar* m_toolBar = nullptr;
   QMenu* m_fileMenu = nullptr;
   QList<QAction*> m_recentActions;
+  QString m_documentFolder;
   QLabel* m_idleLabel = nullptr;
   std::map<int, QAction*> m_actions;
   QPointer<HelpWindow> m_helpWindow;

@@ -352,6 +352,29 @@ TEST_F(MainWindowTest, HelpWindowClosesOnEsc) {
   EXPECT_FALSE(window().helpWindow()->isVisible());
 }
 
+// Opening a file leaves the working folder where the program started, so the
+// options file never lands among the user's alignments; the Open dialog
+// remembers its folder itself.
+TEST_F(MainWindowTest, OpeningAFileKeepsTheWorkingFolder) {
+  ASSERT_TRUE(QDir(m_dir).mkdir(QStringLiteral("data")));
+  const QString data = path(QStringLiteral("data"));
+  QFile::copy(QStringLiteral(HUESET_TEST_DATA "/gui/four_globins.fasta"),
+              QDir(data).filePath(QStringLiteral("globins.fa")));
+  start();
+  const QString started = QDir::currentPath();
+  m_prompts.documentToOpen = QDir(data).filePath(QStringLiteral("globins.fa"));
+  window().fileOpen();
+  ASSERT_EQ(window().document()->path(), m_prompts.documentToOpen);
+  EXPECT_EQ(QDir::currentPath(), started);
+  m_prompts.documentToOpen.clear();
+  window().fileOpen();
+  ASSERT_EQ(m_prompts.documentFolders.size(), 2u);
+  EXPECT_EQ(m_prompts.documentFolders[1], data);
+  exit();
+  EXPECT_FALSE(QFileInfo::exists(QDir(data).filePath(QStringLiteral("hueset.opt"))));
+  EXPECT_TRUE(QFileInfo::exists(path("hueset.opt")));
+}
+
 TEST_F(MainWindowTest, ExitSavesOnlyOnce) {
   start();
   exit();
