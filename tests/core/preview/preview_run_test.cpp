@@ -166,6 +166,20 @@ TEST(PreviewRun, TheLastFigureStaysGreyedOnlyForTheSameDocument) {
   EXPECT_FALSE(opened.messages.empty()) << "the new file's message still shows";
 }
 
+// The bar has room for three names: those of another length than most come
+// first, not the first rows of the file, which are fine.
+TEST(PreviewRun, UnequalLengthsNameTheRowsAtFaultFirst) {
+  std::string text;
+  for (int i = 0; i < 6000; ++i) {
+    text += ">seq" + std::to_string(i) + "\n" + std::string(i == 4200 ? 58 : 60, 'A') + "\n";
+  }
+  const PreviewOutcome outcome = runPreview(inputOf(text));
+  ASSERT_FALSE(outcome.messages.empty());
+  EXPECT_NE(outcome.messages.back().text.find("(>seq4200: 58, >seq0: 60, >seq1: 60 and 5997 more)"),
+            std::string::npos)
+      << outcome.messages.back().text;
+}
+
 // The preview shows the lines the Annotate commands deliver: the driver is
 // the same, only the writer differs.
 TEST(PreviewRun, ShowsTheLinesTheWritersGet) {
