@@ -63,10 +63,12 @@ std::streamsize ByteArraySink::Buffer::xsputn(const char* s, std::streamsize n) 
 
 namespace {
 
-// Holds the CF_HTML text and gives the page within it on request.
+// Holds the CF_HTML text and gives the page within it on request; the
+// description lines are for Windows' clipboard, never for a reader.
 class CfHtmlMimeData final : public QMimeData {
  public:
-  explicit CfHtmlMimeData(QByteArray text) : m_text(std::move(text)) {}
+  CfHtmlMimeData(QByteArray text, QByteArray plainText)
+      : m_text(std::move(text)), m_plainText(std::move(plainText)) {}
 
   QStringList formats() const override {
     return {QString::fromLatin1(kPlainTextMimeType), QString::fromLatin1(kHtmlMimeType)};
@@ -75,7 +77,7 @@ class CfHtmlMimeData final : public QMimeData {
 
  protected:
   QVariant retrieveData(const QString& type, QMetaType) const override {
-    if (type == QLatin1String(kPlainTextMimeType)) return m_text;
+    if (type == QLatin1String(kPlainTextMimeType)) return m_plainText;
     if (type == QLatin1String(kHtmlMimeType)) {
       const std::string_view text(m_text.constData(), static_cast<std::size_t>(m_text.size()));
       return bytes(cfHtmlPage(text));
@@ -85,12 +87,13 @@ class CfHtmlMimeData final : public QMimeData {
 
  private:
   QByteArray m_text;
+  QByteArray m_plainText;
 };
 
 }  // namespace
 
-std::unique_ptr<QMimeData> htmlClipboardData(QByteArray cfHtml) {
-  return std::make_unique<CfHtmlMimeData>(std::move(cfHtml));
+std::unique_ptr<QMimeData> htmlClipboardData(QByteArray cfHtml, QByteArray plainText) {
+  return std::make_unique<CfHtmlMimeData>(std::move(cfHtml), std::move(plainText));
 }
 
 std::unique_ptr<QMimeData> richTextClipboardData(QByteArray rtf, QByteArray plainText) {
