@@ -12,6 +12,7 @@
 
 #include "annotate/layout.h"
 #include "figure/any_writer.h"
+#include "figure/figure_painter.h"
 #include "groupings/builtin_defaults.h"
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
@@ -260,6 +261,38 @@ void writeLines(FigureWriter& writer, int lines, std::string_view text) {
     writer.newLine();
   }
   writer.end();
+}
+
+// The message is a sentence of its own and names a way out that works: a
+// resolution at which the picture fits, or, for a figure too tall at any
+// resolution, the forms without a size limit.
+TEST(FigurePng, TooLargeSaysWhatWouldWork) {
+  struct Case {
+    const char* what;
+    double width, height;
+    int dpi;
+    std::string advice;  // empty: it fits
+  };
+  const Case cases[] = {
+      {"fits", 2000, 3000, 300, ""},
+      {"a side too long at 300 dpi fits at 147", 1000, 66000, 300, "to 147 dpi or less"},
+      {"too many pixels in all", 20000, 20000, 600, "dpi or less"},
+      {"taller than the limit even at the lowest resolution", 500, 40000, 30,
+       "at any resolution: write a PDF instead, which can lay it out on pages"},
+  };
+  for (const Case& c : cases) {
+    const std::string problem = pngSizeProblem(c.width, c.height, c.dpi, 30);
+    if (c.advice.empty()) {
+      EXPECT_EQ(problem, "") << c.what;
+      continue;
+    }
+    EXPECT_EQ(problem.rfind("The picture would be ", 0), 0u) << c.what << ": " << problem;
+    EXPECT_NE(problem.find(c.advice), std::string::npos) << c.what << ": " << problem;
+  }
+  // The resolution named is one at which the picture fits.
+  const std::string advice = pngSizeProblem(20000, 20000, 600, 30);
+  const int named = std::stoi(advice.substr(advice.find("to ") + 3));
+  EXPECT_EQ(pngSizeProblem(20000.0 * named / 600, 20000.0 * named / 600, named, 30), "");
 }
 
 TEST(FigurePng, ARefusedSizeIsAProblemNotACrash) {
