@@ -64,6 +64,7 @@ class PreviewPane : public QAbstractScrollArea {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
   bool viewportEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -93,6 +94,7 @@ class PreviewPane : public QAbstractScrollArea {
   QLabel* m_bar = nullptr;
   std::optional<MessageBar> m_message;
   QString m_hoverText;
+  std::optional<QPointF> m_hoverPoint;  // the pointer in the viewport, while over it
 };
 
 }  // namespace hueset::gui
