@@ -45,6 +45,8 @@ class MainWindow : public QMainWindow {
   GroupingsCommands* groupings() const { return m_groupings; }
   // The live preview beside the editor.
   PreviewController* preview() const { return m_preview; }
+  // The Options command.
+  OptionsCommand* optionsCommand() const { return m_options; }
 
   // Opens `path` as the document after offering to save the current one.
   // False when the user cancelled or the file could not be read (its message
