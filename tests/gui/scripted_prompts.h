@@ -46,6 +46,7 @@ class ScriptedPrompts final : public UserPrompts {
   std::vector<std::vector<CharacterProblem>> problemReports;
   std::vector<std::string> unequalLengthHeadings;
   std::vector<QString> annotationFolders;
+  std::vector<QString> documentFolders;  // where the Open dialog started
   int installHelpShown = 0;
 
   PromptAnswer message(QWidget*, const QString& title, const QString& text, PromptIcon icon,
@@ -79,7 +80,10 @@ class ScriptedPrompts final : public UserPrompts {
     annotationFolders.push_back(folder);
     return annotationFile;
   }
-  QString chooseDocumentToOpen(QWidget*, const QString&) override { return documentToOpen; }
+  QString chooseDocumentToOpen(QWidget*, const QString& folder) override {
+    documentFolders.push_back(folder);
+    return documentToOpen;
+  }
   QString chooseDocumentToSave(QWidget*, const QString&) override { return documentToSave; }
   void showInstallHelp(QWidget*) override { ++installHelpShown; }
 

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "settings/option_table.h"
+
 namespace hueset {
 namespace {
 
@@ -240,14 +242,44 @@ std::string PdfDocument::finish() {
   return status == CAIRO_STATUS_SUCCESS ? std::string() : cairo_status_to_string(status);
 }
 
+std::string pngSizeProblem(double width, double height, int dpi, int lowestDpi) {
+  if (width <= kLargestPngSide && height <= kLargestPngSide && width * height <= kLargestPngArea)
+    return {};
+  // The picture grows with the resolution in both directions.
+  const double scale = std::min({kLargestPngSide / width, kLargestPngSide / height,
+                                 std::sqrt(kLargestPngArea / (width * height))});
+  // One dot less, for the margins and glyphs that round up.
+  const int fitting = static_cast<int>(std::floor(dpi * scale)) - 1;
+  std::string text = "The picture would be " + std::to_string(static_cast<long long>(width)) +
+                     " x " + std::to_string(static_cast<long long>(height)) +
+                     " pixels, more than a PNG is made for";
+  if (fitting >= lowestDpi && fitting < dpi) {
+    return text + ": lower the PNG resolution to " + std::to_string(fitting) +
+           " dpi or less, or write a PDF or SVG instead";
+  }
+  return text +
+         " at any resolution: write a PDF instead, which can lay it out on pages of a "
+         "paper size, or an SVG";
+}
+
+namespace {
+
+int lowestPngResolution() {
+  for (const OptionInfo& option : optionList()) {
+    if (option.name == "pngResolution") return static_cast<int>(option.low);
+  }
+  return 1;
+}
+
+}  // namespace
+
 std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool paintGround,
                       int dpi, std::string& out) {
   const double width = std::ceil(page.width);
   const double height = std::ceil(page.height);
-  if (width > kLargestPngSide || height > kLargestPngSide || width * height > kLargestPngArea) {
-    return "the picture would be " + std::to_string(static_cast<long long>(width)) + " x " +
-           std::to_string(static_cast<long long>(height)) +
-           " pixels, more than a PNG is made for; lower the resolution or write a PDF or SVG";
+  if (std::string problem = pngSizeProblem(width, height, dpi, lowestPngResolution());
+      !problem.empty()) {
+    return problem;
   }
   CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width),
                                                   static_cast<int>(height)));

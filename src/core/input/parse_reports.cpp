@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 namespace hueset {
 
@@ -79,6 +80,39 @@ CharacterReport makeCharacterReport(const std::vector<CharacterProblem>& problem
   return report;
 }
 
+namespace {
+
+// Marks the rows whose length is not the most common one, when one length
+// is more common than every other.
+void markDiffering(std::vector<UnequalLengthsRow>& rows) {
+  std::map<std::string, std::size_t> counts;
+  for (const UnequalLengthsRow& row : rows) ++counts[row.length];
+  const std::string* common = nullptr;
+  bool tie = false;
+  std::size_t most = 0;
+  for (const auto& [length, count] : counts) {
+    if (count > most) {
+      most = count;
+      common = &length;
+      tie = false;
+    } else if (count == most) {
+      tie = true;
+    }
+  }
+  if (!common || tie) return;
+  for (UnequalLengthsRow& row : rows) row.differs = row.length != *common;
+}
+
+}  // namespace
+
+std::vector<std::size_t> UnequalLengthsReport::differingFirst() const {
+  std::vector<std::size_t> order(rows.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_partition(order.begin(), order.end(),
+                        [this](std::size_t i) { return rows[i].differs; });
+  return order;
+}
+
 UnequalLengthsReport makeUnequalLengthsReport(std::string_view heading,
                                               const Alignment& alignment) {
   UnequalLengthsReport report;
@@ -103,6 +137,7 @@ UnequalLengthsReport makeUnequalLengthsReport(std::string_view heading,
     addRow(alignment.trackLabels[i], alignment.tracks[i]);
   }
 
+  markDiffering(report.rows);
   report.columns = {
       {"Name", nameSizing},
       {"Parsed Length", {"Parsed Length"}},

@@ -79,6 +79,9 @@ struct UnequalLengthsRow {
   std::string name;
   std::string length;    // in decimal
   std::string residues;  // in display form
+  // Its length is not the one most rows share; false for every row when no
+  // length is more common than all others.
+  bool differs = false;
 
   bool operator==(const UnequalLengthsRow&) const = default;
 };
@@ -87,6 +90,9 @@ struct UnequalLengthsReport {
   std::string heading;                  // the reader's heading, in place of the default
   std::vector<ReportColumn> columns;    // "Name", "Parsed Length", "Containing Residues", "Name"
   std::vector<UnequalLengthsRow> rows;  // the sequences, then the prediction rows
+  // The positions of the rows that differ, in their order, then the others:
+  // in an alignment of thousands the few at fault come first.
+  std::vector<std::size_t> differingFirst() const;
 };
 
 UnequalLengthsReport makeUnequalLengthsReport(std::string_view heading, const Alignment& alignment);

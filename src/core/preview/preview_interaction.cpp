@@ -62,9 +62,12 @@ void PreviewInteraction::unequalLengths(const std::string& text, const Alignment
   const UnequalLengthsReport report = makeUnequalLengthsReport(text, alignment);
   std::string message = (text.empty() ? std::string(kUnequalLengthsDefaultHeading) : text) + " " +
                         std::string(kUnequalLengthsExplanation) + " (";
+  // The rows at fault first: the bar has room for a few names.
   std::vector<std::string> lengths;
-  for (const UnequalLengthsRow& row : report.rows)
+  for (const std::size_t i : report.differingFirst()) {
+    const UnequalLengthsRow& row = report.rows[i];
     lengths.push_back(trimmed(row.name) + ": " + row.length);
+  }
   appendList(message, lengths);
   message += ")";
   m_messages.push_back({PreviewMessage::Kind::Error, std::move(message), 0});

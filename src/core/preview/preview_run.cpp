@@ -49,14 +49,23 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
 // The run is on a thread of its own, where an escaping exception would end
 // the program: a failure becomes the bar's message, the last preview stays.
 PreviewOutcome runPreview(const PreviewInput& input, std::stop_token stop) {
+  PreviewOutcome outcome;
   try {
-    return makePreview(input, stop);
+    outcome = makePreview(input, stop);
   } catch (...) {
-    PreviewOutcome outcome;
+    outcome = PreviewOutcome();
     outcome.messages.push_back({PreviewMessage::Kind::Error,
                                 "The preview could not be made: " + currentFailure() + ".", 0});
-    return outcome;
   }
+  outcome.source = input.source;
+  return outcome;
+}
+
+PreviewShown shownAfter(const PreviewShown& last, const PreviewOutcome& outcome) {
+  if (outcome.stopped) return last;
+  if (outcome.document) return {outcome.document, false, outcome.source};
+  if (last.document && last.source == outcome.source) return {last.document, true, last.source};
+  return {nullptr, false, outcome.source};
 }
 
 }  // namespace hueset

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <stop_token>
 #include <string>
@@ -20,6 +21,9 @@ struct PreviewInput {
   Options options;
   GroupingSet groupings;
   RememberedSets remembered;  // the set list of the last annotation
+  // Which document the text is of: a new number for each file opened or
+  // document begun, the same while it is edited.
+  std::uint64_t source = 0;
 };
 
 struct PreviewOutcome {
@@ -27,8 +31,25 @@ struct PreviewOutcome {
   // say why) or the run was stopped. A blank text gives an empty document.
   std::shared_ptr<const PreviewDocument> document;
   std::vector<PreviewMessage> messages;
-  bool stopped = false;  // `stop` was requested before the run finished
+  bool stopped = false;      // `stop` was requested before the run finished
+  std::uint64_t source = 0;  // the input's
 };
+
+// What the preview shows: a document, greyed when the text no longer gives
+// it, and the document (PreviewInput::source) it was made from.
+struct PreviewShown {
+  std::shared_ptr<const PreviewDocument> document;
+  bool greyed = false;
+  std::uint64_t source = 0;
+
+  bool operator==(const PreviewShown&) const = default;
+};
+
+// What shows after a run: the run's document when it made one; else the
+// last preview, greyed, while the same document is edited. A document newly
+// opened that cannot be annotated shows no figure, only its messages: the
+// last one would be another file's. A stopped run changes nothing.
+PreviewShown shownAfter(const PreviewShown& last, const PreviewOutcome& outcome);
 
 // Annotates `input` as the Annotate commands would, without a dialog (see
 // PreviewInteraction), into a PreviewDocument.

@@ -26,6 +26,7 @@ bool AlignmentDocument::isModified() const { return m_text->isModified(); }
 void AlignmentDocument::setModified(bool modified) { m_text->setModified(modified); }
 
 void AlignmentDocument::clear() {
+  emit replaced();
   m_text->setPlainText(QString());
   m_text->clearUndoRedoStacks();
   m_text->setModified(false);
@@ -61,6 +62,7 @@ bool AlignmentDocument::load(const QString& path, QString* error) {
   m_windowsLineEnds = bytes.contains("\r\n");
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
+  emit replaced();
   m_text->setPlainText(text);
   m_text->clearUndoRedoStacks();
   m_text->setModified(false);

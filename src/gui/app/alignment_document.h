@@ -38,6 +38,9 @@ class AlignmentDocument : public QObject {
 
  signals:
   void pathChanged();
+  // Another document takes the text's place (a file read, or New), before
+  // the text changes.
+  void replaced();
 
  private:
   QTextDocument* m_text;

@@ -188,9 +188,16 @@ void AnnotateCommands::toHtmlClipboard() {
   QByteArray text(kCfHtmlRoomBefore, ' ');
   ByteArraySink sink(text);
   html->streamTo(&sink.stream());
-  const bool completed = annotateInto(*html, [&](BackgroundAnnotation& run) {
+  // Plain-text readers get the annotation's text, as from Rich Text.
+  QByteArray plainText;
+  ByteArraySink plainSink(plainText);
+  PlainTextWriter plain;
+  plain.streamTo(&plainSink.stream());
+  TeeWriter tee({html.get(), &plain});
+  const bool completed = annotateInto(tee, [&](BackgroundAnnotation& run) {
     if (!run.advance(RunStage::Clipboard, 0)) return false;
     html->drainToStream();
+    plain.drainToStream();
     const std::size_t pageSize = static_cast<std::size_t>(text.size()) - kCfHtmlRoomBefore;
     const std::string roomAfter(kCfHtmlRoomAfter, ' ');
     sink.stream().write(roomAfter.data(), static_cast<std::streamsize>(roomAfter.size()));
@@ -203,7 +210,7 @@ void AnnotateCommands::toHtmlClipboard() {
   });
   if (!completed) return;
   if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-    clipboard->setMimeData(htmlClipboardData(std::move(text)).release());
+    clipboard->setMimeData(htmlClipboardData(std::move(text), std::move(plainText)).release());
   }
 }
 

@@ -19,6 +19,7 @@
 #include "gui/groupings/groupings_commands.h"
 #include "gui/input/problem_report_dialogs.h"
 #include "gui/output/word_processor_handoff.h"
+#include "gui/settings/options_command.h"
 
 namespace hueset::gui {
 
@@ -88,6 +89,8 @@ bool HuesetApp::start() {
       m_mainWindow->setGeometry(placed->left, placed->top, placed->width, placed->height);
     }
   }
+  m_mainWindow->optionsCommand()->setPlace(memory.optionsSheet);
+  m_mainWindow->groupings()->setEditorPlace(memory.groupingsEditor);
   if (memory.maximized) {
     m_mainWindow->showMaximized();
   } else {
@@ -125,6 +128,8 @@ int HuesetApp::shutDown(int exitCode) {
       const QRect frame = m_mainWindow->normalGeometry();
       memory.frame = ScreenRect{frame.x(), frame.y(), frame.width(), frame.height()};
       memory.maximized = m_mainWindow->isMaximized();
+      memory.optionsSheet = m_mainWindow->optionsCommand()->place();
+      memory.groupingsEditor = m_mainWindow->groupings()->editorPlace();
       // The system's font is not remembered: it follows the system.
       if (m_editorFont != QFontDatabase::systemFont(QFontDatabase::FixedFont)) {
         memory.editorFont = toStdString(m_editorFont.toString());

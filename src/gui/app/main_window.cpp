@@ -110,6 +110,8 @@ MainWindow::MainWindow(HuesetApp& app)
             updateIdleText();
             m_preview->updateNow();
           });
+  connect(m_document, &AlignmentDocument::replaced, m_preview,
+          &PreviewController::documentReplaced);
   connect(m_document->textDocument(), &QTextDocument::contentsChanged, m_preview,
           &PreviewController::scheduleUpdate);
   connect(m_preview, &PreviewController::statusText, this, [this](const QString& text) {
@@ -566,6 +568,7 @@ bool MainWindow::openDocumentFile(const QString& path) {
     return false;
   }
   if (recent) recent->add(toPathBytes(full));
+  m_documentFolder = QFileInfo(full).absolutePath();
   updateRecentFiles();
   updateCaption();
   return true;
@@ -586,10 +589,17 @@ void MainWindow::fileNew() {
   updateCaption();
 }
 
+// The document dialogs keep their folder themselves: the working folder
+// stays the one the program started in, where the options file goes at exit,
+// never among the user's alignments.
+QString MainWindow::documentFolder() const {
+  return m_documentFolder.isEmpty() ? QDir::currentPath() : m_documentFolder;
+}
+
 void MainWindow::fileOpen() {
-  QString path = m_app.prompts().chooseDocumentToOpen(this, QDir::currentPath());
+  QString path = m_app.prompts().chooseDocumentToOpen(this, documentFolder());
   if (path.isEmpty()) return;
-  if (openDocumentFile(path)) QDir::setCurrent(QFileInfo(path).absolutePath());
+  openDocumentFile(path);
 }
 
 bool MainWindow::fileSave() {
@@ -603,7 +613,7 @@ bool MainWindow::fileSave() {
 bool MainWindow::fileSaveAs() {
   QString proposed = m_document->path();
   if (proposed.isEmpty())
-    proposed = QDir::current().filePath(m_document->title() + QStringLiteral(".msf"));
+    proposed = QDir(documentFolder()).filePath(m_document->title() + QStringLiteral(".msf"));
   QString chosen = m_app.prompts().chooseDocumentToSave(this, proposed);
   if (chosen.isEmpty()) return false;
   chosen = QFileInfo(toQPath(cleanChosenFileName(toPathBytes(chosen)))).absoluteFilePath();
@@ -613,7 +623,7 @@ bool MainWindow::fileSaveAs() {
     return false;
   }
   if (auto& recent = m_app.options().recentDocuments) recent->add(toPathBytes(chosen));
-  QDir::setCurrent(QFileInfo(chosen).absolutePath());
+  m_documentFolder = QFileInfo(chosen).absolutePath();
   updateRecentFiles();
   updateCaption();
   return true;

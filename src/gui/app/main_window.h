@@ -45,6 +45,8 @@ class MainWindow : public QMainWindow {
   GroupingsCommands* groupings() const { return m_groupings; }
   // The live preview beside the editor.
   PreviewController* preview() const { return m_preview; }
+  // The Options command.
+  OptionsCommand* optionsCommand() const { return m_options; }
 
   // Opens `path` as the document after offering to save the current one.
   // False when the user cancelled or the file could not be read (its message
@@ -96,6 +98,9 @@ class MainWindow : public QMainWindow {
   void showHelpPage(const QString& page);
   void openDroppedFiles(const QStringList& paths);
   void reportOpenFailure(const QString& path, const QString& reason);
+  // Where the document dialogs open: the folder of the last file opened or
+  // saved, else the working folder.
+  QString documentFolder() const;
 
   HuesetApp& m_app;
   AlignmentDocument* m_document;
@@ -107,6 +112,7 @@ class MainWindow : public QMainWindow {
   QToolBar* m_toolBar = nullptr;
   QMenu* m_fileMenu = nullptr;
   QList<QAction*> m_recentActions;
+  QString m_documentFolder;
   QLabel* m_idleLabel = nullptr;
   std::map<int, QAction*> m_actions;
   QPointer<HelpWindow> m_helpWindow;

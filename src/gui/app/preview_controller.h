@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <cstdint>
 #include <optional>
 
 #include "groupings/grouping_set.h"
@@ -42,6 +43,9 @@ class PreviewController : public QObject {
   void scheduleUpdate();
   // At once, for changed options and groupings.
   void updateNow();
+  // Another document replaces the text: a figure of the last one no longer
+  // stands for it, greyed or not.
+  void documentReplaced() { ++m_source; }
 
  signals:
   void shownChanged(bool shown);
@@ -56,6 +60,7 @@ class PreviewController : public QObject {
   PreviewRunner* m_runner;
   std::optional<GroupingSet> m_liveGroupings;  // the groupings editor's, while open
   PreviewSettings m_settings;
+  std::uint64_t m_source = 0;  // PreviewInput::source of the runs
 };
 
 }  // namespace hueset::gui

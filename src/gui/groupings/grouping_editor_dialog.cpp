@@ -19,6 +19,7 @@
 #include "desktop/frame/frame_texts.h"
 #include "gui/common/message_box.h"
 #include "gui/common/qt_text.h"
+#include "gui/common/remembered_place.h"
 #include "gui/controls/colour_button.h"
 #include "gui/controls/drawn_icons.h"
 #include "gui/groupings/grouping_list.h"
@@ -608,11 +609,13 @@ bool GroupingEditorLauncher::edit(QWidget* parent, GroupingSet& target,
                                   const GroupingsEditorRequest& request, const EditorSave& save) {
   GroupingEditorDialog dialog(target, request, save, parent);
   dialog.setHelpFunction(m_help);
+  applyRememberedPlace(&dialog, m_place);
   if (m_liveEdits) {
     QObject::connect(&dialog, &GroupingEditorDialog::groupingsEdited,
                      [this](const GroupingSet& edited) { m_liveEdits(&edited); });
   }
   const bool confirmed = dialog.exec() == QDialog::Accepted;
+  m_place = placeOf(&dialog);
   if (m_liveEdits) m_liveEdits(nullptr);
   return confirmed;
 }

@@ -4,9 +4,11 @@
 #include <QFont>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "desktop/frame/command_ids.h"
 #include "desktop/frame/prompt_types.h"
+#include "desktop/frame/window_memory.h"
 #include "desktop/groupings/grouping_editor_model.h"
 #include "gui/controls/validating_field.h"
 #include "gui/groupings/grouping_editor_ui.h"
@@ -147,12 +149,16 @@ class GroupingEditorLauncher final : public GroupingsEditorLauncher {
 
   void setHelpFunction(GroupingEditorDialog::HelpFunction help) { m_help = std::move(help); }
   void setLiveEdits(LiveEdits edits) { m_liveEdits = std::move(edits); }
+  // Where the editor opens and how large: where the last one closed.
+  const std::optional<ScreenRect>& place() const { return m_place; }
+  void setPlace(std::optional<ScreenRect> place) { m_place = place; }
   bool edit(QWidget* parent, GroupingSet& target, const GroupingsEditorRequest& request,
             const EditorSave& save) override;
 
  private:
   GroupingEditorDialog::HelpFunction m_help;
   LiveEdits m_liveEdits;
+  std::optional<ScreenRect> m_place;
 };
 
 }  // namespace hueset::gui

@@ -46,6 +46,9 @@ class GroupingsCommands : public QObject, private ConfigurationUi {
   void setEditorLiveEdits(GroupingEditorLauncher::LiveEdits edits) {
     m_ownEditor.setLiveEdits(std::move(edits));
   }
+  // Where the editor dialog opens and how large.
+  const std::optional<ScreenRect>& editorPlace() const { return m_ownEditor.place(); }
+  void setEditorPlace(std::optional<ScreenRect> place) { m_ownEditor.setPlace(place); }
 
   ConfigurationCommands& commands() { return m_commands; }
   const CurrentConfiguration& configuration() const { return m_commands.state(); }

@@ -1,5 +1,6 @@
 #include "gui/input/problem_report_dialogs.h"
 
+#include <QColor>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -45,6 +46,17 @@ QDialogButtonBox* helpButtons(QDialog* dialog, const QString& accept, const QStr
   });
   return buttons;
 }
+
+// A row of the unequal-lengths report: the lengths sort as numbers.
+class LengthRow final : public QTreeWidgetItem {
+ public:
+  using QTreeWidgetItem::QTreeWidgetItem;
+  bool operator<(const QTreeWidgetItem& other) const override {
+    const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+    if (column == 1) return text(1).toULongLong() < other.text(1).toULongLong();
+    return QTreeWidgetItem::operator<(other);
+  }
+};
 
 int totalWidth(const QTreeWidget* report) {
   int width = 0;
@@ -118,11 +130,27 @@ UnequalLengthsDialog::UnequalLengthsDialog(const std::string& heading, const Ali
       displayText(model.heading.empty() ? kUnequalLengthsDefaultHeading : model.heading), this);
   setColumns(std::move(model.columns));
   report()->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  for (const UnequalLengthsRow& row : model.rows) {
-    auto* item = new QTreeWidgetItem(QStringList{toQString(row.name), toQString(row.length),
-                                                 toQString(row.residues), toQString(row.name)});
+  // The rows of another length than most come first, marked; a click on a
+  // title sorts by that column.
+  QFont marked = report()->font();
+  marked.setBold(true);
+  for (const std::size_t i : model.differingFirst()) {
+    const UnequalLengthsRow& row = model.rows[i];
+    auto* item = new LengthRow(QStringList{toQString(row.name), toQString(row.length),
+                                           toQString(row.residues), toQString(row.name)});
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    if (row.differs) {
+      for (int column = 0; column < 4; ++column) {
+        item->setFont(column, marked);
+        item->setBackground(column, QColor(0xff, 0xf3, 0xcd));
+      }
+    }
     report()->addTopLevelItem(item);
+  }
+  report()->header()->setSortIndicator(-1, Qt::AscendingOrder);
+  report()->setSortingEnabled(true);
+  if (QTreeWidgetItem* first = report()->topLevelItem(0); first && first->font(0).bold()) {
+    report()->setCurrentItem(first);
   }
 
   auto* layout = new QVBoxLayout(this);

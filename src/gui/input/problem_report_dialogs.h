@@ -51,7 +51,8 @@ class CharacterProblemsDialog : public ReportDialog {
   QLabel* m_note;
 };
 
-// "Parsing Error: Sequence Lengths Unequal": every row with its length.
+// "Parsing Error: Sequence Lengths Unequal": every row with its length, the
+// rows of another length than most first and marked (in bold).
 class UnequalLengthsDialog : public ReportDialog {
   Q_OBJECT
  public:

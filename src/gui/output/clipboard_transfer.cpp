@@ -58,17 +58,19 @@ std::streamsize ByteArraySink::Buffer::xsputn(const char* s, std::streamsize n) 
 
 namespace {
 
-// Holds the CF_HTML text and gives the page within it on request.
+// Holds the CF_HTML text and gives the page within it on request; the
+// description lines are for Windows' clipboard, never for a reader.
 class CfHtmlMimeData final : public QMimeData {
  public:
-  explicit CfHtmlMimeData(QByteArray text) : m_text(std::move(text)) {}
+  CfHtmlMimeData(QByteArray text, QByteArray plainText)
+      : m_text(std::move(text)), m_plainText(std::move(plainText)) {}
 
   QStringList formats() const override { return {plainTextMimeType(), htmlMimeType()}; }
   bool hasFormat(const QString& type) const override { return formats().contains(type); }
 
  protected:
   QVariant retrieveData(const QString& type, QMetaType) const override {
-    if (type == plainTextMimeType()) return m_text;
+    if (type == plainTextMimeType()) return m_plainText;
     if (type == htmlMimeType()) {
       const std::string_view text(m_text.constData(), static_cast<std::size_t>(m_text.size()));
       return bytes(cfHtmlPage(text));
@@ -78,12 +80,13 @@ class CfHtmlMimeData final : public QMimeData {
 
  private:
   QByteArray m_text;
+  QByteArray m_plainText;
 };
 
 }  // namespace
 
-std::unique_ptr<QMimeData> htmlClipboardData(QByteArray cfHtml) {
-  return std::make_unique<CfHtmlMimeData>(std::move(cfHtml));
+std::unique_ptr<QMimeData> htmlClipboardData(QByteArray cfHtml, QByteArray plainText) {
+  return std::make_unique<CfHtmlMimeData>(std::move(cfHtml), std::move(plainText));
 }
 
 std::unique_ptr<QMimeData> richTextClipboardData(QByteArray rtf, QByteArray plainText) {

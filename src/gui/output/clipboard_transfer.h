@@ -44,11 +44,11 @@ class ByteArraySink {
   std::ostream m_stream;
 };
 
-// The clipboard data of an HTML annotation from its CF_HTML text, which it
-// keeps as the plain text; the page within it goes out as HTML, cut from
-// the text only when a program asks for it, so the clipboard holds the
-// annotation once.
-std::unique_ptr<QMimeData> htmlClipboardData(QByteArray cfHtml);
+// The clipboard data of an HTML annotation from its CF_HTML text: the page
+// within it (StartHTML to EndHTML) goes out as HTML, cut from the text only
+// when a program asks for it, so the clipboard holds the page once; beside
+// it the annotation's plain text, as with Rich Text.
+std::unique_ptr<QMimeData> htmlClipboardData(QByteArray cfHtml, QByteArray plainText);
 // The clipboard data of a Rich Text annotation: the document under both
 // names (one buffer), and the annotation's plain text beside it.
 std::unique_ptr<QMimeData> richTextClipboardData(QByteArray rtf, QByteArray plainText);

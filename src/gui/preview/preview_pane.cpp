@@ -49,13 +49,10 @@ PreviewPane::~PreviewPane() = default;
 
 void PreviewPane::showOutcome(std::shared_ptr<const PreviewOutcome> outcome) {
   if (!outcome || outcome->stopped) return;
-  if (outcome->document) {
-    setDocument(outcome->document);
-    setGreyed(false);
-  } else {
-    // The last good preview stays, under the message saying why.
-    setGreyed(m_model.document() != nullptr);
-  }
+  const PreviewShown shown = shownAfter({m_model.document(), m_greyed, m_shownSource}, *outcome);
+  m_shownSource = shown.source;
+  if (shown.document != m_model.document()) setDocument(shown.document);
+  setGreyed(shown.greyed);
   setMessages(outcome->messages);
 }
 
@@ -207,12 +204,24 @@ void PreviewPane::keyPressEvent(QKeyEvent* event) {
 }
 
 void PreviewPane::mouseMoveEvent(QMouseEvent* event) {
+  m_hoverPoint = event->position();
   hoverAt(event->position());
   QAbstractScrollArea::mouseMoveEvent(event);
 }
 
+// The wheel and the scroll bars move the document under a pointer that
+// stays put: the status bar follows what is under it now.
+void PreviewPane::scrollContentsBy(int dx, int dy) {
+  QAbstractScrollArea::scrollContentsBy(dx, dy);
+  viewport()->update();
+  if (m_hoverPoint) hoverAt(*m_hoverPoint);
+}
+
 bool PreviewPane::viewportEvent(QEvent* event) {
-  if (event->type() == QEvent::Leave) setHoverText(QString());
+  if (event->type() == QEvent::Leave) {
+    m_hoverPoint.reset();
+    setHoverText(QString());
+  }
   return QAbstractScrollArea::viewportEvent(event);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,7 +40,8 @@ class PreviewPane : public QAbstractScrollArea {
 
  public slots:
   // A preview run's outcome: its document, or, when the text could not be
-  // annotated, the last document greyed; its messages in the bar.
+  // annotated, the last document greyed while the same document is edited
+  // (see shownAfter); its messages in the bar.
   void showOutcome(std::shared_ptr<const PreviewOutcome> outcome);
   void setDocument(std::shared_ptr<const PreviewDocument> document);
   void setMessages(const std::vector<PreviewMessage>& messages);
@@ -62,6 +64,7 @@ class PreviewPane : public QAbstractScrollArea {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
   bool viewportEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -87,9 +90,11 @@ class PreviewPane : public QAbstractScrollArea {
   int m_zoom = 100;
   int m_wheelDelta = 0;  // wheel turns not yet a whole zoom step
   bool m_greyed = false;
+  std::uint64_t m_shownSource = 0;  // the document the shown preview was made from
   QLabel* m_bar = nullptr;
   std::optional<MessageBar> m_message;
   QString m_hoverText;
+  std::optional<QPointF> m_hoverPoint;  // the pointer in the viewport, while over it
 };
 
 }  // namespace hueset::gui

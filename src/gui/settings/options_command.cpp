@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "gui/common/qt_text.h"
+#include "gui/common/remembered_place.h"
 #include "gui/settings/general_page.h"
 #include "gui/settings/options_dialog.h"
 #include "gui/settings/options_page_widget.h"
@@ -36,8 +37,10 @@ bool OptionsCommand::showOptions(const QFont& editorFont) {
   sheet.addPage(general, caption(OptionsPage::General));
   sheet.addPage(new FigurePage(setup), caption(OptionsPage::Figure));
   if (m_memory.remembered() != kNoOptionsPage) sheet.setActivePage(m_memory.remembered());
+  applyRememberedPlace(&sheet, m_place);
 
   const int result = m_runner ? m_runner(sheet) : sheet.exec();
+  m_place = placeOf(&sheet);
   if (result != QDialog::Accepted) return false;  // Cancel changes nothing
 
   m_memory.sheetClosed(true, sheet.lastActivePage());

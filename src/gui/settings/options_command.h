@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QObject>
 #include <functional>
+#include <optional>
 
+#include "desktop/frame/window_memory.h"
 #include "desktop/options/options_pages.h"
 #include "gui/controls/validating_field.h"
 #include "settings/options.h"
@@ -32,6 +34,9 @@ class OptionsCommand : public QObject {
   void setRunner(Runner runner) { m_runner = std::move(runner); }
   // The page the next sheet opens on, or kNoOptionsPage.
   int rememberedPage() const { return m_memory.remembered(); }
+  // Where the sheet opens and how large: where the last one closed.
+  const std::optional<ScreenRect>& place() const { return m_place; }
+  void setPlace(std::optional<ScreenRect> place) { m_place = place; }
 
   // The General page starts from `editorFont`. True on OK: the options
   // then hold the new values and `applied` has been emitted.
@@ -49,6 +54,7 @@ class OptionsCommand : public QObject {
   FieldSupport* m_support;
   OptionsPageMemory m_memory;
   Runner m_runner;
+  std::optional<ScreenRect> m_place;
 };
 
 }  // namespace hueset::gui

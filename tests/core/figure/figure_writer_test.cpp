@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "annotate/layout.h"
+#include "figure/figure_painter.h"
 #include "figure/output_kinds.h"
 #include "groupings/builtin_defaults.h"
 #include "input/format_guess.h"
@@ -301,7 +302,7 @@ void writeLines(FigureWriter& writer, int lines, std::string_view text) {
 }
 
 // One writer's figure of `lines`, each a line of its own.
-std::string figureOf(FigureForm form, const std::vector<std::string>& lines) {
+std::string figureOf(OutputKind form, const std::vector<std::string>& lines) {
   FigureWriter writer(form, 100, "Courier New", FigureSettings{});
   writer.addFormat({0, 0xFFFFFF, false, false});
   writer.begin();
@@ -341,7 +342,7 @@ TEST_F(FigureFiles, NamesShowAsWrittenInUtf8OrLatin1) {
   const std::string shown =
       "Gr\xC3\xB6\xC3\x9F"
       "e";
-  const std::string svg = figureOf(FigureForm::Svg, {utf8, latin1, ascii});
+  const std::string svg = figureOf(OutputKind::Svg, {utf8, latin1, ascii});
   EXPECT_NE(svg.find(">" + shown + "ACDE</tspan>"), std::string::npos) << svg;
   const auto positions = tspanPositions(svg);
   ASSERT_EQ(positions.size(), 3u) << svg;
@@ -356,13 +357,43 @@ TEST_F(FigureFiles, NamesShowAsWrittenInUtf8OrLatin1) {
   const CommandResult xml = run("xmllint --noout " + svgPath);
   EXPECT_EQ(xml.status, 0) << xml.output;
 
-  const std::string pdf = save("names.pdf", figureOf(FigureForm::Pdf, {utf8, latin1}));
+  const std::string pdf = save("names.pdf", figureOf(OutputKind::Pdf, {utf8, latin1}));
   const CommandResult words = run("pdftotext " + pdf + " -");
   ASSERT_EQ(words.status, 0) << words.output;
   const std::size_t first = words.output.find(shown);
   ASSERT_NE(first, std::string::npos) << words.output;
   EXPECT_NE(words.output.find(shown, first + 1), std::string::npos) << words.output;
   EXPECT_EQ(words.output.find("\xC3\x83"), std::string::npos) << "bytes taken as Latin-1";
+// The message is a sentence of its own and names a way out that works: a
+// resolution at which the picture fits, or, for a figure too tall at any
+// resolution, the forms without a size limit.
+TEST(FigurePng, TooLargeSaysWhatWouldWork) {
+  struct Case {
+    const char* what;
+    double width, height;
+    int dpi;
+    std::string advice;  // empty: it fits
+  };
+  const Case cases[] = {
+      {"fits", 2000, 3000, 300, ""},
+      {"a side too long at 300 dpi fits at 147", 1000, 66000, 300, "to 147 dpi or less"},
+      {"too many pixels in all", 20000, 20000, 600, "dpi or less"},
+      {"taller than the limit even at the lowest resolution", 500, 40000, 30,
+       "at any resolution: write a PDF instead, which can lay it out on pages"},
+  };
+  for (const Case& c : cases) {
+    const std::string problem = pngSizeProblem(c.width, c.height, c.dpi, 30);
+    if (c.advice.empty()) {
+      EXPECT_EQ(problem, "") << c.what;
+      continue;
+    }
+    EXPECT_EQ(problem.rfind("The picture would be ", 0), 0u) << c.what << ": " << problem;
+    EXPECT_NE(problem.find(c.advice), std::string::npos) << c.what << ": " << problem;
+  }
+  // The resolution named is one at which the picture fits.
+  const std::string advice = pngSizeProblem(20000, 20000, 600, 30);
+  const int named = std::stoi(advice.substr(advice.find("to ") + 3));
+  EXPECT_EQ(pngSizeProblem(20000.0 * named / 600, 20000.0 * named / 600, named, 30), "");
 }
 
 TEST(FigurePng, ARefusedSizeIsAProblemNotACrash) {
@@ -387,7 +418,7 @@ TEST(FigurePng, ATooLargePictureIsRefusedBeforeItsLayout) {
       {"2000 x 2000 residues at 300 dpi cannot fit 250 million pixels", 2000, 2000, true},
   };
   for (const Case& c : cases) {
-    FigureWriter writer(FigureForm::Png, 100, "Courier New", FigureSettings{});
+    FigureWriter writer(OutputKind::Png, 100, "Courier New", FigureSettings{});
     writer.addFormat({0, 0xFFFFFF, false, false});
     writer.begin();
     AnnotatedAlignment annotated;
@@ -419,7 +450,7 @@ TEST(FigurePdf, ALineWiderThanAPdfPageIsRefused) {
       {"3000 cells of 6 points do not", 3000, true},
   };
   for (const Case& c : cases) {
-    FigureWriter writer(FigureForm::Pdf, 100, "Courier New", FigureSettings{});
+    FigureWriter writer(OutputKind::Pdf, 100, "Courier New", FigureSettings{});
     writeLines(writer, 3, std::string(c.cells, 'A'));
     EXPECT_EQ(writer.problem().find("14400") != std::string::npos, c.refused)
         << c.what << ": " << writer.problem();

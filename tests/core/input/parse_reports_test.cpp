@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace hueset {
 namespace {
@@ -129,6 +130,42 @@ TEST(UnequalLengthsReport, ListsSequencesThenPredictionRows) {
   EXPECT_EQ(r.columns[1].sizingTexts, (std::vector<std::string>{"Parsed Length"}));
   EXPECT_EQ(r.columns[2].sizingTexts,
             (std::vector<std::string>{std::string(r.rows[1].residues.size(), 'W')}));
+}
+
+// Among thousands of rows the few of another length are marked and come
+// first; without one length more common than the others nothing is marked.
+TEST(UnequalLengthsReport, MarksTheRowsOfAnotherLengthThanMost) {
+  struct Case {
+    const char* what;
+    std::vector<std::size_t> lengths;
+    std::vector<std::size_t> marked;
+    std::vector<std::size_t> firstRows;
+  };
+  std::vector<std::size_t> big(6000, 100);
+  big[4500] = 98;
+  big[5999] = 101;
+  const Case cases[] = {
+      {"two odd rows in 6000", big, {4500, 5999}, {4500, 5999, 0, 1}},
+      {"one odd row before the many", {7, 9, 9}, {0}, {0, 1, 2}},
+      {"a tie marks nothing and keeps the order", {9, 9, 7, 7}, {}, {0, 1, 2, 3}},
+  };
+  for (const Case& c : cases) {
+    Alignment a;
+    for (std::size_t i = 0; i < c.lengths.size(); ++i) {
+      a.names.push_back("s" + std::to_string(i));
+      a.residues.push_back(letters(c.lengths[i]));
+    }
+    const UnequalLengthsReport r = makeUnequalLengthsReport("", a);
+    std::vector<std::size_t> marked;
+    for (std::size_t i = 0; i < r.rows.size(); ++i) {
+      if (r.rows[i].differs) marked.push_back(i);
+    }
+    EXPECT_EQ(marked, c.marked) << c.what;
+    std::vector<std::size_t> order = r.differingFirst();
+    ASSERT_EQ(order.size(), r.rows.size()) << c.what;
+    order.resize(c.firstRows.size());
+    EXPECT_EQ(order, c.firstRows) << c.what;
+  }
 }
 
 }  // namespace

@@ -122,6 +122,64 @@ TEST(PreviewRun, AStopRequestedEndsTheRunWithoutADocument) {
   EXPECT_FALSE(outcome.document);
 }
 
+// A failed run keeps the last figure, greyed, only while the same document
+// is edited: under a newly opened file's message it would be another file's.
+TEST(PreviewRun, TheLastFigureStaysGreyedOnlyForTheSameDocument) {
+  PreviewInput good = inputOf(kFour);
+  good.source = 1;
+  const PreviewOutcome made = runPreview(good);
+  ASSERT_TRUE(made.document);
+  EXPECT_EQ(made.source, 1u);
+  PreviewInput broken = inputOf("PileUp\n\n MSF: 8  Type: P\n\n Name: a Len: 8\n");
+  broken.source = 1;
+  const PreviewOutcome edited = runPreview(broken);
+  ASSERT_FALSE(edited.document);
+  broken.source = 2;
+  const PreviewOutcome opened = runPreview(broken);
+  PreviewOutcome stopped;
+  stopped.stopped = true;
+  stopped.source = 2;
+
+  const PreviewShown shown = shownAfter({}, made);
+  struct Case {
+    const char* what;
+    PreviewShown last;
+    const PreviewOutcome& outcome;
+    PreviewShown expected;
+  };
+  const Case cases[] = {
+      {"a made figure shows as it is", {}, made, {made.document, false, 1}},
+      {"an edit that breaks the text greys the last figure",
+       shown,
+       edited,
+       {made.document, true, 1}},
+      {"another document that cannot be annotated shows no figure",
+       shown,
+       opened,
+       {nullptr, false, 2}},
+      {"nor after a greyed one", {made.document, true, 1}, opened, {nullptr, false, 2}},
+      {"a stopped run changes nothing", shown, stopped, shown},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(shownAfter(c.last, c.outcome), c.expected) << c.what;
+  }
+  EXPECT_FALSE(opened.messages.empty()) << "the new file's message still shows";
+}
+
+// The bar has room for three names: those of another length than most come
+// first, not the first rows of the file, which are fine.
+TEST(PreviewRun, UnequalLengthsNameTheRowsAtFaultFirst) {
+  std::string text;
+  for (int i = 0; i < 6000; ++i) {
+    text += ">seq" + std::to_string(i) + "\n" + std::string(i == 4200 ? 58 : 60, 'A') + "\n";
+  }
+  const PreviewOutcome outcome = runPreview(inputOf(text));
+  ASSERT_FALSE(outcome.messages.empty());
+  EXPECT_NE(outcome.messages.back().text.find("(>seq4200: 58, >seq0: 60, >seq1: 60 and 5997 more)"),
+            std::string::npos)
+      << outcome.messages.back().text;
+}
+
 // The preview shows the lines the Annotate commands deliver: the driver is
 // the same, only the writer differs.
 TEST(PreviewRun, ShowsTheLinesTheWritersGet) {

@@ -126,8 +126,11 @@ TEST_F(AnnotateCommandsTest, HtmlGoesToTheClipboardAsPageAndDescribedText) {
   HtmlWriter expected(set.fontSize, set.fontName, "hs", HtmlWriterSettings{});
   annotateDirectly(expected);
   const std::string cfHtml = expected.clipboardText(1);
-  EXPECT_EQ(clipboard()->data(QStringLiteral("text/plain")), bytes(cfHtml));
-  EXPECT_TRUE(clipboard()->data(QStringLiteral("text/plain")).startsWith("Version:1.0\n"));
+  // Plain text is the annotation's text, never the Windows description lines.
+  PlainTextWriter plain;
+  annotateDirectly(plain);
+  EXPECT_EQ(clipboard()->data(QStringLiteral("text/plain")), bytes(plain.fileText()));
+  EXPECT_FALSE(clipboard()->data(QStringLiteral("text/plain")).contains("StartHTML"));
   EXPECT_EQ(clipboard()->data(QStringLiteral("text/html")), bytes(std::string(cfHtmlPage(cfHtml))));
   EXPECT_TRUE(clipboard()->data(QStringLiteral("text/html")).startsWith("<HTML>"));
 }

@@ -106,6 +106,41 @@ TEST_F(MainWindowTest, PreviewFollowsTheTextWhileShownAndIsRemembered) {
   EXPECT_TRUE(saved.contains(QStringLiteral("Preview Zoom=80"))) << saved.toStdString();
 }
 
+// The greyed last figure belongs to the document being edited: a file
+// opened after it that cannot be annotated shows its message and no figure.
+TEST_F(MainWindowTest, AFileThatCannotBeAnnotatedShowsNoFigureOfTheLastOne) {
+  QFile::copy(QStringLiteral(HUESET_TEST_DATA "/gui/four_globins.fasta"), path("good.fa"));
+  QFile broken(path("broken.msf"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  broken.write("PileUp\n\n MSF: 8  Type: P  Check: 0 ..\n\n Name: a Len: 8\n Name: b Len: 8\n");
+  broken.close();
+  start();
+  PreviewPane* pane = window().preview()->pane();
+  window().preview()->runner()->setPause(std::chrono::milliseconds(0));
+  QSignalSpy outcomes(window().preview()->runner(), &PreviewRunner::outcomeReady);
+  const auto settle = [&outcomes] {
+    EXPECT_TRUE(outcomes.wait(10000));
+    while (outcomes.wait(300)) {
+    }
+  };
+  ASSERT_TRUE(window().openDocumentFile(path("good.fa")));
+  settle();
+  ASSERT_NE(pane->model().document(), nullptr);
+
+  // Broken while edited: the figure stays, greyed.
+  window().editor()->setPlainText(window().editor()->toPlainText().left(40));
+  settle();
+  EXPECT_NE(pane->model().document(), nullptr);
+  EXPECT_TRUE(pane->isGreyed());
+  window().document()->setModified(false);
+
+  ASSERT_TRUE(window().openDocumentFile(path("broken.msf")));
+  settle();
+  EXPECT_EQ(pane->model().document(), nullptr) << "the figure was the last file's";
+  EXPECT_FALSE(pane->isGreyed());
+  EXPECT_TRUE(pane->message().has_value());
+}
+
 // A damaged settings file is said once at start, and the program starts.
 TEST_F(MainWindowTest, DamagedProfileIsReportedOnceAtStart) {
   m_profileText += QStringLiteral("[Window\nno equals sign here\n");
@@ -336,6 +371,29 @@ TEST_F(MainWindowTest, HelpWindowClosesOnEsc) {
   ASSERT_TRUE(window().helpWindow()->isVisible());
   QTest::keyClick(window().helpWindow()->browser(), Qt::Key_Escape);
   EXPECT_FALSE(window().helpWindow()->isVisible());
+}
+
+// Opening a file leaves the working folder where the program started, so the
+// options file never lands among the user's alignments; the Open dialog
+// remembers its folder itself.
+TEST_F(MainWindowTest, OpeningAFileKeepsTheWorkingFolder) {
+  ASSERT_TRUE(QDir(m_dir).mkdir(QStringLiteral("data")));
+  const QString data = path(QStringLiteral("data"));
+  QFile::copy(QStringLiteral(HUESET_TEST_DATA "/gui/four_globins.fasta"),
+              QDir(data).filePath(QStringLiteral("globins.fa")));
+  start();
+  const QString started = QDir::currentPath();
+  m_prompts.documentToOpen = QDir(data).filePath(QStringLiteral("globins.fa"));
+  window().fileOpen();
+  ASSERT_EQ(window().document()->path(), m_prompts.documentToOpen);
+  EXPECT_EQ(QDir::currentPath(), started);
+  m_prompts.documentToOpen.clear();
+  window().fileOpen();
+  ASSERT_EQ(m_prompts.documentFolders.size(), 2u);
+  EXPECT_EQ(m_prompts.documentFolders[1], data);
+  exit();
+  EXPECT_FALSE(QFileInfo::exists(QDir(data).filePath(QStringLiteral("hueset.opt"))));
+  EXPECT_TRUE(QFileInfo::exists(path("hueset.opt")));
 }
 
 TEST_F(MainWindowTest, ExitSavesOnlyOnce) {

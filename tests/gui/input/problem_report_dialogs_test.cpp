@@ -88,6 +88,31 @@ TEST(UnequalLengthsDialog, ListsSequencesThenPredictionRowsInDisplayForm) {
             metrics.horizontalAdvance(QStringLiteral("Parsed Length")) + 15);
 }
 
+// In 6,000 rows the two of another length come first, marked, and the
+// lengths sort as numbers.
+TEST(UnequalLengthsDialog, RowsOfAnotherLengthComeFirstMarkedAndColumnsSort) {
+  Alignment alignment;
+  for (int i = 0; i < 6000; ++i) {
+    alignment.names.push_back("s" + std::to_string(i));
+    alignment.residues.push_back(std::string(i == 4500 ? 9 : i == 5999 ? 101 : 100, 'A'));
+  }
+  UnequalLengthsDialog dialog("", alignment, {});
+  QTreeWidget* report = dialog.report();
+  ASSERT_EQ(report->topLevelItemCount(), 6000);
+  EXPECT_EQ(report->topLevelItem(0)->text(0), QStringLiteral("s4500"));
+  EXPECT_EQ(report->topLevelItem(1)->text(0), QStringLiteral("s5999"));
+  EXPECT_EQ(report->topLevelItem(2)->text(0), QStringLiteral("s0"));
+  EXPECT_TRUE(report->topLevelItem(0)->font(0).bold());
+  EXPECT_TRUE(report->topLevelItem(1)->font(2).bold());
+  EXPECT_FALSE(report->topLevelItem(2)->font(0).bold());
+  EXPECT_EQ(report->currentItem(), report->topLevelItem(0));
+
+  ASSERT_TRUE(report->isSortingEnabled());
+  report->sortByColumn(1, Qt::DescendingOrder);
+  EXPECT_EQ(report->topLevelItem(0)->text(1), QStringLiteral("101"));
+  EXPECT_EQ(report->topLevelItem(5999)->text(1), QStringLiteral("9")) << "9 sorts below 100";
+}
+
 TEST(UnequalLengthsDialog, EmptyHeadingKeepsTheDefault) {
   UnequalLengthsDialog dialog("", Alignment{}, {});
   EXPECT_EQ(dialog.heading()->text(), QStringLiteral("This is not a valid file."));

@@ -4,9 +4,11 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <cmath>
 #include <memory>
 
 #include "gui/common/qt_text.h"
@@ -108,6 +110,23 @@ TEST_F(PreviewPaneTest, HoverTellsTheStatusBarAboutTheColumnAndResidue) {
   QCoreApplication::sendEvent(pane->viewport(), &leave);
   ASSERT_EQ(hovered.count(), 2);
   EXPECT_EQ(hovered.at(1).at(0).toString(), "");
+}
+
+// Scrolling moves the rows under a pointer that stays where it is.
+TEST_F(PreviewPaneTest, HoverTextFollowsTheRowUnderThePointerAfterScrolling) {
+  pane->resize(400, 50);
+  QCoreApplication::processEvents();
+  ASSERT_GT(pane->verticalScrollBar()->maximum(), 0) << "the test needs a pane that scrolls";
+  const QPoint at = cellPoint(16, 0);
+  QMouseEvent move(QEvent::MouseMove, at, pane->viewport()->mapToGlobal(at), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(pane->viewport(), &move);
+  ASSERT_TRUE(pane->hoverText().contains(QStringLiteral(">one")))
+      << pane->hoverText().toStdString();
+  const int line = static_cast<int>(std::ceil(pane->model().cellSize().height));
+  pane->verticalScrollBar()->setValue(pane->verticalScrollBar()->value() + line);
+  EXPECT_TRUE(pane->hoverText().contains(QStringLiteral(">two")))
+      << pane->hoverText().toStdString();
 }
 
 TEST_F(PreviewPaneTest, ControlWheelAndKeysZoom) {

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -70,6 +71,31 @@ class OptionsInTheProgram : public AppFixture {
 
   QStringList fieldMessages;
 };
+
+// A sheet moved off the preview it updates opens there again, in this run
+// and the next.
+TEST_F(OptionsInTheProgram, TheSheetOpensWhereItWasLeft) {
+  QRect moved;  // as the sheet takes it, no smaller than it can be
+  start();
+  runOptions([&](OptionsDialog& sheet) {
+    sheet.setGeometry(30, 40, 600, 450);
+    moved = sheet.geometry();
+  });
+  EXPECT_EQ(moved.topLeft(), QPoint(30, 40));
+  QRect opened;
+  runOptions([&](OptionsDialog& sheet) { opened = sheet.geometry(); });
+  EXPECT_EQ(opened, moved);
+  exit();
+  QFile profile(m_profile);
+  ASSERT_TRUE(profile.open(QIODevice::ReadOnly));
+  m_profileText = QString::fromUtf8(profile.readAll());
+  profile.close();
+  EXPECT_TRUE(m_profileText.contains(QStringLiteral("Options Sheet Left=30")));
+  start();
+  opened = QRect();
+  runOptions([&](OptionsDialog& sheet) { opened = sheet.geometry(); });
+  EXPECT_EQ(opened, moved);
+}
 
 TEST_F(OptionsInTheProgram, OfferedOnTheConfigureMenuToolbarAndKeys) {
   start();

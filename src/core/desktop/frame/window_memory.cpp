@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 
 #include "settings/profile_store.h"
 
@@ -23,31 +24,52 @@ int overlap(int from1, int length1, int from2, int length2) {
   return static_cast<int>(std::max<long long>(0, end - start));
 }
 
+// The keys of a window's frame: "Left" and so on, after `prefix`.
+std::string key(std::string_view prefix, std::string_view name) {
+  return std::string(prefix) + std::string(name);
+}
+
+std::optional<ScreenRect> readFrame(const ProfileStore& profile, std::string_view prefix) {
+  constexpr int kMissing = std::numeric_limits<int>::min();
+  const ScreenRect frame{profile.readInt(kWindowSection, key(prefix, kLeft), kMissing),
+                         profile.readInt(kWindowSection, key(prefix, kTop), kMissing),
+                         profile.readInt(kWindowSection, key(prefix, kWidth), 0),
+                         profile.readInt(kWindowSection, key(prefix, kHeight), 0)};
+  if (frame.left != kMissing && frame.top != kMissing && frame.width >= kSmallestWindow &&
+      frame.height >= kSmallestWindow) {
+    return frame;
+  }
+  return std::nullopt;
+}
+
+void writeFrame(ProfileStore& profile, std::string_view prefix,
+                const std::optional<ScreenRect>& frame) {
+  if (!frame) return;
+  profile.writeInt(kWindowSection, key(prefix, kLeft), frame->left);
+  profile.writeInt(kWindowSection, key(prefix, kTop), frame->top);
+  profile.writeInt(kWindowSection, key(prefix, kWidth), frame->width);
+  profile.writeInt(kWindowSection, key(prefix, kHeight), frame->height);
+}
+
+constexpr std::string_view kOptionsSheet = "Options Sheet ";
+constexpr std::string_view kGroupingsEditor = "Groupings Editor ";
+
 }  // namespace
 
 WindowMemory WindowMemory::load(const ProfileStore& profile) {
   WindowMemory memory;
-  constexpr int kMissing = std::numeric_limits<int>::min();
-  const ScreenRect frame{profile.readInt(kWindowSection, kLeft, kMissing),
-                         profile.readInt(kWindowSection, kTop, kMissing),
-                         profile.readInt(kWindowSection, kWidth, 0),
-                         profile.readInt(kWindowSection, kHeight, 0)};
-  if (frame.left != kMissing && frame.top != kMissing && frame.width >= kSmallestWindow &&
-      frame.height >= kSmallestWindow) {
-    memory.frame = frame;
-  }
+  memory.frame = readFrame(profile, "");
+  memory.optionsSheet = readFrame(profile, kOptionsSheet);
+  memory.groupingsEditor = readFrame(profile, kGroupingsEditor);
   memory.maximized = profile.readInt(kWindowSection, kMaximized, 0) != 0;
   memory.editorFont = profile.readString(kWindowSection, kEditorFont, "");
   return memory;
 }
 
 void WindowMemory::save(ProfileStore& profile) const {
-  if (frame) {
-    profile.writeInt(kWindowSection, kLeft, frame->left);
-    profile.writeInt(kWindowSection, kTop, frame->top);
-    profile.writeInt(kWindowSection, kWidth, frame->width);
-    profile.writeInt(kWindowSection, kHeight, frame->height);
-  }
+  writeFrame(profile, "", frame);
+  writeFrame(profile, kOptionsSheet, optionsSheet);
+  writeFrame(profile, kGroupingsEditor, groupingsEditor);
   profile.writeInt(kWindowSection, kMaximized, maximized ? 1 : 0);
   profile.writeString(kWindowSection, kEditorFont, editorFont);
 }

@@ -23,11 +23,15 @@ struct ScreenRect {
 // in a profile section of its own, never among the options: where the main
 // window was and how large (its normal size, also while maximized), whether
 // it was maximized, and the editor font chosen on the General page as the
-// toolkit describes it (empty: the system's fixed-pitch font).
+// toolkit describes it (empty: the system's fixed-pitch font). The options
+// sheet and the groupings editor keep their place and size too, so one moved
+// off the preview it updates stays off it.
 struct WindowMemory {
   std::optional<ScreenRect> frame;
   bool maximized = false;
   std::string editorFont;
+  std::optional<ScreenRect> optionsSheet;
+  std::optional<ScreenRect> groupingsEditor;
 
   // A missing or damaged entry leaves its part at the default.
   static WindowMemory load(const ProfileStore& profile);

@@ -7,6 +7,7 @@
 #include "desktop/annotation/annotation_file.h"
 #include "groupings/configuration_file.h"
 #include "settings/profile_store.h"
+#include "settings/standard_folders.h"
 
 namespace hueset {
 namespace fs = std::filesystem;
@@ -131,12 +132,34 @@ std::string proposedWhereItCanBeSaved(const std::string& proposed, const std::st
   return (fs::path(userFolder) / path.filename()).string();
 }
 
+std::string configurationDialogFolder(const std::string& remembered, const std::string& currentFile,
+                                      const std::string& programFolder,
+                                      const std::string& userFolder) {
+  std::error_code ec;
+  const auto same = [&ec](const std::string& a, const std::string& b) {
+    return !a.empty() && !b.empty() && fs::equivalent(a, b, ec);
+  };
+  if (!remembered.empty() && fs::is_directory(remembered, ec) && !same(remembered, programFolder))
+    return remembered;
+  if (!currentFile.empty()) {
+    const fs::path folder = fs::path(currentFile).parent_path();
+    if (!folder.empty() && fs::is_directory(folder, ec) && !same(folder.string(), programFolder))
+      return folder.string();
+  }
+  if (!userFolder.empty() && fs::is_directory(userFolder, ec)) return userFolder;
+  return documentsFolder();
+}
+
+std::string ConfigurationCommands::dialogFolder() const {
+  return configurationDialogFolder(m_options.paths.lastConfigDirectory, m_state.path,
+                                   programFolder(), userSettingsFolder());
+}
+
 bool ConfigurationCommands::saveConfigurationAs() {
   // An installed program's own folder takes no files: the user's settings
   // folder is offered instead.
   const std::string proposed = proposedWhereItCanBeSaved(
-      proposedConfigurationPath(m_state, m_options.paths.lastConfigDirectory),
-      userSettingsFolder());
+      proposedConfigurationPath(m_state, dialogFolder()), userSettingsFolder());
   const auto choice = m_ui.chooseConfigurationToSave(proposed);
   if (!choice) return false;
   const std::string chosen = resolveChosenConfigurationPath(choice->path);
@@ -247,7 +270,7 @@ void ConfigurationCommands::edit() {
 
 void ConfigurationCommands::open() {
   if (!promptSaveChanges()) return;
-  const auto choice = m_ui.chooseConfigurationToOpen(m_options.paths.lastConfigDirectory);
+  const auto choice = m_ui.chooseConfigurationToOpen(dialogFolder());
   if (!choice) return;
   const std::string path = resolveChosenConfigurationPath(choice->path);
   if (path.empty()) return;

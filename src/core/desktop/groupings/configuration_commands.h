@@ -120,6 +120,8 @@ class ConfigurationCommands {
   void reportSaveFailure(const std::string& path);
   void reportLoadFailure(const ConfigurationLoad& load);
   void changed() { m_ui.configurationChanged(); }
+  // Where the Open and Save As dialogs start (see configurationDialogFolder).
+  std::string dialogFolder() const;
 
   CurrentConfiguration& m_state;
   Options& m_options;
@@ -131,6 +133,15 @@ class ConfigurationCommands {
 // (the program's own folder, once installed, or one that has gone); then the
 // same name in `userFolder`, which is made if need be.
 std::string proposedWhereItCanBeSaved(const std::string& proposed, const std::string& userFolder);
+
+// Where the configuration dialogs start: the folder they were left in,
+// unless it has gone or is the program's own (where an installed program
+// keeps nothing of the user's, and which start-up takes by default); then
+// the current configuration file's folder; else `userFolder`, where the
+// profile lives; else the documents folder.
+std::string configurationDialogFolder(const std::string& remembered, const std::string& currentFile,
+                                      const std::string& programFolder,
+                                      const std::string& userFolder);
 
 // The name a file dialog gave, freed of surrounding quotation marks and made
 // absolute; a symbolic link is followed to its target.

@@ -22,6 +22,28 @@ TEST(WindowMemory, KeptInASectionOfItsOwn) {
   EXPECT_EQ(WindowMemory::load(reread), memory);
 }
 
+// The dialogs' places are their own: one remembered leaves the others as
+// they were, and none takes the main window's.
+TEST(WindowMemory, TheDialogsKeepTheirOwnPlaces) {
+  WindowMemory memory;
+  memory.frame = ScreenRect{0, 0, 800, 600};
+  memory.optionsSheet = ScreenRect{900, 10, 500, 400};
+  IniProfileStore profile;
+  memory.save(profile);
+  IniProfileStore reread;
+  reread.loadFromText(profile.toText());
+  const WindowMemory loaded = WindowMemory::load(reread);
+  EXPECT_EQ(loaded.optionsSheet, memory.optionsSheet);
+  EXPECT_EQ(loaded.groupingsEditor, std::nullopt);
+  EXPECT_EQ(loaded.frame, memory.frame);
+
+  memory.groupingsEditor = ScreenRect{-5, 700, 640, 480};
+  memory.save(profile);
+  IniProfileStore again;
+  again.loadFromText(profile.toText());
+  EXPECT_EQ(WindowMemory::load(again), memory);
+}
+
 TEST(WindowMemory, NothingOrNonsenseRemembersNothing) {
   for (const char* text :
        {"", "[Window]\nLeft=10\nTop=10\nWidth=20\nHeight=500\n",

@@ -12,6 +12,7 @@
 #include "groupings/binary_config.h"
 #include "groupings/builtin_defaults.h"
 #include "groupings/configuration_file.h"
+#include "settings/standard_folders.h"
 #include "support/test_files.h"
 #include "util/string_table.h"
 
@@ -328,6 +329,51 @@ TEST_F(ConfigurationCommandsTest, SaveAsProposesTheUsersFolderWhereTheFolderTake
   }
   EXPECT_TRUE(fs::is_directory(config + "/Vantor"));
   EXPECT_EQ(proposedWhereItCanBeSaved(path("mine.cft"), config + "/Vantor"), path("mine.cft"));
+  if (saved) {
+    setenv("XDG_CONFIG_HOME", before.c_str(), 1);
+  } else {
+    unsetenv("XDG_CONFIG_HOME");
+  }
+}
+
+// The program's own folder (/usr/bin once installed) is the profile's
+// default and may have been remembered; the dialogs never start there.
+TEST_F(ConfigurationCommandsTest, DialogsStartInTheUsersFoldersNotTheProgramsOwn) {
+  const std::string program = path("bin");
+  const std::string user = path("config/Vantor");
+  const std::string mine = path("mine");
+  fs::create_directories(program);
+  fs::create_directories(user);
+  fs::create_directories(mine);
+  struct Case {
+    const char* what;
+    std::string remembered;
+    std::string currentFile;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"the folder a dialog was left in", mine, "", mine},
+      {"not the program's folder: the user's configuration folder", program, "", user},
+      {"not the program's folder: the current file's", program, mine + "/cur.cfb", mine},
+      {"a folder that has gone", path("gone"), "", user},
+      {"a current file in the program's folder is no better", program, program + "/x.cfb", user},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(configurationDialogFolder(c.remembered, c.currentFile, program, user), c.expected)
+        << c.what;
+  }
+
+  // Through the commands, with the folder of the running program remembered.
+  const char* saved = std::getenv("XDG_CONFIG_HOME");
+  const std::string before = saved ? saved : "";
+  setenv("XDG_CONFIG_HOME", path("config").c_str(), 1);
+  m_options.paths.lastConfigDirectory = programFolder();
+  m_ui.toOpen.reset();
+  m_commands.open();
+  m_ui.toSave.reset();
+  EXPECT_FALSE(m_commands.saveConfigurationAs());
+  EXPECT_EQ(m_ui.openFolders, std::vector<std::string>{user});
+  EXPECT_EQ(m_ui.proposedPaths, std::vector<std::string>{user + "/Hueset.cfb"});
   if (saved) {
     setenv("XDG_CONFIG_HOME", before.c_str(), 1);
   } else {
