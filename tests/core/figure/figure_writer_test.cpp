@@ -144,16 +144,16 @@ TEST(FigureSvg, StreamedLinesGiveTheWholePagesDocument) {
        BuiltinDefault::BlackAndWhite, false, "globins4_dsc_black_and_white.svg"},
   };
   for (const SvgGoldenCase& c : cases) {
-    const std::string golden = testing::readFile(testing::testDataPath("output/") + c.golden);
+    const std::string golden = test::readFile(test::testDataPath("output/") + c.golden);
     ASSERT_FALSE(golden.empty()) << c.golden;
     const std::string text = exampleText(c.example);
     const Options options = c.numbered ? numberedOptions() : Options{};
     const GroupingSet groupings = builtinDefault(c.groupings);
     for (const bool streamed : {false, true}) {
-      auto writer = makeAnyWriter(OutputKind::Svg, options, groupings);
+      auto writer = makeWriter(OutputKind::Svg, options, groupings);
       std::ostringstream sink;
       if (streamed) writer->streamTo(&sink);
-      testing::AcceptingInteraction interaction;
+      test::AcceptingInteraction interaction;
       RememberedSets remembered;
       ASSERT_TRUE(annotate(text, options, groupings, *writer, interaction, remembered));
       EXPECT_EQ(writer->problem(), "") << c.what;
@@ -364,6 +364,8 @@ TEST_F(FigureFiles, NamesShowAsWrittenInUtf8OrLatin1) {
   ASSERT_NE(first, std::string::npos) << words.output;
   EXPECT_NE(words.output.find(shown, first + 1), std::string::npos) << words.output;
   EXPECT_EQ(words.output.find("\xC3\x83"), std::string::npos) << "bytes taken as Latin-1";
+}
+
 // The message is a sentence of its own and names a way out that works: a
 // resolution at which the picture fits, or, for a figure too tall at any
 // resolution, the forms without a size limit.

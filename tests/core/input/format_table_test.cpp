@@ -69,7 +69,7 @@ std::vector<std::string> withEachExtension(const FormatDescriptor& row, const st
 
 // The text of `file`, roff's "\-" and "\&" read as what they print.
 std::string packagedText(const std::string& file) {
-  const std::string text = testing::readFile(std::string(HUESET_SOURCE_DIR) + "/" + file);
+  const std::string text = test::readFile(std::string(HUESET_SOURCE_DIR) + "/" + file);
   return std::regex_replace(std::regex_replace(text, std::regex(R"(\\-)"), "-"),
                             std::regex(R"(\\&)"), "");
 }
