@@ -235,41 +235,20 @@ const std::string& textOf(hueset::AlignmentFormat format) {
   auto [it, added] = texts.try_emplace(format);
   if (added) {
     switch (format) {
-      case Msf:
-        it->second = msfText();
-        break;
-      case Fasta:
-        it->second = fastaText();
-        break;
+      case Msf: it->second = msfText(); break;
+      case Fasta: it->second = fastaText(); break;
       case PhdMsf:
         it->second = "# PHDsec prediction (MSF output)\n\n" + msfText() + phdPredictions();
         break;
-      case PhdSaf:
-        it->second = phdSafText();
-        break;
-      case Dsc:
-        it->second = msfText(true);
-        break;
-      case Clustal:
-        it->second = clustalText();
-        break;
-      case Stockholm:
-        it->second = stockholmText();
-        break;
-      case A2m:
-        it->second = insertText(false);
-        break;
-      case A3m:
-        it->second = insertText(true);
-        break;
-      case Phylip:
-        it->second = phylipText();
-        break;
-      case Pir:
-        it->second = pirText();
-        break;
-      default:
-        break;
+      case PhdSaf: it->second = phdSafText(); break;
+      case Dsc: it->second = msfText(true); break;
+      case Clustal: it->second = clustalText(); break;
+      case Stockholm: it->second = stockholmText(); break;
+      case A2m: it->second = insertText(false); break;
+      case A3m: it->second = insertText(true); break;
+      case Phylip: it->second = phylipText(); break;
+      case Pir: it->second = pirText(); break;
+      default: break;
     }
   }
   return it->second;

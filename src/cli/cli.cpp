@@ -415,12 +415,9 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     case CliCommand::Version:
       out << "hueset-cli " << HUESET_VERSION << "\n";
       return finishStandardOutput(out, err);
-    case CliCommand::Annotate:
-      return runAnnotate(a, in, out, err, outputIsTerminal);
-    case CliCommand::Read:
-      return runRead(a, in, out, err);
-    case CliCommand::ConfigDump:
-      return runConfigDump(a, out, err);
+    case CliCommand::Annotate: return runAnnotate(a, in, out, err, outputIsTerminal);
+    case CliCommand::Read: return runRead(a, in, out, err);
+    case CliCommand::ConfigDump: return runConfigDump(a, out, err);
   }
   return kUsage;
 }

@@ -183,16 +183,12 @@ void justify(std::string& entry, std::size_t width, int nameJustification) {
   if (entry.size() >= width) return;
   const std::size_t padding = width - entry.size();
   switch (nameJustification) {
-    case kJustifyLeft:
-      entry.append(padding, ' ');
-      break;
+    case kJustifyLeft: entry.append(padding, ' '); break;
     case kJustifyCentre:
       entry.insert(0, (padding + 1) / 2, ' ');
       entry.append(padding / 2, ' ');
       break;
-    default:
-      entry.insert(0, padding, ' ');
-      break;
+    default: entry.insert(0, padding, ' '); break;
   }
 }
 

@@ -14,17 +14,10 @@ namespace hueset {
 PaperSize paperSize(FigurePaper paper, bool landscape) {
   PaperSize size;
   switch (paper) {
-    case FigurePaper::A4:
-      size = {595.28, 841.89};
-      break;
-    case FigurePaper::Letter:
-      size = {612, 792};
-      break;
-    case FigurePaper::A3:
-      size = {841.89, 1190.55};
-      break;
-    case FigurePaper::Content:
-      return size;
+    case FigurePaper::A4: size = {595.28, 841.89}; break;
+    case FigurePaper::Letter: size = {612, 792}; break;
+    case FigurePaper::A3: size = {841.89, 1190.55}; break;
+    case FigurePaper::Content: return size;
   }
   if (landscape) std::swap(size.width, size.height);
   return size;
@@ -227,9 +220,7 @@ void FigureWriter::finishPage() {
 
   const FigurePainter painter(m_font, m_metrics, styles());
   switch (m_form) {
-    case OutputKind::Pdf:
-      m_pdf->addPage(m_page, painter);
-      break;
+    case OutputKind::Pdf: m_pdf->addPage(m_page, painter); break;
     case OutputKind::Svg:
       if (std::string why =
               m_svg->finish(m_page.width, m_page.height, output(), [this] { drainIfLarge(); });
@@ -243,8 +234,7 @@ void FigureWriter::finishPage() {
       if (!why.empty()) fail(std::move(why));
       break;
     }
-    default:
-      break;
+    default: break;
   }
   ++m_pagesWritten;
   m_page = {};

@@ -46,20 +46,11 @@ std::string colourText(Colour colour) {
 
 void appendEscaped(std::string& out, std::uint32_t code) {
   switch (code) {
-    case '<':
-      out += "&lt;";
-      break;
-    case '>':
-      out += "&gt;";
-      break;
-    case '&':
-      out += "&amp;";
-      break;
-    case '"':
-      out += "&quot;";
-      break;
-    default:
-      appendUtf8(out, code);
+    case '<': out += "&lt;"; break;
+    case '>': out += "&gt;"; break;
+    case '&': out += "&amp;"; break;
+    case '"': out += "&quot;"; break;
+    default: appendUtf8(out, code);
   }
 }
 

@@ -151,12 +151,9 @@ AlignmentFormat guessFormat(AlignmentText text) {
   if (!from.empty() && from.front() == '>') {
     if (looksLikePir(from)) return AlignmentFormat::Pir;
     switch (insertShape(from)) {
-      case InsertShape::A2m:
-        return AlignmentFormat::A2m;
-      case InsertShape::A3m:
-        return AlignmentFormat::A3m;
-      case InsertShape::None:
-        break;
+      case InsertShape::A2m: return AlignmentFormat::A2m;
+      case InsertShape::A3m: return AlignmentFormat::A3m;
+      case InsertShape::None: break;
     }
     return AlignmentFormat::Fasta;
   }

@@ -12,20 +12,11 @@ void appendHtmlEscaped(std::string& out, std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char* reference = nullptr;
     switch (text[i]) {
-      case '<':
-        reference = "&lt;";
-        break;
-      case '>':
-        reference = "&gt;";
-        break;
-      case '&':
-        reference = "&amp;";
-        break;
-      case '"':
-        reference = "&quot;";
-        break;
-      default:
-        continue;
+      case '<': reference = "&lt;"; break;
+      case '>': reference = "&gt;"; break;
+      case '&': reference = "&amp;"; break;
+      case '"': reference = "&quot;"; break;
+      default: continue;
     }
     out.append(text.substr(plainFrom, i - plainFrom)).append(reference);
     plainFrom = i + 1;

@@ -316,7 +316,8 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
               AnnotationWriter& writer, AnnotationInteraction& interaction,
               RememberedSets& remembered, const FormatRequest& formatRequest) {
   const std::string invalidResidues = invalidResidueList(options.parse);
-  std::optional<Alignment> read = readDocument(text, formatRequest, options, invalidResidues, interaction);
+  std::optional<Alignment> read =
+      readDocument(text, formatRequest, options, invalidResidues, interaction);
   if (!read) return false;
   Alignment& alignment = *read;
   applySubstitutions(alignment, options.output);

@@ -80,12 +80,9 @@ std::string oneLine(std::string_view text) {
 
 int severity(PreviewMessage::Kind kind) {
   switch (kind) {
-    case PreviewMessage::Kind::Error:
-      return 0;
-    case PreviewMessage::Kind::Question:
-      return 1;
-    case PreviewMessage::Kind::Note:
-      break;
+    case PreviewMessage::Kind::Error: return 0;
+    case PreviewMessage::Kind::Question: return 1;
+    case PreviewMessage::Kind::Note: break;
   }
   return 2;
 }

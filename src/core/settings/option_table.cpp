@@ -32,14 +32,10 @@ struct Row {
 
   OptionKind kind() const {
     switch (member.index()) {
-      case 0:
-        return OptionKind::Flag;
-      case 1:
-        return OptionKind::Number;
-      case 2:
-        return OptionKind::Character;
-      default:
-        return OptionKind::Text;
+      case 0: return OptionKind::Flag;
+      case 1: return OptionKind::Number;
+      case 2: return OptionKind::Character;
+      default: return OptionKind::Text;
     }
   }
 };
@@ -190,19 +186,13 @@ int clampStored(int stored, const auto& row) {
 template <typename Group>
 void setFromStored(Group& group, const Row<Group>& row, int stored, std::string_view text) {
   switch (row.member.index()) {
-    case 0:
-      group.*std::get<0>(row.member) = stored != 0;
-      break;
-    case 1:
-      group.*std::get<1>(row.member) = clampStored(stored, row);
-      break;
+    case 0: group.*std::get<0>(row.member) = stored != 0; break;
+    case 1: group.*std::get<1>(row.member) = clampStored(stored, row); break;
     case 2:
       group.*std::get<2>(row.member) =
           static_cast<char>(static_cast<unsigned char>(clampStored(stored, row)));
       break;
-    default:
-      group.*std::get<3>(row.member) = row.clean(text);
-      break;
+    default: group.*std::get<3>(row.member) = row.clean(text); break;
   }
 }
 
@@ -236,16 +226,12 @@ void saveGroup(const Group& group, ProfileStore& profile) {
       case 0:
         profile.writeInt(table.section, row->key, group.*std::get<0>(row->member) ? 1 : 0);
         break;
-      case 1:
-        profile.writeInt(table.section, row->key, group.*std::get<1>(row->member));
-        break;
+      case 1: profile.writeInt(table.section, row->key, group.*std::get<1>(row->member)); break;
       case 2:
         profile.writeInt(table.section, row->key,
                          static_cast<unsigned char>(group.*std::get<2>(row->member)));
         break;
-      default:
-        profile.writeString(table.section, row->key, group.*std::get<3>(row->member));
-        break;
+      default: profile.writeString(table.section, row->key, group.*std::get<3>(row->member)); break;
     }
   }
 }
@@ -256,18 +242,10 @@ void summarizeGroup(const Group& group, std::string& out) {
     out += row.key;
     out += '=';
     switch (row.member.index()) {
-      case 0:
-        out += group.*std::get<0>(row.member) ? '1' : '0';
-        break;
-      case 1:
-        out += std::to_string(group.*std::get<1>(row.member));
-        break;
-      case 2:
-        out += group.*std::get<2>(row.member);
-        break;
-      default:
-        out += group.*std::get<3>(row.member);
-        break;
+      case 0: out += group.*std::get<0>(row.member) ? '1' : '0'; break;
+      case 1: out += std::to_string(group.*std::get<1>(row.member)); break;
+      case 2: out += group.*std::get<2>(row.member); break;
+      default: out += group.*std::get<3>(row.member); break;
     }
     out += "\r\n";
   }
@@ -305,8 +283,7 @@ OptionAssignment assignRow(Group& group, const Row<Group>& row, const std::strin
         return {"option '" + name + "' takes one character or a code from 0 to 255", {}};
       }
       break;
-    case OptionKind::Text:
-      break;
+    case OptionKind::Text: break;
   }
   setFromStored(group, row, number, value);
 

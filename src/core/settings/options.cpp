@@ -110,12 +110,9 @@ bool Options::enterDocumentDirectory() const {
 
 std::string invalidResidueList(const ParseOptions& parse) {
   switch (parse.restrictResidues) {
-    case 0:
-      return {};
-    case 1:
-      return std::string(kNonStandardResidues);
-    default:
-      return parse.invalidResidues;
+    case 0: return {};
+    case 1: return std::string(kNonStandardResidues);
+    default: return parse.invalidResidues;
   }
 }
 

@@ -41,20 +41,11 @@ std::string escape(std::string_view text, Part part) {
     const char c = text[i];
     const bool atEnd = (i == 0 || i + 1 == text.size());
     switch (c) {
-      case '\\':
-        out += "\\\\";
-        continue;
-      case '\n':
-        out += "\\n";
-        continue;
-      case '\r':
-        out += "\\r";
-        continue;
-      case '\t':
-        out += "\\t";
-        continue;
-      default:
-        break;
+      case '\\': out += "\\\\"; continue;
+      case '\n': out += "\\n"; continue;
+      case '\r': out += "\\r"; continue;
+      case '\t': out += "\\t"; continue;
+      default: break;
     }
     if (isControl(c)) {
       auto u = static_cast<unsigned char>(c);
@@ -101,15 +92,9 @@ Decoded decode(std::string_view line, std::size_t pos, char terminator) {
       char next = line[pos + 1];
       pos += 2;
       switch (next) {
-        case 'n':
-          c = '\n';
-          break;
-        case 'r':
-          c = '\r';
-          break;
-        case 't':
-          c = '\t';
-          break;
+        case 'n': c = '\n'; break;
+        case 'r': c = '\r'; break;
+        case 't': c = '\t'; break;
         case 'x':
           if (pos + 1 < line.size() && hexValue(line[pos]) >= 0 && hexValue(line[pos + 1]) >= 0) {
             c = static_cast<char>(hexValue(line[pos]) * 16 + hexValue(line[pos + 1]));
@@ -118,9 +103,7 @@ Decoded decode(std::string_view line, std::size_t pos, char terminator) {
             c = 'x';
           }
           break;
-        default:
-          c = next;
-          break;
+        default: c = next; break;
       }
       out += c;
       keep = out.size();

@@ -32,10 +32,8 @@ bool isInput(QEvent::Type type) {
     case QEvent::Drop:
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-      return true;
-    default:
-      return false;
+    case QEvent::TouchEnd: return true;
+    default: return false;
   }
 }
 

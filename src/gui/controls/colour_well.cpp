@@ -22,16 +22,11 @@ bool isSpecialOrButton(const ColourSet& set, int index) {
 
 std::optional<WellMove> arrowMove(int key) {
   switch (key) {
-    case Qt::Key_Left:
-      return WellMove::Left;
-    case Qt::Key_Right:
-      return WellMove::Right;
-    case Qt::Key_Up:
-      return WellMove::Up;
-    case Qt::Key_Down:
-      return WellMove::Down;
-    default:
-      return std::nullopt;
+    case Qt::Key_Left: return WellMove::Left;
+    case Qt::Key_Right: return WellMove::Right;
+    case Qt::Key_Up: return WellMove::Up;
+    case Qt::Key_Down: return WellMove::Down;
+    default: return std::nullopt;
   }
 }
 

@@ -237,61 +237,36 @@ void drawApplication(QPainter& p) {
 
 Drawing drawingFor(int command) {
   switch (command) {
-    case kFileNew:
-      return drawNew;
-    case kFileOpen:
-      return drawOpen;
-    case kFileSave:
-      return drawSave;
-    case kEditCut:
-      return drawCut;
-    case kEditCopy:
-      return drawCopy;
-    case kEditPaste:
-      return drawPaste;
-    case kAnnotateToWord:
-      return drawWord;
-    case kAnnotateToRtfClipboard:
-      return drawRtf;
-    case kAnnotateToHtmlClipboard:
-      return drawHtml;
-    case kAnnotateToFile:
-      return drawToFile;
-    case kGroupingsEdit:
-      return drawGroupings;
-    case kOptions:
-      return drawOptions;
-    case kAppAbout:
-      return drawAbout;
-    case kContextHelp:
-      return drawContextHelp;
-    case kViewPreview:
-      return drawPreview;
-    default:
-      return nullptr;
+    case kFileNew: return drawNew;
+    case kFileOpen: return drawOpen;
+    case kFileSave: return drawSave;
+    case kEditCut: return drawCut;
+    case kEditCopy: return drawCopy;
+    case kEditPaste: return drawPaste;
+    case kAnnotateToWord: return drawWord;
+    case kAnnotateToRtfClipboard: return drawRtf;
+    case kAnnotateToHtmlClipboard: return drawHtml;
+    case kAnnotateToFile: return drawToFile;
+    case kGroupingsEdit: return drawGroupings;
+    case kOptions: return drawOptions;
+    case kAppAbout: return drawAbout;
+    case kContextHelp: return drawContextHelp;
+    case kViewPreview: return drawPreview;
+    default: return nullptr;
   }
 }
 
 const char* themeNameFor(int command) {
   switch (command) {
-    case kFileNew:
-      return "document-new";
-    case kFileOpen:
-      return "document-open";
-    case kFileSave:
-      return "document-save";
-    case kEditCut:
-      return "edit-cut";
-    case kEditCopy:
-      return "edit-copy";
-    case kEditPaste:
-      return "edit-paste";
-    case kAppAbout:
-      return "help-about";
-    case kContextHelp:
-      return "help-contextual";
-    default:
-      return nullptr;
+    case kFileNew: return "document-new";
+    case kFileOpen: return "document-open";
+    case kFileSave: return "document-save";
+    case kEditCut: return "edit-cut";
+    case kEditCopy: return "edit-copy";
+    case kEditPaste: return "edit-paste";
+    case kAppAbout: return "help-about";
+    case kContextHelp: return "help-contextual";
+    default: return nullptr;
   }
 }
 
@@ -438,28 +413,17 @@ QIcon applicationIcon() {
 
 QIcon buttonIcon(ButtonPicture picture) {
   switch (picture) {
-    case ButtonPicture::Add:
-      return plusIcon();
-    case ButtonPicture::Delete:
-      return crossIcon(QColor(192, 0, 0));
-    case ButtonPicture::Cancel:
-      return crossIcon(QColor(128, 0, 0));
-    case ButtonPicture::MoveUp:
-      return arrowIcon(true);
-    case ButtonPicture::MoveDown:
-      return arrowIcon(false);
-    case ButtonPicture::Activate:
-      return tickIcon();
-    case ButtonPicture::Inactivate:
-      return offIcon();
-    case ButtonPicture::Save:
-      return diskIcon(false);
-    case ButtonPicture::SaveAs:
-      return diskIcon(true);
-    case ButtonPicture::Help:
-      return helpIcon();
-    case ButtonPicture::Font:
-      break;
+    case ButtonPicture::Add: return plusIcon();
+    case ButtonPicture::Delete: return crossIcon(QColor(192, 0, 0));
+    case ButtonPicture::Cancel: return crossIcon(QColor(128, 0, 0));
+    case ButtonPicture::MoveUp: return arrowIcon(true);
+    case ButtonPicture::MoveDown: return arrowIcon(false);
+    case ButtonPicture::Activate: return tickIcon();
+    case ButtonPicture::Inactivate: return offIcon();
+    case ButtonPicture::Save: return diskIcon(false);
+    case ButtonPicture::SaveAs: return diskIcon(true);
+    case ButtonPicture::Help: return helpIcon();
+    case ButtonPicture::Font: break;
   }
   return fontIcon();
 }

@@ -335,8 +335,7 @@ bool SetsDialog::eventFilter(QObject* watched, QEvent* event) {
       }
       return false;
     }
-    default:
-      break;
+    default: break;
   }
   return false;
 }

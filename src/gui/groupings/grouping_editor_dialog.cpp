@@ -479,14 +479,9 @@ void GroupingEditorDialog::handle(const EditorOutcome& outcome) {
       scrollToSelection();
       if (outcome.focus != EditorControl::None) focusControl(outcome.focus);
       break;
-    case EditorOutcome::Kind::Nothing:
-      break;
-    case EditorOutcome::Kind::Beep:
-      beep();
-      break;
-    case EditorOutcome::Kind::Invalid:
-      showProblem({outcome.message, outcome.focus});
-      break;
+    case EditorOutcome::Kind::Nothing: break;
+    case EditorOutcome::Kind::Beep: beep(); break;
+    case EditorOutcome::Kind::Invalid: showProblem({outcome.message, outcome.focus}); break;
     case EditorOutcome::Kind::Refused:
       message(fromTable(outcome.message), PromptIcon::Exclamation, PromptButtons::Ok);
       break;
@@ -498,12 +493,8 @@ void GroupingEditorDialog::applied(const std::optional<AppliedEdit>& edit) {
   if (!edit) return;
   m_updating = true;
   switch (editScope(edit->kind)) {
-    case EditScope::FontFace:
-      showFont();
-      break;
-    case EditScope::FontSize:
-      m_ui.fontSize->loadValue(m_model.fontSize());
-      break;
+    case EditScope::FontFace: showFont(); break;
+    case EditScope::FontSize: m_ui.fontSize->loadValue(m_model.fontSize()); break;
     case EditScope::AllRows:
     case EditScope::OneRow:
       refreshList();
@@ -523,26 +514,13 @@ void GroupingEditorDialog::showProblem(const EditorProblem& problem) {
 void GroupingEditorDialog::focusControl(EditorControl control) {
   QWidget* target = nullptr;
   switch (control) {
-    case EditorControl::FontList:
-      target = m_ui.fontList;
-      break;
-    case EditorControl::FontSize:
-      target = m_ui.fontSize;
-      break;
-    case EditorControl::Name:
-      target = m_ui.name;
-      break;
-    case EditorControl::Residues:
-      target = m_ui.residues;
-      break;
-    case EditorControl::Marker:
-      target = m_ui.marker;
-      break;
-    case EditorControl::List:
-      target = m_ui.list;
-      break;
-    case EditorControl::None:
-      return;
+    case EditorControl::FontList: target = m_ui.fontList; break;
+    case EditorControl::FontSize: target = m_ui.fontSize; break;
+    case EditorControl::Name: target = m_ui.name; break;
+    case EditorControl::Residues: target = m_ui.residues; break;
+    case EditorControl::Marker: target = m_ui.marker; break;
+    case EditorControl::List: target = m_ui.list; break;
+    case EditorControl::None: return;
   }
   target->setFocus(Qt::OtherFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(target)) edit->selectAll();

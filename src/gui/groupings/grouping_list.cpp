@@ -54,8 +54,7 @@ void GroupingList::keyPressEvent(QKeyEvent* event) {
         return;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   QTreeWidget::keyPressEvent(event);
 }

@@ -42,19 +42,15 @@ OptionsPageWidget::OptionsPageWidget(OptionsPage page, const PageSetup& setup, Q
 
 QWidget* OptionsPageWidget::makeItem(const PageItem& item, QWidget* parent) {
   switch (item.kind) {
-    case PageItemKind::Label:
-      return makeLabel(item.text, parent);
+    case PageItemKind::Label: return makeLabel(item.text, parent);
     case PageItemKind::Explanation: {
       QLabel* label = makeLabel(item.text, parent);
       label->setWordWrap(true);
       return label;
     }
-    case PageItemKind::CheckBox:
-      return new QCheckBox(toQString(item.text), parent);
-    case PageItemKind::RadioButton:
-      return new QRadioButton(toQString(item.text), parent);
-    case PageItemKind::PushButton:
-      return new QPushButton(toQString(item.text), parent);
+    case PageItemKind::CheckBox: return new QCheckBox(toQString(item.text), parent);
+    case PageItemKind::RadioButton: return new QRadioButton(toQString(item.text), parent);
+    case PageItemKind::PushButton: return new QPushButton(toQString(item.text), parent);
     case PageItemKind::IntegerField:
     case PageItemKind::PercentField: {
       ValidatingField* field = nullptr;

@@ -8,16 +8,11 @@ namespace hueset {
 
 std::string_view runStageText(RunStage stage) {
   switch (stage) {
-    case RunStage::Reading:
-      return "Reading the alignment";
-    case RunStage::Consensus:
-      return "Finding the consensus";
-    case RunStage::Layout:
-      return "Laying out the annotation";
-    case RunStage::Writing:
-      return "Writing the file";
-    case RunStage::Clipboard:
-      return "Putting the annotation on the clipboard";
+    case RunStage::Reading: return "Reading the alignment";
+    case RunStage::Consensus: return "Finding the consensus";
+    case RunStage::Layout: return "Laying out the annotation";
+    case RunStage::Writing: return "Writing the file";
+    case RunStage::Clipboard: return "Putting the annotation on the clipboard";
   }
   return {};
 }
@@ -121,13 +116,11 @@ void BackgroundAnnotation::relay(const std::function<void()>& question) {
 
 bool BackgroundAnnotation::progress(AnnotationStage stage, int percent) {
   switch (stage) {
-    case AnnotationStage::Reading:
-      return advance(RunStage::Reading, percent);
+    case AnnotationStage::Reading: return advance(RunStage::Reading, percent);
     case AnnotationStage::Consensus:
       if (m_whenRead) std::exchange(m_whenRead, {})();
       return advance(RunStage::Consensus, percent);
-    case AnnotationStage::Layout:
-      return advance(RunStage::Layout, percent);
+    case AnnotationStage::Layout: return advance(RunStage::Layout, percent);
   }
   return !m_cancelled;
 }

@@ -114,9 +114,7 @@ std::vector<TextPiece> splitLinks(std::string_view text) {
 std::string windowsEnvironmentText(const WindowsVersion& version) {
   std::string text = "Microsoft Windows ";
   switch (version.platform) {
-    case WindowsVersion::Platform::Win32s:
-      text += "Win32s Wow!! ";
-      break;
+    case WindowsVersion::Platform::Win32s: text += "Win32s Wow!! "; break;
     case WindowsVersion::Platform::Windows9x:
       text += (version.major > 4 || (version.major == 4 && version.minor != 0)) ? "98 " : "95 ";
       break;
@@ -137,30 +135,21 @@ std::string windowsEnvironmentText(const WindowsVersion& version) {
 
 CreditStyle creditStyleOf(char last) {
   switch (last) {
-    case '\n':
-      return CreditStyle::Title;
-    case '\t':
-      return CreditStyle::Heading;
-    case '\r':
-      return CreditStyle::SubHeading;
-    case '\b':
-      return CreditStyle::Bitmap;
-    default:
-      return CreditStyle::Text;
+    case '\n': return CreditStyle::Title;
+    case '\t': return CreditStyle::Heading;
+    case '\r': return CreditStyle::SubHeading;
+    case '\b': return CreditStyle::Bitmap;
+    default: return CreditStyle::Text;
   }
 }
 
 CreditFont creditFont(CreditStyle style) {
   switch (style) {
-    case CreditStyle::Title:
-      return {"Arial", 21, 700, true, 0x0000FFu};  // red
-    case CreditStyle::Heading:
-      return {"Arial", 17, 700, false, 0xFFFF00u};  // cyan
-    case CreditStyle::SubHeading:
-      return {"Arial", 19, 700, false, 0x00FFFFu};  // yellow
+    case CreditStyle::Title: return {"Arial", 21, 700, true, 0x0000FFu};        // red
+    case CreditStyle::Heading: return {"Arial", 17, 700, false, 0xFFFF00u};     // cyan
+    case CreditStyle::SubHeading: return {"Arial", 19, 700, false, 0x00FFFFu};  // yellow
     case CreditStyle::Bitmap:
-    case CreditStyle::Text:
-      break;
+    case CreditStyle::Text: break;
   }
   return {"Arial", 15, 100, false, 0xFFFFFFu};  // white
 }

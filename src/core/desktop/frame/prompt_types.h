@@ -16,12 +16,9 @@ enum class PromptAnswer { Ok, Cancel, Yes, No };
 template <typename Save>
 bool goOnAfterSaveQuestion(PromptAnswer answer, Save&& save) {
   switch (answer) {
-    case PromptAnswer::Yes:
-      return save();
-    case PromptAnswer::No:
-      return true;
-    default:
-      return false;
+    case PromptAnswer::Yes: return save();
+    case PromptAnswer::No: return true;
+    default: return false;
   }
 }
 

@@ -405,14 +405,10 @@ int ColourSet::indexOf(WellItem item) const {
   const int palette = static_cast<int>(m_palette.size());
   const int custom = static_cast<int>(m_custom.size());
   switch (item.kind) {
-    case WellItemKind::Special:
-      return item.index;
-    case WellItemKind::Palette:
-      return m_specialCount + item.index;
-    case WellItemKind::Custom:
-      return m_specialCount + palette + item.index;
-    case WellItemKind::Button:
-      return m_specialCount + palette + custom + item.index;
+    case WellItemKind::Special: return item.index;
+    case WellItemKind::Palette: return m_specialCount + item.index;
+    case WellItemKind::Custom: return m_specialCount + palette + item.index;
+    case WellItemKind::Button: return m_specialCount + palette + custom + item.index;
   }
   return -1;
 }
@@ -421,17 +417,14 @@ std::optional<Colour> ColourSet::itemColour(int index) const {
   if (index < 0 || index >= itemCount()) return std::nullopt;
   const WellItem it = item(index);
   switch (it.kind) {
-    case WellItemKind::Special:
-      return specialValue(it.index);
+    case WellItemKind::Special: return specialValue(it.index);
     case WellItemKind::Palette: {
       const Colour c = m_palette[static_cast<std::size_t>(it.index)].colour;
       if (c == kEmptyCell) return std::nullopt;
       return c;
     }
-    case WellItemKind::Custom:
-      return m_custom[static_cast<std::size_t>(it.index)];
-    case WellItemKind::Button:
-      break;
+    case WellItemKind::Custom: return m_custom[static_cast<std::size_t>(it.index)];
+    case WellItemKind::Button: break;
   }
   return std::nullopt;
 }
@@ -447,8 +440,7 @@ std::string ColourSet::itemName(int index) const {
   if (index < 0 || index >= itemCount()) return {};
   const WellItem it = item(index);
   switch (it.kind) {
-    case WellItemKind::Special:
-      return std::string(specialText(specialValue(it.index)));
+    case WellItemKind::Special: return std::string(specialText(specialValue(it.index)));
     case WellItemKind::Palette: {
       const Entry& e = m_palette[static_cast<std::size_t>(it.index)];
       if (e.colour == kEmptyCell) return {};
@@ -456,8 +448,7 @@ std::string ColourSet::itemName(int index) const {
     }
     case WellItemKind::Custom:
       return customColourName(m_custom[static_cast<std::size_t>(it.index)]);
-    case WellItemKind::Button:
-      return std::string(buttonText(it.index));
+    case WellItemKind::Button: return std::string(buttonText(it.index));
   }
   return {};
 }

@@ -32,19 +32,14 @@ constexpr std::array<std::string_view, 17> kKindNames = {
 template <typename From, typename To>
 void copyScope(EditScope scope, const From& from, To& to) {
   switch (scope) {
-    case EditScope::FontFace:
-      to.fontFace = from.fontFace;
-      break;
-    case EditScope::FontSize:
-      to.fontSize = from.fontSize;
-      break;
+    case EditScope::FontFace: to.fontFace = from.fontFace; break;
+    case EditScope::FontSize: to.fontSize = from.fontSize; break;
     case EditScope::AllRows:
       to.rows = from.rows;
       to.selection = from.selection;
       to.focused = from.focused;
       break;
-    case EditScope::OneRow:
-      break;
+    case EditScope::OneRow: break;
   }
 }
 
@@ -57,18 +52,15 @@ std::string_view editKindName(EditKind kind) {
 
 EditScope editScope(EditKind kind) {
   switch (kind) {
-    case EditKind::FontChange:
-      return EditScope::FontFace;
-    case EditKind::FontSizeChange:
-      return EditScope::FontSize;
+    case EditKind::FontChange: return EditScope::FontFace;
+    case EditKind::FontSizeChange: return EditScope::FontSize;
     case EditKind::Bold:
     case EditKind::Italic:
     case EditKind::TextColour:
     case EditKind::BackColour:
     case EditKind::ChangeName:
     case EditKind::ChangeMarker:
-    case EditKind::ChangeResidues:
-      return EditScope::OneRow;
+    case EditKind::ChangeResidues: return EditScope::OneRow;
     case EditKind::Activate:
     case EditKind::Inactivate:
     case EditKind::AddGrouping:
@@ -76,8 +68,7 @@ EditScope editScope(EditKind kind) {
     case EditKind::MoveUp:
     case EditKind::MoveDown:
     case EditKind::Sort:
-    case EditKind::InsertStandardResidues:
-      break;
+    case EditKind::InsertStandardResidues: break;
   }
   return EditScope::AllRows;
 }

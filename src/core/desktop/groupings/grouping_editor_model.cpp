@@ -116,16 +116,11 @@ std::string GroupingEditorModel::previewText(int row) const {
 std::string GroupingEditorModel::cellText(int row, EditorColumn column) const {
   const ResidueGrouping& g = m_state.rows[static_cast<std::size_t>(row)];
   switch (column) {
-    case EditorColumn::Description:
-      return g.name;
-    case EditorColumn::Residues:
-      return previewText(row);
-    case EditorColumn::Marker:
-      return std::string(1, g.marker);
-    case EditorColumn::Bold:
-      return g.format.bold ? "b" : "";
-    case EditorColumn::Italic:
-      return g.format.italic ? "i" : "";
+    case EditorColumn::Description: return g.name;
+    case EditorColumn::Residues: return previewText(row);
+    case EditorColumn::Marker: return std::string(1, g.marker);
+    case EditorColumn::Bold: return g.format.bold ? "b" : "";
+    case EditorColumn::Italic: return g.format.italic ? "i" : "";
   }
   return {};
 }
@@ -348,15 +343,10 @@ std::optional<AppliedEdit> GroupingEditorModel::redo() {
 
 void GroupingEditorModel::afterApplied(const AppliedEdit& applied) {
   switch (editScope(applied.kind)) {
-    case EditScope::FontFace:
-      selectFace(m_state.fontFace);
-      break;
-    case EditScope::FontSize:
-      break;
+    case EditScope::FontFace: selectFace(m_state.fontFace); break;
+    case EditScope::FontSize: break;
     case EditScope::AllRows:
-    case EditScope::OneRow:
-      m_anchor = m_state.focused;
-      break;
+    case EditScope::OneRow: m_anchor = m_state.focused; break;
   }
 }
 

@@ -79,29 +79,22 @@ bool GroupingEditorModel::anySelectedActive(bool active) const {
 
 bool GroupingEditorModel::enabled(EditorCommand command) const {
   switch (command) {
-    case EditorCommand::Undo:
-      return m_history.canUndo();
-    case EditorCommand::Redo:
-      return m_history.canRedo();
+    case EditorCommand::Undo: return m_history.canUndo();
+    case EditorCommand::Redo: return m_history.canRedo();
     case EditorCommand::Delete:
       return !m_state.selection.empty() && m_state.selection.front() != 0 &&
              m_state.selection.front() != lastRow();
-    case EditorCommand::MoveUp:
-      return !rowsToMoveUp().empty();
-    case EditorCommand::MoveDown:
-      return !rowsToMoveDown().empty();
-    case EditorCommand::Activate:
-      return anySelectedActive(false);
-    case EditorCommand::Inactivate:
-      return anySelectedActive(true);
+    case EditorCommand::MoveUp: return !rowsToMoveUp().empty();
+    case EditorCommand::MoveDown: return !rowsToMoveDown().empty();
+    case EditorCommand::Activate: return anySelectedActive(false);
+    case EditorCommand::Inactivate: return anySelectedActive(true);
     case EditorCommand::Insert:
     case EditorCommand::Next:
     case EditorCommand::Previous:
     case EditorCommand::Sort:
     case EditorCommand::AddStandard:
     case EditorCommand::ExtendDown:
-    case EditorCommand::ExtendUp:
-      break;
+    case EditorCommand::ExtendUp: break;
   }
   return true;
 }

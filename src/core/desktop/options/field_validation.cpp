@@ -39,12 +39,9 @@ int clampToInt(long long value) {
 
 std::string_view allowedFieldCharacters(FieldKind kind) {
   switch (kind) {
-    case FieldKind::Integer:
-      return kIntegerFieldCharacters;
-    case FieldKind::Number:
-      return kNumberFieldCharacters;
-    case FieldKind::ScaledNumber:
-      return kScaledFieldCharacters;
+    case FieldKind::Integer: return kIntegerFieldCharacters;
+    case FieldKind::Number: return kNumberFieldCharacters;
+    case FieldKind::ScaledNumber: return kScaledFieldCharacters;
   }
   return {};
 }
@@ -293,16 +290,12 @@ bool NumberFieldModel::outOfBounds(double value) const {
     case BoundMode::Inclusive:
       if (value > m_upper.value) return true;
       break;
-    case BoundMode::None:
-      break;
+    case BoundMode::None: break;
   }
   switch (m_lower.mode) {
-    case BoundMode::Strict:
-      return value <= m_lower.value;
-    case BoundMode::Inclusive:
-      return value < m_lower.value;
-    case BoundMode::None:
-      break;
+    case BoundMode::Strict: return value <= m_lower.value;
+    case BoundMode::Inclusive: return value < m_lower.value;
+    case BoundMode::None: break;
   }
   return false;
 }
@@ -335,14 +328,12 @@ double NumberFieldModel::numberValue() const {
 
 std::optional<FieldMessage> NumberFieldModel::message() const {
   switch (m_state) {
-    case FieldState::NotANumber:
-      return notANumberMessage(m_name);
+    case FieldState::NotANumber: return notANumberMessage(m_name);
     case FieldState::OutOfBounds:
       if (m_kind == FieldKind::Integer) return integerBoundsMessage(m_name, m_lower, m_upper);
       return numberBoundsMessage(m_name, m_lower, m_upper, m_precision,
                                  m_kind == FieldKind::ScaledNumber ? m_unit.suffix : "");
-    case FieldState::Valid:
-      break;
+    case FieldState::Valid: break;
   }
   return std::nullopt;
 }
@@ -354,13 +345,11 @@ std::string NumberFieldModel::displayText(double shownValue) const {
 
 std::string NumberFieldModel::loadText(int storedValue) const {
   switch (m_kind) {
-    case FieldKind::Integer:
-      return std::to_string(storedValue);
+    case FieldKind::Integer: return std::to_string(storedValue);
     case FieldKind::ScaledNumber:
       return formatFieldNumber(storedValue / (m_unit.scale != 0.0 ? m_unit.scale : 1.0),
                                m_precision);
-    case FieldKind::Number:
-      break;
+    case FieldKind::Number: break;
   }
   return formatFieldNumber(storedValue, m_precision);
 }

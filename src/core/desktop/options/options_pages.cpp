@@ -262,24 +262,12 @@ const PageItem* PageLayout::find(ControlId id) const {
 PageLayout buildPageLayout(OptionsPage page, bool verbose) {
   LayoutBuilder builder(page, verbose);
   switch (page) {
-    case OptionsPage::Annotate:
-      annotateLayout(builder);
-      break;
-    case OptionsPage::Parsing:
-      parsingLayout(builder);
-      break;
-    case OptionsPage::Output:
-      outputLayout(builder);
-      break;
-    case OptionsPage::Html:
-      htmlLayout(builder);
-      break;
-    case OptionsPage::General:
-      generalLayout(builder);
-      break;
-    case OptionsPage::Figure:
-      figureLayout(builder);
-      break;
+    case OptionsPage::Annotate: annotateLayout(builder); break;
+    case OptionsPage::Parsing: parsingLayout(builder); break;
+    case OptionsPage::Output: outputLayout(builder); break;
+    case OptionsPage::Html: htmlLayout(builder); break;
+    case OptionsPage::General: generalLayout(builder); break;
+    case OptionsPage::Figure: figureLayout(builder); break;
   }
   return builder.take();
 }
@@ -317,8 +305,7 @@ std::vector<NumberFieldSpec> numberFieldSpecs(OptionsPage page) {
                           inclusive(2400))};
     }
     case OptionsPage::Parsing:
-    case OptionsPage::Html:
-      break;
+    case OptionsPage::Html: break;
   }
   return {};
 }
@@ -371,8 +358,7 @@ std::vector<RadioGroupSpec> radioGroupSpecs(OptionsPage page) {
       using enum FigureControl;
       return {{{{PaperContent, 0}, {PaperA4, 1}, {PaperLetter, 2}, {PaperA3, 3}}}};
     }
-    case OptionsPage::Annotate:
-      break;
+    case OptionsPage::Annotate: break;
   }
   return {};
 }

@@ -277,54 +277,22 @@ TEST(EditHistoryTest, RandomEditsUndoneGiveBackTheOriginal) {
       model.setSelection(rows, rows.front());
       if (model.validateCurrentRow()) continue;
       switch (pick(16)) {
-        case 0:
-          model.setBold(pick(2) == 1);
-          break;
-        case 1:
-          model.setItalic(pick(2) == 1);
-          break;
-        case 2:
-          model.setTextColour(rgb(static_cast<unsigned>(pick(256)), 0, 0));
-          break;
-        case 3:
-          model.setBackColour(rgb(0, static_cast<unsigned>(pick(256)), 0));
-          break;
-        case 4:
-          model.setName("Name " + std::to_string(pick(1000)));
-          break;
-        case 5:
-          model.setMarker(std::string(1, static_cast<char>('a' + pick(26))));
-          break;
-        case 6:
-          model.setResidues(pick(2) ? "AG" : "WY");
-          break;
-        case 7:
-          model.setActive(pick(2) == 1);
-          break;
-        case 8:
-          model.chooseFace(static_cast<std::size_t>(pick(3)));
-          break;
-        case 9:
-          model.setFontSize(60 + pick(100));
-          break;
-        case 10:
-          model.add();
-          break;
-        case 11:
-          model.remove();
-          break;
-        case 12:
-          model.moveUp();
-          break;
-        case 13:
-          model.moveDown();
-          break;
-        case 14:
-          model.sort();
-          break;
-        default:
-          pick(2) ? model.activate() : model.inactivate();
-          break;
+        case 0: model.setBold(pick(2) == 1); break;
+        case 1: model.setItalic(pick(2) == 1); break;
+        case 2: model.setTextColour(rgb(static_cast<unsigned>(pick(256)), 0, 0)); break;
+        case 3: model.setBackColour(rgb(0, static_cast<unsigned>(pick(256)), 0)); break;
+        case 4: model.setName("Name " + std::to_string(pick(1000))); break;
+        case 5: model.setMarker(std::string(1, static_cast<char>('a' + pick(26)))); break;
+        case 6: model.setResidues(pick(2) ? "AG" : "WY"); break;
+        case 7: model.setActive(pick(2) == 1); break;
+        case 8: model.chooseFace(static_cast<std::size_t>(pick(3))); break;
+        case 9: model.setFontSize(60 + pick(100)); break;
+        case 10: model.add(); break;
+        case 11: model.remove(); break;
+        case 12: model.moveUp(); break;
+        case 13: model.moveDown(); break;
+        case 14: model.sort(); break;
+        default: pick(2) ? model.activate() : model.inactivate(); break;
       }
     }
     // Coalesced edits share an entry: one undo per entry.
@@ -380,30 +348,14 @@ TEST(EditHistoryTest, RandomUndoAndRedoFollowTheTimeline) {
         const int position = model.history().position();
         bool edited = false;
         switch (pick(8)) {
-          case 0:
-            edited = model.setName("N" + std::to_string(pick(5)));
-            break;
-          case 1:
-            edited = model.setBold(pick(2) == 1);
-            break;
-          case 2:
-            edited = model.setTextColour(rgb(static_cast<unsigned>(pick(4)), 0, 0));
-            break;
-          case 3:
-            edited = model.chooseFace(static_cast<std::size_t>(pick(3)));
-            break;
-          case 4:
-            edited = model.setFontSize(80 + pick(4));
-            break;
-          case 5:
-            edited = model.moveUp().kind == EditorOutcome::Kind::Done;
-            break;
-          case 6:
-            edited = model.moveDown().kind == EditorOutcome::Kind::Done;
-            break;
-          default:
-            edited = model.remove().kind == EditorOutcome::Kind::Done;
-            break;
+          case 0: edited = model.setName("N" + std::to_string(pick(5))); break;
+          case 1: edited = model.setBold(pick(2) == 1); break;
+          case 2: edited = model.setTextColour(rgb(static_cast<unsigned>(pick(4)), 0, 0)); break;
+          case 3: edited = model.chooseFace(static_cast<std::size_t>(pick(3))); break;
+          case 4: edited = model.setFontSize(80 + pick(4)); break;
+          case 5: edited = model.moveUp().kind == EditorOutcome::Kind::Done; break;
+          case 6: edited = model.moveDown().kind == EditorOutcome::Kind::Done; break;
+          default: edited = model.remove().kind == EditorOutcome::Kind::Done; break;
         }
         if (!edited) continue;
         // A new entry starts a new point in time; a coalesced edit moves
