@@ -43,7 +43,7 @@ class RegionWriter {
       : m_presence(presence), m_first(first), m_end(end), m_width(width) {}
 
   std::string text(const std::string& row, std::size_t count) const {
-    const std::string tail = row.substr(m_end - m_width, m_width);
+    std::string tail = row.substr(m_end - m_width, m_width);
     if (count == 0) return tail;
     if (count == m_width) {
       std::string shown;

@@ -32,7 +32,7 @@ FigureSettings figureSettings(const FigureOptions& options) {
   return settings;
 }
 
-FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, std::string fontName,
+FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, const std::string& fontName,
                            FigureSettings settings)
     : AnnotationWriter(fontSize, fontName),
       m_form(form),

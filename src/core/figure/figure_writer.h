@@ -43,7 +43,7 @@ class SvgFigureStream;
 class FigureWriter : public AnnotationWriter {
  public:
   // `form` is one of the figure kinds: PDF, SVG or PNG.
-  FigureWriter(OutputKind form, std::int32_t fontSize, std::string fontName,
+  FigureWriter(OutputKind form, std::int32_t fontSize, const std::string& fontName,
                FigureSettings settings);
   ~FigureWriter() override;
 

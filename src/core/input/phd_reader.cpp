@@ -130,7 +130,7 @@ void PhdReader::applyOptions(Alignment& alignment) const {
     if (sub >= 0) {
       std::string subset = std::move(row(sub));
       alignment.trackLabels.assign(1, "PHD");
-      alignment.tracks.assign(1, std::move(subset));
+      alignment.tracks.assign(1, subset);
     } else {
       alignment.trackLabels.clear();
       alignment.tracks.clear();

@@ -153,7 +153,7 @@ void HtmlWriter::beginDocument() {
   }
   RunMarkup markup{m_tags, {}, {}};
   for (const unsigned char byte : {'<', '>', '&', '"'}) markup.escaped[byte] = true;
-  setRunMarkup(std::move(markup));
+  setRunMarkup(markup);
 
   output().append("</HEAD>\n<BODY>\n<P><SAMP>\n<SPAN style=\"font-style: normal\">\n<b><PRE>");
   if (writesFontElement()) {

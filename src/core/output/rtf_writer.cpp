@@ -105,7 +105,7 @@ void RtfWriter::beginDocument() {
     m_styleWords.push_back(makeStyleWords(index));
   RunMarkup markup{m_styleWords, {}, kNeedsEscape};
   for (const std::string& words : m_styleWords) markup.closing.push_back(words.empty() ? "" : "}");
-  setRunMarkup(std::move(markup));
+  setRunMarkup(markup);
   for (const Colour colour : m_colours) {
     output().append("\\red").append(std::to_string(redOf(colour)));
     output().append("\\green").append(std::to_string(greenOf(colour)));

@@ -1,6 +1,7 @@
 #include "preview/preview_run.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "preview/preview_writer.h"
 #include "util/current_failure.h"
@@ -20,7 +21,7 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
     return outcome;
   }
 
-  PreviewInteraction interaction(stop);
+  PreviewInteraction interaction(std::move(stop));
   PreviewWriter writer(input.groupings, consensusSettings(input.options),
                        invalidResidueList(input.options.parse));
   // The driver remembers a chosen set list; the preview never chooses one.
@@ -51,7 +52,7 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
 PreviewOutcome runPreview(const PreviewInput& input, std::stop_token stop) {
   PreviewOutcome outcome;
   try {
-    outcome = makePreview(input, stop);
+    outcome = makePreview(input, std::move(stop));
   } catch (...) {
     outcome = PreviewOutcome();
     outcome.messages.push_back({PreviewMessage::Kind::Error,

@@ -78,7 +78,7 @@ class LayoutBuilder {
   // it depends on) and the label after it.
   std::vector<PageItem> fieldRow(PageItem before, PageItemKind kind, ControlId id,
                                  ControlId spin) const {
-    return {std::move(before), field(kind, id, spin), label(textAfter(id))};
+    return {before, field(kind, id, spin), label(textAfter(id))};
   }
   std::vector<PageItem> labelledField(PageItemKind kind, ControlId id, ControlId spin) const {
     return fieldRow(label(id), kind, id, spin);

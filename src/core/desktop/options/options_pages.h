@@ -140,7 +140,8 @@ class ControlId {
 
   constexpr int value() const { return m_value; }
   constexpr bool isNone() const { return m_value == 0; }
-  auto operator<=>(const ControlId&) const = default;
+  // The comparison is defaulted; the check takes its 0 for a pointer.
+  auto operator<=>(const ControlId&) const = default;  // NOLINT(modernize-use-nullptr)
 
  private:
   int m_value = 0;
