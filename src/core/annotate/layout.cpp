@@ -56,7 +56,7 @@ long long standInResidues(const std::string& row, std::size_t first, std::size_t
 class Marks {
  public:
   Marks(const AnnotatedAlignment& annotated, const LayoutMarks& marks, std::size_t length)
-      : m_annotated(annotated), m_marks(marks), m_length(length) {
+      : m_annotated(annotated), m_marks(marks) {
     if (!marks.residueNumbers) return;
     long long widest = 1;
     for (const Alignment& set : annotated.sets) {
@@ -160,7 +160,6 @@ class Marks {
 
   const AnnotatedAlignment& m_annotated;
   const LayoutMarks& m_marks;
-  std::size_t m_length;
   std::size_t m_numberWidth = 0;
   std::vector<std::vector<int>> m_starts;        // per set, per sequence
   std::vector<std::vector<long long>> m_before;  // residues in earlier blocks
