@@ -404,13 +404,13 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
                std::ostream& err, bool outputIsTerminal) {
   ParsedArguments parsed = parseCliArguments(args);
   if (!parsed.error.empty()) {
-    err << "hueset-cli: " << parsed.error << "\n" << kCliUsage;
+    err << "hueset-cli: " << parsed.error << "\n" << cliUsage();
     return kUsage;
   }
   const CliArguments& a = parsed.arguments;
   switch (a.command) {
     case CliCommand::Help:
-      out << kCliUsage << "\nOption names for --option: " << optionNameList() << "\n";
+      out << cliUsage() << "\nOption names for --option: " << optionNameList() << "\n";
       return finishStandardOutput(out, err);
     case CliCommand::Version:
       out << "hueset-cli " << HUESET_VERSION << "\n";

@@ -1,6 +1,7 @@
 #include "cli/cli_arguments.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 
 #include "figure/output_kinds.h"
@@ -61,69 +62,6 @@ std::string guessedExtensions() {
   return extensions;
 }
 
-std::string makeUsage() {
-  return "Usage:\n"
-         "  hueset-cli annotate [options] FILE|-\n" +
-         wrapped("      ", "Annotate an alignment (" + formatFamilyList() +
-                               ", any of them also gzip-compressed) into Rich Text, HTML, a style "
-                               "sheet, or a figure (PDF, SVG, PNG).") +
-         "    -o, --output FILE        write here instead of standard output\n"
-         "    -t, --to KIND            rtf|html|css|pdf|svg|png; default: from the output file's\n"
-         "                             extension (.rtf, .html/.htm, .css, .pdf, .svg, .png), else "
-         "rtf\n"
-         "        --page PAPER         lay a figure out on a4, letter or a3 paper (add "
-         "',landscape'\n"
-         "                             to turn it), or on content (default: as large as the "
-         "figure)\n"
-         "        --dpi N              the resolution of a PNG (default 300)\n" +
-         wrapped("    -f, --format FORMAT      ",
-                 formatNames("|") +
-                     " (default auto: guessed from the text; a text without any keyword goes "
-                     "by the file's extension:" +
-                     guessedExtensions() + ", also under .gz)") +
-         "    -c, --config CONFIG      the residue groupings: colour or bw (the built-in ones), or "
-         "a\n"
-         "                             configuration file (.cft text or .cfb binary); default: "
-         "the\n"
-         "                             profile's last configuration file, else colour\n"
-         "        --option NAME=VALUE  set any option by its field name, e.g. "
-         "consensusThreshold=700\n"
-         "                             (tenths of a percent), useElision=0, wrapLength=80,\n"
-         "                             styleMode=1, residueNumbers=1, ruler=1, fitWrapToPage=1,\n"
-         "                             matchStatesOnly=1 (A2M/A3M without their insert\n"
-         "                             columns); repeatable\n"
-         "        --no-profile         ignore the per-user profile; start from the built-in "
-         "defaults\n"
-         "        --sets \"0,1;2,3\"     sort the sequences into sets: 0-based indexes separated "
-         "by\n"
-         "                             ',', sets separated by ';'\n"
-         "        --strict             answer No to every question of a reader and refuse invalid\n"
-         "                             characters (default: answer Yes and print a warning)\n"
-         "  hueset-cli read [options] FILE|-\n"
-         "      Print what the reader made of the file as JSON: format, length, names, residues,\n"
-         "      trackLabels, tracks, and every message with its kind, text and line.\n"
-         "      Takes -f, -c, --option, --no-profile and --strict as above.\n"
-         "  hueset-cli config dump colour|bw --as cft|cfb [-o FILE]\n"
-         "      Write a built-in residue groupings configuration as a text (.cft) or binary "
-         "(.cfb)\n"
-         "      file.\n"
-         "  hueset-cli --help | --version\n"
-         "\n"
-         "The per-user profile is $XDG_CONFIG_HOME/Vantor/Hueset.ini (HUESET_PROFILE names "
-         "another\n"
-         "file); the desktop program shares it. Messages go to standard error as\n"
-         "FILE:LINE: error|warning: TEXT. Exit status: 0 success, 1 the input could not be\n"
-         "annotated, 2 a usage error.\n";
-}
-
-}  // namespace
-
-const std::string kCliUsage = makeUsage();
-
-namespace {
-
-bool isFormatName(const std::string& f) { return f == "auto" || formatFromCliName(f).has_value(); }
-
 }  // namespace
 
 std::optional<std::pair<int, bool>> parsePaper(const std::string& text) {
@@ -175,6 +113,8 @@ std::optional<std::vector<int>> parseSetLayout(const std::string& text) {
 
 namespace {
 
+bool isFormatName(const std::string& f) { return f == "auto" || formatFromCliName(f).has_value(); }
+
 // Why the output file cannot take the kind asked for: one kind is never
 // written into a file whose extension names another. Empty when it can; an
 // extension of no kind known takes any.
@@ -193,134 +133,394 @@ std::string outputFileProblem(const CliArguments& a) {
   return {};
 }
 
+// The commands an option belongs to, as bits of CliOption::commands.
+constexpr unsigned kAnnotateBit = 1;
+constexpr unsigned kReadBit = 2;
+constexpr unsigned kDumpBit = 4;
+
+unsigned commandBit(CliCommand command) {
+  switch (command) {
+    case CliCommand::Annotate: return kAnnotateBit;
+    case CliCommand::Read: return kReadBit;
+    case CliCommand::ConfigDump: return kDumpBit;
+    case CliCommand::Help:
+    case CliCommand::Version: break;
+  }
+  return 0;
+}
+
+// One option of the command line. The parser and the usage both read the
+// table of them, so an option is declared once and its help cannot drift
+// from what it does.
+struct CliOption {
+  std::string_view shortName;  // empty: none
+  std::string_view longName;
+  std::string_view valueName;  // empty: a switch, which takes no value
+  bool emptyValueAllowed;
+  unsigned commands;
+  std::string (*help)();
+  // Puts the value into the arguments; the usage error, or empty.
+  std::string (*apply)(CliArguments& a, const std::string& value);
+};
+
+std::string kindHelp() {
+  std::string names;
+  std::string extensions;
+  for (const OutputKindInfo& info : outputKinds()) {
+    if (info.name.empty()) continue;
+    names += (names.empty() ? "" : "|") + std::string(info.name);
+    extensions += extensions.empty() ? "" : ", ";
+    for (std::size_t e = 0; e < info.extensions.size(); ++e) {
+      extensions += (e ? "/." : ".") + std::string(info.extensions[e]);
+    }
+  }
+  return names + "; default: from the output file's extension (" + extensions + "), else rtf";
+}
+
+std::string formatHelp() {
+  return formatNames("|") +
+         " (default auto: guessed from the text; a text without any keyword goes by the file's "
+         "extension:" +
+         guessedExtensions() + ", also under .gz)";
+}
+
+std::string outputKindOf(CliArguments& a, const std::string& value) {
+  a.to = outputKindNamed(value);
+  return a.to ? "" : "'" + value + "' is not one of " + outputKindNames();
+}
+
+std::string paperOf(CliArguments& a, const std::string& value) {
+  const auto paper = parsePaper(value);
+  if (!paper) {
+    return "--page takes a4, letter, a3 or content, with ',landscape' if wanted, not '" + value +
+           "'";
+  }
+  a.optionAssignments.emplace_back("paperSize", std::to_string(paper->first));
+  a.optionAssignments.emplace_back("landscape", paper->second ? "1" : "0");
+  return {};
+}
+
+std::string formatOf(CliArguments& a, const std::string& value) {
+  if (!isFormatName(value)) return "'" + value + "' is not one of " + formatNames(", ");
+  a.format = value;
+  return {};
+}
+
+std::string assignmentOf(CliArguments& a, const std::string& value) {
+  const auto eq = value.find('=');
+  if (eq == std::string::npos || eq == 0) return "--option wants NAME=VALUE, not '" + value + "'";
+  a.optionAssignments.emplace_back(value.substr(0, eq), value.substr(eq + 1));
+  return {};
+}
+
+std::string setsOf(CliArguments& a, const std::string& value) {
+  a.sets = parseSetLayout(value);
+  return a.sets ? "" : "--sets wants indexes like \"0,1;2,3\", not '" + value + "'";
+}
+
+std::string dumpFormOf(CliArguments& a, const std::string& value) {
+  if (value != "cft" && value != "cfb") return "--as takes cft or cfb";
+  a.dumpAs = value;
+  return {};
+}
+
+const CliOption kCliOptions[] = {
+    {"-o", "--output", "FILE", false, kAnnotateBit | kReadBit | kDumpBit,
+     [] { return std::string("write here instead of standard output"); },
+     [](CliArguments& a, const std::string& v) {
+       a.output = v;
+       return std::string();
+     }},
+    {"-t", "--to", "KIND", true, kAnnotateBit, kindHelp, outputKindOf},
+    {"", "--page", "PAPER", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "lay a figure out on a4, letter or a3 paper (add ',landscape' to turn it), or on "
+           "content (default: as large as the figure)");
+     },
+     paperOf},
+    {"", "--dpi", "N", true, kAnnotateBit,
+     [] { return std::string("the resolution of a PNG (default 300)"); },
+     [](CliArguments& a, const std::string& v) {
+       a.optionAssignments.emplace_back("pngResolution", v);
+       return std::string();
+     }},
+    {"-f", "--format", "FORMAT", true, kAnnotateBit | kReadBit, formatHelp, formatOf},
+    {"-c", "--config", "CONFIG", false, kAnnotateBit | kReadBit,
+     [] {
+       return std::string(
+           "the residue groupings: colour or bw (the built-in ones), or a configuration file "
+           "(.cft text or .cfb binary); default: the profile's last configuration file, else "
+           "colour");
+     },
+     [](CliArguments& a, const std::string& v) {
+       a.config = v;
+       return std::string();
+     }},
+    {"", "--option", "NAME=VALUE", true, kAnnotateBit | kReadBit,
+     [] {
+       return std::string(
+           "set any option by its field name, e.g. consensusThreshold=700 (tenths of a percent), "
+           "useElision=0, wrapLength=80, styleMode=1, residueNumbers=1, ruler=1, "
+           "fitWrapToPage=1, matchStatesOnly=1 (A2M/A3M without their insert columns); "
+           "repeatable");
+     },
+     assignmentOf},
+    {"", "--no-profile", "", true, kAnnotateBit | kReadBit,
+     [] { return std::string("ignore the per-user profile; start from the built-in defaults"); },
+     [](CliArguments& a, const std::string&) {
+       a.noProfile = true;
+       return std::string();
+     }},
+    {"", "--sets", "\"0,1;2,3\"", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "sort the sequences into sets: 0-based indexes separated by ',', sets separated by "
+           "';'");
+     },
+     setsOf},
+    {"", "--strict", "", true, kAnnotateBit | kReadBit,
+     [] {
+       return std::string(
+           "answer No to every question of a reader and refuse invalid characters (default: "
+           "answer Yes and print a warning)");
+     },
+     [](CliArguments& a, const std::string&) {
+       a.strict = true;
+       return std::string();
+     }},
+    {"", "--as", "FORM", true, kDumpBit,
+     [] { return std::string("cft, a text configuration file, or cfb, a binary one"); },
+     dumpFormOf},
+};
+
+const CliOption* findOption(std::string_view word) {
+  for (const CliOption& option : kCliOptions) {
+    if (word == option.longName || (!option.shortName.empty() && word == option.shortName)) {
+      return &option;
+    }
+  }
+  return nullptr;
+}
+
+// A command of the usage: how it is called and what it does.
+struct CliCommandUsage {
+  CliCommand command;
+  std::string_view name;
+  std::string_view synopsis;
+  std::string (*text)();
+};
+
+std::string figureKindList() {
+  std::string names;
+  for (const OutputKindInfo& info : outputKinds()) {
+    if (!info.figure || info.name.empty()) continue;
+    names += names.empty() ? "" : ", ";
+    for (char c : info.name)
+      names += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  }
+  return names;
+}
+
+const CliCommandUsage kCommandUsages[] = {
+    {CliCommand::Annotate, "annotate", "annotate [options] FILE|-",
+     [] {
+       return "Annotate an alignment (" + formatFamilyList() +
+              ", any of them also gzip-compressed) into Rich Text, HTML, a style sheet, or a "
+              "figure (" +
+              figureKindList() + ").";
+     }},
+    {CliCommand::Read, "read", "read [options] FILE|-",
+     [] {
+       return std::string(
+           "Print what the reader made of the file as JSON: format, length, names, residues, "
+           "trackLabels, tracks, and every message with its kind, text and line.");
+     }},
+    {CliCommand::ConfigDump, "config dump", "config dump colour|bw --as cft|cfb [-o FILE]",
+     [] {
+       return std::string(
+           "Write a built-in residue groupings configuration as a text (.cft) or binary (.cfb) "
+           "file.");
+     }},
+};
+
+std::string_view commandName(CliCommand command) {
+  for (const CliCommandUsage& usage : kCommandUsages) {
+    if (usage.command == command) return usage.name;
+  }
+  return {};
+}
+
+// Column where an option's help starts.
+constexpr std::size_t kHelpColumn = 29;
+
+std::string optionUsage(const CliOption& option) {
+  std::string names =
+      option.shortName.empty() ? "        " : "    " + std::string(option.shortName) + ", ";
+  names += option.longName;
+  if (!option.valueName.empty()) names += " " + std::string(option.valueName);
+  names.resize(std::max(names.size() + 2, kHelpColumn), ' ');
+  return wrapped(names, option.help());
+}
+
+// "-f, -c and --strict"
+std::string spokenList(const std::vector<std::string_view>& names) {
+  std::string list;
+  for (std::size_t n = 0; n < names.size(); ++n) {
+    list += n == 0 ? "" : n + 1 == names.size() ? " and " : ", ";
+    list += names[n];
+  }
+  return list;
+}
+
+// Each command with its options; an option already described under an
+// earlier command is named there as taken "as above".
+std::string makeUsage() {
+  std::string usage = "Usage:\n";
+  unsigned described = 0;
+  for (const CliCommandUsage& command : kCommandUsages) {
+    usage += "  hueset-cli " + std::string(command.synopsis) + "\n";
+    usage += wrapped("      ", command.text());
+    const unsigned bit = commandBit(command.command);
+    std::vector<std::string_view> asAbove;
+    std::string own;
+    for (const CliOption& option : kCliOptions) {
+      if (!(option.commands & bit)) continue;
+      if (option.commands & described) {
+        asAbove.push_back(option.shortName.empty() ? option.longName : option.shortName);
+      } else {
+        own += optionUsage(option);
+      }
+    }
+    if (!asAbove.empty()) usage += "      Takes " + spokenList(asAbove) + " as above.\n";
+    usage += own;
+    described |= bit;
+  }
+  return usage +
+         "  hueset-cli --help | --version\n"
+         "\n"
+         "The per-user profile is $XDG_CONFIG_HOME/Vantor/Hueset.ini (HUESET_PROFILE names "
+         "another\n"
+         "file); the desktop program shares it. Messages go to standard error as\n"
+         "FILE:LINE: error|warning: TEXT. Exit status: 0 success, 1 the input could not be\n"
+         "annotated, 2 a usage error.\n";
+}
+
+}  // namespace
+
+// Made on first use: the tables it reads are other files' statics.
+const std::string& cliUsage() {
+  static const std::string usage = makeUsage();
+  return usage;
+}
+
+namespace {
+
+// The command the first words name; false (with the error set) for none.
+bool parseCommand(const std::vector<std::string>& args, std::size_t& i, ParsedArguments& parsed) {
+  if (args.empty()) {
+    parsed.error = "no command given";
+    return false;
+  }
+  const std::string& command = args[i++];
+  CliCommand& c = parsed.arguments.command;
+  if (command == "--help" || command == "-h" || command == "help") {
+    c = CliCommand::Help;
+  } else if (command == "--version") {
+    c = CliCommand::Version;
+  } else if (command == "annotate") {
+    c = CliCommand::Annotate;
+  } else if (command == "read") {
+    c = CliCommand::Read;
+  } else if (command == "config" && i < args.size() && args[i] == "dump") {
+    ++i;
+    c = CliCommand::ConfigDump;
+  } else {
+    parsed.error =
+        command == "config" ? "'config' takes 'dump'" : "unknown command '" + command + "'";
+    return false;
+  }
+  return true;
+}
+
+// The options after the command, each checked against the command; the
+// other words are left in `positional`. The usage error, or empty.
+std::string parseOptions(const std::vector<std::string>& args, std::size_t i, CliArguments& a,
+                         std::vector<std::string>& positional) {
+  while (i < args.size()) {
+    const std::string& word = args[i++];
+    if (word == "--help" || word == "-h") {
+      a.command = CliCommand::Help;
+      return {};
+    }
+    const CliOption* option = findOption(word);
+    if (!option) {
+      if (word.size() > 1 && word[0] == '-') return "unknown option '" + word + "'";
+      positional.push_back(word);
+      continue;
+    }
+    if (!(option->commands & commandBit(a.command))) {
+      return "'" + std::string(commandName(a.command)) + "' does not take " + word;
+    }
+    std::string value;
+    if (!option->valueName.empty()) {
+      if (i >= args.size() || (args[i].empty() && !option->emptyValueAllowed)) {
+        return "option '" + word + "' needs a value";
+      }
+      value = args[i++];
+    }
+    if (std::string problem = option->apply(a, value); !problem.empty()) return problem;
+  }
+  return {};
+}
+
+// What the command does with the words that are not options. The usage
+// error, or empty.
+std::string takePositional(CliArguments& a, const std::vector<std::string>& positional) {
+  if (a.command == CliCommand::ConfigDump) {
+    if (positional.size() != 1 || (positional[0] != "colour" && positional[0] != "bw")) {
+      return "'config dump' takes colour or bw";
+    }
+    if (a.dumpAs.empty()) return "'config dump' needs --as cft or --as cfb";
+    a.dumpWhich = positional[0];
+    return {};
+  }
+  if (a.command == CliCommand::Annotate) {
+    if (std::string problem = outputFileProblem(a); !problem.empty()) return problem;
+    if (positional.empty() && a.to == OutputKind::Css) return {};  // needs only the groupings
+  }
+  if (positional.size() != 1) {
+    return positional.empty() ? "no input file given (use - for standard input)"
+                              : "only one input file may be given";
+  }
+  a.input = positional[0];
+  return {};
+}
+
 }  // namespace
 
 ParsedArguments parseCliArguments(const std::vector<std::string>& args) {
   ParsedArguments parsed;
-  CliArguments& a = parsed.arguments;
-  auto usage = [&parsed](std::string message) {
-    parsed.error = std::move(message);
-    return parsed;
-  };
-  if (args.empty()) return usage("no command given");
-
   std::size_t i = 0;
-  const std::string& command = args[i++];
-  if (command == "--help" || command == "-h" || command == "help") {
-    a.command = CliCommand::Help;
-    return parsed;
-  }
-  if (command == "--version") {
-    a.command = CliCommand::Version;
-    return parsed;
-  }
-  if (command == "annotate") {
-    a.command = CliCommand::Annotate;
-  } else if (command == "read") {
-    a.command = CliCommand::Read;
-  } else if (command == "config") {
-    if (i >= args.size() || args[i] != "dump") return usage("'config' takes 'dump'");
-    ++i;
-    a.command = CliCommand::ConfigDump;
-  } else {
-    return usage("unknown command '" + command + "'");
-  }
-
+  if (!parseCommand(args, i, parsed)) return parsed;
+  CliArguments& a = parsed.arguments;
+  if (a.command == CliCommand::Help || a.command == CliCommand::Version) return parsed;
   std::vector<std::string> positional;
-  while (i < args.size()) {
-    const std::string& word = args[i++];
-    auto value = [&](const std::string& option) -> std::optional<std::string> {
-      if (i >= args.size()) return std::nullopt;
-      (void)option;
-      return args[i++];
-    };
-    auto needs = [&](const std::string& option) { return "option '" + option + "' needs a value"; };
-
-    if (word == "--help" || word == "-h") {
-      a.command = CliCommand::Help;
-      return parsed;
-    }
-    if (word == "-o" || word == "--output") {
-      auto v = value(word);
-      if (!v || v->empty()) return usage(needs(word));
-      a.output = *v;
-    } else if (word == "-t" || word == "--to") {
-      auto v = value(word);
-      if (!v) return usage(needs(word));
-      a.to = outputKindNamed(*v);
-      if (!a.to) return usage("'" + *v + "' is not one of " + outputKindNames());
-    } else if (word == "--page") {
-      auto v = value(word);
-      if (!v) return usage(needs(word));
-      auto paper = parsePaper(*v);
-      if (!paper)
-        return usage("--page takes a4, letter, a3 or content, with ',landscape' if wanted, not '" +
-                     *v + "'");
-      a.optionAssignments.emplace_back("paperSize", std::to_string(paper->first));
-      a.optionAssignments.emplace_back("landscape", paper->second ? "1" : "0");
-    } else if (word == "--dpi") {
-      auto v = value(word);
-      if (!v) return usage(needs(word));
-      a.optionAssignments.emplace_back("pngResolution", *v);
-    } else if (word == "-f" || word == "--format") {
-      auto v = value(word);
-      if (!v) return usage(needs(word));
-      if (!isFormatName(*v)) {
-        return usage("'" + *v + "' is not one of " + formatNames(", "));
-      }
-      a.format = *v;
-    } else if (word == "-c" || word == "--config") {
-      auto v = value(word);
-      if (!v || v->empty()) return usage(needs(word));
-      a.config = *v;
-    } else if (word == "--option") {
-      auto v = value(word);
-      if (!v) return usage(needs(word));
-      auto eq = v->find('=');
-      if (eq == std::string::npos || eq == 0)
-        return usage("--option wants NAME=VALUE, not '" + *v + "'");
-      a.optionAssignments.emplace_back(v->substr(0, eq), v->substr(eq + 1));
-    } else if (word == "--no-profile") {
-      a.noProfile = true;
-    } else if (word == "--sets") {
-      auto v = value(word);
-      if (!v) return usage(needs(word));
-      a.sets = parseSetLayout(*v);
-      if (!a.sets) return usage("--sets wants indexes like \"0,1;2,3\", not '" + *v + "'");
-    } else if (word == "--strict") {
-      a.strict = true;
-    } else if (word == "--as") {
-      auto v = value(word);
-      if (!v) return usage(needs(word));
-      if (*v != "cft" && *v != "cfb") return usage("--as takes cft or cfb");
-      a.dumpAs = *v;
-    } else if (word.size() > 1 && word[0] == '-' && word != "-") {
-      return usage("unknown option '" + word + "'");
-    } else {
-      positional.push_back(word);
-    }
+  parsed.error = parseOptions(args, i, a, positional);
+  if (parsed.error.empty() && a.command != CliCommand::Help) {
+    parsed.error = takePositional(a, positional);
   }
-
-  if (a.command == CliCommand::ConfigDump) {
-    if (positional.size() != 1 || (positional[0] != "colour" && positional[0] != "bw")) {
-      return usage("'config dump' takes colour or bw");
-    }
-    if (a.dumpAs.empty()) return usage("'config dump' needs --as cft or --as cfb");
-    a.dumpWhich = positional[0];
-    return parsed;
-  }
-  if (a.command == CliCommand::Annotate) {
-    if (std::string problem = outputFileProblem(a); !problem.empty()) return usage(problem);
-  }
-  if (positional.empty() && a.command == CliCommand::Annotate && a.to == OutputKind::Css) {
-    return parsed;  // the style sheet needs only the groupings
-  }
-  if (positional.size() != 1) {
-    return usage(positional.empty() ? "no input file given (use - for standard input)"
-                                    : "only one input file may be given");
-  }
-  a.input = positional[0];
   return parsed;
+}
+
+std::vector<std::string_view> cliOptionWords(CliCommand command) {
+  std::vector<std::string_view> words;
+  for (const CliOption& option : kCliOptions) {
+    if (!(option.commands & commandBit(command))) continue;
+    if (!option.shortName.empty()) words.push_back(option.shortName);
+    words.push_back(option.longName);
+  }
+  return words;
 }
 
 }  // namespace hueset

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -42,6 +43,10 @@ std::optional<std::pair<int, bool>> parsePaper(const std::string& text);
 // "0,1;2,3" as the set layout -1, 0, 1, -1, 2, 3; none when malformed.
 std::optional<std::vector<int>> parseSetLayout(const std::string& text);
 
-extern const std::string kCliUsage;
+const std::string& cliUsage();
+
+// The spellings of the options a command takes ("-o", "--output", ...), in
+// the order the usage lists them.
+std::vector<std::string_view> cliOptionWords(CliCommand command);
 
 }  // namespace hueset

@@ -2,6 +2,7 @@
 #include <regex>
 #include <set>
 
+#include "cli/cli_arguments.h"
 #include "cli_fixture.h"
 
 namespace hueset::test {
@@ -32,6 +33,31 @@ TEST(CliManual, NamesEveryOptionTheHelpNames) {
   EXPECT_GT(named.size(), 40u);
   for (const std::string& option : named) {
     EXPECT_NE(manual.find(option), std::string::npos) << option << " is not in the manual page";
+  }
+}
+
+// Each command's completion offers exactly the options that command takes.
+TEST(CliManual, CompletionOffersEachCommandsOptions) {
+  const std::string completion =
+      test::readFile(std::string(HUESET_SOURCE_DIR) + "/packaging/hueset-cli.bash-completion");
+  ASSERT_FALSE(completion.empty()) << "packaging/hueset-cli.bash-completion is missing";
+  const struct {
+    CliCommand command;
+    const char* caseLine;  // the completion's case for the command
+  } cases[] = {{CliCommand::Annotate, "    *)"},
+               {CliCommand::Read, "    read)"},
+               {CliCommand::ConfigDump, "    config)"}};
+  for (const auto& c : cases) {
+    const std::size_t at = completion.find(c.caseLine);
+    ASSERT_NE(at, std::string::npos) << c.caseLine;
+    const std::size_t open = completion.find("-W \"", at) + 4;
+    std::string expected;
+    for (std::string_view word : cliOptionWords(c.command)) {
+      expected += (expected.empty() ? "" : " ") + std::string(word);
+    }
+    std::string offered = completion.substr(open, completion.find('"', open) - open);
+    if (c.command == CliCommand::ConfigDump) offered.erase(0, offered.find(" -"));
+    EXPECT_EQ(" " + expected, " " + offered.substr(offered.find_first_not_of(' '))) << c.caseLine;
   }
 }
 
