@@ -124,7 +124,9 @@ int main(int argc, char** argv) {
     sinceTick.start();
     ticker.start();
     clock.restart();
-    app.mainWindow()->action(html ? kAnnotateToHtmlClipboard : kAnnotateToRtfClipboard)->trigger();
+    app.mainWindow()
+        ->action(html ? Command::AnnotateToHtmlClipboard : Command::AnnotateToRtfClipboard)
+        ->trigger();
     const double annotated = clock.elapsed() / 1000.0;
     ticker.stop();
     longestStall = std::max(longestStall, sinceTick.elapsed());

@@ -107,7 +107,7 @@ bool AnnotateCommands::webSafeCheck() {
   choice.prompt = toQString(kWebSafePrompt);
   for (const std::string& line : problems) choice.items << QString::fromStdString(line);
   choice.note = toQString(kWebSafeQuestion);
-  choice.helpContext = commandHelpContext(kAnnotateToHtmlClipboard);
+  choice.helpContext = commandHelpContext(Command::AnnotateToHtmlClipboard);
   return m_app.prompts().chooseFromList(m_editor, choice).has_value();
 }
 

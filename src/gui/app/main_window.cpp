@@ -57,7 +57,7 @@ QString whatsThisText(Command command, const QString& prompt) {
 }
 
 // Stands between groups of the items of a menu or the toolbar.
-constexpr int kSeparator = 0;
+constexpr std::optional<Command> kSeparator;
 
 }  // namespace
 
@@ -121,7 +121,7 @@ MainWindow::MainWindow(HuesetApp& app)
       statusBar()->showMessage(text);
     }
   });
-  QAction* previewToggle = action(kViewPreview);
+  QAction* previewToggle = action(Command::ViewPreview);
   connect(m_preview, &PreviewController::shownChanged, previewToggle, [previewToggle](bool shown) {
     if (previewToggle->isChecked() != shown) previewToggle->setChecked(shown);
   });
@@ -140,7 +140,7 @@ MainWindow::MainWindow(HuesetApp& app)
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::action(int command) const {
+QAction* MainWindow::action(Command command) const {
   auto it = m_actions.find(command);
   return it == m_actions.end() ? nullptr : it->second;
 }
@@ -154,10 +154,13 @@ void MainWindow::createActions() {
   createViewAndHelpActions();
 
   // Undo, Cut and Copy follow the editor.
-  for (Command command : {kEditUndo, kEditCut, kEditCopy}) action(command)->setEnabled(false);
-  connect(m_editor, &QPlainTextEdit::undoAvailable, action(kEditUndo), &QAction::setEnabled);
-  connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCut), &QAction::setEnabled);
-  connect(m_editor, &QPlainTextEdit::copyAvailable, action(kEditCopy), &QAction::setEnabled);
+  for (Command command : {Command::EditUndo, Command::EditCut, Command::EditCopy})
+    action(command)->setEnabled(false);
+  connect(m_editor, &QPlainTextEdit::undoAvailable, action(Command::EditUndo),
+          &QAction::setEnabled);
+  connect(m_editor, &QPlainTextEdit::copyAvailable, action(Command::EditCut), &QAction::setEnabled);
+  connect(m_editor, &QPlainTextEdit::copyAvailable, action(Command::EditCopy),
+          &QAction::setEnabled);
 }
 
 void MainWindow::createFileAndEditActions() {
@@ -166,63 +169,63 @@ void MainWindow::createFileAndEditActions() {
   const auto shift = Qt::SHIFT;
   const auto alt = Qt::ALT;
   const CommandRow rows[] = {
-      {kFileNew,
+      {Command::FileNew,
        "&New",
        {K(ctrl | Qt::Key_N)},
        "Create a new document",
        nullptr,
        [this] { fileNew(); }},
-      {kFileOpen,
+      {Command::FileOpen,
        "&Open...",
        {K(ctrl | Qt::Key_O)},
        "Open an existing document",
        nullptr,
        [this] { fileOpen(); }},
-      {kFileSave,
+      {Command::FileSave,
        "&Save",
        {K(ctrl | Qt::Key_S)},
        "Save the active document",
        nullptr,
        [this] { fileSave(); }},
-      {kFileSaveAs,
+      {Command::FileSaveAs,
        "Save &As...",
        {},
        "Save the active document with a new name",
        nullptr,
        [this] { fileSaveAs(); }},
-      {kFileMruFirst, "Recent File", {}, "Open this document", nullptr, {}},
-      {kAppExit,
+      {Command::FileMruFirst, "Recent File", {}, "Open this document", nullptr, {}},
+      {Command::AppExit,
        "E&xit",
        {},
        "Quit the application; prompts to save documents",
        nullptr,
        [this] { close(); }},
 
-      {kEditUndo,
+      {Command::EditUndo,
        "&Undo",
        {K(ctrl | Qt::Key_Z), K(alt | Qt::Key_Backspace)},
        "Undo the last action",
        nullptr,
        [this] { m_editor->undo(); }},
-      {kEditCut,
+      {Command::EditCut,
        "Cu&t",
        {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
        "Cut the selection and put it on the Clipboard",
        nullptr,
        [this] { m_editor->cut(); }},
-      {kEditCopy,
+      {Command::EditCopy,
        "&Copy",
        {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)},
        "Copy the selection and put it on the Clipboard",
        nullptr,
        [this] { m_editor->copy(); }},
-      {kEditPaste,
+      {Command::EditPaste,
        "&Paste",
        {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)},
        "Insert Clipboard contents",
        nullptr,
        [this] { m_editor->pasteText(); }},
-      {kEditSelectAll,
+      {Command::EditSelectAll,
        "Select A&ll",
        {K(ctrl | Qt::Key_A)},
        "Select the entire document",
@@ -238,75 +241,75 @@ void MainWindow::createAnnotateAndGroupingsActions() {
   const auto ctrl = Qt::CTRL;
   const auto shift = Qt::SHIFT;
   const CommandRow rows[] = {
-      {kAnnotateToWord,
+      {Command::AnnotateToWord,
        "To MS &Word",
        {K(ctrl | shift | Qt::Key_W)},
        "Copy annotated sequences to a new Microsoft Word document.",
        "Annotate To MS Word",
        [this] { m_annotate->toWord(); }},
-      {kAnnotateToRtfClipboard,
+      {Command::AnnotateToRtfClipboard,
        "To &Clipboard as &RTF",
        {K(ctrl | shift | Qt::Key_C)},
        "Copy annotated sequences to the clipboard in Rich Text Format",
        "Annotate as RTF",
        [this] { m_annotate->toRtfClipboard(); }},
-      {kAnnotateToHtmlClipboard,
+      {Command::AnnotateToHtmlClipboard,
        "To Clipboard as &HTML",
        {K(ctrl | shift | Qt::Key_H)},
        "Copy annotated sequences to the clipboard in HTML format",
        "Annotate as HTML",
        [this] { m_annotate->toHtmlClipboard(); }},
-      {kCopyStyleSheet,
+      {Command::CopyStyleSheet,
        "          Copy HTML Style Sheet To\xA0"
        "Clipboard",
        {},
        "Copy the HTML style sheet (CSS) for the current Residue Groupings to the clipboard.",
        nullptr,
        [this] { m_annotate->copyStyleSheet(); }},
-      {kAnnotateToFile,
+      {Command::AnnotateToFile,
        "To &File",
        {K(ctrl | shift | Qt::Key_F)},
        "Write the annotated sequences to a file.",
        "Annotate To File",
        [this] { m_annotate->toFile(); }},
 
-      {kGroupingsEdit,
+      {Command::GroupingsEdit,
        "&Edit",
        {K(ctrl | Qt::Key_E)},
        "Edit the current Residue Groupings",
        "Residue Groupings Editor",
        {}},
-      {kGroupingsOpen,
+      {Command::GroupingsOpen,
        "&Open...",
        {K(ctrl | shift | Qt::Key_O)},
        "Open a Residue Groupings configuration file",
        nullptr,
        {}},
-      {kGroupingsReload,
+      {Command::GroupingsReload,
        "&Reload",
        {K(ctrl | shift | Qt::Key_R)},
        "Reload the Residue Groupings from their file",
        nullptr,
        {}},
-      {kGroupingsSaveAs,
+      {Command::GroupingsSaveAs,
        "Save &As...",
        {K(ctrl | shift | Qt::Key_S)},
        "Save the Residue Groupings under a new name",
        nullptr,
        {}},
-      {kGroupingsDefaults,
+      {Command::GroupingsDefaults,
        "Use &Defaults",
        {K(ctrl | shift | Qt::Key_D)},
        "Use the built-in colour Residue Groupings",
        nullptr,
        {}},
-      {kGroupingsBlackWhite,
+      {Command::GroupingsBlackWhite,
        "Use &Black && White Defaults",
        {K(ctrl | shift | Qt::Key_B)},
        "Use the built-in black and white Residue Groupings",
        nullptr,
        {}},
-      {kGroupingsMruFirst,
+      {Command::GroupingsMruFirst,
        "Recent Configurations",
        {},
        "Open this configuration file",
@@ -322,28 +325,28 @@ void MainWindow::createViewAndHelpActions() {
   const auto shift = Qt::SHIFT;
   const auto helpTopics = [this] { help(kDefaultHelpContext); };
   const CommandRow rows[] = {
-      {kOptions,
+      {Command::Options,
        "&Options...",
        {K(ctrl | shift | Qt::Key_P)},
        "Set annotation parameters",
        "Programme Options",
        [this] { m_options->showOptions(m_app.editorFont()); }},
 
-      {kViewToolbar,
+      {Command::ViewToolbar,
        "&Toolbar",
        {},
        "Show or hide the toolbar",
        nullptr,
        {},
        [this](bool on) { m_toolBar->setVisible(on); }},
-      {kViewStatusBar,
+      {Command::ViewStatusBar,
        "&Status Bar",
        {},
        "Show or hide the status bar",
        nullptr,
        {},
        [this](bool on) { statusBar()->setVisible(on); }},
-      {kViewPreview,
+      {Command::ViewPreview,
        "&Preview",
        {K(Qt::Key_F8)},
        "Show or hide the annotated preview beside the alignment",
@@ -351,26 +354,26 @@ void MainWindow::createViewAndHelpActions() {
        {},
        [this](bool on) { m_preview->setShown(on); }},
 
-      {kHelpFinder, "&Help Topics", {}, "List Help topics", nullptr, helpTopics},
-      {kContextHelp,
+      {Command::HelpFinder, "&Help Topics", {}, "List Help topics", nullptr, helpTopics},
+      {Command::ContextHelp,
        "What's This?",
        {K(shift | Qt::Key_F1)},
        "Display help for clicked on buttons, menus and windows",
        "Help",
        [this] { contextHelp(); }},
-      {kRunTutorial,
+      {Command::RunTutorial,
        "Run Tutorial",
        {},
        "Work through a first annotation step by step",
        nullptr,
        [this] { runTutorial(); }},
-      {kAppAbout,
+      {Command::AppAbout,
        "&About HUESET...",
        {},
        "Display program information, version number and copyright",
        "About",
        [this] { showAboutBox(this); }},
-      {kHelp,
+      {Command::Help,
        "Help",
        {K(Qt::Key_F1)},
        "Display help for current task or command",
@@ -405,16 +408,16 @@ void MainWindow::addCommand(const CommandRow& row) {
   m_actions[row.command] = a;
 }
 
-QMenu* MainWindow::addMenu(const char* title, std::initializer_list<int> items) {
+QMenu* MainWindow::addMenu(const char* title, std::initializer_list<std::optional<Command>> items) {
   QMenu* menu = menuBar()->addMenu(toQString(title));
   addCommands(menu, items);
   return menu;
 }
 
-void MainWindow::addCommands(QWidget* target, std::initializer_list<int> items) {
-  for (int command : items) {
-    if (command != kSeparator) {
-      target->addAction(action(command));
+void MainWindow::addCommands(QWidget* target, std::initializer_list<std::optional<Command>> items) {
+  for (const std::optional<Command>& command : items) {
+    if (command) {
+      target->addAction(action(*command));
       continue;
     }
     auto* separator = new QAction(target);
@@ -424,20 +427,26 @@ void MainWindow::addCommands(QWidget* target, std::initializer_list<int> items) 
 }
 
 void MainWindow::createMenus() {
-  m_fileMenu = addMenu("&File", {kFileNew, kFileOpen, kFileSave, kFileSaveAs, kSeparator,
-                                 kFileMruFirst, kSeparator, kAppExit});
+  m_fileMenu =
+      addMenu("&File", {Command::FileNew, Command::FileOpen, Command::FileSave, Command::FileSaveAs,
+                        kSeparator, Command::FileMruFirst, kSeparator, Command::AppExit});
   connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentFiles);
-  addMenu("&Edit", {kEditUndo, kSeparator, kEditCut, kEditCopy, kEditPaste, kEditSelectAll});
-  addMenu("&Annotate Alignment", {kAnnotateToWord, kAnnotateToRtfClipboard,
-                                  kAnnotateToHtmlClipboard, kCopyStyleSheet, kAnnotateToFile});
+  addMenu("&Edit", {Command::EditUndo, kSeparator, Command::EditCut, Command::EditCopy,
+                    Command::EditPaste, Command::EditSelectAll});
+  addMenu("&Annotate Alignment",
+          {Command::AnnotateToWord, Command::AnnotateToRtfClipboard,
+           Command::AnnotateToHtmlClipboard, Command::CopyStyleSheet, Command::AnnotateToFile});
   QMenu* groupings =
-      addMenu("&Residue Groupings", {kGroupingsEdit, kSeparator, kGroupingsOpen, kGroupingsReload,
-                                     kGroupingsSaveAs, kSeparator, kGroupingsDefaults,
-                                     kGroupingsBlackWhite, kSeparator, kGroupingsMruFirst});
-  m_groupings->attach([this](int command) { return action(command); }, groupings);
-  addMenu("&Configure", {kOptions});
-  addMenu("&View", {kViewToolbar, kViewStatusBar, kSeparator, kViewPreview});
-  addMenu("&Help", {kHelpFinder, kContextHelp, kRunTutorial, kSeparator, kAppAbout});
+      addMenu("&Residue Groupings",
+              {Command::GroupingsEdit, kSeparator, Command::GroupingsOpen, Command::GroupingsReload,
+               Command::GroupingsSaveAs, kSeparator, Command::GroupingsDefaults,
+               Command::GroupingsBlackWhite, kSeparator, Command::GroupingsMruFirst});
+  m_groupings->attach([this](Command command) { return action(command); }, groupings);
+  addMenu("&Configure", {Command::Options});
+  addMenu("&View",
+          {Command::ViewToolbar, Command::ViewStatusBar, kSeparator, Command::ViewPreview});
+  addMenu("&Help", {Command::HelpFinder, Command::ContextHelp, Command::RunTutorial, kSeparator,
+                    Command::AppAbout});
 }
 
 void MainWindow::createToolBar() {
@@ -447,15 +456,17 @@ void MainWindow::createToolBar() {
   m_toolBar->setFloatable(true);
   m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
   m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  addCommands(m_toolBar, {kFileNew, kFileOpen, kFileSave, kSeparator, kEditCut, kEditCopy,
-                          kEditPaste, kSeparator, kAnnotateToWord, kAnnotateToRtfClipboard,
-                          kAnnotateToHtmlClipboard, kAnnotateToFile, kSeparator, kGroupingsEdit,
-                          kOptions, kViewPreview, kSeparator, kAppAbout, kContextHelp});
+  addCommands(m_toolBar,
+              {Command::FileNew, Command::FileOpen, Command::FileSave, kSeparator, Command::EditCut,
+               Command::EditCopy, Command::EditPaste, kSeparator, Command::AnnotateToWord,
+               Command::AnnotateToRtfClipboard, Command::AnnotateToHtmlClipboard,
+               Command::AnnotateToFile, kSeparator, Command::GroupingsEdit, Command::Options,
+               Command::ViewPreview, kSeparator, Command::AppAbout, Command::ContextHelp});
   addToolBar(Qt::TopToolBarArea, m_toolBar);
   setLargeToolbarButtons(m_app.options().general.largeToolbarButtons);
 
   // The item follows the toolbar when it is closed or shown some other way.
-  QAction* toggle = action(kViewToolbar);
+  QAction* toggle = action(Command::ViewToolbar);
   connect(m_toolBar, &QToolBar::visibilityChanged, toggle, [toggle](bool visible) {
     if (toggle->isChecked() != visible) toggle->setChecked(visible);
   });
@@ -496,8 +507,8 @@ void MainWindow::updateCaption() {
 
 void MainWindow::updateAnnotateCommands() {
   const bool enabled = m_annotate->enabled();
-  for (int command :
-       {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard, kAnnotateToFile}) {
+  for (Command command : {Command::AnnotateToWord, Command::AnnotateToRtfClipboard,
+                          Command::AnnotateToHtmlClipboard, Command::AnnotateToFile}) {
     action(command)->setEnabled(enabled);
   }
 }
@@ -505,7 +516,7 @@ void MainWindow::updateAnnotateCommands() {
 void MainWindow::updatePaste() {
   const QClipboard* clipboard = QGuiApplication::clipboard();
   const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
-  action(kEditPaste)->setEnabled(data && data->hasText());
+  action(Command::EditPaste)->setEnabled(data && data->hasText());
 }
 
 void MainWindow::updateRecentFiles() {
@@ -516,7 +527,7 @@ void MainWindow::updateRecentFiles() {
   m_recentActions.clear();
   auto& recent = m_app.options().recentDocuments;
   const bool any = recent && !recent->empty();
-  QAction* placeholder = action(kFileMruFirst);
+  QAction* placeholder = action(Command::FileMruFirst);
   placeholder->setVisible(!any);
   placeholder->setEnabled(false);
   if (!any) return;
@@ -664,7 +675,7 @@ void MainWindow::help(int context) {
 void MainWindow::runTutorial() {
   if (m_tutorialBusy) return;
   QScopedValueRollback<bool> busy(m_tutorialBusy, true);
-  showHelpPage(toQString(helpPageForContext(commandHelpContext(kRunTutorial))));
+  showHelpPage(toQString(helpPageForContext(commandHelpContext(Command::RunTutorial))));
 }
 
 void MainWindow::contextHelp() { QWhatsThis::enterWhatsThisMode(); }

@@ -4,7 +4,9 @@
 #include <QPointer>
 #include <initializer_list>
 #include <map>
+#include <optional>
 
+#include "desktop/frame/command_ids.h"
 #include "gui/app/help_window.h"
 
 class QAction;
@@ -37,7 +39,7 @@ class MainWindow : public QMainWindow {
   AnnotateCommands* annotate() const { return m_annotate; }
   QToolBar* toolBar() const { return m_toolBar; }
   // The action of a command number, or null.
-  QAction* action(int command) const;
+  QAction* action(Command command) const;
   QMenu* fileMenu() const { return m_fileMenu; }
   QLabel* idleLabel() const { return m_idleLabel; }
   HelpWindow* helpWindow() const { return m_helpWindow; }
@@ -82,9 +84,9 @@ class MainWindow : public QMainWindow {
   struct CommandRow;
   void addCommand(const CommandRow& row);
   // A menu of the menu bar holding the actions of `items`.
-  QMenu* addMenu(const char* title, std::initializer_list<int> items);
-  // The actions of the command numbers in `items` (0: a separator).
-  void addCommands(QWidget* target, std::initializer_list<int> items);
+  QMenu* addMenu(const char* title, std::initializer_list<std::optional<Command>> items);
+  // The actions of the commands in `items` (none: a separator).
+  void addCommands(QWidget* target, std::initializer_list<std::optional<Command>> items);
   void createActions();
   // The rows of the menus, a few menus each.
   void createFileAndEditActions();
@@ -114,7 +116,7 @@ class MainWindow : public QMainWindow {
   QList<QAction*> m_recentActions;
   QString m_documentFolder;
   QLabel* m_idleLabel = nullptr;
-  std::map<int, QAction*> m_actions;
+  std::map<Command, QAction*> m_actions;
   QPointer<HelpWindow> m_helpWindow;
   bool m_helpBusy = false;
   bool m_tutorialBusy = false;

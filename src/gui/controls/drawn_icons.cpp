@@ -235,37 +235,37 @@ void drawApplication(QPainter& p) {
   for (int c = 0; c < 4; ++c) p.drawRect(QRectF(4 + c * 6.2, 26, 5.4, 1.8));
 }
 
-Drawing drawingFor(int command) {
+Drawing drawingFor(Command command) {
   switch (command) {
-    case kFileNew: return drawNew;
-    case kFileOpen: return drawOpen;
-    case kFileSave: return drawSave;
-    case kEditCut: return drawCut;
-    case kEditCopy: return drawCopy;
-    case kEditPaste: return drawPaste;
-    case kAnnotateToWord: return drawWord;
-    case kAnnotateToRtfClipboard: return drawRtf;
-    case kAnnotateToHtmlClipboard: return drawHtml;
-    case kAnnotateToFile: return drawToFile;
-    case kGroupingsEdit: return drawGroupings;
-    case kOptions: return drawOptions;
-    case kAppAbout: return drawAbout;
-    case kContextHelp: return drawContextHelp;
-    case kViewPreview: return drawPreview;
+    case Command::FileNew: return drawNew;
+    case Command::FileOpen: return drawOpen;
+    case Command::FileSave: return drawSave;
+    case Command::EditCut: return drawCut;
+    case Command::EditCopy: return drawCopy;
+    case Command::EditPaste: return drawPaste;
+    case Command::AnnotateToWord: return drawWord;
+    case Command::AnnotateToRtfClipboard: return drawRtf;
+    case Command::AnnotateToHtmlClipboard: return drawHtml;
+    case Command::AnnotateToFile: return drawToFile;
+    case Command::GroupingsEdit: return drawGroupings;
+    case Command::Options: return drawOptions;
+    case Command::AppAbout: return drawAbout;
+    case Command::ContextHelp: return drawContextHelp;
+    case Command::ViewPreview: return drawPreview;
     default: return nullptr;
   }
 }
 
-const char* themeNameFor(int command) {
+const char* themeNameFor(Command command) {
   switch (command) {
-    case kFileNew: return "document-new";
-    case kFileOpen: return "document-open";
-    case kFileSave: return "document-save";
-    case kEditCut: return "edit-cut";
-    case kEditCopy: return "edit-copy";
-    case kEditPaste: return "edit-paste";
-    case kAppAbout: return "help-about";
-    case kContextHelp: return "help-contextual";
+    case Command::FileNew: return "document-new";
+    case Command::FileOpen: return "document-open";
+    case Command::FileSave: return "document-save";
+    case Command::EditCut: return "edit-cut";
+    case Command::EditCopy: return "edit-copy";
+    case Command::EditPaste: return "edit-paste";
+    case Command::AppAbout: return "help-about";
+    case Command::ContextHelp: return "help-contextual";
     default: return nullptr;
   }
 }
@@ -390,12 +390,12 @@ QIcon fontIcon() {
 
 }  // namespace
 
-QIcon drawnCommandIcon(int command) {
+QIcon drawnCommandIcon(Command command) {
   Drawing d = drawingFor(command);
   return d ? QIcon(new DrawnIconEngine(d)) : QIcon();
 }
 
-QIcon commandIcon(int command) {
+QIcon commandIcon(Command command) {
   QIcon own = drawnCommandIcon(command);
   const char* theme = themeNameFor(command);
   if (theme && QIcon::hasThemeIcon(QString::fromLatin1(theme))) {

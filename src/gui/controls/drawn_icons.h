@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QSize>
 
+#include "desktop/frame/command_ids.h"
+
 // Every picture the program draws itself: the toolbar's, the dialogs'
 // buttons', and the marks of the groupings editor's lists.
 
@@ -12,10 +14,10 @@ namespace hueset::gui {
 // has one with the same meaning, otherwise (and for the program's own
 // commands always) a drawing of our own that stays sharp at 16 by 15 and at
 // 32 by 32. An unknown command gets a null icon.
-QIcon commandIcon(int command);
+QIcon commandIcon(Command command);
 
 // Our own drawing for a command, ignoring the theme.
-QIcon drawnCommandIcon(int command);
+QIcon drawnCommandIcon(Command command);
 
 // The program's own icon (window and desktop entry): the picture among the
 // program's resources, else a drawing.

@@ -38,7 +38,7 @@ class SetsDialog : public QDialog {
     kMoveUpButton = 1010,
     kMoveDownButton = 1011,
     kDuplicatesNote = 1112,
-    kHelpButton = kHelp,  // the Help command's number
+    kHelpButton = static_cast<int>(Command::Help),  // the Help command's number
   };
 
   SetsDialog(std::vector<std::string> names, bool allowDuplicates,

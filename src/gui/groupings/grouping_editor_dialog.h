@@ -22,7 +22,7 @@ namespace hueset::gui {
 class ResiduePreviewDelegate;
 
 // The help context of the groupings editor: that of the command opening it.
-inline constexpr int kGroupingsEditorHelpContext = commandHelpContext(kGroupingsEdit);
+inline constexpr int kGroupingsEditorHelpContext = commandHelpContext(Command::GroupingsEdit);
 
 // "Edit Residue Group Formats": the font, the current grouping's details
 // and the groupings in order of precedence, with undo and redo. It works on

@@ -27,7 +27,7 @@ GroupingsCommands::GroupingsCommands(CurrentConfiguration& state, Options& optio
       m_prompts(prompts),
       m_window(window) {
   m_saveAction = new QAction(QStringLiteral("&Save"), this);
-  m_saveAction->setData(static_cast<int>(kGroupingsSave));
+  m_saveAction->setData(static_cast<int>(Command::GroupingsSave));
   m_saveAction->setStatusTip(QStringLiteral("Save the Residue Groupings to their file"));
   m_saveAction->setEnabled(false);
   connect(m_saveAction, &QAction::triggered, this, [this] {
@@ -39,22 +39,22 @@ GroupingsCommands::~GroupingsCommands() {
   while (m_busy > 0) setBusy(false);
 }
 
-void GroupingsCommands::attach(const std::function<QAction*(int)>& action, QMenu* menu) {
+void GroupingsCommands::attach(const std::function<QAction*(Command)>& action, QMenu* menu) {
   const struct {
     Command command;
     std::function<void()> handler;
   } handlers[] = {
-      {kGroupingsEdit, [this] { run([this] { m_commands.edit(); }); }},
-      {kGroupingsOpen, [this] { run([this] { m_commands.open(); }); }},
+      {Command::GroupingsEdit, [this] { run([this] { m_commands.edit(); }); }},
+      {Command::GroupingsOpen, [this] { run([this] { m_commands.open(); }); }},
       // The key reaches the command while it is disabled too.
-      {kGroupingsReload,
+      {Command::GroupingsReload,
        [this] {
          if (m_commands.reloadEnabled()) run([this] { m_commands.reload(); });
        }},
-      {kGroupingsSaveAs, [this] { run([this] { m_commands.saveConfigurationAs(); }); }},
-      {kGroupingsDefaults,
+      {Command::GroupingsSaveAs, [this] { run([this] { m_commands.saveConfigurationAs(); }); }},
+      {Command::GroupingsDefaults,
        [this] { run([this] { m_commands.useDefault(BuiltinDefault::Colour); }); }},
-      {kGroupingsBlackWhite,
+      {Command::GroupingsBlackWhite,
        [this] { run([this] { m_commands.useDefault(BuiltinDefault::BlackAndWhite); }); }},
   };
   for (const auto& h : handlers) {
@@ -63,8 +63,8 @@ void GroupingsCommands::attach(const std::function<QAction*(int)>& action, QMenu
     connect(a, &QAction::triggered, this, h.handler);
     a->setEnabled(true);
   }
-  m_reloadAction = action(kGroupingsReload);
-  m_recentPlaceholder = action(kGroupingsMruFirst);
+  m_reloadAction = action(Command::GroupingsReload);
+  m_recentPlaceholder = action(Command::GroupingsMruFirst);
   m_menu = menu;
   if (m_menu) {
     connect(m_menu, &QMenu::aboutToShow, this, &GroupingsCommands::updateRecentConfigurations);
@@ -115,7 +115,7 @@ void GroupingsCommands::updateRecentConfigurations() {
     const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
                                : QStringLiteral("%1 %2").arg(i + 1).arg(name);
     auto* a = new QAction(text, m_menu);
-    a->setData(static_cast<int>(kGroupingsMruFirst) + i);
+    a->setData(static_cast<int>(Command::GroupingsMruFirst) + i);
     a->setStatusTip(QStringLiteral("Open this configuration file"));
     a->setToolTip(toQPath(recent->entries()[static_cast<std::size_t>(i)]));
     connect(a, &QAction::triggered, this,

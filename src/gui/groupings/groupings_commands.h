@@ -33,7 +33,7 @@ class GroupingsCommands : public QObject, private ConfigurationUi {
   // Connects the commands' actions (looked up by command number) and fills
   // the recent configuration slots of `menu`, in place of the action of the
   // first slot.
-  void attach(const std::function<QAction*(int)>& action, QMenu* menu);
+  void attach(const std::function<QAction*(Command)>& action, QMenu* menu);
   // Null restores the real file dialogs, or the real editor dialog.
   void setFileDialogs(ConfigurationFileDialogs* dialogs);
   void setEditorLauncher(GroupingsEditorLauncher* launcher);

@@ -69,7 +69,7 @@ class AnnotateCommandsTest : public AppFixture {
   // Pastes `text` into the empty editor as the user would.
   void paste(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
-    window().action(kEditPaste)->trigger();
+    window().action(Command::EditPaste)->trigger();
   }
 
   // Starts with the four globins pasted, the word processor's files going
@@ -97,7 +97,7 @@ TEST_F(AnnotateCommandsTest, PastedAlignmentGoesToTheClipboardAsTheRtfWriterMake
   start();
   paste(testText("four_globins.fasta"));
   ASSERT_TRUE(editor().toPlainText().startsWith(QStringLiteral(">HBB_HUMAN")));
-  window().action(kAnnotateToRtfClipboard)->trigger();
+  window().action(Command::AnnotateToRtfClipboard)->trigger();
 
   // The format was confirmed with FASTA selected.
   ASSERT_EQ(m_prompts.lists.size(), 1u);
@@ -120,7 +120,7 @@ TEST_F(AnnotateCommandsTest, PastedAlignmentGoesToTheClipboardAsTheRtfWriterMake
 TEST_F(AnnotateCommandsTest, HtmlGoesToTheClipboardAsPageAndDescribedText) {
   start();
   paste(testText("four_globins.fasta"));
-  window().action(kAnnotateToHtmlClipboard)->trigger();
+  window().action(Command::AnnotateToHtmlClipboard)->trigger();
 
   const GroupingSet& set = m_app->configuration().set;
   HtmlWriter expected(set.fontSize, set.fontName, "hs", HtmlWriterSettings{});
@@ -138,7 +138,7 @@ TEST_F(AnnotateCommandsTest, HtmlGoesToTheClipboardAsPageAndDescribedText) {
 TEST_F(AnnotateCommandsTest, RichTextComesWithItsPlainTextForPlainTextEditors) {
   start();
   paste(testText("four_globins.fasta"));
-  window().action(kAnnotateToRtfClipboard)->trigger();
+  window().action(Command::AnnotateToRtfClipboard)->trigger();
   PlainTextWriter expected;
   annotateDirectly(expected);
   EXPECT_EQ(clipboard()->data(QStringLiteral("text/plain")), bytes(expected.fileText()));
@@ -196,9 +196,11 @@ TEST_F(AnnotateCommandsTest, CancelLeavesClipboardAndFilesAsTheyWere) {
   m_prompts.onList = [this](const UserPrompts::ListChoice&) { commands().runner()->cancel(); };
   m_app->wordProcessor().setFolder(path("handoff"));
   m_launcher.writer = QStringLiteral("/opt/office/soffice");
-  for (int command : {kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard, kAnnotateToWord}) {
+  for (Command command : {Command::AnnotateToRtfClipboard, Command::AnnotateToHtmlClipboard,
+                          Command::AnnotateToWord}) {
     window().action(command)->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before")) << command;
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"))
+        << static_cast<int>(command);
   }
   m_prompts.annotationFile = UserPrompts::FileChoice{path("figure.rtf"), 0, m_dir};
   commands().toFile();
@@ -229,7 +231,7 @@ TEST_F(AnnotateCommandsTest, ClosingTheWindowStopsTheRunFirst) {
 
 TEST_F(AnnotateCommandsTest, StyleSheetNeedsNoAlignment) {
   start();
-  window().action(kCopyStyleSheet)->trigger();
+  window().action(Command::CopyStyleSheet)->trigger();
   StyleSheetWriter expected;
   for (const ResidueFormat& f : m_app->configuration().set.textFormats()) expected.addFormat(f);
   expected.begin();
@@ -250,17 +252,17 @@ TEST_F(AnnotateCommandsTest, CancelledFormatLeavesTheClipboardAlone) {
 
 TEST_F(AnnotateCommandsTest, EnabledOnlyWithMoreThanTwoCharacters) {
   start();
-  const int commands[] = {kAnnotateToWord, kAnnotateToRtfClipboard, kAnnotateToHtmlClipboard,
-                          kAnnotateToFile};
-  for (int c : commands) EXPECT_FALSE(window().action(c)->isEnabled()) << c;
+  const Command commands[] = {Command::AnnotateToWord, Command::AnnotateToRtfClipboard,
+                              Command::AnnotateToHtmlClipboard, Command::AnnotateToFile};
+  for (Command c : commands) EXPECT_FALSE(window().action(c)->isEnabled()) << static_cast<int>(c);
   editor().setPlainText(QStringLiteral("ab"));
-  for (int c : commands) EXPECT_FALSE(window().action(c)->isEnabled()) << c;
+  for (Command c : commands) EXPECT_FALSE(window().action(c)->isEnabled()) << static_cast<int>(c);
   editor().setPlainText(QStringLiteral("abc"));
-  for (int c : commands) EXPECT_TRUE(window().action(c)->isEnabled()) << c;
+  for (Command c : commands) EXPECT_TRUE(window().action(c)->isEnabled()) << static_cast<int>(c);
   // The style sheet needs no text.
   editor().clear();
-  EXPECT_TRUE(window().action(kCopyStyleSheet)->isEnabled());
-  EXPECT_FALSE(window().action(kAnnotateToRtfClipboard)->isEnabled());
+  EXPECT_TRUE(window().action(Command::CopyStyleSheet)->isEnabled());
+  EXPECT_FALSE(window().action(Command::AnnotateToRtfClipboard)->isEnabled());
 }
 
 TEST_F(AnnotateCommandsTest, ReaderMessageSelectsItsLineAsSecondVisible) {
@@ -506,8 +508,8 @@ TEST_F(AnnotateCommandsTest, PasteTakesOnlyThePlainText) {
   data->setHtml(QStringLiteral("<b>bold</b> words"));
   data->setText(QStringLiteral("bold words"));
   QGuiApplication::clipboard()->setMimeData(data);
-  EXPECT_TRUE(window().action(kEditPaste)->isEnabled());
-  window().action(kEditPaste)->trigger();
+  EXPECT_TRUE(window().action(Command::EditPaste)->isEnabled());
+  window().action(Command::EditPaste)->trigger();
   EXPECT_EQ(editor().toPlainText(), QStringLiteral("bold words"));
   editor().undo();
   EXPECT_TRUE(editor().toPlainText().isEmpty());

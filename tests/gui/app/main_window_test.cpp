@@ -38,7 +38,7 @@ namespace {
 class MainWindowTest : public AppFixture {
  protected:
   MainWindow& window() { return *m_app->mainWindow(); }
-  QAction* action(int command) { return window().action(command); }
+  QAction* action(Command command) { return window().action(command); }
 };
 
 QStringList menuTexts(QMenu* menu) {
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, PreviewFollowsTheTextWhileShownAndIsRemembered) {
   ASSERT_NE(shown, nullptr);
   EXPECT_NE(shown->lineText(0).find("HBB_HUMAN"), std::string_view::npos);
 
-  action(kViewPreview)->trigger();
+  action(Command::ViewPreview)->trigger();
   EXPECT_FALSE(preview->pane()->isVisible());
   outcomes.clear();
   window().editor()->appendPlainText(QStringLiteral(">extra\nMVLS"));
@@ -191,29 +191,34 @@ TEST_F(MainWindowTest, HiddenPreviewMakesNothingAtStart) {
 
 TEST_F(MainWindowTest, AcceleratorsOfTheCommands) {
   start();
-  EXPECT_EQ(action(kAnnotateToWord)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+W")));
-  EXPECT_EQ(action(kAnnotateToRtfClipboard)->shortcut(),
+  EXPECT_EQ(action(Command::AnnotateToWord)->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+Shift+W")));
+  EXPECT_EQ(action(Command::AnnotateToRtfClipboard)->shortcut(),
             QKeySequence(QStringLiteral("Ctrl+Shift+C")));
-  EXPECT_EQ(action(kAnnotateToHtmlClipboard)->shortcut(),
+  EXPECT_EQ(action(Command::AnnotateToHtmlClipboard)->shortcut(),
             QKeySequence(QStringLiteral("Ctrl+Shift+H")));
-  EXPECT_EQ(action(kAnnotateToFile)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+F")));
-  EXPECT_TRUE(action(kCopyStyleSheet)->shortcut().isEmpty());
+  EXPECT_EQ(action(Command::AnnotateToFile)->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+Shift+F")));
+  EXPECT_TRUE(action(Command::CopyStyleSheet)->shortcut().isEmpty());
+  EXPECT_TRUE(action(Command::EditUndo)
+                  ->shortcuts()
+                  .contains(QKeySequence(QStringLiteral("Alt+Backspace"))));
   EXPECT_TRUE(
-      action(kEditUndo)->shortcuts().contains(QKeySequence(QStringLiteral("Alt+Backspace"))));
-  EXPECT_TRUE(action(kEditPaste)->shortcuts().contains(QKeySequence(QStringLiteral("Shift+Ins"))));
-  EXPECT_EQ(action(kContextHelp)->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
-  EXPECT_EQ(action(kHelp)->shortcut(), QKeySequence(QStringLiteral("F1")));
-  EXPECT_EQ(action(kEditPaste)->statusTip(), QStringLiteral("Insert Clipboard contents"));
+      action(Command::EditPaste)->shortcuts().contains(QKeySequence(QStringLiteral("Shift+Ins"))));
+  EXPECT_EQ(action(Command::ContextHelp)->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
+  EXPECT_EQ(action(Command::Help)->shortcut(), QKeySequence(QStringLiteral("F1")));
+  EXPECT_EQ(action(Command::EditPaste)->statusTip(), QStringLiteral("Insert Clipboard contents"));
 }
 
 TEST_F(MainWindowTest, LaterCommandsArePresentButDisabled) {
   start();
   // Reload waits for changes to discard, the recent slot for an entry.
-  for (int command : {kGroupingsReload, kGroupingsMruFirst}) {
-    ASSERT_NE(action(command), nullptr) << command;
-    EXPECT_FALSE(action(command)->isEnabled()) << command;
+  for (Command command : {Command::GroupingsReload, Command::GroupingsMruFirst}) {
+    ASSERT_NE(action(command), nullptr) << static_cast<int>(command);
+    EXPECT_FALSE(action(command)->isEnabled()) << static_cast<int>(command);
   }
-  EXPECT_EQ(action(kGroupingsBlackWhite)->text(), QStringLiteral("Use &Black && White Defaults"));
+  EXPECT_EQ(action(Command::GroupingsBlackWhite)->text(),
+            QStringLiteral("Use &Black && White Defaults"));
 }
 
 TEST_F(MainWindowTest, ToolbarButtonsInGroups) {
@@ -366,7 +371,7 @@ TEST(DocumentFileFilters, AllAlignmentsTakeEveryExtensionOfTheFormatTable) {
 
 TEST_F(MainWindowTest, HelpWindowClosesOnEsc) {
   start();
-  action(kHelp)->trigger();
+  action(Command::Help)->trigger();
   ASSERT_NE(window().helpWindow(), nullptr);
   ASSERT_TRUE(window().helpWindow()->isVisible());
   QTest::keyClick(window().helpWindow()->browser(), Qt::Key_Escape);
@@ -479,7 +484,7 @@ TEST_F(MainWindowTest, HelpCommandsShowTheirPages) {
   ASSERT_NE(window().helpWindow(), nullptr);
   EXPECT_TRUE(window().helpWindow()->browser()->source().toString().endsWith(
       QStringLiteral("tutorial.html")));
-  action(kHelp)->trigger();
+  action(Command::Help)->trigger();
   EXPECT_TRUE(
       window().helpWindow()->browser()->source().toString().endsWith(QStringLiteral("index.html")));
   EXPECT_EQ(m_prompts.installHelpShown, 0);
@@ -488,9 +493,9 @@ TEST_F(MainWindowTest, HelpCommandsShowTheirPages) {
 TEST_F(MainWindowTest, MissingHelpPagesAskForTheHelpSystem) {
   qputenv("HUESET_HELP_DIR", QFile::encodeName(path("no-help-here")));
   start();
-  action(kHelp)->trigger();
-  action(kRunTutorial)->trigger();
-  action(kHelpFinder)->trigger();
+  action(Command::Help)->trigger();
+  action(Command::RunTutorial)->trigger();
+  action(Command::HelpFinder)->trigger();
   EXPECT_EQ(m_prompts.installHelpShown, 3);
 }
 

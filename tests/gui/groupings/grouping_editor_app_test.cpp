@@ -41,7 +41,7 @@ class EditorInTheProgram : public AppFixture {
     groupings().setFileDialogs(&m_files);
   }
   GroupingsCommands& groupings() { return *m_app->mainWindow()->groupings(); }
-  QAction* action(int command) { return m_app->mainWindow()->action(command); }
+  QAction* action(Command command) { return m_app->mainWindow()->action(command); }
   // Runs `steps` on the editor once it is open (it is modal).
   void whenOpen(std::function<void(GroupingEditorDialog&)> steps) {
     QTimer::singleShot(0, [this, steps = std::move(steps)] {
@@ -75,7 +75,7 @@ TEST_F(EditorInTheProgram, EditOpensTheEditorOnTheCurrentSet) {
     boldOff(dialog, 3);
     dialog.cancelButton()->click();
   });
-  action(kGroupingsEdit)->trigger();
+  action(Command::GroupingsEdit)->trigger();
   EXPECT_EQ(title, QStringLiteral("Edit Residue Group Formats"));
   EXPECT_EQ(rows, 33);
   EXPECT_EQ(m_app->configuration().set, before);
@@ -92,7 +92,7 @@ TEST_F(EditorInTheProgram, SavingFromTheEditorWritesTheFile) {
     dialog.finishButton()->click();  // "Save": no file yet, so Save As
     closed = !dialog.isVisible();
   });
-  action(kGroupingsEdit)->trigger();
+  action(Command::GroupingsEdit)->trigger();
   EXPECT_TRUE(closed);
   EXPECT_EQ(m_files.asked, 1);
   EXPECT_FALSE(m_app->configuration().modified);
@@ -114,7 +114,7 @@ TEST_F(EditorInTheProgram, CancelledSaveKeepsTheEditorAndTheSet) {
     stayed = dialog.isVisible();
     EXPECT_TRUE(dialog.model().changed());
   });
-  action(kGroupingsEdit)->trigger();
+  action(Command::GroupingsEdit)->trigger();
   EXPECT_TRUE(stayed);
   EXPECT_EQ(m_files.asked, 1);
   EXPECT_EQ(m_app->configuration(), before);
@@ -129,7 +129,7 @@ TEST_F(EditorInTheProgram, DefaultsAreConfirmedInTheEditor) {
     button = dialog.finishButton()->text();
     dialog.finishButton()->click();
   });
-  action(kGroupingsBlackWhite)->trigger();
+  action(Command::GroupingsBlackWhite)->trigger();
   EXPECT_EQ(title, QStringLiteral("Confirm use default configuration"));
   EXPECT_EQ(button, QStringLiteral("OK"));
   EXPECT_EQ(m_app->configuration().title, "Hueset B & W Defaults");
@@ -137,7 +137,7 @@ TEST_F(EditorInTheProgram, DefaultsAreConfirmedInTheEditor) {
 
   // Cancelling the confirmation keeps the configuration there was.
   whenOpen([](GroupingEditorDialog& dialog) { dialog.cancelButton()->click(); });
-  action(kGroupingsDefaults)->trigger();
+  action(Command::GroupingsDefaults)->trigger();
   EXPECT_EQ(m_app->configuration().title, "Hueset B & W Defaults");
 }
 

@@ -63,14 +63,14 @@ class GroupingsMenu : public AppFixture {
   }
   MainWindow& window() { return *m_app->mainWindow(); }
   GroupingsCommands& groupings() { return *window().groupings(); }
-  QAction* action(int command) { return window().action(command); }
+  QAction* action(Command command) { return window().action(command); }
   QString write(const QString& name, const GroupingSet& set, ConfigurationForm form) {
     EXPECT_TRUE(saveConfigurationFile(set, toPathBytes(path(name)), form).ok);
     return path(name);
   }
   void open(const QString& file) {
     m_dialogs.toOpen = ConfigurationUi::FileChoice{toPathBytes(file), 0};
-    action(kGroupingsOpen)->trigger();
+    action(Command::GroupingsOpen)->trigger();
   }
   QString caption(const QString& configuration) const {
     return QStringLiteral("Untitled - HUESET- [ \"%1\" Residue Groupings ]").arg(configuration);
@@ -123,31 +123,31 @@ TEST(ConfigurationFileDialogs, SaveAsTakesTheChosenTypeThoughItsDetailsAreHidden
 TEST_F(GroupingsMenu, CommandsAreEnabledWithTheirKeys) {
   startWithScripts();
   const struct {
-    int command;
+    Command command;
     const char* text;
     const char* keys;
     bool enabled;
   } expected[] = {
-      {kGroupingsEdit, "&Edit", "Ctrl+E", true},
-      {kGroupingsOpen, "&Open...", "Ctrl+Shift+O", true},
-      {kGroupingsReload, "&Reload", "Ctrl+Shift+R", false},
-      {kGroupingsSaveAs, "Save &As...", "Ctrl+Shift+S", true},
-      {kGroupingsDefaults, "Use &Defaults", "Ctrl+Shift+D", true},
-      {kGroupingsBlackWhite, "Use &Black && White Defaults", "Ctrl+Shift+B", true},
+      {Command::GroupingsEdit, "&Edit", "Ctrl+E", true},
+      {Command::GroupingsOpen, "&Open...", "Ctrl+Shift+O", true},
+      {Command::GroupingsReload, "&Reload", "Ctrl+Shift+R", false},
+      {Command::GroupingsSaveAs, "Save &As...", "Ctrl+Shift+S", true},
+      {Command::GroupingsDefaults, "Use &Defaults", "Ctrl+Shift+D", true},
+      {Command::GroupingsBlackWhite, "Use &Black && White Defaults", "Ctrl+Shift+B", true},
   };
   for (const auto& e : expected) {
     QAction* a = action(e.command);
-    ASSERT_TRUE(a) << e.command;
+    ASSERT_TRUE(a) << static_cast<int>(e.command);
     EXPECT_EQ(a->text(), QString::fromLatin1(e.text));
     EXPECT_EQ(a->shortcut().toString(), QString::fromLatin1(e.keys)) << e.text;
     EXPECT_EQ(a->isEnabled(), e.enabled) << e.text;
   }
-  EXPECT_TRUE(window().toolBar()->actions().contains(action(kGroupingsEdit)));
+  EXPECT_TRUE(window().toolBar()->actions().contains(action(Command::GroupingsEdit)));
   EXPECT_FALSE(groupings().saveAction()->isEnabled());
   ASSERT_TRUE(menu());
-  EXPECT_TRUE(menu()->actions().contains(action(kGroupingsMruFirst)));
-  EXPECT_TRUE(action(kGroupingsMruFirst)->isVisible());
-  EXPECT_FALSE(action(kGroupingsMruFirst)->isEnabled());
+  EXPECT_TRUE(menu()->actions().contains(action(Command::GroupingsMruFirst)));
+  EXPECT_TRUE(action(Command::GroupingsMruFirst)->isVisible());
+  EXPECT_FALSE(action(Command::GroupingsMruFirst)->isEnabled());
 }
 
 TEST_F(GroupingsMenu, OpenOfABrokenFileKeepsTheCurrentConfiguration) {
@@ -183,7 +183,7 @@ TEST_F(GroupingsMenu, CancelledConfirmationRestoresTheCaptionAndKeepsTheRecentEn
   EXPECT_EQ(m_app->configuration().set, builtinDefault(BuiltinDefault::Colour));
   EXPECT_EQ(window().windowTitle(), caption("Hueset Defaults"));
   EXPECT_EQ(recentTexts(), QStringList{"&1 mine.cft"});
-  EXPECT_FALSE(action(kGroupingsMruFirst)->isVisible());
+  EXPECT_FALSE(action(Command::GroupingsMruFirst)->isVisible());
 }
 
 TEST_F(GroupingsMenu, ConfirmedOpenShowsInTheCaptionAndTheRecentSlots) {
@@ -194,7 +194,8 @@ TEST_F(GroupingsMenu, ConfirmedOpenShowsInTheCaptionAndTheRecentSlots) {
   open(second);
   EXPECT_EQ(window().windowTitle(), caption("second.cft"));
   EXPECT_EQ(recentTexts(), (QStringList{"&1 second.cft", "&2 first.cfb"}));
-  EXPECT_EQ(groupings().recentActions()[1]->data().toInt(), kGroupingsMruFirst + 1);
+  EXPECT_EQ(groupings().recentActions()[1]->data().toInt(),
+            static_cast<int>(Command::GroupingsMruFirst) + 1);
   EXPECT_EQ(m_dialogs.openFolders.last(), m_dir);
 
   groupings().recentActions()[1]->trigger();
@@ -205,11 +206,11 @@ TEST_F(GroupingsMenu, ConfirmedOpenShowsInTheCaptionAndTheRecentSlots) {
 
 TEST_F(GroupingsMenu, DefaultsCommandsAskForConfirmation) {
   startWithScripts();
-  action(kGroupingsBlackWhite)->trigger();
+  action(Command::GroupingsBlackWhite)->trigger();
   ASSERT_EQ(m_editor.requests.size(), 1u);
   EXPECT_EQ(m_editor.requests[0].caption, "Confirm use default configuration");
   EXPECT_EQ(window().windowTitle(), caption("Hueset B & W Defaults"));
-  action(kGroupingsDefaults)->trigger();
+  action(Command::GroupingsDefaults)->trigger();
   EXPECT_EQ(window().windowTitle(), caption("Hueset Defaults"));
 }
 
@@ -221,7 +222,7 @@ TEST_F(GroupingsMenu, SaveOfAReadOnlyFileTurnsIntoSaveAs) {
   m_app->configuration().modified = true;
   groupings().updateCommands();
   EXPECT_TRUE(groupings().saveAction()->isEnabled());
-  EXPECT_TRUE(action(kGroupingsReload)->isEnabled());
+  EXPECT_TRUE(action(Command::GroupingsReload)->isEnabled());
 
   m_dialogs.toSave = ConfigurationUi::FileChoice{toPathBytes(path("copy.cft")), 1};
   groupings().saveAction()->trigger();
@@ -229,7 +230,7 @@ TEST_F(GroupingsMenu, SaveOfAReadOnlyFileTurnsIntoSaveAs) {
   EXPECT_EQ(m_dialogs.proposedPaths[0], file);
   EXPECT_EQ(window().windowTitle(), caption("copy.cft"));
   EXPECT_FALSE(groupings().saveAction()->isEnabled());
-  EXPECT_FALSE(action(kGroupingsReload)->isEnabled());
+  EXPECT_FALSE(action(Command::GroupingsReload)->isEnabled());
   EXPECT_EQ(recentTexts(), (QStringList{"&1 copy.cft", "&2 locked.cfb"}));
 }
 
@@ -240,7 +241,7 @@ TEST_F(GroupingsMenu, EditWarnsAboutInvalidResiduesAndTurnsTheCheckOff) {
   set.groupings[2].residues = "DEZ";
   m_app->configuration().set = set;
   m_prompts.answers = {PromptAnswer::Cancel};
-  action(kGroupingsEdit)->trigger();
+  action(Command::GroupingsEdit)->trigger();
   ASSERT_EQ(m_prompts.messages.size(), 1u);
   EXPECT_TRUE(m_prompts.messages[0].text.startsWith(
       "Allow Non-Standard Residues?\n\nSome of these residue groupings contain non-standard "
@@ -249,7 +250,7 @@ TEST_F(GroupingsMenu, EditWarnsAboutInvalidResiduesAndTurnsTheCheckOff) {
   EXPECT_TRUE(m_editor.requests.empty());
   EXPECT_EQ(m_app->options().parse.restrictResidues, 1);
 
-  action(kGroupingsEdit)->trigger();
+  action(Command::GroupingsEdit)->trigger();
   ASSERT_EQ(m_editor.requests.size(), 1u);
   EXPECT_FALSE(m_editor.requests[0].confirmationMode);
   EXPECT_EQ(m_app->options().parse.restrictResidues, 0);
@@ -261,8 +262,8 @@ TEST_F(GroupingsMenu, NoRecentSlotsWhenTheCountIsZero) {
   open(write("mine.cfb", smallSet(), ConfigurationForm::Binary));
   EXPECT_EQ(window().windowTitle(), caption("mine.cfb"));
   EXPECT_TRUE(groupings().recentActions().isEmpty());
-  EXPECT_TRUE(action(kGroupingsMruFirst)->isVisible());
-  EXPECT_FALSE(action(kGroupingsMruFirst)->isEnabled());
+  EXPECT_TRUE(action(Command::GroupingsMruFirst)->isVisible());
+  EXPECT_FALSE(action(Command::GroupingsMruFirst)->isEnabled());
 }
 
 TEST_F(GroupingsMenu, StartUpReopensTheLastFileAndExitRemembersIt) {
@@ -273,7 +274,7 @@ TEST_F(GroupingsMenu, StartUpReopensTheLastFileAndExitRemembersIt) {
   EXPECT_TRUE(m_editor.requests.empty());
   EXPECT_EQ(recentTexts(), QStringList{"&1 last.cft"});
 
-  action(kGroupingsBlackWhite)->trigger();
+  action(Command::GroupingsBlackWhite)->trigger();
   exit();
   IniProfileStore store(toPathBytes(m_profile));
   EXPECT_EQ(store.readString("General Settings", "Last Configuration File", "?"), "");

@@ -51,7 +51,7 @@ class OptionsInTheProgram : public AppFixture {
       if (sheet.isVisible()) sheet.reject();
       return sheet.result();
     });
-    window().action(kOptions)->trigger();
+    window().action(Command::Options)->trigger();
   }
 
   static void type(QWidget* edit, const QString& text) {
@@ -99,7 +99,7 @@ TEST_F(OptionsInTheProgram, TheSheetOpensWhereItWasLeft) {
 
 TEST_F(OptionsInTheProgram, OfferedOnTheConfigureMenuToolbarAndKeys) {
   start();
-  QAction* options = window().action(kOptions);
+  QAction* options = window().action(Command::Options);
   ASSERT_TRUE(options);
   EXPECT_TRUE(options->isEnabled());
   EXPECT_TRUE(options->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+P"))));
@@ -178,8 +178,8 @@ TEST_F(OptionsInTheProgram, ToolbarSizeAndEditorFontChangeAtOk) {
 TEST_F(OptionsInTheProgram, TheNextAnnotationUsesTheNewValues) {
   start();
   QGuiApplication::clipboard()->setText(testText("four_globins.fasta"));
-  window().action(kEditPaste)->trigger();
-  window().action(kAnnotateToRtfClipboard)->trigger();
+  window().action(Command::EditPaste)->trigger();
+  window().action(Command::AnnotateToRtfClipboard)->trigger();
   const QByteArray before =
       QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/rtf"));
   ASSERT_TRUE(before.contains("Consensus/80%"));
@@ -189,7 +189,7 @@ TEST_F(OptionsInTheProgram, TheNextAnnotationUsesTheNewValues) {
          QStringLiteral("70"));
     click(sheet.okButton());
   });
-  window().action(kAnnotateToRtfClipboard)->trigger();
+  window().action(Command::AnnotateToRtfClipboard)->trigger();
   const QByteArray after =
       QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/rtf"));
   EXPECT_TRUE(after.contains("Consensus/70%"));

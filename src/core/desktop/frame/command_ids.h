@@ -4,52 +4,58 @@
 
 namespace hueset {
 
-// Command numbers of the menus, toolbar and accelerators. Help contexts of
-// commands are derived from them, so they keep their long-standing values.
-enum Command : int {
-  kFileNew = 57600,
-  kFileOpen = 57601,
-  kFileSave = 57603,
-  kFileSaveAs = 57604,
-  kFileMruFirst = 57616,
-  kAppExit = 57665,
+// The commands of the menus, toolbar and accelerators. Their help contexts,
+// which the help links show, are derived from these values, so they keep
+// their long-standing numbers.
+enum class Command : int {
+  FileNew = 57600,
+  FileOpen = 57601,
+  FileSave = 57603,
+  FileSaveAs = 57604,
+  FileMruFirst = 57616,
+  AppExit = 57665,
 
-  kEditUndo = 57643,
-  kEditCut = 57635,
-  kEditCopy = 57634,
-  kEditPaste = 57637,
-  kEditSelectAll = 57642,
+  EditUndo = 57643,
+  EditCut = 57635,
+  EditCopy = 57634,
+  EditPaste = 57637,
+  EditSelectAll = 57642,
 
-  kAnnotateToWord = 32772,
-  kAnnotateToRtfClipboard = 32771,
-  kAnnotateToHtmlClipboard = 32803,
-  kCopyStyleSheet = 32811,
-  kAnnotateToFile = 32809,
+  AnnotateToWord = 32772,
+  AnnotateToRtfClipboard = 32771,
+  AnnotateToHtmlClipboard = 32803,
+  CopyStyleSheet = 32811,
+  AnnotateToFile = 32809,
 
-  kGroupingsEdit = 32777,
-  kGroupingsOpen = 32779,
-  kGroupingsReload = 32780,
-  kGroupingsSave = 32781,
-  kGroupingsSaveAs = 32782,
-  kGroupingsDefaults = 32789,
-  kGroupingsBlackWhite = 32814,
-  kGroupingsMruFirst = 134,
+  GroupingsEdit = 32777,
+  GroupingsOpen = 32779,
+  GroupingsReload = 32780,
+  GroupingsSave = 32781,
+  GroupingsSaveAs = 32782,
+  GroupingsDefaults = 32789,
+  GroupingsBlackWhite = 32814,
+  GroupingsMruFirst = 134,
 
-  kOptions = 32778,
+  Options = 32778,
 
-  kViewToolbar = 59392,
-  kViewStatusBar = 59393,
-  kViewPreview = 32815,
+  ViewToolbar = 59392,
+  ViewStatusBar = 59393,
+  ViewPreview = 32815,
 
-  kHelpFinder = 57667,
-  kContextHelp = 57669,
-  kHelp = 57670,
-  kRunTutorial = 32812,
-  kAppAbout = 57664,
+  HelpFinder = 57667,
+  ContextHelp = 57669,
+  Help = 57670,
+  RunTutorial = 32812,
+  AppAbout = 57664,
 };
 
 // The help context of a command.
-constexpr int commandHelpContext(Command command) { return kCommandHelpBase + command; }
+constexpr int commandHelpContext(Command command) {
+  return kCommandHelpBase + static_cast<int>(command);
+}
+
+// "Run Tutorial" opens the tutorial's page by its command's context.
+inline constexpr int kTutorialHelpContext = commandHelpContext(Command::RunTutorial);
 
 // The OK and Cancel buttons of the dialogs carry these control ids; leaving
 // a wrong field for Cancel never complains.

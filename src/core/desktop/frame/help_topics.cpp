@@ -12,23 +12,23 @@ std::string_view helpPageForContext(int context) {
     case kUnequalLengthsHelpContext: return "formats.html#problems";
     default: break;
   }
-  int command = context - kCommandHelpBase;
+  const auto command = static_cast<Command>(context - kCommandHelpBase);
   switch (command) {
-    case kAnnotateToRtfClipboard:  // the annotate commands
-    case kAnnotateToWord:
-    case kAnnotateToHtmlClipboard:
-    case kAnnotateToFile:
-    case kCopyStyleSheet: return "annotating.html";
-    case kGroupingsEdit:  // residue groupings commands
-    case kGroupingsOpen:
-    case kGroupingsReload:
-    case kGroupingsSave:
-    case kGroupingsSaveAs:
-    case kGroupingsDefaults:
-    case kGroupingsBlackWhite: return "groupings.html";
-    case kOptions:  // options
+    case Command::AnnotateToRtfClipboard:  // the annotate commands
+    case Command::AnnotateToWord:
+    case Command::AnnotateToHtmlClipboard:
+    case Command::AnnotateToFile:
+    case Command::CopyStyleSheet: return "annotating.html";
+    case Command::GroupingsEdit:  // residue groupings commands
+    case Command::GroupingsOpen:
+    case Command::GroupingsReload:
+    case Command::GroupingsSave:
+    case Command::GroupingsSaveAs:
+    case Command::GroupingsDefaults:
+    case Command::GroupingsBlackWhite: return "groupings.html";
+    case Command::Options:  // options
       return "options.html";
-    case kViewPreview:  // the preview
+    case Command::ViewPreview:  // the preview
       return "annotating.html#preview";
     default: break;
   }

@@ -11,8 +11,6 @@ inline constexpr int kCommandHelpBase = 0x10000;
 inline constexpr int kDialogHelpBase = 0x20000;
 // The context of a request that names none (Help Topics, F1 in the frame).
 inline constexpr int kDefaultHelpContext = 11;
-// "Run Tutorial": the help context of command 32812.
-inline constexpr int kTutorialHelpContext = kCommandHelpBase + 32812;  // 98348
 
 // Contexts of the dialogs that have a Help button.
 inline constexpr int kFileFormatsHelpContext = kDialogHelpBase + 137;

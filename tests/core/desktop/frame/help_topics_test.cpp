@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "desktop/frame/command_ids.h"
+
 namespace hueset {
 namespace {
 
