@@ -150,36 +150,37 @@ void FigurePainter::drawText(cairo_t* cr, const FigurePage& page) const {
   }
 }
 
+std::vector<BackgroundSpan> backgroundSpans(const FigureLine& line,
+                                            const std::vector<ResidueFormat>& styles) {
+  const Colour ground = styles.empty() ? 0xFFFFFFu : styles.front().backColour;
+  std::vector<BackgroundSpan> spans;
+  for (const FigureRun& run : line.runs) {
+    const Colour colour = static_cast<std::size_t>(run.style) < styles.size()
+                              ? styles[static_cast<std::size_t>(run.style)].backColour
+                              : ground;
+    if (colour == ground || run.text.empty()) continue;
+    const std::size_t end = run.column + run.text.size();
+    if (!spans.empty() && spans.back().end == run.column && spans.back().colour == colour) {
+      spans.back().end = end;
+    } else {
+      spans.push_back({run.column, end, colour});
+    }
+  }
+  return spans;
+}
+
 std::vector<FigureRect> backgroundRects(const FigurePage& page,
                                         const std::vector<ResidueFormat>& styles,
                                         const FigureMetrics& metrics) {
-  const Colour ground = styles.empty() ? 0xFFFFFFu : styles.front().backColour;
-  auto backOf = [&styles, ground](int style) {
-    return static_cast<std::size_t>(style) < styles.size()
-               ? styles[static_cast<std::size_t>(style)].backColour
-               : ground;
-  };
-  struct Span {
-    std::size_t first;  // cells [first, end)
-    std::size_t end;
-    Colour colour;
-    std::size_t rect;  // its rectangle in `rects`
+  struct Span : BackgroundSpan {
+    std::size_t rect = 0;  // its rectangle in `rects`
   };
   std::vector<FigureRect> rects;
   std::vector<Span> above;  // the spans of the line above, when it touches this one
   double aboveBottom = -1;
   for (const FigureLine& line : page.lines) {
     std::vector<Span> spans;
-    for (const FigureRun& run : line.runs) {
-      const Colour colour = backOf(run.style);
-      if (colour == ground || run.text.empty()) continue;
-      const std::size_t end = run.column + run.text.size();
-      if (!spans.empty() && spans.back().end == run.column && spans.back().colour == colour) {
-        spans.back().end = end;
-      } else {
-        spans.push_back({run.column, end, colour, 0});
-      }
-    }
+    for (const BackgroundSpan& span : backgroundSpans(line, styles)) spans.push_back({span});
     const double top = page.margin + line.top;
     const bool touches = std::abs(top - aboveBottom) < 1e-6;
     std::size_t a = 0;

@@ -26,6 +26,16 @@ struct FigureRect {
   Colour colour = 0;
 };
 
+// A line's run of cells [first, end) on one background other than the
+// ground; neighbouring runs of one colour are one span.
+struct BackgroundSpan {
+  std::size_t first = 0;
+  std::size_t end = 0;
+  Colour colour = 0;
+};
+std::vector<BackgroundSpan> backgroundSpans(const FigureLine& line,
+                                            const std::vector<ResidueFormat>& styles);
+
 // The page's backgrounds, leaving out the "Default" background (the
 // ground), ordered by colour so each colour is filled once.
 std::vector<FigureRect> backgroundRects(const FigurePage& page,

@@ -212,26 +212,11 @@ void SvgFigureStream::closeSpan(const Span& span) {
 }
 
 void SvgFigureStream::addLine(const FigureLine& line) {
-  const Colour ground = m_styles.front().backColour;
-  auto backOf = [this, ground](int style) {
-    return static_cast<std::size_t>(style) < m_styles.size()
-               ? m_styles[static_cast<std::size_t>(style)].backColour
-               : ground;
-  };
   // Backgrounds are joined along the line and down the page as
   // backgroundRects joins them; a rectangle is written when it starts and
   // its height set when it ends.
   std::vector<Span> spans;
-  for (const FigureRun& run : line.runs) {
-    const Colour colour = backOf(run.style);
-    if (colour == ground || run.text.empty()) continue;
-    const std::size_t end = run.column + run.text.size();
-    if (!spans.empty() && spans.back().end == run.column && spans.back().colour == colour) {
-      spans.back().end = end;
-    } else {
-      spans.push_back({run.column, end, colour, 0, 0, 0});
-    }
-  }
+  for (const BackgroundSpan& span : backgroundSpans(line, m_styles)) spans.push_back({span});
   const double top = m_margin + line.top;
   const bool touches = std::abs(top - m_aboveBottom) < 1e-6;
   std::size_t a = 0;

@@ -8,6 +8,7 @@
 
 #include "figure/figure_font.h"
 #include "figure/figure_page.h"
+#include "figure/figure_painter.h"
 #include "groupings/grouping_set.h"
 
 namespace hueset {
@@ -42,13 +43,10 @@ class SvgFigureStream {
   class Spool;
 
  private:
-  struct Span {
-    std::size_t first;  // cells [first, end)
-    std::size_t end;
-    Colour colour;
-    std::size_t bucket;  // the rectangle: its colour's spool and place there
-    std::size_t index;
-    double height;
+  struct Span : BackgroundSpan {
+    std::size_t bucket = 0;  // the rectangle: its colour's spool and place there
+    std::size_t index = 0;
+    double height = 0;
   };
   struct Bucket;
   void closeSpan(const Span& span);
