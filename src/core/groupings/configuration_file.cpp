@@ -56,6 +56,15 @@ bool hasSpecialGroupings(const GroupingSet& set) {
   return set.groupings.size() >= GroupingSet::kFirstOrdinary;
 }
 
+ConfigurationLoad loaded(GroupingSet set, ConfigurationForm form) {
+  ConfigurationLoad load;
+  load.ok = true;
+  load.set = std::move(set);
+  load.set.fontName = loadedFontName(load.set.fontName);
+  load.form = form;
+  return load;
+}
+
 }  // namespace
 
 std::string configurationFileNamed(const std::string& path) {
@@ -71,12 +80,7 @@ ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& p
           ConfigurationProblem::Corrupt,
           fillTemplate(loadString(GroupingsMessage::BinaryFontSize), binary.fontSize, path));
     }
-    ConfigurationLoad load;
-    load.ok = true;
-    load.set = std::move(binary);
-    load.set.fontName = loadedFontName(load.set.fontName);
-    load.form = ConfigurationForm::Binary;
-    return load;
+    return loaded(std::move(binary), ConfigurationForm::Binary);
   }
   if (binary.lineNumber == 1) {
     // The magic matched: a damaged or too short binary file, or one without
@@ -96,12 +100,7 @@ ConfigurationLoad readConfiguration(std::string_view bytes, const std::string& p
     load.form = ConfigurationForm::Text;
     return load;
   }
-  ConfigurationLoad load;
-  load.ok = true;
-  load.set = std::move(text);
-  load.set.fontName = loadedFontName(load.set.fontName);
-  load.form = ConfigurationForm::Text;
-  return load;
+  return loaded(std::move(text), ConfigurationForm::Text);
 }
 
 ConfigurationLoad loadConfigurationFile(const std::string& path) {

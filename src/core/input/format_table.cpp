@@ -58,6 +58,21 @@ using enum AlignmentFormat;
 // A new format is one row here, its reader, and an enumerator of its own
 // value in AlignmentFormat. The rows are in the order the program names the
 // formats to the user; the confirmation list orders them by value.
+// The two PHD layouts differ only in how their alignment is laid out.
+constexpr FormatDescriptor phdRow(AlignmentFormat format, std::string_view label,
+                                  std::string_view cliName, FormatReadFunction read) {
+  return {.format = format,
+          .label = label,
+          .cliName = cliName,
+          .family = "PHD",
+          .extensions = "phd",
+          .guessedByExtension = false,
+          .mimeType = "text/x-phd-prediction",
+          .invalidFileHeading = InputMessage::PhdInvalid,
+          .errorInFileHeading = InputMessage::PhdError,
+          .read = read};
+}
+
 constexpr FormatDescriptor kFormats[] = {
     {.format = Msf,
      .label = "MSF",
@@ -89,26 +104,8 @@ constexpr FormatDescriptor kFormats[] = {
      .invalidFileHeading = InputMessage::ClustalInvalid,
      .errorInFileHeading = InputMessage::ClustalError,
      .read = readWith<ClustalReader>},
-    {.format = PhdMsf,
-     .label = "PHD (MSF)",
-     .cliName = "phd-msf",
-     .family = "PHD",
-     .extensions = "phd",
-     .guessedByExtension = false,
-     .mimeType = "text/x-phd-prediction",
-     .invalidFileHeading = InputMessage::PhdInvalid,
-     .errorInFileHeading = InputMessage::PhdError,
-     .read = readPhd<MsfReader>},
-    {.format = PhdSaf,
-     .label = "PHD (SAF)",
-     .cliName = "phd-saf",
-     .family = "PHD",
-     .extensions = "phd",
-     .guessedByExtension = false,
-     .mimeType = "text/x-phd-prediction",
-     .invalidFileHeading = InputMessage::PhdInvalid,
-     .errorInFileHeading = InputMessage::PhdError,
-     .read = readPhd<ClustalReader>},
+    phdRow(PhdMsf, "PHD (MSF)", "phd-msf", readPhd<MsfReader>),
+    phdRow(PhdSaf, "PHD (SAF)", "phd-saf", readPhd<ClustalReader>),
     {.format = Dsc,
      .label = "DSC",
      .cliName = "dsc",
