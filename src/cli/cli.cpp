@@ -188,7 +188,8 @@ struct InputText {
 };
 
 // FILE or standard input; says why when it cannot be read.
-std::optional<InputText> readInput(const std::string& path, std::istream& in, std::ostream& err) {
+std::optional<InputText> readInput(const std::string& path, std::istream& in, std::ostream& err,
+                                   const Options& options) {
   FileReadResult read = path == "-" ? readInputStream(in) : readInputFile(path);
   if (!read.ok()) {
     err << inputLabel(path) << ": error: " << read.error << "\n";
@@ -197,7 +198,8 @@ std::optional<InputText> readInput(const std::string& path, std::istream& in, st
   InputText input;
   input.raw = std::move(read.content);
   if (isGzip(input.raw.bytes())) {
-    DocumentText document = decodeDocument(std::string(input.raw.bytes()));
+    DocumentText document = decodeDocument(std::string(input.raw.bytes()),
+                                           inflateLimitOf(options.input.maxInflatedMegabytes));
     if (!document.ok()) {
       err << inputLabel(path) << ": error: " << oneLine(document.message) << "\n";
       return std::nullopt;
@@ -302,7 +304,7 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
     return deliver(writer->fileText(), a.output, out, err);
   }
 
-  std::optional<InputText> input = readInput(a.input, in, err);
+  std::optional<InputText> input = readInput(a.input, in, err, setup->options);
   if (!input) return kFailed;
   const std::string_view text = input->text();
   if (a.sets) setup->options.output.multipleSets = true;
@@ -359,7 +361,7 @@ void writeJsonList(std::ostream& out, const char* name, const std::vector<std::s
 int runRead(const CliArguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
   auto setup = prepare(a, err);
   if (!setup) return kUsage;
-  const std::optional<InputText> input = readInput(a.input, in, err);
+  const std::optional<InputText> input = readInput(a.input, in, err, setup->options);
   if (!input) return kFailed;
   CliSink sink(inputLabel(a.input), err, a.strict);
   const CheckedText checked = checkDocumentText(input->text());

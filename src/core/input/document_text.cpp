@@ -32,7 +32,9 @@ int stepOnto(std::string& out, z_stream& stream, int (*step)(z_streamp, int), in
 // Inflates gzip members fed to it in chunks of any size.
 class GzipInflater {
  public:
-  GzipInflater() { m_ready = inflateInit2(&m_stream, kGzipOnly) == Z_OK; }
+  explicit GzipInflater(std::size_t limit) : m_limit(limit) {
+    m_ready = inflateInit2(&m_stream, kGzipOnly) == Z_OK;
+  }
   ~GzipInflater() {
     if (m_ready) inflateEnd(&m_stream);
   }
@@ -64,6 +66,10 @@ class GzipInflater {
         if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR) {
           return failed(m_stream.msg ? m_stream.msg : "not gzip data");
         }
+        if (out.size() > m_limit) {
+          m_tooLarge = true;
+          return false;
+        }
       } while (status == Z_OK && (m_stream.avail_in > 0 || m_stream.avail_out == 0));
       input.remove_prefix(offered - m_stream.avail_in);
       if (status == Z_STREAM_END) m_betweenMembers = true;
@@ -75,6 +81,9 @@ class GzipInflater {
   bool finish() { return m_betweenMembers || failed("the data end too early"); }
 
   const std::string& reason() const { return m_reason; }
+  // The data inflated beyond the limit (rather than being damaged).
+  bool tooLarge() const { return m_tooLarge; }
+  std::size_t limit() const { return m_limit; }
 
  private:
   bool startsAnotherMember(std::string_view input) {
@@ -88,17 +97,26 @@ class GzipInflater {
   }
 
   z_stream m_stream{};
+  std::size_t m_limit;
+  bool m_tooLarge = false;
   bool m_ready = false;
   bool m_betweenMembers = false;
   bool m_ignoreRest = false;
   std::string m_reason;
 };
 
-DocumentText damaged(const std::string& reason) {
+// Why the inflater stopped, as the document's problem.
+DocumentText failedInflating(const GzipInflater& inflater) {
   DocumentText document;
   document.compressed = true;
-  document.problem = DocumentText::Problem::Damaged;
-  document.message = fillTemplate(loadString(InputMessage::GzipDamaged), 0, reason);
+  if (inflater.tooLarge()) {
+    document.problem = DocumentText::Problem::TooLarge;
+    document.message = fillTemplate(loadString(InputMessage::GzipTooLarge),
+                                    static_cast<long long>(inflater.limit() >> 20));
+  } else {
+    document.problem = DocumentText::Problem::Damaged;
+    document.message = fillTemplate(loadString(InputMessage::GzipDamaged), 0, inflater.reason());
+  }
   return document;
 }
 
@@ -109,7 +127,7 @@ bool isGzip(std::string_view bytes) {
          static_cast<unsigned char>(bytes[1]) == 0x8b;
 }
 
-DocumentText readDocument(std::istream& in) {
+DocumentText readDocument(std::istream& in, std::size_t inflateLimit) {
   DocumentText document;
   auto buffer = std::make_unique<char[]>(kChunk);
   std::unique_ptr<GzipInflater> inflater;
@@ -122,12 +140,12 @@ DocumentText readDocument(std::istream& in) {
       first = false;
       // The magic bytes decide, never the name. (A first chunk of a single
       // byte only comes from a one-byte document.)
-      if (isGzip(chunk)) inflater = std::make_unique<GzipInflater>();
+      if (isGzip(chunk)) inflater = std::make_unique<GzipInflater>(inflateLimit);
     }
     if (!inflater) {
       document.text.append(chunk);
     } else if (!inflater->feed(chunk, document.text)) {
-      return damaged(inflater->reason());
+      return failedInflating(*inflater);
     }
   }
   if (in.bad()) {
@@ -136,30 +154,30 @@ DocumentText readDocument(std::istream& in) {
     return unreadable;
   }
   if (inflater) {
-    if (!inflater->finish()) return damaged(inflater->reason());
+    if (!inflater->finish()) return failedInflating(*inflater);
     document.compressed = true;
   }
   return document;
 }
 
-DocumentText readDocumentFile(const std::string& path) {
+DocumentText readDocumentFile(const std::string& path, std::size_t inflateLimit) {
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     DocumentText unreadable;
     unreadable.problem = DocumentText::Problem::Unreadable;
     return unreadable;
   }
-  return readDocument(file);
+  return readDocument(file, inflateLimit);
 }
 
-DocumentText decodeDocument(std::string bytes) {
+DocumentText decodeDocument(std::string bytes, std::size_t inflateLimit) {
   DocumentText document;
   if (!isGzip(bytes)) {
     document.text = std::move(bytes);
     return document;
   }
-  GzipInflater inflater;
-  if (!inflater.feed(bytes, document.text) || !inflater.finish()) return damaged(inflater.reason());
+  GzipInflater inflater(inflateLimit);
+  if (!inflater.feed(bytes, document.text) || !inflater.finish()) return failedInflating(inflater);
   document.compressed = true;
   return document;
 }

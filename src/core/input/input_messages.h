@@ -64,6 +64,7 @@ enum class InputMessage : StringId {
   PirNotEnded = 2233,
   PirTextAfterEnd = 2234,
   GzipDamaged = 2240,
+  GzipTooLarge = 2241,
   Utf16Text = 2301,
   BinaryData = 2302,
   CarriageReturnsOnly = 2303,

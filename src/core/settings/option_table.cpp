@@ -134,8 +134,10 @@ const std::array<Row<G>, 4> kGeneralRows = {
     flag<G>("verboseDialogues", "Verbose dialogues", &G::verboseDialogues, true, 3),
 };
 
-const std::array<Row<I>, 1> kInputRows = {
+const std::array<Row<I>, 2> kInputRows = {
     flag<I>("matchStatesOnly", "Match states only", &I::matchStatesOnly, false, 0),
+    number<I>("maxInflatedMegabytes", "Max Inflated MB", &I::maxInflatedMegabytes, 1024, 1, 1048576,
+              1),
 };
 
 const std::array<Row<F>, 8> kFigureRows = {

@@ -109,6 +109,9 @@ struct GeneralOptions : OptionGroup<GeneralOptions> {
 // default, so a profile that never used them stays as it was.
 struct InputOptions : OptionGroup<InputOptions> {
   bool matchStatesOnly;  // A2M/A3M: drop the insert columns
+  // How large a gzip-compressed document may inflate, in MiB: a small file
+  // that inflates without end is refused before it fills the memory.
+  int maxInflatedMegabytes;
 
   InputOptions();
   // Writes nothing while every value is at its default.

@@ -5,9 +5,11 @@
 #include <QPlainTextDocumentLayout>
 #include <QStringDecoder>
 #include <QTextDocument>
+#include <new>
 
 #include "gui/common/qt_text.h"
 #include "input/document_text.h"
+#include "util/current_failure.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {
@@ -37,7 +39,18 @@ void AlignmentDocument::clear() {
   emit pathChanged();
 }
 
-bool AlignmentDocument::load(const QString& path, QString* error) {
+bool AlignmentDocument::load(const QString& path, QString* error, std::size_t inflateLimit) {
+  // Opening from the command line runs before the event loop's guard, so
+  // running out of memory is answered here, the same for every way in.
+  try {
+    return loadText(path, error, inflateLimit);
+  } catch (const std::bad_alloc&) {
+    if (error) *error = QString::fromStdString(currentFailure());
+  }
+  return false;
+}
+
+bool AlignmentDocument::loadText(const QString& path, QString* error, std::size_t inflateLimit) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     if (error) *error = file.errorString();
@@ -48,7 +61,7 @@ bool AlignmentDocument::load(const QString& path, QString* error) {
     if (error) *error = file.errorString();
     return false;
   }
-  DocumentText document = decodeDocument(raw.toStdString());
+  DocumentText document = decodeDocument(raw.toStdString(), inflateLimit);
   if (!document.ok()) {
     if (error) *error = QString::fromStdString(document.message);
     return false;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <cstddef>
 
 class QTextDocument;
 
@@ -29,7 +30,10 @@ class AlignmentDocument : public QObject {
   // way; Windows line ends come back as they were, and so does gzip
   // compression, recognised by its magic bytes. On failure the document is
   // unchanged and `error` says why.
-  bool load(const QString& path, QString* error);
+  // Reads the file, inflating gzip data up to `inflateLimit` bytes. False,
+  // with the reason, when it cannot be read, is damaged or inflates beyond
+  // the limit; an exhausted memory is a reason too, never an abort.
+  bool load(const QString& path, QString* error, std::size_t inflateLimit);
   // Writes the text to `path`, which becomes the document's file.
   bool save(const QString& path, QString* error);
 
@@ -43,6 +47,7 @@ class AlignmentDocument : public QObject {
   void replaced();
 
  private:
+  bool loadText(const QString& path, QString* error, std::size_t inflateLimit);
   QTextDocument* m_text;
   QString m_path;
   bool m_latin1 = false;

@@ -34,6 +34,7 @@
 #include "gui/controls/drawn_icons.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/settings/options_command.h"
+#include "input/document_text.h"
 #include "util/file_reports.h"
 
 namespace hueset::gui {
@@ -549,7 +550,6 @@ void MainWindow::updateRecentFiles() {
 void MainWindow::setEditorFont(const QFont& font) { m_editor->setFont(font); }
 
 void MainWindow::reportOpenFailure(const QString& path, const QString& reason) {
-  Q_UNUSED(reason);
   QString text;
   QFileInfo info(path);
   if (!info.exists()) {
@@ -557,7 +557,10 @@ void MainWindow::reportOpenFailure(const QString& path, const QString& reason) {
   } else if (!info.isReadable()) {
     text = toQPath(saveErrorMessage(SaveFailure::AccessDenied, toPathBytes(path)));
   } else {
+    // What went wrong with a file that could be opened (damaged gzip data,
+    // too large, out of memory) is told under the report.
     text = toQString(kOpenFailedReport);
+    if (!reason.isEmpty()) text += QStringLiteral("\n\n%1\n%2").arg(path, reason);
   }
   m_app.prompts().message(this, QStringLiteral("HUESET"), text, PromptIcon::Exclamation,
                           PromptButtons::Ok);
@@ -568,7 +571,7 @@ bool MainWindow::openDocumentFile(const QString& path) {
   QString error;
   const QString full = QFileInfo(path).absoluteFilePath();
   auto& recent = m_app.options().recentDocuments;
-  if (!m_document->load(full, &error)) {
+  if (!m_document->load(full, &error, inflateLimitOf(m_app.options().input.maxInflatedMegabytes))) {
     reportOpenFailure(full, error);
     if (recent) {
       const auto& entries = recent->entries();

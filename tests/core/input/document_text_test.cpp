@@ -116,6 +116,22 @@ TEST(DocumentText, LargeDocumentsStreamThroughInChunks) {
   EXPECT_EQ(document.text, text);
 }
 
+// A small file that inflates without end stops at the limit, with the
+// limit in its text.
+TEST(DocumentText, InflatingStopsAtTheLimit) {
+  const std::string bomb = gzipCompress(std::string(std::size_t{5} << 20, 'A'));
+  const std::size_t limit = std::size_t{1} << 20;
+  std::istringstream in(bomb);
+  const DocumentText streamed = readDocument(in, limit);
+  const DocumentText whole = decodeDocument(bomb, limit);
+  for (const DocumentText* document : {&streamed, &whole}) {
+    EXPECT_EQ(document->problem, DocumentText::Problem::TooLarge);
+    EXPECT_NE(document->message.find("more than 1 MB"), std::string::npos) << document->message;
+    EXPECT_NE(document->message.find("maxInflatedMegabytes"), std::string::npos);
+  }
+  EXPECT_TRUE(decodeDocument(bomb, 5 * limit).ok()) << "exactly at the limit is read";
+}
+
 TEST(DocumentText, MissingFileIsUnreadable) {
   EXPECT_EQ(readDocumentFile("/nonexistent/folder/x.sto.gz").problem,
             DocumentText::Problem::Unreadable);
