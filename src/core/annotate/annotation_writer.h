@@ -82,6 +82,11 @@ class AnnotationWriter {
   virtual void layoutStarting(const AnnotatedAlignment& annotated) { (void)annotated; }
   virtual void lineStarting(const LineContent& content) { (void)content; }
 
+  // True for a figure drawn on a grid (PDF, SVG, PNG): its ruler and its
+  // elided stretches are marked as a figure marks them, which the text
+  // forms, whose output is fixed, never are.
+  virtual bool drawsFigure() const { return false; }
+
   // How many characters fit across a line of the writer's page; 0 when its
   // page takes lines of any length (text forms always do).
   virtual int pageLineCharacters() const { return 0; }
