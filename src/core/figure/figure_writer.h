@@ -51,6 +51,7 @@ class FigureWriter : public AnnotationWriter {
   void setSeparator() override;
   void blockEnd() override;
   OutputKind clipboardFormat(int) const override { return m_form; }
+  bool drawsFigure() const override { return true; }
   int pageLineCharacters() const override;
   std::string problem() const override { return m_problem; }
   // A figure over its cell limit, or a PNG too large, is refused whatever
@@ -58,11 +59,15 @@ class FigureWriter : public AnnotationWriter {
   bool takesMore() const override { return !overLimit(); }
   void layoutStarting(const AnnotatedAlignment& annotated) override;
 
+  void lineStarting(const LineContent& content) override;
+
   // The font drawn with, which may stand in for the groupings' font.
   const FigureFont& font() const { return m_font; }
-  const FigureMetrics& metrics() const { return m_metrics; }
-  // The space around the content, in the writer's units (pixels for PNG).
-  double margin() const;
+  // The grid and the space around the content as drawn: in points, in
+  // pixels for a PNG. Every kind lays out in points with the same metrics,
+  // so a PNG is its PDF's size at its resolution.
+  const FigureMetrics& metrics() const { return m_drawnMetrics; }
+  double margin() const { return marginPoints() * m_pixelsPerPoint; }
 
  protected:
   void flushRun() override;
@@ -70,6 +75,8 @@ class FigureWriter : public AnnotationWriter {
   void endDocument() override;
 
  private:
+  double marginPoints() const;
+  bool breaksBefore(std::size_t column) const;
   void endLine(double gapAfter);
   void placePending();
   void finishPage();
@@ -80,8 +87,10 @@ class FigureWriter : public AnnotationWriter {
   OutputKind m_form;
   FigureSettings m_settings;
   FigureFont m_font;
-  double m_unitsPerPoint = 1;  // PNG draws in pixels
-  FigureMetrics m_metrics;
+  double m_pixelsPerPoint = 1;                // PNG only
+  FigureMetrics m_metrics;                    // in points
+  FigureMetrics m_drawnMetrics;               // in what the figure is drawn in
+  std::vector<std::int32_t> m_columnNumbers;  // the layout's, see AnnotatedAlignment
 
   FigureLine m_line;                  // the line being filled
   std::vector<FigureLine> m_pending;  // the block being gathered

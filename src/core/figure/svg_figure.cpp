@@ -263,6 +263,17 @@ void SvgFigureStream::addLine(const FigureLine& line) {
   m_above = std::move(spans);
   m_aboveBottom = top + m_metrics.lineHeight;
   m_text->append(textLine(line, m_margin, m_metrics, m_styles));
+  // Break marks go over the text, as the painter draws them.
+  if (line.breaks.empty()) return;
+  std::string marks;
+  const std::string fill = " fill=\"" + colourText(m_styles.front().textColour) + "\"/>\n";
+  for (const double cell : line.breaks) {
+    appendRect(marks,
+               RectRecord{m_margin + (cell - kBreakWidth / 2) * m_metrics.cellWidth, top,
+                          kBreakWidth * m_metrics.cellWidth, m_metrics.lineHeight},
+               fill);
+  }
+  m_text->append(marks);
 }
 
 std::string SvgFigureStream::finish(double width, double height, std::string& out,
