@@ -59,10 +59,18 @@ int FigureWriter::pageLineCharacters() const {
   return std::max(1, static_cast<int>((width - 2 * marginPoints()) / m_metrics.cellWidth));
 }
 
+bool FigureWriter::writesPages() const {
+  return m_form != OutputKind::Pdf && m_settings.paper != FigurePaper::Content;
+}
+
+std::string FigureWriter::fileText() const {
+  return writesPages() && m_pagesWritten > 0 && !m_pageStreams ? m_firstPage : output();
+}
+
 double FigureWriter::pageContentLimit() const {
-  if (m_form != OutputKind::Pdf) return std::numeric_limits<double>::infinity();
   if (m_settings.paper != FigurePaper::Content)
     return paperSize(m_settings.paper, m_settings.landscape).height - 2 * marginPoints();
+  if (m_form != OutputKind::Pdf) return std::numeric_limits<double>::infinity();
   return kTallestPdfPage - 2 * marginPoints();
 }
 
@@ -87,13 +95,23 @@ void FigureWriter::beginDocument() {
   m_pageLines = 0;
   m_tooLarge.clear();
   m_problem.clear();
-  if (m_form == OutputKind::Svg)
-    m_svg = std::make_unique<SvgFigureStream>(styles(), m_font, m_metrics, marginPoints());
+  m_firstPage.clear();
+  startPage();
   if (m_form == OutputKind::Pdf) {
     std::string subject = "Font: " + m_font.family;
     if (m_font.substituted()) subject += " (in place of " + m_font.requested + ")";
     m_pdf = std::make_unique<PdfDocument>(output(), subject);
   }
+}
+
+// A PNG or SVG page is a document of its own, streamed where its page goes.
+void FigureWriter::startPage() {
+  if (m_form == OutputKind::Svg)
+    m_svg = std::make_unique<SvgFigureStream>(styles(), m_font, m_metrics, marginPoints());
+  if (!writesPages() || !m_pageStreams) return;
+  std::ostream* stream = m_pageStreams(m_pagesWritten + 1);
+  if (stream == nullptr) fail("page " + std::to_string(m_pagesWritten + 1) + " could not be made");
+  streamTo(stream);
 }
 
 bool FigureWriter::overLimit() const {
@@ -195,13 +213,19 @@ void FigureWriter::placePending() {
   // Two blank lines between blocks, as the text forms have, but none at the
   // top of a page.
   double gap = m_blockGap ? 2 * lineHeight : 0;
-  // (An SVG is one page: its lines are never kept, and the limit is none.)
-  if (m_pageLines != 0 && m_cursor + gap + height > limit) finishPage();
+  // (An SVG page's lines are never kept: each goes out as it is placed.)
+  if (m_pageLines != 0 && m_cursor + gap + height > limit) {
+    finishPage();
+    startPage();
+  }
   if (m_pageLines == 0) gap = 0;
   m_cursor += gap;
   for (std::size_t i = 0; i < m_pending.size(); ++i) {
     // A block taller than a page is split between its lines.
-    if (m_pageLines != 0 && m_cursor + lineHeight > limit) finishPage();
+    if (m_pageLines != 0 && m_cursor + lineHeight > limit) {
+      finishPage();
+      startPage();
+    }
     m_pending[i].top = m_cursor;
     m_widest = std::max(m_widest, m_pending[i].cells);
     ++m_pageLines;
@@ -229,8 +253,6 @@ void FigureWriter::finishPage() {
     const PaperSize paper = paperSize(m_settings.paper, m_settings.landscape);
     m_page.width = paper.width;
     m_page.height = paper.height;
-    // One picture holds everything: it grows below the paper when it must.
-    if (m_form != OutputKind::Pdf) m_page.height = std::max(m_page.height, contentHeight);
   }
 
   const FigurePainter painter(m_font, m_metrics, styles(), m_pixelsPerPoint);
@@ -256,7 +278,17 @@ void FigureWriter::finishPage() {
   m_cursor = 0;
   m_widest = 0;
   m_pageLines = 0;
-  drainIfLarge();
+  if (!writesPages()) {
+    drainIfLarge();
+    return;
+  }
+  // The page's document is complete: it goes whole to its own stream.
+  if (m_pageStreams) {
+    drainToStream();
+  } else if (m_pagesWritten == 1) {
+    m_firstPage = output();
+  }
+  output().clear();
 }
 
 void FigureWriter::endDocument() {

@@ -37,9 +37,10 @@ class SvgFigureStream;
 // it fits, else on a new page (a block taller than a page is split between
 // lines). A PDF page is written out as soon as it is full, and an SVG line
 // as soon as it is placed, so any alignment is drawn in bounded memory. A
-// PNG is one picture made at the end; one too large is refused before its
-// layout. On paper, a figure has the paper's size and margins; without,
-// it is as large as its content plus a thin margin.
+// PNG is a picture made when its page is full; one too large is refused
+// before its layout. On paper, a figure has the paper's size and margins,
+// and a PNG or SVG is a document a page (see writesPages); without, it is
+// one page as large as its content plus a thin margin.
 class FigureWriter : public AnnotationWriter {
  public:
   // `form` is one of the figure kinds: PDF, SVG or PNG.
@@ -52,6 +53,9 @@ class FigureWriter : public AnnotationWriter {
   void blockEnd() override;
   OutputKind clipboardFormat(int) const override { return m_form; }
   bool drawsFigure() const override { return true; }
+  bool writesPages() const override;
+  void streamPagesTo(PageStreams open) override { m_pageStreams = std::move(open); }
+  std::string fileText() const override;
   int pageLineCharacters() const override;
   std::string problem() const override { return m_problem; }
   // A figure over its cell limit, or a PNG too large, is refused whatever
@@ -80,6 +84,7 @@ class FigureWriter : public AnnotationWriter {
   void endLine(double gapAfter);
   void placePending();
   void finishPage();
+  void startPage();
   double pageContentLimit() const;
   bool overLimit() const;
   void fail(std::string why);
@@ -102,6 +107,8 @@ class FigureWriter : public AnnotationWriter {
   std::size_t m_cells = 0;
   std::size_t m_widest = 0;     // the widest line of the page, in cells
   std::size_t m_pageLines = 0;  // lines placed on the page
+  PageStreams m_pageStreams;
+  std::string m_firstPage;  // without page streams, a paged writer's first page
   std::unique_ptr<PdfDocument> m_pdf;
   std::unique_ptr<SvgFigureStream> m_svg;
   std::string m_tooLarge;  // why the figure is refused before its layout
