@@ -18,6 +18,7 @@
 #include "input/text_check.h"
 #include "output/writer_factory.h"
 #include "pipeline/annotation_driver.h"
+#include "pipeline/annotation_files.h"
 #include "settings/option_table.h"
 #include "settings/options.h"
 #include "settings/profile_store.h"
@@ -311,16 +312,19 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
 
   // The annotation streams out as it is laid out, so a file of any size is
   // written in bounded memory; a file is put in place only when complete.
-  std::optional<AtomicFileWriter> file;
+  std::optional<AnnotationFiles> files;
   if (!a.output.empty() && a.output != "-") {
-    file.emplace(a.output);
-    if (!file->isOpen()) {
-      err << a.output << ": error: " << file->error() << "\n";
+    files.emplace(a.output, *writer);
+    if (!files->isOpen()) {
+      err << a.output << ": error: " << files->error() << "\n";
       return kFailed;
     }
+  } else if (writer->writesPages()) {
+    err << "hueset-cli: error: a PNG or SVG on paper is a file a page; give a file with -o\n";
+    return kUsage;
+  } else {
+    writer->streamTo(&out);
   }
-  std::ostream& target = file ? file->stream() : out;
-  writer->streamTo(&target);
 
   CliSink sink(inputLabel(a.input), err, a.strict);
   CliInteraction interaction(sink, a.strict, a.sets, err);
@@ -339,11 +343,14 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
     return kFailed;
   }
   writer->drainToStream();
-  if (file) {
-    WriteResult written = file->commit();
+  if (files) {
+    WriteResult written = files->commit();
     if (!written.ok) {
       err << a.output << ": error: " << written.error << "\n";
       return kFailed;
+    }
+    if (writer->writesPages()) {
+      for (const std::string& path : files->paths()) err << "hueset-cli: wrote " << path << "\n";
     }
     return kSuccess;
   }

@@ -174,6 +174,54 @@ TEST_F(Cli, FitToPageWarnsWhenNamesLeaveFewResidues) {
   }
 }
 
+// On paper every kind gives pages: a PDF of them, or a PNG or SVG file a
+// page, each the paper's size, which the command names as it writes them.
+TEST_F(Cli, APaperSizeGivesAPngOrSvgFileAPage) {
+  if (!figuresAvailable()) return;  // no page without figures
+  struct Case {
+    const char* what;
+    const char* name;
+    std::string size;  // what every page's header says
+  };
+  const Case cases[] = {
+      {"PNG pages of A4 at 72 dpi", "fn3.png", "\x89PNG"},
+      {"SVG pages of A4", "fn3.svg", "<?xml"},
+  };
+  const std::string example = std::string(HUESET_SOURCE_DIR) + "/examples/fn3.aln";
+  for (const Case& c : cases) {
+    const CliRun r = cli(
+        {"annotate", "--no-profile", "--page", "a4", "--dpi", "72", "-o", path(c.name), example});
+    ASSERT_EQ(r.status, 0) << c.what << ": " << r.err;
+    EXPECT_FALSE(fs::exists(path(c.name))) << c.what;
+    const std::string stem = std::string(c.name).substr(0, 3);
+    const std::string extension = std::string(c.name).substr(3);
+    std::string listed;
+    // fn3 takes four A4 pages (see the PDF's).
+    for (int page = 1; page <= 4; ++page) {
+      const std::string file = path(stem + "-" + std::to_string(page) + extension);
+      listed += "hueset-cli: wrote " + file + "\n";
+      const std::string bytes = slurp(file);
+      ASSERT_EQ(bytes.rfind(c.size, 0), 0u) << c.what << ", page " << page;
+      if (extension == ".svg") {
+        EXPECT_NE(bytes.find(R"(width="595.28pt" height="841.89pt")"), std::string::npos)
+            << c.what << ", page " << page;
+      } else {
+        // The header's width and height, big-endian, after the signature.
+        auto at = [&bytes](std::size_t k) {
+          return (static_cast<unsigned char>(bytes[k]) << 24) |
+                 (static_cast<unsigned char>(bytes[k + 1]) << 16) |
+                 (static_cast<unsigned char>(bytes[k + 2]) << 8) |
+                 static_cast<unsigned char>(bytes[k + 3]);
+        };
+        EXPECT_EQ(at(16), 596u) << c.what << ", page " << page;
+        EXPECT_EQ(at(20), 842u) << c.what << ", page " << page;
+      }
+    }
+    EXPECT_FALSE(fs::exists(path(stem + "-5" + extension))) << c.what;
+    EXPECT_EQ(r.err, listed) << c.what;
+  }
+}
+
 // A terminal is never sent the bytes of a PDF or PNG; a file, a pipe or a
 // text figure is.
 TEST_F(Cli, BinaryFiguresAreNotWrittenToATerminal) {

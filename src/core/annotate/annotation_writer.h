@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -81,6 +82,20 @@ class AnnotationWriter {
   // that line shows. Writers of text need neither.
   virtual void layoutStarting(const AnnotatedAlignment& annotated) { (void)annotated; }
   virtual void lineStarting(const LineContent& content) { (void)content; }
+
+  // True for a figure drawn on a grid (PDF, SVG, PNG): its ruler and its
+  // elided stretches are marked as a figure marks them, which the text
+  // forms, whose output is fixed, never are.
+  virtual bool drawsFigure() const { return false; }
+
+  // True for a writer that makes a document of every page, each a file of
+  // its own (a PNG or SVG on paper). streamPagesTo says where each goes:
+  // `open(n)` gives the stream of page n (from 1) as the page starts, null
+  // when it cannot be made (the writer then reports a problem). Without it,
+  // fileText gives the first page.
+  virtual bool writesPages() const { return false; }
+  using PageStreams = std::function<std::ostream*(int page)>;
+  virtual void streamPagesTo(PageStreams open) { (void)open; }
 
   // How many characters fit across a line of the writer's page; 0 when its
   // page takes lines of any length (text forms always do).

@@ -213,7 +213,8 @@ void dropResidueFreeColumns(Alignment& alignment, std::size_t width,
 void collapseCountedRegions(Alignment& alignment, std::size_t width,
                             const std::vector<std::size_t>& residuesAt,
                             const ResiduePresenceTable& presence, int minGaps,
-                            int minimumElisionLength, ColumnNumbers* columnNumbers) {
+                            int minimumElisionLength, ColumnNumbers* columnNumbers,
+                            bool tracksFollowResidues) {
   const std::vector<std::string>& rows = alignment.residues;
   const std::size_t sequences = rows.size();
   const long long denseAbove = static_cast<long long>(sequences) - minGaps;
@@ -256,9 +257,11 @@ void collapseCountedRegions(Alignment& alignment, std::size_t width,
         rebuilt(alignment.residues[s], regions, [s](const Replacement& r) { return r.rows[s]; });
   }
   for (std::string& track : alignment.tracks) {
-    // Tracks keep the region's first columns, not its last.
-    track = rebuilt(track, regions,
-                    [&track](const Replacement& r) { return track.substr(r.first, r.width); });
+    // A stand-in shows what is left of a region's last columns; a track
+    // either keeps the same columns or, as it always did, the first ones.
+    track = rebuilt(track, regions, [&track, tracksFollowResidues](const Replacement& r) {
+      return track.substr(tracksFollowResidues ? r.end - r.width : r.first, r.width);
+    });
   }
   if (columnNumbers != nullptr && columnNumbers->size() == width) {
     ColumnNumbers numbers;
@@ -288,11 +291,13 @@ void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& 
 }
 
 void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& presence, int minGaps,
-                           int minimumElisionLength, ColumnNumbers* columnNumbers) {
+                           int minimumElisionLength, ColumnNumbers* columnNumbers,
+                           bool tracksFollowResidues) {
   std::size_t width = 0;
   if (!commonWidth(alignment, width)) return;
   collapseCountedRegions(alignment, width, residueCounts(alignment.residues, width, presence),
-                         presence, minGaps, minimumElisionLength, columnNumbers);
+                         presence, minGaps, minimumElisionLength, columnNumbers,
+                         tracksFollowResidues);
 }
 
 void elideSparseRegions(Alignment& alignment, const ElisionSettings& settings,
@@ -311,7 +316,8 @@ void elideSparseRegions(Alignment& alignment, const ElisionSettings& settings,
   std::vector<std::size_t> counts = residueCounts(alignment.residues, width, presence);
   dropResidueFreeColumns(alignment, width, counts, columnNumbers);
   collapseCountedRegions(alignment, counts.size(), counts, presence, settings.minGaps,
-                         settings.minimumElisionLength, columnNumbers);
+                         settings.minimumElisionLength, columnNumbers,
+                         settings.tracksFollowResidues);
 }
 
 }  // namespace hueset

@@ -25,6 +25,10 @@ struct ElisionSettings {
   int minGaps = 0;               // see elisionMinGaps
   int minimumElisionLength = 4;  // shortest sparse region that is cut
   bool allowLowerCase = false;
+  // Tracks take the same columns of a region as the residues' stand-ins do,
+  // its last ones; else they keep its first columns, as Rich Text and HTML
+  // always have.
+  bool tracksFollowResidues = false;
 };
 
 // The alignment column (from 1) that each column shows, kept in step with the
@@ -38,9 +42,11 @@ void removeResidueFreeColumns(Alignment& alignment, const ResiduePresenceTable& 
 
 // Replaces every sparse region of at least `minimumElisionLength` columns by
 // three to five columns showing each sequence's few residues or "(n)", the
-// number of residues cut out. Tracks keep the region's first columns.
+// number of residues cut out. Tracks keep the region's first columns, or
+// with `tracksFollowResidues` its last ones, as the residues do.
 void collapseSparseRegions(Alignment& alignment, const ResiduePresenceTable& presence, int minGaps,
-                           int minimumElisionLength, ColumnNumbers* columnNumbers = nullptr);
+                           int minimumElisionLength, ColumnNumbers* columnNumbers = nullptr,
+                           bool tracksFollowResidues = false);
 
 // Both steps in order. An alignment without sequences, or whose residue and
 // track strings are not all of one length, is left as it is: columns cannot

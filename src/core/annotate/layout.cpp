@@ -98,27 +98,30 @@ class Marks {
   // residue lines' blank before every column group.
   std::pair<std::string, std::string> rulerLines(std::size_t prefix, std::size_t from,
                                                  std::size_t to, std::size_t group) const {
-    std::string numbers(prefix, ' ');
-    std::string ticks(prefix, ' ');
+    const std::size_t columns = to - from;
+    const std::size_t width = prefix + columns + (columns + group - 1) / group;
+    std::string numbers(width, ' ');
+    std::string ticks(width, ' ');
     const long long interval = std::max(m_marks.rulerInterval, 1);
+    const long long tickEvery = m_marks.figureRuler ? interval : 10;
     for (std::size_t p = from; p < to; ++p) {
-      if ((p - from) % group == 0) {
-        numbers.push_back(' ');
-        ticks.push_back(' ');
-      }
+      const std::size_t at = prefix + (p - from) + (p - from) / group + 1;
       const long long column = columnNumber(p);
-      ticks.push_back(column > 0 && column % 10 == 0 ? '|' : ' ');
-      numbers.push_back(' ');
+      if (column > 0 && column % tickEvery == 0) ticks[at] = '|';
       if (column <= 0 || column % interval != 0) continue;
       // The number ends above its column, and never runs into the one before
-      // or into the name column.
+      // or into the name column; in a figure, one with no room before its
+      // column starts there instead.
       const std::string text = std::to_string(column);
-      const std::size_t last = numbers.size() - 1;
-      if (last + 1 < prefix + text.size()) continue;
-      const std::size_t begin = last + 1 - text.size();
-      const bool clear =
-          std::all_of(numbers.begin() + static_cast<std::ptrdiff_t>(begin > 0 ? begin - 1 : 0),
-                      numbers.end(), [](char c) { return c == ' '; });
+      std::size_t begin = at + 1 - std::min(at + 1, text.size());
+      if (begin < prefix) {
+        if (!m_marks.figureRuler) continue;
+        begin = at;
+      }
+      if (numbers.size() < begin + text.size()) numbers.resize(begin + text.size(), ' ');
+      const bool clear = std::all_of(
+          numbers.begin() + static_cast<std::ptrdiff_t>(begin > 0 ? begin - 1 : 0),
+          numbers.begin() + static_cast<std::ptrdiff_t>(at + 1), [](char c) { return c == ' '; });
       if (clear) numbers.replace(begin, text.size(), text);
     }
     trimRight(numbers);

@@ -33,6 +33,10 @@ struct LayoutMarks {
   // `rulerInterval` columns and a line with a tick every 10 columns.
   bool ruler = false;
   int rulerInterval = 10;
+  // The ruler as a figure draws it: a tick under every number, and a
+  // number at a block's first column written from there on rather than
+  // dropped. Rich Text and HTML keep the ruler they always had.
+  bool figureRuler = false;
 };
 
 // The extra rows of set k as the layout numbers them (LineContent::row): its

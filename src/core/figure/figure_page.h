@@ -19,7 +19,13 @@ struct FigureLine {
   std::vector<FigureRun> runs;
   std::size_t cells = 0;  // the line's width in cells
   double top = 0;         // from the top of the page's content area
+  // Where columns were elided between two that the line shows, in cells
+  // from the line's start: a break mark is drawn there across the line.
+  std::vector<double> breaks;
 };
+
+// A break mark's width, in cells.
+inline constexpr double kBreakWidth = 0.15;
 
 // A finished page: its size and its lines, in the writer's units.
 struct FigurePage {

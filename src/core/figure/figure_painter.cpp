@@ -79,19 +79,18 @@ void appendLatin1AsUtf8(std::string& out, unsigned char byte) {
 }
 
 FigurePainter::FigurePainter(const FigureFont& font, const FigureMetrics& metrics,
-                             std::vector<ResidueFormat> styles)
+                             std::vector<ResidueFormat> styles, double deviceScale)
     : m_metrics(metrics), m_styles(std::move(styles)) {
   if (m_styles.empty()) m_styles.push_back(ResidueFormat{0, 0xFFFFFF, false, false});
   cairo_matrix_t scale;
-  cairo_matrix_t identity;
+  cairo_matrix_t device;
   cairo_matrix_init_scale(&scale, metrics.fontSize, metrics.fontSize);
-  cairo_matrix_init_identity(&identity);
+  cairo_matrix_init_scale(&device, deviceScale, deviceScale);
   CairoFontOptions options(cairo_font_options_create());
   cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
   for (std::size_t f = 0; f < m_faces.size(); ++f) {
     Face& face = m_faces[f];
-    face.font.reset(
-        cairo_scaled_font_create(font.faces[f].get(), &scale, &identity, options.get()));
+    face.font.reset(cairo_scaled_font_create(font.faces[f].get(), &scale, &device, options.get()));
     // The glyph of every byte, looked up once instead of for every run.
     for (int byte = 0x21; byte < 0x100; ++byte) {
       if (drawsNothing(static_cast<unsigned char>(byte))) continue;
@@ -206,7 +205,37 @@ std::vector<FigureRect> backgroundRects(const FigurePage& page,
   return rects;
 }
 
-void FigurePainter::drawPage(cairo_t* cr, const FigurePage& page, bool paintGround) const {
+namespace {
+
+// A point of the page moved onto the nearest pixel corner.
+void snapToPixel(cairo_t* cr, double& x, double& y) {
+  cairo_user_to_device(cr, &x, &y);
+  x = std::round(x);
+  y = std::round(y);
+  cairo_device_to_user(cr, &x, &y);
+}
+
+}  // namespace
+
+// Every line's marks in one path: lines touch, so the marks of a block form
+// unbroken strokes down it.
+void FigurePainter::drawBreaks(cairo_t* cr, const FigurePage& page) const {
+  bool any = false;
+  for (const FigureLine& line : page.lines) {
+    for (const double cell : line.breaks) {
+      cairo_rectangle(cr, page.margin + (cell - kBreakWidth / 2) * m_metrics.cellWidth,
+                      page.margin + line.top, kBreakWidth * m_metrics.cellWidth,
+                      m_metrics.lineHeight);
+      any = true;
+    }
+  }
+  if (!any) return;
+  setColour(cr, m_styles.front().textColour);
+  cairo_fill(cr);
+}
+
+void FigurePainter::drawPage(cairo_t* cr, const FigurePage& page, bool paintGround,
+                             bool onPixels) const {
   if (paintGround) {
     setColour(cr, m_styles.front().backColour);
     cairo_rectangle(cr, 0, 0, page.width, page.height);
@@ -217,10 +246,19 @@ void FigurePainter::drawPage(cairo_t* cr, const FigurePage& page, bool paintGrou
   const std::vector<FigureRect> rects = backgroundRects(page, m_styles, m_metrics);
   for (std::size_t i = 0; i < rects.size(); ++i) {
     if (i == 0 || rects[i].colour != rects[i - 1].colour) setColour(cr, rects[i].colour);
-    cairo_rectangle(cr, rects[i].x, rects[i].y, rects[i].width, rects[i].height);
+    double left = rects[i].x;
+    double top = rects[i].y;
+    double right = rects[i].x + rects[i].width;
+    double bottom = rects[i].y + rects[i].height;
+    if (onPixels) {
+      snapToPixel(cr, left, top);
+      snapToPixel(cr, right, bottom);
+    }
+    cairo_rectangle(cr, left, top, right - left, bottom - top);
     if (i + 1 == rects.size() || rects[i + 1].colour != rects[i].colour) cairo_fill(cr);
   }
   drawText(cr, page);
+  drawBreaks(cr, page);
 }
 
 PdfDocument::PdfDocument(std::string& out, const std::string& subject)
@@ -276,8 +314,10 @@ int lowestPngResolution() {
 
 std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool paintGround,
                       int dpi, std::string& out) {
-  const double width = std::ceil(page.width);
-  const double height = std::ceil(page.height);
+  const double scale = std::max(dpi, 1) / 72.0;
+  // A hair's rounding must not add a pixel.
+  const double width = std::ceil(page.width * scale - 1e-6);
+  const double height = std::ceil(page.height * scale - 1e-6);
   if (std::string problem = pngSizeProblem(width, height, dpi, lowestPngResolution());
       !problem.empty()) {
     return problem;
@@ -289,7 +329,8 @@ std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool
   }
   {
     CairoContext cr(cairo_create(surface.get()));
-    painter.drawPage(cr.get(), page, paintGround);
+    cairo_scale(cr.get(), scale, scale);
+    painter.drawPage(cr.get(), page, paintGround, true);
   }
   cairo_surface_flush(surface.get());
   std::string png;

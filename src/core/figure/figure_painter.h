@@ -47,12 +47,16 @@ std::vector<FigureRect> backgroundRects(const FigurePage& page,
 // with the text kept beside the glyphs so a PDF reader can select and find it.
 class FigurePainter {
  public:
+  // The page is drawn in points; `deviceScale` is what a point is on the
+  // surface (pixels a point for a PNG), so the glyphs are made for it.
   FigurePainter(const FigureFont& font, const FigureMetrics& metrics,
-                std::vector<ResidueFormat> styles);
+                std::vector<ResidueFormat> styles, double deviceScale = 1);
 
   // `paintGround` fills the page with the "Default" background first;
-  // without it, cells of that colour stay transparent.
-  void drawPage(cairo_t* cr, const FigurePage& page, bool paintGround) const;
+  // without it, cells of that colour stay transparent. On pixels, the
+  // backgrounds' edges are put on whole pixels, so neighbours meet without
+  // a seam.
+  void drawPage(cairo_t* cr, const FigurePage& page, bool paintGround, bool onPixels = false) const;
 
  private:
   struct Face {
@@ -61,6 +65,7 @@ class FigurePainter {
   };
   static unsigned long glyphOf(const Face& face, std::string_view utf8);
   void drawText(cairo_t* cr, const FigurePage& page) const;
+  void drawBreaks(cairo_t* cr, const FigurePage& page) const;
 
   FigureMetrics m_metrics;
   std::vector<ResidueFormat> m_styles;
@@ -81,9 +86,10 @@ class PdfDocument {
   CairoContext m_context;
 };
 
-// The page as a PNG of whole pixels (the page is in pixels), recording
-// `dpi` in the file so applications place it at its intended size. An error
-// text when the picture would be too large or cairo fails.
+// The page (in points) as a PNG of whole pixels at `dpi`, recording `dpi` in
+// the file so applications place it at its intended size: the picture is
+// the page's size, rounded up to whole pixels. An error text when the
+// picture would be too large or cairo fails.
 std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool paintGround,
                       int dpi, std::string& out);
 

@@ -38,38 +38,40 @@ FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, const std::st
       m_form(form),
       m_settings(settings),
       m_font(findFigureFont(fontName)) {
-  if (m_form == OutputKind::Png) m_unitsPerPoint = std::max(m_settings.dpi, 1) / 72.0;
-  const double points = std::max(fontSize, 10) / 10.0;
-  m_metrics = measureFigureFont(m_font, points * m_unitsPerPoint);
-  if (m_form == OutputKind::Png) {
-    // Whole pixels, so neighbouring backgrounds meet without a seam.
-    m_metrics.cellWidth = std::max(1.0, std::round(m_metrics.cellWidth));
-    m_metrics.lineHeight = std::max(1.0, std::round(m_metrics.lineHeight));
-    m_metrics.ascent = std::round(m_metrics.ascent);
-  }
+  if (m_form == OutputKind::Png) m_pixelsPerPoint = std::max(m_settings.dpi, 1) / 72.0;
+  m_metrics = measureFigureFont(m_font, std::max(fontSize, 10) / 10.0);
+  m_drawnMetrics = m_metrics;
+  m_drawnMetrics.fontSize *= m_pixelsPerPoint;
+  m_drawnMetrics.cellWidth *= m_pixelsPerPoint;
+  m_drawnMetrics.ascent *= m_pixelsPerPoint;
+  m_drawnMetrics.lineHeight *= m_pixelsPerPoint;
 }
 
 FigureWriter::~FigureWriter() = default;
 
-double FigureWriter::margin() const {
-  const double margin =
-      (m_settings.paper == FigurePaper::Content ? kContentMargin : kPaperMargin) * m_unitsPerPoint;
-  // Whole pixels keep every cell on the pixel grid.
-  return m_form == OutputKind::Png ? std::round(margin) : margin;
+double FigureWriter::marginPoints() const {
+  return m_settings.paper == FigurePaper::Content ? kContentMargin : kPaperMargin;
 }
 
 int FigureWriter::pageLineCharacters() const {
   if (m_settings.paper == FigurePaper::Content) return 0;
-  const double width = paperSize(m_settings.paper, m_settings.landscape).width * m_unitsPerPoint;
-  return std::max(1, static_cast<int>((width - 2 * margin()) / m_metrics.cellWidth));
+  const double width = paperSize(m_settings.paper, m_settings.landscape).width;
+  return std::max(1, static_cast<int>((width - 2 * marginPoints()) / m_metrics.cellWidth));
+}
+
+bool FigureWriter::writesPages() const {
+  return m_form != OutputKind::Pdf && m_settings.paper != FigurePaper::Content;
+}
+
+std::string FigureWriter::fileText() const {
+  return writesPages() && m_pagesWritten > 0 && !m_pageStreams ? m_firstPage : output();
 }
 
 double FigureWriter::pageContentLimit() const {
+  if (m_settings.paper != FigurePaper::Content)
+    return paperSize(m_settings.paper, m_settings.landscape).height - 2 * marginPoints();
   if (m_form != OutputKind::Pdf) return std::numeric_limits<double>::infinity();
-  const double height = m_settings.paper == FigurePaper::Content
-                            ? kTallestPdfPage
-                            : paperSize(m_settings.paper, m_settings.landscape).height;
-  return height * m_unitsPerPoint - 2 * margin();
+  return kTallestPdfPage - 2 * marginPoints();
 }
 
 void FigureWriter::fail(std::string why) {
@@ -93,13 +95,23 @@ void FigureWriter::beginDocument() {
   m_pageLines = 0;
   m_tooLarge.clear();
   m_problem.clear();
-  if (m_form == OutputKind::Svg)
-    m_svg = std::make_unique<SvgFigureStream>(styles(), m_font, m_metrics, margin());
+  m_firstPage.clear();
+  startPage();
   if (m_form == OutputKind::Pdf) {
     std::string subject = "Font: " + m_font.family;
     if (m_font.substituted()) subject += " (in place of " + m_font.requested + ")";
     m_pdf = std::make_unique<PdfDocument>(output(), subject);
   }
+}
+
+// A PNG or SVG page is a document of its own, streamed where its page goes.
+void FigureWriter::startPage() {
+  if (m_form == OutputKind::Svg)
+    m_svg = std::make_unique<SvgFigureStream>(styles(), m_font, m_metrics, marginPoints());
+  if (!writesPages() || !m_pageStreams) return;
+  std::ostream* stream = m_pageStreams(m_pagesWritten + 1);
+  if (stream == nullptr) fail("page " + std::to_string(m_pagesWritten + 1) + " could not be made");
+  streamTo(stream);
 }
 
 bool FigureWriter::overLimit() const {
@@ -117,12 +129,37 @@ void FigureWriter::layoutStarting(const AnnotatedAlignment& annotated) {
     m_cells = std::max(m_cells, residues);
   // Every residue takes a cell of its own, so a PNG whose residues alone
   // pass its largest area would only be refused after a layout in vain.
-  const double area = static_cast<double>(residues) * m_metrics.cellWidth * m_metrics.lineHeight;
+  m_columnNumbers = annotated.columnNumbers;
+  const double area =
+      static_cast<double>(residues) * m_drawnMetrics.cellWidth * m_drawnMetrics.lineHeight;
   if (m_form == OutputKind::Png && area > kLargestPngArea) {
     m_tooLarge = "the picture would be more than " +
                  std::to_string(static_cast<long long>(area / 1e6)) +
                  " million pixels, more than a PNG is made for; lower the resolution or "
                  "write a PDF or SVG";
+  }
+}
+
+// A break before the alignment column shown at `column`: the columns before
+// it, down to the one shown before it, were elided (a stand-in's first and
+// last columns count as such edges too).
+bool FigureWriter::breaksBefore(std::size_t column) const {
+  if (column >= m_columnNumbers.size()) return false;
+  const std::int32_t shown = m_columnNumbers[column];
+  if (column == 0) return shown != 1;
+  const std::int32_t before = m_columnNumbers[column - 1];
+  if (shown == 0) return before != 0;
+  return before == 0 || shown != before + 1;
+}
+
+void FigureWriter::lineStarting(const LineContent& content) {
+  m_line.breaks.clear();
+  const std::size_t group = std::max<std::uint32_t>(content.groupWidth, 1);
+  for (std::size_t k = 0; k < content.columns; ++k) {
+    if (!breaksBefore(content.firstColumn + k)) continue;
+    // On the edge between two cells, or amid the blank between two groups.
+    const double cell = static_cast<double>(content.firstCell + k + k / group);
+    m_line.breaks.push_back(k % group == 0 ? cell - 0.5 : cell);
   }
 }
 
@@ -139,7 +176,7 @@ void FigureWriter::endLine(double gapAfter) {
   lineBuffer().clear();
   // PDF readers take no page wider than they take one tall: the first line
   // past that refuses the figure.
-  const double width = static_cast<double>(m_line.cells) * m_metrics.cellWidth + 2 * margin();
+  const double width = static_cast<double>(m_line.cells) * m_metrics.cellWidth + 2 * marginPoints();
   if (m_form == OutputKind::Pdf && width > kTallestPdfPage && m_tooLarge.empty()) {
     m_tooLarge = "a line would be " + std::to_string(static_cast<long long>(std::ceil(width))) +
                  " points wide, more than the " +
@@ -176,13 +213,19 @@ void FigureWriter::placePending() {
   // Two blank lines between blocks, as the text forms have, but none at the
   // top of a page.
   double gap = m_blockGap ? 2 * lineHeight : 0;
-  // (An SVG is one page: its lines are never kept, and the limit is none.)
-  if (m_pageLines != 0 && m_cursor + gap + height > limit) finishPage();
+  // (An SVG page's lines are never kept: each goes out as it is placed.)
+  if (m_pageLines != 0 && m_cursor + gap + height > limit) {
+    finishPage();
+    startPage();
+  }
   if (m_pageLines == 0) gap = 0;
   m_cursor += gap;
   for (std::size_t i = 0; i < m_pending.size(); ++i) {
     // A block taller than a page is split between its lines.
-    if (m_pageLines != 0 && m_cursor + lineHeight > limit) finishPage();
+    if (m_pageLines != 0 && m_cursor + lineHeight > limit) {
+      finishPage();
+      startPage();
+    }
     m_pending[i].top = m_cursor;
     m_widest = std::max(m_widest, m_pending[i].cells);
     ++m_pageLines;
@@ -199,7 +242,7 @@ void FigureWriter::placePending() {
 }
 
 void FigureWriter::finishPage() {
-  const double margin = this->margin();
+  const double margin = marginPoints();
   m_page.margin = margin;
   const double contentWidth = static_cast<double>(m_widest) * m_metrics.cellWidth + 2 * margin;
   const double contentHeight = m_cursor + 2 * margin;
@@ -208,17 +251,11 @@ void FigureWriter::finishPage() {
     m_page.height = contentHeight;
   } else {
     const PaperSize paper = paperSize(m_settings.paper, m_settings.landscape);
-    m_page.width = paper.width * m_unitsPerPoint;
-    m_page.height = paper.height * m_unitsPerPoint;
-    // One picture holds everything: it grows below the paper when it must.
-    if (m_form != OutputKind::Pdf) m_page.height = std::max(m_page.height, contentHeight);
-  }
-  if (m_form == OutputKind::Png) {
-    m_page.width = std::ceil(m_page.width);
-    m_page.height = std::ceil(m_page.height);
+    m_page.width = paper.width;
+    m_page.height = paper.height;
   }
 
-  const FigurePainter painter(m_font, m_metrics, styles());
+  const FigurePainter painter(m_font, m_metrics, styles(), m_pixelsPerPoint);
   switch (m_form) {
     case OutputKind::Pdf: m_pdf->addPage(m_page, painter); break;
     case OutputKind::Svg:
@@ -241,7 +278,17 @@ void FigureWriter::finishPage() {
   m_cursor = 0;
   m_widest = 0;
   m_pageLines = 0;
-  drainIfLarge();
+  if (!writesPages()) {
+    drainIfLarge();
+    return;
+  }
+  // The page's document is complete: it goes whole to its own stream.
+  if (m_pageStreams) {
+    drainToStream();
+  } else if (m_pagesWritten == 1) {
+    m_firstPage = output();
+  }
+  output().clear();
 }
 
 void FigureWriter::endDocument() {

@@ -37,9 +37,10 @@ class SvgFigureStream;
 // it fits, else on a new page (a block taller than a page is split between
 // lines). A PDF page is written out as soon as it is full, and an SVG line
 // as soon as it is placed, so any alignment is drawn in bounded memory. A
-// PNG is one picture made at the end; one too large is refused before its
-// layout. On paper, a figure has the paper's size and margins; without,
-// it is as large as its content plus a thin margin.
+// PNG is a picture made when its page is full; one too large is refused
+// before its layout. On paper, a figure has the paper's size and margins,
+// and a PNG or SVG is a document a page (see writesPages); without, it is
+// one page as large as its content plus a thin margin.
 class FigureWriter : public AnnotationWriter {
  public:
   // `form` is one of the figure kinds: PDF, SVG or PNG.
@@ -51,6 +52,10 @@ class FigureWriter : public AnnotationWriter {
   void setSeparator() override;
   void blockEnd() override;
   OutputKind clipboardFormat(int) const override { return m_form; }
+  bool drawsFigure() const override { return true; }
+  bool writesPages() const override;
+  void streamPagesTo(PageStreams open) override { m_pageStreams = std::move(open); }
+  std::string fileText() const override;
   int pageLineCharacters() const override;
   std::string problem() const override { return m_problem; }
   // A figure over its cell limit, or a PNG too large, is refused whatever
@@ -58,11 +63,15 @@ class FigureWriter : public AnnotationWriter {
   bool takesMore() const override { return !overLimit(); }
   void layoutStarting(const AnnotatedAlignment& annotated) override;
 
+  void lineStarting(const LineContent& content) override;
+
   // The font drawn with, which may stand in for the groupings' font.
   const FigureFont& font() const { return m_font; }
-  const FigureMetrics& metrics() const { return m_metrics; }
-  // The space around the content, in the writer's units (pixels for PNG).
-  double margin() const;
+  // The grid and the space around the content as drawn: in points, in
+  // pixels for a PNG. Every kind lays out in points with the same metrics,
+  // so a PNG is its PDF's size at its resolution.
+  const FigureMetrics& metrics() const { return m_drawnMetrics; }
+  double margin() const { return marginPoints() * m_pixelsPerPoint; }
 
  protected:
   void flushRun() override;
@@ -70,9 +79,12 @@ class FigureWriter : public AnnotationWriter {
   void endDocument() override;
 
  private:
+  double marginPoints() const;
+  bool breaksBefore(std::size_t column) const;
   void endLine(double gapAfter);
   void placePending();
   void finishPage();
+  void startPage();
   double pageContentLimit() const;
   bool overLimit() const;
   void fail(std::string why);
@@ -80,8 +92,10 @@ class FigureWriter : public AnnotationWriter {
   OutputKind m_form;
   FigureSettings m_settings;
   FigureFont m_font;
-  double m_unitsPerPoint = 1;  // PNG draws in pixels
-  FigureMetrics m_metrics;
+  double m_pixelsPerPoint = 1;                // PNG only
+  FigureMetrics m_metrics;                    // in points
+  FigureMetrics m_drawnMetrics;               // in what the figure is drawn in
+  std::vector<std::int32_t> m_columnNumbers;  // the layout's, see AnnotatedAlignment
 
   FigureLine m_line;                  // the line being filled
   std::vector<FigureLine> m_pending;  // the block being gathered
@@ -93,6 +107,8 @@ class FigureWriter : public AnnotationWriter {
   std::size_t m_cells = 0;
   std::size_t m_widest = 0;     // the widest line of the page, in cells
   std::size_t m_pageLines = 0;  // lines placed on the page
+  PageStreams m_pageStreams;
+  std::string m_firstPage;  // without page streams, a paged writer's first page
   std::unique_ptr<PdfDocument> m_pdf;
   std::unique_ptr<SvgFigureStream> m_svg;
   std::string m_tooLarge;  // why the figure is refused before its layout

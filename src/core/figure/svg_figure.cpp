@@ -142,37 +142,46 @@ void appendRect(std::string& out, const RectRecord& rect, const std::string& fil
   out += fill;
 }
 
-// A line's <text>, only what draws, each character with its own x: blanks
-// would be collapsed by some viewers and shift every position after.
+// A line's <text>, only what draws, in pieces of characters in cells side
+// by side, each piece placed by the x of its first: a blank would be
+// collapsed by some viewers, and a list of x positions, one a character, is
+// ignored by others (librsvg), so neither may place a character.
 std::string textLine(const FigureLine& line, double margin, const FigureMetrics& metrics,
                      const std::vector<ResidueFormat>& formats) {
   std::string out;
   const double top = margin + line.top;
   const double cell = metrics.cellWidth;
-  bool opened = false;
   for (const FigureRun& run : line.runs) {
-    std::string xs;
-    std::string text;
-    forEachDrawn(run.text, [&](DrawnCharacter c) {
-      if (!xs.empty()) xs += ' ';
-      appendNumber(xs, margin + static_cast<double>(run.column + c.cell) * cell);
-      appendEscaped(text, c.code);
-    });
-    if (text.empty()) continue;
-    if (!opened) {
-      out += "<text";
-      appendAttribute(out, "y", top + metrics.ascent);
-      out += ">";
-      opened = true;
-    }
     const std::size_t style = static_cast<std::size_t>(run.style);
     const ResidueFormat& format = formats[style < formats.size() ? style : 0];
-    out += "<tspan x=\"" + xs + "\" fill=\"" + colourText(format.textColour) + "\"";
-    if (format.bold) out += " font-weight=\"bold\"";
-    if (format.italic) out += " font-style=\"italic\"";
-    out += '>' + text + "</tspan>";
+    std::string attributes = "\" fill=\"" + colourText(format.textColour) + "\"";
+    if (format.bold) attributes += " font-weight=\"bold\"";
+    if (format.italic) attributes += " font-style=\"italic\"";
+    attributes += '>';
+    std::size_t next = 0;  // the cell after the piece's last character
+    bool open = false;
+    forEachDrawn(run.text, [&](DrawnCharacter c) {
+      if (open && c.cell != next) {
+        out += "</tspan>";
+        open = false;
+      }
+      if (!open) {
+        if (out.empty()) {
+          out += "<text";
+          appendAttribute(out, "y", top + metrics.ascent);
+          out += ">";
+        }
+        out += "<tspan x=\"";
+        appendNumber(out, margin + static_cast<double>(run.column + c.cell) * cell);
+        out += attributes;
+        open = true;
+      }
+      appendEscaped(out, c.code);
+      next = c.cell + 1;
+    });
+    if (open) out += "</tspan>";
   }
-  if (opened) out += "</text>\n";
+  if (!out.empty()) out += "</text>\n";
   return out;
 }
 
@@ -248,6 +257,17 @@ void SvgFigureStream::addLine(const FigureLine& line) {
   m_above = std::move(spans);
   m_aboveBottom = top + m_metrics.lineHeight;
   m_text->append(textLine(line, m_margin, m_metrics, m_styles));
+  // Break marks go over the text, as the painter draws them.
+  if (line.breaks.empty()) return;
+  std::string marks;
+  const std::string fill = " fill=\"" + colourText(m_styles.front().textColour) + "\"/>\n";
+  for (const double cell : line.breaks) {
+    appendRect(marks,
+               RectRecord{m_margin + (cell - kBreakWidth / 2) * m_metrics.cellWidth, top,
+                          kBreakWidth * m_metrics.cellWidth, m_metrics.lineHeight},
+               fill);
+  }
+  m_text->append(marks);
 }
 
 std::string SvgFigureStream::finish(double width, double height, std::string& out,

@@ -14,9 +14,10 @@
 namespace hueset {
 
 // The page as an SVG document in points. cairo's SVG output turns glyphs
-// into outlines; this one keeps text as <text>, one element per line, with
-// every character placed on the grid by its own x, so the columns line up
-// whatever font a viewer substitutes. Backgrounds are <rect>s of whole cells.
+// into outlines; this one keeps text as <text>, one element per line, each
+// piece of characters in cells side by side placed on the grid by the x of
+// its first, which every viewer honours (a list of x positions librsvg
+// ignores). Backgrounds are <rect>s of whole cells.
 std::string svgFigure(const FigurePage& page, const std::vector<ResidueFormat>& styles,
                       const FigureFont& font, const FigureMetrics& metrics);
 

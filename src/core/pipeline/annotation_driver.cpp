@@ -218,7 +218,7 @@ std::optional<std::vector<int>> chooseSetList(const Alignment& alignment,
 // Numbers count, the ruler and the preview name the columns of the alignment
 // as read, so they need to know which columns elision cut.
 ColumnNumbers elide(Alignment& alignment, const Options& options,
-                    const std::string& invalidResidues) {
+                    const std::string& invalidResidues, bool figure) {
   ColumnNumbers columnNumbers;
   const AnnotationOptions& annotation = options.annotation;
   if (!annotation.useElision) return columnNumbers;
@@ -227,6 +227,7 @@ ColumnNumbers elide(Alignment& alignment, const Options& options,
       elisionMinGaps(static_cast<int>(alignment.residues.size()), annotation.elisionThreshold);
   elision.minimumElisionLength = annotation.minimumElisionLength;
   elision.allowLowerCase = options.parse.allowLowerCase;
+  elision.tracksFollowResidues = figure;
   elideSparseRegions(alignment, elision, invalidResidues, &columnNumbers);
   return columnNumbers;
 }
@@ -268,7 +269,8 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
                      AnnotationInteraction& interaction) {
   const OutputOptions& output = options.output;
   const FigureOptions& figure = options.figure;
-  const LayoutMarks marks{figure.residueNumbers, figure.ruler, figure.rulerInterval};
+  const LayoutMarks marks{figure.residueNumbers, figure.ruler, figure.rulerInterval,
+                          writer.drawsFigure()};
   int wrapWidth = cappedWidth(output.wrapOutput, output.wrapLength, alignment.length);
   const int columnWidth = cappedWidth(output.separateColumns, output.columnWidth, alignment.length);
 
@@ -332,7 +334,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   if (used.size() < 2) return false;
   compact(alignment, *setList, used);
 
-  ColumnNumbers columnNumbers = elide(alignment, options, invalidResidues);
+  ColumnNumbers columnNumbers = elide(alignment, options, invalidResidues, writer.drawsFigure());
   AnnotatedAlignment annotated;
   annotated.sets = splitIntoSets(alignment, *setList);
   annotated.columnNumbers = std::move(columnNumbers);

@@ -23,6 +23,7 @@
 #include "output/cf_html.h"
 #include "output/plain_text_writer.h"
 #include "output/writer_factory.h"
+#include "pipeline/annotation_files.h"
 #include "util/file_write.h"
 
 namespace hueset::gui {
@@ -251,16 +252,15 @@ AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path,
     return FileWrite::Stopped;
   }
   // The annotation streams into the file as it is laid out, so a figure of
-  // any size is written in bounded memory, as the command line does.
-  AtomicFileWriter file(path);
+  // any size is written in bounded memory, as the command line does; a PNG
+  // or SVG on paper goes into a file a page beside it.
+  AnnotationFiles file(path, *writer);
   if (!file.isOpen()) return FileWrite::Failed;
-  writer->streamTo(&file.stream());
   std::string problem;
   FileWrite outcome = FileWrite::Stopped;
   annotateInto(*writer, [&](BackgroundAnnotation& run) {
     problem = writer->problem();
     if (!problem.empty() || !run.advance(RunStage::Writing, 0)) return false;
-    writer->drainToStream();
     outcome = file.commit().ok ? FileWrite::Written : FileWrite::Failed;
     return true;
   });

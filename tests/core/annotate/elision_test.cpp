@@ -89,6 +89,23 @@ TEST(ElisionWorkedRegion, ResidueFreeColumnsGoFirst) {
   EXPECT_EQ(a.length, 6);
 }
 
+TEST(ElisionWorkedRegion, TracksTakeTheirColumnsAsAskedFor) {
+  struct Case {
+    const char* what;
+    bool tracksFollowResidues;
+    std::string track;
+  };
+  const Case cases[] = {
+      {"as Rich Text and HTML have it: the region's first columns", false, "PabcdQ"},
+      {"in a figure: the last columns, which the residues' stand-ins are made of", true, "PABCDQ"},
+  };
+  for (const Case& c : cases) {
+    Alignment a = workedRegion();
+    collapseSparseRegions(a, plainPresence(), 3, 4, nullptr, c.tracksFollowResidues);
+    EXPECT_EQ(a.tracks, (std::vector<std::string>{c.track})) << c.what;
+  }
+}
+
 TEST(ElisionStandIn, EachFormOfOneRow) {
   // The whole row is one region (nothing is dense with no gaps required);
   // a full row of residues beside it fixes the width at four.

@@ -114,6 +114,7 @@ struct RulerCase {
   int interval;
   std::string numbers;
   std::string ticks;
+  bool figure = false;  // laid out for a figure
 };
 
 TEST(LayoutMarks, TheRulerNamesTheAlignmentsColumns) {
@@ -136,13 +137,28 @@ TEST(LayoutMarks, TheRulerNamesTheAlignmentsColumns) {
        1,
        "           1 3 5 7 9 12",
        "                    |"},
+      {"a figure has a tick under every number, whatever the interval",
+       {},
+       12,
+       5,
+       "               5   10",
+       "               |    |",
+       true},
+      {"a figure's number at a block's first column starts there, not dropped",
+       {100, 101, 102},
+       3,
+       10,
+       "           100",
+       "           |",
+       true},
   };
   for (const RulerCase& c : cases) {
     const auto annotated = oneSet({"s", "t"},
                                   {std::string(static_cast<std::size_t>(c.length), 'A'),
                                    std::string(static_cast<std::size_t>(c.length), 'A')},
                                   c.columnNumbers);
-    const auto lines = laidOut(annotated, c.length, 0, LayoutMarks{false, true, c.interval});
+    const auto lines =
+        laidOut(annotated, c.length, 0, LayoutMarks{false, true, c.interval, c.figure});
     ASSERT_GE(lines.size(), 2u) << c.what;
     EXPECT_EQ(lines[0], c.numbers) << c.what;
     EXPECT_EQ(lines[1], c.ticks) << c.what;

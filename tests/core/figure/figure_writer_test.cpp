@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -315,15 +316,25 @@ std::string figureOf(OutputKind form, const std::vector<std::string>& lines) {
   return writer.fileText();
 }
 
-// The x positions of each <tspan>, in order.
-std::vector<std::vector<std::string>> tspanPositions(const std::string& svg) {
-  std::vector<std::vector<std::string>> all;
-  for (std::size_t at = svg.find("<tspan x=\""); at != std::string::npos;
-       at = svg.find("<tspan x=\"", at + 1)) {
-    const std::size_t first = at + 10;
-    std::istringstream xs(svg.substr(first, svg.find('"', first) - first));
+// The x position of every character of each <text>, in order, as every
+// viewer reads them: a <tspan>'s x places its first character (librsvg reads
+// no more of a list), the others follow a cell apart.
+std::vector<std::vector<double>> characterPositions(const std::string& svg, double cell) {
+  std::vector<std::vector<double>> all;
+  for (std::size_t line = svg.find("<text"); line != std::string::npos;
+       line = svg.find("<text", line + 1)) {
     all.emplace_back();
-    for (std::string x; xs >> x;) all.back().push_back(x);
+    const std::size_t end = svg.find("</text>", line);
+    for (std::size_t at = svg.find("<tspan x=\"", line); at < end;
+         at = svg.find("<tspan x=\"", at + 1)) {
+      const double x = std::stod(svg.substr(at + 10));
+      const std::size_t first = svg.find('>', at) + 1;
+      const std::string text = svg.substr(first, svg.find("</tspan>", first) - first);
+      std::size_t characters = 0;
+      for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+      for (std::size_t k = 0; k < characters; ++k)
+        all.back().push_back(x + static_cast<double>(k) * cell);
+    }
   }
   return all;
 }
@@ -343,15 +354,16 @@ TEST_F(FigureFiles, NamesShowAsWrittenInUtf8OrLatin1) {
       "Gr\xC3\xB6\xC3\x9F"
       "e";
   const std::string svg = figureOf(OutputKind::Svg, {utf8, latin1, ascii});
-  EXPECT_NE(svg.find(">" + shown + "ACDE</tspan>"), std::string::npos) << svg;
-  const auto positions = tspanPositions(svg);
+  EXPECT_NE(svg.find(">" + shown + "</tspan>"), std::string::npos) << svg;
+  const double cell = measureFigureFont(findFigureFont("Courier New"), 10).cellWidth;
+  const auto positions = characterPositions(svg, cell);
   ASSERT_EQ(positions.size(), 3u) << svg;
   ASSERT_EQ(positions[0].size(), 9u);
   ASSERT_EQ(positions[1].size(), 9u);
   for (std::size_t i = 0; i < 9; ++i) {
     const std::size_t inAscii = i < 5 ? i : i + 2;  // after the name: the same columns
-    EXPECT_EQ(positions[0][i], positions[2][inAscii]) << "UTF-8, character " << i;
-    EXPECT_EQ(positions[1][i], positions[2][inAscii]) << "Latin-1, character " << i;
+    EXPECT_NEAR(positions[0][i], positions[2][inAscii], 0.01) << "UTF-8, character " << i;
+    EXPECT_NEAR(positions[1][i], positions[2][inAscii], 0.01) << "Latin-1, character " << i;
   }
   const std::string svgPath = save("names.svg", svg);
   const CommandResult xml = run("xmllint --noout " + svgPath);
@@ -471,6 +483,104 @@ TEST(FigureWriter, ACellLimitRefusesTheFigureAndKeepsNothing) {
     const bool refused = limit == 99;
     EXPECT_EQ(writer.problem().empty(), !refused) << limit << ": " << writer.problem();
     EXPECT_EQ(writer.fileText().empty(), refused) << limit;
+  }
+}
+
+// A PNG's pixels, decoded by cairo.
+CairoSurface decodedPng(const std::string& png) {
+  std::pair<const std::string*, std::size_t> source{&png, 0};
+  return CairoSurface(cairo_image_surface_create_from_png_stream(
+      [](void* closure, unsigned char* data, unsigned int length) {
+        auto* from = static_cast<std::pair<const std::string*, std::size_t>*>(closure);
+        if (from->second + length > from->first->size()) return CAIRO_STATUS_READ_ERROR;
+        std::copy_n(from->first->data() + from->second, length, data);
+        from->second += length;
+        return CAIRO_STATUS_SUCCESS;
+      },
+      &source));
+}
+
+// Where elision hid columns, a mark crosses every line of the block, the
+// ruler's too, so the ruler's numbers after it are read as a jump.
+TEST(FigurePng, ElidedColumnsAreMarkedOnEveryLine) {
+  AnnotatedAlignment annotated;
+  Alignment set;
+  set.names = {"s1", "s2"};
+  set.residues = {"........", "........"};
+  set.length = 8;
+  annotated.sets = {set};
+  annotated.results.resize(1);
+  annotated.results[0].formats = {std::string(8, '\0'), std::string(8, '\0')};
+  // Columns 3-8 stand in for by three columns, then 11 is gone.
+  annotated.columnNumbers = {1, 2, 0, 0, 0, 9, 10, 12};
+  FigureSettings settings;
+  settings.dpi = 144;
+  FigureWriter writer(OutputKind::Png, 100, "Courier New", settings);
+  writer.addFormat({0, 0xFFFFFF, false, false});
+  writer.begin();
+  layOut(annotated, 8, 0, writer, LayoutMarks{false, true, 10, true});
+  writer.end();
+  ASSERT_EQ(writer.problem(), "");
+  CairoSurface image = decodedPng(writer.fileText());
+  ASSERT_EQ(cairo_surface_status(image.get()), CAIRO_STATUS_SUCCESS);
+  const unsigned char* pixels = cairo_image_surface_get_data(image.get());
+  const int stride = cairo_image_surface_get_stride(image.get());
+
+  struct Case {
+    const char* what;
+    std::size_t column;  // the edge before it
+    bool marked;
+  };
+  const Case cases[] = {
+      {"two columns shown in turn", 1, false},
+      {"a stand-in starts", 2, true},
+      {"a stand-in ends", 5, true},
+      {"a column removed without a stand-in", 7, true},
+  };
+  const FigureMetrics& m = writer.metrics();
+  // The ruler's two lines and the two sequences.
+  for (int line = 0; line < 4; ++line) {
+    for (const Case& c : cases) {
+      // Name, its blank, the block's blank, then the columns.
+      const double cell = static_cast<double>(set.names[0].size() + 2 + c.column);
+      const int x = static_cast<int>(std::lround(writer.margin() + cell * m.cellWidth));
+      const int y = static_cast<int>(writer.margin() + (line + 0.5) * m.lineHeight);
+      std::uint32_t pixel = 0;
+      std::memcpy(&pixel, pixels + y * stride + x * 4, 4);
+      EXPECT_EQ((pixel & 0xFF) < 0x80, c.marked)
+          << c.what << ", line " << line << std::hex << ": " << pixel;
+    }
+  }
+}
+
+// Every kind measures its text alike: a PNG is the PDF's size at its
+// resolution, and a page takes as many columns in either.
+TEST_F(FigureFiles, APngIsItsPdfsSizeAtItsResolution) {
+  const std::string text = exampleText("globins45.aln");
+  ASSERT_FALSE(text.empty());
+  Options options;
+  const std::string pdf = save("size.pdf", annotated(text, OutputKind::Pdf, options));
+  const CommandResult info = run("pdfinfo " + pdf);
+  const std::size_t at = info.output.find("Page size:");
+  ASSERT_NE(at, std::string::npos) << info.output;
+  double width = 0;
+  double height = 0;
+  ASSERT_EQ(std::sscanf(info.output.c_str() + at, "Page size: %lf x %lf", &width, &height), 2);
+  for (const int dpi : {72, 150, 300}) {
+    options.figure.pngResolution = dpi;
+    CairoSurface image = decodedPng(annotated(text, OutputKind::Png, options));
+    ASSERT_EQ(cairo_surface_status(image.get()), CAIRO_STATUS_SUCCESS);
+    EXPECT_NEAR(cairo_image_surface_get_width(image.get()), width * dpi / 72, 1) << dpi << " dpi";
+    EXPECT_NEAR(cairo_image_surface_get_height(image.get()), height * dpi / 72, 1) << dpi << " dpi";
+  }
+  FigureSettings a4;
+  a4.paper = FigurePaper::A4;
+  a4.landscape = true;
+  const int pdfColumns = FigureWriter(OutputKind::Pdf, 90, "Courier New", a4).pageLineCharacters();
+  for (const int dpi : {96, 300, 600}) {
+    a4.dpi = dpi;
+    EXPECT_EQ(FigureWriter(OutputKind::Png, 90, "Courier New", a4).pageLineCharacters(), pdfColumns)
+        << dpi << " dpi";
   }
 }
 
