@@ -155,6 +155,9 @@ class PhylipReader : public AlignmentReader {
     std::string text;
     std::size_t placed = 0;  // residues placed before the problem
     Layout layout{};
+    // Interleaved: every line of a block adds as many residues; sequential:
+    // every sequence takes as many lines.
+    bool even = true;
   };
 
   std::vector<Line> takeDataSet();

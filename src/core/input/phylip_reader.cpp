@@ -151,7 +151,8 @@ std::vector<PhylipReader::Line> PhylipReader::takeDataSet() {
 
 // Of the ways that fit the counts: none whose names are residues or gaps
 // cut from a line, unless every way has such names; interleaved when a
-// blank line closes the first block, else sequential when it fits, as the
+// blank line closes the first block, or when its blocks are even and the
+// sequential way's sequences are not; else sequential when it fits, as the
 // established readers take a text that reads both ways.
 std::size_t PhylipReader::chooseLayout(const std::vector<Attempt>& fits,
                                        const std::vector<Line>& lines) const {
@@ -163,9 +164,15 @@ std::size_t PhylipReader::chooseLayout(const std::vector<Attempt>& fits,
   if (candidates.empty()) {
     for (std::size_t i = 0; i < fits.size(); ++i) candidates.push_back(i);
   }
+  auto anyEven = [&](bool interleaved) {
+    return std::any_of(candidates.begin(), candidates.end(), [&](std::size_t i) {
+      return fits[i].layout.interleaved == interleaved && fits[i].even;
+    });
+  };
   const bool blockClosedByBlank = lines.size() > m_sequences && lines[m_sequences].afterBlank;
+  const bool interleaved = blockClosedByBlank || (anyEven(true) && !anyEven(false));
   for (std::size_t i : candidates) {
-    if (fits[i].layout.interleaved == blockClosedByBlank) return i;
+    if (fits[i].layout.interleaved == interleaved) return i;
   }
   return candidates.front();
 }
@@ -213,11 +220,21 @@ void PhylipReader::readInterleaved(const std::vector<Line>& lines, bool strictNa
     a.text = names[i];
     return true;
   };
+  // Every line of a block gives its sequence as many residues as the first.
+  std::size_t blockWidth = 0;
+  auto measure = [&](std::size_t k, std::size_t added) {
+    if (k % m_sequences == 0) {
+      blockWidth = added;
+    } else if (added != blockWidth) {
+      a.even = false;
+    }
+  };
   for (std::size_t i = 0; i < m_sequences; ++i) {
     const NamedLine named = splitName(lines[i].text, strictNames);
     names.emplace_back(named.name);
     residues.emplace_back().reserve(m_reserve);
     appendWithoutBlanks(residues[i], named.data);
+    measure(i, residues[i].size());
     if (overflows(i, lines[i])) return;
   }
   std::size_t next = 0;
@@ -229,7 +246,9 @@ void PhylipReader::readInterleaved(const std::vector<Line>& lines, bool strictNa
       a.text = std::to_string(m_sequences);
       return;
     }
+    const std::size_t before = residues[next].size();
     appendWithoutBlanks(residues[next], lines[k].text);
+    measure(k, residues[next].size() - before);
     if (overflows(next, lines[k])) return;
     next = (next + 1) % m_sequences;
   }
@@ -250,7 +269,9 @@ void PhylipReader::readSequential(const std::vector<Line>& lines, bool strictNam
   auto& names = a.alignment.names;
   auto& residues = a.alignment.residues;
   std::size_t k = 0;
+  std::size_t firstLines = 0;  // the lines the first sequence took
   for (std::size_t i = 0; i < m_sequences; ++i) {
+    const std::size_t start = k;
     if (k == lines.size()) {
       a.problem = InputMessage::PhylipTooFewSequences;
       a.atLine = false;
@@ -264,6 +285,8 @@ void PhylipReader::readSequential(const std::vector<Line>& lines, bool strictNam
     row.reserve(m_reserve);
     appendWithoutBlanks(row, named.data);
     while (row.size() < m_columns && k < lines.size()) appendWithoutBlanks(row, lines[k++].text);
+    if (i == 0) firstLines = k - start;
+    if (k - start != firstLines) a.even = false;
     if (row.size() > m_columns) {
       a.problem = InputMessage::PhylipTooManyResidues;
       a.number = lines[k - 1].number;
