@@ -373,7 +373,7 @@ int runRead(const CliArguments& a, std::istream& in, std::ostream& out, std::ost
   CliSink sink(inputLabel(a.input), err, a.strict);
   const CheckedText checked = checkDocumentText(input->text());
   if (checked.problem) {
-    sink.error(*checked.problem, 0);
+    sink.error(*checked.problem, checked.line);
     return kFailed;
   }
   const AlignmentFormat format = settleFormat(checked.text, formatRequest(a));

@@ -437,6 +437,68 @@ TEST_F(Cli, ReadsTheLaterFormatsCompressedOrNot) {
   EXPECT_NE(matches.out.find("\"length\": 3"), std::string::npos) << matches.out;
 }
 
+// Real files through the document check and the character check, which the
+// desktop program shares.
+TEST_F(Cli, RealFilesMeetTheChecksBeforeTheFigure) {
+  struct Case {
+    const char* what;
+    const char* file;  // under tests/data/input
+    std::vector<std::string> options;
+    int status;
+    const char* errHas;    // empty: nothing asked
+    const char* errLacks;  // empty: nothing asked
+    const char* figureHas;
+  };
+  const Case cases[] = {
+      {"a NUL in a text names its line, so the file can be mended",
+       "nul_globins4.aln",
+       {},
+       1,
+       "nul_globins4.aln:5: error: Line 5 of this file holds a NUL byte",
+       "binary data",
+       ""},
+      {"A3M insert letters are residues, not invalid characters; upper case by default",
+       "globins4.a3m",
+       {},
+       0,
+       "",
+       "nvalid characters",
+       "KVGAHAGEY"},
+      {"without upper case they are still no invalid characters",
+       "globins4.a3m",
+       {"--option", "enforceUpper=0"},
+       0,
+       "",
+       "nvalid characters",
+       ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> args = {"annotate", "--no-profile", "-t",
+                                     "html",     "-o",           path("figure.html")};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.push_back(testDataPath(std::string("input/") + c.file));
+    const CliRun r = cli(args);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    if (*c.errHas) EXPECT_NE(r.err.find(c.errHas), std::string::npos) << r.err;
+    if (*c.errLacks) EXPECT_EQ(r.err.find(c.errLacks), std::string::npos) << r.err;
+    if (*c.figureHas) {
+      std::ifstream in(path("figure.html"));
+      const std::string html((std::istreambuf_iterator<char>(in)), {});
+      std::string text;  // the figure without its mark-up
+      bool inTag = false;
+      for (char ch : html) {
+        if (ch == '<' || ch == '>') {
+          inTag = ch == '<';
+        } else if (!inTag) {
+          text += ch;
+        }
+      }
+      EXPECT_NE(text.find(c.figureHas), std::string::npos);
+    }
+  }
+}
+
 TEST_F(Cli, MissingInputAndUnwritableOutputFail) {
   CliRun missing = cli({"annotate", "--no-profile", path("nope.msf")});
   EXPECT_EQ(missing.status, 1);

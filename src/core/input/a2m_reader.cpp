@@ -23,7 +23,10 @@ constexpr std::array<bool, 256> kInsertStates = [] {
 // check's business).
 bool isInsert(char c) { return kInsertStates[static_cast<unsigned char>(c)]; }
 
-constexpr std::array<std::string_view, 3> kStructureRows = {"ss_pred", "ss_dssp", "ss_conf"};
+// HH-suite's structure rows, which its tools write before the sequences or
+// after them.
+constexpr std::array<std::string_view, 4> kStructureRows = {"ss_pred", "ss_dssp", "ss_conf",
+                                                            "sa_dssp"};
 constexpr std::string_view kConfidenceRow = "ss_conf";
 
 bool isStructureRow(std::string_view name) {
@@ -144,7 +147,9 @@ bool A2mReader::parse(Alignment& alignment) {
   std::vector<int> firstLines;  // the header line of each sequence
   if (!readLines(alignment, firstLines)) return false;
 
-  if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0) {
+  // A3M names may repeat (two hits of one protein): HH-suite tells the rows
+  // apart by their place, and so does the figure. A2M keeps FASTA's rule.
+  if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0 && !a3m) {
     return failWithoutLine(InputMessage::DuplicateNames, duplicates);
   }
   // The header lines of sequences about to be dropped go first; should the
@@ -167,7 +172,7 @@ bool A2mReader::readLines(Alignment& alignment, std::vector<int>& firstLines) {
     if (!line.empty() && line.front() == '>') {
       started = true;
       const std::string_view name = splitFirstWord(line.substr(1)).word;
-      if (isStructureRow(name) && alignment.names.empty()) {
+      if (isStructureRow(name)) {
         alignment.trackLabels.emplace_back(name);
         alignment.tracks.emplace_back();
         target = &alignment.tracks.back();

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "input/format_table.h"
 #include "util/parallel.h"
 
 namespace hueset {
@@ -78,6 +79,7 @@ bool checkCharacters(const Alignment& alignment, std::vector<CharacterProblem>& 
                      bool allowLowerCase, bool allowStrangeGaps,
                      const std::string& invalidResidues) {
   const std::size_t before = problems.size();
+  allowLowerCase = allowLowerCase || hasInsertLetters(alignment.format);
   // Sequences are looked at on every core; the problems are kept in order.
   std::vector<std::optional<CharacterProblem>> found(alignment.residues.size());
   parallelFor(found.size(), 256, [&](std::size_t first, std::size_t end) {

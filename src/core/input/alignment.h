@@ -63,7 +63,8 @@ struct CharacterProblem {
 };
 
 // Checks every residue string; appends one entry per sequence with a problem.
-// Returns true when nothing was found.
+// Returns true when nothing was found. The insert letters of A2M and A3M are
+// residues in lower case: they are checked as lower case is when allowed.
 bool checkCharacters(const Alignment& alignment, std::vector<CharacterProblem>& problems,
                      bool allowLowerCase, bool allowStrangeGaps,
                      const std::string& invalidResidues);

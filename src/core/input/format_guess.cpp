@@ -9,20 +9,22 @@ namespace hueset {
 
 namespace {
 
-// Listens to a trial read and remembers whether the reader had anything to
-// say: a guess is only made on texts that read without a word.
+// Listens to a trial read: how many questions it asked (each answered "go
+// on") and whether it failed.
 class TrialSink : public ParseMessageSink {
  public:
   bool ask(const std::string&, int) override {
-    m_spoke = true;
-    return true;
+    ++m_questions;
+    return false;
   }
-  void error(const std::string&, int) override { m_spoke = true; }
-  void unequalLengths(const std::string&, const Alignment&) override { m_spoke = true; }
-  bool spoke() const { return m_spoke; }
+  void error(const std::string&, int) override { m_failed = true; }
+  void unequalLengths(const std::string&, const Alignment&) override { m_failed = true; }
+  int questions() const { return m_questions; }
+  bool failed() const { return m_failed; }
 
  private:
-  bool m_spoke = false;
+  int m_questions = 0;
+  bool m_failed = false;
 };
 
 bool isAlnum(char c) {
@@ -40,6 +42,16 @@ bool looksLikePir(std::string_view from) {
   const std::size_t next = from.find("\n>", data);
   const std::size_t star = from.find('*', data);
   return star != std::string_view::npos && star < next;
+}
+
+// What follows PIR comment lines ("C;") and blank lines, when anything does.
+std::string_view afterPirComments(std::string_view from) {
+  while (from.starts_with("C;")) {
+    const std::size_t end = from.find('\n');
+    if (end == std::string_view::npos) return {};
+    from = trimLeft(from.substr(end + 1));
+  }
+  return from;
 }
 
 // The shape of a ">" text as A2M and A3M see it.
@@ -110,7 +122,8 @@ InsertShape insertShape(std::string_view text) {
 }
 
 // A first line of two counts, and a trial read that finds exactly that many
-// sequences and columns without a single message.
+// sequences and columns with no message but those that only tell what was
+// done (the layout taken, further data sets skipped).
 bool readsAsPhylip(AlignmentText from) {
   const std::string_view first = from.view().substr(0, from.view().find('\n'));
   const std::vector<std::string_view> words = splitWords(first);
@@ -124,7 +137,7 @@ bool readsAsPhylip(AlignmentText from) {
   Alignment alignment;
   alignment.format = AlignmentFormat::Phylip;
   PhylipReader reader(sink);
-  return reader.read(from, alignment) && !sink.spoke();
+  return reader.read(from, alignment) && !sink.failed() && sink.questions() == reader.notes();
 }
 
 // What follows "#" comment lines, when anything does.
@@ -156,6 +169,10 @@ AlignmentFormat guessFormat(AlignmentText text) {
       case InsertShape::None: break;
     }
     return AlignmentFormat::Fasta;
+  }
+  if (from.starts_with("C;")) {
+    const std::string_view entry = afterPirComments(from);
+    if (entry.starts_with(">") && looksLikePir(entry)) return AlignmentFormat::Pir;
   }
   if (startsWith("CLUSTAL")) return AlignmentFormat::Clustal;
   if (startsWith("DSC")) return AlignmentFormat::Dsc;

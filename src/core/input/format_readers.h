@@ -20,9 +20,10 @@ namespace hueset {
 // sequences in A2M, while A3M leaves those gaps out. Both are expanded to
 // one full matrix: the insert columns are kept (lower case, so the options
 // on lower case apply), or dropped when only the match states are wanted.
-// The name is the first word of the header, without the ">". HH-suite's
-// secondary-structure rows ("ss_pred", "ss_dssp" and the confidences
-// "ss_conf") become labelled rows like the PHD predictions.
+// The name is the first word of the header, without the ">"; A3M names may
+// repeat. HH-suite's structure rows ("ss_pred", "ss_dssp", the confidences
+// "ss_conf" and the accessibility "sa_dssp"), before the sequences or after
+// them, become labelled rows like the PHD predictions.
 class A2mReader : public AlignmentReader {
  public:
   explicit A2mReader(ParseMessageSink& sink, const ReadSettings& settings = {});
@@ -117,12 +118,18 @@ class PhdReader : public AlignmentReader {
 // (a word, then white space); the sequences come one after the other
 // (sequential) or in blocks whose later lines carry no names (interleaved);
 // blanks inside the residues are ignored. The text says neither, so every
-// way is tried and the one that fits the counts of the first line is taken:
-// strict before relaxed and interleaved before sequential when more than
-// one fits, and the one that placed the most residues speaks when none does.
+// way is tried and one that fits the counts of the first line is taken
+// (see chooseLayout), with a question that says which when the ways that
+// fit read differently; the one that placed the most residues speaks when
+// none fits. Of several data sets only the first is read, after a question
+// that says how many are skipped.
 class PhylipReader : public AlignmentReader {
  public:
   explicit PhylipReader(ParseMessageSink& sink);
+
+  // The questions of the last read that only told what was done (the
+  // layout taken, the data sets skipped): a read with no others is sound.
+  int notes() const { return m_notes; }
 
  protected:
   bool parse(Alignment& alignment) override;
@@ -131,6 +138,7 @@ class PhylipReader : public AlignmentReader {
   struct Line {
     std::string_view text;
     int number;
+    bool afterBlank;  // a blank line stands before it
   };
   struct Layout {
     bool interleaved;
@@ -146,8 +154,15 @@ class PhylipReader : public AlignmentReader {
     int number = 0;
     std::string text;
     std::size_t placed = 0;  // residues placed before the problem
+    Layout layout{};
+    // Interleaved: every line of a block adds as many residues; sequential:
+    // every sequence takes as many lines.
+    bool even = true;
   };
 
+  std::vector<Line> takeDataSet();
+  std::size_t chooseLayout(const std::vector<Attempt>& fits, const std::vector<Line>& lines) const;
+  static bool readsOtherwise(const std::vector<Attempt>& fits, std::size_t taken);
   Attempt attempt(const std::vector<Line>& lines, Layout layout) const;
   void readInterleaved(const std::vector<Line>& lines, bool strictNames, Attempt& a) const;
   void readSequential(const std::vector<Line>& lines, bool strictNames, Attempt& a) const;
@@ -155,12 +170,16 @@ class PhylipReader : public AlignmentReader {
   std::size_t m_sequences = 0;
   std::size_t m_columns = 0;
   std::size_t m_reserve = 0;  // residues to make room for in each row
+  int m_furtherDataSets = 0;
+  int m_furtherDataSetsLine = 0;  // where the first of them begins
+  int m_notes = 0;
 };
 
 // Reads PIR/NBRF: each sequence opens with ">P1;name" (or another type of
 // two characters before the ";", such as F1 or DL), the next line is a
 // description, and the residue lines that follow end with "*". Blanks
-// inside the residues are ignored.
+// inside the residues are ignored, and so are comment lines ("C;") outside
+// the residues.
 class PirReader : public AlignmentReader {
  public:
   explicit PirReader(ParseMessageSink& sink);

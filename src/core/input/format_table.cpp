@@ -135,7 +135,8 @@ constexpr FormatDescriptor kFormats[] = {
      .mimeType = "text/x-a2m",
      .invalidFileHeading = InputMessage::A2mInvalid,
      .errorInFileHeading = InputMessage::A2mError,
-     .read = readWithStructure<A2mReader>},
+     .read = readWithStructure<A2mReader>,
+     .insertLetters = true},
     {.format = A3m,
      .label = "A3M",
      .cliName = "a3m",
@@ -145,7 +146,8 @@ constexpr FormatDescriptor kFormats[] = {
      .mimeType = "text/x-a2m",
      .invalidFileHeading = InputMessage::A3mInvalid,
      .errorInFileHeading = InputMessage::A3mError,
-     .read = readWithStructure<A2mReader>},
+     .read = readWithStructure<A2mReader>,
+     .insertLetters = true},
     {.format = Phylip,
      .label = "PHYLIP",
      .cliName = "phylip",
@@ -190,6 +192,11 @@ const FormatDescriptor* findFormat(AlignmentFormat format) {
     if (row.format == format) return &row;
   }
   return nullptr;
+}
+
+bool hasInsertLetters(AlignmentFormat format) {
+  const FormatDescriptor* row = findFormat(format);
+  return row && row->insertLetters;
 }
 
 std::vector<std::string_view> extensionsOf(const FormatDescriptor& descriptor) {

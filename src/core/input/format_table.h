@@ -38,6 +38,10 @@ struct FormatDescriptor {
   InputMessage invalidFileHeading;
   InputMessage errorInFileHeading;
   FormatReadFunction read;
+  // Its lower-case letters are insert states (A2M, A3M): residues, never
+  // invalid characters; the options on lower case apply to them as to any
+  // lower-case residue.
+  bool insertLetters = false;
 };
 
 // Every format, in the order the program names them to the user.
@@ -49,6 +53,10 @@ std::span<const FormatDescriptor> formatList();
 
 // The row of `format`; none for Undetermined.
 const FormatDescriptor* findFormat(AlignmentFormat format);
+
+// Whether the lower-case letters of `format` are insert states (see the
+// table's column); false for Undetermined.
+bool hasInsertLetters(AlignmentFormat format);
 
 // A row's extensions, one each, without the dot.
 std::vector<std::string_view> extensionsOf(const FormatDescriptor& descriptor);

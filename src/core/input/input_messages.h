@@ -63,11 +63,14 @@ enum class InputMessage : StringId {
   PirHeaderExpected = 2232,
   PirNotEnded = 2233,
   PirTextAfterEnd = 2234,
+  PhylipMoreDataSets = 2227,
+  PhylipLayoutTaken = 2228,
   GzipDamaged = 2240,
   GzipTooLarge = 2241,
   Utf16Text = 2301,
   BinaryData = 2302,
   CarriageReturnsOnly = 2303,
+  NulByte = 2304,
 };
 
 }  // namespace hueset

@@ -28,6 +28,22 @@ struct NamedLine {
   std::string_view data;
 };
 
+// A line of two counts (and perhaps options), as each data set begins.
+bool isCountsLine(std::string_view line) {
+  const std::vector<std::string_view> words = splitWords(line);
+  std::size_t count = 0;
+  return words.size() >= 2 && readCount(words[0], count) && readCount(words[1], count);
+}
+
+// A name no writer gives but a line of residues does: empty, beginning with
+// a gap, or a whole name field of capital letters and gaps.
+bool isResidueLike(const std::string& name) {
+  if (name.empty() || name.front() == '-' || name.front() == '.') return true;
+  return name.size() >= kStrictNameLength && std::all_of(name.begin(), name.end(), [](char c) {
+           return (c >= 'A' && c <= 'Z') || c == '-' || c == '.' || c == '*' || c == '?';
+         });
+}
+
 NamedLine splitName(std::string_view line, bool strictNames) {
   if (strictNames) {
     const std::size_t cut = std::min(line.size(), kStrictNameLength);
@@ -50,54 +66,123 @@ bool PhylipReader::parse(Alignment& alignment) {
     return failAtLine(InputMessage::PhylipCountsLine, lineCount(), trim(*header));
   }
 
-  std::vector<Line> lines;
-  std::size_t dataSize = 0;
-  while (auto taken = takeLine()) {
-    std::string_view line = *taken;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (trim(line).empty()) continue;
-    lines.push_back({line, lineCount()});
-    dataSize += line.size();
-  }
-  // Room for the residues, but never more than the text could fill: the
-  // counts are the file's word, not a promise.
-  m_reserve = std::min(m_columns, dataSize / m_sequences + 1);
-
-  Attempt chosen;
-  bool haveChosen = false;
+  const std::vector<Line> lines = takeDataSet();
+  std::vector<Attempt> fits;
+  Attempt best;
+  bool haveBest = false;
   for (const Layout layout :
        {Layout{true, true}, Layout{true, false}, Layout{false, true}, Layout{false, false}}) {
     // One line per sequence reads the same either way.
     if (!layout.interleaved && lines.size() == m_sequences) continue;
     Attempt a = attempt(lines, layout);
+    a.layout = layout;
     if (!a.problem) {
-      chosen = std::move(a);
-      haveChosen = true;
-      break;
+      fits.push_back(std::move(a));
+      continue;
     }
     // Prefer a usable alignment, then the way that placed the most residues.
-    const bool better = !haveChosen || (a.question && !chosen.question) ||
-                        (a.question == chosen.question && a.placed > chosen.placed);
+    const bool better = !haveBest || (a.question && !best.question) ||
+                        (a.question == best.question && a.placed > best.placed);
     if (better) {
-      chosen = std::move(a);
-      haveChosen = true;
+      best = std::move(a);
+      haveBest = true;
     }
   }
 
-  if (chosen.problem) {
-    const InputMessage problem = *chosen.problem;
-    if (!chosen.question) {
-      return chosen.atLine ? failAtLine(problem, chosen.number, chosen.text)
-                           : failWithoutLine(problem, chosen.number, chosen.text);
+  if (fits.empty()) {
+    const InputMessage problem = *best.problem;
+    if (!best.question) {
+      return best.atLine ? failAtLine(problem, best.number, best.text)
+                         : failWithoutLine(problem, best.number, best.text);
     }
-    const bool stop = chosen.atLine ? askToAbortAtLine(problem, chosen.number, chosen.text)
-                                    : askToAbortWithoutLine(problem, chosen.number, chosen.text);
+    const bool stop = best.atLine ? askToAbortAtLine(problem, best.number, best.text)
+                                  : askToAbortWithoutLine(problem, best.number, best.text);
     if (stop) return false;
+  } else {
+    const std::size_t taken = chooseLayout(fits, lines);
+    const bool ambiguous = readsOtherwise(fits, taken);
+    best = std::move(fits[taken]);
+    if (ambiguous) {
+      ++m_notes;
+      const std::string_view name = best.layout.interleaved ? "interleaved" : "sequential";
+      if (askToAbortWithoutLine(InputMessage::PhylipLayoutTaken, 0, name)) return false;
+    }
   }
-  alignment.names = std::move(chosen.alignment.names);
-  alignment.residues = std::move(chosen.alignment.residues);
+  if (m_furtherDataSets > 0) {
+    ++m_notes;
+    if (askToAbortAtLine(InputMessage::PhylipMoreDataSets, m_furtherDataSetsLine,
+                         std::to_string(m_furtherDataSets)))
+      return false;
+  }
+  alignment.names = std::move(best.alignment.names);
+  alignment.residues = std::move(best.alignment.residues);
   alignment.length = static_cast<std::int32_t>(alignment.residues.front().size());
   return true;
+}
+
+// The lines of the first data set, without blank lines; a line of two
+// counts begins the next data set, and those after it are only counted.
+std::vector<PhylipReader::Line> PhylipReader::takeDataSet() {
+  std::vector<Line> lines;
+  std::size_t dataSize = 0;
+  bool afterBlank = false;
+  while (auto taken = takeLine()) {
+    std::string_view line = *taken;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (trim(line).empty()) {
+      afterBlank = true;
+      continue;
+    }
+    if (isCountsLine(line)) {
+      if (m_furtherDataSets++ == 0) m_furtherDataSetsLine = lineCount();
+      continue;
+    }
+    if (m_furtherDataSets == 0) {
+      lines.push_back({line, lineCount(), afterBlank});
+      dataSize += line.size();
+    }
+    afterBlank = false;
+  }
+  // Room for the residues, but never more than the text could fill: the
+  // counts are the file's word, not a promise.
+  m_reserve = std::min(m_columns, dataSize / m_sequences + 1);
+  return lines;
+}
+
+// Of the ways that fit the counts: none whose names are residues or gaps
+// cut from a line, unless every way has such names; interleaved when a
+// blank line closes the first block, or when its blocks are even and the
+// sequential way's sequences are not; else sequential when it fits, as the
+// established readers take a text that reads both ways.
+std::size_t PhylipReader::chooseLayout(const std::vector<Attempt>& fits,
+                                       const std::vector<Line>& lines) const {
+  std::vector<std::size_t> candidates;
+  for (std::size_t i = 0; i < fits.size(); ++i) {
+    const auto& names = fits[i].alignment.names;
+    if (std::none_of(names.begin(), names.end(), isResidueLike)) candidates.push_back(i);
+  }
+  if (candidates.empty()) {
+    for (std::size_t i = 0; i < fits.size(); ++i) candidates.push_back(i);
+  }
+  auto anyEven = [&](bool interleaved) {
+    return std::any_of(candidates.begin(), candidates.end(), [&](std::size_t i) {
+      return fits[i].layout.interleaved == interleaved && fits[i].even;
+    });
+  };
+  const bool blockClosedByBlank = lines.size() > m_sequences && lines[m_sequences].afterBlank;
+  const bool interleaved = blockClosedByBlank || (anyEven(true) && !anyEven(false));
+  for (std::size_t i : candidates) {
+    if (fits[i].layout.interleaved == interleaved) return i;
+  }
+  return candidates.front();
+}
+
+// Another way that fits gives other names or residues.
+bool PhylipReader::readsOtherwise(const std::vector<Attempt>& fits, std::size_t taken) {
+  const Alignment& chosen = fits[taken].alignment;
+  return std::any_of(fits.begin(), fits.end(), [&chosen](const Attempt& a) {
+    return a.alignment.names != chosen.names || a.alignment.residues != chosen.residues;
+  });
 }
 
 PhylipReader::Attempt PhylipReader::attempt(const std::vector<Line>& lines, Layout layout) const {
@@ -135,11 +220,21 @@ void PhylipReader::readInterleaved(const std::vector<Line>& lines, bool strictNa
     a.text = names[i];
     return true;
   };
+  // Every line of a block gives its sequence as many residues as the first.
+  std::size_t blockWidth = 0;
+  auto measure = [&](std::size_t k, std::size_t added) {
+    if (k % m_sequences == 0) {
+      blockWidth = added;
+    } else if (added != blockWidth) {
+      a.even = false;
+    }
+  };
   for (std::size_t i = 0; i < m_sequences; ++i) {
     const NamedLine named = splitName(lines[i].text, strictNames);
     names.emplace_back(named.name);
     residues.emplace_back().reserve(m_reserve);
     appendWithoutBlanks(residues[i], named.data);
+    measure(i, residues[i].size());
     if (overflows(i, lines[i])) return;
   }
   std::size_t next = 0;
@@ -151,7 +246,9 @@ void PhylipReader::readInterleaved(const std::vector<Line>& lines, bool strictNa
       a.text = std::to_string(m_sequences);
       return;
     }
+    const std::size_t before = residues[next].size();
     appendWithoutBlanks(residues[next], lines[k].text);
+    measure(k, residues[next].size() - before);
     if (overflows(next, lines[k])) return;
     next = (next + 1) % m_sequences;
   }
@@ -172,7 +269,9 @@ void PhylipReader::readSequential(const std::vector<Line>& lines, bool strictNam
   auto& names = a.alignment.names;
   auto& residues = a.alignment.residues;
   std::size_t k = 0;
+  std::size_t firstLines = 0;  // the lines the first sequence took
   for (std::size_t i = 0; i < m_sequences; ++i) {
+    const std::size_t start = k;
     if (k == lines.size()) {
       a.problem = InputMessage::PhylipTooFewSequences;
       a.atLine = false;
@@ -186,6 +285,8 @@ void PhylipReader::readSequential(const std::vector<Line>& lines, bool strictNam
     row.reserve(m_reserve);
     appendWithoutBlanks(row, named.data);
     while (row.size() < m_columns && k < lines.size()) appendWithoutBlanks(row, lines[k++].text);
+    if (i == 0) firstLines = k - start;
+    if (k - start != firstLines) a.even = false;
     if (row.size() > m_columns) {
       a.problem = InputMessage::PhylipTooManyResidues;
       a.number = lines[k - 1].number;

@@ -42,7 +42,7 @@ bool PirReader::parse(Alignment& alignment) {
       expectDescription = false;
       continue;
     }
-    if (line.empty()) continue;
+    if (line.empty() || line.starts_with("C;")) continue;
     if (alignment.names.empty()) return failAtLine(InputMessage::PirHeaderExpected, lineCount());
     if (!open) {
       if (!extraReported &&

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "input/input_messages.h"
+#include "util/text_format.h"
 
 namespace hueset {
 namespace {
@@ -24,13 +25,15 @@ bool looksLikeUtf16(std::string_view head) {
          std::min(evenZeros, oddZeros) * 10 < half;
 }
 
+// Control characters, or NULs, in more than a tenth of the bytes.
 bool looksBinary(std::string_view head) {
   std::size_t controls = 0;
+  std::size_t nuls = 0;
   for (char c : head) {
-    if (c == '\0') return true;
-    controls += isControl(static_cast<unsigned char>(c));
+    nuls += c == '\0';
+    controls += c != '\0' && isControl(static_cast<unsigned char>(c));
   }
-  return controls * 10 > head.size();
+  return controls * 10 > head.size() || nuls * 10 > head.size();
 }
 
 }  // namespace
@@ -43,6 +46,10 @@ CheckedText checkDocumentText(std::string_view bytes) {
     document.problem = std::string(loadString(InputMessage::Utf16Text));
   } else if (looksBinary(head)) {
     document.problem = std::string(loadString(InputMessage::BinaryData));
+  } else if (const std::size_t nul = head.find('\0'); nul != std::string_view::npos) {
+    // A stray NUL in a text: the user can mend the file at that line.
+    document.line = static_cast<int>(std::count(head.begin(), head.begin() + nul, '\n')) + 1;
+    document.problem = fillTemplate(loadString(InputMessage::NulByte), document.line);
   }
   document.text = AlignmentText::upToNul(bytes);
   const std::string_view text = document.text;

@@ -34,6 +34,8 @@ struct CheckedText {
   // Set when the bytes cannot be read as text (UTF-16, binary data, lines
   // ended by carriage returns alone): what the user can do about it.
   std::optional<std::string> problem;
+  // The line the problem is on, to select; 0 for none.
+  int line = 0;
 };
 
 // A UTF-8 byte-order mark at the start is skipped (and nothing else), and the

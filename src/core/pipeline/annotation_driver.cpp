@@ -177,7 +177,7 @@ std::optional<Alignment> readDocument(std::string_view text, const FormatRequest
   // get a message that says so rather than a reader's complaint.
   const CheckedText checked = checkDocumentText(text);
   if (checked.problem) {
-    interaction.messageSink().error(*checked.problem, 0);
+    interaction.messageSink().error(*checked.problem, checked.line);
     return std::nullopt;
   }
 

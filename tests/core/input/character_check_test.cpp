@@ -60,6 +60,31 @@ TEST(CheckCharacters, HighBytesAreSymbolsInCodeOrder) {
   EXPECT_EQ(problemOf("A\xff{[*", false, false, "").otherSymbols, "*[{\xff");
 }
 
+TEST(CheckCharacters, InsertLettersAreResiduesInTheFormatsThatHaveThem) {
+  struct Case {
+    const char* what;
+    AlignmentFormat format;
+    bool problem;
+  };
+  const Case cases[] = {
+      {"A3M inserts", AlignmentFormat::A3m, false},
+      {"A2M inserts", AlignmentFormat::A2m, false},
+      {"FASTA has no inserts: lower case stays a problem", AlignmentFormat::Fasta, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Alignment a = one("AgtCD.");
+    a.format = c.format;
+    std::vector<CharacterProblem> problems;
+    EXPECT_EQ(checkCharacters(a, problems, false, false, ""), !c.problem);
+  }
+  // An invalid letter stays invalid in either case.
+  Alignment a = one("Ab");
+  a.format = AlignmentFormat::A3m;
+  std::vector<CharacterProblem> problems;
+  EXPECT_FALSE(checkCharacters(a, problems, false, false, "B"));
+}
+
 TEST(CheckCharacters, AppendsOnlyForSequencesWithProblems) {
   Alignment a;
   a.names = {"ok", "bad", "ok2"};

@@ -100,7 +100,17 @@ const ExampleFile kExampleFiles[] = {
     ExampleFile{"clustalo_globins8.phy", AlignmentFormat::Phylip, true},
     ExampleFile{"mafft_globins8.phy", AlignmentFormat::Phylip, true},
     ExampleFile{"globins4.pir", AlignmentFormat::Pir, true},
-    ExampleFile{"seqret_globins8.pir", AlignmentFormat::Pir, true}};
+    ExampleFile{"seqret_globins8.pir", AlignmentFormat::Pir, true},
+    // Files other readers take in one way only. Easel's sequential PHYLIP
+    // also balances as interleaved, with rows of residues for names.
+    ExampleFile{"hmmalign_globins10_sequential.phy", AlignmentFormat::Phylip, true},
+    // Three data sets: the first is read, the others are counted.
+    ExampleFile{"biopython_datasets.phy", AlignmentFormat::Phylip, true},
+    // HH-suite's pairwise A3M: "ss_dssp" after the query's sequences, and
+    // the template named as the query's first sequence is.
+    ExampleFile{"hhalign_pairwise.a3m", AlignmentFormat::A3m, true},
+    // A "C;" comment before the first entry.
+    ExampleFile{"comment_globins4.pir", AlignmentFormat::Pir, true}};
 
 INSTANTIATE_TEST_SUITE_P(Files, ExampleFiles, ::testing::ValuesIn(kExampleFiles), fileTestName);
 

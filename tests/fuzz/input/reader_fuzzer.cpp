@@ -37,8 +37,9 @@ void readOnce(const std::string& text, AlignmentFormat format, bool alternate,
   check(a.trackLabels.size() == a.tracks.size());
   check(a.hasEqualLengths());
   check(static_cast<std::size_t>(a.length) == a.residues.front().size());
+  // A3M names may repeat, as in HH-suite's pairwise output.
   if (format == AlignmentFormat::Msf || format == AlignmentFormat::Fasta ||
-      format == AlignmentFormat::A2m || format == AlignmentFormat::A3m) {
+      format == AlignmentFormat::A2m) {
     check(a.duplicateNameCount() == 0);
   }
   std::vector<hueset::CharacterProblem> problems;
