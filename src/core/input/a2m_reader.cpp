@@ -147,11 +147,8 @@ bool A2mReader::parse(Alignment& alignment) {
   std::vector<int> firstLines;  // the header line of each sequence
   if (!readLines(alignment, firstLines)) return false;
 
-  // A3M names may repeat (two hits of one protein): HH-suite tells the rows
-  // apart by their place, and so does the figure. A2M keeps FASTA's rule.
-  if (const int duplicates = alignment.duplicateNameCount(); duplicates != 0 && !a3m) {
-    return failWithoutLine(InputMessage::DuplicateNames, duplicates);
-  }
+  // A2M and A3M names may repeat (two hits of one protein): the tools that
+  // write them tell the rows apart by their place, and so does the figure.
   // The header lines of sequences about to be dropped go first; should the
   // user stop instead, they are not needed any more.
   for (std::size_t k = alignment.residues.size(); k-- > 0;) {

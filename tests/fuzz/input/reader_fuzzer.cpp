@@ -37,9 +37,8 @@ void readOnce(const std::string& text, AlignmentFormat format, bool alternate,
   check(a.trackLabels.size() == a.tracks.size());
   check(a.hasEqualLengths());
   check(static_cast<std::size_t>(a.length) == a.residues.front().size());
-  // A3M names may repeat, as in HH-suite's pairwise output.
-  if (format == AlignmentFormat::Msf || format == AlignmentFormat::Fasta ||
-      format == AlignmentFormat::A2m) {
+  // A2M and A3M names may repeat, as in HH-suite's pairwise output.
+  if (format == AlignmentFormat::Msf || format == AlignmentFormat::Fasta) {
     check(a.duplicateNameCount() == 0);
   }
   std::vector<hueset::CharacterProblem> problems;
