@@ -9,6 +9,8 @@
 
 namespace hueset {
 
+class NameIndex;
+
 // The readers of the formats, one class each on the common base. They are
 // declared together because each adds little to the base: its constructor
 // (the headings of its messages, and the parse options it looks at), its
@@ -20,7 +22,7 @@ namespace hueset {
 // sequences in A2M, while A3M leaves those gaps out. Both are expanded to
 // one full matrix: the insert columns are kept (lower case, so the options
 // on lower case apply), or dropped when only the match states are wanted.
-// The name is the first word of the header, without the ">"; A3M names may
+// The name is the first word of the header, without the ">"; names may
 // repeat. HH-suite's structure rows ("ss_pred", "ss_dssp", the confidences
 // "ss_conf" and the accessibility "sa_dssp"), before the sequences or after
 // them, become labelled rows like the PHD predictions.
@@ -204,7 +206,7 @@ class StockholmReader : public AlignmentReader {
   bool parse(Alignment& alignment) override;
 
  private:
-  bool readMarkup(std::string_view line, Alignment& alignment);
+  bool readMarkup(std::string_view line, Alignment& alignment, NameIndex& tracks);
   bool skipFurtherAlignments();
 };
 

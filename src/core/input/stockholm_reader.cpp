@@ -27,6 +27,9 @@ bool StockholmReader::parse(Alignment& alignment) {
     return failAtLine(InputMessage::StockholmHeaderMissing, lineCount());
 
   NameIndex names(alignment.names);
+  // Tracks are looked up as names are: a file of a structure row per
+  // sequence must not scan every row for every line.
+  NameIndex tracks(alignment.trackLabels);
   bool closed = false;
   while (auto taken = takeLine()) {
     const std::string_view line = trimLeft(*taken);
@@ -36,7 +39,7 @@ bool StockholmReader::parse(Alignment& alignment) {
       break;
     }
     if (line.front() == '#') {
-      if (!readMarkup(line, alignment)) return false;
+      if (!readMarkup(line, alignment, tracks)) return false;
       continue;
     }
     const auto [name, afterName] = splitFirstWord(line);
@@ -61,7 +64,7 @@ bool StockholmReader::parse(Alignment& alignment) {
 // "#=GR name feature data" and "#=GC feature data": only the secondary
 // structure is kept, as a labelled row. Everything else that begins with
 // "#" is mark-up or comment and never a sequence.
-bool StockholmReader::readMarkup(std::string_view line, Alignment& alignment) {
+bool StockholmReader::readMarkup(std::string_view line, Alignment& alignment, NameIndex& tracks) {
   std::string label;
   std::string_view afterFeature;
   if (line.starts_with("#=GC")) {
@@ -80,13 +83,7 @@ bool StockholmReader::readMarkup(std::string_view line, Alignment& alignment) {
   }
   const auto [data, afterData] = nextWord(afterFeature);
   if (data.empty()) return true;
-  std::size_t row = 0;
-  while (row < alignment.trackLabels.size() && alignment.trackLabels[row] != label) ++row;
-  if (row == alignment.trackLabels.size()) {
-    alignment.trackLabels.push_back(label);
-    alignment.tracks.emplace_back();
-  }
-  alignment.tracks[row].append(data);
+  tracks.rowOf(label, alignment.tracks).append(data);
   const std::string_view extra = trim(afterData);
   return extra.empty() || !askToAbortAtLine(InputMessage::WhitespaceDiscarded, lineCount(), extra);
 }
