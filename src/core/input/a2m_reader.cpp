@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -224,6 +225,11 @@ bool A2mReader::expand(Alignment& alignment, const std::vector<int>& firstLines)
   }
   const std::size_t length = inserts.finish();
   const bool keepInserts = !m_settings.matchStatesOnly;
+  const std::size_t rows = alignment.residues.size() + alignment.tracks.size();
+  if (keepInserts && length > m_settings.maxWidenedCells / std::max<std::size_t>(rows, 1)) {
+    return failWithoutLine(InputMessage::InsertsTooWide,
+                           static_cast<int>(std::min<std::size_t>(length, INT_MAX)));
+  }
   for (std::vector<std::string>* rows : {&alignment.residues, &alignment.tracks}) {
     for (std::string& row : *rows) {
       if (!keepInserts) {

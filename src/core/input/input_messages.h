@@ -51,6 +51,7 @@ enum class InputMessage : StringId {
   A3mInvalid = 2212,
   A3mError = 2213,
   A2mMatchColumnsDiffer = 2214,
+  InsertsTooWide = 2215,
   PhylipInvalid = 2220,
   PhylipError = 2221,
   PhylipCountsLine = 2222,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "input/alignment.h"
@@ -15,6 +16,10 @@ struct ReadSettings {
   bool ignoreConfidences = false;
   // A2M and A3M: drop the insert columns, keeping only the match states.
   bool matchStatesOnly = false;
+  // A2M and A3M: the most residues (rows times columns) the insert columns
+  // may widen the alignment to, so a small file of scattered inserts cannot
+  // grow into gigabytes.
+  std::size_t maxWidenedCells = std::size_t{1024} << 20;
 };
 
 // Both PHD flavours carry a prediction part after the alignment.

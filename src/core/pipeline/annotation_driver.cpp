@@ -11,6 +11,7 @@
 #include "annotate/elision.h"
 #include "annotate/layout.h"
 #include "groupings/grouping_set.h"
+#include "input/document_text.h"
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
 #include "input/text_check.h"
@@ -302,7 +303,8 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
 ReadSettings readSettings(const Options& options) {
   const ParseOptions& parse = options.parse;
   return ReadSettings{parse.dscIgnoreCoil, parse.mergePhdPredictions, parse.ignoreConfidences,
-                      options.input.matchStatesOnly};
+                      options.input.matchStatesOnly,
+                      inflateLimitOf(options.input.maxInflatedMegabytes)};
 }
 
 ConsensusSettings consensusSettings(const Options& options) {

@@ -72,6 +72,18 @@ TEST(A3mReader, Cases) {
        "",
        {},
        ignoringConfidences()},
+      {"inserts scattered over the rows that would widen it past the bound are refused",
+       ">a\nAccccD\n>b\nAD\n",
+       "failed",
+       "E0",
+       {},
+       ReadSettings{.maxWidenedCells = 10}},
+      {"with match states only the same file reads, as nothing is widened",
+       ">a\nAccccD\n>b\nAD\n",
+       "a=AD b=AD",
+       "",
+       {},
+       ReadSettings{.matchStatesOnly = true, .maxWidenedCells = 10}},
   };
   for (const ReaderCase& c : cases) test::expectCase(AlignmentFormat::A3m, c);
 }
