@@ -225,7 +225,20 @@ std::optional<AlignmentFormat> formatForExtension(std::string_view path) {
 
 AlignmentFormat guessFormatForFile(AlignmentText text, std::string_view path) {
   const AlignmentFormat guess = guessFormat(text);
-  if (guess != AlignmentFormat::Msf || path.empty()) return guess;
+  if (path.empty()) return guess;
+  if (guess == AlignmentFormat::Fasta) {
+    // A2M, A3M and PIR texts are FASTA-like: one the guess did not take for
+    // its own (a PIR entry missing its "*", say) would read as FASTA into a
+    // wrong alignment. The file's name says what it is meant to be, so its
+    // reader is tried and its problem reported.
+    const std::optional<AlignmentFormat> named = formatForExtension(path);
+    if (named == AlignmentFormat::A2m || named == AlignmentFormat::A3m ||
+        named == AlignmentFormat::Pir) {
+      return *named;
+    }
+    return guess;
+  }
+  if (guess != AlignmentFormat::Msf) return guess;
   if (text.view().find("MSF:") != std::string_view::npos) return guess;
   return formatForExtension(path).value_or(guess);
 }

@@ -86,6 +86,11 @@ TEST(GuessFormatForFile, ExtensionSpeaksOnlyForTextsWithoutKeywords) {
       {"a keyword beats the extension", ">a\nACD\n", "x.sto", AlignmentFormat::Fasta},
       {"an MSF header beats the extension", "x MSF: 3 Type: P ..\n", "x.pir", AlignmentFormat::Msf},
       {"other extensions change nothing", "2 5\na ACD\n", "x.txt", AlignmentFormat::Msf},
+      {"a PIR entry missing its '*' is read as the .pir it is named, not as FASTA",
+       ">P1;a\nglobin\nACD\n>P1;b\nglobin\nACD*\n", "g.pir", AlignmentFormat::Pir},
+      {"a FASTA-like text named .a3m goes to the A3M reader", ">a\nACD\n>b\nACD\n", "x.a3m",
+       AlignmentFormat::A3m},
+      {"FASTA named as FASTA stays FASTA", ">a\nACD\n>b\nACD\n", "x.fa", AlignmentFormat::Fasta},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(guessFormatForFile(c.text, c.path), c.expected) << c.what;
