@@ -225,6 +225,11 @@ bool A2mReader::expand(Alignment& alignment, const std::vector<int>& firstLines)
   }
   const std::size_t length = inserts.finish();
   const bool keepInserts = !m_settings.matchStatesOnly;
+  // Every letter an insert: with the match states alone nothing is left to
+  // show, which an empty figure would not tell.
+  if (!keepInserts && inserts.matchColumns() == 0) {
+    return failWithoutLine(InputMessage::NoMatchStates, 0);
+  }
   const std::size_t rows = alignment.residues.size() + alignment.tracks.size();
   if (keepInserts && length > m_settings.maxWidenedCells / std::max<std::size_t>(rows, 1)) {
     return failWithoutLine(InputMessage::InsertsTooWide,

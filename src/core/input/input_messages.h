@@ -52,6 +52,7 @@ enum class InputMessage : StringId {
   A3mError = 2213,
   A2mMatchColumnsDiffer = 2214,
   InsertsTooWide = 2215,
+  NoMatchStates = 2216,
   PhylipInvalid = 2220,
   PhylipError = 2221,
   PhylipCountsLine = 2222,
