@@ -100,10 +100,10 @@ TEST_F(Cli, NeverWritesOneKindIntoAFileNamedForAnother) {
   };
   const Case cases[] = {
       {"a picture kind without a writer is refused, naming the kinds there are",
-       {"-o", "@fig.eps"},
-       "fig.eps",
+       {"-o", "@fig.jpg"},
+       "fig.jpg",
        2,
-       "fig.eps': Hueset does not write EPS; it writes rtf, html, css, pdf, svg, png",
+       "fig.jpg': Hueset does not write JPEG; it writes rtf, html, css, pdf, svg, png, eps",
        ""},
       {"the extension is matched whatever its case",
        {"-o", "@FIG.Tiff"},
@@ -480,8 +480,12 @@ TEST_F(Cli, RealFilesMeetTheChecksBeforeTheFigure) {
     args.push_back(testDataPath(std::string("input/") + c.file));
     const CliRun r = cli(args);
     EXPECT_EQ(r.status, c.status) << r.err;
-    if (*c.errHas) EXPECT_NE(r.err.find(c.errHas), std::string::npos) << r.err;
-    if (*c.errLacks) EXPECT_EQ(r.err.find(c.errLacks), std::string::npos) << r.err;
+    if (*c.errHas) {
+      EXPECT_NE(r.err.find(c.errHas), std::string::npos) << r.err;
+    }
+    if (*c.errLacks) {
+      EXPECT_EQ(r.err.find(c.errLacks), std::string::npos) << r.err;
+    }
     if (*c.figureHas) {
       std::ifstream in(path("figure.html"));
       const std::string html((std::istreambuf_iterator<char>(in)), {});

@@ -1,6 +1,7 @@
 #include "figure/figure_painter.h"
 
 #include <cairo-pdf.h>
+#include <cairo-ps.h>
 
 #include <algorithm>
 #include <cmath>
@@ -339,6 +340,20 @@ std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool
   if (status != CAIRO_STATUS_SUCCESS) return cairo_status_to_string(status);
   out += withResolution(png, dpi);
   return {};
+}
+
+std::string renderEps(const FigurePage& page, const FigurePainter& painter, std::string& out) {
+  CairoSurface surface(
+      cairo_ps_surface_create_for_stream(appendToString, &out, page.width, page.height));
+  cairo_ps_surface_set_eps(surface.get(), 1);
+  {
+    CairoContext context(cairo_create(surface.get()));
+    painter.drawPage(context.get(), page, true);
+    cairo_show_page(context.get());
+  }
+  cairo_surface_finish(surface.get());
+  const cairo_status_t status = cairo_surface_status(surface.get());
+  return status == CAIRO_STATUS_SUCCESS ? std::string() : cairo_status_to_string(status);
 }
 
 }  // namespace hueset

@@ -93,6 +93,10 @@ class PdfDocument {
 std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool paintGround,
                       int dpi, std::string& out);
 
+// The page (in points) as an Encapsulated PostScript picture: its bounding
+// box the page, its fonts embedded. An error text when cairo fails.
+std::string renderEps(const FigurePage& page, const FigurePainter& painter, std::string& out);
+
 // The largest PNG made, in pixels a side and in all.
 inline constexpr double kLargestPngSide = 32767;
 inline constexpr double kLargestPngArea = 250e6;

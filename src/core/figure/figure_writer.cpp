@@ -265,6 +265,10 @@ void FigureWriter::finishPage() {
         fail("the SVG could not be made: " + why);
       m_svg.reset();
       break;
+    case OutputKind::Eps:
+      if (std::string why = renderEps(m_page, painter, output()); !why.empty())
+        fail("the EPS could not be made: " + why);
+      break;
     case OutputKind::Png: {
       std::string why =
           renderPng(m_page, painter, !m_settings.transparentBackground, m_settings.dpi, output());

@@ -25,10 +25,12 @@ std::unique_ptr<AnnotationWriter> makeFigureWriter(const Options& options,
 constexpr WriterMaker kPdfMaker = makeFigureWriter<OutputKind::Pdf>;
 constexpr WriterMaker kSvgMaker = makeFigureWriter<OutputKind::Svg>;
 constexpr WriterMaker kPngMaker = makeFigureWriter<OutputKind::Png>;
+constexpr WriterMaker kEpsMaker = makeFigureWriter<OutputKind::Eps>;
 #else
 constexpr WriterMaker kPdfMaker = nullptr;
 constexpr WriterMaker kSvgMaker = nullptr;
 constexpr WriterMaker kPngMaker = nullptr;
+constexpr WriterMaker kEpsMaker = nullptr;
 #endif
 
 constexpr std::string_view kRtfExtensions[] = {"rtf"};
@@ -37,6 +39,7 @@ constexpr std::string_view kCssExtensions[] = {"css"};
 constexpr std::string_view kPdfExtensions[] = {"pdf"};
 constexpr std::string_view kSvgExtensions[] = {"svg"};
 constexpr std::string_view kPngExtensions[] = {"png"};
+constexpr std::string_view kEpsExtensions[] = {"eps"};
 
 constexpr std::string_view kRtfTypes[] = {"text/rtf", "text/richtext"};
 constexpr std::string_view kHtmlTypes[] = {"text/html"};
@@ -44,6 +47,7 @@ constexpr std::string_view kPlainTypes[] = {"text/plain"};
 constexpr std::string_view kPdfTypes[] = {"application/pdf"};
 constexpr std::string_view kSvgTypes[] = {"image/svg+xml"};
 constexpr std::string_view kPngTypes[] = {"image/png"};
+constexpr std::string_view kEpsTypes[] = {"application/postscript"};
 
 // The style sheet is not offered by "To File": it goes with a page, copied.
 // Plain text is what the HTML and the style sheet are copied as, beside
@@ -60,15 +64,17 @@ const OutputKindInfo kKinds[] = {
      kSvgMaker},
     {OutputKind::Png, "png", kPngExtensions, "PNG Image", "*.png", kPngTypes, "image/png", true,
      kPngMaker},
+    {OutputKind::Eps, "eps", kEpsExtensions, "EPS Picture", "*.eps", kEpsTypes,
+     "application/postscript", true, kEpsMaker},
     {OutputKind::PlainText, "", {}, "", "", kPlainTypes, "", false, makePlainTextWriter},
 };
 
 // Kinds of document or picture a user may well name a file after, none of
 // which Hueset writes.
 constexpr std::pair<std::string_view, std::string_view> kForeignKinds[] = {
-    {"eps", "EPS"},   {"ps", "PostScript"}, {"jpg", "JPEG"},  {"jpeg", "JPEG"},
-    {"gif", "GIF"},   {"bmp", "BMP"},       {"tif", "TIFF"},  {"tiff", "TIFF"},
-    {"webp", "WebP"}, {"doc", "DOC"},       {"docx", "DOCX"}, {"odt", "ODT"},
+    {"ps", "PostScript"}, {"jpg", "JPEG"},  {"jpeg", "JPEG"}, {"gif", "GIF"},
+    {"bmp", "BMP"},       {"tif", "TIFF"},  {"tiff", "TIFF"}, {"webp", "WebP"},
+    {"doc", "DOC"},       {"docx", "DOCX"}, {"odt", "ODT"},
 };
 
 }  // namespace

@@ -117,6 +117,22 @@ TEST_F(FigureFiles, ExampleAlignmentsPassTheToolsAJournalUses) {
       EXPECT_NE(line.find(" yes "), std::string::npos) << "not embedded: " << line;
     }
     EXPECT_GT(listed, 0);
+    // The EPS reads in Ghostscript, and its bounding box is the PDF's page.
+    const std::string eps = save("figure.eps", annotated(text, OutputKind::Eps, numberedOptions()));
+    const CommandResult ghost = run("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=nullpage " + eps);
+    EXPECT_EQ(ghost.status, 0) << ghost.output;
+    const CommandResult info = run("pdfinfo " + pdf);
+    double pdfWidth = 0;
+    double pdfHeight = 0;
+    const std::size_t size = info.output.find("Page size:");
+    ASSERT_NE(size, std::string::npos) << info.output;
+    std::sscanf(info.output.c_str() + size, "Page size: %lf x %lf", &pdfWidth, &pdfHeight);
+    const std::string epsText = test::readFile(eps);
+    EXPECT_EQ(epsText.rfind("%!PS-Adobe-3.0 EPSF-3.0", 0), 0u);
+    EXPECT_NE(epsText.find("%%BoundingBox: 0 0 " + std::to_string(int(std::ceil(pdfWidth))) + " " +
+                           std::to_string(int(std::ceil(pdfHeight)))),
+              std::string::npos)
+        << pdfWidth << " x " << pdfHeight;
     const CommandResult xml = run("xmllint --noout " + svg);
     EXPECT_EQ(xml.status, 0) << xml.output;
     // Text stays text in the SVG too: every name starts a <tspan>.
