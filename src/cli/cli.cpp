@@ -288,8 +288,9 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   const OutputKind kind =
       a.to.value_or(a.output.empty() ? OutputKind::Rtf : outputKindForPath(a.output));
   if (outputIsTerminal && (a.output.empty() || a.output == "-") &&
-      (kind == OutputKind::Pdf || kind == OutputKind::Png)) {
-    err << "hueset-cli: error: a PDF or PNG is not written to a terminal; give a file with -o "
+      (kind == OutputKind::Pdf || kind == OutputKind::Png || kind == OutputKind::Tiff)) {
+    err << "hueset-cli: error: a PDF, PNG or TIFF is not written to a terminal; give a file with "
+           "-o "
            "or redirect the output\n";
     return kUsage;
   }

@@ -2,10 +2,15 @@
 
 #include <cairo-pdf.h>
 #include <cairo-ps.h>
+#include <tiffio.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
 
 #include "settings/option_table.h"
 
@@ -313,20 +318,21 @@ int lowestPngResolution() {
 
 }  // namespace
 
-std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool paintGround,
-                      int dpi, std::string& out) {
+// The page drawn on a picture of whole pixels at `dpi`; null with the
+// problem when it would be too large or cairo fails.
+CairoSurface renderPicture(const FigurePage& page, const FigurePainter& painter, bool paintGround,
+                           int dpi, std::string& problem) {
   const double scale = std::max(dpi, 1) / 72.0;
   // A hair's rounding must not add a pixel.
   const double width = std::ceil(page.width * scale - 1e-6);
   const double height = std::ceil(page.height * scale - 1e-6);
-  if (std::string problem = pngSizeProblem(width, height, dpi, lowestPngResolution());
-      !problem.empty()) {
-    return problem;
-  }
+  problem = pngSizeProblem(width, height, dpi, lowestPngResolution());
+  if (!problem.empty()) return nullptr;
   CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width),
                                                   static_cast<int>(height)));
   if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
-    return cairo_status_to_string(cairo_surface_status(surface.get()));
+    problem = cairo_status_to_string(cairo_surface_status(surface.get()));
+    return nullptr;
   }
   {
     CairoContext cr(cairo_create(surface.get()));
@@ -334,6 +340,14 @@ std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool
     painter.drawPage(cr.get(), page, paintGround, true);
   }
   cairo_surface_flush(surface.get());
+  return surface;
+}
+
+std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool paintGround,
+                      int dpi, std::string& out) {
+  std::string problem;
+  const CairoSurface surface = renderPicture(page, painter, paintGround, dpi, problem);
+  if (!surface) return problem;
   std::string png;
   const cairo_status_t status =
       cairo_surface_write_to_png_stream(surface.get(), appendToString, &png);
@@ -354,6 +368,119 @@ std::string renderEps(const FigurePage& page, const FigurePainter& painter, std:
   cairo_surface_finish(surface.get());
   const cairo_status_t status = cairo_surface_status(surface.get());
   return status == CAIRO_STATUS_SUCCESS ? std::string() : cairo_status_to_string(status);
+}
+
+namespace {
+
+// libtiff writes through these onto a string, seeking back to patch its
+// directory offsets.
+struct TiffBuffer {
+  std::string bytes;
+  std::size_t at = 0;
+};
+
+tmsize_t tiffWrite(thandle_t handle, void* data, tmsize_t size) {
+  auto& buffer = *static_cast<TiffBuffer*>(handle);
+  const auto length = static_cast<std::size_t>(size);
+  if (buffer.bytes.size() < buffer.at + length) buffer.bytes.resize(buffer.at + length);
+  std::memcpy(buffer.bytes.data() + buffer.at, data, length);
+  buffer.at += length;
+  return size;
+}
+
+tmsize_t tiffRead(thandle_t, void*, tmsize_t) { return 0; }
+
+toff_t tiffSeek(thandle_t handle, toff_t offset, int whence) {
+  auto& buffer = *static_cast<TiffBuffer*>(handle);
+  const std::size_t base = whence == SEEK_CUR   ? buffer.at
+                           : whence == SEEK_END ? buffer.bytes.size()
+                                                : 0;
+  buffer.at = base + static_cast<std::size_t>(offset);
+  return buffer.at;
+}
+
+int tiffClose(thandle_t) { return 0; }
+
+toff_t tiffSize(thandle_t handle) { return static_cast<TiffBuffer*>(handle)->bytes.size(); }
+
+// One row of cairo's premultiplied native-endian ARGB as the TIFF's
+// samples: RGB, RGB with its (associated) alpha, or CMYK.
+void tiffRow(const std::uint32_t* pixels, int width, bool alpha, bool cmyk, unsigned char* out) {
+  for (int x = 0; x < width; ++x) {
+    const std::uint32_t p = pixels[x];
+    const unsigned r = (p >> 16) & 0xFFu;
+    const unsigned g = (p >> 8) & 0xFFu;
+    const unsigned b = p & 0xFFu;
+    if (cmyk) {
+      // The plain conversion with full black generation: exact for the
+      // greys and the text, which must not print in four inks.
+      const unsigned k = 255 - std::max({r, g, b});
+      const unsigned rest = 255 - k;
+      *out++ = static_cast<unsigned char>(rest ? (rest - r) * 255 / rest : 0);
+      *out++ = static_cast<unsigned char>(rest ? (rest - g) * 255 / rest : 0);
+      *out++ = static_cast<unsigned char>(rest ? (rest - b) * 255 / rest : 0);
+      *out++ = static_cast<unsigned char>(k);
+    } else {
+      *out++ = static_cast<unsigned char>(r);
+      *out++ = static_cast<unsigned char>(g);
+      *out++ = static_cast<unsigned char>(b);
+      if (alpha) *out++ = static_cast<unsigned char>(p >> 24);
+    }
+  }
+}
+
+}  // namespace
+
+std::string renderTiff(const FigurePage& page, const FigurePainter& painter, bool paintGround,
+                       int dpi, bool cmyk, std::string& out) {
+  std::string problem;
+  const CairoSurface surface = renderPicture(page, painter, paintGround, dpi, problem);
+  if (!surface) return problem;
+  const int width = cairo_image_surface_get_width(surface.get());
+  const int height = cairo_image_surface_get_height(surface.get());
+  const int stride = cairo_image_surface_get_stride(surface.get());
+  const unsigned char* data = cairo_image_surface_get_data(surface.get());
+  // CMYK is for print, where there is no transparency: the ground is white.
+  const bool alpha = !paintGround && !cmyk;
+  const int samples = cmyk ? 4 : alpha ? 4 : 3;
+
+  TiffBuffer buffer;
+  TIFFSetWarningHandler(nullptr);
+  std::unique_ptr<TIFF, void (*)(TIFF*)> tiff(
+      TIFFClientOpen("figure.tif", "w", &buffer, tiffRead, tiffWrite, tiffSeek, tiffClose, tiffSize,
+                     nullptr, nullptr),
+      TIFFClose);
+  if (!tiff) return "the TIFF could not be started";
+  TIFF* t = tiff.get();
+  TIFFSetField(t, TIFFTAG_IMAGEWIDTH, static_cast<std::uint32_t>(width));
+  TIFFSetField(t, TIFFTAG_IMAGELENGTH, static_cast<std::uint32_t>(height));
+  TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
+  TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, samples);
+  TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+  TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
+  TIFFSetField(t, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
+  TIFFSetField(t, TIFFTAG_PHOTOMETRIC, cmyk ? PHOTOMETRIC_SEPARATED : PHOTOMETRIC_RGB);
+  if (cmyk) TIFFSetField(t, TIFFTAG_INKSET, INKSET_CMYK);
+  if (alpha) {
+    const std::uint16_t extra[] = {EXTRASAMPLE_ASSOCALPHA};
+    TIFFSetField(t, TIFFTAG_EXTRASAMPLES, 1, extra);
+  }
+  TIFFSetField(t, TIFFTAG_XRESOLUTION, static_cast<float>(dpi));
+  TIFFSetField(t, TIFFTAG_YRESOLUTION, static_cast<float>(dpi));
+  TIFFSetField(t, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
+  TIFFSetField(t, TIFFTAG_SOFTWARE, "Hueset");
+  TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(t, 0));
+  std::vector<unsigned char> row(static_cast<std::size_t>(width) *
+                                 static_cast<std::size_t>(samples));
+  for (int y = 0; y < height; ++y) {
+    tiffRow(reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride),
+            width, alpha, cmyk, row.data());
+    if (TIFFWriteScanline(t, row.data(), static_cast<std::uint32_t>(y), 0) < 0)
+      return "the TIFF could not be written";
+  }
+  tiff.reset();
+  out += buffer.bytes;
+  return {};
 }
 
 }  // namespace hueset

@@ -93,6 +93,12 @@ class PdfDocument {
 std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool paintGround,
                       int dpi, std::string& out);
 
+// The same picture as renderPng's as a TIFF: LZW-compressed, its resolution
+// tags set, in RGB (with alpha when the ground is not painted) or in CMYK
+// for print.
+std::string renderTiff(const FigurePage& page, const FigurePainter& painter, bool paintGround,
+                       int dpi, bool cmyk, std::string& out);
+
 // The page (in points) as an Encapsulated PostScript picture: its bounding
 // box the page, its fonts embedded. An error text when cairo fails.
 std::string renderEps(const FigurePage& page, const FigurePainter& painter, std::string& out);

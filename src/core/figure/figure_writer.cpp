@@ -38,7 +38,7 @@ FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, const std::st
       m_form(form),
       m_settings(settings),
       m_font(findFigureFont(fontName)) {
-  if (m_form == OutputKind::Png) m_pixelsPerPoint = std::max(m_settings.dpi, 1) / 72.0;
+  if (isPicture()) m_pixelsPerPoint = std::max(m_settings.dpi, 1) / 72.0;
   m_metrics = measureFigureFont(m_font, std::max(fontSize, 10) / 10.0);
   m_drawnMetrics = m_metrics;
   m_drawnMetrics.fontSize *= m_pixelsPerPoint;
@@ -132,7 +132,7 @@ void FigureWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   m_columnNumbers = annotated.columnNumbers;
   const double area =
       static_cast<double>(residues) * m_drawnMetrics.cellWidth * m_drawnMetrics.lineHeight;
-  if (m_form == OutputKind::Png && area > kLargestPngArea) {
+  if (isPicture() && area > kLargestPngArea) {
     m_tooLarge = "the picture would be more than " +
                  std::to_string(static_cast<long long>(area / 1e6)) +
                  " million pixels, more than a PNG is made for; lower the resolution or "
@@ -264,6 +264,12 @@ void FigureWriter::finishPage() {
           !why.empty())
         fail("the SVG could not be made: " + why);
       m_svg.reset();
+      break;
+    case OutputKind::Tiff:
+      if (std::string why = renderTiff(m_page, painter, !m_settings.transparentBackground,
+                                       m_settings.dpi, m_settings.cmyk, output());
+          !why.empty())
+        fail(std::move(why));
       break;
     case OutputKind::Eps:
       if (std::string why = renderEps(m_page, painter, output()); !why.empty())

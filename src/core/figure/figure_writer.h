@@ -16,8 +16,9 @@ namespace hueset {
 struct FigureSettings {
   FigurePaper paper = FigurePaper::Content;
   bool landscape = false;
-  int dpi = 300;                       // PNG only
-  bool transparentBackground = false;  // PNG only
+  int dpi = 300;                       // PNG and TIFF only
+  bool transparentBackground = false;  // PNG and TIFF only
+  bool cmyk = false;                   // TIFF only; no option sets it yet
   // A figure of more cells than this is not made (a problem says so), and
   // its lines are not kept; 0 is no limit. For pictures made on the side.
   std::size_t cellLimit = 0;
@@ -79,6 +80,8 @@ class FigureWriter : public AnnotationWriter {
   void endDocument() override;
 
  private:
+  // Drawn on pixels (PNG, TIFF) rather than as vectors.
+  bool isPicture() const { return m_form == OutputKind::Png || m_form == OutputKind::Tiff; }
   double marginPoints() const;
   bool breaksBefore(std::size_t column) const;
   void endLine(double gapAfter);

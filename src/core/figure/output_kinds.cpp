@@ -26,11 +26,13 @@ constexpr WriterMaker kPdfMaker = makeFigureWriter<OutputKind::Pdf>;
 constexpr WriterMaker kSvgMaker = makeFigureWriter<OutputKind::Svg>;
 constexpr WriterMaker kPngMaker = makeFigureWriter<OutputKind::Png>;
 constexpr WriterMaker kEpsMaker = makeFigureWriter<OutputKind::Eps>;
+constexpr WriterMaker kTiffMaker = makeFigureWriter<OutputKind::Tiff>;
 #else
 constexpr WriterMaker kPdfMaker = nullptr;
 constexpr WriterMaker kSvgMaker = nullptr;
 constexpr WriterMaker kPngMaker = nullptr;
 constexpr WriterMaker kEpsMaker = nullptr;
+constexpr WriterMaker kTiffMaker = nullptr;
 #endif
 
 constexpr std::string_view kRtfExtensions[] = {"rtf"};
@@ -40,6 +42,7 @@ constexpr std::string_view kPdfExtensions[] = {"pdf"};
 constexpr std::string_view kSvgExtensions[] = {"svg"};
 constexpr std::string_view kPngExtensions[] = {"png"};
 constexpr std::string_view kEpsExtensions[] = {"eps"};
+constexpr std::string_view kTiffExtensions[] = {"tif", "tiff"};
 
 constexpr std::string_view kRtfTypes[] = {"text/rtf", "text/richtext"};
 constexpr std::string_view kHtmlTypes[] = {"text/html"};
@@ -48,6 +51,7 @@ constexpr std::string_view kPdfTypes[] = {"application/pdf"};
 constexpr std::string_view kSvgTypes[] = {"image/svg+xml"};
 constexpr std::string_view kPngTypes[] = {"image/png"};
 constexpr std::string_view kEpsTypes[] = {"application/postscript"};
+constexpr std::string_view kTiffTypes[] = {"image/tiff"};
 
 // The style sheet is not offered by "To File": it goes with a page, copied.
 // Plain text is what the HTML and the style sheet are copied as, beside
@@ -66,15 +70,16 @@ const OutputKindInfo kKinds[] = {
      kPngMaker},
     {OutputKind::Eps, "eps", kEpsExtensions, "EPS Picture", "*.eps", kEpsTypes,
      "application/postscript", true, kEpsMaker},
+    {OutputKind::Tiff, "tiff", kTiffExtensions, "TIFF Image", "*.tif", kTiffTypes, "image/tiff",
+     true, kTiffMaker},
     {OutputKind::PlainText, "", {}, "", "", kPlainTypes, "", false, makePlainTextWriter},
 };
 
 // Kinds of document or picture a user may well name a file after, none of
 // which Hueset writes.
 constexpr std::pair<std::string_view, std::string_view> kForeignKinds[] = {
-    {"ps", "PostScript"}, {"jpg", "JPEG"},  {"jpeg", "JPEG"}, {"gif", "GIF"},
-    {"bmp", "BMP"},       {"tif", "TIFF"},  {"tiff", "TIFF"}, {"webp", "WebP"},
-    {"doc", "DOC"},       {"docx", "DOCX"}, {"odt", "ODT"},
+    {"ps", "PostScript"}, {"jpg", "JPEG"}, {"jpeg", "JPEG"}, {"gif", "GIF"}, {"bmp", "BMP"},
+    {"webp", "WebP"},     {"doc", "DOC"},  {"docx", "DOCX"}, {"odt", "ODT"},
 };
 
 }  // namespace

@@ -129,7 +129,7 @@ struct FigureOptions : OptionGroup<FigureOptions> {
   bool landscape;
   bool fitWrapToPage;          // with wrapping on, the wrap length that fills the paper's width
   int pngResolution;           // dots per inch
-  bool transparentBackground;  // PNG: leave the ground unpainted
+  bool transparentBackground;  // PNG and TIFF: leave the ground unpainted
 
   FigureOptions();
   bool operator==(const FigureOptions&) const = default;

@@ -133,6 +133,14 @@ TEST_F(FigureFiles, ExampleAlignmentsPassTheToolsAJournalUses) {
                            std::to_string(int(std::ceil(pdfHeight)))),
               std::string::npos)
         << pdfWidth << " x " << pdfHeight;
+    // The TIFF carries its resolution and is LZW-compressed, as publishers ask.
+    const std::string tif =
+        save("figure.tif", annotated(text, OutputKind::Tiff, numberedOptions()));
+    const CommandResult tags = run("tiffinfo " + tif);
+    EXPECT_EQ(tags.status, 0) << tags.output;
+    EXPECT_NE(tags.output.find("Resolution: 300, 300 pixels/inch"), std::string::npos)
+        << tags.output;
+    EXPECT_NE(tags.output.find("LZW"), std::string::npos) << tags.output;
     const CommandResult xml = run("xmllint --noout " + svg);
     EXPECT_EQ(xml.status, 0) << xml.output;
     // Text stays text in the SVG too: every name starts a <tspan>.
