@@ -95,7 +95,10 @@ class AnnotationWriter {
   // fileText gives the first page.
   virtual bool writesPages() const { return false; }
   using PageStreams = std::function<std::ostream*(int page)>;
-  virtual void streamPagesTo(PageStreams open) { (void)open; }
+  // By value: a writer that keeps the function moves it in.
+  virtual void streamPagesTo(PageStreams open) {  // NOLINT(performance-unnecessary-value-param)
+    (void)open;
+  }
 
   // How many characters fit across a line of the writer's page; 0 when its
   // page takes lines of any length (text forms always do).

@@ -158,7 +158,8 @@ void FigureWriter::lineStarting(const LineContent& content) {
   for (std::size_t k = 0; k < content.columns; ++k) {
     if (!breaksBefore(content.firstColumn + k)) continue;
     // On the edge between two cells, or amid the blank between two groups.
-    const double cell = static_cast<double>(content.firstCell + k + k / group);
+    const std::size_t groupsBefore = k / group;  // each adds a blank cell
+    const double cell = static_cast<double>(content.firstCell + k + groupsBefore);
     m_line.breaks.push_back(k % group == 0 ? cell - 0.5 : cell);
   }
 }

@@ -13,7 +13,8 @@ std::string pageFilePath(const std::string& path, int page) {
   return path.substr(0, stemEnd) + "-" + std::to_string(page) + path.substr(stemEnd);
 }
 
-AnnotationFiles::AnnotationFiles(std::string path, AnnotationWriter& writer) : m_writer(writer) {
+AnnotationFiles::AnnotationFiles(const std::string& path, AnnotationWriter& writer)
+    : m_writer(writer) {
   if (!writer.writesPages()) {
     if (std::ostream* stream = open(path)) writer.streamTo(stream);
     return;

@@ -20,7 +20,7 @@ std::string pageFilePath(const std::string& path, int page);
 // there only by commit, so an annotation that stops leaves what was there.
 class AnnotationFiles {
  public:
-  AnnotationFiles(std::string path, AnnotationWriter& writer);
+  AnnotationFiles(const std::string& path, AnnotationWriter& writer);
   ~AnnotationFiles();
   AnnotationFiles(const AnnotationFiles&) = delete;
   AnnotationFiles& operator=(const AnnotationFiles&) = delete;
