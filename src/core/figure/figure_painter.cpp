@@ -445,7 +445,6 @@ std::string renderTiff(const FigurePage& page, const FigurePainter& painter, boo
   const int samples = cmyk ? 4 : alpha ? 4 : 3;
 
   TiffBuffer buffer;
-  TIFFSetWarningHandler(nullptr);
   std::unique_ptr<TIFF, void (*)(TIFF*)> tiff(
       TIFFClientOpen("figure.tif", "w", &buffer, tiffRead, tiffWrite, tiffSeek, tiffClose, tiffSize,
                      nullptr, nullptr),
