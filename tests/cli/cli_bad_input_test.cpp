@@ -47,6 +47,10 @@ TEST_F(Cli, TextThatIsNoAlignmentTextSaysWhatItIs) {
   const Case cases[] = {
       {"a UTF-8 byte-order mark is skipped", "\xEF\xBB\xBF" + kFasta, ""},
       {"carriage returns alone", ">a\rACDE\r>b\rACDE\r", "carriage returns alone"},
+      {"one line ended by a carriage return alone among newlines, named by its number",
+       ">a\r\nACDE\n>b\rACDE\n", "Line 3 of this file ends in a carriage return alone"},
+      {"Windows line ends, doubled ones and a last carriage return are no mix",
+       ">a\r\nACDE\r\r\n>b\nACDE\r", ""},
       {"UTF-16 with its mark", std::string("\xFF\xFE>\0a\0\n\0", 8), "UTF-16"},
       {"binary data",
        std::string("\x7F"

@@ -73,6 +73,7 @@ enum class InputMessage : StringId {
   BinaryData = 2302,
   CarriageReturnsOnly = 2303,
   NulByte = 2304,
+  MixedLineEnds = 2305,
 };
 
 }  // namespace hueset

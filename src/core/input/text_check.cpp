@@ -36,6 +36,19 @@ bool looksBinary(std::string_view head) {
   return controls * 10 > head.size() || nuls * 10 > head.size();
 }
 
+// The first run of carriage returns followed by neither a newline (a
+// Windows line end, or one converted twice) nor the text's end; npos when
+// there is none.
+std::size_t loneCarriageReturn(std::string_view text) {
+  for (std::size_t at = text.find('\r'); at != std::string_view::npos;) {
+    const std::size_t after = text.find_first_not_of('\r', at);
+    if (after == std::string_view::npos) break;
+    if (text[after] != '\n') return at;
+    at = text.find('\r', after);
+  }
+  return std::string_view::npos;
+}
+
 }  // namespace
 
 CheckedText checkDocumentText(std::string_view bytes) {
@@ -56,6 +69,13 @@ CheckedText checkDocumentText(std::string_view bytes) {
   if (!document.problem && text.find('\n') == std::string_view::npos &&
       std::count(text.begin(), text.end(), '\r') > 1) {
     document.problem = std::string(loadString(InputMessage::CarriageReturnsOnly));
+  } else if (!document.problem) {
+    // A line ended by a carriage return alone among other line ends reads
+    // joined to the next, and each reader would blame the joined line.
+    if (const std::size_t lone = loneCarriageReturn(text); lone != std::string_view::npos) {
+      document.line = static_cast<int>(std::count(text.begin(), text.begin() + lone, '\n')) + 1;
+      document.problem = fillTemplate(loadString(InputMessage::MixedLineEnds), document.line);
+    }
   }
   return document;
 }
