@@ -248,7 +248,7 @@ void AnnotateCommands::toFile() {
 AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path, OutputKind kind) {
   const auto writer = makeWriter(kind, m_app.options(), m_app.configuration().set);
   if (!writer) {
-    warn(kFiguresUnavailable);
+    showWarning(kFiguresUnavailable);
     return FileWrite::Stopped;
   }
   // The annotation streams into the file as it is laid out, so a figure of
@@ -265,11 +265,11 @@ AnnotateCommands::FileWrite AnnotateCommands::writeFile(const std::string& path,
     return true;
   });
   // A stopped annotation abandons the file: one that was there stays whole.
-  if (!problem.empty()) warn(problem);
+  if (!problem.empty()) showWarning(problem);
   return outcome;
 }
 
-void AnnotateCommands::warn(std::string_view text) {
+void AnnotateCommands::showWarning(std::string_view text) {
   m_app.prompts().message(m_editor, QStringLiteral("HUESET"), toQString(text),
                           PromptIcon::Exclamation, PromptButtons::Ok);
 }

@@ -56,6 +56,7 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   AnnotationRunner* runner() const { return m_runner; }
 
   // AnnotationInteraction
+  void warn(const std::string& text) override { showWarning(text); }
   ParseMessageSink& messageSink() override;
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override;
   bool acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) override;
@@ -76,7 +77,7 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   // annotation is complete.
   FileWrite writeFile(const std::string& path, OutputKind kind);
   // An exclamation box with `text`.
-  void warn(std::string_view text);
+  void showWarning(std::string_view text);
 
   HuesetApp& m_app;
   AlignmentEditor* m_editor;

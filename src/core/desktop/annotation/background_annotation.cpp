@@ -133,6 +133,10 @@ std::optional<AlignmentFormat> BackgroundAnnotation::confirmFormat(AlignmentForm
   return answer;
 }
 
+void BackgroundAnnotation::warn(const std::string& text) {
+  relay([&] { m_front.warn(text); });
+}
+
 bool BackgroundAnnotation::acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) {
   bool accepted = false;
   relay([&] { accepted = m_front.acceptInvalidCharacters(problems); });

@@ -90,6 +90,7 @@ class BackgroundAnnotation final : private AnnotationInteraction, private ParseM
 
   // AnnotationInteraction, on the worker.
   bool progress(AnnotationStage stage, int percent) override;
+  void warn(const std::string& text) override;
   ParseMessageSink& messageSink() override { return *this; }
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override;
   bool acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) override;

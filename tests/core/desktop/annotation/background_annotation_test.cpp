@@ -23,8 +23,13 @@ class RecordingFront final : public AnnotationInteraction, public ParseMessageSi
   std::vector<std::thread::id> threads;
   int formatsAsked = 0;
   int reportsShown = 0;
+  std::vector<std::string> notes;
 
   ParseMessageSink& messageSink() override { return *this; }
+  void warn(const std::string& text) override {
+    threads.push_back(std::this_thread::get_id());
+    notes.push_back(text);
+  }
   std::optional<AlignmentFormat> confirmFormat(AlignmentFormat guess) override {
     threads.push_back(std::this_thread::get_id());
     ++formatsAsked;
@@ -117,6 +122,24 @@ TEST(BackgroundAnnotation, QuestionsAreAnsweredOnTheOwnersThreadAndReachTheDrive
   EXPECT_EQ(front.reportsShown, 1);
   ASSERT_EQ(front.threads.size(), 3u);
   for (std::thread::id id : front.threads) EXPECT_EQ(id, std::this_thread::get_id());
+}
+
+// A note such as "only 3 residues a line" would otherwise be lost on the
+// worker, where nothing shows it.
+TEST(BackgroundAnnotation, NotesReachTheOwnerOnItsThread) {
+  RecordingFront front;
+  Owner owner;
+  {
+    BackgroundAnnotation run(front, owner.waker());
+    run.start([](BackgroundAnnotation& worker) {
+      worker.interaction().warn("a note");
+      return true;
+    });
+    ASSERT_TRUE(owner.serveUntilFinished(run));
+  }
+  EXPECT_EQ(front.notes, std::vector<std::string>{"a note"});
+  ASSERT_EQ(front.threads.size(), 1u);
+  EXPECT_EQ(front.threads[0], std::this_thread::get_id());
 }
 
 TEST(BackgroundAnnotation, CancelStopsTheWorkAtItsNextStep) {
