@@ -478,6 +478,29 @@ TEST_F(MainWindowTest, CompressedDocumentOpensAsTextAndIsSavedCompressed) {
   EXPECT_EQ(window().document()->encodedText().left(2), QByteArray("\x1f\x8b"));
 }
 
+// A small file that inflates past the limit is refused with the same words
+// whether it is opened from the menu or named when the program starts.
+TEST_F(MainWindowTest, AFileInflatingPastTheLimitIsRefusedAtStartAsAtOpen) {
+  m_profileText += QStringLiteral("[Input]\nMax Inflated MB=1\n");
+  const std::string compressed = gzipCompress(">a\n" + std::string(3 << 20, 'A') + "\n");
+  QFile file(path("huge.fa.gz"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(compressed.data(), static_cast<qint64>(compressed.size()));
+  file.close();
+  start();
+  EXPECT_FALSE(window().openDocumentFile(path("huge.fa.gz")));
+  ASSERT_FALSE(m_prompts.messages.empty());
+  const QString refusal = m_prompts.messages.back().text;
+  EXPECT_TRUE(refusal.contains(QStringLiteral("more than 1 MB"))) << refusal.toStdString();
+  exit();
+  m_app.reset();
+
+  HuesetApp atStart({QStringLiteral("hueset"), path("huge.fa.gz")}, &m_prompts, &m_launcher);
+  EXPECT_FALSE(atStart.start());
+  EXPECT_EQ(m_prompts.messages.back().text, refusal);
+  atStart.shutDown();
+}
+
 TEST_F(MainWindowTest, HelpCommandsShowTheirPages) {
   start();
   window().runTutorial();
