@@ -5,21 +5,29 @@
 namespace hueset {
 
 namespace {
-// The header from its ">" up to the first character that is not printable
-// (normally the carriage return of a CR LF line end).
+// The header from its ">" up to the first control character (normally the
+// carriage return of a CR LF line end). Bytes above ASCII are letters of
+// UTF-8 or Latin-1 names, kept as written.
 std::string_view headerName(std::string_view line) {
   std::size_t end = 0;
-  while (end < line.size() && line[end] >= 32 && line[end] <= 126) ++end;
+  while (end < line.size() && static_cast<unsigned char>(line[end]) >= 32 && line[end] != 127) {
+    ++end;
+  }
   return line.substr(0, end);
 }
 }  // namespace
 
-FastaReader::FastaReader(ParseMessageSink& sink) : AlignmentReader(sink, AlignmentFormat::Fasta) {}
+FastaReader::FastaReader(ParseMessageSink& sink, const ReadSettings& settings)
+    : AlignmentReader(sink, AlignmentFormat::Fasta),
+      m_firstWordNames(settings.fastaNameFirstWord) {}
 
 bool FastaReader::parse(Alignment& alignment) {
   while (auto line = takeLine()) {
     if (!line->empty() && line->front() == '>') {
-      alignment.names.emplace_back(headerName(*line));
+      const std::string_view header = headerName(*line);
+      const std::string_view word = splitFirstWord(trimLeft(header.substr(1))).word;
+      // A header without a word keeps its ">", so no name is empty.
+      alignment.names.emplace_back(m_firstWordNames && !word.empty() ? word : header);
       alignment.residues.emplace_back();
       continue;
     }

@@ -59,14 +59,18 @@ class ClustalReader : public AlignmentReader {
 };
 
 // Reads aligned FASTA: a header line starting with ">" opens each sequence
-// (the whole printable header, ">" and description included, is its name),
-// and the first word of every following line adds to its residues.
+// (the whole printable header, ">" and description included, is its name,
+// or only its first word when the settings ask), and the first word of every
+// following line adds to its residues.
 class FastaReader : public AlignmentReader {
  public:
-  explicit FastaReader(ParseMessageSink& sink);
+  FastaReader(ParseMessageSink& sink, const ReadSettings& settings);
 
  protected:
   bool parse(Alignment& alignment) override;
+
+ private:
+  bool m_firstWordNames;
 };
 
 // Reads MSF: a header line with "MSF:", the length and "Type: P"; a names

@@ -20,6 +20,9 @@ struct ReadSettings {
   // may widen the alignment to, so a small file of scattered inserts cannot
   // grow into gigabytes.
   std::size_t maxWidenedCells = std::size_t{1024} << 20;
+  // FASTA: a name is the first word of its header, without the ">", rather
+  // than the whole header, so long UniProt descriptions leave the figure room.
+  bool fastaNameFirstWord = false;
 };
 
 // Both PHD flavours carry a prediction part after the alignment.

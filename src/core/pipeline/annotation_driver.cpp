@@ -302,9 +302,12 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
 
 ReadSettings readSettings(const Options& options) {
   const ParseOptions& parse = options.parse;
-  return ReadSettings{parse.dscIgnoreCoil, parse.mergePhdPredictions, parse.ignoreConfidences,
+  return ReadSettings{parse.dscIgnoreCoil,
+                      parse.mergePhdPredictions,
+                      parse.ignoreConfidences,
                       options.input.matchStatesOnly,
-                      inflateLimitOf(options.input.maxInflatedMegabytes)};
+                      inflateLimitOf(options.input.maxInflatedMegabytes),
+                      options.input.fastaNameFirstWord};
 }
 
 ConsensusSettings consensusSettings(const Options& options) {

@@ -134,10 +134,11 @@ const std::array<Row<G>, 4> kGeneralRows = {
     flag<G>("verboseDialogues", "Verbose dialogues", &G::verboseDialogues, true, 3),
 };
 
-const std::array<Row<I>, 2> kInputRows = {
+const std::array<Row<I>, 3> kInputRows = {
     flag<I>("matchStatesOnly", "Match states only", &I::matchStatesOnly, false, 0),
     number<I>("maxInflatedMegabytes", "Max Inflated MB", &I::maxInflatedMegabytes, 1024, 1, 1048576,
               1),
+    flag<I>("fastaNameFirstWord", "FASTA Name First Word", &I::fastaNameFirstWord, false, 2),
 };
 
 const std::array<Row<F>, 8> kFigureRows = {

@@ -112,6 +112,7 @@ struct InputOptions : OptionGroup<InputOptions> {
   // How large a gzip-compressed document may inflate, in MiB: a small file
   // that inflates without end is refused before it fills the memory.
   int maxInflatedMegabytes;
+  bool fastaNameFirstWord;  // FASTA: a name is its header's first word
 
   InputOptions();
   // Writes nothing while every value is at its default.

@@ -10,7 +10,7 @@ namespace {
 using test::kProceed;
 using test::ScriptedSink;
 
-const std::string kError = test::errorInFileHeading("FASTA");
+const std::string kFastaError = test::errorInFileHeading("FASTA");
 
 bool readFasta(const std::string& text, ScriptedSink& sink, Alignment& a) {
   return readAlignment(text, AlignmentFormat::Fasta, sink, a);
@@ -44,17 +44,19 @@ TEST(FastaReader, CarriageReturnsReadLikeLineFeedsAlone) {
   EXPECT_EQ(b.names[0], ">a x");
 }
 
-TEST(FastaReader, HeaderNameEndsAtTheFirstUnprintableCharacter) {
+// Letters above ASCII (a UTF-8 "é", a Latin-1 one) are part of the name.
+TEST(FastaReader, HeaderNameEndsAtTheFirstControlCharacter) {
   ScriptedSink sink;
   Alignment a;
-  ASSERT_TRUE(readFasta(">a b\tc\nA\n>d\x01zz\nA\n", sink, a));
-  EXPECT_EQ(a.names, (std::vector<std::string>{">a b", ">d"}));
+  ASSERT_TRUE(
+      readFasta(">a b\tc\nA\n>d\x01zz\nA\n>caf\xC3\xA9 1\nA\n>caf\xE9\x7F 2\nA\n", sink, a));
+  EXPECT_EQ(a.names, (std::vector<std::string>{">a b", ">d", ">caf\xC3\xA9 1", ">caf\xE9"}));
 }
 
 TEST(FastaReader, SecondWordOnADataLineIsAskedAboutOnce) {
   const Alignment a = test::expectQuestions(
       AlignmentFormat::Fasta, ">a\nACGT  TTTT more words\r\n>b\nACGT\n",
-      "Q 2: " + kError +
+      "Q 2: " + kFastaError +
           "Line 2 contains whitespace such as tabs etc. Text after this will be discarded.\r\n"
           "(\"TTTT more words\")." +
           kProceed + "\n");
@@ -105,10 +107,24 @@ TEST(FastaReader, HeadersDifferingInDescriptionAreDifferentNames) {
   EXPECT_EQ(a.names.size(), 2u);
 }
 
+// The first-word option names a sequence as most tools do, and the whole
+// header stays the name where there is no word to take.
+TEST(FastaReader, FirstWordNamesWhenAsked) {
+  ReadSettings settings;
+  settings.fastaNameFirstWord = true;
+  ScriptedSink sink;
+  Alignment a;
+  ASSERT_TRUE(readAlignment(">sp|P69905|HBA_HUMAN Hemoglobin alpha\nAC\n>  b2 x\nAC\n>\nAC\n",
+                            AlignmentFormat::Fasta, sink, a, settings));
+  EXPECT_EQ(a.names, (std::vector<std::string>{"sp|P69905|HBA_HUMAN", "b2", ">"}));
+  EXPECT_FALSE(readAlignment(">a one\nAC\n>a two\nAC\n", AlignmentFormat::Fasta, sink, a, settings))
+      << "two headers of one first word are the same name";
+}
+
 TEST(FastaReader, SequencesWithoutDataAreDroppedAfterAsking) {
   const Alignment a = test::expectQuestions(
       AlignmentFormat::Fasta, ">a\n>b\nACGT\n>c\n>d\nACGT\n",
-      "Q 0: " + kError +
+      "Q 0: " + kFastaError +
           "One or more of the sequences names (e.g. >c) were not followed by data lines and must "
           "be discarded." +
           kProceed + "\n");
