@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "util/parallel.h"
+#include "util/text_format.h"
 
 namespace hueset {
 
@@ -14,10 +15,6 @@ namespace {
 constexpr std::size_t kPaddedCodes = 32;
 using CodeCounters = std::array<std::uint32_t, kPaddedCodes>;
 using CodeMask = std::array<std::uint32_t, kPaddedCodes>;  // 0 or all ones
-
-char lowerOf(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::size_t byteOf(char c) { return static_cast<unsigned char>(c); }
 
 CodeMask membershipMask(const std::string& residues) {
   CodeMask mask{};
@@ -84,7 +81,7 @@ ResidueCodeTable buildResidueCodeTable(const std::string& invalidResidues, bool 
   for (char c : invalidResidues) table[byteOf(c)] = kBlankCode;
   if (allowLowerCase) {
     for (char c = 'a'; c <= 'z'; ++c) table[byteOf(c)] = static_cast<ResidueCode>(c - 'a');
-    for (char c : invalidResidues) table[byteOf(lowerOf(c))] = kBlankCode;
+    for (char c : invalidResidues) table[byteOf(toLowerAscii(c))] = kBlankCode;
   }
   if (xIsUnknown) {
     table[byteOf('X')] = kUnknownCode;

@@ -14,10 +14,6 @@ namespace hueset {
 
 namespace {
 
-char lowerOf(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::size_t byteOf(char c) { return static_cast<unsigned char>(c); }
-
 // The common width of every residue and track string, or false when there
 // are no sequences or the rows do not line up.
 bool commonWidth(const Alignment& alignment, std::size_t& width) {
@@ -148,7 +144,7 @@ ResiduePresenceTable buildResiduePresenceTable(const std::string& invalidResidue
   for (char c : invalidResidues) table[byteOf(c)] = false;
   if (allowLowerCase) {
     for (char c = 'a'; c <= 'z'; ++c) table[byteOf(c)] = true;
-    for (char c : invalidResidues) table[byteOf(lowerOf(c))] = false;
+    for (char c : invalidResidues) table[byteOf(toLowerAscii(c))] = false;
   }
   return table;
 }

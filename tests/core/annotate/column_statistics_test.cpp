@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "annotate/consensus.h"
+#include "core/annotate/column_set.h"
 #include "groupings/builtin_defaults.h"
 
 namespace hueset {
@@ -28,16 +29,7 @@ GroupingSet groupingsOf(std::vector<ResidueGrouping> ordinary, bool singleActive
   return set;
 }
 
-// One sequence per character of `column`, one column long.
-Alignment columnSet(const std::string& column) {
-  Alignment a;
-  for (char c : column) {
-    a.names.push_back("s" + std::to_string(a.names.size()));
-    a.residues.emplace_back(1, c);
-  }
-  a.length = 1;
-  return a;
-}
+using test::columnSet;
 
 TEST(ColumnStatistics, HandCountedColumns) {
   const GroupingSet hydrophobic = groupingsOf({grouping("Hydrophobic", "ILMV")});

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/annotate/column_set.h"
 #include "groupings/builtin_defaults.h"
 
 namespace hueset {
@@ -31,17 +32,7 @@ GroupingSet makeGroupings(std::vector<ResidueGrouping> ordinary, bool singleActi
   return set;
 }
 
-// One sequence per character of `column` (the first character is the
-// first sequence), a single column each.
-Alignment columnSet(const std::string& column) {
-  Alignment a;
-  for (char c : column) {
-    a.names.push_back(std::string("s") + std::to_string(a.names.size()));
-    a.residues.emplace_back(1, c);
-  }
-  a.length = 1;
-  return a;
-}
+using test::columnSet;
 
 Alignment rowSet(std::vector<std::string> rows, int length) {
   Alignment a;

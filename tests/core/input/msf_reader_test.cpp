@@ -16,7 +16,7 @@ using test::MessageCase;
 using test::ScriptedSink;
 
 const std::string kInvalid = test::invalidFileHeading("MSF");
-const std::string kError = test::errorInFileHeading("MSF");
+const std::string kMsfError = test::errorInFileHeading("MSF");
 
 // Two sequences of ten residues under the given header line.
 std::string twoSequences(const std::string& header) {
@@ -152,7 +152,7 @@ TEST(MsfReader, LongNameIsAskedAboutAndKeptWhole) {
       "short ACD\n";
   const Alignment a = test::expectQuestions(
       AlignmentFormat::Msf, text,
-      "Q 2: " + kError +
+      "Q 2: " + kMsfError +
           "Line 2 contains the Sequence Name\r\n\"SIXTEEN_CHARS_AB\"\r\nwhich is longer than the "
           "allowed 15 characters." +
           kProceed + "\n");
@@ -174,9 +174,9 @@ TEST(MsfReader, EveryOverlongDataLineIsAskedAbout) {
   ScriptedSink sink;
   Alignment a;
   ASSERT_TRUE(readAlignment(text + "\n", AlignmentFormat::Msf, sink, a));
-  EXPECT_EQ(
-      sink.transcript(),
-      "Q 4: " + kError + "The sequence on Line 4 contains too many amino acids." + kProceed + "\n");
+  EXPECT_EQ(sink.transcript(), "Q 4: " + kMsfError +
+                                   "The sequence on Line 4 contains too many amino acids." +
+                                   kProceed + "\n");
   ScriptedSink twice;
   EXPECT_TRUE(
       readAlignment("MSF: 102 Type: P ..\nName: x\n//\nx " + residues51 + "\n\nx " + residues51,
@@ -204,7 +204,7 @@ TEST(MsfReader, DeclaredLengthDifferingFromTheRealOneIsAskedAbout) {
   }
   const Alignment a = test::expectQuestions(
       AlignmentFormat::Msf, "MSF: 100 Type: P ..\nName: x\nName: y\n//\n" + data,
-      "Q 0: " + kError +
+      "Q 0: " + kMsfError +
           "The Sequence Length given in the file header (100)\r\n\tdid not match the real "
           "Sequence Lengths (98)!" +
           kProceed + "\n");

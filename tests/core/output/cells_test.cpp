@@ -13,7 +13,7 @@
 namespace hueset {
 namespace {
 
-using WriterMaker = std::function<std::unique_ptr<AnnotationWriter>()>;
+using MakeWriter = std::function<std::unique_ptr<AnnotationWriter>()>;
 
 // Cells handed over a line at a time must give the bytes of the same cells
 // set one by one: runs written straight into the output take a path of
@@ -73,7 +73,7 @@ TEST(Cells, WholeLinesGiveTheBytesOfCellByCell) {
       {"one cell", "A", "\x04"},
       {"no formats at all", "ABC", ""},
   };
-  const std::vector<std::pair<const char*, WriterMaker>> writers = {
+  const std::vector<std::pair<const char*, MakeWriter>> writers = {
       {"Rich Text", [] { return std::make_unique<RtfWriter>(90, "Courier New"); }},
       {"HTML, in-line styles",
        [] { return std::make_unique<HtmlWriter>(90, "Courier New", "hs", HtmlWriterSettings{}); }},

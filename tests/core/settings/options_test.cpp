@@ -19,8 +19,6 @@ namespace fs = std::filesystem;
 
 const PathDefaults kDefaults{"/home/ann/Documents", "/opt/hueset/config files"};
 
-std::string slurp(const fs::path& p) { return test::readFile(p.string()); }
-
 Options loaded(const ProfileStore& store) {
   Options options;
   options.load(store, kDefaults);
@@ -241,7 +239,7 @@ TEST(Options, FirstRunWritesAllSectionsPathsAndTheOptionsFile) {
   EXPECT_EQ(reread.readString("General Settings", "Last Config directory", ""),
             "/opt/hueset/config files");
   EXPECT_EQ(reread.readString("Output Settings", "Substituting Linker Character", ""), "45");
-  EXPECT_EQ(slurp(current / "hueset.opt"),
+  EXPECT_EQ(test::readFile(current / "hueset.opt"),
             test::readTestFile("settings/hueset_opt_at_defaults.opt"));
   fs::remove_all(dir);
 }
@@ -329,7 +327,7 @@ TEST(Options, InputSectionExistsOnlyWhileAnOptionIsSet) {
   ASSERT_TRUE(options.save(store, dir.string()).ok);
   EXPECT_EQ(store.readInt("Input", "Match states only", 0), 1);
   EXPECT_TRUE(loaded(store).input.matchStatesOnly);
-  EXPECT_EQ(slurp(dir / "hueset.opt").find("Match states"), std::string::npos);
+  EXPECT_EQ(test::readFile(dir / "hueset.opt").find("Match states"), std::string::npos);
 
   options.input.matchStatesOnly = false;
   ASSERT_TRUE(options.save(store, dir.string()).ok);

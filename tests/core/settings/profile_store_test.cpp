@@ -15,8 +15,6 @@ namespace hueset {
 namespace {
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& p) { return test::readFile(p.string()); }
-
 TEST(IniProfileStore, NamesMatchWithoutRegardToCase) {
   IniProfileStore store;
   store.writeString("General Settings", "Last Document Directory", "/home/ann");
@@ -111,7 +109,7 @@ TEST(IniProfileStore, AwkwardNamesAndTextsSurviveTheFile) {
   EXPECT_EQ(reread.readString("Texts", "empty value", "<missing>"), "");
   EXPECT_EQ(reread.keyNames("Texts").size(), std::size(kAwkward) + 2);
   // Writing the re-read store gives the same file: nothing drifts per save.
-  EXPECT_EQ(reread.toText(), slurp(file));
+  EXPECT_EQ(reread.toText(), test::readFile(file));
   fs::remove_all(dir);
 }
 
@@ -164,7 +162,7 @@ TEST(IniProfileStore, MissingOrEmptyFileGivesAnEmptyStoreAndFlushCreatesFolders)
   EXPECT_TRUE(store.sectionNames().empty());
   store.writeInt("S", "k", 1);
   ASSERT_TRUE(store.flush().ok);
-  EXPECT_EQ(slurp(file), "[S]\nk=1\n");
+  EXPECT_EQ(test::readFile(file), "[S]\nk=1\n");
 
   std::ofstream(dir / "empty.ini").flush();
   EXPECT_TRUE(IniProfileStore((dir / "empty.ini").string()).sectionNames().empty());
@@ -216,14 +214,14 @@ TEST(IniProfileStore, FailedFlushKeepsTheOldFile) {
     store.writeInt("S", "k", 1);
     ASSERT_TRUE(store.flush().ok);
   }
-  const std::string before = slurp(file);
+  const std::string before = test::readFile(file);
   IniProfileStore store(file.string());
   store.writeString("S", "long", std::string(4096, 'x'));
   {
     FileSizeLimit limit(64);
     EXPECT_FALSE(store.flush().ok);
   }
-  EXPECT_EQ(slurp(file), before);
+  EXPECT_EQ(test::readFile(file), before);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);
   fs::remove_all(dir);
 }
