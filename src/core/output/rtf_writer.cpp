@@ -47,7 +47,8 @@ RtfWriter::RtfWriter(const RtfWriter& origin, BlockFork fork)
       m_styleWords(origin.m_styleWords),
       m_textColourIndex(origin.m_textColourIndex),
       m_backColourIndex(origin.m_backColourIndex),
-      m_colours(origin.m_colours) {}
+      m_colours(origin.m_colours),
+      m_keepBlocks(origin.m_keepBlocks) {}
 
 // Every run ends with its line, so a block's text never depends on the one
 // before it.
@@ -55,24 +56,26 @@ std::unique_ptr<AnnotationWriter> RtfWriter::forkForBlocks() const {
   return std::make_unique<RtfWriter>(*this, BlockFork{});
 }
 
-void RtfWriter::newLine() {
+void RtfWriter::endParagraph(std::string_view words) {
   flushRun();
   lineBuffer().clear();
-  output().append("{\\par}");
+  output().append("{").append(words).append("\\par}");
   drainIfLarge();
 }
+
+void RtfWriter::newLine() { endParagraph(m_keepBlocks ? "\\keep\\keepn" : ""); }
 
 void RtfWriter::setSeparator() {
-  flushRun();
-  lineBuffer().clear();
   // The font size in tenths of a point, read as twips, leaves half a line.
-  output().append("{\\sa").append(std::to_string(fontSize())).append("\\par}");
-  drainIfLarge();
+  const std::string words = "\\sa" + std::to_string(fontSize());
+  endParagraph(m_keepBlocks ? words + "\\keep\\keepn" : words);
 }
 
+// The block's last line keeps with the first blank line, after which a page
+// may break.
 void RtfWriter::blockEnd() {
-  newLine();
-  newLine();
+  endParagraph("");
+  endParagraph("");
 }
 
 OutputKind RtfWriter::clipboardFormat(int /*index*/) const { return OutputKind::Rtf; }

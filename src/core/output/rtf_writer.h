@@ -30,6 +30,10 @@ class RtfWriter : public AnnotationWriter {
   // entry n - 1 (number 0 is the reader's automatic colour).
   const std::vector<Colour>& colours() const { return m_colours; }
 
+  // Each line of a block keeps with the next (\keepn) and whole (\keep), so
+  // a word processor breaks pages between blocks only. Off by default.
+  void keepBlocksTogether(bool keep) { m_keepBlocks = keep; }
+
   std::unique_ptr<AnnotationWriter> forkForBlocks() const override;
   RtfWriter(const RtfWriter& origin, BlockFork fork);
 
@@ -40,6 +44,9 @@ class RtfWriter : public AnnotationWriter {
   void endDocument() override;
 
  private:
+  // Ends the line's paragraph with `words` (paragraph properties) before its
+  // \par.
+  void endParagraph(std::string_view words);
   int colourNumber(Colour colour) const;
   std::string makeStyleWords(std::size_t index) const;
   const std::string& styleWords(int style) const;
@@ -50,6 +57,7 @@ class RtfWriter : public AnnotationWriter {
   std::vector<int> m_textColourIndex;
   std::vector<int> m_backColourIndex;
   std::vector<Colour> m_colours;
+  bool m_keepBlocks = false;
 };
 
 }  // namespace hueset

@@ -9,8 +9,11 @@
 
 namespace hueset {
 
-std::unique_ptr<AnnotationWriter> makeRtfWriter(const Options&, const GroupingSet& groupings) {
-  return std::make_unique<RtfWriter>(groupings.fontSize, groupings.fontName);
+std::unique_ptr<AnnotationWriter> makeRtfWriter(const Options& options,
+                                                const GroupingSet& groupings) {
+  auto writer = std::make_unique<RtfWriter>(groupings.fontSize, groupings.fontName);
+  writer->keepBlocksTogether(options.figure.keepBlocksTogether);
+  return writer;
 }
 
 std::unique_ptr<AnnotationWriter> makeHtmlWriter(const Options& options,

@@ -141,7 +141,7 @@ const std::array<Row<I>, 3> kInputRows = {
     flag<I>("fastaNameFirstWord", "FASTA Name First Word", &I::fastaNameFirstWord, false, 2),
 };
 
-const std::array<Row<F>, 8> kFigureRows = {
+const std::array<Row<F>, 9> kFigureRows = {
     flag<F>("residueNumbers", "Residue Numbers", &F::residueNumbers, false, 0),
     flag<F>("ruler", "Ruler", &F::ruler, false, 1),
     number<F>("rulerInterval", "Ruler Interval", &F::rulerInterval, 10, 1, 9999, 2),
@@ -150,6 +150,7 @@ const std::array<Row<F>, 8> kFigureRows = {
     flag<F>("fitWrapToPage", "Fit Wrap To Page", &F::fitWrapToPage, false, 5),
     number<F>("pngResolution", "PNG Resolution", &F::pngResolution, 300, 30, 2400, 6),
     flag<F>("transparentBackground", "Transparent Background", &F::transparentBackground, false, 7),
+    flag<F>("keepBlocksTogether", "Keep Blocks Together", &F::keepBlocksTogether, false, 8),
 };
 
 // Every group's table: its section, its rows, whether the options file

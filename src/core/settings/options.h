@@ -131,6 +131,7 @@ struct FigureOptions : OptionGroup<FigureOptions> {
   bool fitWrapToPage;          // with wrapping on, the wrap length that fills the paper's width
   int pngResolution;           // dots per inch
   bool transparentBackground;  // PNG and TIFF: leave the ground unpainted
+  bool keepBlocksTogether;     // Rich Text: no page break inside a block
 
   FigureOptions();
   bool operator==(const FigureOptions&) const = default;

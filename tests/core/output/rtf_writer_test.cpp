@@ -132,6 +132,19 @@ TEST(RtfWriter, SetsAreSeparatedBySpaceAfterOfTheFontSize) {
       "a  AC{\\par}Consensus  A.{\\sa90\\par}b  AD{\\par}Consensus  A.{\\par}{\\par}{\\par}}");
 }
 
+// Kept together, a page may break only after the blank line under a block;
+// the lines before it (the set separator too) keep with the next.
+TEST(RtfWriter, KeptBlocksBreakOnlyAfterTheirLastLine) {
+  RtfWriter writer(90, "Courier New");
+  writer.keepBlocksTogether(true);
+  writeSimple(writer,
+              SimpleRun{{kPlain}, {{"a"}, {"b"}}, {{"AC"}, {"AD"}}, {{0}, {0}}, {"A.", "A."}});
+  EXPECT_EQ(afterHeader(writer.fileText()),
+            "a  AC{\\keep\\keepn\\par}Consensus  A.{\\sa90\\keep\\keepn\\par}"
+            "b  AD{\\keep\\keepn\\par}Consensus  A.{\\keep\\keepn\\par}{\\par}{\\par}}");
+  EXPECT_TRUE(groupsBalance(writer.fileText()));
+}
+
 TEST(RtfWriter, OneSetHasNoSpaceAfterParagraph) {
   RtfWriter writer(100, "Courier New");
   writeSimple(writer,

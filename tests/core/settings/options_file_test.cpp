@@ -44,7 +44,7 @@ TEST(OptionsFile, ValuesAreWrittenVerbatim) {
   const std::string text = optionsFileText(o);
   const auto lines = linesOf(text);
   // The specified 31 lines, then the figure options.
-  ASSERT_EQ(lines.size(), 39u);
+  ASSERT_EQ(lines.size(), 40u);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
   for (const std::string& line : lines) EXPECT_EQ(line.find('\n'), std::string::npos) << line;
   EXPECT_EQ(lines[6], "Consensus Threshold=505");

@@ -225,7 +225,7 @@ TEST(Options, FirstRunWritesAllSectionsPathsAndTheOptionsFile) {
   EXPECT_EQ(sections,
             (std::vector<std::string>{"HTML Settings", "Output Settings", "Parse Settings",
                                       "General Settings", "Annotation Settings", "Figure"}));
-  EXPECT_EQ(reread.keyNames("Figure").size(), 8u);
+  EXPECT_EQ(reread.keyNames("Figure").size(), 9u);
   EXPECT_EQ(reread.keyNames("HTML Settings").size(), 5u);
   EXPECT_EQ(reread.keyNames("Annotation Settings").size(), 6u);
   EXPECT_EQ(reread.keyNames("Parse Settings").size(), 8u);

@@ -304,11 +304,11 @@ TEST_F(MainWindowTest, ExitWritesProfileAndOptionsFile) {
   ASSERT_TRUE(opt.open(QIODevice::ReadOnly));
   const QByteArray text = opt.readAll();
   EXPECT_TRUE(text.startsWith("Use \"SAMPLE\" font=1\r\nUse Browser Font Size Settings=1\r\n"));
-  // The specified 31 lines, then the 8 figure options.
+  // The specified 31 lines, then the 9 figure options.
   EXPECT_TRUE(text.contains(
       "Substituting Linker Character=-\r\nName Justification=0\r\nResidue Numbers=0\r\n"));
-  EXPECT_TRUE(text.endsWith("Transparent Background=0\r\n"));
-  EXPECT_EQ(text.count("\r\n"), 39);
+  EXPECT_TRUE(text.endsWith("Keep Blocks Together=0\r\n"));
+  EXPECT_EQ(text.count("\r\n"), 40);
 }
 
 TEST_F(MainWindowTest, WindowPlaceAndEditorFontLastFromOneRunToTheNext) {
