@@ -33,36 +33,14 @@ FigureSettings figureSettings(const FigureOptions& options) {
   return settings;
 }
 
-FigureLegend figureLegend(const GroupingSet& groupings, const AnnotationOptions& annotation) {
-  FigureLegend legend;
-  const int threshold = annotation.consensusThreshold;
-  std::string percent = std::to_string(threshold / 10);
-  if (threshold % 10 != 0) percent += "." + std::to_string(threshold % 10);
-  legend.heading = "Consensus (" + percent + "%):";
-  // Format indexes as the writers are given them: Default, the active
-  // ordinary groupings, Single.
-  int format = 1;
-  for (std::size_t i = GroupingSet::kFirstOrdinary; i < groupings.groupings.size(); ++i) {
-    const ResidueGrouping& grouping = groupings.groupings[i];
-    if (!grouping.active) continue;
-    legend.entries.push_back({grouping.name, format++, grouping.marker});
-  }
-  if (groupings.groupings.size() > GroupingSet::kSingle &&
-      groupings.groupings[GroupingSet::kSingle].active) {
-    // A column of one residue is marked with that residue's letter.
-    legend.entries.insert(legend.entries.begin(),
-                          {groupings.groupings[GroupingSet::kSingle].name, format, 'A'});
-  }
-  return legend;
-}
-
 FigureSettings figureSettings(const Options& options, const GroupingSet& groupings) {
   FigureSettings settings = figureSettings(options.figure);
   const FigureLayoutOptions& layout = options.figureLayout;
   settings.width = figureWidthPoints(layout.width).value_or(0);
   settings.minimumFontSize = layout.minimumFontSize;
   settings.title = layout.title;
-  if (layout.legend) settings.legend = figureLegend(groupings, options.annotation);
+  if (layout.legend)
+    settings.legend = figureLegend(groupings, options.annotation.consensusThreshold);
   settings.cmyk = layout.tiffCmyk;
   return settings;
 }
@@ -157,16 +135,19 @@ std::string FigureWriter::fitTypeToWidth(std::size_t wantedCells, std::size_t le
   }
   const std::size_t needed = wrapFixed ? wantedCells : leastCells;
   if (fits(needed)) return {};
-  const double room = static_cast<double>(needed) * m_metrics.cellWidth;
+  // As wide as the figure would have to be, margins included, beside the width asked for.
+  const double room =
+      static_cast<double>(needed) * m_metrics.cellWidth + (m_settings.width - limit);
+  const std::string given = widthText(m_settings.width);
   if (wrapFixed) {
-    return "a line of the figure needs " + widthText(room) + " at the minimum font size of " +
-           pointsText(smallest) + " pt, more than the width of " + widthText(limit) +
-           "; shorten the wrap length or let the wrap fit the width (fitWrapToPage=1)";
+    return "a line of the figure needs a width of " + widthText(room) +
+           " at the minimum font size of " + pointsText(smallest) + " pt, more than the " + given +
+           " asked for; shorten the wrap length or let the wrap fit the width (fitWrapToPage=1)";
   }
-  return "the names and residue numbers alone need " + widthText(room) +
+  return "the names and residue numbers alone need a width of " + widthText(room) +
          " at the minimum font size of " + pointsText(smallest) +
-         " pt, which leaves no room for the residues in the width of " + widthText(limit) +
-         "; shorten the names, widen the figure or lower the minimum font size";
+         " pt, which leaves no room for the residues in the " + given +
+         " asked for; shorten the names, widen the figure or lower the minimum font size";
 }
 
 bool FigureWriter::writesPages() const {
@@ -357,47 +338,17 @@ void FigureWriter::placePending() {
 
 namespace {
 
-// Pieces of a title or legend line: runs that stay together on one line.
-using LinePiece = std::vector<FigureRun>;
-
-std::size_t pieceCells(const LinePiece& piece) {
-  std::size_t cells = 0;
-  for (const FigureRun& run : piece) cells += run.text.size();
-  return cells;
-}
-
-// The pieces flowed into lines at most `width` cells wide, a blank between
-// two on a line; a piece wider than the line has a line of its own.
-std::vector<FigureLine> flowPieces(const std::vector<LinePiece>& pieces, std::size_t width) {
-  std::vector<FigureLine> lines;
-  FigureLine line;
-  for (const LinePiece& piece : pieces) {
-    const std::size_t cells = pieceCells(piece);
-    if (line.cells != 0 && line.cells + 1 + cells > width) {
-      lines.push_back(std::move(line));
-      line = {};
-    }
-    if (line.cells != 0) ++line.cells;
-    for (const FigureRun& run : piece) {
-      line.runs.push_back({run.style, line.cells, run.text});
-      line.cells += run.text.size();
-    }
+// A legend or title line as the figure draws it: runs of one style each.
+FigureLine figureLineOf(const LegendLine& line, const AnnotationWriter& writer) {
+  FigureLine figure;
+  for (std::size_t i = 0; i < line.cells.size(); ++i) {
+    const int style = writer.styleOf(static_cast<unsigned char>(line.formats[i]));
+    if (figure.runs.empty() || figure.runs.back().style != style)
+      figure.runs.push_back({style, i, {}});
+    figure.runs.back().text += line.cells[i];
   }
-  if (line.cells != 0) lines.push_back(std::move(line));
-  return lines;
-}
-
-std::vector<LinePiece> wordPieces(std::string_view text) {
-  std::vector<LinePiece> pieces;
-  while (!text.empty()) {
-    const std::size_t start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) break;
-    text.remove_prefix(start);
-    const std::size_t end = std::min(text.find(' '), text.size());
-    pieces.push_back({FigureRun{0, 0, std::string(text.substr(0, end))}});
-    text.remove_prefix(end);
-  }
-  return pieces;
+  figure.cells = line.cells.size();
+  return figure;
 }
 
 }  // namespace
@@ -405,11 +356,10 @@ std::vector<LinePiece> wordPieces(std::string_view text) {
 void FigureWriter::placeTitle() {
   if (m_settings.title.empty()) return;
   const int characters = pageLineCharacters();
-  std::vector<FigureLine> lines = flowPieces(
-      wordPieces(m_settings.title), characters > 0 ? static_cast<std::size_t>(characters)
-                                                   : std::numeric_limits<std::size_t>::max());
-  for (FigureLine& line : lines) {
-    m_pending.push_back(std::move(line));
+  const std::size_t width = characters > 0 ? static_cast<std::size_t>(characters)
+                                           : std::numeric_limits<std::size_t>::max();
+  for (const LegendLine& line : titleLines(m_settings.title, width)) {
+    m_pending.push_back(figureLineOf(line, *this));
     m_pendingGaps.push_back(0);
   }
   if (m_pending.empty()) return;
@@ -418,23 +368,14 @@ void FigureWriter::placeTitle() {
   placePending();
 }
 
-// Under the last block: the threshold, then each grouping's swatch, its
-// marker on its colours, and its name, as wide as the figure.
+// Under the last block, as wide as the figure.
 void FigureWriter::placeLegend() {
   if (!m_settings.legend || overLimit()) return;
-  const FigureLegend& legend = *m_settings.legend;
-  std::vector<LinePiece> pieces = wordPieces(legend.heading);
-  for (std::size_t i = 0; i < legend.entries.size(); ++i) {
-    const FigureLegendEntry& entry = legend.entries[i];
-    LinePiece piece{FigureRun{styleOf(entry.format), 0, std::string{' ', entry.marker, ' '}},
-                    FigureRun{0, 0, " " + entry.name + (i + 1 < legend.entries.size() ? "," : "")}};
-    pieces.push_back(std::move(piece));
-  }
   const int characters = pageLineCharacters();
   const std::size_t width = characters > 0 ? static_cast<std::size_t>(characters)
                                            : std::max<std::size_t>(m_widestEver, 1);
-  for (FigureLine& line : flowPieces(pieces, width)) {
-    m_pending.push_back(std::move(line));
+  for (const LegendLine& line : legendLines(*m_settings.legend, width)) {
+    m_pending.push_back(figureLineOf(line, *this));
     m_pendingGaps.push_back(0);
   }
   m_blockGap = m_pageLines != 0;

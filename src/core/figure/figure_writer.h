@@ -6,27 +6,13 @@
 #include <vector>
 
 #include "annotate/annotation_writer.h"
+#include "annotate/figure_legend.h"
 #include "annotate/output_kind.h"
 #include "figure/figure_font.h"
 #include "figure/figure_page.h"
 #include "settings/options.h"
 
 namespace hueset {
-
-// What a figure's legend says: the threshold, then each active grouping's
-// swatch (its marker in its format) and name.
-struct FigureLegendEntry {
-  std::string name;
-  int format = 0;  // the grouping's format index
-  char marker = ' ';
-};
-struct FigureLegend {
-  std::string heading;  // "Consensus (80%):"
-  std::vector<FigureLegendEntry> entries;
-};
-
-// The legend of the groupings' active ones at the annotation's threshold.
-FigureLegend figureLegend(const GroupingSet& groupings, const AnnotationOptions& annotation);
 
 struct FigureSettings {
   FigurePaper paper = FigurePaper::Content;

@@ -82,6 +82,12 @@ QWidget* OptionsPageWidget::makeItem(const PageItem& item, QWidget* parent) {
       edit->setFixedWidth(editWidth(edit, 2));
       return edit;
     }
+    case PageItemKind::TextField: {
+      auto* edit = new QLineEdit(parent);
+      edit->setPlaceholderText(toQString(item.text));
+      edit->setMinimumWidth(editWidth(edit, 9));
+      return edit;
+    }
   }
   return nullptr;
 }
