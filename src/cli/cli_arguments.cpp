@@ -231,8 +231,6 @@ std::string widthOf(CliArguments& a, const std::string& value) {
            value + "'";
   }
   a.optionAssignments.emplace_back("figureWidth", cleanFigureWidth(value));
-  // A width is for filling: the wrap length follows it.
-  a.optionAssignments.emplace_back("fitWrapToPage", "1");
   return {};
 }
 

@@ -142,7 +142,7 @@ std::string FigureWriter::fitTypeToWidth(std::size_t wantedCells, std::size_t le
   if (wrapFixed) {
     return "a line of the figure needs a width of " + widthText(room) +
            " at the minimum font size of " + pointsText(smallest) + " pt, more than the " + given +
-           " asked for; shorten the wrap length or let the wrap fit the width (fitWrapToPage=1)";
+           " asked for; wrap the lines so that they fit it";
   }
   return "the names and residue numbers alone need a width of " + widthText(room) +
          " at the minimum font size of " + pointsText(smallest) +

@@ -277,7 +277,9 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
 
   for (const ResidueFormat& f : groupings.textFormats()) writer.addFormat(f);
   addPredictions(annotated, alignment);
-  const bool fitWrap = figure.fitWrapToPage && output.wrapOutput;
+  // A figure of a set width is always filled.
+  const bool setWidth = figureWidthPoints(options.figureLayout.width).value_or(0) > 0;
+  const bool fitWrap = (figure.fitWrapToPage || setWidth) && output.wrapOutput;
   // A figure of a set width takes the type that lets a sensible line fit,
   // before it starts (its title is drawn in that type).
   constexpr int kFewColumns = 10;

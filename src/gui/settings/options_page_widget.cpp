@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/common/qt_text.h"
 
@@ -85,7 +86,9 @@ QWidget* OptionsPageWidget::makeItem(const PageItem& item, QWidget* parent) {
     case PageItemKind::TextField: {
       auto* edit = new QLineEdit(parent);
       edit->setPlaceholderText(toQString(item.text));
-      edit->setMinimumWidth(editWidth(edit, 9));
+      edit->setMinimumWidth(
+          std::max(editWidth(edit, 20),
+                   edit->fontMetrics().horizontalAdvance(edit->placeholderText()) + 14));
       return edit;
     }
   }

@@ -717,7 +717,6 @@ TEST(FigureWidth, TheWrapFillsTheWidthInTheTypeThatFits) {
     options.figureLayout.fontSize = c.fontSize;
     options.figureLayout.minimumFontSize = c.minimumFontSize;
     options.figureLayout.legend = false;
-    options.figure.fitWrapToPage = true;
     auto writer = makeWriter(OutputKind::Svg, options, groupings);
     ListeningInteraction interaction;
     RememberedSets remembered;
@@ -754,7 +753,6 @@ TEST_F(FigureFiles, EveryKindHasTheLegendAndTheSameSize) {
     SCOPED_TRACE(legend ? "legend" : "no legend");
     Options options;
     options.figureLayout.width = "85mm";
-    options.figure.fitWrapToPage = true;
     options.figureLayout.legend = legend;
     options.figureLayout.title = "Four globins";
     options.figure.pngResolution = 144;
