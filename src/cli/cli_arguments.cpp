@@ -224,6 +224,28 @@ std::string dumpFormOf(CliArguments& a, const std::string& value) {
   return {};
 }
 
+std::string widthOf(CliArguments& a, const std::string& value) {
+  const std::optional<double> points = figureWidthPoints(value);
+  if (!points) {
+    return "--width takes single, double or a width such as 85mm, 8.5cm, 3.5in or 240pt, not '" +
+           value + "'";
+  }
+  a.optionAssignments.emplace_back("figureWidth", cleanFigureWidth(value));
+  return {};
+}
+
+// A whole number of points for option `name`; the option table checks its range.
+std::string pointsOf(CliArguments& a, std::string_view name, std::string_view flag,
+                     const std::string& value) {
+  int points = 0;
+  auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), points);
+  if (ec != std::errc{} || ptr != value.data() + value.size() || value.empty() || points < 0) {
+    return std::string(flag) + " takes a whole number of points, not '" + value + "'";
+  }
+  a.optionAssignments.emplace_back(std::string(name), value);
+  return {};
+}
+
 const CliOption kCliOptions[] = {
     {"-o", "--output", "FILE", false, kAnnotateBit | kReadBit | kDumpBit,
      [] { return std::string("write here instead of standard output"); },
@@ -243,6 +265,49 @@ const CliOption kCliOptions[] = {
      [] { return std::string("the resolution of a PNG (default 300)"); },
      [](CliArguments& a, const std::string& v) {
        a.optionAssignments.emplace_back("pngResolution", v);
+       return std::string();
+     }},
+    {"", "--width", "WIDTH", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "make a figure this wide and fill it: single (85mm), double (180mm), or a number "
+           "with mm, cm, in or pt; the wrap length fills the width, and the type shrinks to "
+           "fit down to --min-font-size");
+     },
+     widthOf},
+    {"", "--font-size", "POINTS", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "the type size of a figure, whatever the groupings' font size (default: theirs)");
+     },
+     [](CliArguments& a, const std::string& v) {
+       return pointsOf(a, "figureFontSize", "--font-size", v);
+     }},
+    {"", "--min-font-size", "POINTS", true, kAnnotateBit,
+     [] { return std::string("how small --width may make a figure's type (default 6)"); },
+     [](CliArguments& a, const std::string& v) {
+       return pointsOf(a, "minimumFontSize", "--min-font-size", v);
+     }},
+    {"", "--title", "TEXT", true, kAnnotateBit,
+     [] { return std::string("a title above a figure (never in Rich Text or HTML)"); },
+     [](CliArguments& a, const std::string& v) {
+       a.optionAssignments.emplace_back("figureTitle", v);
+       return std::string();
+     }},
+    {"", "--no-legend", "", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "leave out the legend under a figure (the threshold and each grouping's swatch and "
+           "name; never in Rich Text or HTML)");
+     },
+     [](CliArguments& a, const std::string&) {
+       a.optionAssignments.emplace_back("figureLegend", "0");
+       return std::string();
+     }},
+    {"", "--cmyk", "", true, kAnnotateBit,
+     [] { return std::string("write a TIFF in CMYK rather than RGB"); },
+     [](CliArguments& a, const std::string&) {
+       a.optionAssignments.emplace_back("tiffCmyk", "1");
        return std::string();
      }},
     {"-f", "--format", "FORMAT", true, kAnnotateBit | kReadBit, formatHelp, formatOf},

@@ -174,6 +174,50 @@ TEST_F(Cli, FitToPageWarnsWhenNamesLeaveFewResidues) {
   }
 }
 
+// A width is a figure's width, filled; where it cannot be, the command says
+// why and what it would take.
+TEST_F(Cli, AWidthIsFilledOrRefusedWithItsReason) {
+  if (!figuresAvailable()) return;
+  struct Case {
+    const char* what;
+    std::vector<std::string> words;
+    int status;
+    const char* said;  // in the messages; empty: nothing
+  };
+  const Case cases[] = {
+      {"a single column at the smallest type that shows ten residues",
+       {"--width", "single"},
+       0,
+       ""},
+      {"names that leave no room at the minimum size",
+       {"--width", "30mm"},
+       1,
+       "error: the names and residue numbers alone need a width of "},
+      {"a width the paper's lines cannot hold",
+       {"--page", "a4", "--width", "200mm"},
+       1,
+       "does not fit the paper"},
+      {"a width that is no width is a usage error", {"--width", "wide"}, 2, "--width takes"},
+      {"nor is a type size that is no number",
+       {"--font-size", "large"},
+       2,
+       "--font-size takes a whole number of points"},
+  };
+  const std::string input = std::string(HUESET_SOURCE_DIR) + "/examples/fn3.aln";
+  for (const Case& c : cases) {
+    std::vector<std::string> words = {"annotate", "--no-profile", "-o", path("fig.pdf")};
+    words.insert(words.end(), c.words.begin(), c.words.end());
+    words.push_back(input);
+    const CliRun r = cli(words);
+    EXPECT_EQ(r.status, c.status) << c.what << ": " << r.err;
+    if (*c.said == '\0') {
+      EXPECT_EQ(r.err, "") << c.what;
+    } else {
+      EXPECT_NE(r.err.find(c.said), std::string::npos) << c.what << ": " << r.err;
+    }
+  }
+}
+
 // On paper every kind gives pages: a PDF of them, or a PNG or SVG file a
 // page, each the paper's size, which the command names as it writes them.
 TEST_F(Cli, APaperSizeGivesAPngOrSvgFileAPage) {

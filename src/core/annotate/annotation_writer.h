@@ -103,6 +103,18 @@ class AnnotationWriter {
   // How many characters fit across a line of the writer's page; 0 when its
   // page takes lines of any length (text forms always do).
   virtual int pageLineCharacters() const { return 0; }
+  // A figure of a set width (a journal's column) takes the largest type, at
+  // most its own size and at least its smallest, at which a line of
+  // `wantedCells` fits the width, else its smallest. Why the lines cannot be
+  // laid out: `leastCells` (with `wrapFixed`, `wantedCells`) do not fit
+  // even then. Empty when they do, and for every writer without a set width.
+  virtual std::string fitTypeToWidth(std::size_t wantedCells, std::size_t leastCells,
+                                     bool wrapFixed) {
+    (void)wantedCells;
+    (void)leastCells;
+    (void)wrapFixed;
+    return {};
+  }
   // Why the writer could not finish its output; empty when it did. Text
   // forms cannot fail.
   virtual std::string problem() const { return {}; }

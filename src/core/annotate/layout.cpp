@@ -476,23 +476,47 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
 
 namespace hueset {
 
+namespace {
+
+// The widest line is a residue line: the name, a blank, the numbers with a
+// blank before the last, and a blank before every column group.
+class LineWidths {
+ public:
+  LineWidths(const AnnotatedAlignment& annotated, int columnGroupWidth, const LayoutMarks& marks)
+      : m_length(static_cast<std::size_t>(std::max(annotated.sets.front().length, 0))),
+        m_group(columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : m_length) {
+    const Marks extra(annotated, marks, m_length);
+    m_fixed = nameColumnWidth(annotated) + 1 + extra.numberWidth() +
+              (marks.residueNumbers ? 1 + extra.numberWidth() : 0);
+  }
+  std::size_t cells(std::size_t wrap) const {
+    const std::size_t columns = std::min(std::max<std::size_t>(wrap, 1), m_length);
+    return m_fixed + columns + (columns + m_group - 1) / m_group;
+  }
+
+ private:
+  std::size_t m_length;
+  std::size_t m_group;
+  std::size_t m_fixed = 0;
+};
+
+}  // namespace
+
+std::size_t widestLineCells(const AnnotatedAlignment& annotated, int columnGroupWidth,
+                            const LayoutMarks& marks, int wrap) {
+  if (annotated.sets.empty() || annotated.sets.front().length <= 0) return 0;
+  return LineWidths(annotated, columnGroupWidth, marks)
+      .cells(static_cast<std::size_t>(std::max(wrap, 1)));
+}
+
 int widestWrapThatFits(const AnnotatedAlignment& annotated, int columnGroupWidth,
                        const LayoutMarks& marks, int lineCharacters) {
   if (annotated.sets.empty() || annotated.sets.front().length <= 0) return 1;
   const auto length = static_cast<std::size_t>(annotated.sets.front().length);
-  const std::size_t group =
-      columnGroupWidth > 0 ? static_cast<std::size_t>(columnGroupWidth) : length;
-  const Marks extra(annotated, marks, length);
-  // The widest line is a residue line: the name, a blank, the numbers with a
-  // blank before the last, and a blank before every column group.
-  const std::size_t fixed = nameColumnWidth(annotated) + 1 + extra.numberWidth() +
-                            (marks.residueNumbers ? 1 + extra.numberWidth() : 0);
-  auto lineLength = [&](std::size_t wrap) { return fixed + wrap + (wrap + group - 1) / group; };
+  const LineWidths widths(annotated, columnGroupWidth, marks);
+  const auto limit = static_cast<std::size_t>(std::max(lineCharacters, 0));
   std::size_t wrap = 1;
-  while (wrap < length &&
-         lineLength(wrap + 1) <= static_cast<std::size_t>(std::max(lineCharacters, 0))) {
-    ++wrap;
-  }
+  while (wrap < length && widths.cells(wrap + 1) <= limit) ++wrap;
   return static_cast<int>(wrap);
 }
 

@@ -72,6 +72,11 @@ bool layOut(const AnnotatedAlignment& annotated, int wrapWidth, int columnGroupW
             AnnotationWriter& writer, const LayoutMarks& marks = {},
             const LayoutProgress& progress = {});
 
+// How many cells the widest line of a layout at `wrap` columns takes, marks
+// included.
+std::size_t widestLineCells(const AnnotatedAlignment& annotated, int columnGroupWidth,
+                            const LayoutMarks& marks, int wrap);
+
 // The widest wrap whose lines, marks included, are at most `lineCharacters`
 // long; at least 1, at most the alignment length.
 int widestWrapThatFits(const AnnotatedAlignment& annotated, int columnGroupWidth,

@@ -32,6 +32,16 @@ class TeeWriter : public AnnotationWriter {
   }
   // The first writer's page decides the wrap.
   int pageLineCharacters() const override { return m_writers.front()->pageLineCharacters(); }
+  // Every writer fits its own type; the first that cannot says why.
+  std::string fitTypeToWidth(std::size_t wantedCells, std::size_t leastCells,
+                             bool wrapFixed) override {
+    std::string problem;
+    for (AnnotationWriter* writer : m_writers) {
+      std::string why = writer->fitTypeToWidth(wantedCells, leastCells, wrapFixed);
+      if (problem.empty()) problem = std::move(why);
+    }
+    return problem;
+  }
   void layoutStarting(const AnnotatedAlignment& annotated) override;
   void lineStarting(const LineContent& content) override;
   // A tee of forks of the writers that still take text, when each of them

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -32,6 +33,18 @@ FigureSettings figureSettings(const FigureOptions& options) {
   return settings;
 }
 
+FigureSettings figureSettings(const Options& options, const GroupingSet& groupings) {
+  FigureSettings settings = figureSettings(options.figure);
+  const FigureLayoutOptions& layout = options.figureLayout;
+  settings.width = figureWidthPoints(layout.width).value_or(0);
+  settings.minimumFontSize = layout.minimumFontSize;
+  settings.title = layout.title;
+  if (layout.legend)
+    settings.legend = figureLegend(groupings, options.annotation.consensusThreshold);
+  settings.cmyk = layout.tiffCmyk;
+  return settings;
+}
+
 FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, const std::string& fontName,
                            FigureSettings settings)
     : AnnotationWriter(fontSize, fontName),
@@ -39,7 +52,13 @@ FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, const std::st
       m_settings(settings),
       m_font(findFigureFont(fontName)) {
   if (isPicture()) m_pixelsPerPoint = std::max(m_settings.dpi, 1) / 72.0;
-  m_metrics = measureFigureFont(m_font, std::max(fontSize, 10) / 10.0);
+  setFontPoints(std::max(fontSize, 10) / 10.0);
+}
+
+FigureWriter::~FigureWriter() = default;
+
+void FigureWriter::setFontPoints(double size) {
+  m_metrics = measureFigureFont(m_font, size);
   m_drawnMetrics = m_metrics;
   m_drawnMetrics.fontSize *= m_pixelsPerPoint;
   m_drawnMetrics.cellWidth *= m_pixelsPerPoint;
@@ -47,16 +66,88 @@ FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, const std::st
   m_drawnMetrics.lineHeight *= m_pixelsPerPoint;
 }
 
-FigureWriter::~FigureWriter() = default;
-
 double FigureWriter::marginPoints() const {
   return m_settings.paper == FigurePaper::Content ? kContentMargin : kPaperMargin;
 }
 
-int FigureWriter::pageLineCharacters() const {
+double FigureWriter::lineWidthLimit() const {
+  if (m_settings.width > 0) {
+    return m_settings.paper == FigurePaper::Content
+               ? std::max(m_settings.width - 2 * marginPoints(), 0.0)
+               : m_settings.width;
+  }
   if (m_settings.paper == FigurePaper::Content) return 0;
-  const double width = paperSize(m_settings.paper, m_settings.landscape).width;
-  return std::max(1, static_cast<int>((width - 2 * marginPoints()) / m_metrics.cellWidth));
+  return paperSize(m_settings.paper, m_settings.landscape).width - 2 * marginPoints();
+}
+
+int FigureWriter::pageLineCharacters() const {
+  const double limit = lineWidthLimit();
+  if (limit <= 0) return 0;
+  // A hair of slack, so a width measured to fit exactly is not lost to rounding.
+  return std::max(1, static_cast<int>(limit / m_metrics.cellWidth + 1e-9));
+}
+
+namespace {
+
+// "85 mm (240.9 pt)"
+std::string widthText(double points) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.1f mm (%.1f pt)", points * 25.4 / 72, points);
+  return text;
+}
+
+std::string pointsText(double points) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", std::round(points * 10) / 10);
+  return text;
+}
+
+}  // namespace
+
+std::string FigureWriter::fitTypeToWidth(std::size_t wantedCells, std::size_t leastCells,
+                                         bool wrapFixed) {
+  if (m_settings.width <= 0) return {};
+  const double limit = lineWidthLimit();
+  if (m_settings.paper != FigurePaper::Content) {
+    const double printable =
+        paperSize(m_settings.paper, m_settings.landscape).width - 2 * marginPoints();
+    if (m_settings.width > printable + 1e-6) {
+      return "a figure " + widthText(m_settings.width) + " wide does not fit the paper, whose " +
+             "lines are at most " + widthText(printable) + " wide";
+    }
+  }
+  const double size = m_metrics.fontSize;
+  const double smallest = std::min(m_settings.minimumFontSize, size);
+  auto fits = [&](std::size_t cells) {
+    return static_cast<double>(cells) * m_metrics.cellWidth <= limit + 1e-9;
+  };
+  if (!fits(wantedCells)) {
+    // The type's advance grows with its size: start near the size that
+    // fits, in tenths of a point, and step down until it does.
+    const double perPoint = m_metrics.cellWidth / size;
+    double tenths = std::floor(limit / (static_cast<double>(wantedCells) * perPoint) * 10);
+    tenths = std::clamp(tenths, std::ceil(smallest * 10), std::floor(size * 10));
+    setFontPoints(tenths / 10);
+    while (!fits(wantedCells) && tenths > std::ceil(smallest * 10)) {
+      setFontPoints(--tenths / 10);
+    }
+    if (!fits(wantedCells)) setFontPoints(smallest);
+  }
+  const std::size_t needed = wrapFixed ? wantedCells : leastCells;
+  if (fits(needed)) return {};
+  // As wide as the figure would have to be, margins included, beside the width asked for.
+  const double room =
+      static_cast<double>(needed) * m_metrics.cellWidth + (m_settings.width - limit);
+  const std::string given = widthText(m_settings.width);
+  if (wrapFixed) {
+    return "a line of the figure needs a width of " + widthText(room) +
+           " at the minimum font size of " + pointsText(smallest) + " pt, more than the " + given +
+           " asked for; wrap the lines so that they fit it";
+  }
+  return "the names and residue numbers alone need a width of " + widthText(room) +
+         " at the minimum font size of " + pointsText(smallest) +
+         " pt, which leaves no room for the residues in the " + given +
+         " asked for; shorten the names, widen the figure or lower the minimum font size";
 }
 
 bool FigureWriter::writesPages() const {
@@ -92,6 +183,7 @@ void FigureWriter::beginDocument() {
   m_pagesWritten = 0;
   m_cells = 0;
   m_widest = 0;
+  m_widestEver = 0;
   m_pageLines = 0;
   m_tooLarge.clear();
   m_problem.clear();
@@ -102,6 +194,7 @@ void FigureWriter::beginDocument() {
     if (m_font.substituted()) subject += " (in place of " + m_font.requested + ")";
     m_pdf = std::make_unique<PdfDocument>(output(), subject);
   }
+  placeTitle();
 }
 
 // A PNG or SVG page is a document of its own, streamed where its page goes.
@@ -229,6 +322,7 @@ void FigureWriter::placePending() {
     }
     m_pending[i].top = m_cursor;
     m_widest = std::max(m_widest, m_pending[i].cells);
+    m_widestEver = std::max(m_widestEver, m_pending[i].cells);
     ++m_pageLines;
     if (m_svg) {
       m_svg->addLine(m_pending[i]);
@@ -242,13 +336,59 @@ void FigureWriter::placePending() {
   m_blockGap = false;
 }
 
+namespace {
+
+// A legend or title line as the figure draws it: runs of one style each.
+FigureLine figureLineOf(const LegendLine& line, const AnnotationWriter& writer) {
+  FigureLine figure;
+  for (std::size_t i = 0; i < line.cells.size(); ++i) {
+    const int style = writer.styleOf(static_cast<unsigned char>(line.formats[i]));
+    if (figure.runs.empty() || figure.runs.back().style != style)
+      figure.runs.push_back({style, i, {}});
+    figure.runs.back().text += line.cells[i];
+  }
+  figure.cells = line.cells.size();
+  return figure;
+}
+
+}  // namespace
+
+void FigureWriter::placeTitle() {
+  if (m_settings.title.empty()) return;
+  const int characters = pageLineCharacters();
+  const std::size_t width = characters > 0 ? static_cast<std::size_t>(characters)
+                                           : std::numeric_limits<std::size_t>::max();
+  for (const LegendLine& line : titleLines(m_settings.title, width)) {
+    m_pending.push_back(figureLineOf(line, *this));
+    m_pendingGaps.push_back(0);
+  }
+  if (m_pending.empty()) return;
+  // A blank line between the title and the first block.
+  m_pendingGaps.back() = m_metrics.lineHeight;
+  placePending();
+}
+
+// Under the last block, as wide as the figure.
+void FigureWriter::placeLegend() {
+  if (!m_settings.legend || overLimit()) return;
+  const int characters = pageLineCharacters();
+  const std::size_t width = characters > 0 ? static_cast<std::size_t>(characters)
+                                           : std::max<std::size_t>(m_widestEver, 1);
+  for (const LegendLine& line : legendLines(*m_settings.legend, width)) {
+    m_pending.push_back(figureLineOf(line, *this));
+    m_pendingGaps.push_back(0);
+  }
+  m_blockGap = m_pageLines != 0;
+  placePending();
+}
+
 void FigureWriter::finishPage() {
   const double margin = marginPoints();
   m_page.margin = margin;
   const double contentWidth = static_cast<double>(m_widest) * m_metrics.cellWidth + 2 * margin;
   const double contentHeight = m_cursor + 2 * margin;
   if (m_settings.paper == FigurePaper::Content) {
-    m_page.width = contentWidth;
+    m_page.width = m_settings.width > 0 ? m_settings.width : contentWidth;
     m_page.height = contentHeight;
   } else {
     const PaperSize paper = paperSize(m_settings.paper, m_settings.landscape);
@@ -314,6 +454,7 @@ void FigureWriter::endDocument() {
   }
   if (!m_line.runs.empty()) endLine(0);
   placePending();
+  placeLegend();
   if (m_pageLines != 0 || m_pagesWritten == 0) finishPage();
   if (m_pdf) {
     std::string why = m_pdf->finish();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "annotate/annotation_writer.h"
+#include "annotate/figure_legend.h"
 #include "annotate/output_kind.h"
 #include "figure/figure_font.h"
 #include "figure/figure_page.h"
@@ -18,13 +19,23 @@ struct FigureSettings {
   bool landscape = false;
   int dpi = 300;                       // PNG and TIFF only
   bool transparentBackground = false;  // PNG and TIFF only
-  bool cmyk = false;                   // TIFF only; no option sets it yet
+  bool cmyk = false;                   // TIFF only
   // A figure of more cells than this is not made (a problem says so), and
   // its lines are not kept; 0 is no limit. For pictures made on the side.
   std::size_t cellLimit = 0;
+  // In points. Without paper the figure is this wide, margins included; on
+  // paper its lines are at most this wide. 0: as wide as the content (or
+  // the paper's printable width).
+  double width = 0;
+  double minimumFontSize = 6;          // points: how far a set width may shrink the type
+  std::string title;                   // above the figure; empty: none
+  std::optional<FigureLegend> legend;  // under the figure; none: no legend
 };
 
 FigureSettings figureSettings(const FigureOptions& options);
+// The same with the layout's width, type sizes, title, legend and colour
+// model.
+FigureSettings figureSettings(const Options& options, const GroupingSet& groupings);
 
 class PdfDocument;
 class SvgFigureStream;
@@ -58,6 +69,8 @@ class FigureWriter : public AnnotationWriter {
   void streamPagesTo(PageStreams open) override { m_pageStreams = std::move(open); }
   std::string fileText() const override;
   int pageLineCharacters() const override;
+  std::string fitTypeToWidth(std::size_t wantedCells, std::size_t leastCells,
+                             bool wrapFixed) override;
   std::string problem() const override { return m_problem; }
   // A figure over its cell limit, or a PNG too large, is refused whatever
   // follows.
@@ -73,6 +86,8 @@ class FigureWriter : public AnnotationWriter {
   // so a PNG is its PDF's size at its resolution.
   const FigureMetrics& metrics() const { return m_drawnMetrics; }
   double margin() const { return marginPoints() * m_pixelsPerPoint; }
+  // The size of the type drawn with, in points.
+  double fontPoints() const { return m_metrics.fontSize; }
 
  protected:
   void flushRun() override;
@@ -83,6 +98,12 @@ class FigureWriter : public AnnotationWriter {
   // Drawn on pixels (PNG, TIFF) rather than as vectors.
   bool isPicture() const { return m_form == OutputKind::Png || m_form == OutputKind::Tiff; }
   double marginPoints() const;
+  // How wide a line may be, in points; 0 for any width.
+  double lineWidthLimit() const;
+  void setFontPoints(double size);
+  // The title, then a blank line, above the first block.
+  void placeTitle();
+  void placeLegend();
   bool breaksBefore(std::size_t column) const;
   void endLine(double gapAfter);
   void placePending();
@@ -108,8 +129,9 @@ class FigureWriter : public AnnotationWriter {
   bool m_blockGap = false;            // a block ended: leave two lines before the next
   int m_pagesWritten = 0;
   std::size_t m_cells = 0;
-  std::size_t m_widest = 0;     // the widest line of the page, in cells
-  std::size_t m_pageLines = 0;  // lines placed on the page
+  std::size_t m_widest = 0;      // the widest line of the page, in cells
+  std::size_t m_widestEver = 0;  // the widest line of the figure, in cells
+  std::size_t m_pageLines = 0;   // lines placed on the page
   PageStreams m_pageStreams;
   std::string m_firstPage;  // without page streams, a paged writer's first page
   std::unique_ptr<PdfDocument> m_pdf;

@@ -19,8 +19,12 @@ namespace {
 template <OutputKind form>
 std::unique_ptr<AnnotationWriter> makeFigureWriter(const Options& options,
                                                    const GroupingSet& groupings) {
-  return std::make_unique<FigureWriter>(form, groupings.fontSize, groupings.fontName,
-                                        figureSettings(options.figure));
+  // A figure's own type size stands in for the groupings' (which Rich Text
+  // and HTML keep).
+  const int fontSize =
+      options.figureLayout.fontSize > 0 ? options.figureLayout.fontSize * 10 : groupings.fontSize;
+  return std::make_unique<FigureWriter>(form, fontSize, groupings.fontName,
+                                        figureSettings(options, groupings));
 }
 constexpr WriterMaker kPdfMaker = makeFigureWriter<OutputKind::Pdf>;
 constexpr WriterMaker kSvgMaker = makeFigureWriter<OutputKind::Svg>;

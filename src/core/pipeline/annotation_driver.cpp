@@ -276,12 +276,27 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
   const int columnWidth = cappedWidth(output.separateColumns, output.columnWidth, alignment.length);
 
   for (const ResidueFormat& f : groupings.textFormats()) writer.addFormat(f);
-  writer.begin();
   addPredictions(annotated, alignment);
-  if (figure.fitWrapToPage && output.wrapOutput && writer.pageLineCharacters() > 0) {
+  // A figure of a set width is always filled.
+  const bool setWidth = figureWidthPoints(options.figureLayout.width).value_or(0) > 0;
+  const bool fitWrap = (figure.fitWrapToPage || setWidth) && output.wrapOutput;
+  // A figure of a set width takes the type that lets a sensible line fit,
+  // before it starts (its title is drawn in that type).
+  constexpr int kFewColumns = 10;
+  const int wanted = fitWrap ? std::min(kFewColumns, std::max(alignment.length, 1)) : wrapWidth;
+  if (writer.drawsFigure()) {
+    const std::string tooNarrow =
+        writer.fitTypeToWidth(widestLineCells(annotated, columnWidth, marks, wanted),
+                              widestLineCells(annotated, columnWidth, marks, 1), !fitWrap);
+    if (!tooNarrow.empty()) {
+      interaction.messageSink().error(tooNarrow, 0);
+      return false;
+    }
+  }
+  writer.begin();
+  if (fitWrap && writer.pageLineCharacters() > 0) {
     wrapWidth = widestWrapThatFits(annotated, columnWidth, marks, writer.pageLineCharacters());
     // Long names can leave the residues a sliver of the page.
-    constexpr int kFewColumns = 10;
     if (wrapWidth < kFewColumns && wrapWidth < alignment.length) {
       interaction.warn("only " + std::to_string(wrapWidth) +
                        " residue(s) fit on a line of the page beside the names; shorten the "

@@ -24,6 +24,12 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
   PreviewInteraction interaction(std::move(stop));
   PreviewWriter writer(input.groupings, consensusSettings(input.options),
                        invalidResidueList(input.options.parse));
+  const FigureLayoutOptions& layout = input.options.figureLayout;
+  writer.showTitleAndLegend(
+      layout.title, layout.legend
+                        ? std::optional(figureLegend(input.groupings,
+                                                     input.options.annotation.consensusThreshold))
+                        : std::nullopt);
   // The driver remembers a chosen set list; the preview never chooses one.
   RememberedSets remembered = input.remembered;
   const bool annotated =

@@ -1,6 +1,7 @@
 #include "preview/preview_writer.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "annotate/layout.h"
@@ -37,6 +38,23 @@ void PreviewWriter::beginDocument() {
   m_document->fontSize = fontSize();
   m_line = PreviewLine{};
   m_top = 0;
+  if (!m_title.empty()) {
+    for (const LegendLine& line : titleLines(m_title, std::numeric_limits<std::size_t>::max()))
+      addTextLine(line);
+    endLine(0);
+  }
+}
+
+void PreviewWriter::addTextLine(const LegendLine& line) {
+  PreviewDocument& d = *m_document;
+  m_line.text = d.text.size();
+  d.text += line.cells;
+  for (const char format : line.formats) {
+    const int style = styleOf(static_cast<unsigned char>(format));
+    d.textStyles.push_back(static_cast<std::uint8_t>(style < 256 ? style : 0));
+  }
+  m_line.length = static_cast<std::uint32_t>(line.cells.size());
+  endLine(0);
 }
 
 void PreviewWriter::flushRun() {
@@ -78,6 +96,10 @@ void PreviewWriter::endDocument() {
   lineBuffer().clear();
   if (m_line.length > 0) endLine(0);
   PreviewDocument& d = *m_document;
+  if (m_legend) {
+    for (const LegendLine& line : legendLines(*m_legend, std::max<std::size_t>(d.widest, 1)))
+      addTextLine(line);
+  }
   d.height = d.lines.empty() ? 0 : d.lines.back().top + kLine;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "annotate/annotation_writer.h"
 #include "annotate/consensus.h"
+#include "annotate/figure_legend.h"
 #include "groupings/grouping_set.h"
 #include "preview/preview_document.h"
 
@@ -34,6 +36,13 @@ class PreviewWriter final : public AnnotationWriter {
   void layoutStarting(const AnnotatedAlignment& annotated) override;
   void lineStarting(const LineContent& content) override;
 
+  // A title above the annotation and a legend under it, as the figures
+  // have them; neither by default.
+  void showTitleAndLegend(std::string title, std::optional<FigureLegend> legend) {
+    m_title = std::move(title);
+    m_legend = std::move(legend);
+  }
+
   // The document recorded since begin; complete after end.
   const PreviewDocument& document() const { return *m_document; }
   std::shared_ptr<PreviewDocument> takeDocument();
@@ -45,6 +54,8 @@ class PreviewWriter final : public AnnotationWriter {
 
  private:
   void endLine(std::uint32_t gapAfter);
+  // A line of the title or legend, which shows no alignment cells.
+  void addTextLine(const LegendLine& line);
 
   GroupingSet m_groupings;
   ConsensusSettings m_consensus;
@@ -54,6 +65,8 @@ class PreviewWriter final : public AnnotationWriter {
   std::uint32_t m_top = 0;         // where it goes, in half lines
   std::size_t m_rowsPerBlock = 0;  // sequences and extra rows of all sets
   std::size_t m_length = 0;        // columns
+  std::string m_title;
+  std::optional<FigureLegend> m_legend;
 };
 
 }  // namespace hueset

@@ -77,6 +77,7 @@ using O = OutputOptions;
 using G = GeneralOptions;
 using I = InputOptions;
 using F = FigureOptions;
+using L = FigureLayoutOptions;
 
 const std::array<Row<H>, 5> kHtmlRows = {
     flag<H>("useSampleFont", "Use \"SAMPLE\" font", &H::useSampleFont, true, 0),
@@ -153,17 +154,28 @@ const std::array<Row<F>, 9> kFigureRows = {
     flag<F>("keepBlocksTogether", "Keep Blocks Together", &F::keepBlocksTogether, false, 8),
 };
 
+const std::array<Row<L>, 6> kFigureLayoutRows = {
+    text<L>("figureWidth", "Width", &L::width, "", cleanFigureWidth, 0),
+    number<L>("figureFontSize", "Font Size", &L::fontSize, 0, 0, 144, 1),
+    number<L>("minimumFontSize", "Minimum Font Size", &L::minimumFontSize, 6, 1, 144, 2),
+    flag<L>("figureLegend", "Legend", &L::legend, true, 3),
+    text<L>("figureTitle", "Title", &L::title, "", cleanFigureTitle, 4),
+    flag<L>("tiffCmyk", "TIFF CMYK", &L::tiffCmyk, false, 5),
+};
+
 // Every group's table: its section, its rows, whether the options file
 // holds it and whether --option may set it.
-const std::tuple<Table<H>, Table<A>, Table<P>, Table<O>, Table<G>, Table<I>, Table<F>> kTables{
-    Table<H>{kHtmlSection, kHtmlRows, true, true},
-    Table<A>{kAnnotationSection, kAnnotationRows, true, true},
-    Table<P>{kParseSection, kParseRows, true, true},
-    Table<O>{kOutputSection, kOutputRows, true, true},
-    Table<G>{kGeneralSection, kGeneralRows, false, false},
-    Table<I>{kInputSection, kInputRows, false, true},
-    Table<F>{kFigureSection, kFigureRows, true, true},
-};
+const std::tuple<Table<H>, Table<A>, Table<P>, Table<O>, Table<G>, Table<I>, Table<F>, Table<L>>
+    kTables{
+        Table<H>{kHtmlSection, kHtmlRows, true, true},
+        Table<A>{kAnnotationSection, kAnnotationRows, true, true},
+        Table<P>{kParseSection, kParseRows, true, true},
+        Table<O>{kOutputSection, kOutputRows, true, true},
+        Table<G>{kGeneralSection, kGeneralRows, false, false},
+        Table<I>{kInputSection, kInputRows, false, true},
+        Table<F>{kFigureSection, kFigureRows, true, true},
+        Table<L>{kFigureLayoutSection, kFigureLayoutRows, false, true},
+    };
 
 template <typename Group>
 const Table<Group>& tableOf() {
@@ -180,6 +192,7 @@ void forEachGroup(Options_& options, Visit visit) {
   visit(options.general, tableOf<G>());
   visit(options.input, tableOf<I>());
   visit(options.figure, tableOf<F>());
+  visit(options.figureLayout, tableOf<L>());
 }
 
 int clampStored(int stored, const auto& row) {
@@ -313,6 +326,7 @@ OutputOptions::OutputOptions() { resetGroup(*this); }
 GeneralOptions::GeneralOptions() { resetGroup(*this); }
 InputOptions::InputOptions() { resetGroup(*this); }
 FigureOptions::FigureOptions() { resetGroup(*this); }
+FigureLayoutOptions::FigureLayoutOptions() { resetGroup(*this); }
 
 template <typename Group>
 void OptionGroup<Group>::load(const ProfileStore& profile) {
@@ -331,12 +345,21 @@ template struct OptionGroup<OutputOptions>;
 template struct OptionGroup<GeneralOptions>;
 template struct OptionGroup<InputOptions>;
 template struct OptionGroup<FigureOptions>;
+template struct OptionGroup<FigureLayoutOptions>;
 
 void InputOptions::save(ProfileStore& profile) const {
   // At the defaults the section goes, so a profile that never used these
   // options looks as it always did.
   if (*this == InputOptions()) {
     profile.removeSection(kInputSection);
+    return;
+  }
+  saveGroup(*this, profile);
+}
+
+void FigureLayoutOptions::save(ProfileStore& profile) const {
+  if (*this == FigureLayoutOptions()) {
+    profile.removeSection(kFigureLayoutSection);
     return;
   }
   saveGroup(*this, profile);

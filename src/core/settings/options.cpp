@@ -1,6 +1,8 @@
 #include "settings/options.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
@@ -43,6 +45,7 @@ void Options::load(const ProfileStore& profile, const PathDefaults& defaults) {
   general.load(profile);
   input.load(profile);
   figure.load(profile);
+  figureLayout.load(profile);
 
   std::string documents =
       defaults.documentsFolder.empty() ? documentsFolder() : defaults.documentsFolder;
@@ -79,6 +82,7 @@ WriteResult Options::save(ProfileStore& profile, const std::string& currentDirec
   annotation.save(profile);
   input.save(profile);
   figure.save(profile);
+  figureLayout.save(profile);
 
   if (!currentDirectory.empty()) paths.lastDocumentDirectory = currentDirectory;
   profile.writeString(kGeneralSection, "Last Document Directory", paths.lastDocumentDirectory);
@@ -127,6 +131,62 @@ std::string cleanSubstitutedGaps(std::string_view text) {
     return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
            (c >= '{' && c <= '~');
   });
+}
+
+namespace {
+
+// The widest figure PDF readers take (200 inches), in points.
+constexpr double kWidestFigurePoints = 14400;
+
+std::string lowerWithoutBlanks(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == ' ' || c == '\t') continue;
+    out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return out;
+}
+
+}  // namespace
+
+std::optional<double> figureWidthPoints(std::string_view text) {
+  const std::string word = lowerWithoutBlanks(text);
+  if (word.empty()) return 0.0;
+  constexpr double kPointsPerMillimetre = 72 / 25.4;
+  if (word == "single") return kSingleColumnMillimetres * kPointsPerMillimetre;
+  if (word == "double") return kDoubleColumnMillimetres * kPointsPerMillimetre;
+  double value = 0;
+  const char* end = word.data() + word.size();
+  auto [ptr, ec] = std::from_chars(word.data(), end, value);
+  if (ec != std::errc{} || ptr == word.data() || !(value >= 0)) return std::nullopt;
+  const std::string_view unit(ptr, static_cast<std::size_t>(end - ptr));
+  double perUnit = 0;
+  if (unit.empty() || unit == "mm") {
+    perUnit = kPointsPerMillimetre;
+  } else if (unit == "cm") {
+    perUnit = 10 * kPointsPerMillimetre;
+  } else if (unit == "in") {
+    perUnit = 72;
+  } else if (unit == "pt") {
+    perUnit = 1;
+  } else {
+    return std::nullopt;
+  }
+  const double points = value * perUnit;
+  if (points > kWidestFigurePoints) return std::nullopt;
+  return points;
+}
+
+std::string cleanFigureWidth(std::string_view text) {
+  return figureWidthPoints(text) ? lowerWithoutBlanks(text) : std::string();
+}
+
+std::string cleanFigureTitle(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c >= ' ' && c <= '~') out += c;
+  }
+  return out;
 }
 
 }  // namespace hueset

@@ -22,6 +22,7 @@ inline constexpr std::string_view kFigureSection = "Figure";
 inline constexpr std::string_view kRecentFileSection = "Recent File List";
 inline constexpr std::string_view kRecentConfigurationSection = "Recent Configuration Files";
 inline constexpr std::string_view kInputSection = "Input";
+inline constexpr std::string_view kFigureLayoutSection = "Figure Layout";
 
 // The residues outside the standard 20 amino acids.
 inline constexpr std::string_view kNonStandardResidues = "BJOUZ";
@@ -137,6 +138,41 @@ struct FigureOptions : OptionGroup<FigureOptions> {
   bool operator==(const FigureOptions&) const = default;
 };
 
+// A figure's width and type size for a journal, its legend and title, and
+// the TIFF's colour model ("Figure Layout"). None of them touches Rich Text
+// or HTML. Like "Input", the section is kept in the profile only while a
+// value differs from its default.
+struct FigureLayoutOptions : OptionGroup<FigureLayoutOptions> {
+  // "85mm", "3.5in", "single" (85 mm), "double" (180 mm)...; empty: as wide
+  // as the content. See figureWidthPoints.
+  std::string width;
+  int fontSize;         // points; 0 is the groupings' font size
+  int minimumFontSize;  // points: how far a set width may shrink the type
+  bool legend;          // the groupings' swatches and the threshold under the figure
+  std::string title;    // above the figure; empty: none
+  bool tiffCmyk;        // a TIFF in CMYK rather than RGB
+
+  FigureLayoutOptions();
+  // Writes nothing while every value is at its default.
+  void save(ProfileStore& profile) const;
+  bool operator==(const FigureLayoutOptions&) const = default;
+};
+
+// Journal column widths.
+inline constexpr double kSingleColumnMillimetres = 85;
+inline constexpr double kDoubleColumnMillimetres = 180;
+
+// A figure width as text in points: a number with mm, cm, in or pt ("85mm",
+// "8.5 cm"; a bare number is millimetres), "single" or "double". 0 for an
+// empty text or a width of 0; none for anything else, or more than a PDF
+// page can be.
+std::optional<double> figureWidthPoints(std::string_view text);
+// The width text as stored: lower case without blanks, empty when
+// figureWidthPoints does not take it.
+std::string cleanFigureWidth(std::string_view text);
+// A title keeps its printable characters on one line.
+std::string cleanFigureTitle(std::string_view text);
+
 // The paper sizes of FigureOptions::paperSize.
 enum class FigurePaper : int { Content = 0, A4 = 1, Letter = 2, A3 = 3 };
 
@@ -160,6 +196,7 @@ struct Options {
   GeneralOptions general;
   InputOptions input;
   FigureOptions figure;
+  FigureLayoutOptions figureLayout;
   RememberedPaths paths;
   std::optional<RecentFileList> recentDocuments =
       RecentFileList(std::string(kRecentFileSection), 9);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/common/qt_text.h"
 
@@ -80,6 +81,14 @@ QWidget* OptionsPageWidget::makeItem(const PageItem& item, QWidget* parent) {
       auto* edit = new QLineEdit(parent);
       edit->setMaxLength(1);
       edit->setFixedWidth(editWidth(edit, 2));
+      return edit;
+    }
+    case PageItemKind::TextField: {
+      auto* edit = new QLineEdit(parent);
+      edit->setPlaceholderText(toQString(item.text));
+      edit->setMinimumWidth(
+          std::max(editWidth(edit, 20),
+                   edit->fontMetrics().horizontalAdvance(edit->placeholderText()) + 14));
       return edit;
     }
   }

@@ -172,7 +172,9 @@ TEST(FigureSvg, StreamedLinesGiveTheWholePagesDocument) {
     const std::string golden = test::readFile(test::testDataPath("output/") + c.golden);
     ASSERT_FALSE(golden.empty()) << c.golden;
     const std::string text = exampleText(c.example);
-    const Options options = c.numbered ? numberedOptions() : Options{};
+    Options options = c.numbered ? numberedOptions() : Options{};
+    // The golden figures are the alignment alone.
+    options.figureLayout.legend = false;
     const GroupingSet groupings = builtinDefault(c.groupings);
     for (const bool streamed : {false, true}) {
       auto writer = makeWriter(OutputKind::Svg, options, groupings);
@@ -225,6 +227,8 @@ TEST_F(FigureFiles, PdfPagesFollowThePaper) {
     Options options;
     options.figure.paperSize = c.paper;
     options.figure.landscape = c.landscape;
+    // The pages counted are the blocks' alone.
+    options.figureLayout.legend = false;
     const std::string pdf =
         save("paper.pdf", annotated(exampleText(c.example), OutputKind::Pdf, options));
     const CommandResult info = run("pdfinfo -f 1 -l 99 " + pdf);
@@ -645,6 +649,160 @@ TEST(FigureFont, AMissingFontGetsAMetricCompatibleOne) {
     const FigureFont font = findFigureFont(c.asked);
     EXPECT_EQ(font.family, c.drawn) << c.what;
     EXPECT_EQ(font.substituted(), c.substituted) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace hueset
+
+namespace hueset {
+namespace {
+
+// Where the drawn text of an SVG figure ends furthest right, in points:
+// each line's last run starts at its x and takes a cell a character.
+double rightmostText(const std::string& svg, double cellWidth) {
+  double rightmost = 0;
+  for (std::size_t at = svg.find("<text "); at != std::string::npos;
+       at = svg.find("<text ", at + 1)) {
+    const std::size_t end = svg.find("</text>", at);
+    const std::size_t last = svg.rfind("<tspan x=\"", end);
+    double x = 0;
+    std::sscanf(svg.c_str() + last, "<tspan x=\"%lf\"", &x);
+    const std::size_t open = svg.find('>', last) + 1;
+    const std::size_t close = svg.find("</tspan>", open);
+    rightmost = std::max(rightmost, x + static_cast<double>(close - open) * cellWidth);
+  }
+  return rightmost;
+}
+
+// An annotation that keeps what it was told.
+class ListeningInteraction : public test::AcceptingInteraction {
+ public:
+  ParseMessageSink& messageSink() override { return sink; }
+  std::string firstError() const {
+    return sink.messages().empty() ? std::string() : sink.messages().front().text;
+  }
+  test::ScriptedSink sink;
+};
+
+// A set width is the figure's width; the wrap fills it, in the largest type
+// (at most the figure's size) at which ten residues fit, never smaller than
+// the minimum; names too long to leave any room at all are said to be.
+TEST(FigureWidth, TheWrapFillsTheWidthInTheTypeThatFits) {
+  struct Case {
+    const char* what;
+    const char* width;
+    int fontSize;  // points; 0 the groupings' 9
+    int minimumFontSize;
+    double drawnSize;     // points; 0: refused
+    const char* refusal;  // what the refusal says
+  };
+  const Case cases[] = {
+      {"a single column at the groupings' size", "85mm", 0, 6, 9, ""},
+      // Ten residues beside the numbered names take 42 cells: 9 points fill 85 mm.
+      {"a type too large for ten residues shrinks until they fit", "single", 12, 6, 9, ""},
+      {"and the same from a larger type", "single", 20, 6, 9, ""},
+      {"but no further than the minimum", "85mm", 12, 11, 11, ""},
+      {"a double column takes the figure's size", "double", 12, 6, 12, ""},
+      {"names that leave no room at the minimum size", "30mm", 0, 6, 0,
+       "the names and residue numbers alone need"},
+  };
+  const std::string text = exampleText("fn3.aln");
+  ASSERT_FALSE(text.empty());
+  const GroupingSet groupings = builtinDefault(BuiltinDefault::Colour);
+  for (const Case& c : cases) {
+    Options options;
+    options.figure.residueNumbers = true;
+    options.figureLayout.width = c.width;
+    options.figureLayout.fontSize = c.fontSize;
+    options.figureLayout.minimumFontSize = c.minimumFontSize;
+    options.figureLayout.legend = false;
+    auto writer = makeWriter(OutputKind::Svg, options, groupings);
+    ListeningInteraction interaction;
+    RememberedSets remembered;
+    const bool made = annotate(text, options, groupings, *writer, interaction, remembered);
+    EXPECT_EQ(made, c.drawnSize != 0) << c.what;
+    if (!made) {
+      const std::string error = interaction.firstError();
+      EXPECT_NE(error.find(c.refusal), std::string::npos) << c.what << ": " << error;
+      EXPECT_NE(error.find("the 30.0 mm (85.0 pt) asked for"), std::string::npos)
+          << c.what << ": " << error;
+      continue;
+    }
+    const auto& figure = dynamic_cast<const FigureWriter&>(*writer);
+    EXPECT_NEAR(figure.fontPoints(), c.drawnSize, 0.05) << c.what;
+    const double width = *figureWidthPoints(c.width);
+    const std::string svg = writer->fileText();
+    double drawnWidth = 0;
+    std::sscanf(svg.c_str() + svg.find(" width=\""), " width=\"%lfpt\"", &drawnWidth);
+    EXPECT_NEAR(drawnWidth, width, 0.01) << c.what;
+    // The lines fit inside the margins, and one more cell would not.
+    const double room = width - 2 * kContentMargin;
+    const double rightmost = rightmostText(svg, figure.metrics().cellWidth) - kContentMargin;
+    EXPECT_LE(rightmost, room + 0.01) << c.what;
+    EXPECT_GT(rightmost + figure.metrics().cellWidth, room) << c.what;
+  }
+}
+
+// The legend is under every kind of figure when on, in none when off; the
+// figure's size in points is the same whichever kind draws it.
+TEST_F(FigureFiles, EveryKindHasTheLegendAndTheSameSize) {
+  const std::string text = exampleText("globins4-dsc.msf");
+  ASSERT_FALSE(text.empty());
+  for (const bool legend : {true, false}) {
+    SCOPED_TRACE(legend ? "legend" : "no legend");
+    Options options;
+    options.figureLayout.width = "85mm";
+    options.figureLayout.legend = legend;
+    options.figureLayout.title = "Four globins";
+    options.figure.pngResolution = 144;
+    const std::string svg = annotated(text, OutputKind::Svg, options);
+    for (const char* words : {">Consensus</tspan>", "Hydrophobic", "(80%):"}) {
+      EXPECT_EQ(svg.find(words) != std::string::npos, legend) << words;
+    }
+    EXPECT_NE(svg.find("Four"), std::string::npos);
+    double width = 0;
+    double height = 0;
+    std::sscanf(svg.c_str() + svg.find(" width=\""), " width=\"%lfpt\" height=\"%lfpt\"", &width,
+                &height);
+    const std::string pdf = save("legend.pdf", annotated(text, OutputKind::Pdf, options));
+    const CommandResult words = run("pdftotext " + pdf + " -");
+    EXPECT_EQ(words.output.find("Hydrophobic") != std::string::npos, legend) << words.output;
+    const CommandResult info = run("pdfinfo " + pdf);
+    double pdfWidth = 0;
+    double pdfHeight = 0;
+    std::sscanf(info.output.c_str() + info.output.find("Page size:"), "Page size: %lf x %lf",
+                &pdfWidth, &pdfHeight);
+    EXPECT_NEAR(pdfWidth, width, 0.01);
+    EXPECT_NEAR(pdfHeight, height, 0.01);
+    CairoSurface png = decodedPng(annotated(text, OutputKind::Png, options));
+    EXPECT_NEAR(cairo_image_surface_get_width(png.get()), width * 2, 1);
+    EXPECT_NEAR(cairo_image_surface_get_height(png.get()), height * 2, 1);
+    const std::string tif = save("legend.tif", annotated(text, OutputKind::Tiff, options));
+    const CommandResult tags = run("tiffinfo " + tif);
+    int tiffWidth = 0;
+    int tiffHeight = 0;
+    std::sscanf(tags.output.c_str() + tags.output.find("Image Width:"),
+                "Image Width: %d Image Length: %d", &tiffWidth, &tiffHeight);
+    EXPECT_NEAR(tiffWidth, width * 2, 1) << tags.output;
+    EXPECT_NEAR(tiffHeight, height * 2, 1) << tags.output;
+    const std::string eps =
+        test::readFile(save("legend.eps", annotated(text, OutputKind::Eps, options)));
+    EXPECT_NE(eps.find("%%BoundingBox: 0 0 " + std::to_string(int(std::ceil(width))) + " " +
+                       std::to_string(int(std::ceil(height)))),
+              std::string::npos)
+        << width << " x " << height;
+  }
+}
+
+TEST_F(FigureFiles, TheCmykOptionMakesACmykTiff) {
+  for (const bool cmyk : {false, true}) {
+    Options options;
+    options.figureLayout.tiffCmyk = cmyk;
+    const std::string tif =
+        save("colours.tif", annotated(exampleText("globins4.msf"), OutputKind::Tiff, options));
+    const CommandResult tags = run("tiffinfo " + tif);
+    EXPECT_EQ(tags.output.find("separated") != std::string::npos, cmyk) << tags.output;
   }
 }
 

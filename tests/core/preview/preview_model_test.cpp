@@ -37,6 +37,8 @@ std::shared_ptr<const PreviewDocument> hoverDocument() {
   input.options.output.wrapLength = 6;
   input.options.output.separateColumns = true;
   input.options.output.columnWidth = 3;
+  // The lines counted are the annotation's alone.
+  input.options.figureLayout.legend = false;
   input.groupings = groupings();
   PreviewOutcome outcome = runPreview(input);
   EXPECT_TRUE(outcome.messages.empty());

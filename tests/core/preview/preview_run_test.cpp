@@ -189,6 +189,8 @@ TEST(PreviewRun, ShowsTheLinesTheWritersGet) {
   PreviewInput input = inputOf(text);
   input.options.figure.residueNumbers = true;
   input.options.figure.ruler = true;
+  // Text writers never have the figures' legend.
+  input.options.figureLayout.legend = false;
   const PreviewOutcome outcome = runPreview(input);
   ASSERT_TRUE(outcome.document);
 

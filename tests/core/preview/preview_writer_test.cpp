@@ -108,6 +108,37 @@ TEST(PreviewWriter, RecordsTheRunsAndLinesTheLayoutGivesAWriter) {
   }
 }
 
+// The preview shows a figure's title above and legend below, in lines that
+// show no alignment cells (hovering finds nothing there), and neither when
+// they are off.
+TEST(PreviewWriter, ShowsTheFiguresTitleAndLegend) {
+  FigureLegend legend;
+  legend.heading = "Consensus (80%):";
+  legend.entries = {{"Hydrophobic", 1, 'h'}, {"Polar", 2, 'p'}};
+  for (const bool shown : {true, false}) {
+    SCOPED_TRACE(shown ? "shown" : "off");
+    PreviewWriter writer = previewWriter();
+    if (shown) writer.showTitleAndLegend("Four globins", legend);
+    addDistinctFormats(writer, 4);
+    writer.begin();
+    layOut(sample(), 8, 8, writer, {});
+    writer.end();
+    const PreviewDocument& d = writer.document();
+    const std::string transcript = transcriptOf(d);
+    EXPECT_EQ(transcript.rfind("{0:Four globins}/N/N", 0) == 0, shown) << transcript;
+    // As wide as the widest line: a swatch and its name stay together.
+    const std::string legendLine =
+        "{0:Consensus (80%):}/N{1: h }{0: Hydrophobic,}/N{2: p }{0: Polar}/N";
+    EXPECT_EQ(transcript.size() >= legendLine.size() &&
+                  transcript.compare(transcript.size() - legendLine.size(), legendLine.size(),
+                                     legendLine) == 0,
+              shown)
+        << transcript;
+    EXPECT_EQ(d.lines.front().hasContent, !shown);
+    EXPECT_FALSE(d.lines.back().hasContent);
+  }
+}
+
 TEST(PreviewWriter, SetGapsAreHalfALine) {
   const PreviewDocument d = previewOf(sample(), 8, 8);
   // alpha, beta, consensus | gamma, consensus | prediction, two blank lines.

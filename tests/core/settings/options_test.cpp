@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "settings/option_table.h"
@@ -338,6 +339,55 @@ TEST(Options, InputSectionExistsOnlyWhileAnOptionIsSet) {
   EXPECT_EQ(assignOption(options, "matchStatesOnly", "1").error, "");
   EXPECT_TRUE(options.input.matchStatesOnly);
   fs::remove_all(dir);
+}
+
+// The figure layout lives in a section of its own, kept only while set,
+// so a profile and the options file at defaults are as they always were.
+TEST(Options, FigureLayoutSectionExistsOnlyWhileAnOptionIsSet) {
+  fs::path dir = test::makeTempDir("layout-section");
+  IniProfileStore store((dir / "Hueset.ini").string());
+  Options options = loaded(store);
+  const std::string atDefaults = optionsFileText(options);
+  options.figureLayout.width = "single";
+  options.figureLayout.legend = false;
+  ASSERT_TRUE(options.save(store, dir.string()).ok);
+  EXPECT_EQ(store.readString("Figure Layout", "Width", ""), "single");
+  EXPECT_EQ(loaded(store).figureLayout, options.figureLayout);
+  EXPECT_EQ(optionsFileText(options), atDefaults);
+
+  options.figureLayout = FigureLayoutOptions();
+  ASSERT_TRUE(options.save(store, dir.string()).ok);
+  const auto sections = store.sectionNames();
+  EXPECT_EQ(std::find(sections.begin(), sections.end(), "Figure Layout"), sections.end());
+  fs::remove_all(dir);
+}
+
+TEST(Options, FigureWidthsReadAsJournalsWriteThem) {
+  struct Case {
+    const char* what;
+    const char* text;
+    std::optional<double> points;
+  };
+  const Case cases[] = {
+      {"a journal's single column", "single", 240.94},
+      {"and its double column", "Double", 510.24},
+      {"millimetres, with a blank and in capitals", "85 MM", 240.94},
+      {"a bare number is millimetres", "85", 240.94},
+      {"centimetres and a fraction", "8.5cm", 240.94},
+      {"inches", "3.5in", 252},
+      {"points", "300pt", 300},
+      {"empty is as wide as the content", "", 0},
+      {"an unknown unit is refused", "85px", std::nullopt},
+      {"a width without a number is refused", "mm", std::nullopt},
+      {"a negative width is refused", "-85mm", std::nullopt},
+      {"wider than a PDF page can be is refused", "201in", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const std::optional<double> points = figureWidthPoints(c.text);
+    ASSERT_EQ(points.has_value(), c.points.has_value()) << c.what;
+    if (points) EXPECT_NEAR(*points, *c.points, 0.01) << c.what;
+    EXPECT_EQ(cleanFigureWidth(c.text).empty(), !points || *points == 0) << c.what;
+  }
 }
 
 TEST(Options, CountOfZeroMeansNoRecentList) {

@@ -79,11 +79,16 @@ bool bindPage(OptionsPage page, OptionGroups& g, PageBinder& x) {
     case OptionsPage::Figure: {
       using enum FigureControl;
       FigureOptions& f = g.figure;
+      FigureLayoutOptions& l = g.figureLayout;
       return x.check(ResidueNumbers, f.residueNumbers) && x.check(Ruler, f.ruler) &&
              x.number(RulerInterval, f.rulerInterval) &&
              x.radio(radioGroup(page, 0), f.paperSize) && x.check(Landscape, f.landscape) &&
              x.check(FitWrapToPage, f.fitWrapToPage) && x.number(PngResolution, f.pngResolution) &&
-             x.check(TransparentPng, f.transparentBackground);
+             x.check(TransparentPng, f.transparentBackground) &&
+             x.letters(FigureWidth, l.width, &cleanFigureWidth) &&
+             x.number(FigureFontSize, l.fontSize) && x.number(MinimumFontSize, l.minimumFontSize) &&
+             x.check(Legend, l.legend) && x.letters(Title, l.title, &cleanFigureTitle) &&
+             x.check(TiffCmyk, l.tiffCmyk);
     }
   }
   return true;

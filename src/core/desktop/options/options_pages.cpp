@@ -21,6 +21,7 @@ constexpr std::array<OptionsPageInfo, kOptionsPageCount> kPages = {{
 // text or the label before it is numbered like the control.
 constexpr int kTextAfter = 500;  // + control id: the label after a control
 constexpr int kFieldName = 700;  // + control id: a number field's name
+constexpr int kHint = 900;       // + control id: what a text field shows while empty
 
 // The text item of a control's own text or of the label before it, and of
 // the label after it.
@@ -70,6 +71,10 @@ class LayoutBuilder {
     return {kind, id, text(textOf(id)), {}};
   }
   PageItem check(ControlId id) const { return control(PageItemKind::CheckBox, id); }
+  // A text field's own text is the hint it shows while empty.
+  PageItem textField(ControlId id) const {
+    return {PageItemKind::TextField, id, text(id.value() + kHint), {}};
+  }
   PageItem radio(ControlId id) const { return control(PageItemKind::RadioButton, id); }
   PageItem field(PageItemKind kind, ControlId id, ControlId spin = {}) const {
     return {kind, id, {}, spin};
@@ -192,6 +197,14 @@ void figureLayout(LayoutBuilder& b) {
       .row({b.check(FitWrapToPage)}, 1)
       .row(b.labelledField(PageItemKind::IntegerField, PngResolution, PngResolutionSpin))
       .row({b.check(TransparentPng)});
+  b.group(kGroup4)
+      .explanation(kExplain3)
+      .row({b.label(FigureWidth), b.textField(FigureWidth), b.label(textAfter(FigureWidth))})
+      .row(b.labelledField(PageItemKind::IntegerField, FigureFontSize, FigureFontSizeSpin))
+      .row(b.labelledField(PageItemKind::IntegerField, MinimumFontSize, MinimumFontSizeSpin))
+      .row({b.check(Legend)})
+      .row({b.label(Title), b.textField(Title)})
+      .row({b.check(TiffCmyk)});
 }
 
 NumberFieldSpec numberField(OptionsPage page, FieldKind kind, ControlId id, ControlId spin,
@@ -302,7 +315,11 @@ std::vector<NumberFieldSpec> numberFieldSpecs(OptionsPage page) {
       return {numberField(page, integer, RulerInterval, RulerIntervalSpin, inclusive(1),
                           inclusive(9999)),
               numberField(page, integer, PngResolution, PngResolutionSpin, inclusive(30),
-                          inclusive(2400))};
+                          inclusive(2400)),
+              numberField(page, integer, FigureFontSize, FigureFontSizeSpin, inclusive(0),
+                          inclusive(144)),
+              numberField(page, integer, MinimumFontSize, MinimumFontSizeSpin, inclusive(1),
+                          inclusive(144))};
     }
     case OptionsPage::Parsing:
     case OptionsPage::Html: break;
@@ -374,8 +391,8 @@ void registerPageEnvironment(OptionsPage page, FieldEnvironment& environment) {
 }
 
 OptionGroups OptionGroups::copyOf(const Options& options) {
-  return {options.html,   options.annotation, options.parse,
-          options.output, options.general,    options.figure};
+  return {options.html,    options.annotation, options.parse,       options.output,
+          options.general, options.figure,     options.figureLayout};
 }
 
 AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options) {
@@ -389,6 +406,7 @@ AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options) {
   options.output = groups.output;
   options.general = groups.general;
   options.figure = groups.figure;
+  options.figureLayout = groups.figureLayout;
   return applied;
 }
 

@@ -121,6 +121,14 @@ enum class FigureControl : int {
   PngResolution = 1130,
   PngResolutionSpin = 1131,
   TransparentPng = 1132,
+  FigureWidth = 1133,
+  FigureFontSize = 1134,
+  FigureFontSizeSpin = 1135,
+  MinimumFontSize = 1136,
+  MinimumFontSizeSpin = 1137,
+  Legend = 1138,
+  Title = 1139,
+  TiffCmyk = 1140,
 };
 
 template <typename Control>
@@ -161,6 +169,7 @@ enum class PageItemKind {
   PercentField,  // a scaled number field in the "%" unit (tenths of a percent stored)
   LetterSetField,
   CharacterEdit,  // one character
+  TextField,      // a line of free text; its text is the hint shown while it is empty
   PushButton,
 };
 
@@ -246,6 +255,7 @@ struct OptionGroups {
   OutputOptions output;
   GeneralOptions general;
   FigureOptions figure;
+  FigureLayoutOptions figureLayout;  // on the figure page too
 
   static OptionGroups copyOf(const Options& options);
   bool operator==(const OptionGroups&) const = default;

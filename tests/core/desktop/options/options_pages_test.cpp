@@ -89,7 +89,8 @@ TEST(OptionsPages, EveryBoundControlIsOnItsPage) {
        BrowserFontSize},
       {MruDocuments, MruConfigurations, EditorFont, Verbose, Terse, LargeButtons},
       {ResidueNumbers, Ruler, RulerInterval, PaperContent, PaperA4, PaperLetter, PaperA3, Landscape,
-       FitWrapToPage, PngResolution, TransparentPng}};
+       FitWrapToPage, PngResolution, TransparentPng, FigureWidth, FigureFontSize, MinimumFontSize,
+       Legend, Title, TiffCmyk}};
   for (int i = 0; i < kOptionsPageCount; ++i) {
     const std::vector<int> ids = controlIds(buildPageLayout(optionsPageAt(i), true));
     std::multiset<int> wanted;
@@ -308,6 +309,36 @@ TEST(OptionsPageBinding, EveryPageGivesBackWhatItWasShown) {
       ASSERT_TRUE(storePage(optionsPageAt(i), controls, read).ok) << i;
       EXPECT_EQ(read, groups) << i;
     }
+  }
+}
+
+// The figure page holds the figure layout as well: what it shows is what
+// it stores, a width kept as the next start reads it.
+TEST(OptionsPageBinding, TheFigurePageStoresTheFigureLayout) {
+  struct Case {
+    const char* what;
+    const char* typed;
+    const char* stored;
+  };
+  const Case cases[] = {
+      {"a journal's column by name", "Single", "single"},
+      {"a width with its unit, blanks dropped", "3.5 in", "3.5in"},
+      {"what is no width is as wide as the figure", "wide", ""},
+  };
+  for (const Case& c : cases) {
+    OptionGroups groups;
+    groups.figureLayout.fontSize = 8;
+    groups.figureLayout.minimumFontSize = 5;
+    groups.figureLayout.legend = false;
+    groups.figureLayout.title = "Fibronectin type III";
+    groups.figureLayout.tiffCmyk = true;
+    PageControlValues controls(OptionsPage::Figure);
+    loadPage(OptionsPage::Figure, groups, controls);
+    controls.setText(FigureControl::FigureWidth, c.typed);
+    OptionGroups read;
+    ASSERT_TRUE(storePage(OptionsPage::Figure, controls, read).ok) << c.what;
+    groups.figureLayout.width = c.stored;
+    EXPECT_EQ(read.figureLayout, groups.figureLayout) << c.what;
   }
 }
 
