@@ -194,15 +194,20 @@ TEST_P(ColourBlindSafeVision, GroupingsOfDifferentFormatsStayApart) {
   const GroupingSet set = builtinDefault(BuiltinDefault::ColourBlindSafe);
   ASSERT_FALSE(set.groupings.empty());
   // The background is what tells a grouping at a glance; the text is black
-  // or white for contrast. Groupings sharing a format share it on purpose
-  // (the single residues of one kind), so only different formats count.
+  // or white for contrast. Only the single residues of one kind share a
+  // format, on purpose; any other pair must differ.
   double least = 1000;
   std::string closest;
   for (std::size_t i = 0; i < set.groupings.size(); ++i) {
     for (std::size_t j = i + 1; j < set.groupings.size(); ++j) {
       const ResidueGrouping& one = set.groupings[i];
       const ResidueGrouping& two = set.groupings[j];
-      if (one.format == two.format) continue;
+      if (one.format == two.format) {
+        const bool bothSingleResidues = i >= GroupingSet::kFirstOrdinary &&
+                                        one.residues.size() == 1 && two.residues.size() == 1;
+        EXPECT_TRUE(bothSingleResidues) << one.name << " and " << two.name << " look the same";
+        continue;
+      }
       const double distance =
           deltaE2000(labOf(times(vision.simulation, linearRgb(one.format.backColour))),
                      labOf(times(vision.simulation, linearRgb(two.format.backColour))));
@@ -218,6 +223,8 @@ TEST_P(ColourBlindSafeVision, GroupingsOfDifferentFormatsStayApart) {
   ::testing::Test::RecordProperty("leastDeltaE2000", std::to_string(least));
   ::testing::Test::RecordProperty("closestPair", closest);
 }
+
+void PrintTo(const Vision& vision, std::ostream* out) { *out << vision.name; }
 
 INSTANTIATE_TEST_SUITE_P(Visions, ColourBlindSafeVision, ::testing::ValuesIn(kVisions),
                          [](const auto& info) { return std::string(info.param.name); });
