@@ -243,9 +243,8 @@ std::optional<Setup> prepare(const CliArguments& a, std::ostream& err) {
     if (!assigned.warning.empty()) err << "hueset-cli: warning: " << assigned.warning << "\n";
   }
 
-  if (a.config == "colour" || a.config == "bw") {
-    setup.groupings = builtinDefault(a.config == "colour" ? BuiltinDefault::Colour
-                                                          : BuiltinDefault::BlackAndWhite);
+  if (const std::optional<BuiltinDefault> builtin = builtinDefaultNamed(a.config)) {
+    setup.groupings = builtinDefault(*builtin);
   } else if (!a.config.empty()) {
     ConfigurationLoad load = loadConfigurationFile(a.config);
     if (!load.ok) {
@@ -404,8 +403,8 @@ int runRead(const CliArguments& a, std::istream& in, std::ostream& out, std::ost
 }
 
 int runConfigDump(const CliArguments& a, std::ostream& out, std::ostream& err) {
-  const GroupingSet set = builtinDefault(a.dumpWhich == "colour" ? BuiltinDefault::Colour
-                                                                 : BuiltinDefault::BlackAndWhite);
+  const GroupingSet set =
+      builtinDefault(builtinDefaultNamed(a.dumpWhich).value_or(BuiltinDefault::Colour));
   const auto form = a.dumpAs == "cfb" ? ConfigurationForm::Binary : ConfigurationForm::Text;
   return deliver(configurationBytes(set, form), a.output, out, err);
 }

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "figure/output_kinds.h"
+#include "groupings/builtin_defaults.h"
 #include "input/format_guess.h"
 #include "input/format_table.h"
 #include "util/text_format.h"
@@ -314,9 +315,9 @@ const CliOption kCliOptions[] = {
     {"-c", "--config", "CONFIG", false, kAnnotateBit | kReadBit,
      [] {
        return std::string(
-           "the residue groupings: colour or bw (the built-in ones), or a configuration file "
-           "(.cft text or .cfb binary); default: the profile's last configuration file, else "
-           "colour");
+           "the residue groupings: colour, bw or safe (the built-in ones; safe is colour-blind "
+           "safe), or a configuration file (.cft text or .cfb binary); default: the profile's "
+           "last configuration file, else colour");
      },
      [](CliArguments& a, const std::string& v) {
        a.config = v;
@@ -401,7 +402,7 @@ const CliCommandUsage kCommandUsages[] = {
            "Print what the reader made of the file as JSON: format, length, names, residues, "
            "trackLabels, tracks, and every message with its kind, text and line.");
      }},
-    {CliCommand::ConfigDump, "config dump", "config dump colour|bw --as cft|cfb [-o FILE]",
+    {CliCommand::ConfigDump, "config dump", "config dump colour|bw|safe --as cft|cfb [-o FILE]",
      [] {
        return std::string(
            "Write a built-in residue groupings configuration as a text (.cft) or binary (.cfb) "
@@ -543,8 +544,8 @@ std::string parseOptions(const std::vector<std::string>& args, std::size_t i, Cl
 // error, or empty.
 std::string takePositional(CliArguments& a, const std::vector<std::string>& positional) {
   if (a.command == CliCommand::ConfigDump) {
-    if (positional.size() != 1 || (positional[0] != "colour" && positional[0] != "bw")) {
-      return "'config dump' takes colour or bw";
+    if (positional.size() != 1 || !builtinDefaultNamed(positional[0])) {
+      return "'config dump' takes safe, colour or bw";
     }
     if (a.dumpAs.empty()) return "'config dump' needs --as cft or --as cfb";
     a.dumpWhich = positional[0];

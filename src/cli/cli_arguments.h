@@ -20,12 +20,12 @@ struct CliArguments {
   std::string output;            // empty: standard output
   std::optional<OutputKind> to;  // none: from the output file's extension
   std::string format = "auto";   // auto, or a --format name of the format table
-  std::string config;            // colour|bw|FILE; empty: the profile's choice
+  std::string config;            // colour|bw|safe|FILE; empty: the profile's choice
   std::vector<std::pair<std::string, std::string>> optionAssignments;
   bool noProfile = false;
   std::optional<std::vector<int>> sets;  // a set layout, -1 opening each set
   bool strict = false;
-  std::string dumpWhich;  // config dump: colour|bw
+  std::string dumpWhich;  // config dump: colour|bw|safe
   std::string dumpAs;     // config dump: cft|cfb
 };
 

@@ -8,6 +8,7 @@
 #include "cli/cli_arguments.h"
 #include "cli_fixture.h"
 #include "figure/output_kinds.h"
+#include "groupings/builtin_defaults.h"
 #include "input/document_text.h"
 #include "support/test_files.h"
 
@@ -415,6 +416,20 @@ TEST_F(Cli, ConfigurationChoices) {
   CliRun broken = cli({"annotate", "--no-profile", "-c", path("broken.cft"), "-t", "css"});
   EXPECT_NE(broken.status, 0);
   EXPECT_NE(broken.err.find(path("broken.cft") + ": error:"), std::string::npos) << broken.err;
+}
+
+// "safe" is a built-in name like the other two, for -c and for config dump,
+// and the dump reads back to the same figure.
+TEST_F(Cli, ColourBlindSafeIsABuiltInConfiguration) {
+  CliRun safe = cli({"annotate", "--no-profile", "-c", "safe", "-t", "css"});
+  CliRun colour = cli({"annotate", "--no-profile", "-c", "colour", "-t", "css"});
+  ASSERT_EQ(safe.status, 0) << safe.err;
+  EXPECT_NE(safe.out, colour.out);
+  ASSERT_EQ(cli({"config", "dump", "safe", "--as", "cfb", "-o", path("safe.cfb")}).status, 0);
+  EXPECT_EQ(slurp(path("safe.cfb")), builtinDefaultImage(BuiltinDefault::ColourBlindSafe));
+  EXPECT_EQ(cli({"annotate", "--no-profile", "-c", path("safe.cfb"), "-t", "css"}).out, safe.out);
+  // A file of that name is no built-in.
+  EXPECT_NE(cli({"annotate", "--no-profile", "-c", "./safe", "-t", "css"}).status, 0);
 }
 
 TEST_F(Cli, ProfileIsReadUnlessIgnored) {

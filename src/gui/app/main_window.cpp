@@ -310,6 +310,12 @@ void MainWindow::createAnnotateAndGroupingsActions() {
        "Use the built-in black and white Residue Groupings",
        nullptr,
        {}},
+      {Command::GroupingsColourBlindSafe,
+       "Use Colour-blind &Safe Defaults",
+       {},
+       "Use the built-in colour-blind safe Residue Groupings",
+       nullptr,
+       {}},
       {Command::GroupingsMruFirst,
        "Recent Configurations",
        {},
@@ -441,7 +447,8 @@ void MainWindow::createMenus() {
       addMenu("&Residue Groupings",
               {Command::GroupingsEdit, kSeparator, Command::GroupingsOpen, Command::GroupingsReload,
                Command::GroupingsSaveAs, kSeparator, Command::GroupingsDefaults,
-               Command::GroupingsBlackWhite, kSeparator, Command::GroupingsMruFirst});
+               Command::GroupingsBlackWhite, Command::GroupingsColourBlindSafe, kSeparator,
+               Command::GroupingsMruFirst});
   m_groupings->attach([this](Command command) { return action(command); }, groupings);
   addMenu("&Configure", {Command::Options});
   addMenu("&View",

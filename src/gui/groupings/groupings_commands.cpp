@@ -56,6 +56,8 @@ void GroupingsCommands::attach(const std::function<QAction*(Command)>& action, Q
        [this] { run([this] { m_commands.useDefault(BuiltinDefault::Colour); }); }},
       {Command::GroupingsBlackWhite,
        [this] { run([this] { m_commands.useDefault(BuiltinDefault::BlackAndWhite); }); }},
+      {Command::GroupingsColourBlindSafe,
+       [this] { run([this] { m_commands.useDefault(BuiltinDefault::ColourBlindSafe); }); }},
   };
   for (const auto& h : handlers) {
     QAction* a = action(h.command);

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
+#include "groupings/binary_config.h"
 #include "support/test_files.h"
 
 namespace hueset {
@@ -93,6 +95,62 @@ TEST(BuiltinDefaults, LoadingReplacesWhatWasThere) {
   EXPECT_EQ(set.groupings.size(), 12u);
   EXPECT_TRUE(set.groupings[1].active);
   EXPECT_FALSE(builtinDefault(BuiltinDefault::Colour).groupings[1].active);
+}
+
+// The colour-blind safe set is the colour default in other formats: the
+// same groupings in the same order give the same consensus, so a figure can
+// change palette without changing what it says.
+TEST(BuiltinDefaults, ColourBlindSafeDefaultKeepsTheColourAnalysis) {
+  const GroupingSet colour = builtinDefault(BuiltinDefault::Colour);
+  const GroupingSet safe = builtinDefault(BuiltinDefault::ColourBlindSafe);
+  EXPECT_EQ(writeBinary(safe), builtinDefaultImage(BuiltinDefault::ColourBlindSafe))
+      << "the image is not what writing it back gives";
+  EXPECT_EQ(safe.fontName, colour.fontName);
+  EXPECT_EQ(safe.fontSize, colour.fontSize);
+  ASSERT_EQ(safe.groupings.size(), colour.groupings.size());
+  for (std::size_t i = 0; i < safe.groupings.size(); ++i) {
+    const ResidueGrouping& s = safe.groupings[i];
+    const ResidueGrouping& c = colour.groupings[i];
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(s.name, c.name);
+    EXPECT_EQ(s.residues, c.residues);
+    EXPECT_EQ(s.active, c.active);
+    EXPECT_EQ(s.marker, c.marker);
+    EXPECT_EQ(s.format.bold, c.format.bold);
+    EXPECT_EQ(s.format.italic, c.format.italic);
+    // Letters in black or white only: a coloured letter would carry
+    // meaning that the same readers could lose.
+    EXPECT_TRUE(s.format.textColour == rgb(0, 0, 0) || s.format.textColour == rgb(255, 255, 255));
+  }
+  // Identical residues of different kinds must not look alike.
+  const auto formatOf = [&](char residue) {
+    for (const ResidueGrouping& g : safe.groupings) {
+      if (g.residues == std::string(1, residue)) return g.format;
+    }
+    ADD_FAILURE() << "no grouping of " << residue;
+    return ResidueFormat{};
+  };
+  EXPECT_NE(formatOf('D'), formatOf('K')) << "acidic and basic";
+  EXPECT_NE(formatOf('L'), formatOf('S')) << "hydrophobic and polar";
+  EXPECT_NE(formatOf('G'), formatOf('N')) << "small and amide";
+  EXPECT_EQ(builtinDefaultTitle(BuiltinDefault::ColourBlindSafe),
+            "Hueset Colour-blind Safe Defaults");
+}
+
+TEST(BuiltinDefaults, CommandLineNames) {
+  const struct {
+    const char* what;
+    const char* name;
+    std::optional<BuiltinDefault> expected;
+  } cases[] = {
+      {"the colour default", "colour", BuiltinDefault::Colour},
+      {"black and white", "bw", BuiltinDefault::BlackAndWhite},
+      {"colour-blind safe", "safe", BuiltinDefault::ColourBlindSafe},
+      {"a file name is not a built-in", "safe.cft", std::nullopt},
+      {"names are exact", "Colour", std::nullopt},
+      {"nothing named", "", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(builtinDefaultNamed(c.name), c.expected) << c.what;
 }
 
 }  // namespace

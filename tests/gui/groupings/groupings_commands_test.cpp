@@ -214,6 +214,28 @@ TEST_F(GroupingsMenu, DefaultsCommandsAskForConfirmation) {
   EXPECT_EQ(window().windowTitle(), caption("Hueset Defaults"));
 }
 
+// The third built-in sits with the other two and goes the same way: shown
+// in the editor to confirm, then in use under its own title.
+TEST_F(GroupingsMenu, ColourBlindSafeDefaultsAreOfferedWithTheOthers) {
+  startWithScripts();
+  QAction* safe = action(Command::GroupingsColourBlindSafe);
+  ASSERT_TRUE(safe);
+  EXPECT_EQ(safe->text(), QStringLiteral("Use Colour-blind &Safe Defaults"));
+  EXPECT_TRUE(safe->isEnabled());
+  ASSERT_TRUE(menu());
+  const QList<QAction*> items = menu()->actions();
+  ASSERT_TRUE(items.contains(safe));
+  EXPECT_EQ(items.indexOf(safe), items.indexOf(action(Command::GroupingsBlackWhite)) + 1);
+
+  safe->trigger();
+  ASSERT_EQ(m_editor.requests.size(), 1u);
+  EXPECT_TRUE(m_editor.requests[0].confirmationMode);
+  EXPECT_EQ(m_editor.requests[0].caption, "Confirm use default configuration");
+  EXPECT_EQ(window().windowTitle(), caption("Hueset Colour-blind Safe Defaults"));
+  EXPECT_EQ(m_app->configuration().set, builtinDefault(BuiltinDefault::ColourBlindSafe));
+  EXPECT_TRUE(m_app->configuration().path.empty());
+}
+
 TEST_F(GroupingsMenu, SaveOfAReadOnlyFileTurnsIntoSaveAs) {
   startWithScripts();
   const QString file = write("locked.cfb", smallSet(), ConfigurationForm::Binary);

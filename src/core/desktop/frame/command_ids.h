@@ -34,6 +34,7 @@ enum class Command : int {
   GroupingsSaveAs = 32782,
   GroupingsDefaults = 32789,
   GroupingsBlackWhite = 32814,
+  GroupingsColourBlindSafe = 32816,
   GroupingsMruFirst = 134,
 
   Options = 32778,

@@ -25,7 +25,8 @@ std::string_view helpPageForContext(int context) {
     case Command::GroupingsSave:
     case Command::GroupingsSaveAs:
     case Command::GroupingsDefaults:
-    case Command::GroupingsBlackWhite: return "groupings.html";
+    case Command::GroupingsBlackWhite:
+    case Command::GroupingsColourBlindSafe: return "groupings.html";
     case Command::Options:  // options
       return "options.html";
     case Command::ViewPreview:  // the preview
