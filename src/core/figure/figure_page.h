@@ -22,6 +22,7 @@ struct FigureLine {
   // Where columns were elided between two that the line shows, in cells
   // from the line's start: a break mark is drawn there across the line.
   std::vector<double> breaks;
+  bool ruler = false;  // a ruler line, repeated where its block goes on a new page
 };
 
 // A break mark's width, in cells.

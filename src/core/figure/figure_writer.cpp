@@ -181,6 +181,7 @@ void FigureWriter::beginDocument() {
   m_cursor = 0;
   m_blockGap = false;
   m_pagesWritten = 0;
+  m_titleLines = 0;
   m_cells = 0;
   m_widest = 0;
   m_widestEver = 0;
@@ -247,6 +248,7 @@ bool FigureWriter::breaksBefore(std::size_t column) const {
 
 void FigureWriter::lineStarting(const LineContent& content) {
   m_line.breaks.clear();
+  m_line.ruler = content.kind == LineContent::Kind::Ruler;
   const std::size_t group = std::max<std::uint32_t>(content.groupWidth, 1);
   for (std::size_t k = 0; k < content.columns; ++k) {
     if (!breaksBefore(content.firstColumn + k)) continue;
@@ -296,6 +298,33 @@ void FigureWriter::blockEnd() {
   m_blockGap = true;
 }
 
+void FigureWriter::placeLine(FigureLine line, double gapAfter) {
+  line.top = m_cursor;
+  m_widest = std::max(m_widest, line.cells);
+  m_widestEver = std::max(m_widestEver, line.cells);
+  ++m_pageLines;
+  if (m_svg) {
+    m_svg->addLine(line);
+  } else {
+    m_page.lines.push_back(std::move(line));
+  }
+  m_cursor += m_metrics.lineHeight + gapAfter;
+}
+
+std::size_t FigureWriter::linesPerPage(double height, std::size_t rulers) const {
+  const double limit = pageContentLimit();
+  const std::size_t lines = m_pending.size();
+  if (m_cursor + height <= limit) return lines;
+  // Split: the pages it takes share its lines out evenly, so its last page
+  // is not a line or two alone.
+  const auto fits = static_cast<std::size_t>(
+      std::max(std::floor((limit - m_cursor) / m_metrics.lineHeight), 1.0));
+  const std::size_t onward = fits > rulers + 1 ? fits - rulers : 1;
+  const std::size_t rest = lines > fits ? lines - fits : 0;
+  const std::size_t pages = 1 + (rest + onward - 1) / onward;
+  return (lines + (pages - 1) * rulers + pages - 1) / pages;
+}
+
 void FigureWriter::placePending() {
   if (m_pending.empty()) return;
   const double lineHeight = m_metrics.lineHeight;
@@ -308,28 +337,35 @@ void FigureWriter::placePending() {
   // top of a page.
   double gap = m_blockGap ? 2 * lineHeight : 0;
   // (An SVG page's lines are never kept: each goes out as it is placed.)
-  if (m_pageLines != 0 && m_cursor + gap + height > limit) {
+  // A title stays with the first block, which is split under it if need be.
+  const bool titleAlone = m_pagesWritten == 0 && m_pageLines == m_titleLines;
+  if (m_pageLines != 0 && !titleAlone && m_cursor + gap + height > limit) {
     finishPage();
     startPage();
   }
   if (m_pageLines == 0) gap = 0;
   m_cursor += gap;
+  // The block's ruler, to repeat on each page it goes on to.
+  std::vector<FigureLine> rulers;
+  for (std::size_t i = 0; i < m_pending.size() && m_pending[i].ruler; ++i) {
+    rulers.push_back(m_pending[i]);
+  }
+  const std::size_t perPage = linesPerPage(height, rulers.size());
+  std::size_t onPage = 0;  // the block's lines on this page
   for (std::size_t i = 0; i < m_pending.size(); ++i) {
-    // A block taller than a page is split between its lines.
-    if (m_pageLines != 0 && m_cursor + lineHeight > limit) {
+    // A block taller than a page is split between its lines, and goes on
+    // under its ruler again (the names are on every line).
+    if (m_pageLines != 0 && (m_cursor + lineHeight > limit || onPage >= perPage)) {
       finishPage();
       startPage();
+      onPage = 0;
+      if (!m_pending[i].ruler) {
+        for (FigureLine ruler : rulers) placeLine(std::move(ruler), 0);
+        onPage = rulers.size();
+      }
     }
-    m_pending[i].top = m_cursor;
-    m_widest = std::max(m_widest, m_pending[i].cells);
-    m_widestEver = std::max(m_widestEver, m_pending[i].cells);
-    ++m_pageLines;
-    if (m_svg) {
-      m_svg->addLine(m_pending[i]);
-    } else {
-      m_page.lines.push_back(std::move(m_pending[i]));
-    }
-    m_cursor += lineHeight + m_pendingGaps[i];
+    placeLine(std::move(m_pending[i]), m_pendingGaps[i]);
+    ++onPage;
   }
   m_pending.clear();
   m_pendingGaps.clear();
@@ -366,6 +402,7 @@ void FigureWriter::placeTitle() {
   // A blank line between the title and the first block.
   m_pendingGaps.back() = m_metrics.lineHeight;
   placePending();
+  m_titleLines = m_pageLines;
 }
 
 // Under the last block, as wide as the figure.

@@ -106,6 +106,11 @@ class FigureWriter : public AnnotationWriter {
   void placeLegend();
   bool breaksBefore(std::size_t column) const;
   void endLine(double gapAfter);
+  // Puts `line` on the page at the cursor, with `gapAfter` below it.
+  void placeLine(FigureLine line, double gapAfter);
+  // How many lines of the pending block go on each page, rulers repeated
+  // on the pages after the first included.
+  std::size_t linesPerPage(double height, std::size_t rulers) const;
   void placePending();
   void finishPage();
   void startPage();
@@ -128,6 +133,7 @@ class FigureWriter : public AnnotationWriter {
   double m_cursor = 0;                // used height of the page
   bool m_blockGap = false;            // a block ended: leave two lines before the next
   int m_pagesWritten = 0;
+  std::size_t m_titleLines = 0;  // the title's lines at the top of the first page
   std::size_t m_cells = 0;
   std::size_t m_widest = 0;      // the widest line of the page, in cells
   std::size_t m_widestEver = 0;  // the widest line of the figure, in cells

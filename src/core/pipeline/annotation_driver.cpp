@@ -264,6 +264,18 @@ void addPredictions(AnnotatedAlignment& annotated, Alignment& alignment) {
   annotated.results.emplace_back();
 }
 
+// On paper, the widest wrap that fits made as even as the blocks allow, so
+// the last block is not a handful of columns alone: as many blocks, each as
+// wide as the widest needs, in whole column groups where those still fit.
+int balancedWrap(int length, int widest, int columnGroupWidth) {
+  if (length <= 0 || widest <= 0) return widest;
+  const int blocks = (length + widest - 1) / widest;
+  const int even = (length + blocks - 1) / blocks;
+  const int group = std::max(columnGroupWidth, 1);
+  const int grouped = (even + group - 1) / group * group;
+  return grouped <= widest ? grouped : even;
+}
+
 // The annotation laid out into `writer`, from its formats to its end.
 bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const Options& options,
                      const GroupingSet& groupings, AnnotationWriter& writer,
@@ -296,6 +308,7 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
   writer.begin();
   if (fitWrap && writer.pageLineCharacters() > 0) {
     wrapWidth = widestWrapThatFits(annotated, columnWidth, marks, writer.pageLineCharacters());
+    if (figure.paperSize != 0) wrapWidth = balancedWrap(alignment.length, wrapWidth, columnWidth);
     // Long names can leave the residues a sliver of the page.
     if (wrapWidth < kFewColumns && wrapWidth < alignment.length) {
       interaction.warn("only " + std::to_string(wrapWidth) +

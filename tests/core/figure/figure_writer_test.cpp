@@ -244,6 +244,29 @@ TEST_F(FigureFiles, PdfPagesFollowThePaper) {
   }
 }
 
+// fn3's blocks are taller than an A4 page turned: the page each goes on to
+// starts with its ruler again, so every page tells its columns.
+TEST_F(FigureFiles, ABlockGoingOnToANewPageRepeatsItsRuler) {
+  Options options;
+  options.figure.paperSize = static_cast<int>(FigurePaper::A4);
+  options.figure.landscape = true;
+  options.figure.ruler = true;
+  options.figureLayout.legend = false;
+  const std::string pdf =
+      save("ruled.pdf", annotated(exampleText("fn3.aln"), OutputKind::Pdf, options));
+  for (int page = 1; page <= 4; ++page) {
+    const CommandResult text = run("pdftotext -layout -f " + std::to_string(page) + " -l " +
+                                   std::to_string(page) + " " + pdf + " -");
+    std::istringstream lines(text.output);
+    std::string first;
+    while (std::getline(lines, first) && first.find_first_not_of(" \f") == std::string::npos) {
+    }
+    EXPECT_EQ(first.find_first_not_of(" 0123456789\f"), std::string::npos)
+        << "page " << page << " starts with " << first;
+    EXPECT_NE(first.find("10"), std::string::npos) << "page " << page;
+  }
+}
+
 // Three formats unlike "Default" and each other, and residues whose glyphs
 // leave the middle of their cell empty, so the centre shows the background.
 struct PixelCase {

@@ -311,17 +311,21 @@ TEST(AnnotateDriver, TheWrapFitsThePaperOnlyWhenAskedAndWrapping) {
     bool wrapOutput;
     bool fit;
     std::size_t longest;
+    FigurePaper paper = FigurePaper::Content;
   };
   // The name column is 14 wide, then two blanks before the residues.
   const Case cases[] = {
       {"fitted: the widest wrap whose lines take the paper's 40 characters", true, true, 40},
       {"not asked: the stored wrap length (60, capped at 45)", true, false, 61},
       {"wrapping off stays off", false, true, 61},
+      {"on pages, balanced: blocks of 23 and 22 rather than 24 and a last one of 21", true, true,
+       39, FigurePaper::A4},
   };
   for (const Case& c : cases) {
     Options o = plainOptions();
     o.output.wrapOutput = c.wrapOutput;
     o.figure.fitWrapToPage = c.fit;
+    o.figure.paperSize = static_cast<int>(c.paper);
     ScriptedInteraction ui;
     PagedTextWriter writer;
     RememberedSets remembered;
