@@ -221,16 +221,18 @@ void FigureWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   }
   if (m_settings.cellLimit != 0 && residues > m_settings.cellLimit)
     m_cells = std::max(m_cells, residues);
-  // Every residue takes a cell of its own, so a PNG whose residues alone
-  // pass its largest area would only be refused after a layout in vain.
+  // Every residue takes a cell of its own, so a picture whose residues
+  // alone pass its largest area would only be refused after a layout in
+  // vain. On paper each page is a picture of its own, as large as the paper.
   m_columnNumbers = annotated.columnNumbers;
   const double area =
       static_cast<double>(residues) * m_drawnMetrics.cellWidth * m_drawnMetrics.lineHeight;
-  if (isPicture() && area > kLargestPngArea) {
+  if (isPicture() && !writesPages() && area > kLargestPngArea) {
     m_tooLarge = "the picture would be more than " +
                  std::to_string(static_cast<long long>(area / 1e6)) +
-                 " million pixels, more than a PNG is made for; lower the resolution or "
-                 "write a PDF or SVG";
+                 " million pixels, more than a " + (m_form == OutputKind::Tiff ? "TIFF" : "PNG") +
+                 " is made for; lower the resolution, lay it out on paper (--page) or write a PDF "
+                 "or SVG";
   }
 }
 

@@ -29,6 +29,11 @@ AnnotationFiles::~AnnotationFiles() {
 }
 
 std::ostream* AnnotationFiles::open(const std::string& path) {
+  // The page before is complete: its buffer and descriptor are not kept
+  // while the others are written.
+  if (!m_files.empty() && !m_files.back()->finishWriting() && m_error.empty()) {
+    m_error = "Could not write \"" + m_paths.back() + "\" (is the disk full?).";
+  }
   auto file = std::make_unique<AtomicFileWriter>(path);
   if (!file->isOpen()) {
     if (m_error.empty()) m_error = file->error();

@@ -142,6 +142,12 @@ class AtomicFileWriter::Buffer : public std::streambuf {
 
   int fd() const { return m_fd; }
   bool failed() const { return m_failed; }
+  // After the last byte: the buffer's memory goes (what follows, if anything,
+  // is written unbuffered).
+  void releaseMemory() {
+    std::vector<char>().swap(m_data);
+    setp(nullptr, nullptr);
+  }
   bool closeFile() {
     if (m_fd < 0) return true;
     const bool ok = ::close(m_fd) == 0;
@@ -261,11 +267,29 @@ std::ostream& AtomicFileWriter::stream() {
   return *m_stream;
 }
 
+bool AtomicFileWriter::finishWriting() {
+  if (!m_open) return false;
+  if (m_finish != Finish::Writing) return m_finish == Finish::Written;
+  if (m_stream) m_stream->flush();
+  bool written = m_buffer->pubsync() == 0 && !m_buffer->failed() && (!m_stream || *m_stream);
+  m_buffer->releaseMemory();
+  if (written && m_mode == Mode::Rename) {
+    // Keep the permissions the user gave the old file; a new one gets what
+    // the umask allows, as any new file would.
+    struct stat info {};
+    const mode_t mode = m_targetExisted && ::stat(m_target.c_str(), &info) == 0
+                            ? (info.st_mode & 07777)
+                            : newFileMode();
+    ::fchmod(m_buffer->fd(), mode);
+    written = m_buffer->closeFile();
+  }
+  m_finish = written ? Finish::Written : Finish::Failed;
+  return written;
+}
+
 WriteResult AtomicFileWriter::commit() {
   if (!m_open) return WriteResult{false, m_error};
-  if (m_stream) m_stream->flush();
-  const bool written = m_buffer->pubsync() == 0 && !m_buffer->failed() && (!m_stream || *m_stream);
-  if (!written)
+  if (!finishWriting())
     return WriteResult{false, "Could not write \"" + m_path + "\" (is the disk full?)."};
 
   if (m_mode == Mode::InPlace) {
@@ -292,16 +316,6 @@ WriteResult AtomicFileWriter::commit() {
     return WriteResult{true, {}};
   }
 
-  // Keep the permissions the user gave the old file; a new one gets what the
-  // umask allows, as any new file would.
-  struct stat info {};
-  const mode_t mode = m_targetExisted && ::stat(m_target.c_str(), &info) == 0
-                          ? (info.st_mode & 07777)
-                          : newFileMode();
-  ::fchmod(m_buffer->fd(), mode);
-  if (!m_buffer->closeFile()) {
-    return WriteResult{false, "Could not write \"" + m_path + "\" (is the disk full?)."};
-  }
   if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0) {
     return WriteResult{false, "Could not replace \"" + m_path + "\": " + std::strerror(errno)};
   }

@@ -37,6 +37,11 @@ class AtomicFileWriter {
   bool isOpen() const { return m_open; }
   const std::string& error() const { return m_error; }
   std::ostream& stream();
+  // The file is complete: its bytes go out, and its buffer (and, where it is
+  // renamed into place, its descriptor) are given back, so a document of
+  // many page files holds neither for the pages done. Nothing may be written
+  // after. False when the bytes could not be written.
+  bool finishWriting();
   // Finishes the file: flushes and puts it in place of the target.
   WriteResult commit();
 
@@ -56,6 +61,7 @@ class AtomicFileWriter {
   std::unique_ptr<Buffer> m_buffer;
   std::unique_ptr<std::ostream> m_stream;
   bool m_open = false;
+  enum class Finish { Writing, Written, Failed } m_finish = Finish::Writing;
   bool m_committed = false;
   std::string m_error;
 };

@@ -477,13 +477,20 @@ TEST(FigurePng, ATooLargePictureIsRefusedBeforeItsLayout) {
     int sequences;
     int length;
     bool refused;
+    OutputKind kind = OutputKind::Png;
+    FigurePaper paper = FigurePaper::Content;
   };
   const Case cases[] = {
       {"a small alignment is drawn", 4, 50, false},
       {"2000 x 2000 residues at 300 dpi cannot fit 250 million pixels", 2000, 2000, true},
+      {"nor as a TIFF", 2000, 2000, true, OutputKind::Tiff},
+      {"on paper each page is a picture of its own", 2000, 2000, false, OutputKind::Tiff,
+       FigurePaper::A4},
   };
   for (const Case& c : cases) {
-    FigureWriter writer(OutputKind::Png, 100, "Courier New", FigureSettings{});
+    FigureSettings settings;
+    settings.paper = c.paper;
+    FigureWriter writer(c.kind, 100, "Courier New", settings);
     writer.addFormat({0, 0xFFFFFF, false, false});
     writer.begin();
     AnnotatedAlignment annotated;

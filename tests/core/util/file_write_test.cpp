@@ -1,6 +1,7 @@
 #include "util/file_write.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -161,6 +163,35 @@ TEST(AtomicFileWriter, AbandonedWriteLeavesTheOldFile) {
     EXPECT_TRUE(file.commit().ok);
   }
   EXPECT_EQ(slurp(target), "new");
+  fs::remove_all(dir);
+}
+
+// A figure on paper is a file a page, all put in place at the end: the
+// finished ones must hold no descriptor (nor buffer), or a long document runs
+// out of them.
+TEST(AtomicFileWriter, FinishedFilesWaitForTheirCommitWithoutDescriptors) {
+  fs::path dir = test::makeTempDir("pages");
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+  rlimit low = saved;
+  low.rlim_cur = std::min<rlim_t>(saved.rlim_cur, 64);
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
+  std::vector<std::unique_ptr<AtomicFileWriter>> pages;
+  bool allOpened = true;
+  for (int page = 1; page <= 200 && allOpened; ++page) {
+    auto file =
+        std::make_unique<AtomicFileWriter>((dir / ("fig-" + std::to_string(page))).string());
+    allOpened = file->isOpen();
+    if (!allOpened) break;
+    file->stream() << "page " << page;
+    EXPECT_TRUE(file->finishWriting());
+    pages.push_back(std::move(file));
+  }
+  ::setrlimit(RLIMIT_NOFILE, &saved);
+  ASSERT_TRUE(allOpened) << "page " << pages.size() + 1 << " could not be opened";
+  for (const auto& file : pages) EXPECT_TRUE(file->commit().ok);
+  EXPECT_EQ(slurp(dir / "fig-200"), "page 200");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 200);
   fs::remove_all(dir);
 }
 
