@@ -287,7 +287,8 @@ std::string PdfDocument::finish() {
   return status == CAIRO_STATUS_SUCCESS ? std::string() : cairo_status_to_string(status);
 }
 
-std::string pngSizeProblem(double width, double height, int dpi, int lowestDpi) {
+std::string pngSizeProblem(double width, double height, int dpi, int lowestDpi,
+                           std::string_view kind) {
   if (width <= kLargestPngSide && height <= kLargestPngSide && width * height <= kLargestPngArea)
     return {};
   // The picture grows with the resolution in both directions.
@@ -297,9 +298,9 @@ std::string pngSizeProblem(double width, double height, int dpi, int lowestDpi) 
   const int fitting = static_cast<int>(std::floor(dpi * scale)) - 1;
   std::string text = "The picture would be " + std::to_string(static_cast<long long>(width)) +
                      " x " + std::to_string(static_cast<long long>(height)) +
-                     " pixels, more than a PNG is made for";
+                     " pixels, more than a " + std::string(kind) + " is made for";
   if (fitting >= lowestDpi && fitting < dpi) {
-    return text + ": lower the PNG resolution to " + std::to_string(fitting) +
+    return text + ": lower the " + std::string(kind) + " resolution to " + std::to_string(fitting) +
            " dpi or less, or write a PDF or SVG instead";
   }
   return text +
@@ -321,12 +322,12 @@ int lowestPngResolution() {
 // The page drawn on a picture of whole pixels at `dpi`; null with the
 // problem when it would be too large or cairo fails.
 CairoSurface renderPicture(const FigurePage& page, const FigurePainter& painter, bool paintGround,
-                           int dpi, std::string& problem) {
+                           int dpi, std::string_view kind, std::string& problem) {
   const double scale = std::max(dpi, 1) / 72.0;
   // A hair's rounding must not add a pixel.
   const double width = std::ceil(page.width * scale - 1e-6);
   const double height = std::ceil(page.height * scale - 1e-6);
-  problem = pngSizeProblem(width, height, dpi, lowestPngResolution());
+  problem = pngSizeProblem(width, height, dpi, lowestPngResolution(), kind);
   if (!problem.empty()) return nullptr;
   CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width),
                                                   static_cast<int>(height)));
@@ -346,7 +347,7 @@ CairoSurface renderPicture(const FigurePage& page, const FigurePainter& painter,
 std::string renderPng(const FigurePage& page, const FigurePainter& painter, bool paintGround,
                       int dpi, std::string& out) {
   std::string problem;
-  const CairoSurface surface = renderPicture(page, painter, paintGround, dpi, problem);
+  const CairoSurface surface = renderPicture(page, painter, paintGround, dpi, "PNG", problem);
   if (!surface) return problem;
   std::string png;
   const cairo_status_t status =
@@ -434,7 +435,7 @@ void tiffRow(const std::uint32_t* pixels, int width, bool alpha, bool cmyk, unsi
 std::string renderTiff(const FigurePage& page, const FigurePainter& painter, bool paintGround,
                        int dpi, bool cmyk, std::string& out) {
   std::string problem;
-  const CairoSurface surface = renderPicture(page, painter, paintGround, dpi, problem);
+  const CairoSurface surface = renderPicture(page, painter, paintGround, dpi, "TIFF", problem);
   if (!surface) return problem;
   const int width = cairo_image_surface_get_width(surface.get());
   const int height = cairo_image_surface_get_height(surface.get());

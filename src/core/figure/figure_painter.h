@@ -110,7 +110,8 @@ inline constexpr double kLargestPngArea = 250e6;
 // Why a picture of `width` by `height` pixels made at `dpi` is no PNG, with
 // what to do instead: a resolution at which it fits, when one down to
 // `lowestDpi` does, else a PDF, SVG or paper pages. Empty when it fits.
-std::string pngSizeProblem(double width, double height, int dpi, int lowestDpi);
+std::string pngSizeProblem(double width, double height, int dpi, int lowestDpi,
+                           std::string_view kind = "PNG");
 
 // A byte (taken as Latin-1, as the layout's cells are) as UTF-8.
 void appendLatin1AsUtf8(std::string& out, unsigned char byte);
