@@ -1,6 +1,8 @@
 #include "gui/app/preview_controller.h"
 
 #include <QSplitter>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotate_commands.h"
@@ -8,8 +10,23 @@
 #include "gui/groupings/groupings_commands.h"
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_runner.h"
+#include "gui/preview/threshold_bar.h"
+#include "settings/option_table.h"
 
 namespace hueset::gui {
+namespace {
+
+// The threshold bar takes the option's own range.
+ThresholdBar* makeThresholdBar(QWidget* parent) {
+  const std::vector<OptionInfo> options = optionList();
+  const auto threshold = std::find_if(options.begin(), options.end(), [](const OptionInfo& o) {
+    return o.name == "consensusThreshold";
+  });
+  return new ThresholdBar(static_cast<int>(threshold->low), static_cast<int>(threshold->high),
+                          parent);
+}
+
+}  // namespace
 
 PreviewController::PreviewController(HuesetApp& app, AlignmentEditor* editor,
                                      AnnotateCommands* annotate, GroupingsCommands* groupings,
@@ -18,9 +35,22 @@ PreviewController::PreviewController(HuesetApp& app, AlignmentEditor* editor,
       m_app(app),
       m_editor(editor),
       m_annotate(annotate),
-      m_pane(new PreviewPane(splitter)) {
+      m_box(new QWidget(splitter)),
+      m_threshold(makeThresholdBar(m_box)),
+      m_pane(new PreviewPane(m_box)) {
   m_pane->setObjectName(QStringLiteral("PreviewPane"));
-  splitter->addWidget(m_pane);
+  auto* column = new QVBoxLayout(m_box);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(m_threshold);
+  column->addWidget(m_pane, 1);
+  splitter->addWidget(m_box);
+  m_threshold->setThreshold(m_app.options().annotation.consensusThreshold);
+  // Dragging runs the preview as typing does: the last position after a pause.
+  connect(m_threshold, &ThresholdBar::thresholdChanged, this, [this](int tenths) {
+    m_app.options().annotation.consensusThreshold = tenths;
+    scheduleUpdate();
+  });
   // Each run gets copies taken here on the GUI thread, so the worker never
   // sees the editor, the options or the groupings change under it.
   m_runner = new PreviewRunner(
@@ -71,7 +101,7 @@ void PreviewController::applySettings(const PreviewSettings& settings) {
 void PreviewController::setShown(bool shown) {
   const bool changed = shown != m_settings.shown;
   m_settings.shown = shown;
-  m_pane->setVisible(shown);
+  m_box->setVisible(shown);
   if (shown) updateNow();
   if (changed) emit shownChanged(shown);
 }
@@ -82,6 +112,8 @@ void PreviewController::scheduleUpdate() {
 }
 
 void PreviewController::updateNow() {
+  // The options sheet may have moved the threshold.
+  m_threshold->setThreshold(m_app.options().annotation.consensusThreshold);
   if (m_settings.shown) m_runner->updateNow();
 }
 

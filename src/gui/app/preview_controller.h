@@ -8,6 +8,7 @@
 #include "preview/preview_settings.h"
 
 class QSplitter;
+class QWidget;
 
 namespace hueset::gui {
 
@@ -17,6 +18,7 @@ class GroupingsCommands;
 class HuesetApp;
 class PreviewPane;
 class PreviewRunner;
+class ThresholdBar;
 
 // The live preview beside the editor: the pane, and the runner fed from the
 // editor's text, the options, the current groupings (or, while the
@@ -31,6 +33,7 @@ class PreviewController : public QObject {
   ~PreviewController() override;
 
   PreviewPane* pane() const { return m_pane; }
+  ThresholdBar* thresholdBar() const { return m_threshold; }
   PreviewRunner* runner() const { return m_runner; }
   bool isShown() const { return m_settings.shown; }
   // The pane's state as the profile keeps it.
@@ -56,6 +59,8 @@ class PreviewController : public QObject {
   HuesetApp& m_app;
   AlignmentEditor* m_editor;
   AnnotateCommands* m_annotate;
+  QWidget* m_box;  // the threshold bar above the pane
+  ThresholdBar* m_threshold;
   PreviewPane* m_pane;
   PreviewRunner* m_runner;
   std::optional<GroupingSet> m_liveGroupings;  // the groupings editor's, while open

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -28,6 +30,7 @@
 #include "gui/common/qt_text.h"
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_runner.h"
+#include "gui/preview/threshold_bar.h"
 #include "input/document_text.h"
 #include "input/format_table.h"
 #include "settings/profile_store.h"
@@ -180,6 +183,37 @@ TEST(DeliverGuarded, AFailingHandlerIsReportedAndTheProgramGoesOn) {
 
 // A pane left hidden makes no preview of the file it starts with (a large
 // one would cost its memory for nothing).
+// The threshold dragged above the preview is the option itself: the preview
+// follows it, and the options sheet's value shows on the bar.
+TEST_F(MainWindowTest, TheThresholdBarIsTheOptionAndThePreviewFollowsIt) {
+  start();
+  PreviewController* preview = window().preview();
+  preview->runner()->setPause(std::chrono::milliseconds(0));
+  ThresholdBar* bar = preview->thresholdBar();
+  EXPECT_EQ(bar->slider()->value(), 800);
+  QSignalSpy outcomes(preview->runner(), &PreviewRunner::outcomeReady);
+  window().editor()->setPlainText(testText("four_globins.fasta"));
+  ASSERT_TRUE(outcomes.wait(10000));
+  bar->slider()->setValue(600);
+  EXPECT_EQ(m_app->options().annotation.consensusThreshold, 600);
+  EXPECT_DOUBLE_EQ(bar->spinBox()->value(), 60.0);
+  ASSERT_TRUE(outcomes.wait(10000));
+  while (outcomes.wait(300)) {
+  }
+  const auto& shown = preview->pane()->model().document();
+  ASSERT_NE(shown, nullptr);
+  bool labelled = false;
+  for (std::size_t i = 0; i < shown->lines.size(); ++i) {
+    labelled = labelled || shown->lineText(i).find("Consensus/60%") != std::string_view::npos;
+  }
+  EXPECT_TRUE(labelled);
+
+  m_app->options().annotation.consensusThreshold = 755;
+  preview->updateNow();
+  EXPECT_EQ(bar->slider()->value(), 755);
+  EXPECT_DOUBLE_EQ(bar->spinBox()->value(), 75.5);
+}
+
 TEST_F(MainWindowTest, HiddenPreviewMakesNothingAtStart) {
   m_profileText += QStringLiteral("[Window]\nShow Preview=0\n");
   QFile::copy(QStringLiteral(HUESET_TEST_DATA "/gui/four_globins.fasta"), path("start.fa"));
