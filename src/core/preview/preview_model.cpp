@@ -1,7 +1,10 @@
 #include "preview/preview_model.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+
+#include "util/text_format.h"
 
 namespace hueset {
 namespace {
@@ -243,6 +246,57 @@ std::optional<MessageBar> messageBar(const std::vector<PreviewMessage>& messages
   bar.text += oneLine(shown->text);
   if (messages.size() > 1) bar.text += " (" + std::to_string(messages.size() - 1) + " more)";
   return bar;
+}
+
+std::optional<PreviewModel::Spot> PreviewModel::find(std::string_view what) const {
+  const std::string_view text = trim(what);
+  if (!m_document || text.empty()) return std::nullopt;
+  std::int32_t column = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), column);
+  if (error == std::errc() && end == text.data() + text.size()) return columnSpot(column);
+  return nameSpot(text);
+}
+
+std::optional<PreviewModel::Spot> PreviewModel::columnSpot(std::int32_t column) const {
+  const auto& lines = m_document->lines;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const LineContent& content = lines[i].content;
+    if (!lines[i].hasContent || content.kind != LineContent::Kind::Sequence) continue;
+    for (std::uint32_t k = 0; k < content.columns; ++k) {
+      if (m_document->columnNumber(content.firstColumn + k) < column) continue;
+      // The block's lines: every one after this that shows the same columns.
+      std::size_t last = i;
+      while (last + 1 < lines.size() && lines[last + 1].hasContent &&
+             lines[last + 1].content.firstColumn == content.firstColumn) {
+        ++last;
+      }
+      const std::uint32_t group = std::max<std::uint32_t>(content.groupWidth, 1);
+      const double cell = content.firstCell + k + k / group;
+      return Spot{cell * m_cell.width, lineTop(i), m_cell.width,
+                  lineTop(last) + m_cell.height - lineTop(i)};
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<PreviewModel::Spot> PreviewModel::nameSpot(std::string_view text) const {
+  const auto lowered = [](std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = toLowerAscii(c);
+    return out;
+  };
+  const std::string wanted = lowered(text);
+  const auto& lines = m_document->lines;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const LineContent& content = lines[i].content;
+    if (!lines[i].hasContent || content.kind != LineContent::Kind::Sequence) continue;
+    if (content.set >= m_document->names.size()) continue;
+    const auto& names = m_document->names[content.set];
+    if (content.row >= names.size()) continue;
+    if (lowered(names[content.row]).find(wanted) == std::string::npos) continue;
+    return Spot{0, lineTop(i), lines[i].length * m_cell.width, m_cell.height};
+  }
+  return std::nullopt;
 }
 
 }  // namespace hueset

@@ -81,7 +81,24 @@ class PreviewModel {
 
   PaintList paintList(double left, double top, double width, double height) const;
 
+  // Where "go to" lands, in pixels: for a number, the first block showing
+  // that alignment column (or the first one after it, where it was elided),
+  // the column through the block's lines; for a text, the first sequence
+  // whose name holds it (without regard to case), its whole line. None when
+  // nothing matches.
+  struct Spot {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    bool operator==(const Spot&) const = default;
+  };
+  std::optional<Spot> find(std::string_view what) const;
+
  private:
+  std::optional<Spot> columnSpot(std::int32_t column) const;
+  std::optional<Spot> nameSpot(std::string_view text) const;
+
   std::shared_ptr<const PreviewDocument> m_document;
   CellSize m_cell;
 };

@@ -1,5 +1,8 @@
 #include "gui/app/preview_controller.h"
 
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -37,13 +40,37 @@ PreviewController::PreviewController(HuesetApp& app, AlignmentEditor* editor,
       m_annotate(annotate),
       m_box(new QWidget(splitter)),
       m_threshold(makeThresholdBar(m_box)),
+      m_goTo(new QLineEdit(m_box)),
       m_pane(new PreviewPane(m_box)) {
   m_pane->setObjectName(QStringLiteral("PreviewPane"));
+  m_goTo->setObjectName(QStringLiteral("GoToField"));
+  m_goTo->setPlaceholderText(QStringLiteral("Go to column or sequence"));
+  m_goTo->setToolTip(
+      QStringLiteral("A column number (Ctrl+G) or part of a sequence name (Ctrl+F)"));
+  m_goTo->setClearButtonEnabled(true);
+  auto* tools = new QHBoxLayout;
+  tools->setContentsMargins(0, 0, 4, 0);
+  tools->addWidget(m_threshold, 1);
+  tools->addWidget(m_goTo);
   auto* column = new QVBoxLayout(m_box);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  column->addWidget(m_threshold);
+  column->addLayout(tools);
   column->addWidget(m_pane, 1);
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(QKeySequence::Find)}) {
+    connect(new QShortcut(keys, splitter), &QShortcut::activated, this, [this] {
+      if (!m_settings.shown) return;
+      m_goTo->setFocus();
+      m_goTo->selectAll();
+    });
+  }
+  connect(m_goTo, &QLineEdit::returnPressed, this, [this] {
+    if (!m_pane->goTo(m_goTo->text()) && !m_goTo->text().trimmed().isEmpty()) {
+      emit statusText(QStringLiteral("No column or sequence of the preview matches \"%1\"")
+                          .arg(m_goTo->text().trimmed()));
+    }
+  });
   splitter->addWidget(m_box);
   m_threshold->setThreshold(m_app.options().annotation.consensusThreshold);
   // Dragging runs the preview as typing does: the last position after a pause.

@@ -7,6 +7,7 @@
 #include "groupings/grouping_set.h"
 #include "preview/preview_settings.h"
 
+class QLineEdit;
 class QSplitter;
 class QWidget;
 
@@ -34,6 +35,8 @@ class PreviewController : public QObject {
 
   PreviewPane* pane() const { return m_pane; }
   ThresholdBar* thresholdBar() const { return m_threshold; }
+  // Where a column number or part of a sequence name is typed to go to.
+  QLineEdit* goToField() const { return m_goTo; }
   PreviewRunner* runner() const { return m_runner; }
   bool isShown() const { return m_settings.shown; }
   // The pane's state as the profile keeps it.
@@ -61,6 +64,7 @@ class PreviewController : public QObject {
   AnnotateCommands* m_annotate;
   QWidget* m_box;  // the threshold bar above the pane
   ThresholdBar* m_threshold;
+  QLineEdit* m_goTo;
   PreviewPane* m_pane;
   PreviewRunner* m_runner;
   std::optional<GroupingSet> m_liveGroupings;  // the groupings editor's, while open

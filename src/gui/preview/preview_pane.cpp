@@ -167,6 +167,29 @@ void PreviewPane::paintEvent(QPaintEvent* event) {
     wash = colour;
   }
   paintPreview(painter, m_model, *m_fonts, QRectF(event->rect()).translated(offset), wash);
+  if (const auto spot = m_found.empty() ? std::nullopt : m_model.find(m_found)) {
+    // Found things are marked in an orange every reader tells from the
+    // groupings' colours.
+    painter.setPen(QPen(QColor(0xE6, 0x61, 0x00), 2));
+    painter.setBrush(QColor(0xE6, 0x61, 0x00, 40));
+    painter.drawRect(
+        QRectF(spot->left, spot->top, spot->width, spot->height).adjusted(-1, -1, 1, 1));
+  }
+}
+
+bool PreviewPane::goTo(const QString& what) {
+  const std::string text = what.toStdString();
+  const auto spot = m_model.find(text);
+  m_found = spot ? text : std::string();
+  viewport()->update();
+  if (!spot) return false;
+  // The spot in the middle of the view, as far as the scroll bars go.
+  const QSize view = viewport()->size();
+  horizontalScrollBar()->setValue(
+      static_cast<int>(spot->left + kMargin - (view.width() - spot->width) / 2));
+  verticalScrollBar()->setValue(
+      static_cast<int>(spot->top + kMargin - (view.height() - spot->height) / 2));
+  return true;
 }
 
 void PreviewPane::resizeEvent(QResizeEvent* event) {

@@ -50,6 +50,10 @@ class PreviewPane : public QAbstractScrollArea {
   void zoomIn();
   void zoomOut();
   void resetZoom();
+  // Scrolls to what PreviewModel::find finds for `what` (a column number or
+  // part of a sequence name) and keeps it marked, through later runs, until
+  // the next search; false, with no mark, when nothing matches.
+  bool goTo(const QString& what);
 
  signals:
   void zoomChanged(int percent);
@@ -95,6 +99,7 @@ class PreviewPane : public QAbstractScrollArea {
   std::optional<MessageBar> m_message;
   QString m_hoverText;
   std::optional<QPointF> m_hoverPoint;  // the pointer in the viewport, while over it
+  std::string m_found;                  // the last search that matched
 };
 
 }  // namespace hueset::gui

@@ -114,6 +114,31 @@ TEST(PreviewModel, StatusTextsSayWhatTheColumnAgreedOn) {
   }
 }
 
+// "Go to" takes a column number or part of a name, as the user types it.
+TEST(PreviewModel, FindLandsOnTheColumnThroughItsBlockOrOnTheNamedLine) {
+  const PreviewModel model = hoverModel();
+  ASSERT_TRUE(model.document());
+  const double threeWidth = model.document()->lines[2].length * 10.0;
+  using Spot = PreviewModel::Spot;
+  struct Case {
+    const char* what;
+    const char* query;
+    std::optional<Spot> expected;
+  };
+  const Case cases[] = {
+      {"column 5: character 16 + 4 + 4 / 3 of block 0, its five lines", "5", Spot{210, 0, 10, 100}},
+      {"column 8 is in the second block, 140 pixels down", " 8 ", Spot{170, 140, 10, 100}},
+      {"a name in any case, its whole line", "THREE", Spot{0, 40, threeWidth, 20}},
+      {"past the last column", "9", std::nullopt},
+      {"no such name", "five", std::nullopt},
+      {"nothing typed", "  ", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(model.find(c.query), c.expected);
+  }
+}
+
 TEST(PreviewModel, ColumnTextsForElisionAndEmptyColumns) {
   PreviewDocument d;
   d.columnNumbers = {1, 2, 0, 0, 0, 9, 0, 0, 0};

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -184,8 +185,9 @@ TEST(DeliverGuarded, AFailingHandlerIsReportedAndTheProgramGoesOn) {
 // A pane left hidden makes no preview of the file it starts with (a large
 // one would cost its memory for nothing).
 // The threshold dragged above the preview is the option itself: the preview
-// follows it, and the options sheet's value shows on the bar.
-TEST_F(MainWindowTest, TheThresholdBarIsTheOptionAndThePreviewFollowsIt) {
+// follows it, and the options sheet's value shows on the bar. Beside it, a
+// column or a sequence typed is gone to, or the status bar says none matches.
+TEST_F(MainWindowTest, TheThresholdAndGoToBarsWorkThePreview) {
   start();
   PreviewController* preview = window().preview();
   preview->runner()->setPause(std::chrono::milliseconds(0));
@@ -207,6 +209,13 @@ TEST_F(MainWindowTest, TheThresholdBarIsTheOptionAndThePreviewFollowsIt) {
     labelled = labelled || shown->lineText(i).find("Consensus/60%") != std::string_view::npos;
   }
   EXPECT_TRUE(labelled);
+  // Going to a sequence typed in the field beside it.
+  QSignalSpy status(preview, &PreviewController::statusText);
+  preview->goToField()->setText(QStringLiteral("no such sequence"));
+  QTest::keyClick(preview->goToField(), Qt::Key_Return);
+  ASSERT_EQ(status.size(), 1);
+  EXPECT_TRUE(status.at(0).at(0).toString().contains(QStringLiteral("no such sequence")));
+  EXPECT_TRUE(preview->pane()->goTo(QStringLiteral("hba_human")));
 
   m_app->options().annotation.consensusThreshold = 755;
   preview->updateNow();
