@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "util/text_format.h"
 
@@ -257,13 +258,34 @@ std::optional<PreviewModel::Spot> PreviewModel::find(std::string_view what) cons
   return nameSpot(text);
 }
 
+// Whether layout column `at` shows alignment column `column`, or the first
+// after it, or stands in for the elided stretch that holds it. `shownBefore`
+// is the last alignment column shown before `at`.
+bool PreviewModel::showsColumn(std::size_t at, std::int32_t column,
+                               std::int32_t& shownBefore) const {
+  const std::int32_t shown = m_document->columnNumber(at);
+  if (shown != 0) {
+    shownBefore = shown;
+    return shown >= column;
+  }
+  std::int32_t shownAfter = std::numeric_limits<std::int32_t>::max();
+  for (std::size_t next = at + 1; next < m_document->columnNumbers.size(); ++next) {
+    if (m_document->columnNumbers[next] != 0) {
+      shownAfter = m_document->columnNumbers[next];
+      break;
+    }
+  }
+  return column > shownBefore && column < shownAfter;
+}
+
 std::optional<PreviewModel::Spot> PreviewModel::columnSpot(std::int32_t column) const {
   const auto& lines = m_document->lines;
+  std::int32_t shownBefore = 0;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const LineContent& content = lines[i].content;
     if (!lines[i].hasContent || content.kind != LineContent::Kind::Sequence) continue;
     for (std::uint32_t k = 0; k < content.columns; ++k) {
-      if (m_document->columnNumber(content.firstColumn + k) < column) continue;
+      if (!showsColumn(content.firstColumn + k, column, shownBefore)) continue;
       // The block's lines: every one after this that shows the same columns.
       std::size_t last = i;
       while (last + 1 < lines.size() && lines[last + 1].hasContent &&

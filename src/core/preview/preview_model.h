@@ -97,6 +97,7 @@ class PreviewModel {
 
  private:
   std::optional<Spot> columnSpot(std::int32_t column) const;
+  bool showsColumn(std::size_t at, std::int32_t column, std::int32_t& shownBefore) const;
   std::optional<Spot> nameSpot(std::string_view text) const;
 
   std::shared_ptr<const PreviewDocument> m_document;

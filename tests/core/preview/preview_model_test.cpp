@@ -139,6 +139,33 @@ TEST(PreviewModel, FindLandsOnTheColumnThroughItsBlockOrOnTheNamedLine) {
   }
 }
 
+// A column elided is found where its stretch stands in, not after it.
+TEST(PreviewModel, FindLandsOnTheStandInOfAnElidedColumn) {
+  PreviewInput input;
+  input.text = ">a\nAAAAACCCCCCCCCCAAAAA\n";
+  for (const char* name : {">b", ">c", ">d", ">e"})
+    input.text += std::string(name) + "\nAAAAA----------AAAAA\n";
+  input.options.annotation.useElision = true;
+  input.groupings = groupings();
+  PreviewModel model;
+  model.setDocument(runPreview(input).document);
+  model.setCellSize({10, 20});
+  ASSERT_TRUE(model.document());
+  for (const char* query : {"8", "15"}) {
+    SCOPED_TRACE(query);
+    const auto spot = model.find(query);
+    ASSERT_TRUE(spot);
+    const auto hit = model.hitAt(spot->left + 1, spot->top + 1);
+    ASSERT_TRUE(hit && hit->onCell);
+    EXPECT_EQ(model.document()->columnNumber(hit->column), 0) << "the stand-in";
+  }
+  const auto after = model.find("16");
+  ASSERT_TRUE(after);
+  const auto hit = model.hitAt(after->left + 1, after->top + 1);
+  ASSERT_TRUE(hit && hit->onCell);
+  EXPECT_EQ(model.document()->columnNumber(hit->column), 16);
+}
+
 TEST(PreviewModel, ColumnTextsForElisionAndEmptyColumns) {
   PreviewDocument d;
   d.columnNumbers = {1, 2, 0, 0, 0, 9, 0, 0, 0};
