@@ -176,7 +176,7 @@ std::size_t nameColumnWidth(const AnnotatedAlignment& annotated) {
   }
   for (const ConsensusRows& result : annotated.results)
     width = std::max(width, result.label.size());
-  return width;
+  return std::max(width, annotated.rows.conservationLabel.size());
 }
 
 }  // namespace
@@ -203,13 +203,23 @@ bool hasConsensusRow(const AnnotatedAlignment& annotated, std::size_t k) {
 }  // namespace
 
 std::size_t extraRowCount(const AnnotatedAlignment& annotated, std::size_t k) {
-  return (hasConsensusRow(annotated, k) ? 1 : 0) + annotated.sets[k].tracks.size();
+  return (hasConsensusRow(annotated, k) ? 1 : 0) + (annotated.rows.hasConservation(k) ? 1 : 0) +
+         annotated.sets[k].tracks.size();
+}
+
+std::size_t conservationRowOf(const AnnotatedAlignment& annotated, std::size_t k) {
+  if (!annotated.rows.hasConservation(k)) return extraRowCount(annotated, k);
+  return hasConsensusRow(annotated, k) ? 1 : 0;
 }
 
 const std::string& extraRowLabel(const AnnotatedAlignment& annotated, std::size_t k,
                                  std::size_t d) {
   if (hasConsensusRow(annotated, k)) {
     if (d == 0) return annotated.results[k].label;
+    --d;
+  }
+  if (annotated.rows.hasConservation(k)) {
+    if (d == 0) return annotated.rows.conservationLabel;
     --d;
   }
   const auto& labels = annotated.sets[k].trackLabels;
@@ -220,6 +230,10 @@ const std::string& extraRowCells(const AnnotatedAlignment& annotated, std::size_
                                  std::size_t d) {
   if (hasConsensusRow(annotated, k)) {
     if (d == 0) return annotated.results[k].row;
+    --d;
+  }
+  if (annotated.rows.hasConservation(k)) {
+    if (d == 0) return annotated.rows.conservationCells[k];
     --d;
   }
   const auto& tracks = annotated.sets[k].tracks;
@@ -269,6 +283,7 @@ class StretchWriter {
     const Alignment& set = m_annotated.sets[stretch.set];
     if (stretch.first == 0) {
       if (stretch.set == 0 && m_marks.ruler) writeRuler(target, stretch);
+      if (stretch.set == 0 && !m_annotated.rows.markCells.empty()) writeMarkLine(target, stretch);
       if (stretch.set > 0) target.setSeparator();
     }
     for (std::size_t i = stretch.first; i < stretch.end; ++i) {
@@ -325,6 +340,15 @@ class StretchWriter {
     target.newLine();
     target.lineStarting(ruler);
     target.appendText(ticks);
+    target.newLine();
+  }
+
+  // The marks over the block's columns, in line with its residues.
+  void writeMarkLine(AnnotationWriter& target, const Stretch& stretch) const {
+    target.setFormat(0);
+    target.lineStarting(content(stretch, LineContent::Kind::Ruler, kMarkRulerRow, m_nameWidth));
+    target.appendText(std::string(m_nameWidth + 1 + m_extra.numberWidth(), ' '));
+    writeGroups(target, stretch, m_annotated.rows.markCells, nullptr, false);
     target.newLine();
   }
 

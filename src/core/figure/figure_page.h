@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "figure/figure_line_marks.h"
 #include "settings/options.h"
 
 namespace hueset {
@@ -22,6 +23,8 @@ struct FigureLine {
   // Where columns were elided between two that the line shows, in cells
   // from the line's start: a break mark is drawn there across the line.
   std::vector<double> breaks;
+  // Bars, marks and frames drawn over the text.
+  FigureLineMarks marks;
 };
 
 // A break mark's width, in cells.

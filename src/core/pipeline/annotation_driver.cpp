@@ -15,6 +15,7 @@
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
 #include "input/text_check.h"
+#include "pipeline/column_rows.h"
 #include "settings/options.h"
 #include "util/parallel.h"
 #include "util/text_format.h"
@@ -160,8 +161,8 @@ std::string consensusLabel(const Options& options) {
 std::string justifyLabels(Alignment& alignment, const Options& options) {
   std::string label = consensusLabel(options);
   const int justification = options.output.nameJustification;
-  const std::size_t width =
-      std::max(static_cast<std::size_t>(alignment.labelWidth()), label.size());
+  const std::size_t width = std::max({static_cast<std::size_t>(alignment.labelWidth()),
+                                      label.size(), columnRowLabelWidth(options)});
   for (auto& name : alignment.names) justify(name, width, justification);
   for (auto& trackLabel : alignment.trackLabels) justify(trackLabel, width, justification);
   justify(label, width, justification);
@@ -362,6 +363,13 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   if (!interaction.progress(AnnotationStage::Consensus, 0)) return false;
   if (!addConsensus(annotated, options, groupings, invalidResidues, label, interaction))
     return false;
+  const std::string rowsProblem =
+      addColumnRows(annotated, options, groupings, invalidResidues, writer.drawsFigure(),
+                    label.size(), options.output.nameJustification);
+  if (!rowsProblem.empty()) {
+    interaction.messageSink().error(rowsProblem, 0);
+    return false;
+  }
   return writeAnnotation(annotated, alignment, options, groupings, writer, interaction);
 }
 

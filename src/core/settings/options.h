@@ -23,6 +23,7 @@ inline constexpr std::string_view kRecentFileSection = "Recent File List";
 inline constexpr std::string_view kRecentConfigurationSection = "Recent Configuration Files";
 inline constexpr std::string_view kInputSection = "Input";
 inline constexpr std::string_view kFigureLayoutSection = "Figure Layout";
+inline constexpr std::string_view kColumnMarkSection = "Figure Rows";
 
 // The residues outside the standard 20 amino acids.
 inline constexpr std::string_view kNonStandardResidues = "BJOUZ";
@@ -158,6 +159,26 @@ struct FigureLayoutOptions : OptionGroup<FigureLayoutOptions> {
   bool operator==(const FigureLayoutOptions&) const = default;
 };
 
+// The rows beside the alignment that a published figure carries: the
+// conservation bar, marks over columns and frames around them. All off by
+// default; the section is kept in the profile only while a value differs
+// from its default.
+struct ColumnMarkOptions : OptionGroup<ColumnMarkOptions> {
+  bool conservationBar;  // a bar per column (digits in Rich Text and HTML)
+  std::string marks;     // "45,67,120-122:star; 30:K" (see parseColumnMarks)
+  std::string frames;    // "30-52,60-64" (see parseColumnRanges)
+
+  ColumnMarkOptions();
+  // Writes nothing while every value is at its default.
+  void save(ProfileStore& profile) const;
+  bool operator==(const ColumnMarkOptions&) const = default;
+};
+
+// Mark and frame texts as stored: on one line, without blanks; whether
+// they read as columns is told where they are used.
+std::string cleanColumnMarks(std::string_view text);
+std::string cleanColumnRanges(std::string_view text);
+
 // Journal column widths.
 inline constexpr double kSingleColumnMillimetres = 85;
 inline constexpr double kDoubleColumnMillimetres = 180;
@@ -197,6 +218,7 @@ struct Options {
   InputOptions input;
   FigureOptions figure;
   FigureLayoutOptions figureLayout;
+  ColumnMarkOptions columnMarks;
   RememberedPaths paths;
   std::optional<RecentFileList> recentDocuments =
       RecentFileList(std::string(kRecentFileSection), 9);

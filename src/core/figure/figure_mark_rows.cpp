@@ -1,0 +1,196 @@
+#include "figure/figure_mark_rows.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+#include "annotate/layout.h"
+
+namespace hueset {
+namespace {
+
+// Fractions of a line's height and a cell's width.
+constexpr double kBarTop = 0.1;     // the bar of a whole column reaches this high
+constexpr double kBarBottom = 0.9;  // the bar of an empty one sits here
+constexpr double kBarInset = 0.1;   // blank at either side of a bar
+constexpr double kFrameWeight = 0.08;
+
+FigureShape rectangle(Colour colour, double left, double top, double right, double bottom) {
+  return {colour, {left, top, right, top, right, bottom, left, bottom}};
+}
+
+// A mark centred in its cell, in points from the cell's left and the line's top.
+FigureShape markShape(MarkSymbol symbol, double x, const FigureMetrics& m, Colour ink) {
+  const double half = m.cellWidth * 0.42;
+  const double middle = m.lineHeight * 0.55;
+  FigureShape shape{ink, {}};
+  const double centre = x + m.cellWidth / 2;
+  switch (symbol) {
+    case MarkSymbol::Triangle:
+      // Pointing down at the residue.
+      shape.corners = {centre - half, middle - half, centre + half,
+                       middle - half, centre,        middle + half};
+      break;
+    case MarkSymbol::Star:
+      for (int k = 0; k < 10; ++k) {
+        const double radius = k % 2 == 0 ? half * 1.1 : half * 0.45;
+        const double angle = -std::numbers::pi / 2 + k * std::numbers::pi / 5;
+        shape.corners.push_back(centre + radius * std::cos(angle));
+        shape.corners.push_back(middle + radius * std::sin(angle));
+      }
+      break;
+    case MarkSymbol::Dot:
+      for (int k = 0; k < 16; ++k) {
+        const double angle = k * std::numbers::pi / 8;
+        shape.corners.push_back(centre + half * 0.6 * std::cos(angle));
+        shape.corners.push_back(middle + half * 0.6 * std::sin(angle));
+      }
+      break;
+    default: break;  // a letter is text
+  }
+  return shape;
+}
+
+}  // namespace
+
+Colour conservationShade(double share, bool reached) {
+  const double clamped = std::clamp(share, 0.0, 1.0);
+  const auto level =
+      static_cast<unsigned>(std::lround(reached ? 190 - 150 * clamped : 225 - 75 * clamped));
+  return rgb(level, level, level);
+}
+
+void FigureMarkRows::start(const AnnotatedAlignment& annotated, Colour ink) {
+  m_rows = annotated.rows;
+  m_ink = ink;
+  m_conservationRow.clear();
+  m_bars = false;
+  for (std::size_t k = 0; k < annotated.sets.size(); ++k) {
+    m_conservationRow.push_back(conservationRowOf(annotated, k));
+    m_bars = m_bars || m_rows.hasConservation(k);
+  }
+}
+
+void FigureMarkRows::addTo(FigureLineMarks& marks, const LineContent& content,
+                           const FigureMetrics& metrics) const {
+  marks = {};
+  if (!any()) return;
+  const std::size_t group = std::max<std::uint32_t>(content.groupWidth, 1);
+  auto cellOf = [&](std::size_t k) {
+    return static_cast<double>(content.firstCell + k + k / group);
+  };
+  const bool bars =
+      content.kind == LineContent::Kind::ExtraRow && content.set < m_conservationRow.size() &&
+      content.row == m_conservationRow[content.set] && m_rows.hasConservation(content.set);
+  const bool markLine = content.kind == LineContent::Kind::Ruler && content.row == kMarkRulerRow;
+  const bool framed = content.kind != LineContent::Kind::Ruler && !m_rows.frames.empty();
+  for (std::size_t k = 0; k < content.columns; ++k) {
+    const std::size_t p = content.firstColumn + k;
+    const double x = cellOf(k) * metrics.cellWidth;
+    if (bars && p < m_rows.conservation[content.set].size()) {
+      const ColumnConservation& column = m_rows.conservation[content.set][p];
+      if (!column.shown) continue;
+      const double share = column.share();
+      const double top = kBarBottom - share * (kBarBottom - kBarTop);
+      marks.shapes.push_back(rectangle(conservationShade(share, column.reached),
+                                       x + kBarInset * metrics.cellWidth, top * metrics.lineHeight,
+                                       x + (1 - kBarInset) * metrics.cellWidth,
+                                       kBarBottom * metrics.lineHeight));
+    } else if (markLine && p < m_rows.markSymbols.size() &&
+               m_rows.markSymbols[p] != MarkSymbol::None &&
+               m_rows.markSymbols[p] != MarkSymbol::Letter) {
+      marks.shapes.push_back(markShape(m_rows.markSymbols[p], x, metrics, m_ink));
+    }
+    if (!framed || p >= m_rows.frames.size() || m_rows.frames[p] == 0) continue;
+    // A frame's columns in one line make one span, across the blanks
+    // between groups.
+    const bool continues = k > 0 && m_rows.frames[p - 1] == m_rows.frames[p];
+    if (continues) {
+      marks.frames.back().right = cellOf(k) + 1;
+    } else {
+      marks.frames.push_back({cellOf(k), cellOf(k) + 1});
+    }
+  }
+}
+
+void closeFrames(std::vector<FigureLine>& block, const std::vector<double>& gapsAfter,
+                 const FigureMetrics& metrics, Colour ink) {
+  std::size_t first = block.size();
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < block.size(); ++i) {
+    if (block[i].marks.frames.empty()) continue;
+    first = std::min(first, i);
+    last = i;
+  }
+  const double weight = kFrameWeight * metrics.cellWidth;
+  for (std::size_t i = first; i < block.size() && i <= last; ++i) {
+    FigureLineMarks& marks = block[i].marks;
+    const double below = metrics.lineHeight + (i < last && i < gapsAfter.size() ? gapsAfter[i] : 0);
+    for (const FigureFrameSpan& span : marks.frames) {
+      const double left = span.left * metrics.cellWidth;
+      const double right = span.right * metrics.cellWidth;
+      marks.shapes.push_back(rectangle(ink, left - weight / 2, 0, left + weight / 2, below));
+      marks.shapes.push_back(rectangle(ink, right - weight / 2, 0, right + weight / 2, below));
+      if (i == first)
+        marks.shapes.push_back(rectangle(ink, left - weight / 2, 0, right + weight / 2, weight));
+      if (i == last) {
+        const double bottom = metrics.lineHeight;
+        marks.shapes.push_back(
+            rectangle(ink, left - weight / 2, bottom - weight, right + weight / 2, bottom));
+      }
+    }
+    marks.frames.clear();
+  }
+}
+
+void drawLineShapes(cairo_t* cr, const FigurePage& page) {
+  for (const FigureLine& line : page.lines) {
+    for (const FigureShape& shape : line.marks.shapes) {
+      if (shape.corners.size() < 6) continue;
+      cairo_set_source_rgb(cr, redOf(shape.colour) / 255.0, greenOf(shape.colour) / 255.0,
+                           blueOf(shape.colour) / 255.0);
+      const double x = page.margin;
+      const double y = page.margin + line.top;
+      cairo_move_to(cr, x + shape.corners[0], y + shape.corners[1]);
+      for (std::size_t c = 2; c + 1 < shape.corners.size(); c += 2)
+        cairo_line_to(cr, x + shape.corners[c], y + shape.corners[c + 1]);
+      cairo_close_path(cr);
+      cairo_fill(cr);
+    }
+  }
+}
+
+namespace {
+
+// In any locale, to a thousandth.
+void appendCoordinate(std::string& out, double value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, std::round(value * 1000) / 1000,
+                                    std::chars_format::general);
+  out.append(text, result.ptr);
+}
+
+}  // namespace
+
+std::string svgLineShapes(const FigureLine& line, double margin, double top) {
+  std::string out;
+  for (const FigureShape& shape : line.marks.shapes) {
+    if (shape.corners.size() < 6) continue;
+    out += "<path d=\"";
+    for (std::size_t c = 0; c + 1 < shape.corners.size(); c += 2) {
+      out += c == 0 ? "M" : " L";
+      appendCoordinate(out, margin + shape.corners[c]);
+      out += ' ';
+      appendCoordinate(out, top + shape.corners[c + 1]);
+    }
+    char fill[32];
+    std::snprintf(fill, sizeof fill, " Z\" fill=\"#%02x%02x%02x\"/>\n", redOf(shape.colour),
+                  greenOf(shape.colour), blueOf(shape.colour));
+    out += fill;
+  }
+  return out;
+}
+
+}  // namespace hueset
