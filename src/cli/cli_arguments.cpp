@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "annotate/column_marks.h"
 #include "figure/output_kinds.h"
 #include "groupings/builtin_defaults.h"
 #include "input/format_guess.h"
@@ -235,6 +236,30 @@ std::string widthOf(CliArguments& a, const std::string& value) {
   return {};
 }
 
+// Each --mark or --frame adds to what the ones before gave: option `name`
+// collects them, parted by `separator`.
+std::string addTo(CliArguments& a, std::string_view name, char separator, const std::string& v) {
+  for (auto& [option, value] : a.optionAssignments) {
+    if (option != name) continue;
+    value += separator + v;
+    return {};
+  }
+  a.optionAssignments.emplace_back(std::string(name), v);
+  return {};
+}
+
+std::string marksOf(CliArguments& a, const std::string& v) {
+  const ParsedMarks parsed = parseColumnMarks(v);
+  if (!parsed.problem.empty()) return "--mark: " + parsed.problem;
+  return addTo(a, "columnMarks", ';', v);
+}
+
+std::string framesOf(CliArguments& a, const std::string& v) {
+  const ParsedRanges parsed = parseColumnRanges(v);
+  if (!parsed.problem.empty()) return "--frame: " + parsed.problem;
+  return addTo(a, "columnFrames", ',', v);
+}
+
 // A whole number of points for option `name`; the option table checks its range.
 std::string pointsOf(CliArguments& a, std::string_view name, std::string_view flag,
                      const std::string& value) {
@@ -311,6 +336,32 @@ const CliOption kCliOptions[] = {
        a.optionAssignments.emplace_back("tiffCmyk", "1");
        return std::string();
      }},
+    {"", "--conservation", "", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "a bar under each set's consensus row: per column, the share of the counted "
+           "sequences in what the consensus chose (paler where it reached no consensus); in "
+           "Rich Text and HTML a row of digits, tenths from 0 to 9");
+     },
+     [](CliArguments& a, const std::string&) {
+       a.optionAssignments.emplace_back("conservationBar", "1");
+       return std::string();
+     }},
+    {"", "--mark", "COLUMNS[:SYMBOL]", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "mark alignment columns above each block, such as 45,67,120-122:star; the symbol is "
+           "triangle (the default), star, dot, or a letter or digit; in Rich Text and HTML a row "
+           "of characters (v, *, o or the letter); repeatable");
+     },
+     marksOf},
+    {"", "--frame", "COLUMNS", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "draw a box around alignment columns through all rows of the block, such as 30-52; "
+           "figures only (Rich Text and HTML show nothing); repeatable");
+     },
+     framesOf},
     {"-f", "--format", "FORMAT", true, kAnnotateBit | kReadBit, formatHelp, formatOf},
     {"-c", "--config", "CONFIG", false, kAnnotateBit | kReadBit,
      [] {

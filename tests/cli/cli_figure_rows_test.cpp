@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli_fixture.h"
+
+namespace hueset::test {
+namespace {
+
+// The page's lines as a reader sees them: tags dropped, "&gt;" a '>'.
+std::vector<std::string> shownLines(const std::string& html) {
+  std::string text;
+  bool inTag = false;
+  for (char c : html) {
+    if (c == '<') inTag = true;
+    if (!inTag) text += c;
+    if (c == '>') inTag = false;
+  }
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    for (auto at = line.find("&gt;"); at != std::string::npos; at = line.find("&gt;"))
+      line.replace(at, 4, ">");
+    if (line.find_first_not_of(' ') != std::string::npos) lines.push_back(line);
+  }
+  return lines;
+}
+
+TEST_F(Cli, ConservationAndMarksAreRowsOfCharactersInHtml) {
+  // Column 1 is W, W, W and a gap; column 2 L, L and two gaps (blanks counted).
+  writeFile("s.fa", ">a\nWLDEFGHIKL\n>b\nWLDEFGHIKL\n>c\nW-DQFGHIWL\n>d\n--DQFGHIWL\n");
+  const CliRun run = cli({"annotate", "--no-profile", "--conservation", "--mark", "2:star",
+                          "--mark", "9:K", "--sets", "0,1;2,3", "-t", "html", path("s.fa")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = shownLines(run.out);
+  ASSERT_EQ(lines.size(), 9u);
+  const std::size_t first = lines[1].find("WLDEF");
+  ASSERT_NE(first, std::string::npos);
+  struct Case {
+    const char* what;
+    std::size_t line;
+    std::string cells;
+  };
+  const Case cases[] = {
+      {"both --mark lists, above the block at columns 2 and 9", 0, " *      K "},
+      {"the first set agrees everywhere", 4, "9999999999"},
+      {"the second set: W is one of two, the gaps none", 8, "5099999999"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(lines[c.line].substr(first, c.cells.size()), c.cells);
+  }
+  EXPECT_EQ(lines[4].substr(0, 12), "Conservation");
+}
+
+TEST_F(Cli, AMarkOrFrameThatIsNoColumnIsAUsageError) {
+  writeFile("s.fa", kFasta);
+  for (const char* bad : {"--mark=3:square", "--frame=9-2"}) {
+    SCOPED_TRACE(bad);
+    const std::string flag(bad);
+    const auto equals = flag.find('=');
+    const CliRun run = cli({"annotate", "--no-profile", flag.substr(0, equals),
+                            flag.substr(equals + 1), path("s.fa")});
+    EXPECT_EQ(run.status, 2);
+  }
+}
+
+}  // namespace
+}  // namespace hueset::test
