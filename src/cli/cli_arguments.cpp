@@ -362,6 +362,16 @@ const CliOption kCliOptions[] = {
            "figures only (Rich Text and HTML show nothing); repeatable");
      },
      framesOf},
+    {"", "--reference", "NAME", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "a sequence (by name, or by number from 1) whose residues number the ruler, "
+           "--mark and --frame, counted from its /start-end; a figure underlines its name");
+     },
+     [](CliArguments& a, const std::string& v) {
+       a.optionAssignments.emplace_back("referenceSequence", v);
+       return std::string();
+     }},
     {"-f", "--format", "FORMAT", true, kAnnotateBit | kReadBit, formatHelp, formatOf},
     {"-c", "--config", "CONFIG", false, kAnnotateBit | kReadBit,
      [] {

@@ -55,6 +55,23 @@ TEST_F(Cli, ConservationAndMarksAreRowsOfCharactersInHtml) {
   EXPECT_EQ(lines[4].substr(0, 12), "Conservation");
 }
 
+TEST_F(Cli, AReferenceNumbersTheRulerAndTheMarks) {
+  // The reference starts at 11 and has a gap at columns 3 and 4: its
+  // residue 15 is column 7.
+  writeFile("r.fa", ">ref/11-18\nAC--DEFGHI\n>b\nACDEDEFGHI\n>c\nACDEDEFGHW\n");
+  const CliRun run =
+      cli({"annotate", "--no-profile", "--reference", ">ref/11-18", "--option", "ruler=1",
+           "--option", "rulerInterval=5", "--mark", "15:star", "-t", "html", path("r.fa")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = shownLines(run.out);
+  ASSERT_GE(lines.size(), 3u);
+  const std::size_t first = lines[2].find("AC--DEFGHI");
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_EQ(lines[0].substr(first + 5, 2), "15") << "the number ends over residue 15";
+  EXPECT_EQ(lines[1].substr(first + 6, 1), "*");
+  EXPECT_EQ(cli({"annotate", "--no-profile", "--reference", "nobody", path("r.fa")}).status, 1);
+}
+
 TEST_F(Cli, AMarkOrFrameThatIsNoColumnIsAUsageError) {
   writeFile("s.fa", kFasta);
   for (const char* bad : {"--mark=3:square", "--frame=9-2"}) {

@@ -135,6 +135,30 @@ char markCharacter(MarkSymbol symbol, char letter) {
   return ' ';
 }
 
+std::vector<std::int32_t> residueNumbersOf(const std::string& residues, int start) {
+  std::vector<std::int32_t> numbers(residues.size(), 0);
+  std::int32_t next = start;
+  for (std::size_t c = 0; c < residues.size(); ++c) {
+    if (std::isalpha(static_cast<unsigned char>(residues[c]))) numbers[c] = next++;
+  }
+  return numbers;
+}
+
+std::vector<ColumnRange> alignmentColumnsOf(const std::vector<ColumnRange>& ranges,
+                                            const std::vector<std::int32_t>& numbers) {
+  std::vector<ColumnRange> columns;
+  for (const ColumnRange& range : ranges) {
+    ColumnRange found{0, 0};
+    for (std::size_t c = 0; c < numbers.size(); ++c) {
+      if (numbers[c] < range.first || numbers[c] > range.last) continue;
+      if (found.first == 0) found.first = static_cast<std::int32_t>(c) + 1;
+      found.last = static_cast<std::int32_t>(c) + 1;
+    }
+    if (found.first != 0) columns.push_back(found);
+  }
+  return columns;
+}
+
 std::vector<std::size_t> layoutColumnsOf(const ColumnRange& range,
                                          const std::vector<std::int32_t>& columnNumbers,
                                          std::size_t length) {

@@ -92,11 +92,30 @@ struct ColumnRows {
   std::vector<MarkSymbol> markSymbols;  // per column
   // Per column: 0, or the number (from 1) of the frame around it.
   std::vector<std::uint16_t> frames;
+  // Per column, what the ruler numbers it: the reference sequence's residue
+  // number, 0 at its gaps. Empty: the alignment's column numbers.
+  std::vector<std::int32_t> rulerNumbers;
+  // The reference sequence's line, marked in a figure under its name's
+  // cells [nameFirst, nameEnd); set -1 without one.
+  std::int32_t referenceSet = -1;
+  std::uint32_t referenceRow = 0;
+  std::uint32_t nameFirst = 0;
+  std::uint32_t nameEnd = 0;
 
   bool hasConservation(std::size_t set) const {
     return set < conservationCells.size() && !conservationCells[set].empty();
   }
 };
+
+// Per alignment column: the residue number of `residues` there (letters are
+// residues, counted from `start`), 0 where it has none.
+std::vector<std::int32_t> residueNumbersOf(const std::string& residues, int start);
+
+// `ranges` in the residue numbers of `numbers` (see residueNumbersOf) as
+// alignment columns, from the column of the first residue to that of the
+// last; a range of none of its residues is dropped.
+std::vector<ColumnRange> alignmentColumnsOf(const std::vector<ColumnRange>& ranges,
+                                            const std::vector<std::int32_t>& numbers);
 
 // The layout's columns of `length` that alignment columns [first, last]
 // are shown at; `columnNumbers` as AnnotatedAlignment has them.

@@ -106,7 +106,7 @@ class Marks {
     const long long tickEvery = m_marks.figureRuler ? interval : 10;
     for (std::size_t p = from; p < to; ++p) {
       const std::size_t at = prefix + (p - from) + (p - from) / group + 1;
-      const long long column = columnNumber(p);
+      const long long column = rulerNumber(p);
       if (column > 0 && column % tickEvery == 0) ticks[at] = '|';
       if (column <= 0 || column % interval != 0) continue;
       // The number ends above its column, and never runs into the one before
@@ -130,6 +130,13 @@ class Marks {
   }
 
  private:
+  // A reference sequence numbers the ruler with its residues.
+  long long rulerNumber(std::size_t p) const {
+    const auto& numbers = m_annotated.rows.rulerNumbers;
+    if (numbers.empty()) return columnNumber(p);
+    return p < numbers.size() ? numbers[p] : 0;
+  }
+
   long long columnNumber(std::size_t p) const {
     const auto& columns = m_annotated.columnNumbers;
     if (columns.empty()) return static_cast<long long>(p) + 1;

@@ -16,6 +16,7 @@ constexpr double kBarTop = 0.1;     // the bar of a whole column reaches this hi
 constexpr double kBarBottom = 0.9;  // the bar of an empty one sits here
 constexpr double kBarInset = 0.1;   // blank at either side of a bar
 constexpr double kFrameWeight = 0.08;
+constexpr double kUnderline = 0.88;  // the top of the reference's underline
 
 FigureShape rectangle(Colour colour, double left, double top, double right, double bottom) {
   return {colour, {left, top, right, top, right, bottom, left, bottom}};
@@ -86,6 +87,14 @@ void FigureMarkRows::addTo(FigureLineMarks& marks, const LineContent& content,
       content.row == m_conservationRow[content.set] && m_rows.hasConservation(content.set);
   const bool markLine = content.kind == LineContent::Kind::Ruler && content.row == kMarkRulerRow;
   const bool framed = content.kind != LineContent::Kind::Ruler && !m_rows.frames.empty();
+  // The reference's name is underlined.
+  if (content.kind == LineContent::Kind::Sequence &&
+      static_cast<std::int64_t>(content.set) == m_rows.referenceSet &&
+      content.row == m_rows.referenceRow && m_rows.nameEnd > m_rows.nameFirst) {
+    marks.shapes.push_back(rectangle(
+        m_ink, m_rows.nameFirst * metrics.cellWidth, kUnderline * metrics.lineHeight,
+        m_rows.nameEnd * metrics.cellWidth, (kUnderline + kFrameWeight / 2) * metrics.lineHeight));
+  }
   for (std::size_t k = 0; k < content.columns; ++k) {
     const std::size_t p = content.firstColumn + k;
     const double x = cellOf(k) * metrics.cellWidth;

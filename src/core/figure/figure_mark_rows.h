@@ -23,7 +23,10 @@ class FigureMarkRows {
   // The shapes and frame spans of a line about to be filled.
   void addTo(FigureLineMarks& marks, const LineContent& content,
              const FigureMetrics& metrics) const;
-  bool any() const { return !m_rows.frames.empty() || !m_rows.markSymbols.empty() || m_bars; }
+  bool any() const {
+    return !m_rows.frames.empty() || !m_rows.markSymbols.empty() || m_bars ||
+           m_rows.referenceSet >= 0;
+  }
 
  private:
   ColumnRows m_rows;

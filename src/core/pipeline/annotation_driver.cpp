@@ -355,6 +355,12 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   if (used.size() < 2) return false;
   compact(alignment, *setList, used);
 
+  std::string referenceProblem;
+  const ReferenceSequence reference = findReference(alignment, options, referenceProblem);
+  if (!referenceProblem.empty()) {
+    interaction.messageSink().error(referenceProblem, 0);
+    return false;
+  }
   ColumnNumbers columnNumbers = elide(alignment, options, invalidResidues, writer.drawsFigure());
   AnnotatedAlignment annotated;
   annotated.sets = splitIntoSets(alignment, *setList);
@@ -365,7 +371,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
     return false;
   const std::string rowsProblem =
       addColumnRows(annotated, options, groupings, invalidResidues, writer.drawsFigure(),
-                    label.size(), options.output.nameJustification);
+                    label.size(), options.output.nameJustification, reference);
   if (!rowsProblem.empty()) {
     interaction.messageSink().error(rowsProblem, 0);
     return false;

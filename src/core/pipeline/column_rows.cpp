@@ -1,7 +1,10 @@
 #include "pipeline/column_rows.h"
 
+#include <charconv>
+
 #include "annotate/column_statistics.h"
 #include "groupings/grouping_set.h"
+#include "input/residue_number_start.h"
 #include "pipeline/annotation_driver.h"
 #include "settings/options.h"
 
@@ -31,18 +34,87 @@ void addConservation(AnnotatedAlignment& annotated, const Options& options,
   }
 }
 
+std::string_view trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+ColumnMark inColumns(ColumnMark mark, const std::vector<std::int32_t>& numbers) {
+  const std::vector<ColumnRange> columns = alignmentColumnsOf({{mark.first, mark.last}}, numbers);
+  mark.first = columns.empty() ? 0 : columns.front().first;
+  mark.last = columns.empty() ? 0 : columns.front().last;
+  return mark;
+}
+
+// Each layout column's number in the reference; 0 at its gaps and stand-ins.
+void placeReference(AnnotatedAlignment& annotated, const ReferenceSequence& reference,
+                    std::size_t length) {
+  ColumnRows& rows = annotated.rows;
+  rows.rulerNumbers.assign(length, 0);
+  for (std::size_t p = 0; p < length; ++p) {
+    const std::int64_t column =
+        annotated.columnNumbers.empty()
+            ? static_cast<std::int64_t>(p) + 1
+            : (p < annotated.columnNumbers.size() ? annotated.columnNumbers[p] : 0);
+    if (column > 0 && static_cast<std::size_t>(column) <= reference.numbers.size())
+      rows.rulerNumbers[p] = reference.numbers[static_cast<std::size_t>(column) - 1];
+  }
+  for (std::size_t k = 0; k < annotated.sets.size(); ++k) {
+    const auto& names = annotated.sets[k].names;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      if (names[i] != reference.name) continue;
+      rows.referenceSet = static_cast<std::int32_t>(k);
+      rows.referenceRow = static_cast<std::uint32_t>(i);
+      rows.nameFirst = static_cast<std::uint32_t>(names[i].find_first_not_of(' '));
+      rows.nameEnd = static_cast<std::uint32_t>(names[i].find_last_not_of(' ') + 1);
+      return;
+    }
+  }
+}
+
 }  // namespace
+
+ReferenceSequence findReference(const Alignment& alignment, const Options& options,
+                                std::string& problem) {
+  ReferenceSequence reference;
+  const std::string_view wanted = trimmed(options.columnMarks.reference);
+  if (wanted.empty()) return reference;
+  std::size_t found = alignment.names.size();
+  for (std::size_t i = 0; i < alignment.names.size() && found == alignment.names.size(); ++i) {
+    if (trimmed(alignment.names[i]) == wanted) found = i;
+  }
+  std::size_t number = 0;
+  const auto [end, error] = std::from_chars(wanted.data(), wanted.data() + wanted.size(), number);
+  if (found == alignment.names.size() && error == std::errc() &&
+      end == wanted.data() + wanted.size() && number >= 1 && number <= alignment.names.size())
+    found = number - 1;
+  if (found == alignment.names.size() || found >= alignment.residues.size()) {
+    problem = "no sequence is named " + std::string(wanted) + " to be the reference";
+    return reference;
+  }
+  reference.name = alignment.names[found];
+  reference.numbers =
+      residueNumbersOf(alignment.residues[found], residueNumberStart(reference.name));
+  return reference;
+}
 
 std::string addColumnRows(AnnotatedAlignment& annotated, const Options& options,
                           const GroupingSet& groupings, const std::string& invalidResidues,
-                          bool figure, std::size_t labelWidth, int nameJustification) {
+                          bool figure, std::size_t labelWidth, int nameJustification,
+                          const ReferenceSequence& reference) {
   const ColumnMarkOptions& wanted = options.columnMarks;
-  const ParsedMarks marks = parseColumnMarks(wanted.marks);
+  ParsedMarks marks = parseColumnMarks(wanted.marks);
   if (!marks.problem.empty()) return "the marks cannot be read: " + marks.problem;
-  const ParsedRanges frames = parseColumnRanges(wanted.frames);
+  ParsedRanges frames = parseColumnRanges(wanted.frames);
   if (!frames.problem.empty()) return "the frames cannot be read: " + frames.problem;
   if (annotated.sets.empty()) return {};
   const auto length = static_cast<std::size_t>(std::max(annotated.sets.front().length, 0));
+  if (!reference.name.empty()) {
+    for (ColumnMark& mark : marks.marks) mark = inColumns(mark, reference.numbers);
+    frames.ranges = alignmentColumnsOf(frames.ranges, reference.numbers);
+    placeReference(annotated, reference, length);
+  }
   placeMarks(annotated.rows, marks.marks, frames.ranges, annotated.columnNumbers, length, figure);
   if (wanted.conservationBar) {
     annotated.rows.conservationLabel = std::string(kConservationLabel);

@@ -15,12 +15,27 @@ inline constexpr std::string_view kConservationLabel = "Conservation";
 // The name-column labels the options add beside the consensus row's.
 std::size_t columnRowLabelWidth(const Options& options);
 
+// The sequence the options name as the reference, found before the columns
+// are cut: its name as the layout shows it and its residue number at every
+// alignment column.
+struct ReferenceSequence {
+  std::string name;  // empty: no reference
+  std::vector<std::int32_t> numbers;
+};
+
+// The reference by name (blanks around it ignored) or by number from 1;
+// `problem` says why none was found when one was asked for.
+ReferenceSequence findReference(const Alignment& alignment, const Options& options,
+                                std::string& problem);
+
 // Fills `annotated.rows` from the options: each set's conservation (after
 // its consensus), the marks and the frames, placed on the columns laid out.
 // A figure draws bars and shapes where the text forms write characters.
+// With a reference, the ruler, marks and frames count its residues.
 // Why the marks or frames cannot be read; empty when they can.
 std::string addColumnRows(AnnotatedAlignment& annotated, const Options& options,
                           const GroupingSet& groupings, const std::string& invalidResidues,
-                          bool figure, std::size_t labelWidth, int nameJustification);
+                          bool figure, std::size_t labelWidth, int nameJustification,
+                          const ReferenceSequence& reference = {});
 
 }  // namespace hueset

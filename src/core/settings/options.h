@@ -167,6 +167,9 @@ struct ColumnMarkOptions : OptionGroup<ColumnMarkOptions> {
   bool conservationBar;  // a bar per column (digits in Rich Text and HTML)
   std::string marks;     // "45,67,120-122:star; 30:K" (see parseColumnMarks)
   std::string frames;    // "30-52,60-64" (see parseColumnRanges)
+  // A sequence's name (or its number from 1): the ruler, marks and frames
+  // then count its residues. Empty: the alignment's columns.
+  std::string reference;
 
   ColumnMarkOptions();
   // Writes nothing while every value is at its default.

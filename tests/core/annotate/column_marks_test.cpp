@@ -158,5 +158,25 @@ TEST(ColumnMarks, PlacedOnTheColumnsShownAfterElision) {
   }
 }
 
+TEST(ColumnMarks, AReferenceNumbersItsResiduesAndSkipsItsGaps) {
+  // "ref/11-18": A is 11, the gap columns 3 and 4 have no number, D is 13.
+  const std::vector<std::int32_t> numbers = residueNumbersOf("AC--DEFGHI", 11);
+  EXPECT_EQ(numbers, (std::vector<std::int32_t>{11, 12, 0, 0, 13, 14, 15, 16, 17, 18}));
+  struct Case {
+    const char* what;
+    ColumnRange residues;
+    std::vector<ColumnRange> columns;
+  };
+  const Case cases[] = {
+      {"one residue is its column", {15, 15}, {{7, 7}}},
+      {"a range across the gap takes the gap's columns too", {12, 13}, {{2, 5}}},
+      {"residues the reference lacks mark nothing", {30, 40}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(alignmentColumnsOf({c.residues}, numbers), c.columns);
+  }
+}
+
 }  // namespace
 }  // namespace hueset
