@@ -362,6 +362,19 @@ const CliOption kCliOptions[] = {
            "figures only (Rich Text and HTML show nothing); repeatable");
      },
      framesOf},
+    {"", "--columns", "COLUMNS", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "show only these columns, such as 30-120,200-260 (in --reference's numbering when "
+           "given); a figure marks the gaps between them as it marks elided columns, and "
+           "nothing is elided");
+     },
+     [](CliArguments& a, const std::string& v) {
+       const ParsedRanges parsed = parseColumnRanges(v);
+       if (!parsed.problem.empty()) return "--columns: " + parsed.problem;
+       a.optionAssignments.emplace_back("shownColumns", v);
+       return std::string();
+     }},
     {"", "--reference", "NAME", true, kAnnotateBit,
      [] {
        return std::string(

@@ -72,9 +72,49 @@ TEST_F(Cli, AReferenceNumbersTheRulerAndTheMarks) {
   EXPECT_EQ(cli({"annotate", "--no-profile", "--reference", "nobody", path("r.fa")}).status, 1);
 }
 
+TEST_F(Cli, AChosenRangeKeepsItsNumbersTrue) {
+  writeFile("r.fa", ">ref/11-18\nAC--DEFGHI\n>b\nACDEDEFGHI\n>c\nACDEDEFGHW\n");
+  struct Case {
+    const char* what;
+    std::vector<std::string> flags;
+    std::string marks;  // the mark line from the first residue's cell
+    std::string ref;    // the reference's line from its first number
+    std::string b;
+  };
+  const Case cases[] = {
+      {"alignment columns 2-3 and 7-9: the mark on column 8 is the fourth shown",
+       {"--columns", "2-3,7-9", "--mark", "8:star"},
+       "   *",
+       "12 C-FGH 17",
+       " 2 CDFGH 9"},
+      {"in the reference's numbering residues 12-13 are columns 2-5, the gap too",
+       {"--reference", "1", "--columns", "12-13", "--mark", "13:K"},
+       "   K",
+       "12 C--D 13",
+       " 2 CDED 5"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> args = {"annotate",         "--no-profile", "--option",
+                                     "residueNumbers=1", "-t",           "html"};
+    args.insert(args.end(), c.flags.begin(), c.flags.end());
+    args.push_back(path("r.fa"));
+    const CliRun run = cli(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = shownLines(run.out);
+    ASSERT_GE(lines.size(), 3u);
+    const std::size_t number = lines[1].find_first_of("0123456789", 10);
+    ASSERT_NE(number, std::string::npos);
+    EXPECT_EQ(lines[1].substr(number), c.ref);
+    EXPECT_EQ(lines[2].substr(number), c.b);
+    // The residues start after the number and the blank before the first group.
+    EXPECT_EQ(lines[0].substr(number + 3, c.marks.size()), c.marks);
+  }
+}
+
 TEST_F(Cli, AMarkOrFrameThatIsNoColumnIsAUsageError) {
   writeFile("s.fa", kFasta);
-  for (const char* bad : {"--mark=3:square", "--frame=9-2"}) {
+  for (const char* bad : {"--mark=3:square", "--frame=9-2", "--columns=x"}) {
     SCOPED_TRACE(bad);
     const std::string flag(bad);
     const auto equals = flag.find('=');

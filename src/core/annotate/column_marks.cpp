@@ -159,6 +159,40 @@ std::vector<ColumnRange> alignmentColumnsOf(const std::vector<ColumnRange>& rang
   return columns;
 }
 
+namespace {
+
+std::string keptOf(const std::string& row, const std::vector<bool>& keep) {
+  std::string kept;
+  for (std::size_t c = 0; c < keep.size(); ++c) {
+    if (keep[c]) kept += c < row.size() ? row[c] : ' ';
+  }
+  return kept;
+}
+
+}  // namespace
+
+std::vector<ColumnRows::HiddenResidues> keepColumns(Alignment& set, const std::vector<bool>& keep) {
+  std::vector<ColumnRows::HiddenResidues> hidden(set.residues.size());
+  for (std::size_t i = 0; i < set.residues.size(); ++i) {
+    const std::string& row = set.residues[i];
+    std::uint32_t shown = 0;
+    std::uint32_t left = 0;
+    for (std::size_t c = 0; c < keep.size(); ++c) {
+      if (!keep[c]) {
+        left += c < row.size() && std::isalpha(static_cast<unsigned char>(row[c])) ? 1 : 0;
+        continue;
+      }
+      if (left > 0) hidden[i].emplace_back(shown, left);
+      left = 0;
+      ++shown;
+    }
+    set.residues[i] = keptOf(row, keep);
+  }
+  for (std::string& track : set.tracks) track = keptOf(track, keep);
+  set.length = static_cast<int>(std::count(keep.begin(), keep.end(), true));
+  return hidden;
+}
+
 std::vector<std::size_t> layoutColumnsOf(const ColumnRange& range,
                                          const std::vector<std::int32_t>& columnNumbers,
                                          std::size_t length) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "annotate/column_statistics.h"
@@ -95,6 +96,11 @@ struct ColumnRows {
   // Per column, what the ruler numbers it: the reference sequence's residue
   // number, 0 at its gaps. Empty: the alignment's column numbers.
   std::vector<std::int32_t> rulerNumbers;
+  // Per set, per sequence: the residues of columns left out of a chosen
+  // range, as (the layout column after them, how many), so that residue
+  // numbers stay true. Empty: none left out.
+  using HiddenResidues = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+  std::vector<std::vector<HiddenResidues>> hidden;
   // The reference sequence's line, marked in a figure under its name's
   // cells [nameFirst, nameEnd); set -1 without one.
   std::int32_t referenceSet = -1;
@@ -116,6 +122,11 @@ std::vector<std::int32_t> residueNumbersOf(const std::string& residues, int star
 // last; a range of none of its residues is dropped.
 std::vector<ColumnRange> alignmentColumnsOf(const std::vector<ColumnRange>& ranges,
                                             const std::vector<std::int32_t>& numbers);
+
+// Keeps only the columns of `set` that `keep` marks (by alignment column,
+// from 0), in its residues and tracks, and gives the residues of each
+// sequence that were left out (see ColumnRows::hidden).
+std::vector<ColumnRows::HiddenResidues> keepColumns(Alignment& set, const std::vector<bool>& keep);
 
 // The layout's columns of `length` that alignment columns [first, last]
 // are shown at; `columnNumbers` as AnnotatedAlignment has them.

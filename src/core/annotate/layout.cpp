@@ -66,7 +66,8 @@ class Marks {
         const int start = residueNumberStart(i < set.names.size() ? set.names[i] : std::string());
         starts.push_back(start);
         before.push_back(0);
-        widest = std::max(widest, start + residuesIn(set.residues[i], 0, length) - 1);
+        widest = std::max(widest, start + residuesIn(set.residues[i], 0, length) +
+                                      hiddenIn(m_starts.size(), i, 0, length + 1) - 1);
         widest = std::max<long long>(widest, start);
       }
       m_starts.push_back(std::move(starts));
@@ -84,8 +85,11 @@ class Marks {
   // once per sequence and block, blocks in order.
   std::pair<std::string, std::string> lineNumbers(std::size_t k, std::size_t i, std::size_t from,
                                                   std::size_t to) {
-    const long long inBlock = residuesIn(m_annotated.sets[k].residues[i], from, to);
     long long& before = m_before[k][i];
+    // Residues left out before the block's first column come before it.
+    before += hiddenIn(k, i, from, from + 1);
+    const long long inBlock =
+        residuesIn(m_annotated.sets[k].residues[i], from, to) + hiddenIn(k, i, from + 1, to);
     const long long first = m_starts[k][i] + before;
     before += inBlock;
     if (inBlock == 0) return {std::string(m_numberWidth, ' '), std::string()};
@@ -141,6 +145,18 @@ class Marks {
     const auto& columns = m_annotated.columnNumbers;
     if (columns.empty()) return static_cast<long long>(p) + 1;
     return p < columns.size() ? columns[p] : 0;
+  }
+
+  // Residues of sequence i of set k left out of a chosen range before
+  // columns [from, to).
+  long long hiddenIn(std::size_t k, std::size_t i, std::size_t from, std::size_t to) const {
+    const auto& hidden = m_annotated.rows.hidden;
+    if (k >= hidden.size() || i >= hidden[k].size()) return 0;
+    long long count = 0;
+    for (const auto& [column, residues] : hidden[k][i]) {
+      if (column >= from && column < to) count += residues;
+    }
+    return count;
   }
 
   // Residues in columns [from, to) of `row`. A stand-in for an elided region

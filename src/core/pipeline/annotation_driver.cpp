@@ -361,10 +361,18 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
     interaction.messageSink().error(referenceProblem, 0);
     return false;
   }
-  ColumnNumbers columnNumbers = elide(alignment, options, invalidResidues, writer.drawsFigure());
+  // A chosen range shows just its columns: nothing is elided.
+  const bool chosen = !options.columnMarks.columns.empty();
+  ColumnNumbers columnNumbers =
+      chosen ? ColumnNumbers() : elide(alignment, options, invalidResidues, writer.drawsFigure());
   AnnotatedAlignment annotated;
   annotated.sets = splitIntoSets(alignment, *setList);
   annotated.columnNumbers = std::move(columnNumbers);
+  if (const std::string why = keepChosenColumns(annotated, alignment, options, reference);
+      !why.empty()) {
+    interaction.messageSink().error(why, 0);
+    return false;
+  }
 
   if (!interaction.progress(AnnotationStage::Consensus, 0)) return false;
   if (!addConsensus(annotated, options, groupings, invalidResidues, label, interaction))

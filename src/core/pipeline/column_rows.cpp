@@ -1,5 +1,6 @@
 #include "pipeline/column_rows.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "annotate/column_statistics.h"
@@ -97,6 +98,30 @@ ReferenceSequence findReference(const Alignment& alignment, const Options& optio
   reference.numbers =
       residueNumbersOf(alignment.residues[found], residueNumberStart(reference.name));
   return reference;
+}
+
+std::string keepChosenColumns(AnnotatedAlignment& annotated, Alignment& alignment,
+                              const Options& options, const ReferenceSequence& reference) {
+  ParsedRanges chosen = parseColumnRanges(options.columnMarks.columns);
+  if (!chosen.problem.empty()) return "the columns cannot be read: " + chosen.problem;
+  if (chosen.ranges.empty() || alignment.length <= 0) return {};
+  if (!reference.name.empty()) chosen.ranges = alignmentColumnsOf(chosen.ranges, reference.numbers);
+  const auto length = static_cast<std::size_t>(alignment.length);
+  std::vector<bool> keep(length, false);
+  for (const ColumnRange& range : chosen.ranges) {
+    for (auto c = static_cast<std::size_t>(range.first);
+         c <= static_cast<std::size_t>(range.last) && c <= length; ++c)
+      keep[c - 1] = true;
+  }
+  if (std::find(keep.begin(), keep.end(), true) == keep.end())
+    return "none of the columns chosen is in the alignment";
+  annotated.columnNumbers.clear();
+  for (std::size_t c = 0; c < length; ++c) {
+    if (keep[c]) annotated.columnNumbers.push_back(static_cast<std::int32_t>(c) + 1);
+  }
+  for (Alignment& set : annotated.sets) annotated.rows.hidden.push_back(keepColumns(set, keep));
+  keepColumns(alignment, keep);
+  return {};
 }
 
 std::string addColumnRows(AnnotatedAlignment& annotated, const Options& options,

@@ -28,6 +28,12 @@ struct ReferenceSequence {
 ReferenceSequence findReference(const Alignment& alignment, const Options& options,
                                 std::string& problem);
 
+// With a chosen range of columns, cuts every set (and the prediction rows
+// of `alignment`) to it, numbering the columns shown; why the range cannot
+// be read, empty when it can (and when there is none).
+std::string keepChosenColumns(AnnotatedAlignment& annotated, Alignment& alignment,
+                              const Options& options, const ReferenceSequence& reference);
+
 // Fills `annotated.rows` from the options: each set's conservation (after
 // its consensus), the marks and the frames, placed on the columns laid out.
 // A figure draws bars and shapes where the text forms write characters.

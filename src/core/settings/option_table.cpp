@@ -164,11 +164,12 @@ const std::array<Row<L>, 6> kFigureLayoutRows = {
     flag<L>("tiffCmyk", "TIFF CMYK", &L::tiffCmyk, false, 5),
 };
 
-const std::array<Row<M>, 4> kColumnMarkRows = {
+const std::array<Row<M>, 5> kColumnMarkRows = {
     flag<M>("conservationBar", "Conservation Bar", &M::conservationBar, false, 0),
     text<M>("columnMarks", "Marks", &M::marks, "", cleanColumnMarks, 1),
     text<M>("columnFrames", "Frames", &M::frames, "", cleanColumnRanges, 2),
     text<M>("referenceSequence", "Reference Sequence", &M::reference, "", cleanFigureTitle, 3),
+    text<M>("shownColumns", "Columns", &M::columns, "", cleanColumnRanges, 4),
 };
 
 // Every group's table: its section, its rows, whether the options file
