@@ -347,6 +347,16 @@ const CliOption kCliOptions[] = {
        a.optionAssignments.emplace_back("conservationBar", "1");
        return std::string();
      }},
+    {"", "--logo", "", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "a sequence logo under each set's consensus: per column the letters stacked by "
+           "frequency, the column as high as its information in bits; figures only");
+     },
+     [](CliArguments& a, const std::string&) {
+       a.optionAssignments.emplace_back("sequenceLogo", "1");
+       return std::string();
+     }},
     {"", "--mark", "COLUMNS[:SYMBOL]", true, kAnnotateBit,
      [] {
        return std::string(

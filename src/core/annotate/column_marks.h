@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "annotate/column_statistics.h"
+#include "annotate/sequence_logo.h"
 
 namespace hueset {
 
@@ -75,6 +77,9 @@ char conservationDigit(const ColumnConservation& column);
 // The character that stands for a mark in Rich Text, HTML and the preview.
 char markCharacter(MarkSymbol symbol, char letter);
 
+// A logo is this many lines high.
+inline constexpr std::size_t kLogoLines = 3;
+
 // The ruler line (LineContent::row of a Ruler line) that holds the marks.
 inline constexpr std::uint32_t kMarkRulerRow = 2;
 
@@ -87,6 +92,13 @@ struct ColumnRows {
   std::vector<std::vector<ColumnConservation>> conservation;
   std::vector<std::string> conservationCells;
   std::string conservationLabel;
+  // Per set: its sequence logo, drawn by a figure over kLogoLines blank
+  // extra rows under the conservation row (the last named logoLabels'
+  // last); empty: none. A letter's colour is letterColours' of it.
+  std::vector<std::vector<LogoColumn>> logo;
+  std::vector<std::string> logoLabels;  // kLogoLines entries, or none
+  std::string logoCells;                // blanks, a column each
+  std::array<Colour, 26> letterColours{};
   // The line above every block: a mark's character per column (in a
   // figure, only the letters: it draws the shapes). Empty: no such line.
   std::string markCells;
@@ -111,6 +123,7 @@ struct ColumnRows {
   bool hasConservation(std::size_t set) const {
     return set < conservationCells.size() && !conservationCells[set].empty();
   }
+  bool hasLogo(std::size_t set) const { return set < logo.size() && !logo[set].empty(); }
 };
 
 // Per alignment column: the residue number of `residues` there (letters are

@@ -199,7 +199,9 @@ std::size_t nameColumnWidth(const AnnotatedAlignment& annotated) {
   }
   for (const ConsensusRows& result : annotated.results)
     width = std::max(width, result.label.size());
-  return std::max(width, annotated.rows.conservationLabel.size());
+  width = std::max(width, annotated.rows.conservationLabel.size());
+  for (const std::string& label : annotated.rows.logoLabels) width = std::max(width, label.size());
+  return width;
 }
 
 }  // namespace
@@ -227,12 +229,17 @@ bool hasConsensusRow(const AnnotatedAlignment& annotated, std::size_t k) {
 
 std::size_t extraRowCount(const AnnotatedAlignment& annotated, std::size_t k) {
   return (hasConsensusRow(annotated, k) ? 1 : 0) + (annotated.rows.hasConservation(k) ? 1 : 0) +
-         annotated.sets[k].tracks.size();
+         (annotated.rows.hasLogo(k) ? kLogoLines : 0) + annotated.sets[k].tracks.size();
 }
 
 std::size_t conservationRowOf(const AnnotatedAlignment& annotated, std::size_t k) {
   if (!annotated.rows.hasConservation(k)) return extraRowCount(annotated, k);
   return hasConsensusRow(annotated, k) ? 1 : 0;
+}
+
+std::size_t logoRowOf(const AnnotatedAlignment& annotated, std::size_t k) {
+  if (!annotated.rows.hasLogo(k)) return extraRowCount(annotated, k);
+  return (hasConsensusRow(annotated, k) ? 1 : 0) + (annotated.rows.hasConservation(k) ? 1 : 0);
 }
 
 const std::string& extraRowLabel(const AnnotatedAlignment& annotated, std::size_t k,
@@ -244,6 +251,10 @@ const std::string& extraRowLabel(const AnnotatedAlignment& annotated, std::size_
   if (annotated.rows.hasConservation(k)) {
     if (d == 0) return annotated.rows.conservationLabel;
     --d;
+  }
+  if (annotated.rows.hasLogo(k)) {
+    if (d < kLogoLines) return annotated.rows.logoLabels[d];
+    d -= kLogoLines;
   }
   const auto& labels = annotated.sets[k].trackLabels;
   return d < labels.size() ? labels[d] : kNoText;
@@ -258,6 +269,10 @@ const std::string& extraRowCells(const AnnotatedAlignment& annotated, std::size_
   if (annotated.rows.hasConservation(k)) {
     if (d == 0) return annotated.rows.conservationCells[k];
     --d;
+  }
+  if (annotated.rows.hasLogo(k)) {
+    if (d < kLogoLines) return annotated.rows.logoCells;
+    d -= kLogoLines;
   }
   const auto& tracks = annotated.sets[k].tracks;
   return d < tracks.size() ? tracks[d] : kNoText;

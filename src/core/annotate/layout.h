@@ -43,11 +43,13 @@ struct LayoutMarks {
 };
 
 // The extra rows of set k as the layout numbers them (LineContent::row): its
-// consensus row first, where it has one, then its conservation row, where
-// it has one, then the set's own.
+// consensus row first, where it has one, then its conservation row and its
+// logo's rows, where it has them, then the set's own.
 std::size_t extraRowCount(const AnnotatedAlignment& annotated, std::size_t k);
-// The extra row of set k that holds its conservation; none: past its rows.
+// The extra row of set k that holds its conservation, and the first of its
+// logo; none: past its rows.
 std::size_t conservationRowOf(const AnnotatedAlignment& annotated, std::size_t k);
+std::size_t logoRowOf(const AnnotatedAlignment& annotated, std::size_t k);
 // The label and the cells of extra row d of set k; empty past the labels.
 const std::string& extraRowLabel(const AnnotatedAlignment& annotated, std::size_t k, std::size_t d);
 const std::string& extraRowCells(const AnnotatedAlignment& annotated, std::size_t k, std::size_t d);

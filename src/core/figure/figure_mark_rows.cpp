@@ -67,10 +67,35 @@ void FigureMarkRows::start(const AnnotatedAlignment& annotated, Colour ink) {
   m_rows = annotated.rows;
   m_ink = ink;
   m_conservationRow.clear();
+  m_logoRow.clear();
   m_bars = false;
+  bool logo = false;
   for (std::size_t k = 0; k < annotated.sets.size(); ++k) {
     m_conservationRow.push_back(conservationRowOf(annotated, k));
+    m_logoRow.push_back(logoRowOf(annotated, k));
+    logo = logo || m_rows.hasLogo(k);
     m_bars = m_bars || m_rows.hasConservation(k);
+  }
+  if (!logo) m_logoRow.clear();
+}
+
+// A logo spans its kLogoLines rows from the top of the first: the full
+// height stands for kLogoMostBits.
+void FigureMarkRows::addLogo(FigureLineMarks& marks, const LineContent& content,
+                             const FigureMetrics& metrics, double x, std::size_t column) const {
+  const auto& logo = m_rows.logo[content.set];
+  if (column >= logo.size()) return;
+  const double height = metrics.lineHeight * (kLogoLines - 2 * (1 - kBarBottom));
+  double bottom = metrics.lineHeight * (kLogoLines - (1 - kBarBottom));
+  for (const LogoLetter& letter : logo[column].letters) {
+    const double tall = height * letter.bits / kLogoMostBits;
+    if (letter.letter >= 'A' && letter.letter <= 'Z') {
+      marks.glyphs.push_back({letter.letter,
+                              m_rows.letterColours[static_cast<std::size_t>(letter.letter - 'A')],
+                              x + kBarInset / 2 * metrics.cellWidth, bottom,
+                              (1 - kBarInset) * metrics.cellWidth, tall});
+    }
+    bottom -= tall;
   }
 }
 
@@ -85,6 +110,9 @@ void FigureMarkRows::addTo(FigureLineMarks& marks, const LineContent& content,
   const bool bars =
       content.kind == LineContent::Kind::ExtraRow && content.set < m_conservationRow.size() &&
       content.row == m_conservationRow[content.set] && m_rows.hasConservation(content.set);
+  const bool logoLine = content.kind == LineContent::Kind::ExtraRow &&
+                        content.set < m_logoRow.size() && content.row == m_logoRow[content.set] &&
+                        m_rows.hasLogo(content.set);
   const bool markLine = content.kind == LineContent::Kind::Ruler && content.row == kMarkRulerRow;
   const bool framed = content.kind != LineContent::Kind::Ruler && !m_rows.frames.empty();
   // The reference's name is underlined.
@@ -98,6 +126,7 @@ void FigureMarkRows::addTo(FigureLineMarks& marks, const LineContent& content,
   for (std::size_t k = 0; k < content.columns; ++k) {
     const std::size_t p = content.firstColumn + k;
     const double x = cellOf(k) * metrics.cellWidth;
+    if (logoLine) addLogo(marks, content, metrics, x, p);
     if (bars && p < m_rows.conservation[content.set].size()) {
       const ColumnConservation& column = m_rows.conservation[content.set][p];
       if (!column.shown) continue;
@@ -154,8 +183,50 @@ void closeFrames(std::vector<FigureLine>& block, const std::vector<double>& gaps
   }
 }
 
-void drawLineShapes(cairo_t* cr, const FigurePage& page) {
+namespace {
+
+// A letter's ink in `face` at 100 units: where it starts and rises from its
+// origin, and how large it is.
+cairo_text_extents_t letterInk(cairo_t* cr, cairo_font_face_t* face, char letter) {
+  cairo_set_font_face(cr, face);
+  cairo_set_font_size(cr, 100);
+  const char text[2] = {letter, 0};
+  cairo_text_extents_t ink;
+  cairo_text_extents(cr, text, &ink);
+  return ink;
+}
+
+// The letters' ink boxes measured once on a scratch surface.
+std::array<cairo_text_extents_t, 26> lettersInk(cairo_font_face_t* face) {
+  std::array<cairo_text_extents_t, 26> inks{};
+  CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+  CairoContext cr(cairo_create(surface.get()));
+  for (std::size_t a = 0; a < inks.size(); ++a)
+    inks[a] = letterInk(cr.get(), face, static_cast<char>('A' + a));
+  return inks;
+}
+
+constexpr double kSmallestGlyph = 0.05;  // points: a letter lower than this is not drawn
+
+}  // namespace
+
+void drawLineShapes(cairo_t* cr, const FigurePage& page, cairo_font_face_t* face) {
   for (const FigureLine& line : page.lines) {
+    for (const FigureGlyph& glyph : line.marks.glyphs) {
+      if (glyph.height < kSmallestGlyph || face == nullptr) continue;
+      const cairo_text_extents_t ink = letterInk(cr, face, glyph.letter);
+      if (ink.width <= 0 || ink.height <= 0) continue;
+      cairo_save(cr);
+      cairo_translate(cr, page.margin + glyph.left, page.margin + line.top + glyph.bottom);
+      cairo_scale(cr, glyph.width / ink.width, glyph.height / ink.height);
+      cairo_move_to(cr, -ink.x_bearing, -(ink.y_bearing + ink.height));
+      const char text[2] = {glyph.letter, 0};
+      cairo_text_path(cr, text);
+      cairo_restore(cr);
+      cairo_set_source_rgb(cr, redOf(glyph.colour) / 255.0, greenOf(glyph.colour) / 255.0,
+                           blueOf(glyph.colour) / 255.0);
+      cairo_fill(cr);
+    }
     for (const FigureShape& shape : line.marks.shapes) {
       if (shape.corners.size() < 6) continue;
       cairo_set_source_rgb(cr, redOf(shape.colour) / 255.0, greenOf(shape.colour) / 255.0,
@@ -183,8 +254,35 @@ void appendCoordinate(std::string& out, double value) {
 
 }  // namespace
 
-std::string svgLineShapes(const FigureLine& line, double margin, double top) {
+std::string svgLineShapes(const FigureLine& line, double margin, double top,
+                          cairo_font_face_t* face) {
   std::string out;
+  if (!line.marks.glyphs.empty() && face != nullptr) {
+    static thread_local cairo_font_face_t* measured = nullptr;
+    static thread_local std::array<cairo_text_extents_t, 26> inks{};
+    if (measured != face) {
+      inks = lettersInk(face);
+      measured = face;
+    }
+    for (const FigureGlyph& glyph : line.marks.glyphs) {
+      if (glyph.height < kSmallestGlyph || glyph.letter < 'A' || glyph.letter > 'Z') continue;
+      const cairo_text_extents_t& ink = inks[static_cast<std::size_t>(glyph.letter - 'A')];
+      if (ink.width <= 0 || ink.height <= 0) continue;
+      const double sx = glyph.width / ink.width;
+      const double sy = glyph.height / ink.height;
+      out += "<text font-size=\"100\" font-weight=\"bold\" transform=\"matrix(";
+      for (const double value : {sx, 0.0, 0.0, sy, margin + glyph.left - ink.x_bearing * sx,
+                                 top + glyph.bottom - (ink.y_bearing + ink.height) * sy}) {
+        appendCoordinate(out, value);
+        out += ' ';
+      }
+      out.back() = ')';
+      char fill[48];
+      std::snprintf(fill, sizeof fill, "\" fill=\"#%02x%02x%02x\">%c</text>\n", redOf(glyph.colour),
+                    greenOf(glyph.colour), blueOf(glyph.colour), glyph.letter);
+      out += fill;
+    }
+  }
   for (const FigureShape& shape : line.marks.shapes) {
     if (shape.corners.size() < 6) continue;
     out += "<path d=\"";

@@ -25,12 +25,16 @@ class FigureMarkRows {
              const FigureMetrics& metrics) const;
   bool any() const {
     return !m_rows.frames.empty() || !m_rows.markSymbols.empty() || m_bars ||
-           m_rows.referenceSet >= 0;
+           m_rows.referenceSet >= 0 || !m_logoRow.empty();
   }
 
  private:
+  void addLogo(FigureLineMarks& marks, const LineContent& content, const FigureMetrics& metrics,
+               double x, std::size_t column) const;
+
   ColumnRows m_rows;
   std::vector<std::size_t> m_conservationRow;  // per set, the extra row of its bars
+  std::vector<std::size_t> m_logoRow;          // per set, the first extra row of its logo
   Colour m_ink = 0;
   bool m_bars = false;
 };
@@ -45,9 +49,12 @@ Colour conservationShade(double share, bool reached);
 void closeFrames(std::vector<FigureLine>& block, const std::vector<double>& gapsAfter,
                  const FigureMetrics& metrics, Colour ink);
 
-// The shapes of a page's lines, drawn over their text.
-void drawLineShapes(cairo_t* cr, const FigurePage& page);
-// The same shapes of one line as SVG paths, the line's top at `top`.
-std::string svgLineShapes(const FigureLine& line, double margin, double top);
+// The shapes of a page's lines, drawn over their text, and the glyphs in
+// `face`.
+void drawLineShapes(cairo_t* cr, const FigurePage& page, cairo_font_face_t* face);
+// The same shapes of one line as SVG paths, the line's top at `top`, and
+// its glyphs as text in `face` (the family the SVG names, bold).
+std::string svgLineShapes(const FigureLine& line, double margin, double top,
+                          cairo_font_face_t* face);
 
 }  // namespace hueset

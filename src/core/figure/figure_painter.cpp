@@ -266,7 +266,7 @@ void FigurePainter::drawPage(cairo_t* cr, const FigurePage& page, bool paintGrou
   }
   drawText(cr, page);
   drawBreaks(cr, page);
-  drawLineShapes(cr, page);
+  drawLineShapes(cr, page, cairo_scaled_font_get_font_face(m_faces[1].font.get()));
 }
 
 PdfDocument::PdfDocument(std::string& out, const std::string& subject)

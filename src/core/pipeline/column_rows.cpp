@@ -12,7 +12,9 @@
 namespace hueset {
 
 std::size_t columnRowLabelWidth(const Options& options) {
-  return options.columnMarks.conservationBar ? kConservationLabel.size() : 0;
+  const std::size_t conservation =
+      options.columnMarks.conservationBar ? kConservationLabel.size() : 0;
+  return std::max(conservation, options.columnMarks.sequenceLogo ? kLogoLabel.size() : 0);
 }
 
 namespace {
@@ -72,6 +74,23 @@ void placeReference(AnnotatedAlignment& annotated, const ReferenceSequence& refe
       return;
     }
   }
+}
+
+// A figure's logo of every set; the text forms have none.
+void addLogo(AnnotatedAlignment& annotated, const Options& options, const GroupingSet& groupings,
+             const std::string& invalidResidues, std::size_t labelWidth, int nameJustification) {
+  ColumnRows& rows = annotated.rows;
+  const ConsensusSettings settings = consensusSettings(options);
+  for (const Alignment& set : annotated.sets) {
+    std::vector<LogoColumn>& logo = rows.logo.emplace_back();
+    if (!set.residues.empty())
+      logo = sequenceLogo(set, settings, invalidResidues, annotated.columnNumbers);
+  }
+  rows.logoLabels.assign(kLogoLines, std::string());
+  rows.logoLabels.back() = std::string(kLogoLabel);
+  for (std::string& label : rows.logoLabels) justify(label, labelWidth, nameJustification);
+  rows.logoCells.assign(static_cast<std::size_t>(std::max(annotated.sets.front().length, 0)), ' ');
+  rows.letterColours = logoLetterColours(groupings);
 }
 
 }  // namespace
@@ -146,6 +165,8 @@ std::string addColumnRows(AnnotatedAlignment& annotated, const Options& options,
     justify(annotated.rows.conservationLabel, labelWidth, nameJustification);
     addConservation(annotated, options, groupings, invalidResidues, figure);
   }
+  if (wanted.sequenceLogo && figure)
+    addLogo(annotated, options, groupings, invalidResidues, labelWidth, nameJustification);
   return {};
 }
 

@@ -11,6 +11,8 @@ struct GroupingSet;
 
 // The conservation row's name in the name column.
 inline constexpr std::string_view kConservationLabel = "Conservation";
+// The logo's, on its last line.
+inline constexpr std::string_view kLogoLabel = "Logo";
 
 // The name-column labels the options add beside the consensus row's.
 std::size_t columnRowLabelWidth(const Options& options);

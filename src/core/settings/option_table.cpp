@@ -164,12 +164,13 @@ const std::array<Row<L>, 6> kFigureLayoutRows = {
     flag<L>("tiffCmyk", "TIFF CMYK", &L::tiffCmyk, false, 5),
 };
 
-const std::array<Row<M>, 5> kColumnMarkRows = {
+const std::array<Row<M>, 6> kColumnMarkRows = {
     flag<M>("conservationBar", "Conservation Bar", &M::conservationBar, false, 0),
     text<M>("columnMarks", "Marks", &M::marks, "", cleanColumnMarks, 1),
     text<M>("columnFrames", "Frames", &M::frames, "", cleanColumnRanges, 2),
     text<M>("referenceSequence", "Reference Sequence", &M::reference, "", cleanFigureTitle, 3),
     text<M>("shownColumns", "Columns", &M::columns, "", cleanColumnRanges, 4),
+    flag<M>("sequenceLogo", "Sequence Logo", &M::sequenceLogo, false, 5),
 };
 
 // Every group's table: its section, its rows, whether the options file

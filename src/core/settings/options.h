@@ -165,6 +165,7 @@ struct FigureLayoutOptions : OptionGroup<FigureLayoutOptions> {
 // from its default.
 struct ColumnMarkOptions : OptionGroup<ColumnMarkOptions> {
   bool conservationBar;  // a bar per column (digits in Rich Text and HTML)
+  bool sequenceLogo;     // a logo per column, in figures only
   std::string marks;     // "45,67,120-122:star; 30:K" (see parseColumnMarks)
   std::string frames;    // "30-52,60-64" (see parseColumnRanges)
   // A sequence's name (or its number from 1): the ruler, marks and frames
