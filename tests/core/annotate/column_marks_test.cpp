@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "annotate/column_statistics.h"
+#include "annotate/sequence_logo.h"
 #include "core/annotate/column_set.h"
 
 namespace hueset {
@@ -92,6 +93,55 @@ TEST(ColumnConservation, HandWorkedColumns) {
     EXPECT_EQ(columns[0].reached, c.reached);
     EXPECT_EQ(conservationDigit(columns[0]), c.digit);
   }
+}
+
+TEST(SequenceLogo, HandWorkedColumnHeights) {
+  // log2 20 = 4.32193 bits, less 19 / (2 ln 2 n) for n letters.
+  struct Case {
+    const char* what;
+    std::string column;
+    bool includeBlanks;
+    std::vector<std::int32_t> columnNumbers;
+    double bits;
+    std::size_t letters;
+  };
+  const Case cases[] = {
+      {"eight L: no entropy, 1.71320 bits of correction", "LLLLLLLL", false, {}, 2.6087277, 1},
+      {"blanks counted: eight letters of ten counted, 8/10 of that",
+       "LLLLLLLL--",
+       true,
+       {},
+       2.0869822,
+       1},
+      {"blanks not counted: as if they were not there", "LLLLLLLL--", false, {}, 2.6087277, 1},
+      {"half L, half I: one bit of entropy", "LLLLIIII", false, {}, 1.6087277, 2},
+      {"X taken as unknown is neither letter nor blank: four letters",
+       "LLLLXX",
+       true,
+       {},
+       0.8955274,
+       1},
+      {"two letters cannot pay the correction: no height", "LI", false, {}, 0, 2},
+      {"a stand-in for an elided region has no logo", "LLLL", false, {0}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const ConsensusSettings settings{800, c.includeBlanks, true, false};
+    const std::vector<LogoColumn> logo =
+        sequenceLogo(test::columnSet(c.column), settings, "", c.columnNumbers);
+    ASSERT_EQ(logo.size(), 1u);
+    EXPECT_NEAR(logo[0].bits, c.bits, 1e-6);
+    ASSERT_EQ(logo[0].letters.size(), c.letters);
+    double stacked = 0;
+    for (const LogoLetter& letter : logo[0].letters) stacked += letter.bits;
+    EXPECT_NEAR(stacked, logo[0].bits, 1e-9) << "the letters fill the column";
+  }
+  // Stacked from the least frequent up: the most frequent on top.
+  const std::vector<LogoColumn> mixed =
+      sequenceLogo(test::columnSet("LLLLLLIV"), ConsensusSettings{800, false, true, false}, "", {});
+  ASSERT_EQ(mixed[0].letters.size(), 3u);
+  EXPECT_EQ(mixed[0].letters.back().letter, 'L');
+  EXPECT_NEAR(mixed[0].letters.back().bits, mixed[0].bits * 6 / 8, 1e-9);
 }
 
 TEST(ColumnMarks, TextsReadAsColumnsAndSymbols) {
