@@ -372,6 +372,16 @@ const CliOption kCliOptions[] = {
            "figures only (Rich Text and HTML show nothing); repeatable");
      },
      framesOf},
+    {"", "--shade-identical", "", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "with --reference, shade every residue identical to the reference's in its column "
+           "(before the groupings colour the rest)");
+     },
+     [](CliArguments& a, const std::string&) {
+       a.optionAssignments.emplace_back("shadeIdentical", "1");
+       return std::string();
+     }},
     {"", "--columns", "COLUMNS", true, kAnnotateBit,
      [] {
        return std::string(

@@ -113,6 +113,9 @@ struct ColumnRows {
   // numbers stay true. Empty: none left out.
   using HiddenResidues = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
   std::vector<std::vector<HiddenResidues>> hidden;
+  // The format index (after the groupings') that residues identical to the
+  // reference's in their column are drawn in; -1: none.
+  int identityFormat = -1;
   // The reference sequence's line, marked in a figure under its name's
   // cells [nameFirst, nameEnd); set -1 without one.
   std::int32_t referenceSet = -1;

@@ -277,6 +277,7 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
   const int columnWidth = cappedWidth(output.separateColumns, output.columnWidth, alignment.length);
 
   for (const ResidueFormat& f : groupings.textFormats()) writer.addFormat(f);
+  if (annotated.rows.identityFormat >= 0) writer.addFormat(kIdenticalFormat);
   addPredictions(annotated, alignment);
   // A figure of a set width is always filled.
   const bool setWidth = figureWidthPoints(options.figureLayout.width).value_or(0) > 0;

@@ -1,6 +1,7 @@
 #include "pipeline/column_rows.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 
 #include "annotate/column_statistics.h"
@@ -119,6 +120,32 @@ ReferenceSequence findReference(const Alignment& alignment, const Options& optio
   return reference;
 }
 
+void shadeIdenticalResidues(AnnotatedAlignment& annotated, std::size_t formatIndex) {
+  ColumnRows& rows = annotated.rows;
+  if (rows.referenceSet < 0 || formatIndex > 255) return;
+  const auto& set = annotated.sets[static_cast<std::size_t>(rows.referenceSet)];
+  if (rows.referenceRow >= set.residues.size()) return;
+  const std::string reference = set.residues[rows.referenceRow];
+  auto upper = [](char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  };
+  for (std::size_t k = 0; k < annotated.sets.size() && k < annotated.results.size(); ++k) {
+    const Alignment& shaded = annotated.sets[k];
+    auto& formats = annotated.results[k].formats;
+    for (std::size_t i = 0; i < shaded.residues.size() && i < formats.size(); ++i) {
+      const std::string& row = shaded.residues[i];
+      for (std::size_t c = 0; c < row.size() && c < reference.size() && c < formats[i].size();
+           ++c) {
+        if (c < annotated.columnNumbers.size() && annotated.columnNumbers[c] == 0) continue;
+        if (std::isalpha(static_cast<unsigned char>(row[c])) &&
+            upper(row[c]) == upper(reference[c]))
+          formats[i][c] = static_cast<char>(formatIndex);
+      }
+    }
+  }
+  rows.identityFormat = static_cast<int>(formatIndex);
+}
+
 std::string keepChosenColumns(AnnotatedAlignment& annotated, Alignment& alignment,
                               const Options& options, const ReferenceSequence& reference) {
   ParsedRanges chosen = parseColumnRanges(options.columnMarks.columns);
@@ -165,6 +192,8 @@ std::string addColumnRows(AnnotatedAlignment& annotated, const Options& options,
     justify(annotated.rows.conservationLabel, labelWidth, nameJustification);
     addConservation(annotated, options, groupings, invalidResidues, figure);
   }
+  if (wanted.shadeIdentical && !reference.name.empty())
+    shadeIdenticalResidues(annotated, groupings.textFormats().size());
   if (wanted.sequenceLogo && figure)
     addLogo(annotated, options, groupings, invalidResidues, labelWidth, nameJustification);
   return {};

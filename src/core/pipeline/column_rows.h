@@ -30,6 +30,15 @@ struct ReferenceSequence {
 ReferenceSequence findReference(const Alignment& alignment, const Options& options,
                                 std::string& problem);
 
+// How residues identical to the reference's are shaded.
+inline constexpr ResidueFormat kIdenticalFormat{0x000000, 0xE0C8A8, false, true};
+
+// With shadeIdentical and a reference, gives every residue identical to the
+// reference's in its column (letters alike in either case) the format
+// `formatIndex`, whatever the groupings gave it, in every set; a column
+// standing in for an elided region keeps its formats.
+void shadeIdenticalResidues(AnnotatedAlignment& annotated, std::size_t formatIndex);
+
 // With a chosen range of columns, cuts every set (and the prediction rows
 // of `alignment`) to it, numbering the columns shown; why the range cannot
 // be read, empty when it can (and when there is none).

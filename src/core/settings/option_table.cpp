@@ -164,13 +164,14 @@ const std::array<Row<L>, 6> kFigureLayoutRows = {
     flag<L>("tiffCmyk", "TIFF CMYK", &L::tiffCmyk, false, 5),
 };
 
-const std::array<Row<M>, 6> kColumnMarkRows = {
+const std::array<Row<M>, 7> kColumnMarkRows = {
     flag<M>("conservationBar", "Conservation Bar", &M::conservationBar, false, 0),
     text<M>("columnMarks", "Marks", &M::marks, "", cleanColumnMarks, 1),
     text<M>("columnFrames", "Frames", &M::frames, "", cleanColumnRanges, 2),
     text<M>("referenceSequence", "Reference Sequence", &M::reference, "", cleanFigureTitle, 3),
     text<M>("shownColumns", "Columns", &M::columns, "", cleanColumnRanges, 4),
     flag<M>("sequenceLogo", "Sequence Logo", &M::sequenceLogo, false, 5),
+    flag<M>("shadeIdentical", "Shade Identical To Reference", &M::shadeIdentical, false, 6),
 };
 
 // Every group's table: its section, its rows, whether the options file

@@ -171,6 +171,9 @@ struct ColumnMarkOptions : OptionGroup<ColumnMarkOptions> {
   // A sequence's name (or its number from 1): the ruler, marks and frames
   // then count its residues. Empty: the alignment's columns.
   std::string reference;
+  // Residues identical to the reference's in their column shaded, before
+  // the groupings colour the rest.
+  bool shadeIdentical;
   // "30-120,200-260": only these columns are shown (in the reference's
   // numbering when it has one); empty: all.
   std::string columns;
