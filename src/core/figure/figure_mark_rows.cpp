@@ -258,12 +258,8 @@ std::string svgLineShapes(const FigureLine& line, double margin, double top,
                           cairo_font_face_t* face) {
   std::string out;
   if (!line.marks.glyphs.empty() && face != nullptr) {
-    static thread_local cairo_font_face_t* measured = nullptr;
-    static thread_local std::array<cairo_text_extents_t, 26> inks{};
-    if (measured != face) {
-      inks = lettersInk(face);
-      measured = face;
-    }
+    // Measured for each line that has any: a logo's, once a block.
+    const std::array<cairo_text_extents_t, 26> inks = lettersInk(face);
     for (const FigureGlyph& glyph : line.marks.glyphs) {
       if (glyph.height < kSmallestGlyph || glyph.letter < 'A' || glyph.letter > 'Z') continue;
       const cairo_text_extents_t& ink = inks[static_cast<std::size_t>(glyph.letter - 'A')];
