@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "annotate/column_marks.h"
 #include "figure/output_kinds.h"
 #include "groupings/builtin_defaults.h"
 #include "input/format_guess.h"
@@ -235,6 +236,30 @@ std::string widthOf(CliArguments& a, const std::string& value) {
   return {};
 }
 
+// Each --mark or --frame adds to what the ones before gave: option `name`
+// collects them, parted by `separator`.
+std::string addTo(CliArguments& a, std::string_view name, char separator, const std::string& v) {
+  for (auto& [option, value] : a.optionAssignments) {
+    if (option != name) continue;
+    value += separator + v;
+    return {};
+  }
+  a.optionAssignments.emplace_back(std::string(name), v);
+  return {};
+}
+
+std::string marksOf(CliArguments& a, const std::string& v) {
+  const ParsedMarks parsed = parseColumnMarks(v);
+  if (!parsed.problem.empty()) return "--mark: " + parsed.problem;
+  return addTo(a, "columnMarks", ';', v);
+}
+
+std::string framesOf(CliArguments& a, const std::string& v) {
+  const ParsedRanges parsed = parseColumnRanges(v);
+  if (!parsed.problem.empty()) return "--frame: " + parsed.problem;
+  return addTo(a, "columnFrames", ',', v);
+}
+
 // A whole number of points for option `name`; the option table checks its range.
 std::string pointsOf(CliArguments& a, std::string_view name, std::string_view flag,
                      const std::string& value) {
@@ -309,6 +334,75 @@ const CliOption kCliOptions[] = {
      [] { return std::string("write a TIFF in CMYK rather than RGB"); },
      [](CliArguments& a, const std::string&) {
        a.optionAssignments.emplace_back("tiffCmyk", "1");
+       return std::string();
+     }},
+    {"", "--conservation", "", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "a bar under each set's consensus row: per column, the share of the counted "
+           "sequences in what the consensus chose (paler where it reached no consensus); in "
+           "Rich Text and HTML a row of digits, tenths from 0 to 9");
+     },
+     [](CliArguments& a, const std::string&) {
+       a.optionAssignments.emplace_back("conservationBar", "1");
+       return std::string();
+     }},
+    {"", "--logo", "", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "a sequence logo under each set's consensus: per column the letters stacked by "
+           "frequency, the column as high as its information in bits; figures only");
+     },
+     [](CliArguments& a, const std::string&) {
+       a.optionAssignments.emplace_back("sequenceLogo", "1");
+       return std::string();
+     }},
+    {"", "--mark", "COLUMNS[:SYMBOL]", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "mark alignment columns above each block, such as 45,67,120-122:star; the symbol is "
+           "triangle (the default), star, dot, or a letter or digit; in Rich Text and HTML a row "
+           "of characters (v, *, o or the letter); repeatable");
+     },
+     marksOf},
+    {"", "--frame", "COLUMNS", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "draw a box around alignment columns through all rows of the block, such as 30-52; "
+           "figures only (Rich Text and HTML show nothing); repeatable");
+     },
+     framesOf},
+    {"", "--shade-identical", "", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "with --reference, shade every residue identical to the reference's in its column "
+           "(before the groupings colour the rest)");
+     },
+     [](CliArguments& a, const std::string&) {
+       a.optionAssignments.emplace_back("shadeIdentical", "1");
+       return std::string();
+     }},
+    {"", "--columns", "COLUMNS", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "show only these columns, such as 30-120,200-260 (in --reference's numbering when "
+           "given); a figure marks the gaps between them as it marks elided columns, and "
+           "nothing is elided");
+     },
+     [](CliArguments& a, const std::string& v) {
+       const ParsedRanges parsed = parseColumnRanges(v);
+       if (!parsed.problem.empty()) return "--columns: " + parsed.problem;
+       a.optionAssignments.emplace_back("shownColumns", v);
+       return std::string();
+     }},
+    {"", "--reference", "NAME", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "a sequence (by name, or by number from 1) whose residues number the ruler, "
+           "--mark and --frame, counted from its /start-end; a figure underlines its name");
+     },
+     [](CliArguments& a, const std::string& v) {
+       a.optionAssignments.emplace_back("referenceSequence", v);
        return std::string();
      }},
     {"-f", "--format", "FORMAT", true, kAnnotateBit | kReadBit, formatHelp, formatOf},

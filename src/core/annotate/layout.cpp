@@ -66,7 +66,8 @@ class Marks {
         const int start = residueNumberStart(i < set.names.size() ? set.names[i] : std::string());
         starts.push_back(start);
         before.push_back(0);
-        widest = std::max(widest, start + residuesIn(set.residues[i], 0, length) - 1);
+        widest = std::max(widest, start + residuesIn(set.residues[i], 0, length) +
+                                      hiddenIn(m_starts.size(), i, 0, length + 1) - 1);
         widest = std::max<long long>(widest, start);
       }
       m_starts.push_back(std::move(starts));
@@ -84,8 +85,11 @@ class Marks {
   // once per sequence and block, blocks in order.
   std::pair<std::string, std::string> lineNumbers(std::size_t k, std::size_t i, std::size_t from,
                                                   std::size_t to) {
-    const long long inBlock = residuesIn(m_annotated.sets[k].residues[i], from, to);
     long long& before = m_before[k][i];
+    // Residues left out before the block's first column come before it.
+    before += hiddenIn(k, i, from, from + 1);
+    const long long inBlock =
+        residuesIn(m_annotated.sets[k].residues[i], from, to) + hiddenIn(k, i, from + 1, to);
     const long long first = m_starts[k][i] + before;
     before += inBlock;
     if (inBlock == 0) return {std::string(m_numberWidth, ' '), std::string()};
@@ -106,7 +110,7 @@ class Marks {
     const long long tickEvery = m_marks.figureRuler ? interval : 10;
     for (std::size_t p = from; p < to; ++p) {
       const std::size_t at = prefix + (p - from) + (p - from) / group + 1;
-      const long long column = columnNumber(p);
+      const long long column = rulerNumber(p);
       if (column > 0 && column % tickEvery == 0) ticks[at] = '|';
       if (column <= 0 || column % interval != 0) continue;
       // The number ends above its column, and never runs into the one before
@@ -130,10 +134,29 @@ class Marks {
   }
 
  private:
+  // A reference sequence numbers the ruler with its residues.
+  long long rulerNumber(std::size_t p) const {
+    const auto& numbers = m_annotated.rows.rulerNumbers;
+    if (numbers.empty()) return columnNumber(p);
+    return p < numbers.size() ? numbers[p] : 0;
+  }
+
   long long columnNumber(std::size_t p) const {
     const auto& columns = m_annotated.columnNumbers;
     if (columns.empty()) return static_cast<long long>(p) + 1;
     return p < columns.size() ? columns[p] : 0;
+  }
+
+  // Residues of sequence i of set k left out of a chosen range before
+  // columns [from, to).
+  long long hiddenIn(std::size_t k, std::size_t i, std::size_t from, std::size_t to) const {
+    const auto& hidden = m_annotated.rows.hidden;
+    if (k >= hidden.size() || i >= hidden[k].size()) return 0;
+    long long count = 0;
+    for (const auto& [column, residues] : hidden[k][i]) {
+      if (column >= from && column < to) count += residues;
+    }
+    return count;
   }
 
   // Residues in columns [from, to) of `row`. A stand-in for an elided region
@@ -176,6 +199,8 @@ std::size_t nameColumnWidth(const AnnotatedAlignment& annotated) {
   }
   for (const ConsensusRows& result : annotated.results)
     width = std::max(width, result.label.size());
+  width = std::max(width, annotated.rows.conservationLabel.size());
+  for (const std::string& label : annotated.rows.logoLabels) width = std::max(width, label.size());
   return width;
 }
 
@@ -203,7 +228,18 @@ bool hasConsensusRow(const AnnotatedAlignment& annotated, std::size_t k) {
 }  // namespace
 
 std::size_t extraRowCount(const AnnotatedAlignment& annotated, std::size_t k) {
-  return (hasConsensusRow(annotated, k) ? 1 : 0) + annotated.sets[k].tracks.size();
+  return (hasConsensusRow(annotated, k) ? 1 : 0) + (annotated.rows.hasConservation(k) ? 1 : 0) +
+         (annotated.rows.hasLogo(k) ? kLogoLines : 0) + annotated.sets[k].tracks.size();
+}
+
+std::size_t conservationRowOf(const AnnotatedAlignment& annotated, std::size_t k) {
+  if (!annotated.rows.hasConservation(k)) return extraRowCount(annotated, k);
+  return hasConsensusRow(annotated, k) ? 1 : 0;
+}
+
+std::size_t logoRowOf(const AnnotatedAlignment& annotated, std::size_t k) {
+  if (!annotated.rows.hasLogo(k)) return extraRowCount(annotated, k);
+  return (hasConsensusRow(annotated, k) ? 1 : 0) + (annotated.rows.hasConservation(k) ? 1 : 0);
 }
 
 const std::string& extraRowLabel(const AnnotatedAlignment& annotated, std::size_t k,
@@ -211,6 +247,14 @@ const std::string& extraRowLabel(const AnnotatedAlignment& annotated, std::size_
   if (hasConsensusRow(annotated, k)) {
     if (d == 0) return annotated.results[k].label;
     --d;
+  }
+  if (annotated.rows.hasConservation(k)) {
+    if (d == 0) return annotated.rows.conservationLabel;
+    --d;
+  }
+  if (annotated.rows.hasLogo(k)) {
+    if (d < kLogoLines) return annotated.rows.logoLabels[d];
+    d -= kLogoLines;
   }
   const auto& labels = annotated.sets[k].trackLabels;
   return d < labels.size() ? labels[d] : kNoText;
@@ -221,6 +265,14 @@ const std::string& extraRowCells(const AnnotatedAlignment& annotated, std::size_
   if (hasConsensusRow(annotated, k)) {
     if (d == 0) return annotated.results[k].row;
     --d;
+  }
+  if (annotated.rows.hasConservation(k)) {
+    if (d == 0) return annotated.rows.conservationCells[k];
+    --d;
+  }
+  if (annotated.rows.hasLogo(k)) {
+    if (d < kLogoLines) return annotated.rows.logoCells;
+    d -= kLogoLines;
   }
   const auto& tracks = annotated.sets[k].tracks;
   return d < tracks.size() ? tracks[d] : kNoText;
@@ -269,6 +321,7 @@ class StretchWriter {
     const Alignment& set = m_annotated.sets[stretch.set];
     if (stretch.first == 0) {
       if (stretch.set == 0 && m_marks.ruler) writeRuler(target, stretch);
+      if (stretch.set == 0 && !m_annotated.rows.markCells.empty()) writeMarkLine(target, stretch);
       if (stretch.set > 0) target.setSeparator();
     }
     for (std::size_t i = stretch.first; i < stretch.end; ++i) {
@@ -325,6 +378,15 @@ class StretchWriter {
     target.newLine();
     target.lineStarting(ruler);
     target.appendText(ticks);
+    target.newLine();
+  }
+
+  // The marks over the block's columns, in line with its residues.
+  void writeMarkLine(AnnotationWriter& target, const Stretch& stretch) const {
+    target.setFormat(0);
+    target.lineStarting(content(stretch, LineContent::Kind::Ruler, kMarkRulerRow, m_nameWidth));
+    target.appendText(std::string(m_nameWidth + 1 + m_extra.numberWidth(), ' '));
+    writeGroups(target, stretch, m_annotated.rows.markCells, nullptr, false);
     target.newLine();
   }
 

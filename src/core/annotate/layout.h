@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "annotate/annotation_writer.h"
+#include "annotate/column_marks.h"
 #include "annotate/consensus.h"
 #include "input/alignment.h"
 
@@ -20,6 +21,8 @@ struct AnnotatedAlignment {
   // The alignment column (from 1) each column shows, 0 where it stands in for
   // an elided region (see elideSparseRegions). Empty: column p is column p + 1.
   std::vector<std::int32_t> columnNumbers;
+  // Marks, frames and conservation, in these columns; empty: none.
+  ColumnRows rows;
 };
 
 // What the layout adds beyond the annotation itself. All off gives exactly
@@ -40,8 +43,13 @@ struct LayoutMarks {
 };
 
 // The extra rows of set k as the layout numbers them (LineContent::row): its
-// consensus row first, where it has one, then the set's own.
+// consensus row first, where it has one, then its conservation row and its
+// logo's rows, where it has them, then the set's own.
 std::size_t extraRowCount(const AnnotatedAlignment& annotated, std::size_t k);
+// The extra row of set k that holds its conservation, and the first of its
+// logo; none: past its rows.
+std::size_t conservationRowOf(const AnnotatedAlignment& annotated, std::size_t k);
+std::size_t logoRowOf(const AnnotatedAlignment& annotated, std::size_t k);
 // The label and the cells of extra row d of set k; empty past the labels.
 const std::string& extraRowLabel(const AnnotatedAlignment& annotated, std::size_t k, std::size_t d);
 const std::string& extraRowCells(const AnnotatedAlignment& annotated, std::size_t k, std::size_t d);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "figure/figure_line_marks.h"
 #include "settings/options.h"
 
 namespace hueset {
@@ -23,6 +24,8 @@ struct FigureLine {
   // from the line's start: a break mark is drawn there across the line.
   std::vector<double> breaks;
   bool ruler = false;  // a ruler line, repeated where its block goes on a new page
+  // Bars, marks and frames drawn over the text.
+  FigureLineMarks marks;
 };
 
 // A break mark's width, in cells.

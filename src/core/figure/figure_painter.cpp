@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "figure/figure_mark_rows.h"
 #include "settings/option_table.h"
 
 namespace hueset {
@@ -265,6 +266,7 @@ void FigurePainter::drawPage(cairo_t* cr, const FigurePage& page, bool paintGrou
   }
   drawText(cr, page);
   drawBreaks(cr, page);
+  drawLineShapes(cr, page, cairo_scaled_font_get_font_face(m_faces[1].font.get()));
 }
 
 PdfDocument::PdfDocument(std::string& out, const std::string& subject)

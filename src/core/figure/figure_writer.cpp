@@ -225,6 +225,7 @@ void FigureWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   // alone pass its largest area would only be refused after a layout in
   // vain. On paper each page is a picture of its own, as large as the paper.
   m_columnNumbers = annotated.columnNumbers;
+  m_markRows.start(annotated, styles().front().textColour);
   const double area =
       static_cast<double>(residues) * m_drawnMetrics.cellWidth * m_drawnMetrics.lineHeight;
   if (isPicture() && !writesPages() && area > kLargestPngArea) {
@@ -259,6 +260,7 @@ void FigureWriter::lineStarting(const LineContent& content) {
     const double cell = static_cast<double>(content.firstCell + k + groupsBefore);
     m_line.breaks.push_back(k % group == 0 ? cell - 0.5 : cell);
   }
+  m_markRows.addTo(m_line.marks, content, m_metrics);
 }
 
 void FigureWriter::flushRun() {
@@ -296,6 +298,8 @@ void FigureWriter::newLine() { endLine(0); }
 void FigureWriter::setSeparator() { endLine(m_metrics.lineHeight / 2); }
 
 void FigureWriter::blockEnd() {
+  if (m_markRows.any())
+    closeFrames(m_pending, m_pendingGaps, m_metrics, styles().front().textColour);
   placePending();
   m_blockGap = true;
 }

@@ -9,6 +9,7 @@
 #include "annotate/figure_legend.h"
 #include "annotate/output_kind.h"
 #include "figure/figure_font.h"
+#include "figure/figure_mark_rows.h"
 #include "figure/figure_page.h"
 #include "settings/options.h"
 
@@ -125,6 +126,7 @@ class FigureWriter : public AnnotationWriter {
   FigureMetrics m_metrics;                    // in points
   FigureMetrics m_drawnMetrics;               // in what the figure is drawn in
   std::vector<std::int32_t> m_columnNumbers;  // the layout's, see AnnotatedAlignment
+  FigureMarkRows m_markRows;
 
   FigureLine m_line;                  // the line being filled
   std::vector<FigureLine> m_pending;  // the block being gathered

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "figure/figure_mark_rows.h"
 #include "figure/figure_painter.h"
 
 namespace hueset {
@@ -257,6 +258,8 @@ void SvgFigureStream::addLine(const FigureLine& line) {
   m_above = std::move(spans);
   m_aboveBottom = top + m_metrics.lineHeight;
   m_text->append(textLine(line, m_margin, m_metrics, m_styles));
+  if (!line.marks.shapes.empty() || !line.marks.glyphs.empty())
+    m_text->append(svgLineShapes(line, m_margin, top, m_font.face(true, false)));
   // Break marks go over the text, as the painter draws them.
   if (line.breaks.empty()) return;
   std::string marks;

@@ -15,6 +15,7 @@
 #include "input/format_guess.h"
 #include "input/read_alignment.h"
 #include "input/text_check.h"
+#include "pipeline/column_rows.h"
 #include "settings/options.h"
 #include "util/parallel.h"
 #include "util/text_format.h"
@@ -160,8 +161,8 @@ std::string consensusLabel(const Options& options) {
 std::string justifyLabels(Alignment& alignment, const Options& options) {
   std::string label = consensusLabel(options);
   const int justification = options.output.nameJustification;
-  const std::size_t width =
-      std::max(static_cast<std::size_t>(alignment.labelWidth()), label.size());
+  const std::size_t width = std::max({static_cast<std::size_t>(alignment.labelWidth()),
+                                      label.size(), columnRowLabelWidth(options)});
   for (auto& name : alignment.names) justify(name, width, justification);
   for (auto& trackLabel : alignment.trackLabels) justify(trackLabel, width, justification);
   justify(label, width, justification);
@@ -288,6 +289,7 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
   const int columnWidth = cappedWidth(output.separateColumns, output.columnWidth, alignment.length);
 
   for (const ResidueFormat& f : groupings.textFormats()) writer.addFormat(f);
+  if (annotated.rows.identityFormat >= 0) writer.addFormat(kIdenticalFormat);
   addPredictions(annotated, alignment);
   // A figure of a set width is always filled.
   const bool setWidth = figureWidthPoints(options.figureLayout.width).value_or(0) > 0;
@@ -367,14 +369,35 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   if (used.size() < 2) return false;
   compact(alignment, *setList, used);
 
-  ColumnNumbers columnNumbers = elide(alignment, options, invalidResidues, writer.drawsFigure());
+  std::string referenceProblem;
+  const ReferenceSequence reference = findReference(alignment, options, referenceProblem);
+  if (!referenceProblem.empty()) {
+    interaction.messageSink().error(referenceProblem, 0);
+    return false;
+  }
+  // A chosen range shows just its columns: nothing is elided.
+  const bool chosen = !options.columnMarks.columns.empty();
+  ColumnNumbers columnNumbers =
+      chosen ? ColumnNumbers() : elide(alignment, options, invalidResidues, writer.drawsFigure());
   AnnotatedAlignment annotated;
   annotated.sets = splitIntoSets(alignment, *setList);
   annotated.columnNumbers = std::move(columnNumbers);
+  if (const std::string why = keepChosenColumns(annotated, alignment, options, reference);
+      !why.empty()) {
+    interaction.messageSink().error(why, 0);
+    return false;
+  }
 
   if (!interaction.progress(AnnotationStage::Consensus, 0)) return false;
   if (!addConsensus(annotated, options, groupings, invalidResidues, label, interaction))
     return false;
+  const std::string rowsProblem =
+      addColumnRows(annotated, options, groupings, invalidResidues, writer.drawsFigure(),
+                    label.size(), options.output.nameJustification, reference);
+  if (!rowsProblem.empty()) {
+    interaction.messageSink().error(rowsProblem, 0);
+    return false;
+  }
   return writeAnnotation(annotated, alignment, options, groupings, writer, interaction);
 }
 

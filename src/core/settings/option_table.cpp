@@ -78,6 +78,7 @@ using G = GeneralOptions;
 using I = InputOptions;
 using F = FigureOptions;
 using L = FigureLayoutOptions;
+using M = ColumnMarkOptions;
 
 const std::array<Row<H>, 5> kHtmlRows = {
     flag<H>("useSampleFont", "Use \"SAMPLE\" font", &H::useSampleFont, true, 0),
@@ -163,9 +164,20 @@ const std::array<Row<L>, 6> kFigureLayoutRows = {
     flag<L>("tiffCmyk", "TIFF CMYK", &L::tiffCmyk, false, 5),
 };
 
+const std::array<Row<M>, 7> kColumnMarkRows = {
+    flag<M>("conservationBar", "Conservation Bar", &M::conservationBar, false, 0),
+    text<M>("columnMarks", "Marks", &M::marks, "", cleanColumnMarks, 1),
+    text<M>("columnFrames", "Frames", &M::frames, "", cleanColumnRanges, 2),
+    text<M>("referenceSequence", "Reference Sequence", &M::reference, "", cleanFigureTitle, 3),
+    text<M>("shownColumns", "Columns", &M::columns, "", cleanColumnRanges, 4),
+    flag<M>("sequenceLogo", "Sequence Logo", &M::sequenceLogo, false, 5),
+    flag<M>("shadeIdentical", "Shade Identical To Reference", &M::shadeIdentical, false, 6),
+};
+
 // Every group's table: its section, its rows, whether the options file
 // holds it and whether --option may set it.
-const std::tuple<Table<H>, Table<A>, Table<P>, Table<O>, Table<G>, Table<I>, Table<F>, Table<L>>
+const std::tuple<Table<H>, Table<A>, Table<P>, Table<O>, Table<G>, Table<I>, Table<F>, Table<L>,
+                 Table<M>>
     kTables{
         Table<H>{kHtmlSection, kHtmlRows, true, true},
         Table<A>{kAnnotationSection, kAnnotationRows, true, true},
@@ -175,6 +187,7 @@ const std::tuple<Table<H>, Table<A>, Table<P>, Table<O>, Table<G>, Table<I>, Tab
         Table<I>{kInputSection, kInputRows, false, true},
         Table<F>{kFigureSection, kFigureRows, true, true},
         Table<L>{kFigureLayoutSection, kFigureLayoutRows, false, true},
+        Table<M>{kColumnMarkSection, kColumnMarkRows, false, true},
     };
 
 template <typename Group>
@@ -193,6 +206,7 @@ void forEachGroup(Options_& options, Visit visit) {
   visit(options.input, tableOf<I>());
   visit(options.figure, tableOf<F>());
   visit(options.figureLayout, tableOf<L>());
+  visit(options.columnMarks, tableOf<M>());
 }
 
 int clampStored(int stored, const auto& row) {
@@ -327,6 +341,7 @@ GeneralOptions::GeneralOptions() { resetGroup(*this); }
 InputOptions::InputOptions() { resetGroup(*this); }
 FigureOptions::FigureOptions() { resetGroup(*this); }
 FigureLayoutOptions::FigureLayoutOptions() { resetGroup(*this); }
+ColumnMarkOptions::ColumnMarkOptions() { resetGroup(*this); }
 
 template <typename Group>
 void OptionGroup<Group>::load(const ProfileStore& profile) {
@@ -346,6 +361,7 @@ template struct OptionGroup<GeneralOptions>;
 template struct OptionGroup<InputOptions>;
 template struct OptionGroup<FigureOptions>;
 template struct OptionGroup<FigureLayoutOptions>;
+template struct OptionGroup<ColumnMarkOptions>;
 
 void InputOptions::save(ProfileStore& profile) const {
   // At the defaults the section goes, so a profile that never used these
@@ -360,6 +376,14 @@ void InputOptions::save(ProfileStore& profile) const {
 void FigureLayoutOptions::save(ProfileStore& profile) const {
   if (*this == FigureLayoutOptions()) {
     profile.removeSection(kFigureLayoutSection);
+    return;
+  }
+  saveGroup(*this, profile);
+}
+
+void ColumnMarkOptions::save(ProfileStore& profile) const {
+  if (*this == ColumnMarkOptions()) {
+    profile.removeSection(kColumnMarkSection);
     return;
   }
   saveGroup(*this, profile);

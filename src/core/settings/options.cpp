@@ -46,6 +46,7 @@ void Options::load(const ProfileStore& profile, const PathDefaults& defaults) {
   input.load(profile);
   figure.load(profile);
   figureLayout.load(profile);
+  columnMarks.load(profile);
 
   std::string documents =
       defaults.documentsFolder.empty() ? documentsFolder() : defaults.documentsFolder;
@@ -83,6 +84,7 @@ WriteResult Options::save(ProfileStore& profile, const std::string& currentDirec
   input.save(profile);
   figure.save(profile);
   figureLayout.save(profile);
+  columnMarks.save(profile);
 
   if (!currentDirectory.empty()) paths.lastDocumentDirectory = currentDirectory;
   profile.writeString(kGeneralSection, "Last Document Directory", paths.lastDocumentDirectory);
@@ -188,5 +190,15 @@ std::string cleanFigureTitle(std::string_view text) {
   }
   return out;
 }
+
+std::string cleanColumnMarks(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c > ' ' && c <= '~') out += c;
+  }
+  return out;
+}
+
+std::string cleanColumnRanges(std::string_view text) { return cleanColumnMarks(text); }
 
 }  // namespace hueset

@@ -23,6 +23,7 @@ inline constexpr std::string_view kRecentFileSection = "Recent File List";
 inline constexpr std::string_view kRecentConfigurationSection = "Recent Configuration Files";
 inline constexpr std::string_view kInputSection = "Input";
 inline constexpr std::string_view kFigureLayoutSection = "Figure Layout";
+inline constexpr std::string_view kColumnMarkSection = "Figure Rows";
 
 // The residues outside the standard 20 amino acids.
 inline constexpr std::string_view kNonStandardResidues = "BJOUZ";
@@ -158,6 +159,36 @@ struct FigureLayoutOptions : OptionGroup<FigureLayoutOptions> {
   bool operator==(const FigureLayoutOptions&) const = default;
 };
 
+// The rows beside the alignment that a published figure carries: the
+// conservation bar, marks over columns and frames around them. All off by
+// default; the section is kept in the profile only while a value differs
+// from its default.
+struct ColumnMarkOptions : OptionGroup<ColumnMarkOptions> {
+  bool conservationBar;  // a bar per column (digits in Rich Text and HTML)
+  bool sequenceLogo;     // a logo per column, in figures only
+  std::string marks;     // "45,67,120-122:star; 30:K" (see parseColumnMarks)
+  std::string frames;    // "30-52,60-64" (see parseColumnRanges)
+  // A sequence's name (or its number from 1): the ruler, marks and frames
+  // then count its residues. Empty: the alignment's columns.
+  std::string reference;
+  // Residues identical to the reference's in their column shaded, before
+  // the groupings colour the rest.
+  bool shadeIdentical;
+  // "30-120,200-260": only these columns are shown (in the reference's
+  // numbering when it has one); empty: all.
+  std::string columns;
+
+  ColumnMarkOptions();
+  // Writes nothing while every value is at its default.
+  void save(ProfileStore& profile) const;
+  bool operator==(const ColumnMarkOptions&) const = default;
+};
+
+// Mark and frame texts as stored: on one line, without blanks; whether
+// they read as columns is told where they are used.
+std::string cleanColumnMarks(std::string_view text);
+std::string cleanColumnRanges(std::string_view text);
+
 // Journal column widths.
 inline constexpr double kSingleColumnMillimetres = 85;
 inline constexpr double kDoubleColumnMillimetres = 180;
@@ -197,6 +228,7 @@ struct Options {
   InputOptions input;
   FigureOptions figure;
   FigureLayoutOptions figureLayout;
+  ColumnMarkOptions columnMarks;
   RememberedPaths paths;
   std::optional<RecentFileList> recentDocuments =
       RecentFileList(std::string(kRecentFileSection), 9);
