@@ -1,10 +1,21 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
+#include "groupings/grouping_set.h"
 #include "input/alignment.h"
 
 namespace hueset::test {
+
+// A grouping of `residues` with nothing else set.
+inline ResidueGrouping grouping(std::string name, std::string residues, bool active = true) {
+  ResidueGrouping g;
+  g.name = std::move(name);
+  g.residues = std::move(residues);
+  g.active = active;
+  return g;
+}
 
 // One sequence per character of `column` (the first character is the first
 // sequence), a single column each.

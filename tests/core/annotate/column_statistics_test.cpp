@@ -13,13 +13,7 @@
 namespace hueset {
 namespace {
 
-ResidueGrouping grouping(std::string name, std::string residues, bool active = true) {
-  ResidueGrouping g;
-  g.name = std::move(name);
-  g.residues = std::move(residues);
-  g.active = active;
-  return g;
-}
+using test::grouping;
 
 GroupingSet groupingsOf(std::vector<ResidueGrouping> ordinary, bool singleActive = true) {
   GroupingSet set;
