@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <limits>
 #include <memory>
 
 #include "input/input_messages.h"
@@ -18,9 +19,17 @@ constexpr std::size_t kChunk = 256 * 1024;
 constexpr int kGzipOnly = 15 + 16;
 
 // Runs one zlib step (inflate or deflate) straight onto the end of `out`,
-// with a chunk of room: no copy. Returns the step's status.
-int stepOnto(std::string& out, z_stream& stream, int (*step)(z_streamp, int), int flush) {
+// with a chunk of room: no copy. Returns the step's status. The text grows
+// by doubling, as a string does, but the step that would pass `mostKept`
+// goes straight to it (and a chunk), so a text about to be refused for its
+// size is never copied into a larger one first.
+int stepOnto(std::string& out, z_stream& stream, int (*step)(z_streamp, int), int flush,
+             std::size_t mostKept = std::numeric_limits<std::size_t>::max() - kChunk) {
   const std::size_t before = out.size();
+  if (out.capacity() < before + kChunk) {
+    const std::size_t doubled = out.capacity() * 2;
+    out.reserve(std::max(doubled >= mostKept ? mostKept + kChunk : doubled, before + kChunk));
+  }
   out.resize(before + kChunk);
   stream.next_out = reinterpret_cast<Bytef*>(out.data() + before);
   stream.avail_out = static_cast<uInt>(kChunk);
@@ -62,7 +71,7 @@ class GzipInflater {
       const std::size_t offered = m_stream.avail_in;
       int status = Z_OK;
       do {
-        status = stepOnto(out, m_stream, inflate, Z_NO_FLUSH);
+        status = stepOnto(out, m_stream, inflate, Z_NO_FLUSH, m_limit);
         if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR) {
           return failed(m_stream.msg ? m_stream.msg : "not gzip data");
         }
