@@ -105,7 +105,8 @@ void FigureMarkRows::addTo(FigureLineMarks& marks, const LineContent& content,
   if (!any()) return;
   const std::size_t group = std::max<std::uint32_t>(content.groupWidth, 1);
   auto cellOf = [&](std::size_t k) {
-    return static_cast<double>(content.firstCell + k + k / group);
+    const std::size_t groupsBefore = k / group;  // each adds a blank cell
+    return static_cast<double>(content.firstCell + k + groupsBefore);
   };
   const bool bars =
       content.kind == LineContent::Kind::ExtraRow && content.set < m_conservationRow.size() &&

@@ -293,7 +293,8 @@ std::optional<PreviewModel::Spot> PreviewModel::columnSpot(std::int32_t column) 
         ++last;
       }
       const std::uint32_t group = std::max<std::uint32_t>(content.groupWidth, 1);
-      const double cell = content.firstCell + k + k / group;
+      const std::uint32_t groupsBefore = k / group;  // each adds a blank cell
+      const double cell = content.firstCell + k + groupsBefore;
       return Spot{cell * m_cell.width, lineTop(i), m_cell.width,
                   lineTop(last) + m_cell.height - lineTop(i)};
     }
