@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "annotate/structure_glyphs.h"
 #include "settings/options.h"
 
 namespace hueset {
@@ -22,6 +23,8 @@ struct FigureLine {
   // Where columns were elided between two that the line shows, in cells
   // from the line's start: a break mark is drawn there across the line.
   std::vector<double> breaks;
+  // A secondary-structure row's shapes, drawn in place of its cells.
+  LineGlyphs glyphs;
 };
 
 // A break mark's width, in cells.

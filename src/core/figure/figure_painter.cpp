@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "figure/glyph_drawing.h"
 #include "settings/option_table.h"
 
 namespace hueset {
@@ -86,7 +87,7 @@ void appendLatin1AsUtf8(std::string& out, unsigned char byte) {
 
 FigurePainter::FigurePainter(const FigureFont& font, const FigureMetrics& metrics,
                              std::vector<ResidueFormat> styles, double deviceScale)
-    : m_metrics(metrics), m_styles(std::move(styles)) {
+    : m_metrics(metrics), m_styles(std::move(styles)), m_labelFace(font.faces[0].get()) {
   if (m_styles.empty()) m_styles.push_back(ResidueFormat{0, 0xFFFFFF, false, false});
   cairo_matrix_t scale;
   cairo_matrix_t device;
@@ -264,6 +265,7 @@ void FigurePainter::drawPage(cairo_t* cr, const FigurePage& page, bool paintGrou
     if (i + 1 == rects.size() || rects[i + 1].colour != rects[i].colour) cairo_fill(cr);
   }
   drawText(cr, page);
+  drawLineGlyphs(cr, page, m_metrics, m_styles.front().textColour, m_labelFace);
   drawBreaks(cr, page);
 }
 

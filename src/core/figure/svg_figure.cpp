@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "figure/figure_painter.h"
+#include "figure/glyph_drawing.h"
 
 namespace hueset {
 namespace {
@@ -257,6 +258,11 @@ void SvgFigureStream::addLine(const FigureLine& line) {
   m_above = std::move(spans);
   m_aboveBottom = top + m_metrics.lineHeight;
   m_text->append(textLine(line, m_margin, m_metrics, m_styles));
+  if (!line.glyphs.empty()) {
+    std::string glyphs;
+    appendSvgGlyphs(glyphs, line, m_margin, m_metrics, colourText(m_styles.front().textColour));
+    m_text->append(glyphs);
+  }
   // Break marks go over the text, as the painter draws them.
   if (line.breaks.empty()) return;
   std::string marks;
