@@ -37,6 +37,9 @@ struct LayoutMarks {
   // number at a block's first column written from there on rather than
   // dropped. Rich Text and HTML keep the ruler they always had.
   bool figureRuler = false;
+  // A sequence's own secondary-structure row on the line under it rather
+  // than among the set's extra rows.
+  bool structureUnderSequence = false;
 };
 
 // The extra rows of set k as the layout numbers them (LineContent::row): its

@@ -167,6 +167,12 @@ bool isStructureRowLabel(std::string_view label) {
          kFirstWordLabels.end();
 }
 
+std::string_view structureRowSequence(std::string_view label) {
+  const std::string_view name = trimmed(label);
+  if (name.size() <= 3 || !name.ends_with(" SS")) return {};
+  return trimmed(name.substr(0, name.size() - 3));
+}
+
 std::vector<StructureElement> structureElements(std::string_view cells,
                                                 const std::vector<std::int32_t>& columnNumbers) {
   std::vector<StructureElement> elements;

@@ -44,6 +44,10 @@ struct StructureElement {
 // (blanks around it ignored).
 bool isStructureRowLabel(std::string_view label);
 
+// The sequence whose own structure a row labelled "name SS" holds: the
+// name; empty for any other label.
+std::string_view structureRowSequence(std::string_view label);
+
 // The elements of a row of one state letter a column. Blanks and "." are
 // gaps, and so is every column standing in for elided ones (a 0 in
 // `columnNumbers`; empty: none).

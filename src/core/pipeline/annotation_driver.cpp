@@ -271,7 +271,7 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
   const OutputOptions& output = options.output;
   const FigureOptions& figure = options.figure;
   const LayoutMarks marks{figure.residueNumbers, figure.ruler, figure.rulerInterval,
-                          writer.drawsFigure()};
+                          writer.drawsFigure(), writer.placesStructureUnderSequences()};
   int wrapWidth = cappedWidth(output.wrapOutput, output.wrapLength, alignment.length);
   const int columnWidth = cappedWidth(output.separateColumns, output.columnWidth, alignment.length);
 
