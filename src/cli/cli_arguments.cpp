@@ -311,6 +311,17 @@ const CliOption kCliOptions[] = {
        a.optionAssignments.emplace_back("tiffCmyk", "1");
        return std::string();
      }},
+    {"", "--structure", "FILE[:CHAIN][=SEQUENCE]", false, kAnnotateBit,
+     [] {
+       return std::string(
+           "attach the secondary structure of a 3D structure (PDB or mmCIF, also gzipped, or a "
+           "DSSP file) to a sequence, computed with DSSP; default: the first chain, the first "
+           "sequence it matches at 90% identity or more; repeatable");
+     },
+     [](CliArguments& a, const std::string& v) {
+       a.structures.push_back(v);
+       return std::string();
+     }},
     {"-f", "--format", "FORMAT", true, kAnnotateBit | kReadBit, formatHelp, formatOf},
     {"-c", "--config", "CONFIG", false, kAnnotateBit | kReadBit,
      [] {

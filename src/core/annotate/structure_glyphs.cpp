@@ -258,8 +258,9 @@ LineGlyphs structureGlyphs(const StructureRow& row, const LineContent& content,
       while (to < end && !breaksBefore(columnNumbers, to)) ++to;
       double x0 = cellOf(from);
       double x1 = cellOf(to - 1) + 1;
-      if (from != element.first) x0 += kInset;
-      if (to != element.end) x1 -= kInset;
+      // Room for the break mark where columns were elided.
+      if (from > first) x0 += kInset;
+      if (to < end) x1 -= kInset;
       switch (element.kind) {
         case StructureKind::AlphaHelix:
         case StructureKind::ThreeTenHelix:

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "structure/structure_reader.h"
+
+namespace hueset {
+
+// A DSSP file in its classic form: after the line beginning "  #  RESIDUE",
+// one line a residue with its number (and insertion code), chain, amino acid,
+// state and accessibility at fixed columns; a "!" for the amino acid marks a
+// break.
+bool isDsspText(std::string_view head);
+StructureRead readDsspText(std::string_view text, const std::string& path,
+                           const std::string& chain);
+
+}  // namespace hueset

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "input/alignment.h"
+#include "structure/structure_reader.h"
+
+namespace hueset {
+
+// "FILE[:CHAIN][=SEQUENCE]" as --structure takes it: a chain is a short
+// name after the last ":", a sequence the name after the last "=".
+struct StructureRequest {
+  std::string file;
+  std::string chain;     // empty: the first chain
+  std::string sequence;  // empty: the first sequence whose match passes
+
+  bool operator==(const StructureRequest&) const = default;
+};
+StructureRequest parseStructureRequest(std::string_view text);
+
+// Attaches `chain`'s secondary structure to a sequence of `alignment` as
+// its own row, "NAME SS": each residue the chain pairs with shows its DSSP
+// state, residues the model lacks and gaps show nothing (".").  With no
+// sequence named, the first whose match reaches kLeastChainIdentity takes
+// it. Empty on success, else why not: the identity and first mismatches.
+std::string attachStructure(Alignment& alignment, const StructureChain& chain,
+                            const std::string& sequence);
+
+}  // namespace hueset
