@@ -287,6 +287,7 @@ class StretchWriter {
       writeSequence(target, stretch, i);
       for (const auto& [k, d] : rowsUnder(stretch.set, i)) {
         target.newLine();
+        target.setFormat(0);
         Stretch owner = stretch;
         owner.set = k;
         writeExtraRow(target, owner, d);
