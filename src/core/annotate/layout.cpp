@@ -280,6 +280,7 @@ class StretchWriter {
       return;
     }
     if (stretch.first == 0) {
+      if (stretch.set == 0) writeRowsAbove(target, stretch);
       if (stretch.set == 0 && m_marks.ruler) writeRuler(target, stretch);
       if (stretch.set > 0) target.setSeparator();
     }
@@ -396,13 +397,30 @@ class StretchWriter {
     writeGroups(target, stretch, extraRowCells(m_annotated, k, d), nullptr, false);
   }
 
-  // Which extra rows are a sequence's own structure, and whose: the first
-  // sequence of that name in any set.
+  // The reference structures' rows, each a line of its own above the block.
+  void writeRowsAbove(AnnotationWriter& target, const Stretch& stretch) const {
+    for (const auto& [k, d] : m_rowsAbove) {
+      target.setFormat(0);
+      Stretch owner = stretch;
+      owner.set = k;
+      writeExtraRow(target, owner, d);
+      target.newLine();
+    }
+  }
+
+  // Which extra rows are a reference structure's, and which a sequence's
+  // own and whose: the first sequence of that name in any set.
   void findRowsUnderSequences() {
     for (const Alignment& set : m_annotated.sets) m_rowsUnder.emplace_back(set.residues.size());
     for (std::size_t k = 0; k < m_annotated.sets.size(); ++k) {
       for (std::size_t d = 0; d < extraRowCount(m_annotated, k); ++d) {
-        const std::string_view owner = structureRowSequence(extraRowLabel(m_annotated, k, d));
+        const std::string& label = extraRowLabel(m_annotated, k, d);
+        if (isReferenceStructureLabel(label)) {
+          m_rowsAbove.emplace_back(k, d);
+          m_placed.emplace_back(k, d);
+          continue;
+        }
+        const std::string_view owner = structureRowSequence(label);
         if (owner.empty()) continue;
         if (const auto at = sequenceNamed(owner)) {
           m_rowsUnder[at->first][at->second].emplace_back(k, d);
@@ -450,6 +468,7 @@ class StretchWriter {
   const std::size_t m_rulerPrefix;
   // Per set and sequence, the extra rows drawn under it; all of them.
   std::vector<std::vector<std::vector<RowRef>>> m_rowsUnder;
+  std::vector<RowRef> m_rowsAbove;
   std::vector<RowRef> m_placed;
 };
 

@@ -37,8 +37,9 @@ struct LayoutMarks {
   // number at a block's first column written from there on rather than
   // dropped. Rich Text and HTML keep the ruler they always had.
   bool figureRuler = false;
-  // A sequence's own secondary-structure row on the line under it rather
-  // than among the set's extra rows.
+  // Secondary-structure rows placed as a figure places them: a sequence's
+  // own row on the line under it, a reference structure's above the block,
+  // rather than among the set's extra rows.
   bool structureUnderSequence = false;
 };
 

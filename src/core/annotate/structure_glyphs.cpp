@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kExactLabels = {"SS_cons", "ss_dssp", "ss_pred",
                                                           "DSC_SEC"};
-constexpr std::array<std::string_view, 2> kFirstWordLabels = {"DSC", "PHD"};
+constexpr std::array<std::string_view, 3> kFirstWordLabels = {"DSC", "PHD", "DSSP"};
 
 std::string_view trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -162,9 +162,15 @@ bool isStructureRowLabel(std::string_view label) {
   if (std::find(kExactLabels.begin(), kExactLabels.end(), name) != kExactLabels.end()) return true;
   if (name.size() > 3 && name.ends_with(" SS")) return true;
   const std::string_view first = name.substr(0, name.find(' '));
+  if (first == "DSSP") return true;
   if (first.size() != name.size() && name.substr(first.size()) != " sec") return false;
   return std::find(kFirstWordLabels.begin(), kFirstWordLabels.end(), first) !=
          kFirstWordLabels.end();
+}
+
+bool isReferenceStructureLabel(std::string_view label) {
+  const std::string_view name = trimmed(label);
+  return name == "ss_dssp" || name.starts_with("DSSP ");
 }
 
 std::string_view structureRowSequence(std::string_view label) {

@@ -44,6 +44,11 @@ struct StructureElement {
 // (blanks around it ignored).
 bool isStructureRowLabel(std::string_view label);
 
+// True for the row of a reference structure, drawn above the block in a
+// figure: A3M's "ss_dssp" (the query's) and a structure attached to the
+// alignment ("DSSP ...").
+bool isReferenceStructureLabel(std::string_view label);
+
 // The sequence whose own structure a row labelled "name SS" holds: the
 // name; empty for any other label.
 std::string_view structureRowSequence(std::string_view label);

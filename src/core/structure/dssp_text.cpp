@@ -1,6 +1,8 @@
 #include "structure/dssp_text.h"
 
 #include <charconv>
+#include <filesystem>
+#include <system_error>
 
 namespace hueset {
 namespace {
@@ -21,6 +23,17 @@ int numberIn(std::string_view field, bool& ok) {
 }
 
 }  // namespace
+
+std::string structureFileProblem(const std::string& path) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  if (error) return path + ": cannot be read (" + error.message() + ")";
+  if (static_cast<long long>(size) > kLargestStructureBytes) {
+    return path + ": " + std::to_string(size >> 20) + " MB, larger than a structure is read (" +
+           std::to_string(kLargestStructureBytes >> 20) + " MB)";
+  }
+  return {};
+}
 
 bool isDsspText(std::string_view head) {
   return head.starts_with("==== Secondary Structure Definition by the program DSSP");

@@ -12,6 +12,9 @@ namespace hueset {
 // state and accessibility at fixed columns; a "!" for the amino acid marks a
 // break.
 bool isDsspText(std::string_view head);
+// Why `path` is not read at all (missing, or over kLargestStructureBytes);
+// empty when it may be.
+std::string structureFileProblem(const std::string& path);
 StructureRead readDsspText(std::string_view text, const std::string& path,
                            const std::string& chain);
 

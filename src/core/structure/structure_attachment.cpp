@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 
 #include "structure/chain_match.h"
 
@@ -64,6 +65,13 @@ std::string rowFor(const Alignment& alignment, std::size_t s, const StructureCha
 
 }  // namespace
 
+std::string structureName(const std::string& path) {
+  std::string name = std::filesystem::path(path).filename().string();
+  if (name.ends_with(".gz")) name.resize(name.size() - 3);
+  if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
 StructureRequest parseStructureRequest(std::string_view text) {
   StructureRequest request;
   if (const auto equals = text.rfind('='); equals != std::string_view::npos) {
@@ -90,7 +98,7 @@ std::string attachStructure(Alignment& alignment, const StructureChain& chain,
     std::string row;
     std::string why = rowFor(alignment, s, chain, row);
     if (why.empty()) {
-      alignment.trackLabels.push_back(name + " SS");
+      alignment.trackLabels.push_back("DSSP " + structureName(chain.file) + " " + chain.chain);
       alignment.tracks.push_back(std::move(row));
       return {};
     }

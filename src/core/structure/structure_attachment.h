@@ -19,8 +19,12 @@ struct StructureRequest {
 };
 StructureRequest parseStructureRequest(std::string_view text);
 
-// Attaches `chain`'s secondary structure to a sequence of `alignment` as
-// its own row, "NAME SS": each residue the chain pairs with shows its DSSP
+// "1cbs" for ".../1cbs.cif.gz": the file's name without its extensions.
+std::string structureName(const std::string& path);
+
+// Attaches `chain`'s secondary structure to a sequence of `alignment` as a
+// reference row, "DSSP 1cbs A" (file and chain), in the sequence's columns,
+// which a figure draws above every block: each residue the chain pairs with shows its DSSP
 // state, residues the model lacks and gaps show nothing (".").  With no
 // sequence named, the first whose match reaches kLeastChainIdentity takes
 // it. Empty on success, else why not: the identity and first mismatches.

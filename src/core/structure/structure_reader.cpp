@@ -52,14 +52,8 @@ StructureRead computed(const std::string& path, const std::string& wanted) {
 }  // namespace
 
 StructureRead readStructure(const std::string& path, const std::string& chain) {
-  std::error_code error;
-  const auto size = std::filesystem::file_size(path, error);
-  if (error) return {std::nullopt, path + ": cannot be read (" + error.message() + ")"};
-  if (static_cast<long long>(size) > kLargestStructureBytes) {
-    return {std::nullopt, path + ": " + std::to_string(size >> 20) +
-                              " MB, larger than a structure is read (" +
-                              std::to_string(kLargestStructureBytes >> 20) + " MB)"};
-  }
+  if (std::string problem = structureFileProblem(path); !problem.empty())
+    return {std::nullopt, std::move(problem)};
   std::ifstream in(path, std::ios::binary);
   std::string head(4096, '\0');
   in.read(head.data(), static_cast<std::streamsize>(head.size()));

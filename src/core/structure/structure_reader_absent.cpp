@@ -16,6 +16,8 @@ bool structuresSupported() { return false; }
 
 // A DSSP file needs no library; a model does.
 StructureRead readStructure(const std::string& path, const std::string& chain) {
+  if (std::string problem = structureFileProblem(path); !problem.empty())
+    return {std::nullopt, std::move(problem)};
   std::ifstream in(path, std::ios::binary);
   if (!in) return {std::nullopt, path + ": cannot be read"};
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

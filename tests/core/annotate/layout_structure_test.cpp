@@ -29,6 +29,7 @@ TEST(StructureRows, LabelsThatHoldASecondaryStructure) {
       {"A3M's DSSP row", "ss_dssp", true, ""},
       {"A3M's confidence row is digits", "ss_conf", false, ""},
       {"a label of just SS belongs to no sequence", "SS", false, ""},
+      {"an attached structure's row is a reference", "DSSP 1cbs A", true, ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(isStructureRowLabel(c.label), c.structure) << c.what;
@@ -129,19 +130,20 @@ TEST(StructureRows, ASequencesOwnRowGoesUnderItOnlyWhereAsked) {
   annotated.results.emplace_back();
   Alignment predictions;
   predictions.length = 4;
-  predictions.trackLabels = {"b SS  ", "SS_cons"};
-  predictions.tracks = {"HHEE", "HHCC"};
+  predictions.trackLabels = {"b SS  ", "SS_cons", "DSSP x A"};
+  predictions.tracks = {"HHEE", "HHCC", "EEEE"};
   annotated.sets.push_back(predictions);
   annotated.results.emplace_back();
 
   // A blank line is the break before the set of prediction rows.
-  const std::vector<std::string> text = {"a       MKVL", "b       MRVL",  "",
-                                         "b SS    HHEE", "SS_cons  HHCC", ""};
+  const std::vector<std::string> text = {"a       MKVL",  "b       MRVL",   "", "b SS    HHEE",
+                                         "SS_cons  HHCC", "DSSP x A  EEEE", ""};
   const std::vector<std::string> figure = {
-      "a       MKVL", "b       MRVL", "b SS    HHEE", "", "SS_cons  HHCC", ""};
+      "DSSP x A  EEEE", "a       MKVL", "b       MRVL", "b SS    HHEE", "", "SS_cons  HHCC", ""};
   EXPECT_EQ(laidOut(annotated, false), text) << "the text forms keep the rows where they were";
   EXPECT_EQ(laidOut(annotated, true), figure)
-      << "the sequence's own row directly under it, the consensus row where it was";
+      << "the reference above the block, the sequence's own row directly under it, the "
+         "consensus row where it was";
 }
 
 }  // namespace

@@ -130,7 +130,7 @@ TEST(StructureAttachment, TheRowFollowsTheSequencesColumns) {
   alignment.residues = {std::string(gapped.rbegin(), gapped.rend()), gapped};
   alignment.length = static_cast<int>(gapped.size());
   EXPECT_EQ(attachStructure(alignment, *read.chain, ""), "");
-  ASSERT_EQ(alignment.trackLabels, std::vector<std::string>{"crabp2 SS"});
+  ASSERT_EQ(alignment.trackLabels, std::vector<std::string>{"DSSP 1cbs A"});
   const std::string& row = alignment.tracks.front();
   ASSERT_EQ(row.size(), gapped.size());
   std::string expected;
