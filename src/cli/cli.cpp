@@ -182,14 +182,16 @@ FormatRequest formatRequest(const CliArguments& a) {
 
 // Each --structure read and attached in turn; the first that fails stops
 // the annotation with its message.
-AfterReading structuresOf(const CliArguments& a) {
+AfterReading structuresOf(const CliArguments& a, const Options& options) {
   if (a.structures.empty()) return {};
-  return [&a](Alignment& alignment, AnnotationInteraction& interaction) {
+  const bool accessibility = options.figureLayout.structureAccessibility;
+  return [&a, accessibility](Alignment& alignment, AnnotationInteraction& interaction) {
     for (const std::string& text : a.structures) {
       const StructureRequest request = parseStructureRequest(text);
       const StructureRead read = readStructure(request.file, request.chain);
       std::string problem = read.problem;
-      if (read.chain) problem = attachStructure(alignment, *read.chain, request.sequence);
+      if (read.chain)
+        problem = attachStructure(alignment, *read.chain, request.sequence, accessibility);
       if (!problem.empty()) {
         interaction.messageSink().error(problem, 0);
         return false;
@@ -352,7 +354,7 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   interaction.releaseAfterReading(&input->raw);
   RememberedSets remembered;
   if (!annotate(text, setup->options, setup->groupings, *writer, interaction, remembered,
-                formatRequest(a), structuresOf(a))) {
+                formatRequest(a), structuresOf(a, setup->options))) {
     if (sink.messages().empty() && !interaction.refused()) {
       sink.print("error", "nothing to annotate: at least two sequences are needed", 0);
     }

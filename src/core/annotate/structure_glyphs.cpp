@@ -161,6 +161,7 @@ bool isStructureRowLabel(std::string_view label) {
   const std::string_view name = trimmed(label);
   if (std::find(kExactLabels.begin(), kExactLabels.end(), name) != kExactLabels.end()) return true;
   if (name.size() > 3 && name.ends_with(" SS")) return true;
+  if (isAccessibilityRowLabel(name)) return false;
   const std::string_view first = name.substr(0, name.find(' '));
   if (first == "DSSP") return true;
   if (first.size() != name.size() && name.substr(first.size()) != " sec") return false;
@@ -170,7 +171,12 @@ bool isStructureRowLabel(std::string_view label) {
 
 bool isReferenceStructureLabel(std::string_view label) {
   const std::string_view name = trimmed(label);
-  return name == "ss_dssp" || name.starts_with("DSSP ");
+  return name == "ss_dssp" || (name.starts_with("DSSP ") && !isAccessibilityRowLabel(name));
+}
+
+bool isAccessibilityRowLabel(std::string_view label) {
+  const std::string_view name = trimmed(label);
+  return name.starts_with("DSSP ") && name.ends_with(" acc");
 }
 
 std::string_view structureRowSequence(std::string_view label) {
@@ -217,11 +223,34 @@ std::string structureElementLabel(const StructureElement& element) {
   }
 }
 
+namespace {
+
+// A bar a column holding a digit.
+std::vector<StructureElement> accessibilityBars(std::string_view cells,
+                                                const std::vector<std::int32_t>& columnNumbers) {
+  std::vector<StructureElement> bars;
+  for (std::size_t p = 0; p < cells.size(); ++p) {
+    if (cells[p] < '0' || cells[p] > '9') continue;
+    if (p < columnNumbers.size() && columnNumbers[p] == 0) continue;
+    bars.push_back({StructureKind::Accessibility, p, p + 1, cells[p] - '0'});
+  }
+  return bars;
+}
+
+}  // namespace
+
 std::vector<StructureRow> structureRowsOf(const AnnotatedAlignment& annotated) {
   std::vector<StructureRow> rows;
   for (std::size_t k = 0; k < annotated.sets.size(); ++k) {
     for (std::size_t d = 0; d < extraRowCount(annotated, k); ++d) {
-      if (!isStructureRowLabel(extraRowLabel(annotated, k, d))) continue;
+      const std::string& label = extraRowLabel(annotated, k, d);
+      if (isAccessibilityRowLabel(label)) {
+        rows.push_back(
+            {static_cast<std::uint32_t>(k), static_cast<std::uint32_t>(d),
+             accessibilityBars(extraRowCells(annotated, k, d), annotated.columnNumbers)});
+        continue;
+      }
+      if (!isStructureRowLabel(label)) continue;
       rows.push_back({static_cast<std::uint32_t>(k), static_cast<std::uint32_t>(d),
                       structureElements(extraRowCells(annotated, k, d), annotated.columnNumbers)});
     }
@@ -252,6 +281,15 @@ LineGlyphs structureGlyphs(const StructureRow& row, const LineContent& content,
   const Band band = style.labels ? Band{0.4, 0.95} : Band{0.15, 0.85};
   for (const StructureElement& element : row.elements) {
     if (element.end <= blockStart || element.first >= blockEnd) continue;
+    if (element.kind == StructureKind::Accessibility) {
+      // A bar from the line's foot, as tall as the digit says; none for 0.
+      const double x0 = cellOf(element.first) + 0.15;
+      const double x1 = cellOf(element.first) + 0.85;
+      const double top = 0.95 - 0.8 * element.number / 9.0;
+      if (element.number > 0)
+        out.paths.push_back({{{x0, 0.95}, {x0, top}, {x1, top}, {x1, 0.95}}, true, 0});
+      continue;
+    }
     const std::size_t first = std::max(element.first, blockStart);
     const std::size_t end = std::min(element.end, blockEnd);
     if (style.labels && first == element.first && element.number != 0) {

@@ -26,6 +26,7 @@ enum class StructureKind : std::uint8_t {
   Turn,           // T
   Bend,           // S
   Coil,           // any other letter: C, L, "-", ...
+  Accessibility,  // a digit of a row of accessibilities: a bar, number 0 to 9 tall
 };
 
 // A run of columns [first, end) of one kind. Helices and strands are
@@ -48,6 +49,9 @@ bool isStructureRowLabel(std::string_view label);
 // figure: A3M's "ss_dssp" (the query's) and a structure attached to the
 // alignment ("DSSP ...").
 bool isReferenceStructureLabel(std::string_view label);
+// True for the row of an attached structure's relative solvent
+// accessibilities ("DSSP ... acc"): a digit a residue, drawn as bars.
+bool isAccessibilityRowLabel(std::string_view label);
 
 // The sequence whose own structure a row labelled "name SS" holds: the
 // name; empty for any other label.

@@ -154,7 +154,8 @@ struct FigureLayoutOptions : OptionGroup<FigureLayoutOptions> {
   // Secondary-structure rows: 0 as letters, 1 as shapes with helices as
   // coils, 2 with helices as cylinders.
   int structureShapes;
-  bool structureLabels;  // the shapes' helices and strands numbered
+  bool structureLabels;         // the shapes' helices and strands numbered
+  bool structureAccessibility;  // an attached structure's accessibility as a bar row
 
   FigureLayoutOptions();
   // Writes nothing while every value is at its default.

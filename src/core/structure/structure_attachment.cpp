@@ -1,6 +1,8 @@
 #include "structure/structure_attachment.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
@@ -25,6 +27,20 @@ std::string trimmed(const std::string& name) {
   return name.substr(first, name.find_last_not_of(' ') + 1 - first);
 }
 
+// The largest accessibility of each amino acid in a Gly-X-Gly peptide, in
+// square ångström (Tien et al. 2013, theoretical), in the order of kAminoAcids.
+constexpr std::string_view kAminoAcids = "ARNDCQEGHILKMFPSTWYV";
+constexpr double kLargestAccessibility[] = {129, 274, 195, 193, 167, 225, 223, 104, 224, 197,
+                                            201, 236, 224, 240, 159, 155, 172, 285, 263, 174};
+
+// The accessibility against its amino acid's largest, 0 to 9.
+char relativeAccessibilityDigit(const StructureResidue& residue) {
+  const auto at = kAminoAcids.find(residue.letter);
+  const double largest = at == std::string_view::npos ? 200 : kLargestAccessibility[at];
+  const double relative = std::clamp(residue.accessibility / largest, 0.0, 1.0);
+  return static_cast<char>('0' + static_cast<int>(std::lround(relative * 9)));
+}
+
 bool isResidue(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 std::string percent(double fraction) {
@@ -35,7 +51,7 @@ std::string percent(double fraction) {
 
 // The structure row of sequence `s`, or why the chain is not its structure.
 std::string rowFor(const Alignment& alignment, std::size_t s, const StructureChain& chain,
-                   std::string& row) {
+                   std::string& row, std::string& accessibilities) {
   const std::string& residues = alignment.residues[s];
   std::string letters;
   std::vector<std::size_t> columnOf;
@@ -56,9 +72,13 @@ std::string rowFor(const Alignment& alignment, std::size_t s, const StructureCha
     return why;
   }
   row.assign(residues.size(), '.');
+  accessibilities.assign(residues.size(), '.');
   for (std::size_t r = 0; r < columnOf.size(); ++r) {
     const int c = match.chainResidueOf[r];
-    if (c >= 0) row[columnOf[r]] = chain.residues[static_cast<std::size_t>(c)].state;
+    if (c < 0) continue;
+    const StructureResidue& residue = chain.residues[static_cast<std::size_t>(c)];
+    row[columnOf[r]] = residue.state;
+    accessibilities[columnOf[r]] = relativeAccessibilityDigit(residue);
   }
   return {};
 }
@@ -88,7 +108,7 @@ StructureRequest parseStructureRequest(std::string_view text) {
 }
 
 std::string attachStructure(Alignment& alignment, const StructureChain& chain,
-                            const std::string& sequence) {
+                            const std::string& sequence, bool accessibility) {
   std::string firstProblem;
   bool named = false;
   for (std::size_t s = 0; s < alignment.residues.size() && s < alignment.names.size(); ++s) {
@@ -96,10 +116,16 @@ std::string attachStructure(Alignment& alignment, const StructureChain& chain,
     if (!sequence.empty() && name != sequence) continue;
     named = true;
     std::string row;
-    std::string why = rowFor(alignment, s, chain, row);
+    std::string accessibilities;
+    std::string why = rowFor(alignment, s, chain, row, accessibilities);
     if (why.empty()) {
-      alignment.trackLabels.push_back("DSSP " + structureName(chain.file) + " " + chain.chain);
+      const std::string label = "DSSP " + structureName(chain.file) + " " + chain.chain;
+      alignment.trackLabels.push_back(label);
       alignment.tracks.push_back(std::move(row));
+      if (accessibility) {
+        alignment.trackLabels.push_back(label + " acc");
+        alignment.tracks.push_back(std::move(accessibilities));
+      }
       return {};
     }
     if (firstProblem.empty()) firstProblem = std::move(why);

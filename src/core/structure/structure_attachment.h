@@ -28,7 +28,10 @@ std::string structureName(const std::string& path);
 // state, residues the model lacks and gaps show nothing (".").  With no
 // sequence named, the first whose match reaches kLeastChainIdentity takes
 // it. Empty on success, else why not: the identity and first mismatches.
+// With `accessibility`, a second row ("DSSP 1cbs A acc") holds each
+// residue's relative solvent accessibility as a digit, 0 (buried) to 9
+// (fully exposed), which a figure draws as bars under the block.
 std::string attachStructure(Alignment& alignment, const StructureChain& chain,
-                            const std::string& sequence);
+                            const std::string& sequence, bool accessibility = false);
 
 }  // namespace hueset

@@ -151,5 +151,26 @@ TEST(StructureAttachment, TheRowFollowsTheSequencesColumns) {
   EXPECT_NE(refused.find("first mismatches"), std::string::npos) << refused;
 }
 
+TEST(StructureAttachment, AccessibilityIsADigitWhereTheStructureHasAState) {
+  const StructureRead read = readStructure(test::testDataPath("structure/1cbs.dssp"), "");
+  ASSERT_TRUE(read.chain) << read.problem;
+  Alignment alignment;
+  alignment.names = {"crabp2"};
+  alignment.residues = {"--" + std::string(k1cbs)};
+  alignment.length = static_cast<int>(alignment.residues[0].size());
+  ASSERT_EQ(attachStructure(alignment, *read.chain, "", true), "");
+  ASSERT_EQ(alignment.trackLabels, (std::vector<std::string>{"DSSP 1cbs A", "DSSP 1cbs A acc"}));
+  const std::string& states = alignment.tracks[0];
+  const std::string& digits = alignment.tracks[1];
+  ASSERT_EQ(digits.size(), states.size());
+  for (std::size_t p = 0; p < states.size(); ++p) {
+    EXPECT_EQ(states[p] == '.', digits[p] == '.') << "column " << p;
+    if (digits[p] != '.') EXPECT_TRUE(digits[p] >= '0' && digits[p] <= '9') << "column " << p;
+  }
+  // Buried and exposed residues both occur in a folded protein.
+  EXPECT_NE(digits.find('0'), std::string::npos);
+  EXPECT_NE(digits.find_first_of("6789"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace hueset
