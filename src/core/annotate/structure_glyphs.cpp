@@ -276,7 +276,8 @@ LineGlyphs structureGlyphs(const StructureRow& row, const LineContent& content,
   const std::size_t group = std::max<std::uint32_t>(content.groupWidth, 1);
   auto cellOf = [&](std::size_t column) {
     const std::size_t k = column - blockStart;
-    return static_cast<double>(content.firstCell + k + k / group);
+    const std::size_t groupsBefore = k / group;  // each adds a blank cell
+    return static_cast<double>(content.firstCell + k + groupsBefore);
   };
   const Band band = style.labels ? Band{0.4, 0.95} : Band{0.15, 0.85};
   for (const StructureElement& element : row.elements) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "annotate/layout.h"
 #include "figure/figure_painter.h"
@@ -54,7 +55,7 @@ FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, const std::st
                            FigureSettings settings)
     : AnnotationWriter(fontSize, fontName),
       m_form(form),
-      m_settings(settings),
+      m_settings(std::move(settings)),
       m_font(findFigureFont(fontName)) {
   if (isPicture()) m_pixelsPerPoint = std::max(m_settings.dpi, 1) / 72.0;
   setFontPoints(std::max(fontSize, 10) / 10.0);

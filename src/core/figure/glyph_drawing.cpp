@@ -13,7 +13,7 @@ struct Placement {
   double y(double lines) const { return top + lines * metrics.lineHeight; }
 };
 
-void appendNumber(std::string& out, double value) {
+void appendCoordinate(std::string& out, double value) {
   char buffer[32];
   auto [end, ec] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
@@ -67,25 +67,25 @@ void appendSvgGlyphs(std::string& out, const FigureLine& line, double margin,
     out += path.filled ? "<polygon points=\"" : "<polyline points=\"";
     for (std::size_t i = 0; i < path.points.size(); ++i) {
       if (i > 0) out += ' ';
-      appendNumber(out, at.x(path.points[i].x));
+      appendCoordinate(out, at.x(path.points[i].x));
       out += ',';
-      appendNumber(out, at.y(path.points[i].y));
+      appendCoordinate(out, at.y(path.points[i].y));
     }
     if (path.filled) {
       out += "\" fill=\"" + colour + "\"/>\n";
     } else {
       out += "\" fill=\"none\" stroke=\"" + colour + "\" stroke-linecap=\"round\" stroke-width=\"";
-      appendNumber(out, path.width * metrics.lineHeight);
+      appendCoordinate(out, path.width * metrics.lineHeight);
       out += "\"/>\n";
     }
   }
   for (const GlyphLabel& label : line.glyphs.labels) {
     out += "<text x=\"";
-    appendNumber(out, at.x(label.x));
+    appendCoordinate(out, at.x(label.x));
     out += "\" y=\"";
-    appendNumber(out, at.y(label.y));
+    appendCoordinate(out, at.y(label.y));
     out += "\" font-size=\"";
-    appendNumber(out, label.size * metrics.lineHeight);
+    appendCoordinate(out, label.size * metrics.lineHeight);
     out += "\" fill=\"" + colour + "\">" + label.text + "</text>\n";
   }
 }

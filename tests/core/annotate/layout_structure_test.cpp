@@ -107,7 +107,7 @@ TEST(StructureRows, AStrandCutByABlockEndHasItsHeadOnlyWhereItEnds) {
   EXPECT_TRUE(b.labels.empty());
 }
 
-std::vector<std::string> laidOut(const AnnotatedAlignment& annotated, bool underSequence) {
+std::vector<std::string> placedLines(const AnnotatedAlignment& annotated, bool underSequence) {
   test::TextWriter writer;
   writer.begin();
   LayoutMarks marks;
@@ -140,8 +140,8 @@ TEST(StructureRows, ASequencesOwnRowGoesUnderItOnlyWhereAsked) {
                                          "SS_cons  HHCC", "DSSP x A  EEEE", ""};
   const std::vector<std::string> figure = {
       "DSSP x A  EEEE", "a       MKVL", "b       MRVL", "b SS    HHEE", "", "SS_cons  HHCC", ""};
-  EXPECT_EQ(laidOut(annotated, false), text) << "the text forms keep the rows where they were";
-  EXPECT_EQ(laidOut(annotated, true), figure)
+  EXPECT_EQ(placedLines(annotated, false), text) << "the text forms keep the rows where they were";
+  EXPECT_EQ(placedLines(annotated, true), figure)
       << "the reference above the block, the sequence's own row directly under it, the "
          "consensus row where it was";
 }

@@ -165,7 +165,9 @@ TEST(StructureAttachment, AccessibilityIsADigitWhereTheStructureHasAState) {
   ASSERT_EQ(digits.size(), states.size());
   for (std::size_t p = 0; p < states.size(); ++p) {
     EXPECT_EQ(states[p] == '.', digits[p] == '.') << "column " << p;
-    if (digits[p] != '.') EXPECT_TRUE(digits[p] >= '0' && digits[p] <= '9') << "column " << p;
+    if (digits[p] != '.') {
+      EXPECT_TRUE(digits[p] >= '0' && digits[p] <= '9') << "column " << p;
+    }
   }
   // Buried and exposed residues both occur in a folded protein.
   EXPECT_NE(digits.find('0'), std::string::npos);
