@@ -35,6 +35,17 @@ std::string structureFileProblem(const std::string& path) {
   return {};
 }
 
+std::string textProblem(std::string_view text, const std::string& path) {
+  for (std::size_t p = 0; p < text.size(); ++p) {
+    const auto c = static_cast<unsigned char>(text[p]);
+    if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c >= 0x7F) {
+      return path + ": not a structure (a byte that is no printable ASCII at " +
+             std::to_string(p + 1) + ")";
+    }
+  }
+  return {};
+}
+
 bool isDsspText(std::string_view head) {
   return head.starts_with("==== Secondary Structure Definition by the program DSSP");
 }

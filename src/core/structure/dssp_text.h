@@ -15,6 +15,10 @@ bool isDsspText(std::string_view head);
 // Why `path` is not read at all (missing, or over kLargestStructureBytes);
 // empty when it may be.
 std::string structureFileProblem(const std::string& path);
+// Why `text` is no PDB or mmCIF text, which are printable ASCII: a control
+// character other than a tab or a line end, or a byte past ASCII; empty
+// when it may be one.
+std::string textProblem(std::string_view text, const std::string& path);
 StructureRead readDsspText(std::string_view text, const std::string& path,
                            const std::string& chain);
 

@@ -4,9 +4,10 @@
 #include <dssp.hpp>
 #include <exception>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <system_error>
 
+#include "input/document_text.h"
 #include "structure/dssp_text.h"
 
 namespace hueset {
@@ -27,8 +28,7 @@ char stateOf(dssp::structure_type type) {
   return c == ' ' ? '-' : c;
 }
 
-StructureRead computed(const std::string& path, const std::string& wanted) {
-  cif::file file = cif::pdb::read(path);
+StructureRead computed(cif::file& file, const std::string& path, const std::string& wanted) {
   if (file.empty()) return {std::nullopt, path + ": no structure in the file"};
   if (file.get_validator() == nullptr) file.load_dictionary("mmcif_pdbx");
   cif::datablock& db = file.front();
@@ -54,17 +54,21 @@ StructureRead computed(const std::string& path, const std::string& wanted) {
 StructureRead readStructure(const std::string& path, const std::string& chain) {
   if (std::string problem = structureFileProblem(path); !problem.empty())
     return {std::nullopt, std::move(problem)};
-  std::ifstream in(path, std::ios::binary);
-  std::string head(4096, '\0');
-  in.read(head.data(), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(in.gcount()));
-  if (isDsspText(head)) {
-    std::string text = head;
-    text.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return readDsspText(text, path, chain);
+  const DocumentText document = readDocumentFile(path, kLargestStructureBytes);
+  if (!document.ok()) {
+    return {std::nullopt,
+            path + ": " +
+                (document.message.empty() ? std::string("cannot be read") : document.message)};
   }
+  if (isDsspText(document.text)) return readDsspText(document.text, path, chain);
+  // libcifpp can spend gigabytes on a short text with stray bytes in it
+  // (found by fuzzing), which no PDB or mmCIF file has.
+  if (std::string problem = textProblem(document.text, path); !problem.empty())
+    return {std::nullopt, std::move(problem)};
   try {
-    return computed(path, chain);
+    std::istringstream in(document.text);
+    cif::file file = cif::pdb::read(in);
+    return computed(file, path, chain);
   } catch (const std::exception& e) {
     return {std::nullopt, path + ": not a structure that can be read (" + e.what() + ")"};
   }

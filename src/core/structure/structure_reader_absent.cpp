@@ -1,6 +1,4 @@
-#include <fstream>
-#include <iterator>
-
+#include "input/document_text.h"
 #include "structure/dssp_text.h"
 #include "structure/structure_reader.h"
 
@@ -18,10 +16,9 @@ bool structuresSupported() { return false; }
 StructureRead readStructure(const std::string& path, const std::string& chain) {
   if (std::string problem = structureFileProblem(path); !problem.empty())
     return {std::nullopt, std::move(problem)};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {std::nullopt, path + ": cannot be read"};
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (isDsspText(text)) return readDsspText(text, path, chain);
+  const DocumentText document = readDocumentFile(path, kLargestStructureBytes);
+  if (!document.ok()) return {std::nullopt, path + ": cannot be read"};
+  if (isDsspText(document.text)) return readDsspText(document.text, path, chain);
   return {std::nullopt, path + ": this build reads no structures (it was made without libdssp)"};
 }
 

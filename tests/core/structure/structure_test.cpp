@@ -92,6 +92,9 @@ TEST(StructureReader, BadFilesAreNamedNeverFatal) {
   const std::string dir = test::makeTempDir("structure");
   const std::string text = dir + "/notes.txt";
   test::writeFile(text, "these are no atoms\n");
+  // libcifpp spent gigabytes on this (found by fuzzing): refused before it.
+  const std::string stray = dir + "/stray.cif";
+  test::writeFile(stray, "data_x\nloop_\n_atom_site.id\x14_atom_site.type_s-mbol\n1 N\n");
   const std::string huge = dir + "/huge.cif";
   test::writeFile(huge, "");
   std::filesystem::resize_file(huge, kLargestStructureBytes + 1);  // sparse: no disk taken
@@ -104,6 +107,7 @@ TEST(StructureReader, BadFilesAreNamedNeverFatal) {
     {"a missing file", dir + "/absent.pdb", "", "cannot be read"},
     {"a file too large", huge, "", "larger than a structure is read"},
 #if HUESET_HAS_STRUCTURE
+    {"a stray control character", stray, "", "not a structure (a byte that is no printable"},
     {"a text that is no structure", text, "", "notes.txt"},
     {"a chain the model lacks", test::testDataPath("structure/1cbs.cif.gz"), "Q", "no chain Q"},
 #endif
