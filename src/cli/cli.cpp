@@ -22,6 +22,8 @@
 #include "settings/option_table.h"
 #include "settings/options.h"
 #include "settings/profile_store.h"
+#include "structure/structure_attachment.h"
+#include "structure/structure_reader.h"
 #include "util/current_failure.h"
 #include "util/file_read.h"
 #include "util/file_write.h"
@@ -178,6 +180,27 @@ FormatRequest formatRequest(const CliArguments& a) {
   return {formatFromCliName(a.format), a.input == "-" ? std::string_view() : a.input};
 }
 
+// Each --structure read and attached in turn; the first that fails stops
+// the annotation with its message.
+AfterReading structuresOf(const CliArguments& a, const Options& options) {
+  if (a.structures.empty()) return {};
+  const bool accessibility = options.figureLayout.structureAccessibility;
+  return [&a, accessibility](Alignment& alignment, AnnotationInteraction& interaction) {
+    for (const std::string& text : a.structures) {
+      const StructureRequest request = parseStructureRequest(text);
+      const StructureRead read = readStructure(request.file, request.chain);
+      std::string problem = read.problem;
+      if (read.chain)
+        problem = attachStructure(alignment, *read.chain, request.sequence, accessibility);
+      if (!problem.empty()) {
+        interaction.messageSink().error(problem, 0);
+        return false;
+      }
+    }
+    return true;
+  };
+}
+
 // The input's text: a regular file mapped as it is, anything else read as a
 // stream, and gzip data (whatever the name) inflated.
 struct InputText {
@@ -331,7 +354,7 @@ int runAnnotate(const CliArguments& a, std::istream& in, std::ostream& out, std:
   interaction.releaseAfterReading(&input->raw);
   RememberedSets remembered;
   if (!annotate(text, setup->options, setup->groupings, *writer, interaction, remembered,
-                formatRequest(a))) {
+                formatRequest(a), structuresOf(a, setup->options))) {
     if (sink.messages().empty() && !interaction.refused()) {
       sink.print("error", "nothing to annotate: at least two sequences are needed", 0);
     }

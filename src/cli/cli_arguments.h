@@ -25,8 +25,9 @@ struct CliArguments {
   bool noProfile = false;
   std::optional<std::vector<int>> sets;  // a set layout, -1 opening each set
   bool strict = false;
-  std::string dumpWhich;  // config dump: colour|bw|safe
-  std::string dumpAs;     // config dump: cft|cfb
+  std::string dumpWhich;                // config dump: colour|bw|safe
+  std::string dumpAs;                   // config dump: cft|cfb
+  std::vector<std::string> structures;  // --structure FILE[:CHAIN][=SEQUENCE], in order
 };
 
 struct ParsedArguments {

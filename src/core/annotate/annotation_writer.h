@@ -87,6 +87,10 @@ class AnnotationWriter {
   // elided stretches are marked as a figure marks them, which the text
   // forms, whose output is fixed, never are.
   virtual bool drawsFigure() const { return false; }
+  // True where a sequence's own secondary structure ("#=GR name SS") is
+  // drawn on the line under it: a figure and its preview. The text forms
+  // keep it among the extra rows.
+  virtual bool placesStructureUnderSequences() const { return drawsFigure(); }
 
   // True for a writer that makes a document of every page, each a file of
   // its own (a PNG or SVG on paper). streamPagesTo says where each goes:

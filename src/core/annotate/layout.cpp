@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "annotate/structure_glyphs.h"
 #include "input/residue_number_start.h"
 #include "util/parallel.h"
 
@@ -315,17 +317,35 @@ class StretchWriter {
         m_extra(annotated, marks, m_length),
         m_nameWidth(nameColumnWidth(annotated)),
         // Where the residues start: after the name, its blank and any number.
-        m_rulerPrefix(m_nameWidth + 1 + m_extra.numberWidth()) {}
+        m_rulerPrefix(m_nameWidth + 1 + m_extra.numberWidth()) {
+    if (marks.structureUnderSequence) findRowsUnderSequences();
+  }
 
   void write(AnnotationWriter& target, const Stretch& stretch) {
     const Alignment& set = m_annotated.sets[stretch.set];
+    if (set.residues.empty() && allUnderSequences(stretch.set)) {
+      // A set of prediction rows all drawn under their sequences.
+      if (stretch.set + 1 == m_annotated.sets.size()) {
+        target.newLine();
+        target.blockEnd();
+      }
+      return;
+    }
     if (stretch.first == 0) {
+      if (stretch.set == 0) writeRowsAbove(target, stretch);
       if (stretch.set == 0 && m_marks.ruler) writeRuler(target, stretch);
       if (stretch.set == 0 && !m_annotated.rows.markCells.empty()) writeMarkLine(target, stretch);
       if (stretch.set > 0) target.setSeparator();
     }
     for (std::size_t i = stretch.first; i < stretch.end; ++i) {
       writeSequence(target, stretch, i);
+      for (const auto& [k, d] : rowsUnder(stretch.set, i)) {
+        target.newLine();
+        target.setFormat(0);
+        Stretch owner = stretch;
+        owner.set = k;
+        writeExtraRow(target, owner, d);
+      }
       // The line break belongs to the line's last run.
       if (i + 1 < set.residues.size()) target.newLine();
     }
@@ -420,15 +440,84 @@ class StretchWriter {
   // coloured.
   void writeExtraRows(AnnotationWriter& target, const Stretch& stretch) const {
     const std::size_t k = stretch.set;
+    bool first = true;
     for (std::size_t d = 0; d < extraRowCount(m_annotated, k); ++d) {
-      if (d > 0) target.newLine();
-      const std::string& label = extraRowLabel(m_annotated, k, d);
-      target.lineStarting(content(stretch, LineContent::Kind::ExtraRow, d, label.size()));
-      target.appendText(label);
-      target.appendChar(' ');
-      target.appendText(std::string(m_extra.numberWidth(), ' '));
-      writeGroups(target, stretch, extraRowCells(m_annotated, k, d), nullptr, false);
+      if (isUnderSequence(k, d)) continue;
+      if (!first) target.newLine();
+      first = false;
+      writeExtraRow(target, stretch, d);
     }
+  }
+
+  void writeExtraRow(AnnotationWriter& target, const Stretch& stretch, std::size_t d) const {
+    const std::size_t k = stretch.set;
+    const std::string& label = extraRowLabel(m_annotated, k, d);
+    target.lineStarting(content(stretch, LineContent::Kind::ExtraRow, d, label.size()));
+    target.appendText(label);
+    target.appendChar(' ');
+    target.appendText(std::string(m_extra.numberWidth(), ' '));
+    writeGroups(target, stretch, extraRowCells(m_annotated, k, d), nullptr, false);
+  }
+
+  // The reference structures' rows, each a line of its own above the block.
+  void writeRowsAbove(AnnotationWriter& target, const Stretch& stretch) const {
+    for (const auto& [k, d] : m_rowsAbove) {
+      target.setFormat(0);
+      Stretch owner = stretch;
+      owner.set = k;
+      writeExtraRow(target, owner, d);
+      target.newLine();
+    }
+  }
+
+  // Which extra rows are a reference structure's, and which a sequence's
+  // own and whose: the first sequence of that name in any set.
+  void findRowsUnderSequences() {
+    for (const Alignment& set : m_annotated.sets) m_rowsUnder.emplace_back(set.residues.size());
+    for (std::size_t k = 0; k < m_annotated.sets.size(); ++k) {
+      for (std::size_t d = 0; d < extraRowCount(m_annotated, k); ++d) {
+        const std::string& label = extraRowLabel(m_annotated, k, d);
+        if (isReferenceStructureLabel(label)) {
+          m_rowsAbove.emplace_back(k, d);
+          m_placed.emplace_back(k, d);
+          continue;
+        }
+        const std::string_view owner = structureRowSequence(label);
+        if (owner.empty()) continue;
+        if (const auto at = sequenceNamed(owner)) {
+          m_rowsUnder[at->first][at->second].emplace_back(k, d);
+          m_placed.emplace_back(k, d);
+        }
+      }
+    }
+  }
+  std::optional<std::pair<std::size_t, std::size_t>> sequenceNamed(std::string_view wanted) const {
+    for (std::size_t k = 0; k < m_annotated.sets.size(); ++k) {
+      const Alignment& set = m_annotated.sets[k];
+      for (std::size_t i = 0; i < set.residues.size() && i < set.names.size(); ++i) {
+        const std::string_view name = set.names[i];
+        const auto begin = name.find_first_not_of(' ');
+        if (begin == std::string_view::npos) continue;
+        if (name.substr(begin, name.find_last_not_of(' ') + 1 - begin) == wanted)
+          return std::pair(k, i);
+      }
+    }
+    return std::nullopt;
+  }
+  using RowRef = std::pair<std::size_t, std::size_t>;  // set, extra row
+  const std::vector<RowRef>& rowsUnder(std::size_t k, std::size_t i) const {
+    static const std::vector<RowRef> kNone;
+    if (k >= m_rowsUnder.size() || i >= m_rowsUnder[k].size()) return kNone;
+    return m_rowsUnder[k][i];
+  }
+  bool isUnderSequence(std::size_t k, std::size_t d) const {
+    return std::find(m_placed.begin(), m_placed.end(), RowRef(k, d)) != m_placed.end();
+  }
+  bool allUnderSequences(std::size_t k) const {
+    for (std::size_t d = 0; d < extraRowCount(m_annotated, k); ++d) {
+      if (!isUnderSequence(k, d)) return false;
+    }
+    return true;
   }
 
   const AnnotatedAlignment& m_annotated;
@@ -439,6 +528,10 @@ class StretchWriter {
   Marks m_extra;
   const std::size_t m_nameWidth;
   const std::size_t m_rulerPrefix;
+  // Per set and sequence, the extra rows drawn under it; all of them.
+  std::vector<std::vector<std::vector<RowRef>>> m_rowsUnder;
+  std::vector<RowRef> m_rowsAbove;
+  std::vector<RowRef> m_placed;
 };
 
 std::vector<Stretch> stretchesOf(const AnnotatedAlignment& annotated, std::size_t length,

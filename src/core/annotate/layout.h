@@ -40,6 +40,10 @@ struct LayoutMarks {
   // number at a block's first column written from there on rather than
   // dropped. Rich Text and HTML keep the ruler they always had.
   bool figureRuler = false;
+  // Secondary-structure rows placed as a figure places them: a sequence's
+  // own row on the line under it, a reference structure's above the block,
+  // rather than among the set's extra rows.
+  bool structureUnderSequence = false;
 };
 
 // The extra rows of set k as the layout numbers them (LineContent::row): its

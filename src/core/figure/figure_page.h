@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "annotate/structure_glyphs.h"
 #include "figure/figure_line_marks.h"
 #include "settings/options.h"
 
@@ -26,6 +27,8 @@ struct FigureLine {
   bool ruler = false;  // a ruler line, repeated where its block goes on a new page
   // Bars, marks and frames drawn over the text.
   FigureLineMarks marks;
+  // A secondary-structure row's shapes, drawn in place of its cells.
+  LineGlyphs glyphs;
 };
 
 // A break mark's width, in cells.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "figure/figure_mark_rows.h"
+#include "figure/glyph_drawing.h"
 #include "settings/option_table.h"
 
 namespace hueset {
@@ -87,7 +88,7 @@ void appendLatin1AsUtf8(std::string& out, unsigned char byte) {
 
 FigurePainter::FigurePainter(const FigureFont& font, const FigureMetrics& metrics,
                              std::vector<ResidueFormat> styles, double deviceScale)
-    : m_metrics(metrics), m_styles(std::move(styles)) {
+    : m_metrics(metrics), m_styles(std::move(styles)), m_labelFace(font.faces[0].get()) {
   if (m_styles.empty()) m_styles.push_back(ResidueFormat{0, 0xFFFFFF, false, false});
   cairo_matrix_t scale;
   cairo_matrix_t device;
@@ -265,6 +266,7 @@ void FigurePainter::drawPage(cairo_t* cr, const FigurePage& page, bool paintGrou
     if (i + 1 == rects.size() || rects[i + 1].colour != rects[i].colour) cairo_fill(cr);
   }
   drawText(cr, page);
+  drawLineGlyphs(cr, page, m_metrics, m_styles.front().textColour, m_labelFace);
   drawBreaks(cr, page);
   drawLineShapes(cr, page, cairo_scaled_font_get_font_face(m_faces[1].font.get()));
 }

@@ -70,6 +70,8 @@ class FigurePainter {
   FigureMetrics m_metrics;
   std::vector<ResidueFormat> m_styles;
   std::array<Face, 4> m_faces;
+  cairo_font_face_t* m_labelFace =
+      nullptr;  // the structure labels' (the font's, which outlives this)
 };
 
 // A PDF written page by page into `out` as cairo produces it.

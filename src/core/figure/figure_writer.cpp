@@ -43,6 +43,11 @@ FigureSettings figureSettings(const Options& options, const GroupingSet& groupin
   if (layout.legend)
     settings.legend = figureLegend(groupings, options.annotation.consensusThreshold);
   settings.cmyk = layout.tiffCmyk;
+  if (layout.structureShapes == 0) {
+    settings.structure.reset();
+  } else {
+    settings.structure = StructureGlyphStyle{layout.structureShapes == 2, layout.structureLabels};
+  }
   return settings;
 }
 
@@ -54,6 +59,7 @@ FigureWriter::FigureWriter(OutputKind form, std::int32_t fontSize, const std::st
       m_font(findFigureFont(fontName)) {
   if (isPicture()) m_pixelsPerPoint = std::max(m_settings.dpi, 1) / 72.0;
   setFontPoints(std::max(fontSize, 10) / 10.0);
+  if (m_settings.structure) m_structureLines.setStyle(&*m_settings.structure);
 }
 
 FigureWriter::~FigureWriter() = default;
@@ -227,6 +233,7 @@ void FigureWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   // vain. On paper each page is a picture of its own, as large as the paper.
   m_columnNumbers = annotated.columnNumbers;
   m_markRows.start(annotated, styles().front().textColour);
+  m_structureLines.layoutStarting(annotated);
   const double area =
       static_cast<double>(residues) * m_drawnMetrics.cellWidth * m_drawnMetrics.lineHeight;
   if (isPicture() && !writesPages() && area > kLargestPngArea) {
@@ -253,6 +260,7 @@ bool FigureWriter::breaksBefore(std::size_t column) const {
 void FigureWriter::lineStarting(const LineContent& content) {
   m_line.breaks.clear();
   m_line.ruler = content.kind == LineContent::Kind::Ruler;
+  m_structureLines.lineStarting(content);
   const std::size_t group = std::max<std::uint32_t>(content.groupWidth, 1);
   for (std::size_t k = 0; k < content.columns; ++k) {
     if (!breaksBefore(content.firstColumn + k)) continue;
@@ -275,6 +283,8 @@ void FigureWriter::flushRun() {
 void FigureWriter::endLine(double gapAfter) {
   flushRun();
   lineBuffer().clear();
+  m_structureLines.lineEnding(m_line);
+  m_structureLines.lineStarting({});
   // PDF readers take no page wider than they take one tall: the first line
   // past that refuses the figure.
   const double width = static_cast<double>(m_line.cells) * m_metrics.cellWidth + 2 * marginPoints();

@@ -11,6 +11,7 @@
 #include "figure/figure_font.h"
 #include "figure/figure_mark_rows.h"
 #include "figure/figure_page.h"
+#include "figure/structure_line.h"
 #include "settings/options.h"
 
 namespace hueset {
@@ -31,6 +32,8 @@ struct FigureSettings {
   double minimumFontSize = 6;          // points: how far a set width may shrink the type
   std::string title;                   // above the figure; empty: none
   std::optional<FigureLegend> legend;  // under the figure; none: no legend
+  // Secondary-structure rows as shapes; none: as letters.
+  std::optional<StructureGlyphStyle> structure = StructureGlyphStyle{};
 };
 
 FigureSettings figureSettings(const FigureOptions& options);
@@ -127,6 +130,7 @@ class FigureWriter : public AnnotationWriter {
   FigureMetrics m_drawnMetrics;               // in what the figure is drawn in
   std::vector<std::int32_t> m_columnNumbers;  // the layout's, see AnnotatedAlignment
   FigureMarkRows m_markRows;
+  StructureLines m_structureLines{nullptr};
 
   FigureLine m_line;                  // the line being filled
   std::vector<FigureLine> m_pending;  // the block being gathered

@@ -10,6 +10,7 @@
 
 #include "figure/figure_mark_rows.h"
 #include "figure/figure_painter.h"
+#include "figure/glyph_drawing.h"
 
 namespace hueset {
 namespace {
@@ -260,6 +261,11 @@ void SvgFigureStream::addLine(const FigureLine& line) {
   m_text->append(textLine(line, m_margin, m_metrics, m_styles));
   if (!line.marks.shapes.empty() || !line.marks.glyphs.empty())
     m_text->append(svgLineShapes(line, m_margin, top, m_font.face(true, false)));
+  if (!line.glyphs.empty()) {
+    std::string glyphs;
+    appendSvgGlyphs(glyphs, line, m_margin, m_metrics, colourText(m_styles.front().textColour));
+    m_text->append(glyphs);
+  }
   // Break marks go over the text, as the painter draws them.
   if (line.breaks.empty()) return;
   std::string marks;

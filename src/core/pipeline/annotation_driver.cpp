@@ -284,7 +284,7 @@ bool writeAnnotation(AnnotatedAlignment& annotated, Alignment& alignment, const 
   const OutputOptions& output = options.output;
   const FigureOptions& figure = options.figure;
   const LayoutMarks marks{figure.residueNumbers, figure.ruler, figure.rulerInterval,
-                          writer.drawsFigure()};
+                          writer.drawsFigure(), writer.placesStructureUnderSequences()};
   int wrapWidth = cappedWidth(output.wrapOutput, output.wrapLength, alignment.length);
   const int columnWidth = cappedWidth(output.separateColumns, output.columnWidth, alignment.length);
 
@@ -351,13 +351,15 @@ ConsensusSettings consensusSettings(const Options& options) {
 
 bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
               AnnotationWriter& writer, AnnotationInteraction& interaction,
-              RememberedSets& remembered, const FormatRequest& formatRequest) {
+              RememberedSets& remembered, const FormatRequest& formatRequest,
+              const AfterReading& afterReading) {
   const std::string invalidResidues = invalidResidueList(options.parse);
   std::optional<Alignment> read =
       readDocument(text, formatRequest, options, invalidResidues, interaction);
   if (!read) return false;
   Alignment& alignment = *read;
   applySubstitutions(alignment, options.output);
+  if (afterReading && !afterReading(alignment, interaction)) return false;
   const std::string label = justifyLabels(alignment, options);
 
   std::optional<std::vector<int>> setList =

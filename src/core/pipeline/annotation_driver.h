@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -73,8 +74,12 @@ ConsensusSettings consensusSettings(const Options& options);
 // only until the Consensus stage is reported: a caller short of memory may
 // let it go then. A format given in `format` is read as it is; else the
 // text is guessed once and the guess confirmed if the options say so.
+// `afterReading`, when given, may add to the alignment just read (rows of
+// structures attached to its sequences); false stops, its messages given.
+using AfterReading = std::function<bool(Alignment& alignment, AnnotationInteraction& interaction)>;
 bool annotate(std::string_view text, const Options& options, const GroupingSet& groupings,
               AnnotationWriter& writer, AnnotationInteraction& interaction,
-              RememberedSets& remembered, const FormatRequest& format = {});
+              RememberedSets& remembered, const FormatRequest& format = {},
+              const AfterReading& afterReading = {});
 
 }  // namespace hueset

@@ -11,6 +11,7 @@
 #include "annotate/annotation_writer.h"
 #include "annotate/column_statistics.h"
 #include "annotate/elision.h"
+#include "annotate/structure_glyphs.h"
 #include "groupings/grouping_set.h"
 
 namespace hueset {
@@ -58,6 +59,10 @@ struct PreviewDocument {
   // The alignment column (from 1) each column shows, 0 for a column standing
   // in for elided ones; empty when nothing was elided.
   ColumnNumbers columnNumbers;
+  // The secondary-structure rows drawn as shapes, as a figure draws them;
+  // none without a style (rows stay letters).
+  std::optional<StructureGlyphStyle> structureStyle;
+  std::vector<StructureRow> structureRows;
 
   std::string_view lineText(std::size_t line) const {
     const PreviewLine& l = lines[line];

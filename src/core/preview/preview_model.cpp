@@ -171,6 +171,21 @@ std::string PreviewModel::statusText(double x, double y) const {
   return text + ", residue " + std::to_string(*number);
 }
 
+namespace {
+
+// Adds the shapes of `line` to `list` when it shows a structure row drawn
+// as shapes.
+bool addStructureGlyphs(const PreviewDocument& d, std::size_t line, PaintList& list) {
+  if (!d.structureStyle || !d.lines[line].hasContent) return false;
+  const LineContent& content = d.lines[line].content;
+  const StructureRow* row = structureRowOf(d.structureRows, content);
+  if (row == nullptr) return false;
+  list.glyphs.push_back({0, 0, structureGlyphs(*row, content, d.columnNumbers, *d.structureStyle)});
+  return true;
+}
+
+}  // namespace
+
 PaintList PreviewModel::paintList(double left, double top, double width, double height) const {
   PaintList list;
   if (!m_document || m_cell.width <= 0 || m_cell.height <= 0) return list;
@@ -190,7 +205,12 @@ PaintList PreviewModel::paintList(double left, double top, double width, double 
     const std::string_view text = d.lineText(line);
     const std::span<const std::uint8_t> styles = d.lineStyles(line);
     const double y = lineTop(line);
-    const std::size_t end = std::min(endCharacter, text.size());
+    std::size_t end = std::min(endCharacter, text.size());
+    if (addStructureGlyphs(d, line, list)) {
+      // The shapes stand in for the row's cells.
+      end = std::min<std::size_t>(end, d.lines[line].content.firstCell);
+      list.glyphs.back().y = y;
+    }
     const std::size_t firstBackground = list.backgrounds.size();
     const std::size_t firstText = list.texts.size();
     // The visible stretch, run by run: backgrounds of one colour and texts

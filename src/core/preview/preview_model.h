@@ -49,10 +49,17 @@ struct PaintText {
   std::string_view text;  // into the document, which the model keeps alive
   std::uint32_t style = 0;
 };
+// A secondary-structure row's shapes, in cells and line heights from the
+// line's top left (x, y), drawn in style 0's text colour.
+struct PaintGlyphs {
+  double x = 0, y = 0;
+  LineGlyphs glyphs;
+};
 struct PaintList {
   Colour page = 0xFFFFFF;
   std::vector<PaintBackground> backgrounds;
   std::vector<PaintText> texts;
+  std::vector<PaintGlyphs> glyphs;
 };
 
 // The preview without its window: where the lines are, what lies under a

@@ -30,6 +30,10 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
                         ? std::optional(figureLegend(input.groupings,
                                                      input.options.annotation.consensusThreshold))
                         : std::nullopt);
+  writer.drawStructureAs(layout.structureShapes == 0
+                             ? std::nullopt
+                             : std::optional(StructureGlyphStyle{layout.structureShapes == 2,
+                                                                 layout.structureLabels}));
   // The driver remembers a chosen set list; the preview never chooses one.
   RememberedSets remembered = input.remembered;
   const bool annotated =

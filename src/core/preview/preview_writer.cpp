@@ -106,6 +106,8 @@ void PreviewWriter::endDocument() {
 void PreviewWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   PreviewDocument& d = *m_document;
   d.columnNumbers = annotated.columnNumbers;
+  d.structureStyle = m_structureStyle;
+  if (m_structureStyle) d.structureRows = structureRowsOf(annotated);
   d.statistics.clear();
   d.names.clear();
   m_rowsPerBlock = 0;

@@ -32,6 +32,7 @@ class PreviewWriter final : public AnnotationWriter {
   std::string clipboardText(int) const override { return {}; }
   std::string fileText() const override { return {}; }
   OutputKind clipboardFormat(int) const override { return OutputKind::PlainText; }
+  bool placesStructureUnderSequences() const override { return true; }
 
   void layoutStarting(const AnnotatedAlignment& annotated) override;
   void lineStarting(const LineContent& content) override;
@@ -42,6 +43,8 @@ class PreviewWriter final : public AnnotationWriter {
     m_title = std::move(title);
     m_legend = std::move(legend);
   }
+  // Secondary-structure rows as shapes in `style`; none: as letters.
+  void drawStructureAs(std::optional<StructureGlyphStyle> style) { m_structureStyle = style; }
 
   // The document recorded since begin; complete after end.
   const PreviewDocument& document() const { return *m_document; }
@@ -67,6 +70,7 @@ class PreviewWriter final : public AnnotationWriter {
   std::size_t m_length = 0;        // columns
   std::string m_title;
   std::optional<FigureLegend> m_legend;
+  std::optional<StructureGlyphStyle> m_structureStyle = StructureGlyphStyle{};
 };
 
 }  // namespace hueset

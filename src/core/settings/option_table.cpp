@@ -155,13 +155,17 @@ const std::array<Row<F>, 9> kFigureRows = {
     flag<F>("keepBlocksTogether", "Keep Blocks Together", &F::keepBlocksTogether, false, 8),
 };
 
-const std::array<Row<L>, 6> kFigureLayoutRows = {
+const std::array<Row<L>, 9> kFigureLayoutRows = {
     text<L>("figureWidth", "Width", &L::width, "", cleanFigureWidth, 0),
     number<L>("figureFontSize", "Font Size", &L::fontSize, 0, 0, 144, 1),
     number<L>("minimumFontSize", "Minimum Font Size", &L::minimumFontSize, 6, 1, 144, 2),
     flag<L>("figureLegend", "Legend", &L::legend, true, 3),
     text<L>("figureTitle", "Title", &L::title, "", cleanFigureTitle, 4),
     flag<L>("tiffCmyk", "TIFF CMYK", &L::tiffCmyk, false, 5),
+    number<L>("structureShapes", "Structure Shapes", &L::structureShapes, 1, 0, 2, 6),
+    flag<L>("structureLabels", "Structure Labels", &L::structureLabels, true, 7),
+    flag<L>("structureAccessibility", "Structure Accessibility", &L::structureAccessibility, false,
+            8),
 };
 
 const std::array<Row<M>, 7> kColumnMarkRows = {

@@ -152,6 +152,11 @@ struct FigureLayoutOptions : OptionGroup<FigureLayoutOptions> {
   bool legend;          // the groupings' swatches and the threshold under the figure
   std::string title;    // above the figure; empty: none
   bool tiffCmyk;        // a TIFF in CMYK rather than RGB
+  // Secondary-structure rows: 0 as letters, 1 as shapes with helices as
+  // coils, 2 with helices as cylinders.
+  int structureShapes;
+  bool structureLabels;         // the shapes' helices and strands numbered
+  bool structureAccessibility;  // an attached structure's accessibility as a bar row
 
   FigureLayoutOptions();
   // Writes nothing while every value is at its default.

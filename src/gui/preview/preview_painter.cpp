@@ -6,6 +6,7 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -159,6 +160,40 @@ void drawGlyphs(QPainter& painter, const std::vector<PaintText>& texts, const Lo
   flush();
 }
 
+// Secondary-structure shapes, smoothed: they are curves, not cells.
+void drawStructureGlyphs(QPainter& painter, const std::vector<PaintGlyphs>& all, Colour colour,
+                         const QFont& font, CellSize cell) {
+  if (all.empty()) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const QColor qColour = toQColor(colour);
+  for (const PaintGlyphs& g : all) {
+    auto at = [&](double x, double y) {
+      return QPointF(g.x + x * cell.width, g.y + y * cell.height);
+    };
+    for (const GlyphPath& path : g.glyphs.paths) {
+      if (path.points.empty()) continue;
+      QPainterPath shape(at(path.points.front().x, path.points.front().y));
+      for (const GlyphPoint& p : path.points) shape.lineTo(at(p.x, p.y));
+      if (path.filled) {
+        shape.closeSubpath();
+        painter.fillPath(shape, qColour);
+      } else {
+        QPen pen(qColour, path.width * cell.height, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        painter.strokePath(shape, pen);
+      }
+    }
+    for (const GlyphLabel& label : g.glyphs.labels) {
+      QFont small = font;
+      small.setPixelSize(std::max(1, static_cast<int>(std::lround(label.size * cell.height))));
+      painter.setFont(small);
+      painter.setPen(qColour);
+      painter.drawText(at(label.x, label.y), QString::fromStdString(label.text));
+    }
+  }
+  painter.restore();
+}
+
 }  // namespace
 
 PreviewFonts::PreviewFonts(const std::string& fontName, int fontSize, int zoomPercent) {
@@ -208,6 +243,7 @@ void paintPreview(QPainter& painter, const PreviewModel& model, const PreviewFon
     ground.draw(painter);
     drawGlyphs(painter, list.texts, looks, fonts, cell);
   }
+  drawStructureGlyphs(painter, list.glyphs, looks.of(0).textColour, fonts.font(false, false), cell);
   if (wash) painter.fillRect(visible, *wash);
   painter.restore();
 }
