@@ -403,99 +403,67 @@ const CliOption kCliOptions[] = {
      },
      [](CliArguments& a, const std::string& v) {
        a.optionAssignments.emplace_back("referenceSequence", v);
-       {"",
-        "--structure",
-        "FILE[:CHAIN][=SEQUENCE]",
-        false,
-        kAnnotateBit,
-        [] {
-          return std::string(
-              "attach the secondary structure of a 3D structure (PDB or mmCIF, also gzipped, or a "
-              "DSSP file) to a sequence, computed with DSSP; default: the first chain, the first "
-              "sequence it matches at 90% identity or more; repeatable");
-        },
-        [](CliArguments& a, const std::string& v) {
-          a.structures.push_back(v);
-          return std::string();
-        }},
-           {"-f", "--format", "FORMAT", true, kAnnotateBit | kReadBit, formatHelp, formatOf},
-           {"-c",
-            "--config",
-            "CONFIG",
-            false,
-            kAnnotateBit | kReadBit,
-            [] {
-              return std::string(
-                  "the residue groupings: colour, bw or safe (the built-in ones; safe is "
-                  "colour-blind "
-                  "safe), or a configuration file (.cft text or .cfb binary); default: the "
-                  "profile's "
-                  "last configuration file, else colour");
-            },
-            [](CliArguments& a, const std::string& v) {
-              a.config = v;
-              return std::string();
-            }},
-           {"",
-            "--option",
-            "NAME=VALUE",
-            true,
-            kAnnotateBit | kReadBit,
-            [] {
-              return std::string(
-                  "set any option by its field name, e.g. consensusThreshold=700 (tenths of a "
-                  "percent), "
-                  "useElision=0, wrapLength=80, styleMode=1, residueNumbers=1, ruler=1, "
-                  "fitWrapToPage=1, matchStatesOnly=1 (A2M/A3M without their insert columns); "
-                  "repeatable");
-            },
-            assignmentOf},
-           {"",
-            "--no-profile",
-            "",
-            true,
-            kAnnotateBit | kReadBit,
-            [] {
-              return std::string("ignore the per-user profile; start from the built-in defaults");
-            },
-            [](CliArguments& a, const std::string&) {
-              a.noProfile = true;
-              return std::string();
-            }},
-           {"",
-            "--sets",
-            "\"0,1;2,3\"",
-            true,
-            kAnnotateBit,
-            [] {
-              return std::string(
-                  "sort the sequences into sets: 0-based indexes separated by ',', sets separated "
-                  "by "
-                  "';'");
-            },
-            setsOf},
-           {"",
-            "--strict",
-            "",
-            true,
-            kAnnotateBit | kReadBit,
-            [] {
-              return std::string(
-                  "answer No to every question of a reader and refuse invalid characters (default: "
-                  "answer Yes and print a warning)");
-            },
-            [](CliArguments& a, const std::string&) {
-              a.strict = true;
-              return std::string();
-            }},
-           {"",
-            "--as",
-            "FORM",
-            true,
-            kDumpBit,
-            [] { return std::string("cft, a text configuration file, or cfb, a binary one"); },
-            dumpFormOf},
-     };
+       return std::string();
+     }},
+    {"", "--structure", "FILE[:CHAIN][=SEQUENCE]", false, kAnnotateBit,
+     [] {
+       return std::string(
+           "attach the secondary structure of a 3D structure (PDB or mmCIF, also gzipped, or a "
+           "DSSP file) to a sequence, computed with DSSP; default: the first chain, the first "
+           "sequence it matches at 90% identity or more; repeatable");
+     },
+     [](CliArguments& a, const std::string& v) {
+       a.structures.push_back(v);
+       return std::string();
+     }},
+    {"-f", "--format", "FORMAT", true, kAnnotateBit | kReadBit, formatHelp, formatOf},
+    {"-c", "--config", "CONFIG", false, kAnnotateBit | kReadBit,
+     [] {
+       return std::string(
+           "the residue groupings: colour, bw or safe (the built-in ones; safe is colour-blind "
+           "safe), or a configuration file (.cft text or .cfb binary); default: the profile's "
+           "last configuration file, else colour");
+     },
+     [](CliArguments& a, const std::string& v) {
+       a.config = v;
+       return std::string();
+     }},
+    {"", "--option", "NAME=VALUE", true, kAnnotateBit | kReadBit,
+     [] {
+       return std::string(
+           "set any option by its field name, e.g. consensusThreshold=700 (tenths of a percent), "
+           "useElision=0, wrapLength=80, styleMode=1, residueNumbers=1, ruler=1, "
+           "fitWrapToPage=1, matchStatesOnly=1 (A2M/A3M without their insert columns); "
+           "repeatable");
+     },
+     assignmentOf},
+    {"", "--no-profile", "", true, kAnnotateBit | kReadBit,
+     [] { return std::string("ignore the per-user profile; start from the built-in defaults"); },
+     [](CliArguments& a, const std::string&) {
+       a.noProfile = true;
+       return std::string();
+     }},
+    {"", "--sets", "\"0,1;2,3\"", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "sort the sequences into sets: 0-based indexes separated by ',', sets separated by "
+           "';'");
+     },
+     setsOf},
+    {"", "--strict", "", true, kAnnotateBit | kReadBit,
+     [] {
+       return std::string(
+           "answer No to every question of a reader and refuse invalid characters (default: "
+           "answer Yes and print a warning)");
+     },
+     [](CliArguments& a, const std::string&) {
+       a.strict = true;
+       return std::string();
+     }},
+    {"", "--as", "FORM", true, kDumpBit,
+     [] { return std::string("cft, a text configuration file, or cfb, a binary one"); },
+     dumpFormOf},
+};
 
 const CliOption* findOption(std::string_view word) {
   for (const CliOption& option : kCliOptions) {
