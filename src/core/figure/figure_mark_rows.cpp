@@ -1,12 +1,12 @@
 #include "figure/figure_mark_rows.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
 
 #include "annotate/layout.h"
+#include "figure/svg_figure.h"
 
 namespace hueset {
 namespace {
@@ -243,18 +243,6 @@ void drawLineShapes(cairo_t* cr, const FigurePage& page, cairo_font_face_t* face
   }
 }
 
-namespace {
-
-// In any locale, to a thousandth.
-void appendCoordinate(std::string& out, double value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, std::round(value * 1000) / 1000,
-                                    std::chars_format::general);
-  out.append(text, result.ptr);
-}
-
-}  // namespace
-
 std::string svgLineShapes(const FigureLine& line, double margin, double top,
                           cairo_font_face_t* face) {
   std::string out;
@@ -270,7 +258,7 @@ std::string svgLineShapes(const FigureLine& line, double margin, double top,
       out += "<text font-size=\"100\" font-weight=\"bold\" transform=\"matrix(";
       for (const double value : {sx, 0.0, 0.0, sy, margin + glyph.left - ink.x_bearing * sx,
                                  top + glyph.bottom - (ink.y_bearing + ink.height) * sy}) {
-        appendCoordinate(out, value);
+        appendSvgNumber(out, value);
         out += ' ';
       }
       out.back() = ')';
@@ -285,9 +273,9 @@ std::string svgLineShapes(const FigureLine& line, double margin, double top,
     out += "<path d=\"";
     for (std::size_t c = 0; c + 1 < shape.corners.size(); c += 2) {
       out += c == 0 ? "M" : " L";
-      appendCoordinate(out, margin + shape.corners[c]);
+      appendSvgNumber(out, margin + shape.corners[c]);
       out += ' ';
-      appendCoordinate(out, top + shape.corners[c + 1]);
+      appendSvgNumber(out, top + shape.corners[c + 1]);
     }
     char fill[32];
     std::snprintf(fill, sizeof fill, " Z\" fill=\"#%02x%02x%02x\"/>\n", redOf(shape.colour),

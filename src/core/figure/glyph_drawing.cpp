@@ -1,6 +1,6 @@
 #include "figure/glyph_drawing.h"
 
-#include <charconv>
+#include "figure/svg_figure.h"
 
 namespace hueset {
 namespace {
@@ -12,17 +12,6 @@ struct Placement {
   double x(double cells) const { return left + cells * metrics.cellWidth; }
   double y(double lines) const { return top + lines * metrics.lineHeight; }
 };
-
-void appendCoordinate(std::string& out, double value) {
-  char buffer[32];
-  auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-  if (ec != std::errc{}) return;
-  std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-  while (text.back() == '0') text.remove_suffix(1);
-  if (text.back() == '.') text.remove_suffix(1);
-  out += text;
-}
 
 }  // namespace
 
@@ -67,25 +56,25 @@ void appendSvgGlyphs(std::string& out, const FigureLine& line, double margin,
     out += path.filled ? "<polygon points=\"" : "<polyline points=\"";
     for (std::size_t i = 0; i < path.points.size(); ++i) {
       if (i > 0) out += ' ';
-      appendCoordinate(out, at.x(path.points[i].x));
+      appendSvgNumber(out, at.x(path.points[i].x));
       out += ',';
-      appendCoordinate(out, at.y(path.points[i].y));
+      appendSvgNumber(out, at.y(path.points[i].y));
     }
     if (path.filled) {
       out += "\" fill=\"" + colour + "\"/>\n";
     } else {
       out += "\" fill=\"none\" stroke=\"" + colour + "\" stroke-linecap=\"round\" stroke-width=\"";
-      appendCoordinate(out, path.width * metrics.lineHeight);
+      appendSvgNumber(out, path.width * metrics.lineHeight);
       out += "\"/>\n";
     }
   }
   for (const GlyphLabel& label : line.glyphs.labels) {
     out += "<text x=\"";
-    appendCoordinate(out, at.x(label.x));
+    appendSvgNumber(out, at.x(label.x));
     out += "\" y=\"";
-    appendCoordinate(out, at.y(label.y));
+    appendSvgNumber(out, at.y(label.y));
     out += "\" font-size=\"";
-    appendCoordinate(out, label.size * metrics.lineHeight);
+    appendSvgNumber(out, label.size * metrics.lineHeight);
     out += "\" fill=\"" + colour + "\">" + label.text + "</text>\n";
   }
 }

@@ -13,10 +13,8 @@
 #include "figure/glyph_drawing.h"
 
 namespace hueset {
-namespace {
 
-// Two decimals are a hundredth of a point, and no trailing zeros.
-void appendNumber(std::string& out, double value) {
+void appendSvgNumber(std::string& out, double value) {
   char buffer[32];
   auto [end, ec] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
@@ -28,13 +26,15 @@ void appendNumber(std::string& out, double value) {
   out += text;
 }
 
+namespace {
+
 // ` name="value"`, the value a number with `unit` after it.
 void appendAttribute(std::string& out, std::string_view name, double value,
                      std::string_view unit = {}) {
   out += ' ';
   out += name;
   out += "=\"";
-  appendNumber(out, value);
+  appendSvgNumber(out, value);
   out += unit;
   out += '"';
 }
@@ -174,7 +174,7 @@ std::string textLine(const FigureLine& line, double margin, const FigureMetrics&
           out += ">";
         }
         out += "<tspan x=\"";
-        appendNumber(out, margin + static_cast<double>(run.column + c.cell) * cell);
+        appendSvgNumber(out, margin + static_cast<double>(run.column + c.cell) * cell);
         out += attributes;
         open = true;
       }
@@ -287,9 +287,9 @@ std::string SvgFigureStream::finish(double width, double height, std::string& ou
   appendAttribute(out, "width", width, "pt");
   appendAttribute(out, "height", height, "pt");
   out += " viewBox=\"0 0 ";
-  appendNumber(out, width);
+  appendSvgNumber(out, width);
   out += ' ';
-  appendNumber(out, height);
+  appendSvgNumber(out, height);
   out += "\">\n<rect width=\"100%\" height=\"100%\" fill=\"" +
          colourText(m_styles.front().backColour) + "\"/>\n";
 

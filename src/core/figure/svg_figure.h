@@ -13,6 +13,10 @@
 
 namespace hueset {
 
+// A number as an SVG attribute takes it in any locale: two decimals, a
+// hundredth of a point, without trailing zeros.
+void appendSvgNumber(std::string& out, double value);
+
 // The page as an SVG document in points. cairo's SVG output turns glyphs
 // into outlines; this one keeps text as <text>, one element per line, each
 // piece of characters in cells side by side placed on the grid by the x of
