@@ -385,7 +385,9 @@ TEST(Options, FigureWidthsReadAsJournalsWriteThem) {
   for (const Case& c : cases) {
     const std::optional<double> points = figureWidthPoints(c.text);
     ASSERT_EQ(points.has_value(), c.points.has_value()) << c.what;
-    if (points) EXPECT_NEAR(*points, *c.points, 0.01) << c.what;
+    if (points) {
+      EXPECT_NEAR(*points, *c.points, 0.01) << c.what;
+    }
     EXPECT_EQ(cleanFigureWidth(c.text).empty(), !points || *points == 0) << c.what;
   }
 }
