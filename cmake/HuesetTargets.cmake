@@ -70,6 +70,9 @@ function(hueset_test name)
     HUESET_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     HUESET_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   hueset_apply_options(${name})
+  # The test code itself runs briefly and the libraries under test keep the
+  # build type's optimisation: unoptimised, the tests compile in half the time.
+  target_compile_options(${name} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-O0>)
   set(properties ENVIRONMENT "HUESET_PROFILE=${CMAKE_CURRENT_BINARY_DIR}/${name}-profile.ini")
   if(HUESET_SANITIZE)
     # Leaks of the libraries below us, not ours (see the file); their frames
