@@ -98,7 +98,8 @@ void addFrameSides(const PreviewDocument& d, std::size_t line, std::size_t k, do
   const std::size_t p = content.firstColumn + k;
   const std::uint16_t frame = rows.frames[p];
   const Colour ink = d.styles.empty() ? 0 : d.styles.front().textColour;
-  const double weight = kFrameWeight * cells.cell.width;
+  // At least a pixel: a screen's cells are smaller than a page's.
+  const double weight = std::max(1.0, kFrameWeight * cells.cell.width);
   const bool above = line > 0 && framedAlike(d, line, line - 1, p);
   const bool below = framedAlike(d, line, line + 1, p);
   const double left = cells.x(k);
