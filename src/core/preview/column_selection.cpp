@@ -154,14 +154,14 @@ std::string symbolName(MarkSymbol symbol, char letter) {
 
 std::string marksWithSelection(std::string_view marks, std::string_view columns, MarkSymbol symbol,
                                char letter) {
-  const std::string before = cleanColumnMarks(marks);
+  std::string before = cleanColumnMarks(marks);
   if (columns.empty()) return before;
   return cleanColumnMarks((before.empty() ? std::string() : before + ";") + std::string(columns) +
                           ":" + symbolName(symbol, letter));
 }
 
 std::string framesWithSelection(std::string_view frames, std::string_view columns) {
-  const std::string before = cleanColumnRanges(frames);
+  std::string before = cleanColumnRanges(frames);
   if (columns.empty()) return before;
   return cleanColumnRanges((before.empty() ? std::string() : before + ",") + std::string(columns));
 }

@@ -70,7 +70,8 @@ struct LineCells {
   CellSize cell;
   double x(std::size_t k) const {
     const std::size_t group = std::max<std::uint32_t>(content.groupWidth, 1);
-    return static_cast<double>(content.firstCell + k + k / group) * cell.width;
+    const std::size_t groupsBefore = k / group;  // each adds a blank cell
+    return static_cast<double>(content.firstCell + k + groupsBefore) * cell.width;
   }
 };
 

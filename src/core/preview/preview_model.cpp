@@ -271,7 +271,8 @@ void PreviewModel::addChosen(std::size_t line, double firstX, double endX, Paint
   bool open = false;
   for (std::size_t k = 0; k < content.columns; ++k) {
     const std::size_t p = content.firstColumn + k;
-    const double x = static_cast<double>(content.firstCell + k + k / group) * m_cell.width;
+    const std::size_t groupsBefore = k / group;  // each adds a blank cell
+    const double x = static_cast<double>(content.firstCell + k + groupsBefore) * m_cell.width;
     if (x > endX) break;
     const bool chosen = p < m_chosen.size() && m_chosen[p];
     if (chosen && open) {

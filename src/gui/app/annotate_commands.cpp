@@ -235,10 +235,9 @@ bool AnnotateCommands::copyAsPicture() {
   std::vector<AnnotationWriter*> writers;
   for (const auto& picture : pictures) writers.push_back(picture.get());
   TeeWriter tee(writers);
-  QApplication::setOverrideCursor(Qt::BusyCursor);
+  // Drawn beside the window, under the runner's busy cursor and progress.
   const bool completed = annotateInto(
       tee, [](BackgroundAnnotation& run) { return run.advance(RunStage::Clipboard, 0); });
-  QApplication::restoreOverrideCursor();
   if (!completed) return false;
   auto data = std::make_unique<QMimeData>();
   std::string problem;

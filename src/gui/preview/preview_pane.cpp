@@ -270,6 +270,17 @@ void PreviewPane::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PreviewPane::contextMenuEvent(QContextMenuEvent* event) {
+  // A right-click on a column outside the selection is about that column.
+  const auto column = event->reason() == QContextMenuEvent::Mouse
+                          ? columnAt(event->pos())  // in the viewport, as it came
+                          : std::nullopt;
+  if (column && m_model.document()) {
+    const auto shown = alignmentColumnsAt(*m_model.document(), *column);
+    if (shown && !selection().touches(*shown)) {
+      m_selector.press(*m_model.document(), *column, ColumnSelector::Press::Choose);
+      showSelection();
+    }
+  }
   emit menuRequested(event->globalPos());
   event->accept();
 }
