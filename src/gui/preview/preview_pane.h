@@ -21,6 +21,9 @@ namespace hueset::gui {
 // the part in view, with a message bar above it for what a dialog would
 // have said. A preview the text no longer gives stays, greyed, under the
 // message. Zooms with Ctrl and the wheel or Ctrl+plus and Ctrl+minus.
+// Columns are chosen with the mouse (a click, Shift+click, Ctrl+click or a
+// drag; Escape or a click beside the cells lets go) and lit in every block;
+// a right-click asks for the context menu, which the window provides.
 class PreviewPane : public QAbstractScrollArea {
   Q_OBJECT
  public:
