@@ -14,10 +14,12 @@
 #include <chrono>
 
 #include "app_fixture.h"
+#include "figure/output_kinds.h"
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotate_commands.h"
 #include "gui/app/main_window.h"
 #include "gui/app/preview_controller.h"
+#include "gui/output/clipboard_transfer.h"
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_runner.h"
 #include "output/rtf_writer.h"
@@ -141,6 +143,27 @@ TEST_F(PreviewMenuTest, PicturesGoToTheClipboardAsPngAndSvg) {
   ASSERT_FALSE(part.isNull());
   EXPECT_LT(part.width(), whole.width());
   EXPECT_TRUE(m_app->options().columnMarks.columns.empty());
+}
+
+// The pictures alone are a figure: bars and shapes, not the digits and
+// characters Rich Text has in their place.
+TEST_F(PreviewMenuTest, ThePicturesAreWhatTheFigureWritersMakeAlone) {
+  m_app->options().columnMarks.conservationBar = true;
+  m_app->options().columnMarks.marks = "3:star";
+  ASSERT_TRUE(menu().copyAsPicture());
+  const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+  const QByteArray text = m_app->mainWindow()->editor()->toPlainText().toLatin1();
+  for (const auto& alone : makeClipboardPictureWriters(m_app->configuration().set)) {
+    AcceptAll interaction;
+    RememberedSets remembered;
+    ASSERT_TRUE(annotate(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                         m_app->options(), m_app->configuration().set, *alone, interaction,
+                         remembered));
+    const std::unique_ptr<QMimeData> expected = clipboardData(*alone);
+    ASSERT_FALSE(expected->formats().isEmpty());
+    for (const QString& format : expected->formats())
+      EXPECT_TRUE(copied->data(format) == expected->data(format)) << format.toStdString();
+  }
 }
 
 TEST_F(PreviewMenuTest, AnnotateSelectionRunsTheCommandOnTheChosenColumnsOnly) {
