@@ -91,6 +91,9 @@ class AnnotationWriter {
   // drawn on the line under it: a figure and its preview. The text forms
   // keep it among the extra rows.
   virtual bool placesStructureUnderSequences() const { return drawsFigure(); }
+  // True where the conservation bars, mark shapes and logo are drawn rather
+  // than written as characters: a figure and its preview.
+  virtual bool drawsColumnRowShapes() const { return drawsFigure(); }
 
   // True for a writer that makes a document of every page, each a file of
   // its own (a PNG or SVG on paper). streamPagesTo says where each goes:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace hueset {
@@ -122,6 +123,13 @@ char conservationDigit(const ColumnConservation& column) {
   if (column.counted == 0) return '0';
   const std::uint64_t tenths = std::uint64_t{column.agreeing} * 10 / column.counted;
   return static_cast<char>('0' + std::min<std::uint64_t>(tenths, 9));
+}
+
+Colour conservationShade(double share, bool reached) {
+  const double clamped = std::clamp(share, 0.0, 1.0);
+  const auto level =
+      static_cast<unsigned>(std::lround(reached ? 190 - 150 * clamped : 225 - 75 * clamped));
+  return rgb(level, level, level);
 }
 
 char markCharacter(MarkSymbol symbol, char letter) {

@@ -74,6 +74,11 @@ std::vector<ColumnConservation> columnConservation(const ColumnStatistics& stati
 // a column that is not shown.
 char conservationDigit(const ColumnConservation& column);
 
+// The grey a conservation bar of `share` is drawn in (a figure and the
+// preview): darker the higher, and paler where the column reached no
+// consensus.
+Colour conservationShade(double share, bool reached);
+
 // The character that stands for a mark in Rich Text, HTML and the preview.
 char markCharacter(MarkSymbol symbol, char letter);
 

@@ -32,6 +32,13 @@ class TeeWriter : public AnnotationWriter {
   }
   // The first writer's page decides the wrap.
   int pageLineCharacters() const override { return m_writers.front()->pageLineCharacters(); }
+  // And its kind how the rows are laid out: pictures alone as a figure,
+  // Rich Text with pictures beside it as Rich Text.
+  bool drawsFigure() const override { return m_writers.front()->drawsFigure(); }
+  bool placesStructureUnderSequences() const override {
+    return m_writers.front()->placesStructureUnderSequences();
+  }
+  bool drawsColumnRowShapes() const override { return m_writers.front()->drawsColumnRowShapes(); }
   // Every writer fits its own type; the first that cannot says why.
   std::string fitTypeToWidth(std::size_t wantedCells, std::size_t leastCells,
                              bool wrapFixed) override {

@@ -56,13 +56,6 @@ FigureShape markShape(MarkSymbol symbol, double x, const FigureMetrics& m, Colou
 
 }  // namespace
 
-Colour conservationShade(double share, bool reached) {
-  const double clamped = std::clamp(share, 0.0, 1.0);
-  const auto level =
-      static_cast<unsigned>(std::lround(reached ? 190 - 150 * clamped : 225 - 75 * clamped));
-  return rgb(level, level, level);
-}
-
 void FigureMarkRows::start(const AnnotatedAlignment& annotated, Colour ink) {
   m_rows = annotated.rows;
   m_ink = ink;

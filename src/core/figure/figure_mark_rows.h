@@ -39,10 +39,6 @@ class FigureMarkRows {
   bool m_bars = false;
 };
 
-// The grey a conservation bar of `share` is drawn in: darker the higher,
-// and paler where the column reached no consensus.
-Colour conservationShade(double share, bool reached);
-
 // Draws the frames of a complete block: a side down each framed line (and
 // through the gap after it, up to the last), the top over the first and
 // the bottom under the last.

@@ -394,7 +394,7 @@ bool annotate(std::string_view text, const Options& options, const GroupingSet& 
   if (!addConsensus(annotated, options, groupings, invalidResidues, label, interaction))
     return false;
   const std::string rowsProblem =
-      addColumnRows(annotated, options, groupings, invalidResidues, writer.drawsFigure(),
+      addColumnRows(annotated, options, groupings, invalidResidues, writer.drawsColumnRowShapes(),
                     label.size(), options.output.nameJustification, reference);
   if (!rowsProblem.empty()) {
     interaction.messageSink().error(rowsProblem, 0);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "annotate/annotation_writer.h"
+#include "annotate/column_marks.h"
 #include "annotate/column_statistics.h"
 #include "annotate/elision.h"
 #include "annotate/structure_glyphs.h"
@@ -63,6 +64,12 @@ struct PreviewDocument {
   // none without a style (rows stay letters).
   std::optional<StructureGlyphStyle> structureStyle;
   std::vector<StructureRow> structureRows;
+  // The rows beside the alignment as a figure draws them (mark shapes,
+  // frames, conservation bars, the logo), in the layout's columns; per set,
+  // the extra row of its bars and the first of its logo.
+  ColumnRows columnRows;
+  std::vector<std::size_t> conservationRows;
+  std::vector<std::size_t> logoRows;
 
   std::string_view lineText(std::size_t line) const {
     const PreviewLine& l = lines[line];

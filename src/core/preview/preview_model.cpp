@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "preview/preview_marks.h"
 #include "util/text_format.h"
 
 namespace hueset {
@@ -95,6 +96,7 @@ int severity(PreviewMessage::Kind kind) {
 
 void PreviewModel::setDocument(std::shared_ptr<const PreviewDocument> document) {
   m_document = std::move(document);
+  setSelection(std::move(m_selection));
 }
 
 double PreviewModel::width() const {
@@ -201,6 +203,14 @@ PaintList PreviewModel::paintList(double left, double top, double width, double 
   const auto endCharacter =
       static_cast<std::size_t>(std::max(0.0, std::ceil((left + width) / m_cell.width)));
   const auto [firstLine, endLine] = linesBetween(top, top + height);
+  // A logo reaches down over the lines under its first.
+  for (std::size_t line = firstLine >= kLogoLines ? firstLine - (kLogoLines - 1) : 0;
+       line < endLine; ++line) {
+    const double nextTop =
+        line + 1 < d.lines.size() ? lineTop(line + 1) : lineTop(line) + m_cell.height;
+    addColumnRowShapes(d, line, lineTop(line), nextTop, m_cell, list);
+    if (line >= firstLine) addChosen(line, left, left + width, list);
+  }
   for (std::size_t line = firstLine; line < endLine; ++line) {
     const std::string_view text = d.lineText(line);
     const std::span<const std::uint8_t> styles = d.lineStyles(line);
@@ -243,6 +253,35 @@ PaintList PreviewModel::paintList(double left, double top, double width, double 
     }
   }
   return list;
+}
+
+void PreviewModel::setSelection(ColumnSelection selection) {
+  m_selection = std::move(selection);
+  m_chosen = m_document ? chosenLayoutColumns(*m_document, m_selection) : std::vector<bool>();
+}
+
+// The chosen cells of `line` between `firstX` and `endX`, a piece for each
+// stretch of them (with the blanks between their groups).
+void PreviewModel::addChosen(std::size_t line, double firstX, double endX, PaintList& list) const {
+  const PreviewLine& l = m_document->lines[line];
+  if (m_chosen.empty() || !l.hasContent) return;
+  const LineContent& content = l.content;
+  const std::size_t group = std::max<std::uint32_t>(content.groupWidth, 1);
+  const double y = lineTop(line);
+  bool open = false;
+  for (std::size_t k = 0; k < content.columns; ++k) {
+    const std::size_t p = content.firstColumn + k;
+    const std::size_t groupsBefore = k / group;  // each adds a blank cell
+    const double x = static_cast<double>(content.firstCell + k + groupsBefore) * m_cell.width;
+    if (x > endX) break;
+    const bool chosen = p < m_chosen.size() && m_chosen[p];
+    if (chosen && open) {
+      list.chosen.back().width = x + m_cell.width - list.chosen.back().x;
+    } else if (chosen && x + m_cell.width >= firstX) {
+      list.chosen.push_back({x, y, m_cell.width, m_cell.height, 0});
+    }
+    open = chosen && x + m_cell.width >= firstX;
+  }
 }
 
 std::string columnStatusText(const PreviewDocument& document, std::size_t set, std::size_t column,

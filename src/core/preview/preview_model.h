@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "groupings/grouping_set.h"
+#include "preview/column_selection.h"
 #include "preview/preview_document.h"
 #include "preview/preview_interaction.h"
 
@@ -55,11 +56,31 @@ struct PaintGlyphs {
   double x = 0, y = 0;
   LineGlyphs glyphs;
 };
+// A filled outline of the rows beside the alignment (a mark, a bar, a
+// frame's side), its corners as x, y pairs in the preview's pixels.
+struct PaintShape {
+  Colour colour = 0;
+  std::vector<double> corners;
+
+  bool operator==(const PaintShape&) const = default;
+};
+// A logo's letter, stretched to fill its box.
+struct PaintLetter {
+  char letter = 0;
+  Colour colour = 0;
+  double left = 0, bottom = 0, width = 0, height = 0;
+
+  bool operator==(const PaintLetter&) const = default;
+};
 struct PaintList {
   Colour page = 0xFFFFFF;
   std::vector<PaintBackground> backgrounds;
   std::vector<PaintText> texts;
   std::vector<PaintGlyphs> glyphs;
+  std::vector<PaintShape> shapes;    // over the texts
+  std::vector<PaintLetter> letters;  // the logo
+  // The chosen columns' cells, drawn as a light wash over everything.
+  std::vector<PaintBackground> chosen;
 };
 
 // The preview without its window: where the lines are, what lies under a
@@ -69,6 +90,9 @@ class PreviewModel {
   void setDocument(std::shared_ptr<const PreviewDocument> document);
   const std::shared_ptr<const PreviewDocument>& document() const { return m_document; }
   void setCellSize(CellSize size) { m_cell = size; }
+  // The chosen columns, which paintList lists; kept through new documents.
+  void setSelection(ColumnSelection selection);
+  const ColumnSelection& selection() const { return m_selection; }
   const CellSize& cellSize() const { return m_cell; }
 
   // The whole document, in pixels.
@@ -107,8 +131,12 @@ class PreviewModel {
   bool showsColumn(std::size_t at, std::int32_t column, std::int32_t& shownBefore) const;
   std::optional<Spot> nameSpot(std::string_view text) const;
 
+  void addChosen(std::size_t line, double firstX, double endX, PaintList& list) const;
+
   std::shared_ptr<const PreviewDocument> m_document;
   CellSize m_cell;
+  ColumnSelection m_selection;
+  std::vector<bool> m_chosen;  // per layout column of the document
 };
 
 // What hovering over column `column` of set `set` says.

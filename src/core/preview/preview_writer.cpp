@@ -108,6 +108,14 @@ void PreviewWriter::layoutStarting(const AnnotatedAlignment& annotated) {
   d.columnNumbers = annotated.columnNumbers;
   d.structureStyle = m_structureStyle;
   if (m_structureStyle) d.structureRows = structureRowsOf(annotated);
+  d.columnRows = annotated.rows;
+  d.columnRows.hidden.clear();  // no shape is drawn from them
+  d.conservationRows.clear();
+  d.logoRows.clear();
+  for (std::size_t k = 0; k < annotated.sets.size(); ++k) {
+    d.conservationRows.push_back(conservationRowOf(annotated, k));
+    d.logoRows.push_back(logoRowOf(annotated, k));
+  }
   d.statistics.clear();
   d.names.clear();
   m_rowsPerBlock = 0;

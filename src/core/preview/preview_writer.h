@@ -33,6 +33,7 @@ class PreviewWriter final : public AnnotationWriter {
   std::string fileText() const override { return {}; }
   OutputKind clipboardFormat(int) const override { return OutputKind::PlainText; }
   bool placesStructureUnderSequences() const override { return true; }
+  bool drawsColumnRowShapes() const override { return true; }
 
   void layoutStarting(const AnnotatedAlignment& annotated) override;
   void lineStarting(const LineContent& content) override;

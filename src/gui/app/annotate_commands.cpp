@@ -84,7 +84,8 @@ bool AnnotateCommands::annotateInto(AnnotationWriter& writer, const Finish& fini
   // reaches it; the text is the one copy of the document it gets, and goes
   // as soon as it has been read.
   QByteArray text = m_editor->alignmentText();
-  const Options options = m_app.options();
+  Options options = m_app.options();
+  if (m_columns) options.columnMarks.columns = *m_columns;
   const GroupingSet groupings = m_app.configuration().set;
   RememberedSets remembered = m_remembered;
   const bool completed = m_runner->run([&](BackgroundAnnotation& run) {
@@ -213,6 +214,49 @@ void AnnotateCommands::toHtmlClipboard() {
   if (QClipboard* clipboard = QGuiApplication::clipboard()) {
     clipboard->setMimeData(htmlClipboardData(std::move(text), std::move(plainText)).release());
   }
+}
+
+void AnnotateCommands::onColumns(const std::string& columns, const std::function<void()>& command) {
+  m_columns = columns;
+  // For this command alone, however it ends.
+  struct Reset {
+    std::optional<std::string>& columns;
+    ~Reset() { columns.reset(); }
+  } reset{m_columns};
+  command();
+}
+
+bool AnnotateCommands::copyAsPicture() {
+  const auto pictures = makeClipboardPictureWriters(m_app.configuration().set);
+  if (pictures.empty()) {
+    showWarning(kFiguresUnavailable);
+    return false;
+  }
+  std::vector<AnnotationWriter*> writers;
+  for (const auto& picture : pictures) writers.push_back(picture.get());
+  TeeWriter tee(writers);
+  // Drawn beside the window, under the runner's busy cursor and progress.
+  const bool completed = annotateInto(
+      tee, [](BackgroundAnnotation& run) { return run.advance(RunStage::Clipboard, 0); });
+  if (!completed) return false;
+  auto data = std::make_unique<QMimeData>();
+  std::string problem;
+  for (const auto& picture : pictures) {
+    if (!picture->problem().empty()) {
+      problem = picture->problem();
+      continue;
+    }
+    const std::unique_ptr<QMimeData> more = clipboardData(*picture);
+    for (const QString& format : more->formats()) data->setData(format, more->data(format));
+  }
+  if (data->formats().isEmpty()) {
+    showWarning(problem);
+    return false;
+  }
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr) return false;
+  clipboard->setMimeData(data.release());
+  return true;
 }
 
 void AnnotateCommands::copyStyleSheet() {

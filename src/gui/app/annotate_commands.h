@@ -54,6 +54,9 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   const RememberedSets& rememberedSets() const { return m_remembered; }
   // Runs the annotations; busy while one runs.
   AnnotationRunner* runner() const { return m_runner; }
+  // Runs `command` (one of the slots) on only `columns` ("30-52,60", as the
+  // columns option takes them), leaving the option as it was.
+  void onColumns(const std::string& columns, const std::function<void()>& command);
 
   // AnnotationInteraction
   void warn(const std::string& text) override { showWarning(text); }
@@ -70,6 +73,9 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   void toHtmlClipboard();
   void copyStyleSheet();
   void toFile();
+  // The figure as pictures (PNG and SVG) on the clipboard, alone; false,
+  // after a warning, when none could be made.
+  bool copyAsPicture();
 
  private:
   enum class FileWrite { Written, Stopped, Failed };
@@ -84,6 +90,7 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   AnnotationRunner* m_runner;
   RememberedSets m_remembered;
   std::function<QString()> m_documentPath;
+  std::optional<std::string> m_columns;  // see onColumns
 };
 
 }  // namespace hueset::gui

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -10,6 +11,7 @@
 #include "gui/app/alignment_editor.h"
 #include "gui/app/annotate_commands.h"
 #include "gui/app/hueset_app.h"
+#include "gui/app/preview_menu.h"
 #include "gui/groupings/groupings_commands.h"
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_runner.h"
@@ -97,6 +99,12 @@ PreviewController::PreviewController(HuesetApp& app, AlignmentEditor* editor,
     m_editor->setFocus();
   });
   connect(m_pane, &PreviewPane::hoverTextChanged, this, &PreviewController::statusText);
+  m_menu = new PreviewMenu(m_app, m_annotate, m_pane);
+  connect(m_pane, &PreviewPane::menuRequested, m_menu, [this](const QPoint& at) {
+    const std::unique_ptr<QMenu> menu = m_menu->makeMenu(m_pane);
+    menu->exec(at);
+  });
+  connect(m_menu, &PreviewMenu::optionsChanged, this, &PreviewController::updateNow);
   connect(m_pane, &PreviewPane::zoomChanged, this, [this](int zoom) { m_settings.zoom = zoom; });
   connect(groupings, &GroupingsCommands::stateChanged, this, &PreviewController::updateNow);
   connect(&m_app, &HuesetApp::configurationChanged, this, &PreviewController::updateNow);

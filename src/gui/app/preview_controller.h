@@ -17,6 +17,7 @@ class AlignmentEditor;
 class AnnotateCommands;
 class GroupingsCommands;
 class HuesetApp;
+class PreviewMenu;
 class PreviewPane;
 class PreviewRunner;
 class ThresholdBar;
@@ -38,6 +39,8 @@ class PreviewController : public QObject {
   // Where a column number or part of a sequence name is typed to go to.
   QLineEdit* goToField() const { return m_goTo; }
   PreviewRunner* runner() const { return m_runner; }
+  // The pane's context menu and its commands.
+  PreviewMenu* menu() const { return m_menu; }
   bool isShown() const { return m_settings.shown; }
   // The pane's state as the profile keeps it.
   PreviewSettings settings() const;
@@ -67,6 +70,7 @@ class PreviewController : public QObject {
   QLineEdit* m_goTo;
   PreviewPane* m_pane;
   PreviewRunner* m_runner;
+  PreviewMenu* m_menu;
   std::optional<GroupingSet> m_liveGroupings;  // the groupings editor's, while open
   PreviewSettings m_settings;
   std::uint64_t m_source = 0;  // PreviewInput::source of the runs

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -194,6 +196,44 @@ void drawStructureGlyphs(QPainter& painter, const std::vector<PaintGlyphs>& all,
   painter.restore();
 }
 
+// The rows beside the alignment, smoothed as the structure shapes are.
+void drawColumnRowShapes(QPainter& painter, const PaintList& list, const QFont& font) {
+  if (list.shapes.empty() && list.letters.empty()) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(Qt::NoPen);
+  for (const PaintShape& shape : list.shapes) {
+    QPolygonF outline;
+    for (std::size_t c = 0; c + 1 < shape.corners.size(); c += 2)
+      outline << QPointF(shape.corners[c], shape.corners[c + 1]);
+    painter.setBrush(toQColor(shape.colour));
+    painter.drawPolygon(outline);
+  }
+  QFont bold = font;
+  bold.setBold(true);
+  bold.setPointSize(48);  // scaled to each box: large for smooth outlines
+  for (const PaintLetter& letter : list.letters) {
+    if (letter.height < 0.5 || letter.width <= 0) continue;
+    QPainterPath path;
+    path.addText(0, 0, bold, QString(QLatin1Char(letter.letter)));
+    const QRectF ink = path.boundingRect();
+    if (ink.width() <= 0 || ink.height() <= 0) continue;
+    QTransform place;
+    place.translate(letter.left, letter.bottom);
+    place.scale(letter.width / ink.width(), letter.height / ink.height());
+    place.translate(-ink.left(), -ink.bottom());
+    painter.fillPath(place.map(path), toQColor(letter.colour));
+  }
+  painter.restore();
+}
+
+// The chosen columns under a light wash of the selection's colour.
+void drawChosen(QPainter& painter, const std::vector<PaintBackground>& chosen) {
+  QColor wash(0x33, 0x88, 0xEE, 60);
+  for (const PaintBackground& b : chosen)
+    painter.fillRect(QRectF(b.x, b.y, b.width, b.height), wash);
+}
+
 }  // namespace
 
 PreviewFonts::PreviewFonts(const std::string& fontName, int fontSize, int zoomPercent) {
@@ -244,6 +284,8 @@ void paintPreview(QPainter& painter, const PreviewModel& model, const PreviewFon
     drawGlyphs(painter, list.texts, looks, fonts, cell);
   }
   drawStructureGlyphs(painter, list.glyphs, looks.of(0).textColour, fonts.font(false, false), cell);
+  drawColumnRowShapes(painter, list, fonts.font(false, false));
+  drawChosen(painter, list.chosen);
   if (wash) painter.fillRect(visible, *wash);
   painter.restore();
 }

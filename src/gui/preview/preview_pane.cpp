@@ -57,7 +57,11 @@ void PreviewPane::showOutcome(std::shared_ptr<const PreviewOutcome> outcome) {
 }
 
 void PreviewPane::setDocument(std::shared_ptr<const PreviewDocument> document) {
+  // Another file's columns are not this one's.
+  const bool sameSource = m_selectionSource == m_shownSource;
   m_model.setDocument(std::move(document));
+  if (!sameSource) clearSelection();
+  m_selectionSource = m_shownSource;
   refreshFonts();
   updateScrollBars();
   viewport()->update();
@@ -219,6 +223,8 @@ void PreviewPane::keyPressEvent(QKeyEvent* event) {
     zoomOut();
   } else if (control && event->key() == Qt::Key_0) {
     resetZoom();
+  } else if (event->key() == Qt::Key_Escape && !selection().empty()) {
+    clearSelection();
   } else {
     QAbstractScrollArea::keyPressEvent(event);
     return;
@@ -229,7 +235,78 @@ void PreviewPane::keyPressEvent(QKeyEvent* event) {
 void PreviewPane::mouseMoveEvent(QMouseEvent* event) {
   m_hoverPoint = event->position();
   hoverAt(event->position());
+  if (m_dragging && (event->buttons() & Qt::LeftButton) && m_model.document()) {
+    if (const auto column = columnAt(event->position())) {
+      m_selector.dragTo(*m_model.document(), *column);
+      showSelection();
+    }
+  }
   QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void PreviewPane::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    QAbstractScrollArea::mousePressEvent(event);
+    return;
+  }
+  const auto column = columnAt(event->position());
+  if (!column || !m_model.document()) {
+    // A click beside the cells lets go of the columns.
+    clearSelection();
+    return;
+  }
+  const Qt::KeyboardModifiers keys = event->modifiers();
+  const ColumnSelector::Press how = keys & Qt::ShiftModifier     ? ColumnSelector::Press::Extend
+                                    : keys & Qt::ControlModifier ? ColumnSelector::Press::Add
+                                                                 : ColumnSelector::Press::Choose;
+  m_selector.press(*m_model.document(), *column, how);
+  m_dragging = true;
+  showSelection();
+}
+
+void PreviewPane::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) m_dragging = false;
+  QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void PreviewPane::contextMenuEvent(QContextMenuEvent* event) {
+  // A right-click on a column outside the selection is about that column.
+  const auto column = event->reason() == QContextMenuEvent::Mouse
+                          ? columnAt(event->pos())  // in the viewport, as it came
+                          : std::nullopt;
+  if (column && m_model.document()) {
+    const auto shown = alignmentColumnsAt(*m_model.document(), *column);
+    if (shown && !selection().touches(*shown)) {
+      m_selector.press(*m_model.document(), *column, ColumnSelector::Press::Choose);
+      showSelection();
+    }
+  }
+  emit menuRequested(event->globalPos());
+  event->accept();
+}
+
+void PreviewPane::clearSelection() {
+  m_dragging = false;
+  if (selection().empty()) {
+    m_selector.clear();
+    return;
+  }
+  m_selector.clear();
+  showSelection();
+}
+
+void PreviewPane::showSelection() {
+  if (m_selector.selection() == selection()) return;
+  m_model.setSelection(m_selector.selection());
+  viewport()->update();
+  emit selectionChanged();
+}
+
+std::optional<std::size_t> PreviewPane::columnAt(QPointF viewportPoint) const {
+  const QPointF point = toDocument(viewportPoint);
+  const auto hit = m_model.hitAt(point.x(), point.y());
+  if (!hit || !hit->onCell) return std::nullopt;
+  return hit->column;
 }
 
 // The wheel and the scroll bars move the document under a pointer that

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gui/preview/preview_painter.h"
+#include "preview/column_selection.h"
 #include "preview/preview_model.h"
 #include "preview/preview_run.h"
 
@@ -20,6 +21,9 @@ namespace hueset::gui {
 // the part in view, with a message bar above it for what a dialog would
 // have said. A preview the text no longer gives stays, greyed, under the
 // message. Zooms with Ctrl and the wheel or Ctrl+plus and Ctrl+minus.
+// Columns are chosen with the mouse (a click, Shift+click, Ctrl+click or a
+// drag; Escape or a click beside the cells lets go) and lit in every block;
+// a right-click asks for the context menu, which the window provides.
 class PreviewPane : public QAbstractScrollArea {
   Q_OBJECT
  public:
@@ -34,6 +38,9 @@ class PreviewPane : public QAbstractScrollArea {
   const std::optional<MessageBar>& message() const { return m_message; }
   // What the status bar was last told for the point under the mouse.
   const QString& hoverText() const { return m_hoverText; }
+  // The columns chosen with the mouse (see ColumnSelector), in alignment
+  // numbering; kept through new runs of the same document.
+  const ColumnSelection& selection() const { return m_model.selection(); }
   // A point of the viewport in the model's pixels, and back.
   QPointF toDocument(QPointF viewportPoint) const { return viewportPoint + contentOffset(); }
   QPointF fromDocument(QPointF documentPoint) const { return documentPoint - contentOffset(); }
@@ -54,6 +61,7 @@ class PreviewPane : public QAbstractScrollArea {
   // part of a sequence name) and keeps it marked, through later runs, until
   // the next search; false, with no mark, when nothing matches.
   bool goTo(const QString& what);
+  void clearSelection();
 
  signals:
   void zoomChanged(int percent);
@@ -61,6 +69,9 @@ class PreviewPane : public QAbstractScrollArea {
   void messageClicked(int line);
   // The status bar's text for the point under the mouse; empty off the cells.
   void hoverTextChanged(const QString& text);
+  void selectionChanged();
+  // A context menu is wanted at `globalPos`.
+  void menuRequested(const QPoint& globalPos);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -68,6 +79,9 @@ class PreviewPane : public QAbstractScrollArea {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   bool viewportEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +94,9 @@ class PreviewPane : public QAbstractScrollArea {
   QPointF contentOffset() const;
   void hoverAt(QPointF viewportPoint);
   void setHoverText(const QString& text);
+  // The layout column under a viewport point, on a cell of any line.
+  std::optional<std::size_t> columnAt(QPointF viewportPoint) const;
+  void showSelection();
 
   struct FontKey {
     std::string name;
@@ -94,12 +111,15 @@ class PreviewPane : public QAbstractScrollArea {
   int m_zoom = 100;
   int m_wheelDelta = 0;  // wheel turns not yet a whole zoom step
   bool m_greyed = false;
-  std::uint64_t m_shownSource = 0;  // the document the shown preview was made from
+  std::uint64_t m_shownSource = 0;      // the document the shown preview was made from
+  std::uint64_t m_selectionSource = 0;  // the document the selection was made in
   QLabel* m_bar = nullptr;
   std::optional<MessageBar> m_message;
   QString m_hoverText;
   std::optional<QPointF> m_hoverPoint;  // the pointer in the viewport, while over it
   std::string m_found;                  // the last search that matched
+  ColumnSelector m_selector;
+  bool m_dragging = false;  // the left button went down on a cell
 };
 
 }  // namespace hueset::gui

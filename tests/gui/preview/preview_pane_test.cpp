@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLabel>
 #include <QScrollBar>
@@ -127,6 +128,42 @@ TEST_F(PreviewPaneTest, HoverTextFollowsTheRowUnderThePointerAfterScrolling) {
   pane->verticalScrollBar()->setValue(pane->verticalScrollBar()->value() + line);
   EXPECT_TRUE(pane->hoverText().contains(QStringLiteral(">two")))
       << pane->hoverText().toStdString();
+}
+
+// A drag chooses columns and lights them while the hover text goes on; a
+// right-click outside them takes its own column; a click beside the cells
+// lets go.
+TEST_F(PreviewPaneTest, TheMouseChoosesColumns) {
+  QWidget* view = pane->viewport();
+  const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, view->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &event);
+  };
+  QSignalSpy changed(pane.get(), &PreviewPane::selectionChanged);
+  const QColor unlit = groundOf(18, 1);
+  send(QEvent::MouseButtonPress, cellPoint(17, 1), Qt::LeftButton);
+  send(QEvent::MouseMove, cellPoint(18, 1), Qt::LeftButton);
+  send(QEvent::MouseMove, cellPoint(18, 2), Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, cellPoint(18, 2), Qt::NoButton);
+  EXPECT_EQ(pane->selection().text(), "2-3");
+  EXPECT_EQ(changed.count(), 2);
+  EXPECT_TRUE(pane->hoverText().startsWith(QStringLiteral("Column 3"))) << "hover goes on";
+  EXPECT_NE(groundOf(18, 1), unlit) << "a chosen column is lit";
+  EXPECT_EQ(groundOf(19, 1), toQColor(kWhite)) << "the others are not";
+  send(QEvent::MouseMove, cellPoint(19, 1), Qt::NoButton);
+  EXPECT_EQ(pane->selection().text(), "2-3") << "no button, no drag";
+
+  QSignalSpy menu(pane.get(), &PreviewPane::menuRequested);
+  QContextMenuEvent right(QContextMenuEvent::Mouse, cellPoint(19, 0),
+                          view->mapToGlobal(cellPoint(19, 0)));
+  QCoreApplication::sendEvent(view, &right);
+  EXPECT_EQ(menu.count(), 1);
+  EXPECT_EQ(pane->selection().text(), "4");
+
+  send(QEvent::MouseButtonPress, cellPoint(3, 1), Qt::LeftButton);
+  EXPECT_TRUE(pane->selection().empty()) << "a click on a name lets go";
 }
 
 TEST_F(PreviewPaneTest, ControlWheelAndKeysZoom) {
