@@ -106,7 +106,7 @@ TEST_F(OptionsDialogTest, ShowsThePagesInOrder) {
   EXPECT_EQ(focus, consensus);  // ready for typing
   EXPECT_EQ(title, QStringLiteral("Options"));
   EXPECT_EQ(captions, (QStringList{"Sequence Annotation", "Data Parsing", "Formatted Output",
-                                   "HTML", "General", "Figures"}));
+                                   "HTML", "General", "Figures", "Figure Rows"}));
   EXPECT_EQ(opened, 0);
   EXPECT_FALSE(appliedFont);  // cancelled
 }
