@@ -7,10 +7,10 @@ namespace hueset {
 namespace {
 
 // The strip's ends: a column nobody agrees on, and one everybody does.
-constexpr Colour kReachedLow = rgb(0xDE, 0xEB, 0xF7);
+constexpr Colour kReachedLow = rgb(0x9E, 0xCA, 0xE1);
 constexpr Colour kReachedHigh = rgb(0x08, 0x30, 0x6B);
-constexpr Colour kUnreachedLow = rgb(0xF0, 0xF0, 0xF0);
-constexpr Colour kUnreachedHigh = rgb(0x73, 0x73, 0x73);
+constexpr Colour kUnreachedLow = rgb(0xF4, 0xF4, 0xF4);
+constexpr Colour kUnreachedHigh = rgb(0x8C, 0x8C, 0x8C);
 constexpr Colour kStandIn = rgb(0xFF, 0xFF, 0xFF);
 
 unsigned blend(unsigned low, unsigned high, double share) {
@@ -32,6 +32,8 @@ PreviewOverview previewOverview(const PreviewDocument& document) {
     length = std::max(length, set.columns.size());
   }
   overview.columns.resize(length);
+  if (!document.statistics.empty())
+    overview.threshold = document.statistics.front().threshold / 1000.0;
   for (std::size_t c = 0; c < length; ++c) {
     OverviewColumn& column = overview.columns[c];
     column.conservation.reached = true;
@@ -60,10 +62,14 @@ PreviewOverview previewOverview(const PreviewDocument& document) {
   return overview;
 }
 
-Colour overviewColour(const ColumnConservation& column) {
+Colour overviewColour(const ColumnConservation& column, double threshold) {
   if (!column.shown) return kStandIn;
-  return column.reached ? between(kReachedLow, kReachedHigh, column.share())
-                        : between(kUnreachedLow, kUnreachedHigh, column.share());
+  const double share = column.share();
+  if (column.reached) {
+    return between(kReachedLow, kReachedHigh,
+                   threshold < 1 ? (share - threshold) / (1 - threshold) : 1.0);
+  }
+  return between(kUnreachedLow, kUnreachedHigh, threshold > 0 ? share / threshold : 0.0);
 }
 
 std::vector<Colour> overviewPixels(const PreviewOverview& overview, std::size_t width) {
@@ -88,7 +94,7 @@ std::vector<Colour> overviewPixels(const PreviewOverview& overview, std::size_t 
     }
     together.shown = shown > 0;
     together.reached = 2 * reached >= shown;
-    pixels.push_back(overviewColour(together));
+    pixels.push_back(overviewColour(together, overview.threshold));
   }
   return pixels;
 }

@@ -25,16 +25,19 @@ struct OverviewColumn {
 
 struct PreviewOverview {
   std::vector<OverviewColumn> columns;
+  double threshold = 0.8;  // the consensus threshold, as a share
 };
 
 // Made with the preview, on the run's thread: a wide alignment has tens of
 // thousands of columns.
 PreviewOverview previewOverview(const PreviewDocument& document);
 
-// A column's colour on the strip: the darker the more conserved, blue where
-// the consensus was reached, grey where it was not, the page's white for a
-// stand-in (nothing to say).
-Colour overviewColour(const ColumnConservation& column);
+// A column's colour on the strip: blue where the consensus was reached, from
+// pale at `threshold` to dark for a whole column; grey where it was not,
+// from near white for none to mid grey just under the threshold; the page's
+// white for a stand-in (nothing to say). Each colour spans its own range of
+// shares, so that columns just over the threshold differ from whole ones.
+Colour overviewColour(const ColumnConservation& column, double threshold);
 
 // The strip `width` pixels wide: the colour of each pixel, the columns that
 // fall on it taken together (one column may fill several pixels).

@@ -27,6 +27,7 @@ PreviewDocument twoSetDocument() {
   PreviewDocument d;
   d.columnNumbers = {1, 2, 0, 10};
   d.statistics.resize(2);
+  for (ColumnStatistics& set : d.statistics) set.threshold = 800;
   d.statistics[0].columns = {agreement(4, 4, true), agreement(3, 4, false), agreement(0, 4, false),
                              agreement(4, 4, true)};
   d.statistics[1].columns = {agreement(2, 2, true), agreement(2, 2, true), agreement(0, 2, false),
@@ -43,12 +44,13 @@ TEST(PreviewOverview, SumsTheSetsPerColumnAndGoesToTheFirstElidedColumn) {
       {{5, 6, false, true}, 10},
   };
   EXPECT_EQ(overview.columns, expected);
+  EXPECT_DOUBLE_EQ(overview.threshold, 0.8);
 }
 
 TEST(PreviewOverview, PixelsTakeTheirColumnsTogether) {
   const PreviewOverview overview = previewOverview(twoSetDocument());
-  const Colour whole = overviewColour({6, 6, true, true});
-  const Colour standIn = overviewColour({0, 6, false, false});
+  const Colour whole = overviewColour({6, 6, true, true}, 0.8);
+  const Colour standIn = overviewColour({0, 6, false, false}, 0.8);
   struct Case {
     const char* what;
     std::size_t width;
@@ -57,23 +59,24 @@ TEST(PreviewOverview, PixelsTakeTheirColumnsTogether) {
   const Case cases[] = {
       {"two pixels a column",
        8,
-       {whole, whole, overviewColour({5, 6, false, true}), overviewColour({5, 6, false, true}),
-        standIn, standIn, overviewColour({5, 6, false, true}),
-        overviewColour({5, 6, false, true})}},
+       {whole, whole, overviewColour({5, 6, false, true}, 0.8),
+        overviewColour({5, 6, false, true}, 0.8), standIn, standIn,
+        overviewColour({5, 6, false, true}, 0.8), overviewColour({5, 6, false, true}, 0.8)}},
       // The stand-in has nothing to add; a tie of reached and not is reached.
       {"two columns a pixel",
        2,
-       {overviewColour({11, 12, true, true}), overviewColour({5, 6, false, true})}},
+       {overviewColour({11, 12, true, true}, 0.8), overviewColour({5, 6, false, true}, 0.8)}},
       {"no room", 0, {}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(overviewPixels(overview, c.width), c.expected) << c.what;
   }
-  // The darker the more conserved, whether reached or not.
-  EXPECT_LT(greenOf(whole), greenOf(overviewColour({3, 6, true, true})));
-  EXPECT_LT(greenOf(overviewColour({5, 6, false, true})),
-            greenOf(overviewColour({1, 6, false, true})));
-  EXPECT_NE(overviewColour({5, 6, false, true}), overviewColour({5, 6, true, true}));
+  // The darker the more conserved, whether reached or not; just over the
+  // threshold is not yet as dark as a whole column.
+  EXPECT_LT(greenOf(whole), greenOf(overviewColour({5, 6, true, true}, 0.8)) - 40);
+  EXPECT_LT(greenOf(overviewColour({5, 6, false, true}, 0.8)),
+            greenOf(overviewColour({1, 6, false, true}, 0.8)));
+  EXPECT_NE(overviewColour({5, 6, false, true}, 0.8), overviewColour({5, 6, true, true}, 0.8));
 }
 
 TEST(PreviewOverview, ColumnUnderAPointStaysWithinTheColumns) {
