@@ -13,7 +13,7 @@
 
 namespace hueset {
 
-// The options sheet: five tabbed pages, one per option group, each in a
+// The options sheet: tabbed pages, one per option group, each in a
 // verbose layout (with explanations) or a terse one. Everything the pages
 // decide lives here: which controls and texts a layout holds, the limits and
 // names of its number fields, how option groups are loaded into the
