@@ -7,19 +7,29 @@
 // shown, and the command starts once the first preview is drawn, as when a
 // user opens a file and looks before annotating.
 //
+// With "threshold" instead of a command: once the first preview is drawn,
+// the threshold slider moves from 80% to 60%, and it prints how long until
+// the preview shows the new threshold, drawn (the pause the preview waits
+// after the last move, for a drag, included and also given alone), and the
+// longest the event loop was kept waiting meanwhile.
+//
 //   hueset-bench-gui FILE html|rtf [--preview]
+//   hueset-bench-gui FILE threshold
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,7 +39,9 @@
 #include "gui/app/preview_controller.h"
 #include "gui/common/user_prompts.h"
 #include "gui/output/word_processor_handoff.h"
+#include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_runner.h"
+#include "gui/preview/threshold_bar.h"
 
 namespace {
 
@@ -79,12 +91,70 @@ long statusKilobytes(const char* key) {
   return -1;
 }
 
+// The loop's longest wait between two ticks of a 10 ms timer.
+class StallWatch {
+ public:
+  StallWatch() {
+    m_ticker.setInterval(10);
+    QObject::connect(&m_ticker, &QTimer::timeout,
+                     [this] { m_longest = std::max(m_longest, m_sinceTick.restart()); });
+  }
+  void start() {
+    m_longest = 0;
+    m_sinceTick.start();
+    m_ticker.start();
+  }
+  qint64 stop() {
+    m_ticker.stop();
+    return std::max(m_longest, m_sinceTick.elapsed());
+  }
+
+ private:
+  QTimer m_ticker;
+  QElapsedTimer m_sinceTick;
+  qint64 m_longest = 0;
+};
+
+// From the slider's move to the preview drawn at the new threshold.
+void measureThreshold(HuesetApp& app, double opened) {
+  PreviewController* preview = app.mainWindow()->preview();
+  auto clock = std::make_shared<QElapsedTimer>();
+  auto stalls = std::make_shared<StallWatch>();
+  auto moved = std::make_shared<bool>(false);
+  QObject::connect(preview->runner(), &PreviewRunner::outcomeReady, preview, [=, &app] {
+    if (!*moved) {
+      // The first preview, at 80%: move the slider once it is drawn.
+      *moved = true;
+      QTimer::singleShot(0, preview, [=] {
+        preview->pane()->viewport()->repaint();
+        stalls->start();
+        clock->start();
+        preview->thresholdBar()->slider()->setValue(600);
+      });
+      return;
+    }
+    // The pane took the outcome before this slot: draw it now.
+    preview->pane()->viewport()->repaint();
+    const double shown = clock->elapsed() / 1000.0;
+    const qint64 stall = stalls->stop();
+    std::printf(
+        "open_s=%.2f threshold=%d threshold_to_shown_s=%.3f pause_s=%.3f stall_ms=%lld "
+        "peak_kib=%ld\n",
+        opened, app.options().annotation.consensusThreshold, shown,
+        std::chrono::duration<double>(PreviewRunner::kTypingPause).count(),
+        static_cast<long long>(stall), statusKilobytes("VmHWM:"));
+    QApplication::quit();
+  });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool withPreview = argc == 4 && std::string(argv[3]) == "--preview";
+  const bool threshold = argc == 3 && std::string(argv[2]) == "threshold";
+  const bool withPreview = threshold || (argc == 4 && std::string(argv[3]) == "--preview");
   if (argc != 3 && !withPreview) {
-    std::fprintf(stderr, "usage: %s FILE html|rtf [--preview]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s FILE html|rtf [--preview]\n       %s FILE threshold\n", argv[0],
+                 argv[0]);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -109,6 +179,12 @@ int main(int argc, char** argv) {
   if (!app.start()) return 1;
   const double opened = clock.elapsed() / 1000.0;
   const long afterOpen = statusKilobytes("VmRSS:");
+  if (threshold) {
+    measureThreshold(app, opened);
+    QApplication::exec();
+    app.shutDown();
+    return 0;
+  }
 
   // The longest the event loop went without turning while the command ran.
   QElapsedTimer sinceTick;

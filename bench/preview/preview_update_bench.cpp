@@ -3,6 +3,7 @@
 #include "groupings/builtin_defaults.h"
 #include "pipeline/synthetic_msf.h"
 #include "preview/preview_model.h"
+#include "preview/preview_overview.h"
 #include "preview/preview_run.h"
 
 namespace hueset {
@@ -69,6 +70,38 @@ void BM_HoverStatusText(benchmark::State& state) {
   state.SetLabel(text);
 }
 BENCHMARK(BM_HoverStatusText)->Args({10000, 2000})->Unit(benchmark::kMicrosecond);
+
+// What the overview strip costs the GUI thread: its band for a full-HD
+// width from the overview the run made, the columns in view after a scroll,
+// and a click at its right end going to the last column (a drag does this
+// once for each column it passes).
+void BM_OverviewStrip(benchmark::State& state) {
+  PreviewInput input;
+  input.text = bench::syntheticMsf(state.range(0), state.range(1));
+  input.groupings = builtinDefault(BuiltinDefault::Colour);
+  const PreviewOutcome outcome = runPreview(input);
+  if (!outcome.document || !outcome.overview) {
+    state.SkipWithError("the alignment was not annotated");
+    return;
+  }
+  PreviewModel model;
+  model.setDocument(outcome.document);
+  model.setCellSize({8, 16});
+  const std::string last = std::to_string(outcome.overview->columns.back().alignmentColumn);
+  for (auto _ : state) {
+    std::vector<Colour> band = overviewPixels(*outcome.overview, 1920);
+    benchmark::DoNotOptimize(band.data());
+    const auto spot = model.find(last);
+    if (!spot) {
+      state.SkipWithError("the last column was not found");
+      return;
+    }
+    ColumnSpan view = columnsInView(model, spot->left - 800, spot->top, 1600, 1000);
+    benchmark::DoNotOptimize(view);
+  }
+  state.counters["columns"] = static_cast<double>(outcome.overview->columns.size());
+}
+BENCHMARK(BM_OverviewStrip)->Args({10000, 2000})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace hueset

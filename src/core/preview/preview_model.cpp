@@ -340,9 +340,13 @@ bool PreviewModel::showsColumn(std::size_t at, std::int32_t column,
 std::optional<PreviewModel::Spot> PreviewModel::columnSpot(std::int32_t column) const {
   const auto& lines = m_document->lines;
   std::int32_t shownBefore = 0;
+  // A block's other sequences show the same columns: looked through once.
+  std::optional<std::uint32_t> passed;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const LineContent& content = lines[i].content;
     if (!lines[i].hasContent || content.kind != LineContent::Kind::Sequence) continue;
+    if (passed == content.firstColumn) continue;
+    passed = content.firstColumn;
     for (std::uint32_t k = 0; k < content.columns; ++k) {
       if (!showsColumn(content.firstColumn + k, column, shownBefore)) continue;
       // The block's lines: every one after this that shows the same columns.

@@ -18,6 +18,7 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
   });
   if (blank) {
     outcome.document = std::make_shared<PreviewDocument>();
+    outcome.overview = std::make_shared<PreviewOverview>();
     return outcome;
   }
 
@@ -43,6 +44,7 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
   if (outcome.stopped) return outcome;
   if (annotated) {
     outcome.document = writer.takeDocument();
+    outcome.overview = std::make_shared<PreviewOverview>(previewOverview(*outcome.document));
   } else if (outcome.messages.empty() ||
              std::none_of(
                  outcome.messages.begin(), outcome.messages.end(),

@@ -10,6 +10,7 @@
 #include "pipeline/annotation_driver.h"
 #include "preview/preview_document.h"
 #include "preview/preview_interaction.h"
+#include "preview/preview_overview.h"
 #include "settings/options.h"
 
 namespace hueset {
@@ -31,6 +32,9 @@ struct PreviewOutcome {
   // say why) or the run was stopped. A blank text gives an empty document.
   std::shared_ptr<const PreviewDocument> document;
   std::vector<PreviewMessage> messages;
+  // The document's conservation for the strip above the preview; null
+  // without a document.
+  std::shared_ptr<const PreviewOverview> overview;
   bool stopped = false;      // `stop` was requested before the run finished
   std::uint64_t source = 0;  // the input's
 };

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -13,6 +14,7 @@
 #include "gui/app/hueset_app.h"
 #include "gui/app/preview_menu.h"
 #include "gui/groupings/groupings_commands.h"
+#include "gui/preview/overview_strip.h"
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_runner.h"
 #include "gui/preview/threshold_bar.h"
@@ -43,7 +45,8 @@ PreviewController::PreviewController(HuesetApp& app, AlignmentEditor* editor,
       m_box(new QWidget(splitter)),
       m_threshold(makeThresholdBar(m_box)),
       m_goTo(new QLineEdit(m_box)),
-      m_pane(new PreviewPane(m_box)) {
+      m_pane(new PreviewPane(m_box)),
+      m_overview(new OverviewStrip(m_box)) {
   m_pane->setObjectName(QStringLiteral("PreviewPane"));
   m_goTo->setObjectName(QStringLiteral("GoToField"));
   m_goTo->setPlaceholderText(QStringLiteral("Go to column or sequence"));
@@ -58,6 +61,7 @@ PreviewController::PreviewController(HuesetApp& app, AlignmentEditor* editor,
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
   column->addLayout(tools);
+  column->addWidget(m_overview);
   column->addWidget(m_pane, 1);
   for (const QKeySequence& keys :
        {QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(QKeySequence::Find)}) {
@@ -94,6 +98,15 @@ PreviewController::PreviewController(HuesetApp& app, AlignmentEditor* editor,
       },
       this);
   connect(m_runner, &PreviewRunner::outcomeReady, m_pane, &PreviewPane::showOutcome);
+  // After the pane: the strip follows the document the pane kept.
+  connect(m_runner, &PreviewRunner::outcomeReady, this, &PreviewController::showOverview);
+  connect(m_overview, &OverviewStrip::columnChosen, m_pane,
+          [this](std::int32_t column) { m_pane->goTo(QString::number(column)); });
+  for (QScrollBar* bar : {m_pane->horizontalScrollBar(), m_pane->verticalScrollBar()}) {
+    connect(bar, &QScrollBar::valueChanged, this, &PreviewController::updateOverviewView);
+    connect(bar, &QScrollBar::rangeChanged, this, &PreviewController::updateOverviewView);
+  }
+  connect(m_pane, &PreviewPane::zoomChanged, this, &PreviewController::updateOverviewView);
   connect(m_pane, &PreviewPane::messageClicked, m_editor, [this](int line) {
     m_editor->selectLine(line);
     m_editor->setFocus();
@@ -144,6 +157,24 @@ void PreviewController::setShown(bool shown) {
 // A hidden pane costs nothing: no runs until it is shown again.
 void PreviewController::scheduleUpdate() {
   if (m_settings.shown) m_runner->scheduleUpdate();
+}
+
+void PreviewController::showOverview(const std::shared_ptr<const PreviewOutcome>& outcome) {
+  if (!outcome || outcome->stopped) return;
+  // A greyed pane keeps the last document, and the strip its overview.
+  if (outcome->document && m_pane->model().document() == outcome->document) {
+    m_overview->setOverview(outcome->overview);
+  } else if (!m_pane->model().document()) {
+    m_overview->setOverview(nullptr);
+  }
+  updateOverviewView();
+}
+
+void PreviewController::updateOverviewView() {
+  const QPointF topLeft = m_pane->toDocument(QPointF(0, 0));
+  const QSize view = m_pane->viewport()->size();
+  m_overview->setView(
+      columnsInView(m_pane->model(), topLeft.x(), topLeft.y(), view.width(), view.height()));
 }
 
 void PreviewController::updateNow() {

@@ -2,9 +2,11 @@
 
 #include <QObject>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "groupings/grouping_set.h"
+#include "preview/preview_run.h"
 #include "preview/preview_settings.h"
 
 class QLineEdit;
@@ -17,6 +19,7 @@ class AlignmentEditor;
 class AnnotateCommands;
 class GroupingsCommands;
 class HuesetApp;
+class OverviewStrip;
 class PreviewMenu;
 class PreviewPane;
 class PreviewRunner;
@@ -35,6 +38,8 @@ class PreviewController : public QObject {
   ~PreviewController() override;
 
   PreviewPane* pane() const { return m_pane; }
+  // The conservation of every column above the pane; a click goes there.
+  OverviewStrip* overviewStrip() const { return m_overview; }
   ThresholdBar* thresholdBar() const { return m_threshold; }
   // Where a column number or part of a sequence name is typed to go to.
   QLineEdit* goToField() const { return m_goTo; }
@@ -62,6 +67,10 @@ class PreviewController : public QObject {
   void statusText(const QString& text);
 
  private:
+  void showOverview(const std::shared_ptr<const PreviewOutcome>& outcome);
+  // Frames on the strip the columns the pane shows now.
+  void updateOverviewView();
+
   HuesetApp& m_app;
   AlignmentEditor* m_editor;
   AnnotateCommands* m_annotate;
@@ -69,6 +78,7 @@ class PreviewController : public QObject {
   ThresholdBar* m_threshold;
   QLineEdit* m_goTo;
   PreviewPane* m_pane;
+  OverviewStrip* m_overview;
   PreviewRunner* m_runner;
   PreviewMenu* m_menu;
   std::optional<GroupingSet> m_liveGroupings;  // the groupings editor's, while open

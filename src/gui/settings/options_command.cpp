@@ -36,6 +36,7 @@ bool OptionsCommand::showOptions(const QFont& editorFont) {
   general->setEditorFont(editorFont);
   sheet.addPage(general, caption(OptionsPage::General));
   sheet.addPage(new FigurePage(setup), caption(OptionsPage::Figure));
+  sheet.addPage(new FigureRowsPage(setup), caption(OptionsPage::FigureRows));
   if (m_memory.remembered() != kNoOptionsPage) sheet.setActivePage(m_memory.remembered());
   applyRememberedPlace(&sheet, m_place);
 

@@ -43,6 +43,8 @@ OptionsDialog::OptionsDialog(const QString& caption, QWidget* parent)
   setWindowTitle(caption);
   setControlId(m_ok, kOkControlId);
   setControlId(m_cancel, kCancelControlId);
+  // Every tab in sight: the sheet grows to hold them rather than scroll them.
+  m_tabs->setUsesScrollButtons(false);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_tabs, 1);
   layout->addWidget(m_buttons);

@@ -237,4 +237,13 @@ std::string OptionsPageWidget::text(ControlId id) const {
   return e ? toStdString(e->text()) : std::string();
 }
 
+void OptionsPageWidget::refuseText(ControlId id, const FieldMessage& message) {
+  QLineEdit* e = edit(id);
+  if (e) {
+    e->setFocus(Qt::OtherFocusReason);
+    e->selectAll();
+  }
+  m_support.showMessage(e ? static_cast<QWidget*>(e) : this, message);
+}
+
 }  // namespace hueset::gui

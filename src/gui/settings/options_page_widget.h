@@ -51,6 +51,7 @@ class OptionsPageWidget : public PropertyPage, public PageControls {
   std::optional<int> number(ControlId id) override;
   void setText(ControlId id, const std::string& text) override;
   std::string text(ControlId id) const override;
+  void refuseText(ControlId id, const FieldMessage& message) override;
 
  protected:
   FieldSupport& support() { return m_support; }
@@ -70,7 +71,7 @@ class OptionsPageWidget : public PropertyPage, public PageControls {
 };
 
 // The pages that show their layout and nothing more: "Sequence Annotation",
-// "Data Parsing" and "HTML".
+// "Data Parsing", "HTML", "Figures" and "Figure Rows".
 template <OptionsPage Page>
 class LayoutOnlyPage final : public OptionsPageWidget {
  public:
@@ -82,5 +83,6 @@ using AnnotatePage = LayoutOnlyPage<OptionsPage::Annotate>;
 using ParsingPage = LayoutOnlyPage<OptionsPage::Parsing>;
 using HtmlPage = LayoutOnlyPage<OptionsPage::Html>;
 using FigurePage = LayoutOnlyPage<OptionsPage::Figure>;
+using FigureRowsPage = LayoutOnlyPage<OptionsPage::FigureRows>;
 
 }  // namespace hueset::gui

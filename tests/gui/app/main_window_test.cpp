@@ -29,6 +29,7 @@
 #include "gui/app/guarded_application.h"
 #include "gui/app/preview_controller.h"
 #include "gui/common/qt_text.h"
+#include "gui/preview/overview_strip.h"
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_runner.h"
 #include "gui/preview/threshold_bar.h"
@@ -221,6 +222,51 @@ TEST_F(MainWindowTest, TheThresholdAndGoToBarsWorkThePreview) {
   preview->updateNow();
   EXPECT_EQ(bar->slider()->value(), 755);
   EXPECT_DOUBLE_EQ(bar->spinBox()->value(), 75.5);
+}
+
+// The strip above the preview shows every column of the document the pane
+// shows, frames the columns in view, and a click there goes to its column.
+TEST_F(MainWindowTest, TheOverviewStripFollowsThePreviewAndGoesToAColumn) {
+  start();
+  window().resize(900, 600);
+  window().show();
+  PreviewController* preview = window().preview();
+  PreviewPane* pane = preview->pane();
+  OverviewStrip* strip = preview->overviewStrip();
+  preview->runner()->setPause(std::chrono::milliseconds(0));
+  QSignalSpy outcomes(preview->runner(), &PreviewRunner::outcomeReady);
+  const auto settle = [&outcomes] {
+    EXPECT_TRUE(outcomes.wait(10000));
+    while (outcomes.wait(300)) {
+    }
+  };
+  window().editor()->setPlainText(testText("four_globins.fasta"));
+  settle();
+  ASSERT_NE(pane->model().document(), nullptr);
+  ASSERT_NE(strip->overview(), nullptr);
+  const std::size_t columns = pane->model().document()->statistics.at(0).columns.size();
+  EXPECT_EQ(strip->overview()->columns.size(), columns);
+  ASSERT_GT(strip->width(), 0);
+  EXPECT_EQ(strip->band().width(), strip->width());
+
+  // Large enough that only the first block shows: the strip frames it.
+  pane->setZoom(400);
+  ASSERT_LT(strip->view().end, columns);
+  EXPECT_EQ(strip->view().first, 0u);
+  QSignalSpy chosen(strip, &OverviewStrip::columnChosen);
+  QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() - 1, strip->height() / 2));
+  ASSERT_EQ(chosen.size(), 1);
+  // An alignment column: elision leaves fewer in the layout.
+  EXPECT_EQ(chosen.at(0).at(0).toInt(), pane->model().document()->columnNumber(columns - 1));
+  EXPECT_GT(strip->view().first, 0u) << "the pane went to the last column";
+  EXPECT_EQ(strip->view().end, columns);
+
+  // A broken text greys the figure; the strip keeps its overview with it.
+  const auto overview = strip->overview();
+  window().editor()->setPlainText(window().editor()->toPlainText().left(40));
+  settle();
+  EXPECT_TRUE(pane->isGreyed());
+  EXPECT_EQ(strip->overview(), overview);
 }
 
 TEST_F(MainWindowTest, HiddenPreviewMakesNothingAtStart) {

@@ -106,7 +106,7 @@ TEST_F(OptionsDialogTest, ShowsThePagesInOrder) {
   EXPECT_EQ(focus, consensus);  // ready for typing
   EXPECT_EQ(title, QStringLiteral("Options"));
   EXPECT_EQ(captions, (QStringList{"Sequence Annotation", "Data Parsing", "Formatted Output",
-                                   "HTML", "General", "Figures"}));
+                                   "HTML", "General", "Figures", "Figure Rows"}));
   EXPECT_EQ(opened, 0);
   EXPECT_FALSE(appliedFont);  // cancelled
 }
@@ -205,6 +205,36 @@ TEST_P(FieldEdgesThroughTheSheet, StoredAtOkOrKeptOpen) {
 
 INSTANTIATE_TEST_SUITE_P(Limits, FieldEdgesThroughTheSheet,
                          ::testing::ValuesIn(hueset::test::sheetFieldEdges()));
+
+// A list the figures could not read keeps the sheet at OK, with what is
+// wrong and the cursor in the field; mended, OK stores the page.
+TEST_F(OptionsDialogTest, TheFigureRowsPageRefusesAFrameListItCannotRead) {
+  QWidget* frames = nullptr;
+  bool openAfterOk = false;
+  QWidget* focusAfterOk = nullptr;
+  const bool ok = run([&](OptionsDialog& sheet) {
+    clickTab(sheet, optionsPageIndex(OptionsPage::FigureRows));
+    OptionsPageWidget* page = pageOf(sheet, OptionsPage::FigureRows);
+    click(page->button(FigureRowsControl::ConservationBar));
+    frames = page->edit(FigureRowsControl::Frames);
+    typeInto(frames, QStringLiteral("30-52,x"));
+    click(sheet.okButton());
+    openAfterOk = sheet.isVisible();
+    focusAfterOk = QApplication::focusWidget();
+    typeInto(frames, QStringLiteral("30-52, 60-64"));
+    click(sheet.okButton());
+  });
+  EXPECT_TRUE(openAfterOk);
+  EXPECT_EQ(focusAfterOk, frames);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].title, QStringLiteral("Invalid Entry"));
+  EXPECT_EQ(shown[0].text,
+            QStringLiteral("The Frames cannot be read: 'x' is no column or range of columns "
+                           "(such as 45 or 120-122, from 1)."));
+  EXPECT_TRUE(ok);
+  EXPECT_TRUE(options.columnMarks.conservationBar);
+  EXPECT_EQ(options.columnMarks.frames, "30-52,60-64");
+}
 
 TEST_F(OptionsDialogTest, AnEmptiedNumberFieldIsRefusedWithItsName) {
   run([&](OptionsDialog& sheet) {

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "annotate/column_marks.h"
 #include "desktop/options/options_pages.h"
 
 // Loading and storing the options pages: one description of each page's
@@ -19,7 +20,14 @@ class PageBinder {
   virtual bool letters(ControlId id, std::string& value,
                        std::string (*clean)(std::string_view)) = 0;
   virtual bool character(ControlId id, char& value) = 0;
+  // A text that must read as `problem` says (empty: it does) once cleaned;
+  // false stops the storing.
+  virtual bool checkedText(ControlId id, std::string& value, std::string (*clean)(std::string_view),
+                           std::string (*problem)(std::string_view)) = 0;
 };
+
+std::string marksProblem(std::string_view text) { return parseColumnMarks(text).problem; }
+std::string rangesProblem(std::string_view text) { return parseColumnRanges(text).problem; }
 
 RadioGroupSpec radioGroup(OptionsPage page, int index) {
   return radioGroupSpecs(page).at(static_cast<std::size_t>(index));
@@ -90,6 +98,16 @@ bool bindPage(OptionsPage page, OptionGroups& g, PageBinder& x) {
              x.check(Legend, l.legend) && x.letters(Title, l.title, &cleanFigureTitle) &&
              x.check(TiffCmyk, l.tiffCmyk);
     }
+    case OptionsPage::FigureRows: {
+      using enum FigureRowsControl;
+      ColumnMarkOptions& m = g.columnMarks;
+      return x.check(ConservationBar, m.conservationBar) && x.check(SequenceLogo, m.sequenceLogo) &&
+             x.checkedText(Marks, m.marks, &cleanColumnMarks, &marksProblem) &&
+             x.checkedText(Frames, m.frames, &cleanColumnRanges, &rangesProblem) &&
+             x.letters(Reference, m.reference, &cleanFigureTitle) &&
+             x.check(ShadeIdentical, m.shadeIdentical) &&
+             x.checkedText(Columns, m.columns, &cleanColumnRanges, &rangesProblem);
+    }
   }
   return true;
 }
@@ -119,6 +137,11 @@ class PageLoader final : public PageBinder {
     m_controls.setText(id, gapCharacterText(value));
     return true;
   }
+  bool checkedText(ControlId id, std::string& value, std::string (*)(std::string_view),
+                   std::string (*)(std::string_view)) override {
+    m_controls.setText(id, value);
+    return true;
+  }
 
  private:
   PageControls& m_controls;
@@ -126,7 +149,7 @@ class PageLoader final : public PageBinder {
 
 class PageStorer final : public PageBinder {
  public:
-  explicit PageStorer(PageControls& controls) : m_controls(controls) {}
+  PageStorer(OptionsPage page, PageControls& controls) : m_page(page), m_controls(controls) {}
   bool check(ControlId id, bool& value) override {
     value = m_controls.isChecked(id);
     return true;
@@ -161,9 +184,22 @@ class PageStorer final : public PageBinder {
     value = gapCharacterFrom(m_controls.text(id));
     return true;
   }
+  bool checkedText(ControlId id, std::string& value, std::string (*clean)(std::string_view),
+                   std::string (*problem)(std::string_view)) override {
+    std::string cleaned = clean(m_controls.text(id));
+    const std::string wrong = problem(cleaned);
+    if (!wrong.empty()) {
+      m_controls.refuseText(id, textFieldMessage(m_page, id, wrong));
+      m_refused = id;
+      return false;
+    }
+    value = std::move(cleaned);
+    return true;
+  }
   ControlId refused() const { return m_refused; }
 
  private:
+  OptionsPage m_page;
   PageControls& m_controls;
   ControlId m_refused;
 };
@@ -178,7 +214,7 @@ void loadPage(OptionsPage page, const OptionGroups& groups, PageControls& contro
 
 PageStoreOutcome storePage(OptionsPage page, PageControls& controls, OptionGroups& groups) {
   OptionGroups read = groups;
-  PageStorer out(controls);
+  PageStorer out(page, controls);
   if (!bindPage(page, read, out)) return {false, out.refused()};
   groups = std::move(read);
   return {};
@@ -220,6 +256,11 @@ std::optional<int> PageControlValues::number(ControlId id) {
 std::string PageControlValues::text(ControlId id) const {
   auto it = m_texts.find(id);
   return it != m_texts.end() ? it->second : std::string();
+}
+
+void PageControlValues::refuseText(ControlId id, const FieldMessage& message) {
+  m_lastMessage = message;
+  m_focus = id;
 }
 
 void PageControlValues::click(ControlId radio) {

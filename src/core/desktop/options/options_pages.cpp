@@ -15,6 +15,7 @@ constexpr std::array<OptionsPageInfo, kOptionsPageCount> kPages = {{
     {"HtmlPage", "HTML", 170, 184},
     {"GeneralPage", "General", 165, 185},
     {"FigurePage", "Figures", 171, 187},
+    {"FigureRowsPage", "Figure Rows", 172, 188},
 }};
 
 // Item numbers of a layout's texts (strings_settings.inc): a control's own
@@ -207,6 +208,24 @@ void figureLayout(LayoutBuilder& b) {
       .row({b.check(TiffCmyk)});
 }
 
+// The rows a figure carries beside the alignment, then the sequence and the
+// columns they count by.
+void figureRowsLayout(LayoutBuilder& b) {
+  using enum FigureRowsControl;
+  b.group(kGroup1)
+      .explanation(kExplain1)
+      .row({b.check(ConservationBar)})
+      .row({b.check(SequenceLogo)})
+      .row({b.label(Marks), b.textField(Marks)})
+      .row({b.label(Frames), b.textField(Frames)})
+      .explanation(kExplain2);
+  b.group(kGroup2)
+      .explanation(kExplain3)
+      .row({b.label(Reference), b.textField(Reference)})
+      .row({b.check(ShadeIdentical)}, 1)
+      .row({b.label(Columns), b.textField(Columns)});
+}
+
 NumberFieldSpec numberField(OptionsPage page, FieldKind kind, ControlId id, ControlId spin,
                             FieldBound lower, FieldBound upper) {
   return {id, spin, kind, optionsPageText(page, true, id.value() + kFieldName), lower, upper};
@@ -281,6 +300,7 @@ PageLayout buildPageLayout(OptionsPage page, bool verbose) {
     case OptionsPage::Html: htmlLayout(builder); break;
     case OptionsPage::General: generalLayout(builder); break;
     case OptionsPage::Figure: figureLayout(builder); break;
+    case OptionsPage::FigureRows: figureRowsLayout(builder); break;
   }
   return builder.take();
 }
@@ -322,7 +342,8 @@ std::vector<NumberFieldSpec> numberFieldSpecs(OptionsPage page) {
                           inclusive(144))};
     }
     case OptionsPage::Parsing:
-    case OptionsPage::Html: break;
+    case OptionsPage::Html:
+    case OptionsPage::FigureRows: break;
   }
   return {};
 }
@@ -332,6 +353,15 @@ std::optional<NumberFieldSpec> findNumberField(OptionsPage page, ControlId id) {
     if (spec.id == id) return spec;
   }
   return std::nullopt;
+}
+
+FieldMessage textFieldMessage(OptionsPage page, ControlId id, std::string_view problem) {
+  std::string text = "The ";
+  text += optionsPageText(page, true, id.value() + kFieldName);
+  text += " cannot be read: ";
+  text += problem;
+  text += '.';
+  return {std::string(kInvalidEntryTitle), std::move(text)};
 }
 
 NumberFieldModel makeFieldModel(const NumberFieldSpec& spec) {
@@ -375,7 +405,8 @@ std::vector<RadioGroupSpec> radioGroupSpecs(OptionsPage page) {
       using enum FigureControl;
       return {{{{PaperContent, 0}, {PaperA4, 1}, {PaperLetter, 2}, {PaperA3, 3}}}};
     }
-    case OptionsPage::Annotate: break;
+    case OptionsPage::Annotate:
+    case OptionsPage::FigureRows: break;
   }
   return {};
 }
@@ -391,8 +422,8 @@ void registerPageEnvironment(OptionsPage page, FieldEnvironment& environment) {
 }
 
 OptionGroups OptionGroups::copyOf(const Options& options) {
-  return {options.html,    options.annotation, options.parse,       options.output,
-          options.general, options.figure,     options.figureLayout};
+  return {options.html,    options.annotation, options.parse,        options.output,
+          options.general, options.figure,     options.figureLayout, options.columnMarks};
 }
 
 AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options) {
@@ -407,6 +438,7 @@ AppliedOptions applyOptionGroups(const OptionGroups& groups, Options& options) {
   options.general = groups.general;
   options.figure = groups.figure;
   options.figureLayout = groups.figureLayout;
+  options.columnMarks = groups.columnMarks;
   return applied;
 }
 

@@ -13,16 +13,17 @@
 
 namespace hueset {
 
-// The options sheet: five tabbed pages, one per option group, each in a
+// The options sheet: tabbed pages, one per option group, each in a
 // verbose layout (with explanations) or a terse one. Everything the pages
 // decide lives here: which controls and texts a layout holds, the limits and
 // names of its number fields, how option groups are loaded into the
 // controls and stored back, which page opens first. The widgets only show this.
 
-// The five pages of the option groups, and a sixth for the figure options
-// (residue numbers, the ruler, PDF, SVG and PNG), which are not among them.
-enum class OptionsPage : int { Annotate = 0, Parsing, Output, Html, General, Figure };
-inline constexpr int kOptionsPageCount = 6;
+// The five pages of the option groups, a sixth for the figure options
+// (residue numbers, the ruler, PDF, SVG and PNG), which are not among them,
+// and a seventh for the rows a figure carries beside the alignment.
+enum class OptionsPage : int { Annotate = 0, Parsing, Output, Html, General, Figure, FigureRows };
+inline constexpr int kOptionsPageCount = 7;
 // No page remembered yet: the sheet opens on the first one.
 inline constexpr int kNoOptionsPage = -1;
 
@@ -36,7 +37,7 @@ struct OptionsPageInfo {
 };
 
 const OptionsPageInfo& optionsPageInfo(OptionsPage page);
-OptionsPage optionsPageAt(int index);  // index 0..4, in tab order
+OptionsPage optionsPageAt(int index);  // index 0..6, in tab order
 int optionsPageIndex(OptionsPage page);
 int optionsPageLayout(OptionsPage page, bool verbose);
 
@@ -131,11 +132,21 @@ enum class FigureControl : int {
   TiffCmyk = 1140,
 };
 
+enum class FigureRowsControl : int {
+  ConservationBar = 1141,
+  SequenceLogo = 1142,
+  Marks = 1143,
+  Frames = 1144,
+  Reference = 1145,
+  ShadeIdentical = 1146,
+  Columns = 1147,
+};
+
 template <typename Control>
-concept PageControl =
-    std::is_same_v<Control, AnnotateControl> || std::is_same_v<Control, ParsingControl> ||
-    std::is_same_v<Control, OutputControl> || std::is_same_v<Control, HtmlControl> ||
-    std::is_same_v<Control, GeneralControl> || std::is_same_v<Control, FigureControl>;
+concept PageControl = std::is_same_v<Control, AnnotateControl> ||
+    std::is_same_v<Control, ParsingControl> || std::is_same_v<Control, OutputControl> ||
+    std::is_same_v<Control, HtmlControl> || std::is_same_v<Control, GeneralControl> ||
+    std::is_same_v<Control, FigureControl> || std::is_same_v<Control, FigureRowsControl>;
 
 // A control of any page as the machinery that serves every page alike (the
 // layouts, the number fields, loading and storing) keeps it: its control id.
@@ -224,6 +235,9 @@ struct NumberFieldSpec {
 
 std::vector<NumberFieldSpec> numberFieldSpecs(OptionsPage page);
 std::optional<NumberFieldSpec> findNumberField(OptionsPage page, ControlId id);
+// What a text field of a page says when it refuses its text: its name and
+// what is wrong with the text.
+FieldMessage textFieldMessage(OptionsPage page, ControlId id, std::string_view problem);
 // A field model set up as the page sets up its field.
 NumberFieldModel makeFieldModel(const NumberFieldSpec& spec);
 
@@ -256,6 +270,7 @@ struct OptionGroups {
   GeneralOptions general;
   FigureOptions figure;
   FigureLayoutOptions figureLayout;  // on the figure page too
+  ColumnMarkOptions columnMarks;
 
   static OptionGroups copyOf(const Options& options);
   bool operator==(const OptionGroups&) const = default;
@@ -285,6 +300,9 @@ class PageControls {
   // Letter-set fields and the one-character edit.
   virtual void setText(ControlId id, const std::string& text) = 0;
   virtual std::string text(ControlId id) const = 0;
+  // A text field whose text cannot be read: shows `message` and takes the
+  // focus there.
+  virtual void refuseText(ControlId id, const FieldMessage& message) = 0;
 };
 
 // Shows the groups' values in the controls of `page`.
@@ -333,6 +351,7 @@ class PageControlValues final : public PageControls {
   std::optional<int> number(ControlId id) override;
   void setText(ControlId id, const std::string& text) override { m_texts[id] = text; }
   std::string text(ControlId id) const override;
+  void refuseText(ControlId id, const FieldMessage& message) override;
 
   // What the user types into a field (replaces its text).
   void type(ControlId id, const std::string& text) { m_texts[id] = text; }

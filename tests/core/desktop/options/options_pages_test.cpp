@@ -32,11 +32,12 @@ int countKind(const PageLayout& layout, PageItemKind kind) {
 }
 
 TEST(OptionsPages, TabsInOrderWithTheirLayouts) {
-  // The five specified pages, then the figure options' own page.
+  // The five specified pages, then the figure options' own pages.
   const char* captions[] = {
-      "Sequence Annotation", "Data Parsing", "Formatted Output", "HTML", "General", "Figures"};
-  const int verbose[] = {168, 164, 163, 170, 165, 171};
-  const int terse[] = {186, 182, 183, 184, 185, 187};
+      "Sequence Annotation", "Data Parsing", "Formatted Output", "HTML", "General", "Figures",
+      "Figure Rows"};
+  const int verbose[] = {168, 164, 163, 170, 165, 171, 172};
+  const int terse[] = {186, 182, 183, 184, 185, 187, 188};
   for (int i = 0; i < kOptionsPageCount; ++i) {
     const OptionsPage page = optionsPageAt(i);
     EXPECT_EQ(optionsPageIndex(page), i);
@@ -77,6 +78,7 @@ TEST(OptionsPages, EveryBoundControlIsOnItsPage) {
   using enum HtmlControl;
   using enum GeneralControl;
   using enum FigureControl;
+  using enum FigureRowsControl;
   const std::vector<std::vector<ControlId>> expected = {
       {ConsensusThreshold, IncludeBlanks, IgnoreX, UseElision, MinimumElisionLength,
        ElisionThreshold},
@@ -90,7 +92,8 @@ TEST(OptionsPages, EveryBoundControlIsOnItsPage) {
       {MruDocuments, MruConfigurations, EditorFont, Verbose, Terse, LargeButtons},
       {ResidueNumbers, Ruler, RulerInterval, PaperContent, PaperA4, PaperLetter, PaperA3, Landscape,
        FitWrapToPage, PngResolution, TransparentPng, FigureWidth, FigureFontSize, MinimumFontSize,
-       Legend, Title, TiffCmyk}};
+       Legend, Title, TiffCmyk},
+      {ConservationBar, SequenceLogo, Marks, Frames, Reference, ShadeIdentical, Columns}};
   for (int i = 0; i < kOptionsPageCount; ++i) {
     const std::vector<int> ids = controlIds(buildPageLayout(optionsPageAt(i), true));
     std::multiset<int> wanted;
@@ -295,6 +298,12 @@ TEST(OptionsPageBinding, EveryPageGivesBackWhatItWasShown) {
   changed.figure.fitWrapToPage = true;
   changed.figure.pngResolution = 600;
   changed.figure.transparentBackground = true;
+  changed.columnMarks.conservationBar = true;
+  changed.columnMarks.marks = "45,67,120-122:star;30:K";
+  changed.columnMarks.frames = "30-52,60-64";
+  changed.columnMarks.reference = "HBB_RABIT";
+  changed.columnMarks.shadeIdentical = true;
+  changed.columnMarks.columns = "30-120";
   for (const OptionGroups& groups : {OptionGroups{}, changed}) {
     for (int i = 0; i < kOptionsPageCount; ++i) {
       PageControlValues controls(optionsPageAt(i));
@@ -306,6 +315,7 @@ TEST(OptionsPageBinding, EveryPageGivesBackWhatItWasShown) {
       if (i != 3) read.html = groups.html;
       if (i != 4) read.general = groups.general;
       if (i != 5) read.figure = groups.figure;
+      if (i != 6) read.columnMarks = groups.columnMarks;
       ASSERT_TRUE(storePage(optionsPageAt(i), controls, read).ok) << i;
       EXPECT_EQ(read, groups) << i;
     }
@@ -339,6 +349,61 @@ TEST(OptionsPageBinding, TheFigurePageStoresTheFigureLayout) {
     ASSERT_TRUE(storePage(OptionsPage::Figure, controls, read).ok) << c.what;
     groups.figureLayout.width = c.stored;
     EXPECT_EQ(read.figureLayout, groups.figureLayout) << c.what;
+  }
+}
+
+// A mark, frame or column list that the run could not read is refused on
+// the page, with what is wrong, rather than failing every figure later.
+TEST(OptionsPageBinding, TheFigureRowsPageRefusesListsItCannotRead) {
+  using enum FigureRowsControl;
+  struct Case {
+    const char* what;
+    ControlId field;
+    const char* typed;
+    const char* message;  // empty: taken, as `stored`
+    const char* stored;
+  };
+  const Case cases[] = {
+      {"a range backwards", Frames, "52-30",
+       "The Frames cannot be read: '52-30' is no column or range of columns (such as 45 or "
+       "120-122, from 1).",
+       ""},
+      {"a symbol that is none", Marks, "45:square",
+       "The Marks cannot be read: 'square' is no mark: give triangle, star, dot, or one letter "
+       "or digit.",
+       ""},
+      {"column 0 is none: columns count from 1", Columns, "0-10",
+       "The Columns cannot be read: '0-10' is no column or range of columns (such as 45 or "
+       "120-122, from 1).",
+       ""},
+      {"the empty field's hint is no list", Columns, "all",
+       "The Columns cannot be read: 'all' is no column or range of columns (such as 45 or "
+       "120-122, from 1).",
+       ""},
+      {"blanks go as the profile would drop them", Marks, " 45, 67 : star ; 30:K", "",
+       "45,67:star;30:K"},
+  };
+  for (const Case& c : cases) {
+    OptionGroups groups;
+    groups.columnMarks.conservationBar = true;
+    PageControlValues controls(OptionsPage::FigureRows);
+    loadPage(OptionsPage::FigureRows, groups, controls);
+    controls.setChecked(SequenceLogo, true);
+    controls.type(c.field, c.typed);
+    OptionGroups read = groups;
+    const PageStoreOutcome outcome = storePage(OptionsPage::FigureRows, controls, read);
+    if (std::string_view(c.message).empty()) {
+      ASSERT_TRUE(outcome.ok) << c.what;
+      EXPECT_TRUE(read.columnMarks.sequenceLogo) << c.what;
+      EXPECT_EQ(read.columnMarks.marks, c.stored) << c.what;
+      continue;
+    }
+    EXPECT_EQ(outcome, (PageStoreOutcome{false, c.field})) << c.what;
+    EXPECT_EQ(read, groups) << c.what;  // nothing of the page is kept
+    ASSERT_TRUE(controls.lastMessage()) << c.what;
+    EXPECT_EQ(controls.lastMessage()->title, "Invalid Entry") << c.what;
+    EXPECT_EQ(controls.lastMessage()->text, c.message) << c.what;
+    EXPECT_EQ(controls.focus(), c.field) << c.what;
   }
 }
 
@@ -449,6 +514,7 @@ TEST(OptionsApply, CopiesEveryGroupBackAndSaysWhatTheWindowMustShow) {
   groups.html.styleMode = 1;
   groups.parse.restrictResidues = 1;
   groups.figure.ruler = true;
+  groups.columnMarks.frames = "30-52";
   applied = applyOptionGroups(groups, options);
   EXPECT_TRUE(applied.toolbarSizeChanged);
   EXPECT_TRUE(applied.annotationChanged);
