@@ -227,8 +227,12 @@ function wireOutputs() {
       const bytes = await output(figure ? 'svg' : kind);
       if (!bytes) return;
       const name = `${baseName()}.${kind}`;
-      if (kind === 'png') download(await svgToPng(decoder.decode(bytes), pngResolution()), name, mimeTypes.png);
-      else download(bytes, name, mimeTypes[kind]);
+      if (kind !== 'png') return download(bytes, name, mimeTypes[kind]);
+      try {
+        download(await svgToPng(decoder.decode(bytes), pngResolution()), name, mimeTypes.png);
+      } catch (error) {
+        showMessages(error.message);
+      }
     });
   }
   $('print-pdf').disabled = !svgAvailable;

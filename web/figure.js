@@ -2,10 +2,10 @@
 // the SVG rasterised on a canvas at `dpi` (the SVG is in points), so it is
 // close to, not identical with, the desktop program's cairo PNG.
 
+// The SVG's size in points, as its width and height attributes give it.
 function svgSize(svgText) {
   const svg = new DOMParser().parseFromString(svgText, 'image/svg+xml').documentElement;
-  const points = (value) => parseFloat(value) * (/pt$/.test(value) ? 1 : 1);
-  return { width: points(svg.getAttribute('width')), height: points(svg.getAttribute('height')) };
+  return { width: parseFloat(svg.getAttribute('width')), height: parseFloat(svg.getAttribute('height')) };
 }
 
 export async function svgToPng(svgText, dpi) {
@@ -22,6 +22,10 @@ export async function svgToPng(svgText, dpi) {
     const context = canvas.getContext('2d');
     context.drawImage(image, 0, 0, canvas.width, canvas.height);
     const blob = await new Promise((done) => canvas.toBlob(done, 'image/png'));
+    if (!blob) {
+      throw new Error(`The picture would be ${canvas.width} x ${canvas.height} pixels, more than ` +
+        'this browser draws: lower the PNG resolution, or download the SVG');
+    }
     return new Uint8Array(await blob.arrayBuffer());
   } finally {
     URL.revokeObjectURL(url);

@@ -24,6 +24,11 @@ for (const name of readdirSync(examples).filter((n) => n !== 'README.md').sort()
   add('colour-blind safe HTML, conservation row', [...annotate, name, '-t', 'html', '-c', 'safe', '--conservation']);
   add('gzip-compressed', [...annotate, `${name}.gz`, '-t', 'html'], { [`${name}.gz`]: gzipSync(files[name]) });
   add('what the reader made of it', ['read', '--no-profile', name]);
+  add('SVG', [...annotate, name, '-t', 'svg']);
+  add('SVG with residue numbers, a ruler and a title', [...annotate, name, '-t', 'svg', '--option', 'residueNumbers=1', '--option', 'ruler=1', '--option', 'figureTitle=Globins & more']);
+  add('SVG with a logo, the conservation bar and marks', [...annotate, name, '-t', 'svg', '--logo', '--conservation', '--mark', '10,20:star', '--mark', '30:K', '--frame', '12-18']);
+  add('SVG 85 mm wide, the type fitted', [...annotate, name, '-t', 'svg', '--width', 'single']);
+  add('SVG in 11 point type, B & W, structure as letters', [...annotate, name, '-t', 'svg', '-c', 'bw', '--option', 'figureFontSize=11', '--option', 'structureShapes=0']);
 }
 const example = readdirSync(examples).find((n) => n.endsWith('.aln'));
 const exampleFiles = { [example]: readFileSync(join(examples, example)) };

@@ -8,7 +8,7 @@
 
 #include "figure/figure_font.h"
 #include "figure/figure_page.h"
-#include "figure/figure_painter.h"
+#include "figure/figure_cells.h"
 #include "groupings/grouping_set.h"
 
 namespace hueset {
