@@ -62,10 +62,10 @@ try {
   const fields = await page.$$eval('#options input', (all) => all.length);
   check(fields > 50, `the options form has a field for each option (${fields})`);
   if (shots) {
-    const form = await page.$('#source');
-    await page.$eval('#options details:nth-of-type(7)', (d) => d.scrollIntoView());
-    await form.screenshot({ path: join(shots, 'web-options.png') });
-    await page.$eval('#source', (s) => { s.scrollTop = 0; });
+    // The whole form: the page grows to hold it for the picture.
+    await page.$eval('main', (m) => { m.style.height = 'auto'; });
+    await (await page.$('#source')).screenshot({ path: join(shots, 'web-options.png'), captureBeyondViewport: true });
+    await page.$eval('main', (m) => { m.style.height = ''; });
     await page.$$eval('#options details', (all) => all.forEach((d, i) => { d.open = i === 0; }));
   }
 
