@@ -3,7 +3,8 @@
 // memory (the native one to a pipe). Prints figures; asserts nothing.
 //   node web/tests/bench.mjs SITE_FOLDER HUESET_CLI ALIGNMENT [RUNS]
 import { spawnSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { existsSync, readFileSync, rmSync, statSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { basename, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
@@ -39,7 +40,15 @@ for (const kind of ['html', 'rtf']) {
     if (r.status !== 0) throw new Error(String(r.stderr));
     return r.stdout.length;
   });
-  console.log(`${kind.toUpperCase().padEnd(4)}  wasm ${wasm.ms.toFixed(0).padStart(6)} ms   native ${native.ms.toFixed(0).padStart(6)} ms   ` +
-    `ratio ${(wasm.ms / native.ms).toFixed(2)}   output ${(wasm.bytes / 1048576).toFixed(1)} MiB` +
-    (wasm.bytes === native.bytes ? '' : ` (native ${native.bytes} bytes!)`));
+  // The native tool once more writing a file in memory (/dev/shm), no pipe.
+  const file = join(existsSync('/dev/shm') ? '/dev/shm' : tmpdir(), `hueset-bench.${kind}`);
+  const toFile = best(() => {
+    const r = spawnSync(cli, [...words, '-o', file], { cwd: resolve(alignment, '..') });
+    if (r.status !== 0) throw new Error(String(r.stderr));
+    return statSync(file).size;
+  });
+  rmSync(file, { force: true });
+  console.log(`${kind.toUpperCase().padEnd(4)}  wasm ${wasm.ms.toFixed(0).padStart(5)} ms   native ${native.ms.toFixed(0).padStart(5)} ms ` +
+    `(to a pipe; ${toFile.ms.toFixed(0)} ms to a file)   wasm/native-to-file ${(wasm.ms / toFile.ms).toFixed(2)}   ` +
+    `output ${(wasm.bytes / 1048576).toFixed(1)} MiB` + (wasm.bytes === native.bytes ? '' : ` (native ${native.bytes} bytes!)`));
 }
