@@ -285,5 +285,11 @@ start().catch((error) => {
   setState('failed');
 });
 
+// Offline, the page opens again from the files its service worker kept
+// (only where the browser allows one: http on localhost, or https).
+if ('serviceWorker' in navigator && window.isSecureContext) {
+  navigator.serviceWorker.register('./sw.js').catch(() => { /* still works, online only */ });
+}
+
 // For the page's tests: open a file as if dropped.
 window.hueset = { openBytes: (name, bytes) => setInput(name, bytes) };

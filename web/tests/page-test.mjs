@@ -111,6 +111,18 @@ try {
   const shown = await page.$eval('#preview', (f) => f.contentDocument.body.innerText);
   check(copied === shown && copied.length > 1000, `copy as text puts the preview's text on the clipboard (${copied.length} characters)`);
 
+  // With its server gone, the page opens again and annotates, from the
+  // files its service worker kept.
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  server.close();
+  server.closeAllConnections();
+  await page.reload();
+  await page.waitForSelector('body[data-state=ready]');
+  before = await runs();
+  await (await page.$('#open-alignment')).uploadFile(examplePath);
+  await settled(before);
+  check((await preview()) === text(native([example, '-t', 'html', ...at700]).out), 'with the server gone, the page opens again and previews (the options remembered)');
+
   check(elsewhere.length === 0, `the page asked for nothing beyond its own folder${elsewhere.length ? ': ' + elsewhere.join(', ') : ''}`);
   check(problems.length === 0, `no script errors${problems.length ? ': ' + problems.join('; ') : ''}`);
 } finally {
