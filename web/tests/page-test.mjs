@@ -3,7 +3,7 @@
 // compare every download with the native output. With a third argument,
 // screenshots go into that folder.
 //   node web/tests/page-test.mjs SITE_FOLDER HUESET_CLI EXAMPLE [SHOTS_FOLDER]
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { basename, join } from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -92,7 +92,13 @@ try {
   for (const kind of kinds) {
     const bytes = await fetched(`[data-download=${kind}]`, `${stem}.${kind}`);
     if (kind === 'png') {
-      check(bytes.length > 1000 && bytes[1] === 0x50 && bytes[2] === 0x4e, 'the PNG download is a PNG drawn from the SVG');
+      // The SVG's size in points at the default 300 dpi.
+      const svg = text(native([example, '-t', 'svg', ...at700]).out);
+      const [, w, h] = svg.match(/width="([\d.]+)pt" height="([\d.]+)pt"/);
+      const png = Buffer.from(bytes);
+      const size = png.length > 24 && png.toString('latin1', 1, 4) === 'PNG' ? [png.readUInt32BE(16), png.readUInt32BE(20)] : [];
+      check(size[0] === Math.round(w * 300 / 72) && size[1] === Math.round(h * 300 / 72),
+        `the PNG download is the SVG drawn at 300 dpi (${size.join(' x ')} pixels)`);
       continue;
     }
     const expected = kind === 'css' ? native(['-t', 'css', ...at700]) : native([example, '-t', kind, ...at700]);
@@ -105,6 +111,19 @@ try {
   await page.select('#configuration-choice', 'bw');
   await settled(before);
   check((await preview()) === text(native([example, '-t', 'html', '-c', 'bw', ...at700]).out), 'the B & W groupings give the native HTML');
+
+  // A configuration file opened: the native tool's B & W in binary form.
+  const folder = mkdtempSync(join(tmpdir(), 'hueset-config-'));
+  const cfb = join(folder, 'mine.cfb');
+  writeFileSync(cfb, runNative(cli, ['config', 'dump', 'bw', '--as', 'cfb']).out);
+  before = await runs();
+  await (await page.$('#open-configuration')).uploadFile(cfb);
+  await settled(before);
+  check((await preview()) === text(runNative(cli, ['annotate', '--no-profile', example, '-t', 'html', '-c', 'mine.cfb', ...at700], { ...files, 'mine.cfb': readFileSync(cfb) }).out),
+    'an opened .cfb configuration gives the native HTML');
+  const resaved = await fetched('#save-cft', 'mine.cft');
+  check(sameBytes(resaved, runNative(cli, ['config', 'dump', 'bw', '--as', 'cft']).out), 'the opened .cfb saves as the native .cft');
+  rmSync(folder, { recursive: true, force: true });
 
   await page.click('#copy-text');
   const copied = await page.evaluate(() => navigator.clipboard.readText());
