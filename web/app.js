@@ -136,12 +136,15 @@ function wireInput() {
     if (e.target.files[0]) openFile(e.target.files[0]);
     e.target.value = '';
   });
-  area.addEventListener('dragover', (e) => {
+  // A file dropped anywhere on the page is opened as the alignment.
+  document.addEventListener('dragover', (e) => {
     e.preventDefault();
     area.classList.add('dropping');
   });
-  area.addEventListener('dragleave', () => area.classList.remove('dropping'));
-  area.addEventListener('drop', (e) => {
+  document.addEventListener('dragleave', (e) => {
+    if (e.relatedTarget === null) area.classList.remove('dropping');
+  });
+  document.addEventListener('drop', (e) => {
     e.preventDefault();
     area.classList.remove('dropping');
     if (e.dataTransfer.files[0]) openFile(e.dataTransfer.files[0]);
@@ -152,9 +155,9 @@ function wireInput() {
 function wireConfigurations(configurations) {
   const choice = $('configuration-choice');
   for (const c of configurations) choice.add(new Option(c.title, c.name));
+  let opened = null;  // the configuration file opened last, kept while a built-in one is chosen
   choice.addEventListener('change', () => {
-    const opened = choice.selectedOptions[0].dataset.file;
-    state.configuration = opened ? state.configuration : { builtin: choice.value };
+    state.configuration = choice.selectedOptions[0].dataset.file ? opened : { builtin: choice.value };
     schedulePreview();
   });
   $('open-configuration').addEventListener('change', async (e) => {
@@ -172,7 +175,8 @@ function wireConfigurations(configurations) {
     const option = new Option(name, `file:${name}`, true, true);
     option.dataset.file = '1';
     choice.add(option);
-    state.configuration = { name, bytes };
+    opened = { name, bytes };
+    state.configuration = opened;
     schedulePreview();
   });
   for (const [id, binary] of [['save-cft', false], ['save-cfb', true]]) {

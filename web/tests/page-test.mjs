@@ -6,6 +6,7 @@
 import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { basename, join } from 'node:path';
+import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 import { startServer } from '../tools/serve.mjs';
 import { runNative, sameBytes } from './native.mjs';
@@ -111,6 +112,18 @@ try {
   await page.select('#configuration-choice', 'bw');
   await settled(before);
   check((await preview()) === text(native([example, '-t', 'html', '-c', 'bw', ...at700]).out), 'the B & W groupings give the native HTML');
+
+  // A gzip-compressed alignment dropped on the page.
+  before = await runs();
+  const gz = gzipSync(files[example]);
+  await page.evaluate((name, bytes) => {
+    const dropped = new DataTransfer();
+    dropped.items.add(new File([new Uint8Array(bytes)], name));
+    document.getElementById('preview').dispatchEvent(new DragEvent('drop', { dataTransfer: dropped, bubbles: true }));
+  }, `${example}.gz`, [...gz]);
+  await settled(before);
+  check((await preview()) === text(runNative(cli, ['annotate', '--no-profile', `${example}.gz`, '-t', 'html', '-c', 'bw', ...at700], { [`${example}.gz`]: gz }).out),
+    'a gzip-compressed alignment dropped on the page gives the native HTML');
 
   // A configuration file opened: the native tool's B & W in binary form.
   const folder = mkdtempSync(join(tmpdir(), 'hueset-config-'));
