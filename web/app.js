@@ -10,6 +10,7 @@ const encoder = new TextEncoder();
 const typingPause = 300;  // ms, as the desktop program's preview waits
 const quickNames = ['consensusThreshold', 'residueNumbers', 'ruler'];
 const storageKey = 'hueset.web.options';
+const largestPreview = 24 * 1048576;  // bytes of HTML the preview shows
 
 // --- the worker ----------------------------------------------------------
 const worker = new Worker(new URL('./worker.js', import.meta.url), { type: 'module' });
@@ -97,7 +98,11 @@ async function updatePreview() {
   const result = await call('run', ...annotateCall('html'));
   if (serial !== previewSerial) return;  // a newer edit is on its way
   showMessages(result.err);
-  if (result.status === 0) {
+  if (result.status === 0 && result.out.length > largestPreview) {
+    state.previewHtml = '';
+    $('preview').srcdoc = `<p style="font: 14px sans-serif">The preview would be ${(result.out.length / 1048576).toFixed(0)} MB of HTML, ` +
+      'more than a browser shows well: download the figure instead, or show fewer columns (Figure Rows, Columns).</p>';
+  } else if (result.status === 0) {
     state.previewHtml = decoder.decode(result.out);
     $('preview').srcdoc = state.previewHtml;
   }
