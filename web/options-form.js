@@ -15,6 +15,7 @@ export function defaultValue(option) {
 export function optionWords(table, values) {
   const words = [];
   for (const option of table) {
+    if (!option.onCommandLine) continue;
     const value = values[option.name];
     if (value !== undefined && value !== defaultValue(option)) {
       words.push('--option', `${option.name}=${value}`);
@@ -48,8 +49,9 @@ function control(option, value, onChange) {
   return input;
 }
 
-// Fills `form` (and `quick`, the few options shown above it) for the
-// options that a run can set; `onChange(name, value)` hears every edit.
+// Fills `form` (and `quick`, the few options shown above it) with every
+// option, those a run cannot set (the desktop program's) shown disabled;
+// `onChange(name, value)` hears every edit.
 export function buildOptionsForm(form, quick, table, values, onChange, quickNames) {
   form.replaceChildren();
   quick.replaceChildren();
@@ -67,7 +69,6 @@ export function buildOptionsForm(form, quick, table, values, onChange, quickName
     onChange(name, value);
   };
   for (const option of table) {
-    if (!option.onCommandLine) continue;  // the desktop program's own settings
     let fold = folds.get(option.section);
     if (!fold) {
       const details = document.createElement('details');
@@ -77,6 +78,12 @@ export function buildOptionsForm(form, quick, table, values, onChange, quickName
       const fields = document.createElement('div');
       fields.className = 'fields';
       details.append(summary, fields);
+      if (!option.onCommandLine) {
+        const note = document.createElement('p');
+        note.className = 'note';
+        note.textContent = 'The desktop program\'s own settings: they change nothing here.';
+        details.append(note);
+      }
       form.append(details);
       fold = fields;
       folds.set(option.section, fold);
@@ -85,7 +92,9 @@ export function buildOptionsForm(form, quick, table, values, onChange, quickName
     label.htmlFor = `opt-${option.name}`;
     label.dataset.option = option.name;
     label.textContent = option.key;
-    fold.append(label, control(option, values[option.name], changed));
+    const input = control(option, values[option.name], changed);
+    input.disabled = !option.onCommandLine;
+    fold.append(label, input);
     if (quickNames.includes(option.name)) {
       const quickLabel = document.createElement('label');
       quickLabel.dataset.option = option.name;
