@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "figure/font_metric_table.h"
 #include "util/text_format.h"
 
 namespace hueset {
@@ -97,6 +98,23 @@ FigureMetrics measureFigureFont(const FigureFont& font, double size) {
     metrics.ascent = size;
   }
   return metrics;
+}
+
+std::optional<std::array<LetterInk, 26>> boldLetterInks(const FigureFont& font) {
+  cairo_font_face_t* face = font.face(true, false);
+  if (face == nullptr) return std::nullopt;
+  std::array<LetterInk, 26> inks{};
+  CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+  CairoContext cr(cairo_create(surface.get()));
+  for (std::size_t a = 0; a < inks.size(); ++a) {
+    cairo_set_font_face(cr.get(), face);
+    cairo_set_font_size(cr.get(), 100);
+    const char text[2] = {static_cast<char>('A' + a), 0};
+    cairo_text_extents_t ink;
+    cairo_text_extents(cr.get(), text, &ink);
+    inks[a] = {ink.x_bearing, ink.y_bearing, ink.width, ink.height};
+  }
+  return inks;
 }
 
 }  // namespace hueset

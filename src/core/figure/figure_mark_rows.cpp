@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <optional>
 
 #include "annotate/layout.h"
+#include "figure/font_metric_table.h"
 #include "figure/svg_figure.h"
 
 namespace hueset {
@@ -179,6 +181,7 @@ void closeFrames(std::vector<FigureLine>& block, const std::vector<double>& gaps
 
 namespace {
 
+#ifndef HUESET_FIGURE_FONT_TABLE
 // A letter's ink in `face` at 100 units: where it starts and rises from its
 // origin, and how large it is.
 cairo_text_extents_t letterInk(cairo_t* cr, cairo_font_face_t* face, char letter) {
@@ -190,20 +193,13 @@ cairo_text_extents_t letterInk(cairo_t* cr, cairo_font_face_t* face, char letter
   return ink;
 }
 
-// The letters' ink boxes measured once on a scratch surface.
-std::array<cairo_text_extents_t, 26> lettersInk(cairo_font_face_t* face) {
-  std::array<cairo_text_extents_t, 26> inks{};
-  CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
-  CairoContext cr(cairo_create(surface.get()));
-  for (std::size_t a = 0; a < inks.size(); ++a)
-    inks[a] = letterInk(cr.get(), face, static_cast<char>('A' + a));
-  return inks;
-}
+#endif
 
 constexpr double kSmallestGlyph = 0.05;  // points: a letter lower than this is not drawn
 
 }  // namespace
 
+#ifndef HUESET_FIGURE_FONT_TABLE
 void drawLineShapes(cairo_t* cr, const FigurePage& page, cairo_font_face_t* face) {
   for (const FigureLine& line : page.lines) {
     for (const FigureGlyph& glyph : line.marks.glyphs) {
@@ -236,21 +232,24 @@ void drawLineShapes(cairo_t* cr, const FigurePage& page, cairo_font_face_t* face
   }
 }
 
+#endif
+
 std::string svgLineShapes(const FigureLine& line, double margin, double top,
-                          cairo_font_face_t* face) {
+                          const FigureFont& font) {
   std::string out;
-  if (!line.marks.glyphs.empty() && face != nullptr) {
-    // Measured for each line that has any: a logo's, once a block.
-    const std::array<cairo_text_extents_t, 26> inks = lettersInk(face);
+  // Measured for each line that has any: a logo's, once a block.
+  const std::optional<std::array<LetterInk, 26>> inks =
+      line.marks.glyphs.empty() ? std::nullopt : boldLetterInks(font);
+  if (inks) {
     for (const FigureGlyph& glyph : line.marks.glyphs) {
       if (glyph.height < kSmallestGlyph || glyph.letter < 'A' || glyph.letter > 'Z') continue;
-      const cairo_text_extents_t& ink = inks[static_cast<std::size_t>(glyph.letter - 'A')];
+      const LetterInk& ink = (*inks)[static_cast<std::size_t>(glyph.letter - 'A')];
       if (ink.width <= 0 || ink.height <= 0) continue;
       const double sx = glyph.width / ink.width;
       const double sy = glyph.height / ink.height;
       out += "<text font-size=\"100\" font-weight=\"bold\" transform=\"matrix(";
-      for (const double value : {sx, 0.0, 0.0, sy, margin + glyph.left - ink.x_bearing * sx,
-                                 top + glyph.bottom - (ink.y_bearing + ink.height) * sy}) {
+      for (const double value : {sx, 0.0, 0.0, sy, margin + glyph.left - ink.xBearing * sx,
+                                 top + glyph.bottom - (ink.yBearing + ink.height) * sy}) {
         appendSvgNumber(out, value);
         out += ' ';
       }

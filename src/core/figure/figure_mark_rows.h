@@ -5,9 +5,12 @@
 
 #include "annotate/annotation_writer.h"
 #include "annotate/column_marks.h"
-#include "figure/cairo_handles.h"
 #include "figure/figure_font.h"
 #include "figure/figure_page.h"
+
+#ifndef HUESET_FIGURE_FONT_TABLE
+#include "figure/cairo_handles.h"
+#endif
 
 namespace hueset {
 
@@ -45,12 +48,14 @@ class FigureMarkRows {
 void closeFrames(std::vector<FigureLine>& block, const std::vector<double>& gapsAfter,
                  const FigureMetrics& metrics, Colour ink);
 
+#ifndef HUESET_FIGURE_FONT_TABLE
 // The shapes of a page's lines, drawn over their text, and the glyphs in
 // `face`.
 void drawLineShapes(cairo_t* cr, const FigurePage& page, cairo_font_face_t* face);
+#endif
 // The same shapes of one line as SVG paths, the line's top at `top`, and
-// its glyphs as text in `face` (the family the SVG names, bold).
+// its glyphs as text in `font`'s bold face (the family the SVG names).
 std::string svgLineShapes(const FigureLine& line, double margin, double top,
-                          cairo_font_face_t* face);
+                          const FigureFont& font);
 
 }  // namespace hueset

@@ -8,7 +8,10 @@
 #include <utility>
 
 #include "annotate/layout.h"
+#include "figure/figure_cells.h"
+#ifndef HUESET_FIGURE_FONT_TABLE
 #include "figure/figure_painter.h"
+#endif
 #include "figure/svg_figure.h"
 
 namespace hueset {
@@ -178,7 +181,9 @@ void FigureWriter::fail(std::string why) {
 
 void FigureWriter::beginDocument() {
   // A document left unfinished would write its end into the new output.
+#ifndef HUESET_FIGURE_FONT_TABLE
   m_pdf.reset();
+#endif
   m_svg.reset();
   output().clear();
   m_line = {};
@@ -197,11 +202,13 @@ void FigureWriter::beginDocument() {
   m_problem.clear();
   m_firstPage.clear();
   startPage();
+#ifndef HUESET_FIGURE_FONT_TABLE
   if (m_form == OutputKind::Pdf) {
     std::string subject = "Font: " + m_font.family;
     if (m_font.substituted()) subject += " (in place of " + m_font.requested + ")";
     m_pdf = std::make_unique<PdfDocument>(output(), subject);
   }
+#endif
   placeTitle();
 }
 
@@ -450,9 +457,10 @@ void FigureWriter::finishPage() {
     m_page.height = paper.height;
   }
 
+#ifndef HUESET_FIGURE_FONT_TABLE
   const FigurePainter painter(m_font, m_metrics, styles(), m_pixelsPerPoint);
+#endif
   switch (m_form) {
-    case OutputKind::Pdf: m_pdf->addPage(m_page, painter); break;
     case OutputKind::Svg:
       if (std::string why =
               m_svg->finish(m_page.width, m_page.height, output(), [this] { drainIfLarge(); });
@@ -460,6 +468,8 @@ void FigureWriter::finishPage() {
         fail("the SVG could not be made: " + why);
       m_svg.reset();
       break;
+#ifndef HUESET_FIGURE_FONT_TABLE
+    case OutputKind::Pdf: m_pdf->addPage(m_page, painter); break;
     case OutputKind::Tiff:
       if (std::string why = renderTiff(m_page, painter, !m_settings.transparentBackground,
                                        m_settings.dpi, m_settings.cmyk, output());
@@ -476,6 +486,7 @@ void FigureWriter::finishPage() {
       if (!why.empty()) fail(std::move(why));
       break;
     }
+#endif
     default: break;
   }
   ++m_pagesWritten;
@@ -501,7 +512,9 @@ void FigureWriter::endDocument() {
     fail(!m_tooLarge.empty()
              ? m_tooLarge
              : "the figure has more than " + std::to_string(m_settings.cellLimit) + " cells");
+#ifndef HUESET_FIGURE_FONT_TABLE
     m_pdf.reset();
+#endif
     m_svg.reset();
     output().clear();
     return;
@@ -510,11 +523,13 @@ void FigureWriter::endDocument() {
   placePending();
   placeLegend();
   if (m_pageLines != 0 || m_pagesWritten == 0) finishPage();
+#ifndef HUESET_FIGURE_FONT_TABLE
   if (m_pdf) {
     std::string why = m_pdf->finish();
     if (!why.empty()) fail("the PDF could not be made: " + why);
     m_pdf.reset();
   }
+#endif
 }
 
 }  // namespace hueset

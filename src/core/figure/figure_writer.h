@@ -146,7 +146,9 @@ class FigureWriter : public AnnotationWriter {
   std::size_t m_pageLines = 0;   // lines placed on the page
   PageStreams m_pageStreams;
   std::string m_firstPage;  // without page streams, a paged writer's first page
-  std::unique_ptr<PdfDocument> m_pdf;
+#ifndef HUESET_FIGURE_FONT_TABLE
+  std::unique_ptr<PdfDocument> m_pdf;  // without cairo, only SVG is made
+#endif
   std::unique_ptr<SvgFigureStream> m_svg;
   std::string m_tooLarge;  // why the figure is refused before its layout
   std::string m_problem;

@@ -15,6 +15,7 @@ struct Placement {
 
 }  // namespace
 
+#ifndef HUESET_FIGURE_FONT_TABLE
 void drawLineGlyphs(cairo_t* cr, const FigurePage& page, const FigureMetrics& metrics,
                     Colour colour, cairo_font_face_t* face) {
   bool any = false;
@@ -47,6 +48,7 @@ void drawLineGlyphs(cairo_t* cr, const FigurePage& page, const FigureMetrics& me
   }
   cairo_restore(cr);
 }
+#endif
 
 void appendSvgGlyphs(std::string& out, const FigureLine& line, double margin,
                      const FigureMetrics& metrics, const std::string& colour) {

@@ -8,14 +8,14 @@
 #include "settings/options.h"
 #include "util/text_format.h"
 
-#if HUESET_FIGURES
+#if HUESET_FIGURES || defined(HUESET_FIGURE_FONT_TABLE)
 #include "figure/figure_writer.h"
 #endif
 
 namespace hueset {
 namespace {
 
-#if HUESET_FIGURES
+#if HUESET_FIGURES || defined(HUESET_FIGURE_FONT_TABLE)
 template <OutputKind form>
 std::unique_ptr<AnnotationWriter> makeFigureWriter(const Options& options,
                                                    const GroupingSet& groupings) {
@@ -26,11 +26,20 @@ std::unique_ptr<AnnotationWriter> makeFigureWriter(const Options& options,
   return std::make_unique<FigureWriter>(form, fontSize, groupings.fontName,
                                         figureSettings(options, groupings));
 }
+#endif
+#if HUESET_FIGURES
 constexpr WriterMaker kPdfMaker = makeFigureWriter<OutputKind::Pdf>;
 constexpr WriterMaker kSvgMaker = makeFigureWriter<OutputKind::Svg>;
 constexpr WriterMaker kPngMaker = makeFigureWriter<OutputKind::Png>;
 constexpr WriterMaker kEpsMaker = makeFigureWriter<OutputKind::Eps>;
 constexpr WriterMaker kTiffMaker = makeFigureWriter<OutputKind::Tiff>;
+#elif defined(HUESET_FIGURE_FONT_TABLE)
+// Without cairo the SVG alone is made, measured from the font table.
+constexpr WriterMaker kPdfMaker = nullptr;
+constexpr WriterMaker kSvgMaker = makeFigureWriter<OutputKind::Svg>;
+constexpr WriterMaker kPngMaker = nullptr;
+constexpr WriterMaker kEpsMaker = nullptr;
+constexpr WriterMaker kTiffMaker = nullptr;
 #else
 constexpr WriterMaker kPdfMaker = nullptr;
 constexpr WriterMaker kSvgMaker = nullptr;

@@ -1,25 +1,23 @@
 #include "figure/svg_figure.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
+#include "figure/figure_cells.h"
 #include "figure/figure_mark_rows.h"
-#include "figure/figure_painter.h"
 #include "figure/glyph_drawing.h"
+#include "util/decimal_text.h"
 
 namespace hueset {
 
 void appendSvgNumber(std::string& out, double value) {
-  char buffer[32];
-  auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-  if (ec != std::errc{}) return;
-  std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+  const std::string fixed = fixedDecimal(value, 2);
+  if (fixed.empty() || fixed.size() > 32) return;  // what no figure holds
+  std::string_view text(fixed);
   while (text.back() == '0') text.remove_suffix(1);
   if (text.back() == '.') text.remove_suffix(1);
   if (text == "-0") text = "0";
@@ -260,7 +258,7 @@ void SvgFigureStream::addLine(const FigureLine& line) {
   m_aboveBottom = top + m_metrics.lineHeight;
   m_text->append(textLine(line, m_margin, m_metrics, m_styles));
   if (!line.marks.shapes.empty() || !line.marks.glyphs.empty())
-    m_text->append(svgLineShapes(line, m_margin, top, m_font.face(true, false)));
+    m_text->append(svgLineShapes(line, m_margin, top, m_font));
   if (!line.glyphs.empty()) {
     std::string glyphs;
     appendSvgGlyphs(glyphs, line, m_margin, m_metrics, colourText(m_styles.front().textColour));

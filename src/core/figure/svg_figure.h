@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "figure/figure_cells.h"
 #include "figure/figure_font.h"
 #include "figure/figure_page.h"
-#include "figure/figure_painter.h"
 #include "groupings/grouping_set.h"
 
 namespace hueset {

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
 
 #include "settings/options_file.h"
 #include "settings/profile_store.h"
+#include "util/decimal_text.h"
 #include "util/text_format.h"
 
 namespace hueset {
@@ -158,10 +158,9 @@ std::optional<double> figureWidthPoints(std::string_view text) {
   if (word == "single") return kSingleColumnMillimetres * kPointsPerMillimetre;
   if (word == "double") return kDoubleColumnMillimetres * kPointsPerMillimetre;
   double value = 0;
-  const char* end = word.data() + word.size();
-  auto [ptr, ec] = std::from_chars(word.data(), end, value);
-  if (ec != std::errc{} || ptr == word.data() || !(value >= 0)) return std::nullopt;
-  const std::string_view unit(ptr, static_cast<std::size_t>(end - ptr));
+  const std::size_t read = readDecimal(word, value);
+  if (read == 0 || !(value >= 0)) return std::nullopt;
+  const std::string_view unit = std::string_view(word).substr(read);
   double perUnit = 0;
   if (unit.empty() || unit == "mm") {
     perUnit = kPointsPerMillimetre;
