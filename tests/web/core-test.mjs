@@ -1,6 +1,6 @@
 // The wasm core against the native hueset-cli: every case's standard
 // output must be the same bytes, and its status and messages the same.
-//   node web/tests/core-test.mjs SITE_FOLDER HUESET_CLI EXAMPLES_FOLDER
+//   node tests/web/core-test.mjs SITE_FOLDER HUESET_CLI EXAMPLES_FOLDER
 import { readFileSync, readdirSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';

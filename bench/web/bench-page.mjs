@@ -1,12 +1,14 @@
 // Times the page itself in headless chromium on one alignment: opening it
 // until its preview is made (HTML, in the worker), and the RTF and HTML
 // downloads. Prints figures; asserts nothing.
-//   node web/tests/bench-page.mjs SITE_FOLDER ALIGNMENT
+//   node bench/web/bench-page.mjs SITE_FOLDER ALIGNMENT
 import { existsSync, mkdtempSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { basename, join } from 'node:path';
-import puppeteer from 'puppeteer-core';
-import { startServer } from '../tools/serve.mjs';
+import { createRequire } from 'node:module';
+import { startServer } from '../../web/tools/serve.mjs';
+// The browser driver is installed with the page's tests (tests/web).
+const puppeteer = createRequire(new URL('../../tests/web/package.json', import.meta.url))('puppeteer-core');
 
 const [site, alignment] = process.argv.slice(2);
 const downloads = mkdtempSync(join(tmpdir(), 'hueset-bench-'));

@@ -1,7 +1,7 @@
 // Times the wasm core under node beside the native hueset-cli on one
 // alignment, to HTML and to RTF: the best of a few runs each, output into
 // memory (the native one to a pipe). Prints figures; asserts nothing.
-//   node web/tests/bench.mjs SITE_FOLDER HUESET_CLI ALIGNMENT [RUNS]
+//   node bench/web/bench.mjs SITE_FOLDER HUESET_CLI ALIGNMENT [RUNS]
 import { spawnSync } from 'node:child_process';
 import { existsSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';

@@ -2,13 +2,13 @@
 // example, see its preview, change the threshold, download each kind and
 // compare every download with the native output. With a third argument,
 // screenshots go into that folder.
-//   node web/tests/page-test.mjs SITE_FOLDER HUESET_CLI EXAMPLE [SHOTS_FOLDER]
+//   node tests/web/page-test.mjs SITE_FOLDER HUESET_CLI EXAMPLE [SHOTS_FOLDER]
 import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { basename, join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
-import { startServer } from '../tools/serve.mjs';
+import { startServer } from '../../web/tools/serve.mjs';
 import { runNative, sameBytes } from './native.mjs';
 
 const [site, cli, examplePath, shots] = process.argv.slice(2);
