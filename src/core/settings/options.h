@@ -157,6 +157,9 @@ struct FigureLayoutOptions : OptionGroup<FigureLayoutOptions> {
   int structureShapes;
   bool structureLabels;         // the shapes' helices and strands numbered
   bool structureAccessibility;  // an attached structure's accessibility as a bar row
+  // The residue numbers of a sequence with a structure attached (and the
+  // ruler, when it is the reference) are the structure's author numbers.
+  bool structureNumbering;
 
   FigureLayoutOptions();
   // Writes nothing while every value is at its default.
