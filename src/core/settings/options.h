@@ -217,10 +217,11 @@ enum class FigurePaper : int { Content = 0, A4 = 1, Letter = 2, A3 = 3 };
 
 // Folders remembered from one run to the next ("General Settings").
 struct RememberedPaths {
-  std::string lastDocumentDirectory;  // the current directory at the last exit
-  std::string lastConfigDirectory;    // where the configuration file dialogs open
-  std::string lastAnnotateDirectory;  // where the annotation file dialog opens
-  std::string lastConfigurationFile;  // the configuration reloaded at start-up; may be empty
+  std::string lastDocumentDirectory;   // the current directory at the last exit
+  std::string lastConfigDirectory;     // where the configuration file dialogs open
+  std::string lastAnnotateDirectory;   // where the annotation file dialog opens
+  std::string lastConfigurationFile;   // the configuration reloaded at start-up; may be empty
+  std::string lastStructureDirectory;  // where Add Structure's file dialog opens; empty: none yet
 
   bool operator==(const RememberedPaths&) const = default;
 };

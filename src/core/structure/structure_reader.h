@@ -24,6 +24,7 @@ struct StructureChain {
   std::vector<StructureResidue> residues;
 
   std::string letters() const;
+  bool operator==(const StructureChain&) const = default;
 };
 
 struct StructureRead {
