@@ -62,7 +62,7 @@ StructureDialog::StructureDialog(StructureChoice choice, QString folder, Apply a
   fileRow->addWidget(m_file, 1);
   fileRow->addWidget(m_browse);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("&File:"), fileRow);
+  form->addRow(QStringLiteral("File:"), fileRow);
   form->addRow(QStringLiteral("&Chain:"), m_chains);
   form->addRow(QStringLiteral("&Sequence:"), m_sequences);
   auto* attachRow = new QHBoxLayout;
