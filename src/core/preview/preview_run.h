@@ -21,12 +21,12 @@ struct PreviewInput {
   Options options;
   GroupingSet groupings;
   RememberedSets remembered;  // the set list of the last annotation
-  // What the document adds after reading (its attached structures); none:
-  // nothing. It works on copies of its own, so it may run on the worker.
-  AfterReading afterReading;
   // Which document the text is of: a new number for each file opened or
   // document begun, the same while it is edited.
   std::uint64_t source = 0;
+  // What the document adds after reading (its attached structures); none:
+  // nothing. It works on copies of its own, so it may run on the worker.
+  AfterReading afterReading = {};
 };
 
 struct PreviewOutcome {

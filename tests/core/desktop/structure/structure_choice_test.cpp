@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "settings/options.h"
 #include "support/test_files.h"
 
@@ -41,6 +43,30 @@ TEST(StructureChoice, TheFirstSequenceThatMatchesIsOffered) {
   EXPECT_TRUE(choice.attached().empty());
 }
 
+TEST(StructureChoice, EveryChainWithAminoAcidsIsListed) {
+  // 1cbs.dssp with its last 37 residues made a chain B.
+  std::string text = test::readTestFile("structure/1cbs.dssp");
+  const std::size_t table = text.find("  #  RESIDUE");
+  ASSERT_NE(table, std::string::npos);
+  std::size_t line = text.find('\n', table) + 1;
+  for (int residue = 1; line < text.size(); ++residue) {
+    if (residue > 100 && line + 11 < text.size()) text[line + 11] = 'B';
+    line = text.find('\n', line);
+    if (line == std::string::npos) break;
+    ++line;
+  }
+  const std::string dir = test::makeTempDir("structure-chains");
+  const std::string path = dir + "/two.dssp";
+  test::writeFile(path, text);
+  StructureChoice choice = crabp2Choice();
+  choice.setFile(path, readStructureFile(path));
+  EXPECT_EQ(choice.chainItems(), (std::vector<std::string>{"A (100 residues)", "B (37 residues)"}));
+  // The chain chosen is the one matched: a fragment pairs with what it covers.
+  choice.setChain(1);
+  EXPECT_EQ(choice.matchText(), "100.0% identical over 37 paired residues of 137");
+  std::filesystem::remove_all(dir);
+}
+
 TEST(StructureChoice, FilesWithoutAChainAreNamed) {
   const std::string dir = test::makeTempDir("structure-choice");
   const std::string notes = dir + "/notes.dssp";
@@ -64,6 +90,7 @@ TEST(StructureChoice, FilesWithoutAChainAreNamed) {
     EXPECT_TRUE(choice.chainItems().empty()) << c.what;
     EXPECT_FALSE(choice.canAttach()) << c.what;
   }
+  std::filesystem::remove_all(dir);
 }
 
 TEST(StructureChoice, AttachedStructuresFollowTheEditedText) {
