@@ -185,13 +185,15 @@ FormatRequest formatRequest(const CliArguments& a) {
 AfterReading structuresOf(const CliArguments& a, const Options& options) {
   if (a.structures.empty()) return {};
   const bool accessibility = options.figureLayout.structureAccessibility;
-  return [&a, accessibility](Alignment& alignment, AnnotationInteraction& interaction) {
+  const bool numbering = options.figureLayout.structureNumbering;
+  return [&a, accessibility, numbering](Alignment& alignment, AnnotationInteraction& interaction) {
     for (const std::string& text : a.structures) {
       const StructureRequest request = parseStructureRequest(text);
       const StructureRead read = readStructure(request.file, request.chain);
       std::string problem = read.problem;
       if (read.chain)
-        problem = attachStructure(alignment, *read.chain, request.sequence, accessibility);
+        problem =
+            attachStructure(alignment, *read.chain, request.sequence, accessibility, numbering);
       if (!problem.empty()) {
         interaction.messageSink().error(problem, 0);
         return false;

@@ -416,6 +416,16 @@ const CliOption kCliOptions[] = {
        a.structures.push_back(v);
        return std::string();
      }},
+    {"", "--structure-numbering", "", true, kAnnotateBit,
+     [] {
+       return std::string(
+           "number a sequence with a structure attached, and the ruler when it is the "
+           "--reference, as the structure's author numbers them (52A with an insertion code)");
+     },
+     [](CliArguments& a, const std::string&) {
+       a.optionAssignments.emplace_back("structureNumbering", "1");
+       return std::string();
+     }},
     {"-f", "--format", "FORMAT", true, kAnnotateBit | kReadBit, formatHelp, formatOf},
     {"-c", "--config", "CONFIG", false, kAnnotateBit | kReadBit,
      [] {

@@ -152,6 +152,23 @@ std::vector<std::int32_t> residueNumbersOf(const std::string& residues, int star
   return numbers;
 }
 
+std::vector<std::int32_t> residueNumbersOf(const std::string& residues,
+                                           const std::vector<std::string>& own) {
+  std::vector<std::int32_t> numbers(residues.size(), 0);
+  std::size_t next = 0;
+  for (std::size_t c = 0; c < residues.size(); ++c) {
+    if (!std::isalpha(static_cast<unsigned char>(residues[c]))) continue;
+    if (next < own.size()) {
+      const std::string& text = own[next];
+      std::int32_t value = 0;
+      const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+      if (error == std::errc() && end == text.data() + text.size()) numbers[c] = value;
+    }
+    ++next;
+  }
+  return numbers;
+}
+
 std::vector<ColumnRange> alignmentColumnsOf(const std::vector<ColumnRange>& ranges,
                                             const std::vector<std::int32_t>& numbers) {
   std::vector<ColumnRange> columns;

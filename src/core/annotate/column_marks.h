@@ -137,6 +137,10 @@ struct ColumnRows {
 // Per alignment column: the residue number of `residues` there (letters are
 // residues, counted from `start`), 0 where it has none.
 std::vector<std::int32_t> residueNumbersOf(const std::string& residues, int start);
+// The same from the residues' own numbers (Alignment::ownNumbers): a number
+// with an insertion code ("52A") is none a ruler or a range can name, so 0.
+std::vector<std::int32_t> residueNumbersOf(const std::string& residues,
+                                           const std::vector<std::string>& own);
 
 // `ranges` in the residue numbers of `numbers` (see residueNumbersOf) as
 // alignment columns, from the column of the first residue to that of the

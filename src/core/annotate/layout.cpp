@@ -61,6 +61,7 @@ class Marks {
       : m_annotated(annotated), m_marks(marks) {
     if (!marks.residueNumbers) return;
     long long widest = 1;
+    std::size_t ownWidest = 0;
     for (const Alignment& set : annotated.sets) {
       std::vector<long long> before;
       std::vector<int> starts;
@@ -72,10 +73,13 @@ class Marks {
                                       hiddenIn(m_starts.size(), i, 0, length + 1) - 1);
         widest = std::max<long long>(widest, start);
       }
+      for (const std::vector<std::string>& own : set.ownNumbers) {
+        for (const std::string& number : own) ownWidest = std::max(ownWidest, number.size());
+      }
       m_starts.push_back(std::move(starts));
       m_before.push_back(std::move(before));
     }
-    m_numberWidth = decimalWidth(widest);
+    m_numberWidth = std::max(decimalWidth(widest), ownWidest);
   }
 
   bool numbers() const { return m_marks.residueNumbers; }
@@ -95,9 +99,9 @@ class Marks {
     const long long first = m_starts[k][i] + before;
     before += inBlock;
     if (inBlock == 0) return {std::string(m_numberWidth, ' '), std::string()};
-    std::string firstText = std::to_string(first);
+    std::string firstText = numberText(k, i, before - inBlock, first);
     firstText.insert(0, m_numberWidth - std::min(m_numberWidth, firstText.size()), ' ');
-    return {firstText, std::to_string(first + inBlock - 1)};
+    return {firstText, numberText(k, i, before - 1, first + inBlock - 1)};
   }
 
   // The ruler's two lines for the block, after `prefix` blanks, with the
@@ -141,6 +145,14 @@ class Marks {
     const auto& numbers = m_annotated.rows.rulerNumbers;
     if (numbers.empty()) return columnNumber(p);
     return p < numbers.size() ? numbers[p] : 0;
+  }
+
+  // The residue's own number, where the sequence has them, else `counted`.
+  std::string numberText(std::size_t k, std::size_t i, long long residue, long long counted) const {
+    const auto& own = m_annotated.sets[k].ownNumbers;
+    if (i < own.size() && residue >= 0 && static_cast<std::size_t>(residue) < own[i].size())
+      return own[i][static_cast<std::size_t>(residue)];
+    return std::to_string(counted);
   }
 
   long long columnNumber(std::size_t p) const {

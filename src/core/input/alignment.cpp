@@ -54,6 +54,16 @@ void Alignment::removeEmptySequences() {
   };
   compact(residues);
   compact(names);
+  if (!ownNumbers.empty()) {
+    ownNumbers.resize(drop.size());
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < drop.size(); ++i) {
+      if (drop[i]) continue;
+      if (kept != i) ownNumbers[kept] = std::move(ownNumbers[i]);
+      ++kept;
+    }
+    ownNumbers.resize(kept);
+  }
 }
 
 void Alignment::removeSequence(int index) {
@@ -61,6 +71,7 @@ void Alignment::removeSequence(int index) {
   auto i = static_cast<std::size_t>(index);
   if (i < names.size()) names.erase(names.begin() + static_cast<std::ptrdiff_t>(i));
   if (i < residues.size()) residues.erase(residues.begin() + static_cast<std::ptrdiff_t>(i));
+  if (i < ownNumbers.size()) ownNumbers.erase(ownNumbers.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
 void Alignment::eraseColumns(int first, int last) {

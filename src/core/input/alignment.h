@@ -35,6 +35,11 @@ struct Alignment {
   std::vector<std::string> residues;
   std::vector<std::string> trackLabels;
   std::vector<std::string> tracks;
+  // Per sequence, the number each of its residues carries in order, as an
+  // attached structure numbers them ("52A" with an insertion code); an
+  // empty list for a sequence counted from its start, and none at all
+  // while no sequence has one.
+  std::vector<std::vector<std::string>> ownNumbers;
 
   // Number of names that repeat an earlier one.
   int duplicateNameCount() const;

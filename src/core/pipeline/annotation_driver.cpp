@@ -74,6 +74,7 @@ void compact(Alignment& alignment, std::vector<int>& setList, const std::vector<
   std::vector<int> map(static_cast<std::size_t>(n), -1);
   for (std::size_t k = 0; k < used.size(); ++k)
     map[static_cast<std::size_t>(used[k])] = static_cast<int>(k);
+  if (!alignment.ownNumbers.empty()) alignment.ownNumbers.resize(static_cast<std::size_t>(n));
   // One pass, so dropping many of thousands of sequences stays linear.
   std::size_t kept = 0;
   for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
@@ -81,11 +82,14 @@ void compact(Alignment& alignment, std::vector<int>& setList, const std::vector<
     if (kept != i) {
       alignment.names[kept] = std::move(alignment.names[i]);
       alignment.residues[kept] = std::move(alignment.residues[i]);
+      if (!alignment.ownNumbers.empty())
+        alignment.ownNumbers[kept] = std::move(alignment.ownNumbers[i]);
     }
     ++kept;
   }
   alignment.names.resize(kept);
   alignment.residues.resize(kept);
+  if (!alignment.ownNumbers.empty()) alignment.ownNumbers.resize(kept);
   for (int& v : setList) {
     if (v >= 0 && v < n) v = map[static_cast<std::size_t>(v)];
   }
@@ -125,13 +129,20 @@ std::vector<Alignment> splitIntoSets(Alignment& alignment, const std::vector<int
     set.length = alignment.length;
     set.names.reserve(list.size());
     set.residues.reserve(list.size());
+    const bool numbered = !alignment.ownNumbers.empty();
     for (const std::size_t i : list) {
-      if (--usesLeft[i] == 0) {
+      const bool last = --usesLeft[i] == 0;
+      if (last) {
         set.names.push_back(std::move(alignment.names[i]));
         set.residues.push_back(std::move(alignment.residues[i]));
       } else {
         set.names.push_back(alignment.names[i]);
         set.residues.push_back(alignment.residues[i]);
+      }
+      if (!numbered) continue;
+      set.ownNumbers.emplace_back();
+      if (i < alignment.ownNumbers.size()) {
+        set.ownNumbers.back() = last ? std::move(alignment.ownNumbers[i]) : alignment.ownNumbers[i];
       }
     }
     sets.push_back(std::move(set));

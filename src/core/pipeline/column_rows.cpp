@@ -115,8 +115,11 @@ ReferenceSequence findReference(const Alignment& alignment, const Options& optio
     return reference;
   }
   reference.name = alignment.names[found];
+  const bool ownNumbered =
+      found < alignment.ownNumbers.size() && !alignment.ownNumbers[found].empty();
   reference.numbers =
-      residueNumbersOf(alignment.residues[found], residueNumberStart(reference.name));
+      ownNumbered ? residueNumbersOf(alignment.residues[found], alignment.ownNumbers[found])
+                  : residueNumbersOf(alignment.residues[found], residueNumberStart(reference.name));
   return reference;
 }
 

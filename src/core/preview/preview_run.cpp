@@ -37,8 +37,8 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
                                                                  layout.structureLabels}));
   // The driver remembers a chosen set list; the preview never chooses one.
   RememberedSets remembered = input.remembered;
-  const bool annotated =
-      annotate(input.text, input.options, input.groupings, writer, interaction, remembered);
+  const bool annotated = annotate(input.text, input.options, input.groupings, writer, interaction,
+                                  remembered, {}, input.afterReading);
   outcome.messages = interaction.messages();
   outcome.stopped = interaction.stopped();
   if (outcome.stopped) return outcome;

@@ -25,6 +25,9 @@ struct PreviewInput {
   // Which document the text is of: a new number for each file opened or
   // document begun, the same while it is edited.
   std::uint64_t source = 0;
+  // What the document adds after reading (its attached structures); none:
+  // nothing. It works on copies of its own, so it may run on the worker.
+  AfterReading afterReading = {};
 };
 
 struct PreviewOutcome {

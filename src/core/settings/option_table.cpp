@@ -155,7 +155,7 @@ const std::array<Row<F>, 9> kFigureRows = {
     flag<F>("keepBlocksTogether", "Keep Blocks Together", &F::keepBlocksTogether, false, 8),
 };
 
-const std::array<Row<L>, 9> kFigureLayoutRows = {
+const std::array<Row<L>, 10> kFigureLayoutRows = {
     text<L>("figureWidth", "Width", &L::width, "", cleanFigureWidth, 0),
     number<L>("figureFontSize", "Font Size", &L::fontSize, 0, 0, 144, 1),
     number<L>("minimumFontSize", "Minimum Font Size", &L::minimumFontSize, 6, 1, 144, 2),
@@ -166,6 +166,7 @@ const std::array<Row<L>, 9> kFigureLayoutRows = {
     flag<L>("structureLabels", "Structure Labels", &L::structureLabels, true, 7),
     flag<L>("structureAccessibility", "Structure Accessibility", &L::structureAccessibility, false,
             8),
+    flag<L>("structureNumbering", "Structure Numbering", &L::structureNumbering, false, 9),
 };
 
 const std::array<Row<M>, 7> kColumnMarkRows = {

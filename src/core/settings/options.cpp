@@ -71,6 +71,8 @@ void Options::load(const ProfileStore& profile, const PathDefaults& defaults) {
     recentConfigurations->load(profile);
   }
   paths.lastConfigurationFile = profile.readString(kGeneralSection, "Last Configuration File", "");
+  paths.lastStructureDirectory =
+      profile.readString(kGeneralSection, "Last Structure directory", "");
 }
 
 WriteResult Options::save(ProfileStore& profile, const std::string& currentDirectory) {
@@ -91,6 +93,9 @@ WriteResult Options::save(ProfileStore& profile, const std::string& currentDirec
   profile.writeString(kGeneralSection, "Last Config directory", paths.lastConfigDirectory);
   profile.writeString(kGeneralSection, "Last Annotate directory", paths.lastAnnotateDirectory);
   profile.writeString(kGeneralSection, "Last Configuration File", paths.lastConfigurationFile);
+  // Only once a structure was added, so a profile of before stays as it was.
+  if (!paths.lastStructureDirectory.empty())
+    profile.writeString(kGeneralSection, "Last Structure directory", paths.lastStructureDirectory);
 
   if (recentDocuments) recentDocuments->save(profile);
   WriteResult result = profile.flush();

@@ -157,6 +157,9 @@ struct FigureLayoutOptions : OptionGroup<FigureLayoutOptions> {
   int structureShapes;
   bool structureLabels;         // the shapes' helices and strands numbered
   bool structureAccessibility;  // an attached structure's accessibility as a bar row
+  // The residue numbers of a sequence with a structure attached (and the
+  // ruler, when it is the reference) are the structure's author numbers.
+  bool structureNumbering;
 
   FigureLayoutOptions();
   // Writes nothing while every value is at its default.
@@ -214,10 +217,11 @@ enum class FigurePaper : int { Content = 0, A4 = 1, Letter = 2, A3 = 3 };
 
 // Folders remembered from one run to the next ("General Settings").
 struct RememberedPaths {
-  std::string lastDocumentDirectory;  // the current directory at the last exit
-  std::string lastConfigDirectory;    // where the configuration file dialogs open
-  std::string lastAnnotateDirectory;  // where the annotation file dialog opens
-  std::string lastConfigurationFile;  // the configuration reloaded at start-up; may be empty
+  std::string lastDocumentDirectory;   // the current directory at the last exit
+  std::string lastConfigDirectory;     // where the configuration file dialogs open
+  std::string lastAnnotateDirectory;   // where the annotation file dialog opens
+  std::string lastConfigurationFile;   // the configuration reloaded at start-up; may be empty
+  std::string lastStructureDirectory;  // where Add Structure's file dialog opens; empty: none yet
 
   bool operator==(const RememberedPaths&) const = default;
 };

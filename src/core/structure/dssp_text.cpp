@@ -1,5 +1,6 @@
 #include "structure/dssp_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <system_error>
@@ -50,13 +51,12 @@ bool isDsspText(std::string_view head) {
   return head.starts_with("==== Secondary Structure Definition by the program DSSP");
 }
 
-StructureRead readDsspText(std::string_view text, const std::string& path,
-                           const std::string& chain) {
+StructureFile readDsspChains(std::string_view text, const std::string& path) {
   const auto start = text.find(kTableStart);
   if (start == std::string_view::npos)
-    return {std::nullopt, path + ": a DSSP file without its residue table"};
+    return {{}, path + ": a DSSP file without its residue table"};
   std::size_t at = text.find('\n', start);
-  StructureChain out{path, chain, {}};
+  StructureFile out;
   int lineNumber = 0;
   while (at != std::string_view::npos && at + 1 < text.size()) {
     const std::size_t end = text.find('\n', at + 1);
@@ -67,29 +67,44 @@ StructureRead readDsspText(std::string_view text, const std::string& path,
     if (line.size() < 38) continue;
     if (line[13] == '!') continue;  // a break
     const std::string name(1, line[11]);
-    if (out.chain.empty()) out.chain = name;
-    if (name != out.chain) continue;
     bool numberOk = false;
     bool accOk = false;
     const int number = numberIn(line.substr(5, 5), numberOk);
     const int acc = numberIn(line.substr(34, 4), accOk);
     if (!numberOk || !accOk) {
-      return {std::nullopt, path + ": residue line " + std::to_string(lineNumber) +
-                                " of the DSSP table is malformed"};
+      return {{},
+              path + ": residue line " + std::to_string(lineNumber) +
+                  " of the DSSP table is malformed"};
     }
     char letter = line[13];
     // Half-cystines are lower case, paired by letter.
     if (letter >= 'a' && letter <= 'z') letter = 'C';
     const char state = line[16] == ' ' ? '-' : line[16];
-    out.residues.push_back({letter, state, number,
-                            line[10] == ' ' ? std::string() : std::string(1, line[10]),
-                            double(acc)});
+    // A chain met again after another goes on where it was.
+    auto into = std::find_if(out.chains.begin(), out.chains.end(),
+                             [&name](const StructureChain& c) { return c.chain == name; });
+    if (into == out.chains.end()) into = out.chains.insert(into, {path, name, {}});
+    into->residues.push_back({letter, state, number,
+                              line[10] == ' ' ? std::string() : std::string(1, line[10]),
+                              double(acc)});
   }
-  if (out.residues.empty()) {
-    return {std::nullopt, chain.empty() ? path + ": no chain with amino acids"
-                                        : path + ": no chain " + chain + " with amino acids"};
+  if (out.chains.empty()) out.problem = path + ": no chain with amino acids";
+  return out;
+}
+
+StructureRead readDsspText(std::string_view text, const std::string& path,
+                           const std::string& chain) {
+  return chainOf(readDsspChains(text, path), path, chain);
+}
+
+StructureRead chainOf(const StructureFile& file, const std::string& path,
+                      const std::string& chain) {
+  if (!file.problem.empty()) return {std::nullopt, file.problem};
+  for (const StructureChain& c : file.chains) {
+    if (chain.empty() || c.chain == chain) return {c, {}};
   }
-  return {std::move(out), {}};
+  return {std::nullopt, chain.empty() ? path + ": no chain with amino acids"
+                                      : path + ": no chain " + chain + " with amino acids"};
 }
 
 }  // namespace hueset

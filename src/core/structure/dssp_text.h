@@ -21,5 +21,7 @@ std::string structureFileProblem(const std::string& path);
 std::string textProblem(std::string_view text, const std::string& path);
 StructureRead readDsspText(std::string_view text, const std::string& path,
                            const std::string& chain);
+// Every chain of the table, in its order.
+StructureFile readDsspChains(std::string_view text, const std::string& path);
 
 }  // namespace hueset

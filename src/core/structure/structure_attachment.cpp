@@ -49,9 +49,43 @@ std::string percent(double fraction) {
   return text;
 }
 
+std::string authorNumber(const StructureResidue& residue) {
+  return std::to_string(residue.number) + residue.insertion;
+}
+
+// Each residue of the sequence numbered as the chain numbers the one it
+// pairs with; one the model lacks counts on from the last numbered before
+// it (by its number, whatever its insertion code), or back from the first
+// after it where none is before.
+std::vector<std::string> authorNumbers(const ChainMatch& match, const StructureChain& chain) {
+  const std::vector<int>& paired = match.chainResidueOf;
+  std::vector<std::string> numbers(paired.size());
+  long long last = 0;
+  std::size_t lastAt = 0;
+  bool seen = false;
+  for (std::size_t r = 0; r < paired.size(); ++r) {
+    if (paired[r] < 0) continue;
+    const StructureResidue& residue = chain.residues[static_cast<std::size_t>(paired[r])];
+    numbers[r] = authorNumber(residue);
+    if (!seen) {
+      for (std::size_t b = 0; b < r; ++b)
+        numbers[b] = std::to_string(residue.number - static_cast<long long>(r - b));
+    }
+    for (std::size_t b = lastAt + 1; seen && b < r; ++b)
+      numbers[b] = std::to_string(last + static_cast<long long>(b - lastAt));
+    seen = true;
+    last = residue.number;
+    lastAt = r;
+  }
+  for (std::size_t b = lastAt + 1; seen && b < paired.size(); ++b)
+    numbers[b] = std::to_string(last + static_cast<long long>(b - lastAt));
+  return numbers;
+}
+
 // The structure row of sequence `s`, or why the chain is not its structure.
 std::string rowFor(const Alignment& alignment, std::size_t s, const StructureChain& chain,
-                   std::string& row, std::string& accessibilities) {
+                   std::string& row, std::string& accessibilities,
+                   std::vector<std::string>* numbers) {
   const std::string& residues = alignment.residues[s];
   std::string letters;
   std::vector<std::size_t> columnOf;
@@ -80,6 +114,7 @@ std::string rowFor(const Alignment& alignment, std::size_t s, const StructureCha
     row[columnOf[r]] = residue.state;
     accessibilities[columnOf[r]] = relativeAccessibilityDigit(residue);
   }
+  if (numbers) *numbers = authorNumbers(match, chain);
   return {};
 }
 
@@ -108,7 +143,7 @@ StructureRequest parseStructureRequest(std::string_view text) {
 }
 
 std::string attachStructure(Alignment& alignment, const StructureChain& chain,
-                            const std::string& sequence, bool accessibility) {
+                            const std::string& sequence, bool accessibility, bool numbering) {
   std::string firstProblem;
   bool named = false;
   for (std::size_t s = 0; s < alignment.residues.size() && s < alignment.names.size(); ++s) {
@@ -117,8 +152,15 @@ std::string attachStructure(Alignment& alignment, const StructureChain& chain,
     named = true;
     std::string row;
     std::string accessibilities;
-    std::string why = rowFor(alignment, s, chain, row, accessibilities);
+    std::vector<std::string> numbers;
+    std::string why =
+        rowFor(alignment, s, chain, row, accessibilities, numbering ? &numbers : nullptr);
     if (why.empty()) {
+      // The first structure attached to a sequence numbers it.
+      if (numbering) {
+        alignment.ownNumbers.resize(alignment.names.size());
+        if (alignment.ownNumbers[s].empty()) alignment.ownNumbers[s] = std::move(numbers);
+      }
       const std::string label = "DSSP " + structureName(chain.file) + " " + chain.chain;
       alignment.trackLabels.push_back(label);
       alignment.tracks.push_back(std::move(row));

@@ -31,7 +31,10 @@ std::string structureName(const std::string& path);
 // With `accessibility`, a second row ("DSSP 1cbs A acc") holds each
 // residue's relative solvent accessibility as a digit, 0 (buried) to 9
 // (fully exposed), which a figure draws as bars under the block.
+// With `numbering`, the chain's author numbers (Alignment::ownNumbers)
+// number the sequence's residues, unless a structure attached before does.
 std::string attachStructure(Alignment& alignment, const StructureChain& chain,
-                            const std::string& sequence, bool accessibility = false);
+                            const std::string& sequence, bool accessibility = false,
+                            bool numbering = false);
 
 }  // namespace hueset

@@ -1,5 +1,6 @@
 #include "structure/structure_reader.h"
 
+#include <algorithm>
 #include <cif++.hpp>
 #include <dssp.hpp>
 #include <exception>
@@ -28,50 +29,53 @@ char stateOf(dssp::structure_type type) {
   return c == ' ' ? '-' : c;
 }
 
-StructureRead computed(cif::file& file, const std::string& path, const std::string& wanted) {
-  if (file.empty()) return {std::nullopt, path + ": no structure in the file"};
+StructureFile computed(cif::file& file, const std::string& path) {
+  if (file.empty()) return {{}, path + ": no structure in the file"};
   if (file.get_validator() == nullptr) file.load_dictionary("mmcif_pdbx");
   cif::datablock& db = file.front();
   if (db.get("atom_site") == nullptr || db["atom_site"].empty())
-    return {std::nullopt, path + ": no atoms in the file (not a structure)"};
+    return {{}, path + ": no atoms in the file (not a structure)"};
   const dssp assignment(db, 1, 3, true);
-  StructureChain chain{path, wanted, {}};
+  StructureFile out;
   for (const dssp::residue_info& r : assignment) {
-    if (chain.chain.empty()) chain.chain = r.auth_asym_id();
-    if (r.auth_asym_id() != chain.chain) continue;
-    chain.residues.push_back({r.compound_letter(), stateOf(r.type()), r.pdb_seq_num(),
+    const std::string name = r.auth_asym_id();
+    auto into = std::find_if(out.chains.begin(), out.chains.end(),
+                             [&name](const StructureChain& c) { return c.chain == name; });
+    if (into == out.chains.end()) into = out.chains.insert(into, {path, name, {}});
+    into->residues.push_back({r.compound_letter(), stateOf(r.type()), r.pdb_seq_num(),
                               r.pdb_ins_code(), r.accessibility()});
   }
-  if (chain.residues.empty()) {
-    return {std::nullopt, wanted.empty() ? path + ": no chain with amino acids"
-                                         : path + ": no chain " + wanted + " with amino acids"};
-  }
-  return {std::move(chain), {}};
+  if (out.chains.empty()) out.problem = path + ": no chain with amino acids";
+  return out;
 }
 
 }  // namespace
 
-StructureRead readStructure(const std::string& path, const std::string& chain) {
+StructureFile readStructureFile(const std::string& path) {
   if (std::string problem = structureFileProblem(path); !problem.empty())
-    return {std::nullopt, std::move(problem)};
+    return {{}, std::move(problem)};
   const DocumentText document = readDocumentFile(path, kLargestStructureBytes);
   if (!document.ok()) {
-    return {std::nullopt,
+    return {{},
             path + ": " +
                 (document.message.empty() ? std::string("cannot be read") : document.message)};
   }
-  if (isDsspText(document.text)) return readDsspText(document.text, path, chain);
+  if (isDsspText(document.text)) return readDsspChains(document.text, path);
   // libcifpp can spend gigabytes on a short text with stray bytes in it
   // (found by fuzzing), which no PDB or mmCIF file has.
   if (std::string problem = textProblem(document.text, path); !problem.empty())
-    return {std::nullopt, std::move(problem)};
+    return {{}, std::move(problem)};
   try {
     std::istringstream in(document.text);
     cif::file file = cif::pdb::read(in);
-    return computed(file, path, chain);
+    return computed(file, path);
   } catch (const std::exception& e) {
-    return {std::nullopt, path + ": not a structure that can be read (" + e.what() + ")"};
+    return {{}, path + ": not a structure that can be read (" + e.what() + ")"};
   }
+}
+
+StructureRead readStructure(const std::string& path, const std::string& chain) {
+  return chainOf(readStructureFile(path), path, chain);
 }
 
 }  // namespace hueset

@@ -24,11 +24,19 @@ struct StructureChain {
   std::vector<StructureResidue> residues;
 
   std::string letters() const;
+  bool operator==(const StructureChain&) const = default;
 };
 
 struct StructureRead {
   std::optional<StructureChain> chain;
   std::string problem;  // why there is none, naming the file
+};
+
+// Every chain of a file that has amino acids, in the file's order, each
+// with its DSSP assignment.
+struct StructureFile {
+  std::vector<StructureChain> chains;
+  std::string problem;  // why there are none, naming the file
 };
 
 // Whether this build reads structures at all.
@@ -38,6 +46,10 @@ bool structuresSupported();
 // and computes the DSSP assignment of `chain` (empty: the first chain with
 // amino acids). Files over kLargestStructureBytes are refused.
 StructureRead readStructure(const std::string& path, const std::string& chain);
+// The whole file read once: what a chooser of chains lists.
+StructureFile readStructureFile(const std::string& path);
+// `chain` of `file` (empty: its first), or why there is none.
+StructureRead chainOf(const StructureFile& file, const std::string& path, const std::string& chain);
 
 inline constexpr long long kLargestStructureBytes = 256LL << 20;
 

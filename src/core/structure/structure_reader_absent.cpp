@@ -13,13 +13,17 @@ std::string StructureChain::letters() const {
 bool structuresSupported() { return false; }
 
 // A DSSP file needs no library; a model does.
-StructureRead readStructure(const std::string& path, const std::string& chain) {
+StructureFile readStructureFile(const std::string& path) {
   if (std::string problem = structureFileProblem(path); !problem.empty())
-    return {std::nullopt, std::move(problem)};
+    return {{}, std::move(problem)};
   const DocumentText document = readDocumentFile(path, kLargestStructureBytes);
-  if (!document.ok()) return {std::nullopt, path + ": cannot be read"};
-  if (isDsspText(document.text)) return readDsspText(document.text, path, chain);
-  return {std::nullopt, path + ": this build reads no structures (it was made without libdssp)"};
+  if (!document.ok()) return {{}, path + ": cannot be read"};
+  if (isDsspText(document.text)) return readDsspChains(document.text, path);
+  return {{}, path + ": this build reads no structures (it was made without libdssp)"};
+}
+
+StructureRead readStructure(const std::string& path, const std::string& chain) {
+  return chainOf(readStructureFile(path), path, chain);
 }
 
 }  // namespace hueset

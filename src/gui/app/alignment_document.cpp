@@ -27,8 +27,21 @@ bool AlignmentDocument::isModified() const { return m_text->isModified(); }
 
 void AlignmentDocument::setModified(bool modified) { m_text->setModified(modified); }
 
+void AlignmentDocument::setStructures(std::vector<AttachedStructure> structures) {
+  if (structures == m_structures) return;
+  m_structures = std::move(structures);
+  emit structuresChanged();
+}
+
+void AlignmentDocument::forgetStructures() {
+  if (m_structures.empty()) return;
+  m_structures.clear();
+  emit structuresChanged();
+}
+
 void AlignmentDocument::clear() {
   emit replaced();
+  forgetStructures();
   m_text->setPlainText(QString());
   m_text->clearUndoRedoStacks();
   m_text->setModified(false);
@@ -76,6 +89,7 @@ bool AlignmentDocument::loadText(const QString& path, QString* error, std::size_
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
   emit replaced();
+  forgetStructures();
   m_text->setPlainText(text);
   m_text->clearUndoRedoStacks();
   m_text->setModified(false);

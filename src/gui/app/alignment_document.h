@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 #include <cstddef>
+#include <vector>
+
+#include "desktop/structure/attached_structure.h"
 
 class QTextDocument;
 
@@ -40,15 +43,25 @@ class AlignmentDocument : public QObject {
   // The bytes that `save` would write.
   QByteArray encodedText() const;
 
+  // The structures attached to the document's sequences ("Add Structure"):
+  // kept while the document is open, never saved with it (the text is the
+  // alignment alone); another document starts without any.
+  const std::vector<AttachedStructure>& structures() const { return m_structures; }
+  void setStructures(std::vector<AttachedStructure> structures);
+
  signals:
   void pathChanged();
   // Another document takes the text's place (a file read, or New), before
   // the text changes.
   void replaced();
+  void structuresChanged();
 
  private:
   bool loadText(const QString& path, QString* error, std::size_t inflateLimit);
+  // Another document takes the text: its structures go.
+  void forgetStructures();
   QTextDocument* m_text;
+  std::vector<AttachedStructure> m_structures;
   QString m_path;
   bool m_latin1 = false;
   bool m_windowsLineEnds = false;

@@ -88,10 +88,12 @@ bool AnnotateCommands::annotateInto(AnnotationWriter& writer, const Finish& fini
   if (m_columns) options.columnMarks.columns = *m_columns;
   const GroupingSet groupings = m_app.configuration().set;
   RememberedSets remembered = m_remembered;
+  const AfterReading afterReading = this->afterReading();
   const bool completed = m_runner->run([&](BackgroundAnnotation& run) {
     const std::string_view document = view(text);
     run.whenRead([&text] { text = QByteArray(); });
-    if (!annotate(document, options, groupings, writer, run.interaction(), remembered)) {
+    if (!annotate(document, options, groupings, writer, run.interaction(), remembered, {},
+                  afterReading)) {
       return false;
     }
     return !finish || finish(run);

@@ -39,6 +39,12 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   // Where the document's file is (empty for one never saved), for the name
   // "To File" proposes.
   void setDocumentPath(std::function<QString()> path) { m_documentPath = std::move(path); }
+  // What the document adds to the alignment read (its attached structures),
+  // for every annotation and the preview.
+  void setAfterReading(std::function<AfterReading()> afterReading) {
+    m_afterReading = std::move(afterReading);
+  }
+  AfterReading afterReading() const { return m_afterReading ? m_afterReading() : AfterReading(); }
 
   // The commands need more than two characters of text.
   bool enabled() const;
@@ -91,6 +97,7 @@ class AnnotateCommands : public QObject, public AnnotationInteraction {
   RememberedSets m_remembered;
   std::function<QString()> m_documentPath;
   std::optional<std::string> m_columns;  // see onColumns
+  std::function<AfterReading()> m_afterReading;
 };
 
 }  // namespace hueset::gui

@@ -28,6 +28,7 @@
 #include "gui/app/help_window.h"
 #include "gui/app/hueset_app.h"
 #include "gui/app/preview_controller.h"
+#include "gui/app/structure_command.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/user_prompts.h"
 #include "gui/controls/about_box.h"
@@ -81,6 +82,11 @@ MainWindow::MainWindow(HuesetApp& app)
       m_options(new OptionsCommand(app.options(), this)) {
   setWindowIcon(applicationIcon());
   m_annotate->setDocumentPath([this] { return m_document->path(); });
+  m_annotate->setAfterReading([this] {
+    const FigureLayoutOptions& layout = m_app.options().figureLayout;
+    return attachStructures(m_document->structures(), layout.structureAccessibility,
+                            layout.structureNumbering);
+  });
   auto* splitter = new QSplitter(Qt::Horizontal, this);
   splitter->setObjectName(QStringLiteral("EditorAndPreview"));
   splitter->addWidget(m_editor);
@@ -113,6 +119,8 @@ MainWindow::MainWindow(HuesetApp& app)
           });
   connect(m_document, &AlignmentDocument::replaced, m_preview,
           &PreviewController::documentReplaced);
+  connect(m_document, &AlignmentDocument::structuresChanged, m_preview,
+          &PreviewController::updateNow);
   connect(m_document->textDocument(), &QTextDocument::contentsChanged, m_preview,
           &PreviewController::scheduleUpdate);
   connect(m_preview, &PreviewController::statusText, this, [this](const QString& text) {
@@ -273,6 +281,13 @@ void MainWindow::createAnnotateAndGroupingsActions() {
        "Write the annotated sequences to a file.",
        "Annotate To File",
        [this] { m_annotate->toFile(); }},
+      {Command::AnnotateAddStructure,
+       "Add Structure...",
+       {},
+       "Attach the secondary structure of a 3D structure (PDB, mmCIF or DSSP file) to a "
+       "sequence.",
+       nullptr,
+       [this] { addStructure(m_app, m_document, m_editor); }},
 
       {Command::GroupingsEdit,
        "&Edit",
@@ -442,7 +457,8 @@ void MainWindow::createMenus() {
                     Command::EditPaste, Command::EditSelectAll});
   addMenu("&Annotate Alignment",
           {Command::AnnotateToWord, Command::AnnotateToRtfClipboard,
-           Command::AnnotateToHtmlClipboard, Command::CopyStyleSheet, Command::AnnotateToFile});
+           Command::AnnotateToHtmlClipboard, Command::CopyStyleSheet, Command::AnnotateToFile,
+           kSeparator, Command::AnnotateAddStructure});
   QMenu* groupings =
       addMenu("&Residue Groupings",
               {Command::GroupingsEdit, kSeparator, Command::GroupingsOpen, Command::GroupingsReload,

@@ -93,6 +93,7 @@ PreviewController::PreviewController(HuesetApp& app, AlignmentEditor* editor,
         input.options = m_app.options();
         input.groupings = m_liveGroupings ? *m_liveGroupings : m_app.configuration().set;
         input.remembered = m_annotate->rememberedSets();
+        input.afterReading = m_annotate->afterReading();
         input.source = m_source;
         return input;
       },

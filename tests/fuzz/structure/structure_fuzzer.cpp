@@ -13,6 +13,7 @@
 
 #include "structure/chain_match.h"
 #include "structure/dssp_text.h"
+#include "structure/structure_attachment.h"
 #include "structure/structure_reader.h"
 
 namespace {
@@ -32,6 +33,18 @@ void checkRead(const hueset::StructureRead& read, const std::string& path) {
   const hueset::ChainMatch self = hueset::matchChain(letters, letters);
   check(self.identical <= self.pairs);
   check(self.pairs <= static_cast<int>(letters.size()));
+  // Attached to a sequence missing the chain's first residue, numbered by
+  // the chain: every residue gets a number.
+  hueset::Alignment alignment;
+  alignment.names = {"s"};
+  alignment.residues = {"-" + letters.substr(letters.size() > 1 ? 1 : 0)};
+  alignment.length = static_cast<std::int32_t>(alignment.residues[0].size());
+  hueset::StructureChain shortened = *read.chain;
+  if (shortened.residues.size() > 300) shortened.residues.resize(300);
+  if (hueset::attachStructure(alignment, shortened, "", true, true).empty()) {
+    check(alignment.ownNumbers.size() == 1);
+    for (const std::string& number : alignment.ownNumbers[0]) check(!number.empty());
+  }
 }
 
 }  // namespace

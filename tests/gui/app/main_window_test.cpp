@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
             (QStringList{"To MS &Word", "To &Clipboard as &RTF", "To Clipboard as &HTML",
                          QStringLiteral("          Copy HTML Style Sheet To") + QChar(0xA0) +
                              QStringLiteral("Clipboard"),
-                         "To &File"}));
+                         "To &File", "|", "Add Structure..."}));
   EXPECT_EQ(menuTexts(menus[5]), (QStringList{"&Toolbar", "&Status Bar", "|", "&Preview"}));
   EXPECT_EQ(menuTexts(menus[6]),
             (QStringList{"&Help Topics", "What's This?", "Run Tutorial", "|", "&About HUESET..."}));

@@ -26,6 +26,7 @@ enum class Command : int {
   AnnotateToHtmlClipboard = 32803,
   CopyStyleSheet = 32811,
   AnnotateToFile = 32809,
+  AnnotateAddStructure = 32817,
 
   GroupingsEdit = 32777,
   GroupingsOpen = 32779,

@@ -19,6 +19,7 @@ std::string_view helpPageForContext(int context) {
     case Command::AnnotateToHtmlClipboard:
     case Command::AnnotateToFile:
     case Command::CopyStyleSheet: return "annotating.html";
+    case Command::AnnotateAddStructure: return "annotating.html#structures";
     case Command::GroupingsEdit:  // residue groupings commands
     case Command::GroupingsOpen:
     case Command::GroupingsReload:
