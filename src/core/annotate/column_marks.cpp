@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace hueset {
 namespace {
@@ -141,6 +142,34 @@ char markCharacter(MarkSymbol symbol, char letter) {
     case MarkSymbol::Letter: return letter;
   }
   return ' ';
+}
+
+std::vector<double> markCorners(MarkSymbol symbol, double centre, double middle, double half) {
+  std::vector<double> corners;
+  switch (symbol) {
+    case MarkSymbol::Triangle:
+      // Pointing down at the residue.
+      corners = {centre - half, middle - half, centre + half, middle - half, centre, middle + half};
+      break;
+    case MarkSymbol::Star:
+      for (int k = 0; k < 10; ++k) {
+        const double radius = k % 2 == 0 ? half * 1.1 : half * 0.45;
+        const double angle = -std::numbers::pi / 2 + k * std::numbers::pi / 5;
+        corners.push_back(centre + radius * std::cos(angle));
+        corners.push_back(middle + radius * std::sin(angle));
+      }
+      break;
+    case MarkSymbol::Dot:
+      for (int k = 0; k < 16; ++k) {
+        const double angle = k * std::numbers::pi / 8;
+        corners.push_back(centre + half * 0.6 * std::cos(angle));
+        corners.push_back(middle + half * 0.6 * std::sin(angle));
+      }
+      break;
+    case MarkSymbol::None:
+    case MarkSymbol::Letter: break;
+  }
+  return corners;
 }
 
 std::vector<std::int32_t> residueNumbersOf(const std::string& residues, int start) {

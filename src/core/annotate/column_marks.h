@@ -82,6 +82,11 @@ Colour conservationShade(double share, bool reached);
 // The character that stands for a mark in Rich Text, HTML and the preview.
 char markCharacter(MarkSymbol symbol, char letter);
 
+// The outline of a drawn mark around (centre, middle), `half` the cell's
+// half width, as x, y pairs one after the other: the same shape in a figure
+// and the preview. Empty for a letter, which is drawn as text.
+std::vector<double> markCorners(MarkSymbol symbol, double centre, double middle, double half);
+
 // A logo is this many lines high.
 inline constexpr std::size_t kLogoLines = 3;
 

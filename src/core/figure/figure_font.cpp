@@ -11,12 +11,6 @@
 namespace hueset {
 namespace {
 
-std::string lowerCase(std::string_view text) {
-  std::string out;
-  for (char c : text) out += toLowerAscii(c);
-  return out;
-}
-
 // The best match for the family in one form, or none when fontconfig has no
 // font at all.
 FcPatternHandle matchFace(const std::string& family, bool bold, bool italic) {
@@ -43,7 +37,7 @@ std::string familyOf(const FcPattern* pattern) {
 
 }  // namespace
 
-bool FigureFont::substituted() const { return lowerCase(requested) != lowerCase(family); }
+bool FigureFont::substituted() const { return lowerAscii(requested) != lowerAscii(family); }
 
 FigureFont findFigureFont(const std::string& family) {
   FigureFont font;

@@ -7,17 +7,8 @@
 #include "util/text_format.h"
 
 namespace hueset {
-namespace {
 
-std::string lowerCase(std::string_view text) {
-  std::string out;
-  for (char c : text) out += toLowerAscii(c);
-  return out;
-}
-
-}  // namespace
-
-bool FigureFont::substituted() const { return lowerCase(requested) != lowerCase(family); }
+bool FigureFont::substituted() const { return lowerAscii(requested) != lowerAscii(family); }
 
 FigureFont findFigureFont(const std::string& family) {
   FigureFont font;

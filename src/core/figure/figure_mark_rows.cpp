@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <numbers>
 #include <optional>
 
 #include "annotate/layout.h"
@@ -28,32 +27,8 @@ FigureShape rectangle(Colour colour, double left, double top, double right, doub
 FigureShape markShape(MarkSymbol symbol, double x, const FigureMetrics& m, Colour ink) {
   const double half = m.cellWidth * 0.42;
   const double middle = m.lineHeight * 0.55;
-  FigureShape shape{ink, {}};
   const double centre = x + m.cellWidth / 2;
-  switch (symbol) {
-    case MarkSymbol::Triangle:
-      // Pointing down at the residue.
-      shape.corners = {centre - half, middle - half, centre + half,
-                       middle - half, centre,        middle + half};
-      break;
-    case MarkSymbol::Star:
-      for (int k = 0; k < 10; ++k) {
-        const double radius = k % 2 == 0 ? half * 1.1 : half * 0.45;
-        const double angle = -std::numbers::pi / 2 + k * std::numbers::pi / 5;
-        shape.corners.push_back(centre + radius * std::cos(angle));
-        shape.corners.push_back(middle + radius * std::sin(angle));
-      }
-      break;
-    case MarkSymbol::Dot:
-      for (int k = 0; k < 16; ++k) {
-        const double angle = k * std::numbers::pi / 8;
-        shape.corners.push_back(centre + half * 0.6 * std::cos(angle));
-        shape.corners.push_back(middle + half * 0.6 * std::sin(angle));
-      }
-      break;
-    default: break;  // a letter is text
-  }
-  return shape;
+  return FigureShape{ink, markCorners(symbol, centre, middle, half)};
 }
 
 }  // namespace

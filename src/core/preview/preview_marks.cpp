@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "annotate/sequence_logo.h"
 
@@ -24,31 +23,7 @@ PaintShape markShape(MarkSymbol symbol, double x, double y, CellSize cell, Colou
   const double half = cell.width * 0.42;
   const double middle = y + cell.height * 0.55;
   const double centre = x + cell.width / 2;
-  PaintShape shape{ink, {}};
-  switch (symbol) {
-    case MarkSymbol::Triangle:
-      // Pointing down at the residue.
-      shape.corners = {centre - half, middle - half, centre + half,
-                       middle - half, centre,        middle + half};
-      break;
-    case MarkSymbol::Star:
-      for (int k = 0; k < 10; ++k) {
-        const double radius = k % 2 == 0 ? half * 1.1 : half * 0.45;
-        const double angle = -std::numbers::pi / 2 + k * std::numbers::pi / 5;
-        shape.corners.push_back(centre + radius * std::cos(angle));
-        shape.corners.push_back(middle + radius * std::sin(angle));
-      }
-      break;
-    case MarkSymbol::Dot:
-      for (int k = 0; k < 16; ++k) {
-        const double angle = k * std::numbers::pi / 8;
-        shape.corners.push_back(centre + half * 0.6 * std::cos(angle));
-        shape.corners.push_back(middle + half * 0.6 * std::sin(angle));
-      }
-      break;
-    default: break;  // a letter is text
-  }
-  return shape;
+  return PaintShape{ink, markCorners(symbol, centre, middle, half)};
 }
 
 bool isFramed(const PreviewDocument& d, std::size_t line) {

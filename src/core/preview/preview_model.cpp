@@ -366,12 +366,7 @@ std::optional<PreviewModel::Spot> PreviewModel::columnSpot(std::int32_t column) 
 }
 
 std::optional<PreviewModel::Spot> PreviewModel::nameSpot(std::string_view text) const {
-  const auto lowered = [](std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = toLowerAscii(c);
-    return out;
-  };
-  const std::string wanted = lowered(text);
+  const std::string wanted = lowerAscii(text);
   const auto& lines = m_document->lines;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const LineContent& content = lines[i].content;
@@ -379,7 +374,7 @@ std::optional<PreviewModel::Spot> PreviewModel::nameSpot(std::string_view text) 
     if (content.set >= m_document->names.size()) continue;
     const auto& names = m_document->names[content.set];
     if (content.row >= names.size()) continue;
-    if (lowered(names[content.row]).find(wanted) == std::string::npos) continue;
+    if (lowerAscii(names[content.row]).find(wanted) == std::string::npos) continue;
     return Spot{0, lineTop(i), lines[i].length * m_cell.width, m_cell.height};
   }
   return std::nullopt;

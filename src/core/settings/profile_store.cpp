@@ -18,12 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string lowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = toLowerAscii(c);
-  return lower;
-}
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool isControl(char c) {
@@ -231,7 +225,7 @@ std::string IniProfileStore::toText() const {
 }
 
 const IniProfileStore::Section* IniProfileStore::findSection(std::string_view name) const {
-  auto it = m_sectionIndex.find(lowerCase(name));
+  auto it = m_sectionIndex.find(lowerAscii(name));
   return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
@@ -241,7 +235,7 @@ IniProfileStore::Section* IniProfileStore::findSection(std::string_view name) {
 
 IniProfileStore::Section& IniProfileStore::sectionForWriting(std::string_view name) {
   if (Section* found = findSection(name)) return *found;
-  m_sectionIndex.emplace(lowerCase(name), m_sections.size());
+  m_sectionIndex.emplace(lowerAscii(name), m_sections.size());
   m_sections.push_back(Section{std::string(name), {}, {}});
   return m_sections.back();
 }
@@ -250,7 +244,7 @@ const IniProfileStore::Entry* IniProfileStore::findEntry(std::string_view sectio
                                                          std::string_view key) const {
   const Section* s = findSection(section);
   if (!s) return nullptr;
-  auto it = s->index.find(lowerCase(key));
+  auto it = s->index.find(lowerAscii(key));
   return it == s->index.end() ? nullptr : &s->entries[it->second];
 }
 
@@ -258,10 +252,10 @@ void IniProfileStore::reindexSections() {
   m_sectionIndex.clear();
   for (std::size_t i = 0; i < m_sections.size(); ++i) {
     Section& section = m_sections[i];
-    m_sectionIndex.emplace(lowerCase(section.name), i);
+    m_sectionIndex.emplace(lowerAscii(section.name), i);
     section.index.clear();
     for (std::size_t k = 0; k < section.entries.size(); ++k) {
-      section.index.emplace(lowerCase(section.entries[k].key), k);
+      section.index.emplace(lowerAscii(section.entries[k].key), k);
     }
   }
 }
@@ -287,7 +281,7 @@ void IniProfileStore::writeString(std::string_view section, std::string_view key
                                   std::string_view value) {
   Section& s = sectionForWriting(section);
   // An existing value keeps the spelling of its name.
-  auto [it, added] = s.index.emplace(lowerCase(key), s.entries.size());
+  auto [it, added] = s.index.emplace(lowerAscii(key), s.entries.size());
   if (!added) {
     s.entries[it->second].value = std::string(value);
     return;
@@ -301,15 +295,15 @@ bool IniProfileStore::hasValue(std::string_view section, std::string_view key) c
 
 void IniProfileStore::removeValue(std::string_view section, std::string_view key) {
   Section* s = findSection(section);
-  if (!s || !s->index.contains(lowerCase(key))) return;
-  const std::string lower = lowerCase(key);
-  std::erase_if(s->entries, [&](const Entry& e) { return lowerCase(e.key) == lower; });
+  if (!s || !s->index.contains(lowerAscii(key))) return;
+  const std::string lower = lowerAscii(key);
+  std::erase_if(s->entries, [&](const Entry& e) { return lowerAscii(e.key) == lower; });
   reindexSections();
 }
 
 void IniProfileStore::removeSection(std::string_view section) {
-  const std::string lower = lowerCase(section);
-  std::erase_if(m_sections, [&](const Section& s) { return lowerCase(s.name) == lower; });
+  const std::string lower = lowerAscii(section);
+  std::erase_if(m_sections, [&](const Section& s) { return lowerAscii(s.name) == lower; });
   reindexSections();
 }
 

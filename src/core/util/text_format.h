@@ -28,6 +28,11 @@ inline bool isSpace(char c) {
 }
 inline char toUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 inline char toLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+inline std::string lowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = toLowerAscii(c);
+  return lower;
+}
 // A character as an index into a table of all 256 bytes.
 inline std::size_t byteOf(char c) { return static_cast<unsigned char>(c); }
 std::string_view trimLeft(std::string_view s);
