@@ -101,12 +101,17 @@ bool bindPage(OptionsPage page, OptionGroups& g, PageBinder& x) {
     case OptionsPage::FigureRows: {
       using enum FigureRowsControl;
       ColumnMarkOptions& m = g.columnMarks;
+      FigureLayoutOptions& l = g.figureLayout;
       return x.check(ConservationBar, m.conservationBar) && x.check(SequenceLogo, m.sequenceLogo) &&
              x.checkedText(Marks, m.marks, &cleanColumnMarks, &marksProblem) &&
              x.checkedText(Frames, m.frames, &cleanColumnRanges, &rangesProblem) &&
              x.letters(Reference, m.reference, &cleanFigureTitle) &&
              x.check(ShadeIdentical, m.shadeIdentical) &&
-             x.checkedText(Columns, m.columns, &cleanColumnRanges, &rangesProblem);
+             x.checkedText(Columns, m.columns, &cleanColumnRanges, &rangesProblem) &&
+             x.radio(radioGroup(page, 0), l.structureShapes) &&
+             x.check(StructureLabels, l.structureLabels) &&
+             x.check(StructureAccessibility, l.structureAccessibility) &&
+             x.check(StructureNumbering, l.structureNumbering);
     }
   }
   return true;

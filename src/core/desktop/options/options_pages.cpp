@@ -224,6 +224,13 @@ void figureRowsLayout(LayoutBuilder& b) {
       .row({b.label(Reference), b.textField(Reference)})
       .row({b.check(ShadeIdentical)}, 1)
       .row({b.label(Columns), b.textField(Columns)});
+  b.group(kGroup3)
+      .explanation(kExplain4)
+      .row({b.label(kGroup4), b.radio(StructureLetters), b.radio(StructureCoils),
+            b.radio(StructureCylinders)})
+      .row({b.check(StructureLabels)})
+      .row({b.check(StructureAccessibility)})
+      .row({b.check(StructureNumbering)});
 }
 
 NumberFieldSpec numberField(OptionsPage page, FieldKind kind, ControlId id, ControlId spin,
@@ -405,8 +412,11 @@ std::vector<RadioGroupSpec> radioGroupSpecs(OptionsPage page) {
       using enum FigureControl;
       return {{{{PaperContent, 0}, {PaperA4, 1}, {PaperLetter, 2}, {PaperA3, 3}}}};
     }
-    case OptionsPage::Annotate:
-    case OptionsPage::FigureRows: break;
+    case OptionsPage::FigureRows: {
+      using enum FigureRowsControl;
+      return {{{{StructureLetters, 0}, {StructureCoils, 1}, {StructureCylinders, 2}}}};
+    }
+    case OptionsPage::Annotate: break;
   }
   return {};
 }

@@ -140,6 +140,12 @@ enum class FigureRowsControl : int {
   Reference = 1145,
   ShadeIdentical = 1146,
   Columns = 1147,
+  StructureLetters = 1148,
+  StructureCoils = 1149,
+  StructureCylinders = 1150,
+  StructureLabels = 1151,
+  StructureAccessibility = 1152,
+  StructureNumbering = 1153,
 };
 
 template <typename Control>

@@ -93,7 +93,9 @@ TEST(OptionsPages, EveryBoundControlIsOnItsPage) {
       {ResidueNumbers, Ruler, RulerInterval, PaperContent, PaperA4, PaperLetter, PaperA3, Landscape,
        FitWrapToPage, PngResolution, TransparentPng, FigureWidth, FigureFontSize, MinimumFontSize,
        Legend, Title, TiffCmyk},
-      {ConservationBar, SequenceLogo, Marks, Frames, Reference, ShadeIdentical, Columns}};
+      {ConservationBar, SequenceLogo, Marks, Frames, Reference, ShadeIdentical, Columns,
+       StructureLetters, StructureCoils, StructureCylinders, StructureLabels,
+       StructureAccessibility, StructureNumbering}};
   for (int i = 0; i < kOptionsPageCount; ++i) {
     const std::vector<int> ids = controlIds(buildPageLayout(optionsPageAt(i), true));
     std::multiset<int> wanted;
