@@ -286,6 +286,7 @@ async function start() {
   wireConfigurations(description.configurations);
   wireOutputs();
   document.title = `Hueset ${description.version}`;
+  document.body.dataset.core = await call('module');
   setState('ready');
 }
 

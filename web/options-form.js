@@ -49,6 +49,26 @@ function control(option, value, onChange) {
   return input;
 }
 
+// The quick bar shows the consensus threshold as the desktop program does,
+// in percent with one decimal; the value kept and passed on stays in tenths.
+const percentNames = ['consensusThreshold'];
+const asPercent = (tenths) => (Number(tenths) / 10).toFixed(1);
+const asTenths = (text) => (text.trim() === '' || Number.isNaN(Number(text)) ? text : String(Math.round(Number(text) * 10)));
+
+function percentControl(option, value, onChange) {
+  const input = document.createElement('input');
+  input.name = option.name;
+  input.type = 'number';
+  input.dataset.percent = '';
+  input.min = asPercent(option.low);
+  input.max = asPercent(option.high);
+  input.step = '0.1';
+  input.title = `${option.section}: ${option.key} in percent, ${input.min} to ${input.max}`;
+  input.value = asPercent(value);
+  input.addEventListener('input', () => onChange(option.name, asTenths(input.value)));
+  return input;
+}
+
 // Fills `form` (and `quick`, the few options shown above it) with every
 // option, those a run cannot set (the desktop program's) shown disabled;
 // `onChange(name, value)` hears every edit.
@@ -98,9 +118,11 @@ export function buildOptionsForm(form, quick, table, values, onChange, quickName
     if (quickNames.includes(option.name)) {
       const quickLabel = document.createElement('label');
       quickLabel.dataset.option = option.name;
-      const input = control(option, values[option.name], changed);
+      const percent = percentNames.includes(option.name);
+      const input = (percent ? percentControl : control)(option, values[option.name], changed);
       input.id = `quick-${option.name}`;
       quickLabel.append(option.key, input);
+      if (percent) quickLabel.append('%');
       quick.append(quickLabel);
     }
     mark(option.name);
@@ -115,7 +137,10 @@ export function syncOptionsForm(table, values, name) {
     if (name && option.name !== name) continue;
     for (const input of document.querySelectorAll(`input[name="${option.name}"]`)) {
       if (option.kind === 'flag') input.checked = values[option.name] === '1';
-      else if (input.value !== values[option.name]) input.value = values[option.name];
+      else if ('percent' in input.dataset) {
+        // Not while it is typed in: "70." is already 700.
+        if (asTenths(input.value) !== values[option.name]) input.value = asPercent(values[option.name]);
+      } else if (input.value !== values[option.name]) input.value = values[option.name];
     }
   }
 }

@@ -3,7 +3,8 @@
 // kept is only what answers offline. Nothing but the page's folder is asked.
 const cacheName = 'hueset-page';
 const files = ['./', 'index.html', 'style.css', 'app.js', 'options-form.js', 'figure.js',
-  'worker.js', 'core.js', 'hueset.mjs', 'hueset.wasm'];
+  'worker.js', 'core.js', 'hueset.mjs', 'hueset.wasm',
+  'hueset-threads.mjs', 'hueset-threads.wasm', 'hueset-threads.worker.js'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));

@@ -1,6 +1,7 @@
 // The page in headless chromium, against the native hueset-cli: open an
 // example, see its preview, change the threshold, download each kind and
-// compare every download with the native output. With a third argument,
+// compare every download with the native output; then, served cross-origin
+// isolated, the same page on the threaded core. With a fourth argument,
 // screenshots go into that folder.
 //   node tests/web/page-test.mjs SITE_FOLDER HUESET_CLI EXAMPLE [SHOTS_FOLDER]
 import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
@@ -56,6 +57,7 @@ try {
   await input.uploadFile(examplePath);
   await settled(before);
   check((await preview()) === text(native([example, '-t', 'html']).out), 'the preview is the native HTML of the example');
+  check(await page.$eval('body', (b) => b.dataset.core === 'single'), 'a page that is not cross-origin isolated runs the single-threaded core');
   await page.waitForFunction(() => document.getElementById('preview').contentDocument?.body?.innerText.length > 100);
   if (shots) await page.screenshot({ path: join(shots, 'web-preview.png') });
 
@@ -72,8 +74,10 @@ try {
 
   before = await runs();
   const threshold = await page.$('#quick-consensusThreshold');
+  check(await page.evaluate(() => document.getElementById('quick-consensusThreshold').value ===
+    (Number(document.getElementById('opt-consensusThreshold').value) / 10).toFixed(1)), 'the quick bar shows the threshold in percent, one decimal');
   await threshold.click({ count: 3 });
-  await threshold.type('700');
+  await threshold.type('70');
   await settled(before);
   const at700 = ['--option', 'consensusThreshold=700'];
   check((await preview()) === text(native([example, '-t', 'html', ...at700]).out), 'after the threshold change the preview is the native HTML at 700');
@@ -154,6 +158,24 @@ try {
   await (await page.$('#open-alignment')).uploadFile(examplePath);
   await settled(before);
   check((await preview()) === text(native([example, '-t', 'html', ...at700]).out), 'with the server gone, the page opens again and previews (the options remembered)');
+
+  // Cross-origin isolated, the page runs the threaded core, to the same bytes.
+  const isolatedServer = await startServer(site, 0, { isolated: true });
+  try {
+    const isolated = await (await browser.createBrowserContext()).newPage();
+    isolated.on('pageerror', (e) => problems.push(String(e)));
+    await isolated.goto(`http://127.0.0.1:${isolatedServer.address().port}/`);
+    await isolated.waitForSelector('body[data-state=ready]');
+    check(await isolated.evaluate(() => self.crossOriginIsolated && document.body.dataset.core === 'threads'),
+      'served cross-origin isolated, the page runs the threaded core');
+    const runsThere = await isolated.$eval('body', (b) => Number(b.dataset.runs ?? 0));
+    await (await isolated.$('#open-alignment')).uploadFile(examplePath);
+    await isolated.waitForFunction((n) => Number(document.body.dataset.runs ?? 0) > n && document.body.dataset.state !== 'busy', {}, runsThere);
+    check((await isolated.$eval('#preview', (f) => f.srcdoc)) === text(native([example, '-t', 'html']).out),
+      'the threaded core\'s preview is the native HTML (another origin: the default options)');
+  } finally {
+    isolatedServer.close();
+  }
 
   check(elsewhere.length === 0, `the page asked for nothing beyond its own folder${elsewhere.length ? ': ' + elsewhere.join(', ') : ''}`);
   check(problems.length === 0, `no script errors${problems.length ? ': ' + problems.join('; ') : ''}`);

@@ -1,7 +1,8 @@
 // A small static server for the page, bound to the loopback address only.
-//   node web/tools/serve.mjs FOLDER [PORT]
+//   node web/tools/serve.mjs FOLDER [PORT] [--isolated]
 // PORT 0 picks a free one; the address is printed. Imported, startServer()
-// gives the running server to the tests.
+// gives the running server to the tests. Isolated, the page is cross-origin
+// isolated (the headers below) and so runs the threaded core.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, resolve, sep } from 'node:path';
@@ -18,7 +19,12 @@ const types = {
   '.png': 'image/png',
 };
 
-export function startServer(folder, port = 0) {
+const isolation = {
+  'Cross-Origin-Opener-Policy': 'same-origin',
+  'Cross-Origin-Embedder-Policy': 'require-corp',
+};
+
+export function startServer(folder, port = 0, { isolated = false } = {}) {
   const root = resolve(folder);
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
@@ -32,6 +38,7 @@ export function startServer(folder, port = 0) {
       response.writeHead(200, {
         'Content-Type': types[extname(file)] ?? 'application/octet-stream',
         'Cache-Control': 'no-cache',
+        ...(isolated ? isolation : {}),
       });
       response.end(body);
     } catch {
@@ -45,7 +52,9 @@ export function startServer(folder, port = 0) {
 }
 
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
-  const [folder = '.', port = '8000'] = process.argv.slice(2);
-  const server = await startServer(folder, Number(port));
-  console.log(`serving ${resolve(folder)} on http://127.0.0.1:${server.address().port}/`);
+  const words = process.argv.slice(2);
+  const isolated = words.includes('--isolated');
+  const [folder = '.', port = '8000'] = words.filter((w) => w !== '--isolated');
+  const server = await startServer(folder, Number(port), { isolated });
+  console.log(`serving ${resolve(folder)} on http://127.0.0.1:${server.address().port}/${isolated ? ' (cross-origin isolated: threads)' : ''}`);
 }

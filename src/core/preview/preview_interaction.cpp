@@ -24,7 +24,7 @@ void appendList(std::string& out, const std::vector<std::string>& items) {
 
 }  // namespace
 
-bool PreviewInteraction::progress(AnnotationStage, int) { return !m_stop.stop_requested(); }
+bool PreviewInteraction::progress(AnnotationStage, int) { return !m_stop.stopRequested(); }
 
 bool PreviewInteraction::acceptInvalidCharacters(const std::vector<CharacterProblem>& problems) {
   std::vector<std::string> names;

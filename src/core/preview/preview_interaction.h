@@ -1,12 +1,12 @@
 #pragma once
 
 #include <optional>
-#include <stop_token>
 #include <string>
 #include <vector>
 
 #include "input/parse_message_sink.h"
 #include "pipeline/annotation_driver.h"
+#include "util/stop_flag.h"
 
 namespace hueset {
 
@@ -32,10 +32,10 @@ struct PreviewMessage {
 // Stops at the next stage or block once `stop` is requested.
 class PreviewInteraction final : public AnnotationInteraction, private ParseMessageSink {
  public:
-  explicit PreviewInteraction(std::stop_token stop = {}) : m_stop(std::move(stop)) {}
+  explicit PreviewInteraction(StopFlag stop = {}) : m_stop(std::move(stop)) {}
 
   const std::vector<PreviewMessage>& messages() const { return m_messages; }
-  bool stopped() const { return m_stop.stop_requested(); }
+  bool stopped() const { return m_stop.stopRequested(); }
 
   bool progress(AnnotationStage stage, int percent) override;
   ParseMessageSink& messageSink() override { return *this; }
@@ -50,7 +50,7 @@ class PreviewInteraction final : public AnnotationInteraction, private ParseMess
   void error(const std::string& text, int line) override;
   void unequalLengths(const std::string& text, const Alignment& alignment) override;
 
-  std::stop_token m_stop;
+  StopFlag m_stop;
   std::vector<PreviewMessage> m_messages;
 };
 

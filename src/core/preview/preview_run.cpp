@@ -10,7 +10,7 @@ namespace hueset {
 
 namespace {
 
-PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
+PreviewOutcome makePreview(const PreviewInput& input, StopFlag stop) {
   PreviewOutcome outcome;
   // An empty editor shows an empty preview, not a complaint.
   const bool blank = std::all_of(input.text.begin(), input.text.end(), [](char c) {
@@ -61,7 +61,7 @@ PreviewOutcome makePreview(const PreviewInput& input, std::stop_token stop) {
 
 // The run is on a thread of its own, where an escaping exception would end
 // the program: a failure becomes the bar's message, the last preview stays.
-PreviewOutcome runPreview(const PreviewInput& input, std::stop_token stop) {
+PreviewOutcome runPreview(const PreviewInput& input, StopFlag stop) {
   PreviewOutcome outcome;
   try {
     outcome = makePreview(input, std::move(stop));

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "preview/preview_interaction.h"
 #include "preview/preview_overview.h"
 #include "settings/options.h"
+#include "util/stop_flag.h"
 
 namespace hueset {
 
@@ -60,6 +60,6 @@ PreviewShown shownAfter(const PreviewShown& last, const PreviewOutcome& outcome)
 
 // Annotates `input` as the Annotate commands would, without a dialog (see
 // PreviewInteraction), into a PreviewDocument.
-PreviewOutcome runPreview(const PreviewInput& input, std::stop_token stop = {});
+PreviewOutcome runPreview(const PreviewInput& input, StopFlag stop = {});
 
 }  // namespace hueset

@@ -57,6 +57,12 @@ std::string fixedDecimalPortable(double value, int decimals) {
   return size > 0 ? std::string(buffer, static_cast<std::size_t>(size)) : std::string();
 }
 
+std::string generalDecimalPortable(double value, int precision) {
+  char buffer[352];
+  const int size = std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
+  return size > 0 ? std::string(buffer, static_cast<std::size_t>(size)) : std::string();
+}
+
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
 std::size_t readDecimal(std::string_view text, double& value) {
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -69,12 +75,22 @@ std::string fixedDecimal(double value, int decimals) {
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   return ec == std::errc{} ? std::string(buffer, end) : std::string();
 }
+
+std::string generalDecimal(double value, int precision) {
+  char buffer[352];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
+  return ec == std::errc{} ? std::string(buffer, end) : std::string();
+}
 #else
 std::size_t readDecimal(std::string_view text, double& value) {
   return readDecimalPortable(text, value);
 }
 std::string fixedDecimal(double value, int decimals) {
   return fixedDecimalPortable(value, decimals);
+}
+std::string generalDecimal(double value, int precision) {
+  return generalDecimalPortable(value, precision);
 }
 #endif
 

@@ -18,9 +18,14 @@ std::size_t readDecimal(std::string_view text, double& value);
 // `value` in fixed notation with `decimals` digits after the point.
 std::string fixedDecimal(double value, int decimals);
 
+// `value` with `precision` significant digits (0 counts as 1), fixed or
+// scientific, whichever is shorter, trailing zeros dropped: printf's %g.
+std::string generalDecimal(double value, int precision);
+
 // The portable forms, always built, so that they can be checked against the
 // standard library's.
 std::size_t readDecimalPortable(std::string_view text, double& value);
 std::string fixedDecimalPortable(double value, int decimals);
+std::string generalDecimalPortable(double value, int precision);
 
 }  // namespace hueset

@@ -19,7 +19,7 @@ PreviewRunner::~PreviewRunner() {
 }
 
 void PreviewRunner::stopAll() {
-  for (Run& run : m_runs) run.thread.request_stop();
+  for (Run& run : m_runs) run.stop.requestStop();
 }
 
 void PreviewRunner::scheduleUpdate() {
@@ -34,7 +34,7 @@ void PreviewRunner::updateNow() {
   const std::uint64_t number = ++m_latest;
   Run& run = m_runs.emplace_back();
   run.number = number;
-  run.thread = std::jthread([this, number, input = m_source()](std::stop_token stop) {
+  run.thread = std::jthread([this, number, stop = run.stop, input = m_source()] {
     auto outcome = std::make_shared<const PreviewOutcome>(runPreview(input, stop));
     QMetaObject::invokeMethod(
         this, [this, number, outcome]() { finished(number, outcome); }, Qt::QueuedConnection);

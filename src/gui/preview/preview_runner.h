@@ -48,7 +48,8 @@ class PreviewRunner : public QObject {
  private:
   struct Run {
     std::uint64_t number = 0;
-    std::jthread thread;
+    StopFlag stop;
+    std::jthread thread;  // last: joined before `stop` goes
   };
 
   void finished(std::uint64_t number, std::shared_ptr<const PreviewOutcome> outcome);

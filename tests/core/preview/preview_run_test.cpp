@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -115,9 +114,9 @@ TEST(PreviewRun, RememberedSetsGiveOneStatisticsTablePerSet) {
 }
 
 TEST(PreviewRun, AStopRequestedEndsTheRunWithoutADocument) {
-  std::stop_source source;
-  source.request_stop();
-  const PreviewOutcome outcome = runPreview(inputOf(kFour), source.get_token());
+  const StopFlag stop;
+  stop.requestStop();
+  const PreviewOutcome outcome = runPreview(inputOf(kFour), stop);
   EXPECT_TRUE(outcome.stopped);
   EXPECT_FALSE(outcome.document);
 }

@@ -57,5 +57,25 @@ TEST(DecimalText, PortableFixedNotationAgreesWithTheStandardLibrary) {
   }
 }
 
+TEST(DecimalText, PortableGeneralNotationAgreesWithTheStandardLibrary) {
+  struct Case {
+    const char* what;
+    double value;
+    int precision;
+  };
+  const Case cases[] = {
+      {"trailing zeros dropped", 2.5, 6},
+      {"rounded to the precision", 0.123456789, 3},
+      {"large enough for an exponent", 1234567.0, 3},
+      {"small enough for an exponent", 0.00001234, 6},
+      {"precision 0 counts as 1", 7.6, 0},
+      {"negative zero", -0.0, 4},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(generalDecimalPortable(c.value, c.precision), generalDecimal(c.value, c.precision))
+        << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace hueset

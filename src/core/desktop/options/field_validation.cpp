@@ -1,10 +1,11 @@
 #include "desktop/options/field_validation.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <limits>
+
+#include "util/decimal_text.h"
 
 namespace hueset {
 namespace {
@@ -95,7 +96,7 @@ std::optional<double> parseNumberText(std::string_view text) {
     const std::size_t exponentEnd = skipDigits(text, e);
     if (exponentEnd > e) end = exponentEnd;
   }
-  // from_chars takes no plus sign and no bare "7." or ".5"; hand it a
+  // readDecimal takes no plus sign and no bare "7." or ".5"; hand it a
   // spelled-out copy.
   std::string number;
   if (text[start] == '-') number += '-';
@@ -106,8 +107,7 @@ std::optional<double> parseNumberText(std::string_view text) {
     if (body[k] == '.' && (k + 1 == body.size() || !isDigit(body[k + 1]))) number += '0';
   }
   double value = 0.0;
-  auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (ec != std::errc() || ptr != number.data() + number.size()) return std::nullopt;
+  if (readDecimal(number, value) != number.size()) return std::nullopt;
   if (!std::isfinite(value)) return std::nullopt;
   if (value == 0.0 && text[start] != '0') return std::nullopt;
   if (!onlyBlanksFrom(text, end)) return std::nullopt;
@@ -115,11 +115,7 @@ std::optional<double> parseNumberText(std::string_view text) {
 }
 
 std::string formatFieldNumber(double value, int precision) {
-  char buffer[64];
-  auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
-                                 std::max(precision, 0));
-  if (ec != std::errc()) return {};
-  return std::string(buffer, ptr);
+  return generalDecimal(value, std::max(precision, 0));
 }
 
 // Units
