@@ -86,7 +86,10 @@ std::unique_ptr<QMenu> PreviewMenu::makeMenu(QWidget* parent) {
   const auto onSelection = [this](void (AnnotateCommands::*command)()) {
     return [this, command] {
       const std::string columns = selectedColumns();
-      if (!columns.empty()) m_annotate->onColumns(columns, [&] { (m_annotate->*command)(); });
+      // By value: the command may run a local event loop that outlives this menu.
+      AnnotateCommands* commands = m_annotate;
+      if (!columns.empty())
+        commands->onColumns(columns, [commands, command] { (commands->*command)(); });
     };
   };
   add(on, tr("To MS Word"), chosen && annotate, onSelection(&AnnotateCommands::toWord));
