@@ -123,6 +123,7 @@ MainWindow::MainWindow(HuesetApp& app)
           &PreviewController::updateNow);
   connect(m_document->textDocument(), &QTextDocument::contentsChanged, m_preview,
           &PreviewController::scheduleUpdate);
+  connect(m_preview, &PreviewController::thresholdChanged, this, &MainWindow::updateIdleText);
   connect(m_preview, &PreviewController::statusText, this, [this](const QString& text) {
     if (text.isEmpty()) {
       statusBar()->clearMessage();

@@ -82,6 +82,7 @@ PreviewController::PreviewController(HuesetApp& app, AlignmentEditor* editor,
   // Dragging runs the preview as typing does: the last position after a pause.
   connect(m_threshold, &ThresholdBar::thresholdChanged, this, [this](int tenths) {
     m_app.options().annotation.consensusThreshold = tenths;
+    emit thresholdChanged();
     scheduleUpdate();
   });
   // Each run gets copies taken here on the GUI thread, so the worker never

@@ -63,6 +63,8 @@ class PreviewController : public QObject {
 
  signals:
   void shownChanged(bool shown);
+  // The threshold bar moved the consensus threshold of the options.
+  void thresholdChanged();
   // For the status bar: what is under the mouse; empty off the cells.
   void statusText(const QString& text);
 

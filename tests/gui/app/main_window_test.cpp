@@ -186,7 +186,7 @@ TEST(DeliverGuarded, AFailingHandlerIsReportedAndTheProgramGoesOn) {
 // A pane left hidden makes no preview of the file it starts with (a large
 // one would cost its memory for nothing).
 // The threshold dragged above the preview is the option itself: the preview
-// follows it, and the options sheet's value shows on the bar. Beside it, a
+// and the status bar follow it, and the options sheet's value shows on the bar. Beside it, a
 // column or a sequence typed is gone to, or the status bar says none matches.
 TEST_F(MainWindowTest, TheThresholdAndGoToBarsWorkThePreview) {
   start();
@@ -200,6 +200,9 @@ TEST_F(MainWindowTest, TheThresholdAndGoToBarsWorkThePreview) {
   bar->slider()->setValue(600);
   EXPECT_EQ(m_app->options().annotation.consensusThreshold, 600);
   EXPECT_DOUBLE_EQ(bar->spinBox()->value(), 60.0);
+  // The status bar's idle text says the threshold in use, not the old one.
+  EXPECT_TRUE(
+      window().idleLabel()->text().startsWith(QStringLiteral("Consensus threshold = 60%;")));
   ASSERT_TRUE(outcomes.wait(10000));
   while (outcomes.wait(300)) {
   }
