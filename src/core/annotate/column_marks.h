@@ -79,6 +79,13 @@ char conservationDigit(const ColumnConservation& column);
 // consensus.
 Colour conservationShade(double share, bool reached);
 
+// Where a figure row's bar and a frame are drawn, in fractions of a line's
+// height and a cell's width: the same in a figure and the preview.
+inline constexpr double kBarTop = 0.1;     // the bar of a whole column reaches this high
+inline constexpr double kBarBottom = 0.9;  // the bar of an empty one sits here
+inline constexpr double kBarInset = 0.1;   // blank at either side of a bar
+inline constexpr double kFrameWeight = 0.08;
+
 // The character that stands for a mark in Rich Text, HTML and the preview.
 char markCharacter(MarkSymbol symbol, char letter);
 

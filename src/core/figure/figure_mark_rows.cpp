@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "annotate/column_marks.h"
 #include "annotate/layout.h"
 #include "figure/font_metric_table.h"
 #include "figure/svg_figure.h"
@@ -12,11 +13,7 @@
 namespace hueset {
 namespace {
 
-// Fractions of a line's height and a cell's width.
-constexpr double kBarTop = 0.1;     // the bar of a whole column reaches this high
-constexpr double kBarBottom = 0.9;  // the bar of an empty one sits here
-constexpr double kBarInset = 0.1;   // blank at either side of a bar
-constexpr double kFrameWeight = 0.08;
+// A fraction of a line's height.
 constexpr double kUnderline = 0.88;  // the top of the reference's underline
 
 FigureShape rectangle(Colour colour, double left, double top, double right, double bottom) {

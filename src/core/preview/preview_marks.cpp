@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "annotate/column_marks.h"
 #include "annotate/sequence_logo.h"
 
 namespace hueset {
 namespace {
-
-// Fractions of a line's height and a cell's width, as a figure has them.
-constexpr double kBarTop = 0.1;     // the bar of a whole column reaches this high
-constexpr double kBarBottom = 0.9;  // the bar of an empty one sits here
-constexpr double kBarInset = 0.1;   // blank at either side of a bar
-constexpr double kFrameWeight = 0.08;
 
 PaintShape box(Colour colour, double left, double top, double right, double bottom) {
   return {colour, {left, top, right, top, right, bottom, left, bottom}};
